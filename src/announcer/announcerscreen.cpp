@@ -1,0 +1,190 @@
+#include "announcerscreen.h"
+
+#include "announcerdatabase.h"
+#include "fileprobe.h"
+#include "messagelines.h"
+#include "textsplit.h"
+
+#include "ui/fonts.h"
+#include "ui_announcerscreen.h"
+
+#include <QScrollBar>
+#include <QStringList>
+
+#include <utility>
+
+namespace {
+
+constexpr int storedTimerIntervalMs = 360;
+constexpr int refreshIntervalMs = 5000;
+
+// Opens "Sorted Announcements" into Announcement_Recordset and closes it
+// again however the walk ends.
+class SortedAnnouncements {
+public:
+    SortedAnnouncements() { Announcement_Recordset = Announcer_DB->openRecordset(sortedAnnouncements); }
+    ~SortedAnnouncements() {
+        if (Announcement_Recordset) {
+            Announcement_Recordset->close();
+            Announcement_Recordset.reset();
+        }
+    }
+    store::RecordSet& rows() { return *Announcement_Recordset; }
+    SortedAnnouncements(const SortedAnnouncements&) = delete;
+    SortedAnnouncements& operator=(const SortedAnnouncements&) = delete;
+};
+
+// Calls visit for every row, from the first to the end, unless there is none.
+template <class Visit>
+void forEachRow(store::RecordSet& rows, Visit visit) {
+    if (rows.recordCount() <= 0)
+        return;
+    for (rows.moveFirst(); !rows.eof(); rows.moveNext())
+        visit(rows);
+}
+
+} // namespace
+
+AnnouncerScreen::AnnouncerScreen(QWidget* parent)
+    : QDialog(parent)
+    , m_ui(std::make_unique<Ui::AnnouncerScreen>()) {
+    m_ui->setupUi(this);
+    ui::applyFractionalFontSizes(this);
+    m_timer1.setObjectName(QStringLiteral("Timer1"));
+    connect(&m_timer1, &QTimer::timeout, this, &AnnouncerScreen::timerTick);
+    connect(m_ui->Announcement_List, &QListWidget::itemSelectionChanged, this,
+            &AnnouncerScreen::onSelectionChanged);
+    connect(m_ui->Command2, &QPushButton::clicked, this, &AnnouncerScreen::dismiss);
+    connect(m_ui->Command1, &QPushButton::clicked, this, &AnnouncerScreen::exitScreen);
+}
+
+AnnouncerScreen::~AnnouncerScreen() = default;
+
+void AnnouncerScreen::showModal() {
+    m_ui->Announcement_List->clear();
+    m_lineSequences.clear();
+    m_ui->Current_Announcement->clear();
+    m_dismissArmed = false;
+    m_timer1.start(storedTimerIntervalMs);
+    load();
+    exec();
+    m_timer1.stop();
+}
+
+void AnnouncerScreen::load() {
+    if (Announcer_DB_Open && !announcerDatabaseIsFileAt(Announcer_DB_Path))
+        closeAnnouncerDatabase();
+    if (!Announcer_DB_Open)
+        openAnnouncerDatabase();
+    Refresh_Form();
+    m_timer1.start(refreshIntervalMs);
+}
+
+void AnnouncerScreen::Refresh_Form() {
+    QStringList lines;
+    std::vector<QVariant> sequences;
+    {
+        SortedAnnouncements announcements;
+        forEachRow(announcements.rows(), [&](store::RecordSet& row) {
+            const QVariant sequence = row.value(sequenceField);
+            lines.append(listLine(sequence, messageText(row.value(messageField))));
+            sequences.push_back(sequence);
+        });
+    }
+    QListWidget* list = m_ui->Announcement_List;
+    const int currentRow = list->currentRow();
+    const int scrollValue = list->verticalScrollBar()->value();
+    list->setUpdatesEnabled(false);
+    {
+        const QSignalBlocker quiet(list);
+        list->clear();
+        list->addItems(lines);
+    }
+    m_lineSequences = std::move(sequences);
+    restoreListPosition(currentRow, scrollValue);
+    list->setUpdatesEnabled(true);
+}
+
+// The keyboard cursor and the scroll position survive a rebuild, so the
+// announcer can step down the list with the arrow keys and a long list does
+// not jump back to the top every five seconds. Nothing stays highlighted.
+void AnnouncerScreen::restoreListPosition(int currentRow, int scrollValue) {
+    QListWidget* list = m_ui->Announcement_List;
+    if (currentRow >= 0 && list->count() > 0) {
+        const QSignalBlocker quiet(list);
+        list->setCurrentRow(std::min(currentRow, list->count() - 1), QItemSelectionModel::NoUpdate);
+    }
+    list->verticalScrollBar()->setValue(scrollValue);
+}
+
+void AnnouncerScreen::onSelectionChanged() {
+    QListWidget* list = m_ui->Announcement_List;
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    if (selected.isEmpty())
+        return;
+    const int row = list->row(selected.first());
+    if (row < 0 || static_cast<size_t>(row) >= m_lineSequences.size())
+        return;
+    // The choice rebuilds the list, which must not happen inside the list's
+    // own mouse or key handling: run it once that has finished.
+    const QVariant sequence = m_lineSequences[row];
+    QMetaObject::invokeMethod(
+        this, [this, sequence] { chooseSequence(sequence); }, Qt::QueuedConnection);
+}
+
+void AnnouncerScreen::chooseSequence(const QVariant& sequence) {
+    if (!Announcer_DB_Open)
+        return;
+    const std::optional<qint16> chosen = chosenNumber(sequence);
+    if (chosen) {
+        SortedAnnouncements announcements;
+        forEachRow(announcements.rows(), [&](store::RecordSet& row) {
+            if (!sameSequence(row.value(sequenceField), *chosen))
+                return;
+            m_ui->Current_Announcement->setPlainText(
+                displayText(messageText(row.value(messageField))));
+            m_currentSequence = *chosen;
+            m_dismissArmed = true;
+        });
+    }
+    Refresh_Form();
+}
+
+void AnnouncerScreen::dismiss() {
+    if (!Announcer_DB_Open)
+        return;
+    const bool armed = std::exchange(m_dismissArmed, false);
+    if (armed) {
+        SortedAnnouncements announcements;
+        forEachRow(announcements.rows(), [&](store::RecordSet& row) {
+            if (!sameSequence(row.value(sequenceField), m_currentSequence))
+                return;
+            row.deleteCurrent();
+            m_ui->Current_Announcement->clear();
+        });
+    }
+    Refresh_Form();
+}
+
+void AnnouncerScreen::exitScreen() {
+    closeAnnouncerDatabase();
+    m_timer1.stop();
+    done(QDialog::Accepted);
+}
+
+void AnnouncerScreen::timerTick() {
+    if (!Announcer_DB_Open) {
+        m_timer1.stop();
+        done(QDialog::Rejected);
+        return;
+    }
+    if (!File_Exists(Announcer_DB_Path)) {
+        // The file vanished: let go of it too, so a later opening reads the
+        // file the intro screen names rather than this stale one.
+        closeAnnouncerDatabase();
+        m_timer1.stop();
+        done(QDialog::Rejected);
+        return;
+    }
+    Refresh_Form();
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+// The general error report: what the person sees when an operation fails
+// in a way no window handles itself.
+QString errorReportText(int number, const QString& description);
+
+// Shows the report, closes the announcer database and ends the program
+// with a non-zero status. Tests replace the ending.
+void reportErrorAndEnd(int number, const QString& description);
+void setProgramEnding(std::function<void(int status)> ending);

@@ -1,0 +1,52 @@
+#include "database.h"
+#include "kelvaneerror.h"
+#include "sqlitedatabase.h"
+
+#include <QFile>
+
+namespace store {
+
+namespace {
+
+enum class FileKind { Sqlite, Jet, Empty, Other };
+
+FileKind sniff(QFile& file) {
+    const QByteArray head = file.read(32);
+    if (head.isEmpty())
+        return FileKind::Empty;
+    if (head.startsWith(QByteArrayLiteral("SQLite format 3\0")))
+        return FileKind::Sqlite;
+    const QByteArray jetMark = head.mid(4, 15);
+    if (jetMark == "Standard Jet DB" || jetMark == "Standard ACE DB")
+        return FileKind::Jet;
+    return FileKind::Other;
+}
+
+} // namespace
+
+std::unique_ptr<Database> openDatabase(const QString& path, const QString& purpose) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw KelvaneError(ErrorNumber::NotADatabase,
+                           QStringLiteral("Cannot open '%1': %2.").arg(path, file.errorString()));
+    const FileKind kind = sniff(file);
+    file.close();
+    const auto notA = [&](const QString& reason) {
+        return KelvaneError(ErrorNumber::NotADatabase,
+                            QStringLiteral("'%1' is not an %2: %3.").arg(path, purpose, reason));
+    };
+    switch (kind) {
+    case FileKind::Sqlite:
+        return std::make_unique<SqliteDatabase>(path, purpose);
+    case FileKind::Jet:
+        throw notA(QStringLiteral("it is a Jet (.mdb) file, which this version cannot read; "
+                                  "use a SQLite database"));
+    case FileKind::Empty:
+        throw notA(QStringLiteral("the file is empty"));
+    case FileKind::Other:
+        break;
+    }
+    throw notA(QStringLiteral("the file is not a database"));
+}
+
+} // namespace store

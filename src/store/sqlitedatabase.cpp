@@ -1,0 +1,267 @@
+#include "sqlitedatabase.h"
+
+#include "kelvaneerror.h"
+
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QUrl>
+
+#include <atomic>
+#include <vector>
+
+namespace store {
+
+namespace {
+
+constexpr int busyTimeoutMs = 5000;
+const QString keyColumn = QStringLiteral("Id");
+const QString savedQueries = QStringLiteral("Saved Queries");
+const QString savedQueryParameters = QStringLiteral("Saved Query Parameters");
+
+QString nextConnectionName() {
+    static std::atomic<int> counter{0};
+    return QStringLiteral("kelvane-sqlite-%1").arg(++counter);
+}
+
+KelvaneError queryError(const QSqlQuery& query, const QString& what) {
+    const QSqlError error = query.lastError();
+    const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+    if (text.contains(QLatin1String("no such table")))
+        return KelvaneError(ErrorNumber::CannotFindTableOrQuery,
+                            QStringLiteral("Cannot find the table or query '%1'.").arg(what));
+    if (text.contains(QLatin1String("locked")) || text.contains(QLatin1String("busy")))
+        return KelvaneError(ErrorNumber::DatabaseLocked,
+                            QStringLiteral("The database is locked by another program (%1).").arg(what));
+    return KelvaneError(ErrorNumber::DatabaseOperationFailed,
+                        QStringLiteral("Database operation on '%1' failed: %2").arg(what, text));
+}
+
+QSqlDatabase connection(const QString& name) {
+    QSqlDatabase db = QSqlDatabase::database(name, false);
+    if (!db.isValid() || !db.isOpen())
+        throw KelvaneError(ErrorNumber::ObjectClosed, QStringLiteral("The database is closed."));
+    return db;
+}
+
+// A snapshot of the rows of one SELECT. Deleting goes back to the file by
+// the row's key, so a row with the same Sequence or text is never touched.
+class SqliteRecordSet : public RecordSet {
+public:
+    SqliteRecordSet(QString connection, QString deleteTarget, QSqlQuery& query)
+        : m_connection(std::move(connection))
+        , m_deleteTarget(std::move(deleteTarget)) {
+        const QSqlRecord record = query.record();
+        const int columns = record.count();
+        for (int i = 0; i < columns; ++i)
+            m_columns.append(record.fieldName(i));
+        m_keyIndex = m_columns.indexOf(keyColumn);
+        while (query.next()) {
+            QVariantList row;
+            row.reserve(columns);
+            for (int i = 0; i < columns; ++i)
+                row.append(query.value(i));
+            m_rows.push_back(std::move(row));
+        }
+        if (query.lastError().isValid())
+            throw queryError(query, m_deleteTarget);
+        query.finish();
+    }
+
+    int recordCount() const override {
+        checkOpen();
+        return static_cast<int>(m_rows.size());
+    }
+    void moveFirst() override {
+        checkOpen();
+        if (m_rows.empty())
+            throw noCurrentRecord();
+        m_current = 0;
+    }
+    void moveNext() override {
+        checkOpen();
+        if (eof())
+            throw noCurrentRecord();
+        ++m_current;
+    }
+    bool eof() const override {
+        checkOpen();
+        return m_current >= m_rows.size();
+    }
+    QVariant value(const QString& field) const override {
+        checkOpen();
+        if (eof() || m_deleted.contains(m_current))
+            throw noCurrentRecord();
+        const int index = m_columns.indexOf(field);
+        if (index < 0)
+            throw KelvaneError(ErrorNumber::ItemNotFound,
+                               QStringLiteral("Item not found in this collection: field '%1'.").arg(field));
+        return m_rows[m_current][index];
+    }
+    void deleteCurrent() override;
+    void close() override { m_closed = true; }
+
+private:
+    static KelvaneError noCurrentRecord() {
+        return KelvaneError(ErrorNumber::NoCurrentRecord, QStringLiteral("No current record."));
+    }
+    void checkOpen() const {
+        if (m_closed)
+            throw KelvaneError(ErrorNumber::ObjectClosed, QStringLiteral("The record set is closed."));
+    }
+
+    QString m_connection;
+    QString m_deleteTarget;
+    QStringList m_columns;
+    int m_keyIndex = -1;
+    std::vector<QVariantList> m_rows;
+    QSet<size_t> m_deleted;
+    size_t m_current = 0;
+    bool m_closed = false;
+};
+
+void SqliteRecordSet::deleteCurrent() {
+    checkOpen();
+    if (eof() || m_deleted.contains(m_current))
+        throw noCurrentRecord();
+    if (m_deleteTarget.isEmpty() || m_keyIndex < 0)
+        throw KelvaneError(ErrorNumber::DatabaseOperationFailed,
+                           QStringLiteral("Rows of '%1' cannot be deleted: it has no '%2' key column.")
+                               .arg(m_deleteTarget, keyColumn));
+    QSqlQuery query(connection(m_connection));
+    query.prepare(QStringLiteral("DELETE FROM %1 WHERE %2 = ?")
+                      .arg(quoteIdentifier(m_deleteTarget), quoteIdentifier(keyColumn)));
+    query.addBindValue(m_rows[m_current][m_keyIndex]);
+    if (!query.exec())
+        throw queryError(query, m_deleteTarget);
+    query.finish();
+    m_deleted.insert(m_current);
+}
+
+std::unique_ptr<RecordSet> runSelect(const QString& connectionName, const QString& sql,
+                                     const QVariantList& values, const QString& deleteTarget,
+                                     const QString& what) {
+    QSqlQuery query(connection(connectionName));
+    query.setForwardOnly(true);
+    if (!query.prepare(sql))
+        throw queryError(query, what);
+    for (const QVariant& value : values)
+        query.addBindValue(value);
+    if (!query.exec())
+        throw queryError(query, what);
+    return std::make_unique<SqliteRecordSet>(connectionName, deleteTarget, query);
+}
+
+// A saved query lives in the file as SQL text with "?" placeholders and a
+// table that names each placeholder by its position (1 = the first "?").
+class SqliteQueryDef : public QueryDef {
+public:
+    SqliteQueryDef(QString connection, QString name, QString sql, QHash<QString, int> positions)
+        : m_connection(std::move(connection))
+        , m_name(std::move(name))
+        , m_sql(std::move(sql))
+        , m_positions(std::move(positions))
+        , m_values(m_positions.size()) {}
+
+    void setParameter(const QString& name, const QString& value) override {
+        const auto position = m_positions.constFind(name);
+        if (position == m_positions.cend())
+            throw KelvaneError(ErrorNumber::ItemNotFound,
+                               QStringLiteral("Item not found in this collection: parameter '%1' of '%2'.")
+                                   .arg(name, m_name));
+        m_values[*position - 1] = value;
+    }
+
+    std::unique_ptr<RecordSet> openRecordset() override {
+        return runSelect(m_connection, m_sql, m_values, QString(), m_name);
+    }
+
+private:
+    QString m_connection;
+    QString m_name;
+    QString m_sql;
+    QHash<QString, int> m_positions;
+    QVariantList m_values;
+};
+
+} // namespace
+
+QString quoteIdentifier(const QString& name) {
+    QString quoted = name;
+    quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+SqliteDatabase::SqliteDatabase(const QString& path, const QString& purpose)
+    : m_path(path)
+    , m_connection(nextConnectionName()) {
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
+    // mode=rw: a file that vanished since it was checked is an error, never a new empty database.
+    db.setDatabaseName(QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded) +
+                       QStringLiteral("?mode=rw"));
+    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs));
+    const auto fail = [&](const QString& reason) {
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(m_connection);
+        return KelvaneError(ErrorNumber::NotADatabase,
+                            QStringLiteral("'%1' is not an %2: %3.").arg(path, purpose, reason));
+    };
+    if (!db.open())
+        throw fail(db.lastError().text());
+    QSqlQuery check(db);
+    if (!check.exec(QStringLiteral("PRAGMA quick_check(1)")) || !check.next() ||
+        check.value(0).toString() != QLatin1String("ok")) {
+        check = QSqlQuery();
+        throw fail(QStringLiteral("the database file is damaged or incomplete"));
+    }
+}
+
+SqliteDatabase::~SqliteDatabase() { close(); }
+
+std::unique_ptr<RecordSet> SqliteDatabase::openRecordset(const QString& rowSource) {
+    return runSelect(m_connection, QStringLiteral("SELECT * FROM %1").arg(quoteIdentifier(rowSource)),
+                     {}, rowSource, rowSource);
+}
+
+std::unique_ptr<QueryDef> SqliteDatabase::queryDef(const QString& name) {
+    auto definition = runSelect(m_connection,
+                                QStringLiteral("SELECT Sql FROM %1 WHERE Name = ?").arg(quoteIdentifier(savedQueries)),
+                                {name}, QString(), savedQueries);
+    if (definition->recordCount() != 1)
+        throw KelvaneError(ErrorNumber::ItemNotFound,
+                           QStringLiteral("Item not found in this collection: query '%1'.").arg(name));
+    definition->moveFirst();
+    const QString sql = definition->value(QStringLiteral("Sql")).toString();
+
+    auto parameters = runSelect(
+        m_connection,
+        QStringLiteral("SELECT Name, Position FROM %1 WHERE Query = ?").arg(quoteIdentifier(savedQueryParameters)),
+        {name}, QString(), savedQueryParameters);
+    QHash<QString, int> positions;
+    if (parameters->recordCount() > 0) {
+        for (parameters->moveFirst(); !parameters->eof(); parameters->moveNext())
+            positions.insert(parameters->value(QStringLiteral("Name")).toString(),
+                             parameters->value(QStringLiteral("Position")).toInt());
+    }
+    for (int position : std::as_const(positions)) {
+        if (position < 1 || position > positions.size())
+            throw KelvaneError(ErrorNumber::DatabaseOperationFailed,
+                               QStringLiteral("Saved query '%1' numbers its parameters wrongly.").arg(name));
+    }
+    return std::make_unique<SqliteQueryDef>(m_connection, name, sql, positions);
+}
+
+void SqliteDatabase::close() {
+    if (m_connection.isEmpty())
+        return;
+    {
+        QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+        if (db.isValid())
+            db.close();
+    }
+    QSqlDatabase::removeDatabase(m_connection);
+    m_connection.clear();
+}
+
+} // namespace store

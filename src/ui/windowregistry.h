@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+namespace ui {
+
+namespace detail {
+// Deletes every registered window when the application object goes away.
+void registerForCleanup(QWidget* window);
+}
+
+// Windows that "hide and stay loaded": created on first use, then the same
+// instance for the rest of the run, with its state as the last user left it.
+template <class Window>
+QPointer<Window>& windowSlot() {
+    static QPointer<Window> instance;
+    return instance;
+}
+
+template <class Window>
+Window& loadedWindow() {
+    QPointer<Window>& slot = windowSlot<Window>();
+    if (!slot) {
+        slot = new Window();
+        detail::registerForCleanup(slot);
+    }
+    return *slot;
+}
+
+template <class Window>
+bool isLoaded() {
+    return !windowSlot<Window>().isNull();
+}
+
+// Closing a window unloads it: the next use starts again from its design.
+template <class Window>
+void unloadWindow() {
+    QPointer<Window>& slot = windowSlot<Window>();
+    if (slot) {
+        slot->hide();
+        slot->deleteLater();
+        slot = nullptr;
+    }
+}
+
+} // namespace ui

@@ -1,0 +1,341 @@
+#include "announcerfixture.h"
+#include "modalwatcher.h"
+
+#include "announcer/announcerdatabase.h"
+#include "announcer/announcerscreen.h"
+
+#include "store/kelvaneerror.h"
+
+#include <QDir>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QSet>
+#include <QTest>
+
+#include <functional>
+
+namespace {
+
+QListWidget* list(AnnouncerScreen& screen) {
+    return screen.findChild<QListWidget*>(QStringLiteral("Announcement_List"));
+}
+QPlainTextEdit* text(AnnouncerScreen& screen) {
+    return screen.findChild<QPlainTextEdit*>(QStringLiteral("Current_Announcement"));
+}
+QPushButton* button(AnnouncerScreen& screen, const char* name) {
+    return screen.findChild<QPushButton*>(QLatin1String(name));
+}
+QStringList lines(AnnouncerScreen& screen) {
+    QStringList result;
+    for (int i = 0; i < list(screen)->count(); ++i)
+        result << list(screen)->item(i)->text();
+    return result;
+}
+
+// Clicks a list line as the announcer does and waits for the choice.
+void choose(AnnouncerScreen& screen, int row) {
+    QListWidget* l = list(screen);
+    const QRect rect = l->visualItemRect(l->item(row));
+    QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, rect.center());
+    QTRY_VERIFY(l->selectedItems().isEmpty());
+    QCoreApplication::processEvents();
+}
+
+void dismiss(AnnouncerScreen& screen) { QTest::mouseClick(button(screen, "Command2"), Qt::LeftButton); }
+
+// Opens the screen on path in entry mode 2 and runs whileOpen inside it.
+// whileOpen ends with the screen still open unless it closed it itself;
+// it is then closed with Exit.
+void runScreen(AnnouncerScreen& screen, const QString& path, const std::function<void()>& whileOpen) {
+    Announcer_DB_Path = path;
+    Screen_Entry_Mode = 2;
+    QTimer::singleShot(0, &screen, [&] {
+        whileOpen();
+        if (screen.isVisible())
+            QTest::mouseClick(button(screen, "Command1"), Qt::LeftButton);
+    });
+    screen.showModal();
+}
+
+QSet<qint64> sequences(const AnnouncerFixture& fixture) {
+    QSet<qint64> result;
+    for (const auto& row : fixture.rows())
+        result.insert(row.first.toLongLong());
+    return result;
+}
+
+} // namespace
+
+class TestAnnouncerScreen : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { closeAnnouncerDatabase(); }
+    void listsAndShowsMessages();
+    void keyboardChoosesLikeAClick();
+    void duplicateSequences();
+    void sequenceZeroChoosesItsOwnRow();
+    void dismissNeedsAShownMessage();
+    void emptyDatabase();
+    void awkwardMessages_data();
+    void awkwardMessages();
+    void nullSequenceCannotBeChosen();
+    void nullMessageIsAnError();
+    void typingDoesNotChangeTheDatabase();
+    void timerRefreshesAndClosesWhenFileVanishes();
+    void reopenListsTheNamedFile_data();
+    void reopenListsTheNamedFile();
+    void writerAndAnnouncerAtTheSameTime();
+};
+
+void TestAnnouncerScreen::listsAndShowsMessages() {
+    AnnouncerFixture fixture;
+    fixture.addRow(12, QStringLiteral("Event 3 results\r\n1st Amy"));
+    fixture.addRow(3, QStringLiteral("Parents of Tom"));
+    AnnouncerScreen screen;
+    runScreen(screen, fixture.path(), [&] {
+        QCOMPARE(lines(screen), QStringList({"3:Parents of Tom", "12:Event 3 results"}));
+        QCOMPARE(screen.timer1().interval(), 5000);
+        QVERIFY(screen.timer1().isActive());
+        choose(screen, 1);
+        QCOMPARE(text(screen)->toPlainText(), QStringLiteral("Event 3 results\n1st Amy"));
+        QCOMPARE(screen.currentSequence(), qint16(12));
+        QCOMPARE(lines(screen).size(), 2);
+        dismiss(screen);
+        QCOMPARE(lines(screen), QStringList({"3:Parents of Tom"}));
+        QVERIFY(text(screen)->toPlainText().isEmpty());
+        QCOMPARE(screen.currentSequence(), qint16(12));
+    });
+    QVERIFY(!Announcer_DB_Open);
+    QCOMPARE(fixture.rowCount(), 1);
+}
+
+void TestAnnouncerScreen::keyboardChoosesLikeAClick() {
+    AnnouncerFixture fixture;
+    fixture.addRow(1, QStringLiteral("one"));
+    fixture.addRow(2, QStringLiteral("two"));
+    AnnouncerScreen screen;
+    runScreen(screen, fixture.path(), [&] {
+        list(screen)->setFocus();
+        QTest::keyClick(list(screen), Qt::Key_Down);
+        QTRY_COMPARE(text(screen)->toPlainText(), QStringLiteral("one"));
+        QTest::keyClick(list(screen), Qt::Key_Down);
+        QTRY_COMPARE(text(screen)->toPlainText(), QStringLiteral("two"));
+        QVERIFY(list(screen)->selectedItems().isEmpty());
+    });
+}
+
+void TestAnnouncerScreen::duplicateSequences() {
+    AnnouncerFixture fixture;
+    fixture.addRow(4, QStringLiteral("earlier"));
+    fixture.addRow(4, QStringLiteral("later"));
+    fixture.addRow(5, QStringLiteral("other"));
+    AnnouncerScreen screen;
+    runScreen(screen, fixture.path(), [&] {
+        QCOMPARE(lines(screen), QStringList({"4:earlier", "4:later", "5:other"}));
+        choose(screen, 0);
+        QCOMPARE(text(screen)->toPlainText(), QStringLiteral("later"));
+        dismiss(screen);
+        QCOMPARE(lines(screen), QStringList({"5:other"}));
+    });
+}
+
+void TestAnnouncerScreen::sequenceZeroChoosesItsOwnRow() {
+    AnnouncerFixture fixture;
+    fixture.addRow(0, QStringLiteral("100m Freestyle final"));
+    fixture.addRow(100, QStringLiteral("Lost property"));
+    AnnouncerScreen screen;
+    runScreen(screen, fixture.path(), [&] {
+        QCOMPARE(lines(screen), QStringList({":100m Freestyle final", "100:Lost property"}));
+        choose(screen, 0);
+        QCOMPARE(text(screen)->toPlainText(), QStringLiteral("100m Freestyle final"));
+        dismiss(screen);
+        QCOMPARE(lines(screen), QStringList({"100:Lost property"}));
+    });
+}
+
+// Dismiss deletes only the message on display: not before a choice, not on
+// a second press, and not after the screen was closed and opened again.
+void TestAnnouncerScreen::dismissNeedsAShownMessage() {
+    AnnouncerFixture fixture;
+    fixture.addRow(0, QStringLiteral("zero"));
+    fixture.addRow(7, QStringLiteral("seven"));
+    AnnouncerScreen screen;
+    runScreen(screen, fixture.path(), [&] {
+        dismiss(screen);
+        QCOMPARE(lines(screen).size(), 2);
+        choose(screen, 1);
+        dismiss(screen);
+        QCOMPARE(lines(screen), QStringList({":zero"}));
+        fixture.addRow(7, QStringLiteral("seven again"));
+        dismiss(screen);
+        screen.Refresh_Form();
+        QCOMPARE(lines(screen), QStringList({":zero", "7:seven again"}));
+        choose(screen, 1);
+    });
+    QCOMPARE(screen.currentSequence(), qint16(7));
+    runScreen(screen, fixture.path(), [&] {
+        QVERIFY(text(screen)->toPlainText().isEmpty());
+        dismiss(screen);
+        QCOMPARE(lines(screen).size(), 2);
+    });
+    QCOMPARE(fixture.rowCount(), 2);
+}
+
+void TestAnnouncerScreen::emptyDatabase() {
+    AnnouncerFixture fixture;
+    AnnouncerScreen screen;
+    runScreen(screen, fixture.path(), [&] {
+        QCOMPARE(list(screen)->count(), 0);
+        dismiss(screen);
+        QCOMPARE(list(screen)->count(), 0);
+    });
+}
+
+void TestAnnouncerScreen::awkwardMessages_data() {
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("line");
+    QStringList many;
+    for (int i = 1; i <= 5000; ++i)
+        many << QStringLiteral("line %1").arg(i);
+    QTest::newRow("empty") << "" << "9:";
+    QTest::newRow("line breaks only") << "\r\n\r\n\r\n" << "9:";
+    QTest::newRow("leading empty lines") << "\r\n\r\nHeat 2" << "9:Heat 2";
+    QTest::newRow("lone LF and CR") << "a\nb\rc\r\nd" << "9:a\nb\rc";
+    QTest::newRow("5000 lines") << many.join("\r\n") << "9:line 1";
+    QTest::newRow("100 KB line") << QString(100 * 1024, QLatin1Char('w')) << "9:" + QString(100 * 1024, QLatin1Char('w'));
+    QTest::newRow("non-ASCII") << QString::fromUtf8("Zoë Ødegård – 1:02.34 🏊\r\nĐorđe") << QString::fromUtf8("9:Zoë Ødegård – 1:02.34 🏊");
+}
+
+void TestAnnouncerScreen::awkwardMessages() {
+    QFETCH(QString, message);
+    QFETCH(QString, line);
+    AnnouncerFixture fixture;
+    fixture.addRow(9, message);
+    AnnouncerScreen screen;
+    runScreen(screen, fixture.path(), [&] {
+        QCOMPARE(lines(screen), QStringList({line}));
+        choose(screen, 0);
+        QString shown = message;
+        shown.replace("\r\n", "\n").replace('\r', '\n');
+        QCOMPARE(text(screen)->toPlainText(), shown);
+    });
+}
+
+void TestAnnouncerScreen::nullSequenceCannotBeChosen() {
+    AnnouncerFixture fixture;
+    fixture.addRow(QVariant(), QStringLiteral("no number"));
+    fixture.addRow(2, QStringLiteral("two"));
+    AnnouncerScreen screen;
+    runScreen(screen, fixture.path(), [&] {
+        QCOMPARE(lines(screen), QStringList({":no number", "2:two"}));
+        choose(screen, 0);
+        QVERIFY(text(screen)->toPlainText().isEmpty());
+        dismiss(screen);
+        QCOMPARE(lines(screen).size(), 2);
+    });
+}
+
+void TestAnnouncerScreen::nullMessageIsAnError() {
+    AnnouncerFixture fixture;
+    fixture.addRow(1, QStringLiteral("fine"));
+    AnnouncerScreen screen;
+    runScreen(screen, fixture.path(), [&] {
+        fixture.addRow(2, QVariant());
+        QVERIFY_THROWS_EXCEPTION(store::KelvaneError, screen.Refresh_Form());
+    });
+}
+
+void TestAnnouncerScreen::typingDoesNotChangeTheDatabase() {
+    AnnouncerFixture fixture;
+    fixture.addRow(1, QStringLiteral("original"));
+    AnnouncerScreen screen;
+    runScreen(screen, fixture.path(), [&] {
+        choose(screen, 0);
+        QTest::keyClicks(text(screen), QStringLiteral(" edited"));
+        screen.timerTick();
+    });
+    QCOMPARE(fixture.rows().front().second, QStringLiteral("original"));
+}
+
+void TestAnnouncerScreen::timerRefreshesAndClosesWhenFileVanishes() {
+    AnnouncerFixture fixture;
+    fixture.addRow(1, QStringLiteral("first"));
+    AnnouncerScreen screen;
+    bool closedByTimer = false;
+    runScreen(screen, fixture.path(), [&] {
+        fixture.addRow(2, QStringLiteral("second"));
+        screen.timerTick();
+        QCOMPARE(lines(screen), QStringList({"1:first", "2:second"}));
+        QVERIFY(QFile::rename(fixture.path(), fixture.path() + ".moved"));
+        screen.timerTick();
+        closedByTimer = !screen.isVisible();
+    });
+    QVERIFY(closedByTimer);
+    QVERIFY(!Announcer_DB_Open);
+}
+
+void TestAnnouncerScreen::reopenListsTheNamedFile_data() {
+    QTest::addColumn<bool>("samePath");
+    QTest::newRow("another path") << false;
+    QTest::newRow("same path, file replaced") << true;
+}
+
+// The close control leaves the database open; the next opening must still
+// list the file that the path names now.
+void TestAnnouncerScreen::reopenListsTheNamedFile() {
+    QFETCH(bool, samePath);
+    AnnouncerFixture first;
+    first.addRow(1, QStringLiteral("old file"));
+    AnnouncerFixture second;
+    second.addRow(2, QStringLiteral("new file"));
+    AnnouncerScreen screen;
+    runScreen(screen, first.path(), [&] { screen.close(); });
+    QVERIFY(Announcer_DB_Open);
+    QString path = second.path();
+    if (samePath) {
+        QVERIFY(QFile::remove(first.path()));
+        QVERIFY(QFile::rename(second.path(), first.path()));
+        path = first.path();
+    }
+    runScreen(screen, path, [&] { QCOMPARE(lines(screen), QStringList({"2:new file"})); });
+}
+
+// The meet-management program keeps adding messages while the announcer
+// reads and dismisses them: nothing is lost, and only shown messages go.
+void TestAnnouncerScreen::writerAndAnnouncerAtTheSameTime() {
+    AnnouncerFixture fixture;
+    constexpr int added = 60;
+    QProcess writer;
+    writer.start(builtProgram("KELVANE_FEED"),
+                 {QStringLiteral("demo"), fixture.path(), QStringLiteral("40"), QString::number(added)});
+    QVERIFY(writer.waitForStarted());
+    QSet<qint64> dismissed;
+    AnnouncerScreen screen;
+    runScreen(screen, fixture.path(), [&] {
+        QElapsedTimer clock;
+        clock.start();
+        while (writer.state() != QProcess::NotRunning && clock.elapsed() < 30000) {
+            screen.timerTick();
+            if (list(screen)->count() > 0) {
+                choose(screen, list(screen)->count() - 1);
+                if (!text(screen)->toPlainText().isEmpty()) {
+                    dismissed.insert(screen.currentSequence());
+                    dismiss(screen);
+                }
+            }
+            QTest::qWait(30);
+        }
+    });
+    QVERIFY(writer.state() == QProcess::NotRunning || writer.waitForFinished(30000));
+    QCOMPARE(writer.exitCode(), 0);
+    const QSet<qint64> left = sequences(fixture);
+    QVERIFY(!dismissed.isEmpty());
+    QVERIFY(!dismissed.intersects(left));
+    QCOMPARE(dismissed.size() + left.size(), added);
+}
+
+QTEST_MAIN(TestAnnouncerScreen)
+#include "tst_announcerscreen.moc"

@@ -1,0 +1,175 @@
+#include "announcer/fileprobe.h"
+#include "announcer/messagelines.h"
+#include "announcer/textsplit.h"
+
+#include "store/kelvaneerror.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+
+class TestTextRules : public QObject {
+    Q_OBJECT
+
+private slots:
+    void splitIntoItems_data();
+    void splitIntoItems();
+    void splitKeepsAtMostAThousandPieces();
+    void shorterSplitEmptiesEarlierSlots();
+    void splitFindsDelimitersFarIntoTheText();
+    void listLine_data();
+    void listLine();
+    void chosenNumber_data();
+    void chosenNumber();
+    void nullMessageIsAnError();
+    void fileExists_data();
+    void fileExists();
+};
+
+void TestTextRules::splitIntoItems_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("delimiter");
+    QTest::addColumn<QStringList>("pieces");
+    const QString crlf = QStringLiteral("\r\n");
+    QTest::newRow("empty text") << QString() << crlf << QStringList();
+    QTest::newRow("no delimiter") << "one line" << crlf << QStringList{"one line"};
+    QTest::newRow("ends with delimiter") << "a\r\nb\r\n" << crlf << QStringList{"a", "b"};
+    QTest::newRow("leading and doubled delimiters") << "\r\n\r\na\r\n\r\nb" << crlf << QStringList{"a", "b"};
+    QTest::newRow("colon first") << ":abc" << ":" << QStringList{"abc"};
+    QTest::newRow("lone CR and LF stay inside") << "a\rb\nc\r\nd" << crlf << QStringList{"a\rb\nc", "d"};
+    QTest::newRow("CR before the closing delimiter") << "a\r" << crlf << QStringList{"a\r"};
+    QTest::newRow("empty delimiter means space") << " x  y " << "" << QStringList{"x", "y"};
+    QTest::newRow("only delimiters") << "\r\n\r\n" << crlf << QStringList();
+    QTest::newRow("delimiter matched exactly") << "aXb xc" << "x" << QStringList{"aXb ", "c"};
+    QTest::newRow("non-ASCII") << QString::fromUtf8("Zoë Ødegård\r\nçà") << crlf
+                               << QStringList{QString::fromUtf8("Zoë Ødegård"), QString::fromUtf8("çà")};
+}
+
+void TestTextRules::splitIntoItems() {
+    QFETCH(QString, text);
+    QFETCH(QString, delimiter);
+    QFETCH(QStringList, pieces);
+    const QString original = text;
+    QCOMPARE(Split_Into_Items(text, delimiter), qint16(pieces.size()));
+    QCOMPARE(text, original);
+    QCOMPARE(Message_Item_Count, qint16(pieces.size()));
+    for (int i = 0; i < pieces.size(); ++i)
+        QCOMPARE(Message_Items[i + 1], pieces[i]);
+    QVERIFY(Message_Items[pieces.size() + 1].isEmpty());
+    QVERIFY(Message_Items[0].isEmpty());
+}
+
+void TestTextRules::splitKeepsAtMostAThousandPieces() {
+    QStringList many;
+    for (int i = 1; i <= 1500; ++i)
+        many << QString::number(i);
+    QCOMPARE(Split_Into_Items(many.join(QStringLiteral("\r\n")), QStringLiteral("\r\n")), qint16(1000));
+    QCOMPARE(Message_Items[1000], QStringLiteral("1000"));
+    QVERIFY(Message_Items[1001].isEmpty());
+}
+
+void TestTextRules::shorterSplitEmptiesEarlierSlots() {
+    Split_Into_Items(QStringLiteral("a b c d"), QStringLiteral(" "));
+    Split_Into_Items(QStringLiteral("z"), QStringLiteral(" "));
+    QCOMPARE(Message_Items[1], QStringLiteral("z"));
+    for (int slot = 2; slot <= 4; ++slot)
+        QVERIFY(Message_Items[slot].isEmpty());
+}
+
+void TestTextRules::splitFindsDelimitersFarIntoTheText() {
+    const QString head(40000, QLatin1Char('x'));
+    QCOMPARE(Split_Into_Items(head + QStringLiteral("\r\ntail"), QStringLiteral("\r\n")), qint16(2));
+    QCOMPARE(Message_Items[1].size(), 40000);
+    QCOMPARE(Message_Items[2], QStringLiteral("tail"));
+}
+
+void TestTextRules::listLine_data() {
+    QTest::addColumn<QVariant>("sequence");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("two lines") << QVariant(12) << "Event 3\r\nresults" << "12:Event 3";
+    QTest::newRow("empty message") << QVariant(4) << "" << "4:";
+    QTest::newRow("line breaks only") << QVariant(4) << "\r\n\r\n" << "4:";
+    QTest::newRow("leading empty lines") << QVariant(5) << "\r\n\r\nHello" << "5:Hello";
+    QTest::newRow("lone LF kept") << QVariant(6) << "a\nb\r\nc" << "6:a\nb";
+    QTest::newRow("sequence zero") << QVariant(0) << "100m Freestyle" << ":100m Freestyle";
+    QTest::newRow("negative") << QVariant(-3) << "x" << "-3:x";
+    QTest::newRow("null sequence") << QVariant() << "x" << ":x";
+    QTest::newRow("no group separators") << QVariant(32767) << "x" << "32767:x";
+}
+
+void TestTextRules::listLine() {
+    QFETCH(QVariant, sequence);
+    QFETCH(QString, message);
+    QFETCH(QString, line);
+    QCOMPARE(::listLine(sequence, message), line);
+}
+
+void TestTextRules::chosenNumber_data() {
+    QTest::addColumn<QVariant>("sequence");
+    QTest::addColumn<int>("number");
+    QTest::addColumn<int>("error");
+    QTest::newRow("plain") << QVariant(12) << 12 << 0;
+    QTest::newRow("zero") << QVariant(0) << 0 << 0;
+    QTest::newRow("lowest") << QVariant(-32768) << -32768 << 0;
+    QTest::newRow("beyond 16 bits") << QVariant(40000) << 0 << int(store::ErrorNumber::Overflow);
+    QTest::newRow("text") << QVariant(QStringLiteral("x")) << 0 << int(store::ErrorNumber::TypeMismatch);
+}
+
+void TestTextRules::chosenNumber() {
+    QFETCH(QVariant, sequence);
+    QFETCH(int, number);
+    QFETCH(int, error);
+    try {
+        QCOMPARE(int(*::chosenNumber(sequence)), number);
+        QCOMPARE(error, 0);
+    } catch (const store::KelvaneError& e) {
+        QCOMPARE(e.number(), error);
+    }
+    QVERIFY(!::chosenNumber(QVariant()).has_value());
+}
+
+void TestTextRules::nullMessageIsAnError() {
+    QVERIFY_THROWS_EXCEPTION(store::KelvaneError, messageText(QVariant()));
+}
+
+void TestTextRules::fileExists_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("exists");
+    QTest::newRow("empty file") << "empty" << true;
+    QTest::newRow("file with content") << "content" << true;
+    QTest::newRow("folder") << "folder" << false;
+    QTest::newRow("missing") << "missing" << false;
+    QTest::newRow("empty path") << "emptypath" << false;
+    QTest::newRow("named pipe does not hang") << "fifo" << true;
+    QTest::newRow("path through a file") << "throughfile" << false;
+}
+
+void TestTextRules::fileExists() {
+    QFETCH(QString, kind);
+    QFETCH(bool, exists);
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("probe"));
+    if (kind == QLatin1String("empty") || kind == QLatin1String("content")) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        if (kind == QLatin1String("content"))
+            file.write("x");
+    } else if (kind == QLatin1String("folder")) {
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("probe")));
+    } else if (kind == QLatin1String("emptypath")) {
+        path.clear();
+    } else if (kind == QLatin1String("fifo")) {
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else if (kind == QLatin1String("throughfile")) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        path += QStringLiteral("/inside");
+    }
+    QCOMPARE(File_Exists(path), exists);
+}
+
+QTEST_GUILESS_MAIN(TestTextRules)
+#include "tst_textrules.moc"

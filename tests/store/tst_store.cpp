@@ -1,0 +1,286 @@
+#include "announcerfixture.h"
+
+#include "store/database.h"
+#include "store/int16.h"
+#include "store/kelvaneerror.h"
+
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <chrono>
+#include <thread>
+
+using store::ErrorNumber;
+using store::KelvaneError;
+
+namespace {
+
+const QString announcer = QStringLiteral("announcer database");
+
+int errorNumberOf(const std::function<void()>& work, QString* description = nullptr) {
+    try {
+        work();
+    } catch (const KelvaneError& error) {
+        if (description)
+            *description = error.description();
+        return error.number();
+    }
+    return 0;
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// Runs SQL on its own connection in its own thread, holding a transaction
+// open for a while, as the meet-management program might.
+void holdTransaction(const QString& path, const QString& begin, int holdMs, bool* ok) {
+    const QString name = QStringLiteral("writer");
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        db.open();
+        QSqlQuery query(db);
+        *ok = query.exec(begin) &&
+              query.exec(QStringLiteral("INSERT INTO Announcements (Sequence, Message) VALUES (99, 'late')"));
+        std::this_thread::sleep_for(std::chrono::milliseconds(holdMs));
+        *ok = *ok && query.exec(QStringLiteral("COMMIT"));
+        query.finish();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+}
+
+} // namespace
+
+class TestStore : public QObject {
+    Q_OBJECT
+
+private slots:
+    void walksRowsInRowSourceOrder();
+    void nullValuesAndUnknownFields();
+    void missingRowSourceIsAnError();
+    void deleteRemovesExactlyTheCurrentRow();
+    void notADatabase_data();
+    void notADatabase();
+    void vanishedFileIsNotCreated();
+    void savedQueryBindsItsParameters();
+    void savedQueryErrors();
+    void closedDatabaseIsAnError();
+    void readerWaitsForWriterTransaction_data();
+    void readerWaitsForWriterTransaction();
+    void int16Conversions_data();
+    void int16Conversions();
+};
+
+void TestStore::walksRowsInRowSourceOrder() {
+    AnnouncerFixture fixture;
+    fixture.addRow(7, QStringLiteral("seven"));
+    fixture.addRow(3, QStringLiteral("three"));
+    auto db = store::openDatabase(fixture.path(), announcer);
+    auto rows = db->openRecordset(QStringLiteral("Sorted Announcements"));
+    QCOMPARE(rows->recordCount(), 2);
+    QStringList seen;
+    for (rows->moveFirst(); !rows->eof(); rows->moveNext())
+        seen << rows->value(QStringLiteral("Sequence")).toString() + rows->value(QStringLiteral("Message")).toString();
+    QCOMPARE(seen, QStringList({QStringLiteral("3three"), QStringLiteral("7seven")}));
+    rows->close();
+    QCOMPARE(errorNumberOf([&] { rows->moveFirst(); }), int(ErrorNumber::ObjectClosed));
+}
+
+void TestStore::nullValuesAndUnknownFields() {
+    AnnouncerFixture fixture;
+    fixture.addRow(QVariant(), QVariant());
+    auto db = store::openDatabase(fixture.path(), announcer);
+    auto rows = db->openRecordset(QStringLiteral("Sorted Announcements"));
+    rows->moveFirst();
+    QVERIFY(rows->value(QStringLiteral("Message")).isNull());
+    QVERIFY(rows->value(QStringLiteral("Sequence")).isNull());
+    QCOMPARE(errorNumberOf([&] { rows->value(QStringLiteral("message")); }), int(ErrorNumber::ItemNotFound));
+    rows->moveNext();
+    QVERIFY(rows->eof());
+    QCOMPARE(errorNumberOf([&] { rows->value(QStringLiteral("Message")); }), int(ErrorNumber::NoCurrentRecord));
+}
+
+void TestStore::missingRowSourceIsAnError() {
+    AnnouncerFixture fixture;
+    auto db = store::openDatabase(fixture.path(), announcer);
+    QString description;
+    QCOMPARE(errorNumberOf([&] { db->openRecordset(QStringLiteral("Sorted Announcementz")); }, &description),
+             int(ErrorNumber::CannotFindTableOrQuery));
+    QVERIFY(description.contains(QStringLiteral("Sorted Announcementz")));
+}
+
+void TestStore::deleteRemovesExactlyTheCurrentRow() {
+    AnnouncerFixture fixture;
+    fixture.addRow(5, QStringLiteral("same"));
+    fixture.addRow(5, QStringLiteral("same"));
+    fixture.addRow(6, QStringLiteral("other"));
+    auto db = store::openDatabase(fixture.path(), announcer);
+    auto rows = db->openRecordset(QStringLiteral("Sorted Announcements"));
+    rows->moveFirst();
+    rows->moveNext();
+    rows->deleteCurrent();
+    QCOMPARE(errorNumberOf([&] { rows->deleteCurrent(); }), int(ErrorNumber::NoCurrentRecord));
+    rows->moveNext();
+    QCOMPARE(rows->value(QStringLiteral("Sequence")).toInt(), 6);
+    rows->close();
+    QCOMPARE(fixture.rowCount(), 2);
+    QCOMPARE(fixture.rows().front().first.toInt(), 5);
+}
+
+void TestStore::notADatabase_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("empty file") << QByteArray();
+    QTest::newRow("text") << QByteArray("Sequence,Message\r\n1,Hello\r\n");
+    QByteArray noise(4096, '\0');
+    for (int i = 0; i < noise.size(); ++i)
+        noise[i] = char((i * 7919 + 13) % 251);
+    QTest::newRow("random bytes") << noise;
+    QTest::newRow("sqlite header only") << QByteArray("SQLite format 3\0", 16) + QByteArray(84, '\0');
+    QFile jet(QStringLiteral(KELVANE_FIXTURES "/jet/announcer-jet4.mdb"));
+    QTest::newRow("jet file") << (jet.open(QIODevice::ReadOnly) ? jet.readAll() : QByteArray("no fixture"));
+}
+
+void TestStore::notADatabase() {
+    QFETCH(QByteArray, content);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("gala, day 1.mdb"));
+    writeFile(path, content);
+    QString description;
+    QCOMPARE(errorNumberOf([&] { store::openDatabase(path, announcer); }, &description),
+             int(ErrorNumber::NotADatabase));
+    QVERIFY2(description.contains(path) && description.contains(QStringLiteral("not an announcer database")),
+             qPrintable(description));
+}
+
+void TestStore::vanishedFileIsNotCreated() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("gone.mdb"));
+    QCOMPARE(errorNumberOf([&] { store::openDatabase(path, announcer); }), int(ErrorNumber::NotADatabase));
+    QVERIFY(!QFile::exists(path));
+}
+
+void TestStore::savedQueryBindsItsParameters() {
+    AnnouncerFixture fixture;
+    fixture.addRow(1, QStringLiteral("F"));
+    fixture.addRow(2, QStringLiteral("M"));
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("setup"));
+        db.setDatabaseName(fixture.path());
+        QVERIFY(db.open());
+        QSqlQuery q(db);
+        QVERIFY(q.exec(QStringLiteral("CREATE TABLE \"Saved Queries\" (Name TEXT PRIMARY KEY, Sql TEXT NOT NULL)")));
+        QVERIFY(q.exec(QStringLiteral("CREATE TABLE \"Saved Query Parameters\" (Query TEXT NOT NULL, "
+                                      "Name TEXT NOT NULL, Position INTEGER NOT NULL, PRIMARY KEY (Query, Name))")));
+        QVERIFY(q.exec(QStringLiteral("INSERT INTO \"Saved Queries\" VALUES ('By Text', "
+                                      "'SELECT Sequence FROM Announcements WHERE Message = ? AND Sequence > ?')")));
+        QVERIFY(q.exec(QStringLiteral("INSERT INTO \"Saved Query Parameters\" VALUES "
+                                      "('By Text', 'Enter Min', 2), ('By Text', 'Enter Text', 1)")));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("setup"));
+
+    auto db = store::openDatabase(fixture.path(), announcer);
+    auto query = db->queryDef(QStringLiteral("By Text"));
+    query->setParameter(QStringLiteral("Enter Text"), QStringLiteral("M"));
+    query->setParameter(QStringLiteral("Enter Min"), QStringLiteral("0"));
+    auto rows = query->openRecordset();
+    QCOMPARE(rows->recordCount(), 1);
+    rows->moveFirst();
+    QCOMPARE(rows->value(QStringLiteral("Sequence")).toInt(), 2);
+    QCOMPARE(errorNumberOf([&] { rows->deleteCurrent(); }), int(ErrorNumber::DatabaseOperationFailed));
+
+    query->setParameter(QStringLiteral("Enter Text"), QStringLiteral("M' OR '1'='1"));
+    QCOMPARE(query->openRecordset()->recordCount(), 0);
+}
+
+void TestStore::savedQueryErrors() {
+    AnnouncerFixture fixture;
+    auto db = store::openDatabase(fixture.path(), announcer);
+    QCOMPARE(errorNumberOf([&] { db->queryDef(QStringLiteral("Club Record")); }),
+             int(ErrorNumber::CannotFindTableOrQuery));
+}
+
+void TestStore::closedDatabaseIsAnError() {
+    AnnouncerFixture fixture;
+    auto db = store::openDatabase(fixture.path(), announcer);
+    db->close();
+    QCOMPARE(errorNumberOf([&] { db->openRecordset(QStringLiteral("Sorted Announcements")); }),
+             int(ErrorNumber::ObjectClosed));
+}
+
+void TestStore::readerWaitsForWriterTransaction_data() {
+    QTest::addColumn<QString>("journalMode");
+    QTest::addColumn<QString>("begin");
+    QTest::newRow("wal, writer mid-transaction") << "WAL" << "BEGIN IMMEDIATE";
+    QTest::newRow("rollback journal, writer holds exclusive lock") << "DELETE" << "BEGIN EXCLUSIVE";
+}
+
+// The meet-management program holds a write transaction for two seconds
+// while the screen refreshes and dismisses: both wait for it and succeed,
+// and the writer's row is not lost.
+void TestStore::readerWaitsForWriterTransaction() {
+    QFETCH(QString, journalMode);
+    QFETCH(QString, begin);
+    AnnouncerFixture fixture;
+    fixture.addRow(1, QStringLiteral("first"));
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("mode"));
+        db.setDatabaseName(fixture.path());
+        QVERIFY(db.open());
+        QSqlQuery(db).exec(QStringLiteral("PRAGMA journal_mode = ") + journalMode);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("mode"));
+
+    auto db = store::openDatabase(fixture.path(), announcer);
+    bool writerOk = false;
+    std::thread writer(holdTransaction, fixture.path(), begin, 2000, &writerOk);
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    auto rows = db->openRecordset(QStringLiteral("Sorted Announcements"));
+    QVERIFY(rows->recordCount() >= 1);
+    rows->moveFirst();
+    rows->deleteCurrent();
+    rows->close();
+    writer.join();
+    QVERIFY(writerOk);
+    const auto left = fixture.rows();
+    QCOMPARE(left.size(), size_t(1));
+    QCOMPARE(left.front().second, QStringLiteral("late"));
+}
+
+void TestStore::int16Conversions_data() {
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("expected");
+    QTest::addColumn<bool>("overflows");
+    QTest::newRow("half to even down") << 2.5 << 2 << false;
+    QTest::newRow("half to even up") << 3.5 << 4 << false;
+    QTest::newRow("negative half") << -2.5 << -2 << false;
+    QTest::newRow("top of range") << 32767.0 << 32767 << false;
+    QTest::newRow("bottom of range") << -32768.0 << -32768 << false;
+    QTest::newRow("rounds past the top") << 32767.5 << 0 << true;
+    QTest::newRow("beyond the top") << 40000.0 << 0 << true;
+    QTest::newRow("beyond the bottom") << -32769.0 << 0 << true;
+    QTest::newRow("infinity") << std::numeric_limits<double>::infinity() << 0 << true;
+}
+
+void TestStore::int16Conversions() {
+    QFETCH(double, value);
+    QFETCH(int, expected);
+    QFETCH(bool, overflows);
+    int result = 0;
+    const int error = errorNumberOf([&] { result = store::roundToInt16(value); });
+    QCOMPARE(error, overflows ? int(ErrorNumber::Overflow) : 0);
+    if (!overflows)
+        QCOMPARE(result, expected);
+}
+
+QTEST_GUILESS_MAIN(TestStore)
+#include "tst_store.moc"

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+#include <QTimer>
+
+#include <functional>
+
+// Answers modal windows as a person would while a test waits inside them:
+// every message box that appears is recorded and closed with OK, and any
+// other modal window is handed to the test's own answer.
+class ModalWatcher : public QObject {
+public:
+    using Answer = std::function<void(QWidget* modal)>;
+
+    ModalWatcher();
+
+    // Called for the next modal windows that are not message boxes, in order.
+    void answerNext(Answer answer) { m_answers.append(std::move(answer)); }
+
+    QStringList messages() const { return m_messages; }
+    QStringList titles() const { return m_titles; }
+    void clear() { m_messages.clear(); m_titles.clear(); }
+
+private:
+    void look();
+
+    QTimer m_timer;
+    QStringList m_messages;
+    QStringList m_titles;
+    QList<Answer> m_answers;
+    QWidget* m_answered = nullptr;
+};

@@ -1,0 +1,115 @@
+#include "announcerfixture.h"
+
+#include "announcerfeed.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Run {
+    int status;
+    QString out;
+    QString err;
+};
+
+Run feedCommand(const QStringList& args, const QByteArray& input = {}) {
+    QProcess process;
+    process.start(builtProgram("KELVANE_FEED"), args);
+    process.waitForStarted();
+    process.write(input);
+    process.closeWriteChannel();
+    process.waitForFinished(10000);
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+} // namespace
+
+class TestFeed : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initAddList();
+    void initNeverOverwrites();
+    void refusesBadInput_data();
+    void refusesBadInput();
+    void lineFeedsBecomeCrLf_data();
+    void lineFeedsBecomeCrLf();
+};
+
+void TestFeed::initAddList() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("gala.mdb");
+    QCOMPARE(feedCommand({"init", path}).status, 0);
+    QCOMPARE(feedCommand({"add", path, "5", "Event 1\nresults"}).status, 0);
+    QCOMPARE(feedCommand({"add", path, "2"}, QByteArray("from stdin\n")).status, 0);
+    const Run list = feedCommand({"list", path});
+    QCOMPARE(list.status, 0);
+    QCOMPARE(list.out, QStringLiteral("2\t2\tfrom stdin\\r\\n\n1\t5\tEvent 1\\r\\nresults\n"));
+}
+
+void TestFeed::initNeverOverwrites() {
+    AnnouncerFixture fixture;
+    fixture.addRow(1, QStringLiteral("keep me"));
+    const Run run = feedCommand({"init", fixture.path()});
+    QCOMPARE(run.status, 1);
+    QVERIFY(run.err.contains("already exists"));
+    QCOMPARE(fixture.rowCount(), 1);
+}
+
+void TestFeed::refusesBadInput_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("no command") << QStringList() << 2 << "usage";
+    QTest::newRow("unknown command") << QStringList{"drop", "F"} << 2 << "usage";
+    QTest::newRow("sequence not a number") << QStringList{"add", "F", "twelve", "x"} << 2 << "whole number";
+    QTest::newRow("sequence beyond 16 bits") << QStringList{"add", "F", "40000", "x"} << 1 << "between";
+    QTest::newRow("not a database") << QStringList{"add", "TEXT", "1", "x"} << 1 << "not an announcer database";
+    QTest::newRow("other sqlite file") << QStringList{"list", "OTHER"} << 1 << "not an announcer database";
+    QTest::newRow("missing file") << QStringList{"list", "MISSING"} << 1 << "cannot open";
+    QTest::newRow("bad interval") << QStringList{"demo", "F", "-5"} << 2 << "whole numbers";
+}
+
+void TestFeed::refusesBadInput() {
+    QFETCH(QStringList, args);
+    QFETCH(int, status);
+    QFETCH(QString, error);
+    AnnouncerFixture fixture;
+    const QString text = fixture.dir() + "/notes.txt";
+    QFile file(text);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("Sequence,Message\n");
+    file.close();
+    const QString other = fixture.dir() + "/other.db";
+    QProcess::execute("sqlite3", {other, "CREATE TABLE t(x)"});
+    args.replaceInStrings(QRegularExpression("^F$"), fixture.path());
+    args.replaceInStrings(QRegularExpression("^TEXT$"), text);
+    args.replaceInStrings(QRegularExpression("^OTHER$"), other);
+    args.replaceInStrings(QRegularExpression("^MISSING$"), fixture.dir() + "/missing.mdb");
+    const Run run = feedCommand(args);
+    QCOMPARE(run.status, status);
+    QVERIFY2(run.err.contains(error), qPrintable(run.err));
+    QCOMPARE(fixture.rowCount(), 0);
+}
+
+void TestFeed::lineFeedsBecomeCrLf_data() {
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("LF") << "a\nb" << "a\r\nb";
+    QTest::newRow("CR LF kept") << "a\r\nb" << "a\r\nb";
+    QTest::newRow("lone CR kept") << "a\rb" << "a\rb";
+    QTest::newRow("mixed") << "a\n\r\nb\n" << "a\r\n\r\nb\r\n";
+}
+
+void TestFeed::lineFeedsBecomeCrLf() {
+    QFETCH(QString, input);
+    QFETCH(QString, stored);
+    QCOMPARE(feed::withCrLf(input), stored);
+}
+
+QTEST_GUILESS_MAIN(TestFeed)
+#include "tst_feed.moc"

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+
+#include <stdexcept>
+#include <vector>
+
+// The writer side of the announcer database: what a meet-management
+// program does to leave messages for the announcer.
+namespace feed {
+
+class FeedError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+struct Announcement {
+    qint64 id;
+    qint64 sequence;
+    QString message;
+};
+
+// Creates a new, empty announcer database. Refuses to touch an existing file.
+void initDatabase(const QString& path);
+
+// Adds one message; line feeds are stored as CR LF.
+void addAnnouncement(const QString& path, qint64 sequence, const QString& text);
+
+// The pending messages in the order the announcer screen lists them.
+std::vector<Announcement> listAnnouncements(const QString& path);
+
+// The next free Sequence: one more than the highest, starting again at 1
+// after 32767.
+qint64 nextSequence(const QString& path);
+
+// Text with every line feed written as CR LF; a CR LF stays as it is.
+QString withCrLf(const QString& text);
+
+} // namespace feed
