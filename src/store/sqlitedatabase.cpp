@@ -210,6 +210,9 @@ SqliteDatabase::SqliteDatabase(const QString& path, const QString& purpose)
     if (!db.open())
         throw fail(db.lastError().text());
     QSqlQuery check(db);
+    // A cache that holds a large announcer file whole keeps every refresh
+    // reading from memory instead of going back to the file page by page.
+    check.exec(QStringLiteral("PRAGMA cache_size = -65536"));
     if (!check.exec(QStringLiteral("PRAGMA quick_check(1)")) || !check.next() ||
         check.value(0).toString() != QLatin1String("ok")) {
         check = QSqlQuery();
