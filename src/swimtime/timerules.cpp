@@ -2,6 +2,7 @@
 
 #include "asciitext.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -31,9 +32,12 @@ public:
         ++m_position;
         return true;
     }
-    bool takeSign(bool& negative) {
-        negative = take(u'-');
-        return negative || take(u'+');
+    // Takes an optional sign; true when it is a minus.
+    bool takeSign() {
+        if (take(u'-'))
+            return true;
+        take(u'+');
+        return false;
     }
     // Appends the ASCII digits that follow; returns how many.
     qsizetype takeDigits(std::string& digits) {
@@ -45,8 +49,6 @@ public:
         }
         return count;
     }
-    qsizetype position() const { return m_position; }
-    void rewind(qsizetype position) { m_position = position; }
 
 private:
     QStringView m_text;
@@ -54,20 +56,17 @@ private:
 };
 
 // Exponents are capped far beyond any double, so that reading one can
-// neither overflow nor lose the direction it points in.
+// neither overflow nor lose the direction it points in. An "e" without
+// digits after it is no exponent; reading ends there anyway.
 constexpr qint64 exponentCap = 1'000'000;
 
 qint64 readExponent(BlankSkippingReader& reader) {
-    const qsizetype start = reader.position();
     if (!reader.take(u'e') && !reader.take(u'E'))
         return 0;
-    bool negative = false;
-    reader.takeSign(negative);
+    const bool negative = reader.takeSign();
     std::string digits;
-    if (reader.takeDigits(digits) == 0) {
-        reader.rewind(start);
+    if (reader.takeDigits(digits) == 0)
         return 0;
-    }
     qint64 exponent = 0;
     for (char digit : digits)
         exponent = std::min(exponentCap, exponent * 10 + (digit - '0'));
@@ -75,7 +74,8 @@ qint64 readExponent(BlankSkippingReader& reader) {
 }
 
 // The seconds as whole hundredths, rounded halves away from zero on the
-// shortest decimal of the single: ASCII digits, at least three of them.
+// shortest decimal of the single: ASCII digits without leading zeros,
+// padded to at least four.
 std::string roundedHundredths(float magnitude) {
     std::array<char, 64> buffer{};
     const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
@@ -117,8 +117,7 @@ using namespace swimtime;
 
 double leadingNumber(QStringView text) {
     BlankSkippingReader reader(text);
-    bool negative = false;
-    reader.takeSign(negative);
+    const bool negative = reader.takeSign();
     std::string digits;
     reader.takeDigits(digits);
     qsizetype fractionDigits = 0;
