@@ -18,8 +18,12 @@ QString typedFolder(const QString& typed, const QString& currentFolder) {
     const qsizetype last = typed.lastIndexOf(separator);
     if (last == 0)
         return QDir::rootPath();
-    const QString folder = typed.left(last);
-    return QDir::cleanPath(QDir(currentFolder).absoluteFilePath(folder));
+    QString folder = QDir::cleanPath(QDir(currentFolder).absoluteFilePath(typed.left(last)));
+    // Above the root there is only the root.
+    static const QString aboveRoot = QStringLiteral("/..");
+    while (folder.startsWith(aboveRoot) && (folder.size() == aboveRoot.size() || folder[aboveRoot.size()] == separator))
+        folder.remove(0, aboveRoot.size());
+    return folder.isEmpty() ? QDir::rootPath() : folder;
 }
 
 QString typedName(const QString& typed) {
