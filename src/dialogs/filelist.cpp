@@ -4,15 +4,16 @@
 
 namespace {
 
-// Control characters (a name may even hold a line break) are shown as
-// their visible symbols, so every entry takes one line.
+// A name may even hold a line break: it is shown as a return arrow, and
+// other control characters as "?", so every entry takes one line. The
+// entry's key keeps the exact name.
 QString visible(const QString& name) {
     QString shown = name;
     for (QChar& c : shown) {
-        if (c.unicode() < 0x20)
-            c = QChar(0x2400 + c.unicode());
-        else if (c.unicode() == 0x7f)
-            c = QChar(0x2421);
+        if (c == QLatin1Char('\n') || c == QLatin1Char('\r'))
+            c = QChar(0x21B5);
+        else if (c.category() == QChar::Other_Control)
+            c = QLatin1Char('?');
     }
     return shown;
 }
