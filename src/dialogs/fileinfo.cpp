@@ -44,9 +44,11 @@ void FileInfo::load() {
     // The folder of an earlier choice if a caller left one, else where the
     // program was started; a folder that cannot be read is reported and
     // the next one tried.
-    const QStringList candidates = {withoutTrailingSeparator(Selected_Folder), QDir::currentPath(), QDir::rootPath()};
+    QStringList candidates = {QDir::currentPath(), QDir::rootPath()};
+    if (!Selected_Folder.isEmpty())
+        candidates.prepend(QDir::cleanPath(QDir::current().absoluteFilePath(Selected_Folder)));
     for (const QString& folder : candidates) {
-        if (!folder.isEmpty() && openFolder(folder))
+        if (openFolder(folder))
             break;
     }
     m_ui->TextBox->setText(m_ui->FileListBox->pattern());

@@ -33,9 +33,3 @@ QString typedName(const QString& typed) {
 QString withTrailingSeparator(const QString& folder) {
     return folder.endsWith(separator) ? folder : folder + separator;
 }
-
-QString withoutTrailingSeparator(const QString& folder) {
-    if (folder.size() > 1 && folder.endsWith(separator))
-        return folder.chopped(1);
-    return folder;
-}

@@ -17,8 +17,6 @@ QString typedFolder(const QString& typed, const QString& currentFolder);
 // The text after the last "/", or the whole text when there is none.
 QString typedName(const QString& typed);
 
-// A folder as Selected_Folder holds it: ending with exactly one "/" added
-// when it lacks one.
+// A folder as Selected_Folder holds it: with a "/" added when it does not
+// end with one.
 QString withTrailingSeparator(const QString& folder);
-// One trailing "/" removed, except from the root itself.
-QString withoutTrailingSeparator(const QString& folder);

@@ -103,6 +103,7 @@ private slots:
     void init();
     void look();
     void loadOpensTheGivenFolder();
+    void loadTakesAnUncleanFolder();
     void loadFallsBackWhenTheFolderIsGone();
     void chooseListedFile_data();
     void chooseListedFile();
@@ -186,6 +187,16 @@ void TestFileInfo::loadOpensTheGivenFolder() {
     QCOMPARE(folderList(window)->highlightedPath(), data);
     // The shared result is left as the caller set it.
     QCOMPARE(Selected_Folder, data + QLatin1Char('/'));
+}
+
+void TestFileInfo::loadTakesAnUncleanFolder() {
+    const QString started = QDir::currentPath();
+    QDir::setCurrent(m_tree->path());
+    Selected_Folder = QStringLiteral("data//Old/../");
+    FileInfo window;
+    QDir::setCurrent(started);
+    QCOMPARE(folderList(window)->path(), m_tree->path(QStringLiteral("data")));
+    QCOMPARE(folderList(window)->keys().first(), QStringLiteral("/"));
 }
 
 void TestFileInfo::loadFallsBackWhenTheFolderIsGone() {
