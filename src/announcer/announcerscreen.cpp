@@ -2,12 +2,14 @@
 
 #include "announcerdatabase.h"
 #include "fileprobe.h"
+#include "locatedatabase.h"
 #include "messagelines.h"
 #include "textsplit.h"
 
 #include "ui/fonts.h"
 #include "ui_announcerscreen.h"
 
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QStringList>
 
@@ -72,10 +74,17 @@ void AnnouncerScreen::showModal() {
 }
 
 void AnnouncerScreen::load() {
+    // Ticks that arrive while the locate step's windows are open must not
+    // close the screen under them; the load sets the timer itself.
+    m_loading = true;
+    const auto loaded = qScopeGuard([this] { m_loading = false; });
     if (Announcer_DB_Open && !announcerDatabaseIsFileAt(Announcer_DB_Path))
         closeAnnouncerDatabase();
-    if (!Announcer_DB_Open)
+    if (!Announcer_DB_Open) {
+        if (Screen_Entry_Mode != 2 && !locateAnnouncerDatabase(m_timer1))
+            return;
         openAnnouncerDatabase();
+    }
     Refresh_Form();
     m_timer1.start(refreshIntervalMs);
 }
@@ -173,6 +182,8 @@ void AnnouncerScreen::exitScreen() {
 }
 
 void AnnouncerScreen::timerTick() {
+    if (m_loading)
+        return;
     if (!Announcer_DB_Open) {
         m_timer1.stop();
         done(QDialog::Rejected);

@@ -49,6 +49,7 @@ private:
     // Dismiss deletes only while a chosen message is on display in this
     // opening of the window; anything else could delete an unseen message.
     bool m_dismissArmed = false;
+    bool m_loading = false;
     // The Sequence of each list line, in list order: a choice uses the row's
     // own number, not digits read back from the line's text.
     std::vector<QVariant> m_lineSequences;

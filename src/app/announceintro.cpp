@@ -5,6 +5,8 @@
 #include "announcer/announcerdatabase.h"
 #include "announcer/announcerscreen.h"
 #include "announcer/fileprobe.h"
+#include "dialogs/fileinfo.h"
+#include "dialogs/fileselection.h"
 #include "ui/fonts.h"
 #include "ui/messagebox.h"
 #include "ui/windowregistry.h"
@@ -36,7 +38,18 @@ void AnnounceIntro::load() {
         m_ui->DbName->setText(remembered);
 }
 
-void AnnounceIntro::browse() {}
+void AnnounceIntro::browse() {
+    File_Must_Exist = true;
+    FileInfo& chooser = ui::loadedWindow<FileInfo>();
+    chooser.setWindowTitle(QStringLiteral("Select Database for Announcer Messages"));
+    chooser.exec();
+    const QString chosen = Selected_Folder + Selected_File_Name;
+    if (chosen.isEmpty()) {
+        ui::showMessage(QStringLiteral("No Database selected"));
+        return;
+    }
+    m_ui->DbName->setText(chosen);
+}
 
 void AnnounceIntro::enter() {
     Announcer_DB_Path = m_ui->DbName->text();

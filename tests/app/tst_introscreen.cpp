@@ -1,9 +1,11 @@
 #include "announcerfixture.h"
 #include "modalwatcher.h"
+#include "windowdriving.h"
 
 #include "announcer/announcerdatabase.h"
 #include "app/announceintro.h"
 #include "app/settingsfile.h"
+#include "dialogs/fileselection.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -20,10 +22,6 @@ QByteArray readBytes(const QString& path) {
 
 QLineEdit* dbName(AnnounceIntro& intro) { return intro.findChild<QLineEdit*>(QStringLiteral("DbName")); }
 
-void click(QWidget* window, const char* name) {
-    QTest::mouseClick(window->findChild<QPushButton*>(QLatin1String(name)), Qt::LeftButton);
-}
-
 } // namespace
 
 class TestIntroScreen : public QObject {
@@ -37,6 +35,8 @@ private slots:
     void showsTheRememberedPath();
     void enterWithAMissingFile();
     void enterOpensTheScreenAndComesBack();
+    void browse_data();
+    void browse();
     void pathThatCannotBeRemembered_data();
     void pathThatCannotBeRemembered();
 
@@ -81,7 +81,7 @@ void TestIntroScreen::enterWithAMissingFile() {
     intro.show();
     dbName(intro)->setText(m_home->filePath("typed by hand.mdb"));
     ModalWatcher watcher;
-    click(&intro, "Command3");
+    clickButton(&intro, "Command3");
     QCOMPARE(watcher.messages(), QStringList({"Cannot locate database for announcer messages"}));
     QCOMPARE(watcher.titles(), QStringList({"kelvane"}));
     QCOMPARE(readBytes(settings()), QByteArray("\"/previous.mdb\"\r\n"));
@@ -102,9 +102,9 @@ void TestIntroScreen::enterOpensTheScreenAndComesBack() {
         watcher.answerNext([&](QWidget* screen) {
             introHidden = !intro.isVisible();
             listed = screen->findChild<QListWidget*>("Announcement_List")->count();
-            click(screen, "Command1");
+            clickButton(screen, "Command1");
         });
-        click(&intro, "Command3");
+        clickButton(&intro, "Command3");
         QVERIFY(introHidden);
         QCOMPARE(listed, 1);
         QVERIFY(intro.isVisible());
@@ -113,6 +113,35 @@ void TestIntroScreen::enterOpensTheScreenAndComesBack() {
         QCOMPARE(Screen_Entry_Mode, qint16(2));
     }
     QVERIFY(watcher.messages().isEmpty());
+}
+
+void TestIntroScreen::browse_data() {
+    QTest::addColumn<bool>("cancel");
+    QTest::newRow("cancelled") << true;
+    QTest::newRow("file chosen") << false;
+}
+
+void TestIntroScreen::browse() {
+    QFETCH(bool, cancel);
+    QVERIFY(QDir(m_home->path()).mkpath("Gala data"));
+    const QString chosen = m_home->filePath("Gala data/announcer, day 2.mdb");
+    QFile file(chosen);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    AnnounceIntro intro;
+    intro.show();
+    dbName(intro)->setText("/before.mdb");
+    ModalWatcher watcher;
+    QString title;
+    watcher.answerNext([&](QWidget* chooser) {
+        title = chooser->windowTitle();
+        chooseFile(cancel ? QString() : chosen)(chooser);
+    });
+    clickButton(&intro, "Command1");
+    QCOMPARE(title, QStringLiteral("Select Database for Announcer Messages"));
+    QCOMPARE(dbName(intro)->text(), cancel ? QStringLiteral("/before.mdb") : chosen);
+    QCOMPARE(watcher.messages(), cancel ? QStringList({"No Database selected"}) : QStringList());
+    QVERIFY(File_Must_Exist);
 }
 
 void TestIntroScreen::pathThatCannotBeRemembered_data() {
@@ -145,9 +174,9 @@ void TestIntroScreen::pathThatCannotBeRemembered() {
     bool opened = false;
     watcher.answerNext([&](QWidget* screen) {
         opened = true;
-        click(screen, "Command1");
+        clickButton(screen, "Command1");
     });
-    click(&intro, "Command3");
+    clickButton(&intro, "Command3");
     QVERIFY(opened);
     QCOMPARE(watcher.messages().size(), 1);
     QVERIFY2(watcher.messages().first().contains(message) && watcher.messages().first().contains(settings()),

@@ -1,4 +1,5 @@
 #include "modalwatcher.h"
+#include "windowdriving.h"
 
 #include "dialogs/dialoganswer.h"
 #include "dialogs/filedialogue.h"
@@ -11,24 +12,6 @@
 #include <QRadioButton>
 #include <QTest>
 
-namespace {
-
-void click(QWidget* window, const char* name) {
-    QTest::mouseClick(window->findChild<QPushButton*>(QLatin1String(name)), Qt::LeftButton);
-}
-
-// Answers the next modal window with a click on the named button, or by
-// closing it when name is empty.
-void answerWith(ModalWatcher& watcher, const char* name) {
-    watcher.answerNext([name](QWidget* modal) {
-        if (*name)
-            click(modal, name);
-        else
-            modal->close();
-    });
-}
-
-} // namespace
 
 class TestQuestionDialogs : public QObject {
     Q_OBJECT
@@ -59,9 +42,9 @@ void TestQuestionDialogs::yesNoAnswers() {
     ModalWatcher watcher;
     const QByteArray firstName = first.toLatin1();
     const QByteArray secondName = second.toLatin1();
-    answerWith(watcher, firstName.constData());
+    watcher.answerNext(clickAnswer(firstName.constData()));
     QCOMPARE(askYesNo(QStringLiteral("First?")), first == QLatin1String("Command1"));
-    answerWith(watcher, secondName.constData());
+    watcher.answerNext(clickAnswer(secondName.constData()));
     QCOMPARE(askYesNo(QStringLiteral("Second?")), answer);
     QCOMPARE(Dialog_Answer, answer);
     QVERIFY(ui::isLoaded<YesNo>());
@@ -74,7 +57,7 @@ void TestQuestionDialogs::yesNoShowsTheQuestionAsWritten() {
     QString shown;
     watcher.answerNext([&](QWidget* modal) {
         shown = modal->findChild<QPlainTextEdit*>(QStringLiteral("Question"))->toPlainText();
-        click(modal, "Command1");
+        clickButton(modal, "Command1");
     });
     QVERIFY(askYesNo(question));
     QCOMPARE(shown, question);
@@ -99,7 +82,7 @@ void TestQuestionDialogs::yesNoTabSkipsTheQuestion() {
 void TestQuestionDialogs::fileDialogueContinueWithoutAChoice() {
     ModalWatcher watcher;
     FileDialogue& window = ui::loadedWindow<FileDialogue>();
-    answerWith(watcher, "Command1");
+    watcher.answerNext(clickAnswer("Command1"));
     window.exec();
     QVERIFY(File_Choice_Continue);
     QCOMPARE(window.choice(), FileDialogue::Choice::None);
@@ -110,10 +93,10 @@ void TestQuestionDialogs::fileDialogueKeepsTheChoice() {
     FileDialogue& window = ui::loadedWindow<FileDialogue>();
     watcher.answerNext([](QWidget* modal) {
         QTest::mouseClick(modal->findChild<QRadioButton*>(QStringLiteral("OverWriteButton")), Qt::LeftButton);
-        click(modal, "Command1");
+        clickButton(modal, "Command1");
     });
     window.exec();
-    answerWith(watcher, "Command2");
+    watcher.answerNext(clickAnswer("Command2"));
     window.exec();
     QVERIFY(!File_Choice_Continue);
     QCOMPARE(ui::loadedWindow<FileDialogue>().choice(), FileDialogue::Choice::Overwrite);
@@ -122,7 +105,7 @@ void TestQuestionDialogs::fileDialogueKeepsTheChoice() {
 void TestQuestionDialogs::fileDialogueCloseIsCancel() {
     ModalWatcher watcher;
     File_Choice_Continue = true;
-    answerWith(watcher, "");
+    watcher.answerNext(clickAnswer(""));
     ui::loadedWindow<FileDialogue>().exec();
     QVERIFY(!File_Choice_Continue);
 }
