@@ -67,6 +67,7 @@ void AnnouncerScreen::showModal() {
     m_lineSequences.clear();
     m_ui->Current_Announcement->clear();
     m_dismissArmed = false;
+    m_ui->Command1->setFocus();
     m_timer1.start(storedTimerIntervalMs);
     load();
     exec();

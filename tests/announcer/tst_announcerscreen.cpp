@@ -97,6 +97,7 @@ void TestAnnouncerScreen::listsAndShowsMessages() {
     AnnouncerScreen screen;
     runScreen(screen, fixture.path(), [&] {
         QCOMPARE(lines(screen), QStringList({"3:Parents of Tom", "12:Event 3 results"}));
+        QCOMPARE(screen.focusWidget(), button(screen, "Command1"));
         QCOMPARE(screen.timer1().interval(), 5000);
         QVERIFY(screen.timer1().isActive());
         choose(screen, 1);
