@@ -4,6 +4,7 @@
 
 #include "store/kelvaneerror.h"
 #include "ui/fonts.h"
+#include "ui/programicon.h"
 
 #include <exception>
 
@@ -12,6 +13,7 @@ KelvaneApplication::KelvaneApplication(int& argc, char** argv)
     setApplicationName(QStringLiteral("kelvane"));
     setQuitOnLastWindowClosed(false);
     ui::registerFontSubstitutes();
+    setWindowIcon(ui::programIcon());
 }
 
 bool KelvaneApplication::notify(QObject* receiver, QEvent* event) {

@@ -7,13 +7,12 @@
 #include "announcer/announcerdatabase.h"
 #include "announcer/announcerscreen.h"
 #include "app/announceintro.h"
+#include "app/kelvaneapplication.h"
 #include "dialogs/filedialogue.h"
 #include "dialogs/fileinfo.h"
 #include "dialogs/yesno.h"
 #include "swimtime/conversion.h"
-#include "ui/fonts.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -56,8 +55,7 @@ void showConversion() {
 } // namespace
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    ui::registerFontSubstitutes();
+    KelvaneApplication app(argc, argv);
     QTemporaryDir folder;
     const std::map<QString, std::function<void()>> windows = {
         {QStringLiteral("Announce_Intro"), [] { (new AnnounceIntro)->show(); }},
