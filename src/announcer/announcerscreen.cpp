@@ -51,7 +51,7 @@ AnnouncerScreen::AnnouncerScreen(QWidget* parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::AnnouncerScreen>()) {
     m_ui->setupUi(this);
-    ui::applyFractionalFontSizes(this);
+    ui::applyDesignedFonts(this);
     m_timer1.setObjectName(QStringLiteral("Timer1"));
     connect(&m_timer1, &QTimer::timeout, this, &AnnouncerScreen::timerTick);
     connect(m_ui->Announcement_List, &QListWidget::itemSelectionChanged, this,

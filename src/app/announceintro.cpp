@@ -19,7 +19,7 @@ AnnounceIntro::AnnounceIntro(QWidget* parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::AnnounceIntro>()) {
     m_ui->setupUi(this);
-    ui::applyFractionalFontSizes(this);
+    ui::applyDesignedFonts(this);
     connect(m_ui->Command1, &QPushButton::clicked, this, &AnnounceIntro::browse);
     connect(m_ui->Command3, &QPushButton::clicked, this, &AnnounceIntro::enter);
     connect(m_ui->Command4, &QPushButton::clicked, this, &AnnounceIntro::exitProgram);

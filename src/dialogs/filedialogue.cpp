@@ -7,7 +7,7 @@ FileDialogue::FileDialogue(QWidget* parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::FileDialogue>()) {
     m_ui->setupUi(this);
-    ui::applyFractionalFontSizes(this);
+    ui::applyDesignedFonts(this);
     connect(m_ui->Command1, &QPushButton::clicked, this, [this] { finish(true); });
     connect(m_ui->Command2, &QPushButton::clicked, this, [this] { finish(false); });
 }

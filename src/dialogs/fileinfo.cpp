@@ -15,7 +15,7 @@ FileInfo::FileInfo(QWidget* parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::FileInfo>()) {
     m_ui->setupUi(this);
-    ui::applyFractionalFontSizes(this);
+    ui::applyDesignedFonts(this);
 
     // DlgButton: one indexed group, one handler that receives the index.
     auto* dlgButton = new QButtonGroup(this);

@@ -10,7 +10,7 @@ YesNo::YesNo(QWidget* parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::YesNo>()) {
     m_ui->setupUi(this);
-    ui::applyFractionalFontSizes(this);
+    ui::applyDesignedFonts(this);
     connect(m_ui->Command1, &QPushButton::clicked, this, [this] { answer(true); });
     connect(m_ui->Command2, &QPushButton::clicked, this, [this] { answer(false); });
 }

@@ -15,7 +15,7 @@ Conversion::Conversion(QWidget* parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::Conversion>()) {
     m_ui->setupUi(this);
-    ui::applyFractionalFontSizes(this);
+    ui::applyDesignedFonts(this);
     m_ui->NewTime->installEventFilter(this);
     connect(m_ui->Command1, &QPushButton::clicked, this, &Conversion::acceptThis);
     connect(m_ui->Command3, &QPushButton::clicked, this, &Conversion::acceptAll);

@@ -14,15 +14,19 @@ void registerFontSubstitutes() {
     QFont::insertSubstitution(QStringLiteral("Arial Narrow"), QStringLiteral("Liberation Sans Narrow"));
 }
 
-void applyFractionalFontSizes(QWidget* window) {
+void applyDesignedFonts(QWidget* window) {
     QList<QWidget*> widgets = window->findChildren<QWidget*>();
     widgets.prepend(window);
     for (QWidget* widget : widgets) {
         const QVariant size = widget->property("pointSizeF");
-        if (!size.isValid())
+        const bool impact = widget->font().family() == QLatin1String("Impact");
+        if (!size.isValid() && !impact)
             continue;
         QFont font = widget->font();
-        font.setPointSizeF(size.toDouble());
+        if (size.isValid())
+            font.setPointSizeF(size.toDouble());
+        if (impact)
+            font.setBold(true);
         widget->setFont(font);
     }
 }

@@ -8,8 +8,10 @@ namespace ui {
 // machine has, at the same size and weight. Call once at start.
 void registerFontSubstitutes();
 
-// Forms keep fractional point sizes (8.25, 9.75) in a "pointSizeF" property,
-// because a form's own font size is whole points only. Applies them.
-void applyFractionalFontSizes(QWidget* window);
+// Completes the fonts a form cannot state itself: fractional point sizes
+// (8.25, 9.75) kept in a "pointSizeF" property, since a form's font size is
+// whole points only; and the heavy face of "Impact", whose substitute only
+// comes close in its bold weight.
+void applyDesignedFonts(QWidget* window);
 
 } // namespace ui
