@@ -10,15 +10,27 @@ packages=(
   xvfb xauth xdotool x11-utils imagemagick poppler-utils sqlite3 locales
 )
 
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
 done
 
 if [ ${#missing[@]} -gt 0 ]; then
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
   echo "Installing: ${missing[*]}"
   $sudo apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+# The swim-time rule tests run a second time under a German locale (decimal
+# comma), which needs the locale generated.
+if ! locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8'; then
+  if grep -q '^# *de_DE\.UTF-8 UTF-8' /etc/locale.gen; then
+    $sudo sed -i 's/^# *\(de_DE\.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  elif ! grep -q '^de_DE\.UTF-8 UTF-8' /etc/locale.gen; then
+    echo 'de_DE.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
+  fi
+  $sudo locale-gen
 fi

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QStringList>
 #include <QTimer>
 
@@ -22,6 +23,9 @@ public:
     QStringList titles() const { return m_titles; }
     void clear() { m_messages.clear(); m_titles.clear(); }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void look();
 
@@ -29,5 +33,5 @@ private:
     QStringList m_messages;
     QStringList m_titles;
     QList<Answer> m_answers;
-    QWidget* m_answered = nullptr;
+    QPointer<QWidget> m_answered;
 };

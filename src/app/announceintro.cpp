@@ -1,0 +1,76 @@
+#include "announceintro.h"
+
+#include "settingsfile.h"
+
+#include "announcer/announcerdatabase.h"
+#include "announcer/announcerscreen.h"
+#include "announcer/fileprobe.h"
+#include "ui/fonts.h"
+#include "ui/messagebox.h"
+#include "ui/windowregistry.h"
+#include "ui_announceintro.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+
+AnnounceIntro::AnnounceIntro(QWidget* parent)
+    : QDialog(parent)
+    , m_ui(std::make_unique<Ui::AnnounceIntro>()) {
+    m_ui->setupUi(this);
+    ui::applyFractionalFontSizes(this);
+    connect(m_ui->Command1, &QPushButton::clicked, this, &AnnounceIntro::browse);
+    connect(m_ui->Command3, &QPushButton::clicked, this, &AnnounceIntro::enter);
+    connect(m_ui->Command4, &QPushButton::clicked, this, &AnnounceIntro::exitProgram);
+    load();
+}
+
+AnnounceIntro::~AnnounceIntro() = default;
+
+void AnnounceIntro::load() {
+    m_ui->DbName->setText(defaultDatabasePath());
+    const QString settings = settingsFilePath();
+    if (!File_Exists(settings))
+        return;
+    const QString remembered = readSettingsField(settings);
+    if (!remembered.isEmpty())
+        m_ui->DbName->setText(remembered);
+}
+
+void AnnounceIntro::browse() {}
+
+void AnnounceIntro::enter() {
+    Announcer_DB_Path = m_ui->DbName->text();
+    if (!File_Exists(Announcer_DB_Path)) {
+        ui::showMessage(QStringLiteral("Cannot locate database for announcer messages"));
+        return;
+    }
+    rememberPath(Announcer_DB_Path);
+    hide();
+    Screen_Entry_Mode = 2;
+    ui::loadedWindow<AnnouncerScreen>().showModal();
+    show();
+}
+
+// The path is remembered before the screen opens, so it is kept even when
+// the screen then fails to open the database. A path the one-line format
+// cannot hold, or a file that cannot be written, is reported and the
+// previous settings stay as they were; the screen opens all the same.
+void AnnounceIntro::rememberPath(const QString& path) {
+    const QString settings = settingsFilePath();
+    if (const auto reason = unstorablePathReason(path)) {
+        ui::showMessage(QStringLiteral("The database path cannot be remembered in %1 because %2. "
+                                       "Rename the file or folder to have it remembered next time.")
+                            .arg(settings, *reason));
+        return;
+    }
+    if (const auto failure = writeSettings(settings, path))
+        ui::showMessage(QStringLiteral("The database path could not be remembered in %1: %2")
+                            .arg(settings, *failure));
+}
+
+void AnnounceIntro::exitProgram() { QCoreApplication::exit(0); }
+
+void AnnounceIntro::closeEvent(QCloseEvent* event) {
+    event->accept();
+    exitProgram();
+}

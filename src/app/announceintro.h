@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QDialog>
+
+#include <memory>
+
+namespace Ui {
+class AnnounceIntro;
+}
+
+// The start-up window: which announcer database to use, remembered
+// between runs, and the way into the announcer screen.
+class AnnounceIntro : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit AnnounceIntro(QWidget* parent = nullptr);
+    ~AnnounceIntro() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void load();
+    void browse();
+    void enter();
+    void exitProgram();
+    void rememberPath(const QString& path);
+
+    std::unique_ptr<Ui::AnnounceIntro> m_ui;
+};

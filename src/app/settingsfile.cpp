@@ -1,0 +1,81 @@
+#include "settingsfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+namespace {
+
+constexpr qint64 longestSettingsFile = 64 * 1024;
+
+bool isBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
+
+// The file's text in the system's 8-bit encoding, or nothing for a file
+// that holds no text (NUL bytes, invalid encoding) or cannot be read.
+std::optional<QString> readText(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray bytes = file.read(longestSettingsFile);
+    if (bytes.contains('\0'))
+        return std::nullopt;
+    QStringDecoder decode(QStringDecoder::System);
+    const QString text = decode(bytes);
+    if (decode.hasError())
+        return std::nullopt;
+    return text;
+}
+
+} // namespace
+
+QString settingsFilePath() { return QDir::homePath() + QStringLiteral("/kelvane.ini"); }
+
+QString defaultDatabasePath() { return QDir::homePath() + QStringLiteral("/announcer.mdb"); }
+
+QString readSettingsField(const QString& settingsPath) {
+    const std::optional<QString> text = readText(settingsPath);
+    if (!text)
+        return QString();
+    qsizetype start = 0;
+    while (start < text->size() && isBlank(text->at(start)))
+        ++start;
+    const auto endOfLine = [&](qsizetype from) {
+        qsizetype end = from;
+        while (end < text->size() && text->at(end) != QLatin1Char('\r') && text->at(end) != QLatin1Char('\n'))
+            ++end;
+        return end;
+    };
+    if (start < text->size() && text->at(start) == QLatin1Char('"')) {
+        const qsizetype lineEnd = endOfLine(start + 1);
+        qsizetype quote = text->indexOf(QLatin1Char('"'), start + 1);
+        if (quote < 0 || quote > lineEnd)
+            quote = lineEnd;
+        return text->mid(start + 1, quote - start - 1);
+    }
+    qsizetype end = endOfLine(start);
+    const qsizetype comma = text->indexOf(QLatin1Char(','), start);
+    if (comma >= 0 && comma < end)
+        end = comma;
+    while (end > start && isBlank(text->at(end - 1)))
+        --end;
+    return text->mid(start, end - start);
+}
+
+std::optional<QString> unstorablePathReason(const QString& databasePath) {
+    if (databasePath.contains(QLatin1Char('"')))
+        return QStringLiteral("it contains a double quote");
+    if (databasePath.contains(QLatin1Char('\r')) || databasePath.contains(QLatin1Char('\n')))
+        return QStringLiteral("it contains a line break");
+    return std::nullopt;
+}
+
+std::optional<QString> writeSettings(const QString& settingsPath, const QString& databasePath) {
+    QSaveFile file(settingsPath);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    const QByteArray line = '"' + databasePath.toLocal8Bit() + "\"\r\n";
+    if (file.write(line) != line.size() || !file.commit())
+        return file.errorString();
+    return std::nullopt;
+}

@@ -1,0 +1,3 @@
+#pragma once
+
+inline bool Dialog_Answer = false;

@@ -1,0 +1,32 @@
+#include "filedialogue.h"
+
+#include "ui/fonts.h"
+#include "ui_filedialogue.h"
+
+FileDialogue::FileDialogue(QWidget* parent)
+    : QDialog(parent)
+    , m_ui(std::make_unique<Ui::FileDialogue>()) {
+    m_ui->setupUi(this);
+    ui::applyFractionalFontSizes(this);
+    connect(m_ui->Command1, &QPushButton::clicked, this, [this] { finish(true); });
+    connect(m_ui->Command2, &QPushButton::clicked, this, [this] { finish(false); });
+}
+
+FileDialogue::~FileDialogue() = default;
+
+FileDialogue::Choice FileDialogue::choice() const {
+    if (m_ui->AppendButton->isChecked())
+        return Choice::Append;
+    if (m_ui->OverWriteButton->isChecked())
+        return Choice::Overwrite;
+    if (m_ui->ChangeButton->isChecked())
+        return Choice::ChangeName;
+    return Choice::None;
+}
+
+void FileDialogue::reject() { finish(false); }
+
+void FileDialogue::finish(bool carryOn) {
+    File_Choice_Continue = carryOn;
+    hide();
+}
