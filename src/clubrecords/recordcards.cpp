@@ -5,8 +5,9 @@
 #include "store/int16.h"
 #include "store/kelvaneerror.h"
 
+#include "swimtime/daterules.h"
+
 #include <QLocale>
-#include <QRegularExpression>
 
 namespace {
 
@@ -20,17 +21,10 @@ constexpr qint16 holderPoints = 18;
 
 const QString markLine = QStringLiteral("     ..                                 ..");
 
-// Two-digit years 00-29 are 2000-2029, 30-99 are 1930-1999.
-constexpr int centuryPivot = 30;
-
-std::optional<QDate> boundDate(const QString& text, const QString& openMarker) {
+std::optional<QDate> boundDate(const QString& text, const QString& openMarker, const QString& what) {
     if (text == openMarker)
         return std::nullopt;
-    const std::optional<QDate> date = readShortDate(text);
-    if (!date)
-        throw store::KelvaneError(store::ErrorNumber::TypeMismatch,
-                                  QStringLiteral("Type mismatch: '%1' is not a date.").arg(text));
-    return date;
+    return dateOfText(text, what);
 }
 
 void printAt(store::Printer& printer, qint16 x, qint16 y, const QString& text) {
@@ -76,12 +70,8 @@ void printCard(store::Printer& printer, const ClubRecord& card, const std::optio
 std::optional<QDate> recordDateOf(const ClubRecord& card) {
     if (card.Record_Date.isEmpty())
         return std::nullopt;
-    const std::optional<QDate> date = readShortDate(card.Record_Date);
-    if (!date)
-        throw store::KelvaneError(store::ErrorNumber::TypeMismatch,
-                                  QStringLiteral("Type mismatch: record date '%1' of %2 %3 %4 %5.")
-                                      .arg(card.Record_Date, card.Sex, card.Age, card.Stroke, card.Distance));
-    return date;
+    return dateOfText(card.Record_Date, QStringLiteral("the record date of %1 %2 %3 %4")
+                                            .arg(card.Sex, card.Age, card.Stroke, card.Distance));
 }
 
 } // namespace
@@ -93,19 +83,17 @@ bool DateFilter::passes(const std::optional<QDate>& recordDate) const {
 }
 
 DateFilter dateFilter(const QString& startText, const QString& finishText, qint16 includeUndated) {
-    return DateFilter{boundDate(startText, openStartMarker), boundDate(finishText, openFinishMarker),
+    return DateFilter{boundDate(startText, openStartMarker, QStringLiteral("the start date")),
+                      boundDate(finishText, openFinishMarker, QStringLiteral("the finish date")),
                       includeUndated == 1};
 }
 
-std::optional<QDate> readShortDate(const QString& text) {
-    static const QRegularExpression pattern(QStringLiteral("^(\\d\\d)/(\\d\\d)/(\\d\\d)$"));
-    const QRegularExpressionMatch match = pattern.match(text);
-    if (!match.hasMatch())
-        return std::nullopt;
-    const int twoDigitYear = match.captured(3).toInt();
-    const int year = twoDigitYear + (twoDigitYear < centuryPivot ? 2000 : 1900);
-    const QDate date(year, match.captured(2).toInt(), match.captured(1).toInt());
-    return date.isValid() ? std::optional<QDate>(date) : std::nullopt;
+QDate dateOfText(const QString& text, const QString& what) {
+    const std::optional<QDate> date = readDate(text, QDate::currentDate());
+    if (!date)
+        throw store::KelvaneError(store::ErrorNumber::TypeMismatch,
+                                  QStringLiteral("Type mismatch: %1 '%2' is not a date.").arg(what, text));
+    return *date;
 }
 
 QString ageGroupText(const QString& age) {

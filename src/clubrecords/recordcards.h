@@ -35,9 +35,9 @@ struct DateFilter {
 // neither is a "Type mismatch" error.
 DateFilter dateFilter(const QString& startText, const QString& finishText, qint16 includeUndated);
 
-// A "dd/mm/yy" text as a date, two-digit years in 1930-2029; nothing when
-// the text is no such date.
-std::optional<QDate> readShortDate(const QString& text);
+// A date text as the date rule reads it (two-digit years in 1930-2029); a
+// text that is no date is a "Type mismatch" error naming what it was.
+QDate dateOfText(const QString& text, const QString& what);
 
 QString ageGroupText(const QString& age);
 // Empty for a code that matches no stroke.

@@ -288,7 +288,7 @@ void TestCardPrinting::badBoundStopsBeforeTheFirstCard() {
     Run run;
     bool thrown = false;
     try {
-        run.print(1, 5, "1/9/04", noFinish);
+        run.print(1, 5, "31/09/04", noFinish);
     } catch (const store::KelvaneError&) {
         thrown = true;
     }

@@ -56,8 +56,6 @@ private slots:
     void filter();
     void badBoundIsATypeMismatch_data();
     void badBoundIsATypeMismatch();
-    void shortDates_data();
-    void shortDates();
     void ageGroupTexts_data();
     void ageGroupTexts();
     void openGroupOutsideTheTable();
@@ -163,33 +161,13 @@ void TestCardRules::badBoundIsATypeMismatch_data() {
     QTest::newRow("finish marker as start") << openFinishMarker << openFinishMarker;
     QTest::newRow("start marker as finish") << openStartMarker << openStartMarker;
     QTest::newRow("no such day") << QStringLiteral("31/09/05") << openFinishMarker;
-    QTest::newRow("unnormalised") << openStartMarker << QStringLiteral("1/9/05");
+    QTest::newRow("words") << openStartMarker << QStringLiteral("end of term");
 }
 
 void TestCardRules::badBoundIsATypeMismatch() {
     QFETCH(QString, start);
     QFETCH(QString, finish);
     QCOMPARE(errorOf([&] { dateFilter(start, finish, 0); }), typeMismatch);
-}
-
-void TestCardRules::shortDates_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QDate>("date");
-    QTest::newRow("2004") << QStringLiteral("25/12/04") << QDate(2004, 12, 25);
-    QTest::newRow("29 read as 2029") << QStringLiteral("31/12/29") << QDate(2029, 12, 31);
-    QTest::newRow("30 read as 1930") << QStringLiteral("01/01/30") << QDate(1930, 1, 1);
-    QTest::newRow("1925 comes back as 2025") << QStringLiteral("01/06/25") << QDate(2025, 6, 1);
-    QTest::newRow("leap day 2000") << QStringLiteral("29/02/00") << QDate(2000, 2, 29);
-    QTest::newRow("no leap day 1930") << QStringLiteral("29/02/30") << QDate();
-    QTest::newRow("four-digit year") << QStringLiteral("25/12/2004") << QDate();
-    QTest::newRow("month 13") << QStringLiteral("01/13/04") << QDate();
-    QTest::newRow("trailing text") << QStringLiteral("01/01/04 ") << QDate();
-}
-
-void TestCardRules::shortDates() {
-    QFETCH(QString, text);
-    QFETCH(QDate, date);
-    QCOMPARE(readShortDate(text), dateOrNone(date));
 }
 
 void TestCardRules::ageGroupTexts_data() {

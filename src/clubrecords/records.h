@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QDialog>
+
+#include <memory>
+
+class QLineEdit;
+
+namespace Ui {
+class Records;
+}
+
+// "Print Club Records": the user picks a sex (the card colour), ACRs or
+// overall and a range of record dates, and prints that block of cards.
+// Opened through the window registry; Exit unloads it.
+class Records : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit Records(QWidget* parent = nullptr);
+    ~Records() override;
+
+    // The close control does what Exit does.
+    void reject() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void print();
+    void printBlock(bool boys, qint16 overallPerSex, const QString& startText, const QString& finishText);
+    void leaveDateBox(QLineEdit* box);
+    void exitWindow();
+
+    std::unique_ptr<Ui::Records> m_ui;
+};
