@@ -11,6 +11,7 @@
 #include "ui/windowregistry.h"
 #include "ui_records.h"
 
+#include <QCloseEvent>
 #include <QFocusEvent>
 
 namespace {
@@ -39,7 +40,10 @@ Records::Records(QWidget* parent)
 
 Records::~Records() = default;
 
-void Records::reject() { exitWindow(); }
+void Records::closeEvent(QCloseEvent* event) {
+    event->accept();
+    exitWindow();
+}
 
 bool Records::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusOut) {
@@ -76,4 +80,8 @@ void Records::printBlock(bool boys, qint16 overallPerSex, const QString& startTe
                        [this](const QString& preview) { m_ui->Text1->setPlainText(preview); });
 }
 
-void Records::exitWindow() { ui::unloadWindow<Records>(); }
+void Records::exitWindow() {
+    hide();
+    if (ui::windowSlot<Records>() == this)
+        ui::unloadWindow<Records>();
+}

@@ -12,7 +12,7 @@ class Records;
 
 // "Print Club Records": the user picks a sex (the card colour), ACRs or
 // overall and a range of record dates, and prints that block of cards.
-// Opened through the window registry; Exit unloads it.
+// Exit unloads it: the next opening starts from the design.
 class Records : public QDialog {
     Q_OBJECT
 
@@ -20,10 +20,12 @@ public:
     explicit Records(QWidget* parent = nullptr);
     ~Records() override;
 
-    // The close control does what Exit does.
-    void reject() override;
+    // There is no cancel: Escape does nothing.
+    void reject() override {}
 
 protected:
+    // The close control does what Exit does.
+    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
