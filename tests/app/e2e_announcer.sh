@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Drives the real kelvane binary under Xvfb as an announcer would: Enter on
+# the remembered database, choose the first message, Dismiss, Exit, Exit,
+# while kelvane-feed adds a message meanwhile. Checks the database after.
+# Usage: e2e_announcer.sh KELVANE KELVANE_FEED
+set -euo pipefail
+kelvane=$1
+feed=$2
+
+if [ -z "${INSIDE_XVFB:-}" ]; then
+  export INSIDE_XVFB=1
+  unset QT_QPA_PLATFORM
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+fi
+
+home=$(mktemp -d)
+trap 'rm -rf "$home"' EXIT
+export HOME=$home
+db=$home/announcer.mdb
+"$feed" init "$db"
+"$feed" add "$db" 1 "Event 1 results"
+"$feed" add "$db" 2 "Lost property"
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+window() { xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1; }
+click() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.5; }
+
+"$kelvane" &
+pid=$!
+intro=$(timeout 20 bash -c "$(declare -f window); window 'Announcers Module'") || fail "intro screen did not appear"
+click "$intro" 188 304                       # Enter
+screen=$(timeout 20 bash -c "$(declare -f window); window 'Announcers Screen'") || fail "announcer screen did not appear"
+"$feed" add "$db" 3 "Arrived while the screen was open"
+sleep 1
+click "$screen" 60 320                       # first line of the list
+click "$screen" 672 36                       # Dismiss This Message
+click "$screen" 672 324                      # Exit
+intro=$(timeout 20 bash -c "$(declare -f window); window 'Announcers Module'") || fail "intro screen did not come back"
+click "$intro" 444 304                       # Exit
+for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.2; done
+kill -0 "$pid" 2>/dev/null && { kill "$pid"; fail "kelvane did not end on Exit"; }
+wait "$pid" || fail "kelvane ended with status $?"
+
+left=$("$feed" list "$db" | cut -f2 | tr '\n' ' ')
+[ "$left" = "2 3 " ] || fail "expected sequences 2 and 3 to remain, found: $left"
+[ "$(cat "$home/kelvane.ini")" = "\"$db\""$'\r' ] || fail "settings file does not hold the database path"
+echo "PASS: announcer session end to end"

@@ -1,0 +1,543 @@
+#include "modalwatcher.h"
+
+#include "dialogs/drivelist.h"
+#include "dialogs/fileinfo.h"
+#include "dialogs/filelist.h"
+#include "dialogs/fileselection.h"
+#include "dialogs/folderlist.h"
+
+#include "ui/fonts.h"
+#include "ui/windowregistry.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+#include <unistd.h>
+
+namespace {
+
+// A temporary folder tree:
+//   data/  gala1.mdb gala2.mdb Gala3.mdb gala10.mdb notes.txt README .hidden.mdb
+//   data/Old/  old.mdb
+//   data/new/
+class Tree {
+public:
+    Tree() {
+        mkdir("data/Old");
+        mkdir("data/new");
+        for (const char* name : {"gala1.mdb", "gala2.mdb", "Gala3.mdb", "gala10.mdb", "notes.txt", "README",
+                                 ".hidden.mdb", "Old/old.mdb"})
+            touch(QStringLiteral("data/") + QString::fromUtf8(name));
+    }
+    QString path(const QString& relative = {}) const {
+        return relative.isEmpty() ? m_dir.path() : m_dir.path() + QLatin1Char('/') + relative;
+    }
+    void mkdir(const QString& relative) const { QVERIFY(QDir().mkpath(path(relative))); }
+    void touch(const QString& relative) const {
+        QFile file(path(relative));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+QLineEdit* textBox(QWidget& w) { return w.findChild<QLineEdit*>(QStringLiteral("TextBox")); }
+QLabel* pathSpec(QWidget& w) { return w.findChild<QLabel*>(QStringLiteral("PathSpec")); }
+FileList* fileList(QWidget& w) { return w.findChild<FileList*>(QStringLiteral("FileListBox")); }
+FolderList* folderList(QWidget& w) { return w.findChild<FolderList*>(QStringLiteral("DirsBox")); }
+DriveList* driveList(QWidget& w) { return w.findChild<DriveList*>(QStringLiteral("DriveDropDown")); }
+QPushButton* okButton(QWidget& w) { return w.findChild<QPushButton*>(QStringLiteral("DlgButton_0")); }
+QPushButton* cancelButton(QWidget& w) { return w.findChild<QPushButton*>(QStringLiteral("DlgButton_1")); }
+
+// Shows the window modally as a caller does and runs whileOpen inside it.
+// A window that whileOpen leaves open is then hidden without touching the
+// results, so the test can look at them.
+void use(FileInfo& window, const std::function<void()>& whileOpen) {
+    QTimer::singleShot(0, &window, [&] {
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        whileOpen();
+        if (window.isVisible())
+            window.hide();
+    });
+    window.exec();
+}
+
+void type(FileInfo& window, const QString& text) {
+    textBox(window)->selectAll();
+    QTest::keyClicks(textBox(window), text);
+    QCOMPARE(textBox(window)->text(), text);
+}
+
+void pressOk(FileInfo& window) { QTest::mouseClick(okButton(window), Qt::LeftButton); }
+
+void clickEntry(ClickList* list, const QString& key, bool doubleClick = false) {
+    const int row = list->keys().indexOf(key);
+    QVERIFY2(row >= 0, qPrintable(key));
+    list->scrollToItem(list->item(row));
+    const QPoint at = list->visualItemRect(list->item(row)).center();
+    // A double-click starts with an ordinary click.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    if (doubleClick)
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+}
+
+const QStringList everyDataFile = {"gala1.mdb", "gala2.mdb", "Gala3.mdb", "gala10.mdb", "notes.txt", "README"};
+
+} // namespace
+
+class TestFileInfo : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { ui::registerFontSubstitutes(); }
+    void init();
+    void look();
+    void loadOpensTheGivenFolder();
+    void loadTakesAnUncleanFolder();
+    void loadFallsBackWhenTheFolderIsGone();
+    void chooseListedFile_data();
+    void chooseListedFile();
+    void oddNamesComeBackExactly_data();
+    void oddNamesComeBackExactly();
+    void typedNameNotListed_data();
+    void typedNameNotListed();
+    void typedText_data();
+    void typedText();
+    void folderListAndOk();
+    void folderDoubleClickOpens();
+    void unreadableFolder_data();
+    void unreadableFolder();
+    void folderWithoutPermission();
+    void unreadableDriveGoesBack();
+    void secondUseShowsFirstUsesState();
+    void cancelAfterAnAccept_data();
+    void cancelAfterAnAccept();
+    void newFilesShowOnTheNextUse();
+
+private:
+    std::unique_ptr<Tree> m_tree;
+    std::unique_ptr<ModalWatcher> m_watcher;
+};
+
+void TestFileInfo::init() {
+    m_tree = std::make_unique<Tree>();
+    m_watcher = std::make_unique<ModalWatcher>();
+    Selected_Folder = m_tree->path(QStringLiteral("data/"));
+    Selected_File_Name.clear();
+    File_Must_Exist = false;
+}
+
+void TestFileInfo::look() {
+    FileInfo window;
+    QCOMPARE(window.windowTitle(), QString());
+    QCOMPARE(window.minimumSize(), QSize(491, 268));
+    QCOMPARE(window.maximumSize(), QSize(491, 268));
+    QCOMPARE(window.font().family(), QStringLiteral("MS Sans Serif"));
+    QCOMPARE(window.font().pointSizeF(), 8.25);
+    QVERIFY(window.font().bold());
+    QCOMPARE(okButton(window)->text(), QStringLiteral("OK"));
+    QCOMPARE(cancelButton(window)->text(), QStringLiteral("Cancel"));
+    QVERIFY(okButton(window)->isDefault());
+    QCOMPARE(fileList(window)->geometry(), QRect(16, 72, 169, 184));
+    QCOMPARE(driveList(window)->geometry(), QRect(208, 232, 161, 21));
+    QList<QWidget*> order{fileList(window)};
+    for (QWidget* w = fileList(window)->nextInFocusChain(); w != fileList(window) && order.size() < 6;
+         w = w->nextInFocusChain()) {
+        if (w->focusPolicy() & Qt::TabFocus)
+            order.append(w);
+    }
+    QCOMPARE(order, QList<QWidget*>({fileList(window), folderList(window), driveList(window), textBox(window),
+                                     okButton(window), cancelButton(window)}));
+    use(window, [&] {
+        QCOMPARE(QApplication::focusWidget(), fileList(window));
+        // Enter in the name box presses OK.
+        type(window, QStringLiteral("gala1.mdb"));
+        QTest::keyClick(textBox(window), Qt::Key_Return);
+        QVERIFY(!window.isVisible());
+    });
+    QCOMPARE(Selected_File_Name, QStringLiteral("gala1.mdb"));
+}
+
+void TestFileInfo::loadOpensTheGivenFolder() {
+    FileInfo window;
+    const QString data = m_tree->path(QStringLiteral("data"));
+    QCOMPARE(folderList(window)->path(), data);
+    QCOMPARE(fileList(window)->path(), data);
+    QCOMPARE(pathSpec(window)->text(), data);
+    QCOMPARE(driveList(window)->drive(), driveOfPath(data, browsableDrives()));
+    QCOMPARE(fileList(window)->pattern(), QStringLiteral("*.*"));
+    QCOMPARE(fileList(window)->entries(), everyDataFile);
+    QCOMPARE(textBox(window)->text(), QStringLiteral("*.*"));
+    QCOMPARE(textBox(window)->selectedText(), QStringLiteral("*.*"));
+    QCOMPARE(window.activeList(), FileInfo::NameBox);
+    // The folders above and below, each by its full path; the folder itself highlighted.
+    const QStringList entries = folderList(window)->keys();
+    QCOMPARE(entries.first(), QStringLiteral("/"));
+    QCOMPARE(entries.mid(entries.indexOf(data)), QStringList({data, data + "/new", data + "/Old"}));
+    QCOMPARE(folderList(window)->highlightedPath(), data);
+    // The shared result is left as the caller set it.
+    QCOMPARE(Selected_Folder, data + QLatin1Char('/'));
+}
+
+void TestFileInfo::loadTakesAnUncleanFolder() {
+    const QString started = QDir::currentPath();
+    QDir::setCurrent(m_tree->path());
+    Selected_Folder = QStringLiteral("data//Old/../");
+    FileInfo window;
+    QDir::setCurrent(started);
+    QCOMPARE(folderList(window)->path(), m_tree->path(QStringLiteral("data")));
+    QCOMPARE(folderList(window)->keys().first(), QStringLiteral("/"));
+}
+
+void TestFileInfo::loadFallsBackWhenTheFolderIsGone() {
+    Selected_Folder = m_tree->path(QStringLiteral("gone/"));
+    FileInfo window;
+    QCOMPARE(m_watcher->messages(), QStringList({"No such file or directory"}));
+    QCOMPARE(m_watcher->titles(), QStringList({"kelvane"}));
+    QCOMPARE(folderList(window)->path(), QDir::currentPath());
+}
+
+void TestFileInfo::chooseListedFile_data() {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("double-click") << "double-click";
+    QTest::newRow("click, then OK") << "click";
+    QTest::newRow("typed exactly, then OK") << "type";
+    QTest::newRow("arrow keys, then Enter") << "keys";
+}
+
+void TestFileInfo::chooseListedFile() {
+    QFETCH(QString, how);
+    File_Must_Exist = true;
+    FileInfo window;
+    use(window, [&] {
+        if (how == QLatin1String("double-click")) {
+            clickEntry(fileList(window), QStringLiteral("gala2.mdb"), true);
+        } else if (how == QLatin1String("click")) {
+            clickEntry(fileList(window), QStringLiteral("gala2.mdb"));
+            QCOMPARE(textBox(window)->text(), QStringLiteral("gala2.mdb"));
+            pressOk(window);
+        } else if (how == QLatin1String("type")) {
+            type(window, QStringLiteral("gala2.mdb"));
+            pressOk(window);
+        } else {
+            fileList(window)->setFocus();
+            QTest::keyClick(fileList(window), Qt::Key_End);
+            for (int i = 0; i < 4; ++i)
+                QTest::keyClick(fileList(window), Qt::Key_Up);
+            QCOMPARE(textBox(window)->text(), QStringLiteral("gala2.mdb"));
+            QTest::keyClick(fileList(window), Qt::Key_Return);
+        }
+        QVERIFY(!window.isVisible());
+    });
+    QCOMPARE(Selected_Folder, m_tree->path(QStringLiteral("data/")));
+    QCOMPARE(Selected_File_Name, QStringLiteral("gala2.mdb"));
+    QCOMPARE(window.result(), int(QDialog::Accepted));
+    QCOMPARE(fileList(window)->pattern(), QStringLiteral("*.*"));
+    QCOMPARE(textBox(window)->text(), QStringLiteral("gala2.mdb"));
+}
+
+void TestFileInfo::oddNamesComeBackExactly_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("spaces") << " my gala  final .mdb";
+    QTest::newRow("commas") << "gala,2005,final.mdb";
+    QTest::newRow("quotes") << "\"gala\" 'final'.mdb";
+    QTest::newRow("non-ASCII letters") << "Gäla Ünïcode Ωμέγα.mdb";
+    QTest::newRow("a line break") << "gala\nfinal.mdb";
+    QTest::newRow("colon and backslash") << "c:\\gala.mdb";
+    QTest::newRow("wildcard characters") << "gala*?.mdb";
+}
+
+// Clicking an odd name and pressing OK hands back exactly that name; each
+// entry still takes one line.
+void TestFileInfo::oddNamesComeBackExactly() {
+    QFETCH(QString, name);
+    m_tree->touch(QStringLiteral("data/") + name);
+    File_Must_Exist = true;
+    FileInfo window;
+    const int row = fileList(window)->entries().indexOf(name);
+    QVERIFY(row >= 0);
+    QVERIFY(!fileList(window)->item(row)->text().contains(QLatin1Char('\n')));
+    use(window, [&] {
+        clickEntry(fileList(window), name);
+        pressOk(window);
+        QVERIFY(!window.isVisible());
+    });
+    QCOMPARE(Selected_Folder + Selected_File_Name, m_tree->path(QStringLiteral("data/")) + name);
+    QVERIFY(QFile::exists(Selected_Folder + Selected_File_Name));
+}
+
+void TestFileInfo::typedNameNotListed_data() {
+    QTest::addColumn<bool>("mustExist");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("other letter case, must exist") << true << "GALA1.MDB" << false;
+    QTest::newRow("other letter case, may be new") << false << "GALA1.MDB" << true;
+    QTest::newRow("new name, must exist") << true << "results.mdb" << false;
+    QTest::newRow("new name, may be new") << false << "results.mdb" << true;
+    QTest::newRow("hidden file is not listed") << true << ".hidden.mdb" << false;
+    QTest::newRow("colon is an ordinary character") << false << "c:results.mdb" << true;
+}
+
+void TestFileInfo::typedNameNotListed() {
+    QFETCH(bool, mustExist);
+    QFETCH(QString, typed);
+    QFETCH(bool, accepted);
+    File_Must_Exist = mustExist;
+    Selected_File_Name = QStringLiteral("earlier.mdb");
+    FileInfo window;
+    use(window, [&] {
+        type(window, typed);
+        pressOk(window);
+        QCOMPARE(window.isVisible(), !accepted);
+        // Refused or accepted, the name box shows the pattern again.
+        QCOMPARE(textBox(window)->text(), QStringLiteral("*.*"));
+        if (!accepted)
+            QCOMPARE(QApplication::focusWidget(), textBox(window));
+    });
+    QVERIFY(m_watcher->messages().isEmpty());
+    QCOMPARE(Selected_File_Name, accepted ? typed : QStringLiteral("earlier.mdb"));
+    if (accepted)
+        QCOMPARE(Selected_Folder, m_tree->path(QStringLiteral("data/")));
+    QCOMPARE(fileList(window)->path(), m_tree->path(QStringLiteral("data")));
+}
+
+void TestFileInfo::typedText_data() {
+    // "@" stands for the temporary tree's path.
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QString>("nameBox");
+    QTest::addColumn<QStringList>("entries");
+    const QStringList mdb = {"gala1.mdb", "gala2.mdb"};
+    QTest::newRow("pattern") << "gala?.mdb" << "@/data" << "gala?.mdb" << "gala?.mdb" << mdb;
+    QTest::newRow("several patterns") << "*.txt;README" << "@/data" << "*.txt;README" << "*.txt;README"
+                                      << QStringList{"notes.txt", "README"};
+    QTest::newRow("pattern matching nothing") << "*.xyz" << "@/data" << "*.xyz" << "*.xyz" << QStringList{};
+    QTest::newRow("full path with a pattern") << "@/data/Old/*.mdb" << "@/data/Old" << "*.mdb" << "@/data/Old/*.mdb"
+                                              << QStringList{"old.mdb"};
+    QTest::newRow("folder path without a pattern") << "@/data/Old" << "@/data" << "*.*" << "*.*" << everyDataFile;
+    QTest::newRow("folder path with a final separator") << "@/data/Old/" << "@/data/Old" << "*.*" << "*.*"
+                                                        << QStringList{"old.mdb"};
+    QTest::newRow("relative folder") << "Old/*.*" << "@/data/Old" << "*.*" << "Old/*.*" << QStringList{"old.mdb"};
+    QTest::newRow("parent folder") << "../*.*" << "@" << "*.*" << "../*.*" << QStringList{};
+    QTest::newRow("root folder") << "/" << "/" << "*.*" << "*.*" << QStringList{"*"};
+    QTest::newRow("pattern in the root folder") << "/*.none" << "/" << "*.none" << "/*.none" << QStringList{};
+}
+
+// Typed text that is no listed name: patterns and folders change the lists
+// and leave the window open.
+void TestFileInfo::typedText() {
+    QFETCH(QString, typed);
+    QFETCH(QString, folder);
+    QFETCH(QString, pattern);
+    QFETCH(QString, nameBox);
+    QFETCH(QStringList, entries);
+    const QString tree = m_tree->path();
+    typed.replace(QLatin1Char('@'), tree);
+    folder.replace(QLatin1Char('@'), tree);
+    nameBox.replace(QLatin1Char('@'), tree);
+    File_Must_Exist = true;
+    FileInfo window;
+    use(window, [&] {
+        type(window, typed);
+        pressOk(window);
+        QVERIFY(window.isVisible());
+        QCOMPARE(folderList(window)->path(), folder);
+        QCOMPARE(fileList(window)->path(), folder);
+        QCOMPARE(pathSpec(window)->text(), folder);
+        QCOMPARE(driveList(window)->drive(), driveOfPath(folder, browsableDrives()));
+        QCOMPARE(fileList(window)->pattern(), pattern);
+        QCOMPARE(textBox(window)->text(), nameBox);
+        QCOMPARE(textBox(window)->selectedText(), nameBox);
+        if (entries != QStringList{"*"})
+            QCOMPARE(fileList(window)->entries(), entries);
+    });
+    QVERIFY(m_watcher->messages().isEmpty());
+}
+
+void TestFileInfo::folderListAndOk() {
+    File_Must_Exist = true;
+    FileInfo window;
+    const QString old = m_tree->path(QStringLiteral("data/Old"));
+    use(window, [&] {
+        clickEntry(folderList(window), old);
+        QCOMPARE(window.activeList(), FileInfo::FolderBox);
+        pressOk(window);
+        QCOMPARE(pathSpec(window)->text(), old);
+        QCOMPARE(fileList(window)->entries(), QStringList({"old.mdb"}));
+        QCOMPARE(folderList(window)->highlightedPath(), old);
+        // Typing makes OK act on the name box again.
+        type(window, QStringLiteral("old.mdb"));
+        QCOMPARE(window.activeList(), FileInfo::NameBox);
+        pressOk(window);
+        QVERIFY(!window.isVisible());
+    });
+    QCOMPARE(Selected_Folder + Selected_File_Name, old + QStringLiteral("/old.mdb"));
+}
+
+void TestFileInfo::folderDoubleClickOpens() {
+    FileInfo window;
+    const QString data = m_tree->path(QStringLiteral("data"));
+    use(window, [&] {
+        clickEntry(folderList(window), data + QStringLiteral("/new"), true);
+        QCOMPARE(pathSpec(window)->text(), data + QStringLiteral("/new"));
+        QVERIFY(fileList(window)->entries().isEmpty());
+        // Up again through the entry of the folder above.
+        clickEntry(folderList(window), data, true);
+        QCOMPARE(fileList(window)->entries(), everyDataFile);
+        // A file clicked after a folder: OK acts on the file.
+        clickEntry(folderList(window), data + QStringLiteral("/Old"));
+        clickEntry(fileList(window), QStringLiteral("README"));
+        QCOMPARE(window.activeList(), FileInfo::NameBox);
+        pressOk(window);
+        QVERIFY(!window.isVisible());
+    });
+    QCOMPARE(Selected_Folder + Selected_File_Name, data + QStringLiteral("/README"));
+}
+
+void TestFileInfo::unreadableFolder_data() {
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("folder removed after it was listed") << "removed" << "No such file or directory";
+    QTest::newRow("typed folder that does not exist") << "missing" << "No such file or directory";
+    QTest::newRow("typed path through a file") << "file" << "Not a directory";
+}
+
+// A folder that cannot be read is reported with the system's reason and the
+// lists stay on the last folder that could be read.
+void TestFileInfo::unreadableFolder() {
+    QFETCH(QString, how);
+    QFETCH(QString, message);
+    FileInfo window;
+    const QString data = m_tree->path(QStringLiteral("data"));
+    use(window, [&] {
+        type(window, QStringLiteral("*.mdb"));
+        pressOk(window);
+        if (how == QLatin1String("removed")) {
+            QVERIFY(QDir(data + QStringLiteral("/new")).removeRecursively());
+            clickEntry(folderList(window), data + QStringLiteral("/new"), true);
+        } else {
+            type(window, how == QLatin1String("missing") ? data + QStringLiteral("/gone/x/*.mdb")
+                                                         : data + QStringLiteral("/README/*.mdb"));
+            pressOk(window);
+        }
+        QVERIFY(window.isVisible());
+        QCOMPARE(m_watcher->messages(), QStringList({message}));
+        QCOMPARE(m_watcher->titles(), QStringList({"kelvane"}));
+        QCOMPARE(pathSpec(window)->text(), data);
+        QCOMPARE(folderList(window)->path(), data);
+        QCOMPARE(fileList(window)->pattern(), QStringLiteral("*.mdb"));
+        QCOMPARE(fileList(window)->entries(), QStringList({"gala1.mdb", "gala2.mdb", "Gala3.mdb", "gala10.mdb"}));
+    });
+}
+
+void TestFileInfo::folderWithoutPermission() {
+    if (::geteuid() == 0)
+        QSKIP("the superuser can read every folder; the removed-folder case covers this");
+    const QString locked = m_tree->path(QStringLiteral("data/new"));
+    QVERIFY(QFile::setPermissions(locked, QFileDevice::WriteOwner));
+    FileInfo window;
+    use(window, [&] { clickEntry(folderList(window), locked, true); });
+    QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QCOMPARE(m_watcher->messages(), QStringList({"Permission denied"}));
+    QCOMPARE(folderList(window)->path(), m_tree->path(QStringLiteral("data")));
+}
+
+void TestFileInfo::unreadableDriveGoesBack() {
+    FileInfo window;
+    const QString data = m_tree->path(QStringLiteral("data"));
+    const QString drive = driveList(window)->drive();
+    use(window, [&] {
+        emit driveList(window)->driveChosen(m_tree->path(QStringLiteral("unplugged")));
+        QCOMPARE(m_watcher->messages(), QStringList({"No such file or directory"}));
+        QCOMPARE(driveList(window)->drive(), drive);
+        QCOMPARE(folderList(window)->path(), data);
+        // Back on a readable drive, the folder last shown there comes back.
+        emit driveList(window)->driveChosen(drive);
+        QCOMPARE(folderList(window)->path(), data);
+    });
+}
+
+void TestFileInfo::secondUseShowsFirstUsesState() {
+    FileInfo& window = ui::loadedWindow<FileInfo>();
+    window.setWindowTitle(QStringLiteral("First caller"));
+    const QString old = m_tree->path(QStringLiteral("data/Old"));
+    use(window, [&] {
+        type(window, old + QStringLiteral("/*.mdb"));
+        pressOk(window);
+        QTest::mouseClick(cancelButton(window), Qt::LeftButton);
+    });
+    QCOMPARE(&ui::loadedWindow<FileInfo>(), &window);
+    window.setWindowTitle(QStringLiteral("Second caller"));
+    use(window, [&] {
+        QCOMPARE(window.windowTitle(), QStringLiteral("Second caller"));
+        QCOMPARE(pathSpec(window)->text(), old);
+        QCOMPARE(fileList(window)->pattern(), QStringLiteral("*.mdb"));
+        QCOMPARE(textBox(window)->text(), old + QStringLiteral("/*.mdb"));
+        QCOMPARE(window.activeList(), FileInfo::NameBox);
+        clickEntry(fileList(window), QStringLiteral("old.mdb"), true);
+    });
+    QCOMPARE(Selected_Folder + Selected_File_Name, old + QStringLiteral("/old.mdb"));
+    use(window, [&] {
+        QCOMPARE(textBox(window)->text(), QStringLiteral("old.mdb"));
+        QCOMPARE(fileList(window)->pattern(), QStringLiteral("*.*"));
+    });
+    ui::unloadWindow<FileInfo>();
+}
+
+void TestFileInfo::cancelAfterAnAccept_data() {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("Cancel button") << "button";
+    QTest::newRow("window's close control") << "close";
+    QTest::newRow("Escape") << "escape";
+}
+
+void TestFileInfo::cancelAfterAnAccept() {
+    QFETCH(QString, how);
+    FileInfo window;
+    use(window, [&] { clickEntry(fileList(window), QStringLiteral("gala1.mdb"), true); });
+    QCOMPARE(Selected_File_Name, QStringLiteral("gala1.mdb"));
+    use(window, [&] {
+        type(window, QStringLiteral("*.txt"));
+        pressOk(window);
+        if (how == QLatin1String("button"))
+            QTest::mouseClick(cancelButton(window), Qt::LeftButton);
+        else if (how == QLatin1String("close"))
+            QVERIFY(window.close());
+        else
+            QTest::keyClick(&window, Qt::Key_Escape);
+        QVERIFY(!window.isVisible());
+    });
+    QVERIFY(Selected_Folder.isEmpty());
+    QVERIFY(Selected_File_Name.isEmpty());
+    // The window itself is as Cancel found it.
+    QCOMPARE(fileList(window)->pattern(), QStringLiteral("*.txt"));
+    QCOMPARE(textBox(window)->text(), QStringLiteral("*.txt"));
+}
+
+void TestFileInfo::newFilesShowOnTheNextUse() {
+    FileInfo window;
+    use(window, [&] { clickEntry(fileList(window), QStringLiteral("notes.txt")); });
+    m_tree->touch(QStringLiteral("data/announcer.mdb"));
+    File_Must_Exist = true;
+    use(window, [&] {
+        QVERIFY(fileList(window)->entries().contains(QStringLiteral("announcer.mdb")));
+        QCOMPARE(fileList(window)->fileName(), QStringLiteral("notes.txt"));
+        type(window, QStringLiteral("announcer.mdb"));
+        pressOk(window);
+    });
+    QCOMPARE(Selected_File_Name, QStringLiteral("announcer.mdb"));
+}
+
+QTEST_MAIN(TestFileInfo)
+#include "tst_fileinfo.moc"
