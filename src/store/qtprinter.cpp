@@ -72,14 +72,18 @@ void QtPrinter::setFontItalic(bool italic) {
 }
 
 void QtPrinter::fontChanged() {
-    m_metrics.reset();
+    m_metrics = nullptr;
     m_painterFontStale = true;
 }
 
 // Metrics come from the printer itself, so widths match what it prints.
 const QFontMetricsF& QtPrinter::metrics() {
-    if (!m_metrics)
-        m_metrics.emplace(m_font, m_printer.get());
+    if (!m_metrics) {
+        auto known = m_metricsByFont.find(m_font);
+        if (known == m_metricsByFont.end())
+            known = m_metricsByFont.insert(m_font, QFontMetricsF(m_font, m_printer.get()));
+        m_metrics = &*known;
+    }
     return *m_metrics;
 }
 

@@ -4,11 +4,11 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QPainter>
 
 #include <functional>
 #include <memory>
-#include <optional>
 
 class QPrinter;
 
@@ -56,7 +56,11 @@ private:
     std::function<void(const QString&)> m_jobFinished;
     QPainter m_painter;
     QFont m_font;
-    std::optional<QFontMetricsF> m_metrics;
+    // Metrics of the fonts used so far: a card goes back and forth between
+    // a few fonts, and making metrics anew each time costs more than
+    // drawing the text.
+    QHash<QFont, QFontMetricsF> m_metricsByFont;
+    const QFontMetricsF* m_metrics = nullptr;
     bool m_painterFontStale = true;
     double m_dotsPerInch = 0;
     float m_x = 0;
