@@ -1,6 +1,7 @@
 #include "errorreport.h"
 
 #include "announcer/announcerdatabase.h"
+#include "clubrecords/clubrecordlookup.h"
 #include "ui/messagebox.h"
 
 #include <cstdlib>
@@ -23,6 +24,8 @@ QString errorReportText(int number, const QString& description) {
 void reportErrorAndEnd(int number, const QString& description) {
     ui::showMessage(errorReportText(number, description));
     closeAnnouncerDatabase();
+    if (Club_DB)
+        Club_DB->close();
     programEnding()(failureStatus);
 }
 

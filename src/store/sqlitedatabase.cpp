@@ -2,11 +2,15 @@
 
 #include "kelvaneerror.h"
 
+#include <QDateTime>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QSqlResult>
 #include <QUrl>
+
+#include <sqlite3.h>
 
 #include <atomic>
 #include <vector>
@@ -45,6 +49,39 @@ QSqlDatabase connection(const QString& name) {
     return db;
 }
 
+// SQLite keeps dates as ISO 8601 text; a column declared DATE or DATETIME
+// hands its values back as dates, as the other engines do.
+enum class ColumnKind { Plain, Date, DateTime };
+
+std::vector<ColumnKind> columnKinds(const QSqlQuery& query, int columns) {
+    std::vector<ColumnKind> kinds(static_cast<size_t>(columns), ColumnKind::Plain);
+    const QVariant handle = query.result()->handle();
+    if (qstrcmp(handle.typeName(), "sqlite3_stmt*") != 0)
+        return kinds;
+    auto* statement = *static_cast<sqlite3_stmt* const*>(handle.constData());
+    for (int i = 0; i < columns; ++i) {
+        const QByteArray declared = QByteArray(sqlite3_column_decltype(statement, i)).toUpper();
+        if (declared == "DATE")
+            kinds[static_cast<size_t>(i)] = ColumnKind::Date;
+        else if (declared == "DATETIME")
+            kinds[static_cast<size_t>(i)] = ColumnKind::DateTime;
+    }
+    return kinds;
+}
+
+// A text that is not an ISO date stays text, so the reader can report it.
+QVariant typedValue(const QVariant& value, ColumnKind kind) {
+    if (kind == ColumnKind::Plain || value.isNull() || value.typeId() != QMetaType::QString)
+        return value;
+    const QString text = value.toString();
+    if (kind == ColumnKind::Date) {
+        const QDate date = QDate::fromString(text, Qt::ISODate);
+        return date.isValid() ? QVariant(date) : value;
+    }
+    const QDateTime moment = QDateTime::fromString(text, Qt::ISODate);
+    return moment.isValid() ? QVariant(moment) : value;
+}
+
 // A snapshot of the rows of one SELECT. Deleting goes back to the file by
 // the row's key, so a row with the same Sequence or text is never touched.
 class SqliteRecordSet : public RecordSet {
@@ -57,11 +94,12 @@ public:
         for (int i = 0; i < columns; ++i)
             m_columns.append(record.fieldName(i));
         m_keyIndex = m_columns.indexOf(keyColumn);
+        const std::vector<ColumnKind> kinds = columnKinds(query, columns);
         while (query.next()) {
             QVariantList row;
             row.reserve(columns);
             for (int i = 0; i < columns; ++i)
-                row.append(query.value(i));
+                row.append(typedValue(query.value(i), kinds[static_cast<size_t>(i)]));
             m_rows.push_back(std::move(row));
         }
         if (query.lastError().isValid())
@@ -227,7 +265,7 @@ std::unique_ptr<RecordSet> SqliteDatabase::openRecordset(const QString& rowSourc
                      {}, rowSource, rowSource);
 }
 
-std::unique_ptr<QueryDef> SqliteDatabase::queryDef(const QString& name) {
+SqliteDatabase::SavedQuery SqliteDatabase::readSavedQuery(const QString& name) {
     auto definition = runSelect(m_connection,
                                 QStringLiteral("SELECT Sql FROM %1 WHERE Name = ?").arg(quoteIdentifier(savedQueries)),
                                 {name}, QString(), savedQueries);
@@ -252,7 +290,15 @@ std::unique_ptr<QueryDef> SqliteDatabase::queryDef(const QString& name) {
             throw KelvaneError(ErrorNumber::DatabaseOperationFailed,
                                QStringLiteral("Saved query '%1' numbers its parameters wrongly.").arg(name));
     }
-    return std::make_unique<SqliteQueryDef>(m_connection, name, sql, positions);
+    return {sql, positions};
+}
+
+std::unique_ptr<QueryDef> SqliteDatabase::queryDef(const QString& name) {
+    connection(m_connection);  // a closed database is an error even for a known query
+    auto saved = m_savedQueries.constFind(name);
+    if (saved == m_savedQueries.cend())
+        saved = m_savedQueries.insert(name, readSavedQuery(name));
+    return std::make_unique<SqliteQueryDef>(m_connection, name, saved->sql, saved->positions);
 }
 
 void SqliteDatabase::close() {

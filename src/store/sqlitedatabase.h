@@ -2,6 +2,8 @@
 
 #include "database.h"
 
+#include <QHash>
+
 namespace store {
 
 // SQLite engine: the embedded default. Every record set is read to the end
@@ -19,8 +21,19 @@ public:
     void close() override;
 
 private:
+    // A saved query as its file defines it: SQL with "?" placeholders and
+    // each parameter's position.
+    struct SavedQuery {
+        QString sql;
+        QHash<QString, int> positions;
+    };
+    SavedQuery readSavedQuery(const QString& name);
+
     QString m_path;
     QString m_connection;
+    // Definitions are read once per opening: a lookup per record card
+    // would otherwise read them again for every card.
+    QHash<QString, SavedQuery> m_savedQueries;
 };
 
 // Column and table names may only come from the program itself; this makes

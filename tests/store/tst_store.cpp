@@ -73,6 +73,7 @@ private slots:
     void savedQueryBindsItsParameters();
     void savedQueryErrors();
     void closedDatabaseIsAnError();
+    void dateColumnsComeBackAsDates();
     void readerWaitsForWriterTransaction_data();
     void readerWaitsForWriterTransaction();
     void int16Conversions_data();
@@ -214,6 +215,38 @@ void TestStore::closedDatabaseIsAnError() {
     db->close();
     QCOMPARE(errorNumberOf([&] { db->openRecordset(QStringLiteral("Sorted Announcements")); }),
              int(ErrorNumber::ObjectClosed));
+}
+
+// SQLite keeps dates as ISO text; a column declared DATE or DATETIME reads
+// back as a date, also through a view, and any other text stays text.
+void TestStore::dateColumnsComeBackAsDates() {
+    AnnouncerFixture fixture;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("dates"));
+        db.setDatabaseName(fixture.path());
+        QVERIFY(db.open());
+        QSqlQuery q(db);
+        QVERIFY(q.exec(QStringLiteral("CREATE TABLE Dated (Id INTEGER PRIMARY KEY, Day DATE, Moment DATETIME, "
+                                      "Plain TEXT)")));
+        QVERIFY(q.exec(QStringLiteral("INSERT INTO Dated (Day, Moment, Plain) VALUES "
+                                      "('2004-12-25', '2005-03-02T10:15:00', '2004-12-25'), "
+                                      "('not a date', NULL, NULL)")));
+        QVERIFY(q.exec(QStringLiteral("CREATE VIEW \"Dated View\" AS SELECT Day, Plain FROM Dated")));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("dates"));
+    auto db = store::openDatabase(fixture.path(), announcer);
+    auto rows = db->openRecordset(QStringLiteral("Dated"));
+    rows->moveFirst();
+    QCOMPARE(rows->value(QStringLiteral("Day")), QVariant(QDate(2004, 12, 25)));
+    QCOMPARE(rows->value(QStringLiteral("Moment")).toDateTime(), QDateTime(QDate(2005, 3, 2), QTime(10, 15)));
+    QCOMPARE(rows->value(QStringLiteral("Plain")), QVariant(QStringLiteral("2004-12-25")));
+    rows->moveNext();
+    QCOMPARE(rows->value(QStringLiteral("Day")), QVariant(QStringLiteral("not a date")));
+    QVERIFY(rows->value(QStringLiteral("Moment")).isNull());
+    auto view = db->openRecordset(QStringLiteral("Dated View"));
+    view->moveFirst();
+    QCOMPARE(view->value(QStringLiteral("Day")), QVariant(QDate(2004, 12, 25)));
 }
 
 void TestStore::readerWaitsForWriterTransaction_data() {

@@ -1,0 +1,192 @@
+#include "recordcards.h"
+
+#include "clubsetup.h"
+
+#include "store/int16.h"
+#include "store/kelvaneerror.h"
+
+#include "swimtime/daterules.h"
+
+#include <QLocale>
+
+namespace {
+
+// Card geometry in hundredths of an inch.
+constexpr qint16 cardWidth = 410;
+constexpr qint16 cardHeight = 85;
+constexpr int rowsPerPage = 12;
+constexpr int columnsPerRow = 1;
+constexpr qint16 cardPoints = 10;
+constexpr qint16 holderPoints = 18;
+
+const QString markLine = QStringLiteral("     ..                                 ..");
+
+std::optional<QDate> boundDate(const QString& text, const QString& openMarker, const QString& what) {
+    if (text == openMarker)
+        return std::nullopt;
+    return dateOfText(text, what);
+}
+
+void printAt(store::Printer& printer, qint16 x, qint16 y, const QString& text) {
+    Set_Print_Position(printer, x, y);
+    printer.print(text);
+}
+
+// Lowers the size a point at a time until the holder is narrower than the
+// space before the time, but not below the smallest readable size.
+void fitHolder(store::Printer& printer, const QString& holder) {
+    float width = printer.textWidth(holder);
+    if (!(width > holderWidthInches))
+        return;
+    do {
+        printer.setFontSize(printer.fontSize() - 1);
+        width = printer.textWidth(holder);
+    } while (!(width < holderWidthInches) && printer.fontSize() > minimumHolderPoints);
+}
+
+void printCard(store::Printer& printer, const ClubRecord& card, const std::optional<QDate>& date, qint16 x0,
+               qint16 y0) {
+    const auto at = [](qint16 origin, qint16 offset) { return store::toInt16(qint64(origin) + offset); };
+    Set_Printer_Font(printer, QStringLiteral("H"), cardPoints, QString(), QString());
+    printAt(printer, at(x0, 0), at(y0, 0), markLine);
+    printAt(printer, at(x0, 50), at(y0, 30), card.Sex == QLatin1String("F") ? QStringLiteral("Girls")
+                                                                            : QStringLiteral("Boys"));
+    printAt(printer, at(x0, 90), at(y0, 30), ageGroupText(card.Age));
+    const QString stroke = strokeName(card.Stroke);
+    if (!stroke.isEmpty())
+        printAt(printer, at(x0, 215), at(y0, 30), stroke);
+    printAt(printer, at(x0, 165), at(y0, 30), card.Distance + QLatin1Char('m'));
+    if (date)
+        printAt(printer, at(x0, 340), at(y0, 30), cardDateText(*date));
+    Set_Printer_Font(printer, QStringLiteral("H"), holderPoints, QStringLiteral("B"), QString());
+    fitHolder(printer, card.Record_Holder);
+    printAt(printer, at(x0, 50), at(y0, 50), card.Record_Holder);
+    printer.setFontSize(holderPoints);
+    printAt(printer, at(x0, 300), at(y0, 50), card.Record_Time);
+    Set_Printer_Font(printer, QStringLiteral("H"), cardPoints, QString(), QString());
+    printAt(printer, at(x0, 0), at(y0, 85), markLine);
+}
+
+std::optional<QDate> recordDateOf(const ClubRecord& card) {
+    if (card.Record_Date.isEmpty())
+        return std::nullopt;
+    return dateOfText(card.Record_Date, QStringLiteral("the record date of %1 %2 %3 %4")
+                                            .arg(card.Sex, card.Age, card.Stroke, card.Distance));
+}
+
+} // namespace
+
+bool DateFilter::passes(const std::optional<QDate>& recordDate) const {
+    if (!recordDate)
+        return includeUndated;
+    return (!after || *recordDate > *after) && (!before || *recordDate < *before);
+}
+
+DateFilter dateFilter(const QString& startText, const QString& finishText, qint16 includeUndated) {
+    return DateFilter{boundDate(startText, openStartMarker, QStringLiteral("the start date")),
+                      boundDate(finishText, openFinishMarker, QStringLiteral("the finish date")),
+                      includeUndated == 1};
+}
+
+QDate dateOfText(const QString& text, const QString& what) {
+    const std::optional<QDate> date = readDate(text, QDate::currentDate());
+    if (!date)
+        throw store::KelvaneError(store::ErrorNumber::TypeMismatch,
+                                  QStringLiteral("Type mismatch: %1 '%2' is not a date.").arg(what, text));
+    return *date;
+}
+
+QString ageGroupText(const QString& age) {
+    if (age == QLatin1String("Op")) {
+        const int open = Age_Group_Count - 1;
+        if (open < 0 || open >= int(Age_Group_Labels.size()))
+            throw store::KelvaneError(store::ErrorNumber::SubscriptOutOfRange,
+                                      QStringLiteral("Subscript out of range: age group %1.").arg(open));
+        return QStringLiteral("Over ") + Age_Group_Labels[size_t(open)];
+    }
+    if (age == QLatin1String("Ov"))
+        return QStringLiteral("Overall");
+    if (age == Age_Group_Labels[1])
+        return age + QStringLiteral("/Under");
+    return QStringLiteral("Age ") + age;
+}
+
+QString strokeName(const QString& stroke) {
+    const std::pair<const QString&, const char*> names[] = {
+        {Freestyle_Code, "Freestyle"},   {Butterfly_Code, "Butterfly"}, {Breaststroke_Code, "Breaststroke"},
+        {Backstroke_Code, "Backstroke"}, {Medley_Code, "Ind Medley"},
+    };
+    for (const auto& [code, name] : names) {
+        if (stroke == code)
+            return QString::fromLatin1(name);
+    }
+    return QString();
+}
+
+QString cardDateText(const QDate& date) { return QLocale::c().toString(date, QStringLiteral("ddMMMyy")); }
+
+QString previewText(const ClubRecord& record) {
+    const QString age = record.Age == QLatin1String("Ov") ? QStringLiteral("Overall Club Record")
+                                                           : QStringLiteral("Age       ") + record.Age;
+    return QStringList{
+        QStringLiteral("Sex       ") + record.Sex,
+        age,
+        QStringLiteral("Stroke    ") + record.Stroke,
+        QStringLiteral("Dist      ") + record.Distance,
+        QStringLiteral("Rec:Name  ") + record.Record_Holder,
+        QStringLiteral("    Time  ") + record.Record_Time,
+        QStringLiteral("    Date  ") + record.Record_Date,
+        QStringLiteral("Year:Name ") + record.Year_Best_Holder,
+        QStringLiteral("     Time ") + record.Year_Best_Time,
+        QStringLiteral("     Date ") + record.Year_Best_Date,
+    }
+        .join(QStringLiteral("\r\n"));
+}
+
+void Set_Printer_Font(store::Printer& printer, const QString& style, qint16 size, const QString& bold,
+                      const QString& italic) {
+    if (style == QLatin1String("H"))
+        printer.setFontName(Font_Face_H);
+    else if (style == QLatin1String("R"))
+        printer.setFontName(Font_Face_R);
+    else if (style == QLatin1String("C"))
+        printer.setFontName(Font_Face_C);
+    else if (style == QLatin1String("N"))
+        printer.setFontName(QStringLiteral("Arial Narrow"));
+    printer.setFontSize(size);
+    printer.setFontBold(bold == QLatin1String("B"));
+    printer.setFontItalic(italic == QLatin1String("I"));
+}
+
+void Set_Print_Position(store::Printer& printer, qint16 x, qint16 y) {
+    printer.setScaleInches();
+    printer.setCurrentX(float(x) / 100);
+    printer.setCurrentY(float(y) / 100);
+}
+
+void Print_Record_Cards(store::Printer& printer, qint16 first, qint16 last, const QString& startText,
+                        const QString& finishText, qint16 includeUndated,
+                        const std::function<void(const QString& preview)>& showPreview) {
+    const DateFilter filter = dateFilter(startText, finishText, includeUndated);
+    int row = 1;
+    int column = 1;
+    for (int index = first; index <= last; ++index) {
+        if (!Fetch_Card_Record(qint16(index)))
+            continue;
+        const ClubRecord card = Club_Record_Result;
+        const std::optional<QDate> date = recordDateOf(card);
+        if (!filter.passes(date))
+            continue;
+        showPreview(previewText(card));
+        printCard(printer, card, date, store::toInt16((column - 1) * cardWidth),
+                  store::toInt16((row - 1) * cardHeight));
+        if (++column > columnsPerRow) {
+            column = 1;
+            if (++row > rowsPerPage) {
+                printer.newPage();
+                row = 1;
+            }
+        }
+    }
+    printer.endDoc();
+}

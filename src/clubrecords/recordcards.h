@@ -1,0 +1,61 @@
+#pragma once
+
+#include "clubrecordlookup.h"
+
+#include "store/printer.h"
+
+#include <QDate>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+// Open-bound markers of the record-date filter.
+inline const QString openStartMarker = QStringLiteral("000000");
+inline const QString openFinishMarker = QStringLiteral("999999");
+
+// The smallest size a long holder name is shrunk to; below it a name on a
+// card is no longer readable at arm's length.
+constexpr float minimumHolderPoints = 8;
+// Holder names must end before the record time.
+constexpr float holderWidthInches = 2.3F;
+
+// The record-date filter: dates strictly between the bounds, an absent
+// bound passing every date; undated records only when asked for.
+struct DateFilter {
+    std::optional<QDate> after;
+    std::optional<QDate> before;
+    bool includeUndated = false;
+
+    bool passes(const std::optional<QDate>& recordDate) const;
+};
+
+// The filter from the start and finish texts ("dd/mm/yy" or the open-bound
+// markers) and the 16-bit include-undated flag (1 = include). A text that is
+// neither is a "Type mismatch" error.
+DateFilter dateFilter(const QString& startText, const QString& finishText, qint16 includeUndated);
+
+// A date text as the date rule reads it (two-digit years in 1930-2029); a
+// text that is no date is a "Type mismatch" error naming what it was.
+QDate dateOfText(const QString& text, const QString& what);
+
+QString ageGroupText(const QString& age);
+// Empty for a code that matches no stroke.
+QString strokeName(const QString& stroke);
+// "25Dec04".
+QString cardDateText(const QDate& date);
+// The ten lines of a card's fields, joined by CR LF.
+QString previewText(const ClubRecord& record);
+
+void Set_Printer_Font(store::Printer& printer, const QString& style, qint16 size, const QString& bold,
+                      const QString& italic);
+// x and y in hundredths of an inch.
+void Set_Print_Position(store::Printer& printer, qint16 x, qint16 y);
+
+// Prints one card for every index from first to last whose record passes
+// the date filter, twelve to a page, showing each card's fields through
+// showPreview, and ends the print job. A card whose key is held more than
+// once in the club database is not printed and takes no place.
+void Print_Record_Cards(store::Printer& printer, qint16 first, qint16 last, const QString& startText,
+                        const QString& finishText, qint16 includeUndated,
+                        const std::function<void(const QString& preview)>& showPreview);

@@ -1,0 +1,87 @@
+#include "records.h"
+
+#include "cardblocks.h"
+#include "cardprinter.h"
+#include "clubsetup.h"
+#include "recordcards.h"
+
+#include "swimtime/entryrules.h"
+#include "ui/fonts.h"
+#include "ui/messagebox.h"
+#include "ui/windowregistry.h"
+#include "ui_records.h"
+
+#include <QCloseEvent>
+#include <QFocusEvent>
+
+namespace {
+
+constexpr auto shortDatePattern = "dd/MM/yy";
+
+// An empty box sends its open-bound marker; anything else must be a date.
+QString boundText(const QString& boxText, const QString& openMarker, const QString& what) {
+    if (boxText.isEmpty())
+        return openMarker;
+    return dateOfText(boxText, what).toString(QLatin1String(shortDatePattern));
+}
+
+} // namespace
+
+Records::Records(QWidget* parent)
+    : QDialog(parent)
+    , m_ui(std::make_unique<Ui::Records>()) {
+    m_ui->setupUi(this);
+    ui::applyDesignedFonts(this);
+    m_ui->StartDate->installEventFilter(this);
+    m_ui->FinishDate->installEventFilter(this);
+    connect(m_ui->PrintCommand, &QPushButton::clicked, this, &Records::print);
+    connect(m_ui->Command3, &QPushButton::clicked, this, &Records::exitWindow);
+}
+
+Records::~Records() = default;
+
+void Records::closeEvent(QCloseEvent* event) {
+    event->accept();
+    exitWindow();
+}
+
+bool Records::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut) {
+        // Only a move to another control of this window leaves the box;
+        // switching to another window or a menu does not.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (isVisible() && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            leaveDateBox(static_cast<QLineEdit*>(watched));
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void Records::leaveDateBox(QLineEdit* box) { box->setText(Validate_Date(box->text())); }
+
+void Records::print() {
+    const qint16 overallPerSex = overallCardsPerSex(Overall_Count_P, Overall_Count_Q, Overall_Count_R);
+    const QString startText = boundText(m_ui->StartDate->text(), openStartMarker, QStringLiteral("the start date"));
+    const QString finishText =
+        boundText(m_ui->FinishDate->text(), openFinishMarker, QStringLiteral("the finish date"));
+    // Boys before girls; the options exclude each other, so one Print
+    // prints one block on one colour of card.
+    if (m_ui->MaleOption->isChecked())
+        printBlock(true, overallPerSex, startText, finishText);
+    if (m_ui->FemaleOption->isChecked())
+        printBlock(false, overallPerSex, startText, finishText);
+}
+
+void Records::printBlock(bool boys, qint16 overallPerSex, const QString& startText, const QString& finishText) {
+    ui::showMessage(boys ? QStringLiteral("Load Blue Cards") : QStringLiteral("Load Pink Cards"));
+    const qint16 includeUndated = m_ui->UndatedRecs->isChecked() ? 1 : 0;
+    const CardBlock block =
+        m_ui->ACROption->isChecked() ? acrBlock(boys, ACR_Card_Count) : overallBlock(boys, ACR_Card_Count, overallPerSex);
+    Print_Record_Cards(cardPrinter(), block.first, block.last, startText, finishText, includeUndated,
+                       [this](const QString& preview) { m_ui->Text1->setPlainText(preview); });
+}
+
+void Records::exitWindow() {
+    hide();
+    if (ui::windowSlot<Records>() == this)
+        ui::unloadWindow<Records>();
+}

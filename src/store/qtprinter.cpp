@@ -1,0 +1,130 @@
+#include "qtprinter.h"
+
+#include "kelvaneerror.h"
+
+#include <QLocale>
+#include <QPageLayout>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace store {
+
+namespace {
+
+// A PDF page is the paper of the locale, with a margin any office printer
+// can print within; twelve cards (10.2 inches) fit on A4 and Letter.
+constexpr double pdfMarginInches = 0.5;
+
+QPageSize localPaper() {
+    return QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize(QPageSize::Letter)
+                                                                            : QPageSize(QPageSize::A4);
+}
+
+KelvaneError printerError(const QString& what) { return KelvaneError(ErrorNumber::PrinterError, what); }
+
+} // namespace
+
+QtPrinter::QtPrinter()
+    : m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
+    if (!m_printer->isValid())
+        throw printerError(QStringLiteral("Printer error: no printer is installed."));
+    m_dotsPerInch = m_printer->resolution();
+}
+
+QtPrinter::QtPrinter(std::function<QString()> pdfFileForJob)
+    : m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
+    , m_pdfFileForJob(std::move(pdfFileForJob)) {
+    m_printer->setOutputFormat(QPrinter::PdfFormat);
+    m_printer->setPageLayout(QPageLayout(localPaper(), QPageLayout::Portrait,
+                                         QMarginsF(pdfMarginInches, pdfMarginInches, pdfMarginInches,
+                                                   pdfMarginInches),
+                                         QPageLayout::Inch));
+    m_dotsPerInch = m_printer->resolution();
+}
+
+QtPrinter::~QtPrinter() {
+    if (m_painter.isActive())
+        m_painter.end();
+}
+
+bool QtPrinter::hasDefaultPrinter() { return !QPrinterInfo::defaultPrinter().isNull(); }
+
+void QtPrinter::setFontName(const QString& face) {
+    m_font.setFamily(face);
+    fontChanged();
+}
+
+void QtPrinter::setFontSize(float points) {
+    if (!(points > 0))
+        throw printerError(QStringLiteral("Invalid property value: font size %1.").arg(points));
+    m_font.setPointSizeF(points);
+    fontChanged();
+}
+
+void QtPrinter::setFontBold(bool bold) {
+    m_font.setBold(bold);
+    fontChanged();
+}
+
+void QtPrinter::setFontItalic(bool italic) {
+    m_font.setItalic(italic);
+    fontChanged();
+}
+
+void QtPrinter::fontChanged() {
+    m_metrics = nullptr;
+    m_painterFontStale = true;
+}
+
+// Metrics come from the printer itself, so widths match what it prints.
+const QFontMetricsF& QtPrinter::metrics() {
+    if (!m_metrics) {
+        auto known = m_metricsByFont.find(m_font);
+        if (known == m_metricsByFont.end())
+            known = m_metricsByFont.insert(m_font, QFontMetricsF(m_font, m_printer.get()));
+        m_metrics = &*known;
+    }
+    return *m_metrics;
+}
+
+void QtPrinter::beginJobIfNeeded() {
+    if (m_painter.isActive())
+        return;
+    if (m_pdfFileForJob)
+        m_printer->setOutputFileName(m_pdfFileForJob());
+    if (!m_painter.begin(m_printer.get()))
+        throw printerError(m_pdfFileForJob ? QStringLiteral("Printer error: cannot write '%1'.")
+                                                 .arg(m_printer->outputFileName())
+                                           : QStringLiteral("Printer error: the printer cannot start a job."));
+    m_painterFontStale = true;
+}
+
+void QtPrinter::print(const QString& text) {
+    beginJobIfNeeded();
+    if (m_painterFontStale) {
+        m_painter.setFont(m_font);
+        m_painterFontStale = false;
+    }
+    const QPointF topLeft(m_x * m_dotsPerInch, m_y * m_dotsPerInch);
+    m_painter.drawText(topLeft + QPointF(0, metrics().ascent()), text);
+}
+
+float QtPrinter::textWidth(const QString& text) {
+    return static_cast<float>(metrics().horizontalAdvance(text) / m_dotsPerInch);
+}
+
+void QtPrinter::newPage() {
+    beginJobIfNeeded();
+    if (!m_printer->newPage())
+        throw printerError(QStringLiteral("Printer error: cannot start a new page."));
+}
+
+void QtPrinter::endDoc() {
+    if (!m_painter.isActive())
+        return;
+    m_painter.end();
+    if (m_jobFinished)
+        m_jobFinished(m_pdfFileForJob ? m_printer->outputFileName() : QString());
+}
+
+} // namespace store

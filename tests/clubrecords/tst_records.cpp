@@ -1,0 +1,312 @@
+#include "clubfixture.h"
+#include "modalwatcher.h"
+
+#include "clubrecords/cardprinter.h"
+#include "clubrecords/clubsetup.h"
+#include "clubrecords/records.h"
+
+#include "store/kelvaneerror.h"
+#include "store/recordingprinter.h"
+#include "ui/fonts.h"
+#include "ui/windowregistry.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+namespace {
+
+template <class Control>
+Control* control(Records& window, const char* name) {
+    return window.findChild<Control*>(QLatin1String(name));
+}
+QRadioButton* option(Records& window, const char* name) { return control<QRadioButton>(window, name); }
+QLineEdit* dateBox(Records& window, const char* name) { return control<QLineEdit>(window, name); }
+void click(Records& window, const char* name) {
+    QTest::mouseClick(control<QAbstractButton>(window, name), Qt::LeftButton);
+}
+
+Records& shownWindow() {
+    Records& window = ui::loadedWindow<Records>();
+    window.show();
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window))
+        qWarning("the window did not become active");
+    return window;
+}
+
+store::RecordingPrinter& printer() { return static_cast<store::RecordingPrinter&>(cardPrinter()); }
+
+// D ACR cards and 4 x P + Q + R overall cards a sex; card i has the
+// distance i, so the printed distances name the printed cards.
+void useCards(qint16 d, qint16 p, qint16 q, qint16 r) {
+    ACR_Card_Count = d;
+    Overall_Count_P = p;
+    Overall_Count_Q = q;
+    Overall_Count_R = r;
+    Card_Keys.clear();
+    const int count = d + 2 * (4 * p + q + r);
+    for (int i = 1; i <= count; ++i)
+        Card_Keys.push_back({i > d + (count - d) / 2 ? "M" : "F", "Ov", "FS", QString::number(i)});
+}
+
+// The cards printed, by their distances.
+QList<int> printedCards() {
+    QList<int> cards;
+    for (const auto& printed : printer().printed()) {
+        if (printed.text.endsWith('m') && printed.y > 0)
+            cards << printed.text.chopped(1).toInt();
+    }
+    return cards;
+}
+
+QList<int> range(int first, int last) {
+    QList<int> cards;
+    for (int i = first; i <= last; ++i)
+        cards << i;
+    return cards;
+}
+
+// Types into a date box and leaves it with Tab, as a user does.
+void typeDate(Records& window, const char* box, const QString& typed) {
+    QLineEdit* edit = dateBox(window, box);
+    edit->setFocus(Qt::TabFocusReason);
+    edit->clear();
+    QTest::keyClicks(edit, typed);
+    QTest::keyClick(edit, Qt::Key_Tab);
+}
+
+} // namespace
+
+class TestRecords : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { ui::registerFontSubstitutes(); }
+    void init() { setCardPrinter(std::make_unique<store::RecordingPrinter>()); }
+    void cleanup();
+    void look();
+    void framesGroupTheirOwnOptions();
+    void tabOrder();
+    void noSexPrintsNothing();
+    void printsTheChosenBlock_data();
+    void printsTheChosenBlock();
+    void previewShowsTheLastCard();
+    void dateBoxesAreNormalisedOnLeaving_data();
+    void dateBoxesAreNormalisedOnLeaving();
+    void datesBoundTheCardsExclusively();
+    void overflowEndsPrintBeforeAnyMessage();
+    void exitUnloadsAndEscapeDoesNothing();
+};
+
+void TestRecords::cleanup() {
+    ui::unloadWindow<Records>();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void TestRecords::look() {
+    Records& window = ui::loadedWindow<Records>();
+    QCOMPARE(window.objectName(), QStringLiteral("Records"));
+    QCOMPARE(window.windowTitle(), QStringLiteral("Print Club Records"));
+    QCOMPARE(window.minimumSize(), QSize(7410 / 15, 3885 / 15));
+    QCOMPARE(window.maximumSize(), QSize(7410 / 15, 3885 / 15));
+    QCOMPARE(window.font().family(), QStringLiteral("MS Sans Serif"));
+    QCOMPARE(window.font().pointSizeF(), 8.25);
+    QVERIFY(window.font().bold());
+    const QFont text1 = control<QPlainTextEdit>(window, "Text1")->font();
+    QCOMPARE(text1.family(), QStringLiteral("Times New Roman"));
+    QCOMPARE(text1.pointSizeF(), 9.75);
+    QVERIFY(!text1.bold());
+    QVERIFY(option(window, "ACROption")->isChecked());
+    QVERIFY(!option(window, "Option1")->isChecked());
+    QVERIFY(!option(window, "MaleOption")->isChecked());
+    QVERIFY(!option(window, "FemaleOption")->isChecked());
+    QVERIFY(!control<QCheckBox>(window, "UndatedRecs")->isChecked());
+    QVERIFY(dateBox(window, "StartDate")->text().isEmpty());
+    QCOMPARE(control<QGroupBox>(window, "DateFrame")->geometry(), QRect(4920 / 15, 1680 / 15, 2295 / 15, 1455 / 15));
+    QCOMPARE(dateBox(window, "FinishDate")->geometry(), QRect(1200 / 15, 720 / 15, 975 / 15, 285 / 15));
+    QCOMPARE(dateBox(window, "FinishDate")->parentWidget()->objectName(), QStringLiteral("DateFrame"));
+    QCOMPARE(control<QPushButton>(window, "Command3")->text(), QStringLiteral("Exit"));
+}
+
+void TestRecords::framesGroupTheirOwnOptions() {
+    Records& window = shownWindow();
+    click(window, "MaleOption");
+    QVERIFY(option(window, "ACROption")->isChecked());
+    click(window, "Option1");
+    QVERIFY(option(window, "MaleOption")->isChecked());
+    QVERIFY(!option(window, "ACROption")->isChecked());
+    click(window, "FemaleOption");
+    QVERIFY(!option(window, "MaleOption")->isChecked());
+    QVERIFY(option(window, "Option1")->isChecked());
+}
+
+void TestRecords::tabOrder() {
+    Records& window = shownWindow();
+    QTRY_COMPARE(QApplication::focusWidget(), control<QWidget>(window, "Text1"));
+    QStringList order;
+    QWidget* widget = control<QWidget>(window, "Text1");
+    for (int i = 0; i < 10; ++i) {
+        order << widget->objectName();
+        widget = widget->nextInFocusChain();
+        while (!(widget->focusPolicy() & Qt::TabFocus))
+            widget = widget->nextInFocusChain();
+    }
+    QCOMPARE(order, QStringList({"Text1", "Command3", "PrintCommand", "MaleOption", "FemaleOption", "FinishDate",
+                                 "UndatedRecs", "StartDate", "ACROption", "Option1"}));
+}
+
+void TestRecords::noSexPrintsNothing() {
+    ClubFixture fixture;
+    useCards(6, 3, 2, 3);
+    Records& window = shownWindow();
+    ModalWatcher watcher;
+    click(window, "PrintCommand");
+    click(window, "Option1");
+    click(window, "PrintCommand");
+    QVERIFY(watcher.messages().isEmpty());
+    QVERIFY(printer().calls().isEmpty());
+}
+
+void TestRecords::printsTheChosenBlock_data() {
+    QTest::addColumn<QString>("sex");
+    QTest::addColumn<bool>("acr");
+    QTest::addColumn<qint16>("d");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QList<int>>("cards");
+    const QString blue = QStringLiteral("Load Blue Cards"), pink = QStringLiteral("Load Pink Cards");
+    QTest::newRow("boys ACRs, D 6") << "MaleOption" << true << qint16(6) << blue << range(4, 6);
+    QTest::newRow("girls ACRs, D 6") << "FemaleOption" << true << qint16(6) << pink << range(1, 3);
+    QTest::newRow("girls overall") << "FemaleOption" << false << qint16(6) << pink << range(7, 23);
+    QTest::newRow("boys overall") << "MaleOption" << false << qint16(6) << blue << range(24, 40);
+    QTest::newRow("boys ACRs, D 7 shares card 4") << "MaleOption" << true << qint16(7) << blue << range(4, 7);
+    QTest::newRow("girls ACRs, D 7 shares card 4") << "FemaleOption" << true << qint16(7) << pink << range(1, 4);
+    QTest::newRow("boys ACRs, D 0: none") << "MaleOption" << true << qint16(0) << blue << QList<int>();
+}
+
+void TestRecords::printsTheChosenBlock() {
+    QFETCH(QString, sex);
+    QFETCH(bool, acr);
+    QFETCH(qint16, d);
+    QFETCH(QString, message);
+    QFETCH(QList<int>, cards);
+    ClubFixture fixture;
+    useCards(d, 3, 2, 3);
+    Records& window = shownWindow();
+    click(window, sex.toLatin1());
+    click(window, acr ? "ACROption" : "Option1");
+    control<QCheckBox>(window, "UndatedRecs")->setChecked(true);
+    ModalWatcher watcher;
+    click(window, "PrintCommand");
+    QCOMPARE(watcher.messages(), QStringList({message}));
+    QCOMPARE(printedCards(), cards);
+    QCOMPARE(printer().jobsEnded(), 1);
+    QVERIFY(window.isVisible());
+}
+
+void TestRecords::previewShowsTheLastCard() {
+    ClubFixture fixture;
+    useCards(6, 0, 0, 0);
+    fixture.addRecord(recordRow("F", "Ov", "FS", "2", "Lucy Wright", "29.01", QDate(2004, 12, 25)));
+    fixture.addRecord(recordRow("F", "Ov", "FS", "3", "Amy Hartley", "28.50", QDate(2005, 1, 2)));
+    Records& window = shownWindow();
+    click(window, "FemaleOption");
+    ModalWatcher watcher;
+    click(window, "PrintCommand");
+    QCOMPARE(printedCards(), QList<int>({2, 3}));
+    QCOMPARE(control<QPlainTextEdit>(window, "Text1")->toPlainText(),
+             QStringLiteral("Sex       F\nOverall Club Record\nStroke    FS\nDist      3\nRec:Name  Amy Hartley\n"
+                            "    Time  28.50\n    Date  02/01/05\nYear:Name \n     Time \n     Date "));
+}
+
+void TestRecords::dateBoxesAreNormalisedOnLeaving_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<bool>("invalid");
+    QTest::newRow("short start date") << "StartDate" << "1/9/04" << "01/09/04" << false;
+    QTest::newRow("compact finish date") << "FinishDate" << "31aug05" << "31/08/05" << false;
+    QTest::newRow("four-digit year") << "FinishDate" << "1 Sep 2005" << "01/09/05" << false;
+    QTest::newRow("empty box") << "StartDate" << "" << "" << true;
+    QTest::newRow("no such day") << "StartDate" << "31/09/05" << "" << true;
+    QTest::newRow("words") << "FinishDate" << "abc" << "" << true;
+}
+
+void TestRecords::dateBoxesAreNormalisedOnLeaving() {
+    QFETCH(QString, box);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    QFETCH(bool, invalid);
+    Records& window = shownWindow();
+    ModalWatcher watcher;
+    typeDate(window, box.toLatin1(), typed);
+    QTRY_COMPARE(dateBox(window, box.toLatin1())->text(), shown);
+    QCOMPARE(watcher.messages(), invalid ? QStringList({"Invalid Date"}) : QStringList());
+}
+
+void TestRecords::datesBoundTheCardsExclusively() {
+    ClubFixture fixture;
+    useCards(6, 0, 0, 0);
+    const QDate dates[] = {QDate(2004, 9, 1), QDate(2004, 9, 2), QDate(2005, 8, 30), QDate(2005, 8, 31)};
+    for (int card = 1; card <= 4; ++card)
+        fixture.addRecord(recordRow("F", "Ov", "FS", QString::number(card), "Holder", "1:00.00", dates[card - 1]));
+    Records& window = shownWindow();
+    ModalWatcher watcher;
+    typeDate(window, "StartDate", "1/9/04");
+    typeDate(window, "FinishDate", "31/08/05");
+    click(window, "FemaleOption");
+    click(window, "PrintCommand");
+    QCOMPARE(printedCards(), QList<int>({2, 3}));
+
+    // Both boxes empty: every dated card of the block.
+    dateBox(window, "StartDate")->clear();
+    dateBox(window, "FinishDate")->clear();
+    click(window, "PrintCommand");
+    QCOMPARE(printedCards(), QList<int>({2, 3, 1, 2, 3}));
+    QCOMPARE(watcher.messages(), QStringList({"Load Pink Cards", "Load Pink Cards"}));
+}
+
+void TestRecords::overflowEndsPrintBeforeAnyMessage() {
+    ClubFixture fixture;
+    useCards(6, 0, 0, 0);
+    Overall_Count_P = 8192;
+    Records& window = shownWindow();
+    click(window, "MaleOption");
+    ModalWatcher watcher;
+    int error = 0;
+    try {
+        click(window, "PrintCommand");
+    } catch (const store::KelvaneError& thrown) {
+        error = thrown.number();
+    }
+    QCOMPARE(error, int(store::ErrorNumber::Overflow));
+    QVERIFY(watcher.messages().isEmpty());
+    QVERIFY(printer().calls().isEmpty());
+}
+
+void TestRecords::exitUnloadsAndEscapeDoesNothing() {
+    Records& window = shownWindow();
+    click(window, "MaleOption");
+    QTest::keyClick(&window, Qt::Key_Escape);
+    QVERIFY(window.isVisible());
+    QPointer<Records> first(&window);
+    click(window, "Command3");
+    QVERIFY(!window.isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(first.isNull());
+    QVERIFY(!option(ui::loadedWindow<Records>(), "MaleOption")->isChecked());
+
+    Records& second = shownWindow();
+    QPointer<Records> reopened(&second);
+    second.close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(reopened.isNull());
+}
+
+QTEST_MAIN(TestRecords)
+#include "tst_records.moc"
