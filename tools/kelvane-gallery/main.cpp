@@ -6,6 +6,7 @@
 
 #include "announcer/announcerdatabase.h"
 #include "announcer/announcerscreen.h"
+#include "clubrecords/records.h"
 #include "app/announceintro.h"
 #include "app/kelvaneapplication.h"
 #include "dialogs/filedialogue.h"
@@ -64,6 +65,7 @@ int main(int argc, char** argv) {
         {QStringLiteral("FileInfo"), showFileInfo},
         {QStringLiteral("FileDialogue"), [] { (new FileDialogue)->show(); }},
         {QStringLiteral("Conversion"), showConversion},
+        {QStringLiteral("Records"), [] { (new Records)->show(); }},
     };
     const auto window = windows.find(argc == 2 ? QString::fromLocal8Bit(argv[1]) : QString());
     if (window == windows.end()) {
