@@ -177,28 +177,42 @@ void SqliteRecordSet::deleteCurrent() {
     m_deleted.insert(m_current);
 }
 
-std::unique_ptr<RecordSet> runSelect(const QString& connectionName, const QString& sql,
-                                     const QVariantList& values, const QString& deleteTarget,
-                                     const QString& what) {
-    QSqlQuery query(connection(connectionName));
-    query.setForwardOnly(true);
-    if (!query.prepare(sql))
-        throw queryError(query, what);
-    for (const QVariant& value : values)
-        query.addBindValue(value);
+std::unique_ptr<RecordSet> runPrepared(QSqlQuery& query, const QString& connectionName,
+                                       const QVariantList& values, const QString& deleteTarget,
+                                       const QString& what) {
+    for (int i = 0; i < values.size(); ++i)
+        query.bindValue(i, values[i]);
     if (!query.exec())
         throw queryError(query, what);
     return std::make_unique<SqliteRecordSet>(connectionName, deleteTarget, query);
 }
 
+std::shared_ptr<QSqlQuery> prepare(const QString& connectionName, const QString& sql, const QString& what) {
+    auto query = std::make_shared<QSqlQuery>(connection(connectionName));
+    query->setForwardOnly(true);
+    if (!query->prepare(sql))
+        throw queryError(*query, what);
+    return query;
+}
+
+std::unique_ptr<RecordSet> runSelect(const QString& connectionName, const QString& sql,
+                                     const QVariantList& values, const QString& deleteTarget,
+                                     const QString& what) {
+    const auto query = prepare(connectionName, sql, what);
+    return runPrepared(*query, connectionName, values, deleteTarget, what);
+}
+
 // A saved query lives in the file as SQL text with "?" placeholders and a
 // table that names each placeholder by its position (1 = the first "?").
+// Its statement is prepared once per opened database and reused, since a
+// card run looks the same query up a thousand times.
 class SqliteQueryDef : public QueryDef {
 public:
-    SqliteQueryDef(QString connection, QString name, QString sql, QHash<QString, int> positions)
+    SqliteQueryDef(QString connection, QString name, std::shared_ptr<QSqlQuery> prepared,
+                   QHash<QString, int> positions)
         : m_connection(std::move(connection))
         , m_name(std::move(name))
-        , m_sql(std::move(sql))
+        , m_prepared(std::move(prepared))
         , m_positions(std::move(positions))
         , m_values(m_positions.size()) {}
 
@@ -212,13 +226,14 @@ public:
     }
 
     std::unique_ptr<RecordSet> openRecordset() override {
-        return runSelect(m_connection, m_sql, m_values, QString(), m_name);
+        connection(m_connection); // a closed database is an error, not a stale statement
+        return runPrepared(*m_prepared, m_connection, m_values, QString(), m_name);
     }
 
 private:
     QString m_connection;
     QString m_name;
-    QString m_sql;
+    std::shared_ptr<QSqlQuery> m_prepared;
     QHash<QString, int> m_positions;
     QVariantList m_values;
 };
@@ -290,7 +305,7 @@ SqliteDatabase::SavedQuery SqliteDatabase::readSavedQuery(const QString& name) {
             throw KelvaneError(ErrorNumber::DatabaseOperationFailed,
                                QStringLiteral("Saved query '%1' numbers its parameters wrongly.").arg(name));
     }
-    return {sql, positions};
+    return {prepare(m_connection, sql, name), positions};
 }
 
 std::unique_ptr<QueryDef> SqliteDatabase::queryDef(const QString& name) {
@@ -298,12 +313,13 @@ std::unique_ptr<QueryDef> SqliteDatabase::queryDef(const QString& name) {
     auto saved = m_savedQueries.constFind(name);
     if (saved == m_savedQueries.cend())
         saved = m_savedQueries.insert(name, readSavedQuery(name));
-    return std::make_unique<SqliteQueryDef>(m_connection, name, saved->sql, saved->positions);
+    return std::make_unique<SqliteQueryDef>(m_connection, name, saved->prepared, saved->positions);
 }
 
 void SqliteDatabase::close() {
     if (m_connection.isEmpty())
         return;
+    m_savedQueries.clear();
     {
         QSqlDatabase db = QSqlDatabase::database(m_connection, false);
         if (db.isValid())

@@ -4,6 +4,10 @@
 
 #include <QHash>
 
+#include <memory>
+
+class QSqlQuery;
+
 namespace store {
 
 // SQLite engine: the embedded default. Every record set is read to the end
@@ -21,10 +25,10 @@ public:
     void close() override;
 
 private:
-    // A saved query as its file defines it: SQL with "?" placeholders and
+    // A saved query as its file defines it, its SQL prepared once, and
     // each parameter's position.
     struct SavedQuery {
-        QString sql;
+        std::shared_ptr<QSqlQuery> prepared;
         QHash<QString, int> positions;
     };
     SavedQuery readSavedQuery(const QString& name);
