@@ -9,6 +9,7 @@
 #include "ui/fonts.h"
 #include "ui_announcerscreen.h"
 
+#include <QCloseEvent>
 #include <QScopeGuard>
 #include <QScrollBar>
 #include <QStringList>
@@ -174,6 +175,12 @@ void AnnouncerScreen::dismiss() {
         });
     }
     Refresh_Form();
+}
+
+void AnnouncerScreen::closeEvent(QCloseEvent* event) {
+    event->accept();
+    m_timer1.stop();
+    done(QDialog::Rejected);
 }
 
 void AnnouncerScreen::exitScreen() {

@@ -33,6 +33,14 @@ public:
     QTimer& timer1() { return m_timer1; }
     qint16 currentSequence() const { return m_currentSequence; }
 
+    // Escape does nothing: a stray key must not close the screen mid-gala.
+    void reject() override {}
+
+protected:
+    // The close control closes the screen as the timer does; the database
+    // stays open for the next opening.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void load();
     void onSelectionChanged();

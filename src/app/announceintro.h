@@ -17,6 +17,9 @@ public:
     explicit AnnounceIntro(QWidget* parent = nullptr);
     ~AnnounceIntro() override;
 
+    // There is nothing to cancel: Escape must not hide the only window.
+    void reject() override {}
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 

@@ -293,7 +293,11 @@ void TestAnnouncerScreen::reopenListsTheNamedFile() {
     AnnouncerFixture second;
     second.addRow(2, QStringLiteral("new file"));
     AnnouncerScreen screen;
-    runScreen(screen, first.path(), [&] { screen.close(); });
+    runScreen(screen, first.path(), [&] {
+        QTest::keyClick(&screen, Qt::Key_Escape);
+        QVERIFY(screen.isVisible());
+        screen.close();
+    });
     QVERIFY(Announcer_DB_Open);
     QString path = second.path();
     if (samePath) {

@@ -86,6 +86,8 @@ void TestIntroScreen::enterWithAMissingFile() {
     QCOMPARE(watcher.titles(), QStringList({"kelvane"}));
     QCOMPARE(readBytes(settings()), QByteArray("\"/previous.mdb\"\r\n"));
     QVERIFY(intro.isVisible());
+    QTest::keyClick(&intro, Qt::Key_Escape);
+    QVERIFY(intro.isVisible());
 }
 
 void TestIntroScreen::enterOpensTheScreenAndComesBack() {
