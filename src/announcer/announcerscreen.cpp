@@ -197,9 +197,11 @@ void AnnouncerScreen::timerTick() {
         done(QDialog::Rejected);
         return;
     }
-    if (!File_Exists(Announcer_DB_Path)) {
-        // The file vanished: let go of it too, so a later opening reads the
-        // file the intro screen names rather than this stale one.
+    if (!File_Exists(Announcer_DB_Path) || !announcerDatabaseIsFileAt(Announcer_DB_Path)) {
+        // The file vanished, or another file now stands at its path: let go
+        // of the old one too, so the screen never goes on showing messages
+        // nobody writes any more, and a later opening reads what the path
+        // names.
         closeAnnouncerDatabase();
         m_timer1.stop();
         done(QDialog::Rejected);

@@ -16,6 +16,8 @@
 
 #include <functional>
 
+#include <cstdio>
+
 namespace {
 
 QListWidget* list(AnnouncerScreen& screen) {
@@ -85,6 +87,7 @@ private slots:
     void nullMessageIsAnError();
     void typingDoesNotChangeTheDatabase();
     void timerRefreshesAndClosesWhenFileVanishes();
+    void fileReplacedByGarbage();
     void reopenListsTheNamedFile_data();
     void reopenListsTheNamedFile();
     void writerAndAnnouncerAtTheSameTime();
@@ -276,6 +279,28 @@ void TestAnnouncerScreen::timerRefreshesAndClosesWhenFileVanishes() {
     });
     QVERIFY(closedByTimer);
     QVERIFY(!Announcer_DB_Open);
+}
+
+// Another file put in its place closes the screen like a vanished one; the
+// next opening refuses the garbage instead of listing stale messages.
+void TestAnnouncerScreen::fileReplacedByGarbage() {
+    AnnouncerFixture fixture;
+    fixture.addRow(1, QStringLiteral("first"));
+    AnnouncerScreen screen;
+    bool closedByTimer = false;
+    runScreen(screen, fixture.path(), [&] {
+        QFile garbage(fixture.path() + ".new");
+        QVERIFY(garbage.open(QIODevice::WriteOnly));
+        garbage.write("Sequence,Message\r\n1,not a database\r\n");
+        garbage.close();
+        QVERIFY(::rename(QFile::encodeName(garbage.fileName()).constData(),
+                         QFile::encodeName(fixture.path()).constData()) == 0);
+        screen.timerTick();
+        closedByTimer = !screen.isVisible();
+    });
+    QVERIFY(closedByTimer);
+    QVERIFY(!Announcer_DB_Open);
+    QVERIFY_THROWS_EXCEPTION(store::KelvaneError, runScreen(screen, fixture.path(), [] {}));
 }
 
 void TestAnnouncerScreen::reopenListsTheNamedFile_data() {
