@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr qint64 longestSettingsFile = 64 * 1024;
+constexpr qint64 longestSettingsFile = qint64{64} * 1024;
 
 bool isBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
 

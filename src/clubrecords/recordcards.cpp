@@ -178,8 +178,8 @@ void Print_Record_Cards(store::Printer& printer, qint16 first, qint16 last, cons
         if (!filter.passes(date))
             continue;
         showPreview(previewText(card));
-        printCard(printer, card, date, store::toInt16((column - 1) * cardWidth),
-                  store::toInt16((row - 1) * cardHeight));
+        printCard(printer, card, date, store::toInt16(qint64{column - 1} * cardWidth),
+                  store::toInt16(qint64{row - 1} * cardHeight));
         if (++column > columnsPerRow) {
             column = 1;
             if (++row > rowsPerPage) {
