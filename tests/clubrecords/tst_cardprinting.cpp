@@ -151,6 +151,7 @@ void TestCardPrinting::pageBreakAfterTwelveCards() {
     QFETCH(int, newPages);
     ClubFixture fixture;
     std::vector<CardKey> keys;
+    keys.reserve(cards);
     for (int i = 0; i < cards; ++i)
         keys.push_back({"M", "Ov", "FS", QString::number(50 * (i + 1))});
     useCards(keys);
@@ -303,6 +304,7 @@ void TestCardPrinting::printsToPdfAtThePositions() {
         QSKIP("pdftotext is not installed");
     ClubFixture fixture;
     std::vector<CardKey> keys;
+    keys.reserve(13);
     for (int i = 0; i < 13; ++i)
         keys.push_back({"M", "Ov", "BK", QString::number(100 + i)});
     useCards(keys);
@@ -325,7 +327,7 @@ void TestCardPrinting::printsToPdfAtThePositions() {
     QMultiMap<QString, Word> words;
     int page = 0;
     static const QRegularExpression tag(
-        "<page |<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"[\\d.]+\" yMax=\"[\\d.]+\">([^<]*)</word>");
+        R"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="[\d.]+" yMax="[\d.]+">([^<]*)</word>)re");
     for (auto match = tag.globalMatch(html); match.hasNext();) {
         const auto m = match.next();
         if (m.captured(0) == "<page ") {
