@@ -43,6 +43,7 @@ void TestProgramInfo::recognisesOnlyTheFirstArgument() {
     for (const QString& arg : args)
         storage.push_back(arg.toUtf8());
     std::vector<const char*> argv;
+    argv.reserve(storage.size());
     for (const QByteArray& arg : storage)
         argv.push_back(arg.constData());
     QCOMPARE(cli::infoRequest(static_cast<int>(argv.size()), argv.data()), expected);
