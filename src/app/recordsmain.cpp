@@ -1,9 +1,15 @@
 #include "clubrecordsprogram.h"
 #include "kelvaneapplication.h"
+#include "programinfo.h"
 
 #include <QTimer>
 
 int main(int argc, char** argv) {
+    if (const auto status = cli::answerInfoRequest(
+            argc, argv, "kelvane-records",
+            "usage: kelvane-records\n"
+            "Asks for a club database, then prints the club's record cards.\n"))
+        return *status;
     KelvaneApplication app(argc, argv);
     // Inside the event loop, so that an error reaches the general report.
     QTimer::singleShot(0, &app, [] { QCoreApplication::exit(runClubRecords()); });

@@ -2,6 +2,7 @@
 // program does, in an announcer database that kelvane reads.
 #include "announcerfeed.h"
 #include "demomessages.h"
+#include "programinfo.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -16,13 +17,12 @@ namespace {
 constexpr int usageStatus = 2;
 constexpr int failureStatus = 1;
 
-void printUsage() {
-    std::fputs("usage: kelvane-feed init FILE\n"
-               "       kelvane-feed add FILE SEQUENCE [TEXT]   (TEXT from standard input if absent)\n"
-               "       kelvane-feed list FILE\n"
-               "       kelvane-feed demo FILE [INTERVAL_MS [COUNT]]\n",
-               stderr);
-}
+constexpr const char* usage =
+    "usage: kelvane-feed init FILE\n"
+    "       kelvane-feed add FILE SEQUENCE [TEXT]   (TEXT from standard input if absent)\n"
+    "       kelvane-feed list FILE\n"
+    "       kelvane-feed demo FILE [INTERVAL_MS [COUNT]]\n"
+    "       kelvane-feed --help | --version\n";
 
 bool parseNumber(const QString& text, qint64& value) {
     bool ok = false;
@@ -91,13 +91,15 @@ int run(const QStringList& args) {
         }
         return runDemo(path, interval, count);
     }
-    printUsage();
+    std::fputs(usage, stderr);
     return usageStatus;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
+    if (const auto status = cli::answerInfoRequest(argc, argv, "kelvane-feed", usage))
+        return *status;
     QCoreApplication app(argc, argv);
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();

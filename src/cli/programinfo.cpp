@@ -1,0 +1,36 @@
+#include "programinfo.h"
+
+#include "kelvaneversion.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace cli {
+
+InfoRequest infoRequest(int argc, const char* const* argv) {
+    if (argc < 2)
+        return InfoRequest::None;
+    const char* first = argv[1];
+    if (std::strcmp(first, "--help") == 0 || std::strcmp(first, "-h") == 0)
+        return InfoRequest::Help;
+    if (std::strcmp(first, "--version") == 0)
+        return InfoRequest::Version;
+    return InfoRequest::None;
+}
+
+std::optional<int> answerInfoRequest(int argc, const char* const* argv, const char* program,
+                                     const char* usage) {
+    switch (infoRequest(argc, argv)) {
+    case InfoRequest::Help:
+        std::fputs(usage, stdout);
+        return 0;
+    case InfoRequest::Version:
+        std::printf("%s %s\n", program, KELVANE_VERSION);
+        return 0;
+    case InfoRequest::None:
+        break;
+    }
+    return std::nullopt;
+}
+
+} // namespace cli

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <optional>
+
+// --help and --version, common to every kelvane program. They are answered
+// from the bare arguments before any application object exists, so they
+// work without a display and touch no database.
+namespace cli {
+
+enum class InfoRequest { None, Help, Version };
+
+// Only the first argument counts: later ones may be data, such as the text
+// of a message that happens to read "--help".
+InfoRequest infoRequest(int argc, const char* const* argv);
+
+// Prints the usage (to standard output: asked for, not an error) or
+// "PROGRAM VERSION", and returns the exit status; nothing when the
+// arguments ask for neither.
+std::optional<int> answerInfoRequest(int argc, const char* const* argv, const char* program,
+                                     const char* usage);
+
+} // namespace cli
