@@ -67,18 +67,23 @@ public:
 
     // A catalog entry of the given kind; for tables, user tables only
     // unless a system table is asked for.
-    MdbCatalogEntry* find(const QString& name, int type, Qt::CaseSensitivity cs, bool system = false) const;
+    MdbCatalogEntry* find(const QString& name, int type, Qt::CaseSensitivity cs, bool system = false);
     // Every column of a table, or only the named ones in that order.
     TableRows read(MdbCatalogEntry* entry, const QStringList& wanted = {});
     // The stored definition of a saved query.
     std::vector<JetQueryRow> queryRows(const MdbCatalogEntry& query);
 
 private:
+    QVariantList rowValues(MdbTableDef& table, int start, size_t length, const std::vector<int>& indexes,
+                           std::vector<MdbField>& fields) const;
     QVariant fieldValue(const MdbColumn& column, const MdbField& field) const;
     QString text(const MdbColumn& column, const MdbField& field) const;
 
+    void readCatalog();
+
     QByteArray m_bytes;
     std::unique_ptr<MdbHandle, HandleClose> m_mdb;
+    std::vector<MdbCatalogEntry> m_catalog;
 };
 
 JetSnapshot::JetSnapshot(const QString& path) {
@@ -99,17 +104,42 @@ JetSnapshot::JetSnapshot(const QString& path) {
     if (!m_mdb)
         throw Unreadable{QStringLiteral("its header is damaged")};
     mdb_set_bind_size(m_mdb.get(), textBufferSize);
-    if (!mdb_read_catalog(m_mdb.get(), MDB_ANY) || !m_mdb->catalog)
-        throw Unreadable{QStringLiteral("its list of tables is damaged")};
+    readCatalog();
 }
 
-MdbCatalogEntry* JetSnapshot::find(const QString& name, int type, Qt::CaseSensitivity cs, bool system) const {
-    for (guint i = 0; i < m_mdb->catalog->len; ++i) {
-        auto* entry = static_cast<MdbCatalogEntry*>(g_ptr_array_index(m_mdb->catalog, i));
-        if (entry->object_type != type || name.compare(QString::fromUtf8(entry->object_name), cs) != 0)
+// The list of tables and queries, read from MSysObjects (whose definition
+// always starts on page 2). libmdb's own catalog reader also decodes every
+// object's properties, which we never need and which overruns its buffers
+// on a damaged file, so only the four plain columns are read here.
+void JetSnapshot::readCatalog() {
+    MdbCatalogEntry objects{};
+    objects.mdb = m_mdb.get();
+    objects.object_type = MDB_TABLE;
+    objects.table_pg = 2;
+    std::strcpy(objects.object_name, "MSysObjects");
+    const TableRows rows = read(&objects, {QStringLiteral("Id"), QStringLiteral("Name"), QStringLiteral("Type"),
+                                           QStringLiteral("Flags")});
+    m_catalog.reserve(rows.rows.size());
+    for (const QVariantList& row : rows.rows) {
+        const QByteArray name = row[1].toString().toUtf8();
+        if (name.isEmpty() || name.size() > MDB_MAX_OBJ_NAME)
             continue;
-        if (type != MDB_TABLE || (system ? mdb_is_system_table(entry) : mdb_is_user_table(entry)))
-            return entry;
+        MdbCatalogEntry entry{};
+        entry.mdb = m_mdb.get();
+        std::memcpy(entry.object_name, name.constData(), static_cast<size_t>(name.size()));
+        entry.object_type = row[2].toInt() & 0x7f;
+        entry.table_pg = row[0].toUInt() & objectIdMask;
+        entry.flags = row[3].toInt();
+        m_catalog.push_back(entry);
+    }
+}
+
+MdbCatalogEntry* JetSnapshot::find(const QString& name, int type, Qt::CaseSensitivity cs, bool system) {
+    for (MdbCatalogEntry& entry : m_catalog) {
+        if (entry.object_type != type || name.compare(QString::fromUtf8(entry.object_name), cs) != 0)
+            continue;
+        if (type != MDB_TABLE || (system ? mdb_is_system_table(&entry) : mdb_is_user_table(&entry)))
+            return &entry;
     }
     return nullptr;
 }
@@ -137,9 +167,9 @@ TableRows JetSnapshot::read(MdbCatalogEntry* entry, const QStringList& wanted) {
     const int pageSize = m_mdb->fmt->pg_size;
     const int countOffset = m_mdb->fmt->row_count_offset;
     std::vector<MdbField> fields(MDB_MAX_COLS);
-    std::vector<const MdbField*> byColumn(table->num_cols);
     mdb_rewind_table(table.get());
-    while (mdb_read_next_dpg(table.get()) > 0) {
+    long page = 0;
+    while ((page = mdb_read_next_dpg(table.get())) > 0) {
         const int rows = mdb_get_int16(m_mdb->pg_buf, countOffset);
         if (rows < 0 || countOffset + 2 + 2 * rows > pageSize)
             throw Unreadable{QStringLiteral("a page of '%1' is damaged").arg(name)};
@@ -148,26 +178,43 @@ TableRows JetSnapshot::read(MdbCatalogEntry* entry, const QStringList& wanted) {
             size_t length = 0;
             if (mdb_find_row(m_mdb.get(), r, &start, &length) != 0)
                 throw Unreadable{QStringLiteral("a row of '%1' is damaged").arg(name)};
-            if ((start & (deletedRowFlag | overflowRowFlag)) != 0)
+            if ((start & deletedRowFlag) != 0)
                 continue;
-            const int count = mdb_crack_row(table.get(), start & rowOffsetMask, length, fields.data());
-            if (count <= 0 || count > static_cast<int>(table->num_cols))
+            if ((start & overflowRowFlag) == 0) {
+                result.rows.push_back(rowValues(*table, start & rowOffsetMask, length, indexes, fields));
+                continue;
+            }
+            // A row that outgrew its page moved to another one; only where
+            // to is kept here. The moved row is read there, then this page
+            // is read again to go on with its rows.
+            const int at = start & rowOffsetMask;
+            if (length < 4 || at + 4 > pageSize)
                 throw Unreadable{QStringLiteral("a row of '%1' is damaged").arg(name)};
-            std::fill(byColumn.begin(), byColumn.end(), nullptr);
-            for (int f = 0; f < count; ++f) {
-                if (fields[f].colnum >= 0 && fields[f].colnum < static_cast<int>(byColumn.size()))
-                    byColumn[fields[f].colnum] = &fields[f];
-            }
-            QVariantList values;
-            values.reserve(static_cast<qsizetype>(indexes.size()));
-            for (int index : indexes) {
-                const auto* column = static_cast<const MdbColumn*>(g_ptr_array_index(table->columns, index));
-                values.append(byColumn[index] ? fieldValue(*column, *byColumn[index]) : QVariant());
-            }
-            result.rows.push_back(std::move(values));
+            const auto moved = qFromLittleEndian<quint32>(m_mdb->pg_buf + at);
+            if (mdb_read_pg(m_mdb.get(), moved >> 8) <= 0 ||
+                mdb_find_row(m_mdb.get(), static_cast<int>(moved & 0xff), &start, &length) != 0)
+                throw Unreadable{QStringLiteral("a moved row of '%1' is damaged").arg(name)};
+            result.rows.push_back(rowValues(*table, start & rowOffsetMask, length, indexes, fields));
+            if (mdb_read_pg(m_mdb.get(), static_cast<unsigned long>(page)) <= 0)
+                throw Unreadable{QStringLiteral("a page of '%1' is damaged").arg(name)};
         }
     }
     return result;
+}
+
+QVariantList JetSnapshot::rowValues(MdbTableDef& table, int start, size_t length, const std::vector<int>& indexes,
+                                    std::vector<MdbField>& fields) const {
+    const int count = mdb_crack_row(&table, start, length, fields.data());
+    if (count <= 0 || count > static_cast<int>(table.num_cols))
+        throw Unreadable{QStringLiteral("a row of '%1' is damaged").arg(QString::fromUtf8(table.name))};
+    // A row written before a column was added has no value for it.
+    QVariantList values;
+    values.reserve(static_cast<qsizetype>(indexes.size()));
+    for (int index : indexes) {
+        const auto* column = static_cast<const MdbColumn*>(g_ptr_array_index(table.columns, index));
+        values.append(index < count ? fieldValue(*column, fields[index]) : QVariant());
+    }
+    return values;
 }
 
 QVariant JetSnapshot::fieldValue(const MdbColumn& column, const MdbField& field) const {

@@ -54,7 +54,7 @@ void TestTextRules::splitIntoItems() {
     QFETCH(QString, text);
     QFETCH(QString, delimiter);
     QFETCH(QStringList, pieces);
-    const QString original = text;
+    const QString original = text; // NOLINT(performance-unnecessary-copy-initialization): compared after the call
     QCOMPARE(Split_Into_Items(text, delimiter), qint16(pieces.size()));
     QCOMPARE(text, original);
     QCOMPARE(Message_Item_Count, qint16(pieces.size()));

@@ -193,19 +193,21 @@ void TestJetStore::damagedFilesGiveAClearError_data() {
     QTest::newRow("header only") << good.left(64);
     QTest::newRow("cut inside the first page") << good.left(3000);
     QTest::newRow("cut inside a later page") << good.left(good.size() - 1000);
-    QTest::newRow("first two pages") << good.left(2 * 4096);
-    QTest::newRow("first five pages") << good.left(5 * 4096);
-    QTest::newRow("Jet 3 cut to three pages") << old.left(3 * 2048);
+    constexpr qsizetype jet4Page = 4096;
+    constexpr qsizetype jet3Page = 2048;
+    QTest::newRow("first two pages") << good.left(2 * jet4Page);
+    QTest::newRow("first five pages") << good.left(5 * jet4Page);
+    QTest::newRow("Jet 3 cut to three pages") << old.left(3 * jet3Page);
     QTest::newRow("unknown version byte") << good.left(0x14) + char(0x7f) + good.mid(0x15);
     for (int seed = 1; seed <= 6; ++seed) {
         QRandomGenerator noise(quint32(seed) * 7919u);
-        QByteArray bytes = good.left(4096);
+        QByteArray bytes = good.left(jet4Page);
         while (bytes.size() < good.size())
             bytes.append(char(noise.bounded(256)));
         QTest::addRow("header page, then random bytes %d", seed) << bytes;
         QByteArray scrambled = good;
         for (int i = 0; i < 200; ++i)
-            scrambled[4096 + noise.bounded(scrambled.size() - 4096)] = char(noise.bounded(256));
+            scrambled[jet4Page + noise.bounded(scrambled.size() - jet4Page)] = char(noise.bounded(256));
         QTest::addRow("200 random bytes changed %d", seed) << scrambled;
     }
 }

@@ -4,7 +4,7 @@
 #include <QFile>
 
 QString copyJetSample(const QString& sample, const QString& folder, const QString& as) {
-    const QString target = QDir(folder).filePath(as.isEmpty() ? sample : as);
+    QString target = QDir(folder).filePath(as.isEmpty() ? sample : as);
     if (!QFile::copy(QStringLiteral(KELVANE_FIXTURES "/jet/") + sample, target))
         return {};
     QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
