@@ -147,7 +147,10 @@ MdbCatalogEntry* JetSnapshot::find(const QString& name, int type, Qt::CaseSensit
 TableRows JetSnapshot::read(MdbCatalogEntry* entry, const QStringList& wanted) {
     const QString name = QString::fromUtf8(entry->object_name);
     const std::unique_ptr<MdbTableDef, TableDefFree> table(mdb_read_table(entry));
-    if (!table || !mdb_read_columns(table.get()) || table->num_cols > MDB_MAX_COLS)
+    // libmdb hands back a table whose page map it could not read, and would
+    // follow the missing map when the rows are read.
+    if (!table || !table->usage_map || table->map_sz == 0 || !mdb_read_columns(table.get()) ||
+        table->num_cols > MDB_MAX_COLS)
         throw Unreadable{QStringLiteral("the table '%1' is damaged").arg(name)};
     QStringList allColumns;
     for (guint i = 0; i < table->num_cols; ++i)
