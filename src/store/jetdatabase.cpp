@@ -43,11 +43,14 @@ struct Unreadable {
 };
 
 // Jet dates count days from 30 December 1899; the fraction is the time of
-// day, counted forwards even before that day.
+// day, counted forwards even before that day. Built from date and time
+// apart, so a clock change on that day cannot shift the time.
 QDateTime jetDateTime(double days) {
+    constexpr qint64 msecsPerDay = 86'400'000;
     const double whole = std::trunc(days);
-    const auto msecs = std::llround(std::fabs(days - whole) * 86'400'000.0);
-    return QDateTime(QDate(1899, 12, 30).addDays(static_cast<qint64>(whole)), QTime(0, 0)).addMSecs(msecs);
+    const qint64 msecs = std::llround(std::fabs(days - whole) * double(msecsPerDay));
+    const QDate date = QDate(1899, 12, 30).addDays(static_cast<qint64>(whole) + msecs / msecsPerDay);
+    return {date, QTime::fromMSecsSinceStartOfDay(static_cast<int>(msecs % msecsPerDay))};
 }
 
 struct TableDefFree {
