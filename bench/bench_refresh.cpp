@@ -1,11 +1,16 @@
 // Times the announcer screen's list refresh against a bare baseline in the
 // same run: one SELECT of Sequence and Message read to the end, plus adding
 // prebuilt texts to a list widget. Prints N, both times and their ratio.
+//
+// bench_refresh --jet FILE instead times the refresh on a Jet (.mdb) file
+// against the refresh on a SQLite file holding the same rows.
 #include "announcerfeed.h"
 #include "demomessages.h"
 
 #include "announcer/announcerdatabase.h"
 #include "announcer/announcerscreen.h"
+
+#include "store/database.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -20,7 +25,9 @@
 
 namespace {
 
-void fill(const QString& path, int rows) {
+using Rows = std::vector<std::pair<int, QString>>;
+
+void fill(const QString& path, const Rows& rows) {
     feed::initDatabase(path);
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("fill"));
     db.setDatabaseName(path);
@@ -28,9 +35,9 @@ void fill(const QString& path, int rows) {
     db.transaction();
     QSqlQuery insert(db);
     insert.prepare(QStringLiteral("INSERT INTO Announcements (Sequence, Message) VALUES (?, ?)"));
-    for (int i = 0; i < rows; ++i) {
-        insert.addBindValue(i % 32767 + 1);
-        insert.addBindValue(feed::demoMessage(i));
+    for (const auto& [sequence, message] : rows) {
+        insert.addBindValue(sequence);
+        insert.addBindValue(message);
         insert.exec();
     }
     db.commit();
@@ -75,21 +82,57 @@ double baseline(const QString& path, QListWidget& list) {
     return select + fillList;
 }
 
+Rows demoRows(int count) {
+    Rows rows;
+    for (int i = 0; i < count; ++i)
+        rows.emplace_back(i % 32767 + 1, feed::demoMessage(i));
+    return rows;
+}
+
+// Best Refresh_Form of the screen on the announcer database at path.
+double refreshTime(const QString& path, int runs) {
+    Announcer_DB_Path = path;
+    openAnnouncerDatabase();
+    AnnouncerScreen screen;
+    const double best = bestOf(runs, [&] { screen.Refresh_Form(); });
+    closeAnnouncerDatabase();
+    return best;
+}
+
+int compareWithJet(const QString& jetPath) {
+    Rows rows;
+    {
+        auto jet = store::openDatabase(jetPath, QStringLiteral("announcer database"));
+        auto set = jet->openRecordset(QStringLiteral("Sorted Announcements"));
+        if (set->recordCount() > 0) {
+            for (set->moveFirst(); !set->eof(); set->moveNext())
+                rows.emplace_back(set->value(QStringLiteral("Sequence")).toInt(),
+                                  set->value(QStringLiteral("Message")).toString());
+        }
+    }
+    QTemporaryDir dir;
+    const QString sqlitePath = dir.filePath(QStringLiteral("announcer.mdb"));
+    fill(sqlitePath, rows);
+    const double jet = refreshTime(jetPath, 51);
+    const double sqlite = refreshTime(sqlitePath, 51);
+    std::printf("%8s %12s %12s %7s\n", "rows", "jet_ms", "sqlite_ms", "ratio");
+    std::printf("%8zu %12.3f %12.3f %7.2f\n", rows.size(), jet, sqlite, jet / sqlite);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    if (argc == 3 && qstrcmp(argv[1], "--jet") == 0)
+        return compareWithJet(QString::fromLocal8Bit(argv[2]));
     std::printf("%8s %12s %12s %7s\n", "rows", "refresh_ms", "baseline_ms", "ratio");
     double previous = 0;
     for (int rows : {100, 1000, 10000, 100000}) {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("announcer.mdb"));
-        fill(path, rows);
-        Announcer_DB_Path = path;
-        openAnnouncerDatabase();
-        AnnouncerScreen screen;
-        const double refresh = bestOf(5, [&] { screen.Refresh_Form(); });
-        closeAnnouncerDatabase();
+        fill(path, demoRows(rows));
+        const double refresh = refreshTime(path, 5);
         QListWidget list;
         const double base = baseline(path, list);
         std::printf("%8d %12.2f %12.2f %7.2f", rows, refresh, base, refresh / base);

@@ -2,11 +2,13 @@
 
 #include "announcerdatabase.h"
 #include "fileprobe.h"
+#include "hiddenmessages.h"
 #include "locatedatabase.h"
 #include "messagelines.h"
 #include "textsplit.h"
 
 #include "ui/fonts.h"
+#include "ui/messagebox.h"
 #include "ui_announcerscreen.h"
 
 #include <QCloseEvent>
@@ -44,6 +46,18 @@ void forEachRow(store::RecordSet& rows, Visit visit) {
         return;
     for (rows.moveFirst(); !rows.eof(); rows.moveNext())
         visit(rows);
+}
+
+// Like forEachRow, but passes over the messages dismissed from a file that
+// can only be read here.
+template <class Visit>
+void forEachShownRow(store::RecordSet& rows, Visit visit) {
+    forEachRow(rows, [&](store::RecordSet& row) {
+        if (hiddenMessages.isEmpty() ||
+            !hiddenMessages.isHidden(Announcer_DB->path(), row.value(sequenceField),
+                                     row.value(messageField).toString()))
+            visit(row);
+    });
 }
 
 } // namespace
@@ -96,7 +110,7 @@ void AnnouncerScreen::Refresh_Form() {
     std::vector<QVariant> sequences;
     {
         SortedAnnouncements announcements;
-        forEachRow(announcements.rows(), [&](store::RecordSet& row) {
+        forEachShownRow(announcements.rows(), [&](store::RecordSet& row) {
             const QVariant sequence = row.value(sequenceField);
             lines.append(listLine(sequence, messageText(row.value(messageField))));
             sequences.push_back(sequence);
@@ -149,7 +163,7 @@ void AnnouncerScreen::chooseSequence(const QVariant& sequence) {
     const std::optional<qint16> chosen = chosenNumber(sequence);
     if (chosen) {
         SortedAnnouncements announcements;
-        forEachRow(announcements.rows(), [&](store::RecordSet& row) {
+        forEachShownRow(announcements.rows(), [&](store::RecordSet& row) {
             if (!sameSequence(row.value(sequenceField), *chosen))
                 return;
             m_ui->Current_Announcement->setPlainText(
@@ -165,16 +179,28 @@ void AnnouncerScreen::dismiss() {
     if (!Announcer_DB_Open)
         return;
     const bool armed = std::exchange(m_dismissArmed, false);
+    // A file that can only be read here keeps its rows: they are hidden
+    // for the rest of the run instead, and the announcer is told so once.
+    const bool canDelete = Announcer_DB->canDeleteRows();
+    bool hidden = false;
     if (armed) {
         SortedAnnouncements announcements;
-        forEachRow(announcements.rows(), [&](store::RecordSet& row) {
-            if (!sameSequence(row.value(sequenceField), m_currentSequence))
+        forEachShownRow(announcements.rows(), [&](store::RecordSet& row) {
+            const QVariant sequence = row.value(sequenceField);
+            if (!sameSequence(sequence, m_currentSequence))
                 return;
-            row.deleteCurrent();
+            if (canDelete) {
+                row.deleteCurrent();
+            } else {
+                hiddenMessages.hide(Announcer_DB->path(), sequence, row.value(messageField).toString());
+                hidden = true;
+            }
             m_ui->Current_Announcement->clear();
         });
     }
     Refresh_Form();
+    if (hidden && hiddenMessages.tellOnce())
+        ui::showMessage(readOnlyDismissalMessage);
 }
 
 void AnnouncerScreen::closeEvent(QCloseEvent* event) {

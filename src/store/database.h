@@ -40,6 +40,9 @@ public:
     virtual std::unique_ptr<RecordSet> openRecordset(const QString& rowSource) = 0;
     virtual std::unique_ptr<QueryDef> queryDef(const QString& name) = 0;
     virtual void close() = 0;
+    // False when this computer can only read the file: its rows cannot be
+    // deleted, and the caller must not ask to.
+    virtual bool canDeleteRows() const { return true; }
 };
 
 // Opens the database file at path, shared with other programs that write it

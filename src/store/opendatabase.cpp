@@ -1,4 +1,5 @@
 #include "database.h"
+#include "jetdatabase.h"
 #include "kelvaneerror.h"
 #include "sqlitedatabase.h"
 
@@ -39,8 +40,7 @@ std::unique_ptr<Database> openDatabase(const QString& path, const QString& purpo
     case FileKind::Sqlite:
         return std::make_unique<SqliteDatabase>(path, purpose);
     case FileKind::Jet:
-        throw notA(QStringLiteral("it is a Jet (.mdb) file, which this version cannot read; "
-                                  "use a SQLite database"));
+        return openJetDatabase(path, purpose);
     case FileKind::Empty:
         throw notA(QStringLiteral("the file is empty"));
     case FileKind::Other:

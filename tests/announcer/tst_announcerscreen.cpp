@@ -1,8 +1,10 @@
 #include "announcerfixture.h"
+#include "jetfixture.h"
 #include "modalwatcher.h"
 
 #include "announcer/announcerdatabase.h"
 #include "announcer/announcerscreen.h"
+#include "announcer/hiddenmessages.h"
 
 #include "store/kelvaneerror.h"
 
@@ -91,6 +93,8 @@ private slots:
     void reopenListsTheNamedFile_data();
     void reopenListsTheNamedFile();
     void writerAndAnnouncerAtTheSameTime();
+    void jetMessagesAreListedAndShown();
+    void jetDismissalOnlyHides();
 };
 
 void TestAnnouncerScreen::listsAndShowsMessages() {
@@ -209,7 +213,8 @@ void TestAnnouncerScreen::awkwardMessages_data() {
     QTest::newRow("leading empty lines") << "\r\n\r\nHeat 2" << "9:Heat 2";
     QTest::newRow("lone LF and CR") << "a\nb\rc\r\nd" << "9:a\nb\rc";
     QTest::newRow("5000 lines") << many.join("\r\n") << "9:line 1";
-    QTest::newRow("100 KB line") << QString(100 * qsizetype{1024}, QLatin1Char('w')) << "9:" + QString(100 * qsizetype{1024}, QLatin1Char('w'));
+    constexpr qsizetype hundredKB = 102400;
+    QTest::newRow("100 KB line") << QString(hundredKB, QLatin1Char('w')) << "9:" + QString(hundredKB, QLatin1Char('w'));
     QTest::newRow("non-ASCII") << QString::fromUtf8("Zoë Ødegård – 1:02.34 🏊\r\nĐorđe") << QString::fromUtf8("9:Zoë Ødegård – 1:02.34 🏊");
 }
 
@@ -365,6 +370,51 @@ void TestAnnouncerScreen::writerAndAnnouncerAtTheSameTime() {
     QVERIFY(!dismissed.isEmpty());
     QVERIFY(!dismissed.intersects(left));
     QCOMPARE(dismissed.size() + left.size(), added);
+}
+
+void TestAnnouncerScreen::jetMessagesAreListedAndShown() {
+    QTemporaryDir dir;
+    const QString path = copyJetSample(QStringLiteral("announcer-jet4.mdb"), dir.path());
+    AnnouncerScreen screen;
+    runScreen(screen, path, [&] {
+        QCOMPARE(lines(screen), QStringList({"10:Welcome to the gala", "20:Event 2", "30:Event 3",
+                                             "40:Caf\u00e9 open \u2013 \"quotes\", commas; 100%"}));
+        choose(screen, 2);
+        QCOMPARE(text(screen)->toPlainText(), QStringLiteral("Event 3\nBoys 100m Backstroke\nHeat 1 of 2"));
+        QCOMPARE(screen.currentSequence(), qint16(30));
+        screen.timerTick();
+        QCOMPARE(lines(screen).size(), 4);
+    });
+}
+
+// The file can only be read here: a dismissed message leaves the list for
+// the rest of the run (across openings of the screen) but stays in the
+// file, and the announcer is told so once.
+void TestAnnouncerScreen::jetDismissalOnlyHides() {
+    QTemporaryDir dir;
+    const QString name = QStringLiteral("announcer-jet4.mdb");
+    const QString path = copyJetSample(name, dir.path());
+    const QByteArray before = fileBytes(path);
+    ModalWatcher watcher;
+    AnnouncerScreen screen;
+    const QStringList twoLeft({"30:Event 3", "40:Caf\u00e9 open \u2013 \"quotes\", commas; 100%"});
+    runScreen(screen, path, [&] {
+        choose(screen, 1);
+        dismiss(screen);
+        QTRY_COMPARE(watcher.messages(), QStringList({readOnlyDismissalMessage}));
+        QCOMPARE(watcher.titles(), QStringList({"kelvane"}));
+        QCOMPARE(lines(screen), QStringList({"10:Welcome to the gala"}) + twoLeft);
+        QVERIFY(text(screen)->toPlainText().isEmpty());
+        choose(screen, 0);
+        dismiss(screen);
+        QCOMPARE(lines(screen), twoLeft);
+        screen.timerTick();
+        QCOMPARE(lines(screen), twoLeft);
+    });
+    runScreen(screen, path, [&] { QCOMPARE(lines(screen), twoLeft); });
+    QCOMPARE(watcher.messages().size(), 1);
+    QCOMPARE(fileBytes(path), before);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({name}));
 }
 
 QTEST_MAIN(TestAnnouncerScreen)

@@ -1,4 +1,5 @@
 #include "announcer/fileprobe.h"
+#include "announcer/hiddenmessages.h"
 #include "announcer/messagelines.h"
 #include "announcer/textsplit.h"
 
@@ -26,6 +27,8 @@ private slots:
     void nullMessageIsAnError();
     void fileExists_data();
     void fileExists();
+    void hiddenMessageIsKnownByFileSequenceAndText_data();
+    void hiddenMessageIsKnownByFileSequenceAndText();
 };
 
 void TestTextRules::splitIntoItems_data() {
@@ -167,6 +170,36 @@ void TestTextRules::fileExists() {
         path += QStringLiteral("/inside");
     }
     QCOMPARE(File_Exists(path), exists);
+}
+
+void TestTextRules::hiddenMessageIsKnownByFileSequenceAndText_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QVariant>("sequence");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<bool>("hidden");
+    const QString gala = QStringLiteral("/gala/announcer.mdb");
+    QTest::newRow("the dismissed message") << gala << QVariant(12) << "Event 12\r\nGirls" << true;
+    QTest::newRow("same number as a double") << gala << QVariant(12.0) << "Event 12\r\nGirls" << true;
+    QTest::newRow("new message reusing the number") << gala << QVariant(12) << "Event 14" << false;
+    QTest::newRow("same text, other number") << gala << QVariant(13) << "Event 12\r\nGirls" << false;
+    QTest::newRow("same message in another file") << "/other/announcer.mdb" << QVariant(12) << "Event 12\r\nGirls"
+                                                  << false;
+    QTest::newRow("null Sequence is not 0") << gala << QVariant() << "zero" << false;
+    QTest::newRow("Sequence 0") << gala << QVariant(0) << "zero" << true;
+}
+
+void TestTextRules::hiddenMessageIsKnownByFileSequenceAndText() {
+    QFETCH(QString, file);
+    QFETCH(QVariant, sequence);
+    QFETCH(QString, message);
+    QFETCH(bool, hidden);
+    HiddenMessages messages;
+    QVERIFY(messages.isEmpty());
+    messages.hide(QStringLiteral("/gala/announcer.mdb"), QVariant(12), QStringLiteral("Event 12\r\nGirls"));
+    messages.hide(QStringLiteral("/gala/announcer.mdb"), QVariant(0), QStringLiteral("zero"));
+    QCOMPARE(messages.isHidden(file, sequence, message), hidden);
+    QVERIFY(messages.tellOnce());
+    QVERIFY(!messages.tellOnce());
 }
 
 QTEST_GUILESS_MAIN(TestTextRules)

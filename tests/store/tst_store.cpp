@@ -146,7 +146,7 @@ void TestStore::notADatabase_data() {
     QTest::newRow("random bytes") << noise;
     QTest::newRow("sqlite header only") << QByteArray("SQLite format 3\0", 16) + QByteArray(84, '\0');
     QFile jet(QStringLiteral(KELVANE_FIXTURES "/jet/announcer-jet4.mdb"));
-    QTest::newRow("jet file") << (jet.open(QIODevice::ReadOnly) ? jet.readAll() : QByteArray("no fixture"));
+    QTest::newRow("jet header only") << (jet.open(QIODevice::ReadOnly) ? jet.read(4096) : QByteArray("no fixture"));
 }
 
 void TestStore::notADatabase() {

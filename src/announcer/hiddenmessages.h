@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QSet>
+#include <QString>
+#include <QVariant>
+
+#include <utility>
+
+// Messages dismissed from a file that this computer can only read: they
+// stay in the file but are kept off the list for the rest of the run. A
+// message is known by its file, Sequence and text, so a new message that
+// reuses a dismissed Sequence still shows.
+class HiddenMessages {
+public:
+    void hide(const QString& file, const QVariant& sequence, const QString& message);
+    bool isHidden(const QString& file, const QVariant& sequence, const QString& message) const;
+    bool isEmpty() const { return m_hidden.isEmpty(); }
+    // True only the first time it is asked in a run: the announcer is told
+    // once why dismissed messages are only hidden.
+    bool tellOnce() { return !std::exchange(m_told, true); }
+
+private:
+    static QString key(const QString& file, const QVariant& sequence, const QString& message);
+
+    QSet<QString> m_hidden;
+    bool m_told = false;
+};
+
+inline HiddenMessages hiddenMessages;
+
+// What the announcer is told the first time a message is only hidden.
+inline const QString readOnlyDismissalMessage =
+    QStringLiteral("This announcer database can only be read on this computer. Dismissed messages are "
+                   "hidden from the list until kelvane is closed, but they stay in the file.");

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "database.h"
+
+#include <QSet>
+#include <QStringList>
+#include <QVariantList>
+
+#include <functional>
+#include <vector>
+
+namespace store {
+
+// Rows read whole from a file and held in memory, with the navigation and
+// field access every record set offers. Deleting goes back to the file
+// through deleteRow; without one, rows cannot be deleted.
+class SnapshotRecordSet : public RecordSet {
+public:
+    using DeleteRow = std::function<void(const QStringList& columns, const QVariantList& row)>;
+
+    SnapshotRecordSet(QString rowSource, QStringList columns, std::vector<QVariantList> rows,
+                      DeleteRow deleteRow = {});
+
+    int recordCount() const override;
+    void moveFirst() override;
+    void moveNext() override;
+    bool eof() const override;
+    QVariant value(const QString& field) const override;
+    void deleteCurrent() override;
+    void close() override { m_closed = true; }
+
+private:
+    void checkOpen() const;
+    void checkCurrent() const;
+
+    QString m_rowSource;
+    QStringList m_columns;
+    std::vector<QVariantList> m_rows;
+    DeleteRow m_deleteRow;
+    QSet<size_t> m_deleted;
+    size_t m_current = 0;
+    bool m_closed = false;
+};
+
+} // namespace store

@@ -1,0 +1,265 @@
+#include "jetfixture.h"
+#include "announcerfixture.h"
+
+#include "store/database.h"
+#include "store/kelvaneerror.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+using store::ErrorNumber;
+using store::KelvaneError;
+
+namespace {
+
+const QString announcer = QStringLiteral("announcer database");
+const QString sorted = QStringLiteral("Sorted Announcements");
+const QString jet4 = QStringLiteral("announcer-jet4.mdb");
+const QString jet3 = QStringLiteral("querytest-jet3.mdb");
+
+// The error a piece of work raises: its number and description; 0 for none.
+std::pair<int, QString> errorOf(const std::function<void()>& work) {
+    try {
+        work();
+    } catch (const KelvaneError& error) {
+        return {error.number(), error.description()};
+    }
+    return {0, QString()};
+}
+
+// Every row of a row source as "Sequence:Message".
+QStringList rowsOf(store::Database& db, const QString& rowSource) {
+    QStringList rows;
+    auto set = db.openRecordset(rowSource);
+    if (set->recordCount() > 0) {
+        for (set->moveFirst(); !set->eof(); set->moveNext())
+            rows << set->value(QStringLiteral("Sequence")).toString() + QLatin1Char(':') +
+                        set->value(QStringLiteral("Message")).toString();
+    }
+    set->close();
+    return rows;
+}
+
+const QString welcome = QStringLiteral("10:Welcome to the gala");
+const QString event2 = QStringLiteral("20:Event 2\r\nGirls 50m Freestyle");
+const QString event3 = QStringLiteral("30:Event 3\r\nBoys 100m Backstroke\r\nHeat 1 of 2");
+const QString cafe = QStringLiteral("40:Caf\u00e9 open \u2013 \"quotes\", commas; 100%");
+
+} // namespace
+
+class TestJetStore : public QObject {
+    Q_OBJECT
+
+private slots:
+    void listsRowsInTheQuerysOrder_data();
+    void listsRowsInTheQuerysOrder();
+    void fieldsByName();
+    void otherQueriesAreRefusedByName_data();
+    void otherQueriesAreRefusedByName();
+    void unknownRowSource();
+    void fileIsOnlyEverRead();
+    void engineFollowsContentNotName_data();
+    void engineFollowsContentNotName();
+    void damagedFilesGiveAClearError_data();
+    void damagedFilesGiveAClearError();
+    void failedReadKeepsTheLastRowsOnce();
+};
+
+void TestJetStore::listsRowsInTheQuerysOrder_data() {
+    QTest::addColumn<QString>("sample");
+    QTest::addColumn<QString>("rowSource");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("ascending query") << jet4 << sorted << QStringList({welcome, event2, event3, cafe});
+    QTest::newRow("descending query") << jet4 << "Reverse Announcements"
+                                      << QStringList({cafe, event3, event2, welcome});
+    QTest::newRow("table in file order") << jet4 << "Announcements" << QStringList({event3, welcome, event2, cafe});
+    QTest::newRow("empty Jet 3 table") << jet3 << "Table1" << QStringList();
+}
+
+void TestJetStore::listsRowsInTheQuerysOrder() {
+    QFETCH(QString, sample);
+    QFETCH(QString, rowSource);
+    QFETCH(QStringList, expected);
+    QTemporaryDir dir;
+    const QString path = copyJetSample(sample, dir.path());
+    QVERIFY2(!path.isEmpty(), "sample Jet file missing");
+    auto db = store::openDatabase(path, announcer);
+    QVERIFY(!db->canDeleteRows());
+    auto set = db->openRecordset(rowSource);
+    QCOMPARE(set->recordCount(), expected.size());
+    set->close();
+    if (sample == jet4)
+        QCOMPARE(rowsOf(*db, rowSource), expected);
+}
+
+void TestJetStore::fieldsByName() {
+    QTemporaryDir dir;
+    auto db = store::openDatabase(copyJetSample(jet4, dir.path()), announcer);
+    auto set = db->openRecordset(sorted);
+    set->moveFirst();
+    QCOMPARE(set->value(QStringLiteral("Sequence")), QVariant(10));
+    QCOMPARE(errorOf([&] { set->value(QStringLiteral("sequence")); }).first, int(ErrorNumber::ItemNotFound));
+    QCOMPARE(errorOf([&] { set->value(QStringLiteral("Colour")); }).first, int(ErrorNumber::ItemNotFound));
+    for (int i = 0; i < 4; ++i)
+        set->moveNext();
+    QVERIFY(set->eof());
+    QCOMPARE(errorOf([&] { set->value(QStringLiteral("Message")); }).first, int(ErrorNumber::NoCurrentRecord));
+    set->close();
+    QCOMPARE(errorOf([&] { set->recordCount(); }).first, int(ErrorNumber::ObjectClosed));
+    db->close();
+    QCOMPARE(errorOf([&] { db->openRecordset(sorted); }).first, int(ErrorNumber::ObjectClosed));
+}
+
+void TestJetStore::otherQueriesAreRefusedByName_data() {
+    QTest::addColumn<QString>("query");
+    for (const char* name : {"SelectQuery", "UnionQuery", "UpdateQuery", "DeleteQuery", "AppendQuery",
+                             "MakeTableQuery", "CrosstabQuery", "DataDefinitionQuery", "PassthroughQuery"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+void TestJetStore::otherQueriesAreRefusedByName() {
+    QFETCH(QString, query);
+    QTemporaryDir dir;
+    auto db = store::openDatabase(copyJetSample(jet3, dir.path()), announcer);
+    const auto [number, description] = errorOf([&] { db->openRecordset(query); });
+    QCOMPARE(number, int(ErrorNumber::DatabaseOperationFailed));
+    QVERIFY2(description.contains(QLatin1Char('\'') + query + QLatin1Char('\'')), qPrintable(description));
+}
+
+void TestJetStore::unknownRowSource() {
+    QTemporaryDir dir;
+    auto db = store::openDatabase(copyJetSample(jet3, dir.path()), announcer);
+    const auto [number, description] = errorOf([&] { db->openRecordset(sorted); });
+    QCOMPARE(number, int(ErrorNumber::CannotFindTableOrQuery));
+    QVERIFY(description.contains(sorted));
+}
+
+// Reading never writes the file, never leaves a lock file beside it, and a
+// delete is refused instead of pretending to succeed.
+void TestJetStore::fileIsOnlyEverRead() {
+    QTemporaryDir dir;
+    const QString path = copyJetSample(jet4, dir.path());
+    const QByteArray before = fileBytes(path);
+    const QDateTime modified = QFileInfo(path).lastModified();
+    {
+        auto db = store::openDatabase(path, announcer);
+        auto set = db->openRecordset(sorted);
+        set->moveFirst();
+        const auto [number, description] = errorOf([&] { set->deleteCurrent(); });
+        QCOMPARE(number, int(ErrorNumber::DatabaseOperationFailed));
+        QVERIFY2(description.contains(QStringLiteral("only be read")), qPrintable(description));
+        QCOMPARE(set->value(QStringLiteral("Sequence")), QVariant(10));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({jet4}));
+        set->close();
+        db->close();
+    }
+    QCOMPARE(fileBytes(path), before);
+    QCOMPARE(QFileInfo(path).lastModified(), modified);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({jet4}));
+}
+
+void TestJetStore::engineFollowsContentNotName_data() {
+    QTest::addColumn<bool>("jet");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("Jet file named .db") << true << "announcer.db";
+    QTest::newRow("Jet file with no extension") << true << "messages";
+    QTest::newRow("SQLite file named .mdb") << false << "announcer.mdb";
+}
+
+void TestJetStore::engineFollowsContentNotName() {
+    QFETCH(bool, jet);
+    QFETCH(QString, name);
+    QTemporaryDir dir;
+    AnnouncerFixture sqlite;
+    QString path = dir.filePath(name);
+    if (jet)
+        path = copyJetSample(jet4, dir.path(), name);
+    else
+        QVERIFY(QFile::copy(sqlite.path(), path));
+    auto db = store::openDatabase(path, announcer);
+    QCOMPARE(db->canDeleteRows(), !jet);
+    QCOMPARE(db->openRecordset(sorted)->recordCount(), jet ? 4 : 0);
+}
+
+void TestJetStore::damagedFilesGiveAClearError_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("rowSource");
+    const QByteArray good = fileBytes(QStringLiteral(KELVANE_FIXTURES "/jet/") + jet4);
+    const QByteArray old = fileBytes(QStringLiteral(KELVANE_FIXTURES "/jet/") + jet3);
+    QVERIFY(!good.isEmpty() && !old.isEmpty());
+    QTest::newRow("header only") << good.left(64) << sorted;
+    QTest::newRow("cut inside the first page") << good.left(3000) << sorted;
+    QTest::newRow("cut inside a later page") << good.left(good.size() - 1000) << sorted;
+    constexpr qsizetype jet4Page = 4096;
+    constexpr qsizetype jet3Page = 2048;
+    QTest::newRow("first two pages") << good.left(2 * jet4Page) << sorted;
+    QTest::newRow("first five pages") << good.left(5 * jet4Page) << sorted;
+    QTest::newRow("Jet 3 cut to three pages") << old.left(3 * jet3Page) << sorted;
+    QByteArray lostMap = old;
+    lostMap[4 * jet3Page + 35] = char(67); // the query table's pointer to its page map
+    QTest::newRow("Jet 3 table whose page map is lost") << lostMap << "SelectQuery";
+    QTest::newRow("unknown version byte") << good.left(0x14) + char(0x7f) + good.mid(0x15) << sorted;
+    for (int seed = 1; seed <= 6; ++seed) {
+        QRandomGenerator noise(quint32(seed) * 7919u);
+        QByteArray bytes = good.left(jet4Page);
+        while (bytes.size() < good.size())
+            bytes.append(char(noise.bounded(256)));
+        QTest::addRow("header page, then random bytes %d", seed) << bytes << sorted;
+        QByteArray scrambled = good;
+        for (int i = 0; i < 200; ++i)
+            scrambled[jet4Page + noise.bounded(scrambled.size() - jet4Page)] = char(noise.bounded(256));
+        QTest::addRow("200 random bytes changed %d", seed) << scrambled << sorted;
+    }
+}
+
+// Whatever libmdb makes of a damaged file, the result is a clear error or
+// rows, never a crash (these rows also run under the sanitizers).
+void TestJetStore::damagedFilesGiveAClearError() {
+    QFETCH(QByteArray, content);
+    QFETCH(QString, rowSource);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("damaged.mdb"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+    file.close();
+    const auto [number, description] = errorOf([&] {
+        auto db = store::openDatabase(path, announcer);
+        rowsOf(*db, rowSource);
+    });
+    if (number == 0)
+        return;
+    QVERIFY2(description.contains(path) || description.contains(rowSource), qPrintable(description));
+}
+
+// A file the meet-management program is in the middle of writing can read
+// badly once: the last rows stand in, and only a second failure in a row
+// is an error.
+void TestJetStore::failedReadKeepsTheLastRowsOnce() {
+    QTemporaryDir dir;
+    const QString path = copyJetSample(jet4, dir.path());
+    const QByteArray good = fileBytes(path);
+    auto db = store::openDatabase(path, announcer);
+    const QStringList rows = rowsOf(*db, sorted);
+    QCOMPARE(rows.size(), 4);
+    const auto write = [&](const QByteArray& bytes) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    };
+    write(good.left(3000));
+    QCOMPARE(rowsOf(*db, sorted), rows);
+    QVERIFY(errorOf([&] { rowsOf(*db, sorted); }).first != 0);
+    write(good);
+    QCOMPARE(rowsOf(*db, sorted), rows);
+    write(good.left(3000));
+    QCOMPARE(rowsOf(*db, sorted), rows);
+    QVERIFY(errorOf([&] { db->openRecordset(QStringLiteral("Reverse Announcements")); }).first != 0);
+}
+
+QTEST_GUILESS_MAIN(TestJetStore)
+#include "tst_jetstore.moc"
