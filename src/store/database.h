@@ -3,6 +3,7 @@
 #include <QString>
 #include <QVariant>
 
+#include <functional>
 #include <memory>
 
 namespace store {
@@ -40,6 +41,11 @@ public:
     virtual std::unique_ptr<RecordSet> openRecordset(const QString& rowSource) = 0;
     virtual std::unique_ptr<QueryDef> queryDef(const QString& name) = 0;
     virtual void close() = 0;
+    // From now on calls changed, from this thread's event loop, soon after
+    // the rows may have changed; an empty function stops the calls. An
+    // engine that cannot tell never calls it, and a call may come when
+    // nothing changed. Watching stops when the database is closed.
+    virtual void watchChanges(std::function<void()> /*changed*/) {}
 };
 
 // Opens the database file at path, shared with other programs that write it
