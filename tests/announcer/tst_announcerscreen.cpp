@@ -1,8 +1,10 @@
 #include "announcerfixture.h"
 #include "modalwatcher.h"
+#include "testengine.h"
 
 #include "announcer/announcerdatabase.h"
 #include "announcer/announcerscreen.h"
+#include "announcer/changerefresh.h"
 
 #include "store/kelvaneerror.h"
 
@@ -91,6 +93,9 @@ private slots:
     void reopenListsTheNamedFile_data();
     void reopenListsTheNamedFile();
     void writerAndAnnouncerAtTheSameTime();
+    void anotherProgramsRowAppearsWithoutATick();
+    void burstOfChangesGivesOneRefresh();
+    void serverRestartGoesUnnoticed();
 };
 
 void TestAnnouncerScreen::listsAndShowsMessages() {
@@ -365,6 +370,60 @@ void TestAnnouncerScreen::writerAndAnnouncerAtTheSameTime() {
     QVERIFY(!dismissed.isEmpty());
     QVERIFY(!dismissed.intersects(left));
     QCOMPARE(dismissed.size() + left.size(), added);
+}
+
+// With Timer1 stopped, only the database's own change reports can bring
+// the new row onto the screen.
+void TestAnnouncerScreen::anotherProgramsRowAppearsWithoutATick() {
+    AnnouncerFixture fixture;
+    fixture.addRow(1, QStringLiteral("first"));
+    AnnouncerScreen screen;
+    runScreen(screen, fixture.path(), [&] {
+        screen.timer1().stop();
+        for (const QString& message : {QStringLiteral("second"), QStringLiteral("third")}) {
+            QProcess writer;
+            writer.start(builtProgram("KELVANE_FEED"), {QStringLiteral("add"), fixture.path(), "2", message});
+            QVERIFY(writer.waitForFinished(30000));
+            QCOMPARE(writer.exitCode(), 0);
+            QTRY_VERIFY_WITH_TIMEOUT(lines(screen).contains("2:" + message), 10000);
+        }
+        QVERIFY(!screen.timer1().isActive());
+    });
+}
+
+void TestAnnouncerScreen::burstOfChangesGivesOneRefresh() {
+    int refreshes = 0;
+    ChangeRefresh refresh([&] { ++refreshes; });
+    for (int i = 0; i < 20; ++i)
+        refresh.changed();
+    QTRY_COMPARE(refreshes, 1);
+    QTest::qWait(3 * ChangeRefresh::delayMs);
+    QCOMPARE(refreshes, 1);
+    refresh.changed();
+    QTRY_COMPARE(refreshes, 2);
+}
+
+// The server restarts while a message is on display: Dismiss waits for it
+// to come back, deletes the message once, and the screen carries on.
+void TestAnnouncerScreen::serverRestartGoesUnnoticed() {
+    if (!testingPostgres())
+        QSKIP("only a server can restart (run as tst_announcerscreen_postgresql)");
+    AnnouncerFixture fixture;
+    fixture.addRow(1, QStringLiteral("one"));
+    fixture.addRow(2, QStringLiteral("two"));
+    AnnouncerScreen screen;
+    runScreen(screen, fixture.path(), [&] {
+        choose(screen, 0);
+        QVERIFY(controlServer(QStringLiteral("stop")));
+        QProcess starter;
+        starter.start(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("sleep 1; \"$KELVANE_PG_SCRIPT\" start")});
+        dismiss(screen);
+        QVERIFY(starter.waitForFinished(30000));
+        QCOMPARE(lines(screen), QStringList({"2:two"}));
+        screen.timerTick();
+        QCOMPARE(lines(screen), QStringList({"2:two"}));
+    });
+    QCOMPARE(fixture.rowCount(), 1);
 }
 
 QTEST_MAIN(TestAnnouncerScreen)
