@@ -13,6 +13,7 @@ namespace store {
 namespace {
 
 constexpr qint64 longestLine = 8192;
+constexpr qint64 headLength = 32;
 
 const QStringList schemes = {QStringLiteral("postgresql"), QStringLiteral("postgres")};
 
@@ -92,13 +93,21 @@ ServerConnection readConnectionFile(const QString& path) {
     return server;
 }
 
-void configure(QSqlDatabase& db, const ServerConnection& server) {
+bool isConnectionFileAt(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && isConnectionFile(file.read(headLength));
+}
+
+QSqlDatabase addServerConnection(const QString& connectionName, const QString& path) {
+    const ServerConnection server = readConnectionFile(path);
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connectionName);
     db.setHostName(server.host);
     db.setPort(server.port);
     db.setUserName(server.user);
     db.setPassword(server.password);
     db.setDatabaseName(server.database);
     db.setConnectOptions(server.options);
+    return db;
 }
 
 } // namespace store

@@ -25,12 +25,16 @@ struct ServerConnection {
 
 // True when a file that begins with head is a connection file.
 bool isConnectionFile(const QByteArray& head);
+// True when the file at path can be read and is a connection file.
+bool isConnectionFileAt(const QString& path);
 
 // Reads and checks the connection file at path; throws ConnectionFailed
 // with the reason when it cannot be used.
 ServerConnection readConnectionFile(const QString& path);
 
-// Sets up db (a QPSQL connection) to reach the server.
-void configure(QSqlDatabase& db, const ServerConnection& server);
+// Adds a QtSql connection called connectionName, not yet open, to the
+// server that the connection file at path names. Throws as
+// readConnectionFile does, leaving no connection behind.
+QSqlDatabase addServerConnection(const QString& connectionName, const QString& path);
 
 } // namespace store

@@ -33,14 +33,7 @@ public:
     PostgresSession(const QString& path, const QString& purpose)
         : SqlSession(nextConnectionName())
         , m_path(path) {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name());
-        try {
-            configure(db, readConnectionFile(path));
-        } catch (const KelvaneError&) {
-            db = QSqlDatabase();
-            QSqlDatabase::removeDatabase(name());
-            throw;
-        }
+        QSqlDatabase db = addServerConnection(name(), path);
         if (!db.open()) {
             const QString reason = db.lastError().text();
             db = QSqlDatabase();

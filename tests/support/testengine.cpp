@@ -28,13 +28,11 @@ QString nextName(const char* prefix) {
 }
 
 QSqlDatabase openConnection(const QString& connectionName, const QString& path) {
-    QFile file(path);
-    const bool server = file.open(QIODevice::ReadOnly) && store::isConnectionFile(file.read(32));
-    QSqlDatabase db = QSqlDatabase::addDatabase(server ? QStringLiteral("QPSQL") : QStringLiteral("QSQLITE"),
-                                                connectionName);
-    if (server) {
-        store::configure(db, store::readConnectionFile(path));
+    QSqlDatabase db;
+    if (store::isConnectionFileAt(path)) {
+        db = store::addServerConnection(connectionName, path);
     } else {
+        db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
         db.setDatabaseName(path);
         db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
     }

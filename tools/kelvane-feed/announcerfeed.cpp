@@ -114,15 +114,11 @@ private:
         return db;
     }
     QSqlDatabase serverDatabase(const QString& path) const {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), m_name);
         try {
-            store::configure(db, store::readConnectionFile(path));
+            return store::addServerConnection(m_name, path);
         } catch (const store::KelvaneError& error) {
-            db = QSqlDatabase();
-            QSqlDatabase::removeDatabase(m_name);
             throw FeedError(error.description().toStdString());
         }
-        return db;
     }
 
     static QString nextName() {
