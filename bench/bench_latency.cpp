@@ -26,6 +26,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <vector>
 
@@ -37,7 +38,7 @@ constexpr int giveUpMs = 10000;
 
 double percentile(std::vector<double> values, double share) {
     std::sort(values.begin(), values.end());
-    const auto index = static_cast<size_t>(share * static_cast<double>(values.size() - 1) + 0.5);
+    const auto index = static_cast<size_t>(std::lround(share * static_cast<double>(values.size() - 1)));
     return values[index];
 }
 

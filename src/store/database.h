@@ -45,7 +45,7 @@ public:
     // the rows may have changed; an empty function stops the calls. An
     // engine that cannot tell never calls it, and a call may come when
     // nothing changed. Watching stops when the database is closed.
-    virtual void watchChanges(std::function<void()> /*changed*/) {}
+    virtual void watchChanges(const std::function<void()>& /*changed*/) {}
 };
 
 // Opens the database file at path, shared with other programs that write it

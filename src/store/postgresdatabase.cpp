@@ -150,7 +150,7 @@ PostgresDatabase::PostgresDatabase(const QString& path, std::shared_ptr<Postgres
 
 PostgresDatabase::~PostgresDatabase() = default;
 
-void PostgresDatabase::watchChanges(std::function<void()> changed) { m_postgres->watch(std::move(changed)); }
+void PostgresDatabase::watchChanges(const std::function<void()>& changed) { m_postgres->watch(changed); }
 
 std::chrono::milliseconds reconnectBudget() { return budget; }
 

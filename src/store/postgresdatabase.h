@@ -21,7 +21,7 @@ public:
 
     // Listens for the notifications the announcer schema's trigger sends
     // when rows are added or deleted by another connection.
-    void watchChanges(std::function<void()> changed) override;
+    void watchChanges(const std::function<void()>& changed) override;
 
 private:
     PostgresDatabase(const QString& path, std::shared_ptr<PostgresSession> session);

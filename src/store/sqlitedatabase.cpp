@@ -81,7 +81,7 @@ void SqliteDatabase::close() {
     SqlDatabase::close();
 }
 
-void SqliteDatabase::watchChanges(std::function<void()> changed) {
+void SqliteDatabase::watchChanges(const std::function<void()>& changed) {
     m_watcher.reset();
     if (!changed)
         return;
@@ -90,7 +90,7 @@ void SqliteDatabase::watchChanges(std::function<void()> changed) {
     const QString file = path();
     watcher->addPath(QFileInfo(file).absolutePath());
     watchExisting(*watcher, file);
-    const auto onChange = [watcher, file, changed = std::move(changed)] {
+    const auto onChange = [watcher, file, changed] {
         watchExisting(*watcher, file);
         changed();
     };

@@ -17,7 +17,7 @@ public:
     SqliteDatabase(const QString& path, const QString& purpose);
     ~SqliteDatabase() override;
 
-    void watchChanges(std::function<void()> changed) override;
+    void watchChanges(const std::function<void()>& changed) override;
     void close() override;
 
 private:

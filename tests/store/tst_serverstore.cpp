@@ -21,7 +21,7 @@ const QString announcer = QStringLiteral("announcer database");
 const QString sortedAnnouncements = QStringLiteral("Sorted Announcements");
 
 QString writeConnectionFile(const QTemporaryDir& dir, const QByteArray& text, QFile::Permissions permissions) {
-    const QString path = dir.filePath(QStringLiteral("gala.conn"));
+    QString path = dir.filePath(QStringLiteral("gala.conn"));
     QFile file(path);
     file.open(QIODevice::WriteOnly | QIODevice::Truncate);
     file.write(text);

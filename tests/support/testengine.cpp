@@ -16,7 +16,7 @@
 namespace {
 
 QString serverVariable(const char* name) {
-    const QString value = qEnvironmentVariable(name);
+    QString value = qEnvironmentVariable(name);
     if (value.isEmpty())
         throw std::runtime_error(std::string(name) + " is not set: run the test through tests/support/pgserver.sh");
     return value;
