@@ -93,6 +93,7 @@ private slots:
     void reopenListsTheNamedFile_data();
     void reopenListsTheNamedFile();
     void writerAndAnnouncerAtTheSameTime();
+    void anotherProgramsRowAppearsWithoutATick_data();
     void anotherProgramsRowAppearsWithoutATick();
     void burstOfChangesGivesOneRefresh();
     void serverRestartGoesUnnoticed();
@@ -372,10 +373,21 @@ void TestAnnouncerScreen::writerAndAnnouncerAtTheSameTime() {
     QCOMPARE(dismissed.size() + left.size(), added);
 }
 
+void TestAnnouncerScreen::anotherProgramsRowAppearsWithoutATick_data() {
+    QTest::addColumn<bool>("rollbackJournal");
+    QTest::newRow("write-ahead log") << false;
+    QTest::newRow("rollback journal, which comes and goes") << true;
+}
+
 // With Timer1 stopped, only the database's own change reports can bring
 // the new row onto the screen.
 void TestAnnouncerScreen::anotherProgramsRowAppearsWithoutATick() {
+    QFETCH(bool, rollbackJournal);
+    if (rollbackJournal && testingPostgres())
+        QSKIP("a server has no journal file");
     AnnouncerFixture fixture;
+    if (rollbackJournal)
+        execOn(fixture.path(), QStringLiteral("PRAGMA journal_mode = DELETE"));
     fixture.addRow(1, QStringLiteral("first"));
     AnnouncerScreen screen;
     runScreen(screen, fixture.path(), [&] {
