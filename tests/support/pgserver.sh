@@ -107,7 +107,12 @@ CONF
     export KELVANE_PG_CONNECTION="$serverFolder/maintenance.conn"
     echo "postgresql://postgres@127.0.0.1:$port/postgres" >"$KELVANE_PG_CONNECTION"
     export KELVANE_PG_SCRIPT="$(realpath "$0")"
-    "$@"
+    # In the background so that a run cut short (a CTest timeout, Ctrl-C)
+    # is noticed at once and still stops the server on its way out.
+    "$@" &
+    local testPid=$!
+    trap 'kill -TERM $testPid 2>/dev/null; exit 143' TERM INT HUP
+    wait $testPid
 }
 
 case "${1:-}" in
