@@ -27,7 +27,7 @@ unavailable() {
     exit $skipStatus
 }
 
-bindir=${KELVANE_PG_BINDIR:-$(ls -d /usr/lib/postgresql/*/bin 2>/dev/null | sort -V | tail -n 1)}
+bindir=${KELVANE_PG_BINDIR:-$(printf '%s\n' /usr/lib/postgresql/*/bin | sort -V | tail -n 1)}
 
 asServer() {
     if [ "$(id -u)" -eq 0 ]; then
@@ -106,7 +106,8 @@ CONF
 
     export KELVANE_PG_CONNECTION="$serverFolder/maintenance.conn"
     echo "postgresql://postgres@127.0.0.1:$port/postgres" >"$KELVANE_PG_CONNECTION"
-    export KELVANE_PG_SCRIPT="$(realpath "$0")"
+    KELVANE_PG_SCRIPT=$(realpath "$0")
+    export KELVANE_PG_SCRIPT
     # In the background so that a run cut short (a CTest timeout, Ctrl-C)
     # is noticed at once and still stops the server on its way out.
     "$@" &
