@@ -9,7 +9,7 @@ packages=(
   mdbtools-dev libmdb3
   fonts-liberation fonts-dejavu-core fonts-dejavu-extra
   xvfb xauth xdotool x11-utils imagemagick poppler-utils sqlite3 locales
-  dpkg-dev lintian desktop-file-utils appstream
+  dpkg-dev lintian desktop-file-utils appstream postgresql
 )
 
 sudo=""

@@ -12,6 +12,7 @@
 #include "ui_announcerscreen.h"
 
 #include <QCloseEvent>
+#include <QPointer>
 #include <QScopeGuard>
 #include <QScrollBar>
 #include <QStringList>
@@ -101,8 +102,24 @@ void AnnouncerScreen::load() {
             return;
         openAnnouncerDatabase();
     }
+    watchDatabase();
     Refresh_Form();
     m_timer1.start(refreshIntervalMs);
+}
+
+void AnnouncerScreen::watchDatabase() {
+    Announcer_DB->watchChanges([screen = QPointer<AnnouncerScreen>(this)] {
+        if (screen)
+            screen->m_changeRefresh.changed();
+    });
+}
+
+// The database stays open while the screen is closed by the timer; its
+// reports then wait for the next opening, which refreshes anyway.
+void AnnouncerScreen::refreshOnChange() {
+    if (m_loading || !isVisible() || !Announcer_DB_Open)
+        return;
+    Refresh_Form();
 }
 
 void AnnouncerScreen::Refresh_Form() {

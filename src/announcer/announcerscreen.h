@@ -1,5 +1,7 @@
 #pragma once
 
+#include "changerefresh.h"
+
 #include <QDialog>
 #include <QTimer>
 #include <QVariant>
@@ -48,9 +50,13 @@ private:
     void dismiss();
     void exitScreen();
     void restoreListPosition(int currentRow, int scrollValue);
+    void watchDatabase();
+    void refreshOnChange();
 
     std::unique_ptr<Ui::AnnouncerScreen> m_ui;
     QTimer m_timer1;
+    // Refreshes as soon as the database reports a change, besides Timer1.
+    ChangeRefresh m_changeRefresh{[this] { refreshOnChange(); }};
     // Current_Sequence: the Sequence of the message last chosen. It lives as
     // long as the window object, across closing and opening again.
     qint16 m_currentSequence = 0;

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QVariant>
 
+#include <functional>
 #include <memory>
 
 namespace store {
@@ -43,6 +44,11 @@ public:
     // False when this computer can only read the file: its rows cannot be
     // deleted, and the caller must not ask to.
     virtual bool canDeleteRows() const { return true; }
+    // From now on calls changed, from this thread's event loop, soon after
+    // the rows may have changed; an empty function stops the calls. An
+    // engine that cannot tell never calls it, and a call may come when
+    // nothing changed. Watching stops when the database is closed.
+    virtual void watchChanges(const std::function<void()>& /*changed*/) {}
 };
 
 // Opens the database file at path, shared with other programs that write it

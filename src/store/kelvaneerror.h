@@ -19,6 +19,7 @@ enum class ErrorNumber : int {
     NoCurrentRecord = 3021,
     DatabaseLocked = 3260,
     NotADatabase = 3343,
+    ConnectionFailed = 3151,
     DatabaseOperationFailed = 3146,
     ObjectClosed = 3420,
     PrinterError = 482,

@@ -1,6 +1,8 @@
 #include "database.h"
 #include "jetdatabase.h"
 #include "kelvaneerror.h"
+#include "connectionfile.h"
+#include "postgresdatabase.h"
 #include "sqlitedatabase.h"
 
 #include <QFile>
@@ -9,7 +11,7 @@ namespace store {
 
 namespace {
 
-enum class FileKind { Sqlite, Jet, Empty, Other };
+enum class FileKind { Sqlite, Jet, Connection, Empty, Other };
 
 FileKind sniff(QFile& file) {
     const QByteArray head = file.read(32);
@@ -20,6 +22,8 @@ FileKind sniff(QFile& file) {
     const QByteArray jetMark = head.mid(4, 15);
     if (jetMark == "Standard Jet DB" || jetMark == "Standard ACE DB")
         return FileKind::Jet;
+    if (isConnectionFile(head))
+        return FileKind::Connection;
     return FileKind::Other;
 }
 
@@ -41,6 +45,8 @@ std::unique_ptr<Database> openDatabase(const QString& path, const QString& purpo
         return std::make_unique<SqliteDatabase>(path, purpose);
     case FileKind::Jet:
         return openJetDatabase(path, purpose);
+    case FileKind::Connection:
+        return std::make_unique<PostgresDatabase>(path, purpose);
     case FileKind::Empty:
         throw notA(QStringLiteral("the file is empty"));
     case FileKind::Other:

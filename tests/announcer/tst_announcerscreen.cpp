@@ -1,10 +1,12 @@
 #include "announcerfixture.h"
 #include "jetfixture.h"
 #include "modalwatcher.h"
+#include "testengine.h"
 
 #include "announcer/announcerdatabase.h"
 #include "announcer/announcerscreen.h"
 #include "announcer/hiddenmessages.h"
+#include "announcer/changerefresh.h"
 
 #include "store/kelvaneerror.h"
 
@@ -95,6 +97,10 @@ private slots:
     void writerAndAnnouncerAtTheSameTime();
     void jetMessagesAreListedAndShown();
     void jetDismissalOnlyHides();
+    void anotherProgramsRowAppearsWithoutATick_data();
+    void anotherProgramsRowAppearsWithoutATick();
+    void burstOfChangesGivesOneRefresh();
+    void serverRestartGoesUnnoticed();
 };
 
 void TestAnnouncerScreen::listsAndShowsMessages() {
@@ -415,6 +421,74 @@ void TestAnnouncerScreen::jetDismissalOnlyHides() {
     QCOMPARE(watcher.messages().size(), 1);
     QCOMPARE(fileBytes(path), before);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({name}));
+}
+
+void TestAnnouncerScreen::anotherProgramsRowAppearsWithoutATick_data() {
+    QTest::addColumn<bool>("rollbackJournal");
+    QTest::newRow("write-ahead log") << false;
+    QTest::newRow("rollback journal, which comes and goes") << true;
+}
+
+// With Timer1 stopped, only the database's own change reports can bring
+// the new row onto the screen.
+void TestAnnouncerScreen::anotherProgramsRowAppearsWithoutATick() {
+    QFETCH(bool, rollbackJournal);
+    if (rollbackJournal && testingPostgres())
+        QSKIP("a server has no journal file");
+    AnnouncerFixture fixture;
+    if (rollbackJournal)
+        execOn(fixture.path(), QStringLiteral("PRAGMA journal_mode = DELETE"));
+    fixture.addRow(1, QStringLiteral("first"));
+    AnnouncerScreen screen;
+    runScreen(screen, fixture.path(), [&] {
+        screen.timer1().stop();
+        for (const QString& message : {QStringLiteral("second"), QStringLiteral("third")}) {
+            QProcess writer;
+            writer.start(builtProgram("KELVANE_FEED"), {QStringLiteral("add"), fixture.path(), "2", message});
+            QVERIFY(writer.waitForFinished(30000));
+            QCOMPARE(writer.exitCode(), 0);
+            QTRY_VERIFY_WITH_TIMEOUT(lines(screen).contains("2:" + message), 10000);
+        }
+        QVERIFY(!screen.timer1().isActive());
+    });
+}
+
+void TestAnnouncerScreen::burstOfChangesGivesOneRefresh() {
+    int refreshes = 0;
+    ChangeRefresh refresh([&] { ++refreshes; });
+    for (int i = 0; i < 20; ++i)
+        refresh.changed();
+    QTRY_COMPARE(refreshes, 1);
+    QTest::qWait(3 * ChangeRefresh::delayMs);
+    QCOMPARE(refreshes, 1);
+    refresh.changed();
+    QTRY_COMPARE(refreshes, 2);
+}
+
+// The server restarts while a message is on display: Dismiss waits for it
+// to come back, deletes the message once, and the screen carries on.
+void TestAnnouncerScreen::serverRestartGoesUnnoticed() {
+    if (!testingPostgres())
+        QSKIP("only a server can restart (run as tst_announcerscreen_postgresql)");
+    AnnouncerFixture fixture;
+    fixture.addRow(1, QStringLiteral("one"));
+    fixture.addRow(2, QStringLiteral("two"));
+    AnnouncerScreen screen;
+    runScreen(screen, fixture.path(), [&] {
+        choose(screen, 0);
+        QVERIFY(controlServer(QStringLiteral("stop")));
+        QProcess starter;
+        starter.start(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("sleep 1; \"$KELVANE_PG_SCRIPT\" start")});
+        dismiss(screen);
+        QVERIFY(starter.waitForFinished(30000));
+        QCOMPARE(lines(screen), QStringList({"2:two"}));
+        // The new connection listens again: another program's row still
+        // arrives without a tick.
+        screen.timer1().stop();
+        fixture.addRow(3, QStringLiteral("three"));
+        QTRY_COMPARE_WITH_TIMEOUT(lines(screen), QStringList({"2:two", "3:three"}), 10000);
+    });
+    QCOMPARE(fixture.rowCount(), 2);
 }
 
 QTEST_MAIN(TestAnnouncerScreen)

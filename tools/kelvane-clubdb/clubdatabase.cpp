@@ -1,5 +1,8 @@
 #include "clubdatabase.h"
 
+#include "store/connectionfile.h"
+#include "store/kelvaneerror.h"
+
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -10,7 +13,7 @@ namespace clubdb {
 
 namespace {
 
-const QStringList schema = {
+const QStringList sqliteSchema = {
     QStringLiteral("CREATE TABLE \"Club Records\" ("
                    " Sex TEXT NOT NULL, Age TEXT NOT NULL, Stroke TEXT NOT NULL, Distance TEXT NOT NULL,"
                    " \"Record Holder\" TEXT, \"Record Time\" TEXT,"
@@ -34,6 +37,33 @@ const QStringList schema = {
     QStringLiteral("CREATE TABLE \"Record Cards\" ("
                    " \"Card Index\" INTEGER PRIMARY KEY CHECK (\"Card Index\" BETWEEN 1 AND 32767),"
                    " Sex TEXT NOT NULL, Age TEXT NOT NULL, Stroke TEXT NOT NULL, Distance TEXT NOT NULL)"),
+};
+
+// On a server the names keep their capitals only when quoted, and dates
+// are the server's own date type.
+const QStringList postgresSchema = {
+    QStringLiteral("CREATE TABLE \"Club Records\" ("
+                   " \"Sex\" text NOT NULL, \"Age\" text NOT NULL, \"Stroke\" text NOT NULL,"
+                   " \"Distance\" text NOT NULL, \"Record Holder\" text, \"Record Time\" text,"
+                   " \"Record Date\" date, \"Year Best Holder\" text, \"Year Best Time\" text,"
+                   " \"Year Best Date\" date, PRIMARY KEY (\"Sex\", \"Age\", \"Stroke\", \"Distance\"))"),
+    QStringLiteral("CREATE TABLE \"Saved Queries\" (\"Name\" text PRIMARY KEY, \"Sql\" text NOT NULL)"),
+    QStringLiteral("CREATE TABLE \"Saved Query Parameters\" (\"Query\" text NOT NULL, \"Name\" text NOT NULL,"
+                   " \"Position\" integer NOT NULL, PRIMARY KEY (\"Query\", \"Name\"))"),
+    QStringLiteral("INSERT INTO \"Saved Queries\" VALUES ('Club Record',"
+                   " 'SELECT \"Record Holder\", \"Record Time\", \"Record Date\","
+                   " \"Year Best Holder\", \"Year Best Time\", \"Year Best Date\" FROM \"Club Records\""
+                   " WHERE \"Sex\" = ? AND \"Age\" = ? AND \"Stroke\" = ? AND \"Distance\" = ?')"),
+    QStringLiteral("INSERT INTO \"Saved Query Parameters\" VALUES ('Club Record', 'Enter Sex', 1),"
+                   " ('Club Record', 'Enter Age', 2), ('Club Record', 'Enter Stroke', 3),"
+                   " ('Club Record', 'Enter Distance', 4)"),
+    QStringLiteral("CREATE TABLE \"Club Setup\" (\"Name\" text PRIMARY KEY, \"Value\" text NOT NULL)"),
+    QStringLiteral("CREATE TABLE \"Age Groups\" (\"Position\" integer PRIMARY KEY"
+                   " CHECK (\"Position\" BETWEEN 0 AND 21), \"Label\" text NOT NULL)"),
+    QStringLiteral("CREATE TABLE \"Record Cards\" ("
+                   " \"Card Index\" integer PRIMARY KEY CHECK (\"Card Index\" BETWEEN 1 AND 32767),"
+                   " \"Sex\" text NOT NULL, \"Age\" text NOT NULL, \"Stroke\" text NOT NULL,"
+                   " \"Distance\" text NOT NULL)"),
 };
 
 // The standard setup: five strokes, age groups 9/Under to Over 14, the
@@ -75,11 +105,10 @@ std::vector<std::pair<QString, QString>> standardSetup() {
 // transaction.
 class Writer {
 public:
-    Writer(const QString& path, bool create) : m_name(QStringLiteral("kelvane-clubdb")) {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
-        db.setDatabaseName(QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded) +
-                           (create ? QStringLiteral("?mode=rwc") : QStringLiteral("?mode=rw")));
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
+    Writer(const QString& path, bool create)
+        : m_name(QStringLiteral("kelvane-clubdb"))
+        , m_server(store::isConnectionFileAt(path)) {
+        QSqlDatabase db = m_server ? serverDatabase(path) : sqliteDatabase(path, create);
         if (!db.open() || !db.transaction())
             fail(path, db.lastError().text());
     }
@@ -95,8 +124,16 @@ public:
     Writer(const Writer&) = delete;
     Writer& operator=(const Writer&) = delete;
 
+    bool onServer() const { return m_server; }
+
+    // The server cannot prepare the schema's statements, which bind nothing.
     void run(const QString& sql, const QVariantList& values = {}) {
         QSqlQuery query(QSqlDatabase::database(m_name, false));
+        if (values.isEmpty()) {
+            if (!query.exec(sql))
+                throw ClubDbError(query.lastError().text().toStdString());
+            return;
+        }
         if (!query.prepare(sql))
             throw ClubDbError(query.lastError().text().toStdString());
         for (const QVariant& value : values)
@@ -113,7 +150,22 @@ private:
     [[noreturn]] void fail(const QString& path, const QString& reason) {
         throw ClubDbError(QStringLiteral("cannot open %1: %2").arg(path, reason).toStdString());
     }
+    QSqlDatabase sqliteDatabase(const QString& path, bool create) const {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
+        db.setDatabaseName(QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded) +
+                           (create ? QStringLiteral("?mode=rwc") : QStringLiteral("?mode=rw")));
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
+        return db;
+    }
+    QSqlDatabase serverDatabase(const QString& path) const {
+        try {
+            return store::addServerConnection(m_name, path);
+        } catch (const store::KelvaneError& error) {
+            throw ClubDbError(error.description().toStdString());
+        }
+    }
     QString m_name;
+    bool m_server;
 };
 
 QVariant isoDate(const QVariant& value) {
@@ -147,11 +199,13 @@ std::vector<CardKey> standardCardKeys() {
     return keys;
 }
 
+// A connection file names a database on a server, which gets the schema;
+// any other existing file is left alone.
 void createClubDatabase(const QString& path) {
-    if (QFileInfo::exists(path))
+    if (QFileInfo::exists(path) && !store::isConnectionFileAt(path))
         throw ClubDbError(QStringLiteral("%1 already exists").arg(path).toStdString());
     Writer writer(path, true);
-    for (const QString& statement : schema)
+    for (const QString& statement : writer.onServer() ? postgresSchema : sqliteSchema)
         writer.run(statement);
     for (const auto& [name, value] : standardSetup())
         writer.run(QStringLiteral("INSERT INTO \"Club Setup\" VALUES (?, ?)"), {name, value});
@@ -168,10 +222,15 @@ void writeRecords(const QString& path, const std::vector<ClubRecordRow>& rows) {
     if (!QFileInfo::exists(path))
         throw ClubDbError(QStringLiteral("%1 does not exist").arg(path).toStdString());
     Writer writer(path, false);
-    for (const ClubRecordRow& row : rows)
-        writer.run(QStringLiteral("INSERT OR REPLACE INTO \"Club Records\" VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+    // A record replaces the one held for its key, in one transaction.
+    for (const ClubRecordRow& row : rows) {
+        writer.run(QStringLiteral("DELETE FROM \"Club Records\""
+                                  " WHERE \"Sex\" = ? AND \"Age\" = ? AND \"Stroke\" = ? AND \"Distance\" = ?"),
+                   {row.sex, row.age, row.stroke, row.distance});
+        writer.run(QStringLiteral("INSERT INTO \"Club Records\" VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
                    {row.sex, row.age, row.stroke, row.distance, row.recordHolder, row.recordTime,
                     isoDate(row.recordDate), row.yearBestHolder, row.yearBestTime, isoDate(row.yearBestDate)});
+    }
     writer.commit();
 }
 

@@ -1,5 +1,8 @@
 #include "announcerfeed.h"
 
+#include "store/connectionfile.h"
+#include "store/kelvaneerror.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
@@ -8,12 +11,13 @@
 #include <QUrl>
 
 #include <atomic>
+#include <optional>
 
 namespace feed {
 
 namespace {
 
-const QStringList schema = {
+const QStringList sqliteSchema = {
     QStringLiteral("PRAGMA journal_mode = WAL"),
     QStringLiteral("CREATE TABLE Announcements ("
                    " Id INTEGER PRIMARY KEY AUTOINCREMENT,"
@@ -26,17 +30,46 @@ const QStringList schema = {
                    " BEGIN DELETE FROM Announcements WHERE Id = OLD.Id; END"),
 };
 
+// The server keeps the names' capitals only when they are quoted. The view
+// is simple enough for the server to delete through it; the trigger tells
+// a listening announcer screen at once.
+const QStringList postgresSchema = {
+    QStringLiteral("CREATE TABLE \"Announcements\" ("
+                   " \"Id\" bigint GENERATED ALWAYS AS IDENTITY PRIMARY KEY,"
+                   " \"Sequence\" integer NOT NULL CHECK (\"Sequence\" BETWEEN -32768 AND 32767),"
+                   " \"Message\" text NOT NULL)"),
+    QStringLiteral("CREATE VIEW \"Sorted Announcements\" AS"
+                   " SELECT \"Id\", \"Sequence\", \"Message\" FROM \"Announcements\" ORDER BY \"Sequence\", \"Id\""),
+    QStringLiteral("CREATE FUNCTION \"Announcements changed\"() RETURNS trigger LANGUAGE plpgsql AS"
+                   " $$ BEGIN PERFORM pg_notify('announcements_changed', ''); RETURN NULL; END $$"),
+    QStringLiteral("CREATE TRIGGER \"Announcements changed\""
+                   " AFTER INSERT OR UPDATE OR DELETE ON \"Announcements\""
+                   " FOR EACH STATEMENT EXECUTE FUNCTION \"Announcements changed\"()"),
+};
+
+enum class Engine { Sqlite, Postgres };
+
+// The engine a file names: a SQLite database, or a connection file for a
+// server; nullopt for anything else.
+std::optional<Engine> engineOf(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw FeedError(QStringLiteral("cannot open %1: %2").arg(path, file.errorString()).toStdString());
+    const QByteArray head = file.read(32);
+    if (head.startsWith(QByteArrayLiteral("SQLite format 3\0")))
+        return Engine::Sqlite;
+    if (store::isConnectionFile(head))
+        return Engine::Postgres;
+    return std::nullopt;
+}
+
 // One SQLite connection for the length of one command.
 class Connection {
 public:
     enum class Mode { Existing, Create };
 
-    Connection(const QString& path, Mode mode) : m_name(nextName()) {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
-        const QString openMode = mode == Mode::Create ? QStringLiteral("rwc") : QStringLiteral("rw");
-        db.setDatabaseName(QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded) +
-                           QStringLiteral("?mode=") + openMode);
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
+    Connection(const QString& path, Mode mode, Engine engine) : m_name(nextName()), m_engine(engine) {
+        QSqlDatabase db = engine == Engine::Postgres ? serverDatabase(path) : sqliteDatabase(path, mode);
         if (!db.open()) {
             const QString reason = db.lastError().text();
             db = QSqlDatabase();
@@ -51,8 +84,17 @@ public:
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
 
+    Engine engine() const { return m_engine; }
+
+    // Statements with values are prepared and the values bound; the server
+    // cannot prepare the schema's statements, which have none.
     QSqlQuery run(const QString& sql, const QVariantList& values = {}) const {
         QSqlQuery query(QSqlDatabase::database(m_name, false));
+        if (values.isEmpty()) {
+            if (!query.exec(sql))
+                throw FeedError(query.lastError().text().toStdString());
+            return query;
+        }
         if (!query.prepare(sql))
             throw FeedError(query.lastError().text().toStdString());
         for (const QVariant& value : values)
@@ -63,47 +105,76 @@ public:
     }
 
 private:
+    QSqlDatabase sqliteDatabase(const QString& path, Mode mode) const {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
+        const QString openMode = mode == Mode::Create ? QStringLiteral("rwc") : QStringLiteral("rw");
+        db.setDatabaseName(QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded) +
+                           QStringLiteral("?mode=") + openMode);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
+        return db;
+    }
+    QSqlDatabase serverDatabase(const QString& path) const {
+        try {
+            return store::addServerConnection(m_name, path);
+        } catch (const store::KelvaneError& error) {
+            throw FeedError(error.description().toStdString());
+        }
+    }
+
     static QString nextName() {
         static std::atomic<int> counter{0};
         return QStringLiteral("kelvane-feed-%1").arg(++counter);
     }
     QString m_name;
+    Engine m_engine;
 };
 
-void requireAnnouncerDatabase(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw FeedError(QStringLiteral("cannot open %1: %2").arg(path, file.errorString()).toStdString());
-    if (!file.read(16).startsWith(QByteArrayLiteral("SQLite format 3\0")))
-        throw FeedError(QStringLiteral("%1 is not an announcer database").arg(path).toStdString());
+FeedError notAnAnnouncerDatabase(const QString& path) {
+    return FeedError(QStringLiteral("%1 is not an announcer database").arg(path).toStdString());
 }
 
 void requireSchema(const Connection& db, const QString& path) {
-    QSqlQuery query = db.run(QStringLiteral(
-        "SELECT count(*) FROM sqlite_master WHERE name IN ('Announcements', 'Sorted Announcements')"));
+    QSqlQuery query = db.run(
+        db.engine() == Engine::Postgres
+            ? QStringLiteral("SELECT count(*) FROM pg_catalog.pg_class WHERE pg_table_is_visible(oid)"
+                             " AND relname IN ('Announcements', 'Sorted Announcements')")
+            : QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name IN ('Announcements', 'Sorted Announcements')"));
     if (!query.next() || query.value(0).toInt() != 2)
-        throw FeedError(QStringLiteral("%1 is not an announcer database").arg(path).toStdString());
+        throw notAnAnnouncerDatabase(path);
 }
 
 // Opens an existing announcer database, or explains why the file is not one.
 std::unique_ptr<Connection> openExisting(const QString& path) {
-    requireAnnouncerDatabase(path);
-    auto db = std::make_unique<Connection>(path, Connection::Mode::Existing);
+    const std::optional<Engine> engine = engineOf(path);
+    if (!engine)
+        throw notAnAnnouncerDatabase(path);
+    auto db = std::make_unique<Connection>(path, Connection::Mode::Existing, *engine);
     try {
         requireSchema(*db, path);
     } catch (const FeedError&) {
-        throw FeedError(QStringLiteral("%1 is not an announcer database").arg(path).toStdString());
+        throw notAnAnnouncerDatabase(path);
     }
     return db;
 }
 
 } // namespace
 
+// A connection file names a database on a server, which gets the schema;
+// any other existing file is left alone.
 void initDatabase(const QString& path) {
-    if (QFileInfo::exists(path) || QFileInfo(path).isSymLink())
+    const bool exists = QFileInfo::exists(path) || QFileInfo(path).isSymLink();
+    if (exists && engineOf(path) != Engine::Postgres)
         throw FeedError(QStringLiteral("%1 already exists; it is left as it is").arg(path).toStdString());
-    Connection db(path, Connection::Mode::Create);
-    for (const QString& statement : schema)
+    const Engine engine = exists ? Engine::Postgres : Engine::Sqlite;
+    Connection db(path, Connection::Mode::Create, engine);
+    if (engine == Engine::Postgres) {
+        db.run(QStringLiteral("BEGIN"));
+        for (const QString& statement : postgresSchema)
+            db.run(statement);
+        db.run(QStringLiteral("COMMIT"));
+        return;
+    }
+    for (const QString& statement : sqliteSchema)
         db.run(statement);
 }
 
@@ -111,13 +182,13 @@ void addAnnouncement(const QString& path, qint64 sequence, const QString& text) 
     if (sequence < -32768 || sequence > 32767)
         throw FeedError("the sequence must lie between -32768 and 32767");
     const auto db = openExisting(path);
-    db->run(QStringLiteral("INSERT INTO Announcements (Sequence, Message) VALUES (?, ?)"),
+    db->run(QStringLiteral("INSERT INTO \"Announcements\" (\"Sequence\", \"Message\") VALUES (?, ?)"),
             {sequence, withCrLf(text)});
 }
 
 std::vector<Announcement> listAnnouncements(const QString& path) {
     const auto db = openExisting(path);
-    QSqlQuery query = db->run(QStringLiteral("SELECT Id, Sequence, Message FROM \"Sorted Announcements\""));
+    QSqlQuery query = db->run(QStringLiteral("SELECT \"Id\", \"Sequence\", \"Message\" FROM \"Sorted Announcements\""));
     std::vector<Announcement> rows;
     while (query.next())
         rows.push_back({query.value(0).toLongLong(), query.value(1).toLongLong(), query.value(2).toString()});
@@ -126,7 +197,7 @@ std::vector<Announcement> listAnnouncements(const QString& path) {
 
 qint64 nextSequence(const QString& path) {
     const auto db = openExisting(path);
-    QSqlQuery query = db->run(QStringLiteral("SELECT coalesce(max(Sequence), 0) FROM Announcements"));
+    QSqlQuery query = db->run(QStringLiteral("SELECT coalesce(max(\"Sequence\"), 0) FROM \"Announcements\""));
     const qint64 highest = query.next() ? query.value(0).toLongLong() : 0;
     return highest >= 32767 || highest < 0 ? 1 : highest + 1;
 }

@@ -1,0 +1,154 @@
+// Times how long a message takes from the meet-management program to the
+// announcer's list: kelvane-feed, in a process of its own, adds a row while
+// the announcer screen is open, and the clock stops when the row's line is
+// in Announcement_List. The clock starts when the writer process starts,
+// so its start-up and connection are counted too (an upper bound).
+// Prints median and 95th percentile over 100 messages, and the writer's
+// own run time for comparison. On a server (run through
+// tests/support/pgserver.sh with the argument "postgresql") it also times
+// Refresh_Form over 10,000 rows.
+#include "announcerfeed.h"
+#include "demomessages.h"
+#include "testengine.h"
+
+#include "announcer/announcerdatabase.h"
+#include "announcer/announcerscreen.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QListWidget>
+#include <QProcess>
+#include <QPushButton>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+constexpr int messages = 100;
+constexpr int spacingMs = 100;
+constexpr int giveUpMs = 10000;
+
+double percentile(std::vector<double> values, double share) {
+    std::sort(values.begin(), values.end());
+    const auto index = static_cast<size_t>(std::lround(share * static_cast<double>(values.size() - 1)));
+    return values[index];
+}
+
+bool listHolds(QListWidget& list, const QString& line) {
+    return !list.findItems(line, Qt::MatchExactly).isEmpty();
+}
+
+// Adds message n through kelvane-feed and waits until its line is listed.
+// Returns (latency, writer run time) in milliseconds.
+std::pair<double, double> oneMessage(const QString& path, QListWidget& list, int n) {
+    const QString text = QStringLiteral("latency probe %1").arg(n);
+    const QString line = QStringLiteral("%1:%2").arg(n + 1).arg(text);
+    QEventLoop wait;
+    QTimer giveUp;
+    giveUp.setSingleShot(true);
+    QObject::connect(&giveUp, &QTimer::timeout, &wait, &QEventLoop::quit);
+    const auto check = [&] {
+        if (listHolds(list, line))
+            wait.quit();
+    };
+    QObject::connect(list.model(), &QAbstractItemModel::rowsInserted, &wait, check);
+    QProcess writer;
+    double writerMs = -1;
+    QElapsedTimer clock;
+    QObject::connect(&writer, &QProcess::finished, &wait, [&] { writerMs = clock.nsecsElapsed() / 1e6; });
+    clock.start();
+    writer.start(QStringLiteral(KELVANE_FEED_PATH), {QStringLiteral("add"), path, QString::number(n + 1), text});
+    giveUp.start(giveUpMs);
+    wait.exec();
+    const double latency = listHolds(list, line) ? clock.nsecsElapsed() / 1e6 : giveUpMs;
+    writer.waitForFinished(giveUpMs);
+    return {latency, writerMs};
+}
+
+void measureLatency(AnnouncerScreen& screen, const QString& path) {
+    auto* list = screen.findChild<QListWidget*>(QStringLiteral("Announcement_List"));
+    std::vector<double> latencies;
+    std::vector<double> writers;
+    for (int n = 0; n < messages; ++n) {
+        const auto [latency, writer] = oneMessage(path, *list, n);
+        latencies.push_back(latency);
+        writers.push_back(writer);
+        QEventLoop pause;
+        QTimer::singleShot(spacingMs, &pause, &QEventLoop::quit);
+        pause.exec();
+    }
+    std::printf("latency over %d messages: median %.1f ms, 95th percentile %.1f ms, worst %.1f ms\n", messages,
+                percentile(latencies, 0.5), percentile(latencies, 0.95), percentile(latencies, 1.0));
+    std::printf("writer process alone (start to exit): median %.1f ms\n", percentile(writers, 0.5));
+}
+
+void fillServer(const QString& path, int rows) {
+    withTestConnection(path, [&](QSqlDatabase& db) {
+        db.transaction();
+        QSqlQuery insert(db);
+        insert.prepare(QStringLiteral("INSERT INTO \"Announcements\" (\"Sequence\", \"Message\") VALUES (?, ?)"));
+        for (int i = 0; i < rows; ++i) {
+            insert.addBindValue(i % 32767 + 1);
+            insert.addBindValue(feed::withCrLf(feed::demoMessage(i)));
+            insert.exec();
+        }
+        db.commit();
+    });
+}
+
+void measureServerRefresh(const QString& path) {
+    fillServer(path, 10000);
+    Announcer_DB_Path = path;
+    openAnnouncerDatabase();
+    AnnouncerScreen screen;
+    double best = 1e300;
+    for (int i = 0; i < 5; ++i) {
+        QElapsedTimer clock;
+        clock.start();
+        screen.Refresh_Form();
+        best = std::min(best, clock.nsecsElapsed() / 1e6);
+    }
+    closeAnnouncerDatabase();
+    std::printf("Refresh_Form over 10000 rows on the server: %.2f ms (best of 5)\n", best);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    const bool server = argc > 1 && qstrcmp(argv[1], "postgresql") == 0;
+    if (server)
+        qputenv("KELVANE_TEST_ENGINE", "postgresql");
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("announcer.mdb"));
+    if (server)
+        createServerDatabase(path);
+    feed::initDatabase(path);
+    std::printf("%s\n", server ? "PostgreSQL on loopback" : "SQLite file");
+
+    AnnouncerScreen screen;
+    Announcer_DB_Path = path;
+    Screen_Entry_Mode = 2;
+    QTimer::singleShot(0, &screen, [&] {
+        measureLatency(screen, path);
+        screen.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    });
+    screen.showModal();
+
+    if (server) {
+        QTemporaryDir refreshDir;
+        const QString refreshPath = refreshDir.filePath(QStringLiteral("big.conn"));
+        createServerDatabase(refreshPath);
+        feed::initDatabase(refreshPath);
+        measureServerRefresh(refreshPath);
+    }
+    return 0;
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+class QSqlDatabase;
+
+namespace store {
+
+// Where a database server is, as a connection file names it. The file's
+// first line is a connection URI,
+//   postgresql://user@host:port/dbname?sslmode=require
+// (or postgres://...); blanks around it are ignored, and every later line
+// is free for notes. Passwords belong in ~/.pgpass; one in the URI is
+// accepted only when no one but the file's owner can read the file.
+struct ServerConnection {
+    QString host;
+    int port = -1;
+    QString user;
+    QString password;
+    QString database;
+    // Further libpq settings ("sslmode='require' connect_timeout='5'").
+    QString options;
+};
+
+// True when a file that begins with head is a connection file.
+bool isConnectionFile(const QByteArray& head);
+// True when the file at path can be read and is a connection file.
+bool isConnectionFileAt(const QString& path);
+
+// Reads and checks the connection file at path; throws ConnectionFailed
+// with the reason when it cannot be used.
+ServerConnection readConnectionFile(const QString& path);
+
+// Adds a QtSql connection called connectionName, not yet open, to the
+// server that the connection file at path names. Throws as
+// readConnectionFile does, leaving no connection behind.
+QSqlDatabase addServerConnection(const QString& connectionName, const QString& path);
+
+} // namespace store

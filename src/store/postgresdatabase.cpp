@@ -1,0 +1,159 @@
+#include "postgresdatabase.h"
+
+#include "connectionfile.h"
+
+#include <QElapsedTimer>
+#include <QSqlDriver>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QThread>
+
+#include <algorithm>
+#include <atomic>
+
+namespace store {
+
+namespace {
+
+std::chrono::milliseconds budget{30000};
+
+constexpr int firstPauseMs = 100;
+constexpr int longestPauseMs = 1000;
+
+QString nextConnectionName() {
+    static std::atomic<int> counter{0};
+    return QStringLiteral("kelvane-postgresql-%1").arg(++counter);
+}
+
+} // namespace
+
+// The connection to the server and what it takes to make it again.
+class PostgresSession : public SqlSession {
+public:
+    PostgresSession(const QString& path, const QString& purpose)
+        : SqlSession(nextConnectionName())
+        , m_path(path) {
+        QSqlDatabase db = addServerConnection(name(), path);
+        if (!db.open()) {
+            const QString reason = db.lastError().text();
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(name());
+            throw KelvaneError(ErrorNumber::ConnectionFailed,
+                               QStringLiteral("Cannot reach the %1 named in '%2': %3").arg(purpose, path, reason));
+        }
+    }
+
+    void run(const std::function<void(QSqlDatabase&)>& work) override;
+    void watch(std::function<void()> changed);
+
+private:
+    QSqlDatabase connection() const { return QSqlDatabase::database(name(), false); }
+    bool alive() const;
+    void reconnect();
+    void subscribe();
+
+    QString m_path;
+    std::function<void()> m_changed;
+    QMetaObject::Connection m_notifications;
+};
+
+// A failing statement on a connection that still answers is a real error
+// and is reported at once. Anything else means the connection is gone: it
+// is made again and the work runs again, pausing a little longer each time
+// (the screen does not repaint meanwhile; a restarting server is back
+// within a second or two) until the budget is spent.
+void PostgresSession::run(const std::function<void(QSqlDatabase&)>& work) {
+    QElapsedTimer unreachable;
+    int pauseMs = firstPauseMs;
+    QString reason;
+    for (;;) {
+        if (name().isEmpty())
+            throw closedError();
+        QSqlDatabase db = connection();
+        if (db.isOpen()) {
+            try {
+                work(db);
+                return;
+            } catch (const KelvaneError& error) {
+                if (alive())
+                    throw;
+                reason = error.description();
+            }
+        }
+        if (!unreachable.isValid())
+            unreachable.start();
+        if (unreachable.elapsed() >= budget.count())
+            throw KelvaneError(ErrorNumber::ConnectionFailed,
+                               QStringLiteral("The database server named in '%1' has not answered for %2 seconds. %3")
+                                   .arg(m_path)
+                                   .arg(unreachable.elapsed() / 1000)
+                                   .arg(reason));
+        QThread::msleep(static_cast<unsigned long>(pauseMs));
+        pauseMs = std::min(2 * pauseMs, longestPauseMs);
+        reconnect();
+        if (!connection().isOpen())
+            reason = connection().lastError().text();
+    }
+}
+
+bool PostgresSession::alive() const {
+    QSqlDatabase db = connection();
+    if (!db.isOpen())
+        return false;
+    QSqlQuery probe(db);
+    return probe.exec(QStringLiteral("SELECT 1"));
+}
+
+void PostgresSession::reconnect() {
+    QSqlDatabase db = connection();
+    QObject::disconnect(m_notifications);
+    db.close();
+    if (db.open()) {
+        newGeneration();
+        subscribe();
+    }
+}
+
+void PostgresSession::watch(std::function<void()> changed) {
+    m_changed = std::move(changed);
+    QSqlDatabase db = connection();
+    if (!db.isValid() || !db.isOpen())
+        return;
+    QObject::disconnect(m_notifications);
+    if (db.driver()->subscribedToNotifications().contains(announcementsChannel))
+        db.driver()->unsubscribeFromNotification(announcementsChannel);
+    subscribe();
+}
+
+// Our own deletes notify as well; the screen refreshes after those anyway.
+// A subscription that fails leaves the timer to do the refreshing.
+void PostgresSession::subscribe() {
+    if (!m_changed)
+        return;
+    QSqlDriver* driver = connection().driver();
+    if (!driver->subscribeToNotification(announcementsChannel))
+        return;
+    m_notifications = QObject::connect(
+        driver, &QSqlDriver::notification, driver,
+        [changed = m_changed](const QString& channel, QSqlDriver::NotificationSource source, const QVariant&) {
+            if (channel == announcementsChannel && source != QSqlDriver::SelfSource)
+                changed();
+        });
+}
+
+PostgresDatabase::PostgresDatabase(const QString& path, const QString& purpose)
+    : PostgresDatabase(path, std::make_shared<PostgresSession>(path, purpose)) {}
+
+PostgresDatabase::PostgresDatabase(const QString& path, std::shared_ptr<PostgresSession> session)
+    : SqlDatabase(path, session)
+    , m_postgres(std::move(session)) {}
+
+PostgresDatabase::~PostgresDatabase() = default;
+
+void PostgresDatabase::watchChanges(const std::function<void()>& changed) { m_postgres->watch(changed); }
+
+std::chrono::milliseconds reconnectBudget() { return budget; }
+
+void setReconnectBudget(std::chrono::milliseconds newBudget) { budget = newBudget; }
+
+} // namespace store

@@ -1,0 +1,360 @@
+#include "sqlengine.h"
+
+#include <QDateTime>
+#include <QSet>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QSqlResult>
+
+#include <sqlite3.h>
+
+#include <vector>
+
+namespace store {
+
+// A saved query's statement and the connection it was prepared on.
+struct PreparedQuery {
+    QString sql;
+    std::unique_ptr<QSqlQuery> query;
+    int generation = -1;
+};
+
+namespace {
+
+const QString keyColumn = QStringLiteral("Id");
+const QString savedQueries = QStringLiteral("Saved Queries");
+const QString savedQueryParameters = QStringLiteral("Saved Query Parameters");
+
+// SQLite keeps dates as ISO 8601 text; a column declared DATE or DATETIME
+// hands its values back as dates, as the server engines do by themselves.
+enum class ColumnKind { Plain, Date, DateTime };
+
+std::vector<ColumnKind> columnKinds(const QSqlQuery& query, int columns) {
+    std::vector<ColumnKind> kinds(static_cast<size_t>(columns), ColumnKind::Plain);
+    const QVariant handle = query.result()->handle();
+    if (qstrcmp(handle.typeName(), "sqlite3_stmt*") != 0)
+        return kinds;
+    auto* statement = *static_cast<sqlite3_stmt* const*>(handle.constData());
+    for (int i = 0; i < columns; ++i) {
+        const QByteArray declared = QByteArray(sqlite3_column_decltype(statement, i)).toUpper();
+        if (declared == "DATE")
+            kinds[static_cast<size_t>(i)] = ColumnKind::Date;
+        else if (declared == "DATETIME")
+            kinds[static_cast<size_t>(i)] = ColumnKind::DateTime;
+    }
+    return kinds;
+}
+
+// A text that is not an ISO date stays text, so the reader can report it.
+QVariant typedValue(const QVariant& value, ColumnKind kind) {
+    if (kind == ColumnKind::Plain || value.isNull() || value.typeId() != QMetaType::QString)
+        return value;
+    const QString text = value.toString();
+    if (kind == ColumnKind::Date) {
+        const QDate date = QDate::fromString(text, Qt::ISODate);
+        return date.isValid() ? QVariant(date) : value;
+    }
+    const QDateTime moment = QDateTime::fromString(text, Qt::ISODate);
+    return moment.isValid() ? QVariant(moment) : value;
+}
+
+// The rows of one executed SELECT, read to the end and the query finished.
+struct Snapshot {
+    QStringList columns;
+    std::vector<QVariantList> rows;
+};
+
+Snapshot readAll(QSqlQuery& query, const QString& what) {
+    Snapshot snapshot;
+    const QSqlRecord record = query.record();
+    const int columns = record.count();
+    for (int i = 0; i < columns; ++i)
+        snapshot.columns.append(record.fieldName(i));
+    const std::vector<ColumnKind> kinds = columnKinds(query, columns);
+    while (query.next()) {
+        QVariantList row;
+        row.reserve(columns);
+        for (int i = 0; i < columns; ++i)
+            row.append(typedValue(query.value(i), kinds[static_cast<size_t>(i)]));
+        snapshot.rows.push_back(std::move(row));
+    }
+    if (query.lastError().isValid())
+        throw queryError(query, what);
+    query.finish();
+    return snapshot;
+}
+
+void execOrThrow(QSqlQuery& query, const QVariantList& values, const QString& what) {
+    for (int i = 0; i < values.size(); ++i)
+        query.bindValue(i, values[i]);
+    if (!query.exec())
+        throw queryError(query, what);
+}
+
+Snapshot select(SqlSession& session, const QString& sql, const QVariantList& values, const QString& what) {
+    Snapshot snapshot;
+    session.run([&](QSqlDatabase& db) {
+        QSqlQuery query(db);
+        query.setForwardOnly(true);
+        if (!query.prepare(sql))
+            throw queryError(query, what);
+        execOrThrow(query, values, what);
+        snapshot = readAll(query, what);
+    });
+    return snapshot;
+}
+
+// A snapshot of the rows of one row source. Deleting goes back to the
+// database by the row's key, so a row with the same Sequence or text is
+// never touched.
+class SqlRecordSet : public RecordSet {
+public:
+    SqlRecordSet(std::shared_ptr<SqlSession> session, QString deleteTarget, Snapshot snapshot)
+        : m_session(std::move(session))
+        , m_deleteTarget(std::move(deleteTarget))
+        , m_snapshot(std::move(snapshot))
+        , m_keyIndex(m_snapshot.columns.indexOf(keyColumn)) {}
+
+    int recordCount() const override {
+        checkOpen();
+        return static_cast<int>(m_snapshot.rows.size());
+    }
+    void moveFirst() override {
+        checkOpen();
+        if (m_snapshot.rows.empty())
+            throw noCurrentRecord();
+        m_current = 0;
+    }
+    void moveNext() override {
+        checkOpen();
+        if (eof())
+            throw noCurrentRecord();
+        ++m_current;
+    }
+    bool eof() const override {
+        checkOpen();
+        return m_current >= m_snapshot.rows.size();
+    }
+    QVariant value(const QString& field) const override {
+        checkCurrent();
+        const int index = m_snapshot.columns.indexOf(field);
+        if (index < 0)
+            throw KelvaneError(ErrorNumber::ItemNotFound,
+                               QStringLiteral("Item not found in this collection: field '%1'.").arg(field));
+        return m_snapshot.rows[m_current][index];
+    }
+    void deleteCurrent() override;
+    void close() override { m_closed = true; }
+
+private:
+    static KelvaneError noCurrentRecord() {
+        return KelvaneError(ErrorNumber::NoCurrentRecord, QStringLiteral("No current record."));
+    }
+    void checkOpen() const {
+        if (m_closed)
+            throw KelvaneError(ErrorNumber::ObjectClosed, QStringLiteral("The record set is closed."));
+    }
+    void checkCurrent() const {
+        checkOpen();
+        if (eof() || m_deleted.contains(m_current))
+            throw noCurrentRecord();
+    }
+
+    std::shared_ptr<SqlSession> m_session;
+    QString m_deleteTarget;
+    Snapshot m_snapshot;
+    int m_keyIndex;
+    QSet<size_t> m_deleted;
+    size_t m_current = 0;
+    bool m_closed = false;
+};
+
+// A delete by key may run a second time after a lost connection: if the
+// first one reached the server, the second finds no row and changes
+// nothing, so the row is gone exactly once either way.
+void SqlRecordSet::deleteCurrent() {
+    checkCurrent();
+    if (m_deleteTarget.isEmpty() || m_keyIndex < 0)
+        throw KelvaneError(ErrorNumber::DatabaseOperationFailed,
+                           QStringLiteral("Rows of '%1' cannot be deleted: it has no '%2' key column.")
+                               .arg(m_deleteTarget, keyColumn));
+    const QString sql = QStringLiteral("DELETE FROM %1 WHERE %2 = ?")
+                            .arg(quoteIdentifier(m_deleteTarget), quoteIdentifier(keyColumn));
+    const QVariant key = m_snapshot.rows[m_current][m_keyIndex];
+    m_session->run([&](QSqlDatabase& db) {
+        QSqlQuery query(db);
+        if (!query.prepare(sql))
+            throw queryError(query, m_deleteTarget);
+        execOrThrow(query, {key}, m_deleteTarget);
+        query.finish();
+    });
+    m_deleted.insert(m_current);
+}
+
+// A saved query lives in the database as SQL text with "?" placeholders and
+// a table that names each placeholder by its position (1 = the first "?").
+// Its statement is prepared once per connection and reused, since a card
+// run looks the same query up a thousand times.
+class SqlQueryDef : public QueryDef {
+public:
+    SqlQueryDef(std::shared_ptr<SqlSession> session, QString name, std::shared_ptr<PreparedQuery> prepared,
+                QHash<QString, int> positions)
+        : m_session(std::move(session))
+        , m_name(std::move(name))
+        , m_prepared(std::move(prepared))
+        , m_positions(std::move(positions))
+        , m_values(m_positions.size()) {}
+
+    void setParameter(const QString& name, const QString& value) override {
+        const auto position = m_positions.constFind(name);
+        if (position == m_positions.cend())
+            throw KelvaneError(ErrorNumber::ItemNotFound,
+                               QStringLiteral("Item not found in this collection: parameter '%1' of '%2'.")
+                                   .arg(name, m_name));
+        m_values[*position - 1] = value;
+    }
+
+    std::unique_ptr<RecordSet> openRecordset() override {
+        Snapshot snapshot;
+        m_session->run([&](QSqlDatabase& db) {
+            QSqlQuery& query = statement(db);
+            execOrThrow(query, m_values, m_name);
+            snapshot = readAll(query, m_name);
+        });
+        return std::make_unique<SqlRecordSet>(m_session, QString(), std::move(snapshot));
+    }
+
+private:
+    QSqlQuery& statement(QSqlDatabase& db) {
+        PreparedQuery& prepared = *m_prepared;
+        if (prepared.generation != m_session->generation() || !prepared.query) {
+            prepared.query = std::make_unique<QSqlQuery>(db);
+            prepared.query->setForwardOnly(true);
+            prepared.generation = -1;
+            if (!prepared.query->prepare(prepared.sql))
+                throw queryError(*prepared.query, m_name);
+            prepared.generation = m_session->generation();
+        }
+        return *prepared.query;
+    }
+
+    std::shared_ptr<SqlSession> m_session;
+    QString m_name;
+    std::shared_ptr<PreparedQuery> m_prepared;
+    QHash<QString, int> m_positions;
+    QVariantList m_values;
+};
+
+} // namespace
+
+SqlSession::~SqlSession() { close(); }
+
+void SqlSession::run(const std::function<void(QSqlDatabase&)>& work) {
+    QSqlDatabase db = database();
+    work(db);
+}
+
+QSqlDatabase SqlSession::database() const {
+    QSqlDatabase db = QSqlDatabase::database(m_name, false);
+    if (!db.isValid() || !db.isOpen())
+        throw closedError();
+    return db;
+}
+
+KelvaneError SqlSession::closedError() {
+    return KelvaneError(ErrorNumber::ObjectClosed, QStringLiteral("The database is closed."));
+}
+
+void SqlSession::close() {
+    if (m_name.isEmpty())
+        return;
+    {
+        QSqlDatabase db = QSqlDatabase::database(m_name, false);
+        if (db.isValid())
+            db.close();
+    }
+    QSqlDatabase::removeDatabase(m_name);
+    m_name.clear();
+}
+
+SqlDatabase::SqlDatabase(QString path, std::shared_ptr<SqlSession> session)
+    : m_path(std::move(path))
+    , m_session(std::move(session)) {}
+
+SqlDatabase::~SqlDatabase() { close(); }
+
+std::unique_ptr<RecordSet> SqlDatabase::openRecordset(const QString& rowSource) {
+    Snapshot snapshot =
+        select(*m_session, QStringLiteral("SELECT * FROM %1").arg(quoteIdentifier(rowSource)), {}, rowSource);
+    return std::make_unique<SqlRecordSet>(m_session, rowSource, std::move(snapshot));
+}
+
+SqlDatabase::SavedQuery SqlDatabase::readSavedQuery(const QString& name) {
+    const Snapshot definition =
+        select(*m_session,
+               QStringLiteral("SELECT \"Sql\" FROM %1 WHERE \"Name\" = ?").arg(quoteIdentifier(savedQueries)),
+               {name}, savedQueries);
+    if (definition.rows.size() != 1)
+        throw KelvaneError(ErrorNumber::ItemNotFound,
+                           QStringLiteral("Item not found in this collection: query '%1'.").arg(name));
+    auto prepared = std::make_shared<PreparedQuery>();
+    prepared->sql = definition.rows.front().value(0).toString();
+
+    const Snapshot parameters = select(
+        *m_session,
+        QStringLiteral("SELECT \"Name\", \"Position\" FROM %1 WHERE \"Query\" = ?")
+            .arg(quoteIdentifier(savedQueryParameters)),
+        {name}, savedQueryParameters);
+    QHash<QString, int> positions;
+    for (const QVariantList& row : parameters.rows)
+        positions.insert(row.value(0).toString(), row.value(1).toInt());
+    for (int position : std::as_const(positions)) {
+        if (position < 1 || position > positions.size())
+            throw KelvaneError(ErrorNumber::DatabaseOperationFailed,
+                               QStringLiteral("Saved query '%1' numbers its parameters wrongly.").arg(name));
+    }
+    return {std::move(prepared), positions};
+}
+
+std::unique_ptr<QueryDef> SqlDatabase::queryDef(const QString& name) {
+    if (m_closed)  // a closed database is an error even for a known query
+        throw SqlSession::closedError();
+    auto saved = m_savedQueries.constFind(name);
+    if (saved == m_savedQueries.cend())
+        saved = m_savedQueries.insert(name, readSavedQuery(name));
+    return std::make_unique<SqlQueryDef>(m_session, name, saved->prepared, saved->positions);
+}
+
+void SqlDatabase::close() {
+    if (m_closed)
+        return;
+    m_closed = true;
+    // Statements go before their connection does.
+    for (const SavedQuery& saved : std::as_const(m_savedQueries))
+        saved.prepared->query.reset();
+    m_savedQueries.clear();
+    m_session->close();
+}
+
+KelvaneError queryError(const QSqlQuery& query, const QString& what) {
+    const QSqlError error = query.lastError();
+    const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+    // 42P01: the server's "undefined table".
+    if (text.contains(QLatin1String("no such table")) || error.nativeErrorCode() == QLatin1String("42P01"))
+        return KelvaneError(ErrorNumber::CannotFindTableOrQuery,
+                            QStringLiteral("Cannot find the table or query '%1'.").arg(what));
+    if (text.contains(QLatin1String("locked")) || text.contains(QLatin1String("busy")))
+        return KelvaneError(ErrorNumber::DatabaseLocked,
+                            QStringLiteral("The database is locked by another program (%1).").arg(what));
+    return KelvaneError(ErrorNumber::DatabaseOperationFailed,
+                        QStringLiteral("Database operation on '%1' failed: %2").arg(what, text));
+}
+
+QString quoteIdentifier(const QString& name) {
+    QString quoted = name;
+    quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+} // namespace store

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "database.h"
+#include "kelvaneerror.h"
+
+#include <QHash>
+#include <QSqlDatabase>
+
+#include <functional>
+#include <memory>
+
+class QSqlQuery;
+
+namespace store {
+
+struct PreparedQuery;
+
+// One QtSql connection, shared by a database and every record set and
+// query it hands out, so that those find out when it has been closed.
+class SqlSession {
+public:
+    explicit SqlSession(QString connectionName) : m_name(std::move(connectionName)) {}
+    virtual ~SqlSession();
+    SqlSession(const SqlSession&) = delete;
+    SqlSession& operator=(const SqlSession&) = delete;
+
+    QString name() const { return m_name; }
+
+    // Runs work on the open connection. work must start from scratch each
+    // time it is called: an engine that can lose its connection calls it
+    // again on a new one.
+    virtual void run(const std::function<void(QSqlDatabase&)>& work);
+
+    // Counts the connections made so far; statements prepared on an
+    // earlier one must be prepared again.
+    int generation() const { return m_generation; }
+
+    void close();
+
+    static KelvaneError closedError();
+
+protected:
+    // The open connection; ObjectClosed once the session was closed.
+    QSqlDatabase database() const;
+    void newGeneration() { ++m_generation; }
+
+private:
+    QString m_name;
+    int m_generation = 0;
+};
+
+// The QtSql side of an engine: record sets are snapshots read to the end
+// before they are handed out, deletes go back by the row's key, and saved
+// queries are read from the database's "Saved Queries" table.
+class SqlDatabase : public Database {
+public:
+    ~SqlDatabase() override;
+
+    QString path() const override { return m_path; }
+    std::unique_ptr<RecordSet> openRecordset(const QString& rowSource) override;
+    std::unique_ptr<QueryDef> queryDef(const QString& name) override;
+    void close() override;
+
+protected:
+    SqlDatabase(QString path, std::shared_ptr<SqlSession> session);
+    SqlSession& session() { return *m_session; }
+
+private:
+    // A saved query as the database defines it, with its statement, which
+    // is prepared once per connection, and each parameter's position.
+    struct SavedQuery {
+        std::shared_ptr<PreparedQuery> prepared;
+        QHash<QString, int> positions;
+    };
+    SavedQuery readSavedQuery(const QString& name);
+
+    QString m_path;
+    std::shared_ptr<SqlSession> m_session;
+    bool m_closed = false;
+    // Definitions are read once per opening: a lookup per record card
+    // would otherwise read them again for every card.
+    QHash<QString, SavedQuery> m_savedQueries;
+};
+
+// The error for a statement that failed, worded for the announcer.
+KelvaneError queryError(const QSqlQuery& query, const QString& what);
+
+// Column and table names may only come from the program itself; this makes
+// such a fixed name safe to splice into SQL.
+QString quoteIdentifier(const QString& name);
+
+} // namespace store
