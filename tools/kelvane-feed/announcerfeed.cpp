@@ -107,12 +107,13 @@ void initDatabase(const QString& path) {
         db.run(statement);
 }
 
-void addAnnouncement(const QString& path, qint64 sequence, const QString& text) {
+qint64 addAnnouncement(const QString& path, qint64 sequence, const QString& text) {
     if (sequence < -32768 || sequence > 32767)
         throw FeedError("the sequence must lie between -32768 and 32767");
     const auto db = openExisting(path);
-    db->run(QStringLiteral("INSERT INTO Announcements (Sequence, Message) VALUES (?, ?)"),
-            {sequence, withCrLf(text)});
+    const QSqlQuery query = db->run(QStringLiteral("INSERT INTO Announcements (Sequence, Message) VALUES (?, ?)"),
+                                    {sequence, withCrLf(text)});
+    return query.lastInsertId().toLongLong();
 }
 
 std::vector<Announcement> listAnnouncements(const QString& path) {
@@ -122,6 +123,12 @@ std::vector<Announcement> listAnnouncements(const QString& path) {
     while (query.next())
         rows.push_back({query.value(0).toLongLong(), query.value(1).toLongLong(), query.value(2).toString()});
     return rows;
+}
+
+QString describe(const Announcement& row) {
+    QString text = row.message;
+    text.replace(QLatin1String("\r\n"), QLatin1String("\\r\\n"));
+    return QStringLiteral("%1\t%2\t%3").arg(row.id).arg(row.sequence).arg(text);
 }
 
 qint64 nextSequence(const QString& path) {
