@@ -17,6 +17,7 @@
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QRandomGenerator>
 #include <QScopeGuard>
 #include <QTest>
@@ -196,7 +197,10 @@ void TestFaultInjection::writerHoldsTheLockTooLong() {
         QElapsedTimer clock;
         clock.start();
         if (dismissing) {
-            dismiss(screen);
+            // Pressed through click() rather than a mouse event: an error that
+            // crosses Qt's mouse handling leaves Qt's event objects behind,
+            // which the leak checker would blame on this test.
+            QMetaObject::invokeMethod(button(screen, "Command2"), &QAbstractButton::click, Qt::QueuedConnection);
         } else {
             tickAsEvent(screen);
             QTest::qWait(300);
