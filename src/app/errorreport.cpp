@@ -22,10 +22,21 @@ QString errorReportText(int number, const QString& description) {
 }
 
 void reportErrorAndEnd(int number, const QString& description) {
-    ui::showMessage(errorReportText(number, description));
+    // The report waits for the person, and timers go on firing meanwhile:
+    // let go of the databases first, so no tick reaches a database that has
+    // just failed and stacks a second report on the first, and a writer
+    // waiting for our locks can go on.
     closeAnnouncerDatabase();
     if (Club_DB)
         Club_DB->close();
+    // An error raised while the report is open is part of the same failure;
+    // the program ends once the person has read the first.
+    static bool reporting = false;
+    if (reporting)
+        return;
+    reporting = true;
+    ui::showMessage(errorReportText(number, description));
+    reporting = false;
     programEnding()(failureStatus);
 }
 

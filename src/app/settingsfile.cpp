@@ -75,7 +75,10 @@ std::optional<QString> writeSettings(const QString& settingsPath, const QString&
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
     const QByteArray line = '"' + databasePath.toLocal8Bit() + "\"\r\n";
-    if (file.write(line) != line.size() || !file.commit())
+    // The explicit flush is what notices a full disk: commit() alone would
+    // report success and put an empty file in place of the old settings.
+    // Returning without commit() leaves the old file as it was.
+    if (file.write(line) != line.size() || !file.flush() || !file.commit())
         return file.errorString();
     return std::nullopt;
 }

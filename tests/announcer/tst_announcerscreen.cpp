@@ -1,6 +1,7 @@
 #include "announcerfixture.h"
 #include "jetfixture.h"
 #include "modalwatcher.h"
+#include "screendriving.h"
 #include "testengine.h"
 
 #include "announcer/announcerdatabase.h"
@@ -23,47 +24,6 @@
 #include <cstdio>
 
 namespace {
-
-QListWidget* list(AnnouncerScreen& screen) {
-    return screen.findChild<QListWidget*>(QStringLiteral("Announcement_List"));
-}
-QPlainTextEdit* text(AnnouncerScreen& screen) {
-    return screen.findChild<QPlainTextEdit*>(QStringLiteral("Current_Announcement"));
-}
-QPushButton* button(AnnouncerScreen& screen, const char* name) {
-    return screen.findChild<QPushButton*>(QLatin1String(name));
-}
-QStringList lines(AnnouncerScreen& screen) {
-    QStringList result;
-    for (int i = 0; i < list(screen)->count(); ++i)
-        result << list(screen)->item(i)->text();
-    return result;
-}
-
-// Clicks a list line as the announcer does and waits for the choice.
-void choose(AnnouncerScreen& screen, int row) {
-    QListWidget* l = list(screen);
-    const QRect rect = l->visualItemRect(l->item(row));
-    QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, rect.center());
-    QTRY_VERIFY(l->selectedItems().isEmpty());
-    QCoreApplication::processEvents();
-}
-
-void dismiss(AnnouncerScreen& screen) { QTest::mouseClick(button(screen, "Command2"), Qt::LeftButton); }
-
-// Opens the screen on path in entry mode 2 and runs whileOpen inside it.
-// whileOpen ends with the screen still open unless it closed it itself;
-// it is then closed with Exit.
-void runScreen(AnnouncerScreen& screen, const QString& path, const std::function<void()>& whileOpen) {
-    Announcer_DB_Path = path;
-    Screen_Entry_Mode = 2;
-    QTimer::singleShot(0, &screen, [&] {
-        whileOpen();
-        if (screen.isVisible())
-            QTest::mouseClick(button(screen, "Command1"), Qt::LeftButton);
-    });
-    screen.showModal();
-}
 
 QSet<qint64> sequences(const AnnouncerFixture& fixture) {
     QSet<qint64> result;

@@ -6,7 +6,11 @@
 #include "app/kelvaneapplication.h"
 #include "store/kelvaneerror.h"
 
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -27,6 +31,7 @@ class TestErrorReport : public QObject {
 
 private slots:
     void reportClosesTheDatabaseAndEnds();
+    void errorWhileTheReportIsOpen();
 };
 
 void TestErrorReport::reportClosesTheDatabaseAndEnds() {
@@ -42,6 +47,39 @@ void TestErrorReport::reportClosesTheDatabaseAndEnds() {
     QCOMPARE(watcher.messages(), QStringList({errorReportText(3343, "'x' is not an announcer database")}));
     QCOMPARE(watcher.titles(), QStringList({"kelvane"}));
     QVERIFY(!Announcer_DB_Open);
+}
+
+// Timers keep firing while the report waits for the person. A second error
+// meanwhile belongs to the same failure: one report, one ending, and the
+// database is already closed so nothing else can reach it.
+void TestErrorReport::errorWhileTheReportIsOpen() {
+    AnnouncerFixture fixture;
+    Announcer_DB_Path = fixture.path();
+    openAnnouncerDatabase();
+    int endings = 0;
+    setProgramEnding([&](int) { ++endings; });
+    FailingObject failing;
+    int reports = 0;
+    bool openDuringReport = true;
+    QTimer person;
+    connect(&person, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        if (++reports == 1) {
+            openDuringReport = Announcer_DB_Open;
+            QCoreApplication::postEvent(&failing, new QEvent(QEvent::User));
+            QCoreApplication::sendPostedEvents(&failing, QEvent::User);
+        }
+        box->button(QMessageBox::Ok)->click();
+    });
+    person.start(10);
+    QCoreApplication::postEvent(&failing, new QEvent(QEvent::User));
+    QTRY_COMPARE(endings, 1);
+    QTest::qWait(100);
+    QCOMPARE(endings, 1);
+    QCOMPARE(reports, 1);
+    QVERIFY(!openDuringReport);
 }
 
 int main(int argc, char** argv) {

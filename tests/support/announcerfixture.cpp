@@ -67,4 +67,16 @@ std::vector<std::pair<QVariant, QString>> AnnouncerFixture::rows() const {
     return result;
 }
 
+QVariant AnnouncerFixture::firstValue(const QString& sql) const {
+    QVariant value;
+    withTestConnection(m_path, [&](QSqlDatabase& db) {
+        QSqlQuery query(db);
+        if (!query.exec(sql))
+            throw std::runtime_error(query.lastError().text().toStdString());
+        if (query.next())
+            value = query.value(0);
+    });
+    return value;
+}
+
 QString builtProgram(const char* variable) { return qEnvironmentVariable(variable); }

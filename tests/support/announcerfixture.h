@@ -21,6 +21,8 @@ public:
     // (Sequence, Message) of every row in listing order.
     std::vector<std::pair<QVariant, QString>> rows() const;
     int rowCount() const { return static_cast<int>(rows().size()); }
+    // The first value a statement yields (PRAGMAs and the like).
+    QVariant firstValue(const QString& sql) const;
 
 private:
     QTemporaryDir m_dir;

@@ -36,6 +36,7 @@ private slots:
     void initNeverOverwrites();
     void refusesBadInput_data();
     void refusesBadInput();
+    void demoLogsEveryCommittedRow();
     void lineFeedsBecomeCrLf_data();
     void lineFeedsBecomeCrLf();
 };
@@ -72,6 +73,7 @@ void TestFeed::refusesBadInput_data() {
     QTest::newRow("other sqlite file") << QStringList{"list", "OTHER"} << 1 << "not an announcer database";
     QTest::newRow("missing file") << QStringList{"list", "MISSING"} << 1 << "cannot open";
     QTest::newRow("bad interval") << QStringList{"demo", "F", "-5"} << 2 << "whole numbers";
+    QTest::newRow("unwritable log") << QStringList{"demo", "F", "0", "1", "MISSING/log"} << 1 << "cannot write";
 }
 
 void TestFeed::refusesBadInput() {
@@ -94,6 +96,18 @@ void TestFeed::refusesBadInput() {
     QCOMPARE(run.status, status);
     QVERIFY2(run.err.contains(error), qPrintable(run.err));
     QCOMPARE(fixture.rowCount(), 0);
+}
+
+// The log is the checker's only knowledge of what was written: it must
+// name exactly the rows in the file, with their Ids.
+void TestFeed::demoLogsEveryCommittedRow() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("gala.mdb");
+    const QString log = dir.filePath("written.log");
+    QCOMPARE(feedCommand({"demo", path, "0", "3", log}).status, 0);
+    QFile written(log);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(written.readAll()), feedCommand({"list", path}).out);
 }
 
 void TestFeed::lineFeedsBecomeCrLf_data() {

@@ -178,12 +178,17 @@ void initDatabase(const QString& path) {
         db.run(statement);
 }
 
-void addAnnouncement(const QString& path, qint64 sequence, const QString& text) {
+qint64 addAnnouncement(const QString& path, qint64 sequence, const QString& text) {
     if (sequence < -32768 || sequence > 32767)
         throw FeedError("the sequence must lie between -32768 and 32767");
     const auto db = openExisting(path);
-    db->run(QStringLiteral("INSERT INTO \"Announcements\" (\"Sequence\", \"Message\") VALUES (?, ?)"),
-            {sequence, withCrLf(text)});
+    // RETURNING gives the new key on both engines (the server's driver has
+    // no last-insert id for tables without OIDs).
+    QSqlQuery query = db->run(
+        QStringLiteral("INSERT INTO \"Announcements\" (\"Sequence\", \"Message\") VALUES (?, ?) RETURNING \"Id\""),
+        {sequence, withCrLf(text)});
+    query.next();
+    return query.value(0).toLongLong();
 }
 
 std::vector<Announcement> listAnnouncements(const QString& path) {
@@ -193,6 +198,12 @@ std::vector<Announcement> listAnnouncements(const QString& path) {
     while (query.next())
         rows.push_back({query.value(0).toLongLong(), query.value(1).toLongLong(), query.value(2).toString()});
     return rows;
+}
+
+QString describe(const Announcement& row) {
+    QString text = row.message;
+    text.replace(QLatin1String("\r\n"), QLatin1String("\\r\\n"));
+    return QStringLiteral("%1\t%2\t%3").arg(row.id).arg(row.sequence).arg(text);
 }
 
 qint64 nextSequence(const QString& path) {

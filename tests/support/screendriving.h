@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class AnnouncerScreen;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+
+// Reaching and driving the announcer screen's controls as the announcer does.
+QListWidget* list(AnnouncerScreen& screen);
+QPlainTextEdit* text(AnnouncerScreen& screen);
+QPushButton* button(AnnouncerScreen& screen, const char* name);
+QStringList lines(AnnouncerScreen& screen);
+
+// Clicks a list line (scrolled into view first) and waits for the choice.
+void choose(AnnouncerScreen& screen, int row);
+// Presses "Dismiss This Message".
+void dismiss(AnnouncerScreen& screen);
+
+// Opens the screen on path in entry mode 2 and runs whileOpen inside it.
+// whileOpen ends with the screen still open unless it closed it itself;
+// it is then closed with Exit.
+void runScreen(AnnouncerScreen& screen, const QString& path, const std::function<void()>& whileOpen);
