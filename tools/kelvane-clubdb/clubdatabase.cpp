@@ -1,13 +1,9 @@
 #include "clubdatabase.h"
 
 #include "store/connectionfile.h"
-#include "store/kelvaneerror.h"
 
 #include <QFileInfo>
-#include <QSqlDatabase>
-#include <QSqlError>
 #include <QSqlQuery>
-#include <QUrl>
 
 namespace clubdb {
 
@@ -102,70 +98,10 @@ std::vector<std::pair<QString, QString>> standardSetup() {
 }
 
 // One connection for the length of one command, every statement in one
-// transaction.
-class Writer {
+// transaction; what is not committed is rolled back.
+class Writer : public tools::ToolConnection {
 public:
-    Writer(const QString& path, bool create)
-        : m_name(QStringLiteral("kelvane-clubdb"))
-        , m_server(store::isConnectionFileAt(path)) {
-        QSqlDatabase db = m_server ? serverDatabase(path) : sqliteDatabase(path, create);
-        if (!db.open() || !db.transaction())
-            fail(path, db.lastError().text());
-    }
-    ~Writer() {
-        {
-            QSqlDatabase db = QSqlDatabase::database(m_name, false);
-            if (db.isOpen())
-                db.rollback();
-            db.close();
-        }
-        QSqlDatabase::removeDatabase(m_name);
-    }
-    Writer(const Writer&) = delete;
-    Writer& operator=(const Writer&) = delete;
-
-    bool onServer() const { return m_server; }
-
-    // The server cannot prepare the schema's statements, which bind nothing.
-    void run(const QString& sql, const QVariantList& values = {}) {
-        QSqlQuery query(QSqlDatabase::database(m_name, false));
-        if (values.isEmpty()) {
-            if (!query.exec(sql))
-                throw ClubDbError(query.lastError().text().toStdString());
-            return;
-        }
-        if (!query.prepare(sql))
-            throw ClubDbError(query.lastError().text().toStdString());
-        for (const QVariant& value : values)
-            query.addBindValue(value);
-        if (!query.exec())
-            throw ClubDbError(query.lastError().text().toStdString());
-    }
-    void commit() {
-        if (!QSqlDatabase::database(m_name, false).commit())
-            throw ClubDbError("cannot commit the club database");
-    }
-
-private:
-    [[noreturn]] void fail(const QString& path, const QString& reason) {
-        throw ClubDbError(QStringLiteral("cannot open %1: %2").arg(path, reason).toStdString());
-    }
-    QSqlDatabase sqliteDatabase(const QString& path, bool create) const {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
-        db.setDatabaseName(QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded) +
-                           (create ? QStringLiteral("?mode=rwc") : QStringLiteral("?mode=rw")));
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
-        return db;
-    }
-    QSqlDatabase serverDatabase(const QString& path) const {
-        try {
-            return store::addServerConnection(m_name, path);
-        } catch (const store::KelvaneError& error) {
-            throw ClubDbError(error.description().toStdString());
-        }
-    }
-    QString m_name;
-    bool m_server;
+    Writer(const QString& path, Mode mode) : ToolConnection(path, mode) { begin(); }
 };
 
 QVariant isoDate(const QVariant& value) {
@@ -204,7 +140,7 @@ std::vector<CardKey> standardCardKeys() {
 void createClubDatabase(const QString& path) {
     if (QFileInfo::exists(path) && !store::isConnectionFileAt(path))
         throw ClubDbError(QStringLiteral("%1 already exists").arg(path).toStdString());
-    Writer writer(path, true);
+    Writer writer(path, Writer::Mode::Create);
     for (const QString& statement : writer.onServer() ? postgresSchema : sqliteSchema)
         writer.run(statement);
     for (const auto& [name, value] : standardSetup())
@@ -221,7 +157,7 @@ void createClubDatabase(const QString& path) {
 void writeRecords(const QString& path, const std::vector<ClubRecordRow>& rows) {
     if (!QFileInfo::exists(path))
         throw ClubDbError(QStringLiteral("%1 does not exist").arg(path).toStdString());
-    Writer writer(path, false);
+    Writer writer(path, Writer::Mode::Existing);
     // A record replaces the one held for its key, in one transaction.
     for (const ClubRecordRow& row : rows) {
         writer.run(QStringLiteral("DELETE FROM \"Club Records\""

@@ -1,20 +1,18 @@
 #pragma once
 
+#include "toolconnection.h"
+
 #include <QDate>
 #include <QString>
 #include <QVariant>
 
-#include <stdexcept>
 #include <vector>
 
 // The writer side of the club database: what a club's records program
 // creates and fills so that kelvane-records can print its record cards.
 namespace clubdb {
 
-class ClubDbError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
+using ClubDbError = tools::ToolError;
 
 // One row of "Club Records". A null QVariant leaves a column empty.
 struct ClubRecordRow {

@@ -1,16 +1,11 @@
 #include "announcerfeed.h"
 
 #include "store/connectionfile.h"
-#include "store/kelvaneerror.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSqlDatabase>
-#include <QSqlError>
 #include <QSqlQuery>
-#include <QUrl>
 
-#include <atomic>
 #include <optional>
 
 namespace feed {
@@ -63,79 +58,15 @@ std::optional<Engine> engineOf(const QString& path) {
     return std::nullopt;
 }
 
-// One SQLite connection for the length of one command.
-class Connection {
-public:
-    enum class Mode { Existing, Create };
-
-    Connection(const QString& path, Mode mode, Engine engine) : m_name(nextName()), m_engine(engine) {
-        QSqlDatabase db = engine == Engine::Postgres ? serverDatabase(path) : sqliteDatabase(path, mode);
-        if (!db.open()) {
-            const QString reason = db.lastError().text();
-            db = QSqlDatabase();
-            QSqlDatabase::removeDatabase(m_name);
-            throw FeedError(QStringLiteral("cannot open %1: %2").arg(path, reason).toStdString());
-        }
-    }
-    ~Connection() {
-        QSqlDatabase::database(m_name, false).close();
-        QSqlDatabase::removeDatabase(m_name);
-    }
-    Connection(const Connection&) = delete;
-    Connection& operator=(const Connection&) = delete;
-
-    Engine engine() const { return m_engine; }
-
-    // Statements with values are prepared and the values bound; the server
-    // cannot prepare the schema's statements, which have none.
-    QSqlQuery run(const QString& sql, const QVariantList& values = {}) const {
-        QSqlQuery query(QSqlDatabase::database(m_name, false));
-        if (values.isEmpty()) {
-            if (!query.exec(sql))
-                throw FeedError(query.lastError().text().toStdString());
-            return query;
-        }
-        if (!query.prepare(sql))
-            throw FeedError(query.lastError().text().toStdString());
-        for (const QVariant& value : values)
-            query.addBindValue(value);
-        if (!query.exec())
-            throw FeedError(query.lastError().text().toStdString());
-        return query;
-    }
-
-private:
-    QSqlDatabase sqliteDatabase(const QString& path, Mode mode) const {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
-        const QString openMode = mode == Mode::Create ? QStringLiteral("rwc") : QStringLiteral("rw");
-        db.setDatabaseName(QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded) +
-                           QStringLiteral("?mode=") + openMode);
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
-        return db;
-    }
-    QSqlDatabase serverDatabase(const QString& path) const {
-        try {
-            return store::addServerConnection(m_name, path);
-        } catch (const store::KelvaneError& error) {
-            throw FeedError(error.description().toStdString());
-        }
-    }
-
-    static QString nextName() {
-        static std::atomic<int> counter{0};
-        return QStringLiteral("kelvane-feed-%1").arg(++counter);
-    }
-    QString m_name;
-    Engine m_engine;
-};
+using tools::ToolConnection;
 
 FeedError notAnAnnouncerDatabase(const QString& path) {
     return FeedError(QStringLiteral("%1 is not an announcer database").arg(path).toStdString());
 }
 
-void requireSchema(const Connection& db, const QString& path) {
+void requireSchema(const ToolConnection& db, const QString& path) {
     QSqlQuery query = db.run(
-        db.engine() == Engine::Postgres
+        db.onServer()
             ? QStringLiteral("SELECT count(*) FROM pg_catalog.pg_class WHERE pg_table_is_visible(oid)"
                              " AND relname IN ('Announcements', 'Sorted Announcements')")
             : QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name IN ('Announcements', 'Sorted Announcements')"));
@@ -144,11 +75,10 @@ void requireSchema(const Connection& db, const QString& path) {
 }
 
 // Opens an existing announcer database, or explains why the file is not one.
-std::unique_ptr<Connection> openExisting(const QString& path) {
-    const std::optional<Engine> engine = engineOf(path);
-    if (!engine)
+std::unique_ptr<ToolConnection> openExisting(const QString& path) {
+    if (!engineOf(path))
         throw notAnAnnouncerDatabase(path);
-    auto db = std::make_unique<Connection>(path, Connection::Mode::Existing, *engine);
+    auto db = std::make_unique<ToolConnection>(path, ToolConnection::Mode::Existing);
     try {
         requireSchema(*db, path);
     } catch (const FeedError&) {
@@ -165,13 +95,12 @@ void initDatabase(const QString& path) {
     const bool exists = QFileInfo::exists(path) || QFileInfo(path).isSymLink();
     if (exists && engineOf(path) != Engine::Postgres)
         throw FeedError(QStringLiteral("%1 already exists; it is left as it is").arg(path).toStdString());
-    const Engine engine = exists ? Engine::Postgres : Engine::Sqlite;
-    Connection db(path, Connection::Mode::Create, engine);
-    if (engine == Engine::Postgres) {
-        db.run(QStringLiteral("BEGIN"));
+    ToolConnection db(path, ToolConnection::Mode::Create);
+    if (db.onServer()) {
+        db.begin();
         for (const QString& statement : postgresSchema)
             db.run(statement);
-        db.run(QStringLiteral("COMMIT"));
+        db.commit();
         return;
     }
     for (const QString& statement : sqliteSchema)

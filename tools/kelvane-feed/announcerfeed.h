@@ -1,18 +1,16 @@
 #pragma once
 
+#include "toolconnection.h"
+
 #include <QString>
 
-#include <stdexcept>
 #include <vector>
 
 // The writer side of the announcer database: what a meet-management
 // program does to leave messages for the announcer.
 namespace feed {
 
-class FeedError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
+using FeedError = tools::ToolError;
 
 struct Announcement {
     qint64 id;
