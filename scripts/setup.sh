@@ -8,6 +8,8 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-psql libsqlite3-dev
   fonts-liberation fonts-dejavu-core fonts-dejavu-extra
   xvfb xauth xdotool x11-utils imagemagick poppler-utils sqlite3 locales
+  # clang with its sanitizer and libFuzzer runtimes, for the fuzz targets
+  clang libclang-rt-14-dev
 )
 
 sudo=""
