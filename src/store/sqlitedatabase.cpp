@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QSqlDatabase>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -13,6 +14,7 @@
 #include <sqlite3.h>
 
 #include <atomic>
+#include <climits>
 #include <vector>
 
 namespace store {
@@ -23,6 +25,34 @@ constexpr int busyTimeoutMs = 5000;
 const QString keyColumn = QStringLiteral("Id");
 const QString savedQueries = QStringLiteral("Saved Queries");
 const QString savedQueryParameters = QStringLiteral("Saved Query Parameters");
+
+// Row sources are SQL that the file itself defines, so a damaged or hostile
+// file can hold a view that never ends (a recursive one) and would hold the
+// screen for good. Reading 100,000 announcements takes under three million
+// engine steps; a statement is stopped at ten million. Waiting for
+// another program's lock takes no steps, so the busy timeout is untouched.
+constexpr int stepsPerCheck = 1000;
+constexpr int checksPerStatement = 10'000;
+// Outside a read (the integrity check on opening) there is no allowance.
+thread_local int checksLeft = INT_MAX;
+
+int stopRunawayStatement(void*) { return --checksLeft <= 0 ? 1 : 0; }
+
+// The statements run while one lives share one allowance of engine steps.
+class StepAllowance {
+public:
+    StepAllowance() { checksLeft = checksPerStatement; }
+    ~StepAllowance() { checksLeft = INT_MAX; }
+    StepAllowance(const StepAllowance&) = delete;
+    StepAllowance& operator=(const StepAllowance&) = delete;
+};
+
+void limitStatements(const QSqlDatabase& db) {
+    const QVariant handle = db.driver()->handle();
+    if (qstrcmp(handle.typeName(), "sqlite3*") == 0)
+        sqlite3_progress_handler(*static_cast<sqlite3* const*>(handle.constData()), stepsPerCheck,
+                                 stopRunawayStatement, nullptr);
+}
 
 QString nextConnectionName() {
     static std::atomic<int> counter{0};
@@ -35,6 +65,11 @@ KelvaneError queryError(const QSqlQuery& query, const QString& what) {
     if (text.contains(QLatin1String("no such table")))
         return KelvaneError(ErrorNumber::CannotFindTableOrQuery,
                             QStringLiteral("Cannot find the table or query '%1'.").arg(what));
+    if (text.contains(QLatin1String("interrupted")))
+        return KelvaneError(ErrorNumber::DatabaseOperationFailed,
+                            QStringLiteral("Database operation on '%1' was stopped: it asks for far more work "
+                                           "than any sound database needs.")
+                                .arg(what));
     if (text.contains(QLatin1String("locked")) || text.contains(QLatin1String("busy")))
         return KelvaneError(ErrorNumber::DatabaseLocked,
                             QStringLiteral("The database is locked by another program (%1).").arg(what));
@@ -168,6 +203,7 @@ void SqliteRecordSet::deleteCurrent() {
                            QStringLiteral("Rows of '%1' cannot be deleted: it has no '%2' key column.")
                                .arg(m_deleteTarget, keyColumn));
     QSqlQuery query(connection(m_connection));
+    const StepAllowance allowance;
     query.prepare(QStringLiteral("DELETE FROM %1 WHERE %2 = ?")
                       .arg(quoteIdentifier(m_deleteTarget), quoteIdentifier(keyColumn)));
     query.addBindValue(m_rows[m_current][m_keyIndex]);
@@ -180,6 +216,7 @@ void SqliteRecordSet::deleteCurrent() {
 std::unique_ptr<RecordSet> runPrepared(QSqlQuery& query, const QString& connectionName,
                                        const QVariantList& values, const QString& deleteTarget,
                                        const QString& what) {
+    const StepAllowance allowance;
     for (int i = 0; i < values.size(); ++i)
         query.bindValue(i, values[i]);
     if (!query.exec())
@@ -262,6 +299,7 @@ SqliteDatabase::SqliteDatabase(const QString& path, const QString& purpose)
     };
     if (!db.open())
         throw fail(db.lastError().text());
+    limitStatements(db);
     QSqlQuery check(db);
     // A cache that holds a large announcer file whole keeps every refresh
     // reading from memory instead of going back to the file page by page.
