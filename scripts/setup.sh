@@ -10,6 +10,8 @@ packages=(
   fonts-liberation fonts-dejavu-core fonts-dejavu-extra
   xvfb xauth xdotool x11-utils imagemagick poppler-utils sqlite3 locales
   dpkg-dev lintian desktop-file-utils appstream postgresql
+  # clang with its sanitizer and libFuzzer runtimes, for the fuzz targets
+  clang libclang-rt-14-dev
 )
 
 sudo=""

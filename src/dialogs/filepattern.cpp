@@ -12,12 +12,13 @@ bool wildcardMatch(std::u32string_view pattern, std::u32string_view name) {
     size_t star = std::u32string_view::npos;
     size_t resume = 0;
     while (n < name.size()) {
-        if (p < pattern.size() && (pattern[p] == U'?' || pattern[p] == name[n])) {
-            ++p;
-            ++n;
-        } else if (p < pattern.size() && pattern[p] == U'*') {
+        // A "*" is a wildcard even where the name holds a "*" of its own.
+        if (p < pattern.size() && pattern[p] == U'*') {
             star = p++;
             resume = n;
+        } else if (p < pattern.size() && (pattern[p] == U'?' || pattern[p] == name[n])) {
+            ++p;
+            ++n;
         } else if (star != std::u32string_view::npos) {
             p = star + 1;
             n = ++resume;

@@ -18,7 +18,10 @@ QString typedFolder(const QString& typed, const QString& currentFolder) {
     const qsizetype last = typed.lastIndexOf(separator);
     if (last == 0)
         return QDir::rootPath();
-    QString folder = QDir::cleanPath(QDir(currentFolder).absoluteFilePath(typed.left(last)));
+    // Joined by hand: QDir takes text that starts with ":" for the program's
+    // built-in resources, and here ":" is an ordinary character.
+    const QString part = typed.left(last);
+    QString folder = QDir::cleanPath(part.startsWith(separator) ? part : currentFolder + separator + part);
     // Above the root there is only the root.
     static const QString aboveRoot = QStringLiteral("/..");
     while (folder.startsWith(aboveRoot) && (folder.size() == aboveRoot.size() || folder[aboveRoot.size()] == separator))

@@ -344,6 +344,12 @@ KelvaneError queryError(const QSqlQuery& query, const QString& what) {
     if (text.contains(QLatin1String("no such table")) || error.nativeErrorCode() == QLatin1String("42P01"))
         return KelvaneError(ErrorNumber::CannotFindTableOrQuery,
                             QStringLiteral("Cannot find the table or query '%1'.").arg(what));
+    // SQLite's word for a statement stopped by its step allowance.
+    if (text.contains(QLatin1String("interrupted")))
+        return KelvaneError(ErrorNumber::DatabaseOperationFailed,
+                            QStringLiteral("Database operation on '%1' was stopped: it asks for far more work "
+                                           "than any sound database needs.")
+                                .arg(what));
     if (text.contains(QLatin1String("locked")) || text.contains(QLatin1String("busy")))
         return KelvaneError(ErrorNumber::DatabaseLocked,
                             QStringLiteral("The database is locked by another program (%1).").arg(what));

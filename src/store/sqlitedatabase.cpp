@@ -5,17 +5,60 @@
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QSqlDatabase>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUrl>
 
+#include <sqlite3.h>
+
 #include <atomic>
+#include <climits>
 
 namespace store {
 
 namespace {
 
 constexpr int busyTimeoutMs = 5000;
+
+// Row sources are SQL that the file itself defines, so a damaged or hostile
+// file can hold a view that never ends (a recursive one) and would hold the
+// screen for good. Reading 100,000 announcements takes under three million
+// engine steps; a statement is stopped at ten million. Waiting for
+// another program's lock takes no steps, so the busy timeout is untouched.
+constexpr int stepsPerCheck = 1000;
+constexpr int checksPerStatement = 10'000;
+// Outside a read (the integrity check on opening) there is no allowance.
+thread_local int checksLeft = INT_MAX;
+
+int stopRunawayStatement(void*) { return --checksLeft <= 0 ? 1 : 0; }
+
+// The statements run while one lives share one allowance of engine steps.
+class StepAllowance {
+public:
+    StepAllowance() { checksLeft = checksPerStatement; }
+    ~StepAllowance() { checksLeft = INT_MAX; }
+    StepAllowance(const StepAllowance&) = delete;
+    StepAllowance& operator=(const StepAllowance&) = delete;
+};
+
+void limitStatements(const QSqlDatabase& db) {
+    const QVariant handle = db.driver()->handle();
+    if (qstrcmp(handle.typeName(), "sqlite3*") == 0)
+        sqlite3_progress_handler(*static_cast<sqlite3* const*>(handle.constData()), stepsPerCheck,
+                                 stopRunawayStatement, nullptr);
+}
+
+// Every operation on the file (a read, a delete, a saved query) gets its
+// own allowance.
+class SqliteSession : public SqlSession {
+public:
+    using SqlSession::SqlSession;
+    void run(const std::function<void(QSqlDatabase&)>& work) override {
+        const StepAllowance allowance;
+        SqlSession::run(work);
+    }
+};
 
 QString nextConnectionName() {
     static std::atomic<int> counter{0};
@@ -37,6 +80,7 @@ void openFile(const QString& connectionName, const QString& path, const QString&
     };
     if (!db.open())
         throw fail(db.lastError().text());
+    limitStatements(db);
     QSqlQuery check(db);
     // A cache that holds a large announcer file whole keeps every refresh
     // reading from memory instead of going back to the file page by page.
@@ -51,7 +95,7 @@ void openFile(const QString& connectionName, const QString& path, const QString&
 std::shared_ptr<SqlSession> openSession(const QString& path, const QString& purpose) {
     const QString name = nextConnectionName();
     openFile(name, path, purpose);
-    return std::make_shared<SqlSession>(name);
+    return std::make_shared<SqliteSession>(name);
 }
 
 // A commit reaches the write-ahead log (or the rollback journal and then

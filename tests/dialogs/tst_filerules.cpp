@@ -55,6 +55,9 @@ void TestFileRules::pattern_data() {
     QTest::newRow("empty piece matches nothing") << ";" << "gala.db" << false;
     QTest::newRow("space inside a pattern is kept") << "my *.mdb" << "my gala.mdb" << true;
     QTest::newRow("comma is literal") << "a,b*" << "a,b.mdb" << true;
+    QTest::newRow("* matches a name that starts with *") << "*" << "*gala.mdb" << true;
+    QTest::newRow("*.* matches a name with * and no dot") << "*.*" << "*x" << true;
+    QTest::newRow("* after text matches a * in the name") << "a*c" << "a*bc" << true;
     QTest::newRow("many stars stay quick") << "*a*a*a*a*a*a*a*a*b" << QString(200, QLatin1Char('a')) << false;
 }
 
@@ -86,6 +89,9 @@ void TestFileRules::typedText_data() {
     QTest::newRow("cannot climb above the root") << "../../../x" << true << false << "/" << "x";
     QTest::newRow("above the root, then down") << "/../data/x" << true << false << "/data" << "x";
     QTest::newRow("dots that are a name") << "/..x/y" << true << false << "/..x" << "y";
+    QTest::newRow("colon first is part of a relative name") << ":sub/x" << true << false << "/data/:sub" << "x";
+    QTest::newRow("colon and separator are no built-in folder") << ":/icons/x" << true << false << "/data/:/icons"
+                                                                << "x";
 }
 
 void TestFileRules::typedText() {

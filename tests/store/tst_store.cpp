@@ -70,6 +70,8 @@ private slots:
     void notADatabase_data();
     void notADatabase();
     void vanishedFileIsNotCreated();
+    void runawayRowSourceIsStopped_data();
+    void runawayRowSourceIsStopped();
     void savedQueryBindsItsParameters();
     void savedQueryErrors();
     void closedDatabaseIsAnError();
@@ -166,6 +168,46 @@ void TestStore::vanishedFileIsNotCreated() {
     const QString path = dir.filePath(QStringLiteral("gone.mdb"));
     QCOMPARE(errorNumberOf([&] { store::openDatabase(path, announcer); }), int(ErrorNumber::NotADatabase));
     QVERIFY(!QFile::exists(path));
+}
+
+void TestStore::runawayRowSourceIsStopped_data() {
+    QTest::addColumn<QString>("view");
+    QTest::addColumn<int>("rows");
+    const QString counter = QStringLiteral("WITH RECURSIVE c(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM c%1) "
+                                           "SELECT x AS Id, x AS Sequence, 'm' AS Message FROM c%2");
+    QTest::newRow("endless rows") << counter.arg(QString(), QString()) << -1;
+    QTest::newRow("endless search for a first row") << counter.arg(QString(), QStringLiteral(" WHERE x < 0"))
+                                                    << -1;
+    QTest::newRow("a hundred thousand sorted rows still read whole")
+        << counter.arg(QStringLiteral(" LIMIT 100000"), QStringLiteral(" ORDER BY -x")) << 100000;
+}
+
+void TestStore::runawayRowSourceIsStopped() {
+    QFETCH(QString, view);
+    QFETCH(int, rows);
+    AnnouncerFixture fixture;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("crafter"));
+        db.setDatabaseName(fixture.path());
+        QVERIFY(db.open());
+        QSqlQuery query(db);
+        QVERIFY(query.exec(QStringLiteral("DROP VIEW \"Sorted Announcements\"")));
+        QVERIFY2(query.exec(QStringLiteral("CREATE VIEW \"Sorted Announcements\" AS ") + view),
+                 qPrintable(query.lastError().text()));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("crafter"));
+
+    auto db = store::openDatabase(fixture.path(), announcer);
+    if (rows >= 0) {
+        QCOMPARE(db->openRecordset(QStringLiteral("Sorted Announcements"))->recordCount(), rows);
+        return;
+    }
+    QString description;
+    QCOMPARE(errorNumberOf([&] { db->openRecordset(QStringLiteral("Sorted Announcements")); }, &description),
+             int(ErrorNumber::DatabaseOperationFailed));
+    QVERIFY2(description.contains(QStringLiteral("was stopped")), qPrintable(description));
+    // The allowance belongs to one read: the next one starts afresh.
+    QCOMPARE(errorNumberOf([&] { db->openRecordset(QStringLiteral("Announcements")); }), 0);
 }
 
 void TestStore::savedQueryBindsItsParameters() {
