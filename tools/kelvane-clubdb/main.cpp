@@ -1,16 +1,14 @@
 // kelvane-clubdb: creates club databases for kelvane-records, empty or
 // filled with a realistic demo club's records.
 #include "clubdatabase.h"
-#include "programinfo.h"
+#include "toolmain.h"
 
-#include <QCoreApplication>
 
 #include <cstdio>
 
 namespace {
 
-constexpr int usageStatus = 2;
-constexpr int failureStatus = 1;
+using tools::usageStatus;
 
 constexpr const char* usage =
     "usage: kelvane-clubdb init FILE   (a new club database with no records)\n"
@@ -31,16 +29,4 @@ int run(const QStringList& args) {
 
 } // namespace
 
-int main(int argc, char** argv) {
-    if (const auto status = cli::answerInfoRequest(argc, argv, "kelvane-clubdb", usage))
-        return *status;
-    QCoreApplication app(argc, argv);
-    QStringList args = QCoreApplication::arguments();
-    args.removeFirst();
-    try {
-        return run(args);
-    } catch (const clubdb::ClubDbError& error) {
-        std::fprintf(stderr, "kelvane-clubdb: %s\n", error.what());
-        return failureStatus;
-    }
-}
+int main(int argc, char** argv) { return tools::runTool(argc, argv, "kelvane-clubdb", usage, run); }

@@ -2,9 +2,8 @@
 // program does, in an announcer database that kelvane reads.
 #include "announcerfeed.h"
 #include "demomessages.h"
-#include "programinfo.h"
+#include "toolmain.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -15,8 +14,7 @@
 
 namespace {
 
-constexpr int usageStatus = 2;
-constexpr int failureStatus = 1;
+using tools::usageStatus;
 
 constexpr const char* usage =
     "usage: kelvane-feed init FILE\n"
@@ -124,16 +122,4 @@ int run(const QStringList& args) {
 
 } // namespace
 
-int main(int argc, char** argv) {
-    if (const auto status = cli::answerInfoRequest(argc, argv, "kelvane-feed", usage))
-        return *status;
-    QCoreApplication app(argc, argv);
-    QStringList args = QCoreApplication::arguments();
-    args.removeFirst();
-    try {
-        return run(args);
-    } catch (const feed::FeedError& error) {
-        std::fprintf(stderr, "kelvane-feed: %s\n", error.what());
-        return failureStatus;
-    }
-}
+int main(int argc, char** argv) { return tools::runTool(argc, argv, "kelvane-feed", usage, run); }
