@@ -340,7 +340,9 @@ void TestAnnouncerScreen::writerAndAnnouncerAtTheSameTime() {
 
 void TestAnnouncerScreen::jetMessagesAreListedAndShown() {
     QTemporaryDir dir;
-    const QString path = copyJetSample(QStringLiteral("announcer-jet4.mdb"), dir.path());
+    const QString name = QStringLiteral("announcer-jet4.mdb");
+    const QString path = copyJetSample(name, dir.path());
+    QVERIFY_JET_SAMPLE(path, name);
     AnnouncerScreen screen;
     runScreen(screen, path, [&] {
         QCOMPARE(lines(screen), QStringList({"10:Welcome to the gala", "20:Event 2", "30:Event 3",
@@ -360,6 +362,7 @@ void TestAnnouncerScreen::jetDismissalOnlyHides() {
     QTemporaryDir dir;
     const QString name = QStringLiteral("announcer-jet4.mdb");
     const QString path = copyJetSample(name, dir.path());
+    QVERIFY_JET_SAMPLE(path, name);
     const QByteArray before = fileBytes(path);
     ModalWatcher watcher;
     AnnouncerScreen screen;

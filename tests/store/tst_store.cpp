@@ -1,4 +1,5 @@
 #include "announcerfixture.h"
+#include "jetfixture.h"
 
 #include "store/database.h"
 #include "store/int16.h"
@@ -147,8 +148,10 @@ void TestStore::notADatabase_data() {
         noise[i] = char((i * 7919 + 13) % 251);
     QTest::newRow("random bytes") << noise;
     QTest::newRow("sqlite header only") << QByteArray("SQLite format 3\0", 16) + QByteArray(84, '\0');
-    QFile jet(QStringLiteral(KELVANE_FIXTURES "/jet/announcer-jet4.mdb"));
-    QTest::newRow("jet header only") << (jet.open(QIODevice::ReadOnly) ? jet.read(4096) : QByteArray("no fixture"));
+    const QString sample = QStringLiteral("announcer-jet4.mdb");
+    const QByteArray jet = fileBytes(jetSamplePath(sample));
+    QVERIFY_JET_SAMPLE(jet, sample);
+    QTest::newRow("jet header only") << jet.left(4096);
 }
 
 void TestStore::notADatabase() {

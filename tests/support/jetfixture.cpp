@@ -3,12 +3,18 @@
 #include <QDir>
 #include <QFile>
 
+QString jetSamplePath(const QString& sample) { return QStringLiteral(KELVANE_FIXTURES "/jet/") + sample; }
+
 QString copyJetSample(const QString& sample, const QString& folder, const QString& as) {
     QString target = QDir(folder).filePath(as.isEmpty() ? sample : as);
-    if (!QFile::copy(QStringLiteral(KELVANE_FIXTURES "/jet/") + sample, target))
+    if (!QFile::copy(jetSamplePath(sample), target))
         return {};
     QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
     return target;
+}
+
+QByteArray missingSampleMessage(const QString& sample) {
+    return QStringLiteral("sample Jet file missing or unreadable: %1").arg(jetSamplePath(sample)).toUtf8();
 }
 
 QByteArray fileBytes(const QString& path) {
