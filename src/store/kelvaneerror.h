@@ -11,6 +11,7 @@ namespace store {
 // over the phone means the same thing everywhere.
 enum class ErrorNumber : int {
     Overflow = 6,
+    OutOfMemory = 7,
     SubscriptOutOfRange = 9,
     TypeMismatch = 13,
     InvalidUseOfNull = 94,

@@ -29,7 +29,7 @@ FileKind sniff(QFile& file) {
 
 } // namespace
 
-std::unique_ptr<Database> openDatabase(const QString& path, const QString& purpose) {
+std::unique_ptr<Database> openDatabase(const QString& path, const QString& purpose, const OpenOptions& options) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw KelvaneError(ErrorNumber::NotADatabase,
@@ -42,11 +42,11 @@ std::unique_ptr<Database> openDatabase(const QString& path, const QString& purpo
     };
     switch (kind) {
     case FileKind::Sqlite:
-        return std::make_unique<SqliteDatabase>(path, purpose);
+        return std::make_unique<SqliteDatabase>(path, purpose, options.lockWait);
     case FileKind::Jet:
         return openJetDatabase(path, purpose);
     case FileKind::Connection:
-        return std::make_unique<PostgresDatabase>(path, purpose);
+        return std::make_unique<PostgresDatabase>(path, purpose, options.serverPatience);
     case FileKind::Empty:
         throw notA(QStringLiteral("the file is empty"));
     case FileKind::Other:

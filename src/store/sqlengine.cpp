@@ -1,5 +1,7 @@
 #include "sqlengine.h"
 
+#include "snapshotrecordset.h"
+
 #include <QDateTime>
 #include <QSet>
 #include <QSqlError>
@@ -23,6 +25,8 @@ struct PreparedQuery {
 namespace {
 
 const QString keyColumn = QStringLiteral("Id");
+// The alias of the column that carries a limited field's whole length.
+const QString wholeLengthColumn = QStringLiteral("kelvane whole length");
 const QString savedQueries = QStringLiteral("Saved Queries");
 const QString savedQueryParameters = QStringLiteral("Saved Query Parameters");
 
@@ -107,14 +111,21 @@ Snapshot select(SqlSession& session, const QString& sql, const QVariantList& val
 
 // A snapshot of the rows of one row source. Deleting goes back to the
 // database by the row's key, so a row with the same Sequence or text is
-// never touched.
+// never touched. A snapshot read with a limited field carries that field's
+// whole length as its last column.
 class SqlRecordSet : public RecordSet {
 public:
-    SqlRecordSet(std::shared_ptr<SqlSession> session, QString deleteTarget, Snapshot snapshot)
+    SqlRecordSet(std::shared_ptr<SqlSession> session, QString deleteTarget, Snapshot snapshot,
+                 QString limitedField = {})
         : m_session(std::move(session))
         , m_deleteTarget(std::move(deleteTarget))
         , m_snapshot(std::move(snapshot))
-        , m_keyIndex(m_snapshot.columns.indexOf(keyColumn)) {}
+        , m_limitedField(std::move(limitedField)) {
+        if (!m_limitedField.isEmpty())
+            m_wholeLengthIndex = static_cast<int>(m_snapshot.columns.size()) - 1;
+        m_snapshot.columns.removeAll(wholeLengthColumn);
+        m_keyIndex = static_cast<int>(m_snapshot.columns.indexOf(keyColumn));
+    }
 
     int recordCount() const override {
         checkOpen();
@@ -144,6 +155,18 @@ public:
                                QStringLiteral("Item not found in this collection: field '%1'.").arg(field));
         return m_snapshot.rows[m_current][index];
     }
+    QStringList fields() const override { return m_snapshot.columns; }
+    QVariant key() const override {
+        checkCurrent();
+        const QVariantList& row = m_snapshot.rows[m_current];
+        return m_keyIndex >= 0 ? row[m_keyIndex] : valuesKey(row);
+    }
+    qint64 wholeLength(const QString& field) const override {
+        if (field != m_limitedField || m_wholeLengthIndex < 0)
+            return RecordSet::wholeLength(field);
+        checkCurrent();
+        return m_snapshot.rows[m_current][m_wholeLengthIndex].toLongLong();
+    }
     void deleteCurrent() override;
     void close() override { m_closed = true; }
 
@@ -164,7 +187,9 @@ private:
     std::shared_ptr<SqlSession> m_session;
     QString m_deleteTarget;
     Snapshot m_snapshot;
-    int m_keyIndex;
+    QString m_limitedField;
+    int m_wholeLengthIndex = -1;
+    int m_keyIndex = -1;
     QSet<size_t> m_deleted;
     size_t m_current = 0;
     bool m_closed = false;
@@ -288,6 +313,37 @@ std::unique_ptr<RecordSet> SqlDatabase::openRecordset(const QString& rowSource) 
     Snapshot snapshot =
         select(*m_session, QStringLiteral("SELECT * FROM %1").arg(quoteIdentifier(rowSource)), {}, rowSource);
     return std::make_unique<SqlRecordSet>(m_session, rowSource, std::move(snapshot));
+}
+
+// The row source's own columns, with the limited field cut short by the
+// database itself (only the part shown crosses the network or leaves the
+// file's cache) and its whole length added at the end.
+std::unique_ptr<RecordSet> SqlDatabase::openRows(const QString& rowSource, const RowSelection& selection) {
+    const QString source = quoteIdentifier(rowSource);
+    const QStringList columns =
+        select(*m_session, QStringLiteral("SELECT * FROM %1 LIMIT 0").arg(source), {}, rowSource).columns;
+    if (!selection.key.isNull() && !columns.contains(keyColumn))
+        return Database::openRows(rowSource, selection);  // keys are then digests of the values
+    QStringList expressions;
+    for (const QString& column : columns) {
+        const QString quoted = quoteIdentifier(column);
+        expressions << (column == selection.limitedField
+                            ? QStringLiteral("substr(%1, 1, %2) AS %1").arg(quoted).arg(selection.limit)
+                            : quoted);
+    }
+    const bool limited = columns.contains(selection.limitedField);
+    if (limited)
+        expressions << QStringLiteral("length(%1) AS %2")
+                           .arg(quoteIdentifier(selection.limitedField), quoteIdentifier(wholeLengthColumn));
+    QString sql = QStringLiteral("SELECT %1 FROM %2").arg(expressions.join(QStringLiteral(", ")), source);
+    QVariantList values;
+    if (!selection.key.isNull()) {
+        sql += QStringLiteral(" WHERE %1 = ?").arg(quoteIdentifier(keyColumn));
+        values << selection.key;
+    }
+    Snapshot snapshot = select(*m_session, sql, values, rowSource);
+    return std::make_unique<SqlRecordSet>(m_session, rowSource, std::move(snapshot),
+                                          limited ? selection.limitedField : QString());
 }
 
 SqlDatabase::SavedQuery SqlDatabase::readSavedQuery(const QString& name) {

@@ -58,6 +58,7 @@ public:
 
     QString path() const override { return m_path; }
     std::unique_ptr<RecordSet> openRecordset(const QString& rowSource) override;
+    std::unique_ptr<RecordSet> openRows(const QString& rowSource, const RowSelection& selection) override;
     std::unique_ptr<QueryDef> queryDef(const QString& name) override;
     void close() override;
 

@@ -19,7 +19,7 @@ namespace store {
 
 namespace {
 
-constexpr int busyTimeoutMs = 5000;
+constexpr std::chrono::milliseconds defaultLockWait{5000};
 
 // Row sources are SQL that the file itself defines, so a damaged or hostile
 // file can hold a view that never ends (a recursive one) and would hold the
@@ -67,11 +67,12 @@ QString nextConnectionName() {
 
 // Opens the file and checks that it is a whole SQLite database, or throws
 // after removing the connection again.
-void openFile(const QString& connectionName, const QString& path, const QString& purpose) {
+void openFile(const QString& connectionName, const QString& path, const QString& purpose,
+              std::chrono::milliseconds lockWait) {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
     // mode=rw: a file that vanished since it was checked is an error, never a new empty database.
     db.setDatabaseName(QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded) + QStringLiteral("?mode=rw"));
-    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs));
+    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(lockWait.count()));
     const auto fail = [&](const QString& reason) {
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase(connectionName);
@@ -92,9 +93,10 @@ void openFile(const QString& connectionName, const QString& path, const QString&
     }
 }
 
-std::shared_ptr<SqlSession> openSession(const QString& path, const QString& purpose) {
+std::shared_ptr<SqlSession> openSession(const QString& path, const QString& purpose,
+                                        std::chrono::milliseconds lockWait) {
     const QString name = nextConnectionName();
-    openFile(name, path, purpose);
+    openFile(name, path, purpose, lockWait);
     return std::make_shared<SqliteSession>(name);
 }
 
@@ -115,8 +117,9 @@ void watchExisting(QFileSystemWatcher& watcher, const QString& path) {
 
 } // namespace
 
-SqliteDatabase::SqliteDatabase(const QString& path, const QString& purpose)
-    : SqlDatabase(path, openSession(path, purpose)) {}
+SqliteDatabase::SqliteDatabase(const QString& path, const QString& purpose,
+                               std::optional<std::chrono::milliseconds> lockWait)
+    : SqlDatabase(path, openSession(path, purpose, lockWait.value_or(defaultLockWait))) {}
 
 SqliteDatabase::~SqliteDatabase() = default;
 

@@ -2,7 +2,9 @@
 
 #include "sqlengine.h"
 
+#include <chrono>
 #include <memory>
+#include <optional>
 
 class QFileSystemWatcher;
 
@@ -13,8 +15,11 @@ namespace store {
 // lock that would stop the meet-management program from writing.
 class SqliteDatabase : public SqlDatabase {
 public:
-    // Opens an existing SQLite file for reading and writing; never creates one.
-    SqliteDatabase(const QString& path, const QString& purpose);
+    // Opens an existing SQLite file for reading and writing; never creates
+    // one. An operation waits up to lockWait (5 s when unset) for a lock
+    // another program holds.
+    SqliteDatabase(const QString& path, const QString& purpose,
+                   std::optional<std::chrono::milliseconds> lockWait = std::nullopt);
     ~SqliteDatabase() override;
 
     void watchChanges(const std::function<void()>& changed) override;

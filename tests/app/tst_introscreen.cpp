@@ -1,8 +1,10 @@
 #include "announcerfixture.h"
 #include "modalwatcher.h"
+#include "screendriving.h"
 #include "windowdriving.h"
 
 #include "announcer/announcerdatabase.h"
+#include "announcer/announcerscreen.h"
 #include "app/announceintro.h"
 #include "app/settingsfile.h"
 #include "dialogs/fileselection.h"
@@ -101,10 +103,12 @@ void TestIntroScreen::enterOpensTheScreenAndComesBack() {
         QFile::remove(settings());
         bool introHidden = false;
         int listed = -1;
-        watcher.answerNext([&](QWidget* screen) {
+        watcher.answerNext([&](QWidget* opened) {
             introHidden = !intro.isVisible();
-            listed = screen->findChild<QListWidget*>("Announcement_List")->count();
-            clickButton(screen, "Command1");
+            auto& screen = *qobject_cast<AnnouncerScreen*>(opened);
+            settle(screen);
+            listed = list(screen)->count();
+            clickButton(opened, "Command1");
         });
         clickButton(&intro, "Command3");
         QVERIFY(introHidden);

@@ -194,9 +194,7 @@ void TestServerStore::serverGoneForTheWholeBudgetIsAnError() {
     if (!testingPostgres())
         QSKIP("needs the private server (run as tst_serverstore_postgresql)");
     AnnouncerFixture fixture;
-    auto db = store::openDatabase(fixture.path(), announcer);
-    const auto budget = store::reconnectBudget();
-    store::setReconnectBudget(std::chrono::milliseconds(1500));
+    auto db = store::openDatabase(fixture.path(), announcer, {.serverPatience = std::chrono::milliseconds(1500)});
     QVERIFY(controlServer(QStringLiteral("stop")));
     QElapsedTimer clock;
     clock.start();
@@ -207,7 +205,6 @@ void TestServerStore::serverGoneForTheWholeBudgetIsAnError() {
         number = error.number();
     }
     const qint64 waited = clock.elapsed();
-    store::setReconnectBudget(budget);
     QVERIFY(controlServer(QStringLiteral("start")));
     QCOMPARE(number, int(ErrorNumber::ConnectionFailed));
     QVERIFY2(waited >= 1500 && waited < 15000, qPrintable(QString::number(waited)));
