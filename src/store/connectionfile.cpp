@@ -1,6 +1,7 @@
 #include "connectionfile.h"
 
 #include "kelvaneerror.h"
+#include "regularfile.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -30,9 +31,9 @@ KelvaneError unusable(const QString& path, const QString& reason) {
 }
 
 QString firstLine(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw unusable(path, file.errorString() + QLatin1Char('.'));
+    QFile file;
+    if (const auto reason = openRegularFile(file, path))
+        throw unusable(path, *reason + QLatin1Char('.'));
     return QString::fromUtf8(file.readLine(longestLine)).trimmed();
 }
 
@@ -94,8 +95,8 @@ ServerConnection readConnectionFile(const QString& path) {
 }
 
 bool isConnectionFileAt(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) && isConnectionFile(file.read(headLength));
+    QFile file;
+    return !openRegularFile(file, path) && isConnectionFile(file.read(headLength));
 }
 
 QSqlDatabase addServerConnection(const QString& connectionName, const QString& path) {
