@@ -7,6 +7,7 @@
 #include "announcer/fileprobe.h"
 #include "dialogs/fileinfo.h"
 #include "dialogs/fileselection.h"
+#include "store/connectionfile.h"
 #include "ui/fonts.h"
 #include "ui/messagebox.h"
 #include "ui/windowregistry.h"
@@ -58,6 +59,7 @@ void AnnounceIntro::enter() {
         return;
     }
     rememberPath(Announcer_DB_Path);
+    warnIfUnencrypted(Announcer_DB_Path);
     hide();
     Screen_Entry_Mode = 2;
     ui::loadedWindow<AnnouncerScreen>().showModal();
@@ -79,6 +81,21 @@ void AnnounceIntro::rememberPath(const QString& path) {
     if (const auto failure = writeSettings(settings, path))
         ui::showMessage(QStringLiteral("The database path could not be remembered in %1: %2")
                             .arg(settings, *failure));
+}
+
+// A closed gala network may turn encryption off on purpose, so the
+// announcer is told once a run for each connection file, not at every Enter.
+void AnnounceIntro::warnIfUnencrypted(const QString& path) {
+    const QString mode = store::unencryptedSslMode(path);
+    if (mode.isEmpty() || m_toldUnencrypted.contains(path))
+        return;
+    m_toldUnencrypted.append(path);
+    const QString state = mode == QLatin1String("disable") ? QStringLiteral("is not encrypted")
+                                                           : QStringLiteral("may not be encrypted");
+    ui::showMessage(QStringLiteral("The connection to the database server named in %1 %2 (sslmode=%3): anyone on "
+                                   "the network can read the messages or pose as the server. Unless the network "
+                                   "is closed to others, remove sslmode from the file.")
+                        .arg(path, state, mode));
 }
 
 void AnnounceIntro::exitProgram() { QCoreApplication::exit(0); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QStringList>
 
 #include <memory>
 
@@ -29,6 +30,8 @@ private:
     void enter();
     void exitProgram();
     void rememberPath(const QString& path);
+    void warnIfUnencrypted(const QString& path);
 
     std::unique_ptr<Ui::AnnounceIntro> m_ui;
+    QStringList m_toldUnencrypted;
 };

@@ -2,6 +2,7 @@
 
 #include "jetquery.h"
 #include "kelvaneerror.h"
+#include "regularfile.h"
 #include "snapshotrecordset.h"
 
 #include <QDateTime>
@@ -90,9 +91,9 @@ private:
 };
 
 JetSnapshot::JetSnapshot(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw Unreadable{file.errorString()};
+    QFile file;
+    if (const auto reason = openRegularFile(file, path))
+        throw Unreadable{*reason};
     m_bytes = file.readAll();
     const QByteArray mark = m_bytes.mid(4, 15);
     if (m_bytes.size() <= versionOffset || (mark != "Standard Jet DB" && mark != "Standard ACE DB"))

@@ -20,6 +20,7 @@ enum class ErrorNumber : int {
     NoCurrentRecord = 3021,
     DatabaseLocked = 3260,
     NotADatabase = 3343,
+    DiskOrNetworkError = 3043,
     ConnectionFailed = 3151,
     DatabaseOperationFailed = 3146,
     ObjectClosed = 3420,
@@ -39,5 +40,9 @@ private:
     int m_number;
     QString m_description;
 };
+
+// The system's own words for an error number of the C library (errno),
+// such as "No space left on device".
+QString systemErrorText(int error);
 
 } // namespace store

@@ -3,6 +3,7 @@
 #include "kelvaneerror.h"
 #include "connectionfile.h"
 #include "postgresdatabase.h"
+#include "regularfile.h"
 #include "sqlitedatabase.h"
 
 #include <QFile>
@@ -30,10 +31,9 @@ FileKind sniff(QFile& file) {
 } // namespace
 
 std::unique_ptr<Database> openDatabase(const QString& path, const QString& purpose, const OpenOptions& options) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw KelvaneError(ErrorNumber::NotADatabase,
-                           QStringLiteral("Cannot open '%1': %2.").arg(path, file.errorString()));
+    QFile file;
+    if (const auto reason = openRegularFile(file, path))
+        throw KelvaneError(ErrorNumber::NotADatabase, QStringLiteral("Cannot open '%1': %2.").arg(path, *reason));
     const FileKind kind = sniff(file);
     file.close();
     const auto notA = [&](const QString& reason) {

@@ -7,6 +7,7 @@
 #include <optional>
 
 class QFileSystemWatcher;
+class QSqlDatabase;
 
 namespace store {
 
@@ -28,5 +29,11 @@ public:
 private:
     std::unique_ptr<QFileSystemWatcher> m_watcher;
 };
+
+// The system's reason ("No space left on device", "Permission denied",
+// "Input/output error") when the last statement on a SQLite connection
+// failed because the system refused to read or write its files; nothing
+// when it failed for another reason, such as damaged content.
+std::optional<QString> sqliteSystemReason(const QSqlDatabase& db);
 
 } // namespace store

@@ -6,11 +6,11 @@
 #include "store/kelvaneerror.h"
 #include "store/snapshotrecordset.h"
 
+#include "specialfile.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <sys/stat.h>
 
 class TestTextRules : public QObject {
     Q_OBJECT
@@ -155,7 +155,10 @@ void TestTextRules::fileExists_data() {
     QTest::newRow("folder") << "folder" << false;
     QTest::newRow("missing") << "missing" << false;
     QTest::newRow("empty path") << "emptypath" << false;
-    QTest::newRow("named pipe does not hang") << "fifo" << true;
+    QTest::newRow("named pipe") << "fifo" << false;
+    QTest::newRow("socket") << "socket" << false;
+    QTest::newRow("link to a device") << "device" << false;
+    QTest::newRow("link to a file") << "link" << true;
     QTest::newRow("path through a file") << "throughfile" << false;
 }
 
@@ -169,16 +172,18 @@ void TestTextRules::fileExists() {
         QVERIFY(file.open(QIODevice::WriteOnly));
         if (kind == QLatin1String("content"))
             file.write("x");
-    } else if (kind == QLatin1String("folder")) {
-        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("probe")));
     } else if (kind == QLatin1String("emptypath")) {
         path.clear();
-    } else if (kind == QLatin1String("fifo")) {
-        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else if (kind == QLatin1String("link")) {
+        QFile file(dir.filePath(QStringLiteral("target")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.link(path));
     } else if (kind == QLatin1String("throughfile")) {
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
         path += QStringLiteral("/inside");
+    } else if (kind != QLatin1String("missing")) {
+        QVERIFY(makeSpecialFile(kind, path));
     }
     QCOMPARE(File_Exists(path), exists);
 }
