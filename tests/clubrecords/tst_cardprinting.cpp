@@ -156,9 +156,10 @@ void TestCardPrinting::pageBreaks() {
     QFETCH(QStringList, places);
     QFETCH(int, newPages);
     ClubFixture fixture;
+    const int keyCount = cards + filteredAfter;
     std::vector<CardKey> keys;
-    keys.reserve(size_t(cards + filteredAfter));
-    for (int i = 0; i < cards + filteredAfter; ++i)
+    keys.reserve(size_t(keyCount));
+    for (int i = 0; i < keyCount; ++i)
         keys.push_back({"M", "Ov", "FS", QString::number(50 * (i + 1))});
     // Dated on the finish day itself, so outside the range.
     for (size_t i = size_t(cards); i < keys.size(); ++i)
