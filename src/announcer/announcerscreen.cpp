@@ -54,6 +54,12 @@ AnnouncerScreen::AnnouncerScreen(QWidget* parent)
     m_ui->setupUi(this);
     ui::applyDesignedFonts(this);
     m_designedCaption = windowTitle();
+    // The corner between the message box's two scroll bars belongs to the
+    // box, not to the yellow window around it.
+    auto* corner = new QWidget;
+    corner->setAutoFillBackground(true);
+    corner->setBackgroundRole(QPalette::Base);
+    m_ui->Current_Announcement->setCornerWidget(corner);
     m_timer1.setObjectName(QStringLiteral("Timer1"));
     connect(&m_timer1, &QTimer::timeout, this, &AnnouncerScreen::timerTick);
     m_retry.setSingleShot(true);

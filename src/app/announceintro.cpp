@@ -15,11 +15,15 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QWindow>
 
 AnnounceIntro::AnnounceIntro(QWidget* parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::AnnounceIntro>()) {
     m_ui->setupUi(this);
+    // The program's main window: window managers place a dialog over its
+    // parent or centre it, but a main window where new windows go.
+    setWindowFlags(Qt::Window);
     ui::applyDesignedFonts(this);
     connect(m_ui->Command1, &QPushButton::clicked, this, &AnnounceIntro::browse);
     connect(m_ui->Command3, &QPushButton::clicked, this, &AnnounceIntro::enter);
@@ -60,9 +64,14 @@ void AnnounceIntro::enter() {
     }
     rememberPath(Announcer_DB_Path);
     warnIfUnencrypted(Announcer_DB_Path);
+    // Shown again, the window would be placed anew by the window manager;
+    // it comes back where the user left it.
+    const QPoint placed = geometry().topLeft();
     hide();
     Screen_Entry_Mode = 2;
     ui::loadedWindow<AnnouncerScreen>().showModal();
+    if (QWindow* handle = windowHandle())
+        handle->setPosition(placed);
     show();
 }
 
@@ -99,6 +108,11 @@ void AnnounceIntro::warnIfUnencrypted(const QString& path) {
 }
 
 void AnnounceIntro::exitProgram() { QCoreApplication::exit(0); }
+
+void AnnounceIntro::showEvent(QShowEvent* event) {
+    // QDialog's own handler would centre the window itself; skip it.
+    QWidget::showEvent(event); // NOLINT(bugprone-parent-virtual-call)
+}
 
 void AnnounceIntro::closeEvent(QCloseEvent* event) {
     event->accept();

@@ -23,6 +23,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Opens where the window manager puts a new main window, not centred
+    // as a dialog is.
+    void showEvent(QShowEvent* event) override;
 
 private:
     void load();
