@@ -54,14 +54,12 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // The row whose message is on display.
-    struct ShownRow {
-        QVariant key;
-        QVariant sequence;
-    };
-
     void load();
-    void opened(const store::Outcome<bool>& outcome);
+    // The database named by the path has been opened, at the load or again
+    // after another file took the old one's place.
+    void opened(const store::Outcome<bool>& outcome, bool atLoad);
+    void reopen();
+    void keepDismissIfStillThere(const std::optional<ChosenRow>& row);
     void showList(const std::vector<ListedRow>& rows);
     void restoreListPosition(int currentRow, int scrollValue);
     void onSelectionChanged();
@@ -95,7 +93,8 @@ private:
     // Dismiss deletes only while a chosen message is on display in this
     // opening of the window; anything else could delete an unseen message.
     bool m_dismissArmed = false;
-    std::optional<ShownRow> m_shown;
+    // The row whose message is on display, as it was read.
+    std::optional<ChosenRow> m_shown;
     bool m_loading = false;
     // A refresh asked for while one is on its way runs once that is back.
     bool m_refreshing = false;
