@@ -16,6 +16,7 @@
 
 #include <chrono>
 #include <cstring>
+#include <future>
 #include <thread>
 
 using store::ErrorNumber;
@@ -43,8 +44,9 @@ void writeFile(const QString& path, const QByteArray& bytes) {
 }
 
 // Runs SQL on its own connection in its own thread, holding a transaction
-// open for a while, as the meet-management program might.
-void holdTransaction(const QString& path, const QString& begin, int holdMs, bool* ok) {
+// open for a while, as the meet-management program might; holding tells
+// when it has its lock.
+void holdTransaction(const QString& path, const QString& begin, int holdMs, bool* ok, std::promise<void>* holding) {
     const QString name = QStringLiteral("writer");
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
@@ -53,6 +55,7 @@ void holdTransaction(const QString& path, const QString& begin, int holdMs, bool
         QSqlQuery query(db);
         *ok = query.exec(begin) &&
               query.exec(QStringLiteral("INSERT INTO Announcements (Sequence, Message) VALUES (99, 'late')"));
+        holding->set_value();
         std::this_thread::sleep_for(std::chrono::milliseconds(holdMs));
         *ok = *ok && query.exec(QStringLiteral("COMMIT"));
         query.finish();
@@ -376,8 +379,9 @@ void TestStore::readerWaitsForWriterTransaction() {
 
     auto db = store::openDatabase(fixture.path(), announcer);
     bool writerOk = false;
-    std::thread writer(holdTransaction, fixture.path(), begin, 2000, &writerOk);
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    std::promise<void> holding;
+    std::thread writer(holdTransaction, fixture.path(), begin, 2000, &writerOk, &holding);
+    holding.get_future().wait();
     auto rows = db->openRecordset(QStringLiteral("Sorted Announcements"));
     QVERIFY(rows->recordCount() >= 1);
     rows->moveFirst();
