@@ -103,13 +103,22 @@ void AnnouncerScreen::load() {
     if (!Announcer_DB_Open) {
         if (Screen_Entry_Mode != 2 && !locateAnnouncerDatabase(m_timer1))
             return;
-        openAnnouncerDatabase(onScreen<bool>(this, [this](const auto& outcome) { opened(outcome, true); }));
+        openDatabase(true);
     }
+    startListing();
+    m_timer1.start(refreshIntervalMs);
+}
+
+void AnnouncerScreen::openDatabase(bool atLoad) {
+    openAnnouncerDatabase(onScreen<bool>(this, [this, atLoad](const auto& outcome) { opened(outcome, atLoad); }));
+}
+
+// Answers on their way from a database closed meanwhile never come.
+void AnnouncerScreen::startListing() {
     m_refreshing = false;
     m_refreshAgain = false;
     watchDatabase();
     Refresh_Form();
-    m_timer1.start(refreshIntervalMs);
 }
 
 // A server that cannot be reached at the start, or a file that took the
@@ -132,11 +141,8 @@ void AnnouncerScreen::opened(const store::Outcome<bool>& outcome, bool atLoad) {
 // that very row (key, Sequence and text) is in the new file too.
 void AnnouncerScreen::reopen() {
     closeAnnouncerDatabase();
-    m_refreshing = false;
-    m_refreshAgain = false;
-    openAnnouncerDatabase(onScreen<bool>(this, [this](const auto& outcome) { opened(outcome, false); }));
-    watchDatabase();
-    Refresh_Form();
+    openDatabase(false);
+    startListing();
     if (!m_dismissArmed || !m_shown)
         return;
     m_dismissArmed = false;

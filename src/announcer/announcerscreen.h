@@ -55,6 +55,8 @@ protected:
 
 private:
     void load();
+    void openDatabase(bool atLoad);
+    void startListing();
     // The database named by the path has been opened, at the load or again
     // after another file took the old one's place.
     void opened(const store::Outcome<bool>& outcome, bool atLoad);
