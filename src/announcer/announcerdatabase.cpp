@@ -63,11 +63,15 @@ void AnnouncerDatabase::readList(Done<std::vector<ListedRow>> done) {
     m_thread.call<std::vector<ListedRow>>(
         [](store::Database& database) {
             std::vector<ListedRow> rows;
+            bool hasCreated = false;
             forEachRow(database, messageCutAt(listedCharacters), [&](store::RecordSet& row) {
-                if (rows.empty())
+                if (rows.empty()) {
                     rows.reserve(row.recordCount());
+                    hasCreated = row.fields().contains(createdField);
+                }
                 rows.push_back({row.key(), row.value(sequenceField), row.value(messageField),
-                                row.wholeLength(messageField)});
+                                row.wholeLength(messageField),
+                                hasCreated ? row.value(createdField) : QVariant()});
             });
             return rows;
         },
@@ -96,6 +100,14 @@ void AnnouncerDatabase::deleteRow(const QVariant& key, Done<bool> done) {
                 deleted = true;
             });
             return deleted;
+        },
+        std::move(done));
+}
+
+void AnnouncerDatabase::restoreRow(const QVariant& sequence, const QString& message, Done<QVariant> done) {
+    m_thread.call<QVariant>(
+        [values = QVariantMap{{sequenceField, sequence}, {messageField, message}}](store::Database& database) {
+            return database.ensureRow(sortedAnnouncements, values);
         },
         std::move(done));
 }
