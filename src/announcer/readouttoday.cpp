@@ -53,11 +53,11 @@ ReadOutToday::ReadOutToday(std::vector<readoutlog::ReadOut> readOuts, QWidget* p
 }
 
 QString ReadOutToday::line(const readoutlog::ReadOut& readOut) {
-    QString text = readOut.time.toString(QStringLiteral("HH:mm:ss")) + QStringLiteral("  ") +
-                   listLine(readOut.sequence, readOut.message);
+    // The undo mark goes before the message, whose first line may be long.
+    QString text = readOut.time.toString(QStringLiteral("HH:mm:ss")) + QStringLiteral("  ");
     if (readOut.undone.isValid())
-        text += QStringLiteral("  (undone %1)").arg(readOut.undone.toString(QStringLiteral("HH:mm:ss")));
-    return text;
+        text += QStringLiteral("(undone %1)  ").arg(readOut.undone.toString(QStringLiteral("HH:mm:ss")));
+    return text + listLine(readOut.sequence, readOut.message);
 }
 
 void ReadOutToday::showChosen() {

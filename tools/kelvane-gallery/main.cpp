@@ -44,10 +44,10 @@ AnnouncerScreen* showAnnouncerScreen(const QString& folder) {
 // is drawn in bold.
 void showNewArrival(const QString& folder) {
     AnnouncerScreen* screen = showAnnouncerScreen(folder);
-    QTimer::singleShot(500, screen, [screen] {
+    QTimer::singleShot(200, screen, [screen] {
         screen->findChild<QListWidget*>(QStringLiteral("Announcement_List"))->item(0)->setSelected(true);
     });
-    QTimer::singleShot(1000, screen, [screen] {
+    QTimer::singleShot(400, screen, [screen] {
         feed::addAnnouncement(Announcer_DB_Path, 14, feed::demoMessage(7));
         screen->Refresh_Form();
     });
@@ -56,7 +56,7 @@ void showNewArrival(const QString& folder) {
 void showLargerText(const QString& folder) {
     desk::rememberReadingPoints(16);
     AnnouncerScreen* screen = showAnnouncerScreen(folder);
-    QTimer::singleShot(500, screen, [screen] {
+    QTimer::singleShot(200, screen, [screen] {
         screen->findChild<QListWidget*>(QStringLiteral("Announcement_List"))->item(0)->setSelected(true);
     });
 }
