@@ -49,18 +49,19 @@ QString arrivalText(const QDateTime& arrived, const QDateTime& now) {
     const QString when = local.date() == now.date()
                              ? local.toString(QStringLiteral("HH:mm"))
                              : english.toString(local, QStringLiteral("d MMM HH:mm"));
+    constexpr qint64 minutesPerDay = 24 * 60;
     const qint64 minutes = std::max<qint64>(0, arrived.secsTo(now) / 60);
     QString age;
     if (minutes == 0)
         age = QStringLiteral("just now");
     else if (minutes < 60)
         age = QStringLiteral("%1 min ago").arg(minutes);
-    else if (minutes < 24 * 60)
+    else if (minutes < minutesPerDay)
         age = QStringLiteral("%1 h %2 min ago").arg(minutes / 60).arg(minutes % 60);
-    else if (minutes < 2 * 24 * 60)
+    else if (minutes < 2 * minutesPerDay)
         age = QStringLiteral("1 day ago");
     else
-        age = QStringLiteral("%1 days ago").arg(minutes / (24 * 60));
+        age = QStringLiteral("%1 days ago").arg(minutes / minutesPerDay);
     return QStringLiteral("arrived %1, %2").arg(when, age);
 }
 

@@ -34,7 +34,6 @@ public:
     // Returns a dismissal that could not be undone this time, as the most
     // recent one.
     void putBack(DismissedMessage dismissal) { push(std::move(dismissal)); }
-    bool isEmpty() const { return m_dismissals.empty(); }
 
 private:
     std::deque<DismissedMessage> m_dismissals;

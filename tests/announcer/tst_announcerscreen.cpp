@@ -620,6 +620,15 @@ void TestAnnouncerScreen::undoPutsDismissalsBack() {
         QVERIFY(watcher.messages().isEmpty());
         press(screen, Qt::CTRL | Qt::Key_Z);
         QTRY_COMPARE(watcher.messages(), QStringList({"There is no dismissal to undo."}));
+        QStringList readOut;
+        watcher.answerNext([&](QWidget* window) {
+            const auto* shown = window->findChild<QListWidget*>(QStringLiteral("ReadOutList"));
+            for (int line = 0; line < shown->count(); ++line)
+                readOut << shown->item(line)->text();
+            window->close();
+        });
+        press(screen, Qt::CTRL | Qt::Key_H);
+        QCOMPARE(readOut, QStringList({"14:00:00  (undone 14:00:00)  2:two", "14:00:00  (undone 14:00:00)  1:one"}));
     });
     QCOMPARE(fixture.rows().front().second, QStringLiteral("one\r\nline two"));
     QVERIFY(fixture.firstValue(QStringLiteral("SELECT min(\"Id\") FROM \"Announcements\" WHERE \"Sequence\" < 3"))
@@ -713,7 +722,7 @@ void TestAnnouncerScreen::newLinesAreBoldUntilChosen() {
         QCOMPARE(lines(screen), QStringList({"1:one", "2:two"}));
         QVERIFY(list(screen)->item(1)->font().bold());
         QVERIFY(!list(screen)->item(0)->font().bold());
-        now = now.addSecs(3 * 60);
+        now = now.addSecs(180);
         tick(screen);
         QVERIFY(list(screen)->item(1)->font().bold());
         QCOMPARE(screen.lineToolTip(0), QStringLiteral("arrived 14:00, 5 min ago"));

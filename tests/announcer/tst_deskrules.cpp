@@ -17,7 +17,7 @@ namespace {
 const QDateTime twoPm(QDate(2025, 6, 14), QTime(14, 0), QTimeZone(3600));
 
 readoutlog::Entry entry(const QString& event, const QString& row, int minute, const QString& message = "m") {
-    return {twoPm.addSecs(60 * minute), event, QStringLiteral("/gala/announcer.mdb"), row, 7, message};
+    return {twoPm.addSecs(60LL * minute), event, QStringLiteral("/gala/announcer.mdb"), row, 7, message};
 }
 
 } // namespace
@@ -173,9 +173,9 @@ void TestDeskRules::arrivalText_data() {
     QTest::addColumn<QString>("text");
     const QDateTime arrived(QDate(2025, 6, 14), QTime(14, 32, 10));
     QTest::newRow("just now") << arrived << arrived.addSecs(59) << "arrived 14:32, just now";
-    QTest::newRow("minutes") << arrived << arrived.addSecs(3 * 60 + 5) << "arrived 14:32, 3 min ago";
-    QTest::newRow("hours") << arrived << arrived.addSecs(75 * 60) << "arrived 14:32, 1 h 15 min ago";
-    QTest::newRow("yesterday") << arrived << arrived.addSecs(12 * 3600) << "arrived 14 Jun 14:32, 12 h 0 min ago";
+    QTest::newRow("minutes") << arrived << arrived.addSecs(185) << "arrived 14:32, 3 min ago";
+    QTest::newRow("hours") << arrived << arrived.addSecs(4500) << "arrived 14:32, 1 h 15 min ago";
+    QTest::newRow("yesterday") << arrived << arrived.addSecs(43200) << "arrived 14 Jun 14:32, 12 h 0 min ago";
     QTest::newRow("days") << arrived << arrived.addDays(3) << "arrived 14 Jun 14:32, 3 days ago";
     QTest::newRow("writer's clock ahead") << arrived.addSecs(90) << arrived << "arrived 14:33, just now";
 }
