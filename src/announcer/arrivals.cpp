@@ -49,7 +49,7 @@ QString arrivalText(const QDateTime& arrived, const QDateTime& now) {
     const QString when = local.date() == now.date()
                              ? local.toString(QStringLiteral("HH:mm"))
                              : english.toString(local, QStringLiteral("d MMM HH:mm"));
-    constexpr qint64 minutesPerDay = 24 * 60;
+    constexpr qint64 minutesPerDay = qint64{24} * 60;
     const qint64 minutes = std::max<qint64>(0, arrived.secsTo(now) / 60);
     QString age;
     if (minutes == 0)

@@ -6,27 +6,12 @@
 # a dismissal has reached the database: the log line must be on the disk.
 # Usage: e2e_keyboard.sh KELVANE KELVANE_FEED
 set -euo pipefail
-kelvane=$1
-feed=$2
-
-if [ -z "${INSIDE_XVFB:-}" ]; then
-  export INSIDE_XVFB=1
-  unset QT_QPA_PLATFORM
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
-fi
-
-home=$(mktemp -d)
-trap 'rm -rf "$home"' EXIT
-export HOME=$home XDG_DATA_HOME=$home/data XDG_CONFIG_HOME=$home/config
-db=$home/announcer.mdb
-"$feed" init "$db"
+source "$(dirname "$0")/e2e_session.sh"
 "$feed" add "$db" 1 "Event 1 results"
 "$feed" add "$db" 2 "Lost property"
 "$feed" add "$db" 3 "Car park"
 log=$XDG_DATA_HOME/kelvane/read-out-$(date +%F).csv
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
-window() { xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1; }
 waitFor() { timeout 20 bash -c "$(declare -f window); window '$1'" || fail "window '$1' did not appear"; }
 focus() { xdotool windowfocus --sync "$1"; sleep 0.3; }
 keys() { for key in "$@"; do xdotool key "$key"; sleep 0.4; done; }
