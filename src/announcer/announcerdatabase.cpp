@@ -43,8 +43,8 @@ void forEachRow(store::Database& database, const store::RowSelection& selection,
     rows->close();
 }
 
-store::RowSelection messageCutAt(qsizetype characters, const QVariant& key = {}) {
-    return {key, messageField, characters};
+store::RowSelection messageCutAt(qsizetype characters, const QVariant& key = {}, bool measured = false) {
+    return {key, messageField, characters, measured};
 }
 
 } // namespace
@@ -64,13 +64,18 @@ void AnnouncerDatabase::readList(Done<std::vector<ListedRow>> done) {
         [](store::Database& database) {
             std::vector<ListedRow> rows;
             bool hasCreated = false;
-            forEachRow(database, messageCutAt(listedCharacters), [&](store::RecordSet& row) {
+            // One character more than is listed tells whether more follows,
+            // without measuring the whole Message.
+            forEachRow(database, messageCutAt(listedCharacters + 1), [&](store::RecordSet& row) {
                 if (rows.empty()) {
                     rows.reserve(row.recordCount());
                     hasCreated = row.fields().contains(createdField);
                 }
-                rows.push_back({row.key(), row.value(sequenceField), row.value(messageField),
-                                row.wholeLength(messageField),
+                QVariant start = row.value(messageField);
+                const bool more = !start.isNull() && start.toString().size() > listedCharacters;
+                if (more)
+                    start = start.toString().left(listedCharacters);
+                rows.push_back({row.key(), row.value(sequenceField), start, more,
                                 hasCreated ? row.value(createdField) : QVariant()});
             });
             return rows;
@@ -82,7 +87,7 @@ void AnnouncerDatabase::readRow(const QVariant& key, Done<std::optional<ChosenRo
     m_thread.call<std::optional<ChosenRow>>(
         [key](store::Database& database) {
             std::optional<ChosenRow> chosen;
-            forEachRow(database, messageCutAt(shownCharacters, key), [&](store::RecordSet& row) {
+            forEachRow(database, messageCutAt(shownCharacters, key, true), [&](store::RecordSet& row) {
                 chosen = ChosenRow{row.key(), row.value(sequenceField), row.value(messageField),
                                    row.wholeLength(messageField)};
             });

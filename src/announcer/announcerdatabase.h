@@ -16,7 +16,8 @@ struct ListedRow {
     // The start of the Message (listedCharacters at most); null for a
     // missing Message.
     QVariant messageStart;
-    qint64 messageLength = 0;
+    // The Message goes on past its start.
+    bool more = false;
     // When the writer made the row, from the optional column createdField;
     // null when the row source has none.
     QVariant created;
@@ -32,10 +33,12 @@ struct ChosenRow {
 };
 
 // How much of a Message is read: enough of its start for the first line
-// of any real message, and a megabyte of text to read out. A longer value
-// (a writer's mistake, or worse) never reaches the screen whole.
+// of any real message, and far more text than anyone reads out (a
+// text box lays out a long line in about a millisecond per thousand
+// characters, so this keeps a choice well under a tenth of a second). A
+// longer value (a writer's mistake, or worse) never reaches the screen whole.
 inline constexpr qsizetype listedCharacters = 4096;
-inline constexpr qsizetype shownCharacters = 1 << 20;
+inline constexpr qsizetype shownCharacters = 65536;
 
 // The announcer database as the screen uses it. It is opened and read on a
 // thread of its own (store::DatabaseThread): every operation answers later,

@@ -151,7 +151,7 @@ void AnnouncerScreen::load() {
     if (!Announcer_DB_Open) {
         if (Screen_Entry_Mode != 2 && !locateAnnouncerDatabase(m_timer1))
             return;
-        openAnnouncerDatabase(onScreen<bool>(this, [this](const auto& outcome) { opened(outcome); }));
+        openAnnouncerDatabase(onScreen<bool>(this, [this](const auto& outcome) { opened(outcome, true); }));
     }
     m_refreshing = false;
     m_refreshAgain = false;
@@ -160,16 +160,43 @@ void AnnouncerScreen::load() {
     m_timer1.start(refreshIntervalMs);
 }
 
-// A server that cannot be reached at the start sends the announcer back to
-// the intro screen with the reason; any other failure to open is an error.
-void AnnouncerScreen::opened(const store::Outcome<bool>& outcome) {
+// A server that cannot be reached at the start, or a file that took the
+// old one's place but is no announcer database, sends the announcer back
+// to the intro screen with the reason; any other failure to open at the
+// start is an error.
+void AnnouncerScreen::opened(const store::Outcome<bool>& outcome, bool atLoad) {
     if (!outcome.error)
         return;
-    if (DatabaseTrouble::kindOf(*outcome.error) != DatabaseTrouble::Kind::Unreachable)
+    if (atLoad && DatabaseTrouble::kindOf(*outcome.error) != DatabaseTrouble::Kind::Unreachable)
         throw *outcome.error;
     closeAnnouncerDatabase();
     closeKeepingDatabase();
     ui::showMessage(outcome.error->description());
+}
+
+// Programs that save by writing a new file and renaming it over the old
+// one replace the database at every save: the screen carries on with the
+// new file, keeping the message on display. Dismiss stays ready only if
+// that very row (key, Sequence and text) is in the new file too.
+void AnnouncerScreen::reopen() {
+    closeAnnouncerDatabase();
+    m_refreshing = false;
+    m_refreshAgain = false;
+    openAnnouncerDatabase(onScreen<bool>(this, [this](const auto& outcome) { opened(outcome, false); }));
+    watchDatabase();
+    Refresh_Form();
+    if (!m_dismissArmed || !m_shown)
+        return;
+    m_dismissArmed = false;
+    Announcer_DB->readRow(m_shown->key, onScreen<std::optional<ChosenRow>>(this, [this](const auto& outcome) {
+        if (!outcome.error)
+            keepDismissIfStillThere(*outcome.value);
+    }));
+}
+
+void AnnouncerScreen::keepDismissIfStillThere(const std::optional<ChosenRow>& row) {
+    m_dismissArmed = row && m_shown && row->key == m_shown->key && row->sequence == m_shown->sequence &&
+                     row->message == m_shown->message && row->messageLength == m_shown->messageLength;
 }
 
 void AnnouncerScreen::watchDatabase() {
@@ -217,7 +244,7 @@ void AnnouncerScreen::showList(const std::vector<ListedRow>& rows) {
         if (!hiddenMessages.isEmpty() && hiddenMessages.isHidden(Announcer_DB_Path, row.key))
             continue;
         const QString start = messageText(row.messageStart);
-        lines.append(listLine(row.sequence, start, row.messageLength > start.size()));
+        lines.append(listLine(row.sequence, start, row.more));
         listed.push_back({row.key, createdTime(row.created)});
         keys.push_back(row.key);
     }
@@ -335,7 +362,7 @@ void AnnouncerScreen::showChosen(const std::optional<ChosenRow>& row) {
     const QString message = messageText(row->message);
     m_ui->Current_Announcement->setPlainText(shownText(message, row->messageLength));
     m_currentSequence = *chosen;
-    m_shown = ShownRow{row->key, row->sequence, message, message.size() >= row->messageLength};
+    m_shown = row;
     m_dismissArmed = true;
 }
 
@@ -346,8 +373,9 @@ void AnnouncerScreen::dismiss() {
         Refresh_Form();
         return;
     }
-    DismissedMessage dismissal{Announcer_DB_Path, m_shown->key, m_shown->sequence, m_shown->message, m_shown->whole,
-                        !Announcer_DB->canDeleteRows()};
+    const QString message = messageText(m_shown->message);
+    DismissedMessage dismissal{Announcer_DB_Path,       m_shown->key, m_shown->sequence, message,
+                               message.size() >= m_shown->messageLength, !Announcer_DB->canDeleteRows()};
     // The log line is on the disk before the row is touched, so a crash
     // straight after the dismissal still keeps what was read out.
     if (const auto failure = logEvent(readoutlog::dismissed, dismissal)) {
@@ -525,13 +553,15 @@ void AnnouncerScreen::timerTick() {
         closeKeepingDatabase();
         return;
     }
-    if (!File_Exists(Announcer_DB_Path) || !announcerDatabaseIsFileAt(Announcer_DB_Path)) {
-        // The file vanished, or another file now stands at its path: let go
-        // of the old one too, so the screen never goes on showing messages
-        // nobody writes any more, and a later opening reads what the path
-        // names.
+    if (!File_Exists(Announcer_DB_Path)) {
+        // The file vanished: let go of it too, so a later opening reads
+        // what the path names then.
         closeAnnouncerDatabase();
         closeKeepingDatabase();
+        return;
+    }
+    if (!announcerDatabaseIsFileAt(Announcer_DB_Path)) {
+        reopen();
         return;
     }
     Refresh_Form();

@@ -68,13 +68,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The row whose message is on display, as Dismiss and Undo need it.
-    struct ShownRow {
-        QVariant key;
-        QVariant sequence;
-        QString message;
-        bool whole = true;
-    };
     // A list line's row.
     struct Line {
         QVariant key;
@@ -83,7 +76,11 @@ private:
     };
 
     void load();
-    void opened(const store::Outcome<bool>& outcome);
+    // The database named by the path has been opened, at the load or again
+    // after another file took the old one's place.
+    void opened(const store::Outcome<bool>& outcome, bool atLoad);
+    void reopen();
+    void keepDismissIfStillThere(const std::optional<ChosenRow>& row);
     void showList(const std::vector<ListedRow>& rows);
     void restoreListPosition(int currentRow, int scrollValue);
     void onSelectionChanged();
@@ -129,7 +126,8 @@ private:
     // Dismiss deletes only while a chosen message is on display in this
     // opening of the window; anything else could delete an unseen message.
     bool m_dismissArmed = false;
-    std::optional<ShownRow> m_shown;
+    // The row whose message is on display, as it was read.
+    std::optional<ChosenRow> m_shown;
     DismissalHistory m_history;
     Arrivals m_arrivals;
     std::function<QDateTime()> m_clock = [] { return QDateTime::currentDateTime(); };

@@ -16,9 +16,11 @@
 namespace {
 
 // The end of a path names the folder the user is in, so a path too long
-// for the label loses its start; the tooltip holds all of it.
+// for the label loses its start; the tooltip holds all of it. The label
+// lays its text out in whole pixels, rounding up, so the elided text is
+// made a pixel narrower than the room.
 void showPath(QLabel& label, const QString& path) {
-    label.setText(label.fontMetrics().elidedText(path, Qt::ElideLeft, label.contentsRect().width()));
+    label.setText(label.fontMetrics().elidedText(path, Qt::ElideLeft, label.contentsRect().width() - 1));
     // A tooltip that looks like markup would be drawn as markup.
     label.setToolTip(Qt::mightBeRichText(path) ? Qt::convertFromPlainText(path) : path);
 }

@@ -31,7 +31,8 @@ public:
     // has one, otherwise all its values together.
     virtual QVariant key() const = 0;
     // The length in characters of a text field of the current row before a
-    // RowSelection cut it short; the value's own length for any other field.
+    // RowSelection that asked for it cut it short; the value's own length
+    // otherwise.
     virtual qint64 wholeLength(const QString& field) const;
     // Removes the current row from the file, and only that row.
     virtual void deleteCurrent() = 0;
@@ -55,6 +56,9 @@ struct RowSelection {
     // A text field read only up to limit characters.
     QString limitedField;
     qsizetype limit = 0;
+    // Whether RecordSet::wholeLength must tell the limited field's whole
+    // length, which can cost as much as reading it whole.
+    bool measureWhole = false;
 };
 
 class Database {

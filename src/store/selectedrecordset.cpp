@@ -47,6 +47,11 @@ QVariant SelectedRecordSet::value(const QString& field) const {
     return value;
 }
 
+qint64 SelectedRecordSet::wholeLength(const QString& field) const {
+    return field == m_selection.limitedField && !m_selection.measureWhole ? value(field).toString().size()
+                                                                          : m_rows->wholeLength(field);
+}
+
 bool SelectedRecordSet::selected() const { return m_selection.key.isNull() || m_rows->key() == m_selection.key; }
 
 void SelectedRecordSet::skipUnselected() {

@@ -17,7 +17,7 @@ public:
     QVariant value(const QString& field) const override;
     QStringList fields() const override { return m_rows->fields(); }
     QVariant key() const override { return m_rows->key(); }
-    qint64 wholeLength(const QString& field) const override { return m_rows->wholeLength(field); }
+    qint64 wholeLength(const QString& field) const override;
     void deleteCurrent() override { m_rows->deleteCurrent(); }
     void close() override { m_rows->close(); }
 

@@ -22,6 +22,12 @@ struct PreparedQuery {
     int generation = -1;
 };
 
+// The rows of one executed SELECT, read to the end and the query finished.
+struct Snapshot {
+    QStringList columns;
+    std::vector<QVariantList> rows;
+};
+
 namespace {
 
 const QString keyColumn = QStringLiteral("Id");
@@ -63,11 +69,6 @@ QVariant typedValue(const QVariant& value, ColumnKind kind) {
     return moment.isValid() ? QVariant(moment) : value;
 }
 
-// The rows of one executed SELECT, read to the end and the query finished.
-struct Snapshot {
-    QStringList columns;
-    std::vector<QVariantList> rows;
-};
 
 Snapshot readAll(QSqlQuery& query, const QString& what) {
     Snapshot snapshot;
@@ -122,9 +123,8 @@ public:
         : m_session(std::move(session))
         , m_deleteTarget(std::move(deleteTarget))
         , m_snapshot(std::move(snapshot))
-        , m_limitedField(std::move(limitedField)) {
-        if (!m_limitedField.isEmpty())
-            m_wholeLengthIndex = static_cast<int>(m_snapshot.columns.size()) - 1;
+        , m_limitedField(std::move(limitedField))
+        , m_wholeLengthIndex(static_cast<int>(m_snapshot.columns.indexOf(wholeLengthColumn))) {
         m_snapshot.columns.removeAll(wholeLengthColumn);
         m_keyIndex = static_cast<int>(m_snapshot.columns.indexOf(keyColumn));
     }
@@ -190,7 +190,7 @@ private:
     QString m_deleteTarget;
     Snapshot m_snapshot;
     QString m_limitedField;
-    int m_wholeLengthIndex = -1;
+    int m_wholeLengthIndex;
     int m_keyIndex = -1;
     QSet<size_t> m_deleted;
     size_t m_current = 0;
@@ -216,6 +216,7 @@ void SqlRecordSet::deleteCurrent() {
         execOrThrow(query, {key}, m_deleteTarget);
         query.finish();
     });
+    m_session->rowDeleted(m_keyIndex, key);
     m_deleted.insert(m_current);
 }
 
@@ -275,7 +276,49 @@ private:
 
 } // namespace
 
+// A whole list as it was read, and when.
+struct RowsRead {
+    QString rowSource;
+    RowSelection selection;
+    qint64 stamp;
+    Snapshot snapshot;
+
+    bool answers(const QString& source, const RowSelection& asked, qint64 now) const {
+        return source == rowSource && asked.limitedField == selection.limitedField &&
+               asked.limit == selection.limit && asked.measureWhole == selection.measureWhole && now == stamp;
+    }
+};
+
+SqlSession::SqlSession(QString connectionName)
+    : m_name(std::move(connectionName)) {}
+
 SqlSession::~SqlSession() { close(); }
+
+const Snapshot* SqlSession::keptRows(const QString& rowSource, const RowSelection& selection) {
+    if (!m_keptRows)
+        return nullptr;
+    const std::optional<qint64> stamp = changeStamp();
+    if (!stamp || !m_keptRows->answers(rowSource, selection, *stamp)) {
+        m_keptRows.reset();
+        return nullptr;
+    }
+    return &m_keptRows->snapshot;
+}
+
+void SqlSession::keepRows(const QString& rowSource, const RowSelection& selection, const Snapshot& rows) {
+    m_keptRows.reset();
+    if (const std::optional<qint64> stamp = changeStamp())
+        m_keptRows = std::make_unique<RowsRead>(RowsRead{rowSource, selection, *stamp, rows});
+}
+
+// Our own commits leave the stamp as it was, so the kept list follows them.
+void SqlSession::rowDeleted(int keyColumn, const QVariant& key) {
+    if (!m_keptRows)
+        return;
+    std::erase_if(m_keptRows->snapshot.rows, [&](const QVariantList& row) { return row.value(keyColumn) == key; });
+}
+
+void SqlSession::rowsChanged() { m_keptRows.reset(); }
 
 void SqlSession::run(const std::function<void(QSqlDatabase&)>& work) {
     QSqlDatabase db = database();
@@ -294,6 +337,7 @@ KelvaneError SqlSession::closedError() {
 }
 
 void SqlSession::close() {
+    m_keptRows.reset();
     if (m_name.isEmpty())
         return;
     {
@@ -318,14 +362,33 @@ std::unique_ptr<RecordSet> SqlDatabase::openRecordset(const QString& rowSource) 
 }
 
 // The row source's own columns, with the limited field cut short by the
-// database itself (only the part shown crosses the network or leaves the
-// file's cache) and its whole length added at the end.
+// database itself (only the part shown crosses the network) and, when
+// asked for, its whole length added at the end. A whole list is read again
+// only once the rows may have changed.
 std::unique_ptr<RecordSet> SqlDatabase::openRows(const QString& rowSource, const RowSelection& selection) {
-    const QString source = quoteIdentifier(rowSource);
-    const QStringList columns =
-        select(*m_session, QStringLiteral("SELECT * FROM %1 LIMIT 0").arg(source), {}, rowSource).columns;
-    if (!selection.key.isNull() && !columns.contains(keyColumn))
-        return Database::openRows(rowSource, selection);  // keys are then digests of the values
+    const auto recordSet = [&](Snapshot snapshot) {
+        return std::make_unique<SqlRecordSet>(m_session, rowSource, std::move(snapshot), selection.limitedField);
+    };
+    if (!selection.key.isNull()) {
+        const QStringList columns = columnsOf(rowSource);
+        if (!columns.contains(keyColumn))
+            return Database::openRows(rowSource, selection);  // keys are then digests of the values
+        return recordSet(readRows(rowSource, columns, selection));
+    }
+    if (const Snapshot* kept = m_session->keptRows(rowSource, selection))
+        return recordSet(*kept);
+    Snapshot snapshot = readRows(rowSource, columnsOf(rowSource), selection);
+    m_session->keepRows(rowSource, selection, snapshot);
+    return recordSet(std::move(snapshot));
+}
+
+QStringList SqlDatabase::columnsOf(const QString& rowSource) {
+    return select(*m_session, QStringLiteral("SELECT * FROM %1 LIMIT 0").arg(quoteIdentifier(rowSource)), {},
+                  rowSource)
+        .columns;
+}
+
+Snapshot SqlDatabase::readRows(const QString& rowSource, const QStringList& columns, const RowSelection& selection) {
     QStringList expressions;
     for (const QString& column : columns) {
         const QString quoted = quoteIdentifier(column);
@@ -333,19 +396,17 @@ std::unique_ptr<RecordSet> SqlDatabase::openRows(const QString& rowSource, const
                             ? QStringLiteral("substr(%1, 1, %2) AS %1").arg(quoted).arg(selection.limit)
                             : quoted);
     }
-    const bool limited = columns.contains(selection.limitedField);
-    if (limited)
+    if (selection.measureWhole && columns.contains(selection.limitedField))
         expressions << QStringLiteral("length(%1) AS %2")
                            .arg(quoteIdentifier(selection.limitedField), quoteIdentifier(wholeLengthColumn));
-    QString sql = QStringLiteral("SELECT %1 FROM %2").arg(expressions.join(QStringLiteral(", ")), source);
+    QString sql = QStringLiteral("SELECT %1 FROM %2").arg(expressions.join(QStringLiteral(", ")),
+                                                          quoteIdentifier(rowSource));
     QVariantList values;
     if (!selection.key.isNull()) {
         sql += QStringLiteral(" WHERE %1 = ?").arg(quoteIdentifier(keyColumn));
         values << selection.key;
     }
-    Snapshot snapshot = select(*m_session, sql, values, rowSource);
-    return std::make_unique<SqlRecordSet>(m_session, rowSource, std::move(snapshot),
-                                          limited ? selection.limitedField : QString());
+    return select(*m_session, sql, values, rowSource);
 }
 
 namespace {
@@ -395,6 +456,7 @@ QVariant SqlDatabase::ensureRow(const QString& rowSource, const QVariantMap& val
             throw queryError(query, rowSource);
         execOrThrow(query, values.values(), rowSource);
         query.finish();
+        m_session->rowsChanged();
         key = newestRowWith(db, rowSource, values);
     });
     if (key.isNull())

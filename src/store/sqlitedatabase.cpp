@@ -63,6 +63,16 @@ public:
         const StepAllowance allowance;
         SqlSession::run(work);
     }
+
+protected:
+    // SQLite counts the commits of other connections for us.
+    std::optional<qint64> changeStamp() override {
+        QSqlDatabase db = database();
+        QSqlQuery version(db);
+        if (!version.exec(QStringLiteral("PRAGMA data_version")) || !version.next())
+            return std::nullopt;
+        return version.value(0).toLongLong();
+    }
 };
 
 QString nextConnectionName() {

@@ -1,6 +1,7 @@
 #include "announcerfixture.h"
 #include "jetfixture.h"
 #include "modalwatcher.h"
+#include "processmemory.h"
 #include "screendriving.h"
 #include "testengine.h"
 
@@ -62,6 +63,14 @@ QStringList events(const std::vector<readoutlog::Entry>& entries) {
     return result;
 }
 
+// Renames new content over the database's path, as a program that saves
+// by writing a new file does.
+void renameOver(const QString& path, const std::function<void(const QString& newFile)>& write) {
+    const QString newFile = path + QStringLiteral(".new");
+    write(newFile);
+    QVERIFY(::rename(QFile::encodeName(newFile).constData(), QFile::encodeName(path).constData()) == 0);
+}
+
 } // namespace
 
 class TestAnnouncerScreen : public QObject {
@@ -79,11 +88,15 @@ private slots:
     void emptyDatabase();
     void awkwardMessages_data();
     void awkwardMessages();
+    void hugeMessageLeavesTheScreenUsable_data();
+    void hugeMessageLeavesTheScreenUsable();
     void nullSequenceCannotBeChosen();
     void nullMessageIsAnError();
     void typingDoesNotChangeTheDatabase();
     void timerRefreshesAndClosesWhenFileVanishes();
     void fileReplacedByGarbage();
+    void savedByReplacingTheFile_data();
+    void savedByReplacingTheFile();
     void reopenListsTheNamedFile_data();
     void reopenListsTheNamedFile();
     void writerAndAnnouncerAtTheSameTime();
@@ -271,9 +284,9 @@ void TestAnnouncerScreen::awkwardMessages_data() {
     QTest::newRow("leading empty lines") << "\r\n\r\nHeat 2" << "9:Heat 2";
     QTest::newRow("lone LF and CR") << "a\nb\rc\r\nd" << "9:a\nb\rc";
     QTest::newRow("5000 lines") << many.join("\r\n") << "9:line 1";
-    constexpr qsizetype hundredKB = 102400;
-    QTest::newRow("100 KB line: the list shows its start") << QString(hundredKB, QLatin1Char('w'))
-                                                           << "9:" + QString(1000, QLatin1Char('w')) + "\u2026";
+    constexpr qsizetype sixtyKB = 61440;
+    QTest::newRow("60 KB line: the list shows its start") << QString(sixtyKB, QLatin1Char('w'))
+                                                          << "9:" + QString(1000, QLatin1Char('w')) + "\u2026";
     QTest::newRow("non-ASCII") << QString::fromUtf8("Zoë Ødegård – 1:02.34 🏊\r\nĐorđe") << QString::fromUtf8("9:Zoë Ødegård – 1:02.34 🏊");
 }
 
@@ -290,6 +303,52 @@ void TestAnnouncerScreen::awkwardMessages() {
         shown.replace("\r\n", "\n").replace('\r', '\n');
         QCOMPARE(text(screen)->toPlainText(), shown);
     });
+}
+
+void TestAnnouncerScreen::hugeMessageLeavesTheScreenUsable_data() {
+    QTest::addColumn<qint64>("characters");
+    QTest::newRow("1 MB") << qint64{1};
+    QTest::newRow("20 MB") << qint64{20};
+    QTest::newRow("200 MB") << qint64{200};
+}
+
+// Any writer can store a message of any length. The list shows the start
+// of its first line, the text box its first megabyte with a note of the
+// rest; memory stays far below the message's size, and the other messages
+// can still be chosen and dismissed.
+void TestAnnouncerScreen::hugeMessageLeavesTheScreenUsable() {
+    QFETCH(qint64, characters);
+    characters *= 1000 * 1000;
+    AnnouncerFixture fixture;
+    fixture.addRow(1, QStringLiteral("before"));
+    // Made by the database itself: the test need not hold it either.
+    execOn(fixture.path(), testingPostgres()
+                               ? QStringLiteral("INSERT INTO \"Announcements\" (\"Sequence\", \"Message\") "
+                                                "VALUES (9, repeat('w', %1))").arg(characters)
+                               : QStringLiteral("INSERT INTO Announcements (Sequence, Message) "
+                                                "VALUES (9, replace(hex(zeroblob(%1)), '0', 'w'))").arg(characters / 2));
+    fixture.addRow(12, QStringLiteral("after"));
+    const qint64 before = residentKiB();
+    AnnouncerScreen screen;
+    runScreen(screen, fixture.path(), [&] {
+        QCOMPARE(lines(screen), QStringList({"1:before", "9:" + QString(1000, 'w') + "\u2026", "12:after"}));
+        choose(screen, 1);
+        const QString shown = text(screen)->toPlainText();
+        const qsizetype shownPart = std::min<qsizetype>(characters, shownCharacters);
+        QVERIFY(shown.startsWith(QString(shownPart, 'w')));
+        QCOMPARE(shown.contains(QStringLiteral("characters, not shown here")), characters > shownCharacters);
+        QVERIFY2(shown.size() < shownPart + 100, qPrintable(shown.right(100)));
+        tick(screen);
+        choose(screen, 2);
+        QCOMPARE(text(screen)->toPlainText(), QStringLiteral("after"));
+        dismiss(screen);
+        choose(screen, 0);
+        dismiss(screen);
+        QCOMPARE(lines(screen).size(), 1);
+    });
+    const qint64 grownMiB = (residentKiB() - before) / 1024;
+    QVERIFY2(grownMiB < 100, qPrintable(QStringLiteral("%1 MiB more").arg(grownMiB)));
+    QCOMPARE(fixture.rowCount(), 1);
 }
 
 void TestAnnouncerScreen::nullSequenceCannotBeChosen() {
@@ -350,29 +409,68 @@ void TestAnnouncerScreen::timerRefreshesAndClosesWhenFileVanishes() {
     QVERIFY(!Announcer_DB_Open);
 }
 
-// Another file put in its place closes the screen like a vanished one; the
-// next opening refuses the garbage instead of listing stale messages.
+// Something that is no announcer database put in its place closes the
+// screen with the file's name and the reason; the next opening refuses it.
 void TestAnnouncerScreen::fileReplacedByGarbage() {
     AnnouncerFixture fixture;
     fixture.addRow(1, QStringLiteral("first"));
+    ModalWatcher watcher;
     AnnouncerScreen screen;
     bool closedByTimer = false;
     runScreen(screen, fixture.path(), [&] {
-        QFile garbage(fixture.path() + ".new");
-        QVERIFY(garbage.open(QIODevice::WriteOnly));
-        garbage.write("Sequence,Message\r\n1,not a database\r\n");
-        garbage.close();
-        QVERIFY(::rename(QFile::encodeName(garbage.fileName()).constData(),
-                         QFile::encodeName(fixture.path()).constData()) == 0);
+        renameOver(fixture.path(), [](const QString& newFile) {
+            QFile garbage(newFile);
+            QVERIFY(garbage.open(QIODevice::WriteOnly));
+            garbage.write("Sequence,Message\r\n1,not a database\r\n");
+        });
         tick(screen);
         closedByTimer = !screen.isVisible();
     });
     QVERIFY(closedByTimer);
     QVERIFY(!Announcer_DB_Open);
-    ModalWatcher watcher;
+    QCOMPARE(m_endings, 0);
+    QCOMPARE(watcher.messages().size(), 1);
+    QVERIFY(watcher.messages().front().contains(fixture.path() + QStringLiteral("' is not an announcer database")));
     runScreen(screen, fixture.path(), [] {});
     QCOMPARE(m_endings, 1);
-    QVERIFY(watcher.messages().front().contains(QStringLiteral("not an announcer database")));
+}
+
+void TestAnnouncerScreen::savedByReplacingTheFile_data() {
+    QTest::addColumn<bool>("shownRowKept");
+    QTest::newRow("the new file still holds the row on display") << true;
+    QTest::newRow("the row on display is gone from the new file") << false;
+}
+
+// The screen carries on with the new file; the message on display stays,
+// and Dismiss deletes it from the new file only if that row is still there.
+void TestAnnouncerScreen::savedByReplacingTheFile() {
+    QFETCH(bool, shownRowKept);
+    if (testingPostgres())
+        QSKIP("a server's rows are not saved by replacing a file");
+    AnnouncerFixture fixture;
+    fixture.addRow(1, QStringLiteral("first"));
+    fixture.addRow(2, QStringLiteral("second"));
+    ModalWatcher watcher;
+    AnnouncerScreen screen;
+    runScreen(screen, fixture.path(), [&] {
+        choose(screen, 0);
+        renameOver(fixture.path(), [&](const QString& newFile) {
+            fixture.firstValue(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+            QVERIFY(QFile::copy(fixture.path(), newFile));
+            if (!shownRowKept)
+                execOn(newFile, QStringLiteral("DELETE FROM Announcements WHERE Sequence = 1"));
+            execOn(newFile, QStringLiteral("INSERT INTO Announcements (Sequence, Message) VALUES (3, 'third')"));
+        });
+        tick(screen);
+        QVERIFY(screen.isVisible());
+        QCOMPARE(lines(screen), shownRowKept ? QStringList({"1:first", "2:second", "3:third"})
+                                             : QStringList({"2:second", "3:third"}));
+        QCOMPARE(text(screen)->toPlainText(), QStringLiteral("first"));
+        dismiss(screen);
+        QCOMPARE(lines(screen), QStringList({"2:second", "3:third"}));
+    });
+    QCOMPARE(watcher.messages(), QStringList());
+    QCOMPARE(fixture.rowCount(), 2);
 }
 
 void TestAnnouncerScreen::reopenListsTheNamedFile_data() {

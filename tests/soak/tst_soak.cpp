@@ -6,6 +6,7 @@
 // KELVANE_SOAK_SECONDS sets the length (default 60); KELVANE_SOAK_SEED
 // replays a run.
 #include "modalwatcher.h"
+#include "processmemory.h"
 #include "screendriving.h"
 
 #include "announcerfeed.h"
@@ -43,18 +44,6 @@ int settingFromEnvironment(const char* name, int fallback) {
     bool ok = false;
     const int value = qEnvironmentVariableIntValue(name, &ok);
     return ok && value > 0 ? value : fallback;
-}
-
-// Resident memory of this process in KiB.
-qint64 residentKiB() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
-    }
-    return -1;
 }
 
 // The writer's log: Id, Sequence and Message of every committed row.
