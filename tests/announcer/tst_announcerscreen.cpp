@@ -318,7 +318,7 @@ void TestAnnouncerScreen::hugeMessageLeavesTheScreenUsable_data() {
 // can still be chosen and dismissed.
 void TestAnnouncerScreen::hugeMessageLeavesTheScreenUsable() {
     QFETCH(qint64, characters);
-    characters *= 1000 * 1000;
+    characters *= qint64{1000} * 1000;
     AnnouncerFixture fixture;
     fixture.addRow(1, QStringLiteral("before"));
     // Made by the database itself: the test need not hold it either.
