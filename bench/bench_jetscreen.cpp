@@ -4,8 +4,9 @@
 //   bench_jetscreen FILE
 //
 // A probe timer fires every millisecond; the longest gap between two of its
-// firings is the longest time the window could not react. Printed for ticks
-// of Timer1 while the file is unchanged, for refreshes after another
+// firings is the longest time the window could not react. Printed for a
+// stretch where the screen does nothing (what the machine itself adds),
+// for ticks of Timer1 while the file is unchanged, for refreshes after another
 // program changed the file (its time stamp moved on), and for choices of a
 // message; then the CPU the open screen uses while nobody touches it, and
 // its resident memory across all those refreshes.
@@ -112,7 +113,7 @@ void phase(const char* name, StallProbe& probe, Memory& memory,
         memory.sample();
     }
     std::sort(stalls.begin(), stalls.end());
-    std::printf("%-32s stall median %7.1f ms, longest %7.1f ms\n", name, stalls[stalls.size() / 2],
+    std::printf("%-36s stall median %7.1f ms, longest %7.1f ms\n", name, stalls[stalls.size() / 2],
                 stalls.back());
 }
 
@@ -122,6 +123,7 @@ void run(AnnouncerScreen& screen, const QString& path) {
     StallProbe probe;
     Memory memory;
     memory.sample();
+    phase("nothing (the machine's own stalls)", probe, memory, [&](int) { wait(300); });
     phase("tick, file unchanged", probe, memory, [&](int) {
         screen.timerTick();
         wait(300);

@@ -142,29 +142,29 @@ private:
     std::unique_ptr<QFileSystemWatcher> m_watcher;
 };
 
+// The file may change while it is read (written in place, or replaced by
+// a new file renamed over it): then the read, good or failed, is made again.
 LastRead JetDatabase::readRowSource(const QString& rowSource) const {
     for (int attempt = 1;; ++attempt) {
         const qint64 started = nowNs();
-        std::optional<JetReader> file;
-        const auto again = [&] {
-            return attempt < readAttempts && file && file->file().changedSinceOpened();
-        };
+        const std::optional<FileStamp> before = fileStamp(m_path);
+        const bool last = attempt == readAttempts;
         try {
-            file.emplace(m_path);
-            TableRows rows = readFrom(*file, rowSource);
-            const FileStamp& stamp = file->file().stamp();
-            const bool settled = stamp.modifiedNs < started - settledNs;
-            if (!file->file().changedSinceOpened())
+            JetReader file(m_path);
+            TableRows rows = readFrom(file, rowSource);
+            const FileStamp& stamp = file.file().stamp();
+            const bool unchanged = fileStamp(m_path) == stamp;
+            if (unchanged || last) {
+                const bool settled = unchanged && stamp.modifiedNs < started - settledNs;
                 return {std::move(rows), settled ? std::optional(stamp) : std::nullopt};
-            if (!again())
-                return {std::move(rows), std::nullopt};
+            }
         } catch (const Unreadable& error) {
-            if (!again())
+            if (last || fileStamp(m_path) == before)
                 throw KelvaneError(ErrorNumber::DatabaseOperationFailed,
                                    QStringLiteral("The Jet file '%1' could not be read: %2.")
                                        .arg(m_path, error.reason));
         } catch (const KelvaneError&) {
-            if (!again())
+            if (last || fileStamp(m_path) == before)
                 throw;
         }
     }

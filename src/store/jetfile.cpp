@@ -96,17 +96,20 @@ JetFile::~JetFile() {
 FILE* JetFile::openStream() {
     FILE* stream =
         fopencookie(this, "r", {&JetFile::readPages, nullptr, &JetFile::seekPages, nullptr});
+    // A buffer of one page: each page libmdb asks for is one read of the
+    // file, and nothing around it is read along.
+    m_streamBuffer.resize(m_header.size());
+    if (stream &&
+        setvbuf(stream, m_streamBuffer.data(), _IOFBF, size_t(m_streamBuffer.size())) != 0) {
+        std::fclose(stream);
+        return nullptr;
+    }
     return stream;
 }
 
 void JetFile::checkPages() const {
     if (!m_missing.isEmpty())
         throw Unreadable{m_missing};
-}
-
-bool JetFile::changedSinceOpened() const {
-    struct stat info {};
-    return fstat(m_fd, &info) != 0 || !(stampOf(info) == m_stamp);
 }
 
 ssize_t JetFile::readPages(void* file, char* buffer, size_t size) {
@@ -131,10 +134,9 @@ int JetFile::seekPages(void* file, off64_t* offset, int whence) {
     return 0;
 }
 
-// The stream reads ahead and around the page libmdb asks for, but never
-// starts past it: a read that starts at the end or beyond is for a page
-// that is not there. An empty page stands in for it, which libmdb reads
-// as a page without rows or links, ending any walk it is on.
+// A read that starts at the end or beyond is for a page that is not there.
+// An empty page stands in for it, which libmdb reads as a page without
+// rows or links, ending any walk it is on.
 ssize_t JetFile::read(char* buffer, size_t size) {
     if (!m_missing.isEmpty())
         return 0;

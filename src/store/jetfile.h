@@ -48,13 +48,11 @@ public:
     const FileStamp& stamp() const { return m_stamp; }
     // The first page, where libmdb reads the format and the page size.
     QByteArray& headerPage() { return m_header; }
-    // A new stream over the pages, for libmdb to read and close; it must
-    // not outlive this object. Null when none can be made.
+    // The stream over the pages, for libmdb to read and close; made once,
+    // and it must not outlive this object. Null when it cannot be made.
     FILE* openStream();
     // Throws Unreadable when a page was missing since opening.
     void checkPages() const;
-    // True when the file is not in the state it had when it was opened.
-    bool changedSinceOpened() const;
 
 private:
     static ssize_t readPages(void* file, char* buffer, size_t size);
@@ -64,6 +62,7 @@ private:
     int m_fd = -1;
     FileStamp m_stamp;
     QByteArray m_header;
+    QByteArray m_streamBuffer;
     off64_t m_position = 0;
     // Empty while every page asked for was there.
     QString m_missing;
