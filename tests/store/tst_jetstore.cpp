@@ -66,9 +66,9 @@ qint64 bytesReadBy(const std::function<void()>& work) {
     return bytesReadSoFar() - before;
 }
 
-void overwrite(const QString& path, const QByteArray& bytes) {
+void writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.open(QIODevice::WriteOnly));
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
@@ -92,10 +92,8 @@ private slots:
     void fileIsOnlyEverRead();
     void engineFollowsContentNotName_data();
     void engineFollowsContentNotName();
-    void damagedFilesGiveAClearError_data();
-    void damagedFilesGiveAClearError();
-    void partlyWrittenFileGivesTheRightRowsOrFails_data();
-    void partlyWrittenFileGivesTheRightRowsOrFails();
+    void damagedFilesGiveAnErrorNeverWrongRows_data();
+    void damagedFilesGiveAnErrorNeverWrongRows();
     void failedReadKeepsTheLastRowsOnce();
     void unchangedFileIsNotReadAgain();
     void changesAreReported_data();
@@ -234,75 +232,44 @@ void TestJetStore::engineFollowsContentNotName() {
     QCOMPARE(db->openRecordset(sorted)->recordCount(), jet ? 4 : 0);
 }
 
-void TestJetStore::damagedFilesGiveAClearError_data() {
+void TestJetStore::damagedFilesGiveAnErrorNeverWrongRows_data() {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("rowSource");
+    // The rows a read that does not fail must give, when they are known.
+    QTest::addColumn<QVariant>("rows");
+    const QVariant anyRows;
     const QByteArray good = fileBytes(jetSamplePath(jet4));
     const QByteArray old = fileBytes(jetSamplePath(jet3));
     if (good.isEmpty() || old.isEmpty()) {
         // A table with a row fails as a whole; one without would run the test on no data.
-        QTest::newRow("samples missing") << QByteArray() << sorted;
+        QTest::newRow("samples missing") << QByteArray() << sorted << anyRows;
         QVERIFY_JET_SAMPLE(good, jet4);
         QVERIFY_JET_SAMPLE(old, jet3);
     }
-    QTest::newRow("header only") << good.left(64) << sorted;
-    QTest::newRow("cut inside the first page") << good.left(3000) << sorted;
-    QTest::newRow("cut inside a later page") << good.left(good.size() - 1000) << sorted;
+    QTest::newRow("header only") << good.left(64) << sorted << anyRows;
+    QTest::newRow("cut inside the first page") << good.left(3000) << sorted << anyRows;
+    QTest::newRow("cut inside a later page") << good.left(good.size() - 1000) << sorted << anyRows;
     constexpr qsizetype jet4Page = 4096;
     constexpr qsizetype jet3Page = 2048;
-    QTest::newRow("first two pages") << good.left(2 * jet4Page) << sorted;
-    QTest::newRow("first five pages") << good.left(5 * jet4Page) << sorted;
-    QTest::newRow("Jet 3 cut to three pages") << old.left(3 * jet3Page) << sorted;
+    QTest::newRow("first two pages") << good.left(2 * jet4Page) << sorted << anyRows;
+    QTest::newRow("first five pages") << good.left(5 * jet4Page) << sorted << anyRows;
+    QTest::newRow("Jet 3 cut to three pages") << old.left(3 * jet3Page) << sorted << anyRows;
     QByteArray lostMap = old;
     lostMap[4 * jet3Page + 35] = char(67); // the query table's pointer to its page map
-    QTest::newRow("Jet 3 table whose page map is lost") << lostMap << "SelectQuery";
+    QTest::newRow("Jet 3 table whose page map is lost") << lostMap << "SelectQuery" << anyRows;
     QTest::newRow("unknown version byte")
-        << good.left(0x14) + char(0x7f) + good.mid(0x15) << sorted;
+        << good.left(0x14) + char(0x7f) + good.mid(0x15) << sorted << anyRows;
     for (int seed = 1; seed <= 6; ++seed) {
         QRandomGenerator noise(quint32(seed) * 7919u);
         QByteArray bytes = good.left(jet4Page);
         while (bytes.size() < good.size())
             bytes.append(char(noise.bounded(256)));
-        QTest::addRow("header page, then random bytes %d", seed) << bytes << sorted;
+        QTest::addRow("header page, then random bytes %d", seed) << bytes << sorted << anyRows;
         QByteArray scrambled = good;
         for (int i = 0; i < 200; ++i)
             scrambled[jet4Page + noise.bounded(scrambled.size() - jet4Page)] =
                 char(noise.bounded(256));
-        QTest::addRow("200 random bytes changed %d", seed) << scrambled << sorted;
-    }
-}
-
-// Whatever libmdb makes of a damaged file, the result is a clear error or
-// rows, never a crash (these rows also run under the sanitizers).
-void TestJetStore::damagedFilesGiveAClearError() {
-    QFETCH(QByteArray, content);
-    QFETCH(QString, rowSource);
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("damaged.mdb"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
-    file.close();
-    const auto [number, description] = errorOf([&] {
-        auto db = store::openDatabase(path, announcer);
-        rowsOf(*db, rowSource);
-    });
-    if (number == 0)
-        return;
-    QVERIFY2(description.contains(path) || description.contains(rowSource),
-             qPrintable(description));
-}
-
-void TestJetStore::partlyWrittenFileGivesTheRightRowsOrFails_data() {
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<QString>("rowSource");
-    QTest::addColumn<QStringList>("expected");
-    const QByteArray good = fileBytes(jetSamplePath(jet4));
-    const QByteArray old = fileBytes(jetSamplePath(jet3));
-    if (good.isEmpty() || old.isEmpty()) {
-        QTest::newRow("samples missing") << QByteArray() << sorted << QStringList();
-        QVERIFY_JET_SAMPLE(good, jet4);
-        QVERIFY_JET_SAMPLE(old, jet3);
+        QTest::addRow("200 random bytes changed %d", seed) << scrambled << sorted << anyRows;
     }
     const struct {
         const char* name;
@@ -324,41 +291,39 @@ void TestJetStore::partlyWrittenFileGivesTheRightRowsOrFails_data() {
         const qsizetype pages = source.bytes.size() / source.pageSize;
         for (qsizetype page = 1; page < pages; ++page) {
             QTest::addRow("%s cut after %lld pages", source.name, qint64(page))
-                << source.bytes.left(page * source.pageSize) << source.rowSource << source.rows;
+                << source.bytes.left(page * source.pageSize) << source.rowSource
+                << QVariant(source.rows);
             QByteArray unwritten = source.bytes;
             unwritten.replace(page * source.pageSize, source.pageSize,
                               QByteArray(source.pageSize, '\0'));
             QTest::addRow("%s with page %lld unwritten", source.name, qint64(page))
-                << unwritten << source.rowSource << source.rows;
+                << unwritten << source.rowSource << QVariant(source.rows);
         }
     }
 }
 
-// Nothing that is missing from the file may turn into rows: a text whose
-// page is not there is no empty text, a table whose page is not there has
-// no fewer rows.
-void TestJetStore::partlyWrittenFileGivesTheRightRowsOrFails() {
+// Whatever libmdb makes of a damaged file, the result is a clear error or
+// rows, never a crash (these rows also run under the sanitizers). Nothing
+// that is missing from a partly written file may turn into rows: a text
+// whose page is not there is no empty text, a table whose page is not
+// there has no fewer rows.
+void TestJetStore::damagedFilesGiveAnErrorNeverWrongRows() {
     QFETCH(QByteArray, content);
     QFETCH(QString, rowSource);
-    QFETCH(QStringList, expected);
+    QFETCH(QVariant, rows);
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("partly.mdb"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
-    file.close();
-    QStringList rows;
+    const QString path = dir.filePath(QStringLiteral("damaged.mdb"));
+    writeFile(path, content);
+    QStringList read;
     const auto [number, description] = errorOf([&] {
         auto db = store::openDatabase(path, announcer);
-        rows = rowsOf(*db, rowSource);
+        read = rowsOf(*db, rowSource);
     });
-    if (number == 0) {
-        auto db = store::openDatabase(path, announcer);
-        auto set = db->openRecordset(rowSource);
-        QCOMPARE(set->recordCount(), expected.size());
-        if (!expected.isEmpty())
-            QCOMPARE(rows, expected);
-    }
+    if (number != 0)
+        QVERIFY2(description.contains(path) || description.contains(rowSource),
+                 qPrintable(description));
+    else if (rows.isValid())
+        QCOMPARE(read, rows.toStringList());
 }
 
 // A file the meet-management program is in the middle of writing can read
@@ -442,24 +407,24 @@ void TestJetStore::changesAreReported() {
     db->watchChanges([&] { ++reports; });
     if (replace) {
         const QString next = dir.filePath(QStringLiteral("next.mdb"));
-        overwrite(next, bytes);
+        writeFile(next, bytes);
         QCOMPARE(
             std::rename(QFile::encodeName(next).constData(), QFile::encodeName(path).constData()),
             0);
     } else {
-        overwrite(path, bytes);
+        writeFile(path, bytes);
     }
     QTRY_VERIFY(reports > 0);
     QTest::qWait(100);
     reports = 0;
-    overwrite(path, bytes);
+    writeFile(path, bytes);
     QTRY_VERIFY(reports > 0);
     QCOMPARE(rowsOf(*db, sorted).size(), 4);
 
     db->close();
     QTest::qWait(100);
     reports = 0;
-    overwrite(path, bytes);
+    writeFile(path, bytes);
     QTest::qWait(200);
     QCOMPARE(reports, 0);
 }
