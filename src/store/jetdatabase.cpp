@@ -197,7 +197,7 @@ TableRows JetDatabase::rows(const QString& rowSource) {
     try {
         LastRead read = readRowSource(rowSource);
         m_lastReadFailed = false;
-        return m_lastRead.insert(rowSource, std::move(read))->rows;
+        return m_lastRead.emplace(rowSource, std::move(read))->rows;
     } catch (const KelvaneError& error) {
         // The meet-management program may be writing the file just then, so
         // a read can fail for a moment: the first failure after a good read

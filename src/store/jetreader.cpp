@@ -365,18 +365,18 @@ bool JetReader::readAltPage(unsigned long page) {
 // when the page is not a data page of that kind or has no such row.
 std::optional<QByteArray> JetReader::dataRow(quint32 pageRow, RowPage kind) {
     const int pageSize = m_mdb->fmt->pg_size;
-    const int countOffset = m_mdb->fmt->row_count_offset;
     const bool read = readAltPage(pageRow >> 8);
     const unsigned char* page = m_mdb->alt_pg_buf;
-    const int row = static_cast<int>(pageRow & 0xff);
+    // The row count, then where each row starts.
+    const unsigned char* rowTable = page + m_mdb->fmt->row_count_offset;
+    const qsizetype row = pageRow & 0xff;
     if (!read || page[0] != dataPageType ||
         (kind == RowPage::LongValues && std::memcmp(page + 4, "LVAL", 4) != 0) ||
-        row >= qFromLittleEndian<quint16>(page + countOffset))
+        row >= qFromLittleEndian<quint16>(rowTable))
         return std::nullopt;
-    const int start = qFromLittleEndian<quint16>(page + countOffset + 2 + 2 * row);
-    const int end = row == 0
-                        ? pageSize
-                        : qFromLittleEndian<quint16>(page + countOffset + 2 * row) & rowOffsetMask;
+    const int start = qFromLittleEndian<quint16>(rowTable + 2 + 2 * row);
+    const int end =
+        row == 0 ? pageSize : qFromLittleEndian<quint16>(rowTable + 2 * row) & rowOffsetMask;
     if ((start & deletedRowFlag) != 0 || (start & rowOffsetMask) >= end || end > pageSize)
         return std::nullopt;
     return QByteArray(reinterpret_cast<const char*>(page + (start & rowOffsetMask)),
