@@ -8,6 +8,7 @@
 // same rows, and prints what a refresh after a write reads from the file.
 #include "announcerfeed.h"
 #include "demomessages.h"
+#include "jetfixture.h"
 
 #include "announcer/announcerdatabase.h"
 #include "announcer/announcerscreen.h"
@@ -108,18 +109,6 @@ double refreshTime(const QString& path, int runs, const std::function<void()>& p
         runs, [&] { screen.Refresh_Form(); }, prepare);
     closeAnnouncerDatabase();
     return best;
-}
-
-// Bytes this process has read from files so far.
-qint64 bytesReadSoFar() {
-    QFile io(QStringLiteral("/proc/self/io"));
-    if (!io.open(QIODevice::ReadOnly))
-        return 0;
-    for (QByteArray line = io.readLine(); !line.isEmpty(); line = io.readLine()) {
-        if (line.startsWith("rchar:"))
-            return line.mid(6).trimmed().toLongLong();
-    }
-    return 0;
 }
 
 void setWritten(const QString& path, const QDateTime& when) {

@@ -47,19 +47,6 @@ QStringList rowsOf(store::Database& db, const QString& rowSource) {
     return rows;
 }
 
-// Bytes this process has read from files so far (reading the count itself
-// adds a few hundred).
-qint64 bytesReadSoFar() {
-    QFile io(QStringLiteral("/proc/self/io"));
-    if (!io.open(QIODevice::ReadOnly))
-        return -1;
-    for (QByteArray line = io.readLine(); !line.isEmpty(); line = io.readLine()) {
-        if (line.startsWith("rchar:"))
-            return line.mid(6).trimmed().toLongLong();
-    }
-    return -1;
-}
-
 qint64 bytesReadBy(const std::function<void()>& work) {
     const qint64 before = bytesReadSoFar();
     work();
