@@ -3,18 +3,23 @@
 //
 //   bench_jetscreen FILE
 //
-// A probe timer fires every millisecond; the longest gap between two of its
-// firings is the longest time the window could not react. Printed for a
-// stretch where the screen does nothing (what the machine itself adds),
-// for ticks of Timer1 while the file is unchanged, for refreshes after another
-// program changed the file (its time stamp moved on), and for choices of a
-// message; then the CPU the open screen uses while nobody touches it, and
-// its resident memory across all those refreshes.
+// The longest time the window's thread went without handling events (the
+// largest gap between two ticks of a 10 ms timer), as median and longest
+// over 20 rounds of: nothing at all (what the machine itself adds), a tick
+// of Timer1 while the file is unchanged, a refresh after another program
+// wrote the file (its time stamp moved on), and a choice of a message.
+// Then how long a refresh takes until its list is on screen, with the file
+// unchanged and just written; the CPU the open screen uses while nobody
+// touches it; and its resident memory across all of it.
+#include "eventloopstalls.h"
+#include "processmemory.h"
+
 #include "announcer/announcerdatabase.h"
 #include "announcer/announcerscreen.h"
+#include "screentiming.h"
 
 #include <QApplication>
-#include <QDir>
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
@@ -25,75 +30,45 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <ctime>
 #include <functional>
 #include <vector>
 
-#include <fcntl.h>
 #include <sys/resource.h>
-#include <sys/stat.h>
 
 namespace {
 
-constexpr int probeMs = 1;
 constexpr int rounds = 20;
 constexpr int idleSeconds = 30;
 
-void wait(int ms) {
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
+void runEvents(int ms) {
+    QEventLoop wait;
+    QTimer::singleShot(ms, &wait, &QEventLoop::quit);
+    wait.exec();
 }
 
-// The longest time the event loop went without serving the probe.
-class StallProbe {
-public:
-    StallProbe() {
-        m_timer.setTimerType(Qt::PreciseTimer);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            m_longest = std::max(m_longest, m_clock.nsecsElapsed() / 1e6);
-            m_clock.restart();
-        });
-    }
-    void start() {
-        m_longest = 0;
-        m_clock.start();
-        m_timer.start(probeMs);
-    }
-    double stop() {
-        m_timer.stop();
-        return m_longest;
-    }
-
-private:
-    QTimer m_timer;
-    QElapsedTimer m_clock;
-    double m_longest = 0;
-};
-
-// A line of /proc/self/status in KiB: VmRSS (resident now), VmHWM (most ever).
-long statusKiB(const QByteArray& key) {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
-        if (line.startsWith(key + ':'))
-            return line.mid(key.size() + 1).trimmed().split(' ').first().toLong();
-    }
-    return -1;
+void setWritten(const QString& path, const QDateTime& when) {
+    QFile file(path);
+    file.open(QIODevice::ReadWrite);
+    file.setFileTime(when, QFileDevice::FileModificationTime);
 }
 
-double cpuSeconds() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+rusage usage() {
+    rusage now{};
+    getrusage(RUSAGE_SELF, &now);
+    return now;
+}
+
+double cpuSeconds(const rusage& at) {
+    return double(at.ru_utime.tv_sec + at.ru_stime.tv_sec) +
+           double(at.ru_utime.tv_usec + at.ru_stime.tv_usec) / 1e6;
 }
 
 struct Memory {
-    long first = -1, least = -1, most = -1;
+    qint64 first = -1;
+    qint64 least = -1;
+    qint64 most = -1;
     void sample() {
-        const long now = statusKiB("VmRSS");
+        const qint64 now = residentKiB();
         if (first < 0)
             first = least = most = now;
         least = std::min(least, now);
@@ -101,53 +76,73 @@ struct Memory {
     }
 };
 
-// Runs step rounds times with the probe on; prints the median and the
-// longest of the rounds' longest stalls (a busy machine adds its own).
-void phase(const char* name, StallProbe& probe, Memory& memory,
-           const std::function<void(int)>& step) {
-    std::vector<double> stalls;
+template <class T> T median(std::vector<T> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+void phase(const char* name, Memory& memory, const std::function<void(int)>& step) {
+    std::vector<qint64> stalls;
     for (int i = 0; i < rounds; ++i) {
-        probe.start();
+        const EventLoopStalls probe;
         step(i);
-        stalls.push_back(probe.stop());
+        stalls.push_back(probe.longestMs());
         memory.sample();
     }
-    std::sort(stalls.begin(), stalls.end());
-    std::printf("%-36s stall median %7.1f ms, longest %7.1f ms\n", name, stalls[stalls.size() / 2],
-                stalls.back());
+    std::printf("%-36s stall median %4lld ms, longest %4lld ms\n", name,
+                static_cast<long long>(median(stalls)),
+                static_cast<long long>(*std::max_element(stalls.begin(), stalls.end())));
+}
+
+void refreshes(const char* name, AnnouncerScreen& screen, const std::function<void()>& prepare) {
+    std::vector<double> times;
+    for (int i = 0; i < rounds; ++i) {
+        prepare();
+        times.push_back(refreshMs(screen));
+    }
+    std::printf("%-36s on screen after %.1f ms (median)\n", name, median(times));
 }
 
 void run(AnnouncerScreen& screen, const QString& path) {
+    waitUntilSettled(screen);
     auto* list = screen.findChild<QListWidget*>(QStringLiteral("Announcement_List"));
     std::printf("%d messages listed\n", list->count());
-    StallProbe probe;
     Memory memory;
     memory.sample();
-    phase("nothing (the machine's own stalls)", probe, memory, [&](int) { wait(300); });
-    phase("tick, file unchanged", probe, memory, [&](int) {
+    phase("nothing (the machine's own stalls)", memory, [&](int) { runEvents(300); });
+    phase("tick, file unchanged", memory, [&](int) {
         screen.timerTick();
-        wait(300);
+        waitUntilSettled(screen);
+        runEvents(100);
     });
-    phase("refresh after the file changed", probe, memory, [&](int) {
-        utimensat(AT_FDCWD, QFile::encodeName(path).constData(), nullptr, 0);
-        wait(300);
+    phase("refresh after the file was written", memory, [&](int) {
+        setWritten(path, QDateTime::currentDateTime());
+        runEvents(150);
+        waitUntilSettled(screen);
         screen.timerTick();
-        wait(300);
+        waitUntilSettled(screen);
+        runEvents(100);
     });
-    phase("choice of a message", probe, memory, [&](int i) {
+    phase("choice of a message", memory, [&](int i) {
         list->setCurrentRow((i * 7) % std::max(1, list->count()));
-        wait(300);
+        runEvents(50);
+        waitUntilSettled(screen);
+        runEvents(100);
     });
-    const double cpuBefore = cpuSeconds();
+    refreshes("refresh, file unchanged", screen, [] {});
+    refreshes("refresh, file just written", screen,
+              [&] { setWritten(path, QDateTime::currentDateTime()); });
+    const rusage before = usage();
     QElapsedTimer clock;
     clock.start();
-    wait(idleSeconds * 1000);
+    runEvents(idleSeconds * 1000);
     memory.sample();
+    const rusage after = usage();
     std::printf("idle CPU over %d s: %.2f %% of a core\n", idleSeconds,
-                100.0 * (cpuSeconds() - cpuBefore) / (clock.nsecsElapsed() / 1e9));
-    std::printf(
-        "resident memory after refreshes: opened %ld KiB, least %ld, most %ld; peak %ld KiB\n",
-        memory.first, memory.least, memory.most, statusKiB("VmHWM"));
+                100.0 * (cpuSeconds(after) - cpuSeconds(before)) / (clock.nsecsElapsed() / 1e9));
+    std::printf("resident memory: opened %lld KiB, least %lld, most %lld; peak %ld KiB\n",
+                static_cast<long long>(memory.first), static_cast<long long>(memory.least),
+                static_cast<long long>(memory.most), after.ru_maxrss);
 }
 
 } // namespace
@@ -166,8 +161,7 @@ int main(int argc, char** argv) {
     }
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
     // A meet file that nobody has written for a while.
-    const timespec minuteAgo[2] = {{std::time(nullptr) - 60, 0}, {std::time(nullptr) - 60, 0}};
-    utimensat(AT_FDCWD, QFile::encodeName(path).constData(), minuteAgo, 0);
+    setWritten(path, QDateTime::currentDateTime().addSecs(-60));
     AnnouncerScreen screen;
     Announcer_DB_Path = path;
     Screen_Entry_Mode = 2;

@@ -8,8 +8,8 @@
 #include "clubrecords/clubsetup.h"
 #include "clubrecords/recordcards.h"
 
-#include "store/qtprinter.h"
-#include "store/recordingprinter.h"
+#include "print/qtprinter.h"
+#include "print/recordingprinter.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -28,9 +28,9 @@ namespace {
 constexpr int cardCount = 1200;
 
 // Passes every call on to the real printer, timing the width measurements.
-class MeasuringPrinter : public store::Printer {
+class MeasuringPrinter : public print::Printer {
 public:
-    explicit MeasuringPrinter(store::Printer& printer) : m_printer(printer) {}
+    explicit MeasuringPrinter(print::Printer& printer) : m_printer(printer) {}
     void setScaleInches() override { m_printer.setScaleInches(); }
     void setCurrentX(float inches) override { m_printer.setCurrentX(inches); }
     void setCurrentY(float inches) override { m_printer.setCurrentY(inches); }
@@ -55,7 +55,7 @@ public:
     int measurements = 0;
 
 private:
-    store::Printer& m_printer;
+    print::Printer& m_printer;
 };
 
 // Best of three runs, in milliseconds: the least disturbed measurement.
@@ -79,7 +79,7 @@ struct Drawing {
     QString text;
 };
 
-std::vector<Drawing> drawingsOf(const store::RecordingPrinter& recorded, QPrinter& device) {
+std::vector<Drawing> drawingsOf(const print::RecordingPrinter& recorded, QPrinter& device) {
     std::vector<Drawing> drawings;
     const double dpi = device.resolution();
     for (const auto& printed : recorded.printed()) {
@@ -132,12 +132,12 @@ int main(int argc, char** argv) {
     });
 
     const QString cardsPdf = folder + QStringLiteral("/record-cards.pdf");
-    store::QtPrinter pdfPrinter([&] { return cardsPdf; });
+    print::QtPrinter pdfPrinter([&] { return cardsPdf; });
     MeasuringPrinter measuring(pdfPrinter);
     const double cards = millisecondsOf(
         [&] { Print_Record_Cards(measuring, 1, cardCount, open, close, 1, ignorePreview); });
 
-    store::RecordingPrinter recorded([&](const QString& text, float points, bool bold) {
+    print::RecordingPrinter recorded([&](const QString& text, float points, bool bold) {
         pdfPrinter.setFontName(Font_Face_H);
         pdfPrinter.setFontSize(points);
         pdfPrinter.setFontBold(bold);

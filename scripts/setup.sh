@@ -9,7 +9,7 @@ packages=(
   mdbtools-dev libmdb3
   fonts-liberation fonts-dejavu-core fonts-dejavu-extra
   xvfb xauth xdotool x11-utils imagemagick poppler-utils sqlite3 locales
-  dpkg-dev lintian desktop-file-utils appstream postgresql
+  dpkg-dev lintian desktop-file-utils appstream postgresql openssl
   # clang with its sanitizer and libFuzzer runtimes, for the fuzz targets
   clang libclang-rt-14-dev
 )

@@ -16,7 +16,9 @@ bool File_Exists(const QString& path) {
         return false;
     const QByteArray name = QFile::encodeName(path);
     struct stat info {};
-    if (::stat(name.constData(), &info) != 0 || S_ISDIR(info.st_mode))
+    // Only a regular file can be an announcer database or a settings file;
+    // opening a named pipe, socket or device would block or answer nonsense.
+    if (::stat(name.constData(), &info) != 0 || !S_ISREG(info.st_mode))
         return false;
     return ::faccessat(AT_FDCWD, name.constData(), R_OK, AT_EACCESS) == 0;
 }

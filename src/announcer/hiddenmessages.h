@@ -8,19 +8,20 @@
 
 // Messages dismissed from a file that this computer can only read: they
 // stay in the file but are kept off the list for the rest of the run. A
-// message is known by its file, Sequence and text, so a new message that
+// message is known by its file and its row's key, which for such a file is
+// made of the row's values (Sequence and text), so a new message that
 // reuses a dismissed Sequence still shows.
 class HiddenMessages {
 public:
-    void hide(const QString& file, const QVariant& sequence, const QString& message);
-    bool isHidden(const QString& file, const QVariant& sequence, const QString& message) const;
+    void hide(const QString& file, const QVariant& rowKey);
+    bool isHidden(const QString& file, const QVariant& rowKey) const;
     bool isEmpty() const { return m_hidden.isEmpty(); }
     // True only the first time it is asked in a run: the announcer is told
     // once why dismissed messages are only hidden.
     bool tellOnce() { return !std::exchange(m_told, true); }
 
 private:
-    static QString key(const QString& file, const QVariant& sequence, const QString& message);
+    static QString key(const QString& file, const QVariant& rowKey);
 
     QSet<QString> m_hidden;
     bool m_told = false;

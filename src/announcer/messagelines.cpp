@@ -28,12 +28,26 @@ QString messageText(const QVariant& message) {
     return message.toString();
 }
 
-QString listLine(const QVariant& sequence, const QString& message) {
+QString listLine(const QVariant& sequence, const QString& messageStart, bool more) {
     QString number;
     if (const auto value = numericValue(sequence); value && std::llround(*value) != 0)
         number = QString::number(std::llround(*value));
-    Split_Into_Items(message, QStringLiteral("\r\n"));
-    return number + QLatin1Char(':') + Message_Items[1];
+    Split_Into_Items(messageStart, QStringLiteral("\r\n"));
+    QString line = Message_Items[1];
+    const bool lastPiece = Message_Item_Count <= 1 && !messageStart.endsWith(QLatin1String("\r\n"));
+    if (line.size() > listedLineLength || (more && lastPiece)) {
+        line.truncate(listedLineLength);
+        line += QChar(0x2026);
+    }
+    return number + QLatin1Char(':') + line;
+}
+
+QString shownText(const QString& message, qint64 whole) {
+    QString text = displayText(message);
+    if (whole > message.size())
+        text += QStringLiteral("\n\n[The message goes on for another %L1 characters, not shown here.]")
+                    .arg(whole - message.size());
+    return text;
 }
 
 QString displayText(const QString& message) {

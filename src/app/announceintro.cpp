@@ -7,6 +7,7 @@
 #include "announcer/fileprobe.h"
 #include "dialogs/fileinfo.h"
 #include "dialogs/fileselection.h"
+#include "store/connectionfile.h"
 #include "ui/fonts.h"
 #include "ui/messagebox.h"
 #include "ui/windowregistry.h"
@@ -14,11 +15,15 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QWindow>
 
 AnnounceIntro::AnnounceIntro(QWidget* parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::AnnounceIntro>()) {
     m_ui->setupUi(this);
+    // The program's main window: window managers place a dialog over its
+    // parent or centre it, but a main window where new windows go.
+    setWindowFlags(Qt::Window);
     ui::applyDesignedFonts(this);
     connect(m_ui->Command1, &QPushButton::clicked, this, &AnnounceIntro::browse);
     connect(m_ui->Command3, &QPushButton::clicked, this, &AnnounceIntro::enter);
@@ -58,9 +63,15 @@ void AnnounceIntro::enter() {
         return;
     }
     rememberPath(Announcer_DB_Path);
+    warnIfUnencrypted(Announcer_DB_Path);
+    // Shown again, the window would be placed anew by the window manager;
+    // it comes back where the user left it.
+    const QPoint placed = geometry().topLeft();
     hide();
     Screen_Entry_Mode = 2;
     ui::loadedWindow<AnnouncerScreen>().showModal();
+    if (QWindow* handle = windowHandle())
+        handle->setPosition(placed);
     show();
 }
 
@@ -81,7 +92,27 @@ void AnnounceIntro::rememberPath(const QString& path) {
                             .arg(settings, *failure));
 }
 
+// A closed gala network may turn encryption off on purpose, so the
+// announcer is told once a run for each connection file, not at every Enter.
+void AnnounceIntro::warnIfUnencrypted(const QString& path) {
+    const QString mode = store::unencryptedSslMode(path);
+    if (mode.isEmpty() || m_toldUnencrypted.contains(path))
+        return;
+    m_toldUnencrypted.append(path);
+    const QString state = mode == QLatin1String("disable") ? QStringLiteral("is not encrypted")
+                                                           : QStringLiteral("may not be encrypted");
+    ui::showMessage(QStringLiteral("The connection to the database server named in %1 %2 (sslmode=%3): anyone on "
+                                   "the network can read the messages or pose as the server. Unless the network "
+                                   "is closed to others, remove sslmode from the file.")
+                        .arg(path, state, mode));
+}
+
 void AnnounceIntro::exitProgram() { QCoreApplication::exit(0); }
+
+void AnnounceIntro::showEvent(QShowEvent* event) {
+    // QDialog's own handler would centre the window itself; skip it.
+    QWidget::showEvent(event); // NOLINT(bugprone-parent-virtual-call)
+}
 
 void AnnounceIntro::closeEvent(QCloseEvent* event) {
     event->accept();

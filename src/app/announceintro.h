@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QStringList>
 
 #include <memory>
 
@@ -22,6 +23,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Opens where the window manager puts a new main window, not centred
+    // as a dialog is.
+    void showEvent(QShowEvent* event) override;
 
 private:
     void load();
@@ -29,6 +33,8 @@ private:
     void enter();
     void exitProgram();
     void rememberPath(const QString& path);
+    void warnIfUnencrypted(const QString& path);
 
     std::unique_ptr<Ui::AnnounceIntro> m_ui;
+    QStringList m_toldUnencrypted;
 };

@@ -2,6 +2,7 @@
 
 #include "announcer/announcerdatabase.h"
 #include "clubrecords/clubrecordlookup.h"
+#include "store/databasethread.h"
 #include "ui/messagebox.h"
 
 #include <cstdlib>
@@ -11,7 +12,7 @@ namespace {
 constexpr int failureStatus = 1;
 
 std::function<void(int)>& programEnding() {
-    static std::function<void(int)> ending = [](int status) { std::exit(status); };
+    static std::function<void(int)> ending = [](int status) { endProgram(status); };
     return ending;
 }
 
@@ -38,6 +39,14 @@ void reportErrorAndEnd(int number, const QString& description) {
     ui::showMessage(errorReportText(number, description));
     reporting = false;
     programEnding()(failureStatus);
+}
+
+void endProgram(int status) {
+    // A database thread still waiting on the network would meet the
+    // program's teardown mid-call; nothing is left to save by then.
+    if (store::DatabaseThread::stillRunning() > 0)
+        std::_Exit(status);
+    std::exit(status);
 }
 
 void setProgramEnding(std::function<void(int status)> ending) { programEnding() = std::move(ending); }

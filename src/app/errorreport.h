@@ -12,3 +12,7 @@ QString errorReportText(int number, const QString& description);
 // with a non-zero status. Tests replace the ending.
 void reportErrorAndEnd(int number, const QString& description);
 void setProgramEnding(std::function<void(int status)> ending);
+
+// Ends the program with status, without waiting for a database thread
+// that is stuck on the network.
+[[noreturn]] void endProgram(int status);

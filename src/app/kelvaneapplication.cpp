@@ -22,7 +22,7 @@ bool KelvaneApplication::notify(QObject* receiver, QEvent* event) {
     } catch (const store::KelvaneError& error) {
         reportErrorAndEnd(error.number(), error.description());
     } catch (const std::bad_alloc&) {
-        reportErrorAndEnd(7, QStringLiteral("Out of memory"));
+        reportErrorAndEnd(static_cast<int>(store::ErrorNumber::OutOfMemory), QStringLiteral("Out of memory"));
     } catch (const std::exception& error) {
         reportErrorAndEnd(static_cast<int>(store::ErrorNumber::DatabaseOperationFailed),
                           QString::fromLocal8Bit(error.what()));

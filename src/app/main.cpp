@@ -1,4 +1,5 @@
 #include "announceintro.h"
+#include "errorreport.h"
 #include "kelvaneapplication.h"
 #include "programinfo.h"
 
@@ -11,5 +12,5 @@ int main(int argc, char** argv) {
     KelvaneApplication app(argc, argv);
     AnnounceIntro intro;
     intro.show();
-    return app.exec();
+    endProgram(app.exec());
 }

@@ -1,5 +1,7 @@
 #include "settingsfile.h"
 
+#include "store/regularfile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
@@ -14,8 +16,8 @@ bool isBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); 
 // The file's text in the system's 8-bit encoding, or nothing for a file
 // that holds no text (NUL bytes, invalid encoding) or cannot be read.
 std::optional<QString> readText(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (store::openRegularFile(file, path))
         return std::nullopt;
     const QByteArray bytes = file.read(longestSettingsFile);
     if (bytes.contains('\0'))

@@ -1,7 +1,7 @@
 #include "cardprinter.h"
 
+#include "print/qtprinter.h"
 #include "store/kelvaneerror.h"
-#include "store/qtprinter.h"
 #include "ui/messagebox.h"
 
 #include <QDateTime>
@@ -10,8 +10,8 @@
 
 namespace {
 
-std::unique_ptr<store::Printer>& slot() {
-    static std::unique_ptr<store::Printer> printer;
+std::unique_ptr<print::Printer>& slot() {
+    static std::unique_ptr<print::Printer> printer;
     return printer;
 }
 
@@ -27,21 +27,37 @@ QString newPdfFile() {
 
 } // namespace
 
-void setCardPrinter(std::unique_ptr<store::Printer> printer) { slot() = std::move(printer); }
+void setCardPrinter(std::unique_ptr<print::Printer> printer) { slot() = std::move(printer); }
 
-store::Printer& cardPrinter() {
+print::Printer& cardPrinter() {
     if (!slot())
         throw store::KelvaneError(store::ErrorNumber::PrinterError,
                                   QStringLiteral("Printer error: no printer has been set up."));
     return *slot();
 }
 
-std::unique_ptr<store::Printer> systemCardPrinter() {
-    if (store::QtPrinter::hasDefaultPrinter())
-        return std::make_unique<store::QtPrinter>();
-    auto pdf = std::make_unique<store::QtPrinter>(newPdfFile);
+std::unique_ptr<print::Printer> systemCardPrinter() {
+    if (print::QtPrinter::hasDefaultPrinter()) {
+        auto printer = std::make_unique<print::QtPrinter>();
+        printer->setJobStarting(paperNotice(print::QtPrinter::defaultPrinterPaper()));
+        return printer;
+    }
+    auto pdf = std::make_unique<print::QtPrinter>(newPdfFile);
     pdf->setJobFinished([](const QString& file) {
         ui::showMessage(QStringLiteral("No printer is installed, so the record cards were saved as %1").arg(file));
     });
     return pdf;
+}
+
+std::function<void()> paperNotice(const QPageSize& printerPaper) {
+    if (!printerPaper.isValid() || printerPaper.isEquivalentTo(QPageSize(QPageSize::A4)))
+        return {};
+    const QString notice = QStringLiteral("The printer's paper is %1, not A4. The record cards are printed as A4 "
+                                          "pages: load the A4 card sheets, or the last card of a page is cut off.")
+                               .arg(printerPaper.name());
+    return [notice, shown = false]() mutable {
+        if (!shown)
+            ui::showMessage(notice);
+        shown = true;
+    };
 }

@@ -1,16 +1,24 @@
 #pragma once
 
-#include "store/printer.h"
+#include "print/printer.h"
 
+#include <QPageSize>
+
+#include <functional>
 #include <memory>
 
 // The printer the record cards go to, set up once by the program that
 // shows the Print Club Records window (and by tests).
-void setCardPrinter(std::unique_ptr<store::Printer> printer);
+void setCardPrinter(std::unique_ptr<print::Printer> printer);
 // A "Printer error" when none was set up.
-store::Printer& cardPrinter();
+print::Printer& cardPrinter();
 
 // The printer of this machine: the system's default printer when one is
-// installed; otherwise every job becomes a PDF file in the home folder, and
-// a message names the file when the job ends.
-std::unique_ptr<store::Printer> systemCardPrinter();
+// installed, on A4; otherwise every job becomes an A4 PDF file in the home
+// folder, and a message names the file when the job ends.
+std::unique_ptr<print::Printer> systemCardPrinter();
+
+// What runs as each job on a printer begins: the first time, when the
+// printer's own paper is not A4, a message says that the cards go out as A4
+// pages. Nothing for A4, or for a paper the printer does not name.
+std::function<void()> paperNotice(const QPageSize& printerPaper);

@@ -27,14 +27,14 @@ std::optional<QDate> boundDate(const QString& text, const QString& openMarker, c
     return dateOfText(text, what);
 }
 
-void printAt(store::Printer& printer, qint16 x, qint16 y, const QString& text) {
+void printAt(print::Printer& printer, qint16 x, qint16 y, const QString& text) {
     Set_Print_Position(printer, x, y);
     printer.print(text);
 }
 
 // Lowers the size a point at a time until the holder is narrower than the
 // space before the time, but not below the smallest readable size.
-void fitHolder(store::Printer& printer, const QString& holder) {
+void fitHolder(print::Printer& printer, const QString& holder) {
     float width = printer.textWidth(holder);
     if (!(width > holderWidthInches))
         return;
@@ -44,7 +44,7 @@ void fitHolder(store::Printer& printer, const QString& holder) {
     } while (!(width < holderWidthInches) && printer.fontSize() > minimumHolderPoints);
 }
 
-void printCard(store::Printer& printer, const ClubRecord& card, const std::optional<QDate>& date, qint16 x0,
+void printCard(print::Printer& printer, const ClubRecord& card, const std::optional<QDate>& date, qint16 x0,
                qint16 y0) {
     const auto at = [](qint16 origin, qint16 offset) { return store::toInt16(qint64(origin) + offset); };
     Set_Printer_Font(printer, QStringLiteral("H"), cardPoints, QString(), QString());
@@ -143,7 +143,7 @@ QString previewText(const ClubRecord& record) {
         .join(QStringLiteral("\r\n"));
 }
 
-void Set_Printer_Font(store::Printer& printer, const QString& style, qint16 size, const QString& bold,
+void Set_Printer_Font(print::Printer& printer, const QString& style, qint16 size, const QString& bold,
                       const QString& italic) {
     if (style == QLatin1String("H"))
         printer.setFontName(Font_Face_H);
@@ -158,18 +158,21 @@ void Set_Printer_Font(store::Printer& printer, const QString& style, qint16 size
     printer.setFontItalic(italic == QLatin1String("I"));
 }
 
-void Set_Print_Position(store::Printer& printer, qint16 x, qint16 y) {
+void Set_Print_Position(print::Printer& printer, qint16 x, qint16 y) {
     printer.setScaleInches();
     printer.setCurrentX(float(x) / 100);
     printer.setCurrentY(float(y) / 100);
 }
 
-void Print_Record_Cards(store::Printer& printer, qint16 first, qint16 last, const QString& startText,
+void Print_Record_Cards(print::Printer& printer, qint16 first, qint16 last, const QString& startText,
                         const QString& finishText, qint16 includeUndated,
                         const std::function<void(const QString& preview)>& showPreview) {
     const DateFilter filter = dateFilter(startText, finishText, includeUndated);
     int row = 1;
     int column = 1;
+    // A full page is followed by a new one only when another card comes:
+    // a break after the last card would feed a blank sheet of card stock.
+    bool pageFull = false;
     for (int index = first; index <= last; ++index) {
         if (!Fetch_Card_Record(qint16(index)))
             continue;
@@ -177,14 +180,18 @@ void Print_Record_Cards(store::Printer& printer, qint16 first, qint16 last, cons
         const std::optional<QDate> date = recordDateOf(card);
         if (!filter.passes(date))
             continue;
+        if (pageFull) {
+            printer.newPage();
+            pageFull = false;
+        }
         showPreview(previewText(card));
         printCard(printer, card, date, store::toInt16(qint64{column - 1} * cardWidth),
                   store::toInt16(qint64{row - 1} * cardHeight));
         if (++column > columnsPerRow) {
             column = 1;
             if (++row > rowsPerPage) {
-                printer.newPage();
                 row = 1;
+                pageFull = true;
             }
         }
     }

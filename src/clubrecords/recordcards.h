@@ -2,7 +2,7 @@
 
 #include "clubrecordlookup.h"
 
-#include "store/printer.h"
+#include "print/printer.h"
 
 #include <QDate>
 #include <QString>
@@ -47,15 +47,15 @@ QString cardDateText(const QDate& date);
 // The ten lines of a card's fields, joined by CR LF.
 QString previewText(const ClubRecord& record);
 
-void Set_Printer_Font(store::Printer& printer, const QString& style, qint16 size, const QString& bold,
+void Set_Printer_Font(print::Printer& printer, const QString& style, qint16 size, const QString& bold,
                       const QString& italic);
 // x and y in hundredths of an inch.
-void Set_Print_Position(store::Printer& printer, qint16 x, qint16 y);
+void Set_Print_Position(print::Printer& printer, qint16 x, qint16 y);
 
 // Prints one card for every index from first to last whose record passes
 // the date filter, twelve to a page, showing each card's fields through
 // showPreview, and ends the print job. A card whose key is held more than
 // once in the club database is not printed and takes no place.
-void Print_Record_Cards(store::Printer& printer, qint16 first, qint16 last, const QString& startText,
+void Print_Record_Cards(print::Printer& printer, qint16 first, qint16 last, const QString& startText,
                         const QString& finishText, qint16 includeUndated,
                         const std::function<void(const QString& preview)>& showPreview);

@@ -6,6 +6,7 @@
 #include "recordcards.h"
 
 #include "swimtime/entryrules.h"
+#include "ui/flatstyle.h"
 #include "ui/fonts.h"
 #include "ui/messagebox.h"
 #include "ui/windowregistry.h"
@@ -32,6 +33,7 @@ Records::Records(QWidget* parent)
     , m_ui(std::make_unique<Ui::Records>()) {
     m_ui->setupUi(this);
     ui::applyDesignedFonts(this);
+    ui::makeFlat(this);
     m_ui->StartDate->installEventFilter(this);
     m_ui->FinishDate->installEventFilter(this);
     connect(m_ui->PrintCommand, &QPushButton::clicked, this, &Records::print);

@@ -4,18 +4,35 @@
 #include "folderreader.h"
 #include "typedpath.h"
 
+#include "ui/flatstyle.h"
 #include "ui/fonts.h"
 #include "ui/messagebox.h"
 #include "ui_fileinfo.h"
 
 #include <QButtonGroup>
 #include <QDir>
+#include <QTextDocument>
+
+namespace {
+
+// The end of a path names the folder the user is in, so a path too long
+// for the label loses its start; the tooltip holds all of it. The label
+// lays its text out in whole pixels, rounding up, so the elided text is
+// made a pixel narrower than the room.
+void showPath(QLabel& label, const QString& path) {
+    label.setText(label.fontMetrics().elidedText(path, Qt::ElideLeft, label.contentsRect().width() - 1));
+    // A tooltip that looks like markup would be drawn as markup.
+    label.setToolTip(Qt::mightBeRichText(path) ? Qt::convertFromPlainText(path) : path);
+}
+
+} // namespace
 
 FileInfo::FileInfo(QWidget* parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::FileInfo>()) {
     m_ui->setupUi(this);
     ui::applyDesignedFonts(this);
+    ui::makeFlat(this);
 
     // DlgButton: one indexed group, one handler that receives the index.
     auto* dlgButton = new QButtonGroup(this);
@@ -164,7 +181,7 @@ bool FileInfo::showFolder(const QString& folder, const QString& pattern) {
         return false;
     }
     m_ui->DirsBox->setFolder(folder, contents.folders);
-    m_ui->PathSpec->setText(folder);
+    showPath(*m_ui->PathSpec, folder);
     m_ui->FileListBox->setContents(folder, contents.files, pattern);
     m_ui->DriveDropDown->showDriveOf(folder);
     m_listingFresh = true;

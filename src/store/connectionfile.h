@@ -9,10 +9,13 @@ namespace store {
 
 // Where a database server is, as a connection file names it. The file's
 // first line is a connection URI,
-//   postgresql://user@host:port/dbname?sslmode=require
+//   postgresql://user@host:port/dbname?sslmode=verify-full
 // (or postgres://...); blanks around it are ignored, and every later line
-// is free for notes. Passwords belong in ~/.pgpass; one in the URI is
-// accepted only when no one but the file's owner can read the file.
+// is free for notes. Passwords belong in ~/.pgpass; one in the URI (or the
+// password of a client key, sslpassword) is accepted only when no one but
+// the file's owner can read the file. Unless the file says otherwise the
+// connection is encrypted (verify-full with ~/.postgresql/root.crt,
+// require without) and the announcer's tables are looked up in "public".
 struct ServerConnection {
     QString host;
     int port = -1;
@@ -27,6 +30,12 @@ struct ServerConnection {
 bool isConnectionFile(const QByteArray& head);
 // True when the file at path can be read and is a connection file.
 bool isConnectionFileAt(const QString& path);
+
+// The sslmode ("disable", "allow" or "prefer") by which the connection file
+// at path lets its connection to a server across the network go in plain
+// text; empty when the connection is encrypted, or path is no usable
+// connection file.
+QString unencryptedSslMode(const QString& path);
 
 // Reads and checks the connection file at path; throws ConnectionFailed
 // with the reason when it cannot be used.

@@ -1,10 +1,13 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
+#include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace store {
 
@@ -21,6 +24,16 @@ public:
     virtual bool eof() const = 0;
     // A field of the current row by name; a null QVariant for a null value.
     virtual QVariant value(const QString& field) const = 0;
+    // The names of the fields, in the row source's order.
+    virtual QStringList fields() const = 0;
+    // What tells the current row apart from every other row of the row
+    // source for as long as it exists: its key column where the engine
+    // has one, otherwise all its values together.
+    virtual QVariant key() const = 0;
+    // The length in characters of a text field of the current row before a
+    // RowSelection that asked for it cut it short; the value's own length
+    // otherwise.
+    virtual qint64 wholeLength(const QString& field) const;
     // Removes the current row from the file, and only that row.
     virtual void deleteCurrent() = 0;
     virtual void close() = 0;
@@ -34,11 +47,28 @@ public:
     virtual std::unique_ptr<RecordSet> openRecordset() = 0;
 };
 
+// Which rows of a row source to read, and how much of one text field:
+// a message of a hundred megabytes must not be read whole just to show its
+// first line.
+struct RowSelection {
+    // Only the row with this key (RecordSet::key()); every row when null.
+    QVariant key;
+    // A text field read only up to limit characters.
+    QString limitedField;
+    qsizetype limit = 0;
+    // Whether RecordSet::wholeLength must tell the limited field's whole
+    // length, which can cost as much as reading it whole.
+    bool measureWhole = false;
+};
+
 class Database {
 public:
     virtual ~Database() = default;
     virtual QString path() const = 0;
     virtual std::unique_ptr<RecordSet> openRecordset(const QString& rowSource) = 0;
+    // The rows of a row source that selection names, in its order. Engines
+    // that cannot select while reading read every row and pass over the rest.
+    virtual std::unique_ptr<RecordSet> openRows(const QString& rowSource, const RowSelection& selection);
     virtual std::unique_ptr<QueryDef> queryDef(const QString& name) = 0;
     virtual void close() = 0;
     // False when this computer can only read the file: its rows cannot be
@@ -51,10 +81,20 @@ public:
     virtual void watchChanges(const std::function<void()>& /*changed*/) {}
 };
 
+struct OpenOptions {
+    // How long one operation waits for a lock another program holds before
+    // it fails with DatabaseLocked (5 s when unset).
+    std::optional<std::chrono::milliseconds> lockWait{};
+    // How long one operation keeps trying to reach a server that does not
+    // answer before it fails with ConnectionFailed (30 s when unset; zero
+    // makes one new connection and no more).
+    std::optional<std::chrono::milliseconds> serverPatience{};
+};
+
 // Opens the database file at path, shared with other programs that write it
 // and not read-only. The engine is chosen from the file's content. The
 // purpose ("announcer database", "club database") names what the caller
 // expected when the file turns out to be something else.
-std::unique_ptr<Database> openDatabase(const QString& path, const QString& purpose);
+std::unique_ptr<Database> openDatabase(const QString& path, const QString& purpose, const OpenOptions& options = {});
 
 } // namespace store

@@ -1,13 +1,12 @@
 #include "jetfile.h"
 
-#include <QFile>
+#include "kelvaneerror.h"
+#include "regularfile.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <limits>
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -44,10 +43,6 @@ ssize_t readAt(int fd, char* buffer, size_t size, off64_t offset) {
     return ssize_t(done);
 }
 
-QString systemError() {
-    return QString::fromLocal8Bit(std::strerror(errno));
-}
-
 } // namespace
 
 std::optional<FileStamp> fileStamp(const QString& path) {
@@ -58,20 +53,12 @@ std::optional<FileStamp> fileStamp(const QString& path) {
 }
 
 JetFile::JetFile(const QString& path) {
-    // Not blocking: a named pipe at the path must not hold the reader.
-    m_fd =
-        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-    if (m_fd < 0)
-        throw Unreadable{systemError()};
-    const auto fail = [this](const QString& reason) {
-        ::close(m_fd);
-        return Unreadable{reason};
-    };
+    if (const auto reason = openRegularFile(m_file, path))
+        throw Unreadable{*reason};
+    m_fd = m_file.handle();
     struct stat info {};
     if (fstat(m_fd, &info) != 0)
-        throw fail(systemError());
-    if (!S_ISREG(info.st_mode))
-        throw fail(QStringLiteral("it is not a regular file"));
+        throw Unreadable{systemErrorText(errno)};
     m_stamp = stampOf(info);
     m_header.resize(std::min<qsizetype>(jet4PageSize, m_stamp.size));
     m_header.resize(
@@ -79,18 +66,15 @@ JetFile::JetFile(const QString& path) {
     const QByteArray mark = m_header.mid(4, 15);
     if (m_header.size() <= versionOffset ||
         (mark != "Standard Jet DB" && mark != "Standard ACE DB"))
-        throw fail(QStringLiteral("it has no Jet header"));
+        throw Unreadable{QStringLiteral("it has no Jet header")};
     const qsizetype pageSize = m_header.at(versionOffset) == 0 ? jet3PageSize : jet4PageSize;
     if (m_stamp.size < 2 * pageSize || m_stamp.size % pageSize != 0)
-        throw fail(QStringLiteral(
-                       "the file is incomplete (%1 bytes is not a whole number of %2-byte pages)")
-                       .arg(m_stamp.size)
-                       .arg(pageSize));
+        throw Unreadable{
+            QStringLiteral(
+                "the file is incomplete (%1 bytes is not a whole number of %2-byte pages)")
+                .arg(m_stamp.size)
+                .arg(pageSize)};
     m_header.truncate(pageSize);
-}
-
-JetFile::~JetFile() {
-    ::close(m_fd);
 }
 
 FILE* JetFile::openStream() {
@@ -151,7 +135,7 @@ ssize_t JetFile::read(char* buffer, size_t size) {
     const size_t wanted = std::min<size_t>(size, size_t(m_stamp.size - m_position));
     const ssize_t got = readAt(m_fd, buffer, wanted, m_position);
     if (got != ssize_t(wanted)) {
-        m_missing = got < 0 ? systemError() : QStringLiteral("it became shorter while it was read");
+        m_missing = got < 0 ? systemErrorText(errno) : QStringLiteral("it became shorter while it was read");
         return 0;
     }
     m_position += got;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 
 #include <cstdio>
@@ -41,7 +42,6 @@ class JetFile {
 public:
     // Opens the file and reads its first page; throws Unreadable.
     explicit JetFile(const QString& path);
-    ~JetFile();
     JetFile(const JetFile&) = delete;
     JetFile& operator=(const JetFile&) = delete;
 
@@ -59,6 +59,7 @@ private:
     static int seekPages(void* file, off64_t* offset, int whence);
     ssize_t read(char* buffer, size_t size);
 
+    QFile m_file;
     int m_fd = -1;
     FileStamp m_stamp;
     QByteArray m_header;

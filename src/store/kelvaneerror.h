@@ -11,6 +11,7 @@ namespace store {
 // over the phone means the same thing everywhere.
 enum class ErrorNumber : int {
     Overflow = 6,
+    OutOfMemory = 7,
     SubscriptOutOfRange = 9,
     TypeMismatch = 13,
     InvalidUseOfNull = 94,
@@ -19,6 +20,7 @@ enum class ErrorNumber : int {
     NoCurrentRecord = 3021,
     DatabaseLocked = 3260,
     NotADatabase = 3343,
+    DiskOrNetworkError = 3043,
     ConnectionFailed = 3151,
     DatabaseOperationFailed = 3146,
     ObjectClosed = 3420,
@@ -38,5 +40,9 @@ private:
     int m_number;
     QString m_description;
 };
+
+// The system's own words for an error number of the C library (errno),
+// such as "No space left on device".
+QString systemErrorText(int error);
 
 } // namespace store

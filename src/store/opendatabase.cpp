@@ -3,6 +3,7 @@
 #include "kelvaneerror.h"
 #include "connectionfile.h"
 #include "postgresdatabase.h"
+#include "regularfile.h"
 #include "sqlitedatabase.h"
 
 #include <QFile>
@@ -29,11 +30,10 @@ FileKind sniff(QFile& file) {
 
 } // namespace
 
-std::unique_ptr<Database> openDatabase(const QString& path, const QString& purpose) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw KelvaneError(ErrorNumber::NotADatabase,
-                           QStringLiteral("Cannot open '%1': %2.").arg(path, file.errorString()));
+std::unique_ptr<Database> openDatabase(const QString& path, const QString& purpose, const OpenOptions& options) {
+    QFile file;
+    if (const auto reason = openRegularFile(file, path))
+        throw KelvaneError(ErrorNumber::NotADatabase, QStringLiteral("Cannot open '%1': %2.").arg(path, *reason));
     const FileKind kind = sniff(file);
     file.close();
     const auto notA = [&](const QString& reason) {
@@ -42,11 +42,11 @@ std::unique_ptr<Database> openDatabase(const QString& path, const QString& purpo
     };
     switch (kind) {
     case FileKind::Sqlite:
-        return std::make_unique<SqliteDatabase>(path, purpose);
+        return std::make_unique<SqliteDatabase>(path, purpose, options.lockWait);
     case FileKind::Jet:
         return openJetDatabase(path, purpose);
     case FileKind::Connection:
-        return std::make_unique<PostgresDatabase>(path, purpose);
+        return std::make_unique<PostgresDatabase>(path, purpose, options.serverPatience);
     case FileKind::Empty:
         throw notA(QStringLiteral("the file is empty"));
     case FileKind::Other:

@@ -15,7 +15,7 @@ namespace store {
 
 namespace {
 
-std::chrono::milliseconds budget{30000};
+constexpr std::chrono::milliseconds defaultPatience{30000};
 
 constexpr int firstPauseMs = 100;
 constexpr int longestPauseMs = 1000;
@@ -30,16 +30,19 @@ QString nextConnectionName() {
 // The connection to the server and what it takes to make it again.
 class PostgresSession : public SqlSession {
 public:
-    PostgresSession(const QString& path, const QString& purpose)
+    PostgresSession(const QString& path, const QString& purpose, std::chrono::milliseconds patience)
         : SqlSession(nextConnectionName())
-        , m_path(path) {
+        , m_path(path)
+        , m_patience(patience) {
         QSqlDatabase db = addServerConnection(name(), path);
+        m_server = QStringLiteral("%1:%2").arg(db.hostName()).arg(db.port() > 0 ? db.port() : 5432);
         if (!db.open()) {
-            const QString reason = db.lastError().text();
+            const QString reason = db.lastError().text().trimmed();
             db = QSqlDatabase();
             QSqlDatabase::removeDatabase(name());
             throw KelvaneError(ErrorNumber::ConnectionFailed,
-                               QStringLiteral("Cannot reach the %1 named in '%2': %3").arg(purpose, path, reason));
+                               QStringLiteral("Cannot reach the database server %1 that '%2' names for the %3: %4")
+                                   .arg(m_server, path, purpose, reason));
         }
     }
 
@@ -53,15 +56,16 @@ private:
     void subscribe();
 
     QString m_path;
+    QString m_server;
+    std::chrono::milliseconds m_patience;
     std::function<void()> m_changed;
     QMetaObject::Connection m_notifications;
 };
 
 // A failing statement on a connection that still answers is a real error
 // and is reported at once. Anything else means the connection is gone: it
-// is made again and the work runs again, pausing a little longer each time
-// (the screen does not repaint meanwhile; a restarting server is back
-// within a second or two) until the budget is spent.
+// is made again at once and the work runs again; while the server stays
+// away, this goes on with growing pauses until the patience is spent.
 void PostgresSession::run(const std::function<void(QSqlDatabase&)>& work) {
     QElapsedTimer unreachable;
     int pauseMs = firstPauseMs;
@@ -80,19 +84,19 @@ void PostgresSession::run(const std::function<void(QSqlDatabase&)>& work) {
                 reason = error.description();
             }
         }
-        if (!unreachable.isValid())
+        if (!unreachable.isValid()) {
             unreachable.start();
-        if (unreachable.elapsed() >= budget.count())
-            throw KelvaneError(ErrorNumber::ConnectionFailed,
-                               QStringLiteral("The database server named in '%1' has not answered for %2 seconds. %3")
-                                   .arg(m_path)
-                                   .arg(unreachable.elapsed() / 1000)
-                                   .arg(reason));
-        QThread::msleep(static_cast<unsigned long>(pauseMs));
-        pauseMs = std::min(2 * pauseMs, longestPauseMs);
+        } else {
+            if (unreachable.elapsed() >= m_patience.count())
+                throw KelvaneError(ErrorNumber::ConnectionFailed,
+                                   QStringLiteral("The database server %1 that '%2' names is not answering: %3")
+                                       .arg(m_server, m_path, reason));
+            QThread::msleep(static_cast<unsigned long>(pauseMs));
+            pauseMs = std::min(2 * pauseMs, longestPauseMs);
+        }
         reconnect();
         if (!connection().isOpen())
-            reason = connection().lastError().text();
+            reason = connection().lastError().text().trimmed();
     }
 }
 
@@ -141,8 +145,9 @@ void PostgresSession::subscribe() {
         });
 }
 
-PostgresDatabase::PostgresDatabase(const QString& path, const QString& purpose)
-    : PostgresDatabase(path, std::make_shared<PostgresSession>(path, purpose)) {}
+PostgresDatabase::PostgresDatabase(const QString& path, const QString& purpose,
+                                   std::optional<std::chrono::milliseconds> patience)
+    : PostgresDatabase(path, std::make_shared<PostgresSession>(path, purpose, patience.value_or(defaultPatience))) {}
 
 PostgresDatabase::PostgresDatabase(const QString& path, std::shared_ptr<PostgresSession> session)
     : SqlDatabase(path, session)
@@ -151,9 +156,5 @@ PostgresDatabase::PostgresDatabase(const QString& path, std::shared_ptr<Postgres
 PostgresDatabase::~PostgresDatabase() = default;
 
 void PostgresDatabase::watchChanges(const std::function<void()>& changed) { m_postgres->watch(changed); }
-
-std::chrono::milliseconds reconnectBudget() { return budget; }
-
-void setReconnectBudget(std::chrono::milliseconds newBudget) { budget = newBudget; }
 
 } // namespace store

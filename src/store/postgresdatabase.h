@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <memory>
+#include <optional>
 
 namespace store {
 
@@ -12,11 +13,15 @@ class PostgresSession;
 // PostgreSQL engine, reached through a connection file. A connection the
 // server or the network dropped is made again by the next operation,
 // which then runs again; only a server that stays unreachable for the
-// reconnect budget (30 s) makes the operation fail.
+// operation's patience makes it fail with ConnectionFailed.
 class PostgresDatabase : public SqlDatabase {
 public:
-    // path names the connection file; purpose words the errors.
-    PostgresDatabase(const QString& path, const QString& purpose);
+    // path names the connection file; purpose words the errors. patience:
+    // how long an operation keeps trying to reach the server (30 s when
+    // unset; none, a single new connection, for a caller that keeps its
+    // window responsive and tries again later by itself).
+    PostgresDatabase(const QString& path, const QString& purpose,
+                     std::optional<std::chrono::milliseconds> patience = std::nullopt);
     ~PostgresDatabase() override;
 
     // Listens for the notifications the announcer schema's trigger sends
@@ -27,11 +32,6 @@ private:
     PostgresDatabase(const QString& path, std::shared_ptr<PostgresSession> session);
     std::shared_ptr<PostgresSession> m_postgres;
 };
-
-// How long a server may stay unreachable before an operation gives up.
-std::chrono::milliseconds reconnectBudget();
-// Tests shorten it rather than wait half a minute.
-void setReconnectBudget(std::chrono::milliseconds budget);
 
 // The notification channel of the announcer schema's trigger.
 inline const QString announcementsChannel = QStringLiteral("announcements_changed");

@@ -2,6 +2,10 @@
 
 #include "kelvaneerror.h"
 
+#include <QCryptographicHash>
+#include <QDataStream>
+#include <QIODevice>
+
 #include <utility>
 
 namespace store {
@@ -43,6 +47,18 @@ QVariant SnapshotRecordSet::value(const QString& field) const {
         throw KelvaneError(ErrorNumber::ItemNotFound,
                            QStringLiteral("Item not found in this collection: field '%1'.").arg(field));
     return m_rows[m_current].value(index);
+}
+
+QVariant valuesKey(const QVariantList& values) {
+    QByteArray bytes;
+    QDataStream stream(&bytes, QIODevice::WriteOnly);
+    stream << values;
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+}
+
+QVariant SnapshotRecordSet::key() const {
+    checkCurrent();
+    return valuesKey(m_rows[m_current]);
 }
 
 void SnapshotRecordSet::deleteCurrent() {

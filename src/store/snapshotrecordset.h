@@ -11,6 +11,9 @@
 
 namespace store {
 
+// The key of a row that has no key column: a digest of all its values.
+QVariant valuesKey(const QVariantList& values);
+
 // Rows read whole from a file and held in memory, with the navigation and
 // field access every record set offers. Deleting goes back to the file
 // through deleteRow; without one, rows cannot be deleted.
@@ -26,6 +29,9 @@ public:
     void moveNext() override;
     bool eof() const override;
     QVariant value(const QString& field) const override;
+    QStringList fields() const override { return m_columns; }
+    // The file has no key column: a digest of all the row's values.
+    QVariant key() const override;
     void deleteCurrent() override;
     void close() override { m_closed = true; }
 

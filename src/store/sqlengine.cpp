@@ -1,5 +1,7 @@
 #include "sqlengine.h"
 
+#include "snapshotrecordset.h"
+
 #include <QDateTime>
 #include <QSet>
 #include <QSqlError>
@@ -20,9 +22,17 @@ struct PreparedQuery {
     int generation = -1;
 };
 
+// The rows of one executed SELECT, read to the end and the query finished.
+struct Snapshot {
+    QStringList columns;
+    std::vector<QVariantList> rows;
+};
+
 namespace {
 
 const QString keyColumn = QStringLiteral("Id");
+// The alias of the column that carries a limited field's whole length.
+const QString wholeLengthColumn = QStringLiteral("kelvane whole length");
 const QString savedQueries = QStringLiteral("Saved Queries");
 const QString savedQueryParameters = QStringLiteral("Saved Query Parameters");
 
@@ -59,11 +69,6 @@ QVariant typedValue(const QVariant& value, ColumnKind kind) {
     return moment.isValid() ? QVariant(moment) : value;
 }
 
-// The rows of one executed SELECT, read to the end and the query finished.
-struct Snapshot {
-    QStringList columns;
-    std::vector<QVariantList> rows;
-};
 
 Snapshot readAll(QSqlQuery& query, const QString& what) {
     Snapshot snapshot;
@@ -107,14 +112,20 @@ Snapshot select(SqlSession& session, const QString& sql, const QVariantList& val
 
 // A snapshot of the rows of one row source. Deleting goes back to the
 // database by the row's key, so a row with the same Sequence or text is
-// never touched.
+// never touched. A snapshot read with a limited field carries that field's
+// whole length as its last column.
 class SqlRecordSet : public RecordSet {
 public:
-    SqlRecordSet(std::shared_ptr<SqlSession> session, QString deleteTarget, Snapshot snapshot)
+    SqlRecordSet(std::shared_ptr<SqlSession> session, QString deleteTarget, Snapshot snapshot,
+                 QString limitedField = {})
         : m_session(std::move(session))
         , m_deleteTarget(std::move(deleteTarget))
         , m_snapshot(std::move(snapshot))
-        , m_keyIndex(m_snapshot.columns.indexOf(keyColumn)) {}
+        , m_limitedField(std::move(limitedField))
+        , m_wholeLengthIndex(static_cast<int>(m_snapshot.columns.indexOf(wholeLengthColumn))) {
+        m_snapshot.columns.removeAll(wholeLengthColumn);
+        m_keyIndex = static_cast<int>(m_snapshot.columns.indexOf(keyColumn));
+    }
 
     int recordCount() const override {
         checkOpen();
@@ -144,6 +155,18 @@ public:
                                QStringLiteral("Item not found in this collection: field '%1'.").arg(field));
         return m_snapshot.rows[m_current][index];
     }
+    QStringList fields() const override { return m_snapshot.columns; }
+    QVariant key() const override {
+        checkCurrent();
+        const QVariantList& row = m_snapshot.rows[m_current];
+        return m_keyIndex >= 0 ? row[m_keyIndex] : valuesKey(row);
+    }
+    qint64 wholeLength(const QString& field) const override {
+        if (field != m_limitedField || m_wholeLengthIndex < 0)
+            return RecordSet::wholeLength(field);
+        checkCurrent();
+        return m_snapshot.rows[m_current][m_wholeLengthIndex].toLongLong();
+    }
     void deleteCurrent() override;
     void close() override { m_closed = true; }
 
@@ -164,7 +187,9 @@ private:
     std::shared_ptr<SqlSession> m_session;
     QString m_deleteTarget;
     Snapshot m_snapshot;
-    int m_keyIndex;
+    QString m_limitedField;
+    int m_wholeLengthIndex;
+    int m_keyIndex = -1;
     QSet<size_t> m_deleted;
     size_t m_current = 0;
     bool m_closed = false;
@@ -189,6 +214,7 @@ void SqlRecordSet::deleteCurrent() {
         execOrThrow(query, {key}, m_deleteTarget);
         query.finish();
     });
+    m_session->rowDeleted(m_keyIndex, key);
     m_deleted.insert(m_current);
 }
 
@@ -248,7 +274,49 @@ private:
 
 } // namespace
 
+// A whole list as it was read, and when.
+struct RowsRead {
+    QString rowSource;
+    RowSelection selection;
+    qint64 stamp;
+    Snapshot snapshot;
+
+    bool answers(const QString& source, const RowSelection& asked, qint64 now) const {
+        return source == rowSource && asked.limitedField == selection.limitedField &&
+               asked.limit == selection.limit && asked.measureWhole == selection.measureWhole && now == stamp;
+    }
+};
+
+SqlSession::SqlSession(QString connectionName)
+    : m_name(std::move(connectionName)) {}
+
 SqlSession::~SqlSession() { close(); }
+
+const Snapshot* SqlSession::keptRows(const QString& rowSource, const RowSelection& selection) {
+    if (!m_keptRows)
+        return nullptr;
+    const std::optional<qint64> stamp = changeStamp();
+    if (!stamp || !m_keptRows->answers(rowSource, selection, *stamp)) {
+        m_keptRows.reset();
+        return nullptr;
+    }
+    return &m_keptRows->snapshot;
+}
+
+void SqlSession::keepRows(const QString& rowSource, const RowSelection& selection, const Snapshot& rows) {
+    m_keptRows.reset();
+    if (const std::optional<qint64> stamp = changeStamp())
+        m_keptRows = std::make_unique<RowsRead>(RowsRead{rowSource, selection, *stamp, rows});
+}
+
+// Our own commits leave the stamp as it was, so the kept list follows them.
+void SqlSession::rowDeleted(int keyColumn, const QVariant& key) {
+    if (!m_keptRows)
+        return;
+    std::erase_if(m_keptRows->snapshot.rows, [&](const QVariantList& row) { return row.value(keyColumn) == key; });
+}
+
+void SqlSession::rowsChanged() { m_keptRows.reset(); }
 
 void SqlSession::run(const std::function<void(QSqlDatabase&)>& work) {
     QSqlDatabase db = database();
@@ -267,6 +335,7 @@ KelvaneError SqlSession::closedError() {
 }
 
 void SqlSession::close() {
+    m_keptRows.reset();
     if (m_name.isEmpty())
         return;
     {
@@ -288,6 +357,54 @@ std::unique_ptr<RecordSet> SqlDatabase::openRecordset(const QString& rowSource) 
     Snapshot snapshot =
         select(*m_session, QStringLiteral("SELECT * FROM %1").arg(quoteIdentifier(rowSource)), {}, rowSource);
     return std::make_unique<SqlRecordSet>(m_session, rowSource, std::move(snapshot));
+}
+
+// The row source's own columns, with the limited field cut short by the
+// database itself (only the part shown crosses the network) and, when
+// asked for, its whole length added at the end. A whole list is read again
+// only once the rows may have changed.
+std::unique_ptr<RecordSet> SqlDatabase::openRows(const QString& rowSource, const RowSelection& selection) {
+    const auto recordSet = [&](Snapshot snapshot) {
+        return std::make_unique<SqlRecordSet>(m_session, rowSource, std::move(snapshot), selection.limitedField);
+    };
+    if (!selection.key.isNull()) {
+        const QStringList columns = columnsOf(rowSource);
+        if (!columns.contains(keyColumn))
+            return Database::openRows(rowSource, selection);  // keys are then digests of the values
+        return recordSet(readRows(rowSource, columns, selection));
+    }
+    if (const Snapshot* kept = m_session->keptRows(rowSource, selection))
+        return recordSet(*kept);
+    Snapshot snapshot = readRows(rowSource, columnsOf(rowSource), selection);
+    m_session->keepRows(rowSource, selection, snapshot);
+    return recordSet(std::move(snapshot));
+}
+
+QStringList SqlDatabase::columnsOf(const QString& rowSource) {
+    return select(*m_session, QStringLiteral("SELECT * FROM %1 LIMIT 0").arg(quoteIdentifier(rowSource)), {},
+                  rowSource)
+        .columns;
+}
+
+Snapshot SqlDatabase::readRows(const QString& rowSource, const QStringList& columns, const RowSelection& selection) {
+    QStringList expressions;
+    for (const QString& column : columns) {
+        const QString quoted = quoteIdentifier(column);
+        expressions << (column == selection.limitedField
+                            ? QStringLiteral("substr(%1, 1, %2) AS %1").arg(quoted).arg(selection.limit)
+                            : quoted);
+    }
+    if (selection.measureWhole && columns.contains(selection.limitedField))
+        expressions << QStringLiteral("length(%1) AS %2")
+                           .arg(quoteIdentifier(selection.limitedField), quoteIdentifier(wholeLengthColumn));
+    QString sql = QStringLiteral("SELECT %1 FROM %2").arg(expressions.join(QStringLiteral(", ")),
+                                                          quoteIdentifier(rowSource));
+    QVariantList values;
+    if (!selection.key.isNull()) {
+        sql += QStringLiteral(" WHERE %1 = ?").arg(quoteIdentifier(keyColumn));
+        values << selection.key;
+    }
+    return select(*m_session, sql, values, rowSource);
 }
 
 SqlDatabase::SavedQuery SqlDatabase::readSavedQuery(const QString& name) {

@@ -8,18 +8,21 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QSqlQuery;
 
 namespace store {
 
 struct PreparedQuery;
+struct RowsRead;
+struct Snapshot;
 
 // One QtSql connection, shared by a database and every record set and
 // query it hands out, so that those find out when it has been closed.
 class SqlSession {
 public:
-    explicit SqlSession(QString connectionName) : m_name(std::move(connectionName)) {}
+    explicit SqlSession(QString connectionName);
     virtual ~SqlSession();
     SqlSession(const SqlSession&) = delete;
     SqlSession& operator=(const SqlSession&) = delete;
@@ -35,6 +38,16 @@ public:
     // earlier one must be prepared again.
     int generation() const { return m_generation; }
 
+    // The last whole list read of a row source, kept while no other program
+    // can have changed the rows: a huge value is then read once, not at
+    // every refresh. Null when the list must be read again.
+    const Snapshot* keptRows(const QString& rowSource, const RowSelection& selection);
+    void keepRows(const QString& rowSource, const RowSelection& selection, const Snapshot& rows);
+    // This session deleted the row with this key (the kept list loses it),
+    // or changed rows in another way (the kept list goes).
+    void rowDeleted(int keyColumn, const QVariant& key);
+    void rowsChanged();
+
     void close();
 
     static KelvaneError closedError();
@@ -43,10 +56,14 @@ protected:
     // The open connection; ObjectClosed once the session was closed.
     QSqlDatabase database() const;
     void newGeneration() { ++m_generation; }
+    // A number that stays the same for as long as no other program
+    // committed a change; none when the engine cannot tell.
+    virtual std::optional<qint64> changeStamp() { return std::nullopt; }
 
 private:
     QString m_name;
     int m_generation = 0;
+    std::unique_ptr<RowsRead> m_keptRows;
 };
 
 // The QtSql side of an engine: record sets are snapshots read to the end
@@ -58,6 +75,7 @@ public:
 
     QString path() const override { return m_path; }
     std::unique_ptr<RecordSet> openRecordset(const QString& rowSource) override;
+    std::unique_ptr<RecordSet> openRows(const QString& rowSource, const RowSelection& selection) override;
     std::unique_ptr<QueryDef> queryDef(const QString& name) override;
     void close() override;
 
@@ -73,6 +91,8 @@ private:
         QHash<QString, int> positions;
     };
     SavedQuery readSavedQuery(const QString& name);
+    QStringList columnsOf(const QString& rowSource);
+    Snapshot readRows(const QString& rowSource, const QStringList& columns, const RowSelection& selection);
 
     QString m_path;
     std::shared_ptr<SqlSession> m_session;

@@ -2,6 +2,7 @@
 
 #include "kelvaneerror.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QSqlDatabase>
@@ -13,13 +14,17 @@
 #include <sqlite3.h>
 
 #include <atomic>
+#include <cerrno>
 #include <climits>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace store {
 
 namespace {
 
-constexpr int busyTimeoutMs = 5000;
+constexpr std::chrono::milliseconds defaultLockWait{5000};
 
 // Row sources are SQL that the file itself defines, so a damaged or hostile
 // file can hold a view that never ends (a recursive one) and would hold the
@@ -58,6 +63,16 @@ public:
         const StepAllowance allowance;
         SqlSession::run(work);
     }
+
+protected:
+    // SQLite counts the commits of other connections for us.
+    std::optional<qint64> changeStamp() override {
+        QSqlDatabase db = database();
+        QSqlQuery version(db);
+        if (!version.exec(QStringLiteral("PRAGMA data_version")) || !version.next())
+            return std::nullopt;
+        return version.value(0).toLongLong();
+    }
 };
 
 QString nextConnectionName() {
@@ -66,35 +81,44 @@ QString nextConnectionName() {
 }
 
 // Opens the file and checks that it is a whole SQLite database, or throws
-// after removing the connection again.
-void openFile(const QString& connectionName, const QString& path, const QString& purpose) {
+// after removing the connection again. A file the system would not let us
+// read or write (a full disk, no permission, a failing disk) is reported
+// with the system's reason: calling it damaged could make the announcer
+// throw a sound file away.
+void openFile(const QString& connectionName, const QString& path, const QString& purpose,
+              std::chrono::milliseconds lockWait) {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
     // mode=rw: a file that vanished since it was checked is an error, never a new empty database.
     db.setDatabaseName(QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded) + QStringLiteral("?mode=rw"));
-    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs));
-    const auto fail = [&](const QString& reason) {
+    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(lockWait.count()));
+    const auto fail = [&](const std::optional<QString>& systemReason, const QString& otherwise) {
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase(connectionName);
+        if (systemReason)
+            return KelvaneError(ErrorNumber::DiskOrNetworkError,
+                                QStringLiteral("The %1 '%2' cannot be read: %3.").arg(purpose, path, *systemReason));
         return KelvaneError(ErrorNumber::NotADatabase,
-                            QStringLiteral("'%1' is not an %2: %3.").arg(path, purpose, reason));
+                            QStringLiteral("'%1' is not an %2: %3.").arg(path, purpose, otherwise));
     };
     if (!db.open())
-        throw fail(db.lastError().text());
+        throw fail(std::nullopt, db.lastError().text());
     limitStatements(db);
     QSqlQuery check(db);
     // A cache that holds a large announcer file whole keeps every refresh
     // reading from memory instead of going back to the file page by page.
     check.exec(QStringLiteral("PRAGMA cache_size = -65536"));
-    if (!check.exec(QStringLiteral("PRAGMA quick_check(1)")) || !check.next() ||
-        check.value(0).toString() != QLatin1String("ok")) {
+    const bool checked = check.exec(QStringLiteral("PRAGMA quick_check(1)")) && check.next();
+    if (!checked || check.value(0).toString() != QLatin1String("ok")) {
+        const std::optional<QString> systemReason = checked ? std::nullopt : sqliteSystemReason(db);
         check = QSqlQuery();
-        throw fail(QStringLiteral("the database file is damaged or incomplete"));
+        throw fail(systemReason, QStringLiteral("the database file is damaged or incomplete"));
     }
 }
 
-std::shared_ptr<SqlSession> openSession(const QString& path, const QString& purpose) {
+std::shared_ptr<SqlSession> openSession(const QString& path, const QString& purpose,
+                                        std::chrono::milliseconds lockWait) {
     const QString name = nextConnectionName();
-    openFile(name, path, purpose);
+    openFile(name, path, purpose, lockWait);
     return std::make_shared<SqliteSession>(name);
 }
 
@@ -115,8 +139,52 @@ void watchExisting(QFileSystemWatcher& watcher, const QString& path) {
 
 } // namespace
 
-SqliteDatabase::SqliteDatabase(const QString& path, const QString& purpose)
-    : SqlDatabase(path, openSession(path, purpose)) {}
+namespace {
+
+// Why the system will not let a file be made in the database's folder.
+int folderWriteError(const char* databaseFile) {
+    const QByteArray folder = QFile::encodeName(QFileInfo(QFile::decodeName(databaseFile)).absolutePath());
+    return ::faccessat(AT_FDCWD, folder.constData(), W_OK, AT_EACCESS) == 0 ? 0 : errno;
+}
+
+} // namespace
+
+// SQLite keeps the system's error number only for failed reads, writes and
+// opens; a write that found the disk full it reports as SQLITE_FULL alone,
+// and a folder where no -wal or -shm may be made as read only. Anything
+// else (a damaged page, a lock) is not the system's doing.
+std::optional<QString> sqliteSystemReason(const QSqlDatabase& db) {
+    const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
+    if (qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return std::nullopt;
+    sqlite3* connection = *static_cast<sqlite3* const*>(handle.constData());
+    if (!connection)
+        return std::nullopt;
+    const int code = sqlite3_extended_errcode(connection);
+    int error = 0;
+    switch (code & 0xff) {
+    case SQLITE_FULL:
+        error = ENOSPC;
+        break;
+    case SQLITE_IOERR:
+    case SQLITE_CANTOPEN:
+        error = sqlite3_system_errno(connection);
+        break;
+    case SQLITE_READONLY:
+        if (code == SQLITE_READONLY_DIRECTORY)
+            error = folderWriteError(sqlite3_db_filename(connection, "main"));
+        break;
+    default:
+        break;
+    }
+    if (error == 0)
+        return std::nullopt;
+    return systemErrorText(error);
+}
+
+SqliteDatabase::SqliteDatabase(const QString& path, const QString& purpose,
+                               std::optional<std::chrono::milliseconds> lockWait)
+    : SqlDatabase(path, openSession(path, purpose, lockWait.value_or(defaultLockWait))) {}
 
 SqliteDatabase::~SqliteDatabase() = default;
 

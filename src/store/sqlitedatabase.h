@@ -2,9 +2,12 @@
 
 #include "sqlengine.h"
 
+#include <chrono>
 #include <memory>
+#include <optional>
 
 class QFileSystemWatcher;
+class QSqlDatabase;
 
 namespace store {
 
@@ -13,8 +16,11 @@ namespace store {
 // lock that would stop the meet-management program from writing.
 class SqliteDatabase : public SqlDatabase {
 public:
-    // Opens an existing SQLite file for reading and writing; never creates one.
-    SqliteDatabase(const QString& path, const QString& purpose);
+    // Opens an existing SQLite file for reading and writing; never creates
+    // one. An operation waits up to lockWait (5 s when unset) for a lock
+    // another program holds.
+    SqliteDatabase(const QString& path, const QString& purpose,
+                   std::optional<std::chrono::milliseconds> lockWait = std::nullopt);
     ~SqliteDatabase() override;
 
     void watchChanges(const std::function<void()>& changed) override;
@@ -23,5 +29,11 @@ public:
 private:
     std::unique_ptr<QFileSystemWatcher> m_watcher;
 };
+
+// The system's reason ("No space left on device", "Permission denied",
+// "Input/output error") when the last statement on a SQLite connection
+// failed because the system refused to read or write its files; nothing
+// when it failed for another reason, such as damaged content.
+std::optional<QString> sqliteSystemReason(const QSqlDatabase& db);
 
 } // namespace store

@@ -4,6 +4,7 @@
 #include "timerules.h"
 
 #include "dialogs/dialoganswer.h"
+#include "ui/flatstyle.h"
 #include "ui/fonts.h"
 #include "ui/windowregistry.h"
 #include "ui_conversion.h"
@@ -16,6 +17,7 @@ Conversion::Conversion(QWidget* parent)
     , m_ui(std::make_unique<Ui::Conversion>()) {
     m_ui->setupUi(this);
     ui::applyDesignedFonts(this);
+    ui::makeFlat(this);
     m_ui->NewTime->installEventFilter(this);
     connect(m_ui->Command1, &QPushButton::clicked, this, &Conversion::acceptThis);
     connect(m_ui->Command3, &QPushButton::clicked, this, &Conversion::acceptAll);

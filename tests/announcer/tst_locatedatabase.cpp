@@ -1,5 +1,6 @@
 #include "announcerfixture.h"
 #include "modalwatcher.h"
+#include "screendriving.h"
 #include "windowdriving.h"
 
 #include "announcer/announcerdatabase.h"
@@ -77,11 +78,10 @@ void TestLocateDatabase::noThenAChosenFileOpensIt() {
     m_watcher->answerNext(chooseFile(chosen.path()));
     QStringList listed;
     AnnouncerScreen screen;
-    m_watcher->answerNext([&](QWidget* opened) {
-        auto* list = opened->findChild<QListWidget*>("Announcement_List");
-        for (int i = 0; i < list->count(); ++i)
-            listed << list->item(i)->text();
-        clickButton(opened, "Command1");
+    m_watcher->answerNext([&](QWidget*) {
+        settle(screen);
+        listed = lines(screen);
+        clickButton(&screen, "Command1");
     });
     screen.showModal();
     QCOMPARE(listed, QStringList({"4:from the chosen file"}));

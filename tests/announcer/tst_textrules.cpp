@@ -4,12 +4,13 @@
 #include "announcer/textsplit.h"
 
 #include "store/kelvaneerror.h"
+#include "store/snapshotrecordset.h"
+
+#include "specialfile.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <sys/stat.h>
 
 class TestTextRules : public QObject {
     Q_OBJECT
@@ -27,8 +28,8 @@ private slots:
     void nullMessageIsAnError();
     void fileExists_data();
     void fileExists();
-    void hiddenMessageIsKnownByFileSequenceAndText_data();
-    void hiddenMessageIsKnownByFileSequenceAndText();
+    void hiddenMessageIsKnownByFileAndRow_data();
+    void hiddenMessageIsKnownByFileAndRow();
 };
 
 void TestTextRules::splitIntoItems_data() {
@@ -89,23 +90,33 @@ void TestTextRules::splitFindsDelimitersFarIntoTheText() {
 void TestTextRules::listLine_data() {
     QTest::addColumn<QVariant>("sequence");
     QTest::addColumn<QString>("message");
+    QTest::addColumn<bool>("more");
     QTest::addColumn<QString>("line");
-    QTest::newRow("two lines") << QVariant(12) << "Event 3\r\nresults" << "12:Event 3";
-    QTest::newRow("empty message") << QVariant(4) << "" << "4:";
-    QTest::newRow("line breaks only") << QVariant(4) << "\r\n\r\n" << "4:";
-    QTest::newRow("leading empty lines") << QVariant(5) << "\r\n\r\nHello" << "5:Hello";
-    QTest::newRow("lone LF kept") << QVariant(6) << "a\nb\r\nc" << "6:a\nb";
-    QTest::newRow("sequence zero") << QVariant(0) << "100m Freestyle" << ":100m Freestyle";
-    QTest::newRow("negative") << QVariant(-3) << "x" << "-3:x";
-    QTest::newRow("null sequence") << QVariant() << "x" << ":x";
-    QTest::newRow("no group separators") << QVariant(32767) << "x" << "32767:x";
+    QTest::newRow("two lines") << QVariant(12) << "Event 3\r\nresults" << false << "12:Event 3";
+    QTest::newRow("empty message") << QVariant(4) << "" << false << "4:";
+    QTest::newRow("line breaks only") << QVariant(4) << "\r\n\r\n" << false << "4:";
+    QTest::newRow("leading empty lines") << QVariant(5) << "\r\n\r\nHello" << false << "5:Hello";
+    QTest::newRow("lone LF kept") << QVariant(6) << "a\nb\r\nc" << false << "6:a\nb";
+    QTest::newRow("sequence zero") << QVariant(0) << "100m Freestyle" << false << ":100m Freestyle";
+    QTest::newRow("negative") << QVariant(-3) << "x" << false << "-3:x";
+    QTest::newRow("null sequence") << QVariant() << "x" << false << ":x";
+    QTest::newRow("no group separators") << QVariant(32767) << "x" << false << "32767:x";
+    const QString thousand(1000, QLatin1Char('a'));
+    QTest::newRow("first line of a thousand characters whole") << QVariant(1) << thousand + "\r\nb" << true
+                                                               << "1:" + thousand;
+    QTest::newRow("longer first line cut and marked") << QVariant(1) << thousand + "bc\r\nd" << false
+                                                      << "1:" + thousand + "\u2026";
+    QTest::newRow("first line running on past what was read") << QVariant(2) << "Event 2 res" << true
+                                                              << "2:Event 2 res\u2026";
+    QTest::newRow("later lines past what was read") << QVariant(2) << "Event 2\r\nres" << true << "2:Event 2";
 }
 
 void TestTextRules::listLine() {
     QFETCH(QVariant, sequence);
     QFETCH(QString, message);
+    QFETCH(bool, more);
     QFETCH(QString, line);
-    QCOMPARE(::listLine(sequence, message), line);
+    QCOMPARE(::listLine(sequence, message, more), line);
 }
 
 void TestTextRules::chosenNumber_data() {
@@ -144,7 +155,10 @@ void TestTextRules::fileExists_data() {
     QTest::newRow("folder") << "folder" << false;
     QTest::newRow("missing") << "missing" << false;
     QTest::newRow("empty path") << "emptypath" << false;
-    QTest::newRow("named pipe does not hang") << "fifo" << true;
+    QTest::newRow("named pipe") << "fifo" << false;
+    QTest::newRow("socket") << "socket" << false;
+    QTest::newRow("link to a device") << "device" << false;
+    QTest::newRow("link to a file") << "link" << true;
     QTest::newRow("path through a file") << "throughfile" << false;
 }
 
@@ -158,46 +172,47 @@ void TestTextRules::fileExists() {
         QVERIFY(file.open(QIODevice::WriteOnly));
         if (kind == QLatin1String("content"))
             file.write("x");
-    } else if (kind == QLatin1String("folder")) {
-        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("probe")));
     } else if (kind == QLatin1String("emptypath")) {
         path.clear();
-    } else if (kind == QLatin1String("fifo")) {
-        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else if (kind == QLatin1String("link")) {
+        QFile file(dir.filePath(QStringLiteral("target")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.link(path));
     } else if (kind == QLatin1String("throughfile")) {
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
         path += QStringLiteral("/inside");
+    } else if (kind != QLatin1String("missing")) {
+        QVERIFY(makeSpecialFile(kind, path));
     }
     QCOMPARE(File_Exists(path), exists);
 }
 
-void TestTextRules::hiddenMessageIsKnownByFileSequenceAndText_data() {
+void TestTextRules::hiddenMessageIsKnownByFileAndRow_data() {
     QTest::addColumn<QString>("file");
-    QTest::addColumn<QVariant>("sequence");
-    QTest::addColumn<QString>("message");
+    QTest::addColumn<QVariant>("key");
     QTest::addColumn<bool>("hidden");
     const QString gala = QStringLiteral("/gala/announcer.mdb");
-    QTest::newRow("the dismissed message") << gala << QVariant(12) << "Event 12\r\nGirls" << true;
-    QTest::newRow("same number as a double") << gala << QVariant(12.0) << "Event 12\r\nGirls" << true;
-    QTest::newRow("new message reusing the number") << gala << QVariant(12) << "Event 14" << false;
-    QTest::newRow("same text, other number") << gala << QVariant(13) << "Event 12\r\nGirls" << false;
-    QTest::newRow("same message in another file") << "/other/announcer.mdb" << QVariant(12) << "Event 12\r\nGirls"
-                                                  << false;
-    QTest::newRow("null Sequence is not 0") << gala << QVariant() << "zero" << false;
-    QTest::newRow("Sequence 0") << gala << QVariant(0) << "zero" << true;
+    const QVariant event12 = store::valuesKey({12, QStringLiteral("Event 12\r\nGirls")});
+    QTest::newRow("the dismissed row") << gala << event12 << true;
+    QTest::newRow("new message reusing the number")
+        << gala << store::valuesKey({12, QStringLiteral("Event 14")}) << false;
+    QTest::newRow("same text, other number")
+        << gala << store::valuesKey({13, QStringLiteral("Event 12\r\nGirls")}) << false;
+    QTest::newRow("same row in another file") << "/other/announcer.mdb" << event12 << false;
+    QTest::newRow("a key column's value") << gala << QVariant(7) << true;
+    QTest::newRow("another key column value") << gala << QVariant(70) << false;
 }
 
-void TestTextRules::hiddenMessageIsKnownByFileSequenceAndText() {
+void TestTextRules::hiddenMessageIsKnownByFileAndRow() {
     QFETCH(QString, file);
-    QFETCH(QVariant, sequence);
-    QFETCH(QString, message);
+    QFETCH(QVariant, key);
     QFETCH(bool, hidden);
     HiddenMessages messages;
     QVERIFY(messages.isEmpty());
-    messages.hide(QStringLiteral("/gala/announcer.mdb"), QVariant(12), QStringLiteral("Event 12\r\nGirls"));
-    messages.hide(QStringLiteral("/gala/announcer.mdb"), QVariant(0), QStringLiteral("zero"));
-    QCOMPARE(messages.isHidden(file, sequence, message), hidden);
+    messages.hide(QStringLiteral("/gala/announcer.mdb"), store::valuesKey({12, QStringLiteral("Event 12\r\nGirls")}));
+    messages.hide(QStringLiteral("/gala/announcer.mdb"), QVariant(7));
+    QCOMPARE(messages.isHidden(file, key), hidden);
     QVERIFY(messages.tellOnce());
     QVERIFY(!messages.tellOnce());
 }

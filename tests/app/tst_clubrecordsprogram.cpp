@@ -7,7 +7,7 @@
 #include "clubrecords/records.h"
 #include "dialogs/fileinfo.h"
 #include "dialogs/fileselection.h"
-#include "store/qtprinter.h"
+#include "print/qtprinter.h"
 #include "ui/fonts.h"
 #include "ui/windowregistry.h"
 
@@ -60,7 +60,7 @@ private:
 void TestClubRecordsProgram::initTestCase() {
     ui::registerFontSubstitutes();
     qputenv("HOME", m_home.path().toLocal8Bit());
-    if (store::QtPrinter::hasDefaultPrinter())
+    if (print::QtPrinter::hasDefaultPrinter())
         QSKIP("a default printer is installed: cards would go to paper");
 }
 

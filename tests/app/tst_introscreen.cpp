@@ -1,9 +1,14 @@
 #include "announcerfixture.h"
 #include "modalwatcher.h"
+#include "screendriving.h"
+#include "specialfile.h"
 #include "windowdriving.h"
 
 #include "announcer/announcerdatabase.h"
+#include "announcer/announcerscreen.h"
 #include "app/announceintro.h"
+#include "app/errorreport.h"
+#include "app/kelvaneapplication.h"
 #include "app/settingsfile.h"
 #include "dialogs/fileselection.h"
 
@@ -33,12 +38,14 @@ private slots:
     void firstRunOffersTheDefault();
     void showsTheRememberedPath_data();
     void showsTheRememberedPath();
-    void enterWithAMissingFile();
+    void enterWithoutADatabaseFile_data();
+    void enterWithoutADatabaseFile();
     void enterOpensTheScreenAndComesBack();
     void browse_data();
     void browse();
     void pathThatCannotBeRemembered_data();
     void pathThatCannotBeRemembered();
+    void unencryptedConnectionIsToldOnce();
 
 private:
     std::unique_ptr<QTemporaryDir> m_home;
@@ -75,11 +82,24 @@ void TestIntroScreen::showsTheRememberedPath() {
     QCOMPARE(dbName(intro)->text(), shown.isEmpty() ? m_home->filePath("announcer.mdb") : shown);
 }
 
-void TestIntroScreen::enterWithAMissingFile() {
+void TestIntroScreen::enterWithoutADatabaseFile_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("path typed by hand") << "missing";
+    QTest::newRow("named pipe at the default path") << "fifo";
+    QTest::newRow("socket at the default path") << "socket";
+}
+
+// Something that is not a file counts as missing: the program never tries
+// to open it, and the path is not remembered to freeze the next start.
+void TestIntroScreen::enterWithoutADatabaseFile() {
+    QFETCH(QString, kind);
     QVERIFY(!writeSettings(settings(), "/previous.mdb"));
+    const QString path = m_home->filePath(kind == "missing" ? "typed by hand.mdb" : "announcer.mdb");
+    if (kind != "missing")
+        QVERIFY(makeSpecialFile(kind, path));
     AnnounceIntro intro;
     intro.show();
-    dbName(intro)->setText(m_home->filePath("typed by hand.mdb"));
+    dbName(intro)->setText(path);
     ModalWatcher watcher;
     clickButton(&intro, "Command3");
     QCOMPARE(watcher.messages(), QStringList({"Cannot locate database for announcer messages"}));
@@ -101,10 +121,12 @@ void TestIntroScreen::enterOpensTheScreenAndComesBack() {
         QFile::remove(settings());
         bool introHidden = false;
         int listed = -1;
-        watcher.answerNext([&](QWidget* screen) {
+        watcher.answerNext([&](QWidget* opened) {
             introHidden = !intro.isVisible();
-            listed = screen->findChild<QListWidget*>("Announcement_List")->count();
-            clickButton(screen, "Command1");
+            auto& screen = *qobject_cast<AnnouncerScreen*>(opened);
+            settle(screen);
+            listed = list(screen)->count();
+            clickButton(opened, "Command1");
         });
         clickButton(&intro, "Command3");
         QVERIFY(introHidden);
@@ -187,5 +209,37 @@ void TestIntroScreen::pathThatCannotBeRemembered() {
         QCOMPARE(readBytes(settings()), QByteArray("\"/previous.mdb\"\r\n"));
 }
 
-QTEST_MAIN(TestIntroScreen)
+// Told before the screen opens, whatever then becomes of the connection
+// (no server answers here), and only at the first Enter of the run.
+void TestIntroScreen::unencryptedConnectionIsToldOnce() {
+    const QString path = m_home->filePath("gala.conn");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("postgresql://announcer@127.0.0.1:1/gala?sslmode=disable\n");
+    file.close();
+    setProgramEnding([](int) {});
+    AnnounceIntro intro;
+    intro.show();
+    dbName(intro)->setText(path);
+    ModalWatcher watcher;
+    const QString notice = "The connection to the database server named in " + path +
+                           " is not encrypted (sslmode=disable): anyone on the network can read the messages or "
+                           "pose as the server. Unless the network is closed to others, remove sslmode from the file.";
+    for (int enter = 1; enter <= 2; ++enter) {
+        watcher.clear();
+        // The screen closes by itself, saying that no server answers.
+        clickButton(&intro, "Command3");
+        QCOMPARE(watcher.messages().size(), enter == 1 ? 2 : 1);
+        QCOMPARE(watcher.messages().first() == notice, enter == 1);
+        QVERIFY2(watcher.messages().last().contains(QStringLiteral("127.0.0.1:1")),
+                 qPrintable(watcher.messages().last()));
+        QVERIFY(intro.isVisible());
+    }
+}
+
+int main(int argc, char** argv) {
+    KelvaneApplication app(argc, argv);
+    TestIntroScreen test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_introscreen.moc"

@@ -2,7 +2,9 @@
 // the program expects: it must still start, offer a database, open the
 // screen, and say once why the choice could not be remembered.
 #include "announcerfixture.h"
+#include "diskfaults.h"
 #include "modalwatcher.h"
+#include "specialfile.h"
 #include "windowdriving.h"
 #include "withoutrootoverride.h"
 
@@ -17,12 +19,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <cerrno>
-#include <csignal>
-#include <cstring>
-
-#include <sys/mount.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace {
@@ -58,64 +54,6 @@ Entered enter(const QString& databasePath) {
     return entered;
 }
 
-// A small tmpfs mounted for one test, so "disk full" is real and harmless.
-class SmallDisk {
-public:
-    SmallDisk() {
-        m_mounted = ::mount("tmpfs", QFile::encodeName(m_dir.path()).constData(), "tmpfs", MS_NOSUID | MS_NODEV,
-                            "size=64k,mode=0700") == 0;
-        if (!m_mounted)
-            m_reason = QString::fromLocal8Bit(std::strerror(errno));
-    }
-    ~SmallDisk() {
-        if (m_mounted)
-            ::umount2(QFile::encodeName(m_dir.path()).constData(), MNT_DETACH);
-    }
-    SmallDisk(const SmallDisk&) = delete;
-    SmallDisk& operator=(const SmallDisk&) = delete;
-
-    bool mounted() const { return m_mounted; }
-    QString reason() const { return m_reason; }
-    QString path() const { return m_dir.path(); }
-
-    // Writes a filler file until the disk refuses more.
-    void fill() const {
-        QFile filler(m_dir.filePath(QStringLiteral("filler")));
-        if (!filler.open(QIODevice::WriteOnly))
-            return;
-        const QByteArray block(4096, 'x');
-        while (filler.write(block) == block.size() && filler.flush()) {
-        }
-    }
-
-private:
-    QTemporaryDir m_dir;
-    bool m_mounted = false;
-    QString m_reason;
-};
-
-// Lowers this process's file size limit for a while; writes beyond it fail
-// (with the signal that would end the process ignored meanwhile).
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        ::getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_savedHandler = std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit lowered{bytes, m_saved.rlim_max};
-        ::setrlimit(RLIMIT_FSIZE, &lowered);
-    }
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_savedHandler);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit m_saved{};
-    void (*m_savedHandler)(int) = nullptr;
-};
-
 } // namespace
 
 class TestSettingsFaults : public QObject {
@@ -124,7 +62,8 @@ class TestSettingsFaults : public QObject {
 private slots:
     void init();
     void cleanup();
-    void settingsFolderAtStart();
+    void settingsNotAFile_data();
+    void settingsNotAFile();
     void unreadableSettings();
     void diskFull();
     void writesRefused();
@@ -146,11 +85,21 @@ void TestSettingsFaults::init() {
 
 void TestSettingsFaults::cleanup() { closeAnnouncerDatabase(); }
 
-// A folder where the settings file should be reads as no settings.
-void TestSettingsFaults::settingsFolderAtStart() {
-    QVERIFY(QDir(m_home->path()).mkdir(QStringLiteral("kelvane.ini")));
+void TestSettingsFaults::settingsNotAFile_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("folder") << "folder";
+    QTest::newRow("named pipe") << "fifo";
+    QTest::newRow("socket") << "socket";
+}
+
+// Something other than a file where the settings file should be reads as
+// no settings, without waiting on it.
+void TestSettingsFaults::settingsNotAFile() {
+    QFETCH(QString, kind);
+    QVERIFY(makeSpecialFile(kind, settings()));
     AnnounceIntro intro;
     QCOMPARE(dbName(intro)->text(), defaultPath());
+    QCOMPARE(readSettingsField(settings()), QString());
 }
 
 // A settings file the user cannot read is treated as absent; the next

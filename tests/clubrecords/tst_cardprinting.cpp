@@ -4,9 +4,9 @@
 #include "clubrecords/clubsetup.h"
 #include "clubrecords/recordcards.h"
 
+#include "print/qtprinter.h"
+#include "print/recordingprinter.h"
 #include "store/kelvaneerror.h"
-#include "store/qtprinter.h"
-#include "store/recordingprinter.h"
 
 #include <QFile>
 #include <QFontMetricsF>
@@ -18,7 +18,7 @@
 
 namespace {
 
-using store::RecordingPrinter;
+using print::RecordingPrinter;
 
 const QString mark = QStringLiteral("     ..                                 ..");
 const QString noStart = openStartMarker;
@@ -76,8 +76,8 @@ class TestCardPrinting : public QObject {
 private slots:
     void oneFullCard();
     void emptyRangeOnlyEndsTheJob();
-    void pageBreakAfterTwelveCards_data();
-    void pageBreakAfterTwelveCards();
+    void pageBreaks_data();
+    void pageBreaks();
     void filteredCardsLeaveNoGap();
     void ambiguousCardIsNotPrinted();
     void cardTexts_data();
@@ -85,6 +85,8 @@ private slots:
     void oldRecordReadBackInThisCentury();
     void holderFit_data();
     void holderFit();
+    void printerFont_data();
+    void printerFont();
     void badBoundStopsBeforeTheFirstCard();
     void printsToPdfAtThePositions();
 };
@@ -134,29 +136,38 @@ void TestCardPrinting::emptyRangeOnlyEndsTheJob() {
     QCOMPARE(Club_Record_Result.Sex, QStringLiteral("unchanged"));
 }
 
-void TestCardPrinting::pageBreakAfterTwelveCards_data() {
+void TestCardPrinting::pageBreaks_data() {
     QTest::addColumn<int>("cards");
+    QTest::addColumn<int>("filteredAfter"); // cards after them that the date filter leaves out
     QTest::addColumn<QStringList>("places");
     QTest::addColumn<int>("newPages");
-    QTest::newRow("eleven cards") << 11 << placesFromTop(11) << 0;
-    QTest::newRow("twelve cards: break after the twelfth") << 12 << placesFromTop(12) << 1;
-    QTest::newRow("thirteen cards") << 13 << placesFromTop(12) + placesFromTop(1, 2) << 1;
-    QTest::newRow("twenty-five cards") << 25 << placesFromTop(12) + placesFromTop(12, 2) + placesFromTop(1, 3)
-                                       << 2;
+    QTest::newRow("eleven cards") << 11 << 0 << placesFromTop(11) << 0;
+    QTest::newRow("twelve cards: no blank sheet after them") << 12 << 0 << placesFromTop(12) << 0;
+    QTest::newRow("twelve printed, the thirteenth filtered out") << 12 << 1 << placesFromTop(12) << 0;
+    QTest::newRow("thirteen cards") << 13 << 0 << placesFromTop(12) + placesFromTop(1, 2) << 1;
+    QTest::newRow("twenty-four cards") << 24 << 0 << placesFromTop(12) + placesFromTop(12, 2) << 1;
+    QTest::newRow("twenty-five cards") << 25 << 0
+                                       << placesFromTop(12) + placesFromTop(12, 2) + placesFromTop(1, 3) << 2;
 }
 
-void TestCardPrinting::pageBreakAfterTwelveCards() {
+void TestCardPrinting::pageBreaks() {
     QFETCH(int, cards);
+    QFETCH(int, filteredAfter);
     QFETCH(QStringList, places);
     QFETCH(int, newPages);
     ClubFixture fixture;
+    const int keyCount = cards + filteredAfter;
     std::vector<CardKey> keys;
-    keys.reserve(cards);
-    for (int i = 0; i < cards; ++i)
+    keys.reserve(size_t(keyCount));
+    for (int i = 0; i < keyCount; ++i)
         keys.push_back({"M", "Ov", "FS", QString::number(50 * (i + 1))});
+    // Dated on the finish day itself, so outside the range.
+    for (size_t i = size_t(cards); i < keys.size(); ++i)
+        fixture.addRecord(
+            recordRow("M", "Ov", "FS", keys[i].distance, "Late Entry", "1:00.00", QDate(2005, 9, 1)));
     useCards(keys);
     Run run;
-    run.print(1, qint16(cards), noStart, noFinish, 1);
+    run.print(1, qint16(keys.size()), noStart, "01/09/05", 1);
     QCOMPARE(run.cardPlaces(), places);
     QCOMPARE(run.printer.calls().count("NewPage"), newPages);
     QCOMPARE(run.printer.calls().last(), QStringLiteral("EndDoc"));
@@ -283,6 +294,38 @@ void TestCardPrinting::holderFit() {
     QCOMPARE(run.printedText("Age 12").size, 10.F);
 }
 
+void TestCardPrinting::printerFont_data() {
+    QTest::addColumn<QString>("style");
+    QTest::addColumn<QString>("bold");
+    QTest::addColumn<QString>("italic");
+    QTest::addColumn<QStringList>("calls");
+    const auto font = [](const QString& face, const char* bold, const char* italic) {
+        QStringList calls;
+        if (!face.isEmpty())
+            calls << "FontName " + face;
+        return calls << "FontSize 12" << QString("FontBold ") + bold << QString("FontItalic ") + italic;
+    };
+    QTest::newRow("H") << "H" << "" << "" << font("Helvetica", "false", "false");
+    QTest::newRow("R, bold and italic") << "R" << "B" << "I" << font("Roman", "true", "true");
+    QTest::newRow("C, italic") << "C" << "" << "I" << font("Courier", "false", "true");
+    QTest::newRow("N is the narrow face") << "N" << "B" << "" << font("Arial Narrow", "true", "false");
+    QTest::newRow("unknown letter keeps the face") << "X" << "B" << "I" << font("", "true", "true");
+    QTest::newRow("letters are case-sensitive") << "h" << "b" << "i" << font("", "false", "false");
+}
+
+void TestCardPrinting::printerFont() {
+    QFETCH(QString, style);
+    QFETCH(QString, bold);
+    QFETCH(QString, italic);
+    QFETCH(QStringList, calls);
+    Font_Face_H = QStringLiteral("Helvetica");
+    Font_Face_R = QStringLiteral("Roman");
+    Font_Face_C = QStringLiteral("Courier");
+    RecordingPrinter printer;
+    Set_Printer_Font(printer, style, 12, bold, italic);
+    QCOMPARE(printer.calls(), calls);
+}
+
 void TestCardPrinting::badBoundStopsBeforeTheFirstCard() {
     ClubFixture fixture;
     Club_Record_Result = {};
@@ -312,7 +355,7 @@ void TestCardPrinting::printsToPdfAtThePositions() {
                                 QDate(2004, 12, 25)));
     const QString pdf = fixture.dir() + "/cards.pdf";
     {
-        store::QtPrinter printer([&] { return pdf; });
+        print::QtPrinter printer([&] { return pdf; });
         Print_Record_Cards(printer, 1, 13, noStart, noFinish, 1, [](const QString&) {});
     }
     QProcess pdftotext;
@@ -321,20 +364,21 @@ void TestCardPrinting::printsToPdfAtThePositions() {
     const QString html = QString::fromUtf8(pdftotext.readAllStandardOutput());
     QCOMPARE(html.count("<page "), 2);
 
-    // Every word as "text" -> (page, xMin, yMin) in inches from the corner
-    // of the printable area (the PDF's half-inch margin taken off).
-    struct Word { int page; double x; double y; };
+    // Every word as "text" -> (page, xMin, yMin, xMax, yMax) in inches from
+    // the corner of the printable area (the PDF's half-inch margin taken off).
+    struct Word { int page; double x; double y; double right; double bottom; };
     QMultiMap<QString, Word> words;
     int page = 0;
     static const QRegularExpression tag(
-        R"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="[\d.]+" yMax="[\d.]+">([^<]*)</word>)re");
+        R"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
     for (auto match = tag.globalMatch(html); match.hasNext();) {
         const auto m = match.next();
         if (m.captured(0) == "<page ") {
             ++page;
             continue;
         }
-        words.insert(m.captured(3), {page, m.captured(1).toDouble() / 72 - 0.5, m.captured(2).toDouble() / 72 - 0.5});
+        const auto inches = [&](int field) { return m.captured(field).toDouble() / 72 - 0.5; };
+        words.insert(m.captured(5), {page, inches(1), inches(2), inches(3), inches(4)});
     }
     const auto check = [&](const QString& text, int onPage, double x, double top) {
         const QList<Word> found = words.values(text);
@@ -358,6 +402,14 @@ void TestCardPrinting::printsToPdfAtThePositions() {
     QVERIFY(check("2:01.44", 1, 3.00, 11 * 0.85 + 0.50));
     QVERIFY(check("Boys", 2, 0.50, 0.30));
     QVERIFY(check("112m", 2, 1.65, 0.30));
+    // The long holder, measured by the PDF backend itself, was shrunk to
+    // end within 2.3 inches, a point at a time (never far below the
+    // limit), while the time kept its 18 pt.
+    const Word holderEnd = words.value("Abernethy-Lowndes");
+    const Word time = words.value("2:01.44");
+    const double holderWidth = holderEnd.right - 0.50;
+    QVERIFY2(holderWidth < 2.3 && holderWidth > 2.0, qPrintable(QString::number(holderWidth)));
+    QVERIFY(holderEnd.bottom - holderEnd.y < 0.8 * (time.bottom - time.y));
     // The mark line's first dots stand after five spaces of 10 pt "H" face.
     QFont face(Font_Face_H);
     face.setPointSizeF(10);

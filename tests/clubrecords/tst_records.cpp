@@ -5,8 +5,8 @@
 #include "clubrecords/clubsetup.h"
 #include "clubrecords/records.h"
 
+#include "print/recordingprinter.h"
 #include "store/kelvaneerror.h"
-#include "store/recordingprinter.h"
 #include "ui/fonts.h"
 #include "ui/windowregistry.h"
 
@@ -40,7 +40,7 @@ Records& shownWindow() {
     return window;
 }
 
-store::RecordingPrinter& printer() { return static_cast<store::RecordingPrinter&>(cardPrinter()); }
+print::RecordingPrinter& printer() { return static_cast<print::RecordingPrinter&>(cardPrinter()); }
 
 // D ACR cards and 4 x P + Q + R overall cards a sex; card i has the
 // distance i, so the printed distances name the printed cards.
@@ -88,7 +88,7 @@ class TestRecords : public QObject {
 
 private slots:
     void initTestCase() { ui::registerFontSubstitutes(); }
-    void init() { setCardPrinter(std::make_unique<store::RecordingPrinter>()); }
+    void init() { setCardPrinter(std::make_unique<print::RecordingPrinter>()); }
     void cleanup();
     void look();
     void framesGroupTheirOwnOptions();
@@ -102,6 +102,8 @@ private slots:
     void datesBoundTheCardsExclusively();
     void overflowEndsPrintBeforeAnyMessage();
     void exitUnloadsAndEscapeDoesNothing();
+    void paperNoticeOnce_data();
+    void paperNoticeOnce();
 };
 
 void TestRecords::cleanup() {
@@ -309,6 +311,28 @@ void TestRecords::exitUnloadsAndEscapeDoesNothing() {
     second.close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(reopened.isNull());
+}
+
+void TestRecords::paperNoticeOnce_data() {
+    QTest::addColumn<QPageSize>("paper");
+    QTest::addColumn<QStringList>("messages");
+    const QString letter = "The printer's paper is Letter / ANSI A, not A4. The record cards are printed as A4 "
+                           "pages: load the A4 card sheets, or the last card of a page is cut off.";
+    QTest::newRow("A4: nothing to say") << QPageSize(QPageSize::A4) << QStringList();
+    QTest::newRow("Letter: said before the first job only") << QPageSize(QPageSize::Letter)
+                                                             << QStringList({letter});
+    QTest::newRow("a paper the printer does not name") << QPageSize() << QStringList();
+}
+
+// Run as each of two jobs begins.
+void TestRecords::paperNoticeOnce() {
+    QFETCH(QPageSize, paper);
+    QFETCH(QStringList, messages);
+    ModalWatcher watcher;
+    const std::function<void()> notice = paperNotice(paper);
+    for (int job = 0; job < 2 && notice; ++job)
+        notice();
+    QCOMPARE(watcher.messages(), messages);
 }
 
 QTEST_MAIN(TestRecords)

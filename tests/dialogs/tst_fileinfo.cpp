@@ -52,6 +52,8 @@ private:
 
 QLineEdit* textBox(QWidget& w) { return w.findChild<QLineEdit*>(QStringLiteral("TextBox")); }
 QLabel* pathSpec(QWidget& w) { return w.findChild<QLabel*>(QStringLiteral("PathSpec")); }
+// The whole path, which the label may show only the end of.
+QString shownPath(QWidget& w) { return pathSpec(w)->toolTip(); }
 FileList* fileList(QWidget& w) { return w.findChild<FileList*>(QStringLiteral("FileListBox")); }
 FolderList* folderList(QWidget& w) { return w.findChild<FolderList*>(QStringLiteral("DirsBox")); }
 DriveList* driveList(QWidget& w) { return w.findChild<DriveList*>(QStringLiteral("DriveDropDown")); }
@@ -105,6 +107,7 @@ private slots:
     void loadOpensTheGivenFolder();
     void loadTakesAnUncleanFolder();
     void loadFallsBackWhenTheFolderIsGone();
+    void longPathShowsItsEnd();
     void chooseListedFile_data();
     void chooseListedFile();
     void oddNamesComeBackExactly_data();
@@ -173,7 +176,7 @@ void TestFileInfo::loadOpensTheGivenFolder() {
     const QString data = m_tree->path(QStringLiteral("data"));
     QCOMPARE(folderList(window)->path(), data);
     QCOMPARE(fileList(window)->path(), data);
-    QCOMPARE(pathSpec(window)->text(), data);
+    QCOMPARE(shownPath(window), data);
     QCOMPARE(driveList(window)->drive(), driveOfPath(data, browsableDrives()));
     QCOMPARE(fileList(window)->pattern(), QStringLiteral("*.*"));
     QCOMPARE(fileList(window)->entries(), everyDataFile);
@@ -205,6 +208,27 @@ void TestFileInfo::loadFallsBackWhenTheFolderIsGone() {
     QCOMPARE(m_watcher->messages(), QStringList({"No such file or directory"}));
     QCOMPARE(m_watcher->titles(), QStringList({"kelvane"}));
     QCOMPARE(folderList(window)->path(), QDir::currentPath());
+}
+
+// The end of a path names the folder the user is in: a path too long for
+// the label loses its start, and the tooltip holds all of it.
+void TestFileInfo::longPathShowsItsEnd() {
+    const QString deep = m_tree->path(QStringLiteral("data/Documents/Club Galas/Gala 2005"));
+    m_tree->mkdir(QStringLiteral("data/Documents/Club Galas/Gala 2005"));
+    for (const QString& folder : {QStringLiteral("/"), deep}) {
+        Selected_Folder = folder;
+        FileInfo window;
+        QLabel* label = pathSpec(window);
+        QCOMPARE(label->toolTip(), folder);
+        QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width(),
+                 qPrintable(label->text()));
+        if (folder == deep) {
+            QVERIFY2(label->text().startsWith(QChar(0x2026)) && label->text().endsWith("/Club Galas/Gala 2005"),
+                     qPrintable(label->text()));
+        } else {
+            QCOMPARE(label->text(), folder);
+        }
+    }
 }
 
 void TestFileInfo::chooseListedFile_data() {
@@ -354,7 +378,7 @@ void TestFileInfo::typedText() {
         QVERIFY(window.isVisible());
         QCOMPARE(folderList(window)->path(), folder);
         QCOMPARE(fileList(window)->path(), folder);
-        QCOMPARE(pathSpec(window)->text(), folder);
+        QCOMPARE(shownPath(window), folder);
         QCOMPARE(driveList(window)->drive(), driveOfPath(folder, browsableDrives()));
         QCOMPARE(fileList(window)->pattern(), pattern);
         QCOMPARE(textBox(window)->text(), nameBox);
@@ -373,7 +397,7 @@ void TestFileInfo::folderListAndOk() {
         clickEntry(folderList(window), old);
         QCOMPARE(window.activeList(), FileInfo::FolderBox);
         pressOk(window);
-        QCOMPARE(pathSpec(window)->text(), old);
+        QCOMPARE(shownPath(window), old);
         QCOMPARE(fileList(window)->entries(), QStringList({"old.mdb"}));
         QCOMPARE(folderList(window)->highlightedPath(), old);
         // Typing makes OK act on the name box again.
@@ -390,7 +414,7 @@ void TestFileInfo::folderDoubleClickOpens() {
     const QString data = m_tree->path(QStringLiteral("data"));
     use(window, [&] {
         clickEntry(folderList(window), data + QStringLiteral("/new"), true);
-        QCOMPARE(pathSpec(window)->text(), data + QStringLiteral("/new"));
+        QCOMPARE(shownPath(window), data + QStringLiteral("/new"));
         QVERIFY(fileList(window)->entries().isEmpty());
         // Up again through the entry of the folder above.
         clickEntry(folderList(window), data, true);
@@ -434,7 +458,7 @@ void TestFileInfo::unreadableFolder() {
         QVERIFY(window.isVisible());
         QCOMPARE(m_watcher->messages(), QStringList({message}));
         QCOMPARE(m_watcher->titles(), QStringList({"kelvane"}));
-        QCOMPARE(pathSpec(window)->text(), data);
+        QCOMPARE(shownPath(window), data);
         QCOMPARE(folderList(window)->path(), data);
         QCOMPARE(fileList(window)->pattern(), QStringLiteral("*.mdb"));
         QCOMPARE(fileList(window)->entries(), QStringList({"gala1.mdb", "gala2.mdb", "Gala3.mdb", "gala10.mdb"}));
@@ -481,7 +505,7 @@ void TestFileInfo::secondUseShowsFirstUsesState() {
     window.setWindowTitle(QStringLiteral("Second caller"));
     use(window, [&] {
         QCOMPARE(window.windowTitle(), QStringLiteral("Second caller"));
-        QCOMPARE(pathSpec(window)->text(), old);
+        QCOMPARE(shownPath(window), old);
         QCOMPARE(fileList(window)->pattern(), QStringLiteral("*.mdb"));
         QCOMPARE(textBox(window)->text(), old + QStringLiteral("/*.mdb"));
         QCOMPARE(window.activeList(), FileInfo::NameBox);

@@ -17,6 +17,11 @@ class TestQuestionDialogs : public QObject {
     Q_OBJECT
 
 private slots:
+    // Each test starts from the windows' design, whatever ran before it.
+    void init() {
+        ui::unloadWindow<YesNo>();
+        ui::unloadWindow<FileDialogue>();
+    }
     void yesNoAnswers_data();
     void yesNoAnswers();
     void yesNoShowsTheQuestionAsWritten();

@@ -6,11 +6,18 @@
 #include "store/kelvaneerror.h"
 #include "store/postgresdatabase.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
+#include <QScopeGuard>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 
 using store::ErrorNumber;
 using store::KelvaneError;
@@ -40,6 +47,66 @@ void startServerLater(QProcess& starter, int delayMs) {
     QVERIFY(starter.waitForStarted());
 }
 
+QByteArray firstLineOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readLine().trimmed() : QByteArray();
+}
+
+bool makeSelfSignedCertificate(const QString& certificate, const QString& key) {
+    QProcess openssl;
+    openssl.start(QStringLiteral("openssl"),
+                  {"req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1", "-nodes", "-days", "1",
+                   "-subj", "/CN=localhost", "-addext", "subjectAltName=DNS:localhost,IP:127.0.0.1", "-keyout", key,
+                   "-out", certificate});
+    return openssl.waitForFinished(30000) && openssl.exitStatus() == QProcess::NormalExit && openssl.exitCode() == 0;
+}
+
+// Why the connection the file names could not be made (empty when it was),
+// and whether it is encrypted.
+std::pair<QString, bool> connectAndAskTls(const QString& path) {
+    const QString name = QStringLiteral("tls-check");
+    std::pair<QString, bool> result{QString(), false};
+    {
+        QSqlDatabase db = store::addServerConnection(name, path);
+        if (db.open()) {
+            QSqlQuery query(db);
+            if (query.exec(QStringLiteral("SELECT ssl FROM pg_stat_ssl WHERE pid = pg_backend_pid()")) && query.next())
+                result.second = query.value(0).toBool();
+        } else {
+            result.first = db.lastError().text();
+        }
+    }
+    QSqlDatabase::removeDatabase(name);
+    return result;
+}
+
+// Turns the server's TLS on or off and waits until new sessions see it.
+bool switchServerTls(const QString& plainConnection, bool on) {
+    execOn(plainConnection, on ? QStringLiteral("ALTER SYSTEM RESET ssl") : QStringLiteral("ALTER SYSTEM SET ssl = off"));
+    execOn(plainConnection, QStringLiteral("SELECT pg_reload_conf()"));
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        bool seen = false;
+        withTestConnection(plainConnection, [&](QSqlDatabase& db) {
+            QSqlQuery query(db);
+            seen = query.exec(QStringLiteral("SHOW ssl")) && query.next() &&
+                   query.value(0).toString() == (on ? QLatin1String("on") : QLatin1String("off"));
+        });
+        if (seen)
+            return true;
+        QThread::msleep(50);
+    }
+    return false;
+}
+
+// What kelvane-feed printed on standard output and standard error.
+QStringList feedOutput(const QStringList& args) {
+    QProcess feed;
+    feed.start(builtProgram("KELVANE_FEED"), args);
+    if (!feed.waitForFinished(30000))
+        return {QStringLiteral("<no end>")};
+    return {QString::fromUtf8(feed.readAllStandardOutput()), QString::fromUtf8(feed.readAllStandardError())};
+}
+
 QStringList messages(store::Database& db) {
     QStringList result;
     auto rows = db.openRecordset(sortedAnnouncements);
@@ -56,15 +123,41 @@ class TestServerStore : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void connectionFiles_data();
     void connectionFiles();
     void refusedConnectionFiles_data();
     void refusedConnectionFiles();
+    void securityDefaults_data();
+    void securityDefaults();
+    void tlsByDefault_data();
+    void tlsByDefault();
+    void earlierSchemaCannotStandIn();
+    void feedPrintsOnlyItsOwnOutput();
     void unreachableServerNamesTheFile();
     void restartedServerIsReconnected();
     void deleteAcrossARestartRemovesOneRow();
     void serverGoneForTheWholeBudgetIsAnError();
+
+private:
+    // The home folder the connection files' defaults look in.
+    QTemporaryDir m_home;
+    QString rootCertificate() const { return m_home.filePath(QStringLiteral(".postgresql/root.crt")); }
+    void installRootCertificate(const QString& certificate) const;
 };
+
+void TestServerStore::initTestCase() {
+    QVERIFY(m_home.isValid());
+    qputenv("HOME", QFile::encodeName(m_home.path()));
+}
+
+void TestServerStore::installRootCertificate(const QString& certificate) const {
+    QFile::remove(rootCertificate());
+    if (certificate.isEmpty())
+        return;
+    QVERIFY(QDir().mkpath(QFileInfo(rootCertificate()).path()));
+    QVERIFY(QFile::copy(certificate, rootCertificate()));
+}
 
 void TestServerStore::connectionFiles_data() {
     QTest::addColumn<QByteArray>("text");
@@ -75,7 +168,8 @@ void TestServerStore::connectionFiles_data() {
     QTest::addColumn<QString>("password");
     QTest::addColumn<QString>("database");
     QTest::addColumn<QString>("options");
-    const QString defaults = QStringLiteral("connect_timeout='5' tcp_user_timeout='10000'");
+    const QString pin = QStringLiteral("options='-c search_path=public,pg_temp'");
+    const QString defaults = "sslmode='require' connect_timeout='5' tcp_user_timeout='10000' " + pin;
     QTest::newRow("plain") << QByteArray("postgresql://announcer@gala-pc:5433/gala\n") << false << "gala-pc"
                            << 5433 << "announcer" << "" << "gala" << defaults;
     QTest::newRow("short scheme, no port") << QByteArray("postgres://db.local/meet") << false << "db.local" << -1
@@ -84,7 +178,7 @@ void TestServerStore::connectionFiles_data() {
                                              << "h" << -1 << "a" << "" << "d" << defaults;
     QTest::newRow("settings kept, own timeout wins")
         << QByteArray("postgresql://h/d?sslmode=require&connect_timeout=2") << false << "h" << -1 << "" << ""
-        << "d" << "sslmode='require' connect_timeout='2' tcp_user_timeout='10000'";
+        << "d" << "sslmode='require' connect_timeout='2' tcp_user_timeout='10000' " + pin;
     QTest::newRow("quote in a setting") << QByteArray("postgresql://h/d?application_name=Jo%27s") << false << "h"
                                         << -1 << "" << "" << "d"
                                         << "application_name='Jo\\'s' " + defaults;
@@ -116,6 +210,8 @@ void TestServerStore::refusedConnectionFiles_data() {
     QTest::newRow("password readable by others") << QByteArray("postgresql://a:s3cr3t@h/d") << false << "chmod 600";
     QTest::newRow("password setting readable by others")
         << QByteArray("postgresql://a@h/d?password=s3cr3t") << false << "chmod 600";
+    QTest::newRow("client key's password readable by others")
+        << QByteArray("postgresql://a@h/d?sslkey=/k.key&sslpassword=s3cr3t") << false << "chmod 600";
     QTest::newRow("another scheme") << QByteArray("postgresqlx://h/d") << true << "first line must be a URI";
     QTest::newRow("URI on the second line") << QByteArray("\npostgresql://h/d") << true << "first line must be a URI";
     QTest::newRow("semicolon in a setting") << QByteArray("postgresql://h/d?options=a%3Bb") << true
@@ -138,6 +234,133 @@ void TestServerStore::refusedConnectionFiles() {
         QVERIFY(error.description().contains(path));
         QVERIFY(!error.description().contains(QLatin1String("s3cr3t")));
     }
+}
+
+void TestServerStore::securityDefaults_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<bool>("rootInstalled");
+    QTest::addColumn<QString>("options");
+    QTest::addColumn<QString>("unencrypted");
+    const QString timeouts = QStringLiteral("connect_timeout='5' tcp_user_timeout='10000'");
+    const QString pin = QStringLiteral(" options='-c search_path=public,pg_temp'");
+    QTest::newRow("encrypted without a root certificate")
+        << QByteArray("postgresql://h/d") << false << "sslmode='require' " + timeouts + pin << "";
+    QTest::newRow("verified with the user's root certificate")
+        << QByteArray("postgresql://h/d") << true
+        << "sslmode='verify-full' sslrootcert='HOME/.postgresql/root.crt' " + timeouts + pin << "";
+    QTest::newRow("verified with the file's root certificate")
+        << QByteArray("postgresql://h/d?sslrootcert=/etc/gala/ca.crt") << false
+        << "sslrootcert='/etc/gala/ca.crt' sslmode='verify-full' " + timeouts + pin << "";
+    QTest::newRow("turned off by the file") << QByteArray("postgresql://h/d?sslmode=disable") << true
+                                            << "sslmode='disable' " + timeouts + pin << "disable";
+    QTest::newRow("plain text allowed by the file") << QByteArray("postgresql://h/d?sslmode=prefer") << false
+                                                    << "sslmode='prefer' " + timeouts + pin << "prefer";
+    QTest::newRow("socket on this computer") << QByteArray("postgresql:///d?host=/run/postgresql&sslmode=disable")
+                                             << false
+                                             << "host='/run/postgresql' sslmode='disable' " + timeouts + pin << "";
+    QTest::newRow("own search path kept") << QByteArray("postgresql://h/d?options=-c%20search_path%3Dgala") << false
+                                          << "options='-c search_path=gala' sslmode='require' " + timeouts << "";
+    QTest::newRow("other server options get the pin")
+        << QByteArray("postgresql://h/d?options=-c%20statement_timeout%3D5000") << false
+        << "options='-c statement_timeout=5000 -c search_path=public,pg_temp' sslmode='require' " + timeouts
+        << "";
+}
+
+void TestServerStore::securityDefaults() {
+    QFETCH(QByteArray, text);
+    QFETCH(bool, rootInstalled);
+    QFETCH(QString, options);
+    QTemporaryDir dir;
+    const QString path = writeConnectionFile(dir, text, ownerOnly);
+    installRootCertificate(rootInstalled ? path : QString());
+    const auto removeRoot = qScopeGuard([&] { installRootCertificate(QString()); });
+    options.replace(QStringLiteral("HOME"), m_home.path());
+    QCOMPARE(store::readConnectionFile(path).options, options);
+    QTEST(store::unencryptedSslMode(path), "unencrypted");
+}
+
+void TestServerStore::tlsByDefault_data() {
+    QTest::addColumn<QByteArray>("setting");
+    QTest::addColumn<QString>("root");
+    QTest::addColumn<bool>("serverTls");
+    QTest::addColumn<bool>("connects");
+    QTest::addColumn<bool>("encrypted");
+    QTest::newRow("no root certificate: encrypted") << QByteArray() << "" << true << true << true;
+    QTest::newRow("the server's certificate as root: verified") << QByteArray() << "server" << true << true << true;
+    QTest::newRow("another root certificate: refused") << QByteArray() << "stranger" << true << false << false;
+    QTest::newRow("server without TLS: refused, never plain") << QByteArray() << "" << false << false << false;
+    QTest::newRow("turned off by the file: plain text") << QByteArray("?sslmode=disable") << "" << true << true
+                                                        << false;
+}
+
+// Against the private server, which holds a self-signed certificate for
+// 127.0.0.1. "stranger" is another self-signed certificate made here.
+void TestServerStore::tlsByDefault() {
+    if (!testingPostgres())
+        QSKIP("needs the private server (run as tst_serverstore_postgresql)");
+    QFETCH(QByteArray, setting);
+    QFETCH(QString, root);
+    QFETCH(bool, serverTls);
+    QFETCH(bool, connects);
+    QTemporaryDir dir;
+    const QByteArray server = firstLineOf(qEnvironmentVariable("KELVANE_PG_CONNECTION"));
+    const QString path = writeConnectionFile(dir, server + setting + '\n', ownerOnly);
+    const QString stranger = dir.filePath(QStringLiteral("stranger.crt"));
+    if (root == QLatin1String("stranger"))
+        QVERIFY(makeSelfSignedCertificate(stranger, dir.filePath(QStringLiteral("stranger.key"))));
+    installRootCertificate(root.isEmpty() ? QString()
+                           : root == QLatin1String("server") ? qEnvironmentVariable("KELVANE_PG_CERTIFICATE")
+                                                              : stranger);
+    const auto restore = qScopeGuard([&] { installRootCertificate(QString()); });
+    // The server is switched through a plain connection, which works either way.
+    const QTemporaryDir plainDir;
+    const QString plain = writeConnectionFile(plainDir, server + "?sslmode=disable\n", ownerOnly);
+    if (!serverTls)
+        QVERIFY(switchServerTls(plain, false));
+    const auto tlsBack = qScopeGuard([&] {
+        if (!serverTls)
+            switchServerTls(plain, true);
+    });
+    const auto [failure, encrypted] = connectAndAskTls(path);
+    QVERIFY2(failure.isEmpty() == connects, qPrintable(failure));
+    if (connects)
+        QTEST(encrypted, "encrypted");
+}
+
+// A schema that comes first on the database's search path, with a row
+// source of the same name, is never read or deleted from.
+void TestServerStore::earlierSchemaCannotStandIn() {
+    if (!testingPostgres())
+        QSKIP("needs the private server (run as tst_serverstore_postgresql)");
+    AnnouncerFixture fixture;
+    fixture.addRow(1, QStringLiteral("real"));
+    execOn(fixture.path(), QStringLiteral("CREATE SCHEMA decoy"));
+    execOn(fixture.path(), QStringLiteral("CREATE TABLE decoy.\"Sorted Announcements\" AS "
+                                          "SELECT 1::bigint AS \"Id\", 1 AS \"Sequence\", 'decoy'::text AS \"Message\""));
+    execOn(fixture.path(), QStringLiteral("DO $$ BEGIN EXECUTE format('ALTER DATABASE %I SET search_path = decoy, public', "
+                                          "current_database()); END $$"));
+    const QStringList listed = feedOutput({QStringLiteral("list"), fixture.path()});
+    QVERIFY2(listed.first().endsWith(QLatin1String("\treal\n")), qPrintable(listed.join(QLatin1Char('|'))));
+    auto db = store::openDatabase(fixture.path(), announcer);
+    QCOMPARE(messages(*db), QStringList({"real"}));
+    auto rows = db->openRecordset(sortedAnnouncements);
+    rows->moveFirst();
+    rows->deleteCurrent();
+    QCOMPARE(fixture.rowCount(), 0);
+}
+
+// No warning or notice of the server reaches the terminal: only what the
+// command itself prints.
+void TestServerStore::feedPrintsOnlyItsOwnOutput() {
+    if (!testingPostgres())
+        QSKIP("needs the private server (run as tst_serverstore_postgresql)");
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("gala.conn"));
+    createServerDatabase(path);
+    QCOMPARE(feedOutput({QStringLiteral("init"), path}), QStringList({QString(), QString()}));
+    QCOMPARE(feedOutput({QStringLiteral("add"), path, QStringLiteral("7"), QStringLiteral("Lost property")}),
+             QStringList({QString(), QString()}));
+    QCOMPARE(feedOutput({QStringLiteral("list"), path}), QStringList({"1\t7\tLost property\n", QString()}));
 }
 
 // The content picks the engine whatever the file is called; a server that
@@ -194,9 +417,7 @@ void TestServerStore::serverGoneForTheWholeBudgetIsAnError() {
     if (!testingPostgres())
         QSKIP("needs the private server (run as tst_serverstore_postgresql)");
     AnnouncerFixture fixture;
-    auto db = store::openDatabase(fixture.path(), announcer);
-    const auto budget = store::reconnectBudget();
-    store::setReconnectBudget(std::chrono::milliseconds(1500));
+    auto db = store::openDatabase(fixture.path(), announcer, {.serverPatience = std::chrono::milliseconds(1500)});
     QVERIFY(controlServer(QStringLiteral("stop")));
     QElapsedTimer clock;
     clock.start();
@@ -207,7 +428,6 @@ void TestServerStore::serverGoneForTheWholeBudgetIsAnError() {
         number = error.number();
     }
     const qint64 waited = clock.elapsed();
-    store::setReconnectBudget(budget);
     QVERIFY(controlServer(QStringLiteral("start")));
     QCOMPARE(number, int(ErrorNumber::ConnectionFailed));
     QVERIFY2(waited >= 1500 && waited < 15000, qPrintable(QString::number(waited)));

@@ -1,5 +1,7 @@
 #include "announcerfixture.h"
+#include "diskfaults.h"
 #include "jetfixture.h"
+#include "specialfile.h"
 
 #include "store/database.h"
 #include "store/int16.h"
@@ -13,6 +15,8 @@
 #include <QTest>
 
 #include <chrono>
+#include <cstring>
+#include <future>
 #include <thread>
 
 using store::ErrorNumber;
@@ -40,8 +44,9 @@ void writeFile(const QString& path, const QByteArray& bytes) {
 }
 
 // Runs SQL on its own connection in its own thread, holding a transaction
-// open for a while, as the meet-management program might.
-void holdTransaction(const QString& path, const QString& begin, int holdMs, bool* ok) {
+// open for a while, as the meet-management program might; holding tells
+// when it has its lock.
+void holdTransaction(const QString& path, const QString& begin, int holdMs, bool* ok, std::promise<void>* holding) {
     const QString name = QStringLiteral("writer");
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
@@ -50,6 +55,7 @@ void holdTransaction(const QString& path, const QString& begin, int holdMs, bool
         QSqlQuery query(db);
         *ok = query.exec(begin) &&
               query.exec(QStringLiteral("INSERT INTO Announcements (Sequence, Message) VALUES (99, 'late')"));
+        holding->set_value();
         std::this_thread::sleep_for(std::chrono::milliseconds(holdMs));
         *ok = *ok && query.exec(QStringLiteral("COMMIT"));
         query.finish();
@@ -70,6 +76,10 @@ private slots:
     void deleteRemovesExactlyTheCurrentRow();
     void notADatabase_data();
     void notADatabase();
+    void specialFileIsRefusedAtOnce_data();
+    void specialFileIsRefusedAtOnce();
+    void systemRefusalIsNotDamage_data();
+    void systemRefusalIsNotDamage();
     void vanishedFileIsNotCreated();
     void runawayRowSourceIsStopped_data();
     void runawayRowSourceIsStopped();
@@ -164,6 +174,55 @@ void TestStore::notADatabase() {
              int(ErrorNumber::NotADatabase));
     QVERIFY2(description.contains(path) && description.contains(QStringLiteral("not an announcer database")),
              qPrintable(description));
+}
+
+void TestStore::specialFileIsRefusedAtOnce_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("named pipe") << "fifo" << "it is a named pipe, not a file";
+    QTest::newRow("socket") << "socket" << "it is a socket, not a file";
+    QTest::newRow("link to a device") << "device" << "it is a device, not a file";
+    QTest::newRow("folder") << "folder" << "it is a folder, not a file";
+}
+
+// Opening a named pipe without a writer, or reading a device, would hold
+// the program for good; the kind is refused before anything is read.
+void TestStore::specialFileIsRefusedAtOnce() {
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("announcer.mdb"));
+    QVERIFY(makeSpecialFile(kind, path));
+    QString description;
+    QCOMPARE(errorNumberOf([&] { store::openDatabase(path, announcer); }, &description),
+             int(ErrorNumber::NotADatabase));
+    QCOMPARE(description, QStringLiteral("Cannot open '%1': %2.").arg(path, reason));
+}
+
+void TestStore::systemRefusalIsNotDamage_data() {
+    QTest::addColumn<QString>("fault");
+    QTest::newRow("full disk") << "full disk";
+    QTest::newRow("file size limit") << "file size limit";
+    QTest::newRow("folder not writable") << "folder not writable";
+}
+
+// A sound file that the system will not let us use is reported with the
+// system's own words (strerror of the error the fault causes, so in any
+// language), never as damaged: the announcer might throw it away.
+void TestStore::systemRefusalIsNotDamage() {
+    QFETCH(QString, fault);
+    AnnouncerFixture fixture;
+    fixture.addRow(1, QStringLiteral("sound"));
+    RefusedDatabase refused(fault, fixture.path());
+    if (!refused.unavailable().isEmpty())
+        QSKIP(qPrintable(refused.unavailable()));
+    QString description;
+    const int number = errorNumberOf([&] { store::openDatabase(refused.path(), announcer); }, &description);
+    refused.lift();
+    QCOMPARE(description, QStringLiteral("The announcer database '%1' cannot be read: %2.")
+                              .arg(refused.path(), QString::fromLocal8Bit(std::strerror(refused.error()))));
+    QCOMPARE(number, int(ErrorNumber::DiskOrNetworkError));
+    QCOMPARE(store::openDatabase(refused.path(), announcer)->openRecordset(QStringLiteral("Sorted Announcements"))->recordCount(), 1);
 }
 
 void TestStore::vanishedFileIsNotCreated() {
@@ -320,8 +379,9 @@ void TestStore::readerWaitsForWriterTransaction() {
 
     auto db = store::openDatabase(fixture.path(), announcer);
     bool writerOk = false;
-    std::thread writer(holdTransaction, fixture.path(), begin, 2000, &writerOk);
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    std::promise<void> holding;
+    std::thread writer(holdTransaction, fixture.path(), begin, 2000, &writerOk, &holding);
+    holding.get_future().wait();
     auto rows = db->openRecordset(QStringLiteral("Sorted Announcements"));
     QVERIFY(rows->recordCount() >= 1);
     rows->moveFirst();

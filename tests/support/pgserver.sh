@@ -7,7 +7,9 @@
 #       socket in that folder, runs COMMAND, then stops the server by its
 #       process id and removes the folder, however COMMAND ended. COMMAND
 #       finds the server through KELVANE_PG_CONNECTION, a connection file
-#       for its maintenance database (user postgres, no password).
+#       for its maintenance database (user postgres, no password). The
+#       server speaks TLS with a self-signed certificate for 127.0.0.1 and
+#       localhost, made for the run: KELVANE_PG_CERTIFICATE names it.
 #   pgserver.sh stop | start
 #       Stops or starts the server of the surrounding run (KELVANE_PG_DATA),
 #       for tests that take the server away in the middle of a session.
@@ -74,6 +76,18 @@ makeCluster() {
     cp -a "$template/data" "$data"
 }
 
+# Self-signed and no CA, like the one Debian's ssl-cert makes for a server;
+# an elliptic-curve key is made in a blink, where RSA takes a while.
+makeCertificate() {
+    local folder=$1
+    asServer openssl req -x509 -newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -nodes -days 2 \
+        -subj /CN=localhost -addext "subjectAltName=DNS:localhost,IP:127.0.0.1" \
+        -addext "basicConstraints=CA:FALSE" \
+        -keyout "$folder/server.key" -out "$folder/server.crt" >"$folder/openssl.log" 2>&1 &&
+        asServer chmod 600 "$folder/server.key" ||
+        { cat "$folder/openssl.log" >&2; unavailable "openssl could not make the server's certificate"; }
+}
+
 run() {
     [ -x "$bindir/initdb" ] || unavailable "no PostgreSQL server programs found (Debian package postgresql)"
     if [ "$(id -u)" -eq 0 ] && ! id postgres >/dev/null 2>&1; then
@@ -85,6 +99,8 @@ run() {
     trap 'stopServer; rm -rf "$serverFolder"' EXIT
     [ "$(id -u)" -eq 0 ] && chown postgres: "$serverFolder"
     makeCluster "$KELVANE_PG_DATA"
+    makeCertificate "$serverFolder"
+    export KELVANE_PG_CERTIFICATE="$serverFolder/server.crt"
 
     local port started=false
     for _ in 1 2 3 4 5; do
@@ -96,6 +112,9 @@ unix_socket_directories = '$serverFolder'
 fsync = off
 synchronous_commit = off
 full_page_writes = off
+ssl = on
+ssl_cert_file = '$serverFolder/server.crt'
+ssl_key_file = '$serverFolder/server.key'
 CONF
         if startServer; then
             started=true

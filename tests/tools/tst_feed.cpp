@@ -1,4 +1,6 @@
 #include "announcerfixture.h"
+#include "diskfaults.h"
+#include "specialfile.h"
 
 #include "announcerfeed.h"
 
@@ -6,6 +8,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cstring>
 
 namespace {
 
@@ -36,6 +40,8 @@ private slots:
     void initNeverOverwrites();
     void refusesBadInput_data();
     void refusesBadInput();
+    void systemRefusalIsNotDamage_data();
+    void systemRefusalIsNotDamage();
     void demoLogsEveryCommittedRow();
     void lineFeedsBecomeCrLf_data();
     void lineFeedsBecomeCrLf();
@@ -72,6 +78,8 @@ void TestFeed::refusesBadInput_data() {
     QTest::newRow("not a database") << QStringList{"add", "TEXT", "1", "x"} << 1 << "not an announcer database";
     QTest::newRow("other sqlite file") << QStringList{"list", "OTHER"} << 1 << "not an announcer database";
     QTest::newRow("missing file") << QStringList{"list", "MISSING"} << 1 << "cannot open";
+    QTest::newRow("named pipe") << QStringList{"list", "PIPE"} << 1 << "it is a named pipe, not a file";
+    QTest::newRow("init on a named pipe") << QStringList{"init", "PIPE"} << 1 << "it is a named pipe, not a file";
     QTest::newRow("bad interval") << QStringList{"demo", "F", "-5"} << 2 << "whole numbers";
     QTest::newRow("unwritable log") << QStringList{"demo", "F", "0", "1", "MISSING/log"} << 1 << "cannot write";
 }
@@ -92,10 +100,39 @@ void TestFeed::refusesBadInput() {
     args.replaceInStrings(QRegularExpression("^TEXT$"), text);
     args.replaceInStrings(QRegularExpression("^OTHER$"), other);
     args.replaceInStrings(QRegularExpression("^MISSING$"), fixture.dir() + "/missing.mdb");
+    const QString pipe = fixture.dir() + "/pipe.mdb";
+    QVERIFY(makeSpecialFile("fifo", pipe));
+    args.replaceInStrings(QRegularExpression("^PIPE$"), pipe);
     const Run run = feedCommand(args);
     QCOMPARE(run.status, status);
     QVERIFY2(run.err.contains(error), qPrintable(run.err));
     QCOMPARE(fixture.rowCount(), 0);
+}
+
+void TestFeed::systemRefusalIsNotDamage_data() {
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QStringList>("args");
+    QTest::newRow("full disk, list") << "full disk" << QStringList{"list", "F"};
+    QTest::newRow("file size limit, add") << "file size limit" << QStringList{"add", "F", "2", "x"};
+}
+
+// The limit on file size is inherited by the feed, and so is the ignored
+// signal that would otherwise end it.
+void TestFeed::systemRefusalIsNotDamage() {
+    QFETCH(QString, fault);
+    QFETCH(QStringList, args);
+    AnnouncerFixture fixture;
+    fixture.addRow(1, QStringLiteral("sound"));
+    RefusedDatabase refused(fault, fixture.path());
+    if (!refused.unavailable().isEmpty())
+        QSKIP(qPrintable(refused.unavailable()));
+    args.replaceInStrings(QRegularExpression("^F$"), refused.path());
+    const Run run = feedCommand(args);
+    refused.lift();
+    QCOMPARE(run.status, 1);
+    QCOMPARE(run.err, QStringLiteral("kelvane-feed: %1: %2\n")
+                          .arg(refused.path(), QString::fromLocal8Bit(std::strerror(refused.error()))));
+    QCOMPARE(feedCommand({"list", refused.path()}).out, QStringLiteral("1\t1\tsound\n"));
 }
 
 // The log is the checker's only knowledge of what was written: it must

@@ -1,6 +1,8 @@
 // Every window compared, control by control, with its designed look:
 // kind, text, place and size in twips, tab order, font, colours, default
-// button, and the window's caption, client size and background.
+// button, scroll bars, flat frames, and that every text fits its control at
+// the fonts this platform draws with; and the window's caption, client
+// size, background and where it opens.
 #include "announcer/announcerscreen.h"
 #include "app/announceintro.h"
 #include "clubrecords/records.h"
@@ -13,6 +15,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QGroupBox>
@@ -20,6 +23,11 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStyleOptionButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -36,6 +44,14 @@ struct Font {
     bool bold;
 };
 
+struct ScrollBars {
+    Qt::ScrollBarPolicy horizontal;
+    Qt::ScrollBarPolicy vertical;
+};
+const ScrollBars bothBars{Qt::ScrollBarAlwaysOn, Qt::ScrollBarAlwaysOn};
+const ScrollBars verticalBar{Qt::ScrollBarAlwaysOff, Qt::ScrollBarAlwaysOn};
+const ScrollBars noBars{Qt::ScrollBarAlwaysOff, Qt::ScrollBarAlwaysOff};
+
 struct Control {
     QString name;
     QString kind; // a Qt class the control must be
@@ -47,7 +63,11 @@ struct Control {
     std::optional<QColor> background;
     QString parent = {}; // the frame it sits in
     std::optional<bool> checked = {};
+    std::optional<ScrollBars> scrollBars = {}; // of a multi-line text box
+    QString textPattern = {};                  // where only the text's form is designed
 };
+
+enum class Opens { Centred, WhereTheSystemPutsNewWindows };
 
 struct Window {
     QString name;
@@ -57,6 +77,8 @@ struct Window {
     Font font;
     std::function<QWidget*()> create;
     QString defaultButton;
+    Opens opens;
+    bool flat; // every framed control drawn flat
     std::vector<Control> controls;
 };
 
@@ -85,6 +107,7 @@ std::vector<Window> catalogue() {
         "This is the file that is used by the Quorlane system to store messages for use by the announcer";
     return {
         {"Announce_Intro", "Announcers Module", {9630, 6540}, lightCyan, sansSerif, [] { return new AnnounceIntro; }, "",
+         Opens::WhereTheSystemPutsNewWindows, false,
          {
              {"Label1", "QLabel", "Quorlane 2005", {2640, 120, 4215, 615}, -1, impact(24), red, {}},
              {"Label7", "QLabel", "Announcer's Module", {1920, 840, 5535, 615}, -1, impact(15.75), red, {}},
@@ -94,23 +117,23 @@ std::vector<Window> catalogue() {
              {"Label5", "QLabel", explanation, {120, 2400, 3855, 975}, -1, Font{"Tahoma", 9.75, false}, {}, {}},
              {"Command3", "QPushButton", "Enter", {1320, 4320, 3015, 495}, 7, impact(12), {}, yellow},
              {"Command4", "QPushButton", "Exit", {5160, 4320, 3015, 495}, 6, impact(12), {}, yellow},
-             {"Label2", "QLabel", {}, {1440, 5760, 6735, 375}, -1, impact(14.25), red, {}},
+             {"Label2", "QLabel", {}, {1440, 5760, 6735, 375}, -1, impact(14.25), red, {}, "", {}, {}, "^[^\\n]* 2005$"},
          }},
         {"Announcer_Screen_New", "Announcers Screen", {10965, 8340}, QColor(255, 255, 128), sansSerif,
-         [] { return new AnnouncerScreen; }, "",
+         [] { return new AnnouncerScreen; }, "", Opens::Centred, false,
          {
-             {"Current_Announcement", "QPlainTextEdit", "", {120, 120, 9135, 4455}, 1, Font{"Courier New", 9.75, false}, {}, {}},
+             {"Current_Announcement", "QPlainTextEdit", "", {120, 120, 9135, 4455}, 1, Font{"Courier New", 9.75, false}, {}, {}, "", {}, bothBars},
              {"Announcement_List", "QListWidget", {}, {120, 4680, 9135, 3420}, 2, Font{"Courier New", 9.75, false}, {}, {}},
              {"Command2", "QPushButton", "Dismiss This Message", {9360, 240, 1455, 615}, 3, {}, {}, {}},
              {"Command1", "QPushButton", "Exit", {9360, 4680, 1455, 375}, 0, {}, {}, {}},
          }},
-        {"YesNo", "", {3420, 3270}, lightCyan, sansSerifBold, [] { return new YesNo; }, "",
+        {"YesNo", "", {3420, 3270}, lightCyan, sansSerifBold, [] { return new YesNo; }, "", Opens::Centred, true,
          {
-             {"Question", "QPlainTextEdit", "", {360, 240, 2775, 2295}, -1, {}, navy, lightCyan},
+             {"Question", "QPlainTextEdit", "", {360, 240, 2775, 2295}, -1, {}, navy, lightCyan, "", {}, noBars},
              {"Command1", "QPushButton", "Yes", {360, 2640, 1215, 495}, 0, {}, {}, {}},
              {"Command2", "QPushButton", "No", {1920, 2640, 1215, 495}, 1, {}, {}, {}},
          }},
-        {"FileInfo", "", {7365, 4020}, {}, sansSerifBold, [] { return new FileInfo; }, "DlgButton_0",
+        {"FileInfo", "", {7365, 4020}, {}, sansSerifBold, [] { return new FileInfo; }, "DlgButton_0", Opens::Centred, true,
          {
              {"TextBox", "QLineEdit", {}, {240, 120, 2535, 375}, 3, {}, {}, {}},
              {"PathSpec", "QLabel", {}, {240, 600, 2535, 375}, -1, {}, {}, {}},
@@ -120,7 +143,7 @@ std::vector<Window> catalogue() {
              {"DlgButton_0", "QPushButton", "OK", {3120, 120, 1095, 375}, 4, {}, {}, {}},
              {"DlgButton_1", "QPushButton", "Cancel", {4320, 120, 1095, 375}, 5, {}, {}, {}},
          }},
-        {"FileDialogue", "", {5280, 3120}, red, sansSerifBold, [] { return new FileDialogue; }, "",
+        {"FileDialogue", "", {5280, 3120}, red, sansSerifBold, [] { return new FileDialogue; }, "", Opens::Centred, true,
          {
              {"Label1", "QLabel", "File already exists, what do you want to do?", {600, 360, 4335, 375}, -1, {}, white, {}},
              {"AppendButton", "QRadioButton", "Append to existing contents", {480, 960, 2895, 495}, 1, {}, white, {}, "", false},
@@ -129,7 +152,7 @@ std::vector<Window> catalogue() {
              {"Command1", "QPushButton", "Continue", {3600, 1200, 1215, 615}, 4, {}, {}, {}},
              {"Command2", "QPushButton", "Cancel", {3600, 2160, 1215, 615}, 5, {}, {}, {}},
          }},
-        {"Conversion", "Accept Time Conversion?", {7335, 2475}, {}, sansSerifBold, [] { return new Conversion; }, "Command1",
+        {"Conversion", "Accept Time Conversion?", {7335, 2475}, {}, sansSerifBold, [] { return new Conversion; }, "Command1", Opens::Centred, true,
          {
              {"Label1", "QLabel", "Recorded Time", {120, 240, 1455, 255}, -1, {}, {}, {}},
              {"OrigTime", "QLineEdit", "", {1680, 240, 1455, 285}, 0, {}, {}, {}},
@@ -147,9 +170,9 @@ std::vector<Window> catalogue() {
              {"Command3", "QPushButton", "Accept All Conversions", {2520, 1680, 2295, 495}, 14, {}, {}, {}},
              {"Command2", "QPushButton", "Override", {4920, 1680, 2295, 495}, 13, {}, {}, {}},
          }},
-        {"Records", "Print Club Records", {7410, 3885}, {}, sansSerifBold, [] { return new Records; }, "",
+        {"Records", "Print Club Records", {7410, 3885}, {}, sansSerifBold, [] { return new Records; }, "", Opens::Centred, true,
          {
-             {"Text1", "QPlainTextEdit", "", {240, 240, 4455, 3495}, 0, Font{"Times New Roman", 9.75, false}, {}, {}},
+             {"Text1", "QPlainTextEdit", "", {240, 240, 4455, 3495}, 0, Font{"Times New Roman", 9.75, false}, {}, {}, "", {}, verticalBar},
              {"SexFrame", "QGroupBox", "Sex", {4920, 240, 2295, 615}, -1, {}, {}, {}},
              {"MaleOption", "QRadioButton", "Male", {120, 240, 855, 255}, 4, {}, {}, {}, "SexFrame", false},
              {"FemaleOption", "QRadioButton", "Female", {1080, 240, 975, 255}, 5, {}, {}, {}, "SexFrame", false},
@@ -206,6 +229,81 @@ void checkFont(const QString& owner, QWidget* widget, const Font& font) {
              qPrintable(where + ": " + info.family() + " is not a text font"));
 }
 
+// The text a control shows fits it at the font it is drawn with: on one
+// line unless the control wraps it, and within the control's height.
+void checkTextFits(const QString& owner, QWidget* widget) {
+    const QString text = textOf(widget);
+    if (text.isEmpty() || qobject_cast<QLineEdit*>(widget) || qobject_cast<QPlainTextEdit*>(widget))
+        return;
+    if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
+        QVERIFY2(frame->minimumSizeHint().width() <= frame->width(),
+                 qPrintable(owner + ": caption too wide"));
+        return;
+    }
+    QRect room;
+    int wrap = 0;
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        room = label->contentsRect();
+        wrap = label->wordWrap() ? Qt::TextWordWrap : 0;
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = text;
+        const bool push = qobject_cast<QPushButton*>(button);
+        const auto contents = push ? QStyle::SE_PushButtonContents
+                                   : qobject_cast<QRadioButton*>(button) ? QStyle::SE_RadioButtonContents
+                                                                         : QStyle::SE_CheckBoxContents;
+        room = button->style()->subElementRect(contents, &option, button);
+        wrap = button->inherits("ui::WrapButton") ? Qt::TextWordWrap : 0;
+    }
+    const QRect needed = widget->fontMetrics().boundingRect(room, wrap, text);
+    QVERIFY2(needed.width() <= room.width() && needed.height() <= room.height(),
+             qPrintable(QStringLiteral("%1: \"%2\" needs %3 x %4 px, has %5 x %6")
+                            .arg(owner, text)
+                            .arg(needed.width())
+                            .arg(needed.height())
+                            .arg(room.width())
+                            .arg(room.height())));
+}
+
+// A flat frame, read from the control's pixels: one pixel wide, of one
+// colour all round and square at the corners, with the inside right next to
+// it, where a style's frame is rounded or shaded. A frame's top line runs
+// through its caption, and the controls in the frame sit inside the line.
+void checkFlatFrame(const QString& owner, QWidget* widget) {
+    const QImage image = widget->grab().toImage();
+    const int right = image.width() - 1;
+    const int bottom = image.height() - 1;
+    const bool captioned = qobject_cast<QGroupBox*>(widget);
+    int top = 0;
+    while (captioned && top < bottom && image.pixel(right, top) == image.pixel(right, 0))
+        ++top;
+    const QRgb line = image.pixel(0, bottom);
+    bool flat = true;
+    for (int x = 0; x <= right; ++x)
+        flat = flat && image.pixel(x, bottom) == line &&
+               (image.pixel(x, top) == line || (captioned && x > 0 && x < right));
+    for (int y = top; y <= bottom; ++y)
+        flat = flat && image.pixel(0, y) == line && image.pixel(right, y) == line;
+    for (const QPoint inside : {QPoint(1, top + 1), QPoint(right - 1, top + 1), QPoint(1, bottom - 1),
+                                QPoint(right - 1, bottom - 1)})
+        flat = flat && image.pixel(inside) != line;
+    QVERIFY2(flat, qPrintable(owner + " is not drawn flat"));
+    for (QWidget* inside : widget->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        QVERIFY2(!captioned || (inside->y() > top && inside->geometry().bottom() < bottom),
+                 qPrintable(owner + ": " + inside->objectName() + " overlaps the frame's line"));
+    }
+}
+
+// Where a box shows both scroll bars, the corner between them is drawn in
+// the box's own colour.
+void checkScrollBarCorner(const QString& owner, QAbstractScrollArea* box) {
+    const QPoint corner(box->verticalScrollBar()->mapTo(box, QPoint()).x() + 2,
+                        box->horizontalScrollBar()->mapTo(box, QPoint()).y() + 2);
+    QVERIFY2(box->grab().toImage().pixelColor(corner) == box->palette().color(QPalette::Base),
+             qPrintable(owner + ": the corner between the scroll bars is not drawn like the box"));
+}
+
 } // namespace
 
 class TestWindowCatalogue : public QObject {
@@ -215,8 +313,8 @@ private slots:
     void initTestCase();
     void looks_data();
     void looks();
-    void tabOrderAndFirstFocus_data() { looks_data(); }
-    void tabOrderAndFirstFocus();
+    void opening_data() { looks_data(); }
+    void opening();
 
 private:
     QTemporaryDir m_home;
@@ -251,6 +349,9 @@ void TestWindowCatalogue::looks() {
     QCOMPARE(widget->windowIcon().cacheKey(), QApplication::windowIcon().cacheKey());
     QVERIFY(!widget->windowIcon().pixmap(32, 32).isNull());
 
+    widget->show();
+    QVERIFY(QTest::qWaitForWindowExposed(widget.get()));
+
     for (const Control& control : window.controls) {
         auto* item = widget->findChild<QWidget*>(control.name);
         QVERIFY2(item, qPrintable(window.name + "." + control.name + " is missing"));
@@ -269,6 +370,23 @@ void TestWindowCatalogue::looks() {
             CHECK_PROPERTY(colourOf(item, false), *control.background, "background");
         if (control.checked)
             CHECK_PROPERTY(qobject_cast<QAbstractButton*>(item)->isChecked(), *control.checked, "selected");
+        if (!control.textPattern.isEmpty())
+            QVERIFY2(QRegularExpression(control.textPattern).match(textOf(item)).hasMatch(),
+                     qPrintable(window.name + "." + control.name + ": \"" + textOf(item) + "\""));
+        checkTextFits(window.name + "." + control.name, item);
+        const bool framed = qobject_cast<QLineEdit*>(item) || qobject_cast<QComboBox*>(item) ||
+                            qobject_cast<QAbstractScrollArea*>(item) || qobject_cast<QGroupBox*>(item);
+        if (window.flat && framed)
+            checkFlatFrame(window.name + "." + control.name, item);
+        if (control.scrollBars) {
+            auto* box = qobject_cast<QAbstractScrollArea*>(item);
+            CHECK_PROPERTY(box->horizontalScrollBarPolicy(), control.scrollBars->horizontal,
+                           "horizontal scroll bar");
+            CHECK_PROPERTY(box->verticalScrollBarPolicy(), control.scrollBars->vertical, "vertical scroll bar");
+            if (control.scrollBars->horizontal == Qt::ScrollBarAlwaysOn &&
+                control.scrollBars->vertical == Qt::ScrollBarAlwaysOn)
+                checkScrollBarCorner(window.name + "." + control.name, box);
+        }
         if (auto* button = qobject_cast<QPushButton*>(item)) {
             const bool isDefault = control.name == window.defaultButton;
             CHECK_PROPERTY(button->isDefault(), isDefault, "default button");
@@ -279,9 +397,10 @@ void TestWindowCatalogue::looks() {
     }
 }
 
-// Tab visits the controls in their designed order, and an opening window
-// gives the focus to the first of them.
-void TestWindowCatalogue::tabOrderAndFirstFocus() {
+// Tab visits the designed controls in their designed order and nothing
+// else, an opening window gives the focus to the first of them, and the
+// window opens where it is designed to.
+void TestWindowCatalogue::opening() {
     QFETCH(int, index);
     const Window window = catalogue()[index];
     std::unique_ptr<QWidget> widget(window.create());
@@ -296,21 +415,31 @@ void TestWindowCatalogue::tabOrderAndFirstFocus() {
 
     QStringList visited;
     for (QWidget* next = widget->nextInFocusChain(); next != widget.get(); next = next->nextInFocusChain()) {
-        if ((next->focusPolicy() & Qt::TabFocus) && designed.contains(next->objectName()))
+        if ((next->focusPolicy() & Qt::TabFocus) && next->isVisibleTo(widget.get()) && next->isEnabled())
             visited << next->objectName();
     }
     QCOMPARE(visited, designed);
-    for (const Control& control : window.controls) {
-        if (control.tab < 0 && !qobject_cast<QLabel*>(widget->findChild<QWidget*>(control.name)) &&
-            !qobject_cast<QGroupBox*>(widget->findChild<QWidget*>(control.name)))
-            QVERIFY2(!(widget->findChild<QWidget*>(control.name)->focusPolicy() & Qt::TabFocus),
-                     qPrintable(control.name + " must be skipped by Tab"));
-    }
 
     widget->show();
     QApplication::setActiveWindow(widget.get());
     QVERIFY(QTest::qWaitForWindowActive(widget.get()));
     QTRY_COMPARE(QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(), designed.first());
+
+    if (window.opens == Opens::Centred) {
+        const QPoint offCentre =
+            widget->frameGeometry().center() - widget->screen()->availableGeometry().center();
+        QVERIFY2(offCentre.manhattanLength() <= 2,
+                 qPrintable(QStringLiteral("%1 px off centre").arg(offCentre.manhattanLength())));
+    } else {
+        // A main window, not a dialog, which window managers centre too;
+        // and where a plain new window of the same size goes.
+        QCOMPARE(widget->windowType(), Qt::Window);
+        QWidget plain;
+        plain.setFixedSize(widget->size());
+        plain.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&plain));
+        QCOMPARE(widget->frameGeometry().topLeft(), plain.frameGeometry().topLeft());
+    }
 }
 
 QTEST_MAIN(TestWindowCatalogue)

@@ -2,6 +2,7 @@
 
 #include "store/connectionfile.h"
 #include "store/kelvaneerror.h"
+#include "store/sqlitedatabase.h"
 
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -37,7 +38,8 @@ QSqlDatabase serverDatabase(const QString& name, const QString& path) {
 } // namespace
 
 ToolConnection::ToolConnection(const QString& path, Mode mode)
-    : m_name(nextName())
+    : m_path(path)
+    , m_name(nextName())
     , m_server(store::isConnectionFileAt(path)) {
     QSqlDatabase db = m_server ? serverDatabase(m_name, path) : sqliteDatabase(m_name, path, mode);
     if (!db.open()) {
@@ -52,7 +54,7 @@ ToolConnection::ToolConnection(const QString& path, Mode mode)
 ToolConnection::~ToolConnection() {
     {
         QSqlDatabase db = database();
-        if (db.isOpen())
+        if (db.isOpen() && m_inTransaction)
             db.rollback();
         db.close();
     }
@@ -71,18 +73,26 @@ QSqlQuery ToolConnection::run(const QString& sql, const QVariantList& values) co
         return query.exec();
     }();
     if (!ran)
-        throw ToolError(query.lastError().text().toStdString());
+        fail(query.lastError());
     return query;
 }
 
 void ToolConnection::begin() const {
     if (!database().transaction())
-        throw ToolError(database().lastError().text().toStdString());
+        fail(database().lastError());
+    m_inTransaction = true;
 }
 
 void ToolConnection::commit() const {
     if (!database().commit())
-        throw ToolError(database().lastError().text().toStdString());
+        fail(database().lastError());
+    m_inTransaction = false;
+}
+
+void ToolConnection::fail(const QSqlError& error) const {
+    if (const auto reason = store::sqliteSystemReason(database()))
+        throw SystemRefusal(QStringLiteral("%1: %2").arg(m_path, *reason).toStdString());
+    throw ToolError(error.text().toStdString());
 }
 
 } // namespace tools

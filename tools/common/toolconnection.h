@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QString>
 #include <QVariantList>
@@ -15,6 +16,13 @@ namespace tools {
 class ToolError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
+};
+
+// The system refused to read or write the database's files (a full disk,
+// no permission, a failing disk): nothing is wrong with the database.
+class SystemRefusal : public ToolError {
+public:
+    using ToolError::ToolError;
 };
 
 class ToolConnection {
@@ -39,9 +47,15 @@ public:
 
 private:
     QSqlDatabase database() const;
+    // Throws for a failed statement or transaction, while the failure is
+    // still the connection's last one.
+    [[noreturn]] void fail(const QSqlError& error) const;
 
+    QString m_path;
     QString m_name;
     bool m_server;
+    // A rollback outside a transaction makes the server print a warning.
+    mutable bool m_inTransaction = false;
 };
 
 } // namespace tools

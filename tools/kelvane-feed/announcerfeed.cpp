@@ -1,6 +1,7 @@
 #include "announcerfeed.h"
 
 #include "store/connectionfile.h"
+#include "store/regularfile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -47,9 +48,9 @@ enum class Engine { Sqlite, Postgres };
 // The engine a file names: a SQLite database, or a connection file for a
 // server; nullopt for anything else.
 std::optional<Engine> engineOf(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw FeedError(QStringLiteral("cannot open %1: %2").arg(path, file.errorString()).toStdString());
+    QFile file;
+    if (const auto reason = store::openRegularFile(file, path))
+        throw FeedError(QStringLiteral("cannot open %1: %2").arg(path, *reason).toStdString());
     const QByteArray head = file.read(32);
     if (head.startsWith(QByteArrayLiteral("SQLite format 3\0")))
         return Engine::Sqlite;
@@ -81,6 +82,8 @@ std::unique_ptr<ToolConnection> openExisting(const QString& path) {
     auto db = std::make_unique<ToolConnection>(path, ToolConnection::Mode::Existing);
     try {
         requireSchema(*db, path);
+    } catch (const tools::SystemRefusal&) {
+        throw;
     } catch (const FeedError&) {
         throw notAnAnnouncerDatabase(path);
     }

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace store {
+namespace print {
 
 // The printer as the record-card printing drives it. Positions are inches
 // from the top-left corner of the printable area; a text is printed with
@@ -30,4 +30,4 @@ public:
     virtual void endDoc() = 0;
 };
 
-} // namespace store
+} // namespace print

@@ -7,7 +7,7 @@
 #include <functional>
 #include <vector>
 
-namespace store {
+namespace print {
 
 // A printer that prints nothing and remembers every call, for tests and
 // for measuring the card printing without a print device.
@@ -64,4 +64,4 @@ private:
     bool m_italic = false;
 };
 
-} // namespace store
+} // namespace print

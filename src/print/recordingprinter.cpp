@@ -1,6 +1,6 @@
 #include "recordingprinter.h"
 
-namespace store {
+namespace print {
 
 namespace {
 
@@ -74,4 +74,4 @@ void RecordingPrinter::endDoc() {
     m_calls << QStringLiteral("EndDoc");
 }
 
-} // namespace store
+} // namespace print

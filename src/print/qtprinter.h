@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QHash>
+#include <QPageSize>
 #include <QPainter>
 
 #include <functional>
@@ -12,10 +13,11 @@
 
 class QPrinter;
 
-namespace store {
+namespace print {
 
 // The printer backend: a real printer through the system's print service,
-// or a PDF file per job.
+// or a PDF file per job. Every page is A4, whatever the locale or the
+// printer's own default: the record-card sheets are A4.
 class QtPrinter : public Printer {
 public:
     // Sends every job to the system's default printer.
@@ -27,7 +29,11 @@ public:
 
     // True when the system has a default printer to send jobs to.
     static bool hasDefaultPrinter();
+    // The paper the default printer uses unless told otherwise.
+    static QPageSize defaultPrinterPaper();
 
+    // Called as a job begins, before anything is drawn.
+    void setJobStarting(std::function<void()> starting) { m_jobStarting = std::move(starting); }
     // Called when a job has ended, with its PDF file (empty for a printer).
     void setJobFinished(std::function<void(const QString& pdfFile)> finished) {
         m_jobFinished = std::move(finished);
@@ -53,6 +59,7 @@ private:
 
     std::unique_ptr<QPrinter> m_printer;
     std::function<QString()> m_pdfFileForJob;
+    std::function<void()> m_jobStarting;
     std::function<void(const QString&)> m_jobFinished;
     QPainter m_painter;
     QFont m_font;
@@ -67,4 +74,4 @@ private:
     float m_y = 0;
 };
 
-} // namespace store
+} // namespace print

@@ -1,24 +1,23 @@
 #include "qtprinter.h"
 
-#include "kelvaneerror.h"
+#include "store/kelvaneerror.h"
 
-#include <QLocale>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QPrinterInfo>
 
-namespace store {
+namespace print {
 
 namespace {
 
-// A PDF page is the paper of the locale, with a margin any office printer
-// can print within; twelve cards (10.2 inches) fit on A4 and Letter.
-constexpr double pdfMarginInches = 0.5;
+using store::ErrorNumber;
+using store::KelvaneError;
 
-QPageSize localPaper() {
-    return QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize(QPageSize::Letter)
-                                                                            : QPageSize(QPageSize::A4);
-}
+// A PDF page has a margin any office printer can print within, so the file
+// can go to paper as it is. Twelve cards end with their closing mark line
+// 10.4 inches below the top margin: on A4 (11.69 inches) that leaves the
+// bottom margin free, on Letter (11 inches) it does not.
+constexpr double pdfMarginInches = 0.5;
 
 KelvaneError printerError(const QString& what) { return KelvaneError(ErrorNumber::PrinterError, what); }
 
@@ -28,6 +27,9 @@ QtPrinter::QtPrinter()
     : m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
     if (!m_printer->isValid())
         throw printerError(QStringLiteral("Printer error: no printer is installed."));
+    // Whoever sets up the printer tells the user when its own paper is not
+    // A4 (defaultPrinterPaper): a printer without A4 keeps its own.
+    m_printer->setPageSize(QPageSize(QPageSize::A4));
     m_dotsPerInch = m_printer->resolution();
 }
 
@@ -35,7 +37,7 @@ QtPrinter::QtPrinter(std::function<QString()> pdfFileForJob)
     : m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
     , m_pdfFileForJob(std::move(pdfFileForJob)) {
     m_printer->setOutputFormat(QPrinter::PdfFormat);
-    m_printer->setPageLayout(QPageLayout(localPaper(), QPageLayout::Portrait,
+    m_printer->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                          QMarginsF(pdfMarginInches, pdfMarginInches, pdfMarginInches,
                                                    pdfMarginInches),
                                          QPageLayout::Inch));
@@ -48,6 +50,8 @@ QtPrinter::~QtPrinter() {
 }
 
 bool QtPrinter::hasDefaultPrinter() { return !QPrinterInfo::defaultPrinter().isNull(); }
+
+QPageSize QtPrinter::defaultPrinterPaper() { return QPrinterInfo::defaultPrinter().defaultPageSize(); }
 
 void QtPrinter::setFontName(const QString& face) {
     m_font.setFamily(face);
@@ -90,6 +94,8 @@ const QFontMetricsF& QtPrinter::metrics() {
 void QtPrinter::beginJobIfNeeded() {
     if (m_painter.isActive())
         return;
+    if (m_jobStarting)
+        m_jobStarting();
     if (m_pdfFileForJob)
         m_printer->setOutputFileName(m_pdfFileForJob());
     if (!m_painter.begin(m_printer.get()))
@@ -127,4 +133,4 @@ void QtPrinter::endDoc() {
         m_jobFinished(m_pdfFileForJob ? m_printer->outputFileName() : QString());
 }
 
-} // namespace store
+} // namespace print

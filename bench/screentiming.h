@@ -1,0 +1,23 @@
+#pragma once
+
+#include "announcer/announcerscreen.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
+// Waits until the screen has shown the answer to everything it asked of
+// its database (which works on a thread of its own).
+inline void waitUntilSettled(AnnouncerScreen& screen) {
+    while (!screen.isSettled())
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+}
+
+// Milliseconds from a Refresh_Form call until its list is on the screen.
+inline double refreshMs(AnnouncerScreen& screen) {
+    waitUntilSettled(screen);
+    QElapsedTimer clock;
+    clock.start();
+    screen.Refresh_Form();
+    waitUntilSettled(screen);
+    return static_cast<double>(clock.nsecsElapsed()) / 1e6;
+}

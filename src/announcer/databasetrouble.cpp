@@ -1,0 +1,33 @@
+#include "databasetrouble.h"
+
+DatabaseTrouble::Kind DatabaseTrouble::kindOf(const store::KelvaneError& error) {
+    switch (static_cast<store::ErrorNumber>(error.number())) {
+    case store::ErrorNumber::DatabaseLocked:
+        return Kind::Busy;
+    case store::ErrorNumber::ConnectionFailed:
+        return Kind::Unreachable;
+    default:
+        return Kind::None;
+    }
+}
+
+void DatabaseTrouble::note(Kind kind, const QDateTime& now) {
+    if (kind != m_kind)
+        m_since = now;
+    m_kind = kind;
+}
+
+QString DatabaseTrouble::captionNote(const QDateTime& now) const {
+    const QString since = m_since.toString(QStringLiteral("HH:mm:ss"));
+    switch (m_kind) {
+    case Kind::Unreachable:
+        return QStringLiteral(" \u2014 the server has not answered since %1; trying again").arg(since);
+    case Kind::Busy:
+        if (m_since.secsTo(now) < busyNoticeSeconds)
+            return {};
+        return QStringLiteral(" \u2014 the database has been busy since %1; trying again").arg(since);
+    case Kind::None:
+        break;
+    }
+    return {};
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "store/kelvaneerror.h"
+
+#include <QDateTime>
+#include <QString>
+
+// A database that cannot be read for a while: a server that does not
+// answer, or a file another program keeps locked. Neither is an error that
+// ends the program; the screen keeps its list, tries again, and says what
+// is going on in its caption.
+class DatabaseTrouble {
+public:
+    enum class Kind { None, Busy, Unreachable };
+
+    // The kind of passing trouble an error stands for; None for a real error.
+    static Kind kindOf(const store::KelvaneError& error);
+
+    // A read failed with trouble of this kind at now (not None).
+    void note(Kind kind, const QDateTime& now);
+    // A read succeeded.
+    void clear() { m_kind = Kind::None; }
+
+    Kind kind() const { return m_kind; }
+    // What to add to the window's caption at now; empty while there is
+    // nothing worth saying (a lock is mentioned only once it has lasted).
+    QString captionNote(const QDateTime& now) const;
+
+    // Locks come and go in a second; one that lasts this long is worth telling.
+    static constexpr qint64 busyNoticeSeconds = 30;
+
+private:
+    Kind m_kind = Kind::None;
+    QDateTime m_since;
+};

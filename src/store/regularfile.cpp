@@ -1,0 +1,56 @@
+#include "regularfile.h"
+
+#include "kelvaneerror.h"
+
+#include <QFile>
+
+#include <cerrno>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace store {
+
+namespace {
+
+QString notAFile(mode_t mode) {
+    if (S_ISDIR(mode))
+        return QStringLiteral("it is a folder, not a file");
+    if (S_ISFIFO(mode))
+        return QStringLiteral("it is a named pipe, not a file");
+    if (S_ISSOCK(mode))
+        return QStringLiteral("it is a socket, not a file");
+    return QStringLiteral("it is a device, not a file");
+}
+
+} // namespace
+
+// The kind is looked at before the open, so that no device is ever opened
+// (opening some has effects of its own), and again on the open descriptor,
+// in case something else was put at the path in between; the open cannot
+// block meanwhile.
+std::optional<QString> openRegularFile(QFile& file, const QString& path) {
+    if (path.isEmpty() || path.contains(QChar::Null))
+        return QStringLiteral("no file is named");
+    const QByteArray name = QFile::encodeName(path);
+    struct stat info {};
+    if (::stat(name.constData(), &info) != 0)
+        return systemErrorText(errno);
+    if (!S_ISREG(info.st_mode))
+        return notAFile(info.st_mode);
+    const int descriptor = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (descriptor < 0)
+        return systemErrorText(errno);
+    if (::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(descriptor);
+        return notAFile(info.st_mode);
+    }
+    if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
+        return file.errorString();
+    }
+    return std::nullopt;
+}
+
+} // namespace store
