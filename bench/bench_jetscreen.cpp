@@ -110,7 +110,7 @@ void run(AnnouncerScreen& screen, const QString& path) {
     Memory memory;
     memory.sample();
     phase("nothing (the machine's own stalls)", memory, [&](int) { runEvents(300); });
-    phase("tick, file unchanged", memory, [&](int) {
+    phase("tick, file unchanged for a while", memory, [&](int) {
         screen.timerTick();
         waitUntilSettled(screen);
         runEvents(100);
@@ -129,9 +129,14 @@ void run(AnnouncerScreen& screen, const QString& path) {
         waitUntilSettled(screen);
         runEvents(100);
     });
+    setWritten(path, QDateTime::currentDateTime().addSecs(-60));
     refreshes("refresh, file unchanged", screen, [] {});
-    refreshes("refresh, file just written", screen,
-              [&] { setWritten(path, QDateTime::currentDateTime()); });
+    // The refresh the write itself brings about is let through first.
+    refreshes("refresh, file just written", screen, [&] {
+        setWritten(path, QDateTime::currentDateTime());
+        runEvents(150);
+        waitUntilSettled(screen);
+    });
     const rusage before = usage();
     QElapsedTimer clock;
     clock.start();
