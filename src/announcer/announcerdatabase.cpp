@@ -63,16 +63,20 @@ void AnnouncerDatabase::readList(Done<std::vector<ListedRow>> done) {
     m_thread.call<std::vector<ListedRow>>(
         [](store::Database& database) {
             std::vector<ListedRow> rows;
+            bool hasCreated = false;
             // One character more than is listed tells whether more follows,
             // without measuring the whole Message.
             forEachRow(database, messageCutAt(listedCharacters + 1), [&](store::RecordSet& row) {
-                if (rows.empty())
+                if (rows.empty()) {
                     rows.reserve(row.recordCount());
+                    hasCreated = row.fields().contains(createdField);
+                }
                 QVariant start = row.value(messageField);
                 const bool more = !start.isNull() && start.toString().size() > listedCharacters;
                 if (more)
                     start = start.toString().left(listedCharacters);
-                rows.push_back({row.key(), row.value(sequenceField), start, more});
+                rows.push_back({row.key(), row.value(sequenceField), start, more,
+                                hasCreated ? row.value(createdField) : QVariant()});
             });
             return rows;
         },
@@ -101,6 +105,14 @@ void AnnouncerDatabase::deleteRow(const QVariant& key, Done<bool> done) {
                 deleted = true;
             });
             return deleted;
+        },
+        std::move(done));
+}
+
+void AnnouncerDatabase::restoreRow(const QVariant& sequence, const QString& message, Done<QVariant> done) {
+    m_thread.call<QVariant>(
+        [values = QVariantMap{{sequenceField, sequence}, {messageField, message}}](store::Database& database) {
+            return database.ensureRow(sortedAnnouncements, values);
         },
         std::move(done));
 }

@@ -18,6 +18,9 @@ struct ListedRow {
     QVariant messageStart;
     // The Message goes on past its start.
     bool more = false;
+    // When the writer made the row, from the optional column createdField;
+    // null when the row source has none.
+    QVariant created;
 };
 
 // A row of "Sorted Announcements" as the text box shows it.
@@ -62,6 +65,9 @@ public:
     void readRow(const QVariant& key, Done<std::optional<ChosenRow>> done);
     // Deletes the row with this key, and no other; false when it was gone.
     void deleteRow(const QVariant& key, Done<bool> done);
+    // Puts a dismissed message back: a row with this Sequence and Message,
+    // unless one is there already. Done learns the row's key.
+    void restoreRow(const QVariant& sequence, const QString& message, Done<QVariant> done);
     void watchChanges(std::function<void()> changed) { m_thread.watchChanges(std::move(changed)); }
 
 private:
@@ -76,6 +82,9 @@ inline QString Announcer_DB_Path;
 // Announcer_DB_Path. Any other value makes the screen locate the file itself.
 inline qint16 Screen_Entry_Mode = 0;
 inline bool Announcer_DB_Open = false;
+// A display-only station (kelvane --display-only): the screens show the
+// messages as usual but never delete one.
+inline bool Display_Only = false;
 inline std::unique_ptr<AnnouncerDatabase> Announcer_DB;
 
 // Starts opening Announcer_DB on Announcer_DB_Path and remembers which file
@@ -91,3 +100,6 @@ bool announcerDatabaseIsFileAt(const QString& path);
 inline const QString sortedAnnouncements = QStringLiteral("Sorted Announcements");
 inline const QString messageField = QStringLiteral("Message");
 inline const QString sequenceField = QStringLiteral("Sequence");
+// Optional: when the writer made the row (a date and time). Without it the
+// arrival time is when the screen first listed the row.
+inline const QString createdField = QStringLiteral("Created");

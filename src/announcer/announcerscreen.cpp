@@ -1,19 +1,28 @@
 #include "announcerscreen.h"
 
+#include "desksettings.h"
 #include "fileprobe.h"
 #include "hiddenmessages.h"
+#include "keyswindow.h"
 #include "locatedatabase.h"
 #include "messagelines.h"
+#include "readoutlog.h"
+#include "readouttoday.h"
 
 #include "ui/fonts.h"
 #include "ui/messagebox.h"
 #include "ui_announcerscreen.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QHelpEvent>
 #include <QPointer>
+#include <QProcess>
 #include <QScopeGuard>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QStringList>
+#include <QToolTip>
 
 #include <utility>
 
@@ -28,6 +37,8 @@ constexpr int serverRetryMs = 500;
 const QString chooseAgain = QStringLiteral("The message could not be read; choose it again");
 const QString dismissAgain =
     QStringLiteral("The message has not been dismissed; press Dismiss This Message again");
+const QString undoAgain = QStringLiteral("The message has not been put back; press Ctrl+Z again");
+const QString displayOnlyNote = QStringLiteral(" \u2013 display only");
 
 QString troubleMessage(DatabaseTrouble::Kind kind, const QString& whatNow) {
     if (kind == DatabaseTrouble::Kind::Busy)
@@ -44,6 +55,14 @@ auto onScreen(AnnouncerScreen* screen, Handle handle) {
         if (screen)
             handle(outcome);
     };
+}
+
+// The system's bell, or the sound file the settings name when it can be
+// played.
+void playArrivalSound() {
+    const QString file = desk::arrivalSoundFile();
+    if (file.isEmpty() || !QProcess::startDetached(QStringLiteral("aplay"), {QStringLiteral("-q"), file}))
+        QApplication::beep();
 }
 
 } // namespace
@@ -69,6 +88,33 @@ AnnouncerScreen::AnnouncerScreen(QWidget* parent)
             &AnnouncerScreen::onSelectionChanged);
     connect(m_ui->Command2, &QPushButton::clicked, this, &AnnouncerScreen::dismiss);
     connect(m_ui->Command1, &QPushButton::clicked, this, &AnnouncerScreen::exitScreen);
+    m_ui->Announcement_List->viewport()->installEventFilter(this);
+    addShortcuts();
+}
+
+// Window-wide keys give way to the message box's own editing keys (Delete,
+// Ctrl+Z) while it has the focus.
+void AnnouncerScreen::addShortcuts() {
+    const auto onKeys = [this](const QList<QKeySequence>& keys, auto action, QWidget* where = nullptr) {
+        for (const QKeySequence& key : keys) {
+            auto* shortcut = new QShortcut(key, where ? where : this);
+            shortcut->setContext(where ? Qt::WidgetShortcut : Qt::WindowShortcut);
+            connect(shortcut, &QShortcut::activated, this, action);
+        }
+    };
+    onKeys({Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}, &AnnouncerScreen::chooseCurrentLine,
+           m_ui->Announcement_List);
+    onKeys({Qt::Key_Delete}, &AnnouncerScreen::dismiss);
+    onKeys({QKeySequence::Undo}, &AnnouncerScreen::undoDismissal);
+    onKeys({Qt::Key_F5}, &AnnouncerScreen::Refresh_Form);
+    onKeys({Qt::Key_F1}, &AnnouncerScreen::showKeys);
+    onKeys({Qt::CTRL | Qt::Key_H}, &AnnouncerScreen::showReadOutToday);
+    onKeys({Qt::CTRL | Qt::Key_B}, &AnnouncerScreen::toggleArrivalSound);
+    onKeys({Qt::ALT | Qt::Key_X}, &AnnouncerScreen::exitScreen);
+    onKeys({QKeySequence::ZoomIn, Qt::CTRL | Qt::Key_Equal},
+           [this] { setReadingPoints(desk::largerReadingPoints(desk::readingPoints())); });
+    onKeys({QKeySequence::ZoomOut}, [this] { setReadingPoints(desk::smallerReadingPoints(desk::readingPoints())); });
+    onKeys({Qt::CTRL | Qt::Key_0}, [this] { setReadingPoints(desk::designedReadingPoints); });
 }
 
 AnnouncerScreen::~AnnouncerScreen() = default;
@@ -79,12 +125,14 @@ bool AnnouncerScreen::isSettled() const {
 
 void AnnouncerScreen::showModal() {
     m_ui->Announcement_List->clear();
-    m_lineKeys.clear();
+    m_lines.clear();
     m_ui->Current_Announcement->clear();
     m_dismissArmed = false;
     m_shown.reset();
     m_trouble.clear();
     showTrouble();
+    m_ui->Command2->setEnabled(!Display_Only);
+    setReadingPoints(desk::readingPoints());
     m_ui->Command1->setFocus();
     m_timer1.start(storedTimerIntervalMs);
     load();
@@ -196,14 +244,17 @@ void AnnouncerScreen::Refresh_Form() {
 
 void AnnouncerScreen::showList(const std::vector<ListedRow>& rows) {
     QStringList lines;
+    std::vector<Line> listed;
     std::vector<QVariant> keys;
     for (const ListedRow& row : rows) {
         if (!hiddenMessages.isEmpty() && hiddenMessages.isHidden(Announcer_DB_Path, row.key))
             continue;
         const QString start = messageText(row.messageStart);
         lines.append(listLine(row.sequence, start, row.more));
+        listed.push_back({row.key, createdTime(row.created)});
         keys.push_back(row.key);
     }
+    const int arrived = m_arrivals.listed(Announcer_DB_Path, keys, m_clock());
     QListWidget* list = m_ui->Announcement_List;
     const int currentRow = list->currentRow();
     const int scrollValue = list->verticalScrollBar()->value();
@@ -213,9 +264,47 @@ void AnnouncerScreen::showList(const std::vector<ListedRow>& rows) {
         list->clear();
         list->addItems(lines);
     }
-    m_lineKeys = std::move(keys);
+    m_lines = std::move(listed);
+    markNewLines();
     restoreListPosition(currentRow, scrollValue);
     list->setUpdatesEnabled(true);
+    if (arrived > 0 && desk::arrivalSoundOn())
+        playArrivalSound();
+}
+
+// The text stays as it is; only its weight tells a new line.
+void AnnouncerScreen::markNewLines() {
+    QListWidget* list = m_ui->Announcement_List;
+    QFont bold = list->font();
+    bold.setBold(true);
+    for (int line = 0; line < list->count() && static_cast<size_t>(line) < m_lines.size(); ++line) {
+        QListWidgetItem* item = list->item(line);
+        if (m_arrivals.isNew(m_lines[line].key))
+            item->setFont(bold);
+        else if (item->font().bold())
+            item->setFont(list->font());
+    }
+}
+
+QString AnnouncerScreen::lineToolTip(int line) const {
+    if (line < 0 || static_cast<size_t>(line) >= m_lines.size())
+        return {};
+    const Line& shown = m_lines[line];
+    const QDateTime arrived = shown.created.isValid() ? shown.created : m_arrivals.firstSeen(shown.key);
+    return arrived.isValid() ? arrivalText(arrived, m_clock()) : QString();
+}
+
+bool AnnouncerScreen::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::ToolTip || watched != m_ui->Announcement_List->viewport())
+        return QDialog::eventFilter(watched, event);
+    auto* help = static_cast<QHelpEvent*>(event);
+    const int line = m_ui->Announcement_List->indexAt(help->pos()).row();
+    const QString tip = lineToolTip(line);
+    if (tip.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), tip, m_ui->Announcement_List->viewport());
+    return true;
 }
 
 // The keyboard cursor and the scroll position survive a rebuild, so the
@@ -233,14 +322,18 @@ void AnnouncerScreen::restoreListPosition(int currentRow, int scrollValue) {
 void AnnouncerScreen::onSelectionChanged() {
     QListWidget* list = m_ui->Announcement_List;
     const QList<QListWidgetItem*> selected = list->selectedItems();
-    if (selected.isEmpty())
-        return;
-    const int row = list->row(selected.first());
-    if (row < 0 || static_cast<size_t>(row) >= m_lineKeys.size())
+    if (!selected.isEmpty())
+        chooseLine(list->row(selected.first()));
+}
+
+void AnnouncerScreen::chooseCurrentLine() { chooseLine(m_ui->Announcement_List->currentRow()); }
+
+void AnnouncerScreen::chooseLine(int line) {
+    if (line < 0 || static_cast<size_t>(line) >= m_lines.size())
         return;
     // The choice rebuilds the list, which must not happen inside the list's
     // own mouse or key handling: run it once that has finished.
-    const QVariant key = m_lineKeys[row];
+    const QVariant key = m_lines[line].key;
     m_choicePending = true;
     QMetaObject::invokeMethod(
         this,
@@ -254,6 +347,8 @@ void AnnouncerScreen::onSelectionChanged() {
 void AnnouncerScreen::chooseRow(const QVariant& key) {
     if (!Announcer_DB_Open)
         return;
+    m_arrivals.chosen();
+    markNewLines();
     Announcer_DB->readRow(key, onScreen<std::optional<ChosenRow>>(this, [this](const auto& outcome) {
         if (outcome.error)
             ui::showMessage(troubleMessage(noteTrouble(*outcome.error), chooseAgain));
@@ -278,40 +373,112 @@ void AnnouncerScreen::showChosen(const std::optional<ChosenRow>& row) {
 }
 
 void AnnouncerScreen::dismiss() {
-    if (!Announcer_DB_Open)
+    if (!Announcer_DB_Open || Display_Only)
         return;
     if (!std::exchange(m_dismissArmed, false) || !m_shown) {
         Refresh_Form();
         return;
     }
+    const QString message = messageText(m_shown->message);
+    DismissedMessage dismissal{Announcer_DB_Path,       m_shown->key, m_shown->sequence, message,
+                               message.size() >= m_shown->messageLength, !Announcer_DB->canDeleteRows()};
+    // The log line is on the disk before the row is touched, so a crash
+    // straight after the dismissal still keeps what was read out.
+    if (const auto failure = logEvent(readoutlog::dismissed, dismissal)) {
+        m_dismissArmed = true;
+        ui::showMessage(QStringLiteral("The message has not been dismissed: the read-out log could not be "
+                                       "written (%1).")
+                            .arg(*failure));
+        return;
+    }
     // A file that can only be read here keeps its rows: the message is
     // hidden for the rest of the run instead, and the announcer told once.
-    if (!Announcer_DB->canDeleteRows()) {
-        hiddenMessages.hide(Announcer_DB_Path, m_shown->key);
+    if (dismissal.hiddenOnly) {
+        hiddenMessages.hide(Announcer_DB_Path, dismissal.key);
+        m_history.push(dismissal);
         hideShownRow();
         Refresh_Form();
         if (hiddenMessages.tellOnce())
             ui::showMessage(readOnlyDismissalMessage);
         return;
     }
-    const QVariant key = m_shown->key;
-    Announcer_DB->deleteRow(key, onScreen<bool>(this, [this, key](const auto& outcome) { dismissed(key, outcome); }));
+    Announcer_DB->deleteRow(dismissal.key, onScreen<bool>(this, [this, dismissal](const auto& outcome) {
+                                dismissed(dismissal, outcome);
+                            }));
 }
 
-// Deleted, or gone already: either way the message is no longer pending.
-// A busy or unreachable database deletes nothing; the message stays on
-// display, ready to be dismissed again.
-void AnnouncerScreen::dismissed(const QVariant& key, const store::Outcome<bool>& outcome) {
-    const bool stillShown = m_shown && m_shown->key == key;
+// Deleted, or gone already: either way the message is no longer pending,
+// and Undo can put it back. A busy or unreachable database deletes
+// nothing; the message stays on display, ready to be dismissed again, and
+// the log says that its dismissal did not happen.
+void AnnouncerScreen::dismissed(const DismissedMessage& dismissal, const store::Outcome<bool>& outcome) {
+    const bool stillShown = m_shown && m_shown->key == dismissal.key;
     if (outcome.error) {
+        logEvent(readoutlog::notDeleted, dismissal);
         const DatabaseTrouble::Kind kind = noteTrouble(*outcome.error);
         m_dismissArmed = m_dismissArmed || stillShown;
         ui::showMessage(troubleMessage(kind, dismissAgain));
         return;
     }
+    m_history.push(dismissal);
     if (stillShown)
         hideShownRow();
     Refresh_Form();
+}
+
+// A file that can only be read here shows the hidden message again. Any
+// other database gets the message back as a new row (unless an identical
+// one is there already); a database that does not allow that is named
+// plainly, and the dismissal stays in the history and in the log.
+void AnnouncerScreen::undoDismissal() {
+    if (!Announcer_DB_Open || Display_Only)
+        return;
+    std::optional<DismissedMessage> dismissal = m_history.take(Announcer_DB_Path);
+    if (!dismissal) {
+        ui::showMessage(QStringLiteral("There is no dismissal to undo."));
+        return;
+    }
+    if (dismissal->hiddenOnly) {
+        hiddenMessages.unhide(Announcer_DB_Path, dismissal->key);
+        restored(*dismissal, {dismissal->key, std::nullopt});
+        return;
+    }
+    if (!dismissal->whole) {
+        ui::showMessage(QStringLiteral("This message is too long to be put back. Its start is in the read-out "
+                                       "log (Ctrl+H)."));
+        return;
+    }
+    Announcer_DB->restoreRow(dismissal->sequence, dismissal->message,
+                             onScreen<QVariant>(this, [this, dismissal = *dismissal](const auto& outcome) {
+                                 restored(dismissal, outcome);
+                             }));
+}
+
+void AnnouncerScreen::restored(const DismissedMessage& dismissal, const store::Outcome<QVariant>& outcome) {
+    if (outcome.error) {
+        m_history.putBack(dismissal);
+        const DatabaseTrouble::Kind kind = DatabaseTrouble::kindOf(*outcome.error);
+        if (kind != DatabaseTrouble::Kind::None) {
+            noteTrouble(*outcome.error);
+            ui::showMessage(troubleMessage(kind, undoAgain));
+        } else {
+            ui::showMessage(QStringLiteral("The dismissal cannot be undone: this announcer database does not let "
+                                           "kelvane add the message back (%1). The message is in today's "
+                                           "read-out log (Ctrl+H).")
+                                .arg(outcome.error->description()));
+        }
+        return;
+    }
+    m_arrivals.known(*outcome.value, m_clock());
+    Refresh_Form();
+    if (const auto failure = logEvent(readoutlog::undone, dismissal))
+        ui::showMessage(QStringLiteral("The message is back, but the read-out log could not be written (%1).")
+                            .arg(*failure));
+}
+
+std::optional<QString> AnnouncerScreen::logEvent(const QString& event, const DismissedMessage& dismissal) {
+    return readoutlog::append({m_clock(), event, dismissal.database, readoutlog::rowText(dismissal.key),
+                               dismissal.sequence, dismissal.message});
 }
 
 void AnnouncerScreen::hideShownRow() {
@@ -331,7 +498,40 @@ DatabaseTrouble::Kind AnnouncerScreen::noteTrouble(const store::KelvaneError& er
 }
 
 void AnnouncerScreen::showTrouble() {
-    setWindowTitle(m_designedCaption + m_trouble.captionNote(QDateTime::currentDateTime()));
+    setWindowTitle(m_designedCaption + (Display_Only ? displayOnlyNote : QString()) +
+                   m_trouble.captionNote(QDateTime::currentDateTime()));
+}
+
+// The chosen message and the list grow and shrink together; the size is
+// remembered for the next run.
+void AnnouncerScreen::setReadingPoints(double points) {
+    for (QWidget* text : {static_cast<QWidget*>(m_ui->Current_Announcement),
+                          static_cast<QWidget*>(m_ui->Announcement_List)}) {
+        QFont font = text->font();
+        font.setPointSizeF(points);
+        text->setFont(font);
+    }
+    markNewLines();
+    if (points != desk::readingPoints())
+        desk::rememberReadingPoints(points);
+}
+
+void AnnouncerScreen::toggleArrivalSound() {
+    const bool on = !desk::arrivalSoundOn();
+    desk::setArrivalSoundOn(on);
+    ui::showMessage(on ? QStringLiteral("A new message now arrives with a short sound.")
+                       : QStringLiteral("New messages now arrive without a sound."));
+}
+
+void AnnouncerScreen::showKeys() {
+    KeysWindow keys(this);
+    keys.exec();
+}
+
+void AnnouncerScreen::showReadOutToday() {
+    ReadOutToday readOuts(
+        readoutlog::readOuts(readoutlog::read(readoutlog::fileOf(m_clock().date()))), this);
+    readOuts.exec();
 }
 
 void AnnouncerScreen::closeEvent(QCloseEvent* event) {

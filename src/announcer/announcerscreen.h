@@ -1,13 +1,16 @@
 #pragma once
 
 #include "announcerdatabase.h"
+#include "arrivals.h"
 #include "changerefresh.h"
 #include "databasetrouble.h"
+#include "dismissalhistory.h"
 
 #include <QDialog>
 #include <QTimer>
 #include <QVariant>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -19,7 +22,9 @@ class AnnouncerScreen;
 // The window the announcer works in: the pending messages, one line each,
 // the chosen message in full, a refresh every five seconds, and Dismiss.
 // Every database operation runs on the database's own thread; the screen
-// shows its answer when it comes, so the window never waits.
+// shows its answer when it comes, so the window never waits. Beyond that:
+// keys for everything (deskKeys()), the read-out log and Undo, new lines
+// in bold with their arrival time, the reading size, and Display_Only.
 class AnnouncerScreen : public QDialog {
     Q_OBJECT
 
@@ -38,6 +43,12 @@ public:
     void timerTick();
 
     QTimer& timer1() { return m_timer1; }
+    // The clock the arrival times, their ages and the read-out log use.
+    void setClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
+    // Puts the most recent dismissal on this database back.
+    void undoDismissal();
+    // What a list line's tooltip says: when its message arrived.
+    QString lineToolTip(int line) const;
     qint16 currentSequence() const { return m_currentSequence; }
     // The key of the row whose message is on display; null when none is.
     QVariant shownRowKey() const { return m_shown ? m_shown->key : QVariant(); }
@@ -52,8 +63,18 @@ protected:
     // The close control closes the screen as the timer does; the database
     // stays open for the next opening.
     void closeEvent(QCloseEvent* event) override;
+    // Each line's tooltip, worked out when it is asked for, so its age is
+    // current.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // A list line's row.
+    struct Line {
+        QVariant key;
+        // The writer's creation time, where the row source has one.
+        QDateTime created;
+    };
+
     void load();
     void openDatabase(bool atLoad);
     void startListing();
@@ -65,10 +86,22 @@ private:
     void showList(const std::vector<ListedRow>& rows);
     void restoreListPosition(int currentRow, int scrollValue);
     void onSelectionChanged();
+    void chooseCurrentLine();
+    void chooseLine(int line);
     void chooseRow(const QVariant& key);
     void showChosen(const std::optional<ChosenRow>& row);
     void dismiss();
-    void dismissed(const QVariant& key, const store::Outcome<bool>& outcome);
+    void dismissed(const DismissedMessage& dismissal, const store::Outcome<bool>& outcome);
+    void restored(const DismissedMessage& dismissal, const store::Outcome<QVariant>& outcome);
+    // Writes an event of a dismissal to the read-out log; the reason when
+    // it could not.
+    std::optional<QString> logEvent(const QString& event, const DismissedMessage& dismissal);
+    void addShortcuts();
+    void markNewLines();
+    void setReadingPoints(double points);
+    void toggleArrivalSound();
+    void showKeys();
+    void showReadOutToday();
     void hideShownRow();
     void exitScreen();
     // Closes the window as the timer and the close control do.
@@ -97,6 +130,9 @@ private:
     bool m_dismissArmed = false;
     // The row whose message is on display, as it was read.
     std::optional<ChosenRow> m_shown;
+    DismissalHistory m_history;
+    Arrivals m_arrivals;
+    std::function<QDateTime()> m_clock = [] { return QDateTime::currentDateTime(); };
     bool m_loading = false;
     // A refresh asked for while one is on its way runs once that is back.
     bool m_refreshing = false;
@@ -104,6 +140,6 @@ private:
     bool m_choicePending = false;
     // The row of each list line, in list order: a choice shows and Dismiss
     // deletes exactly that row, never another with the same Sequence.
-    std::vector<QVariant> m_lineKeys;
+    std::vector<Line> m_lines;
     DatabaseTrouble m_trouble;
 };

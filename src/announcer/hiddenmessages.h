@@ -14,6 +14,8 @@
 class HiddenMessages {
 public:
     void hide(const QString& file, const QVariant& rowKey);
+    // Undo of a dismissal: the message is listed again.
+    void unhide(const QString& file, const QVariant& rowKey) { m_hidden.remove(key(file, rowKey)); }
     bool isHidden(const QString& file, const QVariant& rowKey) const;
     bool isEmpty() const { return m_hidden.isEmpty(); }
     // True only the first time it is asked in a run: the announcer is told

@@ -15,6 +15,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QShortcut>
 #include <QWindow>
 
 AnnounceIntro::AnnounceIntro(QWidget* parent)
@@ -28,6 +29,14 @@ AnnounceIntro::AnnounceIntro(QWidget* parent)
     connect(m_ui->Command1, &QPushButton::clicked, this, &AnnounceIntro::browse);
     connect(m_ui->Command3, &QPushButton::clicked, this, &AnnounceIntro::enter);
     connect(m_ui->Command4, &QPushButton::clicked, this, &AnnounceIntro::exitProgram);
+    // The whole job works without a mouse: Return in the path box is Enter,
+    // and Alt with a button's initial presses it (its caption unchanged).
+    connect(m_ui->DbName, &QLineEdit::returnPressed, this, &AnnounceIntro::enter);
+    for (const auto& [key, button] : {std::pair{Qt::Key_B, m_ui->Command1}, std::pair{Qt::Key_E, m_ui->Command3},
+                                      std::pair{Qt::Key_X, m_ui->Command4}}) {
+        auto* shortcut = new QShortcut(Qt::ALT | key, this);
+        connect(shortcut, &QShortcut::activated, button, &QPushButton::click);
+    }
     load();
 }
 

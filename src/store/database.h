@@ -74,6 +74,12 @@ public:
     // False when this computer can only read the file: its rows cannot be
     // deleted, and the caller must not ask to.
     virtual bool canDeleteRows() const { return true; }
+    // Makes sure the row source holds a row with exactly these values
+    // (field name to value), adding one through the row source when none
+    // does, and returns that row's key. Running it twice adds one row at
+    // most, so it may run again after a lost connection. Throws when the
+    // database does not let rows be added that way.
+    virtual QVariant ensureRow(const QString& rowSource, const QVariantMap& values);
     // From now on calls changed, from this thread's event loop, soon after
     // the rows may have changed; an empty function stops the calls. An
     // engine that cannot tell never calls it, and a call may come when

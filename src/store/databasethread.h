@@ -95,9 +95,9 @@ private:
         } catch (const KelvaneError& error) {
             outcome.error = error;
         } catch (const std::bad_alloc&) {
-            outcome.error = KelvaneError(ErrorNumber::OutOfMemory, QStringLiteral("Out of memory"));
+            outcome.error.emplace(ErrorNumber::OutOfMemory, QStringLiteral("Out of memory"));
         } catch (const std::exception& error) {
-            outcome.error = KelvaneError(ErrorNumber::DatabaseOperationFailed, QString::fromLocal8Bit(error.what()));
+            outcome.error.emplace(ErrorNumber::DatabaseOperationFailed, QString::fromLocal8Bit(error.what()));
         }
         return outcome;
     }

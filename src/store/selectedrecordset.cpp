@@ -1,11 +1,18 @@
 #include "selectedrecordset.h"
 
+#include "kelvaneerror.h"
+
 namespace store {
 
 qint64 RecordSet::wholeLength(const QString& field) const { return value(field).toString().size(); }
 
 std::unique_ptr<RecordSet> Database::openRows(const QString& rowSource, const RowSelection& selection) {
     return std::make_unique<SelectedRecordSet>(openRecordset(rowSource), selection);
+}
+
+QVariant Database::ensureRow(const QString& rowSource, const QVariantMap& /*values*/) {
+    throw KelvaneError(ErrorNumber::DatabaseOperationFailed,
+                       QStringLiteral("Rows cannot be added to '%1' on this computer.").arg(rowSource));
 }
 
 SelectedRecordSet::SelectedRecordSet(std::unique_ptr<RecordSet> rows, RowSelection selection)

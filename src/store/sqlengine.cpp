@@ -97,16 +97,18 @@ void execOrThrow(QSqlQuery& query, const QVariantList& values, const QString& wh
         throw queryError(query, what);
 }
 
+Snapshot selectOn(QSqlDatabase& db, const QString& sql, const QVariantList& values, const QString& what) {
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    if (!query.prepare(sql))
+        throw queryError(query, what);
+    execOrThrow(query, values, what);
+    return readAll(query, what);
+}
+
 Snapshot select(SqlSession& session, const QString& sql, const QVariantList& values, const QString& what) {
     Snapshot snapshot;
-    session.run([&](QSqlDatabase& db) {
-        QSqlQuery query(db);
-        query.setForwardOnly(true);
-        if (!query.prepare(sql))
-            throw queryError(query, what);
-        execOrThrow(query, values, what);
-        snapshot = readAll(query, what);
-    });
+    session.run([&](QSqlDatabase& db) { snapshot = selectOn(db, sql, values, what); });
     return snapshot;
 }
 
@@ -405,6 +407,62 @@ Snapshot SqlDatabase::readRows(const QString& rowSource, const QStringList& colu
         values << selection.key;
     }
     return select(*m_session, sql, values, rowSource);
+}
+
+namespace {
+
+// The key of the newest row with exactly these values; null when none.
+QVariant newestRowWith(QSqlDatabase& db, const QString& rowSource, const QVariantMap& values) {
+    QStringList conditions;
+    QVariantList bound;
+    for (auto value = values.cbegin(); value != values.cend(); ++value) {
+        const QString column = quoteIdentifier(value.key());
+        if (value->isNull()) {
+            conditions << QStringLiteral("%1 IS NULL").arg(column);
+        } else {
+            conditions << QStringLiteral("%1 = ?").arg(column);
+            bound << *value;
+        }
+    }
+    const QString sql = QStringLiteral("SELECT max(%1) FROM %2 WHERE %3")
+                            .arg(quoteIdentifier(keyColumn), quoteIdentifier(rowSource),
+                                 conditions.join(QStringLiteral(" AND ")));
+    const Snapshot found = selectOn(db, sql, bound, rowSource);
+    return found.rows.empty() ? QVariant() : found.rows.front().value(0);
+}
+
+} // namespace
+
+// Two plain statements rather than one INSERT ... WHERE NOT EXISTS: the
+// server types a parameter by the column it meets, and only a plain
+// VALUES list gives it the target columns' types. A row source that takes
+// the insert but keeps no such row (a rule that drops it) is refused too.
+QVariant SqlDatabase::ensureRow(const QString& rowSource, const QVariantMap& values) {
+    QVariant key;
+    m_session->run([&](QSqlDatabase& db) {
+        key = newestRowWith(db, rowSource, values);
+        if (!key.isNull())
+            return;
+        QStringList columns;
+        QStringList placeholders;
+        for (auto value = values.cbegin(); value != values.cend(); ++value) {
+            columns << quoteIdentifier(value.key());
+            placeholders << QStringLiteral("?");
+        }
+        QSqlQuery query(db);
+        if (!query.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                               .arg(quoteIdentifier(rowSource), columns.join(QStringLiteral(", ")),
+                                    placeholders.join(QStringLiteral(", ")))))
+            throw queryError(query, rowSource);
+        execOrThrow(query, values.values(), rowSource);
+        query.finish();
+        m_session->rowsChanged();
+        key = newestRowWith(db, rowSource, values);
+    });
+    if (key.isNull())
+        throw KelvaneError(ErrorNumber::DatabaseOperationFailed,
+                           QStringLiteral("Database operation on '%1' failed: the row was not added.").arg(rowSource));
+    return key;
 }
 
 SqlDatabase::SavedQuery SqlDatabase::readSavedQuery(const QString& name) {

@@ -77,6 +77,7 @@ public:
     std::unique_ptr<RecordSet> openRecordset(const QString& rowSource) override;
     std::unique_ptr<RecordSet> openRows(const QString& rowSource, const RowSelection& selection) override;
     std::unique_ptr<QueryDef> queryDef(const QString& name) override;
+    QVariant ensureRow(const QString& rowSource, const QVariantMap& values) override;
     void close() override;
 
 protected:

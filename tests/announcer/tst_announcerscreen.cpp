@@ -9,13 +9,18 @@
 #include "announcer/announcerscreen.h"
 #include "announcer/hiddenmessages.h"
 #include "announcer/changerefresh.h"
+#include "announcer/desksettings.h"
+#include "announcer/readoutlog.h"
 #include "app/errorreport.h"
 #include "app/kelvaneapplication.h"
 
 #include "store/kelvaneerror.h"
 
 #include <QDir>
+#include <QHelpEvent>
 #include <QTemporaryDir>
+#include <QToolTip>
+#include <QUrl>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -36,6 +41,28 @@ QSet<qint64> sequences(const AnnouncerFixture& fixture) {
     return result;
 }
 
+// A key pressed where the announcer's focus is, on the list, and its
+// outcome waited for.
+void press(AnnouncerScreen& screen, QKeyCombination key) {
+    QApplication::setActiveWindow(&screen);
+    QVERIFY(QTest::qWaitForWindowActive(&screen));
+    list(screen)->setFocus();
+    QTest::keyClick(list(screen), key.key(), key.keyboardModifiers());
+    settle(screen);
+}
+
+// A fixed time of day for arrival times and the read-out log.
+const QDateTime galaTime(QDate(2025, 6, 14), QTime(14, 0));
+
+std::vector<readoutlog::Entry> loggedOn(const QDate& day) { return readoutlog::read(readoutlog::fileOf(day)); }
+
+QStringList events(const std::vector<readoutlog::Entry>& entries) {
+    QStringList result;
+    for (const auto& entry : entries)
+        result << entry.event + " " + entry.sequence.toString();
+    return result;
+}
+
 // Renames new content over the database's path, as a program that saves
 // by writing a new file does.
 void renameOver(const QString& path, const std::function<void(const QString& newFile)>& write) {
@@ -50,8 +77,9 @@ class TestAnnouncerScreen : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
-    void cleanup() { closeAnnouncerDatabase(); }
+    void cleanup();
     void listsAndShowsMessages();
     void keyboardChoosesLikeAClick();
     void duplicateSequences();
@@ -79,16 +107,37 @@ private slots:
     void burstOfChangesGivesOneRefresh();
     void serverOutageIsShownAndSurvived();
     void serverDownAtTheStart();
+    void undoPutsDismissalsBack();
+    void undoRefused();
+    void unloggedMessageIsNotDismissed();
+    void newLinesAreBoldUntilChosen();
+    void creationTimeColumnIsUsed();
+    void readingSizeIsRemembered();
+    void displayOnlyNeverDeletes();
 
 private:
     // Errors go to the general error report, which here records instead
     // of ending the program.
     int m_endings = 0;
+    QTemporaryDir m_home;
 };
+
+void TestAnnouncerScreen::initTestCase() {
+    qputenv("HOME", QFile::encodeName(m_home.path()));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(m_home.filePath("data")));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_home.filePath("config")));
+}
 
 void TestAnnouncerScreen::init() {
     m_endings = 0;
     setProgramEnding([this](int) { ++m_endings; });
+}
+
+void TestAnnouncerScreen::cleanup() {
+    closeAnnouncerDatabase();
+    Display_Only = false;
+    QDir(readoutlog::folder()).removeRecursively();
+    QFile::remove(desk::settingsPath());
 }
 
 void TestAnnouncerScreen::listsAndShowsMessages() {
@@ -114,6 +163,8 @@ void TestAnnouncerScreen::listsAndShowsMessages() {
     QCOMPARE(fixture.rowCount(), 1);
 }
 
+// The arrows choose as they move; Enter and Space choose the line at the
+// cursor; Delete dismisses only what Dismiss would; F5 reads at once.
 void TestAnnouncerScreen::keyboardChoosesLikeAClick() {
     AnnouncerFixture fixture;
     fixture.addRow(1, QStringLiteral("one"));
@@ -122,12 +173,25 @@ void TestAnnouncerScreen::keyboardChoosesLikeAClick() {
     runScreen(screen, fixture.path(), [&] {
         // Focus puts the cursor on the first line without choosing it.
         QVERIFY(QTest::qWaitForWindowActive(&screen));
-        list(screen)->setFocus();
+        press(screen, Qt::Key_Delete);
+        QCOMPARE(fixture.rowCount(), 2);
+        press(screen, Qt::Key_Return);
+        QCOMPARE(text(screen)->toPlainText(), QStringLiteral("one"));
         QTest::keyClick(list(screen), Qt::Key_Down);
         QTRY_COMPARE(text(screen)->toPlainText(), QStringLiteral("two"));
         QTest::keyClick(list(screen), Qt::Key_Up);
         QTRY_COMPARE(text(screen)->toPlainText(), QStringLiteral("one"));
         QVERIFY(list(screen)->selectedItems().isEmpty());
+        press(screen, Qt::Key_Delete);
+        QCOMPARE(lines(screen), QStringList({"2:two"}));
+        press(screen, Qt::Key_Delete);
+        QCOMPARE(fixture.rowCount(), 1);
+        screen.timer1().stop();
+        fixture.addRow(3, QStringLiteral("three"));
+        press(screen, Qt::Key_F5);
+        QCOMPARE(lines(screen), QStringList({"2:two", "3:three"}));
+        press(screen, Qt::Key_Space);
+        QCOMPARE(text(screen)->toPlainText(), QStringLiteral("two"));
     });
 }
 
@@ -515,7 +579,14 @@ void TestAnnouncerScreen::jetDismissalOnlyHides() {
         tick(screen);
         QCOMPARE(lines(screen), twoLeft);
     });
-    runScreen(screen, path, [&] { QCOMPARE(lines(screen), twoLeft); });
+    runScreen(screen, path, [&] {
+        QCOMPARE(lines(screen), twoLeft);
+        // Undo shows the hidden messages again, the latest first.
+        press(screen, Qt::CTRL | Qt::Key_Z);
+        QCOMPARE(lines(screen), QStringList({"10:Welcome to the gala"}) + twoLeft);
+        press(screen, Qt::CTRL | Qt::Key_Z);
+        QCOMPARE(lines(screen).size(), 4);
+    });
     QCOMPARE(watcher.messages().size(), 1);
     QCOMPARE(fileBytes(path), before);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({name}));
@@ -619,6 +690,222 @@ void TestAnnouncerScreen::serverDownAtTheStart() {
     const QString message = watcher.messages().front();
     QVERIFY2(message.contains(QStringLiteral("127.0.0.1:1")) && message.contains(QStringLiteral("refused")),
              qPrintable(message));
+}
+
+// Ctrl+Z puts dismissed messages back, the latest first, each as a new row
+// with its Sequence and whole text; the read-out log keeps both events.
+void TestAnnouncerScreen::undoPutsDismissalsBack() {
+    AnnouncerFixture fixture;
+    fixture.addRow(1, QStringLiteral("one\r\nline two"));
+    fixture.addRow(2, QStringLiteral("two"));
+    fixture.addRow(3, QStringLiteral("three"));
+    ModalWatcher watcher;
+    AnnouncerScreen screen;
+    screen.setClock([] { return galaTime; });
+    runScreen(screen, fixture.path(), [&] {
+        for (int dismissal = 0; dismissal < 2; ++dismissal) {
+            choose(screen, 0);
+            press(screen, Qt::Key_Delete);
+        }
+        QCOMPARE(lines(screen), QStringList({"3:three"}));
+        press(screen, Qt::CTRL | Qt::Key_Z);
+        QCOMPARE(lines(screen), QStringList({"2:two", "3:three"}));
+        QVERIFY(!list(screen)->item(0)->font().bold());
+        press(screen, Qt::CTRL | Qt::Key_Z);
+        QCOMPARE(lines(screen), QStringList({"1:one", "2:two", "3:three"}));
+        choose(screen, 0);
+        QCOMPARE(text(screen)->toPlainText(), QStringLiteral("one\nline two"));
+        QVERIFY(watcher.messages().isEmpty());
+        press(screen, Qt::CTRL | Qt::Key_Z);
+        QTRY_COMPARE(watcher.messages(), QStringList({"There is no dismissal to undo."}));
+        QStringList readOut;
+        watcher.answerNext([&](QWidget* window) {
+            const auto* shown = window->findChild<QListWidget*>(QStringLiteral("ReadOutList"));
+            for (int line = 0; line < shown->count(); ++line)
+                readOut << shown->item(line)->text();
+            window->close();
+        });
+        press(screen, Qt::CTRL | Qt::Key_H);
+        QCOMPARE(readOut, QStringList({"14:00:00  (undone 14:00:00)  2:two", "14:00:00  (undone 14:00:00)  1:one"}));
+    });
+    QCOMPARE(fixture.rows().front().second, QStringLiteral("one\r\nline two"));
+    QVERIFY(fixture.firstValue(QStringLiteral("SELECT min(\"Id\") FROM \"Announcements\" WHERE \"Sequence\" < 3"))
+                .toInt() > 3);
+    const auto logged = loggedOn(galaTime.date());
+    QCOMPARE(events(logged), QStringList({"dismissed 1", "dismissed 2", "undone 2", "undone 1"}));
+    QCOMPARE(logged[0].message, QStringLiteral("one\r\nline two"));
+    QCOMPARE(logged[0].database, fixture.path());
+    QCOMPARE(readoutlog::readOuts(logged).size(), size_t(2));
+}
+
+// A row source that cannot take the row back (no insert trigger; a server
+// account without INSERT): Undo says so, adds nothing, and the dismissal
+// stays to be read in the log.
+void TestAnnouncerScreen::undoRefused() {
+    AnnouncerFixture fixture;
+    fixture.addRow(1, QStringLiteral("one"));
+    QString path = fixture.path();
+    QTemporaryDir dir;
+    if (testingPostgres()) {
+        execOn(path, QStringLiteral("DO $$ BEGIN CREATE ROLE kelvane_reader LOGIN; "
+                                    "EXCEPTION WHEN duplicate_object THEN NULL; END $$"));
+        execOn(path, QStringLiteral("GRANT SELECT, DELETE ON \"Sorted Announcements\" TO kelvane_reader"));
+        QFile server(path);
+        QVERIFY(server.open(QIODevice::ReadOnly));
+        QUrl uri(QString::fromUtf8(server.readLine()).trimmed());
+        uri.setUserName(QStringLiteral("kelvane_reader"));
+        path = dir.filePath(QStringLiteral("reader.conn"));
+        QFile reader(path);
+        QVERIFY(reader.open(QIODevice::WriteOnly));
+        reader.write(uri.toEncoded() + '\n');
+    } else {
+        execOn(path, QStringLiteral("DROP TRIGGER \"Sorted Announcements insert\""));
+    }
+    ModalWatcher watcher;
+    AnnouncerScreen screen;
+    screen.setClock([] { return galaTime; });
+    runScreen(screen, path, [&] {
+        choose(screen, 0);
+        press(screen, Qt::Key_Delete);
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            press(screen, Qt::CTRL | Qt::Key_Z);
+            QTRY_COMPARE(watcher.messages().size(), attempt + 1);
+            QVERIFY2(watcher.messages().last().startsWith("The dismissal cannot be undone"),
+                     qPrintable(watcher.messages().last()));
+        }
+        QVERIFY(lines(screen).isEmpty());
+    });
+    QCOMPARE(fixture.rowCount(), 0);
+    QCOMPARE(m_endings, 0);
+    QCOMPARE(events(loggedOn(galaTime.date())), QStringList({"dismissed 1"}));
+}
+
+// A log that cannot be written (its folder is a file) keeps the message:
+// nothing read out is deleted without its line in the log.
+void TestAnnouncerScreen::unloggedMessageIsNotDismissed() {
+    AnnouncerFixture fixture;
+    fixture.addRow(1, QStringLiteral("one"));
+    QDir().mkpath(QFileInfo(readoutlog::folder()).path());
+    QFile blocker(readoutlog::folder());
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    ModalWatcher watcher;
+    AnnouncerScreen screen;
+    runScreen(screen, fixture.path(), [&] {
+        choose(screen, 0);
+        dismiss(screen);
+        QTRY_COMPARE(watcher.messages().size(), 1);
+        QVERIFY2(watcher.messages().front().contains("read-out log could not be written"),
+                 qPrintable(watcher.messages().front()));
+        QCOMPARE(text(screen)->toPlainText(), QStringLiteral("one"));
+    });
+    QCOMPARE(fixture.rowCount(), 1);
+    QFile::remove(readoutlog::folder());
+}
+
+// A line that appears after the first listing is bold until the next
+// choice; its tooltip tells when it arrived, and its age moves on with the
+// clock.
+void TestAnnouncerScreen::newLinesAreBoldUntilChosen() {
+    AnnouncerFixture fixture;
+    fixture.addRow(1, QStringLiteral("one"));
+    QDateTime now = galaTime;
+    AnnouncerScreen screen;
+    screen.setClock([&] { return now; });
+    runScreen(screen, fixture.path(), [&] {
+        QVERIFY(!list(screen)->item(0)->font().bold());
+        now = now.addSecs(120);
+        fixture.addRow(2, QStringLiteral("two"));
+        refresh(screen);
+        QCOMPARE(lines(screen), QStringList({"1:one", "2:two"}));
+        QVERIFY(list(screen)->item(1)->font().bold());
+        QVERIFY(!list(screen)->item(0)->font().bold());
+        now = now.addSecs(180);
+        tick(screen);
+        QVERIFY(list(screen)->item(1)->font().bold());
+        QCOMPARE(screen.lineToolTip(0), QStringLiteral("arrived 14:00, 5 min ago"));
+        QVERIFY(QTest::qWaitForWindowExposed(&screen));
+        const QRect second = list(screen)->visualItemRect(list(screen)->item(1));
+        QHelpEvent help(QEvent::ToolTip, second.center(), list(screen)->viewport()->mapToGlobal(second.center()));
+        QApplication::sendEvent(list(screen)->viewport(), &help);
+        QCOMPARE(QToolTip::text(), QStringLiteral("arrived 14:02, 3 min ago"));
+        choose(screen, 0);
+        QVERIFY(!list(screen)->item(1)->font().bold());
+    });
+}
+
+// Where the writer records when it made a row, that time is the arrival.
+void TestAnnouncerScreen::creationTimeColumnIsUsed() {
+    AnnouncerFixture fixture;
+    if (testingPostgres()) {
+        execOn(fixture.path(), QStringLiteral("ALTER TABLE \"Announcements\" ADD COLUMN \"Created\" timestamptz"));
+        execOn(fixture.path(), QStringLiteral("CREATE OR REPLACE VIEW \"Sorted Announcements\" AS SELECT \"Id\", "
+                                              "\"Sequence\", \"Message\", \"Created\" FROM \"Announcements\""));
+    } else {
+        execOn(fixture.path(), QStringLiteral("ALTER TABLE Announcements ADD COLUMN Created TEXT"));
+        execOn(fixture.path(), QStringLiteral("DROP VIEW \"Sorted Announcements\""));
+        execOn(fixture.path(), QStringLiteral("CREATE VIEW \"Sorted Announcements\" AS SELECT Id, Sequence, "
+                                              "Message, Created FROM Announcements"));
+    }
+    execOn(fixture.path(), QStringLiteral("INSERT INTO \"Announcements\" (\"Sequence\", \"Message\", \"Created\") "
+                                          "VALUES (5, 'five', '2025-06-14T13:00:00Z')"));
+    fixture.addRow(6, QStringLiteral("six, no time"));
+    const QDateTime created(QDate(2025, 6, 14), QTime(13, 0), Qt::UTC);
+    AnnouncerScreen screen;
+    screen.setClock([&] { return created.addSecs(600).toLocalTime(); });
+    runScreen(screen, fixture.path(), [&] {
+        QCOMPARE(screen.lineToolTip(0),
+                 QStringLiteral("arrived %1, 10 min ago").arg(created.toLocalTime().toString("HH:mm")));
+        QCOMPARE(screen.lineToolTip(1), QStringLiteral("arrived %1, just now")
+                                            .arg(created.addSecs(600).toLocalTime().toString("HH:mm")));
+    });
+}
+
+// Ctrl+Plus, Ctrl+Minus and Ctrl+0 size the message and the list
+// together; the size comes back at the next opening.
+void TestAnnouncerScreen::readingSizeIsRemembered() {
+    AnnouncerFixture fixture;
+    fixture.addRow(1, QStringLiteral("one"));
+    AnnouncerScreen screen;
+    const auto sizes = [&] {
+        return std::pair(text(screen)->font().pointSizeF(), list(screen)->font().pointSizeF());
+    };
+    runScreen(screen, fixture.path(), [&] {
+        press(screen, Qt::CTRL | Qt::Key_Plus);
+        press(screen, Qt::CTRL | Qt::Key_Equal);
+        QCOMPARE(sizes(), std::pair(14.0, 14.0));
+    });
+    runScreen(screen, fixture.path(), [&] {
+        QCOMPARE(sizes(), std::pair(14.0, 14.0));
+        press(screen, Qt::CTRL | Qt::Key_0);
+        QCOMPARE(sizes(), std::pair(9.75, 9.75));
+        press(screen, Qt::CTRL | Qt::Key_Minus);
+        QCOMPARE(sizes(), std::pair(8.0, 8.0));
+    });
+    QCOMPARE(desk::readingPoints(), 8.0);
+    QVERIFY(!QFile::exists(QDir::home().filePath("kelvane.ini")));
+}
+
+// A display-only station lists and shows as usual but deletes nothing,
+// whatever is pressed.
+void TestAnnouncerScreen::displayOnlyNeverDeletes() {
+    AnnouncerFixture fixture;
+    fixture.addRow(1, QStringLiteral("one"));
+    fixture.addRow(2, QStringLiteral("two"));
+    Display_Only = true;
+    AnnouncerScreen screen;
+    runScreen(screen, fixture.path(), [&] {
+        QVERIFY(screen.windowTitle().endsWith("display only"));
+        choose(screen, 1);
+        QCOMPARE(text(screen)->toPlainText(), QStringLiteral("two"));
+        QVERIFY(!button(screen, "Command2")->isEnabled());
+        dismiss(screen);
+        press(screen, Qt::Key_Delete);
+        press(screen, Qt::CTRL | Qt::Key_Z);
+        QCOMPARE(lines(screen), QStringList({"1:one", "2:two"}));
+    });
+    QCOMPARE(fixture.rowCount(), 2);
+    QVERIFY(!QDir(readoutlog::folder()).exists());
 }
 
 int main(int argc, char** argv) {

@@ -4,25 +4,10 @@
 # while kelvane-feed adds a message meanwhile. Checks the database after.
 # Usage: e2e_announcer.sh KELVANE KELVANE_FEED
 set -euo pipefail
-kelvane=$1
-feed=$2
-
-if [ -z "${INSIDE_XVFB:-}" ]; then
-  export INSIDE_XVFB=1
-  unset QT_QPA_PLATFORM
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
-fi
-
-home=$(mktemp -d)
-trap 'rm -rf "$home"' EXIT
-export HOME=$home
-db=$home/announcer.mdb
-"$feed" init "$db"
+source "$(dirname "$0")/e2e_session.sh"
 "$feed" add "$db" 1 "Event 1 results"
 "$feed" add "$db" 2 "Lost property"
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
-window() { xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1; }
 click() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.5; }
 
 "$kelvane" &

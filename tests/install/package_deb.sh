@@ -31,7 +31,9 @@ done
 
 # Menu entries: valid, and what they start and show is installed.
 entries=("$root"/usr/share/applications/*.desktop)
-[ ${#entries[@]} -eq 2 ] || fail "expected two menu entries, found ${#entries[@]}"
+[ ${#entries[@]} -eq 3 ] || fail "expected three menu entries, found ${#entries[@]}"
+grep -qx 'Exec=kelvane --display-only' "$root/usr/share/applications/org.kelvane.KelvaneDisplay.desktop" ||
+  fail "no menu entry for a display-only station"
 for entry in "${entries[@]}"; do
   desktop-file-validate "$entry" || fail "$(basename "$entry") does not validate"
   exec_line=$(sed -n 's/^Exec=//p' "$entry")

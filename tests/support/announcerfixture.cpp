@@ -23,6 +23,9 @@ const QStringList relaxSqlite = {
                    "FROM Announcements ORDER BY Sequence, Id"),
     QStringLiteral("CREATE TRIGGER \"Sorted Announcements delete\" INSTEAD OF DELETE ON "
                    "\"Sorted Announcements\" BEGIN DELETE FROM Announcements WHERE Id = OLD.Id; END"),
+    QStringLiteral("CREATE TRIGGER \"Sorted Announcements insert\" INSTEAD OF INSERT ON "
+                   "\"Sorted Announcements\" BEGIN INSERT INTO Announcements (Sequence, Message) "
+                   "VALUES (NEW.Sequence, NEW.Message); END"),
 };
 const QStringList relaxPostgres = {
     QStringLiteral("DROP VIEW \"Sorted Announcements\""),

@@ -73,6 +73,8 @@ void TestProgramInfo::programsAnswer_data() {
     QTest::newRow("windowed program --version needs no display")
         << QByteArray("KELVANE_BIN") << "--version" << 0 << "kelvane " + version + "\n"
         << QString();
+    QTest::newRow("windowed program --help names its option")
+        << QByteArray("KELVANE_BIN") << "--help" << 0 << "usage: kelvane [--display-only]\n" << QString();
 }
 
 // Output is compared from its start: the first line is what a reader or a

@@ -24,10 +24,15 @@ const QStringList sqliteSchema = {
     QStringLiteral("CREATE TRIGGER \"Sorted Announcements delete\""
                    " INSTEAD OF DELETE ON \"Sorted Announcements\""
                    " BEGIN DELETE FROM Announcements WHERE Id = OLD.Id; END"),
+    // What lets the announcer's Undo put a dismissed message back.
+    QStringLiteral("CREATE TRIGGER \"Sorted Announcements insert\""
+                   " INSTEAD OF INSERT ON \"Sorted Announcements\""
+                   " BEGIN INSERT INTO Announcements (Sequence, Message) VALUES (NEW.Sequence, NEW.Message); END"),
 };
 
 // The server keeps the names' capitals only when they are quoted. The view
-// is simple enough for the server to delete through it; the trigger tells
+// is simple enough for the server to delete and insert through it (an
+// insert takes the table's defaults, so a new Id); the trigger tells
 // a listening announcer screen at once.
 const QStringList postgresSchema = {
     QStringLiteral("CREATE TABLE \"Announcements\" ("

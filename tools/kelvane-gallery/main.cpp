@@ -6,6 +6,10 @@
 
 #include "announcer/announcerdatabase.h"
 #include "announcer/announcerscreen.h"
+#include "announcer/desksettings.h"
+#include "announcer/keyswindow.h"
+#include "announcer/readoutlog.h"
+#include "announcer/readouttoday.h"
 #include "clubrecords/records.h"
 #include "app/announceintro.h"
 #include "app/kelvaneapplication.h"
@@ -15,6 +19,7 @@
 #include "swimtime/conversion.h"
 
 #include <QDir>
+#include <QListWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -24,7 +29,7 @@
 
 namespace {
 
-void showAnnouncerScreen(const QString& folder) {
+AnnouncerScreen* showAnnouncerScreen(const QString& folder) {
     Announcer_DB_Path = folder + QStringLiteral("/announcer.mdb");
     feed::initDatabase(Announcer_DB_Path);
     for (int n = 0; n < 6; ++n)
@@ -32,6 +37,40 @@ void showAnnouncerScreen(const QString& folder) {
     Screen_Entry_Mode = 2;
     auto* screen = new AnnouncerScreen;
     QTimer::singleShot(0, screen, [screen] { screen->showModal(); });
+    return screen;
+}
+
+// The announcer has chosen the first message; then a new one arrives and
+// is drawn in bold.
+void showNewArrival(const QString& folder) {
+    AnnouncerScreen* screen = showAnnouncerScreen(folder);
+    QTimer::singleShot(200, screen, [screen] {
+        screen->findChild<QListWidget*>(QStringLiteral("Announcement_List"))->item(0)->setSelected(true);
+    });
+    QTimer::singleShot(400, screen, [screen] {
+        feed::addAnnouncement(Announcer_DB_Path, 14, feed::demoMessage(7));
+        screen->Refresh_Form();
+    });
+}
+
+void showLargerText(const QString& folder) {
+    desk::rememberReadingPoints(16);
+    AnnouncerScreen* screen = showAnnouncerScreen(folder);
+    QTimer::singleShot(200, screen, [screen] {
+        screen->findChild<QListWidget*>(QStringLiteral("Announcement_List"))->item(0)->setSelected(true);
+    });
+}
+
+void showReadOutToday(const QString& folder) {
+    const QString database = folder + QStringLiteral("/announcer.mdb");
+    QDateTime time = QDateTime::currentDateTime().addSecs(-1800);
+    for (int n = 0; n < 5; ++n) {
+        time = time.addSecs(170 + 40 * n);
+        readoutlog::append({time, readoutlog::dismissed, database, QString::number(n + 1), n + 11,
+                            feed::demoMessage(n)});
+    }
+    readoutlog::append({time.addSecs(20), readoutlog::undone, database, QStringLiteral("5"), 15, feed::demoMessage(4)});
+    (new ReadOutToday(readoutlog::readOuts(readoutlog::read(readoutlog::fileOf(time.date())))))->show();
 }
 
 void showYesNo() {
@@ -58,9 +97,16 @@ void showConversion() {
 int main(int argc, char** argv) {
     KelvaneApplication app(argc, argv);
     QTemporaryDir folder;
+    // The desk's settings and log of a picture stay with it.
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.filePath(QStringLiteral("config"))));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(folder.filePath(QStringLiteral("data"))));
     const std::map<QString, std::function<void()>> windows = {
         {QStringLiteral("Announce_Intro"), [] { (new AnnounceIntro)->show(); }},
         {QStringLiteral("Announcer_Screen_New"), [&] { showAnnouncerScreen(folder.path()); }},
+        {QStringLiteral("Announcer_Screen_New_Arrival"), [&] { showNewArrival(folder.path()); }},
+        {QStringLiteral("Announcer_Screen_New_Larger"), [&] { showLargerText(folder.path()); }},
+        {QStringLiteral("Keys"), [] { (new KeysWindow)->show(); }},
+        {QStringLiteral("ReadOutToday"), [&] { showReadOutToday(folder.path()); }},
         {QStringLiteral("YesNo"), showYesNo},
         {QStringLiteral("FileInfo"), showFileInfo},
         {QStringLiteral("FileDialogue"), [] { (new FileDialogue)->show(); }},

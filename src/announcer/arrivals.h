@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QDateTime>
+#include <QHash>
+#include <QSet>
+#include <QString>
+#include <QVariant>
+
+#include <vector>
+
+// When each listed message first appeared, and which ones are new since
+// the announcer last chose a message: those are drawn in bold until the
+// next choice. The first listing of a database is where the announcer
+// starts reading, so nothing in it counts as new.
+class Arrivals {
+public:
+    // A listing of database at now with these row keys, in list order.
+    // Returns how many rows are new in it. Rows no longer listed are
+    // forgotten; another database starts afresh.
+    int listed(const QString& database, const std::vector<QVariant>& keys, const QDateTime& now);
+    // The announcer chose a message: nothing is new any more.
+    void chosen() { m_new.clear(); }
+    // A row the announcer put back: seen already, so not new.
+    void known(const QVariant& key, const QDateTime& now);
+
+    bool isNew(const QVariant& key) const { return m_new.contains(text(key)); }
+    // When the row first appeared; invalid for a row never listed.
+    QDateTime firstSeen(const QVariant& key) const { return m_firstSeen.value(text(key)); }
+
+private:
+    static QString text(const QVariant& key);
+
+    QString m_database;
+    bool m_started = false;
+    QHash<QString, QDateTime> m_firstSeen;
+    QSet<QString> m_new;
+};
+
+// A line's tooltip: "arrived 14:32, 3 min ago" (the date too when it is
+// not today's).
+QString arrivalText(const QDateTime& arrived, const QDateTime& now);
+
+// The writer's own creation time of a row (the optional Created column):
+// a date and time, or ISO 8601 text (without a zone, local time); invalid
+// when there is none or it cannot be read.
+QDateTime createdTime(const QVariant& created);

@@ -1,0 +1,55 @@
+#include "desksettings.h"
+
+#include <QSettings>
+#include <QStandardPaths>
+
+#include <algorithm>
+#include <array>
+
+namespace desk {
+
+namespace {
+
+// From small print to what can be read from a step away.
+constexpr std::array readingSteps = {8.0, 9.75, 12.0, 14.0, 16.0, 18.0, 20.0, 24.0, 28.0, 32.0, 36.0};
+
+const QString readingKey = QStringLiteral("reading/points");
+const QString soundOnKey = QStringLiteral("arrival/soundOn");
+const QString soundFileKey = QStringLiteral("arrival/sound");
+
+QSettings settings() { return QSettings(settingsPath(), QSettings::IniFormat); }
+
+} // namespace
+
+QString settingsPath() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/kelvane/desk.ini");
+}
+
+double readingPoints() {
+    bool isNumber = false;
+    const double points = settings().value(readingKey).toDouble(&isNumber);
+    if (!isNumber || !(points >= readingSteps.front() && points <= readingSteps.back()))
+        return designedReadingPoints;
+    return points;
+}
+
+void rememberReadingPoints(double points) { settings().setValue(readingKey, points); }
+
+double largerReadingPoints(double points) {
+    const auto* larger = std::upper_bound(readingSteps.begin(), readingSteps.end(), points);
+    return larger == readingSteps.end() ? points : *larger;
+}
+
+double smallerReadingPoints(double points) {
+    const auto* notSmaller = std::lower_bound(readingSteps.begin(), readingSteps.end(), points);
+    return notSmaller == readingSteps.begin() ? points : *std::prev(notSmaller);
+}
+
+bool arrivalSoundOn() { return settings().value(soundOnKey, false).toBool(); }
+
+void setArrivalSoundOn(bool on) { settings().setValue(soundOnKey, on); }
+
+QString arrivalSoundFile() { return settings().value(soundFileKey).toString(); }
+
+} // namespace desk

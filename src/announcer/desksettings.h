@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+// What the announcer screen remembers of the announcer's own choices, in
+// a settings file of its own: $XDG_CONFIG_HOME/kelvane/desk.ini (by default
+// ~/.config/kelvane/desk.ini). The one-line ~/kelvane.ini is left alone.
+namespace desk {
+
+QString settingsPath();
+
+// The size in points of the chosen message's text and of the list's.
+inline constexpr double designedReadingPoints = 9.75;
+// The remembered size; the designed one when none is, or the file holds
+// something else than a size between the smallest and the largest.
+double readingPoints();
+void rememberReadingPoints(double points);
+
+// The next size up or down from points, within the steps the keys go
+// through; points itself at either end.
+double largerReadingPoints(double points);
+double smallerReadingPoints(double points);
+
+// A short sound when a new message arrives: off unless turned on. It is
+// the system's bell, or the WAV file that the setting arrival/sound names.
+bool arrivalSoundOn();
+void setArrivalSoundOn(bool on);
+// The sound file to play instead of the bell; empty for the bell.
+QString arrivalSoundFile();
+
+} // namespace desk

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+#include <QVariant>
+
+#include <optional>
+#include <vector>
+
+// The read-out log: every message the announcer dismissed, kept on this
+// computer one file a day, so nothing read out is lost even when its row
+// leaves the database. The files are CSV (RFC 4180, UTF-8, CR LF) with the
+// header line time,event,database,row,sequence,message:
+//   time      local time of the event with its UTC offset (ISO 8601)
+//   event     "dismissed": written and synced before the row is deleted;
+//             "not deleted": the delete that followed failed (the database
+//             was busy or out of reach), so the message is still pending;
+//             "undone": Undo put the message back (or showed it again)
+//   database  the announcer database's path (a connection file for a server)
+//   row       the row's key (Id), which pairs a later event with its dismissal
+//   sequence  the Sequence; empty when the row had none
+//   message   the whole text, its CR LF line breaks kept inside the quotes
+namespace readoutlog {
+
+inline const QString dismissed = QStringLiteral("dismissed");
+inline const QString notDeleted = QStringLiteral("not deleted");
+inline const QString undone = QStringLiteral("undone");
+
+struct Entry {
+    QDateTime time;
+    QString event;
+    QString database;
+    QString row;
+    QVariant sequence;
+    QString message;
+};
+
+// A dismissal as "Read out today" lists it.
+struct ReadOut {
+    QDateTime time;
+    QString database;
+    QVariant sequence;
+    QString message;
+    // When Undo put it back; invalid when it was not.
+    QDateTime undone;
+};
+
+// $XDG_DATA_HOME/kelvane (by default ~/.local/share/kelvane).
+QString folder();
+// The file of one day: read-out-YYYY-MM-DD.csv in folder().
+QString fileOf(const QDate& day);
+
+// A row's key as the log writes it: the number, or the hex digits of a
+// key made of the row's values.
+QString rowText(const QVariant& key);
+
+// The entry as one CSV record, ending in CR LF.
+QByteArray record(const Entry& entry);
+
+// Appends the entry to the file of its day (made with its header line when
+// new, readable by its owner alone), flushed and synced to the disk before
+// it returns. The reason when it could not be written.
+std::optional<QString> append(const Entry& entry);
+
+// The entries of a log file; none when it is missing. A broken record
+// (cut short by a crash) is passed over.
+std::vector<Entry> read(const QString& path);
+
+// The dismissals among entries, newest first: one whose delete failed is
+// left out (the announcer dismisses it again), one undone says when.
+std::vector<ReadOut> readOuts(const std::vector<Entry>& entries);
+
+} // namespace readoutlog

@@ -1,0 +1,76 @@
+#include "readouttoday.h"
+
+#include "messagelines.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDialogButtonBox>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+ReadOutToday::ReadOutToday(std::vector<readoutlog::ReadOut> readOuts, QWidget* parent)
+    : QDialog(parent)
+    , m_readOuts(std::move(readOuts))
+    , m_list(new QListWidget(this))
+    , m_text(new QPlainTextEdit(this)) {
+    setObjectName(QStringLiteral("ReadOutToday"));
+    setWindowTitle(QStringLiteral("Read out today \u2013 kelvane"));
+    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    m_list->setObjectName(QStringLiteral("ReadOutList"));
+    m_list->setFont(fixed);
+    for (const readoutlog::ReadOut& readOut : m_readOuts)
+        m_list->addItem(line(readOut));
+    m_text->setObjectName(QStringLiteral("ReadOutText"));
+    m_text->setFont(fixed);
+    m_text->setReadOnly(true);
+    m_text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    QPushButton* copy = buttons->addButton(QStringLiteral("Copy Text"), QDialogButtonBox::ActionRole);
+    copy->setObjectName(QStringLiteral("CopyText"));
+    copy->setAutoDefault(false);
+    connect(copy, &QPushButton::clicked, this, &ReadOutToday::copyChosen);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(m_list, &QListWidget::currentRowChanged, this, &ReadOutToday::showChosen);
+
+    auto* layout = new QVBoxLayout(this);
+    auto* heading = new QLabel(m_readOuts.empty() ? QStringLiteral("Nothing has been dismissed today.")
+                                                  : QStringLiteral("Dismissed today, newest first:"),
+                               this);
+    layout->addWidget(heading);
+    layout->addWidget(m_list, 1);
+    layout->addWidget(m_text, 1);
+    layout->addWidget(buttons);
+    resize(640, 480);
+    if (!m_readOuts.empty())
+        m_list->setCurrentRow(0);
+    m_list->setFocus();
+}
+
+QString ReadOutToday::line(const readoutlog::ReadOut& readOut) {
+    // The undo mark goes before the message, whose first line may be long.
+    QString text = readOut.time.toString(QStringLiteral("HH:mm:ss")) + QStringLiteral("  ");
+    if (readOut.undone.isValid())
+        text += QStringLiteral("(undone %1)  ").arg(readOut.undone.toString(QStringLiteral("HH:mm:ss")));
+    return text + listLine(readOut.sequence, readOut.message);
+}
+
+void ReadOutToday::showChosen() {
+    const int row = m_list->currentRow();
+    if (row < 0 || static_cast<size_t>(row) >= m_readOuts.size()) {
+        m_text->clear();
+        return;
+    }
+    m_text->setPlainText(displayText(m_readOuts[row].message));
+}
+
+void ReadOutToday::copyChosen() {
+    const int row = m_list->currentRow();
+    if (row >= 0 && static_cast<size_t>(row) < m_readOuts.size())
+        QApplication::clipboard()->setText(displayText(m_readOuts[row].message));
+}

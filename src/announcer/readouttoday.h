@@ -1,0 +1,31 @@
+#pragma once
+
+#include "readoutlog.h"
+
+#include <QDialog>
+
+#include <vector>
+
+class QListWidget;
+class QPlainTextEdit;
+
+// "Read out today" (Ctrl+H on the announcer screen): the messages
+// dismissed today on this computer, newest first, with their times; the
+// chosen one's whole text can be read, selected and copied.
+class ReadOutToday : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit ReadOutToday(std::vector<readoutlog::ReadOut> readOuts, QWidget* parent = nullptr);
+
+    // The list line of a dismissal: its time, Sequence and first line.
+    static QString line(const readoutlog::ReadOut& readOut);
+
+private:
+    void showChosen();
+    void copyChosen();
+
+    std::vector<readoutlog::ReadOut> m_readOuts;
+    QListWidget* m_list;
+    QPlainTextEdit* m_text;
+};

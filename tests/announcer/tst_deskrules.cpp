@@ -1,0 +1,259 @@
+// The rules behind the announcer's desk, without a window: the read-out
+// log's file format, arrivals and their ages, the reading size steps and
+// the undo history.
+#include "announcer/arrivals.h"
+#include "announcer/desksettings.h"
+#include "announcer/dismissalhistory.h"
+#include "announcer/readoutlog.h"
+
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimeZone>
+
+namespace {
+
+const QDateTime twoPm(QDate(2025, 6, 14), QTime(14, 0), QTimeZone(3600));
+
+readoutlog::Entry entry(const QString& event, const QString& row, int minute, const QString& message = "m") {
+    return {twoPm.addSecs(60LL * minute), event, QStringLiteral("/gala/announcer.mdb"), row, 7, message};
+}
+
+} // namespace
+
+class TestDeskRules : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void logRecordsReadBack_data();
+    void logRecordsReadBack();
+    void logFileIsCsvWithAHeader();
+    void brokenRecordsArePassedOver();
+    void readOutsPairEvents();
+    void arrivalsAreNewUntilChosen();
+    void arrivalText_data();
+    void arrivalText();
+    void createdTime_data();
+    void createdTime();
+    void readingSizeSteps_data();
+    void readingSizeSteps();
+    void readingSizeIsRemembered();
+    void historyTakesTheLatestOfItsDatabase();
+
+private:
+    QTemporaryDir m_home;
+};
+
+void TestDeskRules::initTestCase() {
+    qputenv("HOME", QFile::encodeName(m_home.path()));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(m_home.filePath("data")));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_home.filePath("config")));
+}
+
+void TestDeskRules::logRecordsReadBack_data() {
+    QTest::addColumn<int>("day");  // a file of its own for each row
+    QTest::addColumn<QString>("database");
+    QTest::addColumn<QVariant>("sequence");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("plain") << 1 << "/gala/announcer.mdb" << QVariant(12) << "Event 12 results";
+    QTest::newRow("CR LF, quotes and commas") << 2 << "/gala/a,b \"x\".mdb" << QVariant(-3)
+                                              << "Event 3\r\n1st \"Amy\", 1:04.32\r\n";
+    QTest::newRow("no Sequence, empty text") << 3 << "/gala/announcer.mdb" << QVariant() << "";
+    QTest::newRow("non-ASCII, lone LF") << 4 << "/home/zoë/gala.conn" << QVariant(1)
+                                        << QString::fromUtf8("Zoë Ødegård – 🏊\nnext");
+}
+
+void TestDeskRules::logRecordsReadBack() {
+    QFETCH(int, day);
+    QFETCH(QString, database);
+    QFETCH(QVariant, sequence);
+    QFETCH(QString, message);
+    const QDate date(2025, 6, day);
+    const readoutlog::Entry written{QDateTime(date, QTime(9, 30, 5)), readoutlog::dismissed, database, "41",
+                                    sequence, message};
+    QCOMPARE(readoutlog::append(written), std::nullopt);
+    const auto entries = readoutlog::read(readoutlog::fileOf(date));
+    QCOMPARE(entries.size(), size_t(1));
+    QCOMPARE(entries[0].time, written.time);
+    QCOMPARE(entries[0].event, written.event);
+    QCOMPARE(entries[0].database, database);
+    QCOMPARE(entries[0].row, QStringLiteral("41"));
+    QCOMPARE(entries[0].sequence.isNull(), sequence.isNull());
+    QCOMPARE(entries[0].sequence.toLongLong(), sequence.toLongLong());
+    QCOMPARE(entries[0].message, message);
+}
+
+// What another program reads: a header, one record a line, the time with
+// its offset, the text quoted; the file is its owner's alone.
+void TestDeskRules::logFileIsCsvWithAHeader() {
+    const QDate day(2025, 7, 1);
+    const QDateTime time(day, QTime(14, 32, 5), QTimeZone(7200));
+    QCOMPARE(readoutlog::append({time.toLocalTime(), readoutlog::dismissed, "/g/a.mdb", "9", 12, "a\r\n\"b\""}),
+             std::nullopt);
+    QCOMPARE(readoutlog::append({time.toLocalTime(), readoutlog::undone, "/g/a.mdb", "9", 12, "a\r\n\"b\""}),
+             std::nullopt);
+    const QString path = readoutlog::fileOf(day);
+    QVERIFY(path.endsWith("/data/kelvane/read-out-2025-07-01.csv"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    QCOMPARE(lines[0], QByteArray("time,event,database,row,sequence,message\r"));
+    QVERIFY2(QDateTime::fromString(QString::fromLatin1(lines[1].split(',')[0]), Qt::ISODate) == time,
+             lines[1].constData());
+    QVERIFY(lines[1].endsWith(",dismissed,\"/g/a.mdb\",\"9\",12,\"a\r"));
+    QCOMPARE(lines[2], QByteArray("\"\"b\"\"\"\r"));
+    QCOMPARE(file.permissions() & (QFile::ReadOther | QFile::ReadGroup), QFileDevice::Permissions());
+}
+
+void TestDeskRules::brokenRecordsArePassedOver() {
+    QTemporaryDir dir;
+    QFile file(dir.filePath("log.csv"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("time,event,database,row,sequence,message\r\n"
+               "not a time,dismissed,\"d\",\"1\",1,\"x\"\r\n"
+               "2025-06-14T14:00:00+01:00,dismissed,\"d\",\"2\",2,\"kept\"\r\n"
+               "too,few\r\n"
+               "2025-06-14T14:01:00+01:00,dismissed,\"d\",\"3\",3,\"cut short by a cr");
+    file.close();
+    const auto entries = readoutlog::read(file.fileName());
+    QCOMPARE(entries.size(), size_t(1));
+    QCOMPARE(entries[0].message, QStringLiteral("kept"));
+    QVERIFY(readoutlog::read(dir.filePath("missing.csv")).empty());
+}
+
+// A failed delete takes its dismissal off the list (the announcer
+// dismisses it again), an undo marks it, and each event belongs to the
+// latest dismissal of its own row.
+void TestDeskRules::readOutsPairEvents() {
+    const auto readOuts = readoutlog::readOuts({
+        entry(readoutlog::dismissed, "1", 0, "one"),
+        entry(readoutlog::notDeleted, "1", 0, "one"),
+        entry(readoutlog::dismissed, "1", 1, "one"),
+        entry(readoutlog::dismissed, "2", 2, "two"),
+        entry(readoutlog::undone, "2", 3, "two"),
+        entry(readoutlog::undone, "5", 3, "never dismissed today"),
+        entry(readoutlog::dismissed, "3", 4, "three"),
+    });
+    QCOMPARE(readOuts.size(), size_t(3));
+    QCOMPARE(readOuts[0].message, QStringLiteral("three"));
+    QCOMPARE(readOuts[1].message, QStringLiteral("two"));
+    QCOMPARE(readOuts[1].undone, twoPm.addSecs(180));
+    QCOMPARE(readOuts[2].time, twoPm.addSecs(60));
+    QVERIFY(!readOuts[2].undone.isValid());
+}
+
+void TestDeskRules::arrivalsAreNewUntilChosen() {
+    Arrivals arrivals;
+    const QString db = QStringLiteral("/gala/a.mdb");
+    QCOMPARE(arrivals.listed(db, {1, 2}, twoPm), 0);
+    QVERIFY(!arrivals.isNew(1));
+    QCOMPARE(arrivals.listed(db, {1, 2, 3}, twoPm.addSecs(60)), 1);
+    QVERIFY(arrivals.isNew(3));
+    QCOMPARE(arrivals.firstSeen(3), twoPm.addSecs(60));
+    QCOMPARE(arrivals.listed(db, {1, 2, 3}, twoPm.addSecs(120)), 0);
+    QVERIFY(arrivals.isNew(3));
+    QCOMPARE(arrivals.firstSeen(1), twoPm);
+    arrivals.chosen();
+    QVERIFY(!arrivals.isNew(3));
+    arrivals.known(9, twoPm.addSecs(180));
+    QCOMPARE(arrivals.listed(db, {2, 9}, twoPm.addSecs(200)), 0);
+    QVERIFY(!arrivals.isNew(9));
+    QVERIFY(!arrivals.firstSeen(1).isValid());
+    // Another database: its keys mean other rows, and its first listing is
+    // where reading starts.
+    QCOMPARE(arrivals.listed("/gala/b.mdb", {2, 4}, twoPm.addSecs(300)), 0);
+    QCOMPARE(arrivals.firstSeen(2), twoPm.addSecs(300));
+}
+
+void TestDeskRules::arrivalText_data() {
+    QTest::addColumn<QDateTime>("arrived");
+    QTest::addColumn<QDateTime>("now");
+    QTest::addColumn<QString>("text");
+    const QDateTime arrived(QDate(2025, 6, 14), QTime(14, 32, 10));
+    QTest::newRow("just now") << arrived << arrived.addSecs(59) << "arrived 14:32, just now";
+    QTest::newRow("minutes") << arrived << arrived.addSecs(185) << "arrived 14:32, 3 min ago";
+    QTest::newRow("hours") << arrived << arrived.addSecs(4500) << "arrived 14:32, 1 h 15 min ago";
+    QTest::newRow("yesterday") << arrived << arrived.addSecs(43200) << "arrived 14 Jun 14:32, 12 h 0 min ago";
+    QTest::newRow("days") << arrived << arrived.addDays(3) << "arrived 14 Jun 14:32, 3 days ago";
+    QTest::newRow("writer's clock ahead") << arrived.addSecs(90) << arrived << "arrived 14:33, just now";
+}
+
+void TestDeskRules::arrivalText() {
+    QFETCH(QDateTime, arrived);
+    QFETCH(QDateTime, now);
+    QFETCH(QString, text);
+    QCOMPARE(::arrivalText(arrived, now), text);
+}
+
+void TestDeskRules::createdTime_data() {
+    QTest::addColumn<QVariant>("created");
+    QTest::addColumn<QDateTime>("time");
+    const QDateTime local(QDate(2025, 6, 14), QTime(14, 32, 10));
+    const QDateTime utc(QDate(2025, 6, 14), QTime(13, 32, 10), Qt::UTC);
+    QTest::newRow("date and time") << QVariant(local) << local;
+    QTest::newRow("ISO text with Z") << QVariant("2025-06-14T13:32:10Z") << utc;
+    QTest::newRow("SQL text, no zone: local") << QVariant("2025-06-14 14:32:10") << local;
+    QTest::newRow("none") << QVariant() << QDateTime();
+    QTest::newRow("not a time") << QVariant("soon") << QDateTime();
+}
+
+void TestDeskRules::createdTime() {
+    QFETCH(QVariant, created);
+    QFETCH(QDateTime, time);
+    QCOMPARE(::createdTime(created), time);
+}
+
+void TestDeskRules::readingSizeSteps_data() {
+    QTest::addColumn<double>("points");
+    QTest::addColumn<double>("larger");
+    QTest::addColumn<double>("smaller");
+    QTest::newRow("designed") << 9.75 << 12.0 << 8.0;
+    QTest::newRow("smallest") << 8.0 << 9.75 << 8.0;
+    QTest::newRow("largest") << 36.0 << 36.0 << 32.0;
+    QTest::newRow("between steps") << 13.0 << 14.0 << 12.0;
+}
+
+void TestDeskRules::readingSizeSteps() {
+    QFETCH(double, points);
+    QFETCH(double, larger);
+    QFETCH(double, smaller);
+    QCOMPARE(desk::largerReadingPoints(points), larger);
+    QCOMPARE(desk::smallerReadingPoints(points), smaller);
+}
+
+// Kept in a file of its own under the XDG config folder; a value that is
+// no size (edited by hand) gives the designed size.
+void TestDeskRules::readingSizeIsRemembered() {
+    QCOMPARE(desk::readingPoints(), desk::designedReadingPoints);
+    desk::rememberReadingPoints(14);
+    QCOMPARE(desk::readingPoints(), 14.0);
+    QCOMPARE(desk::settingsPath(), m_home.filePath("config/kelvane/desk.ini"));
+    QVERIFY(QFile::exists(desk::settingsPath()));
+    for (const char* value : {"huge", "500", "-1"}) {
+        QSettings(desk::settingsPath(), QSettings::IniFormat).setValue("reading/points", value);
+        QCOMPARE(desk::readingPoints(), desk::designedReadingPoints);
+    }
+    QVERIFY(!desk::arrivalSoundOn());
+}
+
+void TestDeskRules::historyTakesTheLatestOfItsDatabase() {
+    DismissalHistory history;
+    for (int n = 1; n <= int(DismissalHistory::levels) + 2; ++n)
+        history.push({n % 2 ? "odd.mdb" : "even.mdb", n, n, QString::number(n)});
+    history.push({"other.mdb", 100, 100, "x"});
+    QCOMPARE(history.take("even.mdb")->key, QVariant(22));
+    QCOMPARE(history.take("odd.mdb")->key, QVariant(21));
+    QCOMPARE(history.take("even.mdb")->key, QVariant(20));
+    int left = 0;
+    while (history.take("odd.mdb"))
+        ++left;
+    // The oldest went when the history was full.
+    QCOMPARE(left, int(DismissalHistory::levels) / 2 - 2);
+    QVERIFY(history.take("other.mdb"));
+    QVERIFY(!history.take("other.mdb"));
+}
+
+QTEST_GUILESS_MAIN(TestDeskRules)
+#include "tst_deskrules.moc"
