@@ -19,10 +19,15 @@ constexpr int overflowRowFlag = 0x4000;
 constexpr unsigned char dataPageType = 0x01;
 constexpr unsigned char mapPageType = 0x05;
 constexpr quint32 objectIdMask = 0x00ffffff;
-// libmdb converts a text into a buffer of this size. Access lets a person
-// type 65,535 characters into a memo, at most three bytes each in UTF-8;
-// anything that fills the buffer is refused rather than cut short.
+// libmdb converts a text into a buffer of at least this size, kept for the
+// whole read. Access lets a person type 65,535 characters into a memo, at
+// most three bytes each in UTF-8; a program may store far more.
 constexpr size_t textBufferSize = size_t(1) << 20;
+
+// Each byte of a stored text (one code-page or compressed character, or
+// half of a UCS-2 one) becomes at most three bytes of UTF-8, so a buffer of
+// this size always holds the whole text: no text is cut or refused.
+size_t convertedSizeBound(size_t storedBytes) { return std::max(textBufferSize, 3 * storedBytes + 8); }
 
 // Jet dates count days from 30 December 1899; the fraction is the time of
 // day, counted forwards even before that day. Built from date and time
@@ -286,13 +291,11 @@ QVariant JetReader::fieldValue(const MdbColumn& column, const MdbField& field) {
 
 // A text as libmdb turns it into UTF-8, in a buffer kept for the whole read.
 QString JetReader::text(const MdbColumn& column, const char* bytes, size_t length) {
-    m_text.resize(textBufferSize);
+    m_text.resize(std::max(m_text.size(), convertedSizeBound(length)));
     const int converted =
         mdb_unicode2ascii(m_mdb.get(), bytes, length, m_text.data(), m_text.size());
-    if (converted < 0 || size_t(converted) + 8 >= textBufferSize)
-        throw Unreadable{QStringLiteral("a text in '%1' is longer than %2 bytes")
-                             .arg(QString::fromUtf8(column.name))
-                             .arg(textBufferSize)};
+    if (converted < 0)
+        throw Unreadable{QStringLiteral("a text in '%1' cannot be converted").arg(QString::fromUtf8(column.name))};
     return QString::fromUtf8(m_text.data(), converted);
 }
 
