@@ -22,3 +22,7 @@ QByteArray missingSampleMessage(const QString& sample);
 
 // The bytes of a file, empty when it cannot be read.
 QByteArray fileBytes(const QString& path);
+
+// Bytes this process has read from files so far (reading the count itself
+// adds a few hundred): how much of a Jet file a read took.
+qint64 bytesReadSoFar();
