@@ -1,16 +1,20 @@
-// The announcer screen on a copy of a large Jet (.mdb) file, as the
-// announcer meets it:
+// The announcer screen as the announcer meets it, on a large Jet (.mdb)
+// file or on a SQLite database holding one message of a megabyte:
 //
-//   bench_jetscreen FILE
+//   bench_screen FILE      (a copy of FILE is used)
+//   bench_screen --huge    (20 short messages and one of 1,000,000
+//                           characters on one line, made here)
 //
 // The longest time the window's thread went without handling events (the
 // largest gap between two ticks of a 10 ms timer), as median and longest
 // over 20 rounds of: nothing at all (what the machine itself adds), a tick
 // of Timer1 while the file is unchanged, a refresh after another program
-// wrote the file (its time stamp moved on), and a choice of a message.
-// Then how long a refresh takes until its list is on screen, with the file
-// unchanged and just written; the CPU the open screen uses while nobody
-// touches it; and its resident memory across all of it.
+// wrote the file, and a choice of a message (the first round chooses the
+// first line, the megabyte message with --huge). Then how long a refresh
+// takes until its list is on screen, with the file unchanged and just
+// written; the CPU the open screen uses while nobody touches it; and its
+// resident memory across all of it.
+#include "announcerfixture.h"
 #include "eventloopstalls.h"
 #include "processmemory.h"
 
@@ -103,7 +107,11 @@ void refreshes(const char* name, AnnouncerScreen& screen, const std::function<vo
     std::printf("%-36s on screen after %.1f ms (median)\n", name, median(times));
 }
 
-void run(AnnouncerScreen& screen, const QString& path) {
+// What another program's write does to the file: a Jet file's time stamp
+// moves on (which is all its reader looks at); a SQLite database gets a row.
+using Write = std::function<void()>;
+
+void run(AnnouncerScreen& screen, const QString& path, const Write& write) {
     waitUntilSettled(screen);
     auto* list = screen.findChild<QListWidget*>(QStringLiteral("Announcement_List"));
     std::printf("%d messages listed\n", list->count());
@@ -116,7 +124,7 @@ void run(AnnouncerScreen& screen, const QString& path) {
         runEvents(100);
     });
     phase("refresh after the file was written", memory, [&](int) {
-        setWritten(path, QDateTime::currentDateTime());
+        write();
         runEvents(150);
         waitUntilSettled(screen);
         screen.timerTick();
@@ -133,7 +141,7 @@ void run(AnnouncerScreen& screen, const QString& path) {
     refreshes("refresh, file unchanged", screen, [] {});
     // The refresh the write itself brings about is let through first.
     refreshes("refresh, file just written", screen, [&] {
-        setWritten(path, QDateTime::currentDateTime());
+        write();
         runEvents(150);
         waitUntilSettled(screen);
     });
@@ -150,13 +158,40 @@ void run(AnnouncerScreen& screen, const QString& path) {
                 static_cast<long long>(memory.most), after.ru_maxrss);
 }
 
+// The database for --huge: short messages before and after one long line.
+void addHugeMessage(const AnnouncerFixture& fixture) {
+    for (int sequence = 1; sequence <= 20; ++sequence) {
+        if (sequence == 10)
+            fixture.addRow(0, QString(1'000'000, QLatin1Char('w')));
+        fixture.addRow(sequence, QStringLiteral("Event %1 results").arg(sequence));
+    }
+}
+
+int openScreen(const QString& path, const Write& write) {
+    AnnouncerScreen screen;
+    Announcer_DB_Path = path;
+    Screen_Entry_Mode = 2;
+    QTimer::singleShot(0, &screen, [&] {
+        run(screen, path, write);
+        screen.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    });
+    screen.showModal();
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     if (argc != 2) {
-        std::fprintf(stderr, "usage: bench_jetscreen FILE.mdb\n");
+        std::fprintf(stderr, "usage: bench_screen FILE | bench_screen --huge\n");
         return 2;
+    }
+    if (qstrcmp(argv[1], "--huge") == 0) {
+        const AnnouncerFixture fixture;
+        addHugeMessage(fixture);
+        int written = 100;
+        return openScreen(fixture.path(), [&] { fixture.addRow(++written, QStringLiteral("Lost property")); });
     }
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("meet.mdb"));
@@ -167,13 +202,5 @@ int main(int argc, char** argv) {
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
     // A meet file that nobody has written for a while.
     setWritten(path, QDateTime::currentDateTime().addSecs(-60));
-    AnnouncerScreen screen;
-    Announcer_DB_Path = path;
-    Screen_Entry_Mode = 2;
-    QTimer::singleShot(0, &screen, [&] {
-        run(screen, path);
-        screen.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
-    });
-    screen.showModal();
-    return 0;
+    return openScreen(path, [&] { setWritten(path, QDateTime::currentDateTime()); });
 }
