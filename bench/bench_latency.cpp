@@ -20,7 +20,6 @@
 #include <QEventLoop>
 #include <QListWidget>
 #include <QProcess>
-#include <QPushButton>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -131,14 +130,7 @@ int main(int argc, char** argv) {
     feed::initDatabase(path);
     std::printf("%s\n", server ? "PostgreSQL on loopback" : "SQLite file");
 
-    AnnouncerScreen screen;
-    Announcer_DB_Path = path;
-    Screen_Entry_Mode = 2;
-    QTimer::singleShot(0, &screen, [&] {
-        measureLatency(screen, path);
-        screen.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
-    });
-    screen.showModal();
+    runOnScreen(path, [&](AnnouncerScreen& screen) { measureLatency(screen, path); });
 
     if (server) {
         QTemporaryDir refreshDir;

@@ -17,7 +17,6 @@
 #include <QEventLoop>
 #include <QListWidget>
 #include <QProcess>
-#include <QPushButton>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -89,13 +88,6 @@ int main(int argc, char** argv) {
     createServerDatabase(path);
     feed::initDatabase(path);
     feed::addAnnouncement(path, 1, QStringLiteral("before the outage"));
-    AnnouncerScreen screen;
-    Announcer_DB_Path = path;
-    Screen_Entry_Mode = 2;
-    QTimer::singleShot(0, &screen, [&] {
-        measureOutage(screen, path);
-        screen.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
-    });
-    screen.showModal();
+    runOnScreen(path, [&](AnnouncerScreen& screen) { measureOutage(screen, path); });
     return 0;
 }

@@ -28,7 +28,6 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QListWidget>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -168,14 +167,7 @@ void addHugeMessage(const AnnouncerFixture& fixture) {
 }
 
 int openScreen(const QString& path, const Write& write) {
-    AnnouncerScreen screen;
-    Announcer_DB_Path = path;
-    Screen_Entry_Mode = 2;
-    QTimer::singleShot(0, &screen, [&] {
-        run(screen, path, write);
-        screen.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
-    });
-    screen.showModal();
+    runOnScreen(path, [&](AnnouncerScreen& screen) { run(screen, path, write); });
     return 0;
 }
 

@@ -4,6 +4,10 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QPushButton>
+#include <QTimer>
+
+#include <functional>
 
 // Waits until the screen has shown the answer to everything it asked of
 // its database (which works on a thread of its own).
@@ -20,4 +24,17 @@ inline double refreshMs(AnnouncerScreen& screen) {
     screen.Refresh_Form();
     waitUntilSettled(screen);
     return static_cast<double>(clock.nsecsElapsed()) / 1e6;
+}
+
+// Opens the announcer screen on the database at path as Enter does, runs
+// measure once it is up, then closes it with its Exit button.
+inline void runOnScreen(const QString& path, const std::function<void(AnnouncerScreen&)>& measure) {
+    AnnouncerScreen screen;
+    Announcer_DB_Path = path;
+    Screen_Entry_Mode = 2;
+    QTimer::singleShot(0, &screen, [&] {
+        measure(screen);
+        screen.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    });
+    screen.showModal();
 }
