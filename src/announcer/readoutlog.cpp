@@ -4,12 +4,16 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QSet>
 #include <QStandardPaths>
 
 #include <cerrno>
+#include <utility>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace readoutlog {
@@ -18,6 +22,26 @@ namespace {
 
 const QStringList header = {QStringLiteral("time"),     QStringLiteral("event"),    QStringLiteral("database"),
                             QStringLiteral("row"),      QStringLiteral("sequence"), QStringLiteral("message")};
+const QString folderName = QStringLiteral("kelvane");
+// A spreadsheet that opens the log takes a field starting with one of these
+// for a formula; such a field is written after an apostrophe, which is
+// taken off again when the log is read. A field that starts with an
+// apostrophe itself gets one more, so every text reads back as it was.
+const QString formulaStarts = QStringLiteral("=+-@\t\r'");
+constexpr QChar textMark = QLatin1Char('\'');
+// "Read out today" reads at most the newest this many bytes of a day's log.
+constexpr qint64 longestRead = qint64{64} << 20;
+
+QString guarded(const QString& field) {
+    return !field.isEmpty() && formulaStarts.contains(field.front()) ? textMark + field : field;
+}
+
+QString unguarded(const QString& field) { return field.startsWith(textMark) ? field.mid(1) : field; }
+
+bool needsQuotes(const QString& field) {
+    return field.contains(QLatin1Char(',')) || field.contains(QLatin1Char('"')) ||
+           field.contains(QLatin1Char('\r')) || field.contains(QLatin1Char('\n'));
+}
 
 QString quoted(const QString& field) {
     QString escaped = field;
@@ -25,11 +49,12 @@ QString quoted(const QString& field) {
     return QLatin1Char('"') + escaped + QLatin1Char('"');
 }
 
-// Fields that can hold a comma, a quote or a line break are always quoted.
+// Fields marked in quote are always quoted, as readers of earlier logs
+// expect; any other field is quoted when it needs it.
 QByteArray csvRecord(const QStringList& fields, const QList<bool>& quote) {
     QStringList written;
     for (qsizetype i = 0; i < fields.size(); ++i)
-        written << (quote.value(i) ? quoted(fields[i]) : fields[i]);
+        written << (quote.value(i) || needsQuotes(fields[i]) ? quoted(fields[i]) : fields[i]);
     return (written.join(QLatin1Char(',')) + QLatin1String("\r\n")).toUtf8();
 }
 
@@ -74,13 +99,145 @@ std::vector<QStringList> parseCsv(const QString& text) {
     return records;
 }
 
+// The log's folder and files are opened without following a link and
+// must be the user's own regular folder and files: a link left at the
+// log's path would otherwise have a dismissal appended to any file the
+// user may write (a shell's start-up file), and a named pipe there would
+// block the window for good.
+class Descriptor {
+public:
+    explicit Descriptor(int descriptor = -1) : m_descriptor(descriptor) {}
+    ~Descriptor() {
+        if (m_descriptor >= 0)
+            ::close(m_descriptor);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    Descriptor(Descriptor&& other) noexcept : m_descriptor(std::exchange(other.m_descriptor, -1)) {}
+    Descriptor& operator=(Descriptor&& other) noexcept {
+        std::swap(m_descriptor, other.m_descriptor);
+        return *this;
+    }
+    int get() const { return m_descriptor; }
+    bool isOpen() const { return m_descriptor >= 0; }
+
+private:
+    int m_descriptor;
+};
+
+// An open descriptor, or why there is none.
+struct Opened {
+    Descriptor descriptor;
+    QString failure;
+};
+
+Opened failed(const QString& path, const QString& reason) { return {Descriptor(), path + QStringLiteral(": ") + reason}; }
+
+// Why what the descriptor names may not hold the log; empty when it may.
+QString unfitReason(int descriptor, bool folder) {
+    struct stat info {};
+    if (::fstat(descriptor, &info) != 0)
+        return store::systemErrorText(errno);
+    if (folder ? !S_ISDIR(info.st_mode) : !S_ISREG(info.st_mode))
+        return folder ? QStringLiteral("it is not a folder") : QStringLiteral("it is not a plain file");
+    if (info.st_uid != ::geteuid())
+        return QStringLiteral("it belongs to another user");
+    if (!folder && info.st_nlink != 1)
+        return QStringLiteral("it is linked to another file");
+    return {};
+}
+
+QString openFailure(int error) {
+    return error == ELOOP ? QStringLiteral("it is a link, which the read-out log never follows")
+                          : store::systemErrorText(error);
+}
+
+Opened checked(Descriptor descriptor, const QString& path, bool folder) {
+    const QString reason = unfitReason(descriptor.get(), folder);
+    if (!reason.isEmpty())
+        return failed(path, reason);
+    return {std::move(descriptor), {}};
+}
+
+// The log folder, made (for its owner alone) when create is true.
+Opened openFolder(bool create) {
+    const QString parent = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (create && !QDir().mkpath(parent))
+        return failed(parent, QStringLiteral("the folder cannot be made"));
+    const Descriptor parentFolder(::open(QFile::encodeName(parent).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!parentFolder.isOpen())
+        return failed(parent, store::systemErrorText(errno));
+    const QByteArray name = QFile::encodeName(folderName);
+    if (create && ::mkdirat(parentFolder.get(), name.constData(), 0700) != 0 && errno != EEXIST)
+        return failed(folder(), store::systemErrorText(errno));
+    Descriptor descriptor(
+        ::openat(parentFolder.get(), name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    if (!descriptor.isOpen())
+        return failed(folder(), openFailure(errno));
+    return checked(std::move(descriptor), folder(), true);
+}
+
+constexpr int noLinkNoWait = O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+
+// Opens a day's file for appending; isNew tells whether it was made now.
+Opened openForAppend(const QString& path, bool& isNew) {
+    Opened logFolder = openFolder(true);
+    if (!logFolder.descriptor.isOpen())
+        return logFolder;
+    const QByteArray name = QFile::encodeName(QFileInfo(path).fileName());
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        Descriptor existing(::openat(logFolder.descriptor.get(), name.constData(), O_WRONLY | O_APPEND | noLinkNoWait));
+        if (existing.isOpen() || errno != ENOENT) {
+            isNew = false;
+            return existing.isOpen() ? checked(std::move(existing), path, false) : failed(path, openFailure(errno));
+        }
+        Descriptor made(::openat(logFolder.descriptor.get(), name.constData(),
+                                 O_WRONLY | O_APPEND | O_CREAT | O_EXCL | noLinkNoWait, 0600));
+        if (made.isOpen()) {
+            isNew = true;
+            return checked(std::move(made), path, false);
+        }
+        if (errno != EEXIST)
+            return failed(path, openFailure(errno));
+    }
+    return failed(path, QStringLiteral("it keeps changing"));
+}
+
+bool writeAll(int descriptor, const QByteArray& bytes) {
+    for (qsizetype done = 0; done < bytes.size();) {
+        const ssize_t written = ::write(descriptor, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        done += written;
+    }
+    return true;
+}
+
+// The newest longestRead bytes at most, from the start of a record.
+QByteArray readTail(int descriptor) {
+    struct stat info {};
+    if (::fstat(descriptor, &info) != 0)
+        return {};
+    const qint64 start = std::max<qint64>(0, info.st_size - longestRead);
+    QFile file;
+    if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::DontCloseHandle) || !file.seek(start))
+        return {};
+    QByteArray bytes = file.read(longestRead);
+    if (start > 0) {
+        static const QRegularExpression recordStart(QStringLiteral("\r\n(?=\\d{4}-\\d\\d-\\d\\dT)"));
+        const QRegularExpressionMatch found = recordStart.match(QString::fromLatin1(bytes));
+        bytes = found.hasMatch() ? bytes.mid(found.capturedEnd()) : QByteArray();
+    }
+    return bytes;
+}
+
 // A new file's name is on the disk only once its folder is synced too.
-void syncFolder(const QString& path) {
-    const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (descriptor < 0)
-        return;
-    ::fsync(descriptor);
-    ::close(descriptor);
+void syncFolder() {
+    const Opened logFolder = openFolder(false);
+    if (logFolder.descriptor.isOpen())
+        ::fsync(logFolder.descriptor.get());
 }
 
 QString pairingKey(const Entry& entry) { return entry.database + QChar(0) + entry.row; }
@@ -88,7 +245,7 @@ QString pairingKey(const Entry& entry) { return entry.database + QChar(0) + entr
 } // namespace
 
 QString folder() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/kelvane");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QLatin1Char('/') + folderName;
 }
 
 QString fileOf(const QDate& day) {
@@ -101,50 +258,52 @@ QString rowText(const QVariant& key) {
     return key.toString();
 }
 
+// A Sequence that is a number is written as one; any other (a text the
+// row source handed out that no number could be made of) as text.
 QByteArray record(const Entry& entry) {
     const QDateTime time = entry.time.toOffsetFromUtc(entry.time.offsetFromUtc());
-    return csvRecord({time.toString(Qt::ISODate), entry.event, entry.database, entry.row,
-                      entry.sequence.isNull() ? QString() : entry.sequence.toString(), entry.message},
+    const bool numeric = entry.sequence.typeId() == QMetaType::Int || entry.sequence.typeId() == QMetaType::Short ||
+                         entry.sequence.typeId() == QMetaType::LongLong;
+    const QString sequence = entry.sequence.isNull() ? QString()
+                             : numeric               ? entry.sequence.toString()
+                                                     : guarded(entry.sequence.toString());
+    return csvRecord({time.toString(Qt::ISODate), entry.event, guarded(entry.database), guarded(entry.row), sequence,
+                      guarded(entry.message)},
                      {false, false, true, true, false, true});
 }
 
 std::optional<QString> append(const Entry& entry) {
-    const QString logFolder = folder();
-    if (!QDir().mkpath(logFolder))
-        return QStringLiteral("the folder %1 cannot be made").arg(logFolder);
     const QString path = fileOf(entry.time.date());
-    QFile file(path);
-    const bool isNew = !file.exists();
-    if (isNew && file.open(QIODevice::WriteOnly | QIODevice::NewOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner))
-        file.write(csvRecord(header, {}));
-    else if (!file.isOpen() && !file.open(QIODevice::WriteOnly | QIODevice::Append))
-        return QStringLiteral("%1: %2").arg(path, file.errorString());
-    const QByteArray line = record(entry);
-    if (file.write(line) != line.size() || !file.flush())
-        return QStringLiteral("%1: %2").arg(path, file.errorString());
-    if (::fsync(file.handle()) != 0)
+    bool isNew = false;
+    const Opened file = openForAppend(path, isNew);
+    if (!file.descriptor.isOpen())
+        return file.failure;
+    const QByteArray bytes = (isNew ? csvRecord(header, {}) : QByteArray()) + record(entry);
+    if (!writeAll(file.descriptor.get(), bytes) || ::fsync(file.descriptor.get()) != 0)
         return QStringLiteral("%1: %2").arg(path, store::systemErrorText(errno));
-    file.close();
     if (isNew)
-        syncFolder(logFolder);
+        syncFolder();
     return std::nullopt;
 }
 
 std::vector<Entry> read(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const Descriptor descriptor(::open(QFile::encodeName(path).constData(), O_RDONLY | noLinkNoWait));
+    if (!descriptor.isOpen() || !unfitReason(descriptor.get(), false).isEmpty())
         return {};
     std::vector<Entry> entries;
-    for (const QStringList& fields : parseCsv(QString::fromUtf8(file.readAll()))) {
+    for (const QStringList& fields : parseCsv(QString::fromUtf8(readTail(descriptor.get())))) {
         if (fields.size() != header.size() || fields == header)
             continue;
         const QDateTime time = QDateTime::fromString(fields[0], Qt::ISODate);
         if (!time.isValid())
             continue;
         bool isNumber = false;
-        const qlonglong sequence = fields[4].toLongLong(&isNumber);
-        entries.push_back({time.toLocalTime(), fields[1], fields[2], fields[3],
-                           isNumber ? QVariant(sequence) : QVariant(), fields[5]});
+        const qlonglong number = fields[4].toLongLong(&isNumber);
+        const QVariant sequence = isNumber ? QVariant(number)
+                                  : fields[4].isEmpty() ? QVariant()
+                                                        : QVariant(unguarded(fields[4]));
+        entries.push_back({time.toLocalTime(), fields[1], unguarded(fields[2]), unguarded(fields[3]), sequence,
+                           unguarded(fields[5])});
     }
     return entries;
 }

@@ -19,8 +19,13 @@
 //             "undone": Undo put the message back (or showed it again)
 //   database  the announcer database's path (a connection file for a server)
 //   row       the row's key (Id), which pairs a later event with its dismissal
-//   sequence  the Sequence; empty when the row had none
+//   sequence  the Sequence as the list showed it; empty when the row had none
 //   message   the whole text, its CR LF line breaks kept inside the quotes
+// A text field that begins with = + - @, a tab, a CR or an apostrophe is
+// written after one more apostrophe, so that a spreadsheet opening the log
+// never takes it for a formula; reading takes that apostrophe off again.
+// The folder and its files are the user's own: a link, a pipe or another
+// user's file at their place is never written or read.
 namespace readoutlog {
 
 inline const QString dismissed = QStringLiteral("dismissed");
@@ -63,8 +68,9 @@ QByteArray record(const Entry& entry);
 // it returns. The reason when it could not be written.
 std::optional<QString> append(const Entry& entry);
 
-// The entries of a log file; none when it is missing. A broken record
-// (cut short by a crash) is passed over.
+// The entries of a log file; none when it is missing or not the user's
+// own plain file. A broken record (cut short by a crash) is passed over.
+// Of a file of more than 64 MiB only the newest records are read.
 std::vector<Entry> read(const QString& path);
 
 // The dismissals among entries, newest first: one whose delete failed is

@@ -6,11 +6,17 @@
 #include "announcer/dismissalhistory.h"
 #include "announcer/readoutlog.h"
 
+#include "specialfile.h"
+
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimeZone>
+
+#include <unistd.h>
 
 namespace {
 
@@ -31,6 +37,8 @@ private slots:
     void logRecordsReadBack();
     void logFileIsCsvWithAHeader();
     void brokenRecordsArePassedOver();
+    void logPlaceIsNeverFollowed_data();
+    void logPlaceIsNeverFollowed();
     void readOutsPairEvents();
     void arrivalsAreNewUntilChosen();
     void arrivalText_data();
@@ -63,6 +71,10 @@ void TestDeskRules::logRecordsReadBack_data() {
     QTest::newRow("no Sequence, empty text") << 3 << "/gala/announcer.mdb" << QVariant() << "";
     QTest::newRow("non-ASCII, lone LF") << 4 << "/home/zoë/gala.conn" << QVariant(1)
                                         << QString::fromUtf8("Zoë Ødegård – 🏊\nnext");
+    QTest::newRow("Sequence a text with line breaks") << 5 << "/gala/announcer.mdb" << QVariant("\r\n2\r\n") << "x";
+    for (const char* start : {"=", "+", "-", "@", "\t", "\r", "'", "''"})
+        QTest::addRow("formula start %s", start) << 6 << QString("%1x.mdb").arg(start) << QVariant(start)
+                                                 << QString("%1HYPERLINK(\"http://x\")").arg(start);
 }
 
 void TestDeskRules::logRecordsReadBack() {
@@ -71,6 +83,7 @@ void TestDeskRules::logRecordsReadBack() {
     QFETCH(QVariant, sequence);
     QFETCH(QString, message);
     const QDate date(2025, 6, day);
+    QFile::remove(readoutlog::fileOf(date));
     const readoutlog::Entry written{QDateTime(date, QTime(9, 30, 5)), readoutlog::dismissed, database, "41",
                                     sequence, message};
     QCOMPARE(readoutlog::append(written), std::nullopt);
@@ -81,7 +94,7 @@ void TestDeskRules::logRecordsReadBack() {
     QCOMPARE(entries[0].database, database);
     QCOMPARE(entries[0].row, QStringLiteral("41"));
     QCOMPARE(entries[0].sequence.isNull(), sequence.isNull());
-    QCOMPARE(entries[0].sequence.toLongLong(), sequence.toLongLong());
+    QCOMPARE(entries[0].sequence.toString(), sequence.toString());
     QCOMPARE(entries[0].message, message);
 }
 
@@ -104,6 +117,10 @@ void TestDeskRules::logFileIsCsvWithAHeader() {
              lines[1].constData());
     QVERIFY(lines[1].endsWith(",dismissed,\"/g/a.mdb\",\"9\",12,\"a\r"));
     QCOMPARE(lines[2], QByteArray("\"\"b\"\"\"\r"));
+    // A spreadsheet opening the log sees text, not a formula.
+    QCOMPARE(readoutlog::append({time, readoutlog::dismissed, "=1+1", "-2", 3, "@SUM(A1)"}), std::nullopt);
+    QVERIFY(file.seek(0));
+    QVERIFY(file.readAll().endsWith(",\"'=1+1\",\"'-2\",3,\"'@SUM(A1)\"\r\n"));
     QCOMPARE(file.permissions() & (QFile::ReadOther | QFile::ReadGroup), QFileDevice::Permissions());
 }
 
@@ -121,6 +138,55 @@ void TestDeskRules::brokenRecordsArePassedOver() {
     QCOMPARE(entries.size(), size_t(1));
     QCOMPARE(entries[0].message, QStringLiteral("kept"));
     QVERIFY(readoutlog::read(dir.filePath("missing.csv")).empty());
+}
+
+// Whatever is found at the log's place other than the user's own folder
+// and plain file is neither written through nor waited on: the dismissal
+// is refused instead (its caller then keeps the row).
+void TestDeskRules::logPlaceIsNeverFollowed_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("link to a file") << "link";
+    QTest::newRow("dangling link") << "dangling";
+    QTest::newRow("folder a link") << "folder link";
+    QTest::newRow("second name of a file") << "hard link";
+    QTest::newRow("named pipe") << "fifo";
+}
+
+void TestDeskRules::logPlaceIsNeverFollowed() {
+    QFETCH(QString, kind);
+    const QDate day(2025, 8, 1);
+    const QString logFolder = readoutlog::folder();
+    QDir(logFolder).removeRecursively();
+    QFile::remove(logFolder);
+    QDir().mkpath(kind == "folder link" ? QFileInfo(logFolder).path() : logFolder);
+    QTemporaryDir elsewhere;
+    const QString target = elsewhere.filePath("bashrc");
+    QFile original(target);
+    QVERIFY(original.open(QIODevice::WriteOnly));
+    original.write("# mine\n");
+    original.close();
+    const QString path = readoutlog::fileOf(day);
+    if (kind == "link")
+        QVERIFY(QFile::link(target, path));
+    else if (kind == "dangling")
+        QVERIFY(QFile::link(elsewhere.filePath("made"), path));
+    else if (kind == "folder link")
+        QVERIFY(QFile::link(elsewhere.path(), logFolder));
+    else if (kind == "hard link")
+        QVERIFY(::link(QFile::encodeName(target).constData(), QFile::encodeName(path).constData()) == 0);
+    else
+        QVERIFY(makeSpecialFile(kind, path));
+    QElapsedTimer clock;
+    clock.start();
+    const auto failure = readoutlog::append({QDateTime(day, QTime(9, 0)), readoutlog::dismissed, "d", "1", 1, "$(x)"});
+    QVERIFY(failure.has_value());
+    QVERIFY(readoutlog::read(path).empty());
+    QVERIFY(clock.elapsed() < 2000);
+    QVERIFY(original.open(QIODevice::ReadOnly));
+    QCOMPARE(original.readAll(), QByteArray("# mine\n"));
+    QCOMPARE(QDir(elsewhere.path()).entryList(QDir::Files), QStringList({"bashrc"}));
+    QFile::remove(path);
+    QFile::remove(logFolder);
 }
 
 // A failed delete takes its dismissal off the list (the announcer
