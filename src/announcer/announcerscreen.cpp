@@ -61,7 +61,7 @@ auto onScreen(AnnouncerScreen* screen, Handle handle) {
 // played.
 void playArrivalSound() {
     const QString file = desk::arrivalSoundFile();
-    if (file.isEmpty() || !QProcess::startDetached(QStringLiteral("aplay"), {QStringLiteral("-q"), file}))
+    if (file.isEmpty() || !QProcess::startDetached(QStringLiteral("aplay"), desk::arrivalSoundArguments(file)))
         QApplication::beep();
 }
 

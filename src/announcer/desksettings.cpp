@@ -46,10 +46,16 @@ double smallerReadingPoints(double points) {
     return notSmaller == readingSteps.begin() ? points : *std::prev(notSmaller);
 }
 
-bool arrivalSoundOn() { return settings().value(soundOnKey, false).toBool(); }
+// Only what this program writes turns the sound on: QVariant would take
+// "no" or "off" for true.
+bool arrivalSoundOn() { return settings().value(soundOnKey).toString() == QLatin1String("true"); }
 
 void setArrivalSoundOn(bool on) { settings().setValue(soundOnKey, on); }
 
 QString arrivalSoundFile() { return settings().value(soundFileKey).toString(); }
+
+QStringList arrivalSoundArguments(const QString& file) {
+    return {QStringLiteral("-q"), QStringLiteral("--"), file};
+}
 
 } // namespace desk

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // What the announcer screen remembers of the announcer's own choices, in
 // a settings file of its own: $XDG_CONFIG_HOME/kelvane/desk.ini (by default
@@ -27,5 +28,8 @@ bool arrivalSoundOn();
 void setArrivalSoundOn(bool on);
 // The sound file to play instead of the bell; empty for the bell.
 QString arrivalSoundFile();
+// The player's (aplay's) arguments for the sound file: a file whose name
+// begins with "-" is still a file, never an option.
+QStringList arrivalSoundArguments(const QString& file);
 
 } // namespace desk

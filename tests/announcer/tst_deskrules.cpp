@@ -302,6 +302,13 @@ void TestDeskRules::readingSizeIsRemembered() {
         QCOMPARE(desk::readingPoints(), desk::designedReadingPoints);
     }
     QVERIFY(!desk::arrivalSoundOn());
+    for (const char* value : {"no", "off", "maybe"}) {
+        QSettings(desk::settingsPath(), QSettings::IniFormat).setValue("arrival/soundOn", value);
+        QVERIFY2(!desk::arrivalSoundOn(), value);
+    }
+    desk::setArrivalSoundOn(true);
+    QVERIFY(desk::arrivalSoundOn());
+    QCOMPARE(desk::arrivalSoundArguments("-D/dev/x").mid(1), QStringList({"--", "-D/dev/x"}));
 }
 
 void TestDeskRules::historyTakesTheLatestOfItsDatabase() {
