@@ -11,14 +11,13 @@
 #include "demomessages.h"
 #include "testengine.h"
 
-#include "announcer/announcerdatabase.h"
 #include "announcer/announcerscreen.h"
 #include "screentiming.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QListWidget>
+#include <QListView>
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -42,13 +41,13 @@ double percentile(std::vector<double> values, double share) {
     return values[index];
 }
 
-bool listHolds(QListWidget& list, const QString& line) {
-    return !list.findItems(line, Qt::MatchExactly).isEmpty();
+bool listHolds(const QAbstractItemModel& list, const QString& line) {
+    return list.rowCount() > 0 && !list.match(list.index(0, 0), Qt::DisplayRole, line, 1, Qt::MatchExactly).isEmpty();
 }
 
 // Adds message n through kelvane-feed and waits until its line is listed.
 // Returns (latency, writer run time) in milliseconds.
-std::pair<double, double> oneMessage(const QString& path, QListWidget& list, int n) {
+std::pair<double, double> oneMessage(const QString& path, const QAbstractItemModel& list, int n) {
     const QString text = QStringLiteral("latency probe %1").arg(n);
     const QString line = QStringLiteral("%1:%2").arg(n + 1).arg(text);
     QEventLoop wait;
@@ -59,7 +58,7 @@ std::pair<double, double> oneMessage(const QString& path, QListWidget& list, int
         if (listHolds(list, line))
             wait.quit();
     };
-    QObject::connect(list.model(), &QAbstractItemModel::rowsInserted, &wait, check);
+    QObject::connect(&list, &QAbstractItemModel::modelReset, &wait, check);
     QProcess writer;
     double writerMs = -1;
     QElapsedTimer clock;
@@ -74,7 +73,7 @@ std::pair<double, double> oneMessage(const QString& path, QListWidget& list, int
 }
 
 void measureLatency(AnnouncerScreen& screen, const QString& path) {
-    auto* list = screen.findChild<QListWidget*>(QStringLiteral("Announcement_List"));
+    const QAbstractItemModel* list = screen.findChild<QListView*>(QStringLiteral("Announcement_List"))->model();
     std::vector<double> latencies;
     std::vector<double> writers;
     for (int n = 0; n < messages; ++n) {
@@ -106,13 +105,12 @@ void fillServer(const QString& path, int rows) {
 
 void measureServerRefresh(const QString& path) {
     fillServer(path, 10000);
-    Announcer_DB_Path = path;
-    openAnnouncerDatabase();
     AnnouncerScreen screen;
+    screen.desk().open(path);
     double best = 1e300;
     for (int i = 0; i < 5; ++i)
         best = std::min(best, refreshMs(screen));
-    closeAnnouncerDatabase();
+    screen.desk().close();
     std::printf("Refresh_Form over 10000 rows on the server: %.2f ms (best of 5)\n", best);
 }
 

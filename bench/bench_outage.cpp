@@ -8,14 +8,12 @@
 #include "eventloopstalls.h"
 #include "testengine.h"
 
-#include "announcer/announcerdatabase.h"
 #include "announcer/announcerscreen.h"
 #include "screentiming.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QListWidget>
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -46,9 +44,9 @@ bool controlServerAside(const QString& command) {
 }
 
 bool listed(AnnouncerScreen& screen, const QString& line) {
-    return !screen.findChild<QListWidget*>(QStringLiteral("Announcement_List"))
-                ->findItems(line, Qt::MatchExactly)
-                .isEmpty();
+    const MessageList* list = screen.desk().messages();
+    return list->rowCount() > 0 &&
+           !list->match(list->index(0), Qt::DisplayRole, line, 1, Qt::MatchExactly).isEmpty();
 }
 
 void measureOutage(AnnouncerScreen& screen, const QString& path) {

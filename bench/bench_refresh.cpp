@@ -10,7 +10,6 @@
 #include "demomessages.h"
 #include "jetfixture.h"
 
-#include "announcer/announcerdatabase.h"
 #include "announcer/announcerscreen.h"
 #include "screentiming.h"
 
@@ -98,16 +97,15 @@ Rows demoRows(int count) {
 // Best Refresh_Form of the screen on the announcer database at path;
 // prepare runs before each, untimed.
 double refreshTime(const QString& path, int runs, const std::function<void()>& prepare = {}) {
-    Announcer_DB_Path = path;
-    openAnnouncerDatabase();
     AnnouncerScreen screen;
+    screen.desk().open(path);
     double best = 1e300;
     for (int i = 0; i < runs; ++i) {
         if (prepare)
             prepare();
         best = std::min(best, refreshMs(screen));
     }
-    closeAnnouncerDatabase();
+    screen.desk().close();
     return best;
 }
 

@@ -18,7 +18,6 @@
 #include "eventloopstalls.h"
 #include "processmemory.h"
 
-#include "announcer/announcerdatabase.h"
 #include "announcer/announcerscreen.h"
 #include "screentiming.h"
 
@@ -27,7 +26,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
-#include <QListWidget>
+#include <QListView>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -112,8 +111,9 @@ using Write = std::function<void()>;
 
 void run(AnnouncerScreen& screen, const QString& path, const Write& write) {
     waitUntilSettled(screen);
-    auto* list = screen.findChild<QListWidget*>(QStringLiteral("Announcement_List"));
-    std::printf("%d messages listed\n", list->count());
+    auto* list = screen.findChild<QListView*>(QStringLiteral("Announcement_List"));
+    const auto count = [list] { return list->model()->rowCount(); };
+    std::printf("%d messages listed\n", count());
     Memory memory;
     memory.sample();
     phase("nothing (the machine's own stalls)", memory, [&](int) { runEvents(300); });
@@ -131,7 +131,7 @@ void run(AnnouncerScreen& screen, const QString& path, const Write& write) {
         runEvents(100);
     });
     phase("choice of a message", memory, [&](int i) {
-        list->setCurrentRow((i * 7) % std::max(1, list->count()));
+        list->setCurrentIndex(list->model()->index((i * 7) % std::max(1, count()), 0));
         runEvents(50);
         waitUntilSettled(screen);
         runEvents(100);

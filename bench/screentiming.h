@@ -30,11 +30,9 @@ inline double refreshMs(AnnouncerScreen& screen) {
 // measure once it is up, then closes it with its Exit button.
 inline void runOnScreen(const QString& path, const std::function<void(AnnouncerScreen&)>& measure) {
     AnnouncerScreen screen;
-    Announcer_DB_Path = path;
-    Screen_Entry_Mode = 2;
     QTimer::singleShot(0, &screen, [&] {
         measure(screen);
         screen.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
     });
-    screen.showModal();
+    screen.showModal(path);
 }

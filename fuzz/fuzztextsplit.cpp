@@ -2,7 +2,7 @@
 
 #include "fuzzsupport.h"
 
-#include "announcer/textsplit.h"
+#include "desk/textsplit.h"
 
 #include <QStringList>
 

@@ -1,7 +1,6 @@
 #include "locatedatabase.h"
 
-#include "announcerdatabase.h"
-#include "fileprobe.h"
+#include "desk/fileprobe.h"
 
 #include "dialogs/fileinfo.h"
 #include "dialogs/fileselection.h"
@@ -17,18 +16,19 @@ constexpr int closeAfterMs = 500;
 
 } // namespace
 
-bool locateAnnouncerDatabase(QTimer& timer1) {
-    if (!Announcer_DB_Path.isEmpty() && !askYesNo(QStringLiteral("Announcer DB is ") + Announcer_DB_Path))
-        Announcer_DB_Path.clear();
-    if (Announcer_DB_Path.isEmpty()) {
+std::optional<QString> locateAnnouncerDatabase(const QString& remembered, QTimer& timer1) {
+    QString path = remembered;
+    if (!path.isEmpty() && !askYesNo(QStringLiteral("Announcer DB is ") + path))
+        path.clear();
+    if (path.isEmpty()) {
         FileInfo& chooser = ui::loadedWindow<FileInfo>();
         chooser.setWindowTitle(QStringLiteral("Locate announcer database"));
         chooser.exec();
-        Announcer_DB_Path = Selected_Folder + Selected_File_Name;
+        path = Selected_Folder + Selected_File_Name;
     }
-    if (!Announcer_DB_Path.isEmpty() && File_Exists(Announcer_DB_Path))
-        return true;
+    if (!path.isEmpty() && File_Exists(path))
+        return path;
     ui::showMessage(QStringLiteral("No Announcer Database"));
     timer1.start(closeAfterMs);
-    return false;
+    return std::nullopt;
 }

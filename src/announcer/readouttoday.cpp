@@ -1,6 +1,6 @@
 #include "readouttoday.h"
 
-#include "messagelines.h"
+#include "desk/messagelines.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "readoutlog.h"
+#include "desk/readoutlog.h"
 
 #include <QDialog>
 

@@ -2,9 +2,8 @@
 
 #include "settingsfile.h"
 
-#include "announcer/announcerdatabase.h"
 #include "announcer/announcerscreen.h"
-#include "announcer/fileprobe.h"
+#include "desk/fileprobe.h"
 #include "dialogs/fileinfo.h"
 #include "dialogs/fileselection.h"
 #include "store/connectionfile.h"
@@ -66,19 +65,18 @@ void AnnounceIntro::browse() {
 }
 
 void AnnounceIntro::enter() {
-    Announcer_DB_Path = m_ui->DbName->text();
-    if (!File_Exists(Announcer_DB_Path)) {
+    const QString path = m_ui->DbName->text();
+    if (!File_Exists(path)) {
         ui::showMessage(QStringLiteral("Cannot locate database for announcer messages"));
         return;
     }
-    rememberPath(Announcer_DB_Path);
-    warnIfUnencrypted(Announcer_DB_Path);
+    rememberPath(path);
+    warnIfUnencrypted(path);
     // Shown again, the window would be placed anew by the window manager;
     // it comes back where the user left it.
     const QPoint placed = geometry().topLeft();
     hide();
-    Screen_Entry_Mode = 2;
-    ui::loadedWindow<AnnouncerScreen>().showModal();
+    ui::loadedWindow<AnnouncerScreen>().showModal(path, AnnouncerScreen::Entry::Checked);
     if (QWindow* handle = windowHandle())
         handle->setPosition(placed);
     show();

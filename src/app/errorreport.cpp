@@ -1,9 +1,10 @@
 #include "errorreport.h"
 
-#include "announcer/announcerdatabase.h"
+#include "announcer/announcerscreen.h"
 #include "clubrecords/clubrecordlookup.h"
 #include "store/databasethread.h"
 #include "ui/messagebox.h"
+#include "ui/windowregistry.h"
 
 #include <cstdlib>
 
@@ -27,7 +28,8 @@ void reportErrorAndEnd(int number, const QString& description) {
     // let go of the databases first, so no tick reaches a database that has
     // just failed and stacks a second report on the first, and a writer
     // waiting for our locks can go on.
-    closeAnnouncerDatabase();
+    if (ui::isLoaded<AnnouncerScreen>())
+        ui::loadedWindow<AnnouncerScreen>().desk().close();
     if (Club_DB)
         Club_DB->close();
     // An error raised while the report is open is part of the same failure;

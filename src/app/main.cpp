@@ -4,7 +4,8 @@
 #include "kelvaneapplication.h"
 #include "programinfo.h"
 
-#include "announcer/announcerdatabase.h"
+#include "announcer/announcerscreen.h"
+#include "ui/windowregistry.h"
 
 #include <cstdio>
 
@@ -18,7 +19,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "kelvane: unknown argument %s\n%s", qPrintable(unknown), kelvaneUsage);
         return 2;
     }
-    Display_Only = options->displayOnly;
+    ui::loadedWindow<AnnouncerScreen>().desk().setDisplayOnly(options->displayOnly);
     AnnounceIntro intro;
     intro.show();
     endProgram(app.exec());

@@ -70,6 +70,10 @@ public:
     // that cannot select while reading read every row and pass over the rest.
     virtual std::unique_ptr<RecordSet> openRows(const QString& rowSource, const RowSelection& selection);
     virtual std::unique_ptr<QueryDef> queryDef(const QString& name) = 0;
+    // The whole text of field in the row with this key (RecordSet::key()),
+    // however long, with every character it holds; none when the row is
+    // gone, and a null string for a null value.
+    virtual std::optional<QString> wholeText(const QString& rowSource, const QVariant& key, const QString& field);
     virtual void close() = 0;
     // False when this computer can only read the file: its rows cannot be
     // deleted, and the caller must not ask to.

@@ -10,6 +10,17 @@ std::unique_ptr<RecordSet> Database::openRows(const QString& rowSource, const Ro
     return std::make_unique<SelectedRecordSet>(openRecordset(rowSource), selection);
 }
 
+std::optional<QString> Database::wholeText(const QString& rowSource, const QVariant& key, const QString& field) {
+    const std::unique_ptr<RecordSet> rows = openRows(rowSource, {key, {}, 0, false});
+    std::optional<QString> text;
+    if (rows->recordCount() > 0) {
+        rows->moveFirst();
+        text = rows->value(field).toString();
+    }
+    rows->close();
+    return text;
+}
+
 QVariant Database::ensureRow(const QString& rowSource, const QVariantMap& /*values*/) {
     throw KelvaneError(ErrorNumber::DatabaseOperationFailed,
                        QStringLiteral("Rows cannot be added to '%1' on this computer.").arg(rowSource));

@@ -382,6 +382,14 @@ std::unique_ptr<RecordSet> SqlDatabase::openRows(const QString& rowSource, const
     return recordSet(std::move(snapshot));
 }
 
+std::vector<QVariantList> SqlDatabase::selectRows(const QString& sql, const QVariantList& values, const QString& what) {
+    return select(*m_session, sql, values, what).rows;
+}
+
+bool SqlDatabase::hasKeyColumn(const QString& rowSource) { return columnsOf(rowSource).contains(keyColumn); }
+
+QString SqlDatabase::keyColumnName() { return keyColumn; }
+
 QStringList SqlDatabase::columnsOf(const QString& rowSource) {
     return select(*m_session, QStringLiteral("SELECT * FROM %1 LIMIT 0").arg(quoteIdentifier(rowSource)), {},
                   rowSource)

@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QSqlQuery;
 
@@ -83,6 +84,10 @@ public:
 protected:
     SqlDatabase(QString path, std::shared_ptr<SqlSession> session);
     SqlSession& session() { return *m_session; }
+    // The rows of a statement the engine itself wrote, values bound.
+    std::vector<QVariantList> selectRows(const QString& sql, const QVariantList& values, const QString& what);
+    bool hasKeyColumn(const QString& rowSource);
+    static QString keyColumnName();
 
 private:
     // A saved query as the database defines it, with its statement, which

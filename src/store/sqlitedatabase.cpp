@@ -188,6 +188,22 @@ SqliteDatabase::SqliteDatabase(const QString& path, const QString& purpose,
 
 SqliteDatabase::~SqliteDatabase() = default;
 
+// SQLite's text functions, and QtSql's reading of a text, stop at a NUL
+// that a writer may have stored inside a message; its bytes do not.
+std::optional<QString> SqliteDatabase::wholeText(const QString& rowSource, const QVariant& key, const QString& field) {
+    const auto utf8 = selectRows(QStringLiteral("PRAGMA encoding"), {}, rowSource);
+    if (!hasKeyColumn(rowSource) || utf8.empty() || utf8.front().value(0).toString() != QLatin1String("UTF-8"))
+        return Database::wholeText(rowSource, key, field);
+    const auto rows = selectRows(QStringLiteral("SELECT CAST(%1 AS BLOB) FROM %2 WHERE %3 = ?")
+                                     .arg(quoteIdentifier(field), quoteIdentifier(rowSource),
+                                          quoteIdentifier(keyColumnName())),
+                                 {key}, rowSource);
+    if (rows.empty())
+        return std::nullopt;
+    const QVariant bytes = rows.front().value(0);
+    return bytes.isNull() ? QString() : QString::fromUtf8(bytes.toByteArray());
+}
+
 void SqliteDatabase::close() {
     m_watcher.reset();
     SqlDatabase::close();

@@ -23,6 +23,7 @@ public:
                    std::optional<std::chrono::milliseconds> lockWait = std::nullopt);
     ~SqliteDatabase() override;
 
+    std::optional<QString> wholeText(const QString& rowSource, const QVariant& key, const QString& field) override;
     void watchChanges(const std::function<void()>& changed) override;
     void close() override;
 

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QWidget;
+
 namespace ui {
 
 // The program's title in every message box and the general error report.
@@ -9,5 +11,10 @@ inline const QString programTitle = QStringLiteral("kelvane");
 
 // A modal message with no icon and a single OK button.
 void showMessage(const QString& text, const QString& title = programTitle);
+
+// The same message over parent's window, shown without waiting for OK: for
+// what a window is told while it works (answers of a database, say), where
+// a nested event loop could run the window's own handlers under it.
+void postMessage(const QString& text, QWidget* parent);
 
 } // namespace ui

@@ -3,7 +3,6 @@
 #include "screendriving.h"
 #include "windowdriving.h"
 
-#include "announcer/announcerdatabase.h"
 #include "announcer/announcerscreen.h"
 #include "dialogs/fileselection.h"
 
@@ -18,7 +17,6 @@ class TestLocateDatabase : public QObject {
 
 private slots:
     void init();
-    void cleanup() { closeAnnouncerDatabase(); }
     void emptyPathGoesStraightToTheChooser();
     void yesWithAVanishedFile();
     void noThenAChosenFileOpensIt();
@@ -30,7 +28,6 @@ private:
 };
 
 void TestLocateDatabase::init() {
-    Screen_Entry_Mode = 0;
     Selected_Folder.clear();
     Selected_File_Name.clear();
     m_ownWatcher = std::make_unique<ModalWatcher>();
@@ -38,7 +35,6 @@ void TestLocateDatabase::init() {
 }
 
 void TestLocateDatabase::emptyPathGoesStraightToTheChooser() {
-    Announcer_DB_Path.clear();
     QString chooserTitle;
     m_watcher->answerNext([&](QWidget* chooser) {
         chooserTitle = chooser->windowTitle();
@@ -47,33 +43,31 @@ void TestLocateDatabase::emptyPathGoesStraightToTheChooser() {
     AnnouncerScreen screen;
     QElapsedTimer clock;
     clock.start();
-    screen.showModal();
+    screen.showModal({}, AnnouncerScreen::Entry::Unchecked);
     QCOMPARE(chooserTitle, QStringLiteral("Locate announcer database"));
     QCOMPARE(m_watcher->messages(), QStringList({"No Announcer Database"}));
     QCOMPARE(screen.timer1().interval(), 500);
     QVERIFY2(clock.elapsed() >= 450 && clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
-    QVERIFY(!Announcer_DB_Open);
+    QVERIFY(!screen.desk().isOpen());
 }
 
 void TestLocateDatabase::yesWithAVanishedFile() {
-    Announcer_DB_Path = QStringLiteral("/nonexistent/announcer.mdb");
     QString question;
     m_watcher->answerNext([&](QWidget* yesNo) {
         question = yesNo->findChild<QWidget*>("Question")->property("plainText").toString();
         clickButton(yesNo, "Command1");
     });
     AnnouncerScreen screen;
-    screen.showModal();
+    screen.showModal(QStringLiteral("/nonexistent/announcer.mdb"), AnnouncerScreen::Entry::Unchecked);
     QCOMPARE(question, QStringLiteral("Announcer DB is /nonexistent/announcer.mdb"));
     QCOMPARE(m_watcher->messages(), QStringList({"No Announcer Database"}));
-    QVERIFY(!Announcer_DB_Open);
+    QVERIFY(!screen.desk().isOpen());
 }
 
 void TestLocateDatabase::noThenAChosenFileOpensIt() {
     AnnouncerFixture old;
     AnnouncerFixture chosen;
     chosen.addRow(4, QStringLiteral("from the chosen file"));
-    Announcer_DB_Path = old.path();
     m_watcher->answerNext([](QWidget* yesNo) { clickButton(yesNo, "Command2"); });
     m_watcher->answerNext(chooseFile(chosen.path()));
     QStringList listed;
@@ -83,9 +77,9 @@ void TestLocateDatabase::noThenAChosenFileOpensIt() {
         listed = lines(screen);
         clickButton(&screen, "Command1");
     });
-    screen.showModal();
+    screen.showModal(old.path(), AnnouncerScreen::Entry::Unchecked);
     QCOMPARE(listed, QStringList({"4:from the chosen file"}));
-    QCOMPARE(Announcer_DB_Path, chosen.path());
+    QCOMPARE(screen.desk().path(), chosen.path());
     QVERIFY(m_watcher->messages().isEmpty());
 }
 
@@ -94,7 +88,6 @@ void TestLocateDatabase::noThenAChosenFileOpensIt() {
 void TestLocateDatabase::yesKeepsThePathAndIgnoresEarlyTicks() {
     AnnouncerFixture fixture;
     fixture.addRow(1, QStringLiteral("kept"));
-    Announcer_DB_Path = fixture.path();
     AnnouncerScreen screen;
     int storedInterval = 0;
     m_watcher->answerNext([&](QWidget* yesNo) {
@@ -108,7 +101,7 @@ void TestLocateDatabase::yesKeepsThePathAndIgnoresEarlyTicks() {
         shown = true;
         clickButton(opened, "Command1");
     });
-    screen.showModal();
+    screen.showModal(fixture.path(), AnnouncerScreen::Entry::Unchecked);
     QCOMPARE(storedInterval, 360);
     QVERIFY(shown);
 }

@@ -1,7 +1,8 @@
 #include "announcerfixture.h"
 #include "modalwatcher.h"
 
-#include "announcer/announcerdatabase.h"
+#include "announcer/announcerscreen.h"
+#include "ui/windowregistry.h"
 #include "app/errorreport.h"
 #include "app/kelvaneapplication.h"
 #include "store/kelvaneerror.h"
@@ -24,6 +25,8 @@ public:
     }
 };
 
+AnnouncerDesk& announcerDesk() { return ui::loadedWindow<AnnouncerScreen>().desk(); }
+
 } // namespace
 
 class TestErrorReport : public QObject {
@@ -36,8 +39,7 @@ private slots:
 
 void TestErrorReport::reportClosesTheDatabaseAndEnds() {
     AnnouncerFixture fixture;
-    Announcer_DB_Path = fixture.path();
-    openAnnouncerDatabase();
+    announcerDesk().open(fixture.path());
     int endedWith = -1;
     setProgramEnding([&](int status) { endedWith = status; });
     ModalWatcher watcher;
@@ -46,7 +48,7 @@ void TestErrorReport::reportClosesTheDatabaseAndEnds() {
     QTRY_COMPARE(endedWith, 1);
     QCOMPARE(watcher.messages(), QStringList({errorReportText(3343, "'x' is not an announcer database")}));
     QCOMPARE(watcher.titles(), QStringList({"kelvane"}));
-    QVERIFY(!Announcer_DB_Open);
+    QVERIFY(!announcerDesk().isOpen());
 }
 
 // Timers keep firing while the report waits for the person. A second error
@@ -54,8 +56,7 @@ void TestErrorReport::reportClosesTheDatabaseAndEnds() {
 // database is already closed so nothing else can reach it.
 void TestErrorReport::errorWhileTheReportIsOpen() {
     AnnouncerFixture fixture;
-    Announcer_DB_Path = fixture.path();
-    openAnnouncerDatabase();
+    announcerDesk().open(fixture.path());
     int endings = 0;
     setProgramEnding([&](int) { ++endings; });
     FailingObject failing;
@@ -67,7 +68,7 @@ void TestErrorReport::errorWhileTheReportIsOpen() {
         if (!box)
             return;
         if (++reports == 1) {
-            openDuringReport = Announcer_DB_Open;
+            openDuringReport = announcerDesk().isOpen();
             QCoreApplication::postEvent(&failing, new QEvent(QEvent::User));
             QCoreApplication::sendPostedEvents(&failing, QEvent::User);
         }

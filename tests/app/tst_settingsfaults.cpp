@@ -8,13 +8,13 @@
 #include "windowdriving.h"
 #include "withoutrootoverride.h"
 
-#include "announcer/announcerdatabase.h"
 #include "app/announceintro.h"
 #include "app/settingsfile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -46,7 +46,7 @@ Entered enter(const QString& databasePath) {
     ModalWatcher watcher;
     Entered entered;
     watcher.answerNext([&](QWidget* screen) {
-        entered.screenOpened = screen->findChild<QListWidget*>(QStringLiteral("Announcement_List")) != nullptr;
+        entered.screenOpened = screen->findChild<QListView*>(QStringLiteral("Announcement_List")) != nullptr;
         clickButton(screen, "Command1");
     });
     clickButton(&intro, "Command3");
@@ -61,7 +61,6 @@ class TestSettingsFaults : public QObject {
 
 private slots:
     void init();
-    void cleanup();
     void settingsNotAFile_data();
     void settingsNotAFile();
     void unreadableSettings();
@@ -82,8 +81,6 @@ void TestSettingsFaults::init() {
     m_database = std::make_unique<AnnouncerFixture>();
     m_database->addRow(1, QStringLiteral("one"));
 }
-
-void TestSettingsFaults::cleanup() { closeAnnouncerDatabase(); }
 
 void TestSettingsFaults::settingsNotAFile_data() {
     QTest::addColumn<QString>("kind");

@@ -12,9 +12,9 @@
 #include "announcerfeed.h"
 #include "announcerfixture.h"
 
-#include "announcer/announcerdatabase.h"
+#include "desk/announcerdatabase.h"
 #include "announcer/announcerscreen.h"
-#include "announcer/messagelines.h"
+#include "desk/messagelines.h"
 #include "app/errorreport.h"
 #include "app/kelvaneapplication.h"
 
@@ -89,7 +89,7 @@ public:
     }
 
     void act() {
-        const int count = list(m_screen)->count();
+        const int count = lineCount(m_screen);
         const int roll = static_cast<int>(m_random.bounded(100));
         const bool busy = count > comfortableListLength;
         if (count > 0 && (roll < 60 || busy)) {
@@ -110,7 +110,7 @@ public:
 private:
     void pressDismiss() {
         const QString shown = text(m_screen)->toPlainText();
-        const QVariant key = m_screen.shownRowKey();
+        const QVariant key = m_screen.desk().shownKey().value();
         dismiss(m_screen);
         if (shown.isEmpty()) {
             ++m_idleDismissals;
@@ -277,17 +277,17 @@ void TestSoak::galaLengthSession() {
             announcer.act();
             // An announcer who has fallen behind works without pauses; on a
             // slow machine the list would otherwise grow for the whole run.
-            const bool behind = list(screen)->count() > comfortableListLength;
+            const bool behind = lineCount(screen) > comfortableListLength;
             QTest::qWait(behind ? 0 : static_cast<int>(pause.bounded(5, 40)));
             if (rssStart < 0 && clock.elapsed() >= warmUpMs)
                 rssStart = residentKiB();
             if (clock.elapsed() >= nextSample) {
-                memory.sample(static_cast<double>(clock.elapsed()) / 1000, list(screen)->count());
+                memory.sample(static_cast<double>(clock.elapsed()) / 1000, lineCount(screen));
                 nextSample += memorySampleMs;
             }
             if (clock.elapsed() >= nextReport) {
                 qInfo("soak: %lld s, list %d, RSS %lld KiB, heap %.0f KiB, %zu dismissed", clock.elapsed() / 1000,
-                      list(screen)->count(), residentKiB(), heapInUseKiB(), announcer.dismissals().size());
+                      lineCount(screen), residentKiB(), heapInUseKiB(), announcer.dismissals().size());
                 nextReport += 60000;
             }
         }
@@ -296,8 +296,9 @@ void TestSoak::galaLengthSession() {
         rssEnd = residentKiB();
         screen.timer1().stop();
         if (endings == 0) {
-            refresh(screen);
-            lastListLength = list(screen)->count();
+            screen.Refresh_Form();
+            settle(screen);
+            lastListLength = lineCount(screen);
         }
     });
     setProgramEnding([](int status) { std::exit(status); });

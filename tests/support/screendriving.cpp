@@ -1,17 +1,16 @@
 #include "screendriving.h"
 
-#include "announcer/announcerdatabase.h"
 #include "announcer/announcerscreen.h"
 
-#include <QListWidget>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QDeadlineTimer>
 #include <QTest>
 #include <QTimer>
 
-QListWidget* list(AnnouncerScreen& screen) {
-    return screen.findChild<QListWidget*>(QStringLiteral("Announcement_List"));
+QListView* list(AnnouncerScreen& screen) {
+    return screen.findChild<QListView*>(QStringLiteral("Announcement_List"));
 }
 
 QPlainTextEdit* text(AnnouncerScreen& screen) {
@@ -24,10 +23,13 @@ QPushButton* button(AnnouncerScreen& screen, const char* name) {
 
 QStringList lines(AnnouncerScreen& screen) {
     QStringList result;
-    for (int i = 0; i < list(screen)->count(); ++i)
-        result << list(screen)->item(i)->text();
+    const QAbstractItemModel* model = list(screen)->model();
+    for (int i = 0; i < model->rowCount(); ++i)
+        result << model->index(i, 0).data().toString();
     return result;
 }
+
+int lineCount(AnnouncerScreen& screen) { return list(screen)->model()->rowCount(); }
 
 // Polls often: the answers come within a millisecond or two, and QTRY's
 // 50 ms steps would make every step of a window test that much slower.
@@ -39,21 +41,16 @@ void settle(AnnouncerScreen& screen) {
 }
 
 void choose(AnnouncerScreen& screen, int row) {
-    QListWidget* l = list(screen);
-    l->scrollToItem(l->item(row));
-    const QRect rect = l->visualItemRect(l->item(row));
-    QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, rect.center());
+    QListView* l = list(screen);
+    const QModelIndex line = l->model()->index(row, 0);
+    l->scrollTo(line);
+    QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualRect(line).center());
     settle(screen);
-    QVERIFY(l->selectedItems().isEmpty());
+    QVERIFY(!l->selectionModel()->hasSelection());
 }
 
 void dismiss(AnnouncerScreen& screen) {
     QTest::mouseClick(button(screen, "Command2"), Qt::LeftButton);
-    settle(screen);
-}
-
-void refresh(AnnouncerScreen& screen) {
-    screen.Refresh_Form();
     settle(screen);
 }
 
@@ -63,13 +60,11 @@ void tick(AnnouncerScreen& screen) {
 }
 
 void runScreen(AnnouncerScreen& screen, const QString& path, const std::function<void()>& whileOpen) {
-    Announcer_DB_Path = path;
-    Screen_Entry_Mode = 2;
     QTimer::singleShot(0, &screen, [&] {
         settle(screen);
         whileOpen();
         if (screen.isVisible())
             QTest::mouseClick(button(screen, "Command1"), Qt::LeftButton);
     });
-    screen.showModal();
+    screen.showModal(path);
 }

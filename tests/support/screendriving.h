@@ -6,15 +6,16 @@
 #include <functional>
 
 class AnnouncerScreen;
-class QListWidget;
+class QListView;
 class QPlainTextEdit;
 class QPushButton;
 
 // Reaching and driving the announcer screen's controls as the announcer does.
-QListWidget* list(AnnouncerScreen& screen);
+QListView* list(AnnouncerScreen& screen);
 QPlainTextEdit* text(AnnouncerScreen& screen);
 QPushButton* button(AnnouncerScreen& screen, const char* name);
 QStringList lines(AnnouncerScreen& screen);
+int lineCount(AnnouncerScreen& screen);
 
 // Waits until the screen has shown the answer to everything it asked of
 // the database (the database works on a thread of its own).
@@ -23,12 +24,11 @@ void settle(AnnouncerScreen& screen);
 void choose(AnnouncerScreen& screen, int row);
 // Presses "Dismiss This Message" and waits for the dismissal.
 void dismiss(AnnouncerScreen& screen);
-// Refresh_Form, or one tick of Timer1, and waits for what it reads.
-void refresh(AnnouncerScreen& screen);
+// One tick of Timer1, and waits for what it reads.
 void tick(AnnouncerScreen& screen);
 
-// Opens the screen on path in entry mode 2 and runs whileOpen inside it,
-// once the load has been answered.
+// Opens the screen on path as the intro screen does and runs whileOpen
+// inside it, once the load has been answered.
 // whileOpen ends with the screen still open unless it closed it itself;
 // it is then closed with Exit.
 void runScreen(AnnouncerScreen& screen, const QString& path, const std::function<void()>& whileOpen);

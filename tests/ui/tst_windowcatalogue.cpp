@@ -123,7 +123,7 @@ std::vector<Window> catalogue() {
          [] { return new AnnouncerScreen; }, "", Opens::Centred, false,
          {
              {"Current_Announcement", "QPlainTextEdit", "", {120, 120, 9135, 4455}, 1, Font{"Courier New", 9.75, false}, {}, {}, "", {}, bothBars},
-             {"Announcement_List", "QListWidget", {}, {120, 4680, 9135, 3420}, 2, Font{"Courier New", 9.75, false}, {}, {}},
+             {"Announcement_List", "QListView", {}, {120, 4680, 9135, 3420}, 2, Font{"Courier New", 9.75, false}, {}, {}},
              {"Command2", "QPushButton", "Dismiss This Message", {9360, 240, 1455, 615}, 3, {}, {}, {}},
              {"Command1", "QPushButton", "Exit", {9360, 4680, 1455, 375}, 0, {}, {}, {}},
          }},

@@ -4,11 +4,10 @@
 #include "announcerfeed.h"
 #include "demomessages.h"
 
-#include "announcer/announcerdatabase.h"
 #include "announcer/announcerscreen.h"
-#include "announcer/desksettings.h"
+#include "desk/desksettings.h"
 #include "announcer/keyswindow.h"
-#include "announcer/readoutlog.h"
+#include "desk/readoutlog.h"
 #include "announcer/readouttoday.h"
 #include "clubrecords/records.h"
 #include "app/announceintro.h"
@@ -19,7 +18,7 @@
 #include "swimtime/conversion.h"
 
 #include <QDir>
-#include <QListWidget>
+#include <QListView>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -29,26 +28,30 @@
 
 namespace {
 
+QString galaDatabase(const QString& folder) { return folder + QStringLiteral("/announcer.mdb"); }
+
 AnnouncerScreen* showAnnouncerScreen(const QString& folder) {
-    Announcer_DB_Path = folder + QStringLiteral("/announcer.mdb");
-    feed::initDatabase(Announcer_DB_Path);
+    const QString path = galaDatabase(folder);
+    feed::initDatabase(path);
     for (int n = 0; n < 6; ++n)
-        feed::addAnnouncement(Announcer_DB_Path, n + 11, feed::demoMessage(n));
-    Screen_Entry_Mode = 2;
+        feed::addAnnouncement(path, n + 11, feed::demoMessage(n));
     auto* screen = new AnnouncerScreen;
-    QTimer::singleShot(0, screen, [screen] { screen->showModal(); });
+    QTimer::singleShot(0, screen, [screen, path] { screen->showModal(path); });
     return screen;
+}
+
+void chooseFirstLine(AnnouncerScreen* screen) {
+    auto* list = screen->findChild<QListView*>(QStringLiteral("Announcement_List"));
+    list->selectionModel()->select(list->model()->index(0, 0), QItemSelectionModel::Select);
 }
 
 // The announcer has chosen the first message; then a new one arrives and
 // is drawn in bold.
 void showNewArrival(const QString& folder) {
     AnnouncerScreen* screen = showAnnouncerScreen(folder);
-    QTimer::singleShot(200, screen, [screen] {
-        screen->findChild<QListWidget*>(QStringLiteral("Announcement_List"))->item(0)->setSelected(true);
-    });
-    QTimer::singleShot(400, screen, [screen] {
-        feed::addAnnouncement(Announcer_DB_Path, 14, feed::demoMessage(7));
+    QTimer::singleShot(200, screen, [screen] { chooseFirstLine(screen); });
+    QTimer::singleShot(400, screen, [screen, folder] {
+        feed::addAnnouncement(galaDatabase(folder), 14, feed::demoMessage(7));
         screen->Refresh_Form();
     });
 }
@@ -56,9 +59,7 @@ void showNewArrival(const QString& folder) {
 void showLargerText(const QString& folder) {
     desk::rememberReadingPoints(16);
     AnnouncerScreen* screen = showAnnouncerScreen(folder);
-    QTimer::singleShot(200, screen, [screen] {
-        screen->findChild<QListWidget*>(QStringLiteral("Announcement_List"))->item(0)->setSelected(true);
-    });
+    QTimer::singleShot(200, screen, [screen] { chooseFirstLine(screen); });
 }
 
 void showReadOutToday(const QString& folder) {

@@ -2,7 +2,8 @@
 
 #include <QSet>
 #include <QString>
-#include <QVariant>
+
+#include "store/rowkey.h"
 
 #include <utility>
 
@@ -13,23 +14,21 @@
 // reuses a dismissed Sequence still shows.
 class HiddenMessages {
 public:
-    void hide(const QString& file, const QVariant& rowKey);
+    void hide(const QString& file, const store::RowKey& rowKey);
     // Undo of a dismissal: the message is listed again.
-    void unhide(const QString& file, const QVariant& rowKey) { m_hidden.remove(key(file, rowKey)); }
-    bool isHidden(const QString& file, const QVariant& rowKey) const;
+    void unhide(const QString& file, const store::RowKey& rowKey) { m_hidden.remove(key(file, rowKey)); }
+    bool isHidden(const QString& file, const store::RowKey& rowKey) const;
     bool isEmpty() const { return m_hidden.isEmpty(); }
     // True only the first time it is asked in a run: the announcer is told
     // once why dismissed messages are only hidden.
     bool tellOnce() { return !std::exchange(m_told, true); }
 
 private:
-    static QString key(const QString& file, const QVariant& rowKey);
+    static QString key(const QString& file, const store::RowKey& rowKey);
 
     QSet<QString> m_hidden;
     bool m_told = false;
 };
-
-inline HiddenMessages hiddenMessages;
 
 // What the announcer is told the first time a message is only hidden.
 inline const QString readOnlyDismissalMessage =

@@ -56,10 +56,6 @@ QString folder();
 // The file of one day: read-out-YYYY-MM-DD.csv in folder().
 QString fileOf(const QDate& day);
 
-// A row's key as the log writes it: the number, or the hex digits of a
-// key made of the row's values.
-QString rowText(const QVariant& key);
-
 // The entry as one CSV record, ending in CR LF.
 QByteArray record(const Entry& entry);
 

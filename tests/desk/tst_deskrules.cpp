@@ -1,10 +1,11 @@
 // The rules behind the announcer's desk, without a window: the read-out
 // log's file format, arrivals and their ages, the reading size steps and
 // the undo history.
-#include "announcer/arrivals.h"
-#include "announcer/desksettings.h"
-#include "announcer/dismissalhistory.h"
-#include "announcer/readoutlog.h"
+#include "desk/arrivals.h"
+#include "desk/changerefresh.h"
+#include "desk/desksettings.h"
+#include "desk/dismissalhistory.h"
+#include "desk/readoutlog.h"
 
 #include "specialfile.h"
 
@@ -21,6 +22,15 @@
 namespace {
 
 const QDateTime twoPm(QDate(2025, 6, 14), QTime(14, 0), QTimeZone(3600));
+
+store::RowKey key(int value) { return store::RowKey(value); }
+
+std::vector<store::RowKey> keys(std::initializer_list<int> values) {
+    std::vector<store::RowKey> result;
+    for (int value : values)
+        result.push_back(key(value));
+    return result;
+}
 
 readoutlog::Entry entry(const QString& event, const QString& row, int minute, const QString& message = "m") {
     return {twoPm.addSecs(60LL * minute), event, QStringLiteral("/gala/announcer.mdb"), row, 7, message};
@@ -49,6 +59,7 @@ private slots:
     void readingSizeSteps();
     void readingSizeIsRemembered();
     void historyTakesTheLatestOfItsDatabase();
+    void burstOfChangesGivesOneRefresh();
 
 private:
     QTemporaryDir m_home;
@@ -213,24 +224,24 @@ void TestDeskRules::readOutsPairEvents() {
 void TestDeskRules::arrivalsAreNewUntilChosen() {
     Arrivals arrivals;
     const QString db = QStringLiteral("/gala/a.mdb");
-    QCOMPARE(arrivals.listed(db, {1, 2}, twoPm), 0);
-    QVERIFY(!arrivals.isNew(1));
-    QCOMPARE(arrivals.listed(db, {1, 2, 3}, twoPm.addSecs(60)), 1);
-    QVERIFY(arrivals.isNew(3));
-    QCOMPARE(arrivals.firstSeen(3), twoPm.addSecs(60));
-    QCOMPARE(arrivals.listed(db, {1, 2, 3}, twoPm.addSecs(120)), 0);
-    QVERIFY(arrivals.isNew(3));
-    QCOMPARE(arrivals.firstSeen(1), twoPm);
+    QCOMPARE(arrivals.listed(db, keys({1, 2}), twoPm), 0);
+    QVERIFY(!arrivals.isNew(key(1)));
+    QCOMPARE(arrivals.listed(db, keys({1, 2, 3}), twoPm.addSecs(60)), 1);
+    QVERIFY(arrivals.isNew(key(3)));
+    QCOMPARE(arrivals.firstSeen(key(3)), twoPm.addSecs(60));
+    QCOMPARE(arrivals.listed(db, keys({1, 2, 3}), twoPm.addSecs(120)), 0);
+    QVERIFY(arrivals.isNew(key(3)));
+    QCOMPARE(arrivals.firstSeen(key(1)), twoPm);
     arrivals.chosen();
-    QVERIFY(!arrivals.isNew(3));
-    arrivals.known(9, twoPm.addSecs(180));
-    QCOMPARE(arrivals.listed(db, {2, 9}, twoPm.addSecs(200)), 0);
-    QVERIFY(!arrivals.isNew(9));
-    QVERIFY(!arrivals.firstSeen(1).isValid());
+    QVERIFY(!arrivals.isNew(key(3)));
+    arrivals.known(key(9), twoPm.addSecs(180));
+    QCOMPARE(arrivals.listed(db, keys({2, 9}), twoPm.addSecs(200)), 0);
+    QVERIFY(!arrivals.isNew(key(9)));
+    QVERIFY(!arrivals.firstSeen(key(1)).isValid());
     // Another database: its keys mean other rows, and its first listing is
     // where reading starts.
-    QCOMPARE(arrivals.listed("/gala/b.mdb", {2, 4}, twoPm.addSecs(300)), 0);
-    QCOMPARE(arrivals.firstSeen(2), twoPm.addSecs(300));
+    QCOMPARE(arrivals.listed("/gala/b.mdb", keys({2, 4}), twoPm.addSecs(300)), 0);
+    QCOMPARE(arrivals.firstSeen(key(2)), twoPm.addSecs(300));
 }
 
 void TestDeskRules::arrivalText_data() {
@@ -314,11 +325,11 @@ void TestDeskRules::readingSizeIsRemembered() {
 void TestDeskRules::historyTakesTheLatestOfItsDatabase() {
     DismissalHistory history;
     for (int n = 1; n <= int(DismissalHistory::levels) + 2; ++n)
-        history.push({n % 2 ? "odd.mdb" : "even.mdb", n, n, QString::number(n)});
-    history.push({"other.mdb", 100, 100, "x"});
-    QCOMPARE(history.take("even.mdb")->key, QVariant(22));
-    QCOMPARE(history.take("odd.mdb")->key, QVariant(21));
-    QCOMPARE(history.take("even.mdb")->key, QVariant(20));
+        history.push({n % 2 ? "odd.mdb" : "even.mdb", key(n), n, QString::number(n)});
+    history.push({"other.mdb", key(100), 100, "x"});
+    QCOMPARE(history.take("even.mdb")->key, key(22));
+    QCOMPARE(history.take("odd.mdb")->key, key(21));
+    QCOMPARE(history.take("even.mdb")->key, key(20));
     int left = 0;
     while (history.take("odd.mdb"))
         ++left;
@@ -326,6 +337,26 @@ void TestDeskRules::historyTakesTheLatestOfItsDatabase() {
     QCOMPARE(left, int(DismissalHistory::levels) / 2 - 2);
     QVERIFY(history.take("other.mdb"));
     QVERIFY(!history.take("other.mdb"));
+    // Long texts are kept up to a bound, the latest whatever its length.
+    const QString huge(DismissalHistory::keptCharacters, QLatin1Char('w'));
+    for (int n = 1; n <= 3; ++n)
+        history.push({"big.mdb", key(n), n, huge});
+    QCOMPARE(history.take("big.mdb")->key, key(3));
+    QCOMPARE(history.take("big.mdb")->key, key(2));
+    QVERIFY(!history.take("big.mdb"));
+}
+
+// A burst of change reports gives one refresh, a moment later.
+void TestDeskRules::burstOfChangesGivesOneRefresh() {
+    int refreshes = 0;
+    ChangeRefresh refresh([&] { ++refreshes; });
+    for (int i = 0; i < 20; ++i)
+        refresh.changed();
+    QTRY_COMPARE(refreshes, 1);
+    QTest::qWait(3 * ChangeRefresh::delayMs);
+    QCOMPARE(refreshes, 1);
+    refresh.changed();
+    QTRY_COMPARE(refreshes, 2);
 }
 
 QTEST_GUILESS_MAIN(TestDeskRules)

@@ -7,7 +7,7 @@ DatabaseTrouble::Kind DatabaseTrouble::kindOf(const store::KelvaneError& error) 
     case store::ErrorNumber::ConnectionFailed:
         return Kind::Unreachable;
     default:
-        return Kind::None;
+        return Kind::Failed;
     }
 }
 
@@ -26,6 +26,8 @@ QString DatabaseTrouble::captionNote(const QDateTime& now) const {
         if (m_since.secsTo(now) < busyNoticeSeconds)
             return {};
         return QStringLiteral(" \u2014 the database has been busy since %1; trying again").arg(since);
+    case Kind::Failed:
+        return QStringLiteral(" \u2014 the list could not be read since %1; trying again").arg(since);
     case Kind::None:
         break;
     }

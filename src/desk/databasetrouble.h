@@ -6,14 +6,16 @@
 #include <QString>
 
 // A database that cannot be read for a while: a server that does not
-// answer, or a file another program keeps locked. Neither is an error that
-// ends the program; the screen keeps its list, tries again, and says what
-// is going on in its caption.
+// answer, a file another program keeps locked, or rows the database
+// cannot hand out (a row source changed under the desk, a statement
+// stopped for asking too much). None of it ends the program; the desk
+// keeps its list, tries again, and says what is going on in its caption.
 class DatabaseTrouble {
 public:
-    enum class Kind { None, Busy, Unreachable };
+    enum class Kind { None, Busy, Unreachable, Failed };
 
-    // The kind of passing trouble an error stands for; None for a real error.
+    // The kind of trouble an error stands for: Busy and Unreachable pass
+    // by themselves; Failed needs someone to look at the database.
     static Kind kindOf(const store::KelvaneError& error);
 
     // A read failed with trouble of this kind at now (not None).

@@ -4,7 +4,8 @@
 #include <QHash>
 #include <QSet>
 #include <QString>
-#include <QVariant>
+
+#include "store/rowkey.h"
 
 #include <vector>
 
@@ -17,23 +18,21 @@ public:
     // A listing of database at now with these row keys, in list order.
     // Returns how many rows are new in it. Rows no longer listed are
     // forgotten; another database starts afresh.
-    int listed(const QString& database, const std::vector<QVariant>& keys, const QDateTime& now);
+    int listed(const QString& database, const std::vector<store::RowKey>& keys, const QDateTime& now);
     // The announcer chose a message: nothing is new any more.
     void chosen() { m_new.clear(); }
     // A row the announcer put back: seen already, so not new.
-    void known(const QVariant& key, const QDateTime& now);
+    void known(const store::RowKey& key, const QDateTime& now);
 
-    bool isNew(const QVariant& key) const { return m_new.contains(text(key)); }
+    bool isNew(const store::RowKey& key) const { return m_new.contains(key); }
     // When the row first appeared; invalid for a row never listed.
-    QDateTime firstSeen(const QVariant& key) const { return m_firstSeen.value(text(key)); }
+    QDateTime firstSeen(const store::RowKey& key) const { return m_firstSeen.value(key); }
 
 private:
-    static QString text(const QVariant& key);
-
     QString m_database;
     bool m_started = false;
-    QHash<QString, QDateTime> m_firstSeen;
-    QSet<QString> m_new;
+    QHash<store::RowKey, QDateTime> m_firstSeen;
+    QSet<store::RowKey> m_new;
 };
 
 // A line's tooltip: "arrived 14:32, 3 min ago" (the date too when it is

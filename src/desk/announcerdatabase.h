@@ -1,17 +1,22 @@
 #pragma once
 
-#include "store/databasethread.h"
+#include "readoutlog.h"
 
+#include "store/databasethread.h"
+#include "store/rowkey.h"
+
+#include <QDateTime>
 #include <QString>
 #include <QVariant>
 
-#include <memory>
 #include <optional>
+
+#include <sys/types.h>
 #include <vector>
 
 // A row of "Sorted Announcements" as the list needs it.
 struct ListedRow {
-    QVariant key;
+    store::RowKey key;
     QVariant sequence;
     // The start of the Message (listedCharacters at most); null for a
     // missing Message.
@@ -25,11 +30,25 @@ struct ListedRow {
 
 // A row of "Sorted Announcements" as the text box shows it.
 struct ChosenRow {
-    QVariant key;
+    store::RowKey key;
     QVariant sequence;
     // The Message, shownCharacters at most; null for a missing Message.
     QVariant message;
     qint64 messageLength = 0;
+
+    bool operator==(const ChosenRow&) const = default;
+};
+
+// What a dismissal did to its row. The read-out log holds the whole text
+// before the row is touched.
+struct DismissedRow {
+    enum class Result { Deleted, Hidden, AlreadyGone, NotLogged };
+    Result result = Result::Deleted;
+    QVariant sequence;
+    // The whole text as logged (the text shown when the row was gone).
+    QString message;
+    // Why the log could not be written (NotLogged).
+    QString logFailure;
 };
 
 // How much of a Message is read: enough of its start for the first line
@@ -40,7 +59,7 @@ struct ChosenRow {
 inline constexpr qsizetype listedCharacters = 4096;
 inline constexpr qsizetype shownCharacters = 65536;
 
-// The announcer database as the screen uses it. It is opened and read on a
+// The announcer database as the desk uses it. It is opened and read on a
 // thread of its own (store::DatabaseThread): every operation answers later,
 // on this thread, through its done function, and none of them waits.
 class AnnouncerDatabase {
@@ -53,6 +72,9 @@ public:
     AnnouncerDatabase(QString path, Done<bool> done);
 
     QString path() const { return m_path; }
+    // True while path still names the very file that was opened (not one
+    // renamed over it or made anew since).
+    bool isFileAt(const QString& path) const;
     // False until the opening has said otherwise, and for a file this
     // computer can only read.
     bool canDeleteRows() const { return m_canDeleteRows; }
@@ -62,44 +84,43 @@ public:
     // Every row of "Sorted Announcements", in its order.
     void readList(Done<std::vector<ListedRow>> done);
     // The row with this key; none when it is gone.
-    void readRow(const QVariant& key, Done<std::optional<ChosenRow>> done);
-    // Deletes the row with this key, and no other; false when it was gone.
-    void deleteRow(const QVariant& key, Done<bool> done);
-    // Puts a dismissed message back: a row with this Sequence and Message,
-    // unless one is there already. Done learns the row's key.
-    void restoreRow(const QVariant& sequence, const QString& message, Done<QVariant> done);
+    void readRow(const store::RowKey& key, Done<std::optional<ChosenRow>> done);
+    // Reads the row's whole text, appends the dismissal to the read-out log
+    // (shownText stands in for a row already gone), and only then deletes
+    // the row, or leaves it when hideOnly. A delete that fails is logged as
+    // "not deleted" and fails.
+    void dismissRow(const ChosenRow& shown, const QString& shownText, const QDateTime& time, bool hideOnly,
+                    Done<DismissedRow> done);
+    // Puts a dismissed message back: a row with this Sequence and the
+    // entry's Message, unless one is there already, then appends the entry
+    // (an "undone" event) to the read-out log. Done learns the row's key;
+    // a log that could not be written comes with it.
+    struct Restored {
+        store::RowKey key;
+        std::optional<QString> logFailure;
+    };
+    void restoreRow(const readoutlog::Entry& undone, const QVariant& sequence, Done<Restored> done);
+    // Appends an entry to the read-out log; done learns why it could not.
+    void log(const readoutlog::Entry& entry, Done<std::optional<QString>> done);
     void watchChanges(std::function<void()> changed) { m_thread.watchChanges(std::move(changed)); }
 
 private:
     QString m_path;
+    struct FileIdentity {
+        dev_t device;
+        ino_t inode;
+        bool operator==(const FileIdentity&) const = default;
+    };
+    static std::optional<FileIdentity> identityOf(const QString& path);
+    std::optional<FileIdentity> m_identity;
     bool m_canDeleteRows = false;
     store::DatabaseThread m_thread;
 };
-
-// Program-wide state of the announcer database.
-inline QString Announcer_DB_Path;
-// 2: the announcer screen was opened by the intro screen after it checked
-// Announcer_DB_Path. Any other value makes the screen locate the file itself.
-inline qint16 Screen_Entry_Mode = 0;
-inline bool Announcer_DB_Open = false;
-// A display-only station (kelvane --display-only): the screens show the
-// messages as usual but never delete one.
-inline bool Display_Only = false;
-inline std::unique_ptr<AnnouncerDatabase> Announcer_DB;
-
-// Starts opening Announcer_DB on Announcer_DB_Path and remembers which file
-// it is; opened tells how the opening went.
-void openAnnouncerDatabase(AnnouncerDatabase::Done<bool> opened = {});
-// Closes Announcer_DB if it is open; answers still on their way are dropped.
-void closeAnnouncerDatabase();
-// True when Announcer_DB is open, was opened from path, and path still
-// names that very file (not one renamed over it or recreated since).
-bool announcerDatabaseIsFileAt(const QString& path);
 
 // The announcer database's row source and fields.
 inline const QString sortedAnnouncements = QStringLiteral("Sorted Announcements");
 inline const QString messageField = QStringLiteral("Message");
 inline const QString sequenceField = QStringLiteral("Sequence");
 // Optional: when the writer made the row (a date and time). Without it the
-// arrival time is when the screen first listed the row.
+// arrival time is when the desk first listed the row.
 inline const QString createdField = QStringLiteral("Created");

@@ -3,9 +3,9 @@
 #include "textsplit.h"
 
 #include "store/int16.h"
-#include "store/kelvaneerror.h"
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -21,17 +21,34 @@ std::optional<double> numericValue(const QVariant& value) {
 
 } // namespace
 
-QString messageText(const QVariant& message) {
-    if (message.isNull())
-        throw store::KelvaneError(store::ErrorNumber::InvalidUseOfNull,
-                                  QStringLiteral("Invalid use of Null: a message without text."));
-    return message.toString();
+QString messageText(const QVariant& message) { return message.isNull() ? QString() : message.toString(); }
+
+std::optional<qint16> sequenceNumber(const QVariant& sequence) {
+    const auto value = numericValue(sequence);
+    if (!value || std::nearbyint(*value) < std::numeric_limits<qint16>::min() ||
+        std::nearbyint(*value) > std::numeric_limits<qint16>::max())
+        return std::nullopt;
+    return store::roundToInt16(*value);
+}
+
+QString sequenceText(const QVariant& sequence) {
+    if (sequence.isNull())
+        return {};
+    if (const auto number = sequenceNumber(sequence))
+        return *number == 0 ? QString() : QString::number(*number);
+    return sequence.toString() + QLatin1Char('?');
+}
+
+QVariant loggedSequence(const QVariant& sequence) {
+    if (sequence.isNull())
+        return {};
+    if (const auto number = sequenceNumber(sequence))
+        return QVariant::fromValue(*number);
+    return sequence.toString();
 }
 
 QString listLine(const QVariant& sequence, const QString& messageStart, bool more) {
-    QString number;
-    if (const auto value = numericValue(sequence); value && std::llround(*value) != 0)
-        number = QString::number(std::llround(*value));
+    const QString number = sequenceText(sequence);
     Split_Into_Items(messageStart, QStringLiteral("\r\n"));
     QString line = Message_Items[1];
     const bool lastPiece = Message_Item_Count <= 1 && !messageStart.endsWith(QLatin1String("\r\n"));
@@ -55,17 +72,6 @@ QString displayText(const QString& message) {
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return text;
-}
-
-std::optional<qint16> chosenNumber(const QVariant& sequence) {
-    if (sequence.isNull())
-        return std::nullopt;
-    const auto value = numericValue(sequence);
-    if (!value)
-        throw store::KelvaneError(store::ErrorNumber::TypeMismatch,
-                                  QStringLiteral("Type mismatch: Sequence '%1' is not a number.")
-                                      .arg(sequence.toString()));
-    return store::roundToInt16(*value);
 }
 
 bool sameSequence(const QVariant& sequence, qint16 number) {

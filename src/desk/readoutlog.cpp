@@ -252,12 +252,6 @@ QString fileOf(const QDate& day) {
     return folder() + QStringLiteral("/read-out-%1.csv").arg(day.toString(QStringLiteral("yyyy-MM-dd")));
 }
 
-QString rowText(const QVariant& key) {
-    if (key.typeId() == QMetaType::QByteArray)
-        return QString::fromLatin1(key.toByteArray().toHex());
-    return key.toString();
-}
-
 // A Sequence that is a number is written as one; any other (a text the
 // row source handed out that no number could be made of) as text.
 QByteArray record(const Entry& entry) {

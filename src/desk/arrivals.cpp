@@ -1,47 +1,41 @@
 #include "arrivals.h"
 
-#include "readoutlog.h"
-
 #include <QLocale>
 
-int Arrivals::listed(const QString& database, const std::vector<QVariant>& keys, const QDateTime& now) {
+int Arrivals::listed(const QString& database, const std::vector<store::RowKey>& keys, const QDateTime& now) {
     if (database != m_database) {
         m_database = database;
         m_started = false;
         m_firstSeen.clear();
         m_new.clear();
     }
-    QHash<QString, QDateTime> seen;
+    QHash<store::RowKey, QDateTime> seen;
     seen.reserve(static_cast<qsizetype>(keys.size()));
     int arrived = 0;
-    for (const QVariant& key : keys) {
-        const QString name = text(key);
-        const auto before = m_firstSeen.constFind(name);
+    for (const store::RowKey& key : keys) {
+        const auto before = m_firstSeen.constFind(key);
         if (before != m_firstSeen.cend()) {
-            seen.insert(name, *before);
+            seen.insert(key, *before);
             continue;
         }
-        seen.insert(name, now);
+        seen.insert(key, now);
         if (m_started) {
-            m_new.insert(name);
+            m_new.insert(key);
             ++arrived;
         }
     }
     m_firstSeen = std::move(seen);
-    for (auto name = m_new.begin(); name != m_new.end();)
-        name = m_firstSeen.contains(*name) ? std::next(name) : m_new.erase(name);
+    for (auto key = m_new.begin(); key != m_new.end();)
+        key = m_firstSeen.contains(*key) ? std::next(key) : m_new.erase(key);
     m_started = true;
     return arrived;
 }
 
-void Arrivals::known(const QVariant& key, const QDateTime& now) {
-    const QString name = text(key);
-    m_new.remove(name);
-    if (!m_firstSeen.contains(name))
-        m_firstSeen.insert(name, now);
+void Arrivals::known(const store::RowKey& key, const QDateTime& now) {
+    m_new.remove(key);
+    if (!m_firstSeen.contains(key))
+        m_firstSeen.insert(key, now);
 }
-
-QString Arrivals::text(const QVariant& key) { return readoutlog::rowText(key); }
 
 QString arrivalText(const QDateTime& arrived, const QDateTime& now) {
     const QDateTime local = arrived.toLocalTime();

@@ -7,11 +7,21 @@
 
 // The rules that turn announcer rows into what the screen shows.
 
-// A row's Message as text; a null Message is an error.
+// A row's Message as text; a null Message is an empty one.
 QString messageText(const QVariant& message);
 
-// The list line of a row: its Sequence as plain digits (nothing for 0 or
-// a null Sequence), ":" and the first non-empty line of its Message. A
+// A row's Sequence as a number held in 16 bits; none when it is null, not
+// a number or out of that range (a row another program wrote).
+std::optional<qint16> sequenceNumber(const QVariant& sequence);
+// The Sequence as the list shows it: plain digits, nothing for 0 or a null
+// Sequence, and one that is no 16-bit number as stored with a "?" after it.
+QString sequenceText(const QVariant& sequence);
+// The Sequence as the read-out log keeps it: the 16-bit number, or the
+// stored text of one that is none; null for a null Sequence.
+QVariant loggedSequence(const QVariant& sequence);
+
+// The list line of a row: sequenceText, ":" and the first non-empty line
+// of its Message. A
 // first line longer than listedLineLength is cut there, and one that runs
 // on past the part of the Message read (more is true) is cut where that
 // part ends; either is marked with "…".
@@ -24,10 +34,6 @@ QString shownText(const QString& message, qint64 whole);
 
 // The message as the text box shows it: each CR LF (or lone CR) a line break.
 QString displayText(const QString& message);
-
-// The number a chosen line stands for, held in 16 bits (out of range is an
-// Overflow error). A line whose row has no Sequence cannot be chosen.
-std::optional<qint16> chosenNumber(const QVariant& sequence);
 
 // Whether a row's Sequence equals a chosen number.
 bool sameSequence(const QVariant& sequence, qint16 number);

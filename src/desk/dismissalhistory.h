@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/rowkey.h"
+
 #include <QString>
 #include <QVariant>
 
@@ -10,11 +12,12 @@
 struct DismissedMessage {
     QString database;
     // The dismissed row's key.
-    QVariant key;
+    store::RowKey key;
     QVariant sequence;
+    // The whole text, as the read-out log keeps it.
     QString message;
-    // False when only the start of an overlong message was read: that
-    // cannot be put back as it was.
+    // False when only the start of an overlong message was read (its row
+    // was gone before the whole could be): that cannot be put back as it was.
     bool whole = true;
     // The file could only be read here: the message was hidden, not deleted.
     bool hiddenOnly = false;
@@ -26,6 +29,9 @@ public:
     // Enough for a flurry of mis-clicks; older dismissals stay in the
     // read-out log.
     static constexpr size_t levels = 20;
+    // The texts kept besides the most recent one's: a run of dismissed
+    // messages of a hundred megabytes each must not fill the memory.
+    static constexpr qsizetype keptCharacters = qsizetype{32} << 20;
 
     void push(DismissedMessage dismissal);
     // Takes out the most recent dismissal made on database; dismissals

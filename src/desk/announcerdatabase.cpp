@@ -1,0 +1,161 @@
+#include "announcerdatabase.h"
+
+#include "messagelines.h"
+
+#include <QFile>
+
+#include <chrono>
+
+#include <sys/stat.h>
+
+namespace {
+
+// How long one operation waits for a lock the meet-management program
+// holds (a commit takes milliseconds, but a loaded disk can stretch one),
+// and for a server that does not answer (one new connection): past that
+// the desk keeps its list, says so and tries again later, rather than
+// queue the announcer's next click behind a long wait.
+const store::OpenOptions patience{.lockWait = std::chrono::milliseconds(1000),
+                                  .serverPatience = std::chrono::milliseconds(0)};
+
+// Opens "Sorted Announcements" with selection and calls visit for every
+// row, unless there is none; the record set is closed however it ends.
+template <class Visit>
+void forEachRow(store::Database& database, const store::RowSelection& selection, Visit visit) {
+    std::unique_ptr<store::RecordSet> rows = database.openRows(sortedAnnouncements, selection);
+    if (rows->recordCount() > 0) {
+        for (rows->moveFirst(); !rows->eof(); rows->moveNext())
+            visit(*rows);
+    }
+    rows->close();
+}
+
+store::RowSelection messageCutAt(qsizetype characters, const QVariant& key = {}, bool measured = false) {
+    return {key, messageField, characters, measured};
+}
+
+bool deleteByKey(store::Database& database, const store::RowKey& key) {
+    bool deleted = false;
+    forEachRow(database, messageCutAt(0, key.value()), [&](store::RecordSet& row) {
+        row.deleteCurrent();
+        deleted = true;
+    });
+    return deleted;
+}
+
+readoutlog::Entry logEntry(const QDateTime& time, const QString& event, const QString& database,
+                           const ChosenRow& row, const QString& message) {
+    return {time, event, database, row.key.text(), loggedSequence(row.sequence), message};
+}
+
+} // namespace
+
+AnnouncerDatabase::AnnouncerDatabase(QString path, Done<bool> done)
+    : m_path(std::move(path))
+    , m_identity(identityOf(m_path)) {
+    m_thread.open(m_path, QStringLiteral("announcer database"), patience,
+                  [this, done = std::move(done)](const store::Outcome<bool>& outcome) {
+                      m_canDeleteRows = outcome.value.value_or(false);
+                      if (done)
+                          done(outcome);
+                  });
+}
+
+std::optional<AnnouncerDatabase::FileIdentity> AnnouncerDatabase::identityOf(const QString& path) {
+    struct stat info {};
+    if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return std::nullopt;
+    return FileIdentity{info.st_dev, info.st_ino};
+}
+
+bool AnnouncerDatabase::isFileAt(const QString& path) const {
+    if (path != m_path)
+        return false;
+    const auto identity = identityOf(path);
+    return identity && identity == m_identity;
+}
+
+void AnnouncerDatabase::readList(Done<std::vector<ListedRow>> done) {
+    m_thread.call<std::vector<ListedRow>>(
+        [](store::Database& database) {
+            std::vector<ListedRow> rows;
+            bool hasCreated = false;
+            // One character more than is listed tells whether more follows,
+            // without measuring the whole Message.
+            forEachRow(database, messageCutAt(listedCharacters + 1), [&](store::RecordSet& row) {
+                if (rows.empty()) {
+                    rows.reserve(row.recordCount());
+                    hasCreated = row.fields().contains(createdField);
+                }
+                QVariant start = row.value(messageField);
+                const bool more = !start.isNull() && start.toString().size() > listedCharacters;
+                if (more)
+                    start = start.toString().left(listedCharacters);
+                rows.push_back({store::RowKey(row.key()), row.value(sequenceField), start, more,
+                                hasCreated ? row.value(createdField) : QVariant()});
+            });
+            return rows;
+        },
+        std::move(done));
+}
+
+void AnnouncerDatabase::readRow(const store::RowKey& key, Done<std::optional<ChosenRow>> done) {
+    m_thread.call<std::optional<ChosenRow>>(
+        [key](store::Database& database) {
+            std::optional<ChosenRow> chosen;
+            forEachRow(database, messageCutAt(shownCharacters, key.value(), true), [&](store::RecordSet& row) {
+                chosen = ChosenRow{store::RowKey(row.key()), row.value(sequenceField), row.value(messageField),
+                                   row.wholeLength(messageField)};
+            });
+            return chosen;
+        },
+        std::move(done));
+}
+
+// All of it runs on the database thread, so neither a long text nor the
+// log's sync to the disk ever holds the window.
+void AnnouncerDatabase::dismissRow(const ChosenRow& shown, const QString& shownText, const QDateTime& time,
+                                   bool hideOnly, Done<DismissedRow> done) {
+    m_thread.call<DismissedRow>(
+        [shown, shownText, time, hideOnly, path = m_path](store::Database& database) {
+            const std::optional<QString> whole = database.wholeText(sortedAnnouncements, shown.key.value(), messageField);
+            DismissedRow dismissed{DismissedRow::Result::Deleted, shown.sequence, whole.value_or(shownText), {}};
+            if (const auto failure =
+                    readoutlog::append(logEntry(time, readoutlog::dismissed, path, shown, dismissed.message))) {
+                dismissed.result = DismissedRow::Result::NotLogged;
+                dismissed.logFailure = *failure;
+                return dismissed;
+            }
+            if (!whole) {
+                dismissed.result = DismissedRow::Result::AlreadyGone;
+            } else if (hideOnly) {
+                dismissed.result = DismissedRow::Result::Hidden;
+            } else {
+                try {
+                    if (!deleteByKey(database, shown.key))
+                        dismissed.result = DismissedRow::Result::AlreadyGone;
+                } catch (const store::KelvaneError&) {
+                    readoutlog::append(logEntry(time, readoutlog::notDeleted, path, shown, dismissed.message));
+                    throw;
+                }
+            }
+            return dismissed;
+        },
+        std::move(done));
+}
+
+void AnnouncerDatabase::restoreRow(const readoutlog::Entry& undone, const QVariant& sequence, Done<Restored> done) {
+    m_thread.call<Restored>(
+        [undone, values = QVariantMap{{sequenceField, sequence},
+                                      {messageField, undone.message.isNull() ? QVariant() : undone.message}}](
+            store::Database& database) {
+            const store::RowKey key(database.ensureRow(sortedAnnouncements, values));
+            return Restored{key, readoutlog::append(undone)};
+        },
+        std::move(done));
+}
+
+void AnnouncerDatabase::log(const readoutlog::Entry& entry, Done<std::optional<QString>> done) {
+    m_thread.call<std::optional<QString>>([entry](store::Database&) { return readoutlog::append(entry); },
+                                          std::move(done));
+}

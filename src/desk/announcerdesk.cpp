@@ -1,0 +1,353 @@
+#include "announcerdesk.h"
+
+#include "fileprobe.h"
+#include "messagelines.h"
+
+#include <QPointer>
+
+#include <utility>
+
+namespace {
+
+constexpr int serverRetryMs = 500;
+
+// What the announcer is told when a choice, a dismissal or an undo could
+// not be made; nothing has changed in the database.
+const QString chooseAgain = QStringLiteral("The message could not be read; choose it again");
+const QString dismissAgain =
+    QStringLiteral("The message has not been dismissed; press Dismiss This Message again");
+const QString undoAgain = QStringLiteral("The message has not been put back; press Ctrl+Z again");
+
+QString troubleMessage(DatabaseTrouble::Kind kind, const QString& whatNow) {
+    if (kind == DatabaseTrouble::Kind::Busy)
+        return QStringLiteral("The announcer database is busy: another program is writing to it. %1 in a "
+                              "moment.")
+            .arg(whatNow);
+    return QStringLiteral("The database server is not answering. %1 once it is back.").arg(whatNow);
+}
+
+} // namespace
+
+AnnouncerDesk::AnnouncerDesk(QObject* parent)
+    : QObject(parent) {
+    m_retry.setSingleShot(true);
+    m_retry.setInterval(serverRetryMs);
+    connect(&m_retry, &QTimer::timeout, this, &AnnouncerDesk::refresh);
+}
+
+AnnouncerDesk::~AnnouncerDesk() = default;
+
+template <class Result, class Handle>
+std::function<void(store::Outcome<Result>)> AnnouncerDesk::whileOpen(Handle handle) {
+    return [desk = QPointer<AnnouncerDesk>(this), opening = m_opening, handle](const store::Outcome<Result>& outcome) {
+        if (desk && desk->m_opening == opening && desk->m_database)
+            handle(outcome);
+    };
+}
+
+// Each opening starts with nothing on display and nothing armed: Dismiss
+// must never act on a message the announcer has not seen in this opening.
+void AnnouncerDesk::open(const QString& path) {
+    m_shown.reset();
+    m_shownText.clear();
+    m_dismissArmed = false;
+    m_trouble.clear();
+    m_messages.setLines({});
+    emit shownChanged();
+    emit listChanged();
+    emit troubleChanged();
+    if (!m_database || !m_database->isFileAt(path)) {
+        close();
+        m_path = path;
+        ++m_opening;
+        m_database = std::make_unique<AnnouncerDatabase>(
+            path, whileOpen<bool>([this](const auto& outcome) { opened(outcome, false); }));
+    }
+    startListing();
+}
+
+void AnnouncerDesk::close() {
+    m_database.reset();
+    m_retry.stop();
+    m_refreshing = false;
+    m_refreshAgain = false;
+}
+
+void AnnouncerDesk::closeFor(const QString& reason) {
+    close();
+    emit closed(reason);
+}
+
+// A file that cannot be opened, or a file that took the old one's place
+// but is no announcer database, closes the desk with the reason.
+void AnnouncerDesk::opened(const store::Outcome<bool>& outcome, bool reopening) {
+    if (!outcome.error)
+        return;
+    closeFor(reopening ? QStringLiteral("Another file has taken the place of the announcer database. %1")
+                             .arg(outcome.error->description())
+                       : outcome.error->description());
+}
+
+void AnnouncerDesk::check() {
+    if (!m_database)
+        return;
+    if (!File_Exists(m_path)) {
+        closeFor(QStringLiteral("The announcer database '%1' is no longer there.").arg(m_path));
+        return;
+    }
+    if (!m_database->isFileAt(m_path)) {
+        reopen();
+        return;
+    }
+    refresh();
+}
+
+// Programs that save by writing a new file and renaming it over the old
+// one replace the database at every save: the desk carries on with the
+// new file, keeping the message on display. Dismiss stays ready only if
+// that very row (key, Sequence and text) is in the new file too.
+void AnnouncerDesk::reopen() {
+    m_database.reset();
+    ++m_opening;
+    m_database = std::make_unique<AnnouncerDatabase>(
+        m_path, whileOpen<bool>([this](const auto& outcome) { opened(outcome, true); }));
+    startListing();
+    if (!std::exchange(m_dismissArmed, false) || !m_shown)
+        return;
+    m_database->readRow(m_shown->key, whileOpen<std::optional<ChosenRow>>([this](const auto& outcome) {
+                            if (!outcome.error)
+                                keepDismissIfStillThere(*outcome.value);
+                        }));
+}
+
+void AnnouncerDesk::keepDismissIfStillThere(const std::optional<ChosenRow>& row) {
+    m_dismissArmed = row && m_shown && *row == *m_shown;
+}
+
+// Answers on their way from a database closed meanwhile never come.
+void AnnouncerDesk::startListing() {
+    m_refreshing = false;
+    m_refreshAgain = false;
+    m_database->watchChanges([desk = QPointer<AnnouncerDesk>(this)] {
+        if (desk)
+            desk->m_changeRefresh.changed();
+    });
+    refresh();
+}
+
+void AnnouncerDesk::refresh() {
+    if (!m_database)
+        return;
+    if (m_refreshing) {
+        m_refreshAgain = true;
+        return;
+    }
+    m_refreshing = true;
+    m_database->readList(whileOpen<std::vector<ListedRow>>([this](const auto& outcome) { listed(outcome); }));
+}
+
+void AnnouncerDesk::listed(const store::Outcome<std::vector<ListedRow>>& outcome) {
+    m_refreshing = false;
+    if (outcome.error) {
+        noteTrouble(*outcome.error);
+    } else {
+        clearTrouble();
+        std::vector<MessageList::Line> lines;
+        std::vector<store::RowKey> keys;
+        lines.reserve(outcome.value->size());
+        keys.reserve(outcome.value->size());
+        for (const ListedRow& row : *outcome.value) {
+            if (!m_hidden.isEmpty() && m_hidden.isHidden(m_path, row.key))
+                continue;
+            lines.push_back({row.key, row.sequence, listLine(row.sequence, messageText(row.messageStart), row.more),
+                             row.more, createdTime(row.created)});
+            keys.push_back(row.key);
+        }
+        const int arrivals = m_arrivals.listed(m_path, keys, m_clock());
+        m_messages.setLines(std::move(lines));
+        emit listChanged();
+        if (arrivals > 0)
+            emit arrived(arrivals);
+    }
+    if (std::exchange(m_refreshAgain, false))
+        refresh();
+}
+
+void AnnouncerDesk::choose(const store::RowKey& key) {
+    if (!m_database)
+        return;
+    m_arrivals.chosen();
+    m_messages.newnessChanged();
+    m_database->readRow(key, whileOpen<std::optional<ChosenRow>>([this](const auto& outcome) {
+                            if (outcome.error)
+                                troubled(*outcome.error, chooseAgain);
+                            else
+                                showChosen(*outcome.value);
+                            refresh();
+                        }));
+}
+
+// A row gone by the time it was read leaves the display as it was; so
+// does one without a Sequence, which cannot be chosen.
+void AnnouncerDesk::showChosen(const std::optional<ChosenRow>& row) {
+    if (!row || row->sequence.isNull())
+        return;
+    if (const auto number = sequenceNumber(row->sequence))
+        m_currentSequence = *number;
+    m_shown = row;
+    m_shownText = ::shownText(messageText(row->message), row->messageLength);
+    m_dismissArmed = true;
+    emit shownChanged();
+}
+
+void AnnouncerDesk::dismiss() {
+    if (!m_database || m_displayOnly)
+        return;
+    if (!std::exchange(m_dismissArmed, false) || !m_shown) {
+        refresh();
+        return;
+    }
+    const QString shown = messageText(m_shown->message);
+    const DismissedMessage dismissal{m_path, m_shown->key, m_shown->sequence, shown,
+                                     shown.size() >= m_shown->messageLength, !m_database->canDeleteRows()};
+    m_database->dismissRow(*m_shown, shown, m_clock(), dismissal.hiddenOnly,
+                           whileOpen<DismissedRow>([this, dismissal](const auto& outcome) {
+                               dismissed(dismissal, outcome);
+                           }));
+}
+
+// Deleted, or gone already: either way the message is no longer pending,
+// and Undo can put it back. A busy or unreachable database, a log that
+// cannot be written or a delete the database refused changes nothing; the
+// message stays on display, ready to be dismissed again.
+void AnnouncerDesk::dismissed(const DismissedMessage& dismissal, const store::Outcome<DismissedRow>& outcome) {
+    const bool stillShown = m_shown && m_shown->key == dismissal.key;
+    if (outcome.error || outcome.value->result == DismissedRow::Result::NotLogged) {
+        m_dismissArmed = m_dismissArmed || stillShown;
+        if (outcome.error)
+            troubled(*outcome.error, dismissAgain);
+        else
+            emit notice(QStringLiteral("The message has not been dismissed: the read-out log could not be "
+                                       "written (%1).")
+                            .arg(outcome.value->logFailure));
+        return;
+    }
+    DismissedMessage done = dismissal;
+    if (outcome.value->result != DismissedRow::Result::AlreadyGone) {
+        done.message = outcome.value->message;
+        done.whole = true;
+    }
+    if (done.hiddenOnly)
+        m_hidden.hide(m_path, done.key);
+    m_history.push(done);
+    if (stillShown)
+        hideShown();
+    refresh();
+    if (done.hiddenOnly && m_hidden.tellOnce())
+        emit notice(readOnlyDismissalMessage);
+}
+
+// A file that can only be read here shows the hidden message again. Any
+// other database gets the message back as a new row (unless an identical
+// one is there already); a database that does not allow that is named
+// plainly, and the dismissal stays in the history and in the log.
+void AnnouncerDesk::undo() {
+    if (!m_database || m_displayOnly)
+        return;
+    std::optional<DismissedMessage> dismissal = m_history.take(m_path);
+    if (!dismissal) {
+        emit notice(QStringLiteral("There is no dismissal to undo."));
+        return;
+    }
+    if (dismissal->hiddenOnly) {
+        undoHidden(*dismissal);
+        return;
+    }
+    if (!dismissal->whole) {
+        emit notice(QStringLiteral("This message is too long to be put back. Its start is in the read-out "
+                                   "log (Ctrl+H)."));
+        return;
+    }
+    m_database->restoreRow(logEntry(readoutlog::undone, *dismissal), dismissal->sequence,
+                           whileOpen<AnnouncerDatabase::Restored>([this, dismissal = *dismissal](const auto& outcome) {
+                               restored(dismissal, outcome);
+                           }));
+}
+
+void AnnouncerDesk::undoHidden(const DismissedMessage& dismissal) {
+    m_hidden.unhide(m_path, dismissal.key);
+    m_arrivals.known(dismissal.key, m_clock());
+    refresh();
+    m_database->log(logEntry(readoutlog::undone, dismissal),
+                    whileOpen<std::optional<QString>>([this](const auto& outcome) {
+                        if (outcome.value && *outcome.value)
+                            emit notice(QStringLiteral("The message is back, but the read-out log could not be "
+                                                       "written (%1).")
+                                            .arg(**outcome.value));
+                    }));
+}
+
+void AnnouncerDesk::restored(const DismissedMessage& dismissal,
+                             const store::Outcome<AnnouncerDatabase::Restored>& outcome) {
+    if (outcome.error) {
+        m_history.putBack(dismissal);
+        if (DatabaseTrouble::kindOf(*outcome.error) == DatabaseTrouble::Kind::Failed)
+            emit notice(QStringLiteral("The dismissal cannot be undone: this announcer database does not let "
+                                       "kelvane add the message back (%1). The message is in today's "
+                                       "read-out log (Ctrl+H).")
+                            .arg(outcome.error->description()));
+        else
+            troubled(*outcome.error, undoAgain);
+        return;
+    }
+    m_arrivals.known(outcome.value->key, m_clock());
+    refresh();
+    if (outcome.value->logFailure)
+        emit notice(QStringLiteral("The message is back, but the read-out log could not be written (%1).")
+                        .arg(*outcome.value->logFailure));
+}
+
+readoutlog::Entry AnnouncerDesk::logEntry(const QString& event, const DismissedMessage& dismissal) const {
+    return {m_clock(), event, dismissal.database, dismissal.key.text(), loggedSequence(dismissal.sequence),
+            dismissal.message};
+}
+
+void AnnouncerDesk::hideShown() {
+    m_shown.reset();
+    m_shownText.clear();
+    emit shownChanged();
+}
+
+void AnnouncerDesk::troubled(const store::KelvaneError& error, const QString& whatNow) {
+    const DatabaseTrouble::Kind kind = DatabaseTrouble::kindOf(error);
+    if (kind == DatabaseTrouble::Kind::Failed) {
+        emit notice(error.description());
+        return;
+    }
+    noteTrouble(error);
+    emit notice(troubleMessage(kind, whatNow));
+}
+
+// A list that cannot be read because of the database's content is said
+// once in full; the caption keeps saying that the list is not current.
+void AnnouncerDesk::noteTrouble(const store::KelvaneError& error) {
+    const DatabaseTrouble::Kind kind = DatabaseTrouble::kindOf(error);
+    const bool news = kind != m_trouble.kind();
+    m_trouble.note(kind, QDateTime::currentDateTime());
+    emit troubleChanged();
+    if (kind == DatabaseTrouble::Kind::Unreachable)
+        m_retry.start();
+    if (kind == DatabaseTrouble::Kind::Failed && news)
+        emit notice(QStringLiteral("The list of messages could not be read: %1").arg(error.description()));
+}
+
+void AnnouncerDesk::clearTrouble() {
+    if (m_trouble.kind() == DatabaseTrouble::Kind::None)
+        return;
+    m_trouble.clear();
+    emit troubleChanged();
+}
+
+QString AnnouncerDesk::troubleNote() const { return m_trouble.captionNote(QDateTime::currentDateTime()); }
+
+bool AnnouncerDesk::isSettled() const { return !m_refreshAgain && (!m_database || m_database->pending() == 0); }

@@ -1,0 +1,131 @@
+#pragma once
+
+#include "announcerdatabase.h"
+#include "arrivals.h"
+#include "changerefresh.h"
+#include "databasetrouble.h"
+#include "dismissalhistory.h"
+#include "hiddenmessages.h"
+#include "messagelist.h"
+
+#include <QObject>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+// The announcer's desk without a window: the announcer database (on a
+// thread of its own), the pending messages, the message on display, and
+// what the announcer does with them (choose, dismiss, undo), with the
+// read-out log, the hidden messages of a file that can only be read, new
+// arrivals and passing trouble. Views (the announcer screen, a browser
+// station) show its list model and its signals and call its operations;
+// none of them keeps a rule of its own. Nothing it does throws: what goes
+// wrong becomes a notice, a caption note or closed().
+class AnnouncerDesk : public QObject {
+    Q_OBJECT
+
+public:
+    explicit AnnouncerDesk(QObject* parent = nullptr);
+    ~AnnouncerDesk() override;
+
+    // A display-only station shows everything but never deletes.
+    void setDisplayOnly(bool displayOnly) { m_displayOnly = displayOnly; }
+    bool displayOnly() const { return m_displayOnly; }
+    // The clock that arrivals, their ages and the read-out log go by.
+    void setClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
+    QDateTime now() const { return m_clock(); }
+
+    // Opens the announcer database at path, unless the desk has that very
+    // file open already; anything else it had open is closed first. When
+    // it cannot be opened, closed() says why.
+    void open(const QString& path);
+    // Closes the database; answers still on their way are dropped.
+    void close();
+    bool isOpen() const { return m_database != nullptr; }
+    // True while the desk has the very file open that path names now.
+    bool isFileAt(const QString& path) const { return m_database && m_database->isFileAt(path); }
+    QString path() const { return m_path; }
+
+    // Reads the list again (once more after the read on its way, if any).
+    void refresh();
+    // The regular look at the file: gone (the desk closes), replaced by a
+    // new file at its path (reopened), or the list read again.
+    void check();
+    void choose(const store::RowKey& key);
+    // Dismisses the message on display: logged whole, then deleted (or on
+    // a file that can only be read here, hidden for the run).
+    void dismiss();
+    // Puts the latest dismissal on this database back.
+    void undo();
+
+    MessageList* messages() { return &m_messages; }
+    // The message on display, as the text box shows it; empty when none is.
+    QString shownText() const { return m_shownText; }
+    store::RowKey shownKey() const { return m_shown ? m_shown->key : store::RowKey(); }
+    // Dismiss acts only on a message shown in this opening of the desk.
+    bool canDismiss() const { return m_dismissArmed && !m_displayOnly; }
+    // Current_Sequence: the Sequence of the message last chosen.
+    qint16 currentSequence() const { return m_currentSequence; }
+    // What the caption adds about passing trouble; empty when there is none.
+    QString troubleNote() const;
+    // Every operation asked of the database has been answered.
+    bool isSettled() const;
+
+signals:
+    void listChanged();
+    void shownChanged();
+    // Something the announcer must be told (a refused dismissal, say).
+    void notice(const QString& text);
+    void troubleChanged();
+    // New messages arrived in the last listing.
+    void arrived(int count);
+    // The desk closed its database by itself, for this reason.
+    void closed(const QString& reason);
+
+private:
+    void opened(const store::Outcome<bool>& outcome, bool reopening);
+    void reopen();
+    void keepDismissIfStillThere(const std::optional<ChosenRow>& row);
+    void startListing();
+    void listed(const store::Outcome<std::vector<ListedRow>>& outcome);
+    void showChosen(const std::optional<ChosenRow>& row);
+    void dismissed(const DismissedMessage& dismissal, const store::Outcome<DismissedRow>& outcome);
+    void undoHidden(const DismissedMessage& dismissal);
+    void restored(const DismissedMessage& dismissal, const store::Outcome<AnnouncerDatabase::Restored>& outcome);
+    void hideShown();
+    // Notes the trouble an error stands for and says what to do now.
+    void troubled(const store::KelvaneError& error, const QString& whatNow);
+    void noteTrouble(const store::KelvaneError& error);
+    void clearTrouble();
+    void closeFor(const QString& reason);
+    readoutlog::Entry logEntry(const QString& event, const DismissedMessage& dismissal) const;
+    // Runs handle with an answer of the database that is open now; an
+    // answer from one closed since is dropped.
+    template <class Result, class Handle>
+    std::function<void(store::Outcome<Result>)> whileOpen(Handle handle);
+
+    std::unique_ptr<AnnouncerDatabase> m_database;
+    QString m_path;
+    // Counts openings, so that answers of an earlier one are dropped.
+    int m_opening = 0;
+    bool m_displayOnly = false;
+    std::function<QDateTime()> m_clock = [] { return QDateTime::currentDateTime(); };
+    Arrivals m_arrivals;
+    MessageList m_messages{m_arrivals, [this] { return m_clock(); }};
+    std::optional<ChosenRow> m_shown;
+    QString m_shownText;
+    bool m_dismissArmed = false;
+    qint16 m_currentSequence = 0;
+    DismissalHistory m_history;
+    HiddenMessages m_hidden;
+    DatabaseTrouble m_trouble;
+    // A refresh asked for while one is on its way runs once that is back.
+    bool m_refreshing = false;
+    bool m_refreshAgain = false;
+    ChangeRefresh m_changeRefresh{[this] { refresh(); }};
+    // While the server is away, the list is read again this often, so it is
+    // current within a second of its return.
+    QTimer m_retry;
+};

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "store/rowkey.h"
+
+#include <QAbstractListModel>
+#include <QDateTime>
+
+#include <functional>
+#include <vector>
+
+class Arrivals;
+
+// The pending messages as the desk lists them, one line a row, for any
+// view: the announcer screen's list, a browser station. A view draws a new
+// line in bold from NewRole and asks Qt::ToolTipRole when it arrived.
+class MessageList : public QAbstractListModel {
+    Q_OBJECT
+
+public:
+    enum Role {
+        KeyRole = Qt::UserRole + 1,  // store::RowKey
+        SequenceRole,                // the Sequence as stored
+        MoreRole,                    // the line is cut: the message goes on past it
+        NewRole,                     // arrived since the announcer last looked
+        ArrivedRole,                 // when it arrived (the writer's time where there is one)
+    };
+
+    struct Line {
+        store::RowKey key;
+        QVariant sequence;
+        QString text;
+        bool more = false;
+        // The writer's creation time; invalid when the row source has none.
+        QDateTime created;
+    };
+
+    MessageList(const Arrivals& arrivals, std::function<QDateTime()> clock, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QHash<int, QByteArray> roleNames() const override;
+
+    void setLines(std::vector<Line> lines);
+    // The arrivals changed what is new.
+    void newnessChanged();
+
+    const Line* line(int row) const;
+    // The row listing key; -1 when none does.
+    int rowOf(const store::RowKey& key) const;
+
+private:
+    QDateTime arrived(const Line& line) const;
+
+    const Arrivals& m_arrivals;
+    std::function<QDateTime()> m_clock;
+    std::vector<Line> m_lines;
+};

@@ -1,0 +1,55 @@
+#include "deskdriving.h"
+
+#include "desk/announcerdesk.h"
+
+#include <QDeadlineTimer>
+#include <QTest>
+
+// Polls often: the answers come within a millisecond or two, and QTRY's
+// 50 ms steps would make every step of a test that much slower.
+void settle(AnnouncerDesk& desk) {
+    QDeadlineTimer deadline(20000);
+    while (!desk.isSettled() && !deadline.hasExpired())
+        QTest::qWait(1);
+    QVERIFY(desk.isSettled());
+}
+
+void openDesk(AnnouncerDesk& desk, const QString& path) {
+    desk.open(path);
+    settle(desk);
+}
+
+QStringList lines(AnnouncerDesk& desk) {
+    QStringList result;
+    const MessageList* list = desk.messages();
+    for (int line = 0; line < list->rowCount(); ++line)
+        result << list->line(line)->text;
+    return result;
+}
+
+void choose(AnnouncerDesk& desk, int line) {
+    const MessageList::Line* chosen = desk.messages()->line(line);
+    QVERIFY(chosen);
+    desk.choose(chosen->key);
+    settle(desk);
+}
+
+void dismiss(AnnouncerDesk& desk) {
+    desk.dismiss();
+    settle(desk);
+}
+
+void undo(AnnouncerDesk& desk) {
+    desk.undo();
+    settle(desk);
+}
+
+void refresh(AnnouncerDesk& desk) {
+    desk.refresh();
+    settle(desk);
+}
+
+void check(AnnouncerDesk& desk) {
+    desk.check();
+    settle(desk);
+}

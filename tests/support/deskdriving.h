@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class AnnouncerDesk;
+
+// Driving an announcer desk as its views do, each step waited for: the
+// desk's database answers from a thread of its own.
+void settle(AnnouncerDesk& desk);
+// Opens the desk on path and waits for the first listing.
+void openDesk(AnnouncerDesk& desk, const QString& path);
+// The list's lines, as every view shows them.
+QStringList lines(AnnouncerDesk& desk);
+void choose(AnnouncerDesk& desk, int line);
+void dismiss(AnnouncerDesk& desk);
+void undo(AnnouncerDesk& desk);
+void refresh(AnnouncerDesk& desk);
+// One regular look at the file (a tick of the screen's Timer1).
+void check(AnnouncerDesk& desk);
