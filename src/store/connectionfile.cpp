@@ -11,7 +11,10 @@
 #include <QUrl>
 #include <QUrlQuery>
 
-#include <algorithm>
+#include <cerrno>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace store {
 
@@ -31,16 +34,29 @@ const QList<std::pair<QString, QString>> defaultOptions = {
 
 const QString sslMode = QStringLiteral("sslmode");
 const QString sslRootCert = QStringLiteral("sslrootcert");
+const QString sslKey = QStringLiteral("sslkey");
+const QString sslPassword = QStringLiteral("sslpassword");
 const QString serverOptions = QStringLiteral("options");
 // The settings under which the connection may go in plain text.
 const QStringList unencryptedModes = {QStringLiteral("disable"), QStringLiteral("allow"), QStringLiteral("prefer")};
-// Settings that hold a secret, besides the password in the user part.
-const QStringList secretSettings = {QStringLiteral("password"), QStringLiteral("sslpassword")};
+// The only settings passed on to the client library. Whoever writes the
+// file may not send the password elsewhere (hostaddr connects to another
+// address than the host the password is looked up for), bring in settings
+// from other files (service, passfile) or move the tables (options).
+const QStringList passedSettings = {sslMode,
+                                    sslRootCert,
+                                    QStringLiteral("sslcert"),
+                                    sslKey,
+                                    sslPassword,
+                                    QStringLiteral("connect_timeout"),
+                                    QStringLiteral("tcp_user_timeout"),
+                                    QStringLiteral("application_name")};
+// Settings that name a file the client library trusts.
+const QStringList fileSettings = {sslRootCert, QStringLiteral("sslcert"), sslKey};
 
 // The announcer's tables are looked up in "public" alone (and our own
 // temporary tables last), so that a schema someone put earlier on the
-// account's or the database's search path cannot stand in for them. A file
-// that keeps them elsewhere names its own search_path in "options".
+// account's or the database's search path cannot stand in for them.
 const QString pinnedSearchPath = QStringLiteral("-c search_path=public,pg_temp");
 
 KelvaneError unusable(const QString& path, const QString& reason) {
@@ -48,52 +64,167 @@ KelvaneError unusable(const QString& path, const QString& reason) {
                         QStringLiteral("The connection file '%1' cannot be used: %2").arg(path, reason));
 }
 
-QString firstLine(const QString& path) {
+// Whoever may change a file that names the server decides where the
+// password goes, and whoever may change a certificate decides whom it
+// vouches for: only the user and root may.
+std::optional<QString> changeableByOthers(const struct stat& info) {
+    if (info.st_uid != ::geteuid() && info.st_uid != 0)
+        return QStringLiteral("belongs to another user of this computer");
+    if ((info.st_mode & (S_IWGRP | S_IWOTH)) != 0)
+        return QStringLiteral("may be changed by other users of this computer");
+    return std::nullopt;
+}
+
+// The file's first line and its permissions, read from one open file.
+struct FileHead {
+    QString line;
+    mode_t mode = 0;
+};
+
+FileHead readHead(const QString& path) {
     QFile file;
     if (const auto reason = openRegularFile(file, path))
         throw unusable(path, *reason + QLatin1Char('.'));
-    return QString::fromUtf8(file.readLine(longestLine)).trimmed();
+    struct stat info {};
+    if (::fstat(file.handle(), &info) != 0)
+        throw unusable(path, systemErrorText(errno) + QLatin1Char('.'));
+    if (const auto reason = changeableByOthers(info))
+        throw unusable(
+            path, QStringLiteral("it %1, who could send your password to another server. Use a "
+                                 "connection file of your own that only you may change "
+                                 "(\"chmod go-w\").")
+                      .arg(*reason));
+    return {QString::fromUtf8(file.readLine(longestLine)).trimmed(), info.st_mode};
+}
+
+// A NUL would end the connection string the client library is given
+// early, and with it the settings kelvane adds.
+QUrl connectionUri(const QString& path, const QString& line) {
+    const QUrl url(line, QUrl::StrictMode);
+    if (!url.isValid() || !schemes.contains(url.scheme()) || line.contains(QChar::Null) ||
+        line.contains(QLatin1String("%00")))
+        throw unusable(path, QStringLiteral("its first line must be a URI such as "
+                                            "postgresql://user@host:5432/dbname."));
+    return url;
+}
+
+// The URI's settings, each given once under a plain name.
+QList<std::pair<QString, QString>> settingsOf(const QString& path, const QUrl& url) {
+    static const QRegularExpression plainKey(QStringLiteral("^[a-z_]+$"));
+    const auto settings = QUrlQuery(url).queryItems(QUrl::FullyDecoded);
+    QStringList seen;
+    for (const auto& [key, value] : settings) {
+        if (!plainKey.match(key).hasMatch())
+            throw unusable(
+                path, QStringLiteral("the setting '%1' in its URI is not understood.").arg(key));
+        if (seen.contains(key))
+            throw unusable(path, QStringLiteral("it gives the setting '%1' twice.").arg(key));
+        seen << key;
+    }
+    return settings;
 }
 
 // libpq reads "key='value'" pairs; Qt turns every ";" into a blank first.
 QString optionPair(const QString& path, const QString& key, const QString& value) {
-    static const QRegularExpression plainKey(QStringLiteral("^[a-z_]+$"));
-    if (!plainKey.match(key).hasMatch() || value.contains(QLatin1Char(';')))
+    if (value.contains(QLatin1Char(';')))
         throw unusable(path, QStringLiteral("the setting '%1' in its URI is not understood.").arg(key));
     QString quoted = value;
     quoted.replace(QLatin1Char('\\'), QLatin1String("\\\\")).replace(QLatin1Char('\''), QLatin1String("\\'"));
     return QStringLiteral("%1='%2'").arg(key, quoted);
 }
 
-// The root certificate libpq looks for; passed on by name, since libpq
-// takes the home folder from the password database rather than HOME.
+// A part of the server's address may also come as a setting (a socket
+// folder cannot be written as the URI's host), but only once: the client
+// library looks the password up for the host it is given last.
+QString* addressPart(ServerConnection& server, const QString& key) {
+    if (key == QLatin1String("host"))
+        return &server.host;
+    if (key == QLatin1String("user"))
+        return &server.user;
+    if (key == QLatin1String("dbname"))
+        return &server.database;
+    if (key == QLatin1String("password"))
+        return &server.password;
+    return nullptr;
+}
+
+bool takeAddressPart(const QString& path, ServerConnection& server, const QString& key,
+                     const QString& value) {
+    const auto twice = [&] {
+        return unusable(path, QStringLiteral("its setting '%1' differs from its URI.").arg(key));
+    };
+    if (key == QLatin1String("port")) {
+        bool isNumber = false;
+        const int port = value.toInt(&isNumber);
+        if (!isNumber || port <= 0 || port > 65535)
+            throw unusable(path, QStringLiteral("its port '%1' is not a port number.").arg(value));
+        if (server.port >= 0 && server.port != port)
+            throw twice();
+        server.port = port;
+        return true;
+    }
+    QString* part = addressPart(server, key);
+    if (!part)
+        return false;
+    if (!part->isEmpty() && *part != value)
+        throw twice();
+    *part = value;
+    return true;
+}
+
+// A certificate or key the file names must be a file that no one but the
+// user (or root) may change; a key is never looked up through a crypto
+// engine ("engine:key"), which would load a program library by that name.
+void checkSetting(const QString& path, const QString& key, const QString& value) {
+    if (!passedSettings.contains(key))
+        throw unusable(
+            path, QStringLiteral("the setting '%1' is not allowed in a connection file.").arg(key));
+    if (!fileSettings.contains(key))
+        return;
+    if (key == sslKey && value.contains(QLatin1Char(':')))
+        throw unusable(
+            path,
+            QStringLiteral("its client key '%1' (sslkey) names a crypto engine; name a key file.")
+                .arg(value));
+    struct stat info {};
+    if (::stat(QFile::encodeName(value).constData(), &info) != 0)
+        throw unusable(path, QStringLiteral("the file '%1' it names (%2) cannot be read: %3.")
+                                 .arg(value, key, systemErrorText(errno)));
+    std::optional<QString> reason = changeableByOthers(info);
+    if (!S_ISREG(info.st_mode))
+        reason = QStringLiteral("is not a file");
+    if (reason)
+        throw unusable(path,
+                       QStringLiteral("the file '%1' it names (%2) %3.").arg(value, key, *reason));
+}
+
+// The user's own root certificate, passed on by name, since libpq takes
+// the home folder from the password database rather than HOME.
 QString userRootCertificate() { return QDir::homePath() + QStringLiteral("/.postgresql/root.crt"); }
 
 // Without a word from the file the connection is encrypted: "prefer", the
 // client library's own default, lets anyone on the gala network force
 // plain text or pose as the server. With a root certificate installed the
 // server must prove its name; without one the traffic is still private.
-QList<std::pair<QString, QString>> securityDefaults(const QUrlQuery& query) {
-    if (query.hasQueryItem(sslMode))
+QList<std::pair<QString, QString>> securityDefaults(const QStringList& keys) {
+    if (keys.contains(sslMode))
         return {};
     const QString verifyFull = QStringLiteral("verify-full");
-    if (query.hasQueryItem(sslRootCert))
+    if (keys.contains(sslRootCert))
         return {{sslMode, verifyFull}};
     if (QFileInfo(userRootCertificate()).isFile())
         return {{sslMode, verifyFull}, {sslRootCert, userRootCertificate()}};
     return {{sslMode, QStringLiteral("require")}};
 }
 
-QString options(const QString& path, const QUrlQuery& query) {
+QString options(const QString& path, const QList<std::pair<QString, QString>>& settings) {
     QStringList pairs;
     QStringList keys;
-    for (auto [key, value] : query.queryItems(QUrl::FullyDecoded)) {
-        if (key == serverOptions && !value.contains(QLatin1String("search_path")))
-            value += QLatin1Char(' ') + pinnedSearchPath;
+    for (const auto& [key, value] : settings) {
         pairs << optionPair(path, key, value);
         keys << key;
     }
-    const auto defaults = securityDefaults(query) + defaultOptions +
+    const auto defaults = securityDefaults(keys) + defaultOptions +
                           QList<std::pair<QString, QString>>{{serverOptions, pinnedSearchPath}};
     for (const auto& [key, value] : defaults) {
         if (!keys.contains(key))
@@ -102,16 +233,43 @@ QString options(const QString& path, const QUrlQuery& query) {
     return pairs.join(QLatin1Char(' '));
 }
 
-QUrl connectionUri(const QString& path) {
-    const QUrl url(firstLine(path), QUrl::StrictMode);
-    if (!url.isValid() || !schemes.contains(url.scheme()))
-        throw unusable(path, QStringLiteral("its first line must be a URI such as "
-                                            "postgresql://user@host:5432/dbname."));
-    return url;
-}
+// The server a file names and the sslmode it asks for (empty: ours).
+struct ConnectionSettings {
+    ServerConnection server;
+    QString sslMode;
+};
 
-bool othersMayRead(const QString& path) {
-    return (QFile::permissions(path) & (QFileDevice::ReadGroup | QFileDevice::ReadOther)) != 0;
+ConnectionSettings readSettings(const QString& path) {
+    const FileHead head = readHead(path);
+    const QUrl url = connectionUri(path, head.line);
+    ConnectionSettings read;
+    ServerConnection& server = read.server;
+    server.host = url.host(QUrl::FullyDecoded);
+    server.port = url.port();
+    server.user = url.userName(QUrl::FullyDecoded);
+    server.password = url.password(QUrl::FullyDecoded);
+    server.database = url.path(QUrl::FullyDecoded).mid(1);
+    QList<std::pair<QString, QString>> passed;
+    bool holdsPassword = false;
+    for (const auto& [key, value] : settingsOf(path, url)) {
+        if (takeAddressPart(path, server, key, value))
+            continue;
+        checkSetting(path, key, value);
+        passed.append({key, value});
+        holdsPassword = holdsPassword || key == sslPassword;
+        if (key == sslMode)
+            read.sslMode = value;
+    }
+    server.options = options(path, passed);
+    holdsPassword = holdsPassword || !server.password.isEmpty();
+    if (holdsPassword && (head.mode & (S_IRGRP | S_IROTH)) != 0)
+        throw unusable(
+            path,
+            QStringLiteral("it holds a password and other users of this computer can read it. "
+                           "Make it private with \"chmod 600 '%1'\", or keep the password "
+                           "in ~/.pgpass instead.")
+                .arg(path));
+    return read;
 }
 
 } // namespace
@@ -122,41 +280,21 @@ bool isConnectionFile(const QByteArray& head) {
 }
 
 ServerConnection readConnectionFile(const QString& path) {
-    const QUrl url = connectionUri(path);
-    const QUrlQuery query(url);
-    ServerConnection server;
-    server.host = url.host(QUrl::FullyDecoded);
-    server.port = url.port();
-    server.user = url.userName(QUrl::FullyDecoded);
-    server.password = url.password(QUrl::FullyDecoded);
-    server.database = url.path(QUrl::FullyDecoded).mid(1);
-    server.options = options(path, query);
-    const bool holdsPassword = !server.password.isEmpty() ||
-                               std::any_of(secretSettings.cbegin(), secretSettings.cend(),
-                                           [&](const QString& key) { return query.hasQueryItem(key); });
-    if (holdsPassword && othersMayRead(path))
-        throw unusable(path, QStringLiteral("it holds a password and other users of this computer can read it. "
-                                            "Make it private with \"chmod 600 '%1'\", or keep the password "
-                                            "in ~/.pgpass instead.")
-                                 .arg(path));
-    return server;
+    return readSettings(path).server;
 }
 
 QString unencryptedSslMode(const QString& path) {
     if (!isConnectionFileAt(path))
         return QString();
     try {
-        const QUrl url = connectionUri(path);
-        const QUrlQuery query(url);
+        const ConnectionSettings read = readSettings(path);
         // A socket on this computer (no host, or a folder as host) never
         // crosses the network; the client library does not encrypt it.
-        const QString host = query.hasQueryItem(QStringLiteral("host"))
-                                 ? query.queryItemValue(QStringLiteral("host"), QUrl::FullyDecoded)
-                                 : url.host(QUrl::FullyDecoded);
-        const QString mode = query.queryItemValue(sslMode, QUrl::FullyDecoded);
-        if (host.isEmpty() || host.startsWith(QLatin1Char('/')) || !unencryptedModes.contains(mode))
+        const QString& host = read.server.host;
+        if (host.isEmpty() || host.startsWith(QLatin1Char('/')) ||
+            !unencryptedModes.contains(read.sslMode))
             return QString();
-        return mode;
+        return read.sslMode;
     } catch (const KelvaneError&) {
         return QString();  // opening the file says what is wrong with it
     }

@@ -11,11 +11,17 @@ namespace store {
 // first line is a connection URI,
 //   postgresql://user@host:port/dbname?sslmode=verify-full
 // (or postgres://...); blanks around it are ignored, and every later line
-// is free for notes. Passwords belong in ~/.pgpass; one in the URI (or the
-// password of a client key, sslpassword) is accepted only when no one but
-// the file's owner can read the file. Unless the file says otherwise the
-// connection is encrypted (verify-full with ~/.postgresql/root.crt,
-// require without) and the announcer's tables are looked up in "public".
+// is free for notes. A file from elsewhere must not be able to send the
+// password to another server: the file must belong to the user (or root)
+// and no one else may change it, and besides the server's address (host,
+// port, user, dbname, password; each named once) it may only set sslmode,
+// connect_timeout, tcp_user_timeout, application_name and the certificate
+// files sslrootcert, sslcert and sslkey (with sslpassword), each a file
+// only the user or root may change. Passwords belong in ~/.pgpass; one in
+// the URI (or sslpassword) is accepted only when no one but the file's
+// owner can read the file. Unless the file says otherwise the connection
+// is encrypted (verify-full with ~/.postgresql/root.crt, require without)
+// and the announcer's tables are looked up in "public" alone.
 struct ServerConnection {
     QString host;
     int port = -1;

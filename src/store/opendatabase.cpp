@@ -46,7 +46,8 @@ std::unique_ptr<Database> openDatabase(const QString& path, const QString& purpo
     case FileKind::Jet:
         return openJetDatabase(path, purpose);
     case FileKind::Connection:
-        return std::make_unique<PostgresDatabase>(path, purpose, options.serverPatience);
+        return std::make_unique<PostgresDatabase>(path, purpose, options.serverPatience,
+                                                  options.lockWait);
     case FileKind::Empty:
         throw notA(QStringLiteral("the file is empty"));
     case FileKind::Other:

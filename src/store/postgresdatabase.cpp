@@ -16,6 +16,7 @@ namespace store {
 namespace {
 
 constexpr std::chrono::milliseconds defaultPatience{30000};
+constexpr std::chrono::milliseconds defaultLockWait{5000};
 
 constexpr int firstPauseMs = 100;
 constexpr int longestPauseMs = 1000;
@@ -30,19 +31,21 @@ QString nextConnectionName() {
 // The connection to the server and what it takes to make it again.
 class PostgresSession : public SqlSession {
 public:
-    PostgresSession(const QString& path, const QString& purpose, std::chrono::milliseconds patience)
+    PostgresSession(const QString& path, const QString& purpose, std::chrono::milliseconds patience,
+                    std::chrono::milliseconds lockWait)
         : SqlSession(nextConnectionName())
         , m_path(path)
-        , m_patience(patience) {
+        , m_patience(patience)
+        , m_lockWait(lockWait) {
         QSqlDatabase db = addServerConnection(name(), path);
         m_server = QStringLiteral("%1:%2").arg(db.hostName()).arg(db.port() > 0 ? db.port() : 5432);
-        if (!db.open()) {
-            const QString reason = db.lastError().text().trimmed();
+        if (const auto reason = open()) {
             db = QSqlDatabase();
             QSqlDatabase::removeDatabase(name());
-            throw KelvaneError(ErrorNumber::ConnectionFailed,
-                               QStringLiteral("Cannot reach the database server %1 that '%2' names for the %3: %4")
-                                   .arg(m_server, path, purpose, reason));
+            throw KelvaneError(
+                ErrorNumber::ConnectionFailed,
+                QStringLiteral("Cannot reach the database server %1 that '%2' names for the %3: %4")
+                    .arg(m_server, path, purpose, *reason));
         }
     }
 
@@ -51,19 +54,22 @@ public:
 
 private:
     QSqlDatabase connection() const { return QSqlDatabase::database(name(), false); }
+    std::optional<QString> open();
     bool alive() const;
-    void reconnect();
+    std::optional<QString> reconnect();
     void subscribe();
 
     QString m_path;
     QString m_server;
     std::chrono::milliseconds m_patience;
+    std::chrono::milliseconds m_lockWait;
     std::function<void()> m_changed;
     QMetaObject::Connection m_notifications;
 };
 
 // A failing statement on a connection that still answers is a real error
-// and is reported at once. Anything else means the connection is gone: it
+// and is reported at once. A lost connection (told by the server's error
+// code, or by a connection that no longer answers) is gone: it
 // is made again at once and the work runs again; while the server stays
 // away, this goes on with growing pauses until the patience is spent.
 void PostgresSession::run(const std::function<void(QSqlDatabase&)>& work) {
@@ -79,7 +85,7 @@ void PostgresSession::run(const std::function<void(QSqlDatabase&)>& work) {
                 work(db);
                 return;
             } catch (const KelvaneError& error) {
-                if (alive())
+                if (error.number() != int(ErrorNumber::ConnectionFailed) && alive())
                     throw;
                 reason = error.description();
             }
@@ -94,10 +100,26 @@ void PostgresSession::run(const std::function<void(QSqlDatabase&)>& work) {
             QThread::msleep(static_cast<unsigned long>(pauseMs));
             pauseMs = std::min(2 * pauseMs, longestPauseMs);
         }
-        reconnect();
-        if (!connection().isOpen())
-            reason = connection().lastError().text().trimmed();
+        if (const auto failure = reconnect())
+            reason = *failure;
     }
+}
+
+// Opens the connection; a statement then waits for another session's lock
+// no longer than the lock wait (zero would mean for ever). Returns why the
+// connection could not be made.
+std::optional<QString> PostgresSession::open() {
+    QSqlDatabase db = connection();
+    if (!db.open())
+        return db.lastError().text().trimmed();
+    QSqlQuery setting(db);
+    if (setting.exec(
+            QStringLiteral("SET lock_timeout = %1").arg(std::max<qint64>(1, m_lockWait.count()))))
+        return std::nullopt;
+    const QString reason = setting.lastError().text().trimmed();
+    setting = QSqlQuery();
+    db.close();
+    return reason;
 }
 
 bool PostgresSession::alive() const {
@@ -108,14 +130,15 @@ bool PostgresSession::alive() const {
     return probe.exec(QStringLiteral("SELECT 1"));
 }
 
-void PostgresSession::reconnect() {
-    QSqlDatabase db = connection();
+std::optional<QString> PostgresSession::reconnect() {
     QObject::disconnect(m_notifications);
-    db.close();
-    if (db.open()) {
+    connection().close();
+    std::optional<QString> failure = open();
+    if (!failure) {
         newGeneration();
         subscribe();
     }
+    return failure;
 }
 
 void PostgresSession::watch(std::function<void()> changed) {
@@ -146,8 +169,11 @@ void PostgresSession::subscribe() {
 }
 
 PostgresDatabase::PostgresDatabase(const QString& path, const QString& purpose,
-                                   std::optional<std::chrono::milliseconds> patience)
-    : PostgresDatabase(path, std::make_shared<PostgresSession>(path, purpose, patience.value_or(defaultPatience))) {}
+                                   std::optional<std::chrono::milliseconds> patience,
+                                   std::optional<std::chrono::milliseconds> lockWait)
+    : PostgresDatabase(
+          path, std::make_shared<PostgresSession>(path, purpose, patience.value_or(defaultPatience),
+                                                  lockWait.value_or(defaultLockWait))) {}
 
 PostgresDatabase::PostgresDatabase(const QString& path, std::shared_ptr<PostgresSession> session)
     : SqlDatabase(path, session)

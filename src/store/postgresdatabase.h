@@ -19,9 +19,12 @@ public:
     // path names the connection file; purpose words the errors. patience:
     // how long an operation keeps trying to reach the server (30 s when
     // unset; none, a single new connection, for a caller that keeps its
-    // window responsive and tries again later by itself).
+    // window responsive and tries again later by itself). lockWait: how
+    // long a statement waits for another session's lock before it fails
+    // with DatabaseLocked (5 s when unset).
     PostgresDatabase(const QString& path, const QString& purpose,
-                     std::optional<std::chrono::milliseconds> patience = std::nullopt);
+                     std::optional<std::chrono::milliseconds> patience = std::nullopt,
+                     std::optional<std::chrono::milliseconds> lockWait = std::nullopt);
     ~PostgresDatabase() override;
 
     // Listens for the notifications the announcer schema's trigger sends

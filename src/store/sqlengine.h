@@ -108,7 +108,9 @@ private:
     QHash<QString, SavedQuery> m_savedQueries;
 };
 
-// The error for a statement that failed, worded for the announcer.
+// The error for a statement that failed, worded for the announcer and
+// told apart by the engine's error code: DatabaseLocked for a lock or a
+// passing conflict, ConnectionFailed for a lost server connection.
 KelvaneError queryError(const QSqlQuery& query, const QString& what);
 
 // Column and table names may only come from the program itself; this makes

@@ -19,6 +19,8 @@
 #include <QTest>
 #include <QThread>
 
+#include <unistd.h>
+
 using store::ErrorNumber;
 using store::KelvaneError;
 
@@ -26,6 +28,7 @@ namespace {
 
 const QString announcer = QStringLiteral("announcer database");
 const QString sortedAnnouncements = QStringLiteral("Sorted Announcements");
+constexpr uid_t nobody = 65534;
 
 QString writeConnectionFile(const QTemporaryDir& dir, const QByteArray& text, QFile::Permissions permissions) {
     QString path = dir.filePath(QStringLiteral("gala.conn"));
@@ -39,6 +42,24 @@ QString writeConnectionFile(const QTemporaryDir& dir, const QByteArray& text, QF
 
 const QFile::Permissions ownerOnly = QFile::ReadOwner | QFile::WriteOwner;
 const QFile::Permissions everyone = ownerOnly | QFile::ReadGroup | QFile::ReadOther;
+const QFile::Permissions groupWrites = everyone | QFile::WriteGroup;
+const QFile::Permissions everyoneWrites = everyone | QFile::WriteOther;
+
+// A connection file's text with DIR standing for dir, where a certificate
+// the user alone may change (own.crt) and one anybody may change
+// (shared.crt) lie ready.
+QByteArray withCertificates(const QTemporaryDir& dir, QByteArray text) {
+    const auto write = [&](const char* name, QFile::Permissions permissions) {
+        QFile file(dir.filePath(QLatin1String(name)));
+        file.open(QIODevice::WriteOnly);
+        file.write("certificate\n");
+        file.close();
+        file.setPermissions(permissions);
+    };
+    write("own.crt", ownerOnly);
+    write("shared.crt", everyoneWrites);
+    return text.replace("DIR", QFile::encodeName(dir.path()));
+}
 
 // Brings the stopped server back after delayMs, while the test goes on.
 void startServerLater(QProcess& starter, int delayMs) {
@@ -133,6 +154,8 @@ private slots:
     void tlsByDefault_data();
     void tlsByDefault();
     void earlierSchemaCannotStandIn();
+    void errorsToldByCodeNotWording_data();
+    void errorsToldByCodeNotWording();
     void feedPrintsOnlyItsOwnOutput();
     void unreachableServerNamesTheFile();
     void restartedServerIsReconnected();
@@ -186,6 +209,11 @@ void TestServerStore::connectionFiles_data() {
                                                << -1 << "p@ol" << "" << "gala one" << defaults;
     QTest::newRow("password in a private file") << QByteArray("postgresql://a:s3cret@h/d") << true << "h" << -1
                                                 << "a" << "s3cret" << "d" << defaults;
+    QTest::newRow("server named by settings")
+        << QByteArray("postgresql://?host=/run/postgresql&port=5434&dbname=d") << false
+        << "/run/postgresql" << 5434 << ""
+        << ""
+        << "d" << defaults;
 }
 
 void TestServerStore::connectionFiles() {
@@ -205,26 +233,70 @@ void TestServerStore::connectionFiles() {
 
 void TestServerStore::refusedConnectionFiles_data() {
     QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<bool>("private_");
+    QTest::addColumn<QFile::Permissions>("permissions");
+    QTest::addColumn<bool>("foreign");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("password readable by others") << QByteArray("postgresql://a:s3cr3t@h/d") << false << "chmod 600";
+    QTest::newRow("password readable by others")
+        << QByteArray("postgresql://a:s3cr3t@h/d") << everyone << false << "chmod 600";
     QTest::newRow("password setting readable by others")
-        << QByteArray("postgresql://a@h/d?password=s3cr3t") << false << "chmod 600";
+        << QByteArray("postgresql://a@h/d?password=s3cr3t") << everyone << false << "chmod 600";
     QTest::newRow("client key's password readable by others")
-        << QByteArray("postgresql://a@h/d?sslkey=/k.key&sslpassword=s3cr3t") << false << "chmod 600";
-    QTest::newRow("another scheme") << QByteArray("postgresqlx://h/d") << true << "first line must be a URI";
-    QTest::newRow("URI on the second line") << QByteArray("\npostgresql://h/d") << true << "first line must be a URI";
-    QTest::newRow("semicolon in a setting") << QByteArray("postgresql://h/d?options=a%3Bb") << true
-                                            << "not understood";
-    QTest::newRow("odd setting name") << QByteArray("postgresql://h/d?host%20x=1") << true << "not understood";
+        << QByteArray("postgresql://a@h/d?sslkey=DIR/own.crt&sslpassword=s3cr3t") << everyone
+        << false << "chmod 600";
+    QTest::newRow("another scheme")
+        << QByteArray("postgresqlx://h/d") << ownerOnly << false << "first line must be a URI";
+    QTest::newRow("URI on the second line")
+        << QByteArray("\npostgresql://h/d") << ownerOnly << false << "first line must be a URI";
+    QTest::newRow("NUL in a setting") << QByteArray("postgresql://h/d?application_name=a%00")
+                                      << ownerOnly << false << "first line must be a URI";
+    QTest::newRow("odd setting name")
+        << QByteArray("postgresql://h/d?host%20x=1") << ownerOnly << false << "not understood";
+    QTest::newRow("semicolon in a setting") << QByteArray("postgresql://h/d?application_name=a%3Bb")
+                                            << ownerOnly << false << "not understood";
+    QTest::newRow("another address for the named host")
+        << QByteArray("postgresql://announcer@gala-server:5432/gala?hostaddr=127.0.0.1") << everyone
+        << false << "'hostaddr'";
+    QTest::newRow("service") << QByteArray("postgresql://h/d?service=gala") << everyone << false
+                             << "'service'";
+    QTest::newRow("password file") << QByteArray("postgresql://h/d?passfile=/media/stick/pgpass")
+                                   << everyone << false << "'passfile'";
+    QTest::newRow("server options, even naming search_path")
+        << QByteArray("postgresql://h/d?options=-c%20application_name%3Dsearch_path") << everyone
+        << false << "'options'";
+    QTest::newRow("unknown setting")
+        << QByteArray("postgresql://h/d?sslcrl=/x.crl") << everyone << false << "'sslcrl'";
+    QTest::newRow("setting given twice")
+        << QByteArray("postgresql://h/d?sslmode=require&sslmode=disable") << everyone << false
+        << "'sslmode' twice";
+    QTest::newRow("host setting naming another server")
+        << QByteArray("postgresql://gala-server/d?host=elsewhere") << everyone << false << "'host'";
+    QTest::newRow("root certificate that is not there")
+        << QByteArray("postgresql://h/d?sslrootcert=/media/stick/rogue.crt") << everyone << false
+        << "'/media/stick/rogue.crt'";
+    QTest::newRow("root certificate others may change")
+        << QByteArray("postgresql://h/d?sslrootcert=DIR/shared.crt") << everyone << false
+        << "shared.crt";
+    QTest::newRow("client key through a crypto engine")
+        << QByteArray("postgresql://h/d?sslkey=DIR/own.crt:key") << everyone << false << "engine";
+    QTest::newRow("file its group may write")
+        << QByteArray("postgresql://h/d") << groupWrites << false << "chmod go-w";
+    QTest::newRow("file everyone may write")
+        << QByteArray("postgresql://h/d") << everyoneWrites << false << "chmod go-w";
+    QTest::newRow("file of another user")
+        << QByteArray("postgresql://h/d") << everyone << true << "another user";
 }
 
 void TestServerStore::refusedConnectionFiles() {
     QFETCH(QByteArray, text);
-    QFETCH(bool, private_);
+    QFETCH(QFile::Permissions, permissions);
+    QFETCH(bool, foreign);
     QFETCH(QString, reason);
     QTemporaryDir dir;
-    const QString path = writeConnectionFile(dir, text, private_ ? ownerOnly : everyone);
+    const QString path = writeConnectionFile(dir, withCertificates(dir, text), permissions);
+    if (foreign && ::geteuid() != 0)
+        QSKIP("only root can give a file to another user");
+    if (foreign)
+        QCOMPARE(::chown(QFile::encodeName(path).constData(), nobody, nobody), 0);
     try {
         store::readConnectionFile(path);
         QFAIL("the file was accepted");
@@ -249,21 +321,18 @@ void TestServerStore::securityDefaults_data() {
         << QByteArray("postgresql://h/d") << true
         << "sslmode='verify-full' sslrootcert='HOME/.postgresql/root.crt' " + timeouts + pin << "";
     QTest::newRow("verified with the file's root certificate")
-        << QByteArray("postgresql://h/d?sslrootcert=/etc/gala/ca.crt") << false
-        << "sslrootcert='/etc/gala/ca.crt' sslmode='verify-full' " + timeouts + pin << "";
+        << QByteArray("postgresql://h/d?sslrootcert=DIR/own.crt") << false
+        << "sslrootcert='DIR/own.crt' sslmode='verify-full' " + timeouts + pin << "";
+    QTest::newRow("the user's own client certificate")
+        << QByteArray("postgresql://h/d?sslcert=DIR/own.crt&sslkey=DIR/own.crt") << false
+        << "sslcert='DIR/own.crt' sslkey='DIR/own.crt' sslmode='require' " + timeouts + pin << "";
     QTest::newRow("turned off by the file") << QByteArray("postgresql://h/d?sslmode=disable") << true
                                             << "sslmode='disable' " + timeouts + pin << "disable";
     QTest::newRow("plain text allowed by the file") << QByteArray("postgresql://h/d?sslmode=prefer") << false
                                                     << "sslmode='prefer' " + timeouts + pin << "prefer";
-    QTest::newRow("socket on this computer") << QByteArray("postgresql:///d?host=/run/postgresql&sslmode=disable")
-                                             << false
-                                             << "host='/run/postgresql' sslmode='disable' " + timeouts + pin << "";
-    QTest::newRow("own search path kept") << QByteArray("postgresql://h/d?options=-c%20search_path%3Dgala") << false
-                                          << "options='-c search_path=gala' sslmode='require' " + timeouts << "";
-    QTest::newRow("other server options get the pin")
-        << QByteArray("postgresql://h/d?options=-c%20statement_timeout%3D5000") << false
-        << "options='-c statement_timeout=5000 -c search_path=public,pg_temp' sslmode='require' " + timeouts
-        << "";
+    QTest::newRow("socket on this computer")
+        << QByteArray("postgresql:///d?host=/run/postgresql&sslmode=disable") << false
+        << "sslmode='disable' " + timeouts + pin << "";
 }
 
 void TestServerStore::securityDefaults() {
@@ -271,10 +340,11 @@ void TestServerStore::securityDefaults() {
     QFETCH(bool, rootInstalled);
     QFETCH(QString, options);
     QTemporaryDir dir;
-    const QString path = writeConnectionFile(dir, text, ownerOnly);
+    const QString path = writeConnectionFile(dir, withCertificates(dir, text), ownerOnly);
     installRootCertificate(rootInstalled ? path : QString());
     const auto removeRoot = qScopeGuard([&] { installRootCertificate(QString()); });
-    options.replace(QStringLiteral("HOME"), m_home.path());
+    options.replace(QStringLiteral("HOME"), m_home.path())
+        .replace(QStringLiteral("DIR"), dir.path());
     QCOMPARE(store::readConnectionFile(path).options, options);
     QTEST(store::unencryptedSslMode(path), "unencrypted");
 }
@@ -347,6 +417,53 @@ void TestServerStore::earlierSchemaCannotStandIn() {
     rows->moveFirst();
     rows->deleteCurrent();
     QCOMPARE(fixture.rowCount(), 0);
+}
+
+void TestServerStore::errorsToldByCodeNotWording_data() {
+    QTest::addColumn<QString>("rowSource");
+    QTest::addColumn<bool>("lockTable");
+    QTest::addColumn<int>("number");
+    QTest::newRow("table locked by another session")
+        << sortedAnnouncements << true << int(ErrorNumber::DatabaseLocked);
+    QTest::newRow("missing table")
+        << "Nowhere" << false << int(ErrorNumber::CannotFindTableOrQuery);
+}
+
+// With the server speaking German. The database's own 10 s lock timeout
+// is a backstop: without the lock wait asked for, the read fails late.
+void TestServerStore::errorsToldByCodeNotWording() {
+    if (!testingPostgres())
+        QSKIP("needs the private server (run as tst_serverstore_postgresql)");
+    QFETCH(QString, rowSource);
+    QFETCH(bool, lockTable);
+    QFETCH(int, number);
+    AnnouncerFixture fixture;
+    execOn(fixture.path(),
+           QStringLiteral("DO $$ BEGIN EXECUTE format('ALTER DATABASE %1$I SET lc_messages = "
+                          "''de_DE.UTF-8''; ALTER DATABASE %1$I SET lock_timeout = ''10s''', "
+                          "current_database()); END $$"));
+    withTestConnection(fixture.path(), [&](QSqlDatabase& holder) {
+        QSqlQuery query(holder);
+        QVERIFY(!query.exec(QStringLiteral("SELECT * FROM \"Nowhere\"")));
+        QVERIFY2(query.lastError().databaseText().contains(QLatin1String("existiert nicht")),
+                 qPrintable(query.lastError().databaseText()));
+        if (lockTable) {
+            QVERIFY(query.exec(QStringLiteral("BEGIN")));
+            QVERIFY(query.exec(
+                QStringLiteral("LOCK TABLE \"Announcements\" IN ACCESS EXCLUSIVE MODE")));
+        }
+        auto db = store::openDatabase(fixture.path(), announcer,
+                                      {.lockWait = std::chrono::milliseconds(200)});
+        QElapsedTimer clock;
+        clock.start();
+        try {
+            db->openRecordset(rowSource);
+            QFAIL("read");
+        } catch (const KelvaneError& error) {
+            QVERIFY2(error.number() == number, qPrintable(error.description()));
+        }
+        QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+    });
 }
 
 // No warning or notice of the server reaches the terminal: only what the

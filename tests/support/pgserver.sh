@@ -124,7 +124,8 @@ CONF
     $started || { cat "$serverFolder/server.log" >&2; unavailable "the server did not start"; }
 
     export KELVANE_PG_CONNECTION="$serverFolder/maintenance.conn"
-    echo "postgresql://postgres@127.0.0.1:$port/postgres" >"$KELVANE_PG_CONNECTION"
+    # kelvane refuses a connection file that others may change (umask 002).
+    (umask 077 && echo "postgresql://postgres@127.0.0.1:$port/postgres" >"$KELVANE_PG_CONNECTION")
     KELVANE_PG_SCRIPT=$(realpath "$0")
     export KELVANE_PG_SCRIPT
     # In the background so that a run cut short (a CTest timeout, Ctrl-C)

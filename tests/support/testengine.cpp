@@ -55,7 +55,8 @@ void createServerDatabase(const QString& path) {
     QUrl uri(QString::fromUtf8(file.readLine()).trimmed());
     uri.setPath(QLatin1Char('/') + database);
     QFile connection(path);
-    if (!connection.open(QIODevice::WriteOnly) || connection.write(uri.toEncoded() + '\n') < 0)
+    if (!connection.open(QIODevice::WriteOnly) || connection.write(uri.toEncoded() + '\n') < 0 ||
+        !connection.setPermissions(QFile::ReadOwner | QFile::WriteOwner))
         throw std::runtime_error("cannot write a connection file");
 }
 
