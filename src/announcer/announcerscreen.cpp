@@ -59,11 +59,14 @@ AnnouncerScreen::AnnouncerScreen(QWidget* parent)
     connect(&m_timer1, &QTimer::timeout, this, &AnnouncerScreen::timerTick);
     connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &AnnouncerScreen::onSelectionChanged);
-    connect(m_desk.messages(), &QAbstractItemModel::modelAboutToBeReset, this, &AnnouncerScreen::keepListPosition);
-    connect(m_desk.messages(), &QAbstractItemModel::modelReset, this, &AnnouncerScreen::restoreListPosition);
+    connect(m_desk.messages(), &QAbstractItemModel::modelAboutToBeReset, this,
+            &AnnouncerScreen::keepListPosition);
+    connect(m_desk.messages(), &QAbstractItemModel::modelReset, this,
+            &AnnouncerScreen::restoreListPosition);
     connect(&m_desk, &AnnouncerDesk::shownChanged, this, &AnnouncerScreen::showShown);
     connect(&m_desk, &AnnouncerDesk::troubleChanged, this, &AnnouncerScreen::showTrouble);
-    connect(&m_desk, &AnnouncerDesk::notice, this, [this](const QString& text) { ui::postMessage(text, this); });
+    connect(&m_desk, &AnnouncerDesk::notice, this,
+            [this](const QString& text) { ui::postMessage(text, this); });
     connect(&m_desk, &AnnouncerDesk::arrived, this, &AnnouncerScreen::playArrivalSound);
     connect(&m_desk, &AnnouncerDesk::closed, this, &AnnouncerScreen::deskClosed);
     connect(m_ui->Command2, &QPushButton::clicked, &m_desk, &AnnouncerDesk::dismiss);
@@ -76,7 +79,8 @@ AnnouncerScreen::~AnnouncerScreen() = default;
 // Window-wide keys give way to the message box's own editing keys (Delete,
 // Ctrl+Z) while it has the focus.
 void AnnouncerScreen::addShortcuts() {
-    const auto onKeys = [this](const QList<QKeySequence>& keys, auto action, QWidget* where = nullptr) {
+    const auto onKeys = [this](const QList<QKeySequence>& keys, auto action,
+                               QWidget* where = nullptr) {
         for (const QKeySequence& key : keys) {
             auto* shortcut = new QShortcut(key, where ? where : this);
             shortcut->setContext(where ? Qt::WidgetShortcut : Qt::WindowShortcut);
@@ -94,7 +98,8 @@ void AnnouncerScreen::addShortcuts() {
     onKeys({Qt::ALT | Qt::Key_X}, &AnnouncerScreen::exitScreen);
     onKeys({QKeySequence::ZoomIn, Qt::CTRL | Qt::Key_Equal},
            [this] { setReadingPoints(desk::largerReadingPoints(desk::readingPoints())); });
-    onKeys({QKeySequence::ZoomOut}, [this] { setReadingPoints(desk::smallerReadingPoints(desk::readingPoints())); });
+    onKeys({QKeySequence::ZoomOut},
+           [this] { setReadingPoints(desk::smallerReadingPoints(desk::readingPoints())); });
     onKeys({Qt::CTRL | Qt::Key_0}, [this] { setReadingPoints(desk::designedReadingPoints); });
 }
 
@@ -141,16 +146,20 @@ void AnnouncerScreen::restoreListPosition() {
     const int count = m_desk.messages()->rowCount();
     if (m_listRow >= 0 && count > 0) {
         const QSignalBlocker quiet(list->selectionModel());
-        list->selectionModel()->setCurrentIndex(m_desk.messages()->index(std::min(m_listRow, count - 1)),
-                                                QItemSelectionModel::NoUpdate);
+        list->selectionModel()->setCurrentIndex(
+            m_desk.messages()->index(std::min(m_listRow, count - 1)),
+            QItemSelectionModel::NoUpdate);
     }
     list->verticalScrollBar()->setValue(m_listScroll);
 }
 
-void AnnouncerScreen::showShown() { m_ui->Current_Announcement->setPlainText(m_desk.shownText()); }
+void AnnouncerScreen::showShown() {
+    m_ui->Current_Announcement->setPlainText(m_desk.shownText());
+}
 
 void AnnouncerScreen::showTrouble() {
-    setWindowTitle(m_designedCaption + (m_desk.displayOnly() ? displayOnlyNote : QString()) + m_desk.troubleNote());
+    setWindowTitle(m_designedCaption + (m_desk.displayOnly() ? displayOnlyNote : QString()) +
+                   m_desk.troubleNote());
 }
 
 void AnnouncerScreen::onSelectionChanged() {
@@ -159,7 +168,9 @@ void AnnouncerScreen::onSelectionChanged() {
         chooseLine(selected.first().row());
 }
 
-void AnnouncerScreen::chooseCurrentLine() { chooseLine(m_ui->Announcement_List->currentIndex().row()); }
+void AnnouncerScreen::chooseCurrentLine() {
+    chooseLine(m_ui->Announcement_List->currentIndex().row());
+}
 
 void AnnouncerScreen::chooseLine(int line) {
     const MessageList::Line* chosen = m_desk.messages()->line(line);
@@ -196,7 +207,8 @@ void AnnouncerScreen::playArrivalSound() {
     if (!isVisible() || !desk::arrivalSoundOn())
         return;
     const QString file = desk::arrivalSoundFile();
-    if (file.isEmpty() || !QProcess::startDetached(QStringLiteral("aplay"), desk::arrivalSoundArguments(file)))
+    if (file.isEmpty() ||
+        !QProcess::startDetached(QStringLiteral("aplay"), desk::arrivalSoundArguments(file)))
         QApplication::beep();
 }
 
@@ -213,7 +225,8 @@ void AnnouncerScreen::showKeys() {
 }
 
 void AnnouncerScreen::showReadOutToday() {
-    ReadOutToday readOuts(readoutlog::readOuts(readoutlog::read(readoutlog::fileOf(m_desk.now().date()))), this);
+    ReadOutToday readOuts(
+        readoutlog::readOuts(readoutlog::read(readoutlog::fileOf(m_desk.now().date()))), this);
     readOuts.exec();
 }
 

@@ -2,6 +2,7 @@
 
 #include "readoutlog.h"
 
+#include "store/announcerschema.h"
 #include "store/databasethread.h"
 #include "store/rowkey.h"
 
@@ -64,8 +65,7 @@ inline constexpr qsizetype shownCharacters = 65536;
 // on this thread, through its done function, and none of them waits.
 class AnnouncerDatabase {
 public:
-    template <class Result>
-    using Done = std::function<void(store::Outcome<Result>)>;
+    template <class Result> using Done = std::function<void(store::Outcome<Result>)>;
 
     // Starts opening the database at path; done learns whether its rows
     // can be deleted. Operations asked for meanwhile run once it is open.
@@ -89,8 +89,8 @@ public:
     // (shownText stands in for a row already gone), and only then deletes
     // the row, or leaves it when hideOnly. A delete that fails is logged as
     // "not deleted" and fails.
-    void dismissRow(const ChosenRow& shown, const QString& shownText, const QDateTime& time, bool hideOnly,
-                    Done<DismissedRow> done);
+    void dismissRow(const ChosenRow& shown, const QString& shownText, const QDateTime& time,
+                    bool hideOnly, Done<DismissedRow> done);
     // Puts a dismissed message back: a row with this Sequence and the
     // entry's Message, unless one is there already, then appends the entry
     // (an "undone" event) to the read-out log. Done learns the row's key;
@@ -116,11 +116,3 @@ private:
     bool m_canDeleteRows = false;
     store::DatabaseThread m_thread;
 };
-
-// The announcer database's row source and fields.
-inline const QString sortedAnnouncements = QStringLiteral("Sorted Announcements");
-inline const QString messageField = QStringLiteral("Message");
-inline const QString sequenceField = QStringLiteral("Sequence");
-// Optional: when the writer made the row (a date and time). Without it the
-// arrival time is when the desk first listed the row.
-inline const QString createdField = QStringLiteral("Created");

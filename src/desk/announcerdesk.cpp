@@ -20,8 +20,9 @@ const QString undoAgain = QStringLiteral("The message has not been put back; pre
 
 QString troubleMessage(DatabaseTrouble::Kind kind, const QString& whatNow) {
     if (kind == DatabaseTrouble::Kind::Busy)
-        return QStringLiteral("The announcer database is busy: another program is writing to it. %1 in a "
-                              "moment.")
+        return QStringLiteral(
+                   "The announcer database is busy: another program is writing to it. %1 in a "
+                   "moment.")
             .arg(whatNow);
     return QStringLiteral("The database server is not answering. %1 once it is back.").arg(whatNow);
 }
@@ -39,7 +40,8 @@ AnnouncerDesk::~AnnouncerDesk() = default;
 
 template <class Result, class Handle>
 std::function<void(store::Outcome<Result>)> AnnouncerDesk::whileOpen(Handle handle) {
-    return [desk = QPointer<AnnouncerDesk>(this), opening = m_opening, handle](const store::Outcome<Result>& outcome) {
+    return [desk = QPointer<AnnouncerDesk>(this), opening = m_opening,
+            handle](const store::Outcome<Result>& outcome) {
         if (desk && desk->m_opening == opening && desk->m_database)
             handle(outcome);
     };
@@ -83,9 +85,10 @@ void AnnouncerDesk::closeFor(const QString& reason) {
 void AnnouncerDesk::opened(const store::Outcome<bool>& outcome, bool reopening) {
     if (!outcome.error)
         return;
-    closeFor(reopening ? QStringLiteral("Another file has taken the place of the announcer database. %1")
-                             .arg(outcome.error->description())
-                       : outcome.error->description());
+    closeFor(reopening
+                 ? QStringLiteral("Another file has taken the place of the announcer database. %1")
+                       .arg(outcome.error->description())
+                 : outcome.error->description());
 }
 
 void AnnouncerDesk::check() {
@@ -114,7 +117,8 @@ void AnnouncerDesk::reopen() {
     startListing();
     if (!std::exchange(m_dismissArmed, false) || !m_shown)
         return;
-    m_database->readRow(m_shown->key, whileOpen<std::optional<ChosenRow>>([this](const auto& outcome) {
+    m_database->readRow(m_shown->key,
+                        whileOpen<std::optional<ChosenRow>>([this](const auto& outcome) {
                             if (!outcome.error)
                                 keepDismissIfStillThere(*outcome.value);
                         }));
@@ -143,7 +147,8 @@ void AnnouncerDesk::refresh() {
         return;
     }
     m_refreshing = true;
-    m_database->readList(whileOpen<std::vector<ListedRow>>([this](const auto& outcome) { listed(outcome); }));
+    m_database->readList(
+        whileOpen<std::vector<ListedRow>>([this](const auto& outcome) { listed(outcome); }));
 }
 
 void AnnouncerDesk::listed(const store::Outcome<std::vector<ListedRow>>& outcome) {
@@ -159,7 +164,8 @@ void AnnouncerDesk::listed(const store::Outcome<std::vector<ListedRow>>& outcome
         for (const ListedRow& row : *outcome.value) {
             if (!m_hidden.isEmpty() && m_hidden.isHidden(m_path, row.key))
                 continue;
-            lines.push_back({row.key, row.sequence, listLine(row.sequence, messageText(row.messageStart), row.more),
+            lines.push_back({row.key, row.sequence,
+                             listLine(row.sequence, messageText(row.messageStart), row.more),
                              row.more, createdTime(row.created)});
             keys.push_back(row.key);
         }
@@ -208,8 +214,12 @@ void AnnouncerDesk::dismiss() {
         return;
     }
     const QString shown = messageText(m_shown->message);
-    const DismissedMessage dismissal{m_path, m_shown->key, m_shown->sequence, shown,
-                                     shown.size() >= m_shown->messageLength, !m_database->canDeleteRows()};
+    const DismissedMessage dismissal{m_path,
+                                     m_shown->key,
+                                     m_shown->sequence,
+                                     shown,
+                                     shown.size() >= m_shown->messageLength,
+                                     !m_database->canDeleteRows()};
     m_database->dismissRow(*m_shown, shown, m_clock(), dismissal.hiddenOnly,
                            whileOpen<DismissedRow>([this, dismissal](const auto& outcome) {
                                dismissed(dismissal, outcome);
@@ -220,16 +230,18 @@ void AnnouncerDesk::dismiss() {
 // and Undo can put it back. A busy or unreachable database, a log that
 // cannot be written or a delete the database refused changes nothing; the
 // message stays on display, ready to be dismissed again.
-void AnnouncerDesk::dismissed(const DismissedMessage& dismissal, const store::Outcome<DismissedRow>& outcome) {
+void AnnouncerDesk::dismissed(const DismissedMessage& dismissal,
+                              const store::Outcome<DismissedRow>& outcome) {
     const bool stillShown = m_shown && m_shown->key == dismissal.key;
     if (outcome.error || outcome.value->result == DismissedRow::Result::NotLogged) {
         m_dismissArmed = m_dismissArmed || stillShown;
         if (outcome.error)
             troubled(*outcome.error, dismissAgain);
         else
-            emit notice(QStringLiteral("The message has not been dismissed: the read-out log could not be "
-                                       "written (%1).")
-                            .arg(outcome.value->logFailure));
+            emit notice(
+                QStringLiteral("The message has not been dismissed: the read-out log could not be "
+                               "written (%1).")
+                    .arg(outcome.value->logFailure));
         return;
     }
     DismissedMessage done = dismissal;
@@ -264,27 +276,29 @@ void AnnouncerDesk::undo() {
         return;
     }
     if (!dismissal->whole) {
-        emit notice(QStringLiteral("This message is too long to be put back. Its start is in the read-out "
-                                   "log (Ctrl+H)."));
+        emit notice(
+            QStringLiteral("This message is too long to be put back. Its start is in the read-out "
+                           "log (Ctrl+H)."));
         return;
     }
-    m_database->restoreRow(logEntry(readoutlog::undone, *dismissal), dismissal->sequence,
-                           whileOpen<AnnouncerDatabase::Restored>([this, dismissal = *dismissal](const auto& outcome) {
-                               restored(dismissal, outcome);
-                           }));
+    m_database->restoreRow(
+        logEntry(readoutlog::undone, *dismissal), dismissal->sequence,
+        whileOpen<AnnouncerDatabase::Restored>(
+            [this, dismissal = *dismissal](const auto& outcome) { restored(dismissal, outcome); }));
 }
 
 void AnnouncerDesk::undoHidden(const DismissedMessage& dismissal) {
     m_hidden.unhide(m_path, dismissal.key);
     m_arrivals.known(dismissal.key, m_clock());
     refresh();
-    m_database->log(logEntry(readoutlog::undone, dismissal),
-                    whileOpen<std::optional<QString>>([this](const auto& outcome) {
-                        if (outcome.value && *outcome.value)
-                            emit notice(QStringLiteral("The message is back, but the read-out log could not be "
-                                                       "written (%1).")
-                                            .arg(**outcome.value));
-                    }));
+    m_database->log(
+        logEntry(readoutlog::undone, dismissal),
+        whileOpen<std::optional<QString>>([this](const auto& outcome) {
+            if (outcome.value && *outcome.value)
+                emit notice(QStringLiteral("The message is back, but the read-out log could not be "
+                                           "written (%1).")
+                                .arg(**outcome.value));
+        }));
 }
 
 void AnnouncerDesk::restored(const DismissedMessage& dismissal,
@@ -292,9 +306,10 @@ void AnnouncerDesk::restored(const DismissedMessage& dismissal,
     if (outcome.error) {
         m_history.putBack(dismissal);
         if (DatabaseTrouble::kindOf(*outcome.error) == DatabaseTrouble::Kind::Failed)
-            emit notice(QStringLiteral("The dismissal cannot be undone: this announcer database does not let "
-                                       "kelvane add the message back (%1). The message is in today's "
-                                       "read-out log (Ctrl+H).")
+            emit notice(QStringLiteral(
+                            "The dismissal cannot be undone: this announcer database does not let "
+                            "kelvane add the message back (%1). The message is in today's "
+                            "read-out log (Ctrl+H).")
                             .arg(outcome.error->description()));
         else
             troubled(*outcome.error, undoAgain);
@@ -303,12 +318,18 @@ void AnnouncerDesk::restored(const DismissedMessage& dismissal,
     m_arrivals.known(outcome.value->key, m_clock());
     refresh();
     if (outcome.value->logFailure)
-        emit notice(QStringLiteral("The message is back, but the read-out log could not be written (%1).")
-                        .arg(*outcome.value->logFailure));
+        emit notice(
+            QStringLiteral("The message is back, but the read-out log could not be written (%1).")
+                .arg(*outcome.value->logFailure));
 }
 
-readoutlog::Entry AnnouncerDesk::logEntry(const QString& event, const DismissedMessage& dismissal) const {
-    return {m_clock(), event, dismissal.database, dismissal.key.text(), loggedSequence(dismissal.sequence),
+readoutlog::Entry AnnouncerDesk::logEntry(const QString& event,
+                                          const DismissedMessage& dismissal) const {
+    return {m_clock(),
+            event,
+            dismissal.database,
+            dismissal.key.text(),
+            loggedSequence(dismissal.sequence),
             dismissal.message};
 }
 
@@ -338,7 +359,8 @@ void AnnouncerDesk::noteTrouble(const store::KelvaneError& error) {
     if (kind == DatabaseTrouble::Kind::Unreachable)
         m_retry.start();
     if (kind == DatabaseTrouble::Kind::Failed && news)
-        emit notice(QStringLiteral("The list of messages could not be read: %1").arg(error.description()));
+        emit notice(
+            QStringLiteral("The list of messages could not be read: %1").arg(error.description()));
 }
 
 void AnnouncerDesk::clearTrouble() {
@@ -348,6 +370,10 @@ void AnnouncerDesk::clearTrouble() {
     emit troubleChanged();
 }
 
-QString AnnouncerDesk::troubleNote() const { return m_trouble.captionNote(QDateTime::currentDateTime()); }
+QString AnnouncerDesk::troubleNote() const {
+    return m_trouble.captionNote(QDateTime::currentDateTime());
+}
 
-bool AnnouncerDesk::isSettled() const { return !m_refreshAgain && (!m_database || m_database->pending() == 0); }
+bool AnnouncerDesk::isSettled() const {
+    return !m_refreshAgain && (!m_database || m_database->pending() == 0);
+}

@@ -93,7 +93,8 @@ private:
     void showChosen(const std::optional<ChosenRow>& row);
     void dismissed(const DismissedMessage& dismissal, const store::Outcome<DismissedRow>& outcome);
     void undoHidden(const DismissedMessage& dismissal);
-    void restored(const DismissedMessage& dismissal, const store::Outcome<AnnouncerDatabase::Restored>& outcome);
+    void restored(const DismissedMessage& dismissal,
+                  const store::Outcome<AnnouncerDatabase::Restored>& outcome);
     void hideShown();
     // Notes the trouble an error stands for and says what to do now.
     void troubled(const store::KelvaneError& error, const QString& whatNow);

@@ -18,7 +18,8 @@ public:
     // A listing of database at now with these row keys, in list order.
     // Returns how many rows are new in it. Rows no longer listed are
     // forgotten; another database starts afresh.
-    int listed(const QString& database, const std::vector<store::RowKey>& keys, const QDateTime& now);
+    int listed(const QString& database, const std::vector<store::RowKey>& keys,
+               const QDateTime& now);
     // The announcer chose a message: nothing is new any more.
     void chosen() { m_new.clear(); }
     // A row the announcer put back: seen already, so not new.

@@ -11,13 +11,16 @@ namespace desk {
 namespace {
 
 // From small print to what can be read from a step away.
-constexpr std::array readingSteps = {8.0, 9.75, 12.0, 14.0, 16.0, 18.0, 20.0, 24.0, 28.0, 32.0, 36.0};
+constexpr std::array readingSteps = {8.0,  9.75, 12.0, 14.0, 16.0, 18.0,
+                                     20.0, 24.0, 28.0, 32.0, 36.0};
 
 const QString readingKey = QStringLiteral("reading/points");
 const QString soundOnKey = QStringLiteral("arrival/soundOn");
 const QString soundFileKey = QStringLiteral("arrival/sound");
 
-QSettings settings() { return QSettings(settingsPath(), QSettings::IniFormat); }
+QSettings settings() {
+    return QSettings(settingsPath(), QSettings::IniFormat);
+}
 
 } // namespace
 
@@ -34,7 +37,9 @@ double readingPoints() {
     return points;
 }
 
-void rememberReadingPoints(double points) { settings().setValue(readingKey, points); }
+void rememberReadingPoints(double points) {
+    settings().setValue(readingKey, points);
+}
 
 double largerReadingPoints(double points) {
     const auto* larger = std::upper_bound(readingSteps.begin(), readingSteps.end(), points);
@@ -48,11 +53,17 @@ double smallerReadingPoints(double points) {
 
 // Only what this program writes turns the sound on: QVariant would take
 // "no" or "off" for true.
-bool arrivalSoundOn() { return settings().value(soundOnKey).toString() == QLatin1String("true"); }
+bool arrivalSoundOn() {
+    return settings().value(soundOnKey).toString() == QLatin1String("true");
+}
 
-void setArrivalSoundOn(bool on) { settings().setValue(soundOnKey, on); }
+void setArrivalSoundOn(bool on) {
+    settings().setValue(soundOnKey, on);
+}
 
-QString arrivalSoundFile() { return settings().value(soundFileKey).toString(); }
+QString arrivalSoundFile() {
+    return settings().value(soundFileKey).toString();
+}
 
 QStringList arrivalSoundArguments(const QString& file) {
     return {QStringLiteral("-q"), QStringLiteral("--"), file};

@@ -21,7 +21,9 @@ std::optional<double> numericValue(const QVariant& value) {
 
 } // namespace
 
-QString messageText(const QVariant& message) { return message.isNull() ? QString() : message.toString(); }
+QString messageText(const QVariant& message) {
+    return message.isNull() ? QString() : message.toString();
+}
 
 std::optional<qint16> sequenceNumber(const QVariant& sequence) {
     const auto value = numericValue(sequence);
@@ -62,8 +64,9 @@ QString listLine(const QVariant& sequence, const QString& messageStart, bool mor
 QString shownText(const QString& message, qint64 whole) {
     QString text = displayText(message);
     if (whole > message.size())
-        text += QStringLiteral("\n\n[The message goes on for another %L1 characters, not shown here.]")
-                    .arg(whole - message.size());
+        text +=
+            QStringLiteral("\n\n[The message goes on for another %L1 characters, not shown here.]")
+                .arg(whole - message.size());
     return text;
 }
 

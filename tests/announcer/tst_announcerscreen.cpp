@@ -149,7 +149,8 @@ void TestAnnouncerScreen::newLineIsBoldWithItsArrivalInTheTooltip() {
         QVERIFY(QTest::qWaitForWindowExposed(&screen));
         const QImage bold = lineImage(screen, 1);
         const QRect second = list(screen)->visualRect(list(screen)->model()->index(1, 0));
-        QHelpEvent help(QEvent::ToolTip, second.center(), list(screen)->viewport()->mapToGlobal(second.center()));
+        QHelpEvent help(QEvent::ToolTip, second.center(),
+                        list(screen)->viewport()->mapToGlobal(second.center()));
         QApplication::sendEvent(list(screen)->viewport(), &help);
         QCOMPARE(QToolTip::text(), QStringLiteral("arrived 14:00, just now"));
         choose(screen, 0);
@@ -281,7 +282,8 @@ void TestAnnouncerScreen::closedByTheDeskSaysWhy() {
     QVERIFY(!stayedOpen);
     QTRY_COMPARE(watcher.messages().size(), 1);
     const QString message = watcher.messages().front();
-    QVERIFY2(message.contains(cause == "vanished" ? path : QStringLiteral("127.0.0.1:1")), qPrintable(message));
+    QVERIFY2(message.contains(cause == "vanished" ? path : QStringLiteral("127.0.0.1:1")),
+             qPrintable(message));
 }
 
 int main(int argc, char** argv) {

@@ -23,7 +23,9 @@ namespace {
 
 const QDateTime twoPm(QDate(2025, 6, 14), QTime(14, 0), QTimeZone(3600));
 
-store::RowKey key(int value) { return store::RowKey(value); }
+store::RowKey key(int value) {
+    return store::RowKey(value);
+}
 
 std::vector<store::RowKey> keys(std::initializer_list<int> values) {
     std::vector<store::RowKey> result;
@@ -32,8 +34,14 @@ std::vector<store::RowKey> keys(std::initializer_list<int> values) {
     return result;
 }
 
-readoutlog::Entry entry(const QString& event, const QString& row, int minute, const QString& message = "m") {
-    return {twoPm.addSecs(60LL * minute), event, QStringLiteral("/gala/announcer.mdb"), row, 7, message};
+readoutlog::Entry entry(const QString& event, const QString& row, int minute,
+                        const QString& message = "m") {
+    return {twoPm.addSecs(60LL * minute),
+            event,
+            QStringLiteral("/gala/announcer.mdb"),
+            row,
+            7,
+            message};
 }
 
 } // namespace
@@ -72,20 +80,22 @@ void TestDeskRules::initTestCase() {
 }
 
 void TestDeskRules::logRecordsReadBack_data() {
-    QTest::addColumn<int>("day");  // a file of its own for each row
+    QTest::addColumn<int>("day"); // a file of its own for each row
     QTest::addColumn<QString>("database");
     QTest::addColumn<QVariant>("sequence");
     QTest::addColumn<QString>("message");
     QTest::newRow("plain") << 1 << "/gala/announcer.mdb" << QVariant(12) << "Event 12 results";
-    QTest::newRow("CR LF, quotes and commas") << 2 << "/gala/a,b \"x\".mdb" << QVariant(-3)
-                                              << "Event 3\r\n1st \"Amy\", 1:04.32\r\n";
+    QTest::newRow("CR LF, quotes and commas")
+        << 2 << "/gala/a,b \"x\".mdb" << QVariant(-3) << "Event 3\r\n1st \"Amy\", 1:04.32\r\n";
     QTest::newRow("no Sequence, empty text") << 3 << "/gala/announcer.mdb" << QVariant() << "";
-    QTest::newRow("non-ASCII, lone LF") << 4 << "/home/zoë/gala.conn" << QVariant(1)
-                                        << QString::fromUtf8("Zoë Ødegård – 🏊\nnext");
-    QTest::newRow("Sequence a text with line breaks") << 5 << "/gala/announcer.mdb" << QVariant("\r\n2\r\n") << "x";
+    QTest::newRow("non-ASCII, lone LF")
+        << 4 << "/home/zoë/gala.conn" << QVariant(1) << QString::fromUtf8("Zoë Ødegård – 🏊\nnext");
+    QTest::newRow("Sequence a text with line breaks")
+        << 5 << "/gala/announcer.mdb" << QVariant("\r\n2\r\n") << "x";
     for (const char* start : {"=", "+", "-", "@", "\t", "\r", "'", "''"})
-        QTest::addRow("formula start %s", start) << 6 << QString("%1x.mdb").arg(start) << QVariant(start)
-                                                 << QString("%1HYPERLINK(\"http://x\")").arg(start);
+        QTest::addRow("formula start %s", start)
+            << 6 << QString("%1x.mdb").arg(start) << QVariant(start)
+            << QString("%1HYPERLINK(\"http://x\")").arg(start);
 }
 
 void TestDeskRules::logRecordsReadBack() {
@@ -95,8 +105,8 @@ void TestDeskRules::logRecordsReadBack() {
     QFETCH(QString, message);
     const QDate date(2025, 6, day);
     QFile::remove(readoutlog::fileOf(date));
-    const readoutlog::Entry written{QDateTime(date, QTime(9, 30, 5)), readoutlog::dismissed, database, "41",
-                                    sequence, message};
+    const readoutlog::Entry written{
+        QDateTime(date, QTime(9, 30, 5)), readoutlog::dismissed, database, "41", sequence, message};
     QCOMPARE(readoutlog::append(written), std::nullopt);
     const auto entries = readoutlog::read(readoutlog::fileOf(date));
     QCOMPARE(entries.size(), size_t(1));
@@ -114,9 +124,11 @@ void TestDeskRules::logRecordsReadBack() {
 void TestDeskRules::logFileIsCsvWithAHeader() {
     const QDate day(2025, 7, 1);
     const QDateTime time(day, QTime(14, 32, 5), QTimeZone(7200));
-    QCOMPARE(readoutlog::append({time.toLocalTime(), readoutlog::dismissed, "/g/a.mdb", "9", 12, "a\r\n\"b\""}),
+    QCOMPARE(readoutlog::append(
+                 {time.toLocalTime(), readoutlog::dismissed, "/g/a.mdb", "9", 12, "a\r\n\"b\""}),
              std::nullopt);
-    QCOMPARE(readoutlog::append({time.toLocalTime(), readoutlog::undone, "/g/a.mdb", "9", 12, "a\r\n\"b\""}),
+    QCOMPARE(readoutlog::append(
+                 {time.toLocalTime(), readoutlog::undone, "/g/a.mdb", "9", 12, "a\r\n\"b\""}),
              std::nullopt);
     const QString path = readoutlog::fileOf(day);
     QVERIFY(path.endsWith("/data/kelvane/read-out-2025-07-01.csv"));
@@ -124,15 +136,18 @@ void TestDeskRules::logFileIsCsvWithAHeader() {
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = file.readAll().split('\n');
     QCOMPARE(lines[0], QByteArray("time,event,database,row,sequence,message\r"));
-    QVERIFY2(QDateTime::fromString(QString::fromLatin1(lines[1].split(',')[0]), Qt::ISODate) == time,
+    QVERIFY2(QDateTime::fromString(QString::fromLatin1(lines[1].split(',')[0]), Qt::ISODate) ==
+                 time,
              lines[1].constData());
     QVERIFY(lines[1].endsWith(",dismissed,\"/g/a.mdb\",\"9\",12,\"a\r"));
     QCOMPARE(lines[2], QByteArray("\"\"b\"\"\"\r"));
     // A spreadsheet opening the log sees text, not a formula.
-    QCOMPARE(readoutlog::append({time, readoutlog::dismissed, "=1+1", "-2", 3, "@SUM(A1)"}), std::nullopt);
+    QCOMPARE(readoutlog::append({time, readoutlog::dismissed, "=1+1", "-2", 3, "@SUM(A1)"}),
+             std::nullopt);
     QVERIFY(file.seek(0));
     QVERIFY(file.readAll().endsWith(",\"'=1+1\",\"'-2\",3,\"'@SUM(A1)\"\r\n"));
-    QCOMPARE(file.permissions() & (QFile::ReadOther | QFile::ReadGroup), QFileDevice::Permissions());
+    QCOMPARE(file.permissions() & (QFile::ReadOther | QFile::ReadGroup),
+             QFileDevice::Permissions());
 }
 
 void TestDeskRules::brokenRecordsArePassedOver() {
@@ -184,12 +199,14 @@ void TestDeskRules::logPlaceIsNeverFollowed() {
     else if (kind == "folder link")
         QVERIFY(QFile::link(elsewhere.path(), logFolder));
     else if (kind == "hard link")
-        QVERIFY(::link(QFile::encodeName(target).constData(), QFile::encodeName(path).constData()) == 0);
+        QVERIFY(::link(QFile::encodeName(target).constData(),
+                       QFile::encodeName(path).constData()) == 0);
     else
         QVERIFY(makeSpecialFile(kind, path));
     QElapsedTimer clock;
     clock.start();
-    const auto failure = readoutlog::append({QDateTime(day, QTime(9, 0)), readoutlog::dismissed, "d", "1", 1, "$(x)"});
+    const auto failure = readoutlog::append(
+        {QDateTime(day, QTime(9, 0)), readoutlog::dismissed, "d", "1", 1, "$(x)"});
     QVERIFY(failure.has_value());
     QVERIFY(readoutlog::read(path).empty());
     QVERIFY(clock.elapsed() < 2000);
@@ -252,9 +269,11 @@ void TestDeskRules::arrivalText_data() {
     QTest::newRow("just now") << arrived << arrived.addSecs(59) << "arrived 14:32, just now";
     QTest::newRow("minutes") << arrived << arrived.addSecs(185) << "arrived 14:32, 3 min ago";
     QTest::newRow("hours") << arrived << arrived.addSecs(4500) << "arrived 14:32, 1 h 15 min ago";
-    QTest::newRow("yesterday") << arrived << arrived.addSecs(43200) << "arrived 14 Jun 14:32, 12 h 0 min ago";
+    QTest::newRow("yesterday") << arrived << arrived.addSecs(43200)
+                               << "arrived 14 Jun 14:32, 12 h 0 min ago";
     QTest::newRow("days") << arrived << arrived.addDays(3) << "arrived 14 Jun 14:32, 3 days ago";
-    QTest::newRow("writer's clock ahead") << arrived.addSecs(90) << arrived << "arrived 14:33, just now";
+    QTest::newRow("writer's clock ahead")
+        << arrived.addSecs(90) << arrived << "arrived 14:33, just now";
 }
 
 void TestDeskRules::arrivalText() {
