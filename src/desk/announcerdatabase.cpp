@@ -56,6 +56,7 @@ AnnouncerDatabase::AnnouncerDatabase(QString path, Done<bool> done)
     m_thread.open(m_path, QStringLiteral("announcer database"), patience,
                   [this, done = std::move(done)](const store::Outcome<bool>& outcome) {
                       m_canDeleteRows = outcome.value.value_or(false);
+                      m_opened = !outcome.error;
                       if (done)
                           done(outcome);
                   });
@@ -158,6 +159,14 @@ void AnnouncerDatabase::restoreRow(const readoutlog::Entry& undone, const QVaria
             store::Database& database) {
             const store::RowKey key(database.ensureRow(sortedAnnouncements, values));
             return Restored{key, readoutlog::append(undone)};
+        },
+        std::move(done));
+}
+
+void AnnouncerDatabase::readLog(const QDate& day, Done<std::vector<readoutlog::ReadOut>> done) {
+    m_thread.call<std::vector<readoutlog::ReadOut>>(
+        [day](store::Database&) {
+            return readoutlog::readOuts(readoutlog::read(readoutlog::fileOf(day)));
         },
         std::move(done));
 }

@@ -78,6 +78,8 @@ public:
     // False until the opening has said otherwise, and for a file this
     // computer can only read.
     bool canDeleteRows() const { return m_canDeleteRows; }
+    // The opening has succeeded.
+    bool isOpened() const { return m_opened; }
     // Operations whose answer has not come back yet.
     int pending() const { return m_thread.pending(); }
 
@@ -102,6 +104,8 @@ public:
     void restoreRow(const readoutlog::Entry& undone, const QVariant& sequence, Done<Restored> done);
     // Appends an entry to the read-out log; done learns why it could not.
     void log(const readoutlog::Entry& entry, Done<std::optional<QString>> done);
+    // The dismissals of a day in the read-out log, newest first.
+    void readLog(const QDate& day, Done<std::vector<readoutlog::ReadOut>> done);
     void watchChanges(std::function<void()> changed) { m_thread.watchChanges(std::move(changed)); }
 
 private:
@@ -114,5 +118,6 @@ private:
     static std::optional<FileIdentity> identityOf(const QString& path);
     std::optional<FileIdentity> m_identity;
     bool m_canDeleteRows = false;
+    bool m_opened = false;
     store::DatabaseThread m_thread;
 };

@@ -5,6 +5,8 @@
 
 #include <QPointer>
 
+#include <algorithm>
+
 #include <utility>
 
 namespace {
@@ -52,12 +54,13 @@ std::function<void(store::Outcome<Result>)> AnnouncerDesk::whileOpen(Handle hand
 void AnnouncerDesk::open(const QString& path) {
     m_shown.reset();
     m_shownText.clear();
+    m_shownGone = false;
     m_dismissArmed = false;
     m_trouble.clear();
     m_messages.setLines({});
     emit shownChanged();
     emit listChanged();
-    emit troubleChanged();
+    emit captionChanged();
     if (!m_database || !m_database->isFileAt(path)) {
         close();
         m_path = path;
@@ -81,14 +84,32 @@ void AnnouncerDesk::closeFor(const QString& reason) {
 }
 
 // A file that cannot be opened, or a file that took the old one's place
-// but is no announcer database, closes the desk with the reason.
+// but is no announcer database, closes the desk with the reason. A file
+// that can only be read here keeps the messages that were read out: those
+// dismissed from it today are hidden again.
 void AnnouncerDesk::opened(const store::Outcome<bool>& outcome, bool reopening) {
-    if (!outcome.error)
+    if (!outcome.error) {
+        emit captionChanged();
+        if (!*outcome.value)
+            m_database->readLog(m_clock().date(), whileOpen<std::vector<readoutlog::ReadOut>>(
+                                                      [this](const auto& log) {
+                                                          if (log.value)
+                                                              hideWhatWasReadOut(*log.value);
+                                                      }));
         return;
+    }
     closeFor(reopening
                  ? QStringLiteral("Another file has taken the place of the announcer database. %1")
                        .arg(outcome.error->description())
                  : outcome.error->description());
+}
+
+void AnnouncerDesk::hideWhatWasReadOut(const std::vector<readoutlog::ReadOut>& readOuts) {
+    for (const readoutlog::ReadOut& readOut : readOuts) {
+        if (readOut.database == m_path && !readOut.undone.isValid())
+            m_hidden.hide(m_path, store::RowKey(readOut.row));
+    }
+    refresh();
 }
 
 void AnnouncerDesk::check() {
@@ -170,6 +191,7 @@ void AnnouncerDesk::listed(const store::Outcome<std::vector<ListedRow>>& outcome
             keys.push_back(row.key);
         }
         const int arrivals = m_arrivals.listed(m_path, keys, m_clock());
+        markShownIfGone(lines);
         m_messages.setLines(std::move(lines));
         emit listChanged();
         if (arrivals > 0)
@@ -179,10 +201,27 @@ void AnnouncerDesk::listed(const store::Outcome<std::vector<ListedRow>>& outcome
         refresh();
 }
 
+// Another station or the meet program may delete the message on display:
+// it stays readable, but marked, and Dismiss no longer acts on it.
+void AnnouncerDesk::markShownIfGone(const std::vector<MessageList::Line>& lines) {
+    if (!m_shown)
+        return;
+    const bool gone =
+        std::none_of(lines.cbegin(), lines.cend(),
+                     [&](const MessageList::Line& line) { return line.key == m_shown->key; });
+    if (gone == m_shownGone)
+        return;
+    m_shownGone = gone;
+    if (gone)
+        m_dismissArmed = false;
+    emit shownChanged();
+    emit captionChanged();
+}
+
 void AnnouncerDesk::choose(const store::RowKey& key) {
     if (!m_database)
         return;
-    m_arrivals.chosen();
+    m_arrivals.shown(key);
     m_messages.newnessChanged();
     m_database->readRow(key, whileOpen<std::optional<ChosenRow>>([this](const auto& outcome) {
                             if (outcome.error)
@@ -202,6 +241,7 @@ void AnnouncerDesk::showChosen(const std::optional<ChosenRow>& row) {
         m_currentSequence = *number;
     m_shown = row;
     m_shownText = ::shownText(messageText(row->message), row->messageLength);
+    m_shownGone = false;
     m_dismissArmed = true;
     emit shownChanged();
 }
@@ -336,6 +376,7 @@ readoutlog::Entry AnnouncerDesk::logEntry(const QString& event,
 void AnnouncerDesk::hideShown() {
     m_shown.reset();
     m_shownText.clear();
+    m_shownGone = false;
     emit shownChanged();
 }
 
@@ -355,7 +396,7 @@ void AnnouncerDesk::noteTrouble(const store::KelvaneError& error) {
     const DatabaseTrouble::Kind kind = DatabaseTrouble::kindOf(error);
     const bool news = kind != m_trouble.kind();
     m_trouble.note(kind, QDateTime::currentDateTime());
-    emit troubleChanged();
+    emit captionChanged();
     if (kind == DatabaseTrouble::Kind::Unreachable)
         m_retry.start();
     if (kind == DatabaseTrouble::Kind::Failed && news)
@@ -367,11 +408,21 @@ void AnnouncerDesk::clearTrouble() {
     if (m_trouble.kind() == DatabaseTrouble::Kind::None)
         return;
     m_trouble.clear();
-    emit troubleChanged();
+    emit captionChanged();
 }
 
-QString AnnouncerDesk::troubleNote() const {
-    return m_trouble.captionNote(QDateTime::currentDateTime());
+QString AnnouncerDesk::shownText() const {
+    return m_shownGone ? QStringLiteral("\u2014 no longer in the database \u2014\n\n") + m_shownText
+                       : m_shownText;
+}
+
+QString AnnouncerDesk::captionNote() const {
+    QString note;
+    if (m_database && m_database->isOpened() && !m_database->canDeleteRows())
+        note += QStringLiteral(" \u2014 read only here");
+    if (m_shownGone)
+        note += QStringLiteral(" \u2014 the message on display is no longer in the database");
+    return note + m_trouble.captionNote(QDateTime::currentDateTime());
 }
 
 bool AnnouncerDesk::isSettled() const {

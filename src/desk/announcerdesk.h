@@ -62,14 +62,19 @@ public:
 
     MessageList* messages() { return &m_messages; }
     // The message on display, as the text box shows it; empty when none is.
-    QString shownText() const { return m_shownText; }
+    // One that another station or program deleted meanwhile stays on
+    // display, marked.
+    QString shownText() const;
     store::RowKey shownKey() const { return m_shown ? m_shown->key : store::RowKey(); }
+    // The message on display is no longer in the database.
+    bool shownIsGone() const { return m_shownGone; }
     // Dismiss acts only on a message shown in this opening of the desk.
     bool canDismiss() const { return m_dismissArmed && !m_displayOnly; }
     // Current_Sequence: the Sequence of the message last chosen.
     qint16 currentSequence() const { return m_currentSequence; }
-    // What the caption adds about passing trouble; empty when there is none.
-    QString troubleNote() const;
+    // What the caption adds: a file that can only be read here, a message
+    // on display that is gone, passing trouble; empty when all is well.
+    QString captionNote() const;
     // Every operation asked of the database has been answered.
     bool isSettled() const;
 
@@ -78,7 +83,7 @@ signals:
     void shownChanged();
     // Something the announcer must be told (a refused dismissal, say).
     void notice(const QString& text);
-    void troubleChanged();
+    void captionChanged();
     // New messages arrived in the last listing.
     void arrived(int count);
     // The desk closed its database by itself, for this reason.
@@ -86,6 +91,8 @@ signals:
 
 private:
     void opened(const store::Outcome<bool>& outcome, bool reopening);
+    void hideWhatWasReadOut(const std::vector<readoutlog::ReadOut>& readOuts);
+    void markShownIfGone(const std::vector<MessageList::Line>& lines);
     void reopen();
     void keepDismissIfStillThere(const std::optional<ChosenRow>& row);
     void startListing();
@@ -117,6 +124,7 @@ private:
     MessageList m_messages{m_arrivals, [this] { return m_clock(); }};
     std::optional<ChosenRow> m_shown;
     QString m_shownText;
+    bool m_shownGone = false;
     bool m_dismissArmed = false;
     qint16 m_currentSequence = 0;
     DismissalHistory m_history;

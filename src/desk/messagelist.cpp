@@ -2,6 +2,20 @@
 
 #include "arrivals.h"
 
+namespace {
+
+// A lone CR or LF belongs to the first line but would break its row on the
+// screen: it is drawn as a visible mark there, the text itself unchanged.
+QString oneRow(QString line) {
+    for (QChar& c : line) {
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n'))
+            c = QChar(0x21B5);
+    }
+    return line;
+}
+
+} // namespace
+
 MessageList::MessageList(const Arrivals& arrivals, std::function<QDateTime()> clock,
                          QObject* parent)
     : QAbstractListModel(parent)
@@ -18,7 +32,7 @@ QVariant MessageList::data(const QModelIndex& index, int role) const {
         return {};
     switch (role) {
     case Qt::DisplayRole:
-        return shown->text;
+        return oneRow(shown->text);
     case Qt::ToolTipRole: {
         // Worked out when asked, so the age is current.
         const QDateTime when = arrived(*shown);

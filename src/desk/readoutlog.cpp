@@ -331,7 +331,8 @@ std::vector<ReadOut> readOuts(const std::vector<Entry>& entries) {
         const QString key = pairingKey(entry);
         if (entry.event == dismissed) {
             latest.insert(key, found.size());
-            found.push_back({entry.time, entry.database, entry.sequence, entry.message, {}});
+            found.push_back(
+                {entry.time, entry.database, entry.row, entry.sequence, entry.message, {}});
         } else if (const auto dismissal = latest.constFind(key); dismissal != latest.cend()) {
             if (entry.event == notDeleted)
                 failed.insert(*dismissal);

@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QTest>
 
-
 class TestLocateDatabase : public QObject {
     Q_OBJECT
 
@@ -47,7 +46,8 @@ void TestLocateDatabase::emptyPathGoesStraightToTheChooser() {
     QCOMPARE(chooserTitle, QStringLiteral("Locate announcer database"));
     QCOMPARE(m_watcher->messages(), QStringList({"No Announcer Database"}));
     QCOMPARE(screen.timer1().interval(), 500);
-    QVERIFY2(clock.elapsed() >= 450 && clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY2(clock.elapsed() >= 450 && clock.elapsed() < 5000,
+             qPrintable(QString::number(clock.elapsed())));
     QVERIFY(!screen.desk().isOpen());
 }
 
@@ -58,7 +58,8 @@ void TestLocateDatabase::yesWithAVanishedFile() {
         clickButton(yesNo, "Command1");
     });
     AnnouncerScreen screen;
-    screen.showModal(QStringLiteral("/nonexistent/announcer.mdb"), AnnouncerScreen::Entry::Unchecked);
+    screen.showModal(QStringLiteral("/nonexistent/announcer.mdb"),
+                     AnnouncerScreen::Entry::Unchecked);
     QCOMPARE(question, QStringLiteral("Announcer DB is /nonexistent/announcer.mdb"));
     QCOMPARE(m_watcher->messages(), QStringList({"No Announcer Database"}));
     QVERIFY(!screen.desk().isOpen());

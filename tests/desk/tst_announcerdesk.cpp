@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -183,7 +184,8 @@ void TestAnnouncerDesk::duplicateSequences() {
 }
 
 // Dismiss deletes only the message on display: not before a choice, not on
-// a second press, and not after the desk was opened again.
+// a second press, not once another program deleted it (it stays readable,
+// marked), and not after the desk was opened again.
 void TestAnnouncerDesk::dismissNeedsAShownMessage() {
     AnnouncerFixture fixture;
     fixture.addRow(0, QStringLiteral("zero"));
@@ -199,6 +201,15 @@ void TestAnnouncerDesk::dismissNeedsAShownMessage() {
     dismiss(desk);
     refresh(desk);
     QCOMPARE(lines(desk), QStringList({":zero", "7:seven again"}));
+    choose(desk, 0);
+    execOn(fixture.path(), QStringLiteral("DELETE FROM \"Announcements\" WHERE \"Sequence\" = 0"));
+    refresh(desk);
+    QVERIFY(desk.shownIsGone());
+    QCOMPARE(desk.shownText(), QStringLiteral("\u2014 no longer in the database \u2014\n\nzero"));
+    QVERIFY(desk.captionNote().contains(QStringLiteral("no longer in the database")));
+    QVERIFY(!desk.canDismiss());
+    fixture.addRow(0, QStringLiteral("zero"));
+    refresh(desk);
     choose(desk, 1);
     openDesk(desk, fixture.path());
     QVERIFY(desk.shownText().isEmpty());
@@ -236,6 +247,9 @@ void TestAnnouncerDesk::awkwardMessages() {
     AnnouncerDesk desk;
     openDesk(desk, fixture.path());
     QCOMPARE(lines(desk), QStringList({line}));
+    // A lone CR or LF keeps the line on one row of the screen.
+    QCOMPARE(desk.messages()->index(0).data().toString(),
+             QString(line).replace(QRegularExpression("[\r\n]"), "\u21b5"));
     choose(desk, 0);
     QString shown = message;
     shown.replace("\r\n", "\n").replace('\r', '\n');
@@ -411,7 +425,8 @@ void TestAnnouncerDesk::savedByReplacingTheFile() {
     QVERIFY(desk.isOpen());
     QCOMPARE(lines(desk), shownRowKept ? QStringList({"1:first", "2:second", "3:third"})
                                        : QStringList({"2:second", "3:third"}));
-    QCOMPARE(desk.shownText(), QStringLiteral("first"));
+    QVERIFY(desk.shownText().endsWith(QStringLiteral("first")));
+    QCOMPARE(desk.shownIsGone(), !shownRowKept);
     QCOMPARE(desk.canDismiss(), shownRowKept);
     dismiss(desk);
     QCOMPARE(lines(desk), QStringList({"2:second", "3:third"}));
@@ -469,6 +484,13 @@ void TestAnnouncerDesk::jetDismissalOnlyHides() {
     QCOMPARE(lines(desk), twoLeft);
     openDesk(desk, path);
     QCOMPARE(lines(desk), twoLeft);
+    {
+        // The next run: what the log says was read out stays hidden.
+        AnnouncerDesk nextRun;
+        openDesk(nextRun, path);
+        QCOMPARE(lines(nextRun), twoLeft);
+        QVERIFY(nextRun.captionNote().contains(QStringLiteral("read only here")));
+    }
     undo(desk);
     QCOMPARE(lines(desk), QStringList({"10:Welcome to the gala"}) + twoLeft);
     undo(desk);
@@ -524,7 +546,7 @@ void TestAnnouncerDesk::serverOutageIsShownAndSurvived() {
     choose(desk, 0);
     QVERIFY(controlServer(QStringLiteral("stop")));
     desk.refresh();
-    QTRY_VERIFY_WITH_TIMEOUT(desk.troubleNote().contains(QStringLiteral("server has not answered")),
+    QTRY_VERIFY_WITH_TIMEOUT(desk.captionNote().contains(QStringLiteral("server has not answered")),
                              10000);
     QCOMPARE(lines(desk), QStringList({"1:one", "2:two"}));
     desk.dismiss();
@@ -535,7 +557,7 @@ void TestAnnouncerDesk::serverOutageIsShownAndSurvived() {
     QVERIFY(controlServer(QStringLiteral("start")));
     fixture.addRow(3, QStringLiteral("three"));
     QTRY_COMPARE_WITH_TIMEOUT(lines(desk), QStringList({"1:one", "2:two", "3:three"}), 5000);
-    QVERIFY(desk.troubleNote().isEmpty());
+    QVERIFY(desk.captionNote().isEmpty());
     dismiss(desk);
     QCOMPARE(lines(desk), QStringList({"2:two", "3:three"}));
     QCOMPARE(fixture.rowCount(), 2);
@@ -702,8 +724,8 @@ void TestAnnouncerDesk::wholeTextIsLoggedBeforeTheDelete() {
         QCOMPARE(fixture.rows().front().second, message);
 }
 
-// A line that appears after the first listing is new until the next
-// choice; its tooltip tells when it arrived, and its age moves on with the
+// A line that appears after the first listing is new until it is itself
+// chosen; its tooltip tells when it arrived, and its age moves on with the
 // clock.
 void TestAnnouncerDesk::newLinesAreNewUntilChosen() {
     AnnouncerFixture fixture;
@@ -727,6 +749,8 @@ void TestAnnouncerDesk::newLinesAreNewUntilChosen() {
     QCOMPARE(line(0, Qt::ToolTipRole).toString(), QStringLiteral("arrived 14:00, 5 min ago"));
     QCOMPARE(line(1, Qt::ToolTipRole).toString(), QStringLiteral("arrived 14:02, 3 min ago"));
     choose(desk, 0);
+    QVERIFY(line(1, MessageList::NewRole).toBool());
+    choose(desk, 1);
     QVERIFY(!line(1, MessageList::NewRole).toBool());
 }
 

@@ -58,7 +58,7 @@ private slots:
     void logPlaceIsNeverFollowed_data();
     void logPlaceIsNeverFollowed();
     void readOutsPairEvents();
-    void arrivalsAreNewUntilChosen();
+    void arrivalsAreNewUntilShown();
     void arrivalText_data();
     void arrivalText();
     void createdTime_data();
@@ -238,7 +238,7 @@ void TestDeskRules::readOutsPairEvents() {
     QVERIFY(!readOuts[2].undone.isValid());
 }
 
-void TestDeskRules::arrivalsAreNewUntilChosen() {
+void TestDeskRules::arrivalsAreNewUntilShown() {
     Arrivals arrivals;
     const QString db = QStringLiteral("/gala/a.mdb");
     QCOMPARE(arrivals.listed(db, keys({1, 2}), twoPm), 0);
@@ -246,11 +246,13 @@ void TestDeskRules::arrivalsAreNewUntilChosen() {
     QCOMPARE(arrivals.listed(db, keys({1, 2, 3}), twoPm.addSecs(60)), 1);
     QVERIFY(arrivals.isNew(key(3)));
     QCOMPARE(arrivals.firstSeen(key(3)), twoPm.addSecs(60));
-    QCOMPARE(arrivals.listed(db, keys({1, 2, 3}), twoPm.addSecs(120)), 0);
+    QCOMPARE(arrivals.listed(db, keys({1, 2, 3, 4}), twoPm.addSecs(120)), 1);
     QVERIFY(arrivals.isNew(key(3)));
     QCOMPARE(arrivals.firstSeen(key(1)), twoPm);
-    arrivals.chosen();
+    // Each line is new until it is itself shown.
+    arrivals.shown(key(3));
     QVERIFY(!arrivals.isNew(key(3)));
+    QVERIFY(arrivals.isNew(key(4)));
     arrivals.known(key(9), twoPm.addSecs(180));
     QCOMPARE(arrivals.listed(db, keys({2, 9}), twoPm.addSecs(200)), 0);
     QVERIFY(!arrivals.isNew(key(9)));
