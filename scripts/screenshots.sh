@@ -6,7 +6,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 gallery=build/default/tools/kelvane-gallery/kelvane-gallery
 out=docs/screenshots
-windows=(Announce_Intro Announcer_Screen_New Announcer_Screen_New_Arrival Announcer_Screen_New_Larger Keys ReadOutToday
+windows=(Announce_Intro Announcer_Screen_New Announcer_Screen_New_Arrival Announcer_Screen_New_Larger
+         Announcer_Screen_New_Gone Announcer_Screen_New_Below Announcer_Screen_New_Scripts Keys ReadOutToday
          YesNo FileInfo FileDialogue Conversion Records)
 
 if [ -z "${INSIDE_XVFB:-}" ]; then
