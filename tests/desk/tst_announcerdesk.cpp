@@ -356,7 +356,9 @@ void TestAnnouncerDesk::closesWhenTheFileGoes_data() {
 
 // The desk lets go of a file that vanished, and of one that is no
 // announcer database, and says so naming the file; opening it again is
-// refused with the reason and ends nothing.
+// refused with the reason and ends nothing. Keeping a vanished file open
+// would list deleted messages while the meet program writes a new file at
+// the same path.
 void TestAnnouncerDesk::closesWhenTheFileGoes() {
     QFETCH(QString, how);
     const bool garbage = how == "garbage";
@@ -435,8 +437,9 @@ void TestAnnouncerDesk::savedByReplacingTheFile() {
 }
 
 // Opening the desk on a path lists the file that the path names now, not
-// one it had open before: another path, or another file renamed onto the
-// same path.
+// one it had open before (another path, or another file renamed onto the
+// same path): listing file A's messages after the announcer chose file B
+// would be plainly wrong.
 void TestAnnouncerDesk::reopenListsTheNamedFile() {
     AnnouncerFixture first;
     first.addRow(1, QStringLiteral("old file"));
