@@ -51,9 +51,9 @@ QVariant loggedSequence(const QVariant& sequence) {
 
 QString listLine(const QVariant& sequence, const QString& messageStart, bool more) {
     const QString number = sequenceText(sequence);
-    Split_Into_Items(messageStart, QStringLiteral("\r\n"));
-    QString line = Message_Items[1];
-    const bool lastPiece = Message_Item_Count <= 1 && !messageStart.endsWith(QLatin1String("\r\n"));
+    const QStringList items = Split_Into_Items(messageStart, QStringLiteral("\r\n"));
+    QString line = items.value(0);
+    const bool lastPiece = items.size() <= 1 && !messageStart.endsWith(QLatin1String("\r\n"));
     if (line.size() > listedLineLength || (more && lastPiece)) {
         line.truncate(listedLineLength);
         line += QChar(0x2026);

@@ -4,7 +4,6 @@
 #include "windowdriving.h"
 
 #include "announcer/announcerscreen.h"
-#include "dialogs/fileselection.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -27,8 +26,6 @@ private:
 };
 
 void TestLocateDatabase::init() {
-    Selected_Folder.clear();
-    Selected_File_Name.clear();
     m_ownWatcher = std::make_unique<ModalWatcher>();
     m_watcher = m_ownWatcher.get();
 }
