@@ -38,7 +38,8 @@ public:
 // file cannot be the club database, if it cannot; Club_DB is then closed.
 std::optional<QString> openClubDatabase(const QString& path) {
     try {
-        Club_DB = store::openDatabase(path, QStringLiteral("club database"));
+        Club_DB = store::openDatabase(
+            path, QCoreApplication::translate("ClubRecordsProgram", "club database"));
         loadClubSetup(*Club_DB);
         Club_DB->queryDef(clubRecordQuery);
         return std::nullopt;
@@ -55,10 +56,13 @@ int runClubRecords() {
     // The chooser starts in the home folder, where a club keeps its file;
     // after a file that cannot be used it opens where the user left it.
     while (const auto path =
-               chooseFile(QStringLiteral("Select Club Database"), true, QDir::homePath())) {
+               chooseFile(QCoreApplication::translate("ClubRecordsProgram", "Select Club Database"),
+                          true, QDir::homePath())) {
         if (const auto reason = openClubDatabase(*path)) {
-            ui::showMessage(QStringLiteral("%1 cannot be used as the club database.\n\n%2")
-                                .arg(*path, *reason));
+            ui::showMessage(QCoreApplication::translate("ClubRecordsProgram",
+                                                        "%1 cannot be used as the club database.")
+                                .arg(*path) +
+                            QStringLiteral("\n\n") + *reason);
             continue;
         }
         setCardPrinter(systemCardPrinter());

@@ -1,5 +1,6 @@
 #include "announcerdatabase.h"
 
+#include "desktexts.h"
 #include "messagelines.h"
 
 #include <QFile>
@@ -53,7 +54,7 @@ readoutlog::Entry logEntry(const QDateTime& time, const QString& event, const QS
 AnnouncerDatabase::AnnouncerDatabase(QString path, Done<bool> done)
     : m_path(std::move(path))
     , m_identity(identityOf(m_path)) {
-    m_thread.open(m_path, QStringLiteral("announcer database"), patience,
+    m_thread.open(m_path, DeskTexts::tr("announcer database"), patience,
                   [this, done = std::move(done)](const store::Outcome<bool>& outcome) {
                       m_canDeleteRows = outcome.value.value_or(false);
                       m_opened = !outcome.error;

@@ -13,20 +13,19 @@ namespace {
 
 constexpr int serverRetryMs = 500;
 
-// What the announcer is told when a choice, a dismissal or an undo could
-// not be made; nothing has changed in the database.
-const QString chooseAgain = QStringLiteral("The message could not be read; choose it again");
-const QString dismissAgain =
-    QStringLiteral("The message has not been dismissed; press Dismiss This Message again");
-const QString undoAgain = QStringLiteral("The message has not been put back; press Ctrl+Z again");
-
 QString troubleMessage(DatabaseTrouble::Kind kind, const QString& whatNow) {
     if (kind == DatabaseTrouble::Kind::Busy)
-        return QStringLiteral(
-                   "The announcer database is busy: another program is writing to it. %1 in a "
-                   "moment.")
+        return AnnouncerDesk::tr(
+                   "The announcer database is busy: another program is writing to it. %1 "
+                   "in a moment.")
             .arg(whatNow);
-    return QStringLiteral("The database server is not answering. %1 once it is back.").arg(whatNow);
+    return AnnouncerDesk::tr("The database server is not answering. %1 once it is back.")
+        .arg(whatNow);
+}
+
+QString logFailedAfterUndo(const QString& reason) {
+    return AnnouncerDesk::tr("The message is back, but the read-out log could not be written (%1).")
+        .arg(reason);
 }
 
 } // namespace
@@ -98,10 +97,9 @@ void AnnouncerDesk::opened(const store::Outcome<bool>& outcome, bool reopening) 
                                                       }));
         return;
     }
-    closeFor(reopening
-                 ? QStringLiteral("Another file has taken the place of the announcer database. %1")
-                       .arg(outcome.error->description())
-                 : outcome.error->description());
+    closeFor(reopening ? tr("Another file has taken the place of the announcer database. %1")
+                             .arg(outcome.error->description())
+                       : outcome.error->description());
 }
 
 void AnnouncerDesk::hideWhatWasReadOut(const std::vector<readoutlog::ReadOut>& readOuts) {
@@ -116,7 +114,7 @@ void AnnouncerDesk::check() {
     if (!m_database)
         return;
     if (!File_Exists(m_path)) {
-        closeFor(QStringLiteral("The announcer database '%1' is no longer there.").arg(m_path));
+        closeFor(tr("The announcer database '%1' is no longer there.").arg(m_path));
         return;
     }
     if (!m_database->isFileAt(m_path)) {
@@ -225,7 +223,8 @@ void AnnouncerDesk::choose(const store::RowKey& key) {
     m_messages.newnessChanged();
     m_database->readRow(key, whileOpen<std::optional<ChosenRow>>([this](const auto& outcome) {
                             if (outcome.error)
-                                troubled(*outcome.error, chooseAgain);
+                                troubled(*outcome.error,
+                                         tr("The message could not be read; choose it again"));
                             else
                                 showChosen(*outcome.value);
                             refresh();
@@ -276,12 +275,12 @@ void AnnouncerDesk::dismissed(const DismissedMessage& dismissal,
     if (outcome.error || outcome.value->result == DismissedRow::Result::NotLogged) {
         m_dismissArmed = m_dismissArmed || stillShown;
         if (outcome.error)
-            troubled(*outcome.error, dismissAgain);
+            troubled(*outcome.error,
+                     tr("The message has not been dismissed; press Dismiss This Message again"));
         else
-            emit notice(
-                QStringLiteral("The message has not been dismissed: the read-out log could not be "
-                               "written (%1).")
-                    .arg(outcome.value->logFailure));
+            emit notice(tr("The message has not been dismissed: the read-out log could not be "
+                           "written (%1).")
+                            .arg(outcome.value->logFailure));
         return;
     }
     DismissedMessage done = dismissal;
@@ -296,7 +295,9 @@ void AnnouncerDesk::dismissed(const DismissedMessage& dismissal,
         hideShown();
     refresh();
     if (done.hiddenOnly && m_hidden.tellOnce())
-        emit notice(readOnlyDismissalMessage);
+        emit notice(tr("This announcer database can only be read on this computer. Dismissed "
+                       "messages are hidden from the list until kelvane is closed, but they stay "
+                       "in the file."));
 }
 
 // A file that can only be read here shows the hidden message again. Any
@@ -308,7 +309,7 @@ void AnnouncerDesk::undo() {
         return;
     std::optional<DismissedMessage> dismissal = m_history.take(m_path);
     if (!dismissal) {
-        emit notice(QStringLiteral("There is no dismissal to undo."));
+        emit notice(tr("There is no dismissal to undo."));
         return;
     }
     if (dismissal->hiddenOnly) {
@@ -316,9 +317,8 @@ void AnnouncerDesk::undo() {
         return;
     }
     if (!dismissal->whole) {
-        emit notice(
-            QStringLiteral("This message is too long to be put back. Its start is in the read-out "
-                           "log (Ctrl+H)."));
+        emit notice(tr("This message is too long to be put back. Its start is in the read-out "
+                       "log (Ctrl+H)."));
         return;
     }
     m_database->restoreRow(
@@ -331,14 +331,11 @@ void AnnouncerDesk::undoHidden(const DismissedMessage& dismissal) {
     m_hidden.unhide(m_path, dismissal.key);
     m_arrivals.known(dismissal.key, m_clock());
     refresh();
-    m_database->log(
-        logEntry(readoutlog::undone, dismissal),
-        whileOpen<std::optional<QString>>([this](const auto& outcome) {
-            if (outcome.value && *outcome.value)
-                emit notice(QStringLiteral("The message is back, but the read-out log could not be "
-                                           "written (%1).")
-                                .arg(**outcome.value));
-        }));
+    m_database->log(logEntry(readoutlog::undone, dismissal),
+                    whileOpen<std::optional<QString>>([this](const auto& outcome) {
+                        if (outcome.value && *outcome.value)
+                            emit notice(logFailedAfterUndo(**outcome.value));
+                    }));
 }
 
 void AnnouncerDesk::restored(const DismissedMessage& dismissal,
@@ -346,21 +343,18 @@ void AnnouncerDesk::restored(const DismissedMessage& dismissal,
     if (outcome.error) {
         m_history.putBack(dismissal);
         if (DatabaseTrouble::kindOf(*outcome.error) == DatabaseTrouble::Kind::Failed)
-            emit notice(QStringLiteral(
-                            "The dismissal cannot be undone: this announcer database does not let "
-                            "kelvane add the message back (%1). The message is in today's "
-                            "read-out log (Ctrl+H).")
+            emit notice(tr("The dismissal cannot be undone: this announcer database does not let "
+                           "kelvane add the message back (%1). The message is in today's "
+                           "read-out log (Ctrl+H).")
                             .arg(outcome.error->description()));
         else
-            troubled(*outcome.error, undoAgain);
+            troubled(*outcome.error, tr("The message has not been put back; press Ctrl+Z again"));
         return;
     }
     m_arrivals.known(outcome.value->key, m_clock());
     refresh();
     if (outcome.value->logFailure)
-        emit notice(
-            QStringLiteral("The message is back, but the read-out log could not be written (%1).")
-                .arg(*outcome.value->logFailure));
+        emit notice(logFailedAfterUndo(*outcome.value->logFailure));
 }
 
 readoutlog::Entry AnnouncerDesk::logEntry(const QString& event,
@@ -400,8 +394,7 @@ void AnnouncerDesk::noteTrouble(const store::KelvaneError& error) {
     if (kind == DatabaseTrouble::Kind::Unreachable)
         m_retry.start();
     if (kind == DatabaseTrouble::Kind::Failed && news)
-        emit notice(
-            QStringLiteral("The list of messages could not be read: %1").arg(error.description()));
+        emit notice(tr("The list of messages could not be read: %1").arg(error.description()));
 }
 
 void AnnouncerDesk::clearTrouble() {
@@ -412,16 +405,17 @@ void AnnouncerDesk::clearTrouble() {
 }
 
 QString AnnouncerDesk::shownText() const {
-    return m_shownGone ? QStringLiteral("\u2014 no longer in the database \u2014\n\n") + m_shownText
+    return m_shownGone ? tr("\u2014 no longer in the database \u2014") + QStringLiteral("\n\n") +
+                             m_shownText
                        : m_shownText;
 }
 
 QString AnnouncerDesk::captionNote() const {
     QString note;
     if (m_database && m_database->isOpened() && !m_database->canDeleteRows())
-        note += QStringLiteral(" \u2014 read only here");
+        note += tr(" \u2014 read only here");
     if (m_shownGone)
-        note += QStringLiteral(" \u2014 the message on display is no longer in the database");
+        note += tr(" \u2014 the message on display is no longer in the database");
     return note + m_trouble.captionNote(QDateTime::currentDateTime());
 }
 

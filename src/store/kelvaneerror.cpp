@@ -14,7 +14,7 @@ KelvaneError errorFrom(const std::exception& caught) {
     if (const auto* error = dynamic_cast<const KelvaneError*>(&caught))
         return *error;
     if (dynamic_cast<const std::bad_alloc*>(&caught))
-        return KelvaneError(ErrorNumber::OutOfMemory, QStringLiteral("Out of memory"));
+        return KelvaneError(ErrorNumber::OutOfMemory, Texts::tr("Out of memory"));
     return KelvaneError(ErrorNumber::DatabaseOperationFailed,
                         QString::fromLocal8Bit(caught.what()));
 }

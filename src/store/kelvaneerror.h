@@ -1,10 +1,17 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <stdexcept>
 
 namespace store {
+
+// The store's texts in the person's language (translation context
+// "Database").
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(Database)
+};
 
 // The error numbers the program can report. They follow the numbering the
 // suite's users already know from its other programs, so a number read out

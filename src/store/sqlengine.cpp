@@ -154,8 +154,9 @@ public:
         checkCurrent();
         const int index = m_snapshot.columns.indexOf(field);
         if (index < 0)
-            throw KelvaneError(ErrorNumber::ItemNotFound,
-                               QStringLiteral("Item not found in this collection: field '%1'.").arg(field));
+            throw KelvaneError(
+                ErrorNumber::ItemNotFound,
+                Texts::tr("Item not found in this collection: field '%1'.").arg(field));
         return m_snapshot.rows[m_current][index];
     }
     QStringList fields() const override { return m_snapshot.columns; }
@@ -175,11 +176,11 @@ public:
 
 private:
     static KelvaneError noCurrentRecord() {
-        return KelvaneError(ErrorNumber::NoCurrentRecord, QStringLiteral("No current record."));
+        return KelvaneError(ErrorNumber::NoCurrentRecord, Texts::tr("No current record."));
     }
     void checkOpen() const {
         if (m_closed)
-            throw KelvaneError(ErrorNumber::ObjectClosed, QStringLiteral("The record set is closed."));
+            throw KelvaneError(ErrorNumber::ObjectClosed, Texts::tr("The record set is closed."));
     }
     void checkCurrent() const {
         checkOpen();
@@ -205,7 +206,7 @@ void SqlRecordSet::deleteCurrent() {
     checkCurrent();
     if (m_deleteTarget.isEmpty() || m_keyIndex < 0)
         throw KelvaneError(ErrorNumber::DatabaseOperationFailed,
-                           QStringLiteral("Rows of '%1' cannot be deleted: it has no '%2' key column.")
+                           Texts::tr("Rows of '%1' cannot be deleted: it has no '%2' key column.")
                                .arg(m_deleteTarget, keyColumn));
     const QString sql = QStringLiteral("DELETE FROM %1 WHERE %2 = ?")
                             .arg(quoteIdentifier(m_deleteTarget), quoteIdentifier(keyColumn));
@@ -238,9 +239,10 @@ public:
     void setParameter(const QString& name, const QString& value) override {
         const auto position = m_positions.constFind(name);
         if (position == m_positions.cend())
-            throw KelvaneError(ErrorNumber::ItemNotFound,
-                               QStringLiteral("Item not found in this collection: parameter '%1' of '%2'.")
-                                   .arg(name, m_name));
+            throw KelvaneError(
+                ErrorNumber::ItemNotFound,
+                Texts::tr("Item not found in this collection: parameter '%1' of '%2'.")
+                    .arg(name, m_name));
         m_values[*position - 1] = value;
     }
 
@@ -334,7 +336,7 @@ QSqlDatabase SqlSession::database() const {
 }
 
 KelvaneError SqlSession::closedError() {
-    return KelvaneError(ErrorNumber::ObjectClosed, QStringLiteral("The database is closed."));
+    return KelvaneError(ErrorNumber::ObjectClosed, Texts::tr("The database is closed."));
 }
 
 void SqlSession::close() {
@@ -469,8 +471,9 @@ QVariant SqlDatabase::ensureRow(const QString& rowSource, const QVariantMap& val
         key = newestRowWith(db, rowSource, values);
     });
     if (key.isNull())
-        throw KelvaneError(ErrorNumber::DatabaseOperationFailed,
-                           QStringLiteral("Database operation on '%1' failed: the row was not added.").arg(rowSource));
+        throw KelvaneError(
+            ErrorNumber::DatabaseOperationFailed,
+            Texts::tr("Database operation on '%1' failed: the row was not added.").arg(rowSource));
     return key;
 }
 
@@ -481,7 +484,7 @@ SqlDatabase::SavedQuery SqlDatabase::readSavedQuery(const QString& name) {
                {name}, savedQueries);
     if (definition.rows.size() != 1)
         throw KelvaneError(ErrorNumber::ItemNotFound,
-                           QStringLiteral("Item not found in this collection: query '%1'.").arg(name));
+                           Texts::tr("Item not found in this collection: query '%1'.").arg(name));
     auto prepared = std::make_shared<PreparedQuery>();
     prepared->sql = definition.rows.front().value(0).toString();
 
@@ -495,8 +498,9 @@ SqlDatabase::SavedQuery SqlDatabase::readSavedQuery(const QString& name) {
         positions.insert(row.value(0).toString(), row.value(1).toInt());
     for (int position : std::as_const(positions)) {
         if (position < 1 || position > positions.size())
-            throw KelvaneError(ErrorNumber::DatabaseOperationFailed,
-                               QStringLiteral("Saved query '%1' numbers its parameters wrongly.").arg(name));
+            throw KelvaneError(
+                ErrorNumber::DatabaseOperationFailed,
+                Texts::tr("Saved query '%1' numbers its parameters wrongly.").arg(name));
     }
     return {std::move(prepared), positions};
 }
@@ -580,25 +584,25 @@ KelvaneError queryError(const QSqlQuery& query, const QString& what) {
     switch (failureOf(query)) {
     case Failure::TableMissing:
         return KelvaneError(ErrorNumber::CannotFindTableOrQuery,
-                            QStringLiteral("Cannot find the table or query '%1'.").arg(what));
+                            Texts::tr("Cannot find the table or query '%1'.").arg(what));
     case Failure::Stopped:
-        return KelvaneError(ErrorNumber::DatabaseOperationFailed,
-                            QStringLiteral("Database operation on '%1' was stopped: it asks for far more work "
-                                           "than any sound database needs.")
-                                .arg(what));
+        return KelvaneError(
+            ErrorNumber::DatabaseOperationFailed,
+            Texts::tr("Database operation on '%1' was stopped: it asks for far more work "
+                      "than any sound database needs.")
+                .arg(what));
     case Failure::Busy:
         return KelvaneError(ErrorNumber::DatabaseLocked,
-                            QStringLiteral("The database is locked by another program (%1).").arg(what));
+                            Texts::tr("The database is locked by another program (%1).").arg(what));
     case Failure::ConnectionLost:
         return KelvaneError(
             ErrorNumber::ConnectionFailed,
-            QStringLiteral("The connection to the database server was lost (%1): %2")
-                .arg(what, text));
+            Texts::tr("The connection to the database server was lost (%1): %2").arg(what, text));
     case Failure::Other:
         break;
     }
     return KelvaneError(ErrorNumber::DatabaseOperationFailed,
-                        QStringLiteral("Database operation on '%1' failed: %2").arg(what, text));
+                        Texts::tr("Database operation on '%1' failed: %2").arg(what, text));
 }
 
 QString quoteIdentifier(const QString& name) {

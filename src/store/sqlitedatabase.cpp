@@ -95,10 +95,11 @@ void openFile(const QString& connectionName, const QString& path, const QString&
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase(connectionName);
         if (systemReason)
-            return KelvaneError(ErrorNumber::DiskOrNetworkError,
-                                QStringLiteral("The %1 '%2' cannot be read: %3.").arg(purpose, path, *systemReason));
+            return KelvaneError(
+                ErrorNumber::DiskOrNetworkError,
+                Texts::tr("The %1 '%2' cannot be read: %3.").arg(purpose, path, *systemReason));
         return KelvaneError(ErrorNumber::NotADatabase,
-                            QStringLiteral("'%1' is not an %2: %3.").arg(path, purpose, otherwise));
+                            Texts::tr("'%1' is not an %2: %3.").arg(path, purpose, otherwise));
     };
     if (!db.open())
         throw fail(std::nullopt, db.lastError().text());
@@ -111,7 +112,7 @@ void openFile(const QString& connectionName, const QString& path, const QString&
     if (!checked || check.value(0).toString() != QLatin1String("ok")) {
         const std::optional<QString> systemReason = checked ? std::nullopt : sqliteSystemReason(db);
         check = QSqlQuery();
-        throw fail(systemReason, QStringLiteral("the database file is damaged or incomplete"));
+        throw fail(systemReason, Texts::tr("the database file is damaged or incomplete"));
     }
 }
 

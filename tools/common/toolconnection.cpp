@@ -1,4 +1,5 @@
 #include "toolconnection.h"
+#include "toolmain.h"
 
 #include "store/connectionfile.h"
 #include "store/kelvaneerror.h"
@@ -46,7 +47,7 @@ ToolConnection::ToolConnection(const QString& path, Mode mode)
         const QString reason = db.lastError().text();
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase(m_name);
-        throw ToolError(QStringLiteral("cannot open %1: %2").arg(path, reason).toStdString());
+        throw ToolError(tools::Texts::tr("cannot open %1: %2").arg(path, reason).toStdString());
     }
 }
 
