@@ -237,7 +237,8 @@ QByteArray readTail(int descriptor) {
     if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::DontCloseHandle) ||
         !file.seek(start))
         return {};
-    QByteArray bytes = file.read(longestRead);
+    // Asks for no more memory than the file holds: a day's log is small.
+    QByteArray bytes = file.read(std::min<qint64>(longestRead, info.st_size - start));
     if (start > 0) {
         static const QRegularExpression recordStart(
             QStringLiteral("\r\n(?=\\d{4}-\\d\\d-\\d\\dT)"));
