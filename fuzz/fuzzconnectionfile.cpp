@@ -7,7 +7,6 @@
 #include "store/connectionfile.h"
 #include "store/kelvaneerror.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QSqlDatabase>
 #include <QUrl>
@@ -120,9 +119,7 @@ void checkConnection(const QString& path, const std::optional<store::ServerConne
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    // Database drivers are plugins, which Qt loads only for an application.
-    static QCoreApplication application(*argc, *argv);
-    silenceQtMessages();
+    startApplication(argc, argv);
     return 0;
 }
 

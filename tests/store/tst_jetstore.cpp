@@ -80,8 +80,9 @@ ReadCost costOfReading(store::Database& db, const QString& rowSource) {
 
 constexpr qsizetype jet4Page = 4096;
 
+// The low bytes of a number as the file stores them.
 QByteArray littleEndian(quint32 value, int bytes = 4) {
-    QByteArray out(bytes, '\0');
+    QByteArray out(4, '\0');
     qToLittleEndian(value, out.data());
     return out.left(bytes);
 }
