@@ -4,7 +4,7 @@
 
 #include "fuzzsupport.h"
 
-#include "announcer/readoutlog.h"
+#include "desk/readoutlog.h"
 
 #include <QSet>
 
