@@ -54,9 +54,9 @@ public:
 // first line.
 struct RowSelection {
     // Only the row with this key (RecordSet::key()); every row when null.
-    QVariant key;
+    QVariant key{};
     // A text field read only up to limit characters.
-    QString limitedField;
+    QString limitedField{};
     qsizetype limit = 0;
     // Whether RecordSet::wholeLength must tell the limited field's whole
     // length, which can cost as much as reading it whole.

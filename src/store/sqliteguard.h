@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <chrono>
+#include <limits>
 
 class QSqlDatabase;
 struct sqlite3;
@@ -21,8 +22,9 @@ inline constexpr int sqliteLengthLimit = 256 * 1024 * 1024;
 // schema with functions that have side effects, or lets the file's SQL
 // change the schema's rules (defensive mode); no value grows beyond
 // sqliteLengthLimit, and the statements of one operation stop once they
-// have worked for longer than the work limit. Time spent waiting for
-// another program's lock is not work: it has a bound of its own.
+// have worked for longer than the work limit or taken ten million engine
+// steps. Time spent waiting for another program's lock is not work: it
+// has a bound of its own.
 class SqliteGuard {
 public:
     SqliteGuard(std::chrono::milliseconds workLimit, std::chrono::milliseconds lockWait);
@@ -52,7 +54,13 @@ private:
     static int waitForLock(void* guard, int attempt);
     static int authorize(void* guard, int action, const char*, const char*, const char*, const char*);
 
-    using Clock = std::chrono::steady_clock;
+    // A steady clock, to a few milliseconds: the time bound looks at it
+    // every few engine steps.
+    struct Clock {
+        using duration = std::chrono::nanoseconds;
+        using time_point = std::chrono::time_point<Clock>;
+        static time_point now();
+    };
 
     sqlite3* m_connection = nullptr;
     std::chrono::milliseconds m_workLimit;
@@ -60,6 +68,7 @@ private:
     // No bound until the first operation starts: opening checks the whole
     // file, which takes as long as the file is large.
     Clock::time_point m_deadline = Clock::time_point::max();
+    int m_checksLeft = std::numeric_limits<int>::max();
     Clock::time_point m_waitStarted;
     bool m_overtime = false;
     bool m_readingOnly = false;
