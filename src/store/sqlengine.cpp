@@ -3,8 +3,8 @@
 #include "snapshotrecordset.h"
 
 #include <QDataStream>
-#include <QIODevice>
 #include <QDateTime>
+#include <QIODevice>
 #include <QMultiHash>
 #include <QScopeGuard>
 #include <QSet>
@@ -132,7 +132,9 @@ Snapshot select(SqlSession& session, const QString& sql, const QVariantList& val
 
 // The key column of every row, in the row source's order.
 Snapshot keysOf(QSqlDatabase& db, const QString& rowSource) {
-    return selectOn(db, QStringLiteral("SELECT %1 FROM %2").arg(quoteIdentifier(keyColumn), quoteIdentifier(rowSource)),
+    return selectOn(db,
+                    QStringLiteral("SELECT %1 FROM %2")
+                        .arg(quoteIdentifier(keyColumn), quoteIdentifier(rowSource)),
                     {}, rowSource);
 }
 
@@ -181,16 +183,21 @@ QByteArrayList sortedKeys(QSqlDatabase& db, const QString& rowSource) {
 
 KeyChange keyChange(const QByteArrayList& before, const QByteArrayList& after) {
     KeyChange change;
-    std::set_difference(before.begin(), before.end(), after.begin(), after.end(), std::back_inserter(change.removed));
-    std::set_difference(after.begin(), after.end(), before.begin(), before.end(), std::back_inserter(change.added));
+    std::set_difference(before.begin(), before.end(), after.begin(), after.end(),
+                        std::back_inserter(change.removed));
+    std::set_difference(after.begin(), after.end(), before.begin(), before.end(),
+                        std::back_inserter(change.added));
     return change;
 }
 
-KelvaneError otherRowsTouched(const QString& rowSource, const QString& rule, const QString& outcome) {
-    return KelvaneError(ErrorNumber::OtherRowsTouched,
-                        QStringLiteral("This database's own %1 rule for '%2' %3, so nothing was %4.")
-                            .arg(rule, rowSource, outcome, rule == QLatin1String("delete") ? QStringLiteral("deleted")
-                                                                                           : QStringLiteral("added")));
+KelvaneError otherRowsTouched(const QString& rowSource, const QString& rule,
+                              const QString& outcome) {
+    return KelvaneError(
+        ErrorNumber::OtherRowsTouched,
+        QStringLiteral("This database's own %1 rule for '%2' %3, so nothing was %4.")
+            .arg(rule, rowSource, outcome,
+                 rule == QLatin1String("delete") ? QStringLiteral("deleted")
+                                                 : QStringLiteral("added")));
 }
 
 // A change to a row source, undone unless it is committed. The file's or
@@ -205,7 +212,8 @@ public:
         : m_db(db)
         , m_what(what) {
         const bool sqlite = db.driverName() == QLatin1String("QSQLITE");
-        exec(sqlite ? QStringLiteral("BEGIN IMMEDIATE") : QStringLiteral("START TRANSACTION ISOLATION LEVEL REPEATABLE READ"));
+        exec(sqlite ? QStringLiteral("BEGIN IMMEDIATE")
+                    : QStringLiteral("START TRANSACTION ISOLATION LEVEL REPEATABLE READ"));
     }
     ~WriteTransaction() {
         if (!m_committed)
@@ -342,7 +350,8 @@ void SqlRecordSet::deleteCurrent() {
             throw otherRowsTouched(m_deleteTarget, QStringLiteral("delete"),
                                    QStringLiteral("would change other rows as well"));
         if (wasThere && change.removed.isEmpty())
-            throw otherRowsTouched(m_deleteTarget, QStringLiteral("delete"), QStringLiteral("would keep the row"));
+            throw otherRowsTouched(m_deleteTarget, QStringLiteral("delete"),
+                                   QStringLiteral("would keep the row"));
         transaction.commit();
     });
     m_session->rowDeleted(m_keyIndex, key);
@@ -412,10 +421,11 @@ private:
     }
 
     KelvaneError notJustReading() const {
-        return KelvaneError(ErrorNumber::ReadOnly,
-                            QStringLiteral("The saved query '%1' in '%2' does more than read (it would change data "
-                                           "or reach other files), so it was not run.")
-                                .arg(m_name, m_path));
+        return KelvaneError(
+            ErrorNumber::ReadOnly,
+            QStringLiteral("The saved query '%1' in '%2' does more than read (it would change data "
+                           "or reach other files), so it was not run.")
+                .arg(m_name, m_path));
     }
 
     std::shared_ptr<SqlSession> m_session;
@@ -451,7 +461,8 @@ SqlSession::~SqlSession() { close(); }
 // then makes the next read read them again.
 const Snapshot* SqlSession::keptRows(const QString& rowSource, const RowSelection& selection) {
     m_stampBeforeRead = changeStamp();
-    if (m_keptRows && m_stampBeforeRead && m_keptRows->answers(rowSource, selection, *m_stampBeforeRead))
+    if (m_keptRows && m_stampBeforeRead &&
+        m_keptRows->answers(rowSource, selection, *m_stampBeforeRead))
         return &m_keptRows->snapshot;
     m_keptRows.reset();
     return nullptr;
@@ -460,7 +471,8 @@ const Snapshot* SqlSession::keptRows(const QString& rowSource, const RowSelectio
 void SqlSession::keepRows(const QString& rowSource, const RowSelection& selection, const Snapshot& rows) {
     m_keptRows.reset();
     if (m_stampBeforeRead)
-        m_keptRows = std::make_unique<RowsRead>(RowsRead{rowSource, selection, *m_stampBeforeRead, rows});
+        m_keptRows =
+            std::make_unique<RowsRead>(RowsRead{rowSource, selection, *m_stampBeforeRead, rows});
 }
 
 // A server keeps the transaction from writing, whatever its statements
@@ -550,16 +562,21 @@ std::vector<QVariantList> SqlDatabase::selectRows(const QString& sql, const QVar
     return select(*m_session, sql, values, what).rows;
 }
 
-bool SqlDatabase::hasKeyColumn(const QString& rowSource) { return columnsOf(rowSource, {}).contains(keyColumn); }
+bool SqlDatabase::hasKeyColumn(const QString& rowSource) {
+    return columnsOf(rowSource, {}).contains(keyColumn);
+}
 
 QString SqlDatabase::keyColumnName() { return keyColumn; }
 
 QStringList SqlDatabase::columnsOf(const QString& rowSource, const QStringList& wanted) {
-    QStringList columns = select(*m_session, QStringLiteral("SELECT * FROM %1 LIMIT 0").arg(quoteIdentifier(rowSource)),
-                                 {}, rowSource)
-                              .columns;
+    QStringList columns =
+        select(*m_session,
+               QStringLiteral("SELECT * FROM %1 LIMIT 0").arg(quoteIdentifier(rowSource)), {},
+               rowSource)
+            .columns;
     if (!wanted.isEmpty())
-        columns.removeIf([&](const QString& column) { return column != keyColumn && !wanted.contains(column); });
+        columns.removeIf(
+            [&](const QString& column) { return column != keyColumn && !wanted.contains(column); });
     return columns;
 }
 
@@ -569,12 +586,14 @@ QStringList SqlDatabase::columnsOf(const QString& rowSource, const QStringList& 
 // of it. The key alone gives the row source's own order cheaply, and the
 // rows are put back into that order.
 Snapshot SqlDatabase::readRows(const QString& rowSource, const QStringList& columns, const RowSelection& selection) {
-    QString sql = QStringLiteral("SELECT %1 FROM %2").arg(selectList(columns, selection), quoteIdentifier(rowSource));
+    QString sql = QStringLiteral("SELECT %1 FROM %2")
+                      .arg(selectList(columns, selection), quoteIdentifier(rowSource));
     if (!columns.contains(keyColumn))
         return select(*m_session, sql, {}, rowSource);
     const QString byKey = QStringLiteral(" ORDER BY %1").arg(quoteIdentifier(keyColumn));
     if (!selection.key.isNull())
-        return select(*m_session, sql + QStringLiteral(" WHERE %1 = ?").arg(quoteIdentifier(keyColumn)) + byKey,
+        return select(*m_session,
+                      sql + QStringLiteral(" WHERE %1 = ?").arg(quoteIdentifier(keyColumn)) + byKey,
                       {selection.key}, rowSource);
     Snapshot rows;
     m_session->run([&](QSqlDatabase& db) {
@@ -617,8 +636,9 @@ QVariant newestRowWith(QSqlDatabase& db, const QString& rowSource, const QVarian
         }
     }
     const QString key = quoteIdentifier(keyColumn);
-    const QString sql = QStringLiteral("SELECT %1 FROM %2 WHERE %1 IS NOT NULL AND %3 ORDER BY %1 DESC LIMIT 1")
-                            .arg(key, quoteIdentifier(rowSource), conditions.join(QStringLiteral(" AND ")));
+    const QString sql =
+        QStringLiteral("SELECT %1 FROM %2 WHERE %1 IS NOT NULL AND %3 ORDER BY %1 DESC LIMIT 1")
+            .arg(key, quoteIdentifier(rowSource), conditions.join(QStringLiteral(" AND ")));
     const Snapshot found = selectOn(db, sql, bound, rowSource);
     return found.rows.empty() ? QVariant() : found.rows.front().value(0);
 }
@@ -653,7 +673,8 @@ QVariant SqlDatabase::ensureRow(const QString& rowSource, const QVariantMap& val
         query.finish();
         const KeyChange change = keyChange(before, sortedKeys(db, rowSource));
         if (!change.removed.isEmpty() || change.added.size() > 1)
-            throw otherRowsTouched(rowSource, QStringLiteral("insert"), QStringLiteral("would change other rows as well"));
+            throw otherRowsTouched(rowSource, QStringLiteral("insert"),
+                                   QStringLiteral("would change other rows as well"));
         key = newestRowWith(db, rowSource, values);
         transaction.commit();
         m_session->rowsChanged();
@@ -697,7 +718,8 @@ std::unique_ptr<QueryDef> SqlDatabase::queryDef(const QString& name) {
     auto saved = m_savedQueries.constFind(name);
     if (saved == m_savedQueries.cend())
         saved = m_savedQueries.insert(name, readSavedQuery(name));
-    return std::make_unique<SqlQueryDef>(m_session, m_path, name, saved->prepared, saved->positions);
+    return std::make_unique<SqlQueryDef>(m_session, m_path, name, saved->prepared,
+                                         saved->positions);
 }
 
 void SqlDatabase::close() {

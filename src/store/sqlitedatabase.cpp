@@ -36,7 +36,8 @@ public:
     SqliteSession(QString connectionName, QString path, const OpenOptions& options)
         : SqlSession(std::move(connectionName))
         , m_path(std::move(path))
-        , m_guard(options.workLimit.value_or(defaultWorkLimit), options.lockWait.value_or(defaultLockWait)) {}
+        , m_guard(options.workLimit.value_or(defaultWorkLimit),
+                  options.lockWait.value_or(defaultLockWait)) {}
     // The connection goes before the guard its handlers use.
     ~SqliteSession() override { close(); }
 
@@ -84,8 +85,8 @@ QString nextConnectionName() {
 // read or write (a full disk, no permission, a failing disk) is reported
 // with the system's reason: calling it damaged could make the announcer
 // throw a sound file away.
-void openFile(const QString& connectionName, const QString& path, const QString& purpose, bool readOnly,
-              SqliteGuard& guard) {
+void openFile(const QString& connectionName, const QString& path, const QString& purpose,
+              bool readOnly, SqliteGuard& guard) {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
     // mode=rw: a file that vanished since it was checked is an error, never a new empty database.
     db.setDatabaseName(QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded) +
@@ -116,7 +117,8 @@ void openFile(const QString& connectionName, const QString& path, const QString&
     }
 }
 
-std::shared_ptr<SqlSession> openSession(const QString& path, const QString& purpose, const OpenOptions& options) {
+std::shared_ptr<SqlSession> openSession(const QString& path, const QString& purpose,
+                                        const OpenOptions& options) {
     auto session = std::make_shared<SqliteSession>(nextConnectionName(), path, options);
     openFile(session->name(), path, purpose, options.readOnly, session->guard());
     return session;
@@ -182,7 +184,8 @@ std::optional<QString> sqliteSystemReason(const QSqlDatabase& db) {
     return systemErrorText(error);
 }
 
-SqliteDatabase::SqliteDatabase(const QString& path, const QString& purpose, const OpenOptions& options)
+SqliteDatabase::SqliteDatabase(const QString& path, const QString& purpose,
+                               const OpenOptions& options)
     : SqlDatabase(path, openSession(path, purpose, options))
     , m_readOnly(options.readOnly) {}
 

@@ -7,9 +7,8 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <ctime>
 #include <thread>
-
-#include <time.h>
 
 namespace store {
 
@@ -37,7 +36,8 @@ SqliteGuard::Clock::time_point SqliteGuard::Clock::now() {
     clock_gettime(CLOCK_MONOTONIC_COARSE, &now);
     return time_point(std::chrono::seconds(now.tv_sec) + std::chrono::nanoseconds(now.tv_nsec));
 #else
-    return time_point(std::chrono::duration_cast<duration>(std::chrono::steady_clock::now().time_since_epoch()));
+    return time_point(
+        std::chrono::duration_cast<duration>(std::chrono::steady_clock::now().time_since_epoch()));
 #endif
 }
 
@@ -55,7 +55,8 @@ bool SqliteGuard::protect(const QSqlDatabase& db) {
     const bool configured =
         sqlite3_db_config(m_connection, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr) == SQLITE_OK &&
         sqlite3_db_config(m_connection, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr) == SQLITE_OK &&
-        sqlite3_db_config(m_connection, SQLITE_DBCONFIG_ENABLE_LOAD_EXTENSION, 0, nullptr) == SQLITE_OK;
+        sqlite3_db_config(m_connection, SQLITE_DBCONFIG_ENABLE_LOAD_EXTENSION, 0, nullptr) ==
+            SQLITE_OK;
     sqlite3_progress_handler(m_connection, stepsPerCheck, checkWorkTime, this);
     sqlite3_busy_handler(m_connection, waitForLock, this);
     sqlite3_set_authorizer(m_connection, authorize, this);
@@ -73,8 +74,9 @@ bool SqliteGuard::stopped() const {
 }
 
 QString SqliteGuard::stoppedText(const QString& path) {
-    return QStringLiteral("Database operation on '%1' was stopped: it asks for far more work than any sound "
-                          "database needs.")
+    return QStringLiteral(
+               "Database operation on '%1' was stopped: it asks for far more work than any sound "
+               "database needs.")
         .arg(path);
 }
 
@@ -96,7 +98,8 @@ int SqliteGuard::waitForLock(void* guard, int attempt) {
     const Clock::duration waited = now - self.m_waitStarted;
     if (waited >= self.m_lockWait)
         return 0;
-    std::this_thread::sleep_for(std::min<Clock::duration>(lockPause(attempt), self.m_lockWait - waited));
+    std::this_thread::sleep_for(
+        std::min<Clock::duration>(lockPause(attempt), self.m_lockWait - waited));
     if (self.m_deadline != Clock::time_point::max())
         self.m_deadline += Clock::now() - now;
     return 1;
@@ -104,7 +107,8 @@ int SqliteGuard::waitForLock(void* guard, int attempt) {
 
 // Attaching a file, which VACUUM INTO does as well, would let SQL that a
 // file holds create or overwrite any file the user may write.
-int SqliteGuard::authorize(void* guard, int action, const char*, const char*, const char*, const char*) {
+int SqliteGuard::authorize(void* guard, int action, const char*, const char*, const char*,
+                           const char*) {
     if (action == SQLITE_ATTACH || action == SQLITE_DETACH)
         return SQLITE_DENY;
     if (!static_cast<SqliteGuard*>(guard)->m_readingOnly)

@@ -52,7 +52,8 @@ public:
 private:
     static int checkWorkTime(void* guard);
     static int waitForLock(void* guard, int attempt);
-    static int authorize(void* guard, int action, const char*, const char*, const char*, const char*);
+    static int authorize(void* guard, int action, const char*, const char*, const char*,
+                         const char*);
 
     // A steady clock, to a few milliseconds: the time bound looks at it
     // every few engine steps.

@@ -188,17 +188,23 @@ void TestClubRecordLookup::missingQueryIsAnError() {
 void TestClubRecordLookup::savedQueryThatDoesMoreThanReadIsRefused_data() {
     QTest::addColumn<QString>("sql");
     QTest::addColumn<QString>("engine");
-    const QString keys = QStringLiteral("\"Sex\" = ? AND \"Age\" = ? AND \"Stroke\" = ? AND \"Distance\" = ?");
-    const QString columns = QStringLiteral("\"Record Holder\", \"Record Time\", \"Record Date\", "
-                                           "\"Year Best Holder\", \"Year Best Time\", \"Year Best Date\"");
+    const QString keys =
+        QStringLiteral("\"Sex\" = ? AND \"Age\" = ? AND \"Stroke\" = ? AND \"Distance\" = ?");
+    const QString columns =
+        QStringLiteral("\"Record Holder\", \"Record Time\", \"Record Date\", "
+                       "\"Year Best Holder\", \"Year Best Time\", \"Year Best Date\"");
     QTest::newRow("copies the file elsewhere")
-        << "VACUUM INTO 'DIR/copy' || substr(? || ? || ? || ?, 1, 0)" << "sqlite";
-    QTest::newRow("makes another file") << "ATTACH DATABASE 'DIR/copy' || substr(? || ? || ? || ?, 1, 0) AS x"
-                                        << "sqlite";
+        << "VACUUM INTO 'DIR/copy' || substr(? || ? || ? || ?, 1, 0)"
+        << "sqlite";
+    QTest::newRow("makes another file")
+        << "ATTACH DATABASE 'DIR/copy' || substr(? || ? || ? || ?, 1, 0) AS x"
+        << "sqlite";
     QTest::newRow("deletes the records it reads")
-        << QStringLiteral("DELETE FROM \"Club Records\" WHERE %1 RETURNING %2").arg(keys, columns) << "";
+        << QStringLiteral("DELETE FROM \"Club Records\" WHERE %1 RETURNING %2").arg(keys, columns)
+        << "";
     QTest::newRow("deletes them inside a WITH")
-        << QStringLiteral("WITH gone AS (DELETE FROM \"Club Records\" WHERE %1 RETURNING *) SELECT %2 FROM gone")
+        << QStringLiteral("WITH gone AS (DELETE FROM \"Club Records\" WHERE %1 RETURNING *) SELECT "
+                          "%2 FROM gone")
                .arg(keys, columns)
         << "postgresql";
 }
@@ -212,14 +218,22 @@ void TestClubRecordLookup::savedQueryThatDoesMoreThanReadIsRefused() {
         QSKIP("SQL of another engine");
     ClubFixture fixture;
     fixture.addRecord(recordRow("F", "9", "FS", "50", "Ellie Walsh", "38.02", QDate(2001, 5, 5)));
-    sql.replace(QStringLiteral("DIR"), fixture.dir()).replace(QLatin1Char('\''), QStringLiteral("''"));
-    fixture.exec(QStringLiteral("UPDATE \"Saved Queries\" SET \"Sql\" = '%1' WHERE \"Name\" = 'Club Record'").arg(sql));
+    sql.replace(QStringLiteral("DIR"), fixture.dir())
+        .replace(QLatin1Char('\''), QStringLiteral("''"));
+    fixture.exec(
+        QStringLiteral("UPDATE \"Saved Queries\" SET \"Sql\" = '%1' WHERE \"Name\" = 'Club Record'")
+            .arg(sql));
     print::RecordingPrinter printer;
     QString description;
-    QCOMPARE(errorOf([&] { Print_Record_Cards(printer, 1, 3, openStartMarker, openFinishMarker, 1, [](const QString&) {}); },
-                     &description),
+    QCOMPARE(errorOf(
+                 [&] {
+                     Print_Record_Cards(printer, 1, 3, openStartMarker, openFinishMarker, 1,
+                                        [](const QString&) {});
+                 },
+                 &description),
              int(store::ErrorNumber::ReadOnly));
-    QVERIFY2(description.contains(fixture.path()) && description.contains(clubRecordQuery), qPrintable(description));
+    QVERIFY2(description.contains(fixture.path()) && description.contains(clubRecordQuery),
+             qPrintable(description));
     QVERIFY(printer.calls().isEmpty());
     QVERIFY(!QFile::exists(fixture.dir() + QStringLiteral("/copy")));
     QCOMPARE(clubRecordCount(fixture), 1);

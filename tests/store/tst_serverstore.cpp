@@ -140,7 +140,8 @@ int errorNumberOf(const std::function<void()>& work) {
 // Makes the row source run statement instead of a DELETE or an INSERT.
 void replaceRule(const QString& path, const QString& event, const QString& statement) {
     if (!testingPostgres()) {
-        execOn(path, QStringLiteral("DROP TRIGGER \"Sorted Announcements %1\"").arg(event.toLower()));
+        execOn(path,
+               QStringLiteral("DROP TRIGGER \"Sorted Announcements %1\"").arg(event.toLower()));
         execOn(path, QStringLiteral("CREATE TRIGGER \"Sorted Announcements %1\" INSTEAD OF %2 ON "
                                     "\"Sorted Announcements\" BEGIN %3; END")
                          .arg(event.toLower(), event, statement));
@@ -428,11 +429,13 @@ void TestServerStore::tlsByDefault() {
 void TestServerStore::deleteRemovesExactlyTheCurrentRow_data() {
     QTest::addColumn<QString>("event");
     QTest::addColumn<QString>("rule");
-    QTest::newRow("the schema's own rules") << "" << "";
+    QTest::newRow("the schema's own rules") << ""
+                                            << "";
     const QString deleteWhere = QStringLiteral("DELETE FROM \"Announcements\" WHERE %1");
     QTest::newRow("delete rule taking the same Sequence")
         << "DELETE" << deleteWhere.arg(QStringLiteral("\"Sequence\" = OLD.\"Sequence\""));
-    QTest::newRow("delete rule taking nothing") << "DELETE" << deleteWhere.arg(QStringLiteral("false"));
+    QTest::newRow("delete rule taking nothing")
+        << "DELETE" << deleteWhere.arg(QStringLiteral("false"));
     QTest::newRow("delete rule taking the next row too")
         << "DELETE" << deleteWhere.arg(QStringLiteral("\"Id\" >= OLD.\"Id\""));
     QTest::newRow("insert rule adding two rows")
@@ -458,7 +461,8 @@ void TestServerStore::deleteRemovesExactlyTheCurrentRow() {
     rows->moveNext();
     const int error = errorNumberOf([&] {
         if (event == QLatin1String("INSERT"))
-            db->ensureRow(sortedAnnouncements, {{QStringLiteral("Sequence"), 7}, {QStringLiteral("Message"), "back"}});
+            db->ensureRow(sortedAnnouncements,
+                          {{QStringLiteral("Sequence"), 7}, {QStringLiteral("Message"), "back"}});
         else
             rows->deleteCurrent();
     });

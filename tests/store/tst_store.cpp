@@ -227,10 +227,12 @@ void TestStore::runawayRowSourceIsStopped_data() {
                                                     << -1;
     QTest::newRow("a hundred thousand sorted rows still read whole")
         << counter.arg(QStringLiteral(" LIMIT 100000"), QStringLiteral(" ORDER BY -x")) << 100000;
-    const QString thirty = QStringLiteral("WITH RECURSIVE c(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM c LIMIT 30) "
-                                          "SELECT x AS Id, x AS Sequence, %1 AS Message, %2 AS Extra FROM c "
-                                          "ORDER BY -x");
-    QTest::newRow("slow values") << thirty.arg(QStringLiteral("hex(randomblob(30000000))"), QStringLiteral("0"))
+    const QString thirty =
+        QStringLiteral("WITH RECURSIVE c(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM c LIMIT 30) "
+                       "SELECT x AS Id, x AS Sequence, %1 AS Message, %2 AS Extra FROM c "
+                       "ORDER BY -x");
+    QTest::newRow("slow values") << thirty.arg(QStringLiteral("hex(randomblob(30000000))"),
+                                               QStringLiteral("0"))
                                  << -1;
     QTest::newRow("a value far beyond any message")
         << thirty.arg(QStringLiteral("hex(zeroblob(400000000))"), QStringLiteral("0")) << -1;
@@ -246,7 +248,8 @@ void TestStore::runawayRowSourceIsStopped() {
     execOn(fixture.path(), QStringLiteral("DROP VIEW \"Sorted Announcements\""));
     execOn(fixture.path(), QStringLiteral("CREATE VIEW \"Sorted Announcements\" AS ") + view);
     auto db = store::openDatabase(fixture.path(), announcer);
-    const store::RowSelection screenFields{.fields = {QStringLiteral("Sequence"), QStringLiteral("Message")}};
+    const store::RowSelection screenFields{
+        .fields = {QStringLiteral("Sequence"), QStringLiteral("Message")}};
     const qint64 residentBefore = residentKiB();
     resetPeakResident();
     QElapsedTimer clock;
@@ -254,17 +257,22 @@ void TestStore::runawayRowSourceIsStopped() {
     QString description;
     int read = 0;
     const int error = errorNumberOf(
-        [&] { read = db->openRows(QStringLiteral("Sorted Announcements"), screenFields)->recordCount(); },
+        [&] {
+            read =
+                db->openRows(QStringLiteral("Sorted Announcements"), screenFields)->recordCount();
+        },
         &description);
     const qint64 elapsed = clock.elapsed();
     const qint64 grownMiB = (memoryKiB("VmHWM") - residentBefore) / 1024;
     QCOMPARE(read, std::max(rows, 0));
     QCOMPARE(error, rows < 0 ? int(ErrorNumber::TooCostly) : 0);
     if (rows < 0)
-        QCOMPARE(description, QStringLiteral("Database operation on '%1' was stopped: it asks for far more work "
-                                             "than any sound database needs.")
-                                  .arg(fixture.path()));
-    QVERIFY2(elapsed < store::defaultWorkLimit.count() + 1500, qPrintable(QString::number(elapsed)));
+        QCOMPARE(description,
+                 QStringLiteral("Database operation on '%1' was stopped: it asks for far more work "
+                                "than any sound database needs.")
+                     .arg(fixture.path()));
+    QVERIFY2(elapsed < store::defaultWorkLimit.count() + 1500,
+             qPrintable(QString::number(elapsed)));
     QVERIFY2(grownMiB < 400, qPrintable(QStringLiteral("%1 MiB more").arg(grownMiB)));
     // The allowance belongs to one read: the next one starts afresh.
     QCOMPARE(errorNumberOf([&] { db->openRecordset(QStringLiteral("Announcements")); }), 0);
@@ -376,7 +384,8 @@ void TestStore::readerWaitsForWriterTransaction() {
     }
     QSqlDatabase::removeDatabase(QStringLiteral("mode"));
 
-    auto db = store::openDatabase(fixture.path(), announcer, {.workLimit = std::chrono::milliseconds(500)});
+    auto db = store::openDatabase(fixture.path(), announcer,
+                                  {.workLimit = std::chrono::milliseconds(500)});
     bool writerOk = false;
     std::promise<void> holding;
     std::thread writer(holdTransaction, fixture.path(), begin, 2000, &writerOk, &holding);

@@ -16,7 +16,9 @@ inline qint64 memoryKiB(const QByteArray& field) {
     return -1;
 }
 
-inline qint64 residentKiB() { return memoryKiB("VmRSS"); }
+inline qint64 residentKiB() {
+    return memoryKiB("VmRSS");
+}
 
 inline void resetPeakResident() {
     QFile clear(QStringLiteral("/proc/self/clear_refs"));

@@ -115,10 +115,12 @@ void TestFeed::refusesBadInput() {
     args.replaceInStrings(QRegularExpression("^TEXT$"), text);
     args.replaceInStrings(QRegularExpression("^OTHER$"), other);
     const QString endless = fixture.dir() + "/endless.db";
-    QProcess::execute("sqlite3", {endless, "CREATE TABLE Announcements (Id INTEGER PRIMARY KEY, Sequence, Message);"
-                                           "CREATE VIEW \"Sorted Announcements\" AS WITH RECURSIVE c(x) AS "
-                                           "(SELECT 1 UNION ALL SELECT x + 1 FROM c) SELECT x AS Id, x AS Sequence, "
-                                           "'m' AS Message FROM c"});
+    QProcess::execute("sqlite3",
+                      {endless,
+                       "CREATE TABLE Announcements (Id INTEGER PRIMARY KEY, Sequence, Message);"
+                       "CREATE VIEW \"Sorted Announcements\" AS WITH RECURSIVE c(x) AS "
+                       "(SELECT 1 UNION ALL SELECT x + 1 FROM c) SELECT x AS Id, x AS Sequence, "
+                       "'m' AS Message FROM c"});
     args.replaceInStrings(QRegularExpression("^ENDLESS$"), endless);
     args.replaceInStrings(QRegularExpression("^MISSING$"), fixture.dir() + "/missing.mdb");
     const QString pipe = fixture.dir() + "/pipe.mdb";

@@ -100,8 +100,8 @@ qint64 addAnnouncement(const QString& path, qint64 sequence, const QString& text
 std::vector<Announcement> listAnnouncements(const QString& path) {
     const auto db = openExisting(path);
     std::vector<Announcement> rows;
-    for (const QVariantList& row :
-         db->rows(QStringLiteral("SELECT \"Id\", \"Sequence\", \"Message\" FROM \"Sorted Announcements\"")))
+    for (const QVariantList& row : db->rows(QStringLiteral(
+             "SELECT \"Id\", \"Sequence\", \"Message\" FROM \"Sorted Announcements\"")))
         rows.push_back({row[0].toLongLong(), row[1].toLongLong(), row[2].toString()});
     return rows;
 }
