@@ -190,9 +190,6 @@ void TestClubRecordLookup::savedQueryThatDoesMoreThanReadIsRefused_data() {
     QTest::addColumn<QString>("engine");
     const QString keys =
         QStringLiteral("\"Sex\" = ? AND \"Age\" = ? AND \"Stroke\" = ? AND \"Distance\" = ?");
-    const QString columns =
-        QStringLiteral("\"Record Holder\", \"Record Time\", \"Record Date\", "
-                       "\"Year Best Holder\", \"Year Best Time\", \"Year Best Date\"");
     QTest::newRow("copies the file elsewhere")
         << "VACUUM INTO 'DIR/copy' || substr(? || ? || ? || ?, 1, 0)"
         << "sqlite";
@@ -200,12 +197,11 @@ void TestClubRecordLookup::savedQueryThatDoesMoreThanReadIsRefused_data() {
         << "ATTACH DATABASE 'DIR/copy' || substr(? || ? || ? || ?, 1, 0) AS x"
         << "sqlite";
     QTest::newRow("deletes the records it reads")
-        << QStringLiteral("DELETE FROM \"Club Records\" WHERE %1 RETURNING %2").arg(keys, columns)
-        << "";
+        << QStringLiteral("DELETE FROM \"Club Records\" WHERE %1 RETURNING *").arg(keys) << "";
     QTest::newRow("deletes them inside a WITH")
-        << QStringLiteral("WITH gone AS (DELETE FROM \"Club Records\" WHERE %1 RETURNING *) SELECT "
-                          "%2 FROM gone")
-               .arg(keys, columns)
+        << QStringLiteral("WITH gone AS (DELETE FROM \"Club Records\" WHERE %1 RETURNING *) "
+                          "SELECT * FROM gone")
+               .arg(keys)
         << "postgresql";
 }
 
@@ -225,13 +221,11 @@ void TestClubRecordLookup::savedQueryThatDoesMoreThanReadIsRefused() {
             .arg(sql));
     print::RecordingPrinter printer;
     QString description;
-    QCOMPARE(errorOf(
-                 [&] {
-                     Print_Record_Cards(printer, 1, 3, openStartMarker, openFinishMarker, 1,
-                                        [](const QString&) {});
-                 },
-                 &description),
-             int(store::ErrorNumber::ReadOnly));
+    const auto print = [&] {
+        Print_Record_Cards(printer, 1, 3, openStartMarker, openFinishMarker, 1,
+                           [](const QString&) {});
+    };
+    QCOMPARE(errorOf(print, &description), int(store::ErrorNumber::ReadOnly));
     QVERIFY2(description.contains(fixture.path()) && description.contains(clubRecordQuery),
              qPrintable(description));
     QVERIFY(printer.calls().isEmpty());

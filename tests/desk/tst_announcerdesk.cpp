@@ -112,7 +112,6 @@ private slots:
     void undoPutsDismissalsBack();
     void undoRefused();
     void unloggedMessageIsNotDismissed();
-    void hostileDatabaseLeavesTheDeskAsItWas();
     void wholeTextIsLoggedBeforeTheDelete_data();
     void wholeTextIsLoggedBeforeTheDelete();
     void newLinesAreNewUntilChosen();
@@ -687,42 +686,6 @@ void TestAnnouncerDesk::unloggedMessageIsNotDismissed() {
     QVERIFY(desk.canDismiss());
     QCOMPARE(fixture.rowCount(), 1);
     QFile::remove(readoutlog::folder());
-}
-
-// A delete rule that would take other messages along, and then a list
-// that never ends: the desk keeps what it shows and says why.
-void TestAnnouncerDesk::hostileDatabaseLeavesTheDeskAsItWas() {
-    if (testingPostgres())
-        QSKIP("the file's own SQL is SQLite's");
-    AnnouncerFixture fixture;
-    fixture.addRow(1, QStringLiteral("one"));
-    fixture.addRow(1, QStringLiteral("one again"));
-    execOn(fixture.path(), QStringLiteral("DROP TRIGGER \"Sorted Announcements delete\""));
-    execOn(fixture.path(),
-           QStringLiteral("CREATE TRIGGER \"Sorted Announcements delete\" INSTEAD OF DELETE ON "
-                          "\"Sorted Announcements\" BEGIN DELETE FROM Announcements "
-                          "WHERE Sequence = OLD.Sequence; END"));
-    AnnouncerDesk desk;
-    QSignalSpy notice(&desk, &AnnouncerDesk::notice);
-    desk.setClock([] { return galaTime; });
-    openDesk(desk, fixture.path());
-    choose(desk, 0);
-    dismiss(desk);
-    QVERIFY2(notices(notice).value(0).contains(QStringLiteral("delete rule")),
-             qPrintable(notices(notice).value(0)));
-    QCOMPARE(desk.shownText(), QStringLiteral("one"));
-    QCOMPARE(fixture.rowCount(), 2);
-    QCOMPARE(events(loggedOn(galaTime.date())), QStringList({"dismissed 1", "not deleted 1"}));
-    execOn(fixture.path(), QStringLiteral("DROP VIEW \"Sorted Announcements\""));
-    execOn(fixture.path(),
-           QStringLiteral("CREATE VIEW \"Sorted Announcements\" AS WITH RECURSIVE c(x) AS "
-                          "(SELECT 1 UNION ALL SELECT x + 1 FROM c) "
-                          "SELECT x AS Id, 1 AS Sequence, 'endless' AS Message FROM c"));
-    check(desk);
-    QVERIFY2(notices(notice).value(1).contains(QStringLiteral("far more work")),
-             qPrintable(notices(notice).value(1)));
-    QVERIFY(!desk.troubleNote().isEmpty());
-    QCOMPARE(lines(desk), QStringList({"1:one", "1:one again"}));
 }
 
 void TestAnnouncerDesk::wholeTextIsLoggedBeforeTheDelete_data() {
