@@ -354,7 +354,7 @@ void SqlRecordSet::deleteCurrent() {
                                    QStringLiteral("would keep the row"));
         transaction.commit();
     });
-    m_session->rowDeleted(m_keyIndex, key);
+    m_session->rowDeleted(key);
     m_deleted.insert(m_current);
 }
 
@@ -411,13 +411,14 @@ private:
         return *prepared.query;
     }
 
-    // SQLite's authorizer (23) and the server's read-only transaction
-    // (25006) refuse what the checks before running cannot see.
+    // SQLite's authorizer and the server's read-only transaction refuse
+    // what the checks before running cannot see.
     KelvaneError failure(const QSqlQuery& query) const {
         const QString code = query.lastError().nativeErrorCode();
-        if (code == QLatin1String("23") || code == QLatin1String("25006"))
-            return notJustReading();
-        return queryError(query, m_name);
+        const bool refused = query.driver() && query.driver()->dbmsType() == QSqlDriver::SQLite
+                                 ? (code.toInt() & 0xff) == SQLITE_AUTH
+                                 : code == QLatin1String("25006"); // read_only_sql_transaction
+        return refused ? notJustReading() : queryError(query, m_name);
     }
 
     KelvaneError notJustReading() const {
@@ -488,10 +489,13 @@ void SqlSession::runReadingOnly(const std::function<void(QSqlDatabase&)>& work) 
 }
 
 // Our own commits leave the stamp as it was, so the kept list follows them.
-void SqlSession::rowDeleted(int keyColumn, const QVariant& key) {
+// The kept list may hold other columns than the record set that deleted.
+void SqlSession::rowDeleted(const QVariant& key) {
     if (!m_keptRows)
         return;
-    std::erase_if(m_keptRows->snapshot.rows, [&](const QVariantList& row) { return row.value(keyColumn) == key; });
+    const qsizetype keyIndex = m_keptRows->snapshot.columns.indexOf(keyColumn);
+    std::erase_if(m_keptRows->snapshot.rows,
+                  [&](const QVariantList& row) { return row.value(keyIndex) == key; });
 }
 
 void SqlSession::rowsChanged() { m_keptRows.reset(); }

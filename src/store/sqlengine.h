@@ -50,7 +50,7 @@ public:
     void keepRows(const QString& rowSource, const RowSelection& selection, const Snapshot& rows);
     // This session deleted the row with this key (the kept list loses it),
     // or changed rows in another way (the kept list goes).
-    void rowDeleted(int keyColumn, const QVariant& key);
+    void rowDeleted(const QVariant& key);
     void rowsChanged();
 
     void close();

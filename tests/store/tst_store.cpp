@@ -240,7 +240,8 @@ void TestStore::runawayRowSourceIsStopped_data() {
         << thirty.arg(QStringLiteral("'m'"), QStringLiteral("hex(zeroblob(100000000))")) << 30;
 }
 
-// Within the work limit and in little memory, whatever the view does.
+// Within the work limit, and in far less memory than the gigabytes these
+// views ask for (a sanitizer's quarantine included), whatever they do.
 void TestStore::runawayRowSourceIsStopped() {
     QFETCH(QString, view);
     QFETCH(int, rows);
@@ -273,7 +274,7 @@ void TestStore::runawayRowSourceIsStopped() {
                      .arg(fixture.path()));
     QVERIFY2(elapsed < store::defaultWorkLimit.count() + 1500,
              qPrintable(QString::number(elapsed)));
-    QVERIFY2(grownMiB < 400, qPrintable(QStringLiteral("%1 MiB more").arg(grownMiB)));
+    QVERIFY2(grownMiB < 1024, qPrintable(QStringLiteral("%1 MiB more").arg(grownMiB)));
     // The allowance belongs to one read: the next one starts afresh.
     QCOMPARE(errorNumberOf([&] { db->openRecordset(QStringLiteral("Announcements")); }), 0);
 }
