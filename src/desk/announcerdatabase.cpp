@@ -29,9 +29,11 @@ void forEachRow(store::Database& database, const store::RowSelection& selection,
     store::forEachRow(database.openRows(sortedAnnouncements, selection), visit);
 }
 
+// The desk's fields only: a column the writer's row source adds for
+// itself costs nothing however costly it is.
 store::RowSelection messageCutAt(qsizetype characters, const QVariant& key = {},
                                  bool measured = false) {
-    return {key, messageField, characters, measured};
+    return {key, messageField, characters, measured, {sequenceField, messageField, createdField}};
 }
 
 bool deleteByKey(store::Database& database, const store::RowKey& key) {

@@ -23,6 +23,12 @@ enum class ErrorNumber : int {
     DiskOrNetworkError = 3043,
     ConnectionFailed = 3151,
     DatabaseOperationFailed = 3146,
+    // The database asks for far more work or memory than any sound one.
+    TooCostly = 3035,
+    // SQL from the database itself that would do more than read.
+    ReadOnly = 3027,
+    // The database's own rule for a delete or an insert changes other rows.
+    OtherRowsTouched = 3200,
     ObjectClosed = 3420,
     PrinterError = 482,
 };

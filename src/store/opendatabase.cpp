@@ -42,7 +42,7 @@ std::unique_ptr<Database> openDatabase(const QString& path, const QString& purpo
     };
     switch (kind) {
     case FileKind::Sqlite:
-        return std::make_unique<SqliteDatabase>(path, purpose, options.lockWait);
+        return std::make_unique<SqliteDatabase>(path, purpose, options);
     case FileKind::Jet:
         return openJetDatabase(path, purpose);
     case FileKind::Connection:
