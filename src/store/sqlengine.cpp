@@ -239,124 +239,77 @@ private:
     bool m_committed = false;
 };
 
-// A snapshot of the rows of one row source. Deleting goes back to the
-// database by the row's key, so a row with the same Sequence or text is
-// never touched. A snapshot read with a limited field carries that field's
-// whole length as its last column.
-class SqlRecordSet : public RecordSet {
-public:
-    SqlRecordSet(std::shared_ptr<SqlSession> session, QString deleteTarget, Snapshot snapshot,
-                 QString limitedField = {})
-        : m_session(std::move(session))
-        , m_deleteTarget(std::move(deleteTarget))
-        , m_snapshot(std::move(snapshot))
-        , m_limitedField(std::move(limitedField))
-        , m_wholeLengthIndex(static_cast<int>(m_snapshot.columns.indexOf(wholeLengthColumn))) {
-        m_snapshot.columns.removeAll(wholeLengthColumn);
-        m_keyIndex = static_cast<int>(m_snapshot.columns.indexOf(keyColumn));
-    }
+// Deletes the row with this key from deleteTarget, in a transaction that
+// is rolled back when the row source's own rule would change any other row.
+// It may run a second time after a lost connection: if the first one
+// reached the server, the second finds no row and changes nothing, so the
+// row is gone exactly once either way.
+void deleteByKey(SqlSession& session, const QString& deleteTarget, const QVariant& key) {
+    const QString sql = QStringLiteral("DELETE FROM %1 WHERE %2 = ?")
+                            .arg(quoteIdentifier(deleteTarget), quoteIdentifier(keyColumn));
+    session.run([&](QSqlDatabase& db) {
+        WriteTransaction transaction(db, deleteTarget);
+        const QByteArrayList before = sortedKeys(db, deleteTarget);
+        QSqlQuery query(db);
+        if (!query.prepare(sql))
+            throw queryError(query, deleteTarget);
+        execOrThrow(query, {key}, deleteTarget);
+        query.finish();
+        const KeyChange change = keyChange(before, sortedKeys(db, deleteTarget));
+        const bool wasThere = std::binary_search(before.cbegin(), before.cend(), keyBytes(key));
+        if (!change.added.isEmpty() || change.removed.size() > (wasThere ? 1 : 0))
+            throw otherRowsTouched(deleteTarget, QStringLiteral("delete"),
+                                   QStringLiteral("would change other rows as well"));
+        if (wasThere && change.removed.isEmpty())
+            throw otherRowsTouched(deleteTarget, QStringLiteral("delete"), QStringLiteral("would keep the row"));
+        transaction.commit();
+    });
+    session.rowDeleted(key);
+}
 
-    int recordCount() const override {
-        checkOpen();
-        return static_cast<int>(m_snapshot.rows.size());
-    }
-    void moveFirst() override {
-        checkOpen();
-        if (m_snapshot.rows.empty())
-            throw noCurrentRecord();
-        m_current = 0;
-    }
-    void moveNext() override {
-        checkOpen();
-        if (eof())
-            throw noCurrentRecord();
-        ++m_current;
-    }
-    bool eof() const override {
-        checkOpen();
-        return m_current >= m_snapshot.rows.size();
-    }
-    QVariant value(const QString& field) const override {
-        checkCurrent();
-        const int index = m_snapshot.columns.indexOf(field);
-        if (index < 0)
-            throw KelvaneError(ErrorNumber::ItemNotFound,
-                               QStringLiteral("Item not found in this collection: field '%1'.").arg(field));
-        return m_snapshot.rows[m_current][index];
-    }
-    QStringList fields() const override { return m_snapshot.columns; }
+// A snapshot of the rows of one row source whose key is its key column.
+// Deleting goes back to the database by the row's key, so a row with the
+// same Sequence or text is never touched. A snapshot read with a limited
+// field carries that field's whole length as its last column.
+class SqlRecordSet : public SnapshotRecordSet {
+public:
+    SqlRecordSet(const std::shared_ptr<SqlSession>& session, const QString& deleteTarget, Snapshot snapshot,
+                 QString limitedField = {})
+        : SnapshotRecordSet(deleteTarget, withoutWholeLength(snapshot.columns), std::move(snapshot.rows),
+                            deleter(session, deleteTarget))
+        , m_limitedField(std::move(limitedField))
+        , m_wholeLengthIndex(static_cast<int>(snapshot.columns.indexOf(wholeLengthColumn)))
+        , m_keyIndex(static_cast<int>(fields().indexOf(keyColumn))) {}
+
     QVariant key() const override {
-        checkCurrent();
-        const QVariantList& row = m_snapshot.rows[m_current];
-        return m_keyIndex >= 0 ? row[m_keyIndex] : valuesKey(row);
+        return m_keyIndex >= 0 ? currentRow()[m_keyIndex] : SnapshotRecordSet::key();
     }
     qint64 wholeLength(const QString& field) const override {
         if (field != m_limitedField || m_wholeLengthIndex < 0)
             return RecordSet::wholeLength(field);
-        checkCurrent();
-        return m_snapshot.rows[m_current][m_wholeLengthIndex].toLongLong();
+        return currentRow()[m_wholeLengthIndex].toLongLong();
     }
-    void deleteCurrent() override;
-    void close() override { m_closed = true; }
 
 private:
-    static KelvaneError noCurrentRecord() {
-        return KelvaneError(ErrorNumber::NoCurrentRecord, QStringLiteral("No current record."));
+    static QStringList withoutWholeLength(QStringList columns) {
+        columns.removeAll(wholeLengthColumn);
+        return columns;
     }
-    void checkOpen() const {
-        if (m_closed)
-            throw KelvaneError(ErrorNumber::ObjectClosed, QStringLiteral("The record set is closed."));
-    }
-    void checkCurrent() const {
-        checkOpen();
-        if (eof() || m_deleted.contains(m_current))
-            throw noCurrentRecord();
+    static DeleteRow deleter(const std::shared_ptr<SqlSession>& session, const QString& deleteTarget) {
+        return [session, deleteTarget](const QStringList& columns, const QVariantList& row) {
+            const qsizetype keyIndex = columns.indexOf(keyColumn);
+            if (deleteTarget.isEmpty() || keyIndex < 0)
+                throw KelvaneError(ErrorNumber::DatabaseOperationFailed,
+                                   QStringLiteral("Rows of '%1' cannot be deleted: it has no '%2' key column.")
+                                       .arg(deleteTarget, keyColumn));
+            deleteByKey(*session, deleteTarget, row[keyIndex]);
+        };
     }
 
-    std::shared_ptr<SqlSession> m_session;
-    QString m_deleteTarget;
-    Snapshot m_snapshot;
     QString m_limitedField;
     int m_wholeLengthIndex;
-    int m_keyIndex = -1;
-    QSet<size_t> m_deleted;
-    size_t m_current = 0;
-    bool m_closed = false;
+    int m_keyIndex;
 };
-
-// A delete by key may run a second time after a lost connection: if the
-// first one reached the server, the second finds no row and changes
-// nothing, so the row is gone exactly once either way.
-void SqlRecordSet::deleteCurrent() {
-    checkCurrent();
-    if (m_deleteTarget.isEmpty() || m_keyIndex < 0)
-        throw KelvaneError(ErrorNumber::DatabaseOperationFailed,
-                           QStringLiteral("Rows of '%1' cannot be deleted: it has no '%2' key column.")
-                               .arg(m_deleteTarget, keyColumn));
-    const QString sql = QStringLiteral("DELETE FROM %1 WHERE %2 = ?")
-                            .arg(quoteIdentifier(m_deleteTarget), quoteIdentifier(keyColumn));
-    const QVariant key = m_snapshot.rows[m_current][m_keyIndex];
-    m_session->run([&](QSqlDatabase& db) {
-        WriteTransaction transaction(db, m_deleteTarget);
-        const QByteArrayList before = sortedKeys(db, m_deleteTarget);
-        QSqlQuery query(db);
-        if (!query.prepare(sql))
-            throw queryError(query, m_deleteTarget);
-        execOrThrow(query, {key}, m_deleteTarget);
-        query.finish();
-        const KeyChange change = keyChange(before, sortedKeys(db, m_deleteTarget));
-        const bool wasThere = std::binary_search(before.cbegin(), before.cend(), keyBytes(key));
-        if (!change.added.isEmpty() || change.removed.size() > (wasThere ? 1 : 0))
-            throw otherRowsTouched(m_deleteTarget, QStringLiteral("delete"),
-                                   QStringLiteral("would change other rows as well"));
-        if (wasThere && change.removed.isEmpty())
-            throw otherRowsTouched(m_deleteTarget, QStringLiteral("delete"),
-                                   QStringLiteral("would keep the row"));
-        transaction.commit();
-    });
-    m_session->rowDeleted(key);
-    m_deleted.insert(m_current);
-}
 
 // A saved query lives in the database as SQL text with "?" placeholders and
 // a table that names each placeholder by its position (1 = the first "?").
