@@ -101,9 +101,7 @@ public:
         try {
             JetReader check(path);
         } catch (const Unreadable& error) {
-            throw KelvaneError(
-                ErrorNumber::NotADatabase,
-                QStringLiteral("'%1' is not an %2: %3.").arg(path, purpose, error.reason));
+            throw notADatabase(path, purpose, error.reason);
         }
     }
 

@@ -38,10 +38,8 @@ public:
             const QString reason = db.lastError().text();
             db = QSqlDatabase();
             close();
-            throw KelvaneError(ErrorNumber::NotADatabase,
-                               QStringLiteral("'%1' is not an %2: the Microsoft Access ODBC driver could not "
-                                              "open it (%3).")
-                                   .arg(path, purpose, reason));
+            throw notADatabase(path, purpose,
+                               QStringLiteral("the Microsoft Access ODBC driver could not open it (%1)").arg(reason));
         }
     }
     ~JetOdbcDatabase() override { close(); }

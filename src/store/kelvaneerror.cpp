@@ -21,4 +21,11 @@ KelvaneError errorFrom(const std::exception& caught) {
 
 QString systemErrorText(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
+KelvaneError notADatabase(const QString& path, const QString& purpose, const QString& reason) {
+    const bool vowel = !purpose.isEmpty() && QStringLiteral("aeiou").contains(purpose.front().toLower());
+    return KelvaneError(ErrorNumber::NotADatabase, QStringLiteral("'%1' is not %2 %3: %4.")
+                                                       .arg(path, vowel ? QStringLiteral("an") : QStringLiteral("a"),
+                                                            purpose, reason));
+}
+
 } // namespace store

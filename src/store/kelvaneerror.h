@@ -56,4 +56,8 @@ KelvaneError errorFrom(const std::exception& caught);
 // such as "No space left on device".
 QString systemErrorText(int error);
 
+// The error for a file that is not the kind of database its purpose names
+// ("announcer database", "club database"), with the reason.
+KelvaneError notADatabase(const QString& path, const QString& purpose, const QString& reason);
+
 } // namespace store

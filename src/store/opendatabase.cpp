@@ -37,8 +37,7 @@ std::unique_ptr<Database> openDatabase(const QString& path, const QString& purpo
     const FileKind kind = sniff(file);
     file.close();
     const auto notA = [&](const QString& reason) {
-        return KelvaneError(ErrorNumber::NotADatabase,
-                            QStringLiteral("'%1' is not an %2: %3.").arg(path, purpose, reason));
+        return notADatabase(path, purpose, reason);
     };
     switch (kind) {
     case FileKind::Sqlite:

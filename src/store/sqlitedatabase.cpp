@@ -98,8 +98,7 @@ void openFile(const QString& connectionName, const QString& path, const QString&
         if (systemReason)
             return KelvaneError(ErrorNumber::DiskOrNetworkError,
                                 QStringLiteral("The %1 '%2' cannot be read: %3.").arg(purpose, path, *systemReason));
-        return KelvaneError(ErrorNumber::NotADatabase,
-                            QStringLiteral("'%1' is not an %2: %3.").arg(path, purpose, otherwise));
+        return notADatabase(path, purpose, otherwise);
     };
     if (!db.open())
         throw fail(std::nullopt, db.lastError().text());
