@@ -66,7 +66,7 @@ AnnouncerScreen::AnnouncerScreen(QWidget* parent)
     connect(&m_desk, &AnnouncerDesk::notice, this, [this](const QString& text) { ui::postMessage(text, this); });
     connect(&m_desk, &AnnouncerDesk::arrived, this, &AnnouncerScreen::playArrivalSound);
     connect(&m_desk, &AnnouncerDesk::closed, this, &AnnouncerScreen::deskClosed);
-    connect(m_ui->Command2, &QPushButton::clicked, &m_desk, &AnnouncerDesk::dismiss);
+    connect(m_ui->Command2, &QPushButton::clicked, this, [this] { m_desk.dismiss(); });
     connect(m_ui->Command1, &QPushButton::clicked, this, &AnnouncerScreen::exitScreen);
     addShortcuts();
 }

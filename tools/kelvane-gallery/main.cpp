@@ -68,9 +68,10 @@ void showReadOutToday(const QString& folder) {
     for (int n = 0; n < 5; ++n) {
         time = time.addSecs(170 + 40 * n);
         readoutlog::append({time, readoutlog::dismissed, database, QString::number(n + 1), n + 11,
-                            feed::demoMessage(n)});
+                            feed::demoMessage(n), AnnouncerDesk::deskStation});
     }
-    readoutlog::append({time.addSecs(20), readoutlog::undone, database, QStringLiteral("5"), 15, feed::demoMessage(4)});
+    readoutlog::append({time.addSecs(20), readoutlog::undone, database, QStringLiteral("5"), 15, feed::demoMessage(4),
+                        AnnouncerDesk::deskStation});
     (new ReadOutToday(readoutlog::readOuts(readoutlog::read(readoutlog::fileOf(time.date())))))->show();
 }
 
