@@ -46,6 +46,8 @@ double smallerReadingPoints(double points) {
     return notSmaller == readingSteps.begin() ? points : *std::prev(notSmaller);
 }
 
+QList<double> readingPointSteps() { return {readingSteps.begin(), readingSteps.end()}; }
+
 // Only what this program writes turns the sound on: QVariant would take
 // "no" or "off" for true.
 bool arrivalSoundOn() { return settings().value(soundOnKey).toString() == QLatin1String("true"); }

@@ -21,6 +21,8 @@ void rememberReadingPoints(double points);
 // through; points itself at either end.
 double largerReadingPoints(double points);
 double smallerReadingPoints(double points);
+// Every step, smallest first (a browser station steps through the same).
+QList<double> readingPointSteps();
 
 // A short sound when a new message arrives: off unless turned on. It is
 // the system's bell, or the WAV file that the setting arrival/sound names.
