@@ -48,7 +48,7 @@ fi
 # The browser tests' one npm package, at the version package-lock.json pins.
 # It drives Debian's chromium and never downloads a browser of its own.
 web="$(cd "$(dirname "$0")/.." && pwd)/tests/web"
-pinned() { node -p "require('$web/$1').${2}version" 2>/dev/null; }
+pinned() { node -p "require('$web/$1').${2:-}version" 2>/dev/null; }
 if [ "$(pinned package-lock.json "packages['node_modules/playwright-core'].")" != \
      "$(pinned node_modules/playwright-core/package.json)" ]; then
   (cd "$web" && PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error)
