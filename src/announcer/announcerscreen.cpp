@@ -3,6 +3,7 @@
 #include "keyswindow.h"
 #include "locatedatabase.h"
 #include "readouttoday.h"
+#include "stationwindow.h"
 
 #include "desk/desksettings.h"
 #include "desk/readoutlog.h"
@@ -90,6 +91,7 @@ void AnnouncerScreen::addShortcuts() {
     onKeys({Qt::Key_F5}, [this] { m_desk.refresh(); });
     onKeys({Qt::Key_F1}, &AnnouncerScreen::showKeys);
     onKeys({Qt::CTRL | Qt::Key_H}, &AnnouncerScreen::showReadOutToday);
+    onKeys({Qt::Key_F9}, &AnnouncerScreen::showStation);
     onKeys({Qt::CTRL | Qt::Key_B}, &AnnouncerScreen::toggleArrivalSound);
     onKeys({Qt::ALT | Qt::Key_X}, &AnnouncerScreen::exitScreen);
     onKeys({QKeySequence::ZoomIn, Qt::CTRL | Qt::Key_Equal},
@@ -215,6 +217,15 @@ void AnnouncerScreen::showKeys() {
 void AnnouncerScreen::showReadOutToday() {
     ReadOutToday readOuts(readoutlog::readOuts(readoutlog::read(readoutlog::fileOf(m_desk.now().date()))), this);
     readOuts.exec();
+}
+
+// The station window stays open beside the screen while the announcer works.
+void AnnouncerScreen::showStation() {
+    if (!m_stationWindow)
+        m_stationWindow = new StationWindow(m_station, this);
+    m_stationWindow->show();
+    m_stationWindow->raise();
+    m_stationWindow->activateWindow();
 }
 
 void AnnouncerScreen::closeEvent(QCloseEvent* event) {

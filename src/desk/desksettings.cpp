@@ -16,6 +16,10 @@ constexpr std::array readingSteps = {8.0, 9.75, 12.0, 14.0, 16.0, 18.0, 20.0, 24
 const QString readingKey = QStringLiteral("reading/points");
 const QString soundOnKey = QStringLiteral("arrival/soundOn");
 const QString soundFileKey = QStringLiteral("arrival/sound");
+const QString stationOnKey = QStringLiteral("station/on");
+const QString stationAddressKey = QStringLiteral("station/address");
+const QString stationCertificateKey = QStringLiteral("station/certificate");
+const QString stationKeyKey = QStringLiteral("station/key");
 
 QSettings settings() { return QSettings(settingsPath(), QSettings::IniFormat); }
 
@@ -59,5 +63,20 @@ QString arrivalSoundFile() { return settings().value(soundFileKey).toString(); }
 QStringList arrivalSoundArguments(const QString& file) {
     return {QStringLiteral("-q"), QStringLiteral("--"), file};
 }
+
+StationChoice stationChoice() {
+    return {settings().value(stationOnKey).toString() == QLatin1String("true"),
+            settings().value(stationAddressKey).toString()};
+}
+
+void rememberStationChoice(const StationChoice& choice) {
+    QSettings written = settings();
+    written.setValue(stationOnKey, choice.on);
+    written.setValue(stationAddressKey, choice.address);
+}
+
+QString stationCertificateFile() { return settings().value(stationCertificateKey).toString(); }
+
+QString stationKeyFile() { return settings().value(stationKeyKey).toString(); }
 
 } // namespace desk

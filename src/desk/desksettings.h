@@ -34,4 +34,17 @@ QString arrivalSoundFile();
 // begins with "-" is still a file, never an option.
 QStringList arrivalSoundArguments(const QString& file);
 
+// The browser station: whether it runs from the start, and where it
+// listens ("[ADDRESS][:PORT]"; empty for this computer's first address).
+struct StationChoice {
+    bool on = false;
+    QString address;
+};
+StationChoice stationChoice();
+void rememberStationChoice(const StationChoice& choice);
+// The announcer's own certificate and key (PEM files) that make the
+// station speak HTTPS; empty for plain HTTP.
+QString stationCertificateFile();
+QString stationKeyFile();
+
 } // namespace desk

@@ -18,6 +18,8 @@
 #include "swimtime/conversion.h"
 
 #include <QDir>
+#include <QTest>
+#include <QWebSocket>
 #include <QListView>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -94,6 +96,23 @@ void showConversion() {
     window->show();
 }
 
+// The station window of a desk whose station listens on the loopback,
+// with a watch page and an announce page connected.
+void showBrowserStation(const QString& folder) {
+    AnnouncerScreen* screen = showAnnouncerScreen(folder);
+    station::StationServer& server = screen->station();
+    server.start({QHostAddress(QHostAddress::LocalHost), station::defaultPort});
+    const QString origin = QStringLiteral("http://") + station::addressText(server.address());
+    for (const station::Role role : station::allRoles) {
+        auto* page = new QWebSocket(origin, QWebSocketProtocol::VersionLatest, screen);
+        QObject::connect(page, &QWebSocket::connected, page, [page, token = server.link(role).fragment()] {
+            page->sendTextMessage(QStringLiteral("{\"type\":\"hello\",\"token\":\"%1\"}").arg(token));
+        });
+        page->open(QUrl(QStringLiteral("ws://%1/live").arg(station::addressText(server.address()))));
+    }
+    QTimer::singleShot(300, screen, [screen] { QTest::keyClick(screen, Qt::Key_F9); });
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -109,6 +128,7 @@ int main(int argc, char** argv) {
         {QStringLiteral("Announcer_Screen_New_Larger"), [&] { showLargerText(folder.path()); }},
         {QStringLiteral("Keys"), [] { (new KeysWindow)->show(); }},
         {QStringLiteral("ReadOutToday"), [&] { showReadOutToday(folder.path()); }},
+        {QStringLiteral("BrowserStation"), [&] { showBrowserStation(folder.path()); }},
         {QStringLiteral("YesNo"), showYesNo},
         {QStringLiteral("FileInfo"), showFileInfo},
         {QStringLiteral("FileDialogue"), [] { (new FileDialogue)->show(); }},
