@@ -59,7 +59,7 @@ HttpExchange::HttpExchange(QSslSocket* socket, const Site& site)
     // window fills and the client waits.
     m_socket->setReadBufferSize(longestHead);
     m_idle.setSingleShot(true);
-    m_idle.setInterval(idleMilliseconds);
+    m_idle.setInterval(m_site.idleMilliseconds);
     connect(&m_idle, &QTimer::timeout, m_socket, &QSslSocket::abort);
     connect(m_socket, &QSslSocket::readyRead, this, &HttpExchange::readRequests);
     m_idle.start();

@@ -26,10 +26,10 @@ struct Site {
     QByteArray livePath;
     // Whether a page of this origin may open the live connection.
     std::function<bool(QByteArrayView origin)> isOwnOrigin;
+    // A connection that completes no request for this long is closed.
+    int idleMilliseconds = 60 * 1000;
 };
 
-// The limits every connection lives within.
-inline constexpr int idleMilliseconds = 60 * 1000;
 // A client whose unread answers pile up past this is dropped.
 inline constexpr qint64 longestQueue = qint64{1} << 20;
 
@@ -37,7 +37,7 @@ inline constexpr qint64 longestQueue = qint64{1} << 20;
 // than longestHead at a time, never a body), answers with the station's
 // files and every answer's security headers, and hands a request for the
 // live connection on, untouched, as upgradeRequested. A connection that
-// has not completed a request within idleMilliseconds is closed.
+// has not completed a request within the site's idle time is closed.
 class HttpExchange : public QObject {
     Q_OBJECT
 

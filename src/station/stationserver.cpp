@@ -18,7 +18,6 @@ namespace {
 
 // The live connection's path.
 const QByteArray livePath = "/live";
-constexpr int keepAliveMilliseconds = 20 * 1000;
 
 // Hands every new connection's descriptor to the station before Qt
 // makes a socket of it, so that one past the limit costs nothing.
@@ -87,7 +86,7 @@ StationServer::StationServer(AnnouncerDesk& desk, QObject* parent)
         if (PageSession* page = pageNamed(station))
             page->send(protocol::notice(text));
     });
-    m_keepAlive.setInterval(keepAliveMilliseconds);
+    setIdleMilliseconds(m_site.idleMilliseconds);
     connect(&m_keepAlive, &QTimer::timeout, this, &StationServer::keepAlive);
     if (!m_tokens.load(tokensPath()))
         m_tokens.renew();
@@ -167,6 +166,13 @@ std::vector<ConnectedPage> StationServer::pages() const {
             connected.push_back({*page->role(), page->address(), page->since()});
     }
     return connected;
+}
+
+// Pages are pinged three times within the idle time, so a live one is
+// always heard from in time.
+void StationServer::setIdleMilliseconds(int milliseconds) {
+    m_site.idleMilliseconds = milliseconds;
+    m_keepAlive.setInterval(milliseconds / 3);
 }
 
 void StationServer::accept(qintptr descriptor) {
@@ -359,7 +365,7 @@ void StationServer::keepAlive() {
     const auto now = FailedAttempts::Clock::now();
     const QString ping = protocol::ping();
     for (PageSession* page : m_pages) {
-        if (now - page->lastHeard() > std::chrono::milliseconds(idleMilliseconds))
+        if (now - page->lastHeard() > std::chrono::milliseconds(m_site.idleMilliseconds))
             page->close(CloseReason::Gone);
         else if (page->role())
             page->send(ping);

@@ -68,6 +68,9 @@ public:
 
     std::vector<ConnectedPage> pages() const;
 
+    // How long a connection may be silent (a minute); shorter for tests.
+    void setIdleMilliseconds(int milliseconds);
+
 signals:
     void pagesChanged();
     void linksChanged();
