@@ -35,10 +35,10 @@ PageSession::~PageSession() {
     }
 }
 
-void PageSession::send(const QString& message) {
+void PageSession::send(const QByteArray& message) {
     if (m_closing)
         return;
-    m_socket->sendTextMessage(message);
+    m_socket->sendBinaryMessage(message);
     if (m_socket->bytesToWrite() > longestQueue) {
         m_closing = true;
         m_socket->abort();

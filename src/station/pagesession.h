@@ -57,7 +57,7 @@ public:
 
     // Sends a message; a page that does not read is dropped once its
     // queue passes longestQueue.
-    void send(const QString& message);
+    void send(const QByteArray& message);
     void close(CloseReason reason);
     bool isClosing() const { return m_closing; }
 

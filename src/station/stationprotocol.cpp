@@ -11,7 +11,7 @@ namespace station::protocol {
 
 namespace {
 
-QString text(const QJsonObject& object) { return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)); }
+QByteArray text(const QJsonObject& object) { return QJsonDocument(object).toJson(QJsonDocument::Compact); }
 
 const QHash<QString, Request::Type> requestTypes = {{QStringLiteral("hello"), Request::Type::Hello},
                                                     {QStringLiteral("choose"), Request::Type::Choose},
@@ -31,7 +31,7 @@ std::optional<Request> parseRequest(const QString& message) {
     return request;
 }
 
-QString welcome(Role role, const QString& station) {
+QByteArray welcome(Role role, const QString& station) {
     QJsonArray steps;
     for (const double points : desk::readingPointSteps())
         steps.append(points);
@@ -41,7 +41,7 @@ QString welcome(Role role, const QString& station) {
                  {QStringLiteral("readingSteps"), steps}});
 }
 
-QString list(AnnouncerDesk& desk) {
+QByteArray list(AnnouncerDesk& desk) {
     const MessageList& messages = *desk.messages();
     QJsonArray lines;
     for (int row = 0; row < messages.rowCount(); ++row) {
@@ -59,18 +59,18 @@ QString list(AnnouncerDesk& desk) {
                  {QStringLiteral("lines"), lines}});
 }
 
-QString shown(const QString& type, const QString& key, const QString& text) {
+QByteArray shown(const QString& type, const QString& key, const QString& text) {
     return protocol::text({{QStringLiteral("type"), type}, {QStringLiteral("key"), key}, {QStringLiteral("text"), text}});
 }
 
-QString trouble(const QString& text) {
+QByteArray trouble(const QString& text) {
     return protocol::text({{QStringLiteral("type"), QStringLiteral("trouble")}, {QStringLiteral("text"), text}});
 }
 
-QString notice(const QString& text) {
+QByteArray notice(const QString& text) {
     return protocol::text({{QStringLiteral("type"), QStringLiteral("notice")}, {QStringLiteral("text"), text}});
 }
 
-QString ping() { return text({{QStringLiteral("type"), QStringLiteral("ping")}}); }
+QByteArray ping() { return text({{QStringLiteral("type"), QStringLiteral("ping")}}); }
 
 } // namespace station::protocol

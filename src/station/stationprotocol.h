@@ -10,7 +10,9 @@ class AnnouncerDesk;
 
 // The messages of the live connection, one JSON object each (see
 // docs/browser-station.md). The page speaks first with its token; the
-// station answers with the whole state and then with every change.
+// station answers with the whole state and then with every change. The
+// station's messages are UTF-8 in binary frames: made once, sent to every
+// page as they are.
 namespace station::protocol {
 
 // What a page asks for.
@@ -25,13 +27,13 @@ struct Request {
 // The request a message holds; nothing for anything else.
 std::optional<Request> parseRequest(const QString& message);
 
-QString welcome(Role role, const QString& station);
+QByteArray welcome(Role role, const QString& station);
 // The list as the desk lists it, and whether a database is open at all.
-QString list(AnnouncerDesk& desk);
+QByteArray list(AnnouncerDesk& desk);
 // A message on display: the desk's own ("desk"), or the page's ("shown").
-QString shown(const QString& type, const QString& key, const QString& text);
-QString trouble(const QString& text);
-QString notice(const QString& text);
-QString ping();
+QByteArray shown(const QString& type, const QString& key, const QString& text);
+QByteArray trouble(const QString& text);
+QByteArray notice(const QString& text);
+QByteArray ping();
 
 } // namespace station::protocol

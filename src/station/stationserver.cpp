@@ -310,7 +310,7 @@ void StationServer::pageGone(PageSession* page) {
     emit pagesChanged();
 }
 
-void StationServer::sendToPages(const QString& message) {
+void StationServer::sendToPages(const QByteArray& message) {
     for (PageSession* page : m_pages) {
         if (page->role())
             page->send(message);
@@ -363,7 +363,7 @@ bool StationServer::isOwnOrigin(QByteArrayView origin) const {
 // gone without a word (a phone that left the network) and is closed.
 void StationServer::keepAlive() {
     const auto now = FailedAttempts::Clock::now();
-    const QString ping = protocol::ping();
+    const QByteArray ping = protocol::ping();
     for (PageSession* page : m_pages) {
         if (now - page->lastHeard() > std::chrono::milliseconds(m_site.idleMilliseconds))
             page->close(CloseReason::Gone);

@@ -85,7 +85,7 @@ private:
     void act(PageSession& page, const protocol::Request& request);
     void greet(PageSession& page);
     void pageGone(PageSession* page);
-    void sendToPages(const QString& message);
+    void sendToPages(const QByteArray& message);
     void scheduleList();
     void sendList();
     void sendDeskShown();

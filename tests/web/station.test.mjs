@@ -147,8 +147,9 @@ test('a watch page that forges a dismissal is refused and closed', async () => {
   const code = await page.evaluate(([token, key]) => new Promise((resolve) => {
     const forged = new WebSocket(`ws://${location.host}/live`);
     forged.onopen = () => forged.send(JSON.stringify({ type: 'hello', token }));
+    forged.binaryType = 'arraybuffer';
     forged.onmessage = (event) => {
-      if (JSON.parse(event.data).type === 'welcome') {
+      if (JSON.parse(new TextDecoder().decode(event.data)).type === 'welcome') {
         forged.send(JSON.stringify({ type: 'choose', key }));
         forged.send(JSON.stringify({ type: 'dismiss', key }));
       }

@@ -19,6 +19,7 @@
   let own = { key: '', text: '' };
   let desk = { key: '', text: '' };
   let noticeTimer = 0;
+  const decoder = new TextDecoder();
 
   function time(date) {
     return date.toLocaleTimeString([], { hour: '2-digit', minute: '2-digit', hour12: false });
@@ -144,11 +145,12 @@
   function connect() {
     const scheme = location.protocol === 'https:' ? 'wss:' : 'ws:';
     socket = new WebSocket(scheme + '//' + location.host + '/live');
+    socket.binaryType = 'arraybuffer';
     lastHeard = Date.now();
     socket.addEventListener('open', () => send({ type: 'hello', token: token }));
     socket.addEventListener('message', (event) => {
       lastHeard = Date.now();
-      handle(JSON.parse(event.data));
+      handle(JSON.parse(typeof event.data === 'string' ? event.data : decoder.decode(event.data)));
     });
     socket.addEventListener('close', (event) => closed(event.code));
   }
