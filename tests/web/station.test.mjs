@@ -142,6 +142,7 @@ test('an announce page chooses, dismisses and undoes', async () => {
 
 test('a watch page that forges a dismissal is refused and closed', async () => {
   const page = await open(harness.links.watch);
+  assert.ok(await page.isHidden('#actions'), 'a watch page offers no Dismiss or Undo');
   const before = rows().length;
   const key = await page.$eval('#list li', (item) => item.dataset.key);
   const code = await page.evaluate(([token, key]) => new Promise((resolve) => {
