@@ -5,7 +5,6 @@
 // Prints both times and their ratio; the window's listing is sorted as file
 // dialogs sort, so it is also set against an unsorted listing.
 #include "dialogs/fileinfo.h"
-#include "dialogs/fileselection.h"
 
 #include <QApplication>
 #include <QDir>
@@ -72,8 +71,7 @@ int main(int argc, char** argv) {
     const QString small = tree.filePath(QStringLiteral("small"));
     makeFolder(big);
     QDir().mkpath(small);
-    Selected_Folder = small;
-    FileInfo window;
+    FileInfo window(small);
     const auto nothing = [] {};
     const QString every = QStringLiteral("*.*");
 

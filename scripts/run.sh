@@ -3,6 +3,19 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
+# Fonts for messages in any script (Chinese, Japanese, Korean, Devanagari,
+# Thai, Arabic, Hebrew, emoji), as the package recommends; the tests do not
+# need them.
+fonts=(fonts-noto-core fonts-noto-cjk fonts-noto-color-emoji)
+missing=()
+for font in "${fonts[@]}"; do
+  dpkg-query -W -f='${Status}' "$font" 2>/dev/null | grep -q "install ok installed" || missing+=("$font")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+fi
 scripts/build.sh
 
 feed=build/default/tools/kelvane-feed/kelvane-feed

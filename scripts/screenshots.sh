@@ -6,8 +6,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 gallery=build/default/tools/kelvane-gallery/kelvane-gallery
 out=docs/screenshots
-windows=(Announce_Intro Announcer_Screen_New Announcer_Screen_New_Arrival Announcer_Screen_New_Larger Keys ReadOutToday
-         BrowserStation YesNo FileInfo FileDialogue Conversion Records)
+windows=(Announce_Intro Announcer_Screen_New Announcer_Screen_New_Arrival Announcer_Screen_New_Larger
+         Announcer_Screen_New_Gone Announcer_Screen_New_Below Announcer_Screen_New_Scripts Keys ReadOutToday
+         BrowserStation          YesNo FileInfo FileDialogue Conversion Records)
 
 if [ -z "${INSIDE_XVFB:-}" ]; then
   command -v openbox >/dev/null || { sudo=""; [ "$(id -u)" -eq 0 ] || sudo=sudo

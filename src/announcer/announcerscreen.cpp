@@ -13,6 +13,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QScopeGuard>
 #include <QScrollBar>
@@ -60,11 +62,17 @@ AnnouncerScreen::AnnouncerScreen(QWidget* parent)
     connect(&m_timer1, &QTimer::timeout, this, &AnnouncerScreen::timerTick);
     connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &AnnouncerScreen::onSelectionChanged);
-    connect(m_desk.messages(), &QAbstractItemModel::modelAboutToBeReset, this, &AnnouncerScreen::keepListPosition);
-    connect(m_desk.messages(), &QAbstractItemModel::modelReset, this, &AnnouncerScreen::restoreListPosition);
+    connect(m_desk.messages(), &QAbstractItemModel::modelAboutToBeReset, this,
+            &AnnouncerScreen::keepListPosition);
+    connect(m_desk.messages(), &QAbstractItemModel::modelReset, this,
+            &AnnouncerScreen::restoreListPosition);
     connect(&m_desk, &AnnouncerDesk::shownChanged, this, &AnnouncerScreen::showShown);
-    connect(&m_desk, &AnnouncerDesk::troubleChanged, this, &AnnouncerScreen::showTrouble);
-    connect(&m_desk, &AnnouncerDesk::notice, this, [this](const QString& text) { ui::postMessage(text, this); });
+    connect(&m_desk, &AnnouncerDesk::captionChanged, this, &AnnouncerScreen::showCaption);
+    connect(list->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            &AnnouncerScreen::lookForUnseenArrivals);
+    m_ui->Current_Announcement->installEventFilter(this);
+    connect(&m_desk, &AnnouncerDesk::notice, this,
+            [this](const QString& text) { ui::postMessage(text, this); });
     connect(&m_desk, &AnnouncerDesk::arrived, this, &AnnouncerScreen::playArrivalSound);
     connect(&m_desk, &AnnouncerDesk::closed, this, &AnnouncerScreen::deskClosed);
     connect(m_ui->Command2, &QPushButton::clicked, this, [this] { m_desk.dismiss(); });
@@ -77,7 +85,8 @@ AnnouncerScreen::~AnnouncerScreen() = default;
 // Window-wide keys give way to the message box's own editing keys (Delete,
 // Ctrl+Z) while it has the focus.
 void AnnouncerScreen::addShortcuts() {
-    const auto onKeys = [this](const QList<QKeySequence>& keys, auto action, QWidget* where = nullptr) {
+    const auto onKeys = [this](const QList<QKeySequence>& keys, auto action,
+                               QWidget* where = nullptr) {
         for (const QKeySequence& key : keys) {
             auto* shortcut = new QShortcut(key, where ? where : this);
             shortcut->setContext(where ? Qt::WidgetShortcut : Qt::WindowShortcut);
@@ -96,7 +105,8 @@ void AnnouncerScreen::addShortcuts() {
     onKeys({Qt::ALT | Qt::Key_X}, &AnnouncerScreen::exitScreen);
     onKeys({QKeySequence::ZoomIn, Qt::CTRL | Qt::Key_Equal},
            [this] { setReadingPoints(desk::largerReadingPoints(desk::readingPoints())); });
-    onKeys({QKeySequence::ZoomOut}, [this] { setReadingPoints(desk::smallerReadingPoints(desk::readingPoints())); });
+    onKeys({QKeySequence::ZoomOut},
+           [this] { setReadingPoints(desk::smallerReadingPoints(desk::readingPoints())); });
     onKeys({Qt::CTRL | Qt::Key_0}, [this] { setReadingPoints(desk::designedReadingPoints); });
 }
 
@@ -104,7 +114,8 @@ void AnnouncerScreen::showModal(const QString& path, Entry entry) {
     m_closeReason.clear();
     m_ui->Command2->setEnabled(!m_desk.displayOnly());
     setReadingPoints(desk::readingPoints());
-    m_ui->Command1->setFocus();
+    // The arrow keys and Delete work at once.
+    m_ui->Announcement_List->setFocus();
     m_timer1.start(storedTimerIntervalMs);
     load(path, entry);
     exec();
@@ -131,28 +142,82 @@ void AnnouncerScreen::load(const QString& path, Entry entry) {
 
 // The keyboard cursor and the scroll position survive a new listing, so
 // the announcer can step down the list with the arrow keys and a long list
-// does not jump back to the top every five seconds. Nothing stays
-// highlighted.
+// does not jump back to the top every five seconds. The cursor stays on
+// the message on display, so what it marks is what Delete dismisses;
+// without one, on the line it was on. Nothing stays highlighted.
 void AnnouncerScreen::keepListPosition() {
-    m_listRow = m_ui->Announcement_List->currentIndex().row();
+    const QModelIndex current = m_ui->Announcement_List->currentIndex();
+    m_listRow = current.row();
+    m_listKey = current.data(MessageList::KeyRole).value<store::RowKey>();
     m_listScroll = m_ui->Announcement_List->verticalScrollBar()->value();
 }
 
 void AnnouncerScreen::restoreListPosition() {
-    QListView* list = m_ui->Announcement_List;
-    const int count = m_desk.messages()->rowCount();
-    if (m_listRow >= 0 && count > 0) {
-        const QSignalBlocker quiet(list->selectionModel());
-        list->selectionModel()->setCurrentIndex(m_desk.messages()->index(std::min(m_listRow, count - 1)),
-                                                QItemSelectionModel::NoUpdate);
-    }
-    list->verticalScrollBar()->setValue(m_listScroll);
+    const MessageList* messages = m_desk.messages();
+    int row = messages->rowOf(m_desk.shownKey());
+    if (row < 0)
+        row = messages->rowOf(m_listKey);
+    if (row < 0)
+        row = std::min(std::max(m_listRow, 0), messages->rowCount() - 1);
+    m_ui->Announcement_List->verticalScrollBar()->setValue(m_listScroll);
+    putCursorOn(row);
+    lookForUnseenArrivals();
 }
 
-void AnnouncerScreen::showShown() { m_ui->Current_Announcement->setPlainText(m_desk.shownText()); }
+void AnnouncerScreen::putCursorOn(int row) {
+    if (row < 0)
+        return;
+    QItemSelectionModel* selection = m_ui->Announcement_List->selectionModel();
+    const QSignalBlocker quiet(selection);
+    selection->setCurrentIndex(m_desk.messages()->index(row), QItemSelectionModel::NoUpdate);
+}
 
-void AnnouncerScreen::showTrouble() {
-    setWindowTitle(m_designedCaption + (m_desk.displayOnly() ? displayOnlyNote : QString()) + m_desk.troubleNote());
+void AnnouncerScreen::showShown() {
+    m_ui->Current_Announcement->setPlainText(m_desk.shownText());
+    putCursorOn(m_desk.messages()->rowOf(m_desk.shownKey()));
+}
+
+void AnnouncerScreen::showCaption() {
+    setWindowTitle(m_designedCaption + (m_desk.displayOnly() ? displayOnlyNote : QString()) +
+                   m_desk.captionNote() + m_unseenNote);
+}
+
+// A new message that arrives out of sight is counted in the caption
+// until it has been in view (or is chosen); its line stays bold until it
+// is itself shown.
+void AnnouncerScreen::lookForUnseenArrivals() {
+    if (!isVisible())
+        return;
+    const QListView* list = m_ui->Announcement_List;
+    const MessageList* messages = m_desk.messages();
+    const int first = list->indexAt(QPoint(0, 0)).row();
+    const int lastVisible = list->indexAt(QPoint(0, list->viewport()->height() - 1)).row();
+    const int last = lastVisible < 0 ? messages->rowCount() - 1 : lastVisible;
+    QSet<store::RowKey> inView;
+    int above = 0;
+    int below = 0;
+    for (int row = 0; row < messages->rowCount(); ++row) {
+        const QModelIndex line = messages->index(row);
+        if (!line.data(MessageList::NewRole).toBool())
+            continue;
+        const auto key = line.data(MessageList::KeyRole).value<store::RowKey>();
+        if (m_inView.contains(key) || (first >= 0 && row >= first && row <= last))
+            inView.insert(key);
+        else if (row < first)
+            ++above;
+        else
+            ++below;
+    }
+    m_inView = std::move(inView);
+    QString note;
+    if (below > 0)
+        note += QStringLiteral(" \u2014 %1 new below").arg(below);
+    if (above > 0)
+        note += QStringLiteral(" \u2014 %1 new above").arg(above);
+    if (note != m_unseenNote) {
+        m_unseenNote = note;
+        showCaption();
+    }
 }
 
 void AnnouncerScreen::onSelectionChanged() {
@@ -161,7 +226,9 @@ void AnnouncerScreen::onSelectionChanged() {
         chooseLine(selected.first().row());
 }
 
-void AnnouncerScreen::chooseCurrentLine() { chooseLine(m_ui->Announcement_List->currentIndex().row()); }
+void AnnouncerScreen::chooseCurrentLine() {
+    chooseLine(m_ui->Announcement_List->currentIndex().row());
+}
 
 void AnnouncerScreen::chooseLine(int line) {
     const MessageList::Line* chosen = m_desk.messages()->line(line);
@@ -180,7 +247,9 @@ void AnnouncerScreen::chooseLine(int line) {
 }
 
 // The chosen message and the list grow and shrink together; the size is
-// remembered for the next run.
+// remembered for the next run. Enlarged text wraps at word boundaries, so
+// the whole message can be read without scrolling sideways; at the
+// designed size the box is as designed.
 void AnnouncerScreen::setReadingPoints(double points) {
     for (QWidget* text : {static_cast<QWidget*>(m_ui->Current_Announcement),
                           static_cast<QWidget*>(m_ui->Announcement_List)}) {
@@ -188,6 +257,10 @@ void AnnouncerScreen::setReadingPoints(double points) {
         font.setPointSizeF(points);
         text->setFont(font);
     }
+    QPlainTextEdit* message = m_ui->Current_Announcement;
+    message->setWordWrapMode(QTextOption::WordWrap);
+    message->setLineWrapMode(points > desk::designedReadingPoints ? QPlainTextEdit::WidgetWidth
+                                                                  : QPlainTextEdit::NoWrap);
     if (points != desk::readingPoints())
         desk::rememberReadingPoints(points);
 }
@@ -198,7 +271,8 @@ void AnnouncerScreen::playArrivalSound() {
     if (!isVisible() || !desk::arrivalSoundOn())
         return;
     const QString file = desk::arrivalSoundFile();
-    if (file.isEmpty() || !QProcess::startDetached(QStringLiteral("aplay"), desk::arrivalSoundArguments(file)))
+    if (file.isEmpty() ||
+        !QProcess::startDetached(QStringLiteral("aplay"), desk::arrivalSoundArguments(file)))
         QApplication::beep();
 }
 
@@ -215,7 +289,8 @@ void AnnouncerScreen::showKeys() {
 }
 
 void AnnouncerScreen::showReadOutToday() {
-    ReadOutToday readOuts(readoutlog::readOuts(readoutlog::read(readoutlog::fileOf(m_desk.now().date()))), this);
+    ReadOutToday readOuts(
+        readoutlog::readOuts(readoutlog::read(readoutlog::fileOf(m_desk.now().date()))), this);
     readOuts.exec();
 }
 
@@ -226,6 +301,29 @@ void AnnouncerScreen::showStation() {
     m_stationWindow->show();
     m_stationWindow->raise();
     m_stationWindow->activateWindow();
+}
+
+// The announcer edits in the message box once it holds a change or a
+// selection of theirs; until then Delete and Ctrl+Z there act on the desk.
+bool AnnouncerScreen::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_ui->Current_Announcement && event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool deskKey = key->matches(QKeySequence::Undo) ||
+                             (key->key() == Qt::Key_Delete && key->modifiers() == Qt::NoModifier);
+        const QPlainTextEdit* message = m_ui->Current_Announcement;
+        const bool editing =
+            message->document()->isModified() || message->textCursor().hasSelection();
+        if (deskKey && !editing) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void AnnouncerScreen::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    lookForUnseenArrivals();
 }
 
 void AnnouncerScreen::closeEvent(QCloseEvent* event) {

@@ -4,6 +4,7 @@
 #include "station/stationserver.h"
 
 #include <QDialog>
+#include <QSet>
 #include <QTimer>
 
 #include <memory>
@@ -56,14 +57,21 @@ protected:
     // The close control closes the screen as the timer does; the database
     // stays open for the next opening.
     void closeEvent(QCloseEvent* event) override;
+    // Delete and Ctrl+Z are desk keys in the message box too, unless the
+    // announcer is editing there.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void load(const QString& path, Entry entry);
     void addShortcuts();
     void keepListPosition();
     void restoreListPosition();
+    void putCursorOn(int row);
     void showShown();
-    void showTrouble();
+    void showCaption();
+    // Counts the new lines the announcer has not had in view yet.
+    void lookForUnseenArrivals();
     void onSelectionChanged();
     void chooseCurrentLine();
     void chooseLine(int line);
@@ -87,6 +95,11 @@ private:
     bool m_choicePending = false;
     // Where the list was before the desk listed it again.
     int m_listRow = -1;
+    store::RowKey m_listKey;
     int m_listScroll = 0;
+    // New lines that have been in view, and what the caption says of the
+    // others.
+    QSet<store::RowKey> m_inView;
+    QString m_unseenNote;
     QString m_closeReason;
 };

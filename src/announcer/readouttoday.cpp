@@ -31,7 +31,8 @@ ReadOutToday::ReadOutToday(std::vector<readoutlog::ReadOut> readOuts, QWidget* p
     m_text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    QPushButton* copy = buttons->addButton(QStringLiteral("Copy Text"), QDialogButtonBox::ActionRole);
+    QPushButton* copy =
+        buttons->addButton(QStringLiteral("Copy Text"), QDialogButtonBox::ActionRole);
     copy->setObjectName(QStringLiteral("CopyText"));
     copy->setAutoDefault(false);
     connect(copy, &QPushButton::clicked, this, &ReadOutToday::copyChosen);
@@ -39,9 +40,10 @@ ReadOutToday::ReadOutToday(std::vector<readoutlog::ReadOut> readOuts, QWidget* p
     connect(m_list, &QListWidget::currentRowChanged, this, &ReadOutToday::showChosen);
 
     auto* layout = new QVBoxLayout(this);
-    auto* heading = new QLabel(m_readOuts.empty() ? QStringLiteral("Nothing has been dismissed today.")
-                                                  : QStringLiteral("Dismissed today, newest first:"),
-                               this);
+    auto* heading =
+        new QLabel(m_readOuts.empty() ? QStringLiteral("Nothing has been dismissed today.")
+                                      : QStringLiteral("Dismissed today, newest first:"),
+                   this);
     layout->addWidget(heading);
     layout->addWidget(m_list, 1);
     layout->addWidget(m_text, 1);
@@ -56,7 +58,8 @@ QString ReadOutToday::line(const readoutlog::ReadOut& readOut) {
     // The undo mark goes before the message, whose first line may be long.
     QString text = readOut.time.toString(QStringLiteral("HH:mm:ss")) + QStringLiteral("  ");
     if (readOut.undone.isValid())
-        text += QStringLiteral("(undone %1)  ").arg(readOut.undone.toString(QStringLiteral("HH:mm:ss")));
+        text += QStringLiteral("(undone %1)  ")
+                    .arg(readOut.undone.toString(QStringLiteral("HH:mm:ss")));
     return text + listLine(readOut.sequence, readOut.message);
 }
 

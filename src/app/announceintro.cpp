@@ -5,7 +5,6 @@
 #include "announcer/announcerscreen.h"
 #include "desk/fileprobe.h"
 #include "dialogs/fileinfo.h"
-#include "dialogs/fileselection.h"
 #include "store/connectionfile.h"
 #include "ui/fonts.h"
 #include "ui/messagebox.h"
@@ -52,16 +51,12 @@ void AnnounceIntro::load() {
 }
 
 void AnnounceIntro::browse() {
-    File_Must_Exist = true;
-    FileInfo& chooser = ui::loadedWindow<FileInfo>();
-    chooser.setWindowTitle(QStringLiteral("Select Database for Announcer Messages"));
-    chooser.exec();
-    const QString chosen = Selected_Folder + Selected_File_Name;
-    if (chosen.isEmpty()) {
+    const auto chosen = chooseFile(QStringLiteral("Select Database for Announcer Messages"), true);
+    if (!chosen) {
         ui::showMessage(QStringLiteral("No Database selected"));
         return;
     }
-    m_ui->DbName->setText(chosen);
+    m_ui->DbName->setText(*chosen);
 }
 
 void AnnounceIntro::enter() {

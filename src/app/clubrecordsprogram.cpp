@@ -1,48 +1,78 @@
 #include "clubrecordsprogram.h"
 
+#include "errorreport.h"
+
 #include "clubrecords/cardprinter.h"
 #include "clubrecords/clubrecordlookup.h"
 #include "clubrecords/clubsetup.h"
 #include "clubrecords/records.h"
 #include "dialogs/fileinfo.h"
-#include "dialogs/fileselection.h"
+#include "store/kelvaneerror.h"
+#include "ui/messagebox.h"
 #include "ui/windowregistry.h"
 
+#include <QCoreApplication>
 #include <QDir>
+
+#include <optional>
 
 namespace {
 
+void closeClubDatabase() {
+    if (Club_DB)
+        Club_DB->close();
+    Club_DB.reset();
+}
+
 // Closes the club database however the run ends.
-class OpenClubDatabase {
+class ClubDatabaseCloser {
 public:
-    explicit OpenClubDatabase(const QString& path) {
-        Club_DB = store::openDatabase(path, QStringLiteral("club database"));
-    }
-    ~OpenClubDatabase() {
-        if (Club_DB)
-            Club_DB->close();
-        Club_DB.reset();
-    }
-    OpenClubDatabase(const OpenClubDatabase&) = delete;
-    OpenClubDatabase& operator=(const OpenClubDatabase&) = delete;
+    ClubDatabaseCloser() = default;
+    ~ClubDatabaseCloser() { closeClubDatabase(); }
+    ClubDatabaseCloser(const ClubDatabaseCloser&) = delete;
+    ClubDatabaseCloser& operator=(const ClubDatabaseCloser&) = delete;
 };
+
+// Opens the file as Club_DB with its setup, and makes sure that its saved
+// query can run, so that Print finds everything it needs. Returns why the
+// file cannot be the club database, if it cannot; Club_DB is then closed.
+std::optional<QString> openClubDatabase(const QString& path) {
+    try {
+        Club_DB = store::openDatabase(path, QStringLiteral("club database"));
+        loadClubSetup(*Club_DB);
+        Club_DB->queryDef(clubRecordQuery);
+        return std::nullopt;
+    } catch (const store::KelvaneError& error) {
+        closeClubDatabase();
+        return error.description();
+    }
+}
 
 } // namespace
 
 int runClubRecords() {
-    // The chooser starts in the home folder, where a club keeps its file.
-    if (Selected_Folder.isEmpty())
-        Selected_Folder = QDir::homePath() + QLatin1Char('/');
-    File_Must_Exist = true;
-    FileInfo& chooser = ui::loadedWindow<FileInfo>();
-    chooser.setWindowTitle(QStringLiteral("Select Club Database"));
-    chooser.exec();
-    if (Selected_File_Name.isEmpty())
-        return 0;
-
-    const OpenClubDatabase club(Selected_Folder + Selected_File_Name);
-    loadClubSetup(*Club_DB);
-    setCardPrinter(systemCardPrinter());
-    ui::loadedWindow<Records>().exec();
+    const ClubDatabaseCloser closer;
+    // The chooser starts in the home folder, where a club keeps its file;
+    // after a file that cannot be used it opens where the user left it.
+    while (const auto path =
+               chooseFile(QStringLiteral("Select Club Database"), true, QDir::homePath())) {
+        if (const auto reason = openClubDatabase(*path)) {
+            ui::showMessage(QStringLiteral("%1 cannot be used as the club database.\n\n%2")
+                                .arg(*path, *reason));
+            continue;
+        }
+        setCardPrinter(systemCardPrinter());
+        ui::loadedWindow<Records>().exec();
+        break;
+    }
     return 0;
+}
+
+void startClubRecords() {
+    try {
+        QCoreApplication::exit(runClubRecords());
+    } catch (const std::exception& caught) {
+        const store::KelvaneError error = store::errorFrom(caught);
+        postErrorReport(error.number(), error.description());
+    }
 }

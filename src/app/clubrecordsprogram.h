@@ -2,6 +2,11 @@
 
 // kelvane-records: asks for the club database with the file-select window,
 // opens it as Club_DB with its setup, and shows Print Club Records until
-// the user leaves it. Cancel in the file-select window ends at once.
-// Returns the program's exit status.
+// the user leaves it. A file that cannot be the club database is reported
+// and the chooser asks again; Cancel ends at once. Returns the program's
+// exit status.
 int runClubRecords();
+
+// Runs runClubRecords from the event loop and ends the program with its
+// status; an error it cannot handle becomes the general error report.
+void startClubRecords();

@@ -7,7 +7,26 @@ const char* const kelvaneUsage =
     "                  announcer or a commentator on the same database\n"
     "  --station       serve the desk to browsers on this network, at this computer's\n"
     "                  first address (or ADDRESS, 0.0.0.0 for all) and port 8088 (or\n"
-    "                  PORT); prints each link as a line ROLE URL\n";
+    "                  PORT); prints each link as a line ROLE URL\n"
+    "\n"
+    "Keys on the announcer screen:\n"
+    "  Up, Down           move through the list and show that message\n"
+    "  Enter, Space       show the message at the list's cursor\n"
+    "  Delete             dismiss the message on display (the cursor marks it)\n"
+    "  Ctrl+Z             undo the last dismissal; again for the one before\n"
+    "  Ctrl+H             read out today: today's dismissals, whole texts\n"
+    "  F5                 read the list again now\n"
+    "  F9                 the browser station: the desk on tablets and phones\n"
+    "  Ctrl+Plus, Ctrl+Minus, Ctrl+0\n"
+    "                     larger, smaller, usual text (remembered)\n"
+    "  Ctrl+B             a sound on a new message: on or off\n"
+    "  Alt+X              exit to the intro screen;  F1  the list of keys\n"
+    "In the message box, Delete and Ctrl+Z edit once you have typed or selected there.\n"
+    "\n"
+    "Every dismissal is written to the read-out log before its row is deleted:\n"
+    "  $XDG_DATA_HOME/kelvane/read-out-YYYY-MM-DD.csv (~/.local/share/kelvane/)\n"
+    "A Jet (.mdb) file is only read on Linux: a dismissed message is hidden, not\n"
+    "deleted, and stays hidden for the day (the read-out log remembers it).\n";
 
 std::optional<KelvaneOptions> parseKelvaneArguments(const QStringList& arguments, QString& unknown) {
     KelvaneOptions options;
@@ -16,7 +35,8 @@ std::optional<KelvaneOptions> parseKelvaneArguments(const QStringList& arguments
         if (argument == QLatin1String("--display-only")) {
             options.displayOnly = true;
         } else if (argument == QLatin1String("--station")) {
-            const bool given = i + 1 < arguments.size() && !arguments[i + 1].startsWith(QLatin1String("--"));
+            const bool given =
+                i + 1 < arguments.size() && !arguments[i + 1].startsWith(QLatin1String("--"));
             options.station = given ? arguments[++i] : QString();
         } else {
             unknown = argument;

@@ -6,6 +6,8 @@
 #include "ui/messagebox.h"
 #include "ui/windowregistry.h"
 
+#include <QCoreApplication>
+
 #include <cstdlib>
 
 namespace {
@@ -41,6 +43,12 @@ void reportErrorAndEnd(int number, const QString& description) {
     ui::showMessage(errorReportText(number, description));
     reporting = false;
     programEnding()(failureStatus);
+}
+
+void postErrorReport(int number, const QString& description) {
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(),
+        [number, description] { reportErrorAndEnd(number, description); }, Qt::QueuedConnection);
 }
 
 void endProgram(int status) {

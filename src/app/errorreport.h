@@ -11,6 +11,10 @@ QString errorReportText(int number, const QString& description);
 // Shows the report, closes the announcer database and ends the program
 // with a non-zero status. Tests replace the ending.
 void reportErrorAndEnd(int number, const QString& description);
+// The same for an event handler that cannot go on: the report is shown from
+// the event loop once the handler has returned, so no error unwinds
+// through Qt.
+void postErrorReport(int number, const QString& description);
 void setProgramEnding(std::function<void(int status)> ending);
 
 // Ends the program with status, without waiting for a database thread

@@ -11,7 +11,6 @@ int main(int argc, char** argv) {
             "Asks for a club database, then prints the club's record cards.\n"))
         return *status;
     KelvaneApplication app(argc, argv);
-    // Inside the event loop, so that an error reaches the general report.
-    QTimer::singleShot(0, &app, [] { QCoreApplication::exit(runClubRecords()); });
+    QTimer::singleShot(0, &app, startClubRecords);
     return app.exec();
 }

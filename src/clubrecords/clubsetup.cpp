@@ -14,15 +14,9 @@ const QString setupTable = QStringLiteral("Club Setup");
 const QString ageGroupTable = QStringLiteral("Age Groups");
 const QString cardTable = QStringLiteral("Record Cards");
 
-// Calls visit for every row of a row source, then closes it.
 template <class Visit>
 void forEachRow(store::Database& database, const QString& rowSource, Visit visit) {
-    auto rows = database.openRecordset(rowSource);
-    if (rows->recordCount() > 0) {
-        for (rows->moveFirst(); !rows->eof(); rows->moveNext())
-            visit(*rows);
-    }
-    rows->close();
+    store::forEachRow(database.openRecordset(rowSource), visit);
 }
 
 QString fieldText(const store::RecordSet& row, const QString& field) {

@@ -74,6 +74,37 @@ std::optional<QDate> recordDateOf(const ClubRecord& card) {
                                             .arg(card.Sex, card.Age, card.Stroke, card.Distance));
 }
 
+void printCards(print::Printer& printer, qint16 first, qint16 last, const DateFilter& filter,
+                const std::function<void(const QString& preview)>& showPreview) {
+    int row = 1;
+    int column = 1;
+    // A full page is followed by a new one only when another card comes:
+    // a break after the last card would feed a blank sheet of card stock.
+    bool pageFull = false;
+    for (int index = first; index <= last; ++index) {
+        if (!Fetch_Card_Record(qint16(index)))
+            continue;
+        const ClubRecord card = Club_Record_Result;
+        const std::optional<QDate> date = recordDateOf(card);
+        if (!filter.passes(date))
+            continue;
+        if (pageFull) {
+            printer.newPage();
+            pageFull = false;
+        }
+        showPreview(previewText(card));
+        printCard(printer, card, date, store::toInt16(qint64{column - 1} * cardWidth),
+                  store::toInt16(qint64{row - 1} * cardHeight));
+        if (++column > columnsPerRow) {
+            column = 1;
+            if (++row > rowsPerPage) {
+                row = 1;
+                pageFull = true;
+            }
+        }
+    }
+}
+
 } // namespace
 
 bool DateFilter::passes(const std::optional<QDate>& recordDate) const {
@@ -168,32 +199,13 @@ void Print_Record_Cards(print::Printer& printer, qint16 first, qint16 last, cons
                         const QString& finishText, qint16 includeUndated,
                         const std::function<void(const QString& preview)>& showPreview) {
     const DateFilter filter = dateFilter(startText, finishText, includeUndated);
-    int row = 1;
-    int column = 1;
-    // A full page is followed by a new one only when another card comes:
-    // a break after the last card would feed a blank sheet of card stock.
-    bool pageFull = false;
-    for (int index = first; index <= last; ++index) {
-        if (!Fetch_Card_Record(qint16(index)))
-            continue;
-        const ClubRecord card = Club_Record_Result;
-        const std::optional<QDate> date = recordDateOf(card);
-        if (!filter.passes(date))
-            continue;
-        if (pageFull) {
-            printer.newPage();
-            pageFull = false;
-        }
-        showPreview(previewText(card));
-        printCard(printer, card, date, store::toInt16(qint64{column - 1} * cardWidth),
-                  store::toInt16(qint64{row - 1} * cardHeight));
-        if (++column > columnsPerRow) {
-            column = 1;
-            if (++row > rowsPerPage) {
-                row = 1;
-                pageFull = true;
-            }
-        }
+    try {
+        printCards(printer, first, last, filter, showPreview);
+    } catch (...) {
+        // The cards printed so far go out: a job left open would have the
+        // next Print's cards drawn over them on the same sheet.
+        printer.endDoc();
+        throw;
     }
     printer.endDoc();
 }

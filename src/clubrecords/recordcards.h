@@ -54,8 +54,9 @@ void Set_Print_Position(print::Printer& printer, qint16 x, qint16 y);
 
 // Prints one card for every index from first to last whose record passes
 // the date filter, twelve to a page, showing each card's fields through
-// showPreview, and ends the print job. A card whose key is held more than
-// once in the club database is not printed and takes no place.
+// showPreview, and ends the print job, also when an error stops it. A card
+// whose key is held more than once in the club database is not printed and
+// takes no place.
 void Print_Record_Cards(print::Printer& printer, qint16 first, qint16 last, const QString& startText,
                         const QString& finishText, qint16 includeUndated,
                         const std::function<void(const QString& preview)>& showPreview);

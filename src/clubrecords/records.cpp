@@ -5,6 +5,7 @@
 #include "clubsetup.h"
 #include "recordcards.h"
 
+#include "store/kelvaneerror.h"
 #include "swimtime/entryrules.h"
 #include "ui/flatstyle.h"
 #include "ui/fonts.h"
@@ -60,7 +61,20 @@ bool Records::eventFilter(QObject* watched, QEvent* event) {
 
 void Records::leaveDateBox(QLineEdit* box) { box->setText(Validate_Date(box->text())); }
 
+// A print that fails says why and leaves the window as it was, so the user
+// can put the matter right and print again.
 void Records::print() {
+    try {
+        printChosenBlocks();
+    } catch (const std::exception& caught) {
+        const store::KelvaneError error = store::errorFrom(caught);
+        ui::showMessage(QStringLiteral("Printing stopped (error %1).\n\n%2")
+                            .arg(error.number())
+                            .arg(error.description()));
+    }
+}
+
+void Records::printChosenBlocks() {
     const qint16 overallPerSex = overallCardsPerSex(Overall_Count_P, Overall_Count_Q, Overall_Count_R);
     const QString startText = boundText(m_ui->StartDate->text(), openStartMarker, QStringLiteral("the start date"));
     const QString finishText =

@@ -30,6 +30,7 @@ protected:
 
 private:
     void print();
+    void printChosenBlocks();
     void printBlock(bool boys, qint16 overallPerSex, const QString& startText, const QString& finishText);
     void leaveDateBox(QLineEdit* box);
     void exitWindow();

@@ -10,6 +10,11 @@
 
 namespace {
 
+using store::announcer::createdField;
+using store::announcer::messageField;
+using store::announcer::sequenceField;
+const QString& sortedAnnouncements = store::announcer::rowSource;
+
 // How long one operation waits for a lock the meet-management program
 // holds (a commit takes milliseconds, but a loaded disk can stretch one),
 // and for a server that does not answer (one new connection): past that
@@ -18,19 +23,14 @@ namespace {
 const store::OpenOptions patience{.lockWait = std::chrono::milliseconds(1000),
                                   .serverPatience = std::chrono::milliseconds(0)};
 
-// Opens "Sorted Announcements" with selection and calls visit for every
-// row, unless there is none; the record set is closed however it ends.
+// Calls visit for every row of "Sorted Announcements" that selection names.
 template <class Visit>
 void forEachRow(store::Database& database, const store::RowSelection& selection, Visit visit) {
-    std::unique_ptr<store::RecordSet> rows = database.openRows(sortedAnnouncements, selection);
-    if (rows->recordCount() > 0) {
-        for (rows->moveFirst(); !rows->eof(); rows->moveNext())
-            visit(*rows);
-    }
-    rows->close();
+    store::forEachRow(database.openRows(sortedAnnouncements, selection), visit);
 }
 
-store::RowSelection messageCutAt(qsizetype characters, const QVariant& key = {}, bool measured = false) {
+store::RowSelection messageCutAt(qsizetype characters, const QVariant& key = {},
+                                 bool measured = false) {
     return {key, messageField, characters, measured};
 }
 
@@ -52,7 +52,12 @@ struct LogContext {
 
 readoutlog::Entry logEntry(const LogContext& context, const QString& event, const ChosenRow& row,
                            const QString& message) {
-    return {context.time, event, context.database, row.key.text(), loggedSequence(row.sequence), message,
+    return {context.time,
+            event,
+            context.database,
+            row.key.text(),
+            loggedSequence(row.sequence),
+            message,
             context.station};
 }
 
@@ -64,6 +69,7 @@ AnnouncerDatabase::AnnouncerDatabase(QString path, Done<bool> done)
     m_thread.open(m_path, QStringLiteral("announcer database"), patience,
                   [this, done = std::move(done)](const store::Outcome<bool>& outcome) {
                       m_canDeleteRows = outcome.value.value_or(false);
+                      m_opened = !outcome.error;
                       if (done)
                           done(outcome);
                   });
@@ -111,10 +117,12 @@ void AnnouncerDatabase::readRow(const store::RowKey& key, Done<std::optional<Cho
     m_thread.call<std::optional<ChosenRow>>(
         [key](store::Database& database) {
             std::optional<ChosenRow> chosen;
-            forEachRow(database, messageCutAt(shownCharacters, key.value(), true), [&](store::RecordSet& row) {
-                chosen = ChosenRow{store::RowKey(row.key()), row.value(sequenceField), row.value(messageField),
-                                   row.wholeLength(messageField)};
-            });
+            forEachRow(database, messageCutAt(shownCharacters, key.value(), true),
+                       [&](store::RecordSet& row) {
+                           chosen =
+                               ChosenRow{store::RowKey(row.key()), row.value(sequenceField),
+                                         row.value(messageField), row.wholeLength(messageField)};
+                       });
             return chosen;
         },
         std::move(done));
@@ -122,14 +130,18 @@ void AnnouncerDatabase::readRow(const store::RowKey& key, Done<std::optional<Cho
 
 // All of it runs on the database thread, so neither a long text nor the
 // log's sync to the disk ever holds the window.
-void AnnouncerDatabase::dismissRow(const ChosenRow& shown, const QString& shownText, const QDateTime& time,
-                                   bool hideOnly, const QString& station, Done<DismissedRow> done) {
+void AnnouncerDatabase::dismissRow(const ChosenRow& shown, const QString& shownText,
+                                   const QDateTime& time, bool hideOnly, const QString& station,
+                                   Done<DismissedRow> done) {
     m_thread.call<DismissedRow>(
-        [shown, shownText, hideOnly, context = LogContext{time, m_path, station}](store::Database& database) {
-            const std::optional<QString> whole = database.wholeText(sortedAnnouncements, shown.key.value(), messageField);
-            DismissedRow dismissed{DismissedRow::Result::Deleted, shown.sequence, whole.value_or(shownText), {}};
-            if (const auto failure =
-                    readoutlog::append(logEntry(context, readoutlog::dismissed, shown, dismissed.message))) {
+        [shown, shownText, hideOnly,
+         context = LogContext{time, m_path, station}](store::Database& database) {
+            const std::optional<QString> whole =
+                database.wholeText(sortedAnnouncements, shown.key.value(), messageField);
+            DismissedRow dismissed{
+                DismissedRow::Result::Deleted, shown.sequence, whole.value_or(shownText), {}};
+            if (const auto failure = readoutlog::append(
+                    logEntry(context, readoutlog::dismissed, shown, dismissed.message))) {
                 dismissed.result = DismissedRow::Result::NotLogged;
                 dismissed.logFailure = *failure;
                 return dismissed;
@@ -143,7 +155,8 @@ void AnnouncerDatabase::dismissRow(const ChosenRow& shown, const QString& shownT
                     if (!deleteByKey(database, shown.key))
                         dismissed.result = DismissedRow::Result::AlreadyGone;
                 } catch (const store::KelvaneError&) {
-                    readoutlog::append(logEntry(context, readoutlog::notDeleted, shown, dismissed.message));
+                    readoutlog::append(
+                        logEntry(context, readoutlog::notDeleted, shown, dismissed.message));
                     throw;
                 }
             }
@@ -152,10 +165,12 @@ void AnnouncerDatabase::dismissRow(const ChosenRow& shown, const QString& shownT
         std::move(done));
 }
 
-void AnnouncerDatabase::restoreRow(const readoutlog::Entry& undone, const QVariant& sequence, Done<Restored> done) {
+void AnnouncerDatabase::restoreRow(const readoutlog::Entry& undone, const QVariant& sequence,
+                                   Done<Restored> done) {
     m_thread.call<Restored>(
         [undone, values = QVariantMap{{sequenceField, sequence},
-                                      {messageField, undone.message.isNull() ? QVariant() : undone.message}}](
+                                      {messageField,
+                                       undone.message.isNull() ? QVariant() : undone.message}}](
             store::Database& database) {
             const store::RowKey key(database.ensureRow(sortedAnnouncements, values));
             return Restored{key, readoutlog::append(undone)};
@@ -163,7 +178,15 @@ void AnnouncerDatabase::restoreRow(const readoutlog::Entry& undone, const QVaria
         std::move(done));
 }
 
+void AnnouncerDatabase::readLog(const QDate& day, Done<std::vector<readoutlog::ReadOut>> done) {
+    m_thread.call<std::vector<readoutlog::ReadOut>>(
+        [day](store::Database&) {
+            return readoutlog::readOuts(readoutlog::read(readoutlog::fileOf(day)));
+        },
+        std::move(done));
+}
+
 void AnnouncerDatabase::log(const readoutlog::Entry& entry, Done<std::optional<QString>> done) {
-    m_thread.call<std::optional<QString>>([entry](store::Database&) { return readoutlog::append(entry); },
-                                          std::move(done));
+    m_thread.call<std::optional<QString>>(
+        [entry](store::Database&) { return readoutlog::append(entry); }, std::move(done));
 }

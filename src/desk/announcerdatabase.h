@@ -2,6 +2,7 @@
 
 #include "readoutlog.h"
 
+#include "store/announcerschema.h"
 #include "store/databasethread.h"
 #include "store/rowkey.h"
 
@@ -64,8 +65,7 @@ inline constexpr qsizetype shownCharacters = 65536;
 // on this thread, through its done function, and none of them waits.
 class AnnouncerDatabase {
 public:
-    template <class Result>
-    using Done = std::function<void(store::Outcome<Result>)>;
+    template <class Result> using Done = std::function<void(store::Outcome<Result>)>;
 
     // Starts opening the database at path; done learns whether its rows
     // can be deleted. Operations asked for meanwhile run once it is open.
@@ -78,6 +78,8 @@ public:
     // False until the opening has said otherwise, and for a file this
     // computer can only read.
     bool canDeleteRows() const { return m_canDeleteRows; }
+    // The opening has succeeded.
+    bool isOpened() const { return m_opened; }
     // Operations whose answer has not come back yet.
     int pending() const { return m_thread.pending(); }
 
@@ -89,8 +91,8 @@ public:
     // (shownText stands in for a row already gone), and only then deletes
     // the row, or leaves it when hideOnly. A delete that fails is logged as
     // "not deleted" and fails. The log names the station that dismissed it.
-    void dismissRow(const ChosenRow& shown, const QString& shownText, const QDateTime& time, bool hideOnly,
-                    const QString& station, Done<DismissedRow> done);
+    void dismissRow(const ChosenRow& shown, const QString& shownText, const QDateTime& time,
+                    bool hideOnly, const QString& station, Done<DismissedRow> done);
     // Puts a dismissed message back: a row with this Sequence and the
     // entry's Message, unless one is there already, then appends the entry
     // (an "undone" event) to the read-out log. Done learns the row's key;
@@ -102,6 +104,8 @@ public:
     void restoreRow(const readoutlog::Entry& undone, const QVariant& sequence, Done<Restored> done);
     // Appends an entry to the read-out log; done learns why it could not.
     void log(const readoutlog::Entry& entry, Done<std::optional<QString>> done);
+    // The dismissals of a day in the read-out log, newest first.
+    void readLog(const QDate& day, Done<std::vector<readoutlog::ReadOut>> done);
     void watchChanges(std::function<void()> changed) { m_thread.watchChanges(std::move(changed)); }
 
 private:
@@ -114,13 +118,6 @@ private:
     static std::optional<FileIdentity> identityOf(const QString& path);
     std::optional<FileIdentity> m_identity;
     bool m_canDeleteRows = false;
+    bool m_opened = false;
     store::DatabaseThread m_thread;
 };
-
-// The announcer database's row source and fields.
-inline const QString sortedAnnouncements = QStringLiteral("Sorted Announcements");
-inline const QString messageField = QStringLiteral("Message");
-inline const QString sequenceField = QStringLiteral("Sequence");
-// Optional: when the writer made the row (a date and time). Without it the
-// arrival time is when the desk first listed the row.
-inline const QString createdField = QStringLiteral("Created");

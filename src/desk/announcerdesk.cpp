@@ -5,6 +5,8 @@
 
 #include <QPointer>
 
+#include <algorithm>
+
 #include <utility>
 
 namespace {
@@ -20,8 +22,9 @@ const QString undoAgain = QStringLiteral("The message has not been put back; pre
 
 QString troubleMessage(DatabaseTrouble::Kind kind, const QString& whatNow) {
     if (kind == DatabaseTrouble::Kind::Busy)
-        return QStringLiteral("The announcer database is busy: another program is writing to it. %1 in a "
-                              "moment.")
+        return QStringLiteral(
+                   "The announcer database is busy: another program is writing to it. %1 in a "
+                   "moment.")
             .arg(whatNow);
     return QStringLiteral("The database server is not answering. %1 once it is back.").arg(whatNow);
 }
@@ -39,7 +42,8 @@ AnnouncerDesk::~AnnouncerDesk() = default;
 
 template <class Result, class Handle>
 std::function<void(store::Outcome<Result>)> AnnouncerDesk::whileOpen(Handle handle) {
-    return [desk = QPointer<AnnouncerDesk>(this), opening = m_opening, handle](const store::Outcome<Result>& outcome) {
+    return [desk = QPointer<AnnouncerDesk>(this), opening = m_opening,
+            handle](const store::Outcome<Result>& outcome) {
         if (desk && desk->m_opening == opening && desk->m_database)
             handle(outcome);
     };
@@ -55,7 +59,7 @@ void AnnouncerDesk::open(const QString& path) {
     m_trouble.clear();
     m_messages.setLines({});
     emit listChanged();
-    emit troubleChanged();
+    emit captionChanged();
     if (!m_database || !m_database->isFileAt(path)) {
         close();
         m_path = path;
@@ -79,13 +83,32 @@ void AnnouncerDesk::closeFor(const QString& reason) {
 }
 
 // A file that cannot be opened, or a file that took the old one's place
-// but is no announcer database, closes the desk with the reason.
+// but is no announcer database, closes the desk with the reason. A file
+// that can only be read here keeps the messages that were read out: those
+// dismissed from it today are hidden again.
 void AnnouncerDesk::opened(const store::Outcome<bool>& outcome, bool reopening) {
-    if (!outcome.error)
+    if (!outcome.error) {
+        emit captionChanged();
+        if (!*outcome.value)
+            m_database->readLog(m_clock().date(), whileOpen<std::vector<readoutlog::ReadOut>>(
+                                                      [this](const auto& log) {
+                                                          if (log.value)
+                                                              hideWhatWasReadOut(*log.value);
+                                                      }));
         return;
-    closeFor(reopening ? QStringLiteral("Another file has taken the place of the announcer database. %1")
-                             .arg(outcome.error->description())
-                       : outcome.error->description());
+    }
+    closeFor(reopening
+                 ? QStringLiteral("Another file has taken the place of the announcer database. %1")
+                       .arg(outcome.error->description())
+                 : outcome.error->description());
+}
+
+void AnnouncerDesk::hideWhatWasReadOut(const std::vector<readoutlog::ReadOut>& readOuts) {
+    for (const readoutlog::ReadOut& readOut : readOuts) {
+        if (readOut.database == m_path && !readOut.undone.isValid())
+            m_hidden.hide(m_path, store::RowKey(readOut.row));
+    }
+    refresh();
 }
 
 void AnnouncerDesk::check() {
@@ -115,15 +138,17 @@ void AnnouncerDesk::reopen() {
     for (auto& [station, display] : m_displays) {
         if (!std::exchange(display.armed, false) || !display.row)
             continue;
-        m_database->readRow(display.row->key,
-                            whileOpen<std::optional<ChosenRow>>([this, station = station](const auto& outcome) {
-                                if (!outcome.error)
-                                    keepDismissIfStillThere(station, *outcome.value);
-                            }));
+        m_database->readRow(
+            display.row->key,
+            whileOpen<std::optional<ChosenRow>>([this, station = station](const auto& outcome) {
+                if (!outcome.error)
+                    keepDismissIfStillThere(station, *outcome.value);
+            }));
     }
 }
 
-void AnnouncerDesk::keepDismissIfStillThere(const QString& station, const std::optional<ChosenRow>& row) {
+void AnnouncerDesk::keepDismissIfStillThere(const QString& station,
+                                            const std::optional<ChosenRow>& row) {
     if (const auto display = m_displays.find(station); display != m_displays.end())
         display->second.armed = row && display->second.row && *row == *display->second.row;
 }
@@ -147,7 +172,8 @@ void AnnouncerDesk::refresh() {
         return;
     }
     m_refreshing = true;
-    m_database->readList(whileOpen<std::vector<ListedRow>>([this](const auto& outcome) { listed(outcome); }));
+    m_database->readList(
+        whileOpen<std::vector<ListedRow>>([this](const auto& outcome) { listed(outcome); }));
 }
 
 void AnnouncerDesk::listed(const store::Outcome<std::vector<ListedRow>>& outcome) {
@@ -163,11 +189,13 @@ void AnnouncerDesk::listed(const store::Outcome<std::vector<ListedRow>>& outcome
         for (const ListedRow& row : *outcome.value) {
             if (!m_hidden.isEmpty() && m_hidden.isHidden(m_path, row.key))
                 continue;
-            lines.push_back({row.key, row.sequence, listLine(row.sequence, messageText(row.messageStart), row.more),
+            lines.push_back({row.key, row.sequence,
+                             listLine(row.sequence, messageText(row.messageStart), row.more),
                              row.more, createdTime(row.created)});
             keys.push_back(row.key);
         }
         const int arrivals = m_arrivals.listed(m_path, keys, m_clock());
+        markShownIfGone(lines);
         m_messages.setLines(std::move(lines));
         emit listChanged();
         if (arrivals > 0)
@@ -177,13 +205,35 @@ void AnnouncerDesk::listed(const store::Outcome<std::vector<ListedRow>>& outcome
         refresh();
 }
 
+// Another station or the meet program may delete the message on a
+// station's display: it stays readable, but marked, and Dismiss no longer
+// acts on it.
+void AnnouncerDesk::markShownIfGone(const std::vector<MessageList::Line>& lines) {
+    for (auto& [station, display] : m_displays) {
+        if (!display.row)
+            continue;
+        const bool gone = std::none_of(lines.cbegin(), lines.cend(), [&](const MessageList::Line& line) {
+            return line.key == display.row->key;
+        });
+        if (gone == display.gone)
+            continue;
+        display.gone = gone;
+        if (gone)
+            display.armed = false;
+        showOn(station);
+        if (station == deskStation)
+            emit captionChanged();
+    }
+}
+
 void AnnouncerDesk::choose(const store::RowKey& key, const QString& station) {
     if (!m_database)
         return;
     m_displays.try_emplace(station);
-    m_arrivals.chosen();
+    m_arrivals.shown(key);
     m_messages.newnessChanged();
-    m_database->readRow(key, whileOpen<std::optional<ChosenRow>>([this, station](const auto& outcome) {
+    m_database->readRow(key,
+                        whileOpen<std::optional<ChosenRow>>([this, station](const auto& outcome) {
                             if (outcome.error)
                                 troubled(station, *outcome.error, chooseAgain);
                             else
@@ -201,7 +251,7 @@ void AnnouncerDesk::showChosen(const QString& station, const std::optional<Chose
         return;
     if (const auto number = sequenceNumber(row->sequence))
         m_currentSequence = *number;
-    display->second = {row, ::shownText(messageText(row->message), row->messageLength), true};
+    display->second = {row, ::shownText(messageText(row->message), row->messageLength), true, false};
     showOn(station);
 }
 
@@ -215,8 +265,13 @@ void AnnouncerDesk::dismiss(const QString& station) {
         return;
     }
     const QString shown = messageText(shownRow->message);
-    const DismissedMessage dismissal{m_path, shownRow->key, shownRow->sequence, shown,
-                                     shown.size() >= shownRow->messageLength, !m_database->canDeleteRows(), station};
+    const DismissedMessage dismissal{m_path,
+                                     shownRow->key,
+                                     shownRow->sequence,
+                                     shown,
+                                     shown.size() >= shownRow->messageLength,
+                                     !m_database->canDeleteRows(),
+                                     station};
     m_database->dismissRow(*shownRow, shown, m_clock(), dismissal.hiddenOnly, station,
                            whileOpen<DismissedRow>([this, dismissal](const auto& outcome) {
                                dismissed(dismissal, outcome);
@@ -227,20 +282,22 @@ void AnnouncerDesk::dismiss(const QString& station) {
 // and Undo can put it back. A busy or unreachable database, a log that
 // cannot be written or a delete the database refused changes nothing; the
 // message stays on display, ready to be dismissed again.
-void AnnouncerDesk::dismissed(const DismissedMessage& dismissal, const store::Outcome<DismissedRow>& outcome) {
+void AnnouncerDesk::dismissed(const DismissedMessage& dismissal,
+                              const store::Outcome<DismissedRow>& outcome) {
     const QString& station = dismissal.station;
     const auto display = m_displays.find(station);
-    const bool stillShown =
-        display != m_displays.end() && display->second.row && display->second.row->key == dismissal.key;
+    const bool stillShown = display != m_displays.end() && display->second.row &&
+                            display->second.row->key == dismissal.key;
     if (outcome.error || outcome.value->result == DismissedRow::Result::NotLogged) {
         if (stillShown)
             display->second.armed = true;
         if (outcome.error)
             troubled(station, *outcome.error, dismissAgain);
         else
-            tell(station, QStringLiteral("The message has not been dismissed: the read-out log could not be "
-                                       "written (%1).")
-                            .arg(outcome.value->logFailure));
+            tell(station,
+                 QStringLiteral("The message has not been dismissed: the read-out log could not be "
+                                "written (%1).")
+                     .arg(outcome.value->logFailure));
         return;
     }
     DismissedMessage done = dismissal;
@@ -265,7 +322,8 @@ void AnnouncerDesk::dismissed(const DismissedMessage& dismissal, const store::Ou
 void AnnouncerDesk::undo(const QString& station) {
     if (!m_database || m_displayOnly)
         return;
-    std::optional<DismissedMessage> dismissal = m_history.take(m_path, station == deskStation ? QString() : station);
+    std::optional<DismissedMessage> dismissal =
+        m_history.take(m_path, station == deskStation ? QString() : station);
     if (!dismissal) {
         tell(station, QStringLiteral("There is no dismissal to undo."));
         return;
@@ -275,28 +333,31 @@ void AnnouncerDesk::undo(const QString& station) {
         return;
     }
     if (!dismissal->whole) {
-        tell(station, QStringLiteral("This message is too long to be put back. Its start is in the read-out "
-                                   "log (Ctrl+H)."));
+        tell(station,
+             QStringLiteral("This message is too long to be put back. Its start is in the read-out "
+                            "log (Ctrl+H)."));
         return;
     }
-    m_database->restoreRow(
-        logEntry(readoutlog::undone, station, *dismissal), dismissal->sequence,
-        whileOpen<AnnouncerDatabase::Restored>([this, station, dismissal = *dismissal](const auto& outcome) {
-            restored(station, dismissal, outcome);
-        }));
+    m_database->restoreRow(logEntry(readoutlog::undone, station, *dismissal), dismissal->sequence,
+                           whileOpen<AnnouncerDatabase::Restored>(
+                               [this, station, dismissal = *dismissal](const auto& outcome) {
+                                   restored(station, dismissal, outcome);
+                               }));
 }
 
 void AnnouncerDesk::undoHidden(const QString& station, const DismissedMessage& dismissal) {
     m_hidden.unhide(m_path, dismissal.key);
     m_arrivals.known(dismissal.key, m_clock());
     refresh();
-    m_database->log(logEntry(readoutlog::undone, station, dismissal),
-                    whileOpen<std::optional<QString>>([this, station](const auto& outcome) {
-                        if (outcome.value && *outcome.value)
-                            tell(station, QStringLiteral("The message is back, but the read-out log could not be "
-                                                       "written (%1).")
-                                            .arg(**outcome.value));
-                    }));
+    m_database->log(
+        logEntry(readoutlog::undone, station, dismissal),
+        whileOpen<std::optional<QString>>([this, station](const auto& outcome) {
+            if (outcome.value && *outcome.value)
+                tell(station,
+                     QStringLiteral("The message is back, but the read-out log could not be "
+                                    "written (%1).")
+                         .arg(**outcome.value));
+        }));
 }
 
 void AnnouncerDesk::restored(const QString& station, const DismissedMessage& dismissal,
@@ -304,10 +365,12 @@ void AnnouncerDesk::restored(const QString& station, const DismissedMessage& dis
     if (outcome.error) {
         m_history.putBack(dismissal);
         if (DatabaseTrouble::kindOf(*outcome.error) == DatabaseTrouble::Kind::Failed)
-            tell(station, QStringLiteral("The dismissal cannot be undone: this announcer database does not let "
-                                       "kelvane add the message back (%1). The message is in today's "
-                                       "read-out log (Ctrl+H).")
-                            .arg(outcome.error->description()));
+            tell(station,
+                 QStringLiteral(
+                     "The dismissal cannot be undone: this announcer database does not let "
+                     "kelvane add the message back (%1). The message is in today's "
+                     "read-out log (Ctrl+H).")
+                     .arg(outcome.error->description()));
         else
             troubled(station, *outcome.error, undoAgain);
         return;
@@ -315,14 +378,20 @@ void AnnouncerDesk::restored(const QString& station, const DismissedMessage& dis
     m_arrivals.known(outcome.value->key, m_clock());
     refresh();
     if (outcome.value->logFailure)
-        tell(station, QStringLiteral("The message is back, but the read-out log could not be written (%1).")
-                        .arg(*outcome.value->logFailure));
+        tell(station,
+             QStringLiteral("The message is back, but the read-out log could not be written (%1).")
+                 .arg(*outcome.value->logFailure));
 }
 
 readoutlog::Entry AnnouncerDesk::logEntry(const QString& event, const QString& station,
                                           const DismissedMessage& dismissal) const {
-    return {m_clock(), event, dismissal.database, dismissal.key.text(), loggedSequence(dismissal.sequence),
-            dismissal.message, station};
+    return {m_clock(),
+            event,
+            dismissal.database,
+            dismissal.key.text(),
+            loggedSequence(dismissal.sequence),
+            dismissal.message,
+            station};
 }
 
 void AnnouncerDesk::hideShown(const QString& station) {
@@ -344,7 +413,15 @@ const AnnouncerDesk::Display* AnnouncerDesk::displayOf(const QString& station) c
 
 QString AnnouncerDesk::shownText(const QString& station) const {
     const Display* display = displayOf(station);
-    return display ? display->text : QString();
+    if (!display)
+        return {};
+    return display->gone ? QStringLiteral("\u2014 no longer in the database \u2014\n\n") + display->text
+                         : display->text;
+}
+
+bool AnnouncerDesk::shownIsGone(const QString& station) const {
+    const Display* display = displayOf(station);
+    return display && display->gone;
 }
 
 store::RowKey AnnouncerDesk::shownKey(const QString& station) const {
@@ -371,7 +448,8 @@ void AnnouncerDesk::tell(const QString& station, const QString& text) {
         emit stationNotice(station, text);
 }
 
-void AnnouncerDesk::troubled(const QString& station, const store::KelvaneError& error, const QString& whatNow) {
+void AnnouncerDesk::troubled(const QString& station, const store::KelvaneError& error,
+                             const QString& whatNow) {
     const DatabaseTrouble::Kind kind = DatabaseTrouble::kindOf(error);
     if (kind == DatabaseTrouble::Kind::Failed) {
         tell(station, error.description());
@@ -387,20 +465,30 @@ void AnnouncerDesk::noteTrouble(const store::KelvaneError& error) {
     const DatabaseTrouble::Kind kind = DatabaseTrouble::kindOf(error);
     const bool news = kind != m_trouble.kind();
     m_trouble.note(kind, QDateTime::currentDateTime());
-    emit troubleChanged();
+    emit captionChanged();
     if (kind == DatabaseTrouble::Kind::Unreachable)
         m_retry.start();
     if (kind == DatabaseTrouble::Kind::Failed && news)
-        emit notice(QStringLiteral("The list of messages could not be read: %1").arg(error.description()));
+        emit notice(
+            QStringLiteral("The list of messages could not be read: %1").arg(error.description()));
 }
 
 void AnnouncerDesk::clearTrouble() {
     if (m_trouble.kind() == DatabaseTrouble::Kind::None)
         return;
     m_trouble.clear();
-    emit troubleChanged();
+    emit captionChanged();
 }
 
-QString AnnouncerDesk::troubleNote() const { return m_trouble.captionNote(QDateTime::currentDateTime()); }
+QString AnnouncerDesk::captionNote() const {
+    QString note;
+    if (m_database && m_database->isOpened() && !m_database->canDeleteRows())
+        note += QStringLiteral(" \u2014 read only here");
+    if (displayOf(deskStation)->gone)
+        note += QStringLiteral(" \u2014 the message on display is no longer in the database");
+    return note + m_trouble.captionNote(QDateTime::currentDateTime());
+}
 
-bool AnnouncerDesk::isSettled() const { return !m_refreshAgain && (!m_database || m_database->pending() == 0); }
+bool AnnouncerDesk::isSettled() const {
+    return !m_refreshAgain && (!m_database || m_database->pending() == 0);
+}

@@ -72,14 +72,19 @@ public:
 
     MessageList* messages() { return &m_messages; }
     // The message on display, as the text box shows it; empty when none is.
+    // One that another station or program deleted meanwhile stays on
+    // display, marked.
     QString shownText(const QString& station = deskStation) const;
     store::RowKey shownKey(const QString& station = deskStation) const;
+    // The message on display is no longer in the database.
+    bool shownIsGone(const QString& station = deskStation) const;
     // Dismiss acts only on a message shown in this opening of the desk.
     bool canDismiss(const QString& station = deskStation) const;
     // Current_Sequence: the Sequence of the message last chosen.
     qint16 currentSequence() const { return m_currentSequence; }
-    // What the caption adds about passing trouble; empty when there is none.
-    QString troubleNote() const;
+    // What the caption adds: a file that can only be read here, a message
+    // on display that is gone, passing trouble; empty when all is well.
+    QString captionNote() const;
     // Every operation asked of the database has been answered.
     bool isSettled() const;
 
@@ -92,7 +97,7 @@ signals:
     // The same for a browser station.
     void stationShownChanged(const QString& station);
     void stationNotice(const QString& station, const QString& text);
-    void troubleChanged();
+    void captionChanged();
     // New messages arrived in the last listing.
     void arrived(int count);
     // The desk closed its database by itself, for this reason.
@@ -103,11 +108,15 @@ private:
         std::optional<ChosenRow> row;
         QString text;
         bool armed = false;
+        // The row is no longer in the database.
+        bool gone = false;
     };
     const Display* displayOf(const QString& station) const;
     void showOn(const QString& station);
     void tell(const QString& station, const QString& text);
     void opened(const store::Outcome<bool>& outcome, bool reopening);
+    void hideWhatWasReadOut(const std::vector<readoutlog::ReadOut>& readOuts);
+    void markShownIfGone(const std::vector<MessageList::Line>& lines);
     void reopen();
     void keepDismissIfStillThere(const QString& station, const std::optional<ChosenRow>& row);
     void startListing();
@@ -123,7 +132,8 @@ private:
     void noteTrouble(const store::KelvaneError& error);
     void clearTrouble();
     void closeFor(const QString& reason);
-    readoutlog::Entry logEntry(const QString& event, const QString& station, const DismissedMessage& dismissal) const;
+    readoutlog::Entry logEntry(const QString& event, const QString& station,
+                               const DismissedMessage& dismissal) const;
     // Runs handle with an answer of the database that is open now; an
     // answer from one closed since is dropped.
     template <class Result, class Handle>

@@ -2,7 +2,8 @@
 
 #include <QLocale>
 
-int Arrivals::listed(const QString& database, const std::vector<store::RowKey>& keys, const QDateTime& now) {
+int Arrivals::listed(const QString& database, const std::vector<store::RowKey>& keys,
+                     const QDateTime& now) {
     if (database != m_database) {
         m_database = database;
         m_started = false;

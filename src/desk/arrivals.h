@@ -9,18 +9,19 @@
 
 #include <vector>
 
-// When each listed message first appeared, and which ones are new since
-// the announcer last chose a message: those are drawn in bold until the
-// next choice. The first listing of a database is where the announcer
-// starts reading, so nothing in it counts as new.
+// When each listed message first appeared, and which ones are new: not yet
+// shown to the announcer. Each is drawn in bold until it is itself shown.
+// The first listing of a database is where the announcer starts reading,
+// so nothing in it counts as new.
 class Arrivals {
 public:
     // A listing of database at now with these row keys, in list order.
     // Returns how many rows are new in it. Rows no longer listed are
     // forgotten; another database starts afresh.
-    int listed(const QString& database, const std::vector<store::RowKey>& keys, const QDateTime& now);
-    // The announcer chose a message: nothing is new any more.
-    void chosen() { m_new.clear(); }
+    int listed(const QString& database, const std::vector<store::RowKey>& keys,
+               const QDateTime& now);
+    // The announcer was shown this message: it is new no more.
+    void shown(const store::RowKey& key) { m_new.remove(key); }
     // A row the announcer put back: seen already, so not new.
     void known(const store::RowKey& key, const QDateTime& now);
 

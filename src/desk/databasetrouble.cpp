@@ -21,13 +21,16 @@ QString DatabaseTrouble::captionNote(const QDateTime& now) const {
     const QString since = m_since.toString(QStringLiteral("HH:mm:ss"));
     switch (m_kind) {
     case Kind::Unreachable:
-        return QStringLiteral(" \u2014 the server has not answered since %1; trying again").arg(since);
+        return QStringLiteral(" \u2014 the server has not answered since %1; trying again")
+            .arg(since);
     case Kind::Busy:
         if (m_since.secsTo(now) < busyNoticeSeconds)
             return {};
-        return QStringLiteral(" \u2014 the database has been busy since %1; trying again").arg(since);
+        return QStringLiteral(" \u2014 the database has been busy since %1; trying again")
+            .arg(since);
     case Kind::Failed:
-        return QStringLiteral(" \u2014 the list could not be read since %1; trying again").arg(since);
+        return QStringLiteral(" \u2014 the list could not be read since %1; trying again")
+            .arg(since);
     case Kind::None:
         break;
     }

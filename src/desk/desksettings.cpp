@@ -11,7 +11,8 @@ namespace desk {
 namespace {
 
 // From small print to what can be read from a step away.
-constexpr std::array readingSteps = {8.0, 9.75, 12.0, 14.0, 16.0, 18.0, 20.0, 24.0, 28.0, 32.0, 36.0};
+constexpr std::array readingSteps = {8.0,  9.75, 12.0, 14.0, 16.0, 18.0,
+                                     20.0, 24.0, 28.0, 32.0, 36.0};
 
 const QString readingKey = QStringLiteral("reading/points");
 const QString soundOnKey = QStringLiteral("arrival/soundOn");
@@ -21,7 +22,9 @@ const QString stationAddressKey = QStringLiteral("station/address");
 const QString stationCertificateKey = QStringLiteral("station/certificate");
 const QString stationKeyKey = QStringLiteral("station/key");
 
-QSettings settings() { return QSettings(settingsPath(), QSettings::IniFormat); }
+QSettings settings() {
+    return QSettings(settingsPath(), QSettings::IniFormat);
+}
 
 } // namespace
 
@@ -38,7 +41,9 @@ double readingPoints() {
     return points;
 }
 
-void rememberReadingPoints(double points) { settings().setValue(readingKey, points); }
+void rememberReadingPoints(double points) {
+    settings().setValue(readingKey, points);
+}
 
 double largerReadingPoints(double points) {
     const auto* larger = std::upper_bound(readingSteps.begin(), readingSteps.end(), points);
@@ -54,11 +59,17 @@ QList<double> readingPointSteps() { return {readingSteps.begin(), readingSteps.e
 
 // Only what this program writes turns the sound on: QVariant would take
 // "no" or "off" for true.
-bool arrivalSoundOn() { return settings().value(soundOnKey).toString() == QLatin1String("true"); }
+bool arrivalSoundOn() {
+    return settings().value(soundOnKey).toString() == QLatin1String("true");
+}
 
-void setArrivalSoundOn(bool on) { settings().setValue(soundOnKey, on); }
+void setArrivalSoundOn(bool on) {
+    settings().setValue(soundOnKey, on);
+}
 
-QString arrivalSoundFile() { return settings().value(soundFileKey).toString(); }
+QString arrivalSoundFile() {
+    return settings().value(soundFileKey).toString();
+}
 
 QStringList arrivalSoundArguments(const QString& file) {
     return {QStringLiteral("-q"), QStringLiteral("--"), file};

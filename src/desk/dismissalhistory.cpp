@@ -5,8 +5,9 @@
 void DismissalHistory::push(DismissedMessage dismissal) {
     m_dismissals.push_back(std::move(dismissal));
     const auto keptSize = [this] {
-        return std::accumulate(m_dismissals.cbegin(), std::prev(m_dismissals.cend()), qsizetype{0},
-                               [](qsizetype sum, const DismissedMessage& kept) { return sum + kept.message.size(); });
+        return std::accumulate(
+            m_dismissals.cbegin(), std::prev(m_dismissals.cend()), qsizetype{0},
+            [](qsizetype sum, const DismissedMessage& kept) { return sum + kept.message.size(); });
     };
     while (m_dismissals.size() > levels || (m_dismissals.size() > 1 && keptSize() > keptCharacters))
         m_dismissals.pop_front();

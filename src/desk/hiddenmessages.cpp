@@ -1,6 +1,8 @@
 #include "hiddenmessages.h"
 
-void HiddenMessages::hide(const QString& file, const store::RowKey& rowKey) { m_hidden.insert(key(file, rowKey)); }
+void HiddenMessages::hide(const QString& file, const store::RowKey& rowKey) {
+    m_hidden.insert(key(file, rowKey));
+}
 
 bool HiddenMessages::isHidden(const QString& file, const store::RowKey& rowKey) const {
     return m_hidden.contains(key(file, rowKey));

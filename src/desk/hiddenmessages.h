@@ -16,7 +16,9 @@ class HiddenMessages {
 public:
     void hide(const QString& file, const store::RowKey& rowKey);
     // Undo of a dismissal: the message is listed again.
-    void unhide(const QString& file, const store::RowKey& rowKey) { m_hidden.remove(key(file, rowKey)); }
+    void unhide(const QString& file, const store::RowKey& rowKey) {
+        m_hidden.remove(key(file, rowKey));
+    }
     bool isHidden(const QString& file, const store::RowKey& rowKey) const;
     bool isEmpty() const { return m_hidden.isEmpty(); }
     // True only the first time it is asked in a run: the announcer is told
@@ -31,6 +33,6 @@ private:
 };
 
 // What the announcer is told the first time a message is only hidden.
-inline const QString readOnlyDismissalMessage =
-    QStringLiteral("This announcer database can only be read on this computer. Dismissed messages are "
-                   "hidden from the list until kelvane is closed, but they stay in the file.");
+inline const QString readOnlyDismissalMessage = QStringLiteral(
+    "This announcer database can only be read on this computer. Dismissed messages are "
+    "hidden from the list until kelvane is closed, but they stay in the file.");

@@ -21,7 +21,9 @@ std::optional<double> numericValue(const QVariant& value) {
 
 } // namespace
 
-QString messageText(const QVariant& message) { return message.isNull() ? QString() : message.toString(); }
+QString messageText(const QVariant& message) {
+    return message.isNull() ? QString() : message.toString();
+}
 
 std::optional<qint16> sequenceNumber(const QVariant& sequence) {
     const auto value = numericValue(sequence);
@@ -49,9 +51,9 @@ QVariant loggedSequence(const QVariant& sequence) {
 
 QString listLine(const QVariant& sequence, const QString& messageStart, bool more) {
     const QString number = sequenceText(sequence);
-    Split_Into_Items(messageStart, QStringLiteral("\r\n"));
-    QString line = Message_Items[1];
-    const bool lastPiece = Message_Item_Count <= 1 && !messageStart.endsWith(QLatin1String("\r\n"));
+    const QStringList items = Split_Into_Items(messageStart, QStringLiteral("\r\n"));
+    QString line = items.value(0);
+    const bool lastPiece = items.size() <= 1 && !messageStart.endsWith(QLatin1String("\r\n"));
     if (line.size() > listedLineLength || (more && lastPiece)) {
         line.truncate(listedLineLength);
         line += QChar(0x2026);
@@ -62,8 +64,9 @@ QString listLine(const QVariant& sequence, const QString& messageStart, bool mor
 QString shownText(const QString& message, qint64 whole) {
     QString text = displayText(message);
     if (whole > message.size())
-        text += QStringLiteral("\n\n[The message goes on for another %L1 characters, not shown here.]")
-                    .arg(whole - message.size());
+        text +=
+            QStringLiteral("\n\n[The message goes on for another %L1 characters, not shown here.]")
+                .arg(whole - message.size());
     return text;
 }
 

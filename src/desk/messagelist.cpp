@@ -2,7 +2,22 @@
 
 #include "arrivals.h"
 
-MessageList::MessageList(const Arrivals& arrivals, std::function<QDateTime()> clock, QObject* parent)
+namespace {
+
+// A lone CR or LF belongs to the first line but would break its row on the
+// screen: it is drawn as a visible mark there, the text itself unchanged.
+QString oneRow(QString line) {
+    for (QChar& c : line) {
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n'))
+            c = QChar(0x21B5);
+    }
+    return line;
+}
+
+} // namespace
+
+MessageList::MessageList(const Arrivals& arrivals, std::function<QDateTime()> clock,
+                         QObject* parent)
     : QAbstractListModel(parent)
     , m_arrivals(arrivals)
     , m_clock(std::move(clock)) {}
@@ -17,7 +32,7 @@ QVariant MessageList::data(const QModelIndex& index, int role) const {
         return {};
     switch (role) {
     case Qt::DisplayRole:
-        return shown->text;
+        return oneRow(shown->text);
     case Qt::ToolTipRole: {
         // Worked out when asked, so the age is current.
         const QDateTime when = arrived(*shown);
@@ -39,8 +54,10 @@ QVariant MessageList::data(const QModelIndex& index, int role) const {
 }
 
 QHash<int, QByteArray> MessageList::roleNames() const {
-    return {{Qt::DisplayRole, "line"}, {Qt::ToolTipRole, "arrivalText"}, {KeyRole, "key"},
-            {SequenceRole, "sequence"}, {MoreRole, "more"}, {NewRole, "isNew"}, {ArrivedRole, "arrived"}};
+    return {{Qt::DisplayRole, "line"}, {Qt::ToolTipRole, "arrivalText"},
+            {KeyRole, "key"},          {SequenceRole, "sequence"},
+            {MoreRole, "more"},        {NewRole, "isNew"},
+            {ArrivedRole, "arrived"}};
 }
 
 void MessageList::setLines(std::vector<Line> lines) {
@@ -55,11 +72,14 @@ void MessageList::newnessChanged() {
 }
 
 const MessageList::Line* MessageList::line(int row) const {
-    return row >= 0 && static_cast<size_t>(row) < m_lines.size() ? &m_lines[static_cast<size_t>(row)] : nullptr;
+    return row >= 0 && static_cast<size_t>(row) < m_lines.size()
+               ? &m_lines[static_cast<size_t>(row)]
+               : nullptr;
 }
 
 int MessageList::rowOf(const store::RowKey& key) const {
-    const auto found = std::find_if(m_lines.cbegin(), m_lines.cend(), [&](const Line& l) { return l.key == key; });
+    const auto found =
+        std::find_if(m_lines.cbegin(), m_lines.cend(), [&](const Line& l) { return l.key == key; });
     return found == m_lines.cend() ? -1 : static_cast<int>(found - m_lines.cbegin());
 }
 

@@ -18,11 +18,11 @@ class MessageList : public QAbstractListModel {
 
 public:
     enum Role {
-        KeyRole = Qt::UserRole + 1,  // store::RowKey
-        SequenceRole,                // the Sequence as stored
-        MoreRole,                    // the line is cut: the message goes on past it
-        NewRole,                     // arrived since the announcer last looked
-        ArrivedRole,                 // when it arrived (the writer's time where there is one)
+        KeyRole = Qt::UserRole + 1, // store::RowKey
+        SequenceRole,               // the Sequence as stored
+        MoreRole,                   // the line is cut: the message goes on past it
+        NewRole,                    // arrived since the announcer last looked
+        ArrivedRole,                // when it arrived (the writer's time where there is one)
     };
 
     struct Line {
@@ -34,7 +34,8 @@ public:
         QDateTime created;
     };
 
-    MessageList(const Arrivals& arrivals, std::function<QDateTime()> clock, QObject* parent = nullptr);
+    MessageList(const Arrivals& arrivals, std::function<QDateTime()> clock,
+                QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;

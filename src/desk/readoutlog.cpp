@@ -20,8 +20,9 @@ namespace readoutlog {
 
 namespace {
 
-const QStringList header = {QStringLiteral("time"),     QStringLiteral("event"),    QStringLiteral("database"),
-                            QStringLiteral("row"),      QStringLiteral("sequence"), QStringLiteral("message"),
+const QStringList header = {QStringLiteral("time"),     QStringLiteral("event"),
+                            QStringLiteral("database"), QStringLiteral("row"),
+                            QStringLiteral("sequence"), QStringLiteral("message"),
                             QStringLiteral("station")};
 // Files of earlier versions end each record with the message.
 constexpr qsizetype fieldsBeforeStations = 6;
@@ -39,7 +40,9 @@ QString guarded(const QString& field) {
     return !field.isEmpty() && formulaStarts.contains(field.front()) ? textMark + field : field;
 }
 
-QString unguarded(const QString& field) { return field.startsWith(textMark) ? field.mid(1) : field; }
+QString unguarded(const QString& field) {
+    return field.startsWith(textMark) ? field.mid(1) : field;
+}
 
 bool needsQuotes(const QString& field) {
     return field.contains(QLatin1Char(',')) || field.contains(QLatin1Char('"')) ||
@@ -109,14 +112,16 @@ std::vector<QStringList> parseCsv(const QString& text) {
 // block the window for good.
 class Descriptor {
 public:
-    explicit Descriptor(int descriptor = -1) : m_descriptor(descriptor) {}
+    explicit Descriptor(int descriptor = -1)
+        : m_descriptor(descriptor) {}
     ~Descriptor() {
         if (m_descriptor >= 0)
             ::close(m_descriptor);
     }
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
-    Descriptor(Descriptor&& other) noexcept : m_descriptor(std::exchange(other.m_descriptor, -1)) {}
+    Descriptor(Descriptor&& other) noexcept
+        : m_descriptor(std::exchange(other.m_descriptor, -1)) {}
     Descriptor& operator=(Descriptor&& other) noexcept {
         std::swap(m_descriptor, other.m_descriptor);
         return *this;
@@ -134,7 +139,9 @@ struct Opened {
     QString failure;
 };
 
-Opened failed(const QString& path, const QString& reason) { return {Descriptor(), path + QStringLiteral(": ") + reason}; }
+Opened failed(const QString& path, const QString& reason) {
+    return {Descriptor(), path + QStringLiteral(": ") + reason};
+}
 
 // Why what the descriptor names may not hold the log; empty when it may.
 QString unfitReason(int descriptor, bool folder) {
@@ -142,7 +149,8 @@ QString unfitReason(int descriptor, bool folder) {
     if (::fstat(descriptor, &info) != 0)
         return store::systemErrorText(errno);
     if (folder ? !S_ISDIR(info.st_mode) : !S_ISREG(info.st_mode))
-        return folder ? QStringLiteral("it is not a folder") : QStringLiteral("it is not a plain file");
+        return folder ? QStringLiteral("it is not a folder")
+                      : QStringLiteral("it is not a plain file");
     if (info.st_uid != ::geteuid())
         return QStringLiteral("it belongs to another user");
     if (!folder && info.st_nlink != 1)
@@ -167,14 +175,15 @@ Opened openFolder(bool create) {
     const QString parent = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     if (create && !QDir().mkpath(parent))
         return failed(parent, QStringLiteral("the folder cannot be made"));
-    const Descriptor parentFolder(::open(QFile::encodeName(parent).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    const Descriptor parentFolder(
+        ::open(QFile::encodeName(parent).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!parentFolder.isOpen())
         return failed(parent, store::systemErrorText(errno));
     const QByteArray name = QFile::encodeName(folderName);
     if (create && ::mkdirat(parentFolder.get(), name.constData(), 0700) != 0 && errno != EEXIST)
         return failed(folder(), store::systemErrorText(errno));
-    Descriptor descriptor(
-        ::openat(parentFolder.get(), name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    Descriptor descriptor(::openat(parentFolder.get(), name.constData(),
+                                   O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
     if (!descriptor.isOpen())
         return failed(folder(), openFailure(errno));
     return checked(std::move(descriptor), folder(), true);
@@ -189,10 +198,12 @@ Opened openForAppend(const QString& path, bool& isNew) {
         return logFolder;
     const QByteArray name = QFile::encodeName(QFileInfo(path).fileName());
     for (int attempt = 0; attempt < 2; ++attempt) {
-        Descriptor existing(::openat(logFolder.descriptor.get(), name.constData(), O_WRONLY | O_APPEND | noLinkNoWait));
+        Descriptor existing(::openat(logFolder.descriptor.get(), name.constData(),
+                                     O_WRONLY | O_APPEND | noLinkNoWait));
         if (existing.isOpen() || errno != ENOENT) {
             isNew = false;
-            return existing.isOpen() ? checked(std::move(existing), path, false) : failed(path, openFailure(errno));
+            return existing.isOpen() ? checked(std::move(existing), path, false)
+                                     : failed(path, openFailure(errno));
         }
         Descriptor made(::openat(logFolder.descriptor.get(), name.constData(),
                                  O_WRONLY | O_APPEND | O_CREAT | O_EXCL | noLinkNoWait, 0600));
@@ -208,7 +219,8 @@ Opened openForAppend(const QString& path, bool& isNew) {
 
 bool writeAll(int descriptor, const QByteArray& bytes) {
     for (qsizetype done = 0; done < bytes.size();) {
-        const ssize_t written = ::write(descriptor, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
+        const ssize_t written =
+            ::write(descriptor, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
         if (written < 0 && errno == EINTR)
             continue;
         if (written <= 0)
@@ -225,11 +237,13 @@ QByteArray readTail(int descriptor) {
         return {};
     const qint64 start = std::max<qint64>(0, info.st_size - longestRead);
     QFile file;
-    if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::DontCloseHandle) || !file.seek(start))
+    if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::DontCloseHandle) ||
+        !file.seek(start))
         return {};
     QByteArray bytes = file.read(longestRead);
     if (start > 0) {
-        static const QRegularExpression recordStart(QStringLiteral("\r\n(?=\\d{4}-\\d\\d-\\d\\dT)"));
+        static const QRegularExpression recordStart(
+            QStringLiteral("\r\n(?=\\d{4}-\\d\\d-\\d\\dT)"));
         const QRegularExpressionMatch found = recordStart.match(QString::fromLatin1(bytes));
         bytes = found.hasMatch() ? bytes.mid(found.capturedEnd()) : QByteArray();
     }
@@ -243,29 +257,34 @@ void syncFolder() {
         ::fsync(logFolder.descriptor.get());
 }
 
-QString pairingKey(const Entry& entry) { return entry.database + QChar(0) + entry.row; }
+QString pairingKey(const Entry& entry) {
+    return entry.database + QChar(0) + entry.row;
+}
 
 } // namespace
 
 QString folder() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QLatin1Char('/') + folderName;
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QLatin1Char('/') + folderName;
 }
 
 QString fileOf(const QDate& day) {
-    return folder() + QStringLiteral("/read-out-%1.csv").arg(day.toString(QStringLiteral("yyyy-MM-dd")));
+    return folder() +
+           QStringLiteral("/read-out-%1.csv").arg(day.toString(QStringLiteral("yyyy-MM-dd")));
 }
 
 // A Sequence that is a number is written as one; any other (a text the
 // row source handed out that no number could be made of) as text.
 QByteArray record(const Entry& entry) {
     const QDateTime time = entry.time.toOffsetFromUtc(entry.time.offsetFromUtc());
-    const bool numeric = entry.sequence.typeId() == QMetaType::Int || entry.sequence.typeId() == QMetaType::Short ||
+    const bool numeric = entry.sequence.typeId() == QMetaType::Int ||
+                         entry.sequence.typeId() == QMetaType::Short ||
                          entry.sequence.typeId() == QMetaType::LongLong;
     const QString sequence = entry.sequence.isNull() ? QString()
                              : numeric               ? entry.sequence.toString()
                                                      : guarded(entry.sequence.toString());
-    return csvRecord({time.toString(Qt::ISODate), entry.event, guarded(entry.database), guarded(entry.row), sequence,
-                      guarded(entry.message), guarded(entry.station)},
+    return csvRecord({time.toString(Qt::ISODate), entry.event, guarded(entry.database),
+                      guarded(entry.row), sequence, guarded(entry.message), guarded(entry.station)},
                      {false, false, true, true, false, true, false});
 }
 
@@ -284,7 +303,8 @@ std::optional<QString> append(const Entry& entry) {
 }
 
 std::vector<Entry> read(const QString& path) {
-    const Descriptor descriptor(::open(QFile::encodeName(path).constData(), O_RDONLY | noLinkNoWait));
+    const Descriptor descriptor(
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | noLinkNoWait));
     if (!descriptor.isOpen() || !unfitReason(descriptor.get(), false).isEmpty())
         return {};
     std::vector<Entry> entries;
@@ -297,11 +317,12 @@ std::vector<Entry> read(const QString& path) {
             continue;
         bool isNumber = false;
         const qlonglong number = fields[4].toLongLong(&isNumber);
-        const QVariant sequence = isNumber ? QVariant(number)
+        const QVariant sequence = isNumber              ? QVariant(number)
                                   : fields[4].isEmpty() ? QVariant()
                                                         : QVariant(unguarded(fields[4]));
-        entries.push_back({time.toLocalTime(), fields[1], unguarded(fields[2]), unguarded(fields[3]), sequence,
-                           unguarded(fields[5]), unguarded(fields.value(6))});
+        entries.push_back({time.toLocalTime(), fields[1], unguarded(fields[2]),
+                           unguarded(fields[3]), sequence, unguarded(fields[5]),
+                           unguarded(fields.value(6))});
     }
     return entries;
 }
@@ -315,7 +336,8 @@ std::vector<ReadOut> readOuts(const std::vector<Entry>& entries) {
         const QString key = pairingKey(entry);
         if (entry.event == dismissed) {
             latest.insert(key, found.size());
-            found.push_back({entry.time, entry.database, entry.sequence, entry.message, {}});
+            found.push_back(
+                {entry.time, entry.database, entry.row, entry.sequence, entry.message, {}});
         } else if (const auto dismissal = latest.constFind(key); dismissal != latest.cend()) {
             if (entry.event == notDeleted)
                 failed.insert(*dismissal);

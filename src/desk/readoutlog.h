@@ -49,6 +49,7 @@ struct Entry {
 struct ReadOut {
     QDateTime time;
     QString database;
+    QString row;
     QVariant sequence;
     QString message;
     // When Undo put it back; invalid when it was not.

@@ -8,11 +8,17 @@ FileDialogue::FileDialogue(QWidget* parent)
     , m_ui(std::make_unique<Ui::FileDialogue>()) {
     m_ui->setupUi(this);
     ui::applyDesignedFonts(this);
-    connect(m_ui->Command1, &QPushButton::clicked, this, [this] { finish(true); });
-    connect(m_ui->Command2, &QPushButton::clicked, this, [this] { finish(false); });
+    connect(m_ui->Command1, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_ui->Command2, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 FileDialogue::~FileDialogue() = default;
+
+std::optional<FileDialogue::Choice> FileDialogue::ask() {
+    if (exec() != Accepted)
+        return std::nullopt;
+    return choice();
+}
 
 FileDialogue::Choice FileDialogue::choice() const {
     if (m_ui->AppendButton->isChecked())
@@ -22,11 +28,4 @@ FileDialogue::Choice FileDialogue::choice() const {
     if (m_ui->ChangeButton->isChecked())
         return Choice::ChangeName;
     return Choice::None;
-}
-
-void FileDialogue::reject() { finish(false); }
-
-void FileDialogue::finish(bool carryOn) {
-    File_Choice_Continue = carryOn;
-    hide();
 }

@@ -3,13 +3,11 @@
 #include <QDialog>
 
 #include <memory>
+#include <optional>
 
 namespace Ui {
 class FileDialogue;
 }
-
-// true: the user pressed Continue; false: Cancel or the close control.
-inline bool File_Choice_Continue = false;
 
 // What to do with a file that already exists: overwrite, append or choose
 // another name, then Continue or Cancel. The choice stays in the option
@@ -23,11 +21,12 @@ public:
     explicit FileDialogue(QWidget* parent = nullptr);
     ~FileDialogue() override;
 
+    // Shows the window modally. The option chosen when the user pressed
+    // Continue (None when no option is set); nothing after Cancel or the
+    // close control.
+    std::optional<Choice> ask();
     Choice choice() const;
-    void reject() override;
 
 private:
-    void finish(bool carryOn);
-
     std::unique_ptr<Ui::FileDialogue> m_ui;
 };

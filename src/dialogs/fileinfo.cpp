@@ -1,12 +1,12 @@
 #include "fileinfo.h"
 
-#include "fileselection.h"
 #include "folderreader.h"
 #include "typedpath.h"
 
 #include "ui/flatstyle.h"
 #include "ui/fonts.h"
 #include "ui/messagebox.h"
+#include "ui/windowregistry.h"
 #include "ui_fileinfo.h"
 
 #include <QButtonGroup>
@@ -27,7 +27,7 @@ void showPath(QLabel& label, const QString& path) {
 
 } // namespace
 
-FileInfo::FileInfo(QWidget* parent)
+FileInfo::FileInfo(const QString& startFolder, QWidget* parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::FileInfo>()) {
     m_ui->setupUi(this);
@@ -50,26 +50,31 @@ FileInfo::FileInfo(QWidget* parent)
         acceptFile();
     });
     connect(m_ui->DriveDropDown, &DriveList::driveChosen, this, &FileInfo::chooseDrive);
-    load();
+    load(startFolder);
 }
 
 FileInfo::~FileInfo() = default;
 
-void FileInfo::load() {
+void FileInfo::load(const QString& startFolder) {
     setWindowTitle(QString());
     setWindowState(Qt::WindowNoState);
-    // The folder of an earlier choice if a caller left one, else where the
-    // program was started; a folder that cannot be read is reported and
-    // the next one tried.
+    // A folder that cannot be read is reported and the next one tried.
     QStringList candidates = {QDir::currentPath(), QDir::rootPath()};
-    if (!Selected_Folder.isEmpty())
-        candidates.prepend(QDir::cleanPath(QDir::current().absoluteFilePath(Selected_Folder)));
+    if (!startFolder.isEmpty())
+        candidates.prepend(QDir::cleanPath(QDir::current().absoluteFilePath(startFolder)));
     for (const QString& folder : candidates) {
         if (openFolder(folder))
             break;
     }
     m_ui->TextBox->setText(m_ui->FileListBox->pattern());
     m_ui->TextBox->selectAll();
+}
+
+std::optional<QString> FileInfo::choose(bool mustExist) {
+    m_mustExist = mustExist;
+    m_chosen.reset();
+    exec();
+    return m_chosen;
 }
 
 void FileInfo::showEvent(QShowEvent* event) {
@@ -101,8 +106,7 @@ void FileInfo::dlgButtonClick(int index) {
 }
 
 void FileInfo::reject() {
-    Selected_Folder.clear();
-    Selected_File_Name.clear();
+    m_chosen.reset();
     QDialog::reject();
 }
 
@@ -127,7 +131,7 @@ void FileInfo::okOnNameBox() {
     }
     const bool folder = namesFolder(typed);
     const bool pattern = isPattern(typed);
-    if (!folder && !pattern && !File_Must_Exist)
+    if (!folder && !pattern && !m_mustExist)
         acceptName(m_ui->DirsBox->path(), typed);
     const QString newPattern = pattern ? typedName(typed) : m_ui->FileListBox->pattern();
     const QString newFolder = folder ? typedFolder(typed, m_ui->DirsBox->path()) : m_ui->DirsBox->path();
@@ -142,8 +146,7 @@ void FileInfo::acceptFile() {
 }
 
 void FileInfo::acceptName(const QString& folder, const QString& name) {
-    Selected_Folder = withTrailingSeparator(folder);
-    Selected_File_Name = name;
+    m_chosen = withTrailingSeparator(folder) + name;
     m_ui->FileListBox->setPattern(QStringLiteral("*.*"));
     done(QDialog::Accepted);
 }
@@ -186,4 +189,11 @@ bool FileInfo::showFolder(const QString& folder, const QString& pattern) {
     m_ui->DriveDropDown->showDriveOf(folder);
     m_listingFresh = true;
     return true;
+}
+
+std::optional<QString> chooseFile(const QString& title, bool mustExist,
+                                  const QString& startFolder) {
+    FileInfo& chooser = ui::loadedWindow<FileInfo>(startFolder);
+    chooser.setWindowTitle(title);
+    return chooser.choose(mustExist);
 }

@@ -17,6 +17,6 @@ QString typedFolder(const QString& typed, const QString& currentFolder);
 // The text after the last "/", or the whole text when there is none.
 QString typedName(const QString& typed);
 
-// A folder as Selected_Folder holds it: with a "/" added when it does not
-// end with one.
+// A folder ready to have a file name appended: with a "/" added when it
+// does not end with one.
 QString withTrailingSeparator(const QString& folder);

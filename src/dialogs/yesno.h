@@ -8,8 +8,8 @@ namespace Ui {
 class YesNo;
 }
 
-// A question with Yes and No. The answer goes to Dialog_Answer (true = Yes)
-// before the window hides; closing the window answers No.
+// A question with Yes and No: exec() returns Accepted for Yes and Rejected
+// for No; closing the window answers No.
 class YesNo : public QDialog {
     Q_OBJECT
 
@@ -18,10 +18,6 @@ public:
     ~YesNo() override;
 
     void setQuestion(const QString& question);
-
-    // Yes or No, from the buttons.
-    void answer(bool yes);
-    void reject() override;
 
 private:
     std::unique_ptr<Ui::YesNo> m_ui;

@@ -39,9 +39,14 @@ ServedFile pageFile(const QString& name, const QByteArray& contentType) {
     return {contentType, file.readAll()};
 }
 
-QString withoutDash(QString note) {
-    note.remove(0, note.indexOf(QChar(0x2014)) + 1);
-    return note.trimmed();
+// What the desk's caption adds (" — read only here — the server has not
+// answered since 14:32"), as one line for the page.
+QString deskNote(const QString& captionNote) {
+    QStringList parts = captionNote.split(QChar(0x2014), Qt::SkipEmptyParts);
+    for (QString& part : parts)
+        part = part.trimmed();
+    parts.removeAll(QString());
+    return parts.join(QStringLiteral("; "));
 }
 
 std::optional<Action> actionOf(protocol::Request::Type type) {
@@ -76,7 +81,7 @@ StationServer::StationServer(AnnouncerDesk& desk, QObject* parent)
     connect(&m_desk, &AnnouncerDesk::closed, this, &StationServer::scheduleList);
     connect(m_desk.messages(), &QAbstractItemModel::dataChanged, this, &StationServer::scheduleList);
     connect(&m_desk, &AnnouncerDesk::shownChanged, this, &StationServer::sendDeskShown);
-    connect(&m_desk, &AnnouncerDesk::troubleChanged, this, &StationServer::sendTrouble);
+    connect(&m_desk, &AnnouncerDesk::captionChanged, this, &StationServer::sendTrouble);
     connect(&m_desk, &AnnouncerDesk::stationShownChanged, this, [this](const QString& station) {
         if (PageSession* page = pageNamed(station))
             page->send(protocol::shown(QStringLiteral("shown"), m_desk.shownKey(station).text(),
@@ -261,7 +266,7 @@ void StationServer::greet(PageSession& page) {
     page.send(protocol::welcome(*page.role(), page.name()));
     page.send(protocol::list(m_desk));
     page.send(protocol::shown(QStringLiteral("desk"), m_desk.shownKey().text(), m_desk.shownText()));
-    page.send(protocol::trouble(withoutDash(m_desk.troubleNote())));
+    page.send(protocol::trouble(deskNote(m_desk.captionNote())));
 }
 
 // Whatever the page sends, its link's role decides: a request its role
@@ -335,7 +340,7 @@ void StationServer::sendDeskShown() {
     sendToPages(protocol::shown(QStringLiteral("desk"), m_desk.shownKey().text(), m_desk.shownText()));
 }
 
-void StationServer::sendTrouble() { sendToPages(protocol::trouble(withoutDash(m_desk.troubleNote()))); }
+void StationServer::sendTrouble() { sendToPages(protocol::trouble(deskNote(m_desk.captionNote()))); }
 
 PageSession* StationServer::pageNamed(const QString& name) const {
     const auto found = std::find_if(m_pages.cbegin(), m_pages.cend(),

@@ -68,12 +68,14 @@ public:
     virtual std::unique_ptr<RecordSet> openRecordset(const QString& rowSource) = 0;
     // The rows of a row source that selection names, in its order. Engines
     // that cannot select while reading read every row and pass over the rest.
-    virtual std::unique_ptr<RecordSet> openRows(const QString& rowSource, const RowSelection& selection);
+    virtual std::unique_ptr<RecordSet> openRows(const QString& rowSource,
+                                                const RowSelection& selection);
     virtual std::unique_ptr<QueryDef> queryDef(const QString& name) = 0;
     // The whole text of field in the row with this key (RecordSet::key()),
     // however long, with every character it holds; none when the row is
     // gone, and a null string for a null value.
-    virtual std::optional<QString> wholeText(const QString& rowSource, const QVariant& key, const QString& field);
+    virtual std::optional<QString> wholeText(const QString& rowSource, const QVariant& key,
+                                             const QString& field);
     virtual void close() = 0;
     // False when this computer can only read the file: its rows cannot be
     // deleted, and the caller must not ask to.
@@ -91,6 +93,19 @@ public:
     virtual void watchChanges(const std::function<void()>& /*changed*/) {}
 };
 
+// Calls visit with rows at each of its rows in turn, then closes it, also
+// when visit throws.
+template <class Visit> void forEachRow(std::unique_ptr<RecordSet> rows, Visit visit) {
+    struct Closer {
+        RecordSet& rows;
+        ~Closer() { rows.close(); }
+    } closer{*rows};
+    if (rows->recordCount() > 0) {
+        for (rows->moveFirst(); !rows->eof(); rows->moveNext())
+            visit(*rows);
+    }
+}
+
 struct OpenOptions {
     // How long one operation waits for a lock another program holds before
     // it fails with DatabaseLocked (5 s when unset).
@@ -105,6 +120,7 @@ struct OpenOptions {
 // and not read-only. The engine is chosen from the file's content. The
 // purpose ("announcer database", "club database") names what the caller
 // expected when the file turns out to be something else.
-std::unique_ptr<Database> openDatabase(const QString& path, const QString& purpose, const OpenOptions& options = {});
+std::unique_ptr<Database> openDatabase(const QString& path, const QString& purpose,
+                                       const OpenOptions& options = {});
 
 } // namespace store

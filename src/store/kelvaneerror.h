@@ -41,6 +41,11 @@ private:
     QString m_description;
 };
 
+// What a caught exception means to the person in front of the screen: a
+// KelvaneError as it is, running out of memory as OutOfMemory, any other as
+// a failed operation in its own words.
+KelvaneError errorFrom(const std::exception& caught);
+
 // The system's own words for an error number of the C library (errno),
 // such as "No space left on device".
 QString systemErrorText(int error);

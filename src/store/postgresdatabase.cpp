@@ -1,5 +1,7 @@
 #include "postgresdatabase.h"
 
+#include "announcerschema.h"
+
 #include "connectionfile.h"
 
 #include <QElapsedTimer>
@@ -147,8 +149,8 @@ void PostgresSession::watch(std::function<void()> changed) {
     if (!db.isValid() || !db.isOpen())
         return;
     QObject::disconnect(m_notifications);
-    if (db.driver()->subscribedToNotifications().contains(announcementsChannel))
-        db.driver()->unsubscribeFromNotification(announcementsChannel);
+    if (db.driver()->subscribedToNotifications().contains(announcer::changeChannel))
+        db.driver()->unsubscribeFromNotification(announcer::changeChannel);
     subscribe();
 }
 
@@ -158,12 +160,12 @@ void PostgresSession::subscribe() {
     if (!m_changed)
         return;
     QSqlDriver* driver = connection().driver();
-    if (!driver->subscribeToNotification(announcementsChannel))
+    if (!driver->subscribeToNotification(announcer::changeChannel))
         return;
     m_notifications = QObject::connect(
         driver, &QSqlDriver::notification, driver,
         [changed = m_changed](const QString& channel, QSqlDriver::NotificationSource source, const QVariant&) {
-            if (channel == announcementsChannel && source != QSqlDriver::SelfSource)
+            if (channel == announcer::changeChannel && source != QSqlDriver::SelfSource)
                 changed();
         });
 }

@@ -36,7 +36,5 @@ private:
     std::shared_ptr<PostgresSession> m_postgres;
 };
 
-// The notification channel of the announcer schema's trigger.
-inline const QString announcementsChannel = QStringLiteral("announcements_changed");
 
 } // namespace store

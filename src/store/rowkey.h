@@ -32,7 +32,9 @@ private:
     QString m_text;
 };
 
-inline size_t qHash(const RowKey& key, size_t seed = 0) { return qHash(key.text(), seed); }
+inline size_t qHash(const RowKey& key, size_t seed = 0) {
+    return qHash(key.text(), seed);
+}
 
 } // namespace store
 

@@ -11,13 +11,9 @@ std::unique_ptr<RecordSet> Database::openRows(const QString& rowSource, const Ro
 }
 
 std::optional<QString> Database::wholeText(const QString& rowSource, const QVariant& key, const QString& field) {
-    const std::unique_ptr<RecordSet> rows = openRows(rowSource, {key, {}, 0, false});
     std::optional<QString> text;
-    if (rows->recordCount() > 0) {
-        rows->moveFirst();
-        text = rows->value(field).toString();
-    }
-    rows->close();
+    forEachRow(openRows(rowSource, {key, {}, 0, false}),
+               [&](const RecordSet& row) { text = row.value(field).toString(); });
     return text;
 }
 

@@ -3,7 +3,6 @@
 #include "entryrules.h"
 #include "timerules.h"
 
-#include "dialogs/dialoganswer.h"
 #include "ui/flatstyle.h"
 #include "ui/fonts.h"
 #include "ui/windowregistry.h"
@@ -19,9 +18,9 @@ Conversion::Conversion(QWidget* parent)
     ui::applyDesignedFonts(this);
     ui::makeFlat(this);
     m_ui->NewTime->installEventFilter(this);
-    connect(m_ui->Command1, &QPushButton::clicked, this, &Conversion::acceptThis);
+    connect(m_ui->Command1, &QPushButton::clicked, this, [this] { done(int(Answer::AcceptThis)); });
     connect(m_ui->Command3, &QPushButton::clicked, this, &Conversion::acceptAll);
-    connect(m_ui->Command2, &QPushButton::clicked, this, &Conversion::overrideConversion);
+    connect(m_ui->Command2, &QPushButton::clicked, this, [this] { done(int(Answer::Override)); });
 }
 
 Conversion::~Conversion() = default;
@@ -38,25 +37,18 @@ QString Conversion::overrideTime() const { return m_ui->NewTime->text(); }
 
 QString Conversion::overrideDistance() const { return m_ui->NewDist->text(); }
 
-void Conversion::acceptThis() {
-    Dialog_Answer = true;
-    hide();
-}
-
-void Conversion::overrideConversion() {
-    Dialog_Answer = false;
-    hide();
+Conversion::Answer Conversion::ask() {
+    return Answer(exec());
 }
 
 void Conversion::acceptAll() {
-    Accept_All_Conversions = true;
-    Dialog_Answer = true;
+    setResult(int(Answer::AcceptAll));
     unload();
 }
 
-// The close box unloads the window and leaves both flags as they were.
 void Conversion::closeEvent(QCloseEvent* event) {
     event->accept();
+    setResult(int(Answer::Closed));
     unload();
 }
 

@@ -8,20 +8,23 @@ namespace Ui {
 class Conversion;
 }
 
-// Set by "Accept All Conversions": the opener stops asking for the rest of
-// its batch. Only the opener resets it.
-inline bool Accept_All_Conversions = false;
-
 // "Accept Time Conversion?": a recorded time beside the time converted from
 // it, accepted once, accepted for all, or overridden with the user's own
-// time and distance. Open it through ui::loadedWindow<Conversion>(); the
-// answer is left in Dialog_Answer and Accept_All_Conversions.
+// time and distance. Open it through ui::loadedWindow<Conversion>() and ask().
 class Conversion : public QDialog {
     Q_OBJECT
 
 public:
+    // Closed: the close box (or anything else that hid the window without
+    // an answer). AcceptAll and Closed unload the window.
+    enum class Answer { Closed, AcceptThis, AcceptAll, Override };
+
     explicit Conversion(QWidget* parent = nullptr);
     ~Conversion() override;
+
+    // Shows the window modally and returns the user's answer. After
+    // Override the window stays loaded, so the override fields can be read.
+    Answer ask();
 
     // Fills the four display fields before the window is shown.
     void setConversion(const QString& origTime, const QString& origDist, const QString& convTime,
@@ -37,9 +40,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void acceptThis();
     void acceptAll();
-    void overrideConversion();
     void normaliseNewTime();
     void unload();
 

@@ -18,11 +18,12 @@ QPointer<Window>& windowSlot() {
     return instance;
 }
 
-template <class Window>
-Window& loadedWindow() {
+// The arguments are passed to the constructor when the window is created,
+// and ignored once it is loaded.
+template <class Window, class... Args> Window& loadedWindow(const Args&... args) {
     QPointer<Window>& slot = windowSlot<Window>();
     if (!slot) {
-        slot = new Window();
+        slot = new Window(args...);
         detail::registerForCleanup(slot);
     }
     return *slot;

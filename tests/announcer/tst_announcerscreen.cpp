@@ -80,7 +80,8 @@ void TestAnnouncerScreen::opensAsDesignedAndDismissesByClick() {
     AnnouncerScreen screen;
     runScreen(screen, fixture.path(), [&] {
         QCOMPARE(lines(screen), QStringList({"3:Parents of Tom", "12:Event 3 results"}));
-        QCOMPARE(screen.focusWidget(), button(screen, "Command1"));
+        // The arrows and Delete work from the start.
+        QCOMPARE(screen.focusWidget(), list(screen));
         QCOMPARE(screen.timer1().interval(), 5000);
         QVERIFY(screen.timer1().isActive());
         choose(screen, 1);
@@ -94,7 +95,8 @@ void TestAnnouncerScreen::opensAsDesignedAndDismissesByClick() {
 }
 
 // The arrows choose as they move; Enter and Space choose the line at the
-// cursor; Delete dismisses only what Dismiss would; F5 reads at once.
+// cursor; Delete dismisses only what Dismiss would, in the message box too
+// until the announcer edits there; F5 reads at once.
 void TestAnnouncerScreen::keyboardChoosesLikeAClick() {
     AnnouncerFixture fixture;
     fixture.addRow(1, QStringLiteral("one"));
@@ -122,6 +124,16 @@ void TestAnnouncerScreen::keyboardChoosesLikeAClick() {
         QTRY_COMPARE(lines(screen), QStringList({"2:two", "3:three"}));
         press(screen, Qt::Key_Space);
         QCOMPARE(text(screen)->toPlainText(), QStringLiteral("two"));
+        text(screen)->setFocus();
+        QTest::keyClick(text(screen), Qt::Key_X);
+        QTest::keyClick(text(screen), Qt::Key_Delete);
+        settle(screen);
+        QCOMPARE(lines(screen), QStringList({"2:two", "3:three"}));
+        choose(screen, 0);
+        text(screen)->setFocus();
+        QTest::keyClick(text(screen), Qt::Key_Delete);
+        settle(screen);
+        QCOMPARE(lines(screen), QStringList({"3:three"}));
     });
 }
 
@@ -137,42 +149,53 @@ void TestAnnouncerScreen::typingDoesNotChangeTheDatabase() {
     QCOMPARE(fixture.rows().front().second, QStringLiteral("original"));
 }
 
+// A new line is bold, tells its arrival in its tooltip, and while it is out
+// of sight the caption counts it.
 void TestAnnouncerScreen::newLineIsBoldWithItsArrivalInTheTooltip() {
     AnnouncerFixture fixture;
-    fixture.addRow(1, QStringLiteral("one"));
+    for (int n = 1; n <= 30; ++n)
+        fixture.addRow(n, QStringLiteral("message %1").arg(n));
     const QDateTime now(QDate(2025, 6, 14), QTime(14, 0));
     AnnouncerScreen screen;
     screen.desk().setClock([&] { return now; });
     runScreen(screen, fixture.path(), [&] {
-        fixture.addRow(2, QStringLiteral("two"));
-        tick(screen);
         QVERIFY(QTest::qWaitForWindowExposed(&screen));
-        const QImage bold = lineImage(screen, 1);
-        const QRect second = list(screen)->visualRect(list(screen)->model()->index(1, 0));
-        QHelpEvent help(QEvent::ToolTip, second.center(), list(screen)->viewport()->mapToGlobal(second.center()));
+        fixture.addRow(31, QStringLiteral("new"));
+        tick(screen);
+        QVERIFY(screen.windowTitle().endsWith(QStringLiteral(" \u2014 1 new below")));
+        list(screen)->scrollToBottom();
+        QVERIFY(!screen.windowTitle().contains(QStringLiteral("new below")));
+        const QImage bold = lineImage(screen, 30);
+        const QRect line = list(screen)->visualRect(list(screen)->model()->index(30, 0));
+        QHelpEvent help(QEvent::ToolTip, line.center(),
+                        list(screen)->viewport()->mapToGlobal(line.center()));
         QApplication::sendEvent(list(screen)->viewport(), &help);
         QCOMPARE(QToolTip::text(), QStringLiteral("arrived 14:00, just now"));
-        choose(screen, 0);
-        QVERIFY(lineImage(screen, 1) != bold);
+        choose(screen, 30);
+        QVERIFY(lineImage(screen, 30) != bold);
     });
 }
 
-// Delete and Ctrl+Z, then Ctrl+H lists what was read out.
+// Delete and Ctrl+Z, then Ctrl+H lists what was read out. The list's
+// cursor stays on the message on display, which is what Delete dismisses.
 void TestAnnouncerScreen::undoAndReadOutTodayByKeys() {
     AnnouncerFixture fixture;
     fixture.addRow(1, QStringLiteral("one"));
     fixture.addRow(2, QStringLiteral("two"));
+    fixture.addRow(3, QStringLiteral("three"));
     const QDateTime galaTime(QDate(2025, 6, 14), QTime(14, 0));
     ModalWatcher watcher;
     AnnouncerScreen screen;
     screen.desk().setClock([&] { return galaTime; });
     runScreen(screen, fixture.path(), [&] {
-        for (int dismissal = 0; dismissal < 2; ++dismissal) {
-            choose(screen, 0);
-            press(screen, Qt::Key_Delete);
-        }
+        choose(screen, 0);
+        press(screen, Qt::Key_Delete);
+        choose(screen, 0);
         press(screen, Qt::CTRL | Qt::Key_Z);
-        QCOMPARE(lines(screen), QStringList({"2:two"}));
+        QCOMPARE(lines(screen), QStringList({"1:one", "2:two", "3:three"}));
+        QCOMPARE(list(screen)->currentIndex().row(), 1);
+        press(screen, Qt::Key_Delete);
+        QCOMPARE(lines(screen), QStringList({"1:one", "3:three"}));
         QStringList readOut;
         watcher.answerNext([&](QWidget* window) {
             const auto* shown = window->findChild<QListWidget*>(QStringLiteral("ReadOutList"));
@@ -181,13 +204,14 @@ void TestAnnouncerScreen::undoAndReadOutTodayByKeys() {
             window->close();
         });
         press(screen, Qt::CTRL | Qt::Key_H);
-        QCOMPARE(readOut, QStringList({"14:00:00  (undone 14:00:00)  2:two", "14:00:00  1:one"}));
+        QCOMPARE(readOut, QStringList({"14:00:00  2:two", "14:00:00  (undone 14:00:00)  1:one"}));
     });
-    QCOMPARE(fixture.rowCount(), 1);
+    QCOMPARE(fixture.rowCount(), 2);
     QVERIFY(watcher.messages().isEmpty());
 }
 
-// Ctrl+Plus, Ctrl+Minus and Ctrl+0 size the message and the list together.
+// Ctrl+Plus, Ctrl+Minus and Ctrl+0 size the message and the list together;
+// enlarged, the message wraps at word boundaries.
 void TestAnnouncerScreen::readingSizeKeys() {
     AnnouncerFixture fixture;
     fixture.addRow(1, QStringLiteral("one"));
@@ -199,8 +223,10 @@ void TestAnnouncerScreen::readingSizeKeys() {
         press(screen, Qt::CTRL | Qt::Key_Plus);
         press(screen, Qt::CTRL | Qt::Key_Equal);
         QCOMPARE(sizes(), std::pair(14.0, 14.0));
+        QCOMPARE(text(screen)->lineWrapMode(), QPlainTextEdit::WidgetWidth);
         press(screen, Qt::CTRL | Qt::Key_0);
         QCOMPARE(sizes(), std::pair(9.75, 9.75));
+        QCOMPARE(text(screen)->lineWrapMode(), QPlainTextEdit::NoWrap);
         press(screen, Qt::CTRL | Qt::Key_Minus);
     });
     runScreen(screen, fixture.path(), [&] { QCOMPARE(sizes(), std::pair(8.0, 8.0)); });
@@ -281,7 +307,8 @@ void TestAnnouncerScreen::closedByTheDeskSaysWhy() {
     QVERIFY(!stayedOpen);
     QTRY_COMPARE(watcher.messages().size(), 1);
     const QString message = watcher.messages().front();
-    QVERIFY2(message.contains(cause == "vanished" ? path : QStringLiteral("127.0.0.1:1")), qPrintable(message));
+    QVERIFY2(message.contains(cause == "vanished" ? path : QStringLiteral("127.0.0.1:1")),
+             qPrintable(message));
 }
 
 int main(int argc, char** argv) {

@@ -4,13 +4,11 @@
 #include "windowdriving.h"
 
 #include "announcer/announcerscreen.h"
-#include "dialogs/fileselection.h"
 
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
-
 
 class TestLocateDatabase : public QObject {
     Q_OBJECT
@@ -28,8 +26,6 @@ private:
 };
 
 void TestLocateDatabase::init() {
-    Selected_Folder.clear();
-    Selected_File_Name.clear();
     m_ownWatcher = std::make_unique<ModalWatcher>();
     m_watcher = m_ownWatcher.get();
 }
@@ -47,7 +43,8 @@ void TestLocateDatabase::emptyPathGoesStraightToTheChooser() {
     QCOMPARE(chooserTitle, QStringLiteral("Locate announcer database"));
     QCOMPARE(m_watcher->messages(), QStringList({"No Announcer Database"}));
     QCOMPARE(screen.timer1().interval(), 500);
-    QVERIFY2(clock.elapsed() >= 450 && clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY2(clock.elapsed() >= 450 && clock.elapsed() < 5000,
+             qPrintable(QString::number(clock.elapsed())));
     QVERIFY(!screen.desk().isOpen());
 }
 
@@ -58,7 +55,8 @@ void TestLocateDatabase::yesWithAVanishedFile() {
         clickButton(yesNo, "Command1");
     });
     AnnouncerScreen screen;
-    screen.showModal(QStringLiteral("/nonexistent/announcer.mdb"), AnnouncerScreen::Entry::Unchecked);
+    screen.showModal(QStringLiteral("/nonexistent/announcer.mdb"),
+                     AnnouncerScreen::Entry::Unchecked);
     QCOMPARE(question, QStringLiteral("Announcer DB is /nonexistent/announcer.mdb"));
     QCOMPARE(m_watcher->messages(), QStringList({"No Announcer Database"}));
     QVERIFY(!screen.desk().isOpen());

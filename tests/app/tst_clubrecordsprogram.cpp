@@ -1,20 +1,19 @@
 #include "clubdatabase.h"
 #include "modalwatcher.h"
+#include "testengine.h"
+#include "windowdriving.h"
 
 #include "app/clubrecordsprogram.h"
 #include "clubrecords/clubrecordlookup.h"
 #include "clubrecords/clubsetup.h"
 #include "clubrecords/records.h"
 #include "dialogs/fileinfo.h"
-#include "dialogs/fileselection.h"
 #include "print/qtprinter.h"
 #include "ui/fonts.h"
 #include "ui/windowregistry.h"
 
 #include <QDir>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -25,20 +24,9 @@ void click(QWidget* window, const char* name) {
     QTest::mouseClick(window->findChild<QAbstractButton*>(QLatin1String(name)), Qt::LeftButton);
 }
 
-// Answers the file-select window with a name typed in the folder it shows,
-// or Cancel when the name is empty.
-ModalWatcher::Answer chooseFile(const QString& name) {
-    return [name](QWidget* modal) {
-        QVERIFY(qobject_cast<FileInfo*>(modal));
-        QTimer::singleShot(0, modal, [modal, name] {
-            if (name.isEmpty()) {
-                click(modal, "DlgButton_1");
-                return;
-            }
-            modal->findChild<QLineEdit*>(QStringLiteral("TextBox"))->setText(name);
-            click(modal, "DlgButton_0");
-        });
-    };
+// The folder the file-select window shows.
+QString shownFolder(QWidget* chooser) {
+    return chooser->findChild<QWidget*>(QStringLiteral("PathSpec"))->toolTip();
 }
 
 } // namespace
@@ -50,7 +38,8 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
-    void cancelEndsAtOnce();
+    void unusableFileGoesBackToTheChooser_data();
+    void unusableFileGoesBackToTheChooser();
     void printsTheChosenCardsToPdfInHome();
 
 private:
@@ -65,8 +54,6 @@ void TestClubRecordsProgram::initTestCase() {
 }
 
 void TestClubRecordsProgram::init() {
-    Selected_Folder.clear();
-    Selected_File_Name.clear();
     Card_Keys.clear();
 }
 
@@ -76,14 +63,61 @@ void TestClubRecordsProgram::cleanup() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-void TestClubRecordsProgram::cancelEndsAtOnce() {
+void TestClubRecordsProgram::unusableFileGoesBackToTheChooser_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("sql");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("cancelled at once") << QString() << QString() << QString();
+    QTest::newRow("not a database") << "notes.txt" << QString() << "the file is not a database";
+    QTest::newRow("no Club Record query") << "club.db"
+                                          << R"(DELETE FROM "Saved Queries")"
+                                          << "'Club Record'";
+    QTest::newRow("setup without a count")
+        << "club.db"
+        << R"(DELETE FROM "Club Setup" WHERE Name = 'ACR_Card_Count')"
+        << "The club setup has no 'ACR_Card_Count'.";
+}
+
+// The file and the reason are shown, the chooser asks again where the user
+// left it, and Cancel then ends the program at once, with nothing printed.
+void TestClubRecordsProgram::unusableFileGoesBackToTheChooser() {
+    QFETCH(QString, file);
+    QFETCH(QString, sql);
+    QFETCH(QString, reason);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(file);
+    if (file.endsWith(QLatin1String(".db"))) {
+        clubdb::createClubDatabase(path);
+        execOn(path, sql);
+    } else if (!file.isEmpty()) {
+        QFile text(path);
+        QVERIFY(text.open(QIODevice::WriteOnly));
+        text.write("Gala notes\n");
+    }
     ModalWatcher watcher;
-    watcher.answerNext(chooseFile(QString()));
+    QString shownFirst;
+    QString shownAgain;
+    watcher.answerNext([&](QWidget* chooser) {
+        shownFirst = shownFolder(chooser);
+        chooseFile(file.isEmpty() ? QString() : path)(chooser);
+    });
+    watcher.answerNext([&](QWidget* chooser) {
+        shownAgain = shownFolder(chooser);
+        chooseFile(QString())(chooser);
+    });
     QCOMPARE(runClubRecords(), 0);
+    QCOMPARE(shownFirst, m_home.path());
+    QCOMPARE(watcher.messages().size(), file.isEmpty() ? 0 : 1);
+    if (!file.isEmpty()) {
+        QVERIFY2(watcher.messages().first().startsWith(
+                     path + " cannot be used as the club database.\n\n") &&
+                     watcher.messages().first().contains(reason),
+                 qPrintable(watcher.messages().first()));
+    }
+    QCOMPARE(shownAgain, file.isEmpty() ? QString() : folder.path());
     QVERIFY(!Club_DB);
     QVERIFY(!ui::isLoaded<Records>());
-    QVERIFY(Card_Keys.empty());
-    QVERIFY(File_Must_Exist);
+    QVERIFY(QDir(m_home.path()).entryList({"record-cards-*.pdf"}).isEmpty());
 }
 
 void TestClubRecordsProgram::printsTheChosenCardsToPdfInHome() {
@@ -93,7 +127,7 @@ void TestClubRecordsProgram::printsTheChosenCardsToPdfInHome() {
         clubdb::writeRecords(club, clubdb::demoRecords());
     }
     ModalWatcher watcher;
-    watcher.answerNext(chooseFile(QStringLiteral("club.db")));
+    watcher.answerNext(chooseFile(club));
     watcher.answerNext([](QWidget* modal) {
         QCOMPARE(modal->objectName(), QStringLiteral("Records"));
         QTimer::singleShot(0, modal, [modal] {
@@ -105,7 +139,6 @@ void TestClubRecordsProgram::printsTheChosenCardsToPdfInHome() {
         });
     });
     QCOMPARE(runClubRecords(), 0);
-    QCOMPARE(Selected_Folder + Selected_File_Name, club);
     QCOMPARE(Card_Keys.size(), size_t(104));
     QVERIFY(!Club_DB);
     const QStringList pdfs = QDir(m_home.path()).entryList({"record-cards-*.pdf"});

@@ -10,18 +10,27 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 
 namespace {
 
-// An object whose event handling fails the way a database operation can.
+// An object whose event handling fails the way a database operation can:
+// the error escapes the handler, or the handler posts the report itself.
 class FailingObject : public QObject {
 public:
+    bool posts = false;
+
     bool event(QEvent* event) override {
-        if (event->type() == QEvent::User)
-            throw store::KelvaneError(store::ErrorNumber::NotADatabase, QStringLiteral("'x' is not an announcer database"));
-        return QObject::event(event);
+        if (event->type() != QEvent::User)
+            return QObject::event(event);
+        const store::KelvaneError error(store::ErrorNumber::NotADatabase,
+                                        QStringLiteral("'x' is not an announcer database"));
+        if (!posts)
+            throw error;
+        postErrorReport(error.number(), error.description());
+        return true;
     }
 };
 
@@ -33,18 +42,36 @@ class TestErrorReport : public QObject {
     Q_OBJECT
 
 private slots:
+    void reportClosesTheDatabaseAndEnds_data();
     void reportClosesTheDatabaseAndEnds();
     void errorWhileTheReportIsOpen();
 };
 
+void TestErrorReport::reportClosesTheDatabaseAndEnds_data() {
+    QTest::addColumn<bool>("posted");
+    QTest::newRow("error escaped its handler") << false;
+    QTest::newRow("report posted by the handler") << true;
+}
+
+// Only an escaped error is logged as one; a posted report is shown once its
+// handler has returned.
 void TestErrorReport::reportClosesTheDatabaseAndEnds() {
+    QFETCH(bool, posted);
     AnnouncerFixture fixture;
     announcerDesk().open(fixture.path());
     int endedWith = -1;
     setProgramEnding([&](int status) { endedWith = status; });
     ModalWatcher watcher;
     FailingObject failing;
+    failing.posts = posted;
+    if (posted)
+        QTest::failOnWarning(QRegularExpression(escapedErrorWarning));
+    else
+        QTest::ignoreMessage(
+            QtWarningMsg, qPrintable(escapedErrorWarning + ": 'x' is not an announcer database"));
     QCoreApplication::postEvent(&failing, new QEvent(QEvent::User));
+    QCoreApplication::sendPostedEvents(&failing, QEvent::User);
+    QCOMPARE(endedWith, posted ? -1 : 1);
     QTRY_COMPARE(endedWith, 1);
     QCOMPARE(watcher.messages(), QStringList({errorReportText(3343, "'x' is not an announcer database")}));
     QCOMPARE(watcher.titles(), QStringList({"kelvane"}));

@@ -9,11 +9,11 @@
 #include "app/errorreport.h"
 #include "app/kelvaneapplication.h"
 #include "app/settingsfile.h"
-#include "dialogs/fileselection.h"
 
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -51,6 +51,8 @@ private:
 };
 
 void TestIntroScreen::init() {
+    // The application's last-resort catch is no way for a handler to fail.
+    QTest::failOnWarning(QRegularExpression(escapedErrorWarning));
     m_home = std::make_unique<QTemporaryDir>();
     qputenv("HOME", QFile::encodeName(m_home->path()));
 }
@@ -137,16 +139,19 @@ void TestIntroScreen::enterOpensTheScreenAndComesBack() {
 }
 
 void TestIntroScreen::browse_data() {
-    QTest::addColumn<bool>("cancel");
-    QTest::newRow("cancelled") << true;
-    QTest::newRow("file chosen") << false;
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("chosen");
+    QTest::newRow("cancelled") << "" << false;
+    QTest::newRow("file chosen") << "announcer, day 2.mdb" << true;
+    QTest::newRow("a new name is refused") << "new.mdb" << false;
 }
 
+// A name that is not listed leaves the chooser open; Cancel then.
 void TestIntroScreen::browse() {
-    QFETCH(bool, cancel);
+    QFETCH(QString, typed);
+    QFETCH(bool, chosen);
     QVERIFY(QDir(m_home->path()).mkpath("Gala data"));
-    const QString chosen = m_home->filePath("Gala data/announcer, day 2.mdb");
-    QFile file(chosen);
+    QFile file(m_home->filePath("Gala data/announcer, day 2.mdb"));
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.close();
     AnnounceIntro intro;
@@ -154,15 +159,17 @@ void TestIntroScreen::browse() {
     dbName(intro)->setText("/before.mdb");
     ModalWatcher watcher;
     QString title;
+    const QString path = typed.isEmpty() ? QString() : m_home->filePath("Gala data/" + typed);
     watcher.answerNext([&](QWidget* chooser) {
         title = chooser->windowTitle();
-        chooseFile(cancel ? QString() : chosen)(chooser);
+        chooseFile(path)(chooser);
+        if (chooser->isVisible())
+            clickButton(chooser, "DlgButton_1");
     });
     clickButton(&intro, "Command1");
     QCOMPARE(title, QStringLiteral("Select Database for Announcer Messages"));
-    QCOMPARE(dbName(intro)->text(), cancel ? QStringLiteral("/before.mdb") : chosen);
-    QCOMPARE(watcher.messages(), cancel ? QStringList({"No Database selected"}) : QStringList());
-    QVERIFY(File_Must_Exist);
+    QCOMPARE(dbName(intro)->text(), chosen ? path : QStringLiteral("/before.mdb"));
+    QCOMPARE(watcher.messages(), chosen ? QStringList() : QStringList({"No Database selected"}));
 }
 
 void TestIntroScreen::pathThatCannotBeRemembered_data() {

@@ -23,7 +23,9 @@ namespace {
 
 const QDateTime twoPm(QDate(2025, 6, 14), QTime(14, 0), QTimeZone(3600));
 
-store::RowKey key(int value) { return store::RowKey(value); }
+store::RowKey key(int value) {
+    return store::RowKey(value);
+}
 
 std::vector<store::RowKey> keys(std::initializer_list<int> values) {
     std::vector<store::RowKey> result;
@@ -32,8 +34,15 @@ std::vector<store::RowKey> keys(std::initializer_list<int> values) {
     return result;
 }
 
-readoutlog::Entry entry(const QString& event, const QString& row, int minute, const QString& message = "m") {
-    return {twoPm.addSecs(60LL * minute), event, QStringLiteral("/gala/announcer.mdb"), row, 7, message, "desk"};
+readoutlog::Entry entry(const QString& event, const QString& row, int minute,
+                        const QString& message = "m") {
+    return {twoPm.addSecs(60LL * minute),
+            event,
+            QStringLiteral("/gala/announcer.mdb"),
+            row,
+            7,
+            message,
+            "desk"};
 }
 
 } // namespace
@@ -50,7 +59,7 @@ private slots:
     void logPlaceIsNeverFollowed_data();
     void logPlaceIsNeverFollowed();
     void readOutsPairEvents();
-    void arrivalsAreNewUntilChosen();
+    void arrivalsAreNewUntilShown();
     void arrivalText_data();
     void arrivalText();
     void createdTime_data();
@@ -72,20 +81,22 @@ void TestDeskRules::initTestCase() {
 }
 
 void TestDeskRules::logRecordsReadBack_data() {
-    QTest::addColumn<int>("day");  // a file of its own for each row
+    QTest::addColumn<int>("day"); // a file of its own for each row
     QTest::addColumn<QString>("database");
     QTest::addColumn<QVariant>("sequence");
     QTest::addColumn<QString>("message");
     QTest::newRow("plain") << 1 << "/gala/announcer.mdb" << QVariant(12) << "Event 12 results";
-    QTest::newRow("CR LF, quotes and commas") << 2 << "/gala/a,b \"x\".mdb" << QVariant(-3)
-                                              << "Event 3\r\n1st \"Amy\", 1:04.32\r\n";
+    QTest::newRow("CR LF, quotes and commas")
+        << 2 << "/gala/a,b \"x\".mdb" << QVariant(-3) << "Event 3\r\n1st \"Amy\", 1:04.32\r\n";
     QTest::newRow("no Sequence, empty text") << 3 << "/gala/announcer.mdb" << QVariant() << "";
-    QTest::newRow("non-ASCII, lone LF") << 4 << "/home/zoë/gala.conn" << QVariant(1)
-                                        << QString::fromUtf8("Zoë Ødegård – 🏊\nnext");
-    QTest::newRow("Sequence a text with line breaks") << 5 << "/gala/announcer.mdb" << QVariant("\r\n2\r\n") << "x";
+    QTest::newRow("non-ASCII, lone LF")
+        << 4 << "/home/zoë/gala.conn" << QVariant(1) << QString::fromUtf8("Zoë Ødegård – 🏊\nnext");
+    QTest::newRow("Sequence a text with line breaks")
+        << 5 << "/gala/announcer.mdb" << QVariant("\r\n2\r\n") << "x";
     for (const char* start : {"=", "+", "-", "@", "\t", "\r", "'", "''"})
-        QTest::addRow("formula start %s", start) << 6 << QString("%1x.mdb").arg(start) << QVariant(start)
-                                                 << QString("%1HYPERLINK(\"http://x\")").arg(start);
+        QTest::addRow("formula start %s", start)
+            << 6 << QString("%1x.mdb").arg(start) << QVariant(start)
+            << QString("%1HYPERLINK(\"http://x\")").arg(start);
 }
 
 void TestDeskRules::logRecordsReadBack() {
@@ -95,8 +106,13 @@ void TestDeskRules::logRecordsReadBack() {
     QFETCH(QString, message);
     const QDate date(2025, 6, day);
     QFile::remove(readoutlog::fileOf(date));
-    const readoutlog::Entry written{QDateTime(date, QTime(9, 30, 5)), readoutlog::dismissed, database, "41",
-                                    sequence, message, "browser 127.0.0.1 #1"};
+    const readoutlog::Entry written{QDateTime(date, QTime(9, 30, 5)),
+                                    readoutlog::dismissed,
+                                    database,
+                                    "41",
+                                    sequence,
+                                    message,
+                                    "browser 127.0.0.1 #1"};
     QCOMPARE(readoutlog::append(written), std::nullopt);
     const auto entries = readoutlog::read(readoutlog::fileOf(date));
     QCOMPARE(entries.size(), size_t(1));
@@ -115,9 +131,11 @@ void TestDeskRules::logRecordsReadBack() {
 void TestDeskRules::logFileIsCsvWithAHeader() {
     const QDate day(2025, 7, 1);
     const QDateTime time(day, QTime(14, 32, 5), QTimeZone(7200));
-    QCOMPARE(readoutlog::append({time.toLocalTime(), readoutlog::dismissed, "/g/a.mdb", "9", 12, "a\r\n\"b\"", "desk"}),
+    QCOMPARE(readoutlog::append({time.toLocalTime(), readoutlog::dismissed, "/g/a.mdb", "9", 12,
+                                 "a\r\n\"b\"", "desk"}),
              std::nullopt);
-    QCOMPARE(readoutlog::append({time.toLocalTime(), readoutlog::undone, "/g/a.mdb", "9", 12, "a\r\n\"b\"", "desk"}),
+    QCOMPARE(readoutlog::append({time.toLocalTime(), readoutlog::undone, "/g/a.mdb", "9", 12,
+                                 "a\r\n\"b\"", "desk"}),
              std::nullopt);
     const QString path = readoutlog::fileOf(day);
     QVERIFY(path.endsWith("/data/kelvane/read-out-2025-07-01.csv"));
@@ -125,15 +143,18 @@ void TestDeskRules::logFileIsCsvWithAHeader() {
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = file.readAll().split('\n');
     QCOMPARE(lines[0], QByteArray("time,event,database,row,sequence,message,station\r"));
-    QVERIFY2(QDateTime::fromString(QString::fromLatin1(lines[1].split(',')[0]), Qt::ISODate) == time,
+    QVERIFY2(QDateTime::fromString(QString::fromLatin1(lines[1].split(',')[0]), Qt::ISODate) ==
+                 time,
              lines[1].constData());
     QVERIFY(lines[1].endsWith(",dismissed,\"/g/a.mdb\",\"9\",12,\"a\r"));
     QCOMPARE(lines[2], QByteArray("\"\"b\"\"\",desk\r"));
     // A spreadsheet opening the log sees text, not a formula.
-    QCOMPARE(readoutlog::append({time, readoutlog::dismissed, "=1+1", "-2", 3, "@SUM(A1)", "+x"}), std::nullopt);
+    QCOMPARE(readoutlog::append({time, readoutlog::dismissed, "=1+1", "-2", 3, "@SUM(A1)", "+x"}),
+             std::nullopt);
     QVERIFY(file.seek(0));
     QVERIFY(file.readAll().endsWith(",\"'=1+1\",\"'-2\",3,\"'@SUM(A1)\",'+x\r\n"));
-    QCOMPARE(file.permissions() & (QFile::ReadOther | QFile::ReadGroup), QFileDevice::Permissions());
+    QCOMPARE(file.permissions() & (QFile::ReadOther | QFile::ReadGroup),
+             QFileDevice::Permissions());
 }
 
 void TestDeskRules::brokenRecordsArePassedOver() {
@@ -188,12 +209,14 @@ void TestDeskRules::logPlaceIsNeverFollowed() {
     else if (kind == "folder link")
         QVERIFY(QFile::link(elsewhere.path(), logFolder));
     else if (kind == "hard link")
-        QVERIFY(::link(QFile::encodeName(target).constData(), QFile::encodeName(path).constData()) == 0);
+        QVERIFY(::link(QFile::encodeName(target).constData(),
+                       QFile::encodeName(path).constData()) == 0);
     else
         QVERIFY(makeSpecialFile(kind, path));
     QElapsedTimer clock;
     clock.start();
-    const auto failure = readoutlog::append({QDateTime(day, QTime(9, 0)), readoutlog::dismissed, "d", "1", 1, "$(x)", "desk"});
+    const auto failure = readoutlog::append(
+        {QDateTime(day, QTime(9, 0)), readoutlog::dismissed, "d", "1", 1, "$(x)", "desk"});
     QVERIFY(failure.has_value());
     QVERIFY(readoutlog::read(path).empty());
     QVERIFY(clock.elapsed() < 2000);
@@ -225,7 +248,7 @@ void TestDeskRules::readOutsPairEvents() {
     QVERIFY(!readOuts[2].undone.isValid());
 }
 
-void TestDeskRules::arrivalsAreNewUntilChosen() {
+void TestDeskRules::arrivalsAreNewUntilShown() {
     Arrivals arrivals;
     const QString db = QStringLiteral("/gala/a.mdb");
     QCOMPARE(arrivals.listed(db, keys({1, 2}), twoPm), 0);
@@ -233,11 +256,13 @@ void TestDeskRules::arrivalsAreNewUntilChosen() {
     QCOMPARE(arrivals.listed(db, keys({1, 2, 3}), twoPm.addSecs(60)), 1);
     QVERIFY(arrivals.isNew(key(3)));
     QCOMPARE(arrivals.firstSeen(key(3)), twoPm.addSecs(60));
-    QCOMPARE(arrivals.listed(db, keys({1, 2, 3}), twoPm.addSecs(120)), 0);
+    QCOMPARE(arrivals.listed(db, keys({1, 2, 3, 4}), twoPm.addSecs(120)), 1);
     QVERIFY(arrivals.isNew(key(3)));
     QCOMPARE(arrivals.firstSeen(key(1)), twoPm);
-    arrivals.chosen();
+    // Each line is new until it is itself shown.
+    arrivals.shown(key(3));
     QVERIFY(!arrivals.isNew(key(3)));
+    QVERIFY(arrivals.isNew(key(4)));
     arrivals.known(key(9), twoPm.addSecs(180));
     QCOMPARE(arrivals.listed(db, keys({2, 9}), twoPm.addSecs(200)), 0);
     QVERIFY(!arrivals.isNew(key(9)));
@@ -256,9 +281,11 @@ void TestDeskRules::arrivalText_data() {
     QTest::newRow("just now") << arrived << arrived.addSecs(59) << "arrived 14:32, just now";
     QTest::newRow("minutes") << arrived << arrived.addSecs(185) << "arrived 14:32, 3 min ago";
     QTest::newRow("hours") << arrived << arrived.addSecs(4500) << "arrived 14:32, 1 h 15 min ago";
-    QTest::newRow("yesterday") << arrived << arrived.addSecs(43200) << "arrived 14 Jun 14:32, 12 h 0 min ago";
+    QTest::newRow("yesterday") << arrived << arrived.addSecs(43200)
+                               << "arrived 14 Jun 14:32, 12 h 0 min ago";
     QTest::newRow("days") << arrived << arrived.addDays(3) << "arrived 14 Jun 14:32, 3 days ago";
-    QTest::newRow("writer's clock ahead") << arrived.addSecs(90) << arrived << "arrived 14:33, just now";
+    QTest::newRow("writer's clock ahead")
+        << arrived.addSecs(90) << arrived << "arrived 14:33, just now";
 }
 
 void TestDeskRules::arrivalText() {
@@ -329,7 +356,8 @@ void TestDeskRules::readingSizeIsRemembered() {
 void TestDeskRules::historyTakesTheLatestOfItsDatabase() {
     DismissalHistory history;
     for (int n = 1; n <= int(DismissalHistory::levels) + 2; ++n)
-        history.push({n % 2 ? "odd.mdb" : "even.mdb", key(n), n, QString::number(n), true, false, "desk"});
+        history.push(
+            {n % 2 ? "odd.mdb" : "even.mdb", key(n), n, QString::number(n), true, false, "desk"});
     history.push({"other.mdb", key(100), 100, "x", true, false, "browser 10.0.0.2 #1"});
     history.push({"other.mdb", key(101), 101, "x", true, false, "desk"});
     QCOMPARE(history.take("even.mdb")->key, key(22));

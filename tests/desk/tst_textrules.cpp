@@ -18,9 +18,6 @@ class TestTextRules : public QObject {
 private slots:
     void splitIntoItems_data();
     void splitIntoItems();
-    void splitKeepsAtMostAThousandPieces();
-    void shorterSplitEmptiesEarlierSlots();
-    void splitFindsDelimitersFarIntoTheText();
     void listLine_data();
     void listLine();
     void sequenceRules_data();
@@ -40,51 +37,35 @@ void TestTextRules::splitIntoItems_data() {
     QTest::newRow("empty text") << QString() << crlf << QStringList();
     QTest::newRow("no delimiter") << "one line" << crlf << QStringList{"one line"};
     QTest::newRow("ends with delimiter") << "a\r\nb\r\n" << crlf << QStringList{"a", "b"};
-    QTest::newRow("leading and doubled delimiters") << "\r\n\r\na\r\n\r\nb" << crlf << QStringList{"a", "b"};
-    QTest::newRow("colon first") << ":abc" << ":" << QStringList{"abc"};
-    QTest::newRow("lone CR and LF stay inside") << "a\rb\nc\r\nd" << crlf << QStringList{"a\rb\nc", "d"};
+    QTest::newRow("leading and doubled delimiters")
+        << "\r\n\r\na\r\n\r\nb" << crlf << QStringList{"a", "b"};
+    QTest::newRow("colon first") << ":abc"
+                                 << ":" << QStringList{"abc"};
+    QTest::newRow("lone CR and LF stay inside")
+        << "a\rb\nc\r\nd" << crlf << QStringList{"a\rb\nc", "d"};
     QTest::newRow("CR before the closing delimiter") << "a\r" << crlf << QStringList{"a\r"};
-    QTest::newRow("empty delimiter means space") << " x  y " << "" << QStringList{"x", "y"};
+    QTest::newRow("empty delimiter means space") << " x  y "
+                                                 << "" << QStringList{"x", "y"};
     QTest::newRow("only delimiters") << "\r\n\r\n" << crlf << QStringList();
-    QTest::newRow("delimiter matched exactly") << "aXb xc" << "x" << QStringList{"aXb ", "c"};
+    QTest::newRow("delimiter matched exactly") << "aXb xc"
+                                               << "x" << QStringList{"aXb ", "c"};
     QTest::newRow("non-ASCII") << QString::fromUtf8("Zoë Ødegård\r\nçà") << crlf
-                               << QStringList{QString::fromUtf8("Zoë Ødegård"), QString::fromUtf8("çà")};
+                               << QStringList{QString::fromUtf8("Zoë Ødegård"),
+                                              QString::fromUtf8("çà")};
+    const QString head(40000, QLatin1Char('x'));
+    QTest::newRow("delimiter far into the text")
+        << head + "\r\ntail" << crlf << QStringList{head, "tail"};
+    QStringList many;
+    for (int i = 1; i <= 1500; ++i)
+        many << QString::number(i);
+    QTest::newRow("at most a thousand pieces") << many.join(crlf) << crlf << many.mid(0, 1000);
 }
 
 void TestTextRules::splitIntoItems() {
     QFETCH(QString, text);
     QFETCH(QString, delimiter);
     QFETCH(QStringList, pieces);
-    QCOMPARE(Split_Into_Items(text, delimiter), qint16(pieces.size()));
-    QCOMPARE(Message_Item_Count, qint16(pieces.size()));
-    for (int i = 0; i < pieces.size(); ++i)
-        QCOMPARE(Message_Items[i + 1], pieces[i]);
-    QVERIFY(Message_Items[pieces.size() + 1].isEmpty());
-    QVERIFY(Message_Items[0].isEmpty());
-}
-
-void TestTextRules::splitKeepsAtMostAThousandPieces() {
-    QStringList many;
-    for (int i = 1; i <= 1500; ++i)
-        many << QString::number(i);
-    QCOMPARE(Split_Into_Items(many.join(QStringLiteral("\r\n")), QStringLiteral("\r\n")), qint16(1000));
-    QCOMPARE(Message_Items[1000], QStringLiteral("1000"));
-    QVERIFY(Message_Items[1001].isEmpty());
-}
-
-void TestTextRules::shorterSplitEmptiesEarlierSlots() {
-    Split_Into_Items(QStringLiteral("a b c d"), QStringLiteral(" "));
-    Split_Into_Items(QStringLiteral("z"), QStringLiteral(" "));
-    QCOMPARE(Message_Items[1], QStringLiteral("z"));
-    for (int slot = 2; slot <= 4; ++slot)
-        QVERIFY(Message_Items[slot].isEmpty());
-}
-
-void TestTextRules::splitFindsDelimitersFarIntoTheText() {
-    const QString head(40000, QLatin1Char('x'));
-    QCOMPARE(Split_Into_Items(head + QStringLiteral("\r\ntail"), QStringLiteral("\r\n")), qint16(2));
-    QCOMPARE(Message_Items[1].size(), 40000);
-    QCOMPARE(Message_Items[2], QStringLiteral("tail"));
+    QCOMPARE(Split_Into_Items(text, delimiter), pieces);
 }
 
 void TestTextRules::listLine_data() {
@@ -102,13 +83,14 @@ void TestTextRules::listLine_data() {
     QTest::newRow("null sequence") << QVariant() << "x" << false << ":x";
     QTest::newRow("no group separators") << QVariant(32767) << "x" << false << "32767:x";
     const QString thousand(1000, QLatin1Char('a'));
-    QTest::newRow("first line of a thousand characters whole") << QVariant(1) << thousand + "\r\nb" << true
-                                                               << "1:" + thousand;
-    QTest::newRow("longer first line cut and marked") << QVariant(1) << thousand + "bc\r\nd" << false
-                                                      << "1:" + thousand + "\u2026";
-    QTest::newRow("first line running on past what was read") << QVariant(2) << "Event 2 res" << true
-                                                              << "2:Event 2 res\u2026";
-    QTest::newRow("later lines past what was read") << QVariant(2) << "Event 2\r\nres" << true << "2:Event 2";
+    QTest::newRow("first line of a thousand characters whole")
+        << QVariant(1) << thousand + "\r\nb" << true << "1:" + thousand;
+    QTest::newRow("longer first line cut and marked")
+        << QVariant(1) << thousand + "bc\r\nd" << false << "1:" + thousand + "\u2026";
+    QTest::newRow("first line running on past what was read")
+        << QVariant(2) << "Event 2 res" << true << "2:Event 2 res\u2026";
+    QTest::newRow("later lines past what was read")
+        << QVariant(2) << "Event 2\r\nres" << true << "2:Event 2";
 }
 
 void TestTextRules::listLine() {
@@ -131,7 +113,8 @@ void TestTextRules::sequenceRules_data() {
     QTest::newRow("none") << QVariant() << "" << QVariant();
     QTest::newRow("beyond 16 bits") << QVariant(40000) << "40000?" << QVariant("40000");
     QTest::newRow("text") << QVariant("abc") << "abc?" << QVariant("abc");
-    QTest::newRow("a number between line breaks") << QVariant("\r\n2\r\n") << "2" << QVariant(qint16(2));
+    QTest::newRow("a number between line breaks")
+        << QVariant("\r\n2\r\n") << "2" << QVariant(qint16(2));
 }
 
 void TestTextRules::sequenceRules() {
@@ -142,7 +125,9 @@ void TestTextRules::sequenceRules() {
     QCOMPARE(loggedSequence(sequence), logged);
 }
 
-void TestTextRules::nullMessageIsEmpty() { QCOMPARE(messageText(QVariant()), QString()); }
+void TestTextRules::nullMessageIsEmpty() {
+    QCOMPARE(messageText(QVariant()), QString());
+}
 
 void TestTextRules::fileExists_data() {
     QTest::addColumn<QString>("kind");
@@ -199,7 +184,8 @@ void TestTextRules::hiddenMessageIsKnownByFileAndRow_data() {
     QTest::newRow("same row in another file") << "/other/announcer.mdb" << event12 << false;
     QTest::newRow("a key column's value") << gala << QVariant(7) << true;
     QTest::newRow("another key column value") << gala << QVariant(70) << false;
-    QTest::newRow("the same key handed out as another type") << gala << QVariant(qlonglong(7)) << true;
+    QTest::newRow("the same key handed out as another type")
+        << gala << QVariant(qlonglong(7)) << true;
 }
 
 void TestTextRules::hiddenMessageIsKnownByFileAndRow() {

@@ -3,7 +3,6 @@
 #include "dialogs/drivelist.h"
 #include "dialogs/fileinfo.h"
 #include "dialogs/filelist.h"
-#include "dialogs/fileselection.h"
 #include "dialogs/folderlist.h"
 
 #include "ui/fonts.h"
@@ -19,6 +18,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include <unistd.h>
 
@@ -60,10 +60,11 @@ DriveList* driveList(QWidget& w) { return w.findChild<DriveList*>(QStringLiteral
 QPushButton* okButton(QWidget& w) { return w.findChild<QPushButton*>(QStringLiteral("DlgButton_0")); }
 QPushButton* cancelButton(QWidget& w) { return w.findChild<QPushButton*>(QStringLiteral("DlgButton_1")); }
 
-// Shows the window modally as a caller does and runs whileOpen inside it.
-// A window that whileOpen leaves open is then hidden without touching the
-// results, so the test can look at them.
-void use(FileInfo& window, const std::function<void()>& whileOpen) {
+// Shows the window modally as a caller does, runs whileOpen inside it and
+// returns what was chosen. A window that whileOpen leaves open is then
+// hidden, which chooses nothing.
+std::optional<QString> use(FileInfo& window, bool mustExist,
+                           const std::function<void()>& whileOpen) {
     QTimer::singleShot(0, &window, [&] {
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -71,7 +72,11 @@ void use(FileInfo& window, const std::function<void()>& whileOpen) {
         if (window.isVisible())
             window.hide();
     });
-    window.exec();
+    return window.choose(mustExist);
+}
+
+std::optional<QString> use(FileInfo& window, const std::function<void()>& whileOpen) {
+    return use(window, false, whileOpen);
 }
 
 void type(FileInfo& window, const QString& text) {
@@ -103,7 +108,6 @@ class TestFileInfo : public QObject {
 private slots:
     void initTestCase() { ui::registerFontSubstitutes(); }
     void init();
-    void look();
     void loadOpensTheGivenFolder();
     void loadTakesAnUncleanFolder();
     void loadFallsBackWhenTheFolderIsGone();
@@ -128,6 +132,9 @@ private slots:
     void newFilesShowOnTheNextUse();
 
 private:
+    // The folder every chooser of the test opens in.
+    QString data() const { return m_tree->path(QStringLiteral("data")); }
+
     std::unique_ptr<Tree> m_tree;
     std::unique_ptr<ModalWatcher> m_watcher;
 };
@@ -135,44 +142,10 @@ private:
 void TestFileInfo::init() {
     m_tree = std::make_unique<Tree>();
     m_watcher = std::make_unique<ModalWatcher>();
-    Selected_Folder = m_tree->path(QStringLiteral("data/"));
-    Selected_File_Name.clear();
-    File_Must_Exist = false;
-}
-
-void TestFileInfo::look() {
-    FileInfo window;
-    QCOMPARE(window.windowTitle(), QString());
-    QCOMPARE(window.minimumSize(), QSize(491, 268));
-    QCOMPARE(window.maximumSize(), QSize(491, 268));
-    QCOMPARE(window.font().family(), QStringLiteral("MS Sans Serif"));
-    QCOMPARE(window.font().pointSizeF(), 8.25);
-    QVERIFY(window.font().bold());
-    QCOMPARE(okButton(window)->text(), QStringLiteral("OK"));
-    QCOMPARE(cancelButton(window)->text(), QStringLiteral("Cancel"));
-    QVERIFY(okButton(window)->isDefault());
-    QCOMPARE(fileList(window)->geometry(), QRect(16, 72, 169, 184));
-    QCOMPARE(driveList(window)->geometry(), QRect(208, 232, 161, 21));
-    QList<QWidget*> order{fileList(window)};
-    for (QWidget* w = fileList(window)->nextInFocusChain(); w != fileList(window) && order.size() < 6;
-         w = w->nextInFocusChain()) {
-        if (w->focusPolicy() & Qt::TabFocus)
-            order.append(w);
-    }
-    QCOMPARE(order, QList<QWidget*>({fileList(window), folderList(window), driveList(window), textBox(window),
-                                     okButton(window), cancelButton(window)}));
-    use(window, [&] {
-        QCOMPARE(QApplication::focusWidget(), fileList(window));
-        // Enter in the name box presses OK.
-        type(window, QStringLiteral("gala1.mdb"));
-        QTest::keyClick(textBox(window), Qt::Key_Return);
-        QVERIFY(!window.isVisible());
-    });
-    QCOMPARE(Selected_File_Name, QStringLiteral("gala1.mdb"));
 }
 
 void TestFileInfo::loadOpensTheGivenFolder() {
-    FileInfo window;
+    FileInfo window(data());
     const QString data = m_tree->path(QStringLiteral("data"));
     QCOMPARE(folderList(window)->path(), data);
     QCOMPARE(fileList(window)->path(), data);
@@ -188,23 +161,19 @@ void TestFileInfo::loadOpensTheGivenFolder() {
     QCOMPARE(entries.first(), QStringLiteral("/"));
     QCOMPARE(entries.mid(entries.indexOf(data)), QStringList({data, data + "/new", data + "/Old"}));
     QCOMPARE(folderList(window)->highlightedPath(), data);
-    // The shared result is left as the caller set it.
-    QCOMPARE(Selected_Folder, data + QLatin1Char('/'));
 }
 
 void TestFileInfo::loadTakesAnUncleanFolder() {
     const QString started = QDir::currentPath();
     QDir::setCurrent(m_tree->path());
-    Selected_Folder = QStringLiteral("data//Old/../");
-    FileInfo window;
+    FileInfo window(QStringLiteral("data//Old/../"));
     QDir::setCurrent(started);
     QCOMPARE(folderList(window)->path(), m_tree->path(QStringLiteral("data")));
     QCOMPARE(folderList(window)->keys().first(), QStringLiteral("/"));
 }
 
 void TestFileInfo::loadFallsBackWhenTheFolderIsGone() {
-    Selected_Folder = m_tree->path(QStringLiteral("gone/"));
-    FileInfo window;
+    FileInfo window(m_tree->path(QStringLiteral("gone/")));
     QCOMPARE(m_watcher->messages(), QStringList({"No such file or directory"}));
     QCOMPARE(m_watcher->titles(), QStringList({"kelvane"}));
     QCOMPARE(folderList(window)->path(), QDir::currentPath());
@@ -216,8 +185,7 @@ void TestFileInfo::longPathShowsItsEnd() {
     const QString deep = m_tree->path(QStringLiteral("data/Documents/Club Galas/Gala 2005"));
     m_tree->mkdir(QStringLiteral("data/Documents/Club Galas/Gala 2005"));
     for (const QString& folder : {QStringLiteral("/"), deep}) {
-        Selected_Folder = folder;
-        FileInfo window;
+        FileInfo window(folder);
         QLabel* label = pathSpec(window);
         QCOMPARE(label->toolTip(), folder);
         QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width(),
@@ -235,15 +203,14 @@ void TestFileInfo::chooseListedFile_data() {
     QTest::addColumn<QString>("how");
     QTest::newRow("double-click") << "double-click";
     QTest::newRow("click, then OK") << "click";
-    QTest::newRow("typed exactly, then OK") << "type";
+    QTest::newRow("typed exactly, then Enter") << "type";
     QTest::newRow("arrow keys, then Enter") << "keys";
 }
 
 void TestFileInfo::chooseListedFile() {
     QFETCH(QString, how);
-    File_Must_Exist = true;
-    FileInfo window;
-    use(window, [&] {
+    FileInfo window(data());
+    const auto chosen = use(window, true, [&] {
         if (how == QLatin1String("double-click")) {
             clickEntry(fileList(window), QStringLiteral("gala2.mdb"), true);
         } else if (how == QLatin1String("click")) {
@@ -252,7 +219,7 @@ void TestFileInfo::chooseListedFile() {
             pressOk(window);
         } else if (how == QLatin1String("type")) {
             type(window, QStringLiteral("gala2.mdb"));
-            pressOk(window);
+            QTest::keyClick(textBox(window), Qt::Key_Return);
         } else {
             fileList(window)->setFocus();
             QTest::keyClick(fileList(window), Qt::Key_End);
@@ -263,8 +230,7 @@ void TestFileInfo::chooseListedFile() {
         }
         QVERIFY(!window.isVisible());
     });
-    QCOMPARE(Selected_Folder, m_tree->path(QStringLiteral("data/")));
-    QCOMPARE(Selected_File_Name, QStringLiteral("gala2.mdb"));
+    QCOMPARE(chosen, m_tree->path(QStringLiteral("data/gala2.mdb")));
     QCOMPARE(window.result(), int(QDialog::Accepted));
     QCOMPARE(fileList(window)->pattern(), QStringLiteral("*.*"));
     QCOMPARE(textBox(window)->text(), QStringLiteral("gala2.mdb"));
@@ -286,18 +252,17 @@ void TestFileInfo::oddNamesComeBackExactly_data() {
 void TestFileInfo::oddNamesComeBackExactly() {
     QFETCH(QString, name);
     m_tree->touch(QStringLiteral("data/") + name);
-    File_Must_Exist = true;
-    FileInfo window;
+    FileInfo window(data());
     const int row = fileList(window)->entries().indexOf(name);
     QVERIFY(row >= 0);
     QVERIFY(!fileList(window)->item(row)->text().contains(QLatin1Char('\n')));
-    use(window, [&] {
+    const auto chosen = use(window, true, [&] {
         clickEntry(fileList(window), name);
         pressOk(window);
         QVERIFY(!window.isVisible());
     });
-    QCOMPARE(Selected_Folder + Selected_File_Name, m_tree->path(QStringLiteral("data/")) + name);
-    QVERIFY(QFile::exists(Selected_Folder + Selected_File_Name));
+    QCOMPARE(chosen, m_tree->path(QStringLiteral("data/")) + name);
+    QVERIFY(QFile::exists(*chosen));
 }
 
 void TestFileInfo::typedNameNotListed_data() {
@@ -316,10 +281,8 @@ void TestFileInfo::typedNameNotListed() {
     QFETCH(bool, mustExist);
     QFETCH(QString, typed);
     QFETCH(bool, accepted);
-    File_Must_Exist = mustExist;
-    Selected_File_Name = QStringLiteral("earlier.mdb");
-    FileInfo window;
-    use(window, [&] {
+    FileInfo window(data());
+    const auto chosen = use(window, mustExist, [&] {
         type(window, typed);
         pressOk(window);
         QCOMPARE(window.isVisible(), !accepted);
@@ -329,9 +292,8 @@ void TestFileInfo::typedNameNotListed() {
             QCOMPARE(QApplication::focusWidget(), textBox(window));
     });
     QVERIFY(m_watcher->messages().isEmpty());
-    QCOMPARE(Selected_File_Name, accepted ? typed : QStringLiteral("earlier.mdb"));
-    if (accepted)
-        QCOMPARE(Selected_Folder, m_tree->path(QStringLiteral("data/")));
+    QCOMPARE(chosen, accepted ? std::optional(m_tree->path(QStringLiteral("data/")) + typed)
+                              : std::nullopt);
     QCOMPARE(fileList(window)->path(), m_tree->path(QStringLiteral("data")));
 }
 
@@ -370,9 +332,8 @@ void TestFileInfo::typedText() {
     typed.replace(QLatin1Char('@'), tree);
     folder.replace(QLatin1Char('@'), tree);
     nameBox.replace(QLatin1Char('@'), tree);
-    File_Must_Exist = true;
-    FileInfo window;
-    use(window, [&] {
+    FileInfo window(data());
+    use(window, true, [&] {
         type(window, typed);
         pressOk(window);
         QVERIFY(window.isVisible());
@@ -390,10 +351,9 @@ void TestFileInfo::typedText() {
 }
 
 void TestFileInfo::folderListAndOk() {
-    File_Must_Exist = true;
-    FileInfo window;
+    FileInfo window(data());
     const QString old = m_tree->path(QStringLiteral("data/Old"));
-    use(window, [&] {
+    const auto chosen = use(window, true, [&] {
         clickEntry(folderList(window), old);
         QCOMPARE(window.activeList(), FileInfo::FolderBox);
         pressOk(window);
@@ -406,13 +366,13 @@ void TestFileInfo::folderListAndOk() {
         pressOk(window);
         QVERIFY(!window.isVisible());
     });
-    QCOMPARE(Selected_Folder + Selected_File_Name, old + QStringLiteral("/old.mdb"));
+    QCOMPARE(chosen, old + QStringLiteral("/old.mdb"));
 }
 
 void TestFileInfo::folderDoubleClickOpens() {
-    FileInfo window;
+    FileInfo window(data());
     const QString data = m_tree->path(QStringLiteral("data"));
-    use(window, [&] {
+    const auto chosen = use(window, [&] {
         clickEntry(folderList(window), data + QStringLiteral("/new"), true);
         QCOMPARE(shownPath(window), data + QStringLiteral("/new"));
         QVERIFY(fileList(window)->entries().isEmpty());
@@ -426,7 +386,7 @@ void TestFileInfo::folderDoubleClickOpens() {
         pressOk(window);
         QVERIFY(!window.isVisible());
     });
-    QCOMPARE(Selected_Folder + Selected_File_Name, data + QStringLiteral("/README"));
+    QCOMPARE(chosen, data + QStringLiteral("/README"));
 }
 
 void TestFileInfo::unreadableFolder_data() {
@@ -442,7 +402,7 @@ void TestFileInfo::unreadableFolder_data() {
 void TestFileInfo::unreadableFolder() {
     QFETCH(QString, how);
     QFETCH(QString, message);
-    FileInfo window;
+    FileInfo window(data());
     const QString data = m_tree->path(QStringLiteral("data"));
     use(window, [&] {
         type(window, QStringLiteral("*.mdb"));
@@ -470,7 +430,7 @@ void TestFileInfo::folderWithoutPermission() {
         QSKIP("the superuser can read every folder; the removed-folder case covers this");
     const QString locked = m_tree->path(QStringLiteral("data/new"));
     QVERIFY(QFile::setPermissions(locked, QFileDevice::WriteOwner));
-    FileInfo window;
+    FileInfo window(data());
     use(window, [&] { clickEntry(folderList(window), locked, true); });
     QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QCOMPARE(m_watcher->messages(), QStringList({"Permission denied"}));
@@ -478,7 +438,7 @@ void TestFileInfo::folderWithoutPermission() {
 }
 
 void TestFileInfo::unreadableDriveGoesBack() {
-    FileInfo window;
+    FileInfo window(data());
     const QString data = m_tree->path(QStringLiteral("data"));
     const QString drive = driveList(window)->drive();
     use(window, [&] {
@@ -493,7 +453,7 @@ void TestFileInfo::unreadableDriveGoesBack() {
 }
 
 void TestFileInfo::secondUseShowsFirstUsesState() {
-    FileInfo& window = ui::loadedWindow<FileInfo>();
+    FileInfo& window = ui::loadedWindow<FileInfo>(data());
     window.setWindowTitle(QStringLiteral("First caller"));
     const QString old = m_tree->path(QStringLiteral("data/Old"));
     use(window, [&] {
@@ -503,7 +463,7 @@ void TestFileInfo::secondUseShowsFirstUsesState() {
     });
     QCOMPARE(&ui::loadedWindow<FileInfo>(), &window);
     window.setWindowTitle(QStringLiteral("Second caller"));
-    use(window, [&] {
+    const auto chosen = use(window, [&] {
         QCOMPARE(window.windowTitle(), QStringLiteral("Second caller"));
         QCOMPARE(shownPath(window), old);
         QCOMPARE(fileList(window)->pattern(), QStringLiteral("*.mdb"));
@@ -511,7 +471,7 @@ void TestFileInfo::secondUseShowsFirstUsesState() {
         QCOMPARE(window.activeList(), FileInfo::NameBox);
         clickEntry(fileList(window), QStringLiteral("old.mdb"), true);
     });
-    QCOMPARE(Selected_Folder + Selected_File_Name, old + QStringLiteral("/old.mdb"));
+    QCOMPARE(chosen, old + QStringLiteral("/old.mdb"));
     use(window, [&] {
         QCOMPARE(textBox(window)->text(), QStringLiteral("old.mdb"));
         QCOMPARE(fileList(window)->pattern(), QStringLiteral("*.*"));
@@ -528,10 +488,10 @@ void TestFileInfo::cancelAfterAnAccept_data() {
 
 void TestFileInfo::cancelAfterAnAccept() {
     QFETCH(QString, how);
-    FileInfo window;
-    use(window, [&] { clickEntry(fileList(window), QStringLiteral("gala1.mdb"), true); });
-    QCOMPARE(Selected_File_Name, QStringLiteral("gala1.mdb"));
-    use(window, [&] {
+    FileInfo window(data());
+    QCOMPARE(use(window, [&] { clickEntry(fileList(window), QStringLiteral("gala1.mdb"), true); }),
+             m_tree->path(QStringLiteral("data/gala1.mdb")));
+    const auto chosen = use(window, [&] {
         type(window, QStringLiteral("*.txt"));
         pressOk(window);
         if (how == QLatin1String("button"))
@@ -542,25 +502,23 @@ void TestFileInfo::cancelAfterAnAccept() {
             QTest::keyClick(&window, Qt::Key_Escape);
         QVERIFY(!window.isVisible());
     });
-    QVERIFY(Selected_Folder.isEmpty());
-    QVERIFY(Selected_File_Name.isEmpty());
+    QCOMPARE(chosen, std::nullopt);
     // The window itself is as Cancel found it.
     QCOMPARE(fileList(window)->pattern(), QStringLiteral("*.txt"));
     QCOMPARE(textBox(window)->text(), QStringLiteral("*.txt"));
 }
 
 void TestFileInfo::newFilesShowOnTheNextUse() {
-    FileInfo window;
+    FileInfo window(data());
     use(window, [&] { clickEntry(fileList(window), QStringLiteral("notes.txt")); });
     m_tree->touch(QStringLiteral("data/announcer.mdb"));
-    File_Must_Exist = true;
-    use(window, [&] {
+    const auto chosen = use(window, true, [&] {
         QVERIFY(fileList(window)->entries().contains(QStringLiteral("announcer.mdb")));
         QCOMPARE(fileList(window)->fileName(), QStringLiteral("notes.txt"));
         type(window, QStringLiteral("announcer.mdb"));
         pressOk(window);
     });
-    QCOMPARE(Selected_File_Name, QStringLiteral("announcer.mdb"));
+    QCOMPARE(chosen, m_tree->path(QStringLiteral("data/announcer.mdb")));
 }
 
 QTEST_MAIN(TestFileInfo)

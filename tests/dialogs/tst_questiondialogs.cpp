@@ -1,7 +1,6 @@
 #include "modalwatcher.h"
 #include "windowdriving.h"
 
-#include "dialogs/dialoganswer.h"
 #include "dialogs/filedialogue.h"
 #include "dialogs/yesno.h"
 
@@ -26,9 +25,7 @@ private slots:
     void yesNoAnswers();
     void yesNoShowsTheQuestionAsWritten();
     void yesNoTabSkipsTheQuestion();
-    void fileDialogueContinueWithoutAChoice();
-    void fileDialogueKeepsTheChoice();
-    void fileDialogueCloseIsCancel();
+    void fileDialogueAnswers();
 };
 
 void TestQuestionDialogs::yesNoAnswers_data() {
@@ -51,7 +48,6 @@ void TestQuestionDialogs::yesNoAnswers() {
     QCOMPARE(askYesNo(QStringLiteral("First?")), first == QLatin1String("Command1"));
     watcher.answerNext(clickAnswer(secondName.constData()));
     QCOMPARE(askYesNo(QStringLiteral("Second?")), answer);
-    QCOMPARE(Dialog_Answer, answer);
     QVERIFY(ui::isLoaded<YesNo>());
     QVERIFY(!ui::loadedWindow<YesNo>().isVisible());
 }
@@ -84,35 +80,23 @@ void TestQuestionDialogs::yesNoTabSkipsTheQuestion() {
     window.hide();
 }
 
-void TestQuestionDialogs::fileDialogueContinueWithoutAChoice() {
+// Continue answers the option set, even none; the option stays for the next
+// showing; Cancel and the close control answer nothing.
+void TestQuestionDialogs::fileDialogueAnswers() {
     ModalWatcher watcher;
     FileDialogue& window = ui::loadedWindow<FileDialogue>();
     watcher.answerNext(clickAnswer("Command1"));
-    window.exec();
-    QVERIFY(File_Choice_Continue);
-    QCOMPARE(window.choice(), FileDialogue::Choice::None);
-}
-
-void TestQuestionDialogs::fileDialogueKeepsTheChoice() {
-    ModalWatcher watcher;
-    FileDialogue& window = ui::loadedWindow<FileDialogue>();
+    QCOMPARE(window.ask(), std::optional(FileDialogue::Choice::None));
     watcher.answerNext([](QWidget* modal) {
         QTest::mouseClick(modal->findChild<QRadioButton*>(QStringLiteral("OverWriteButton")), Qt::LeftButton);
         clickButton(modal, "Command1");
     });
-    window.exec();
+    QCOMPARE(window.ask(), std::optional(FileDialogue::Choice::Overwrite));
     watcher.answerNext(clickAnswer("Command2"));
-    window.exec();
-    QVERIFY(!File_Choice_Continue);
-    QCOMPARE(ui::loadedWindow<FileDialogue>().choice(), FileDialogue::Choice::Overwrite);
-}
-
-void TestQuestionDialogs::fileDialogueCloseIsCancel() {
-    ModalWatcher watcher;
-    File_Choice_Continue = true;
+    QCOMPARE(window.ask(), std::nullopt);
+    QCOMPARE(window.choice(), FileDialogue::Choice::Overwrite);
     watcher.answerNext(clickAnswer(""));
-    ui::loadedWindow<FileDialogue>().exec();
-    QVERIFY(!File_Choice_Continue);
+    QCOMPARE(window.ask(), std::nullopt);
 }
 
 QTEST_MAIN(TestQuestionDialogs)

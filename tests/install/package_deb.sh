@@ -61,6 +61,8 @@ done
 for package in $(echo "$depends" | sed 's/([^)]*)//g; s/,/ /g'); do
   dpkg-query -W "$package" >/dev/null 2>&1 || fail "dependency $package is not a known Debian package here"
 done
+recommends=$(dpkg-deb -f "$deb" Recommends)
+[[ "$recommends" == *fonts-noto-cjk* ]] || fail "Recommends lacks the fonts for every script: $recommends"
 
 # The installed tools run from the throw-away root, away from the build.
 cd "$work"

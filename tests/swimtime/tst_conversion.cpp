@@ -1,6 +1,5 @@
 #include "modalwatcher.h"
 
-#include "dialogs/dialoganswer.h"
 #include "swimtime/conversion.h"
 #include "swimtime/entryrules.h"
 #include "swimtime/timerules.h"
@@ -9,9 +8,12 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+
+#include <functional>
 
 namespace {
 
@@ -39,89 +41,87 @@ void typeNewTime(Conversion& window, const QString& typed) {
     QTest::keyClick(newTime, Qt::Key_Tab);
 }
 
+// Shows the one window modally as an opener does, runs whileOpen in it and
+// returns the answer.
+Conversion::Answer ask(const std::function<void(Conversion&)>& whileOpen) {
+    Conversion& window = ui::loadedWindow<Conversion>();
+    QTimer::singleShot(0, &window, [&window, &whileOpen] {
+        if (!QTest::qWaitForWindowActive(&window))
+            qWarning("the window did not become active");
+        whileOpen(window);
+    });
+    return window.ask();
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(Conversion::Answer)
 
 class TestConversion : public QObject {
     Q_OBJECT
 
 private slots:
     void initTestCase() { ui::registerFontSubstitutes(); }
-    void init();
     void cleanup();
-    void look();
-    void firstFieldHasFocusAndTabGoesInOrder();
-    void enterAcceptsAndEscapeDoesNothing();
+    void answers_data();
+    void answers();
     void newTimeIsNormalisedOnLeaving_data();
     void newTimeIsNormalisedOnLeaving();
-    void clickingAButtonNormalisesFirst();
-    void acceptThisHidesAndKeepsFields();
-    void overrideKeepsAcceptAll();
-    void acceptAllUnloads();
-    void closeBoxChangesNeitherFlag_data();
-    void closeBoxChangesNeitherFlag();
-    void openerReadsTheAnswer();
+    void openerReadsTheOverride();
     void rulesShowTheirMessages();
 };
-
-void TestConversion::init() {
-    Dialog_Answer = false;
-    Accept_All_Conversions = false;
-}
 
 void TestConversion::cleanup() {
     ui::unloadWindow<Conversion>();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-void TestConversion::look() {
-    Conversion& window = ui::loadedWindow<Conversion>();
-    QCOMPARE(window.windowTitle(), QStringLiteral("Accept Time Conversion?"));
-    QCOMPARE(window.minimumSize(), QSize(489, 165));
-    QCOMPARE(window.maximumSize(), QSize(489, 165));
-    QCOMPARE(window.font().family(), QStringLiteral("MS Sans Serif"));
-    QCOMPARE(window.font().pointSizeF(), 8.25);
-    QVERIFY(window.font().bold());
-    const QList<QWidget*> controls = window.findChildren<QWidget*>();
-    QCOMPARE(controls.size(), 15);
-    for (QWidget* control : controls)
-        QCOMPARE(control->font(), window.font());
-    QCOMPARE(button(window, "Command3")->geometry(), QRect(2520 / 15, 1680 / 15, 2295 / 15, 495 / 15));
+void TestConversion::answers_data() {
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<Conversion::Answer>("answer");
+    QTest::addColumn<bool>("staysLoaded");
+    QTest::newRow("Accept This Conversion") << "Command1" << Conversion::Answer::AcceptThis << true;
+    QTest::newRow("Override") << "Command2" << Conversion::Answer::Override << true;
+    QTest::newRow("Accept All Conversions") << "Command3" << Conversion::Answer::AcceptAll << false;
+    QTest::newRow("close box") << "close" << Conversion::Answer::Closed << false;
+    QTest::newRow("Enter from NewTime") << "Enter" << Conversion::Answer::AcceptThis << true;
 }
 
-void TestConversion::firstFieldHasFocusAndTabGoesInOrder() {
-    Conversion& window = shownWindow();
-    QTRY_COMPARE(QApplication::focusWidget(), field(window, "OrigTime"));
-    QStringList order;
-    for (int i = 0; i < 9; ++i) {
-        order << QApplication::focusWidget()->objectName();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    }
-    QCOMPARE(order, QStringList({"OrigTime", "OrigDist", "ConvTime", "ConvDist", "NewTime", "NewDist", "Command1",
-                                 "Command2", "Command3"}));
-    QCOMPARE(QApplication::focusWidget(), field(window, "OrigTime"));
-}
-
-void TestConversion::enterAcceptsAndEscapeDoesNothing() {
-    Conversion& window = shownWindow();
-    QVERIFY(button(window, "Command1")->isDefault());
-    QVERIFY(!button(window, "Command2")->isDefault());
-    QVERIFY(!button(window, "Command3")->isDefault());
-    QTest::keyClick(field(window, "OrigDist"), Qt::Key_Escape);
-    QVERIFY(window.isVisible());
-    QVERIFY(!Dialog_Answer);
-
-    // Enter from NewTime accepts without reading the override time, which
-    // the accepted conversion does not use: no message, the text untouched.
+// Escape does nothing. A window that stays loaded keeps its fields for the
+// next showing; one that is unloaded starts from its design.
+void TestConversion::answers() {
+    QFETCH(QString, how);
+    QFETCH(Conversion::Answer, answer);
+    QFETCH(bool, staysLoaded);
     ModalWatcher watcher;
-    QLineEdit* newTime = field(window, "NewTime");
-    newTime->setFocus(Qt::TabFocusReason);
-    QTest::keyClicks(newTime, QStringLiteral("7000"));
-    QTest::keyClick(newTime, Qt::Key_Return);
-    QVERIFY(Dialog_Answer);
-    QVERIFY(!window.isVisible());
-    QCoreApplication::processEvents();
-    QVERIFY(watcher.messages().isEmpty());
-    QCOMPARE(window.overrideTime(), QStringLiteral("7000"));
+    QPointer<Conversion> shown = &ui::loadedWindow<Conversion>();
+    shown->setConversion(QStringLiteral("1:05.30"), QStringLiteral("100"),
+                         QStringLiteral("1:12.00"), QStringLiteral("110"));
+    const auto answered = ask([&](Conversion& window) {
+        QTest::keyClick(field(window, "OrigDist"), Qt::Key_Escape);
+        QVERIFY(window.isVisible());
+        // Enter accepts without reading the override time, which the
+        // accepted conversion does not use: no message, the text untouched.
+        QLineEdit* newTime = field(window, "NewTime");
+        newTime->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(newTime, QStringLiteral("7000"));
+        if (how == QLatin1String("Enter"))
+            QTest::keyClick(newTime, Qt::Key_Return);
+        else if (how == QLatin1String("close"))
+            QVERIFY(window.close());
+        else
+            QTest::mouseClick(button(window, how.toLatin1()), Qt::LeftButton);
+    });
+    QCOMPARE(answered, answer);
+    QCOMPARE(ui::isLoaded<Conversion>(), staysLoaded);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(shown.isNull(), !staysLoaded);
+    QCOMPARE(field(ui::loadedWindow<Conversion>(), "ConvTime")->text(),
+             staysLoaded ? QStringLiteral("1:12.00") : QString());
+    if (how == QLatin1String("Enter")) {
+        QCOMPARE(watcher.messages(), QStringList());
+        QCOMPARE(shown->overrideTime(), QStringLiteral("7000"));
+    }
 }
 
 void TestConversion::newTimeIsNormalisedOnLeaving_data() {
@@ -157,98 +157,22 @@ void TestConversion::newTimeIsNormalisedOnLeaving() {
     QCOMPARE(field(window, "NewDist")->text(), QStringLiteral(" 100m "));
 }
 
-void TestConversion::clickingAButtonNormalisesFirst() {
-    Conversion& window = shownWindow();
-    QLineEdit* newTime = field(window, "NewTime");
-    newTime->setFocus(Qt::TabFocusReason);
-    QTest::keyClicks(newTime, QStringLiteral("2:3"));
-    QTest::mouseClick(button(window, "Command2"), Qt::LeftButton);
-    QCOMPARE(window.overrideTime(), QStringLiteral("2:03.00"));
-    QVERIFY(!Dialog_Answer);
-}
-
-void TestConversion::acceptThisHidesAndKeepsFields() {
-    Conversion& window = shownWindow();
-    window.setConversion(QStringLiteral("1:05.30"), QStringLiteral("100"), QStringLiteral("1:12.00"),
-                         QStringLiteral("110"));
-    field(window, "NewDist")->setText(QStringLiteral("120"));
-    QTest::mouseClick(button(window, "Command1"), Qt::LeftButton);
-    QVERIFY(Dialog_Answer);
-    QVERIFY(!Accept_All_Conversions);
-    QVERIFY(!window.isVisible());
-    QVERIFY(ui::isLoaded<Conversion>());
-    Conversion& again = shownWindow();
-    QCOMPARE(&again, &window);
-    QCOMPARE(field(again, "ConvTime")->text(), QStringLiteral("1:12.00"));
-    QCOMPARE(again.overrideDistance(), QStringLiteral("120"));
-}
-
-void TestConversion::overrideKeepsAcceptAll() {
-    Accept_All_Conversions = true;
-    Dialog_Answer = true;
-    Conversion& window = shownWindow();
-    QTest::mouseClick(button(window, "Command2"), Qt::LeftButton);
-    QVERIFY(!Dialog_Answer);
-    QVERIFY(Accept_All_Conversions);
-    QVERIFY(!window.isVisible());
-    QVERIFY(ui::isLoaded<Conversion>());
-}
-
-void TestConversion::acceptAllUnloads() {
-    Conversion& window = shownWindow();
-    window.setConversion(QStringLiteral("1:05.30"), QStringLiteral("100"), QStringLiteral("1:12.00"),
-                         QStringLiteral("110"));
-    QTest::mouseClick(button(window, "Command3"), Qt::LeftButton);
-    QVERIFY(Dialog_Answer);
-    QVERIFY(Accept_All_Conversions);
-    QVERIFY(!window.isVisible());
-    QVERIFY(!ui::isLoaded<Conversion>());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(field(ui::loadedWindow<Conversion>(), "OrigTime")->text().isEmpty());
-}
-
-void TestConversion::closeBoxChangesNeitherFlag_data() {
-    QTest::addColumn<bool>("answer");
-    QTest::addColumn<bool>("acceptAll");
-    QTest::newRow("both false") << false << false;
-    QTest::newRow("answer true") << true << false;
-    QTest::newRow("accept all true") << false << true;
-}
-
-void TestConversion::closeBoxChangesNeitherFlag() {
-    QFETCH(bool, answer);
-    QFETCH(bool, acceptAll);
-    Dialog_Answer = answer;
-    Accept_All_Conversions = acceptAll;
-    Conversion& window = shownWindow();
-    window.setConversion(QStringLiteral("1:05.30"), {}, {}, {});
-    QVERIFY(window.close());
-    QCOMPARE(Dialog_Answer, answer);
-    QCOMPARE(Accept_All_Conversions, acceptAll);
-    QVERIFY(!ui::isLoaded<Conversion>());
-}
-
-// An opener fills the display fields, shows the window modally and reads
-// the answer and the override fields once it is hidden.
-void TestConversion::openerReadsTheAnswer() {
-    Conversion& window = ui::loadedWindow<Conversion>();
-    window.setConversion(QStringLiteral("1:05.30"), QStringLiteral("100"), QStringLiteral("1:12.00"),
-                         QStringLiteral("110"));
+// An opener reads the override fields once the window is hidden; a click
+// on a button normalises the time typed last.
+void TestConversion::openerReadsTheOverride() {
     bool wasModal = false;
-    bool wasActive = false;
-    QTimer::singleShot(0, &window, [&] {
+    const auto answered = ask([&](Conversion& window) {
         wasModal = QApplication::activeModalWidget() == &window;
-        wasActive = QTest::qWaitForWindowActive(&window);
-        typeNewTime(window, QStringLiteral("1:1"));
+        field(window, "NewDist")->setFocus(Qt::TabFocusReason);
         QTest::keyClicks(field(window, "NewDist"), QStringLiteral("105"));
+        field(window, "NewTime")->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(field(window, "NewTime"), QStringLiteral("1:1"));
         QTest::mouseClick(button(window, "Command2"), Qt::LeftButton);
     });
-    window.exec();
     QVERIFY(wasModal);
-    QVERIFY(wasActive);
-    QVERIFY(!Dialog_Answer);
-    QCOMPARE(window.overrideTime(), QStringLiteral("1:01.00"));
-    QCOMPARE(window.overrideDistance(), QStringLiteral("105"));
+    QCOMPARE(answered, Conversion::Answer::Override);
+    QCOMPARE(ui::loadedWindow<Conversion>().overrideTime(), QStringLiteral("1:01.00"));
+    QCOMPARE(ui::loadedWindow<Conversion>().overrideDistance(), QStringLiteral("105"));
 }
 
 void TestConversion::rulesShowTheirMessages() {

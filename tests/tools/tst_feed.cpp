@@ -71,23 +71,36 @@ void TestFeed::refusesBadInput_data() {
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("error");
-    QTest::newRow("no command") << QStringList() << 2 << "usage";
-    QTest::newRow("unknown command") << QStringList{"drop", "F"} << 2 << "usage";
-    QTest::newRow("sequence not a number") << QStringList{"add", "F", "twelve", "x"} << 2 << "whole number";
-    QTest::newRow("sequence beyond 16 bits") << QStringList{"add", "F", "40000", "x"} << 1 << "between";
-    QTest::newRow("not a database") << QStringList{"add", "TEXT", "1", "x"} << 1 << "not an announcer database";
-    QTest::newRow("other sqlite file") << QStringList{"list", "OTHER"} << 1 << "not an announcer database";
-    QTest::newRow("missing file") << QStringList{"list", "MISSING"} << 1 << "cannot open";
-    QTest::newRow("named pipe") << QStringList{"list", "PIPE"} << 1 << "it is a named pipe, not a file";
-    QTest::newRow("init on a named pipe") << QStringList{"init", "PIPE"} << 1 << "it is a named pipe, not a file";
-    QTest::newRow("bad interval") << QStringList{"demo", "F", "-5"} << 2 << "whole numbers";
-    QTest::newRow("unwritable log") << QStringList{"demo", "F", "0", "1", "MISSING/log"} << 1 << "cannot write";
+    QTest::addColumn<QByteArray>("input");
+    QTest::newRow("no command") << QStringList() << 2 << "usage" << QByteArray();
+    QTest::newRow("unknown command") << QStringList{"drop", "F"} << 2 << "usage" << QByteArray();
+    QTest::newRow("sequence not a number")
+        << QStringList{"add", "F", "twelve", "x"} << 2 << "whole number" << QByteArray();
+    QTest::newRow("sequence beyond 16 bits")
+        << QStringList{"add", "F", "40000", "x"} << 1 << "between" << QByteArray();
+    QTest::newRow("not a database")
+        << QStringList{"add", "TEXT", "1", "x"} << 1 << "not an announcer database" << QByteArray();
+    QTest::newRow("other sqlite file")
+        << QStringList{"list", "OTHER"} << 1 << "not an announcer database" << QByteArray();
+    QTest::newRow("missing file") << QStringList{"list", "MISSING"} << 1 << "cannot open"
+                                  << QByteArray();
+    QTest::newRow("named pipe") << QStringList{"list", "PIPE"} << 1
+                                << "it is a named pipe, not a file" << QByteArray();
+    QTest::newRow("init on a named pipe")
+        << QStringList{"init", "PIPE"} << 1 << "it is a named pipe, not a file" << QByteArray();
+    QTest::newRow("bad interval") << QStringList{"demo", "F", "-5"} << 2 << "whole numbers"
+                                  << QByteArray();
+    QTest::newRow("unwritable log")
+        << QStringList{"demo", "F", "0", "1", "MISSING/log"} << 1 << "cannot write" << QByteArray();
+    QTest::newRow("a NUL in the message")
+        << QStringList{"add", "F", "2"} << 1 << "NUL" << QByteArray("a\0b", 3);
 }
 
 void TestFeed::refusesBadInput() {
     QFETCH(QStringList, args);
     QFETCH(int, status);
     QFETCH(QString, error);
+    QFETCH(QByteArray, input);
     AnnouncerFixture fixture;
     const QString text = fixture.dir() + "/notes.txt";
     QFile file(text);
@@ -103,7 +116,7 @@ void TestFeed::refusesBadInput() {
     const QString pipe = fixture.dir() + "/pipe.mdb";
     QVERIFY(makeSpecialFile("fifo", pipe));
     args.replaceInStrings(QRegularExpression("^PIPE$"), pipe);
-    const Run run = feedCommand(args);
+    const Run run = feedCommand(args, input);
     QCOMPARE(run.status, status);
     QVERIFY2(run.err.contains(error), qPrintable(run.err));
     QCOMPARE(fixture.rowCount(), 0);
@@ -130,8 +143,9 @@ void TestFeed::systemRefusalIsNotDamage() {
     const Run run = feedCommand(args);
     refused.lift();
     QCOMPARE(run.status, 1);
-    QCOMPARE(run.err, QStringLiteral("kelvane-feed: %1: %2\n")
-                          .arg(refused.path(), QString::fromLocal8Bit(std::strerror(refused.error()))));
+    QCOMPARE(run.err,
+             QStringLiteral("kelvane-feed: %1: %2\n")
+                 .arg(refused.path(), QString::fromLocal8Bit(std::strerror(refused.error()))));
     QCOMPARE(feedCommand({"list", refused.path()}).out, QStringLiteral("1\t1\tsound\n"));
 }
 
@@ -150,10 +164,14 @@ void TestFeed::demoLogsEveryCommittedRow() {
 void TestFeed::lineFeedsBecomeCrLf_data() {
     QTest::addColumn<QString>("input");
     QTest::addColumn<QString>("stored");
-    QTest::newRow("LF") << "a\nb" << "a\r\nb";
-    QTest::newRow("CR LF kept") << "a\r\nb" << "a\r\nb";
-    QTest::newRow("lone CR kept") << "a\rb" << "a\rb";
-    QTest::newRow("mixed") << "a\n\r\nb\n" << "a\r\n\r\nb\r\n";
+    QTest::newRow("LF") << "a\nb"
+                        << "a\r\nb";
+    QTest::newRow("CR LF kept") << "a\r\nb"
+                                << "a\r\nb";
+    QTest::newRow("lone CR kept") << "a\rb"
+                                  << "a\rb";
+    QTest::newRow("mixed") << "a\n\r\nb\n"
+                           << "a\r\n\r\nb\r\n";
 }
 
 void TestFeed::lineFeedsBecomeCrLf() {

@@ -1,5 +1,6 @@
 #include "announcerfeed.h"
 
+#include "store/announcerschema.h"
 #include "store/connectionfile.h"
 #include "store/regularfile.h"
 
@@ -12,41 +13,6 @@
 namespace feed {
 
 namespace {
-
-const QStringList sqliteSchema = {
-    QStringLiteral("PRAGMA journal_mode = WAL"),
-    QStringLiteral("CREATE TABLE Announcements ("
-                   " Id INTEGER PRIMARY KEY AUTOINCREMENT,"
-                   " Sequence INTEGER NOT NULL CHECK (Sequence BETWEEN -32768 AND 32767),"
-                   " Message TEXT NOT NULL)"),
-    QStringLiteral("CREATE VIEW \"Sorted Announcements\" AS"
-                   " SELECT Id, Sequence, Message FROM Announcements ORDER BY Sequence, Id"),
-    QStringLiteral("CREATE TRIGGER \"Sorted Announcements delete\""
-                   " INSTEAD OF DELETE ON \"Sorted Announcements\""
-                   " BEGIN DELETE FROM Announcements WHERE Id = OLD.Id; END"),
-    // What lets the announcer's Undo put a dismissed message back.
-    QStringLiteral("CREATE TRIGGER \"Sorted Announcements insert\""
-                   " INSTEAD OF INSERT ON \"Sorted Announcements\""
-                   " BEGIN INSERT INTO Announcements (Sequence, Message) VALUES (NEW.Sequence, NEW.Message); END"),
-};
-
-// The server keeps the names' capitals only when they are quoted. The view
-// is simple enough for the server to delete and insert through it (an
-// insert takes the table's defaults, so a new Id); the trigger tells
-// a listening announcer screen at once.
-const QStringList postgresSchema = {
-    QStringLiteral("CREATE TABLE \"Announcements\" ("
-                   " \"Id\" bigint GENERATED ALWAYS AS IDENTITY PRIMARY KEY,"
-                   " \"Sequence\" integer NOT NULL CHECK (\"Sequence\" BETWEEN -32768 AND 32767),"
-                   " \"Message\" text NOT NULL)"),
-    QStringLiteral("CREATE VIEW \"Sorted Announcements\" AS"
-                   " SELECT \"Id\", \"Sequence\", \"Message\" FROM \"Announcements\" ORDER BY \"Sequence\", \"Id\""),
-    QStringLiteral("CREATE FUNCTION \"Announcements changed\"() RETURNS trigger LANGUAGE plpgsql AS"
-                   " $$ BEGIN PERFORM pg_notify('announcements_changed', ''); RETURN NULL; END $$"),
-    QStringLiteral("CREATE TRIGGER \"Announcements changed\""
-                   " AFTER INSERT OR UPDATE OR DELETE ON \"Announcements\""
-                   " FOR EACH STATEMENT EXECUTE FUNCTION \"Announcements changed\"()"),
-};
 
 enum class Engine { Sqlite, Postgres };
 
@@ -106,18 +72,21 @@ void initDatabase(const QString& path) {
     ToolConnection db(path, ToolConnection::Mode::Create);
     if (db.onServer()) {
         db.begin();
-        for (const QString& statement : postgresSchema)
+        for (const QString& statement : store::announcer::postgresSchema())
             db.run(statement);
         db.commit();
         return;
     }
-    for (const QString& statement : sqliteSchema)
+    for (const QString& statement : store::announcer::sqliteSchema())
         db.run(statement);
 }
 
 qint64 addAnnouncement(const QString& path, qint64 sequence, const QString& text) {
     if (sequence < -32768 || sequence > 32767)
         throw FeedError("the sequence must lie between -32768 and 32767");
+    // SQLite's text functions stop at a NUL, and a server's text takes none.
+    if (text.contains(QChar::Null))
+        throw FeedError("the message holds a NUL character, which an announcer database does not keep");
     const auto db = openExisting(path);
     // RETURNING gives the new key on both engines (the server's driver has
     // no last-insert id for tables without OIDs).

@@ -10,6 +10,8 @@
 #include "desk/readoutlog.h"
 #include "announcer/readouttoday.h"
 #include "clubrecords/records.h"
+#include "store/announcerschema.h"
+#include "store/database.h"
 #include "app/announceintro.h"
 #include "app/kelvaneapplication.h"
 #include "dialogs/filedialogue.h"
@@ -62,6 +64,55 @@ void showLargerText(const QString& folder) {
     desk::rememberReadingPoints(16);
     AnnouncerScreen* screen = showAnnouncerScreen(folder);
     QTimer::singleShot(200, screen, [screen] { chooseFirstLine(screen); });
+}
+
+// Another station deletes the message on display: it stays, marked.
+void showGoneMessage(const QString& folder) {
+    AnnouncerScreen* screen = showAnnouncerScreen(folder);
+    QTimer::singleShot(200, screen, [screen] { chooseFirstLine(screen); });
+    QTimer::singleShot(400, screen, [screen, folder] {
+        store::forEachRow(store::openDatabase(galaDatabase(folder), QStringLiteral("announcer database"))
+                              ->openRecordset(store::announcer::rowSource),
+                          [](store::RecordSet& row) {
+                              if (row.value(store::announcer::sequenceField).toInt() == 11)
+                                  row.deleteCurrent();
+                          });
+        screen->Refresh_Form();
+    });
+}
+
+// A long list, and a new message below what is in view.
+void showArrivalOutOfSight(const QString& folder) {
+    const QString path = galaDatabase(folder);
+    feed::initDatabase(path);
+    for (int n = 0; n < 30; ++n)
+        feed::addAnnouncement(path, n + 1, feed::demoMessage(n));
+    auto* screen = new AnnouncerScreen;
+    QTimer::singleShot(0, screen, [screen, path] { screen->showModal(path); });
+    QTimer::singleShot(400, screen, [screen, path] {
+        feed::addAnnouncement(path, 40, feed::demoMessage(31));
+        screen->Refresh_Form();
+    });
+}
+
+// Messages in the scripts a gala may meet, right to left among them.
+void showEveryScript(const QString& folder) {
+    const QString path = galaDatabase(folder);
+    feed::initDatabase(path);
+    const QStringList messages = {
+        QStringLiteral("\u7b2c3\u7d44 \u7537\u5b50100m\u81ea\u7531\u5f62 \u6c7a\u52dd\r\n\u4e00\u4f4d \u674e\u660e"),
+        QStringLiteral("\ud574\ub2f9 \uc120\uc218\ub294 \uc18c\uc9d1 \uad6c\uc5ed\uc73c\ub85c \uc640 \uc8fc\uc138\uc694"),
+        QStringLiteral("\u0939\u0940\u091f 2: \u0924\u0948\u0930\u093e\u0915 \u0924\u0948\u092f\u093e\u0930 \u0939\u094b\u0902"),
+        QStringLiteral("\u0e23\u0e2d\u0e1a\u0e0a\u0e34\u0e07 100 \u0e40\u0e21\u0e15\u0e23"),
+        QStringLiteral("\u05de\u05e7\u05e6\u05d4 3 \u05ea\u05d5\u05e6\u05d0\u05d5\u05ea\r\n\u05de\u05e7\u05d5\u05dd \u05e8\u05d0\u05e9\u05d5\u05df"),
+        QStringLiteral("\u0627\u0644\u0633\u0628\u0627\u0642 \u0627\u0644\u062b\u0627\u0644\u062b: \u0627\u0644\u0646\u062a\u0627\u0626\u062c"),
+        QStringLiteral("Medal ceremony in 5 minutes \U0001F3C5\U0001F3CA"),
+    };
+    for (int n = 0; n < messages.size(); ++n)
+        feed::addAnnouncement(path, n + 21, messages[n]);
+    auto* screen = new AnnouncerScreen;
+    QTimer::singleShot(0, screen, [screen, path] { screen->showModal(path); });
+    QTimer::singleShot(300, screen, [screen] { chooseFirstLine(screen); });
 }
 
 void showReadOutToday(const QString& folder) {
@@ -126,6 +177,9 @@ int main(int argc, char** argv) {
         {QStringLiteral("Announcer_Screen_New"), [&] { showAnnouncerScreen(folder.path()); }},
         {QStringLiteral("Announcer_Screen_New_Arrival"), [&] { showNewArrival(folder.path()); }},
         {QStringLiteral("Announcer_Screen_New_Larger"), [&] { showLargerText(folder.path()); }},
+        {QStringLiteral("Announcer_Screen_New_Gone"), [&] { showGoneMessage(folder.path()); }},
+        {QStringLiteral("Announcer_Screen_New_Below"), [&] { showArrivalOutOfSight(folder.path()); }},
+        {QStringLiteral("Announcer_Screen_New_Scripts"), [&] { showEveryScript(folder.path()); }},
         {QStringLiteral("Keys"), [] { (new KeysWindow)->show(); }},
         {QStringLiteral("ReadOutToday"), [&] { showReadOutToday(folder.path()); }},
         {QStringLiteral("BrowserStation"), [&] { showBrowserStation(folder.path()); }},

@@ -1,3 +1,0 @@
-#pragma once
-
-inline bool Dialog_Answer = false;
