@@ -39,7 +39,8 @@
 namespace {
 
 qint64 nowNs() {
-    return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
         .count();
 }
 
@@ -105,25 +106,29 @@ int runPages(const QString& host, const QString& token, int count) {
         QObject::connect(socket, &QWebSocket::connected, socket, [socket, token] {
             socket->sendTextMessage(QStringLiteral(R"({"type":"hello","token":"%1"})").arg(token));
         });
-        QObject::connect(socket, &QWebSocket::binaryMessageReceived, socket, [&, socket, index](const QByteArray& text) {
-            const qint64 now = nowNs();
-            const QJsonObject message = QJsonDocument::fromJson(text).object();
-            const QString type = message.value(QStringLiteral("type")).toString();
-            if (type == QLatin1String("welcome") && ++welcomed == count)
-                std::printf("connected\n"), std::fflush(stdout);
-            if (type == QLatin1String("ping"))
-                socket->sendTextMessage(QStringLiteral(R"({"type":"pong"})"));
-            if (type != QLatin1String("list") || index < 0)
-                return;
-            for (const QJsonValue line : message.value(QStringLiteral("lines")).toArray()) {
-                const QString text = line.toObject().value(QStringLiteral("line")).toString();
-                const QRegularExpressionMatch found = stamp.match(text);
-                if (found.hasMatch() && !seen[static_cast<size_t>(index)].contains(found.captured(1))) {
-                    seen[static_cast<size_t>(index)].insert(found.captured(1));
-                    latencies.push_back(static_cast<double>(now - found.captured(1).toLongLong()) / 1e6);
+        QObject::connect(
+            socket, &QWebSocket::binaryMessageReceived, socket,
+            [&, socket, index](const QByteArray& text) {
+                const qint64 now = nowNs();
+                const QJsonObject message = QJsonDocument::fromJson(text).object();
+                const QString type = message.value(QStringLiteral("type")).toString();
+                if (type == QLatin1String("welcome") && ++welcomed == count)
+                    std::printf("connected\n"), std::fflush(stdout);
+                if (type == QLatin1String("ping"))
+                    socket->sendTextMessage(QStringLiteral(R"({"type":"pong"})"));
+                if (type != QLatin1String("list") || index < 0)
+                    return;
+                for (const QJsonValue line : message.value(QStringLiteral("lines")).toArray()) {
+                    const QString text = line.toObject().value(QStringLiteral("line")).toString();
+                    const QRegularExpressionMatch found = stamp.match(text);
+                    if (found.hasMatch() &&
+                        !seen[static_cast<size_t>(index)].contains(found.captured(1))) {
+                        seen[static_cast<size_t>(index)].insert(found.captured(1));
+                        latencies.push_back(
+                            static_cast<double>(now - found.captured(1).toLongLong()) / 1e6);
+                    }
                 }
-            }
-        });
+            });
         socket->open(QUrl(QStringLiteral("ws://%1/live").arg(host)));
         pages.push_back(std::move(page));
     };
@@ -132,7 +137,8 @@ int runPages(const QString& host, const QString& token, int count) {
     QSocketNotifier input(0, QSocketNotifier::Read);
     QObject::connect(&input, &QSocketNotifier::activated, [&] {
         char command[64] = {};
-        if (!std::fgets(command, sizeof command, stdin) || QByteArray(command).startsWith("report")) {
+        if (!std::fgets(command, sizeof command, stdin) ||
+            QByteArray(command).startsWith("report")) {
             for (const double latency : latencies)
                 std::printf("%.3f\n", latency);
             std::fflush(stdout);
@@ -141,7 +147,8 @@ int runPages(const QString& host, const QString& token, int count) {
         }
         open(-1);
         QWebSocket* stuck = pages.back().get();
-        QObject::connect(stuck, &QWebSocket::binaryMessageReceived, stuck, [stuck] { stuck->setReadBufferSize(1); });
+        QObject::connect(stuck, &QWebSocket::binaryMessageReceived, stuck,
+                         [stuck] { stuck->setReadBufferSize(1); });
     });
     return QCoreApplication::exec();
 }
@@ -162,7 +169,8 @@ int main(int argc, char** argv) {
     const QString database = home.filePath(QStringLiteral("announcer.sqlite"));
     feed::initDatabase(database);
     for (int n = 1; n <= 20; ++n)
-        feed::addAnnouncement(database, n, QStringLiteral("Event %1 results\r\n1st Amy Hartley 1:04.32").arg(n));
+        feed::addAnnouncement(database, n,
+                              QStringLiteral("Event %1 results\r\n1st Amy Hartley 1:04.32").arg(n));
     AnnouncerDesk desk;
     desk.open(database);
     waitFor([&] { return desk.messages()->rowCount() == 20; }, 10000);
@@ -203,12 +211,16 @@ int main(int argc, char** argv) {
     QEventLoop idleLoop;
     QTimer::singleShot(30000, &idleLoop, &QEventLoop::quit);
     idleLoop.exec();
-    const double idleCpu = (cpuSeconds() - cpuBefore) / (static_cast<double>(idle.elapsed()) / 1000.0);
+    const double idleCpu =
+        (cpuSeconds() - cpuBefore) / (static_cast<double>(idle.elapsed()) / 1000.0);
     lastTick = nowNs();
     stallMeter.start(1);
 
     for (int n = 0; n < commits; ++n) {
-        commitAside([&] { feed::addAnnouncement(database, 100 + n, QStringLiteral("Call %1 t=%2").arg(n).arg(nowNs())); });
+        commitAside([&] {
+            feed::addAnnouncement(database, 100 + n,
+                                  QStringLiteral("Call %1 t=%2").arg(n).arg(nowNs()));
+        });
         waitFor([] { return false; }, 250);
     }
     waitFor([] { return false; }, 1000);
@@ -236,19 +248,23 @@ int main(int argc, char** argv) {
         if (!line.isEmpty())
             latencies.push_back(line.toDouble());
     }
-    std::printf("pages %d, commits %d, latencies %zu (of %d)\n", pageCount, commits, latencies.size(),
-                pageCount * commits);
+    std::printf("pages %d, commits %d, latencies %zu (of %d)\n", pageCount, commits,
+                latencies.size(), pageCount * commits);
     if (!latencies.empty())
-        std::printf("commit -> every page: median %.1f ms, p95 %.1f ms, worst %.1f ms\n", percentile(latencies, 0.5),
-                    percentile(latencies, 0.95), percentile(latencies, 1.0));
-    std::printf("desk thread's longest event-loop stall: %.1f ms connecting and committing, %.1f ms while 3 KB "
+        std::printf("commit -> every page: median %.1f ms, p95 %.1f ms, worst %.1f ms\n",
+                    percentile(latencies, 0.5), percentile(latencies, 0.95),
+                    percentile(latencies, 1.0));
+    std::printf("desk thread's longest event-loop stall: %.1f ms connecting and committing, %.1f "
+                "ms while 3 KB "
                 "lines pile up for a page that never reads\n",
                 commitStallMs, stallMs);
     std::printf("desk process CPU, %d pages idle: %.2f %% of a core\n", pageCount, idleCpu * 100);
-    std::printf("resident memory per connected page: %.1f KiB (%ld KiB before, %ld KiB with %d pages)\n",
-                static_cast<double>(residentConnected - residentBefore) / pageCount, residentBefore,
-                residentConnected, pageCount);
-    std::printf("a page that never reads: %s after %d list changes; desk's resident memory grew %ld KiB meanwhile\n",
+    std::printf(
+        "resident memory per connected page: %.1f KiB (%ld KiB before, %ld KiB with %d pages)\n",
+        static_cast<double>(residentConnected - residentBefore) / pageCount, residentBefore,
+        residentConnected, pageCount);
+    std::printf("a page that never reads: %s after %d list changes; desk's resident memory grew "
+                "%ld KiB meanwhile\n",
                 dropped ? "dropped" : "NOT dropped", changes, residentPeak - residentStalled);
     return 0;
 }

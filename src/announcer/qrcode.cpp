@@ -27,7 +27,8 @@ QImage qrCode(const QByteArray& text, int scale) {
                 continue;
             for (int dy = 0; dy < scale; ++dy) {
                 for (int dx = 0; dx < scale; ++dx)
-                    image.setPixel((x + quietModules) * scale + dx, (y + quietModules) * scale + dy, 1);
+                    image.setPixel((x + quietModules) * scale + dx, (y + quietModules) * scale + dy,
+                                   1);
             }
         }
     }

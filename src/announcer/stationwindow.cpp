@@ -73,7 +73,8 @@ StationWindow::StationWindow(station::StationServer& server, QWidget* parent)
     m_state->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_renew->setObjectName(QStringLiteral("NewLinks"));
     m_pages->setObjectName(QStringLiteral("ConnectedPages"));
-    m_pages->setHeaderLabels({QStringLiteral("Role"), QStringLiteral("Address"), QStringLiteral("Since")});
+    m_pages->setHeaderLabels(
+        {QStringLiteral("Role"), QStringLiteral("Address"), QStringLiteral("Since")});
     m_pages->setRootIsDecorated(false);
     m_pages->setMinimumHeight(110);
 
@@ -119,7 +120,9 @@ void StationWindow::startOrStop() {
 
 void StationWindow::renewLinks() {
     if (const std::optional<QString> failure = m_server.renewLinks())
-        ui::showMessage(QStringLiteral("The new links work, but cannot be kept for the next run: %1").arg(*failure));
+        ui::showMessage(
+            QStringLiteral("The new links work, but cannot be kept for the next run: %1")
+                .arg(*failure));
 }
 
 void StationWindow::showState() {
@@ -138,15 +141,16 @@ void StationWindow::showState() {
         else if (station::isAllInterfaces(where.host))
             m_address->setCurrentIndex(m_address->count() - 1);
         m_port->setValue(where.port);
-        QString text = QStringLiteral("Listening on %1://%2")
-                           .arg(m_server.isEncrypted() ? QStringLiteral("https") : QStringLiteral("http"),
-                                station::addressText(where));
+        QString text =
+            QStringLiteral("Listening on %1://%2")
+                .arg(m_server.isEncrypted() ? QStringLiteral("https") : QStringLiteral("http"),
+                     station::addressText(where));
         if (station::isAllInterfaces(where.host))
             text += QStringLiteral(" (all networks of this computer)");
         if (!m_server.isEncrypted())
-            text += QStringLiteral(
-                "\nUnencrypted: anyone on this network can read the messages as they pass. Use it on the "
-                "gala's own network only.");
+            text += QStringLiteral("\nUnencrypted: anyone on this network can read the messages as "
+                                   "they pass. Use it on the "
+                                   "gala's own network only.");
         m_state->setText(text);
     }
     showLinks();
@@ -174,9 +178,10 @@ void StationWindow::showLinks() {
         field->setReadOnly(true);
         field->setMinimumWidth(field->fontMetrics().horizontalAdvance(link) + 16);
         text->addWidget(name);
-        text->addWidget(new QLabel(role == station::Role::Watch
-                                       ? QStringLiteral("The list and the message on display, read only")
-                                       : QStringLiteral("Also choose, dismiss and undo")));
+        text->addWidget(
+            new QLabel(role == station::Role::Watch
+                           ? QStringLiteral("The list and the message on display, read only")
+                           : QStringLiteral("Also choose, dismiss and undo")));
         text->addWidget(field);
         text->addStretch();
         rowLayout->addWidget(code);
@@ -188,8 +193,9 @@ void StationWindow::showLinks() {
 void StationWindow::showPages() {
     m_pages->clear();
     for (const station::ConnectedPage& page : m_server.pages())
-        m_pages->addTopLevelItem(new QTreeWidgetItem({station::roleName(page.role), page.address.toString(),
-                                                      page.since.toString(QStringLiteral("HH:mm:ss"))}));
+        m_pages->addTopLevelItem(
+            new QTreeWidgetItem({station::roleName(page.role), page.address.toString(),
+                                 page.since.toString(QStringLiteral("HH:mm:ss"))}));
     m_pages->resizeColumnToContents(0);
     m_pages->resizeColumnToContents(1);
 }

@@ -20,13 +20,15 @@ bool startStation(station::StationServer& server, const std::optional<QString>& 
     const desk::StationChoice remembered = desk::stationChoice();
     if (!asked && !remembered.on)
         return false;
-    if (const auto failure = station::startAndRemember(server, asked.value_or(remembered.address))) {
+    if (const auto failure =
+            station::startAndRemember(server, asked.value_or(remembered.address))) {
         std::fprintf(stderr, "kelvane: %s\n", qPrintable(*failure));
         return asked.has_value();
     }
     if (asked) {
         for (const station::Role role : server.roles())
-            std::printf("%s %s\n", qPrintable(station::roleName(role)), server.link(role).toEncoded().constData());
+            std::printf("%s %s\n", qPrintable(station::roleName(role)),
+                        server.link(role).toEncoded().constData());
         std::fflush(stdout);
     }
     return false;

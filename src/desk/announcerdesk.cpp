@@ -212,9 +212,10 @@ void AnnouncerDesk::markShownIfGone(const std::vector<MessageList::Line>& lines)
     for (auto& [station, display] : m_displays) {
         if (!display.row)
             continue;
-        const bool gone = std::none_of(lines.cbegin(), lines.cend(), [&](const MessageList::Line& line) {
-            return line.key == display.row->key;
-        });
+        const bool gone =
+            std::none_of(lines.cbegin(), lines.cend(), [&](const MessageList::Line& line) {
+                return line.key == display.row->key;
+            });
         if (gone == display.gone)
             continue;
         display.gone = gone;
@@ -251,7 +252,8 @@ void AnnouncerDesk::showChosen(const QString& station, const std::optional<Chose
         return;
     if (const auto number = sequenceNumber(row->sequence))
         m_currentSequence = *number;
-    display->second = {row, ::shownText(messageText(row->message), row->messageLength), true, false};
+    display->second = {row, ::shownText(messageText(row->message), row->messageLength), true,
+                       false};
     showOn(station);
 }
 
@@ -415,8 +417,9 @@ QString AnnouncerDesk::shownText(const QString& station) const {
     const Display* display = displayOf(station);
     if (!display)
         return {};
-    return display->gone ? QStringLiteral("\u2014 no longer in the database \u2014\n\n") + display->text
-                         : display->text;
+    return display->gone
+               ? QStringLiteral("\u2014 no longer in the database \u2014\n\n") + display->text
+               : display->text;
 }
 
 bool AnnouncerDesk::shownIsGone(const QString& station) const {

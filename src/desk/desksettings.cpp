@@ -55,7 +55,9 @@ double smallerReadingPoints(double points) {
     return notSmaller == readingSteps.begin() ? points : *std::prev(notSmaller);
 }
 
-QList<double> readingPointSteps() { return {readingSteps.begin(), readingSteps.end()}; }
+QList<double> readingPointSteps() {
+    return {readingSteps.begin(), readingSteps.end()};
+}
 
 // Only what this program writes turns the sound on: QVariant would take
 // "no" or "off" for true.
@@ -86,8 +88,12 @@ void rememberStationChoice(const StationChoice& choice) {
     written.setValue(stationAddressKey, choice.address);
 }
 
-QString stationCertificateFile() { return settings().value(stationCertificateKey).toString(); }
+QString stationCertificateFile() {
+    return settings().value(stationCertificateKey).toString();
+}
 
-QString stationKeyFile() { return settings().value(stationKeyKey).toString(); }
+QString stationKeyFile() {
+    return settings().value(stationKeyKey).toString();
+}
 
 } // namespace desk

@@ -7,7 +7,8 @@ namespace station {
 namespace {
 
 const QByteArray securityHeaders =
-    "Content-Security-Policy: default-src 'none'; script-src 'self'; style-src 'self'; img-src 'self'; "
+    "Content-Security-Policy: default-src 'none'; script-src 'self'; style-src 'self'; img-src "
+    "'self'; "
     "connect-src 'self'; base-uri 'none'; form-action 'none'; frame-ancestors 'none'\r\n"
     "X-Content-Type-Options: nosniff\r\n"
     "Referrer-Policy: no-referrer\r\n"
@@ -36,16 +37,19 @@ QByteArray reasonOf(int status) {
     }
 }
 
-ServedFile plain(int status) { return {"text/plain; charset=utf-8", reasonOf(status) + '\n'}; }
+ServedFile plain(int status) {
+    return {"text/plain; charset=utf-8", reasonOf(status) + '\n'};
+}
 
 } // namespace
 
 QByteArray httpAnswer(int status, const ServedFile& file, bool withBody, bool keepAlive) {
     QByteArray answer = "HTTP/1.1 " + QByteArray::number(status) + ' ' + reasonOf(status) + "\r\n" +
                         "Content-Type: " + file.contentType + "\r\n" +
-                        "Content-Length: " + QByteArray::number(file.content.size()) + "\r\n" + securityHeaders +
-                        (status == 405 ? "Allow: GET, HEAD\r\n" : "") +
-                        (keepAlive ? "Connection: keep-alive\r\n" : "Connection: close\r\n") + "\r\n";
+                        "Content-Length: " + QByteArray::number(file.content.size()) + "\r\n" +
+                        securityHeaders + (status == 405 ? "Allow: GET, HEAD\r\n" : "") +
+                        (keepAlive ? "Connection: keep-alive\r\n" : "Connection: close\r\n") +
+                        "\r\n";
     if (withBody)
         answer += file.content;
     return answer;
@@ -81,12 +85,14 @@ void HttpExchange::readRequests() {
         }
         if (scan.status == HeadScan::Status::Incomplete)
             return;
-        const std::optional<RequestHead> head = parseHead(QByteArrayView(received).first(scan.length));
+        const std::optional<RequestHead> head =
+            parseHead(QByteArrayView(received).first(scan.length));
         if (!head) {
             refuse(400);
             return;
         }
-        if (head->target == m_site.livePath && head->headerHasToken("Upgrade", "websocket") && !head->hasBody()) {
+        if (head->target == m_site.livePath && head->headerHasToken("Upgrade", "websocket") &&
+            !head->hasBody()) {
             if (!m_site.isOwnOrigin(head->header("Origin"))) {
                 refuse(403);
                 return;
@@ -116,7 +122,8 @@ bool HttpExchange::answer(const RequestHead& head) {
         return head.keepsAlive();
     }
     // The path alone names the file; a query is ignored.
-    const QByteArray path = head.target.left(head.target.indexOf('?') < 0 ? head.target.size() : head.target.indexOf('?'));
+    const QByteArray path = head.target.left(
+        head.target.indexOf('?') < 0 ? head.target.size() : head.target.indexOf('?'));
     const auto file = m_site.files.constFind(path);
     const bool withBody = head.method == "GET";
     if (file == m_site.files.cend())
@@ -126,7 +133,9 @@ bool HttpExchange::answer(const RequestHead& head) {
     return head.keepsAlive();
 }
 
-void HttpExchange::refuse(int status) { send(status, plain(status), true, false); }
+void HttpExchange::refuse(int status) {
+    send(status, plain(status), true, false);
+}
 
 void HttpExchange::send(int status, const ServedFile& file, bool withBody, bool keepAlive) {
     m_socket->write(httpAnswer(status, file, withBody, keepAlive));

@@ -11,8 +11,9 @@ PageSession::PageSession(std::unique_ptr<QWebSocket> socket, int number, QObject
     : QObject(parent)
     , m_socket(std::move(socket))
     , m_address(m_socket->peerAddress()) {
-    if (const QHostAddress v4(m_address.toIPv4Address()); m_address.protocol() == QAbstractSocket::IPv6Protocol &&
-                                                           m_address.isEqual(v4, QHostAddress::ConvertV4MappedToIPv4))
+    if (const QHostAddress v4(m_address.toIPv4Address());
+        m_address.protocol() == QAbstractSocket::IPv6Protocol &&
+        m_address.isEqual(v4, QHostAddress::ConvertV4MappedToIPv4))
         m_address = v4;
     m_name = QStringLiteral("browser %1 #%2").arg(m_address.toString()).arg(number);
     m_socket->setMaxAllowedIncomingFrameSize(longestMessage);

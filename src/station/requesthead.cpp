@@ -53,8 +53,9 @@ QByteArray RequestHead::header(QByteArrayView name) const {
 }
 
 bool RequestHead::hasHeader(QByteArrayView name) const {
-    return std::any_of(headers.cbegin(), headers.cend(),
-                       [&](const auto& field) { return name.compare(field.first, Qt::CaseInsensitive) == 0; });
+    return std::any_of(headers.cbegin(), headers.cend(), [&](const auto& field) {
+        return name.compare(field.first, Qt::CaseInsensitive) == 0;
+    });
 }
 
 bool RequestHead::headerHasToken(QByteArrayView name, QByteArrayView token) const {
@@ -79,7 +80,8 @@ bool RequestHead::hasBody() const {
     if (hasHeader("Transfer-Encoding"))
         return true;
     for (const auto& [field, value] : headers) {
-        if (QByteArrayView("Content-Length").compare(field, Qt::CaseInsensitive) == 0 && value != "0")
+        if (QByteArrayView("Content-Length").compare(field, Qt::CaseInsensitive) == 0 &&
+            value != "0")
             return true;
     }
     return false;
@@ -89,7 +91,9 @@ HeadScan scanHead(QByteArrayView received) {
     const qsizetype end = received.first(std::min(received.size(), longestHead)).indexOf(headEnd);
     if (end >= 0)
         return {HeadScan::Status::Complete, end + headEnd.size()};
-    return {received.size() >= longestHead ? HeadScan::Status::TooLong : HeadScan::Status::Incomplete, 0};
+    return {received.size() >= longestHead ? HeadScan::Status::TooLong
+                                           : HeadScan::Status::Incomplete,
+            0};
 }
 
 // Lines end in CR LF; a line folded onto the next (a leading blank),
@@ -98,7 +102,8 @@ HeadScan scanHead(QByteArrayView received) {
 std::optional<RequestHead> parseHead(QByteArrayView head) {
     if (!head.endsWith(headEnd))
         return std::nullopt;
-    const QList<QByteArray> lines = head.first(head.size() - headEnd.size()).toByteArray().split('\n');
+    const QList<QByteArray> lines =
+        head.first(head.size() - headEnd.size()).toByteArray().split('\n');
     std::optional<RequestHead> request;
     for (const QByteArray& line : lines) {
         if (!line.endsWith('\r') && &line != &lines.back())
@@ -113,7 +118,8 @@ std::optional<RequestHead> parseHead(QByteArrayView head) {
             continue;
         }
         const qsizetype colon = text.indexOf(':');
-        if (colon <= 0 || !isToken(QByteArrayView(text).first(colon)) || !isFieldValue(text.mid(colon + 1)))
+        if (colon <= 0 || !isToken(QByteArrayView(text).first(colon)) ||
+            !isFieldValue(text.mid(colon + 1)))
             return std::nullopt;
         request->headers.append({text.first(colon), text.mid(colon + 1).trimmed()});
     }

@@ -16,7 +16,8 @@ std::optional<quint16> portOf(const QString& text) {
 
 bool isUsable(const QNetworkInterface& interface) {
     const auto flags = interface.flags();
-    return flags.testFlag(QNetworkInterface::IsUp) && flags.testFlag(QNetworkInterface::IsRunning) &&
+    return flags.testFlag(QNetworkInterface::IsUp) &&
+           flags.testFlag(QNetworkInterface::IsRunning) &&
            !flags.testFlag(QNetworkInterface::IsLoopBack);
 }
 
@@ -29,7 +30,8 @@ std::optional<Address> parseAddress(const QString& text, QString& error) {
     if (text.startsWith(QLatin1Char('['))) {
         const qsizetype close = text.indexOf(QLatin1Char(']'));
         if (close < 0 || (close + 1 < text.size() && text[close + 1] != QLatin1Char(':'))) {
-            error = QStringLiteral("%1 is no address: an IPv6 address goes in brackets, [::1]:8088").arg(text);
+            error = QStringLiteral("%1 is no address: an IPv6 address goes in brackets, [::1]:8088")
+                        .arg(text);
             return std::nullopt;
         }
         host = text.mid(1, close - 1);
@@ -82,12 +84,13 @@ QHostAddress defaultHost() {
 
 bool isOwnAddress(const QHostAddress& host) {
     const QList<QHostAddress> own = QNetworkInterface::allAddresses();
-    return std::any_of(own.cbegin(), own.cend(), [&](const QHostAddress& mine) { return mine.isEqual(host); });
+    return std::any_of(own.cbegin(), own.cend(),
+                       [&](const QHostAddress& mine) { return mine.isEqual(host); });
 }
 
 bool isAllInterfaces(const QHostAddress& host) {
-    return host == QHostAddress(QHostAddress::AnyIPv4) || host == QHostAddress(QHostAddress::AnyIPv6) ||
-           host == QHostAddress(QHostAddress::Any);
+    return host == QHostAddress(QHostAddress::AnyIPv4) ||
+           host == QHostAddress(QHostAddress::AnyIPv6) || host == QHostAddress(QHostAddress::Any);
 }
 
 QList<QHostAddress> ownAddresses() {
@@ -103,7 +106,9 @@ QList<QHostAddress> ownAddresses() {
 
 QString hostInUrl(const QHostAddress& host) {
     const QString text = host.toString();
-    return host.protocol() == QAbstractSocket::IPv6Protocol ? QLatin1Char('[') + text + QLatin1Char(']') : text;
+    return host.protocol() == QAbstractSocket::IPv6Protocol
+               ? QLatin1Char('[') + text + QLatin1Char(']')
+               : text;
 }
 
 } // namespace station

@@ -24,7 +24,8 @@ constexpr auto tokenEncoding = QByteArray::Base64UrlEncoding | QByteArray::OmitT
 QByteArray randomToken() {
     std::array<quint32, Tokens::tokenBytes / sizeof(quint32)> words{};
     QRandomGenerator::system()->fillRange(words.data(), words.size());
-    return QByteArray(reinterpret_cast<const char*>(words.data()), Tokens::tokenBytes).toBase64(tokenEncoding);
+    return QByteArray(reinterpret_cast<const char*>(words.data()), Tokens::tokenBytes)
+        .toBase64(tokenEncoding);
 }
 
 bool isToken(const QByteArray& text) {
@@ -36,14 +37,15 @@ bool isToken(const QByteArray& text) {
 // user may read or write; nothing otherwise. A link or a pipe at the
 // path is neither followed nor waited on.
 std::optional<QByteArray> readPrivateFile(const QString& path) {
-    const int descriptor =
-        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    const int descriptor = ::open(QFile::encodeName(path).constData(),
+                                  O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (descriptor < 0)
         return std::nullopt;
     QFile file;
     struct stat info {};
-    const bool fit = ::fstat(descriptor, &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == ::geteuid() &&
-                     (info.st_mode & 077) == 0 && info.st_size <= longestLinksFile &&
+    const bool fit = ::fstat(descriptor, &info) == 0 && S_ISREG(info.st_mode) &&
+                     info.st_uid == ::geteuid() && (info.st_mode & 077) == 0 &&
+                     info.st_size <= longestLinksFile &&
                      file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
     if (!fit) {
         ::close(descriptor);
@@ -54,9 +56,13 @@ std::optional<QByteArray> readPrivateFile(const QString& path) {
 
 } // namespace
 
-QString roleName(Role role) { return role == Role::Watch ? QStringLiteral("watch") : QStringLiteral("announce"); }
+QString roleName(Role role) {
+    return role == Role::Watch ? QStringLiteral("watch") : QStringLiteral("announce");
+}
 
-bool mayDo(Role role, Action /*action*/) { return role == Role::Announce; }
+bool mayDo(Role role, Action /*action*/) {
+    return role == Role::Announce;
+}
 
 bool sameToken(QByteArrayView given, QByteArrayView expected) {
     if (given.size() != expected.size())
@@ -93,7 +99,8 @@ bool Tokens::load(const QString& path) {
                 loaded[static_cast<size_t>(role)] = fields[1];
         }
     }
-    if (std::any_of(loaded.cbegin(), loaded.cend(), [](const QByteArray& token) { return token.isEmpty(); }))
+    if (std::any_of(loaded.cbegin(), loaded.cend(),
+                    [](const QByteArray& token) { return token.isEmpty(); }))
         return false;
     m_tokens = loaded;
     return true;
@@ -114,11 +121,13 @@ std::optional<QString> Tokens::save(const QString& path) const {
                                   O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (descriptor < 0)
         return QStringLiteral("%1: %2").arg(temporary, store::systemErrorText(errno));
-    const bool written = ::write(descriptor, text.constData(), static_cast<size_t>(text.size())) == text.size() &&
-                         ::fsync(descriptor) == 0;
+    const bool written =
+        ::write(descriptor, text.constData(), static_cast<size_t>(text.size())) == text.size() &&
+        ::fsync(descriptor) == 0;
     const int error = errno;
     ::close(descriptor);
-    if (!written || ::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(path).constData()) != 0) {
+    if (!written || ::rename(QFile::encodeName(temporary).constData(),
+                             QFile::encodeName(path).constData()) != 0) {
         ::unlink(QFile::encodeName(temporary).constData());
         return QStringLiteral("%1: %2").arg(path, store::systemErrorText(written ? errno : error));
     }

@@ -11,13 +11,16 @@ namespace station::protocol {
 
 namespace {
 
-QByteArray text(const QJsonObject& object) { return QJsonDocument(object).toJson(QJsonDocument::Compact); }
+QByteArray text(const QJsonObject& object) {
+    return QJsonDocument(object).toJson(QJsonDocument::Compact);
+}
 
-const QHash<QString, Request::Type> requestTypes = {{QStringLiteral("hello"), Request::Type::Hello},
-                                                    {QStringLiteral("choose"), Request::Type::Choose},
-                                                    {QStringLiteral("dismiss"), Request::Type::Dismiss},
-                                                    {QStringLiteral("undo"), Request::Type::Undo},
-                                                    {QStringLiteral("pong"), Request::Type::Pong}};
+const QHash<QString, Request::Type> requestTypes = {
+    {QStringLiteral("hello"), Request::Type::Hello},
+    {QStringLiteral("choose"), Request::Type::Choose},
+    {QStringLiteral("dismiss"), Request::Type::Dismiss},
+    {QStringLiteral("undo"), Request::Type::Undo},
+    {QStringLiteral("pong"), Request::Type::Pong}};
 
 } // namespace
 
@@ -27,7 +30,8 @@ std::optional<Request> parseRequest(const QString& message) {
     const auto type = requestTypes.constFind(object.value(QStringLiteral("type")).toString());
     if (!document.isObject() || type == requestTypes.cend())
         return std::nullopt;
-    Request request{*type, object.value(QStringLiteral("token")).toString(), object.value(QStringLiteral("key")).toString()};
+    Request request{*type, object.value(QStringLiteral("token")).toString(),
+                    object.value(QStringLiteral("key")).toString()};
     return request;
 }
 
@@ -47,12 +51,13 @@ QByteArray list(AnnouncerDesk& desk) {
     for (int row = 0; row < messages.rowCount(); ++row) {
         const QModelIndex index = messages.index(row);
         const QDateTime arrived = index.data(MessageList::ArrivedRole).toDateTime();
-        lines.append(QJsonObject{{QStringLiteral("key"), messages.line(row)->key.text()},
-                                 {QStringLiteral("line"), index.data(Qt::DisplayRole).toString()},
-                                 {QStringLiteral("more"), index.data(MessageList::MoreRole).toBool()},
-                                 {QStringLiteral("new"), index.data(MessageList::NewRole).toBool()},
-                                 {QStringLiteral("arrived"),
-                                  arrived.isValid() ? arrived.toString(QStringLiteral("HH:mm")) : QString()}});
+        lines.append(QJsonObject{
+            {QStringLiteral("key"), messages.line(row)->key.text()},
+            {QStringLiteral("line"), index.data(Qt::DisplayRole).toString()},
+            {QStringLiteral("more"), index.data(MessageList::MoreRole).toBool()},
+            {QStringLiteral("new"), index.data(MessageList::NewRole).toBool()},
+            {QStringLiteral("arrived"),
+             arrived.isValid() ? arrived.toString(QStringLiteral("HH:mm")) : QString()}});
     }
     return text({{QStringLiteral("type"), QStringLiteral("list")},
                  {QStringLiteral("open"), desk.isOpen()},
@@ -60,17 +65,23 @@ QByteArray list(AnnouncerDesk& desk) {
 }
 
 QByteArray shown(const QString& type, const QString& key, const QString& text) {
-    return protocol::text({{QStringLiteral("type"), type}, {QStringLiteral("key"), key}, {QStringLiteral("text"), text}});
+    return protocol::text({{QStringLiteral("type"), type},
+                           {QStringLiteral("key"), key},
+                           {QStringLiteral("text"), text}});
 }
 
 QByteArray trouble(const QString& text) {
-    return protocol::text({{QStringLiteral("type"), QStringLiteral("trouble")}, {QStringLiteral("text"), text}});
+    return protocol::text(
+        {{QStringLiteral("type"), QStringLiteral("trouble")}, {QStringLiteral("text"), text}});
 }
 
 QByteArray notice(const QString& text) {
-    return protocol::text({{QStringLiteral("type"), QStringLiteral("notice")}, {QStringLiteral("text"), text}});
+    return protocol::text(
+        {{QStringLiteral("type"), QStringLiteral("notice")}, {QStringLiteral("text"), text}});
 }
 
-QByteArray ping() { return text({{QStringLiteral("type"), QStringLiteral("ping")}}); }
+QByteArray ping() {
+    return text({{QStringLiteral("type"), QStringLiteral("ping")}});
+}
 
 } // namespace station::protocol

@@ -10,7 +10,9 @@
 #include <unistd.h>
 
 // Resources of a static library are registered by hand, outside any namespace.
-static void registerPage() { Q_INIT_RESOURCE(station); }
+static void registerPage() {
+    Q_INIT_RESOURCE(station);
+}
 
 namespace station {
 
@@ -69,17 +71,19 @@ StationServer::StationServer(AnnouncerDesk& desk, QObject* parent)
     , m_desk(desk)
     , m_webSockets(QStringLiteral("kelvane"), QWebSocketServer::NonSecureMode) {
     registerPage();
-    m_site.files = {{"/", pageFile(QStringLiteral("index.html"), "text/html; charset=utf-8")},
-                    {"/station.js", pageFile(QStringLiteral("station.js"), "text/javascript; charset=utf-8")},
-                    {"/station.css", pageFile(QStringLiteral("station.css"), "text/css; charset=utf-8")},
-                    {"/icon.svg", pageFile(QStringLiteral("icon.svg"), "image/svg+xml")}};
+    m_site.files = {
+        {"/", pageFile(QStringLiteral("index.html"), "text/html; charset=utf-8")},
+        {"/station.js", pageFile(QStringLiteral("station.js"), "text/javascript; charset=utf-8")},
+        {"/station.css", pageFile(QStringLiteral("station.css"), "text/css; charset=utf-8")},
+        {"/icon.svg", pageFile(QStringLiteral("icon.svg"), "image/svg+xml")}};
     m_site.livePath = livePath;
     m_site.isOwnOrigin = [this](QByteArrayView origin) { return isOwnOrigin(origin); };
     m_webSockets.setHandshakeTimeout(helloMilliseconds);
     connect(&m_webSockets, &QWebSocketServer::newConnection, this, &StationServer::admitPage);
     connect(&m_desk, &AnnouncerDesk::listChanged, this, &StationServer::scheduleList);
     connect(&m_desk, &AnnouncerDesk::closed, this, &StationServer::scheduleList);
-    connect(m_desk.messages(), &QAbstractItemModel::dataChanged, this, &StationServer::scheduleList);
+    connect(m_desk.messages(), &QAbstractItemModel::dataChanged, this,
+            &StationServer::scheduleList);
     connect(&m_desk, &AnnouncerDesk::shownChanged, this, &StationServer::sendDeskShown);
     connect(&m_desk, &AnnouncerDesk::captionChanged, this, &StationServer::sendTrouble);
     connect(&m_desk, &AnnouncerDesk::stationShownChanged, this, [this](const QString& station) {
@@ -87,10 +91,11 @@ StationServer::StationServer(AnnouncerDesk& desk, QObject* parent)
             page->send(protocol::shown(QStringLiteral("shown"), m_desk.shownKey(station).text(),
                                        m_desk.shownText(station)));
     });
-    connect(&m_desk, &AnnouncerDesk::stationNotice, this, [this](const QString& station, const QString& text) {
-        if (PageSession* page = pageNamed(station))
-            page->send(protocol::notice(text));
-    });
+    connect(&m_desk, &AnnouncerDesk::stationNotice, this,
+            [this](const QString& station, const QString& text) {
+                if (PageSession* page = pageNamed(station))
+                    page->send(protocol::notice(text));
+            });
     setIdleMilliseconds(m_site.idleMilliseconds);
     connect(&m_keepAlive, &QTimer::timeout, this, &StationServer::keepAlive);
     if (!m_tokens.load(tokensPath()))
@@ -103,7 +108,8 @@ StationServer::~StationServer() {
         delete page;
 }
 
-std::optional<QString> StationServer::start(const Address& address, const std::optional<QSslConfiguration>& tls) {
+std::optional<QString> StationServer::start(const Address& address,
+                                            const std::optional<QSslConfiguration>& tls) {
     stop();
     auto listener = std::make_unique<Listener>([this](qintptr descriptor) { accept(descriptor); });
     if (!listener->listen(address.host, address.port))
@@ -112,7 +118,8 @@ std::optional<QString> StationServer::start(const Address& address, const std::o
     m_listener = std::move(listener);
     m_tls = tls;
     if (const std::optional<QString> failure = m_tokens.save(tokensPath()))
-        qWarning("kelvane: the station's links cannot be kept for the next run: %s", qPrintable(*failure));
+        qWarning("kelvane: the station's links cannot be kept for the next run: %s",
+                 qPrintable(*failure));
     m_keepAlive.start();
     emit listeningChanged();
     emit linksChanged();
@@ -131,10 +138,13 @@ void StationServer::stop() {
     emit listeningChanged();
 }
 
-bool StationServer::isListening() const { return m_listener && m_listener->isListening(); }
+bool StationServer::isListening() const {
+    return m_listener && m_listener->isListening();
+}
 
 Address StationServer::address() const {
-    return isListening() ? Address{m_listener->serverAddress(), m_listener->serverPort()} : Address{};
+    return isListening() ? Address{m_listener->serverAddress(), m_listener->serverPort()}
+                         : Address{};
 }
 
 std::vector<Role> StationServer::roles() const {
@@ -211,8 +221,9 @@ void StationServer::upgrade(QSslSocket* socket) {
 
 void StationServer::admitPage() {
     while (m_webSockets.hasPendingConnections()) {
-        auto* page = new PageSession(std::unique_ptr<QWebSocket>(m_webSockets.nextPendingConnection()),
-                                     ++m_pagesOpened, this);
+        auto* page =
+            new PageSession(std::unique_ptr<QWebSocket>(m_webSockets.nextPendingConnection()),
+                            ++m_pagesOpened, this);
         m_pages.push_back(page);
         connect(page, &PageSession::received, this,
                 [this, page](const QString& message) { received(page, message); });
@@ -246,7 +257,8 @@ void StationServer::received(PageSession* page, const QString& message) {
     }
     page->saidHello();
     const auto wait = m_failures.waitFor(page->address(), FailedAttempts::Clock::now());
-    QTimer::singleShot(wait, page, [this, page, token = request->token.toLatin1()] { checkToken(page, token); });
+    QTimer::singleShot(
+        wait, page, [this, page, token = request->token.toLatin1()] { checkToken(page, token); });
 }
 
 void StationServer::checkToken(PageSession* page, const QByteArray& token) {
@@ -265,7 +277,8 @@ void StationServer::checkToken(PageSession* page, const QByteArray& token) {
 void StationServer::greet(PageSession& page) {
     page.send(protocol::welcome(*page.role(), page.name()));
     page.send(protocol::list(m_desk));
-    page.send(protocol::shown(QStringLiteral("desk"), m_desk.shownKey().text(), m_desk.shownText()));
+    page.send(
+        protocol::shown(QStringLiteral("desk"), m_desk.shownKey().text(), m_desk.shownText()));
     page.send(protocol::trouble(deskNote(m_desk.captionNote())));
 }
 
@@ -296,8 +309,10 @@ void StationServer::act(PageSession& page, const protocol::Request& request) {
         return;
     }
     case Action::Dismiss:
-        if (m_desk.shownKey(page.name()).isNull() || m_desk.shownKey(page.name()).text() != request.key) {
-            page.send(protocol::notice(QStringLiteral("Nothing was dismissed: choose the message first.")));
+        if (m_desk.shownKey(page.name()).isNull() ||
+            m_desk.shownKey(page.name()).text() != request.key) {
+            page.send(protocol::notice(
+                QStringLiteral("Nothing was dismissed: choose the message first.")));
             return;
         }
         m_desk.dismiss(page.name());
@@ -332,15 +347,19 @@ void StationServer::scheduleList() {
 
 void StationServer::sendList() {
     m_listScheduled = false;
-    if (std::any_of(m_pages.cbegin(), m_pages.cend(), [](const PageSession* page) { return page->role(); }))
+    if (std::any_of(m_pages.cbegin(), m_pages.cend(),
+                    [](const PageSession* page) { return page->role(); }))
         sendToPages(protocol::list(m_desk));
 }
 
 void StationServer::sendDeskShown() {
-    sendToPages(protocol::shown(QStringLiteral("desk"), m_desk.shownKey().text(), m_desk.shownText()));
+    sendToPages(
+        protocol::shown(QStringLiteral("desk"), m_desk.shownKey().text(), m_desk.shownText()));
 }
 
-void StationServer::sendTrouble() { sendToPages(protocol::trouble(deskNote(m_desk.captionNote()))); }
+void StationServer::sendTrouble() {
+    sendToPages(protocol::trouble(deskNote(m_desk.captionNote())));
+}
 
 PageSession* StationServer::pageNamed(const QString& name) const {
     const auto found = std::find_if(m_pages.cbegin(), m_pages.cend(),
@@ -355,13 +374,15 @@ bool StationServer::isOwnOrigin(QByteArrayView origin) const {
     if (!isListening())
         return false;
     const QUrl url(QString::fromLatin1(origin), QUrl::StrictMode);
-    const bool scheme = url.scheme() == (isEncrypted() ? QLatin1String("https") : QLatin1String("http"));
-    if (!url.isValid() || !scheme || url.port(isEncrypted() ? 443 : 80) != address().port || !url.path().isEmpty() ||
-        !url.userInfo().isEmpty())
+    const bool scheme =
+        url.scheme() == (isEncrypted() ? QLatin1String("https") : QLatin1String("http"));
+    if (!url.isValid() || !scheme || url.port(isEncrypted() ? 443 : 80) != address().port ||
+        !url.path().isEmpty() || !url.userInfo().isEmpty())
         return false;
     const QHostAddress host(url.host());
     const QHostAddress listening = m_listener->serverAddress();
-    return !host.isNull() && (isAllInterfaces(listening) ? isOwnAddress(host) : host.isEqual(listening));
+    return !host.isNull() &&
+           (isAllInterfaces(listening) ? isOwnAddress(host) : host.isEqual(listening));
 }
 
 // Every page is pinged, and answers; one not heard from in a minute has

@@ -50,7 +50,8 @@ public:
     ~StationServer() override;
 
     // Starts listening (HTTPS when tls is given); the reason when it cannot.
-    std::optional<QString> start(const Address& address, const std::optional<QSslConfiguration>& tls = {});
+    std::optional<QString> start(const Address& address,
+                                 const std::optional<QSslConfiguration>& tls = {});
     // Stops listening and closes every connection.
     void stop();
     bool isListening() const;

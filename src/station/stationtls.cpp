@@ -29,14 +29,15 @@ std::optional<QByteArray> readPem(const QString& path, QString& error) {
 
 } // namespace
 
-std::optional<QSslConfiguration> tlsConfiguration(const QString& certificateFile, const QString& keyFile,
-                                                  QString& error) {
+std::optional<QSslConfiguration> tlsConfiguration(const QString& certificateFile,
+                                                  const QString& keyFile, QString& error) {
     if (!QSslSocket::supportsSsl()) {
         error = QStringLiteral("this computer's Qt has no TLS support");
         return std::nullopt;
     }
     const std::optional<QByteArray> certificateText = readPem(certificateFile, error);
-    const std::optional<QByteArray> keyText = certificateText ? readPem(keyFile, error) : std::nullopt;
+    const std::optional<QByteArray> keyText =
+        certificateText ? readPem(keyFile, error) : std::nullopt;
     if (!keyText)
         return std::nullopt;
     const QList<QSslCertificate> chain = QSslCertificate::fromData(*certificateText, QSsl::Pem);
@@ -48,7 +49,9 @@ std::optional<QSslConfiguration> tlsConfiguration(const QString& certificateFile
     if (key.isNull())
         key = QSslKey(*keyText, QSsl::Ec, QSsl::Pem);
     if (key.isNull() || key.toDer().isEmpty()) {
-        error = QStringLiteral("%1 holds no private key kelvane can use (PEM, RSA or EC, no pass phrase)").arg(keyFile);
+        error = QStringLiteral(
+                    "%1 holds no private key kelvane can use (PEM, RSA or EC, no pass phrase)")
+                    .arg(keyFile);
         return std::nullopt;
     }
     QSslConfiguration configuration = QSslConfiguration::defaultConfiguration();

@@ -853,5 +853,6 @@ void TestAnnouncerDesk::stationsDismissOnlyTheirOwnMessage() {
     QStringList stations;
     for (const readoutlog::Entry& entry : loggedOn(galaTime.date()))
         stations << entry.event + " " + entry.station;
-    QCOMPARE(stations, QStringList({"dismissed " + browser, "undone " + browser, "dismissed desk", "undone desk"}));
+    QCOMPARE(stations, QStringList({"dismissed " + browser, "undone " + browser, "dismissed desk",
+                                    "undone desk"}));
 }

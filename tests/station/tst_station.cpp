@@ -89,7 +89,8 @@ std::unique_ptr<QWebSocket> TestStation::page(const QByteArray& token, const QSt
     QSignalSpy connected(socket.get(), &QWebSocket::connected);
     socket->open(QUrl(QStringLiteral("ws://%1/live").arg(addressText(m_server->address()))));
     if (connected.wait(5000))
-        socket->sendTextMessage(QStringLiteral(R"({"type":"hello","token":"%1"})").arg(QString::fromLatin1(token)));
+        socket->sendTextMessage(
+            QStringLiteral(R"({"type":"hello","token":"%1"})").arg(QString::fromLatin1(token)));
     return socket;
 }
 
@@ -127,7 +128,8 @@ void TestStation::tokensKeptPrivately() {
     Tokens saved;
     saved.renew();
     QCOMPARE(saved.save(path), std::nullopt);
-    QCOMPARE(QFile::permissions(path) & ~(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser),
+    QCOMPARE(QFile::permissions(path) &
+                 ~(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser),
              QFileDevice::Permissions());
     Tokens loaded;
     QVERIFY(loaded.load(path));
@@ -143,20 +145,27 @@ void TestStation::requestHeads_data() {
     QTest::addColumn<QString>("expected");
     QTest::newRow("a page") << QByteArray("GET / HTTP/1.1\r\nHost: a\r\n\r\n") << "GET / keep";
     QTest::newRow("HTTP/1.0 closes") << QByteArray("GET /x HTTP/1.0\r\n\r\n") << "GET /x close";
-    QTest::newRow("asks to close") << QByteArray("HEAD / HTTP/1.1\r\nConnection: close\r\n\r\n") << "HEAD / close";
-    QTest::newRow("a body follows") << QByteArray("POST / HTTP/1.1\r\nContent-Length: 5\r\n\r\n") << "POST / body";
-    QTest::newRow("a chunked body") << QByteArray("POST / HTTP/1.1\r\nTransfer-Encoding: chunked\r\n\r\n")
-                                    << "POST / body";
-    QTest::newRow("an empty body") << QByteArray("GET / HTTP/1.1\r\nContent-Length: 0\r\n\r\n") << "GET / keep";
+    QTest::newRow("asks to close")
+        << QByteArray("HEAD / HTTP/1.1\r\nConnection: close\r\n\r\n") << "HEAD / close";
+    QTest::newRow("a body follows")
+        << QByteArray("POST / HTTP/1.1\r\nContent-Length: 5\r\n\r\n") << "POST / body";
+    QTest::newRow("a chunked body")
+        << QByteArray("POST / HTTP/1.1\r\nTransfer-Encoding: chunked\r\n\r\n") << "POST / body";
+    QTest::newRow("an empty body")
+        << QByteArray("GET / HTTP/1.1\r\nContent-Length: 0\r\n\r\n") << "GET / keep";
     QTest::newRow("bare LF") << QByteArray("GET / HTTP/1.1\nHost: a\r\n\r\n") << "refused";
-    QTest::newRow("folded header") << QByteArray("GET / HTTP/1.1\r\nA: b\r\n c\r\n\r\n") << "refused";
-    QTest::newRow("header without a name") << QByteArray("GET / HTTP/1.1\r\n: b\r\n\r\n") << "refused";
+    QTest::newRow("folded header")
+        << QByteArray("GET / HTTP/1.1\r\nA: b\r\n c\r\n\r\n") << "refused";
+    QTest::newRow("header without a name")
+        << QByteArray("GET / HTTP/1.1\r\n: b\r\n\r\n") << "refused";
     QTest::newRow("another version") << QByteArray("GET / HTTP/2.0\r\n\r\n") << "refused";
     QTest::newRow("no version") << QByteArray("GET /\r\n\r\n") << "refused";
     QTest::newRow("not finished") << QByteArray("GET / HTTP/1.1\r\nHost: a\r\n") << "incomplete";
-    QTest::newRow("over 16 KiB unfinished") << "GET / HTTP/1.1\r\nA: " + QByteArray(longestHead, 'a') << "too long";
-    QTest::newRow("16 KiB exactly") << "GET / HTTP/1.1\r\nA: " + QByteArray(longestHead - 23, 'a') + "\r\n\r\n"
-                                    << "GET / keep";
+    QTest::newRow("over 16 KiB unfinished")
+        << "GET / HTTP/1.1\r\nA: " + QByteArray(longestHead, 'a') << "too long";
+    QTest::newRow("16 KiB exactly")
+        << "GET / HTTP/1.1\r\nA: " + QByteArray(longestHead - 23, 'a') + "\r\n\r\n"
+        << "GET / keep";
 }
 
 void TestStation::requestHeads() {
@@ -166,10 +175,13 @@ void TestStation::requestHeads() {
     QString found = scan.status == HeadScan::Status::Incomplete ? QStringLiteral("incomplete")
                     : scan.status == HeadScan::Status::TooLong  ? QStringLiteral("too long")
                                                                 : QStringLiteral("refused");
-    if (const auto parsed = scan.status == HeadScan::Status::Complete ? parseHead(QByteArrayView(head).first(scan.length))
-                                                                      : std::nullopt)
+    if (const auto parsed = scan.status == HeadScan::Status::Complete
+                                ? parseHead(QByteArrayView(head).first(scan.length))
+                                : std::nullopt)
         found = QString::fromLatin1(parsed->method + ' ' + parsed->target + ' ' +
-                                    (parsed->hasBody() ? "body" : parsed->keepsAlive() ? "keep" : "close"));
+                                    (parsed->hasBody()      ? "body"
+                                     : parsed->keepsAlive() ? "keep"
+                                                            : "close"));
     QCOMPARE(found, expected);
 }
 
@@ -197,17 +209,25 @@ void TestStation::failedAttemptsSlowDown() {
 void TestStation::plainRequests_data() {
     QTest::addColumn<QByteArray>("request");
     QTest::addColumn<QByteArray>("status");
-    const QByteArray upgrade = "GET /live HTTP/1.1\r\nHost: h\r\nUpgrade: websocket\r\nConnection: Upgrade\r\n"
-                               "Sec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\nSec-WebSocket-Version: 13\r\n";
-    QTest::newRow("the page") << QByteArray("GET / HTTP/1.1\r\nHost: h\r\n\r\n") << QByteArray("200");
-    QTest::newRow("its script") << QByteArray("GET /station.js HTTP/1.1\r\n\r\n") << QByteArray("200");
-    QTest::newRow("anything else") << QByteArray("GET /etc/passwd HTTP/1.1\r\n\r\n") << QByteArray("404");
-    QTest::newRow("a body") << QByteArray("POST / HTTP/1.1\r\nContent-Length: 3\r\n\r\nabc") << QByteArray("413");
+    const QByteArray upgrade =
+        "GET /live HTTP/1.1\r\nHost: h\r\nUpgrade: websocket\r\nConnection: Upgrade\r\n"
+        "Sec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\nSec-WebSocket-Version: 13\r\n";
+    QTest::newRow("the page") << QByteArray("GET / HTTP/1.1\r\nHost: h\r\n\r\n")
+                              << QByteArray("200");
+    QTest::newRow("its script") << QByteArray("GET /station.js HTTP/1.1\r\n\r\n")
+                                << QByteArray("200");
+    QTest::newRow("anything else")
+        << QByteArray("GET /etc/passwd HTTP/1.1\r\n\r\n") << QByteArray("404");
+    QTest::newRow("a body") << QByteArray("POST / HTTP/1.1\r\nContent-Length: 3\r\n\r\nabc")
+                            << QByteArray("413");
     QTest::newRow("another method") << QByteArray("DELETE / HTTP/1.1\r\n\r\n") << QByteArray("405");
     QTest::newRow("no HTTP") << QByteArray("\x16\x03\x01\x02\x01 x\r\n\r\n") << QByteArray("400");
-    QTest::newRow("head over 16 KiB") << "GET / HTTP/1.1\r\nA: " + QByteArray(20000, 'a') << QByteArray("431");
-    QTest::newRow("live from another site") << upgrade + "Origin: http://gala.example\r\n\r\n" << QByteArray("403");
-    QTest::newRow("live from another port") << upgrade + "Origin: http://127.0.0.1:1\r\n\r\n" << QByteArray("403");
+    QTest::newRow("head over 16 KiB")
+        << "GET / HTTP/1.1\r\nA: " + QByteArray(20000, 'a') << QByteArray("431");
+    QTest::newRow("live from another site") << upgrade + "Origin: http://gala.example\r\n\r\n"
+                                            << QByteArray("403");
+    QTest::newRow("live from another port") << upgrade + "Origin: http://127.0.0.1:1\r\n\r\n"
+                                            << QByteArray("403");
     QTest::newRow("live without an origin") << upgrade + "\r\n" << QByteArray("403");
 }
 
@@ -217,8 +237,9 @@ void TestStation::plainRequests() {
     const QByteArray answer = answerTo(m_server->address(), request);
     QVERIFY2(answer.startsWith("HTTP/1.1 " + status + ' '), answer.left(200).constData());
     for (const char* header :
-         {"\r\nContent-Security-Policy: default-src 'none'; script-src 'self';", "frame-ancestors 'none'\r\n",
-          "\r\nX-Content-Type-Options: nosniff\r\n", "\r\nReferrer-Policy: no-referrer\r\n"})
+         {"\r\nContent-Security-Policy: default-src 'none'; script-src 'self';",
+          "frame-ancestors 'none'\r\n", "\r\nX-Content-Type-Options: nosniff\r\n",
+          "\r\nReferrer-Policy: no-referrer\r\n"})
         QVERIFY2(answer.contains(header), header);
     QVERIFY(!answer.contains("Event 1 results"));
 }
@@ -246,7 +267,8 @@ void TestStation::silentConnectionsClose() {
     QTcpSocket halfOpen;
     QVERIFY(connectTo(halfOpen, m_server->address()));
     halfOpen.write("GET / HTTP/1.1\r\nHost: slow");
-    const std::unique_ptr<QWebSocket> silent = page(m_server->link(Role::Watch).fragment().toLatin1());
+    const std::unique_ptr<QWebSocket> silent =
+        page(m_server->link(Role::Watch).fragment().toLatin1());
     QTRY_COMPARE(m_server->pages().size(), size_t(1));
     silent->disconnect();
     // Not answering the pings.
@@ -265,12 +287,15 @@ void TestStation::pageRequests_data() {
     QTest::addColumn<int>("closeCode");
     const QString key = m_desk.messages()->line(0)->key.text();
     QTest::newRow("watch chooses") << int(Role::Watch) << R"({"type":"choose","key":"%1"})" << 4003;
-    QTest::newRow("watch dismisses") << int(Role::Watch) << R"({"type":"dismiss","key":"%1"})" << 4003;
+    QTest::newRow("watch dismisses")
+        << int(Role::Watch) << R"({"type":"dismiss","key":"%1"})" << 4003;
     QTest::newRow("watch undoes") << int(Role::Watch) << R"({"type":"undo"})" << 4003;
-    QTest::newRow("says hello twice") << int(Role::Announce) << R"({"type":"hello","token":""})" << 4002;
+    QTest::newRow("says hello twice")
+        << int(Role::Announce) << R"({"type":"hello","token":""})" << 4002;
     QTest::newRow("not JSON") << int(Role::Announce) << "<script>" << 4002;
     QTest::newRow("unknown request") << int(Role::Announce) << R"({"type":"delete all"})" << 4002;
-    QTest::newRow("over 64 KiB") << int(Role::Announce) << QString(longestMessage + 1, QLatin1Char(' '))
+    QTest::newRow("over 64 KiB") << int(Role::Announce)
+                                 << QString(longestMessage + 1, QLatin1Char(' '))
                                  << int(QWebSocketProtocol::CloseCodeTooMuchData);
     QTest::newRow("wrong token") << -1 << QString() << 4001;
 }
@@ -279,12 +304,14 @@ void TestStation::pageRequests() {
     QFETCH(int, role);
     QFETCH(QString, request);
     QFETCH(int, closeCode);
-    const QByteArray token = role < 0 ? QByteArray("AAAAAAAAAAAAAAAAAAAAAA") : m_server->link(Role(role)).fragment().toLatin1();
+    const QByteArray token = role < 0 ? QByteArray("AAAAAAAAAAAAAAAAAAAAAA")
+                                      : m_server->link(Role(role)).fragment().toLatin1();
     const std::unique_ptr<QWebSocket> socket = page(token);
     QSignalSpy closed(socket.get(), &QWebSocket::disconnected);
     if (role >= 0) {
         QTRY_COMPARE(m_server->pages().size(), size_t(1));
-        socket->sendTextMessage(request.replace(QLatin1String("%1"), m_desk.messages()->line(0)->key.text()));
+        socket->sendTextMessage(
+            request.replace(QLatin1String("%1"), m_desk.messages()->line(0)->key.text()));
     }
     QVERIFY(closed.wait(role < 0 ? 10000 : 5000));
     QCOMPARE(int(socket->closeCode()), closeCode);
@@ -296,7 +323,8 @@ void TestStation::pageRequests() {
 // A page whose browser stops reading is dropped once more than a
 // mebibyte waits for it, however much the list changes.
 void TestStation::pageThatDoesNotReadIsDropped() {
-    const std::unique_ptr<QWebSocket> stuck = page(m_server->link(Role::Watch).fragment().toLatin1());
+    const std::unique_ptr<QWebSocket> stuck =
+        page(m_server->link(Role::Watch).fragment().toLatin1());
     QTRY_COMPARE(m_server->pages().size(), size_t(1));
     stuck->setReadBufferSize(1);
     stuck->disconnect();

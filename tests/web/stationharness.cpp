@@ -23,7 +23,8 @@ namespace {
 
 void printLinks(const station::StationServer& server) {
     for (const station::Role role : server.roles())
-        std::printf("%s %s\n", qPrintable(station::roleName(role)), server.link(role).toEncoded().constData());
+        std::printf("%s %s\n", qPrintable(station::roleName(role)),
+                    server.link(role).toEncoded().constData());
     std::fflush(stdout);
 }
 
