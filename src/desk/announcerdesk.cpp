@@ -212,10 +212,10 @@ void AnnouncerDesk::markShownIfGone(const std::vector<MessageList::Line>& lines)
     for (auto& [station, display] : m_displays) {
         if (!display.row)
             continue;
+        const store::RowKey& shownKey = display.row->key;
         const bool gone =
-            std::none_of(lines.cbegin(), lines.cend(), [&](const MessageList::Line& line) {
-                return line.key == display.row->key;
-            });
+            std::none_of(lines.cbegin(), lines.cend(),
+                         [&](const MessageList::Line& line) { return line.key == shownKey; });
         if (gone == display.gone)
             continue;
         display.gone = gone;

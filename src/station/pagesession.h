@@ -17,7 +17,7 @@ namespace station {
 
 // The largest message a page may send; anything larger closes its
 // connection.
-inline constexpr qint64 longestMessage = 64 * 1024;
+inline constexpr qint64 longestMessage = qint64{64} * 1024;
 // A page must say who it is this soon after connecting.
 inline constexpr int helloMilliseconds = 10 * 1000;
 

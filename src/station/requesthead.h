@@ -10,7 +10,7 @@ namespace station {
 // The station serves a few fixed files and one live connection, so a
 // request is only ever its head: the request line and the header lines.
 // A request carrying a body is refused, never read.
-inline constexpr qsizetype longestHead = 16 * 1024;
+inline constexpr qsizetype longestHead = qsizetype{16} * 1024;
 
 struct RequestHead {
     QByteArray method;
