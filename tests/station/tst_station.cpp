@@ -8,6 +8,7 @@
 #include "station/failedattempts.h"
 #include "station/requesthead.h"
 #include "station/stationserver.h"
+#include "station/stationtls.h"
 
 #include <QFile>
 #include <QSignalSpy>
@@ -63,6 +64,7 @@ private slots:
     void pageRequests_data();
     void pageRequests();
     void pageThatDoesNotReadIsDropped();
+    void overHttps();
 
 private:
     // A page on the live connection, with the role's token (or another).
@@ -335,6 +337,33 @@ void TestStation::pageThatDoesNotReadIsDropped() {
         QTest::qWait(5);
     }
     QTRY_VERIFY(m_server->pages().empty());
+}
+
+// With the announcer's certificate and key the station speaks HTTPS only:
+// a page on wss gets the desk; a plain request gets nothing.
+void TestStation::overHttps() {
+    const QString fixtures = QStringLiteral(KELVANE_FIXTURES "/station/");
+    QString error;
+    const auto tls = tlsConfiguration(fixtures + "certificate.pem", fixtures + "key.pem", error);
+    QVERIFY2(tls, qPrintable(error));
+    QVERIFY(!tlsConfiguration(fixtures + "key.pem", fixtures + "certificate.pem", error));
+    StationServer secure(m_desk);
+    QCOMPARE(secure.start({loopback, 0}, tls), std::nullopt);
+    QCOMPARE(secure.link(Role::Watch).scheme(), QStringLiteral("https"));
+    QWebSocket socket(QStringLiteral("https://") + addressText(secure.address()));
+    // The test's certificate is its own.
+    QSslConfiguration trusting = socket.sslConfiguration();
+    trusting.setPeerVerifyMode(QSslSocket::VerifyNone);
+    socket.setSslConfiguration(trusting);
+    QSignalSpy connected(&socket, &QWebSocket::connected);
+    QSignalSpy received(&socket, &QWebSocket::binaryMessageReceived);
+    socket.open(QUrl(QStringLiteral("wss://%1/live").arg(addressText(secure.address()))));
+    QVERIFY(connected.wait(5000));
+    socket.sendTextMessage(QStringLiteral(R"({"type":"hello","token":"%1"})")
+                               .arg(secure.link(Role::Watch).fragment()));
+    QVERIFY(received.wait(5000));
+    QVERIFY(received[0][0].toByteArray().contains(R"("role":"watch")"));
+    QVERIFY(!answerTo(secure.address(), "GET / HTTP/1.1\r\n\r\n").startsWith("HTTP/"));
 }
 
 QTEST_GUILESS_MAIN(TestStation)
