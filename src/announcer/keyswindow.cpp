@@ -16,6 +16,7 @@ std::vector<std::pair<QString, QString>> deskKeys() {
          QStringLiteral("Delete and Ctrl+Z edit the text once you have typed or selected there")},
         {QStringLiteral("Ctrl+H"), QStringLiteral("Read out today: the messages dismissed today")},
         {QStringLiteral("F5"), QStringLiteral("Read the list again now")},
+        {QStringLiteral("F9"), QStringLiteral("Browser station: the desk on tablets and phones")},
         {QStringLiteral("Ctrl+Plus, Ctrl+Minus"), QStringLiteral("Larger or smaller text")},
         {QStringLiteral("Ctrl+0"), QStringLiteral("Text at its usual size")},
         {QStringLiteral("Ctrl+B"), QStringLiteral("Sound on a new message: on or off")},

@@ -22,7 +22,10 @@ namespace {
 
 const QStringList header = {QStringLiteral("time"),     QStringLiteral("event"),
                             QStringLiteral("database"), QStringLiteral("row"),
-                            QStringLiteral("sequence"), QStringLiteral("message")};
+                            QStringLiteral("sequence"), QStringLiteral("message"),
+                            QStringLiteral("station")};
+// Files of earlier versions end each record with the message.
+constexpr qsizetype fieldsBeforeStations = 6;
 const QString folderName = QStringLiteral("kelvane");
 // A spreadsheet that opens the log takes a field starting with one of these
 // for a formula; such a field is written after an apostrophe, which is
@@ -282,8 +285,8 @@ QByteArray record(const Entry& entry) {
                              : numeric               ? entry.sequence.toString()
                                                      : guarded(entry.sequence.toString());
     return csvRecord({time.toString(Qt::ISODate), entry.event, guarded(entry.database),
-                      guarded(entry.row), sequence, guarded(entry.message)},
-                     {false, false, true, true, false, true});
+                      guarded(entry.row), sequence, guarded(entry.message), guarded(entry.station)},
+                     {false, false, true, true, false, true, false});
 }
 
 std::optional<QString> append(const Entry& entry) {
@@ -307,7 +310,8 @@ std::vector<Entry> read(const QString& path) {
         return {};
     std::vector<Entry> entries;
     for (const QStringList& fields : parseCsv(QString::fromUtf8(readTail(descriptor.get())))) {
-        if (fields.size() != header.size() || fields == header)
+        if ((fields.size() != header.size() && fields.size() != fieldsBeforeStations) ||
+            fields == header.mid(0, fields.size()))
             continue;
         const QDateTime time = QDateTime::fromString(fields[0], Qt::ISODate);
         if (!time.isValid())
@@ -318,7 +322,8 @@ std::vector<Entry> read(const QString& path) {
                                   : fields[4].isEmpty() ? QVariant()
                                                         : QVariant(unguarded(fields[4]));
         entries.push_back({time.toLocalTime(), fields[1], unguarded(fields[2]),
-                           unguarded(fields[3]), sequence, unguarded(fields[5])});
+                           unguarded(fields[3]), sequence, unguarded(fields[5]),
+                           unguarded(fields.value(6))});
     }
     return entries;
 }
