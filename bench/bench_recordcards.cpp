@@ -116,7 +116,7 @@ int main(int argc, char** argv) {
     const QString club = scratch.filePath(QStringLiteral("club.db"));
     clubdb::createClubDatabase(club);
     clubdb::writeRecords(club, clubdb::demoRecords());
-    Club_DB = store::openDatabase(club, QStringLiteral("club database"));
+    openClubDatabaseReadOnly(club);
     loadClubSetup(*Club_DB);
     // The demo club's cards over and over, to 1,200 cards.
     const std::vector<CardKey> clubCards = Card_Keys;

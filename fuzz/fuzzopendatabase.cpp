@@ -7,7 +7,6 @@
 #include "store/database.h"
 #include "store/kelvaneerror.h"
 
-#include <QCoreApplication>
 #include <QFile>
 
 #include <cstddef>
@@ -42,9 +41,7 @@ void readMessages(store::Database& database) {
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    // Database drivers are plugins, which Qt loads only for an application.
-    static QCoreApplication application(*argc, *argv);
-    silenceQtMessages();
+    startApplication(argc, argv);
     return 0;
 }
 

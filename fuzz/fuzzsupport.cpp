@@ -1,5 +1,6 @@
 #include "fuzzsupport.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -19,6 +20,11 @@ void silenceQtMessages() {
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
 }
 
+void startApplication(int* argc, char*** argv) {
+    static QCoreApplication application(*argc, *argv);
+    silenceQtMessages();
+}
+
 QString scratchPath(const QString& name) {
     static const QTemporaryDir folder;
     require(folder.isValid(), "the scratch folder exists", folder.errorString());
@@ -27,6 +33,7 @@ QString scratchPath(const QString& name) {
 
 void writeScratchFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
-    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+    const bool written =
+        file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
     require(written, "the scratch file is written", file.errorString());
 }

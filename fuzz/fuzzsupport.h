@@ -13,6 +13,11 @@ void require(bool holds, const char* property, const QString& detail = QString()
 // Qt's warnings about rejected files would flood the run's output.
 void silenceQtMessages();
 
+// Makes the application object for the whole run, for code that needs one
+// (database drivers are plugins, which Qt loads only for an application),
+// and silences Qt's messages.
+void startApplication(int* argc, char*** argv);
+
 // A path in a scratch folder that lives for the whole run.
 QString scratchPath(const QString& name);
 

@@ -14,17 +14,25 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
 # Longest input per target: enough for every rule to show (a thousand
-# pieces, a small database of a few pages), short enough to stay quick.
+# pieces, a whole sample Jet file of 31 pages), short enough to stay quick.
 declare -A maxLength=(
   [fuzz_settings]=8192
   [fuzz_textsplit]=8192
   [fuzz_dates]=64
   [fuzz_times]=128
   [fuzz_typedpath]=512
-  [fuzz_opendatabase]=16384
+  [fuzz_opendatabase]=131072
+  [fuzz_connectionfile]=4096
+  [fuzz_readoutlog]=8192
+)
+# Seeds kept elsewhere in the repository, besides fuzz/corpus/<target>/:
+# the test suite's sample Jet files, each kept there with its licence.
+declare -A moreSeeds=(
+  [fuzz_opendatabase]="tests/fixtures/jet/*.mdb"
 )
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(fuzz_settings fuzz_textsplit fuzz_dates fuzz_times fuzz_typedpath fuzz_opendatabase)
+[ ${#targets[@]} -gt 0 ] || targets=(fuzz_settings fuzz_textsplit fuzz_dates fuzz_times fuzz_typedpath
+  fuzz_opendatabase fuzz_connectionfile fuzz_readoutlog)
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -48,6 +56,8 @@ for target in "${targets[@]}"; do
   corpus="$work/corpus/$target"
   mkdir -p "$corpus" "$work/artifacts"
   cp "$root/fuzz/corpus/$target/"* "$corpus/"
+  # shellcheck disable=SC2086 # the pattern is expanded here on purpose
+  [ -z "${moreSeeds[$target]:-}" ] || (cd "$root" && cp ${moreSeeds[$target]} "$corpus/")
   log="$work/$target.log"
   result=ok
   if ! "$root/build/fuzz/fuzz/$target" -max_total_time="$seconds" -max_len="${maxLength[$target]}" \

@@ -8,7 +8,7 @@ gallery=build/default/tools/kelvane-gallery/kelvane-gallery
 out=docs/screenshots
 windows=(Announce_Intro Announcer_Screen_New Announcer_Screen_New_Arrival Announcer_Screen_New_Larger
          Announcer_Screen_New_Gone Announcer_Screen_New_Below Announcer_Screen_New_Scripts Keys ReadOutToday
-         YesNo FileInfo FileDialogue Conversion Records)
+         BrowserStation          YesNo FileInfo FileDialogue Conversion Records)
 
 if [ -z "${INSIDE_XVFB:-}" ]; then
   command -v openbox >/dev/null || { sudo=""; [ "$(id -u)" -eq 0 ] || sudo=sudo

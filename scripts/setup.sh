@@ -12,6 +12,8 @@ packages=(
   dpkg-dev lintian desktop-file-utils appstream postgresql openssl
   # clang with its sanitizer and libFuzzer runtimes, for the fuzz targets
   clang libclang-rt-14-dev
+  # the browser station, its QR codes, and the browser its tests drive
+  qt6-websockets-dev libqrencode-dev chromium
 )
 
 sudo=""
@@ -21,6 +23,10 @@ missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
 done
+
+# Node and npm run the browser tests; a newer Node installed by other means
+# (which brings its own npm) is used as it is.
+command -v npm >/dev/null || missing+=(nodejs npm)
 
 if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing: ${missing[*]}"
@@ -37,4 +43,13 @@ if ! locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8'; then
     echo 'de_DE.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
   fi
   $sudo locale-gen
+fi
+
+# The browser tests' one npm package, at the version package-lock.json pins.
+# It drives Debian's chromium and never downloads a browser of its own.
+web="$(cd "$(dirname "$0")/.." && pwd)/tests/web"
+pinned() { node -p "require('$web/$1').${2:-}version" 2>/dev/null; }
+if [ "$(pinned package-lock.json "packages['node_modules/playwright-core'].")" != \
+     "$(pinned node_modules/playwright-core/package.json)" ]; then
+  (cd "$web" && PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error)
 fi

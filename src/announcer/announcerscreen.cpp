@@ -3,6 +3,7 @@
 #include "keyswindow.h"
 #include "locatedatabase.h"
 #include "readouttoday.h"
+#include "stationwindow.h"
 
 #include "desk/desksettings.h"
 #include "desk/readoutlog.h"
@@ -72,7 +73,7 @@ AnnouncerScreen::AnnouncerScreen(QWidget* parent)
             [this](const QString& text) { ui::postMessage(text, this); });
     connect(&m_desk, &AnnouncerDesk::arrived, this, &AnnouncerScreen::playArrivalSound);
     connect(&m_desk, &AnnouncerDesk::closed, this, &AnnouncerScreen::deskClosed);
-    connect(m_ui->Command2, &QPushButton::clicked, &m_desk, &AnnouncerDesk::dismiss);
+    connect(m_ui->Command2, &QPushButton::clicked, this, [this] { m_desk.dismiss(); });
     connect(m_ui->Command1, &QPushButton::clicked, this, &AnnouncerScreen::exitScreen);
     addShortcuts();
 }
@@ -97,6 +98,7 @@ void AnnouncerScreen::addShortcuts() {
     onKeys({Qt::Key_F5}, [this] { m_desk.refresh(); });
     onKeys({Qt::Key_F1}, &AnnouncerScreen::showKeys);
     onKeys({Qt::CTRL | Qt::Key_H}, &AnnouncerScreen::showReadOutToday);
+    onKeys({Qt::Key_F9}, &AnnouncerScreen::showStation);
     onKeys({Qt::CTRL | Qt::Key_B}, &AnnouncerScreen::toggleArrivalSound);
     onKeys({Qt::ALT | Qt::Key_X}, &AnnouncerScreen::exitScreen);
     onKeys({QKeySequence::ZoomIn, Qt::CTRL | Qt::Key_Equal},
@@ -289,6 +291,15 @@ void AnnouncerScreen::showReadOutToday() {
     ReadOutToday readOuts(
         readoutlog::readOuts(readoutlog::read(readoutlog::fileOf(m_desk.now().date()))), this);
     readOuts.exec();
+}
+
+// The station window stays open beside the screen while the announcer works.
+void AnnouncerScreen::showStation() {
+    if (!m_stationWindow)
+        m_stationWindow = new StationWindow(m_station, this);
+    m_stationWindow->show();
+    m_stationWindow->raise();
+    m_stationWindow->activateWindow();
 }
 
 // The announcer edits in the message box once it holds a change or a

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "desk/announcerdesk.h"
+#include "station/stationserver.h"
 
 #include <QDialog>
 #include <QSet>
@@ -11,6 +12,7 @@
 namespace Ui {
 class AnnouncerScreen;
 }
+class StationWindow;
 
 // The window the announcer works in: a view of the desk. The pending
 // messages one line each, the chosen message in full, a look at the file
@@ -30,6 +32,8 @@ public:
     ~AnnouncerScreen() override;
 
     AnnouncerDesk& desk() { return m_desk; }
+    // The desk served to browsers; off until started.
+    station::StationServer& station() { return m_station; }
 
     // Opens the screen modally on the announcer database at path and runs
     // it until Exit, the timer or the close control closes it; a reason the
@@ -76,12 +80,15 @@ private:
     void toggleArrivalSound();
     void showKeys();
     void showReadOutToday();
+    void showStation();
     void exitScreen();
     void closeKeepingDatabase();
     void deskClosed(const QString& reason);
 
     std::unique_ptr<Ui::AnnouncerScreen> m_ui;
     AnnouncerDesk m_desk;
+    station::StationServer m_station{m_desk};
+    StationWindow* m_stationWindow = nullptr;
     QString m_designedCaption;
     QTimer m_timer1;
     bool m_loading = false;

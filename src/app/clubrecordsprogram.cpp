@@ -38,8 +38,7 @@ public:
 // file cannot be the club database, if it cannot; Club_DB is then closed.
 std::optional<QString> openClubDatabase(const QString& path) {
     try {
-        Club_DB = store::openDatabase(
-            path, QCoreApplication::translate("ClubRecordsProgram", "club database"));
+        openClubDatabaseReadOnly(path);
         loadClubSetup(*Club_DB);
         Club_DB->queryDef(clubRecordQuery);
         return std::nullopt;

@@ -1,34 +1,44 @@
 #include "commandline.h"
 
 const char* const kelvaneUsage = QT_TRANSLATE_NOOP(
-    "Usage", "usage: kelvane [--display-only]\n"
-             "Opens the intro screen on the announcer database remembered in ~/kelvane.ini.\n"
-             "  --display-only  show the messages as usual but never delete one: for a second\n"
-             "                  announcer or a commentator on the same database\n"
-             "\n"
-             "Keys on the announcer screen:\n"
-             "  Up, Down           move through the list and show that message\n"
-             "  Enter, Space       show the message at the list's cursor\n"
-             "  Delete             dismiss the message on display (the cursor marks it)\n"
-             "  Ctrl+Z             undo the last dismissal; again for the one before\n"
-             "  Ctrl+H             read out today: today's dismissals, whole texts\n"
-             "  F5                 read the list again now\n"
-             "  Ctrl+Plus, Ctrl+Minus, Ctrl+0\n"
-             "                     larger, smaller, usual text (remembered)\n"
-             "  Ctrl+B             a sound on a new message: on or off\n"
-             "  Alt+X              exit to the intro screen;  F1  the list of keys\n"
-             "In the message box, Delete and Ctrl+Z edit once you have typed or selected there.\n"
-             "\n"
-             "Every dismissal is written to the read-out log before its row is deleted:\n"
-             "  $XDG_DATA_HOME/kelvane/read-out-YYYY-MM-DD.csv (~/.local/share/kelvane/)\n"
-             "A Jet (.mdb) file is only read on Linux: a dismissed message is hidden, not\n"
-             "deleted, and stays hidden for the day (the read-out log remembers it).\n");
+    "Usage",
+    "usage: kelvane [--display-only] [--station [ADDRESS][:PORT]]\n"
+    "Opens the intro screen on the announcer database remembered in ~/kelvane.ini.\n"
+    "  --display-only  show the messages as usual but never delete one: for a second\n"
+    "                  announcer or a commentator on the same database\n"
+    "  --station       serve the desk to browsers on this network, at this computer's\n"
+    "                  first address (or ADDRESS, 0.0.0.0 for all) and port 8088 (or\n"
+    "                  PORT); prints each link as a line ROLE URL\n"
+    "\n"
+    "Keys on the announcer screen:\n"
+    "  Up, Down           move through the list and show that message\n"
+    "  Enter, Space       show the message at the list's cursor\n"
+    "  Delete             dismiss the message on display (the cursor marks it)\n"
+    "  Ctrl+Z             undo the last dismissal; again for the one before\n"
+    "  Ctrl+H             read out today: today's dismissals, whole texts\n"
+    "  F5                 read the list again now\n"
+    "  F9                 the browser station: the desk on tablets and phones\n"
+    "  Ctrl+Plus, Ctrl+Minus, Ctrl+0\n"
+    "                     larger, smaller, usual text (remembered)\n"
+    "  Ctrl+B             a sound on a new message: on or off\n"
+    "  Alt+X              exit to the intro screen;  F1  the list of keys\n"
+    "In the message box, Delete and Ctrl+Z edit once you have typed or selected there.\n"
+    "\n"
+    "Every dismissal is written to the read-out log before its row is deleted:\n"
+    "  $XDG_DATA_HOME/kelvane/read-out-YYYY-MM-DD.csv (~/.local/share/kelvane/)\n"
+    "A Jet (.mdb) file is only read on Linux: a dismissed message is hidden, not\n"
+    "deleted, and stays hidden for the day (the read-out log remembers it).\n");
 
 std::optional<KelvaneOptions> parseKelvaneArguments(const QStringList& arguments, QString& unknown) {
     KelvaneOptions options;
-    for (const QString& argument : arguments.mid(1)) {
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
         if (argument == QLatin1String("--display-only")) {
             options.displayOnly = true;
+        } else if (argument == QLatin1String("--station")) {
+            const bool given =
+                i + 1 < arguments.size() && !arguments[i + 1].startsWith(QLatin1String("--"));
+            options.station = given ? arguments[++i] : QString();
         } else {
             unknown = argument;
             return std::nullopt;

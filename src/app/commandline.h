@@ -10,6 +10,9 @@
 struct KelvaneOptions {
     // A station that shows the messages but never deletes one.
     bool displayOnly = false;
+    // Serve the desk to browsers, where this says ("[ADDRESS][:PORT]";
+    // empty for this computer's first address).
+    std::optional<QString> station;
 };
 
 // The options the arguments ask for; nullopt for an argument kelvane does

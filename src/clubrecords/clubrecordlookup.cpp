@@ -52,6 +52,10 @@ QString dateOf(const store::RecordSet& row, const QString& column) {
 
 } // namespace
 
+void openClubDatabaseReadOnly(const QString& path) {
+    Club_DB = store::openDatabase(path, QStringLiteral(QT_TRANSLATE_NOOP("Database", "club database")), {.readOnly = true});
+}
+
 bool Lookup_Club_Record(const QString& sex, const QString& age, const QString& stroke,
                         const QString& distance) {
     if (Club_Records_Off)

@@ -25,6 +25,10 @@ struct ClubRecord {
 // The open club database; opened and closed by whoever starts the club
 // records windows, never by the lookup.
 inline std::unique_ptr<store::Database> Club_DB;
+
+// Opens the club database at path as Club_DB. It is only read: nothing in
+// it, its saved query included, can change it or any other file.
+void openClubDatabaseReadOnly(const QString& path);
 // While true, the lookup and the per-card fetch do nothing at all.
 inline bool Club_Records_Off = false;
 inline ClubRecord Club_Record_Result;

@@ -1,6 +1,5 @@
 #include "announcerdatabase.h"
 
-#include "desktexts.h"
 #include "messagelines.h"
 
 #include <QFile>
@@ -30,9 +29,11 @@ void forEachRow(store::Database& database, const store::RowSelection& selection,
     store::forEachRow(database.openRows(sortedAnnouncements, selection), visit);
 }
 
+// The desk's fields only: a column the writer's row source adds for
+// itself costs nothing however costly it is.
 store::RowSelection messageCutAt(qsizetype characters, const QVariant& key = {},
                                  bool measured = false) {
-    return {key, messageField, characters, measured};
+    return {key, messageField, characters, measured, {sequenceField, messageField, createdField}};
 }
 
 bool deleteByKey(store::Database& database, const store::RowKey& key) {
@@ -44,9 +45,22 @@ bool deleteByKey(store::Database& database, const store::RowKey& key) {
     return deleted;
 }
 
-readoutlog::Entry logEntry(const QDateTime& time, const QString& event, const QString& database,
-                           const ChosenRow& row, const QString& message) {
-    return {time, event, database, row.key.text(), loggedSequence(row.sequence), message};
+// When, on which database and at which station a dismissal was made.
+struct LogContext {
+    QDateTime time;
+    QString database;
+    QString station;
+};
+
+readoutlog::Entry logEntry(const LogContext& context, const QString& event, const ChosenRow& row,
+                           const QString& message) {
+    return {context.time,
+            event,
+            context.database,
+            row.key.text(),
+            loggedSequence(row.sequence),
+            message,
+            context.station};
 }
 
 } // namespace
@@ -54,7 +68,7 @@ readoutlog::Entry logEntry(const QDateTime& time, const QString& event, const QS
 AnnouncerDatabase::AnnouncerDatabase(QString path, Done<bool> done)
     : m_path(std::move(path))
     , m_identity(identityOf(m_path)) {
-    m_thread.open(m_path, DeskTexts::tr("announcer database"), patience,
+    m_thread.open(m_path, QStringLiteral(QT_TRANSLATE_NOOP("Database", "announcer database")), patience,
                   [this, done = std::move(done)](const store::Outcome<bool>& outcome) {
                       m_canDeleteRows = outcome.value.value_or(false);
                       m_opened = !outcome.error;
@@ -119,15 +133,17 @@ void AnnouncerDatabase::readRow(const store::RowKey& key, Done<std::optional<Cho
 // All of it runs on the database thread, so neither a long text nor the
 // log's sync to the disk ever holds the window.
 void AnnouncerDatabase::dismissRow(const ChosenRow& shown, const QString& shownText,
-                                   const QDateTime& time, bool hideOnly, Done<DismissedRow> done) {
+                                   const QDateTime& time, bool hideOnly, const QString& station,
+                                   Done<DismissedRow> done) {
     m_thread.call<DismissedRow>(
-        [shown, shownText, time, hideOnly, path = m_path](store::Database& database) {
+        [shown, shownText, hideOnly,
+         context = LogContext{time, m_path, station}](store::Database& database) {
             const std::optional<QString> whole =
                 database.wholeText(sortedAnnouncements, shown.key.value(), messageField);
             DismissedRow dismissed{
                 DismissedRow::Result::Deleted, shown.sequence, whole.value_or(shownText), {}};
             if (const auto failure = readoutlog::append(
-                    logEntry(time, readoutlog::dismissed, path, shown, dismissed.message))) {
+                    logEntry(context, readoutlog::dismissed, shown, dismissed.message))) {
                 dismissed.result = DismissedRow::Result::NotLogged;
                 dismissed.logFailure = *failure;
                 return dismissed;
@@ -142,7 +158,7 @@ void AnnouncerDatabase::dismissRow(const ChosenRow& shown, const QString& shownT
                         dismissed.result = DismissedRow::Result::AlreadyGone;
                 } catch (const store::KelvaneError&) {
                     readoutlog::append(
-                        logEntry(time, readoutlog::notDeleted, path, shown, dismissed.message));
+                        logEntry(context, readoutlog::notDeleted, shown, dismissed.message));
                     throw;
                 }
             }

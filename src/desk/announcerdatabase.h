@@ -90,9 +90,9 @@ public:
     // Reads the row's whole text, appends the dismissal to the read-out log
     // (shownText stands in for a row already gone), and only then deletes
     // the row, or leaves it when hideOnly. A delete that fails is logged as
-    // "not deleted" and fails.
+    // "not deleted" and fails. The log names the station that dismissed it.
     void dismissRow(const ChosenRow& shown, const QString& shownText, const QDateTime& time,
-                    bool hideOnly, Done<DismissedRow> done);
+                    bool hideOnly, const QString& station, Done<DismissedRow> done);
     // Puts a dismissed message back: a row with this Sequence and the
     // entry's Message, unless one is there already, then appends the entry
     // (an "undone" event) to the read-out log. Done learns the row's key;

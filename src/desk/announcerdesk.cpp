@@ -15,12 +15,10 @@ constexpr int serverRetryMs = 500;
 
 QString troubleMessage(DatabaseTrouble::Kind kind, const QString& whatNow) {
     if (kind == DatabaseTrouble::Kind::Busy)
-        return AnnouncerDesk::tr(
-                   "The announcer database is busy: another program is writing to it. %1 "
-                   "in a moment.")
+        return AnnouncerDesk::tr("The announcer database is busy: another program is writing to it. %1 "
+                                 "in a moment.")
             .arg(whatNow);
-    return AnnouncerDesk::tr("The database server is not answering. %1 once it is back.")
-        .arg(whatNow);
+    return AnnouncerDesk::tr("The database server is not answering. %1 once it is back.").arg(whatNow);
 }
 
 QString logFailedAfterUndo(const QString& reason) {
@@ -51,13 +49,12 @@ std::function<void(store::Outcome<Result>)> AnnouncerDesk::whileOpen(Handle hand
 // Each opening starts with nothing on display and nothing armed: Dismiss
 // must never act on a message the announcer has not seen in this opening.
 void AnnouncerDesk::open(const QString& path) {
-    m_shown.reset();
-    m_shownText.clear();
-    m_shownGone = false;
-    m_dismissArmed = false;
+    for (auto& [station, display] : m_displays) {
+        display = {};
+        showOn(station);
+    }
     m_trouble.clear();
     m_messages.setLines({});
-    emit shownChanged();
     emit listChanged();
     emit captionChanged();
     if (!m_database || !m_database->isFileAt(path)) {
@@ -97,9 +94,10 @@ void AnnouncerDesk::opened(const store::Outcome<bool>& outcome, bool reopening) 
                                                       }));
         return;
     }
-    closeFor(reopening ? tr("Another file has taken the place of the announcer database. %1")
-                             .arg(outcome.error->description())
-                       : outcome.error->description());
+    closeFor(reopening
+                 ? tr("Another file has taken the place of the announcer database. %1")
+                       .arg(outcome.error->description())
+                 : outcome.error->description());
 }
 
 void AnnouncerDesk::hideWhatWasReadOut(const std::vector<readoutlog::ReadOut>& readOuts) {
@@ -134,17 +132,22 @@ void AnnouncerDesk::reopen() {
     m_database = std::make_unique<AnnouncerDatabase>(
         m_path, whileOpen<bool>([this](const auto& outcome) { opened(outcome, true); }));
     startListing();
-    if (!std::exchange(m_dismissArmed, false) || !m_shown)
-        return;
-    m_database->readRow(m_shown->key,
-                        whileOpen<std::optional<ChosenRow>>([this](const auto& outcome) {
-                            if (!outcome.error)
-                                keepDismissIfStillThere(*outcome.value);
-                        }));
+    for (auto& [station, display] : m_displays) {
+        if (!std::exchange(display.armed, false) || !display.row)
+            continue;
+        m_database->readRow(
+            display.row->key,
+            whileOpen<std::optional<ChosenRow>>([this, station = station](const auto& outcome) {
+                if (!outcome.error)
+                    keepDismissIfStillThere(station, *outcome.value);
+            }));
+    }
 }
 
-void AnnouncerDesk::keepDismissIfStillThere(const std::optional<ChosenRow>& row) {
-    m_dismissArmed = row && m_shown && *row == *m_shown;
+void AnnouncerDesk::keepDismissIfStillThere(const QString& station,
+                                            const std::optional<ChosenRow>& row) {
+    if (const auto display = m_displays.find(station); display != m_displays.end())
+        display->second.armed = row && display->second.row && *row == *display->second.row;
 }
 
 // Answers on their way from a database closed meanwhile never come.
@@ -199,67 +202,77 @@ void AnnouncerDesk::listed(const store::Outcome<std::vector<ListedRow>>& outcome
         refresh();
 }
 
-// Another station or the meet program may delete the message on display:
-// it stays readable, but marked, and Dismiss no longer acts on it.
+// Another station or the meet program may delete the message on a
+// station's display: it stays readable, but marked, and Dismiss no longer
+// acts on it.
 void AnnouncerDesk::markShownIfGone(const std::vector<MessageList::Line>& lines) {
-    if (!m_shown)
-        return;
-    const bool gone =
-        std::none_of(lines.cbegin(), lines.cend(),
-                     [&](const MessageList::Line& line) { return line.key == m_shown->key; });
-    if (gone == m_shownGone)
-        return;
-    m_shownGone = gone;
-    if (gone)
-        m_dismissArmed = false;
-    emit shownChanged();
-    emit captionChanged();
+    for (auto& [station, display] : m_displays) {
+        if (!display.row)
+            continue;
+        const store::RowKey& shownKey = display.row->key;
+        const bool gone =
+            std::none_of(lines.cbegin(), lines.cend(),
+                         [&](const MessageList::Line& line) { return line.key == shownKey; });
+        if (gone == display.gone)
+            continue;
+        display.gone = gone;
+        if (gone)
+            display.armed = false;
+        showOn(station);
+        if (station == deskStation)
+            emit captionChanged();
+    }
 }
 
-void AnnouncerDesk::choose(const store::RowKey& key) {
+void AnnouncerDesk::choose(const store::RowKey& key, const QString& station) {
     if (!m_database)
         return;
+    m_displays.try_emplace(station);
     m_arrivals.shown(key);
     m_messages.newnessChanged();
-    m_database->readRow(key, whileOpen<std::optional<ChosenRow>>([this](const auto& outcome) {
+    m_database->readRow(key,
+                        whileOpen<std::optional<ChosenRow>>([this, station](const auto& outcome) {
                             if (outcome.error)
-                                troubled(*outcome.error,
+                                troubled(station, *outcome.error,
                                          tr("The message could not be read; choose it again"));
                             else
-                                showChosen(*outcome.value);
+                                showChosen(station, *outcome.value);
                             refresh();
                         }));
 }
 
 // A row gone by the time it was read leaves the display as it was; so
-// does one without a Sequence, which cannot be chosen.
-void AnnouncerDesk::showChosen(const std::optional<ChosenRow>& row) {
-    if (!row || row->sequence.isNull())
+// does one without a Sequence, which cannot be chosen. A station that went
+// away meanwhile gets nothing.
+void AnnouncerDesk::showChosen(const QString& station, const std::optional<ChosenRow>& row) {
+    const auto display = m_displays.find(station);
+    if (!row || row->sequence.isNull() || display == m_displays.end())
         return;
     if (const auto number = sequenceNumber(row->sequence))
         m_currentSequence = *number;
-    m_shown = row;
-    m_shownText = ::shownText(messageText(row->message), row->messageLength);
-    m_shownGone = false;
-    m_dismissArmed = true;
-    emit shownChanged();
+    display->second = {row, ::shownText(messageText(row->message), row->messageLength), true,
+                       false};
+    showOn(station);
 }
 
-void AnnouncerDesk::dismiss() {
-    if (!m_database || m_displayOnly)
+void AnnouncerDesk::dismiss(const QString& station) {
+    const auto display = m_displays.find(station);
+    if (!m_database || m_displayOnly || display == m_displays.end())
         return;
-    if (!std::exchange(m_dismissArmed, false) || !m_shown) {
+    const std::optional<ChosenRow>& shownRow = display->second.row;
+    if (!std::exchange(display->second.armed, false) || !shownRow) {
         refresh();
         return;
     }
-    const QString shown = messageText(m_shown->message);
+    const QString shown = messageText(shownRow->message);
     const DismissedMessage dismissal{m_path,
-                                     m_shown->key,
-                                     m_shown->sequence,
+                                     shownRow->key,
+                                     shownRow->sequence,
                                      shown,
-                                     shown.size() >= m_shown->messageLength,
-                                     !m_database->canDeleteRows()};
-    m_database->dismissRow(*m_shown, shown, m_clock(), dismissal.hiddenOnly,
+                                     shown.size() >= shownRow->messageLength,
+                                     !m_database->canDeleteRows(),
+                                     station};
+    m_database->dismissRow(*shownRow, shown, m_clock(), dismissal.hiddenOnly, station,
                            whileOpen<DismissedRow>([this, dismissal](const auto& outcome) {
                                dismissed(dismissal, outcome);
                            }));
@@ -271,16 +284,20 @@ void AnnouncerDesk::dismiss() {
 // message stays on display, ready to be dismissed again.
 void AnnouncerDesk::dismissed(const DismissedMessage& dismissal,
                               const store::Outcome<DismissedRow>& outcome) {
-    const bool stillShown = m_shown && m_shown->key == dismissal.key;
+    const QString& station = dismissal.station;
+    const auto display = m_displays.find(station);
+    const bool stillShown = display != m_displays.end() && display->second.row &&
+                            display->second.row->key == dismissal.key;
     if (outcome.error || outcome.value->result == DismissedRow::Result::NotLogged) {
-        m_dismissArmed = m_dismissArmed || stillShown;
+        if (stillShown)
+            display->second.armed = true;
         if (outcome.error)
-            troubled(*outcome.error,
+            troubled(station, *outcome.error,
                      tr("The message has not been dismissed; press Dismiss This Message again"));
         else
-            emit notice(tr("The message has not been dismissed: the read-out log could not be "
-                           "written (%1).")
-                            .arg(outcome.value->logFailure));
+            tell(station, tr("The message has not been dismissed: the read-out log could not be "
+                             "written (%1).")
+                              .arg(outcome.value->logFailure));
         return;
     }
     DismissedMessage done = dismissal;
@@ -292,96 +309,150 @@ void AnnouncerDesk::dismissed(const DismissedMessage& dismissal,
         m_hidden.hide(m_path, done.key);
     m_history.push(done);
     if (stillShown)
-        hideShown();
+        hideShown(station);
     refresh();
     if (done.hiddenOnly && m_hidden.tellOnce())
-        emit notice(tr("This announcer database can only be read on this computer. Dismissed "
-                       "messages are hidden from the list until kelvane is closed, but they stay "
-                       "in the file."));
+        tell(station, tr("This announcer database can only be read on this computer. Dismissed "
+                         "messages are hidden from the list until kelvane is closed, but they stay "
+                         "in the file."));
 }
 
 // A file that can only be read here shows the hidden message again. Any
 // other database gets the message back as a new row (unless an identical
 // one is there already); a database that does not allow that is named
 // plainly, and the dismissal stays in the history and in the log.
-void AnnouncerDesk::undo() {
+void AnnouncerDesk::undo(const QString& station) {
     if (!m_database || m_displayOnly)
         return;
-    std::optional<DismissedMessage> dismissal = m_history.take(m_path);
+    std::optional<DismissedMessage> dismissal =
+        m_history.take(m_path, station == deskStation ? QString() : station);
     if (!dismissal) {
-        emit notice(tr("There is no dismissal to undo."));
+        tell(station, tr("There is no dismissal to undo."));
         return;
     }
     if (dismissal->hiddenOnly) {
-        undoHidden(*dismissal);
+        undoHidden(station, *dismissal);
         return;
     }
     if (!dismissal->whole) {
-        emit notice(tr("This message is too long to be put back. Its start is in the read-out "
-                       "log (Ctrl+H)."));
+        tell(station, tr("This message is too long to be put back. Its start is in the read-out "
+                         "log (Ctrl+H)."));
         return;
     }
-    m_database->restoreRow(
-        logEntry(readoutlog::undone, *dismissal), dismissal->sequence,
-        whileOpen<AnnouncerDatabase::Restored>(
-            [this, dismissal = *dismissal](const auto& outcome) { restored(dismissal, outcome); }));
+    m_database->restoreRow(logEntry(readoutlog::undone, station, *dismissal), dismissal->sequence,
+                           whileOpen<AnnouncerDatabase::Restored>(
+                               [this, station, dismissal = *dismissal](const auto& outcome) {
+                                   restored(station, dismissal, outcome);
+                               }));
 }
 
-void AnnouncerDesk::undoHidden(const DismissedMessage& dismissal) {
+void AnnouncerDesk::undoHidden(const QString& station, const DismissedMessage& dismissal) {
     m_hidden.unhide(m_path, dismissal.key);
     m_arrivals.known(dismissal.key, m_clock());
     refresh();
-    m_database->log(logEntry(readoutlog::undone, dismissal),
-                    whileOpen<std::optional<QString>>([this](const auto& outcome) {
-                        if (outcome.value && *outcome.value)
-                            emit notice(logFailedAfterUndo(**outcome.value));
-                    }));
+    m_database->log(
+        logEntry(readoutlog::undone, station, dismissal),
+        whileOpen<std::optional<QString>>([this, station](const auto& outcome) {
+            if (outcome.value && *outcome.value)
+                tell(station, logFailedAfterUndo(**outcome.value));
+        }));
 }
 
-void AnnouncerDesk::restored(const DismissedMessage& dismissal,
+void AnnouncerDesk::restored(const QString& station, const DismissedMessage& dismissal,
                              const store::Outcome<AnnouncerDatabase::Restored>& outcome) {
     if (outcome.error) {
         m_history.putBack(dismissal);
         if (DatabaseTrouble::kindOf(*outcome.error) == DatabaseTrouble::Kind::Failed)
-            emit notice(tr("The dismissal cannot be undone: this announcer database does not let "
-                           "kelvane add the message back (%1). The message is in today's "
-                           "read-out log (Ctrl+H).")
-                            .arg(outcome.error->description()));
+            tell(station, tr("The dismissal cannot be undone: this announcer database does not let "
+                             "kelvane add the message back (%1). The message is in today's "
+                             "read-out log (Ctrl+H).")
+                              .arg(outcome.error->description()));
         else
-            troubled(*outcome.error, tr("The message has not been put back; press Ctrl+Z again"));
+            troubled(station, *outcome.error,
+                     tr("The message has not been put back; press Ctrl+Z again"));
         return;
     }
     m_arrivals.known(outcome.value->key, m_clock());
     refresh();
     if (outcome.value->logFailure)
-        emit notice(logFailedAfterUndo(*outcome.value->logFailure));
+        tell(station, logFailedAfterUndo(*outcome.value->logFailure));
 }
 
-readoutlog::Entry AnnouncerDesk::logEntry(const QString& event,
+readoutlog::Entry AnnouncerDesk::logEntry(const QString& event, const QString& station,
                                           const DismissedMessage& dismissal) const {
     return {m_clock(),
             event,
             dismissal.database,
             dismissal.key.text(),
             loggedSequence(dismissal.sequence),
-            dismissal.message};
+            dismissal.message,
+            station};
 }
 
-void AnnouncerDesk::hideShown() {
-    m_shown.reset();
-    m_shownText.clear();
-    m_shownGone = false;
-    emit shownChanged();
+void AnnouncerDesk::hideShown(const QString& station) {
+    if (const auto display = m_displays.find(station); display != m_displays.end()) {
+        display->second = {};
+        showOn(station);
+    }
 }
 
-void AnnouncerDesk::troubled(const store::KelvaneError& error, const QString& whatNow) {
+void AnnouncerDesk::forgetStation(const QString& station) {
+    if (station != deskStation)
+        m_displays.erase(station);
+}
+
+const AnnouncerDesk::Display* AnnouncerDesk::displayOf(const QString& station) const {
+    const auto display = m_displays.find(station);
+    return display == m_displays.end() ? nullptr : &display->second;
+}
+
+QString AnnouncerDesk::shownText(const QString& station) const {
+    const Display* display = displayOf(station);
+    if (!display)
+        return {};
+    return display->gone
+               ? tr("\u2014 no longer in the database \u2014") + QStringLiteral("\n\n") + display->text
+               : display->text;
+}
+
+bool AnnouncerDesk::shownIsGone(const QString& station) const {
+    const Display* display = displayOf(station);
+    return display && display->gone;
+}
+
+store::RowKey AnnouncerDesk::shownKey(const QString& station) const {
+    const Display* display = displayOf(station);
+    return display && display->row ? display->row->key : store::RowKey();
+}
+
+bool AnnouncerDesk::canDismiss(const QString& station) const {
+    const Display* display = displayOf(station);
+    return display && display->armed && !m_displayOnly;
+}
+
+void AnnouncerDesk::showOn(const QString& station) {
+    if (station == deskStation)
+        emit shownChanged();
+    else
+        emit stationShownChanged(station);
+}
+
+void AnnouncerDesk::tell(const QString& station, const QString& text) {
+    if (station == deskStation)
+        emit notice(text);
+    else
+        emit stationNotice(station, text);
+}
+
+void AnnouncerDesk::troubled(const QString& station, const store::KelvaneError& error,
+                             const QString& whatNow) {
     const DatabaseTrouble::Kind kind = DatabaseTrouble::kindOf(error);
     if (kind == DatabaseTrouble::Kind::Failed) {
-        emit notice(error.description());
+        tell(station, error.description());
         return;
     }
     noteTrouble(error);
-    emit notice(troubleMessage(kind, whatNow));
+    tell(station, troubleMessage(kind, whatNow));
 }
 
 // A list that cannot be read because of the database's content is said
@@ -404,17 +475,11 @@ void AnnouncerDesk::clearTrouble() {
     emit captionChanged();
 }
 
-QString AnnouncerDesk::shownText() const {
-    return m_shownGone ? tr("\u2014 no longer in the database \u2014") + QStringLiteral("\n\n") +
-                             m_shownText
-                       : m_shownText;
-}
-
 QString AnnouncerDesk::captionNote() const {
     QString note;
     if (m_database && m_database->isOpened() && !m_database->canDeleteRows())
         note += tr(" \u2014 read only here");
-    if (m_shownGone)
+    if (displayOf(deskStation)->gone)
         note += tr(" \u2014 the message on display is no longer in the database");
     return note + m_trouble.captionNote(QDateTime::currentDateTime());
 }

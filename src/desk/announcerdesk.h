@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 
@@ -53,23 +54,32 @@ public:
     // The regular look at the file: gone (the desk closes), replaced by a
     // new file at its path (reopened), or the list read again.
     void check();
-    void choose(const store::RowKey& key);
-    // Dismisses the message on display: logged whole, then deleted (or on
-    // a file that can only be read here, hidden for the run).
-    void dismiss();
-    // Puts the latest dismissal on this database back.
-    void undo();
+    // Every station that works the desk has a message on display of its
+    // own: the desk's window (deskStation) and each browser that may
+    // announce, named by the station. A station chooses, dismisses and
+    // undoes only for itself, so Dismiss never deletes a message that
+    // another station chose meanwhile; the read-out log names the station.
+    static inline const QString deskStation = QStringLiteral("desk");
+    void choose(const store::RowKey& key, const QString& station = deskStation);
+    // Dismisses the message on the station's display: logged whole, then
+    // deleted (or on a file that can only be read here, hidden for the run).
+    void dismiss(const QString& station = deskStation);
+    // Puts back the latest dismissal on this database: any station's at
+    // the desk, a browser's own one at that browser.
+    void undo(const QString& station = deskStation);
+    // A station that has gone: what it had on display is forgotten.
+    void forgetStation(const QString& station);
 
     MessageList* messages() { return &m_messages; }
     // The message on display, as the text box shows it; empty when none is.
     // One that another station or program deleted meanwhile stays on
     // display, marked.
-    QString shownText() const;
-    store::RowKey shownKey() const { return m_shown ? m_shown->key : store::RowKey(); }
+    QString shownText(const QString& station = deskStation) const;
+    store::RowKey shownKey(const QString& station = deskStation) const;
     // The message on display is no longer in the database.
-    bool shownIsGone() const { return m_shownGone; }
+    bool shownIsGone(const QString& station = deskStation) const;
     // Dismiss acts only on a message shown in this opening of the desk.
-    bool canDismiss() const { return m_dismissArmed && !m_displayOnly; }
+    bool canDismiss(const QString& station = deskStation) const;
     // Current_Sequence: the Sequence of the message last chosen.
     qint16 currentSequence() const { return m_currentSequence; }
     // What the caption adds: a file that can only be read here, a message
@@ -80,9 +90,13 @@ public:
 
 signals:
     void listChanged();
+    // What the desk's window has on display changed.
     void shownChanged();
     // Something the announcer must be told (a refused dismissal, say).
     void notice(const QString& text);
+    // The same for a browser station.
+    void stationShownChanged(const QString& station);
+    void stationNotice(const QString& station, const QString& text);
     void captionChanged();
     // New messages arrived in the last listing.
     void arrived(int count);
@@ -90,25 +104,36 @@ signals:
     void closed(const QString& reason);
 
 private:
+    struct Display {
+        std::optional<ChosenRow> row;
+        QString text;
+        bool armed = false;
+        // The row is no longer in the database.
+        bool gone = false;
+    };
+    const Display* displayOf(const QString& station) const;
+    void showOn(const QString& station);
+    void tell(const QString& station, const QString& text);
     void opened(const store::Outcome<bool>& outcome, bool reopening);
     void hideWhatWasReadOut(const std::vector<readoutlog::ReadOut>& readOuts);
     void markShownIfGone(const std::vector<MessageList::Line>& lines);
     void reopen();
-    void keepDismissIfStillThere(const std::optional<ChosenRow>& row);
+    void keepDismissIfStillThere(const QString& station, const std::optional<ChosenRow>& row);
     void startListing();
     void listed(const store::Outcome<std::vector<ListedRow>>& outcome);
-    void showChosen(const std::optional<ChosenRow>& row);
+    void showChosen(const QString& station, const std::optional<ChosenRow>& row);
     void dismissed(const DismissedMessage& dismissal, const store::Outcome<DismissedRow>& outcome);
-    void undoHidden(const DismissedMessage& dismissal);
-    void restored(const DismissedMessage& dismissal,
+    void undoHidden(const QString& station, const DismissedMessage& dismissal);
+    void restored(const QString& station, const DismissedMessage& dismissal,
                   const store::Outcome<AnnouncerDatabase::Restored>& outcome);
-    void hideShown();
-    // Notes the trouble an error stands for and says what to do now.
-    void troubled(const store::KelvaneError& error, const QString& whatNow);
+    void hideShown(const QString& station);
+    // Notes the trouble an error stands for and tells the station what to do now.
+    void troubled(const QString& station, const store::KelvaneError& error, const QString& whatNow);
     void noteTrouble(const store::KelvaneError& error);
     void clearTrouble();
     void closeFor(const QString& reason);
-    readoutlog::Entry logEntry(const QString& event, const DismissedMessage& dismissal) const;
+    readoutlog::Entry logEntry(const QString& event, const QString& station,
+                               const DismissedMessage& dismissal) const;
     // Runs handle with an answer of the database that is open now; an
     // answer from one closed since is dropped.
     template <class Result, class Handle>
@@ -122,10 +147,8 @@ private:
     std::function<QDateTime()> m_clock = [] { return QDateTime::currentDateTime(); };
     Arrivals m_arrivals;
     MessageList m_messages{m_arrivals, [this] { return m_clock(); }};
-    std::optional<ChosenRow> m_shown;
-    QString m_shownText;
-    bool m_shownGone = false;
-    bool m_dismissArmed = false;
+    // What each station has on display; the desk's window always has one.
+    std::map<QString, Display> m_displays{{deskStation, {}}};
     qint16 m_currentSequence = 0;
     DismissalHistory m_history;
     HiddenMessages m_hidden;

@@ -17,6 +17,10 @@ constexpr std::array readingSteps = {8.0,  9.75, 12.0, 14.0, 16.0, 18.0,
 const QString readingKey = QStringLiteral("reading/points");
 const QString soundOnKey = QStringLiteral("arrival/soundOn");
 const QString soundFileKey = QStringLiteral("arrival/sound");
+const QString stationOnKey = QStringLiteral("station/on");
+const QString stationAddressKey = QStringLiteral("station/address");
+const QString stationCertificateKey = QStringLiteral("station/certificate");
+const QString stationKeyKey = QStringLiteral("station/key");
 
 QSettings settings() {
     return QSettings(settingsPath(), QSettings::IniFormat);
@@ -51,6 +55,10 @@ double smallerReadingPoints(double points) {
     return notSmaller == readingSteps.begin() ? points : *std::prev(notSmaller);
 }
 
+QList<double> readingPointSteps() {
+    return {readingSteps.begin(), readingSteps.end()};
+}
+
 // Only what this program writes turns the sound on: QVariant would take
 // "no" or "off" for true.
 bool arrivalSoundOn() {
@@ -67,6 +75,25 @@ QString arrivalSoundFile() {
 
 QStringList arrivalSoundArguments(const QString& file) {
     return {QStringLiteral("-q"), QStringLiteral("--"), file};
+}
+
+StationChoice stationChoice() {
+    return {settings().value(stationOnKey).toString() == QLatin1String("true"),
+            settings().value(stationAddressKey).toString()};
+}
+
+void rememberStationChoice(const StationChoice& choice) {
+    QSettings written = settings();
+    written.setValue(stationOnKey, choice.on);
+    written.setValue(stationAddressKey, choice.address);
+}
+
+QString stationCertificateFile() {
+    return settings().value(stationCertificateKey).toString();
+}
+
+QString stationKeyFile() {
+    return settings().value(stationKeyKey).toString();
 }
 
 } // namespace desk

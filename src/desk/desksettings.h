@@ -21,6 +21,8 @@ void rememberReadingPoints(double points);
 // through; points itself at either end.
 double largerReadingPoints(double points);
 double smallerReadingPoints(double points);
+// Every step, smallest first (a browser station steps through the same).
+QList<double> readingPointSteps();
 
 // A short sound when a new message arrives: off unless turned on. It is
 // the system's bell, or the WAV file that the setting arrival/sound names.
@@ -31,5 +33,18 @@ QString arrivalSoundFile();
 // The player's (aplay's) arguments for the sound file: a file whose name
 // begins with "-" is still a file, never an option.
 QStringList arrivalSoundArguments(const QString& file);
+
+// The browser station: whether it runs from the start, and where it
+// listens ("[ADDRESS][:PORT]"; empty for this computer's first address).
+struct StationChoice {
+    bool on = false;
+    QString address;
+};
+StationChoice stationChoice();
+void rememberStationChoice(const StationChoice& choice);
+// The announcer's own certificate and key (PEM files) that make the
+// station speak HTTPS; empty for plain HTTP.
+QString stationCertificateFile();
+QString stationKeyFile();
 
 } // namespace desk

@@ -13,9 +13,11 @@ void DismissalHistory::push(DismissedMessage dismissal) {
         m_dismissals.pop_front();
 }
 
-std::optional<DismissedMessage> DismissalHistory::take(const QString& database) {
+std::optional<DismissedMessage> DismissalHistory::take(const QString& database,
+                                                       const QString& station) {
     for (auto dismissal = m_dismissals.rbegin(); dismissal != m_dismissals.rend(); ++dismissal) {
-        if (dismissal->database != database)
+        if (dismissal->database != database ||
+            (!station.isEmpty() && dismissal->station != station))
             continue;
         DismissedMessage taken = std::move(*dismissal);
         m_dismissals.erase(std::next(dismissal).base());

@@ -21,6 +21,8 @@ struct DismissedMessage {
     bool whole = true;
     // The file could only be read here: the message was hidden, not deleted.
     bool hiddenOnly = false;
+    // The station that dismissed it.
+    QString station;
 };
 
 // The dismissals of this run that Undo can take back, most recent last.
@@ -34,9 +36,10 @@ public:
     static constexpr qsizetype keptCharacters = qsizetype{32} << 20;
 
     void push(DismissedMessage dismissal);
-    // Takes out the most recent dismissal made on database; dismissals
-    // of another database wait until that one is open again.
-    std::optional<DismissedMessage> take(const QString& database);
+    // Takes out the most recent dismissal made on database, by station
+    // unless that is empty; dismissals of another database wait until that
+    // one is open again.
+    std::optional<DismissedMessage> take(const QString& database, const QString& station = {});
     // Returns a dismissal that could not be undone this time, as the most
     // recent one.
     void putBack(DismissedMessage dismissal) { push(std::move(dismissal)); }

@@ -24,7 +24,10 @@ namespace {
 
 const QStringList header = {QStringLiteral("time"),     QStringLiteral("event"),
                             QStringLiteral("database"), QStringLiteral("row"),
-                            QStringLiteral("sequence"), QStringLiteral("message")};
+                            QStringLiteral("sequence"), QStringLiteral("message"),
+                            QStringLiteral("station")};
+// Files of earlier versions end each record with the message.
+constexpr qsizetype fieldsBeforeStations = 6;
 const QString folderName = QStringLiteral("kelvane");
 // A spreadsheet that opens the log takes a field starting with one of these
 // for a formula; such a field is written after an apostrophe, which is
@@ -239,7 +242,8 @@ QByteArray readTail(int descriptor) {
     if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::DontCloseHandle) ||
         !file.seek(start))
         return {};
-    QByteArray bytes = file.read(longestRead);
+    // Asks for no more memory than the file holds: a day's log is small.
+    QByteArray bytes = file.read(std::min<qint64>(longestRead, info.st_size - start));
     if (start > 0) {
         static const QRegularExpression recordStart(
             QStringLiteral("\r\n(?=\\d{4}-\\d\\d-\\d\\dT)"));
@@ -283,8 +287,8 @@ QByteArray record(const Entry& entry) {
                              : numeric               ? entry.sequence.toString()
                                                      : guarded(entry.sequence.toString());
     return csvRecord({time.toString(Qt::ISODate), entry.event, guarded(entry.database),
-                      guarded(entry.row), sequence, guarded(entry.message)},
-                     {false, false, true, true, false, true});
+                      guarded(entry.row), sequence, guarded(entry.message), guarded(entry.station)},
+                     {false, false, true, true, false, true, false});
 }
 
 std::optional<QString> append(const Entry& entry) {
@@ -308,7 +312,8 @@ std::vector<Entry> read(const QString& path) {
         return {};
     std::vector<Entry> entries;
     for (const QStringList& fields : parseCsv(QString::fromUtf8(readTail(descriptor.get())))) {
-        if (fields.size() != header.size() || fields == header)
+        if ((fields.size() != header.size() && fields.size() != fieldsBeforeStations) ||
+            fields == header.mid(0, fields.size()))
             continue;
         const QDateTime time = QDateTime::fromString(fields[0], Qt::ISODate);
         if (!time.isValid())
@@ -319,7 +324,8 @@ std::vector<Entry> read(const QString& path) {
                                   : fields[4].isEmpty() ? QVariant()
                                                         : QVariant(unguarded(fields[4]));
         entries.push_back({time.toLocalTime(), fields[1], unguarded(fields[2]),
-                           unguarded(fields[3]), sequence, unguarded(fields[5])});
+                           unguarded(fields[3]), sequence, unguarded(fields[5]),
+                           unguarded(fields.value(6))});
     }
     return entries;
 }

@@ -11,7 +11,7 @@
 // The read-out log: every message the announcer dismissed, kept on this
 // computer one file a day, so nothing read out is lost even when its row
 // leaves the database. The files are CSV (RFC 4180, UTF-8, CR LF) with the
-// header line time,event,database,row,sequence,message:
+// header line time,event,database,row,sequence,message,station:
 //   time      local time of the event with its UTC offset (ISO 8601)
 //   event     "dismissed": written and synced before the row is deleted;
 //             "not deleted": the delete that followed failed (the database
@@ -21,6 +21,9 @@
 //   row       the row's key (Id), which pairs a later event with its dismissal
 //   sequence  the Sequence as the list showed it; empty when the row had none
 //   message   the whole text, its CR LF line breaks kept inside the quotes
+//   station   where the announcer did it: "desk" (kelvane's own window) or
+//             a browser ("browser 192.168.1.23 #4"); files written before
+//             there were browser stations have no such field
 // A text field that begins with = + - @, a tab, a CR or an apostrophe is
 // written after one more apostrophe, so that a spreadsheet opening the log
 // never takes it for a formula; reading takes that apostrophe off again.
@@ -39,6 +42,7 @@ struct Entry {
     QString row;
     QVariant sequence;
     QString message;
+    QString station;
 };
 
 // A dismissal as "Read out today" lists it.

@@ -40,6 +40,8 @@ public:
 };
 
 // A saved parameter query: parameters are set by name and always bound.
+// The database's own SQL runs only if it just reads; a query that would
+// change anything, or reach another file, fails with ReadOnly.
 class QueryDef {
 public:
     virtual ~QueryDef() = default;
@@ -52,13 +54,17 @@ public:
 // first line.
 struct RowSelection {
     // Only the row with this key (RecordSet::key()); every row when null.
-    QVariant key;
+    QVariant key{};
     // A text field read only up to limit characters.
-    QString limitedField;
+    QString limitedField{};
     qsizetype limit = 0;
     // Whether RecordSet::wholeLength must tell the limited field's whole
     // length, which can cost as much as reading it whole.
     bool measureWhole = false;
+    // Only these fields (and the key), where the row source has them;
+    // every field when empty. Engines that select while reading then do
+    // not work out the others, however costly they are.
+    QStringList fields{};
 };
 
 class Database {
@@ -114,12 +120,20 @@ struct OpenOptions {
     // answer before it fails with ConnectionFailed (30 s when unset; zero
     // makes one new connection and no more).
     std::optional<std::chrono::milliseconds> serverPatience{};
+    // How long the statements of one operation on a SQLite file may work
+    // (waiting for a lock aside) before they are stopped with TooCostly
+    // (3 s when unset).
+    std::optional<std::chrono::milliseconds> workLimit{};
+    // For a caller that only reads: a SQLite file is opened so that
+    // nothing can change it, and its rows cannot be deleted.
+    bool readOnly = false;
 };
 
 // Opens the database file at path, shared with other programs that write it
-// and not read-only. The engine is chosen from the file's content. The
-// purpose ("announcer database", "club database") names what the caller
-// expected when the file turns out to be something else.
+// and not read-only unless options say so. The engine is chosen from the
+// file's content. The purpose ("announcer database", "club database")
+// names what the caller expected when the file turns out to be something
+// else.
 std::unique_ptr<Database> openDatabase(const QString& path, const QString& purpose,
                                        const OpenOptions& options = {});
 

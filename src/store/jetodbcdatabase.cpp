@@ -38,11 +38,8 @@ public:
             const QString reason = db.lastError().text();
             db = QSqlDatabase();
             close();
-            throw KelvaneError(
-                ErrorNumber::NotADatabase,
-                Texts::tr("'%1' is not an %2: the Microsoft Access ODBC driver could not "
-                          "open it (%3).")
-                    .arg(path, purpose, reason));
+            throw notADatabase(path, purpose,
+                               Texts::tr("the Microsoft Access ODBC driver could not open it (%1)").arg(reason));
         }
     }
     ~JetOdbcDatabase() override { close(); }
@@ -74,9 +71,8 @@ public:
     }
 
     std::unique_ptr<QueryDef> queryDef(const QString& name) override {
-        throw KelvaneError(
-            ErrorNumber::DatabaseOperationFailed,
-            Texts::tr("The saved query '%1' cannot be run from a Jet file.").arg(name));
+        throw KelvaneError(ErrorNumber::DatabaseOperationFailed,
+                           Texts::tr("The saved query '%1' cannot be run from a Jet file.").arg(name));
     }
 
     void close() override {

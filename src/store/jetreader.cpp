@@ -20,6 +20,13 @@ constexpr int overflowRowFlag = 0x4000;
 constexpr unsigned char dataPageType = 0x01;
 constexpr unsigned char mapPageType = 0x05;
 constexpr quint32 objectIdMask = 0x00ffffff;
+// A memo field: a header (the kind of storage and the text's length), where
+// its first piece lies, and four bytes more; the text follows in the row,
+// or lies in one row of a long-value page, or in a chain of such rows.
+constexpr int longValueOverhead = 12;
+constexpr quint32 inRowKind = 0x80;
+constexpr quint32 onePageKind = 0x40;
+constexpr quint32 chainKind = 0x00;
 // libmdb converts a text into a buffer of at least this size, kept for the
 // whole read. Access lets a person type 65,535 characters into a memo, at
 // most three bytes each in UTF-8; a program may store far more.
@@ -28,7 +35,9 @@ constexpr size_t textBufferSize = size_t(1) << 20;
 // Each byte of a stored text (one code-page or compressed character, or
 // half of a UCS-2 one) becomes at most three bytes of UTF-8, so a buffer of
 // this size always holds the whole text: no text is cut or refused.
-size_t convertedSizeBound(size_t storedBytes) { return std::max(textBufferSize, 3 * storedBytes + 8); }
+size_t convertedSizeBound(size_t storedBytes) {
+    return std::max(textBufferSize, 3 * storedBytes + 8);
+}
 
 // Jet dates count days from 30 December 1899; the fraction is the time of
 // day, counted forwards even before that day. Built from date and time
@@ -157,6 +166,10 @@ TableRows JetReader::read(MdbCatalogEntry* entry, const QStringList& wanted) {
             if (length < 4 || at + 4 > pageSize)
                 throw Unreadable{Texts::tr("a row of '%1' is damaged").arg(name)};
             const auto moved = qFromLittleEndian<quint32>(m_mdb->pg_buf + at);
+            if (m_movedRows.contains(moved))
+                throw Unreadable{
+                    Texts::tr("two rows of '%1' point at the same moved row").arg(name)};
+            m_movedRows.insert(moved);
             readDataPage(*table, moved >> 8);
             if (mdb_find_row(m_mdb.get(), static_cast<int>(moved & 0xff), &start, &length) != 0)
                 throw Unreadable{Texts::tr("a moved row of '%1' is damaged").arg(name)};
@@ -187,11 +200,22 @@ std::vector<long> JetReader::dataPages(const MdbTableDef& table) {
              : std::nullopt;
     if (!map || map->size() < 5)
         throw damaged();
+    // A page the file does not hold yet fails the read here, before a map
+    // that lists millions of them is ever collected.
+    const long filePages = pageCount();
     std::vector<long> pages;
-    const auto addListed = [&pages](const unsigned char* bits, qsizetype bytes, long first) {
+    const auto addListed = [&](const unsigned char* bits, qsizetype bytes, long first) {
         for (qsizetype bit = 0; bit < bytes * 8; ++bit) {
-            if ((bits[bit / 8] & (1 << (bit % 8))) != 0)
-                pages.push_back(first + long(bit));
+            if ((bits[bit / 8] & (1 << (bit % 8))) == 0)
+                continue;
+            const long page = first + long(bit);
+            if (page >= filePages)
+                throw Unreadable{Texts::tr("the page map of '%1' lists page %2, beyond the "
+                                                "file's end at %3 pages (it may be being written)")
+                                     .arg(QString::fromUtf8(table.name))
+                                     .arg(page)
+                                     .arg(filePages)};
+            pages.push_back(page);
         }
     };
     const auto* bytes = reinterpret_cast<const unsigned char*>(map->constData());
@@ -230,7 +254,8 @@ QVariantList JetReader::rowValues(MdbTableDef& table, int start, size_t length,
                                   const std::vector<int>& indexes, std::vector<MdbField>& fields) {
     const int count = mdb_crack_row(&table, start, length, fields.data());
     if (count <= 0 || count > static_cast<int>(table.num_cols))
-        throw Unreadable{Texts::tr("a row of '%1' is damaged").arg(QString::fromUtf8(table.name))};
+        throw Unreadable{
+            Texts::tr("a row of '%1' is damaged").arg(QString::fromUtf8(table.name))};
     // A row written before a column was added has no value for it.
     QVariantList values;
     values.reserve(static_cast<qsizetype>(indexes.size()));
@@ -248,8 +273,8 @@ QVariant JetReader::fieldValue(const MdbColumn& column, const MdbField& field) {
     if (field.is_null)
         return {};
     if (field.start < 0 || field.siz < 0 || field.start + field.siz > m_mdb->fmt->pg_size)
-        throw Unreadable{
-            Texts::tr("a value of '%1' lies outside its page").arg(QString::fromUtf8(column.name))};
+        throw Unreadable{Texts::tr("a value of '%1' lies outside its page")
+                             .arg(QString::fromUtf8(column.name))};
     const unsigned char* at = m_mdb->pg_buf + field.start;
     const auto fits = [&](int bytes) {
         if (field.siz < bytes)
@@ -277,10 +302,8 @@ QVariant JetReader::fieldValue(const MdbColumn& column, const MdbField& field) {
         return QVariant(jetDateTime(qFromLittleEndian<double>(at)));
     case MDB_TEXT:
         return QVariant(text(column, reinterpret_cast<const char*>(at), size_t(field.siz)));
-    case MDB_MEMO: {
-        const QByteArray value = longValue(column, field);
-        return QVariant(text(column, value.constData(), size_t(value.size())));
-    }
+    case MDB_MEMO:
+        return QVariant(memoText(column, field));
     case MDB_MONEY:
     case MDB_REPID:
         return QVariant(formatted(column, field));
@@ -295,8 +318,8 @@ QString JetReader::text(const MdbColumn& column, const char* bytes, size_t lengt
     const int converted =
         mdb_unicode2ascii(m_mdb.get(), bytes, length, m_text.data(), m_text.size());
     if (converted < 0)
-        throw Unreadable{
-            Texts::tr("a text in '%1' cannot be converted").arg(QString::fromUtf8(column.name))};
+        throw Unreadable{Texts::tr("a text in '%1' cannot be converted")
+                             .arg(QString::fromUtf8(column.name))};
     return QString::fromUtf8(m_text.data(), converted);
 }
 
@@ -308,36 +331,57 @@ QString JetReader::formatted(const MdbColumn& column, const MdbField& field) con
     return converted ? QString::fromUtf8(converted.get()) : QString();
 }
 
+// A memo's text. Rows that point at the same long text on long-value
+// pages share it, read and converted once.
+QString JetReader::memoText(const MdbColumn& column, const MdbField& field) {
+    const unsigned char* at = m_mdb->pg_buf + field.start;
+    const bool onPages =
+        field.siz >= longValueOverhead && qFromLittleEndian<quint32>(at) >> 24 != inRowKind;
+    const quint32 header = onPages ? qFromLittleEndian<quint32>(at) : 0;
+    const quint32 firstPiece = onPages ? qFromLittleEndian<quint32>(at + 4) : 0;
+    if (onPages) {
+        const auto known = m_longTexts.constFind(firstPiece);
+        if (known != m_longTexts.cend() && known->header == header)
+            return known->text;
+    }
+    const QByteArray value = longValue(column, field);
+    QString converted = text(column, value.constData(), size_t(value.size()));
+    if (onPages)
+        m_longTexts.insert(firstPiece, {header, converted});
+    return converted;
+}
+
 // A memo's bytes lie in the row itself, or on long-value pages the row
 // points to: one row of one page, or a chain of rows. libmdb makes an
 // empty or shortened text of a chain that breaks off; here every piece
 // must be there and add up to the length the row states.
 QByteArray JetReader::longValue(const MdbColumn& column, const MdbField& field) {
-    constexpr int overhead = 12;
-    constexpr quint32 inRow = 0x80;
-    constexpr quint32 onePage = 0x40;
-    constexpr quint32 chain = 0x00;
-    if (field.siz < overhead)
+    if (field.siz < longValueOverhead)
         return {};
     const unsigned char* at = m_mdb->pg_buf + field.start;
     const auto header = qFromLittleEndian<quint32>(at);
     const quint32 kind = header >> 24;
     const qsizetype length = header & 0x00ffffff;
-    if (kind == inRow)
-        return {reinterpret_cast<const char*>(at + overhead), field.siz - overhead};
+    if (kind == inRowKind)
+        return {reinterpret_cast<const char*>(at + longValueOverhead),
+                field.siz - longValueOverhead};
     const auto broken = [&] {
-        return Unreadable{
-            Texts::tr("a long text in '%1' is incomplete").arg(QString::fromUtf8(column.name))};
+        return Unreadable{Texts::tr("a long text in '%1' is incomplete")
+                              .arg(QString::fromUtf8(column.name))};
     };
+    // No text is longer than the file that holds it.
+    if (length > m_file.stamp().size)
+        throw broken();
     auto pageRow = qFromLittleEndian<quint32>(at + 4);
     QByteArray value;
-    if (kind == onePage) {
-        value = dataRow(pageRow, RowPage::LongValues).value_or(QByteArray());
-    } else if (kind == chain) {
+    if (kind == onePageKind) {
+        value = longValuePiece(column, pageRow).value_or(QByteArray());
+    } else if (kind == chainKind) {
+        value.reserve(length);
         // Each piece starts with where the next one is and adds at least a
-        // byte, so a chain that loops ends at the stated length.
+        // byte, and none is read twice, so the walk ends.
         while (pageRow != 0 && value.size() < length) {
-            const std::optional<QByteArray> piece = dataRow(pageRow, RowPage::LongValues);
+            const std::optional<QByteArray> piece = longValuePiece(column, pageRow);
             if (!piece || piece->size() <= 4)
                 throw broken();
             pageRow = qFromLittleEndian<quint32>(piece->constData());
@@ -352,6 +396,22 @@ QByteArray JetReader::longValue(const MdbColumn& column, const MdbField& field) 
     if (value.size() != length)
         throw broken();
     return value;
+}
+
+// A piece of a long text. No two texts share a piece in a sound file, and
+// a chain that comes back to a piece loops: either way the text is
+// refused instead of read again, which could cost a copy of a long text for
+// every row that points into it.
+std::optional<QByteArray> JetReader::longValuePiece(const MdbColumn& column, quint32 pageRow) {
+    if (m_longValuePieces.contains(pageRow))
+        throw Unreadable{Texts::tr("a long text in '%1' points back at a piece already read")
+                             .arg(QString::fromUtf8(column.name))};
+    m_longValuePieces.insert(pageRow);
+    return dataRow(pageRow, RowPage::LongValues);
+}
+
+long JetReader::pageCount() const {
+    return long(m_file.stamp().size / m_mdb->fmt->pg_size);
 }
 
 // Reads a page into libmdb's second page buffer, unless it is there

@@ -21,4 +21,16 @@ KelvaneError errorFrom(const std::exception& caught) {
 
 QString systemErrorText(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
+QString purposeText(const QString& purpose) {
+    return QCoreApplication::translate("Database", purpose.toUtf8().constData());
+}
+
+// The article belongs to the English purpose; a translation says the
+// sentence its own way.
+KelvaneError notADatabase(const QString& path, const QString& purpose, const QString& reason) {
+    const bool vowel = !purpose.isEmpty() && QStringLiteral("aeiou").contains(purpose.front().toLower());
+    const QString text = vowel ? Texts::tr("'%1' is not an %2: %3.") : Texts::tr("'%1' is not a %2: %3.");
+    return KelvaneError(ErrorNumber::NotADatabase, text.arg(path, purposeText(purpose), reason));
+}
+
 } // namespace store

@@ -30,6 +30,12 @@ enum class ErrorNumber : int {
     DiskOrNetworkError = 3043,
     ConnectionFailed = 3151,
     DatabaseOperationFailed = 3146,
+    // The database asks for far more work or memory than any sound one.
+    TooCostly = 3035,
+    // SQL from the database itself that would do more than read.
+    ReadOnly = 3027,
+    // The database's own rule for a delete or an insert changes other rows.
+    OtherRowsTouched = 3200,
     ObjectClosed = 3420,
     PrinterError = 482,
 };
@@ -56,5 +62,14 @@ KelvaneError errorFrom(const std::exception& caught);
 // The system's own words for an error number of the C library (errno),
 // such as "No space left on device".
 QString systemErrorText(int error);
+
+// A purpose as the person reads it. Callers name their purpose in English
+// ("announcer database", "club database"), marked with
+// QT_TRANSLATE_NOOP("Database", ...).
+QString purposeText(const QString& purpose);
+
+// The error for a file that is not the kind of database its purpose names,
+// with the reason.
+KelvaneError notADatabase(const QString& path, const QString& purpose, const QString& reason);
 
 } // namespace store

@@ -33,17 +33,15 @@ FileKind sniff(QFile& file) {
 std::unique_ptr<Database> openDatabase(const QString& path, const QString& purpose, const OpenOptions& options) {
     QFile file;
     if (const auto reason = openRegularFile(file, path))
-        throw KelvaneError(ErrorNumber::NotADatabase,
-                           Texts::tr("Cannot open '%1': %2.").arg(path, *reason));
+        throw KelvaneError(ErrorNumber::NotADatabase, Texts::tr("Cannot open '%1': %2.").arg(path, *reason));
     const FileKind kind = sniff(file);
     file.close();
     const auto notA = [&](const QString& reason) {
-        return KelvaneError(ErrorNumber::NotADatabase,
-                            Texts::tr("'%1' is not an %2: %3.").arg(path, purpose, reason));
+        return notADatabase(path, purpose, reason);
     };
     switch (kind) {
     case FileKind::Sqlite:
-        return std::make_unique<SqliteDatabase>(path, purpose, options.lockWait);
+        return std::make_unique<SqliteDatabase>(path, purpose, options);
     case FileKind::Jet:
         return openJetDatabase(path, purpose);
     case FileKind::Connection:

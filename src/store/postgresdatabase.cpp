@@ -47,7 +47,7 @@ public:
             throw KelvaneError(
                 ErrorNumber::ConnectionFailed,
                 Texts::tr("Cannot reach the database server %1 that '%2' names for the %3: %4")
-                    .arg(m_server, path, purpose, *reason));
+                    .arg(m_server, path, purposeText(purpose), *reason));
         }
     }
 

@@ -56,9 +56,11 @@ QVariant valuesKey(const QVariantList& values) {
     return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
 }
 
-QVariant SnapshotRecordSet::key() const {
+QVariant SnapshotRecordSet::key() const { return valuesKey(currentRow()); }
+
+const QVariantList& SnapshotRecordSet::currentRow() const {
     checkCurrent();
-    return valuesKey(m_rows[m_current]);
+    return m_rows[m_current];
 }
 
 void SnapshotRecordSet::deleteCurrent() {

@@ -30,10 +30,14 @@ public:
     bool eof() const override;
     QVariant value(const QString& field) const override;
     QStringList fields() const override { return m_columns; }
-    // The file has no key column: a digest of all the row's values.
+    // Without a key column: a digest of all the row's values.
     QVariant key() const override;
     void deleteCurrent() override;
     void close() override { m_closed = true; }
+
+protected:
+    // The current row's values; a row may hold more than fields() names.
+    const QVariantList& currentRow() const;
 
 private:
     void checkOpen() const;

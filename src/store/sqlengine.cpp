@@ -2,7 +2,11 @@
 
 #include "snapshotrecordset.h"
 
+#include <QDataStream>
 #include <QDateTime>
+#include <QIODevice>
+#include <QMultiHash>
+#include <QScopeGuard>
 #include <QSet>
 #include <QSqlDriver>
 #include <QSqlError>
@@ -12,6 +16,8 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
+#include <iterator>
 #include <vector>
 
 namespace store {
@@ -41,12 +47,19 @@ const QString savedQueryParameters = QStringLiteral("Saved Query Parameters");
 // hands its values back as dates, as the server engines do by themselves.
 enum class ColumnKind { Plain, Date, DateTime };
 
-std::vector<ColumnKind> columnKinds(const QSqlQuery& query, int columns) {
-    std::vector<ColumnKind> kinds(static_cast<size_t>(columns), ColumnKind::Plain);
+// The SQLite statement behind a prepared query; null on another engine.
+sqlite3_stmt* sqliteStatement(const QSqlQuery& query) {
     const QVariant handle = query.result()->handle();
     if (qstrcmp(handle.typeName(), "sqlite3_stmt*") != 0)
+        return nullptr;
+    return *static_cast<sqlite3_stmt* const*>(handle.constData());
+}
+
+std::vector<ColumnKind> columnKinds(const QSqlQuery& query, int columns) {
+    std::vector<ColumnKind> kinds(static_cast<size_t>(columns), ColumnKind::Plain);
+    sqlite3_stmt* statement = sqliteStatement(query);
+    if (!statement)
         return kinds;
-    auto* statement = *static_cast<sqlite3_stmt* const*>(handle.constData());
     for (int i = 0; i < columns; ++i) {
         const QByteArray declared = QByteArray(sqlite3_column_decltype(statement, i)).toUpper();
         if (declared == "DATE")
@@ -91,9 +104,13 @@ Snapshot readAll(QSqlQuery& query, const QString& what) {
     return snapshot;
 }
 
-void execOrThrow(QSqlQuery& query, const QVariantList& values, const QString& what) {
+void bindAll(QSqlQuery& query, const QVariantList& values) {
     for (int i = 0; i < values.size(); ++i)
         query.bindValue(i, values[i]);
+}
+
+void execOrThrow(QSqlQuery& query, const QVariantList& values, const QString& what) {
+    bindAll(query, values);
     if (!query.exec())
         throw queryError(query, what);
 }
@@ -113,114 +130,183 @@ Snapshot select(SqlSession& session, const QString& sql, const QVariantList& val
     return snapshot;
 }
 
-// A snapshot of the rows of one row source. Deleting goes back to the
-// database by the row's key, so a row with the same Sequence or text is
-// never touched. A snapshot read with a limited field carries that field's
-// whole length as its last column.
-class SqlRecordSet : public RecordSet {
+// The key column of every row, in the row source's order.
+Snapshot keysOf(QSqlDatabase& db, const QString& rowSource) {
+    return selectOn(db,
+                    QStringLiteral("SELECT %1 FROM %2")
+                        .arg(quoteIdentifier(keyColumn), quoteIdentifier(rowSource)),
+                    {}, rowSource);
+}
+
+// A key as bytes that tell both its type and its value, so that keys of
+// any type can be sorted and looked up.
+QByteArray keyBytes(const QVariant& key) {
+    QByteArray bytes;
+    QDataStream stream(&bytes, QIODevice::WriteOnly);
+    stream << key;
+    return bytes;
+}
+
+// The rows of snapshot (which hold the key column) in the order of keys.
+// A row whose key is not among them came after the keys were read: it is
+// left for the next read.
+void arrangeByKeys(Snapshot& snapshot, const Snapshot& keys) {
+    const qsizetype keyIndex = snapshot.columns.indexOf(keyColumn);
+    QMultiHash<QByteArray, size_t> rowsByKey;
+    for (size_t row = 0; row < snapshot.rows.size(); ++row)
+        rowsByKey.insert(keyBytes(snapshot.rows[row].value(keyIndex)), row);
+    std::vector<QVariantList> arranged;
+    arranged.reserve(keys.rows.size());
+    for (const QVariantList& key : keys.rows) {
+        const auto found = rowsByKey.find(keyBytes(key.value(0)));
+        if (found == rowsByKey.end())
+            continue;
+        arranged.push_back(std::move(snapshot.rows[*found]));
+        rowsByKey.erase(found);
+    }
+    snapshot.rows = std::move(arranged);
+}
+
+// What a change did to the keys of a row source.
+struct KeyChange {
+    QByteArrayList removed;
+    QByteArrayList added;
+};
+
+QByteArrayList sortedKeys(QSqlDatabase& db, const QString& rowSource) {
+    QByteArrayList sorted;
+    for (const QVariantList& key : keysOf(db, rowSource).rows)
+        sorted << keyBytes(key.value(0));
+    std::sort(sorted.begin(), sorted.end());
+    return sorted;
+}
+
+KeyChange keyChange(const QByteArrayList& before, const QByteArrayList& after) {
+    KeyChange change;
+    std::set_difference(before.begin(), before.end(), after.begin(), after.end(),
+                        std::back_inserter(change.removed));
+    std::set_difference(after.begin(), after.end(), before.begin(), before.end(),
+                        std::back_inserter(change.added));
+    return change;
+}
+
+KelvaneError otherRowsTouched(const QString& description) {
+    return KelvaneError(ErrorNumber::OtherRowsTouched, description);
+}
+
+// A change to a row source, undone unless it is committed. The file's or
+// the server's own rules for the row source (triggers, rules of a view)
+// run inside it, so what they did can be checked and undone. SQLite takes
+// the write lock at once, so no other program commits between the reads
+// that check the change; the server keeps one snapshot for the whole
+// transaction, so rows another program adds meanwhile stay out of them.
+class WriteTransaction {
 public:
-    SqlRecordSet(std::shared_ptr<SqlSession> session, QString deleteTarget, Snapshot snapshot,
-                 QString limitedField = {})
-        : m_session(std::move(session))
-        , m_deleteTarget(std::move(deleteTarget))
-        , m_snapshot(std::move(snapshot))
-        , m_limitedField(std::move(limitedField))
-        , m_wholeLengthIndex(static_cast<int>(m_snapshot.columns.indexOf(wholeLengthColumn))) {
-        m_snapshot.columns.removeAll(wholeLengthColumn);
-        m_keyIndex = static_cast<int>(m_snapshot.columns.indexOf(keyColumn));
+    WriteTransaction(QSqlDatabase& db, const QString& what)
+        : m_db(db)
+        , m_what(what) {
+        const bool sqlite = db.driverName() == QLatin1String("QSQLITE");
+        exec(sqlite ? QStringLiteral("BEGIN IMMEDIATE")
+                    : QStringLiteral("START TRANSACTION ISOLATION LEVEL REPEATABLE READ"));
+    }
+    ~WriteTransaction() {
+        if (!m_committed)
+            QSqlQuery(m_db).exec(QStringLiteral("ROLLBACK"));
+    }
+    WriteTransaction(const WriteTransaction&) = delete;
+    WriteTransaction& operator=(const WriteTransaction&) = delete;
+
+    void commit() {
+        exec(QStringLiteral("COMMIT"));
+        m_committed = true;
     }
 
-    int recordCount() const override {
-        checkOpen();
-        return static_cast<int>(m_snapshot.rows.size());
+private:
+    void exec(const QString& statement) {
+        QSqlQuery query(m_db);
+        if (!query.exec(statement))
+            throw queryError(query, m_what);
     }
-    void moveFirst() override {
-        checkOpen();
-        if (m_snapshot.rows.empty())
-            throw noCurrentRecord();
-        m_current = 0;
-    }
-    void moveNext() override {
-        checkOpen();
-        if (eof())
-            throw noCurrentRecord();
-        ++m_current;
-    }
-    bool eof() const override {
-        checkOpen();
-        return m_current >= m_snapshot.rows.size();
-    }
-    QVariant value(const QString& field) const override {
-        checkCurrent();
-        const int index = m_snapshot.columns.indexOf(field);
-        if (index < 0)
-            throw KelvaneError(
-                ErrorNumber::ItemNotFound,
-                Texts::tr("Item not found in this collection: field '%1'.").arg(field));
-        return m_snapshot.rows[m_current][index];
-    }
-    QStringList fields() const override { return m_snapshot.columns; }
+
+    QSqlDatabase& m_db;
+    QString m_what;
+    bool m_committed = false;
+};
+
+// Deletes the row with this key from deleteTarget, in a transaction that
+// is rolled back when the row source's own rule would change any other row.
+// It may run a second time after a lost connection: if the first one
+// reached the server, the second finds no row and changes nothing, so the
+// row is gone exactly once either way.
+void deleteByKey(SqlSession& session, const QString& deleteTarget, const QVariant& key) {
+    const QString sql = QStringLiteral("DELETE FROM %1 WHERE %2 = ?")
+                            .arg(quoteIdentifier(deleteTarget), quoteIdentifier(keyColumn));
+    session.run([&](QSqlDatabase& db) {
+        WriteTransaction transaction(db, deleteTarget);
+        const QByteArrayList before = sortedKeys(db, deleteTarget);
+        QSqlQuery query(db);
+        if (!query.prepare(sql))
+            throw queryError(query, deleteTarget);
+        execOrThrow(query, {key}, deleteTarget);
+        query.finish();
+        const KeyChange change = keyChange(before, sortedKeys(db, deleteTarget));
+        const bool wasThere = std::binary_search(before.cbegin(), before.cend(), keyBytes(key));
+        if (!change.added.isEmpty() || change.removed.size() > (wasThere ? 1 : 0))
+            throw otherRowsTouched(Texts::tr("This database's own delete rule for '%1' would change "
+                                             "other rows as well, so nothing was deleted.")
+                                       .arg(deleteTarget));
+        if (wasThere && change.removed.isEmpty())
+            throw otherRowsTouched(Texts::tr("This database's own delete rule for '%1' would keep the "
+                                             "row, so nothing was deleted.")
+                                       .arg(deleteTarget));
+        transaction.commit();
+    });
+    session.rowDeleted(key);
+}
+
+// A snapshot of the rows of one row source whose key is its key column.
+// Deleting goes back to the database by the row's key, so a row with the
+// same Sequence or text is never touched. A snapshot read with a limited
+// field carries that field's whole length as its last column.
+class SqlRecordSet : public SnapshotRecordSet {
+public:
+    SqlRecordSet(const std::shared_ptr<SqlSession>& session, const QString& deleteTarget, Snapshot snapshot,
+                 QString limitedField = {})
+        : SnapshotRecordSet(deleteTarget, withoutWholeLength(snapshot.columns), std::move(snapshot.rows),
+                            deleter(session, deleteTarget))
+        , m_limitedField(std::move(limitedField))
+        , m_wholeLengthIndex(static_cast<int>(snapshot.columns.indexOf(wholeLengthColumn)))
+        , m_keyIndex(static_cast<int>(fields().indexOf(keyColumn))) {}
+
     QVariant key() const override {
-        checkCurrent();
-        const QVariantList& row = m_snapshot.rows[m_current];
-        return m_keyIndex >= 0 ? row[m_keyIndex] : valuesKey(row);
+        return m_keyIndex >= 0 ? currentRow()[m_keyIndex] : SnapshotRecordSet::key();
     }
     qint64 wholeLength(const QString& field) const override {
         if (field != m_limitedField || m_wholeLengthIndex < 0)
             return RecordSet::wholeLength(field);
-        checkCurrent();
-        return m_snapshot.rows[m_current][m_wholeLengthIndex].toLongLong();
+        return currentRow()[m_wholeLengthIndex].toLongLong();
     }
-    void deleteCurrent() override;
-    void close() override { m_closed = true; }
 
 private:
-    static KelvaneError noCurrentRecord() {
-        return KelvaneError(ErrorNumber::NoCurrentRecord, Texts::tr("No current record."));
+    static QStringList withoutWholeLength(QStringList columns) {
+        columns.removeAll(wholeLengthColumn);
+        return columns;
     }
-    void checkOpen() const {
-        if (m_closed)
-            throw KelvaneError(ErrorNumber::ObjectClosed, Texts::tr("The record set is closed."));
-    }
-    void checkCurrent() const {
-        checkOpen();
-        if (eof() || m_deleted.contains(m_current))
-            throw noCurrentRecord();
+    static DeleteRow deleter(const std::shared_ptr<SqlSession>& session, const QString& deleteTarget) {
+        return [session, deleteTarget](const QStringList& columns, const QVariantList& row) {
+            const qsizetype keyIndex = columns.indexOf(keyColumn);
+            if (deleteTarget.isEmpty() || keyIndex < 0)
+                throw KelvaneError(ErrorNumber::DatabaseOperationFailed,
+                                   Texts::tr("Rows of '%1' cannot be deleted: it has no '%2' key column.")
+                                       .arg(deleteTarget, keyColumn));
+            deleteByKey(*session, deleteTarget, row[keyIndex]);
+        };
     }
 
-    std::shared_ptr<SqlSession> m_session;
-    QString m_deleteTarget;
-    Snapshot m_snapshot;
     QString m_limitedField;
     int m_wholeLengthIndex;
-    int m_keyIndex = -1;
-    QSet<size_t> m_deleted;
-    size_t m_current = 0;
-    bool m_closed = false;
+    int m_keyIndex;
 };
-
-// A delete by key may run a second time after a lost connection: if the
-// first one reached the server, the second finds no row and changes
-// nothing, so the row is gone exactly once either way.
-void SqlRecordSet::deleteCurrent() {
-    checkCurrent();
-    if (m_deleteTarget.isEmpty() || m_keyIndex < 0)
-        throw KelvaneError(ErrorNumber::DatabaseOperationFailed,
-                           Texts::tr("Rows of '%1' cannot be deleted: it has no '%2' key column.")
-                               .arg(m_deleteTarget, keyColumn));
-    const QString sql = QStringLiteral("DELETE FROM %1 WHERE %2 = ?")
-                            .arg(quoteIdentifier(m_deleteTarget), quoteIdentifier(keyColumn));
-    const QVariant key = m_snapshot.rows[m_current][m_keyIndex];
-    m_session->run([&](QSqlDatabase& db) {
-        QSqlQuery query(db);
-        if (!query.prepare(sql))
-            throw queryError(query, m_deleteTarget);
-        execOrThrow(query, {key}, m_deleteTarget);
-        query.finish();
-    });
-    m_session->rowDeleted(m_keyIndex, key);
-    m_deleted.insert(m_current);
-}
 
 // A saved query lives in the database as SQL text with "?" placeholders and
 // a table that names each placeholder by its position (1 = the first "?").
@@ -228,9 +314,10 @@ void SqlRecordSet::deleteCurrent() {
 // run looks the same query up a thousand times.
 class SqlQueryDef : public QueryDef {
 public:
-    SqlQueryDef(std::shared_ptr<SqlSession> session, QString name, std::shared_ptr<PreparedQuery> prepared,
-                QHash<QString, int> positions)
+    SqlQueryDef(std::shared_ptr<SqlSession> session, QString path, QString name,
+                std::shared_ptr<PreparedQuery> prepared, QHash<QString, int> positions)
         : m_session(std::move(session))
+        , m_path(std::move(path))
         , m_name(std::move(name))
         , m_prepared(std::move(prepared))
         , m_positions(std::move(positions))
@@ -239,18 +326,19 @@ public:
     void setParameter(const QString& name, const QString& value) override {
         const auto position = m_positions.constFind(name);
         if (position == m_positions.cend())
-            throw KelvaneError(
-                ErrorNumber::ItemNotFound,
-                Texts::tr("Item not found in this collection: parameter '%1' of '%2'.")
-                    .arg(name, m_name));
+            throw KelvaneError(ErrorNumber::ItemNotFound,
+                               Texts::tr("Item not found in this collection: parameter '%1' of '%2'.")
+                                   .arg(name, m_name));
         m_values[*position - 1] = value;
     }
 
     std::unique_ptr<RecordSet> openRecordset() override {
         Snapshot snapshot;
-        m_session->run([&](QSqlDatabase& db) {
+        m_session->runReadingOnly([&](QSqlDatabase& db) {
             QSqlQuery& query = statement(db);
-            execOrThrow(query, m_values, m_name);
+            bindAll(query, m_values);
+            if (!query.exec())
+                throw failure(query);
             snapshot = readAll(query, m_name);
         });
         return std::make_unique<SqlRecordSet>(m_session, QString(), std::move(snapshot));
@@ -264,13 +352,35 @@ private:
             prepared.query->setForwardOnly(true);
             prepared.generation = -1;
             if (!prepared.query->prepare(prepared.sql))
-                throw queryError(*prepared.query, m_name);
+                throw failure(*prepared.query);
+            sqlite3_stmt* statement = sqliteStatement(*prepared.query);
+            if (statement && !sqlite3_stmt_readonly(statement))
+                throw notJustReading();
             prepared.generation = m_session->generation();
         }
         return *prepared.query;
     }
 
+    // SQLite's authorizer and the server's read-only transaction refuse
+    // what the checks before running cannot see.
+    KelvaneError failure(const QSqlQuery& query) const {
+        const QString code = query.lastError().nativeErrorCode();
+        const bool refused = query.driver() && query.driver()->dbmsType() == QSqlDriver::SQLite
+                                 ? (code.toInt() & 0xff) == SQLITE_AUTH
+                                 : code == QLatin1String("25006"); // read_only_sql_transaction
+        return refused ? notJustReading() : queryError(query, m_name);
+    }
+
+    KelvaneError notJustReading() const {
+        return KelvaneError(
+            ErrorNumber::ReadOnly,
+            Texts::tr("The saved query '%1' in '%2' does more than read (it would change data "
+                      "or reach other files), so it was not run.")
+                .arg(m_name, m_path));
+    }
+
     std::shared_ptr<SqlSession> m_session;
+    QString m_path;
     QString m_name;
     std::shared_ptr<PreparedQuery> m_prepared;
     QHash<QString, int> m_positions;
@@ -287,8 +397,9 @@ struct RowsRead {
     Snapshot snapshot;
 
     bool answers(const QString& source, const RowSelection& asked, qint64 now) const {
-        return source == rowSource && asked.limitedField == selection.limitedField &&
-               asked.limit == selection.limit && asked.measureWhole == selection.measureWhole && now == stamp;
+        return source == rowSource && asked.fields == selection.fields &&
+               asked.limitedField == selection.limitedField && asked.limit == selection.limit &&
+               asked.measureWhole == selection.measureWhole && now == stamp;
     }
 };
 
@@ -297,28 +408,44 @@ SqlSession::SqlSession(QString connectionName)
 
 SqlSession::~SqlSession() { close(); }
 
+// The stamp is read before the rows are: a commit while they are read
+// then makes the next read read them again.
 const Snapshot* SqlSession::keptRows(const QString& rowSource, const RowSelection& selection) {
-    if (!m_keptRows)
-        return nullptr;
-    const std::optional<qint64> stamp = changeStamp();
-    if (!stamp || !m_keptRows->answers(rowSource, selection, *stamp)) {
-        m_keptRows.reset();
-        return nullptr;
-    }
-    return &m_keptRows->snapshot;
+    m_stampBeforeRead = changeStamp();
+    if (m_keptRows && m_stampBeforeRead &&
+        m_keptRows->answers(rowSource, selection, *m_stampBeforeRead))
+        return &m_keptRows->snapshot;
+    m_keptRows.reset();
+    return nullptr;
 }
 
 void SqlSession::keepRows(const QString& rowSource, const RowSelection& selection, const Snapshot& rows) {
     m_keptRows.reset();
-    if (const std::optional<qint64> stamp = changeStamp())
-        m_keptRows = std::make_unique<RowsRead>(RowsRead{rowSource, selection, *stamp, rows});
+    if (m_stampBeforeRead)
+        m_keptRows =
+            std::make_unique<RowsRead>(RowsRead{rowSource, selection, *m_stampBeforeRead, rows});
+}
+
+// A server keeps the transaction from writing, whatever its statements
+// ask for; rolling it back undoes anything they set for the session.
+void SqlSession::runReadingOnly(const std::function<void(QSqlDatabase&)>& work) {
+    run([&](QSqlDatabase& db) {
+        QSqlQuery begin(db);
+        if (!begin.exec(QStringLiteral("START TRANSACTION READ ONLY")))
+            throw queryError(begin, Texts::tr("a read-only transaction"));
+        const auto rollBack = qScopeGuard([&] { QSqlQuery(db).exec(QStringLiteral("ROLLBACK")); });
+        work(db);
+    });
 }
 
 // Our own commits leave the stamp as it was, so the kept list follows them.
-void SqlSession::rowDeleted(int keyColumn, const QVariant& key) {
+// The kept list may hold other columns than the record set that deleted.
+void SqlSession::rowDeleted(const QVariant& key) {
     if (!m_keptRows)
         return;
-    std::erase_if(m_keptRows->snapshot.rows, [&](const QVariantList& row) { return row.value(keyColumn) == key; });
+    const qsizetype keyIndex = m_keptRows->snapshot.columns.indexOf(keyColumn);
+    std::erase_if(m_keptRows->snapshot.rows,
+                  [&](const QVariantList& row) { return row.value(keyIndex) == key; });
 }
 
 void SqlSession::rowsChanged() { m_keptRows.reset(); }
@@ -373,14 +500,14 @@ std::unique_ptr<RecordSet> SqlDatabase::openRows(const QString& rowSource, const
         return std::make_unique<SqlRecordSet>(m_session, rowSource, std::move(snapshot), selection.limitedField);
     };
     if (!selection.key.isNull()) {
-        const QStringList columns = columnsOf(rowSource);
+        const QStringList columns = columnsOf(rowSource, selection.fields);
         if (!columns.contains(keyColumn))
             return Database::openRows(rowSource, selection);  // keys are then digests of the values
         return recordSet(readRows(rowSource, columns, selection));
     }
     if (const Snapshot* kept = m_session->keptRows(rowSource, selection))
         return recordSet(*kept);
-    Snapshot snapshot = readRows(rowSource, columnsOf(rowSource), selection);
+    Snapshot snapshot = readRows(rowSource, columnsOf(rowSource, selection.fields), selection);
     m_session->keepRows(rowSource, selection, snapshot);
     return recordSet(std::move(snapshot));
 }
@@ -389,17 +516,49 @@ std::vector<QVariantList> SqlDatabase::selectRows(const QString& sql, const QVar
     return select(*m_session, sql, values, what).rows;
 }
 
-bool SqlDatabase::hasKeyColumn(const QString& rowSource) { return columnsOf(rowSource).contains(keyColumn); }
+bool SqlDatabase::hasKeyColumn(const QString& rowSource) {
+    return columnsOf(rowSource, {}).contains(keyColumn);
+}
 
 QString SqlDatabase::keyColumnName() { return keyColumn; }
 
-QStringList SqlDatabase::columnsOf(const QString& rowSource) {
-    return select(*m_session, QStringLiteral("SELECT * FROM %1 LIMIT 0").arg(quoteIdentifier(rowSource)), {},
-                  rowSource)
-        .columns;
+QStringList SqlDatabase::columnsOf(const QString& rowSource, const QStringList& wanted) {
+    QStringList columns =
+        select(*m_session,
+               QStringLiteral("SELECT * FROM %1 LIMIT 0").arg(quoteIdentifier(rowSource)), {},
+               rowSource)
+            .columns;
+    if (!wanted.isEmpty())
+        columns.removeIf(
+            [&](const QString& column) { return column != keyColumn && !wanted.contains(column); });
+    return columns;
 }
 
+// Sorted by its key, a row source that sorts its rows itself has only the
+// columns asked for worked out: SQLite works out every column of a sorted
+// view, however costly, once anything more than a plain column is asked
+// of it. The key alone gives the row source's own order cheaply, and the
+// rows are put back into that order.
 Snapshot SqlDatabase::readRows(const QString& rowSource, const QStringList& columns, const RowSelection& selection) {
+    QString sql = QStringLiteral("SELECT %1 FROM %2")
+                      .arg(selectList(columns, selection), quoteIdentifier(rowSource));
+    if (!columns.contains(keyColumn))
+        return select(*m_session, sql, {}, rowSource);
+    const QString byKey = QStringLiteral(" ORDER BY %1").arg(quoteIdentifier(keyColumn));
+    if (!selection.key.isNull())
+        return select(*m_session,
+                      sql + QStringLiteral(" WHERE %1 = ?").arg(quoteIdentifier(keyColumn)) + byKey,
+                      {selection.key}, rowSource);
+    Snapshot rows;
+    m_session->run([&](QSqlDatabase& db) {
+        const Snapshot order = keysOf(db, rowSource);
+        rows = selectOn(db, sql + byKey, {}, rowSource);
+        arrangeByKeys(rows, order);
+    });
+    return rows;
+}
+
+QString SqlDatabase::selectList(const QStringList& columns, const RowSelection& selection) {
     QStringList expressions;
     for (const QString& column : columns) {
         const QString quoted = quoteIdentifier(column);
@@ -410,19 +569,14 @@ Snapshot SqlDatabase::readRows(const QString& rowSource, const QStringList& colu
     if (selection.measureWhole && columns.contains(selection.limitedField))
         expressions << QStringLiteral("length(%1) AS %2")
                            .arg(quoteIdentifier(selection.limitedField), quoteIdentifier(wholeLengthColumn));
-    QString sql = QStringLiteral("SELECT %1 FROM %2").arg(expressions.join(QStringLiteral(", ")),
-                                                          quoteIdentifier(rowSource));
-    QVariantList values;
-    if (!selection.key.isNull()) {
-        sql += QStringLiteral(" WHERE %1 = ?").arg(quoteIdentifier(keyColumn));
-        values << selection.key;
-    }
-    return select(*m_session, sql, values, rowSource);
+    return expressions.join(QStringLiteral(", "));
 }
 
 namespace {
 
 // The key of the newest row with exactly these values; null when none.
+// Sorted, not max(): only then need a row source that sorts its rows work
+// out no more than the key and these columns.
 QVariant newestRowWith(QSqlDatabase& db, const QString& rowSource, const QVariantMap& values) {
     QStringList conditions;
     QVariantList bound;
@@ -435,9 +589,10 @@ QVariant newestRowWith(QSqlDatabase& db, const QString& rowSource, const QVarian
             bound << *value;
         }
     }
-    const QString sql = QStringLiteral("SELECT max(%1) FROM %2 WHERE %3")
-                            .arg(quoteIdentifier(keyColumn), quoteIdentifier(rowSource),
-                                 conditions.join(QStringLiteral(" AND ")));
+    const QString key = quoteIdentifier(keyColumn);
+    const QString sql =
+        QStringLiteral("SELECT %1 FROM %2 WHERE %1 IS NOT NULL AND %3 ORDER BY %1 DESC LIMIT 1")
+            .arg(key, quoteIdentifier(rowSource), conditions.join(QStringLiteral(" AND ")));
     const Snapshot found = selectOn(db, sql, bound, rowSource);
     return found.rows.empty() ? QVariant() : found.rows.front().value(0);
 }
@@ -447,13 +602,16 @@ QVariant newestRowWith(QSqlDatabase& db, const QString& rowSource, const QVarian
 // Two plain statements rather than one INSERT ... WHERE NOT EXISTS: the
 // server types a parameter by the column it meets, and only a plain
 // VALUES list gives it the target columns' types. A row source that takes
-// the insert but keeps no such row (a rule that drops it) is refused too.
+// the insert but keeps no such row (a rule that drops it) is refused too,
+// and so is one whose rule adds more than one row or removes any.
 QVariant SqlDatabase::ensureRow(const QString& rowSource, const QVariantMap& values) {
     QVariant key;
     m_session->run([&](QSqlDatabase& db) {
+        WriteTransaction transaction(db, rowSource);
         key = newestRowWith(db, rowSource, values);
         if (!key.isNull())
             return;
+        const QByteArrayList before = sortedKeys(db, rowSource);
         QStringList columns;
         QStringList placeholders;
         for (auto value = values.cbegin(); value != values.cend(); ++value) {
@@ -467,13 +625,18 @@ QVariant SqlDatabase::ensureRow(const QString& rowSource, const QVariantMap& val
             throw queryError(query, rowSource);
         execOrThrow(query, values.values(), rowSource);
         query.finish();
-        m_session->rowsChanged();
+        const KeyChange change = keyChange(before, sortedKeys(db, rowSource));
+        if (!change.removed.isEmpty() || change.added.size() > 1)
+            throw otherRowsTouched(Texts::tr("This database's own insert rule for '%1' would change "
+                                             "other rows as well, so nothing was added.")
+                                       .arg(rowSource));
         key = newestRowWith(db, rowSource, values);
+        transaction.commit();
+        m_session->rowsChanged();
     });
     if (key.isNull())
-        throw KelvaneError(
-            ErrorNumber::DatabaseOperationFailed,
-            Texts::tr("Database operation on '%1' failed: the row was not added.").arg(rowSource));
+        throw KelvaneError(ErrorNumber::DatabaseOperationFailed,
+                           Texts::tr("Database operation on '%1' failed: the row was not added.").arg(rowSource));
     return key;
 }
 
@@ -498,9 +661,8 @@ SqlDatabase::SavedQuery SqlDatabase::readSavedQuery(const QString& name) {
         positions.insert(row.value(0).toString(), row.value(1).toInt());
     for (int position : std::as_const(positions)) {
         if (position < 1 || position > positions.size())
-            throw KelvaneError(
-                ErrorNumber::DatabaseOperationFailed,
-                Texts::tr("Saved query '%1' numbers its parameters wrongly.").arg(name));
+            throw KelvaneError(ErrorNumber::DatabaseOperationFailed,
+                               Texts::tr("Saved query '%1' numbers its parameters wrongly.").arg(name));
     }
     return {std::move(prepared), positions};
 }
@@ -511,7 +673,8 @@ std::unique_ptr<QueryDef> SqlDatabase::queryDef(const QString& name) {
     auto saved = m_savedQueries.constFind(name);
     if (saved == m_savedQueries.cend())
         saved = m_savedQueries.insert(name, readSavedQuery(name));
-    return std::make_unique<SqlQueryDef>(m_session, name, saved->prepared, saved->positions);
+    return std::make_unique<SqlQueryDef>(m_session, m_path, name, saved->prepared,
+                                         saved->positions);
 }
 
 void SqlDatabase::close() {
@@ -586,18 +749,18 @@ KelvaneError queryError(const QSqlQuery& query, const QString& what) {
         return KelvaneError(ErrorNumber::CannotFindTableOrQuery,
                             Texts::tr("Cannot find the table or query '%1'.").arg(what));
     case Failure::Stopped:
-        return KelvaneError(
-            ErrorNumber::DatabaseOperationFailed,
-            Texts::tr("Database operation on '%1' was stopped: it asks for far more work "
-                      "than any sound database needs.")
-                .arg(what));
+        return KelvaneError(ErrorNumber::DatabaseOperationFailed,
+                            Texts::tr("Database operation on '%1' was stopped: it asks for far more work "
+                                           "than any sound database needs.")
+                                .arg(what));
     case Failure::Busy:
         return KelvaneError(ErrorNumber::DatabaseLocked,
                             Texts::tr("The database is locked by another program (%1).").arg(what));
     case Failure::ConnectionLost:
         return KelvaneError(
             ErrorNumber::ConnectionFailed,
-            Texts::tr("The connection to the database server was lost (%1): %2").arg(what, text));
+            Texts::tr("The connection to the database server was lost (%1): %2")
+                .arg(what, text));
     case Failure::Other:
         break;
     }

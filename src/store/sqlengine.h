@@ -34,6 +34,9 @@ public:
     // time it is called: an engine that can lose its connection calls it
     // again on a new one.
     virtual void run(const std::function<void(QSqlDatabase&)>& work);
+    // Runs work, which runs SQL that the database itself holds, so that
+    // its statements can only read.
+    virtual void runReadingOnly(const std::function<void(QSqlDatabase&)>& work);
 
     // Counts the connections made so far; statements prepared on an
     // earlier one must be prepared again.
@@ -41,12 +44,13 @@ public:
 
     // The last whole list read of a row source, kept while no other program
     // can have changed the rows: a huge value is then read once, not at
-    // every refresh. Null when the list must be read again.
+    // every refresh. Null when the list must be read again; keepRows then
+    // keeps the list read next.
     const Snapshot* keptRows(const QString& rowSource, const RowSelection& selection);
     void keepRows(const QString& rowSource, const RowSelection& selection, const Snapshot& rows);
     // This session deleted the row with this key (the kept list loses it),
     // or changed rows in another way (the kept list goes).
-    void rowDeleted(int keyColumn, const QVariant& key);
+    void rowDeleted(const QVariant& key);
     void rowsChanged();
 
     void close();
@@ -65,6 +69,7 @@ private:
     QString m_name;
     int m_generation = 0;
     std::unique_ptr<RowsRead> m_keptRows;
+    std::optional<qint64> m_stampBeforeRead;
 };
 
 // The QtSql side of an engine: record sets are snapshots read to the end
@@ -97,8 +102,11 @@ private:
         QHash<QString, int> positions;
     };
     SavedQuery readSavedQuery(const QString& name);
-    QStringList columnsOf(const QString& rowSource);
+    // The row source's columns, only those wanted (and the key) unless
+    // wanted is empty.
+    QStringList columnsOf(const QString& rowSource, const QStringList& wanted);
     Snapshot readRows(const QString& rowSource, const QStringList& columns, const RowSelection& selection);
+    static QString selectList(const QStringList& columns, const RowSelection& selection);
 
     QString m_path;
     std::shared_ptr<SqlSession> m_session;

@@ -1,10 +1,12 @@
 #include "sqlitedatabase.h"
 
 #include "kelvaneerror.h"
+#include "sqliteguard.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
+#include <QScopeGuard>
 #include <QSqlDatabase>
 #include <QSqlDriver>
 #include <QSqlError>
@@ -15,7 +17,6 @@
 
 #include <atomic>
 #include <cerrno>
-#include <climits>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -27,41 +28,36 @@ namespace {
 constexpr std::chrono::milliseconds defaultLockWait{5000};
 
 // Row sources are SQL that the file itself defines, so a damaged or hostile
-// file can hold a view that never ends (a recursive one) and would hold the
-// screen for good. Reading 100,000 announcements takes under three million
-// engine steps; a statement is stopped at ten million. Waiting for
-// another program's lock takes no steps, so the busy timeout is untouched.
-constexpr int stepsPerCheck = 1000;
-constexpr int checksPerStatement = 10'000;
-// Outside a read (the integrity check on opening) there is no allowance.
-thread_local int checksLeft = INT_MAX;
-
-int stopRunawayStatement(void*) { return --checksLeft <= 0 ? 1 : 0; }
-
-// The statements run while one lives share one allowance of engine steps.
-class StepAllowance {
-public:
-    StepAllowance() { checksLeft = checksPerStatement; }
-    ~StepAllowance() { checksLeft = INT_MAX; }
-    StepAllowance(const StepAllowance&) = delete;
-    StepAllowance& operator=(const StepAllowance&) = delete;
-};
-
-void limitStatements(const QSqlDatabase& db) {
-    const QVariant handle = db.driver()->handle();
-    if (qstrcmp(handle.typeName(), "sqlite3*") == 0)
-        sqlite3_progress_handler(*static_cast<sqlite3* const*>(handle.constData()), stepsPerCheck,
-                                 stopRunawayStatement, nullptr);
-}
-
-// Every operation on the file (a read, a delete, a saved query) gets its
-// own allowance.
+// file can hold a view that never ends, or one that makes huge values, and
+// would hold the screen for good. Every operation on the file (a read, a
+// delete, a saved query) gets its own allowance of working time.
 class SqliteSession : public SqlSession {
 public:
-    using SqlSession::SqlSession;
+    SqliteSession(QString connectionName, QString path, const OpenOptions& options)
+        : SqlSession(std::move(connectionName))
+        , m_path(std::move(path))
+        , m_guard(options.workLimit.value_or(defaultWorkLimit),
+                  options.lockWait.value_or(defaultLockWait)) {}
+    // The connection goes before the guard its handlers use.
+    ~SqliteSession() override { close(); }
+
+    SqliteGuard& guard() { return m_guard; }
+
     void run(const std::function<void(QSqlDatabase&)>& work) override {
-        const StepAllowance allowance;
-        SqlSession::run(work);
+        m_guard.startWork();
+        try {
+            SqlSession::run(work);
+        } catch (const KelvaneError&) {
+            if (m_guard.stopped())
+                throw KelvaneError(ErrorNumber::TooCostly, SqliteGuard::stoppedText(m_path));
+            throw;
+        }
+    }
+
+    void runReadingOnly(const std::function<void(QSqlDatabase&)>& work) override {
+        m_guard.setReadingOnly(true);
+        const auto writable = qScopeGuard([this] { m_guard.setReadingOnly(false); });
+        run(work);
     }
 
 protected:
@@ -73,6 +69,10 @@ protected:
             return std::nullopt;
         return version.value(0).toLongLong();
     }
+
+private:
+    QString m_path;
+    SqliteGuard m_guard;
 };
 
 QString nextConnectionName() {
@@ -86,24 +86,24 @@ QString nextConnectionName() {
 // with the system's reason: calling it damaged could make the announcer
 // throw a sound file away.
 void openFile(const QString& connectionName, const QString& path, const QString& purpose,
-              std::chrono::milliseconds lockWait) {
+              bool readOnly, SqliteGuard& guard) {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
     // mode=rw: a file that vanished since it was checked is an error, never a new empty database.
-    db.setDatabaseName(QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded) + QStringLiteral("?mode=rw"));
-    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(lockWait.count()));
+    db.setDatabaseName(QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded) +
+                       (readOnly ? QStringLiteral("?mode=ro") : QStringLiteral("?mode=rw")));
+    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI"));
     const auto fail = [&](const std::optional<QString>& systemReason, const QString& otherwise) {
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase(connectionName);
         if (systemReason)
-            return KelvaneError(
-                ErrorNumber::DiskOrNetworkError,
-                Texts::tr("The %1 '%2' cannot be read: %3.").arg(purpose, path, *systemReason));
-        return KelvaneError(ErrorNumber::NotADatabase,
-                            Texts::tr("'%1' is not an %2: %3.").arg(path, purpose, otherwise));
+            return KelvaneError(ErrorNumber::DiskOrNetworkError,
+                                Texts::tr("The %1 '%2' cannot be read: %3.").arg(purposeText(purpose), path, *systemReason));
+        return notADatabase(path, purpose, otherwise);
     };
     if (!db.open())
         throw fail(std::nullopt, db.lastError().text());
-    limitStatements(db);
+    if (!guard.protect(db))
+        throw fail(std::nullopt, Texts::tr("this computer's SQLite cannot read it safely"));
     QSqlQuery check(db);
     // A cache that holds a large announcer file whole keeps every refresh
     // reading from memory instead of going back to the file page by page.
@@ -117,10 +117,10 @@ void openFile(const QString& connectionName, const QString& path, const QString&
 }
 
 std::shared_ptr<SqlSession> openSession(const QString& path, const QString& purpose,
-                                        std::chrono::milliseconds lockWait) {
-    const QString name = nextConnectionName();
-    openFile(name, path, purpose, lockWait);
-    return std::make_shared<SqliteSession>(name);
+                                        const OpenOptions& options) {
+    auto session = std::make_shared<SqliteSession>(nextConnectionName(), path, options);
+    openFile(session->name(), path, purpose, options.readOnly, session->guard());
+    return session;
 }
 
 // A commit reaches the write-ahead log (or the rollback journal and then
@@ -184,8 +184,9 @@ std::optional<QString> sqliteSystemReason(const QSqlDatabase& db) {
 }
 
 SqliteDatabase::SqliteDatabase(const QString& path, const QString& purpose,
-                               std::optional<std::chrono::milliseconds> lockWait)
-    : SqlDatabase(path, openSession(path, purpose, lockWait.value_or(defaultLockWait))) {}
+                               const OpenOptions& options)
+    : SqlDatabase(path, openSession(path, purpose, options))
+    , m_readOnly(options.readOnly) {}
 
 SqliteDatabase::~SqliteDatabase() = default;
 

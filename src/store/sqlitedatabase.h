@@ -2,7 +2,6 @@
 
 #include "sqlengine.h"
 
-#include <chrono>
 #include <memory>
 #include <optional>
 
@@ -16,18 +15,19 @@ namespace store {
 // lock that would stop the meet-management program from writing.
 class SqliteDatabase : public SqlDatabase {
 public:
-    // Opens an existing SQLite file for reading and writing; never creates
-    // one. An operation waits up to lockWait (5 s when unset) for a lock
-    // another program holds.
-    SqliteDatabase(const QString& path, const QString& purpose,
-                   std::optional<std::chrono::milliseconds> lockWait = std::nullopt);
+    // Opens an existing SQLite file for reading and writing, or only for
+    // reading; never creates one. Every connection is bounded as
+    // SqliteGuard says, with the options' lock wait and work limit.
+    SqliteDatabase(const QString& path, const QString& purpose, const OpenOptions& options = {});
     ~SqliteDatabase() override;
 
+    bool canDeleteRows() const override { return !m_readOnly; }
     std::optional<QString> wholeText(const QString& rowSource, const QVariant& key, const QString& field) override;
     void watchChanges(const std::function<void()>& changed) override;
     void close() override;
 
 private:
+    bool m_readOnly;
     std::unique_ptr<QFileSystemWatcher> m_watcher;
 };
 

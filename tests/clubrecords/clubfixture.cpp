@@ -39,7 +39,7 @@ ClubFixture::ClubFixture()
     clubdb::createClubDatabase(m_path);
     for (const QString& statement : testingPostgres() ? relaxPostgres : relaxSqlite)
         exec(statement);
-    Club_DB = store::openDatabase(m_path, QStringLiteral("club database"));
+    openClubDatabaseReadOnly(m_path);
     loadClubSetup(*Club_DB);
     Club_Records_Off = false;
     Club_Record_Result = {};

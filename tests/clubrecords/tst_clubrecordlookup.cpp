@@ -4,22 +4,40 @@
 
 #include "clubrecords/clubrecordlookup.h"
 #include "clubrecords/clubsetup.h"
+#include "clubrecords/recordcards.h"
+
+#include "print/recordingprinter.h"
 
 #include "store/kelvaneerror.h"
 
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTest>
 
 #include <functional>
 
 namespace {
 
-int errorOf(const std::function<void()>& work) {
+int errorOf(const std::function<void()>& work, QString* description = nullptr) {
     try {
         work();
     } catch (const store::KelvaneError& error) {
+        if (description)
+            *description = error.description();
         return error.number();
     }
     return 0;
+}
+
+int clubRecordCount(const ClubFixture& fixture) {
+    int count = -1;
+    withTestConnection(fixture.path(), [&](QSqlDatabase& db) {
+        QSqlQuery query(db);
+        if (query.exec(QStringLiteral("SELECT count(*) FROM \"Club Records\"")) && query.next())
+            count = query.value(0).toInt();
+    });
+    return count;
 }
 
 const ClubRecord previous{"M", "10", "BK", "50", "Tom Fletcher", "41.20", "03/04/99", "", "", ""};
@@ -42,6 +60,8 @@ private slots:
     void fetchLooksUpTheCardsKey();
     void fetchOutsideTheCardsIsAnError();
     void missingQueryIsAnError();
+    void savedQueryThatDoesMoreThanReadIsRefused_data();
+    void savedQueryThatDoesMoreThanReadIsRefused();
     void setupIsLoaded();
     void setupMustMatchTheCards();
 };
@@ -163,6 +183,54 @@ void TestClubRecordLookup::missingQueryIsAnError() {
     ClubFixture fixture;
     fixture.exec(QStringLiteral("DELETE FROM \"Saved Queries\""));
     QCOMPARE(errorOf([] { Lookup_Club_Record("F", "9", "BR", "50"); }), int(store::ErrorNumber::ItemNotFound));
+}
+
+void TestClubRecordLookup::savedQueryThatDoesMoreThanReadIsRefused_data() {
+    QTest::addColumn<QString>("sql");
+    QTest::addColumn<QString>("engine");
+    const QString keys =
+        QStringLiteral("\"Sex\" = ? AND \"Age\" = ? AND \"Stroke\" = ? AND \"Distance\" = ?");
+    QTest::newRow("copies the file elsewhere")
+        << "VACUUM INTO 'DIR/copy' || substr(? || ? || ? || ?, 1, 0)"
+        << "sqlite";
+    QTest::newRow("makes another file")
+        << "ATTACH DATABASE 'DIR/copy' || substr(? || ? || ? || ?, 1, 0) AS x"
+        << "sqlite";
+    QTest::newRow("deletes the records it reads")
+        << QStringLiteral("DELETE FROM \"Club Records\" WHERE %1 RETURNING *").arg(keys) << "";
+    QTest::newRow("deletes them inside a WITH")
+        << QStringLiteral("WITH gone AS (DELETE FROM \"Club Records\" WHERE %1 RETURNING *) "
+                          "SELECT * FROM gone")
+               .arg(keys)
+        << "postgresql";
+}
+
+// Nothing is printed, made or changed, and the error names the file and
+// the query.
+void TestClubRecordLookup::savedQueryThatDoesMoreThanReadIsRefused() {
+    QFETCH(QString, sql);
+    QFETCH(QString, engine);
+    if (!engine.isEmpty() && (engine == QLatin1String("postgresql")) != testingPostgres())
+        QSKIP("SQL of another engine");
+    ClubFixture fixture;
+    fixture.addRecord(recordRow("F", "9", "FS", "50", "Ellie Walsh", "38.02", QDate(2001, 5, 5)));
+    sql.replace(QStringLiteral("DIR"), fixture.dir())
+        .replace(QLatin1Char('\''), QStringLiteral("''"));
+    fixture.exec(
+        QStringLiteral("UPDATE \"Saved Queries\" SET \"Sql\" = '%1' WHERE \"Name\" = 'Club Record'")
+            .arg(sql));
+    print::RecordingPrinter printer;
+    QString description;
+    const auto print = [&] {
+        Print_Record_Cards(printer, 1, 3, openStartMarker, openFinishMarker, 1,
+                           [](const QString&) {});
+    };
+    QCOMPARE(errorOf(print, &description), int(store::ErrorNumber::ReadOnly));
+    QVERIFY2(description.contains(fixture.path()) && description.contains(clubRecordQuery),
+             qPrintable(description));
+    QVERIFY(printer.printed().empty());
+    QVERIFY(!QFile::exists(fixture.dir() + QStringLiteral("/copy")));
+    QCOMPARE(clubRecordCount(fixture), 1);
 }
 
 void TestClubRecordLookup::setupIsLoaded() {

@@ -117,6 +117,7 @@ private slots:
     void newLinesAreNewUntilChosen();
     void creationTimeColumnIsUsed();
     void displayOnlyNeverDeletes();
+    void stationsDismissOnlyTheirOwnMessage();
 
 private:
     QTemporaryDir m_home;
@@ -811,3 +812,47 @@ void TestAnnouncerDesk::displayOnlyNeverDeletes() {
 
 QTEST_GUILESS_MAIN(TestAnnouncerDesk)
 #include "tst_announcerdesk.moc"
+
+// A browser station has a message on display of its own: the desk's and
+// the browser's Dismiss each delete their own, the log names who did it,
+// the browser's Undo takes back its own dismissal only and its notices go
+// to it; a station that has gone dismisses nothing.
+void TestAnnouncerDesk::stationsDismissOnlyTheirOwnMessage() {
+    AnnouncerFixture fixture;
+    fixture.addRow(1, QStringLiteral("desk's"));
+    fixture.addRow(2, QStringLiteral("browser's"));
+    fixture.addRow(3, QStringLiteral("left"));
+    const QString browser = QStringLiteral("browser 127.0.0.1 #1");
+    AnnouncerDesk desk;
+    desk.setClock([] { return galaTime; });
+    QSignalSpy deskNotice(&desk, &AnnouncerDesk::notice);
+    QSignalSpy browserNotice(&desk, &AnnouncerDesk::stationNotice);
+    QSignalSpy browserShown(&desk, &AnnouncerDesk::stationShownChanged);
+    openDesk(desk, fixture.path());
+    choose(desk, 0);
+    choose(desk, 1, browser);
+    QCOMPARE(desk.shownText(browser), QStringLiteral("browser's"));
+    QCOMPARE(desk.shownText(), QStringLiteral("desk's"));
+    QCOMPARE(browserShown.count(), 1);
+    dismiss(desk, browser);
+    QCOMPARE(lines(desk), QStringList({"1:desk's", "3:left"}));
+    QVERIFY(desk.shownText(browser).isEmpty());
+    undo(desk, browser);
+    dismiss(desk);
+    undo(desk, browser);
+    QCOMPARE(lines(desk), QStringList({"2:browser's", "3:left"}));
+    QVERIFY(deskNotice.isEmpty());
+    QCOMPARE(browserNotice.count(), 1);
+    QCOMPARE(browserNotice[0], QVariantList({browser, "There is no dismissal to undo."}));
+    undo(desk);
+    QCOMPARE(fixture.rowCount(), 3);
+    choose(desk, 0, browser);
+    desk.forgetStation(browser);
+    dismiss(desk, browser);
+    QCOMPARE(fixture.rowCount(), 3);
+    QStringList stations;
+    for (const readoutlog::Entry& entry : loggedOn(galaTime.date()))
+        stations << entry.event + " " + entry.station;
+    QCOMPARE(stations, QStringList({"dismissed " + browser, "undone " + browser, "dismissed desk",
+                                    "undone desk"}));
+}

@@ -41,7 +41,8 @@ readoutlog::Entry entry(const QString& event, const QString& row, int minute,
             QStringLiteral("/gala/announcer.mdb"),
             row,
             7,
-            message};
+            message,
+            "desk"};
 }
 
 } // namespace
@@ -105,8 +106,13 @@ void TestDeskRules::logRecordsReadBack() {
     QFETCH(QString, message);
     const QDate date(2025, 6, day);
     QFile::remove(readoutlog::fileOf(date));
-    const readoutlog::Entry written{
-        QDateTime(date, QTime(9, 30, 5)), readoutlog::dismissed, database, "41", sequence, message};
+    const readoutlog::Entry written{QDateTime(date, QTime(9, 30, 5)),
+                                    readoutlog::dismissed,
+                                    database,
+                                    "41",
+                                    sequence,
+                                    message,
+                                    "browser 127.0.0.1 #1"};
     QCOMPARE(readoutlog::append(written), std::nullopt);
     const auto entries = readoutlog::read(readoutlog::fileOf(date));
     QCOMPARE(entries.size(), size_t(1));
@@ -117,6 +123,7 @@ void TestDeskRules::logRecordsReadBack() {
     QCOMPARE(entries[0].sequence.isNull(), sequence.isNull());
     QCOMPARE(entries[0].sequence.toString(), sequence.toString());
     QCOMPARE(entries[0].message, message);
+    QCOMPARE(entries[0].station, written.station);
 }
 
 // What another program reads: a header, one record a line, the time with
@@ -124,28 +131,28 @@ void TestDeskRules::logRecordsReadBack() {
 void TestDeskRules::logFileIsCsvWithAHeader() {
     const QDate day(2025, 7, 1);
     const QDateTime time(day, QTime(14, 32, 5), QTimeZone(7200));
-    QCOMPARE(readoutlog::append(
-                 {time.toLocalTime(), readoutlog::dismissed, "/g/a.mdb", "9", 12, "a\r\n\"b\""}),
+    QCOMPARE(readoutlog::append({time.toLocalTime(), readoutlog::dismissed, "/g/a.mdb", "9", 12,
+                                 "a\r\n\"b\"", "desk"}),
              std::nullopt);
-    QCOMPARE(readoutlog::append(
-                 {time.toLocalTime(), readoutlog::undone, "/g/a.mdb", "9", 12, "a\r\n\"b\""}),
+    QCOMPARE(readoutlog::append({time.toLocalTime(), readoutlog::undone, "/g/a.mdb", "9", 12,
+                                 "a\r\n\"b\"", "desk"}),
              std::nullopt);
     const QString path = readoutlog::fileOf(day);
     QVERIFY(path.endsWith("/data/kelvane/read-out-2025-07-01.csv"));
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = file.readAll().split('\n');
-    QCOMPARE(lines[0], QByteArray("time,event,database,row,sequence,message\r"));
+    QCOMPARE(lines[0], QByteArray("time,event,database,row,sequence,message,station\r"));
     QVERIFY2(QDateTime::fromString(QString::fromLatin1(lines[1].split(',')[0]), Qt::ISODate) ==
                  time,
              lines[1].constData());
     QVERIFY(lines[1].endsWith(",dismissed,\"/g/a.mdb\",\"9\",12,\"a\r"));
-    QCOMPARE(lines[2], QByteArray("\"\"b\"\"\"\r"));
+    QCOMPARE(lines[2], QByteArray("\"\"b\"\"\",desk\r"));
     // A spreadsheet opening the log sees text, not a formula.
-    QCOMPARE(readoutlog::append({time, readoutlog::dismissed, "=1+1", "-2", 3, "@SUM(A1)"}),
+    QCOMPARE(readoutlog::append({time, readoutlog::dismissed, "=1+1", "-2", 3, "@SUM(A1)", "+x"}),
              std::nullopt);
     QVERIFY(file.seek(0));
-    QVERIFY(file.readAll().endsWith(",\"'=1+1\",\"'-2\",3,\"'@SUM(A1)\"\r\n"));
+    QVERIFY(file.readAll().endsWith(",\"'=1+1\",\"'-2\",3,\"'@SUM(A1)\",'+x\r\n"));
     QCOMPARE(file.permissions() & (QFile::ReadOther | QFile::ReadGroup),
              QFileDevice::Permissions());
 }
@@ -157,12 +164,15 @@ void TestDeskRules::brokenRecordsArePassedOver() {
     file.write("time,event,database,row,sequence,message\r\n"
                "not a time,dismissed,\"d\",\"1\",1,\"x\"\r\n"
                "2025-06-14T14:00:00+01:00,dismissed,\"d\",\"2\",2,\"kept\"\r\n"
+               "time,event,database,row,sequence,message,station\r\n"
+               "2025-06-14T14:00:30+01:00,dismissed,\"d\",\"4\",4,\"kept too\",desk\r\n"
                "too,few\r\n"
                "2025-06-14T14:01:00+01:00,dismissed,\"d\",\"3\",3,\"cut short by a cr");
     file.close();
     const auto entries = readoutlog::read(file.fileName());
-    QCOMPARE(entries.size(), size_t(1));
+    QCOMPARE(entries.size(), size_t(2));
     QCOMPARE(entries[0].message, QStringLiteral("kept"));
+    QCOMPARE(entries[1].station, QStringLiteral("desk"));
     QVERIFY(readoutlog::read(dir.filePath("missing.csv")).empty());
 }
 
@@ -206,7 +216,7 @@ void TestDeskRules::logPlaceIsNeverFollowed() {
     QElapsedTimer clock;
     clock.start();
     const auto failure = readoutlog::append(
-        {QDateTime(day, QTime(9, 0)), readoutlog::dismissed, "d", "1", 1, "$(x)"});
+        {QDateTime(day, QTime(9, 0)), readoutlog::dismissed, "d", "1", 1, "$(x)", "desk"});
     QVERIFY(failure.has_value());
     QVERIFY(readoutlog::read(path).empty());
     QVERIFY(clock.elapsed() < 2000);
@@ -346,8 +356,10 @@ void TestDeskRules::readingSizeIsRemembered() {
 void TestDeskRules::historyTakesTheLatestOfItsDatabase() {
     DismissalHistory history;
     for (int n = 1; n <= int(DismissalHistory::levels) + 2; ++n)
-        history.push({n % 2 ? "odd.mdb" : "even.mdb", key(n), n, QString::number(n)});
-    history.push({"other.mdb", key(100), 100, "x"});
+        history.push(
+            {n % 2 ? "odd.mdb" : "even.mdb", key(n), n, QString::number(n), true, false, "desk"});
+    history.push({"other.mdb", key(100), 100, "x", true, false, "browser 10.0.0.2 #1"});
+    history.push({"other.mdb", key(101), 101, "x", true, false, "desk"});
     QCOMPARE(history.take("even.mdb")->key, key(22));
     QCOMPARE(history.take("odd.mdb")->key, key(21));
     QCOMPARE(history.take("even.mdb")->key, key(20));
@@ -356,12 +368,15 @@ void TestDeskRules::historyTakesTheLatestOfItsDatabase() {
         ++left;
     // The oldest went when the history was full.
     QCOMPARE(left, int(DismissalHistory::levels) / 2 - 2);
-    QVERIFY(history.take("other.mdb"));
+    // A browser takes back its own dismissal only; the desk any station's.
+    QVERIFY(!history.take("other.mdb", "browser 10.0.0.3 #2"));
+    QCOMPARE(history.take("other.mdb", "browser 10.0.0.2 #1")->key, key(100));
+    QCOMPARE(history.take("other.mdb")->key, key(101));
     QVERIFY(!history.take("other.mdb"));
     // Long texts are kept up to a bound, the latest whatever its length.
     const QString huge(DismissalHistory::keptCharacters, QLatin1Char('w'));
     for (int n = 1; n <= 3; ++n)
-        history.push({"big.mdb", key(n), n, huge});
+        history.push({"big.mdb", key(n), n, huge, true, false, "desk"});
     QCOMPARE(history.take("big.mdb")->key, key(3));
     QCOMPARE(history.take("big.mdb")->key, key(2));
     QVERIFY(!history.take("big.mdb"));

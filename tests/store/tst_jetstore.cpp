@@ -1,5 +1,6 @@
 #include "announcerfixture.h"
 #include "jetfixture.h"
+#include "processmemory.h"
 
 #include "store/database.h"
 #include "store/kelvaneerror.h"
@@ -10,9 +11,11 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 
 #include <cstdio>
 #include <functional>
+#include <optional>
 
 using store::ErrorNumber;
 using store::KelvaneError;
@@ -57,6 +60,116 @@ void writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// What one read of a row source cost, whether it gave rows or an error:
+// bytes read from files, and the most memory held at once beyond what the
+// process held before.
+struct ReadCost {
+    qint64 bytesRead = 0;
+    qint64 peakKiB = 0;
+};
+
+ReadCost costOfReading(store::Database& db, const QString& rowSource) {
+    resetPeakResident();
+    const qint64 resident = residentKiB();
+    const qint64 before = bytesReadSoFar();
+    errorOf([&] { db.openRecordset(rowSource)->close(); });
+    return {bytesReadSoFar() - before, peakResidentKiB() - resident};
+}
+
+constexpr qsizetype jet4Page = 4096;
+
+// The low bytes of a number as the file stores them.
+QByteArray littleEndian(quint32 value, int bytes = 4) {
+    QByteArray out(4, '\0');
+    qToLittleEndian(value, out.data());
+    return out.left(bytes);
+}
+
+// A Jet 4 data page of an owner (its table's definition page, or "LVAL"
+// for long texts) holding rows placed down from its end, each with flags.
+QByteArray dataPage(const QByteArray& owner, const QList<QByteArray>& rows, quint16 flags = 0) {
+    QByteArray page(jet4Page, '\0');
+    page[0] = 1;
+    page.replace(4, 4, owner);
+    page.replace(12, 2, littleEndian(quint32(rows.size()), 2));
+    qsizetype end = jet4Page;
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        end -= rows[i].size();
+        page.replace(end, rows[i].size(), rows[i]);
+        page.replace(14 + 2 * i, 2, littleEndian(quint32(end | flags), 2));
+    }
+    return page;
+}
+
+// Hostile files made from the Jet 4 sample, whose table Announcements has
+// its definition on page 24 (the pointer to its page map at byte 55), its
+// rows on page 28 and the one map page of its page map on page 29.
+const QByteArray announcementsOwner = littleEndian(24);
+constexpr qsizetype announcementsRowsPage = 28;
+constexpr qsizetype announcementsMapPage = 29;
+
+// A row of Announcements: Sequence, then Message as the memo field given
+// (its header, where its text lies, and the text when it is in the row).
+QByteArray announcementRow(qint32 sequence, const QByteArray& memo) {
+    return littleEndian(2, 2) + littleEndian(quint32(sequence)) + memo +
+           littleEndian(quint32(6 + memo.size()), 2) + littleEndian(6, 2) + littleEndian(1, 2) +
+           char(3);
+}
+
+// 147 rows whose Message is one long text of 64 chained pages: each row
+// points at its start, or each at another piece of it.
+QByteArray rowsSharingOneLongText(const QByteArray& good, bool eachAtAnotherPiece) {
+    constexpr int pieces = 64;
+    constexpr qsizetype pieceBytes = jet4Page - 20;
+    const auto first = quint32(good.size() / jet4Page);
+    QList<QByteArray> rows;
+    for (int row = 0; row < 147; ++row) {
+        const int piece = eachAtAnotherPiece ? row % pieces : 0;
+        rows << announcementRow(7, littleEndian(quint32((pieces - piece) * pieceBytes)) +
+                                       littleEndian((first + piece) << 8) + littleEndian(0));
+    }
+    QByteArray file = good;
+    file.replace(announcementsRowsPage * jet4Page, jet4Page, dataPage(announcementsOwner, rows));
+    for (int piece = 0; piece < pieces; ++piece) {
+        const quint32 next = piece + 1 < pieces ? (first + piece + 1) << 8 : 0;
+        file += dataPage("LVAL", {littleEndian(next) + QByteArray(pieceBytes, 'A')});
+    }
+    return file;
+}
+
+// A page map that lists a thousand times the map page with every bit set:
+// 32 million pages in a file of 32.
+QByteArray hugePageMap(const QByteArray& good) {
+    QByteArray file = good;
+    file.replace(announcementsMapPage * jet4Page + 4, jet4Page - 4,
+                 QByteArray(jet4Page - 4, '\xff'));
+    QByteArray map(1, '\1');
+    for (int entry = 0; entry < 1000; ++entry)
+        map += littleEndian(announcementsMapPage);
+    file.replace(24 * jet4Page + 55, 4, littleEndian(quint32(file.size() / jet4Page) << 8));
+    return file + dataPage(announcementsOwner, {map});
+}
+
+// Ten pages of rows that each say the row moved, all to one row holding a
+// text of 3000 bytes.
+QByteArray rowsMovedToOneRow(const QByteArray& good) {
+    QByteArray file = good;
+    const QByteArray text(3000, 'B');
+    const QByteArray inRowMemo =
+        littleEndian(quint32(text.size()) | 0x80000000U) + littleEndian(0) + littleEndian(0) + text;
+    file.replace(announcementsRowsPage * jet4Page, jet4Page,
+                 dataPage(announcementsOwner, {announcementRow(1, inRowMemo)}));
+    constexpr quint16 movedFlag = 0x4000;
+    const QList<QByteArray> pointers(600, littleEndian(announcementsRowsPage << 8));
+    for (int page = 0; page < 10; ++page) {
+        const qsizetype number = file.size() / jet4Page;
+        file[announcementsMapPage * jet4Page + 4 + number / 8] =
+            char(file[announcementsMapPage * jet4Page + 4 + number / 8] | (1 << (number % 8)));
+        file += dataPage(announcementsOwner, pointers, movedFlag);
+    }
+    return file;
 }
 
 const QString welcome = QStringLiteral("10:Welcome to the gala");
@@ -236,7 +349,6 @@ void TestJetStore::damagedFilesGiveAnErrorNeverWrongRows_data() {
     QTest::newRow("header only") << good.left(64) << sorted << anyRows;
     QTest::newRow("cut inside the first page") << good.left(3000) << sorted << anyRows;
     QTest::newRow("cut inside a later page") << good.left(good.size() - 1000) << sorted << anyRows;
-    constexpr qsizetype jet4Page = 4096;
     constexpr qsizetype jet3Page = 2048;
     QTest::newRow("first two pages") << good.left(2 * jet4Page) << sorted << anyRows;
     QTest::newRow("first five pages") << good.left(5 * jet4Page) << sorted << anyRows;
@@ -246,6 +358,14 @@ void TestJetStore::damagedFilesGiveAnErrorNeverWrongRows_data() {
     QTest::newRow("Jet 3 table whose page map is lost") << lostMap << "SelectQuery" << anyRows;
     QTest::newRow("unknown version byte")
         << good.left(0x14) + char(0x7f) + good.mid(0x15) << sorted << anyRows;
+    const QString longText = QString::fromUtf16(u"\u4141").repeated((jet4Page - 20) / 2 * 64);
+    QTest::newRow("147 rows pointing at one long text")
+        << rowsSharingOneLongText(good, false) << sorted
+        << QVariant(QStringList(147, QStringLiteral("7:") + longText));
+    QTest::newRow("147 rows pointing into one long text")
+        << rowsSharingOneLongText(good, true) << sorted << anyRows;
+    QTest::newRow("page map listing 32 million pages") << hugePageMap(good) << sorted << anyRows;
+    QTest::newRow("6000 rows moved to one row") << rowsMovedToOneRow(good) << sorted << anyRows;
     for (int seed = 1; seed <= 6; ++seed) {
         QRandomGenerator noise(quint32(seed) * 7919u);
         QByteArray bytes = good.left(jet4Page);
@@ -293,7 +413,9 @@ void TestJetStore::damagedFilesGiveAnErrorNeverWrongRows_data() {
 // rows, never a crash (these rows also run under the sanitizers). Nothing
 // that is missing from a partly written file may turn into rows: a text
 // whose page is not there is no empty text, a table whose page is not
-// there has no fewer rows.
+// there has no fewer rows. And however the file points its parts at each
+// other, a read costs about what the file holds, in bytes read and in
+// memory.
 void TestJetStore::damagedFilesGiveAnErrorNeverWrongRows() {
     QFETCH(QByteArray, content);
     QFETCH(QString, rowSource);
@@ -302,10 +424,17 @@ void TestJetStore::damagedFilesGiveAnErrorNeverWrongRows() {
     const QString path = dir.filePath(QStringLiteral("damaged.mdb"));
     writeFile(path, content);
     QStringList read;
+    std::optional<ReadCost> cost;
     const auto [number, description] = errorOf([&] {
         auto db = store::openDatabase(path, announcer);
+        cost = costOfReading(*db, rowSource);
         read = rowsOf(*db, rowSource);
     });
+    if (cost) {
+        constexpr qint64 spareKiB = 16'384;
+        QCOMPARE_LE(cost->bytesRead, 2 * content.size());
+        QCOMPARE_LE(cost->peakKiB, spareKiB + 4 * content.size() / 1024);
+    }
     if (number != 0)
         QVERIFY2(description.contains(path) || description.contains(rowSource),
                  qPrintable(description));

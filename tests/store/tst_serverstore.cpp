@@ -128,6 +128,33 @@ QStringList feedOutput(const QStringList& args) {
     return {QString::fromUtf8(feed.readAllStandardOutput()), QString::fromUtf8(feed.readAllStandardError())};
 }
 
+int errorNumberOf(const std::function<void()>& work) {
+    try {
+        work();
+    } catch (const KelvaneError& error) {
+        return error.number();
+    }
+    return 0;
+}
+
+// Makes the row source run statement instead of a DELETE or an INSERT.
+void replaceRule(const QString& path, const QString& event, const QString& statement) {
+    if (!testingPostgres()) {
+        execOn(path,
+               QStringLiteral("DROP TRIGGER \"Sorted Announcements %1\"").arg(event.toLower()));
+        execOn(path, QStringLiteral("CREATE TRIGGER \"Sorted Announcements %1\" INSTEAD OF %2 ON "
+                                    "\"Sorted Announcements\" BEGIN %3; END")
+                         .arg(event.toLower(), event, statement));
+        return;
+    }
+    execOn(path, QStringLiteral("CREATE FUNCTION \"rule\"() RETURNS trigger LANGUAGE plpgsql AS "
+                                "$$ BEGIN %1; RETURN NULL; END $$")
+                     .arg(statement));
+    execOn(path, QStringLiteral("CREATE TRIGGER \"rule\" INSTEAD OF %1 ON \"Sorted Announcements\" "
+                                "FOR EACH ROW EXECUTE FUNCTION \"rule\"()")
+                     .arg(event));
+}
+
 QStringList messages(store::Database& db) {
     QStringList result;
     auto rows = db.openRecordset(sortedAnnouncements);
@@ -153,6 +180,8 @@ private slots:
     void securityDefaults();
     void tlsByDefault_data();
     void tlsByDefault();
+    void deleteRemovesExactlyTheCurrentRow_data();
+    void deleteRemovesExactlyTheCurrentRow();
     void earlierSchemaCannotStandIn();
     void errorsToldByCodeNotWording_data();
     void errorsToldByCodeNotWording();
@@ -395,6 +424,60 @@ void TestServerStore::tlsByDefault() {
     QVERIFY2(failure.isEmpty() == connects, qPrintable(failure));
     if (connects)
         QTEST(encrypted, "encrypted");
+}
+
+void TestServerStore::deleteRemovesExactlyTheCurrentRow_data() {
+    QTest::addColumn<QString>("event");
+    QTest::addColumn<QString>("rule");
+    QTest::newRow("the schema's own rules") << ""
+                                            << "";
+    const QString deleteWhere = QStringLiteral("DELETE FROM \"Announcements\" WHERE %1");
+    QTest::newRow("delete rule taking the same Sequence")
+        << "DELETE" << deleteWhere.arg(QStringLiteral("\"Sequence\" = OLD.\"Sequence\""));
+    QTest::newRow("delete rule taking nothing")
+        << "DELETE" << deleteWhere.arg(QStringLiteral("false"));
+    QTest::newRow("delete rule taking the next row too")
+        << "DELETE" << deleteWhere.arg(QStringLiteral("\"Id\" >= OLD.\"Id\""));
+    QTest::newRow("insert rule adding two rows")
+        << "INSERT"
+        << "INSERT INTO \"Announcements\" (\"Sequence\", \"Message\") VALUES "
+           "(NEW.\"Sequence\", NEW.\"Message\"), (NEW.\"Sequence\", NEW.\"Message\")";
+}
+
+// A database's own rule that makes a delete or Undo's insert change any
+// other row than the one is undone: the rows stay as they were.
+void TestServerStore::deleteRemovesExactlyTheCurrentRow() {
+    QFETCH(QString, event);
+    QFETCH(QString, rule);
+    AnnouncerFixture fixture;
+    fixture.addRow(5, QStringLiteral("same"));
+    fixture.addRow(5, QStringLiteral("same"));
+    fixture.addRow(6, QStringLiteral("other"));
+    if (!rule.isEmpty())
+        replaceRule(fixture.path(), event, rule);
+    auto db = store::openDatabase(fixture.path(), announcer);
+    auto rows = db->openRecordset(sortedAnnouncements);
+    rows->moveFirst();
+    rows->moveNext();
+    const int error = errorNumberOf([&] {
+        if (event == QLatin1String("INSERT"))
+            db->ensureRow(sortedAnnouncements,
+                          {{QStringLiteral("Sequence"), 7}, {QStringLiteral("Message"), "back"}});
+        else
+            rows->deleteCurrent();
+    });
+    if (!rule.isEmpty()) {
+        QCOMPARE(error, int(ErrorNumber::OtherRowsTouched));
+        QCOMPARE(fixture.rowCount(), 3);
+        return;
+    }
+    QCOMPARE(error, 0);
+    QCOMPARE(errorNumberOf([&] { rows->deleteCurrent(); }), int(ErrorNumber::NoCurrentRecord));
+    rows->moveNext();
+    QCOMPARE(rows->value(QStringLiteral("Sequence")).toInt(), 6);
+    rows->close();
+    QCOMPARE(fixture.rowCount(), 2);
+    QCOMPARE(fixture.rows().front().first.toInt(), 5);
 }
 
 // A schema that comes first on the database's search path, with a row

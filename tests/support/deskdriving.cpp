@@ -27,20 +27,20 @@ QStringList lines(AnnouncerDesk& desk) {
     return result;
 }
 
-void choose(AnnouncerDesk& desk, int line) {
+void choose(AnnouncerDesk& desk, int line, const QString& station) {
     const MessageList::Line* chosen = desk.messages()->line(line);
     QVERIFY(chosen);
-    desk.choose(chosen->key);
+    desk.choose(chosen->key, station);
     settle(desk);
 }
 
-void dismiss(AnnouncerDesk& desk) {
-    desk.dismiss();
+void dismiss(AnnouncerDesk& desk, const QString& station) {
+    desk.dismiss(station);
     settle(desk);
 }
 
-void undo(AnnouncerDesk& desk) {
-    desk.undo();
+void undo(AnnouncerDesk& desk, const QString& station) {
+    desk.undo(station);
     settle(desk);
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "desk/announcerdesk.h"
+
 #include <QString>
 #include <QStringList>
-
-class AnnouncerDesk;
 
 // Driving an announcer desk as its views do, each step waited for: the
 // desk's database answers from a thread of its own.
@@ -12,9 +12,9 @@ void settle(AnnouncerDesk& desk);
 void openDesk(AnnouncerDesk& desk, const QString& path);
 // The list's lines, as every view shows them.
 QStringList lines(AnnouncerDesk& desk);
-void choose(AnnouncerDesk& desk, int line);
-void dismiss(AnnouncerDesk& desk);
-void undo(AnnouncerDesk& desk);
+void choose(AnnouncerDesk& desk, int line, const QString& station = AnnouncerDesk::deskStation);
+void dismiss(AnnouncerDesk& desk, const QString& station = AnnouncerDesk::deskStation);
+void undo(AnnouncerDesk& desk, const QString& station = AnnouncerDesk::deskStation);
 void refresh(AnnouncerDesk& desk);
 // One regular look at the file (a tick of the screen's Timer1).
 void check(AnnouncerDesk& desk);

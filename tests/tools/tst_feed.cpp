@@ -84,6 +84,8 @@ void TestFeed::refusesBadInput_data() {
         << QStringList{"list", "OTHER"} << 1 << "not an announcer database" << QByteArray();
     QTest::newRow("missing file") << QStringList{"list", "MISSING"} << 1 << "cannot open"
                                   << QByteArray();
+    QTest::newRow("a list that never ends")
+        << QStringList{"list", "ENDLESS"} << 1 << "was stopped" << QByteArray();
     QTest::newRow("named pipe") << QStringList{"list", "PIPE"} << 1
                                 << "it is a named pipe, not a file" << QByteArray();
     QTest::newRow("init on a named pipe")
@@ -112,6 +114,14 @@ void TestFeed::refusesBadInput() {
     args.replaceInStrings(QRegularExpression("^F$"), fixture.path());
     args.replaceInStrings(QRegularExpression("^TEXT$"), text);
     args.replaceInStrings(QRegularExpression("^OTHER$"), other);
+    const QString endless = fixture.dir() + "/endless.db";
+    QProcess::execute("sqlite3",
+                      {endless,
+                       "CREATE TABLE Announcements (Id INTEGER PRIMARY KEY, Sequence, Message);"
+                       "CREATE VIEW \"Sorted Announcements\" AS WITH RECURSIVE c(x) AS "
+                       "(SELECT 1 UNION ALL SELECT x + 1 FROM c) SELECT x AS Id, x AS Sequence, "
+                       "'m' AS Message FROM c"});
+    args.replaceInStrings(QRegularExpression("^ENDLESS$"), endless);
     args.replaceInStrings(QRegularExpression("^MISSING$"), fixture.dir() + "/missing.mdb");
     const QString pipe = fixture.dir() + "/pipe.mdb";
     QVERIFY(makeSpecialFile("fifo", pipe));

@@ -74,7 +74,7 @@ void TestProgramInfo::programsAnswer_data() {
         << QByteArray("KELVANE_BIN") << "--version" << 0 << "kelvane " + version + "\n"
         << QString();
     QTest::newRow("windowed program --help names its option")
-        << QByteArray("KELVANE_BIN") << "--help" << 0 << "usage: kelvane [--display-only]\n" << QString();
+        << QByteArray("KELVANE_BIN") << "--help" << 0 << "usage: kelvane [--display-only] [--station [ADDRESS][:PORT]]\n" << QString();
 }
 
 // Output is compared from its start: the first line is what a reader or a

@@ -5,7 +5,13 @@
 #include <QString>
 #include <QVariantList>
 
+#include <memory>
 #include <stdexcept>
+#include <vector>
+
+namespace store {
+class SqliteGuard;
+}
 
 // What the command-line writers share: one database connection for the
 // length of one command, to a SQLite file or to the server a connection
@@ -25,6 +31,9 @@ public:
     using ToolError::ToolError;
 };
 
+// A SQLite file gets the bounds every connection of kelvane has
+// (store::SqliteGuard): each statement, with the reading of its rows, may
+// work for a few seconds.
 class ToolConnection {
 public:
     // Create makes a missing SQLite file; Existing never does.
@@ -41,12 +50,16 @@ public:
     // cannot prepare schema statements, which bind nothing, so those run
     // as they stand.
     QSqlQuery run(const QString& sql, const QVariantList& values = {}) const;
+    // Every row a query yields, each a list of its values; throws when
+    // they cannot all be read.
+    std::vector<QVariantList> rows(const QString& sql) const;
 
     void begin() const;
     void commit() const;
 
 private:
     QSqlDatabase database() const;
+    void startWork() const;
     // Throws for a failed statement or transaction, while the failure is
     // still the connection's last one.
     [[noreturn]] void fail(const QSqlError& error) const;
@@ -54,6 +67,7 @@ private:
     QString m_path;
     QString m_name;
     bool m_server;
+    std::unique_ptr<store::SqliteGuard> m_guard;
     // A rollback outside a transaction makes the server print a warning.
     mutable bool m_inTransaction = false;
 };

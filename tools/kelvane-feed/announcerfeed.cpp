@@ -101,10 +101,10 @@ qint64 addAnnouncement(const QString& path, qint64 sequence, const QString& text
 
 std::vector<Announcement> listAnnouncements(const QString& path) {
     const auto db = openExisting(path);
-    QSqlQuery query = db->run(QStringLiteral("SELECT \"Id\", \"Sequence\", \"Message\" FROM \"Sorted Announcements\""));
     std::vector<Announcement> rows;
-    while (query.next())
-        rows.push_back({query.value(0).toLongLong(), query.value(1).toLongLong(), query.value(2).toString()});
+    for (const QVariantList& row : db->rows(QStringLiteral(
+             "SELECT \"Id\", \"Sequence\", \"Message\" FROM \"Sorted Announcements\"")))
+        rows.push_back({row[0].toLongLong(), row[1].toLongLong(), row[2].toString()});
     return rows;
 }
 

@@ -20,6 +20,8 @@
 #include "swimtime/conversion.h"
 
 #include <QDir>
+#include <QTest>
+#include <QWebSocket>
 #include <QListView>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -119,9 +121,10 @@ void showReadOutToday(const QString& folder) {
     for (int n = 0; n < 5; ++n) {
         time = time.addSecs(170 + 40 * n);
         readoutlog::append({time, readoutlog::dismissed, database, QString::number(n + 1), n + 11,
-                            feed::demoMessage(n)});
+                            feed::demoMessage(n), AnnouncerDesk::deskStation});
     }
-    readoutlog::append({time.addSecs(20), readoutlog::undone, database, QStringLiteral("5"), 15, feed::demoMessage(4)});
+    readoutlog::append({time.addSecs(20), readoutlog::undone, database, QStringLiteral("5"), 15, feed::demoMessage(4),
+                        AnnouncerDesk::deskStation});
     (new ReadOutToday(readoutlog::readOuts(readoutlog::read(readoutlog::fileOf(time.date())))))->show();
 }
 
@@ -145,6 +148,23 @@ void showConversion() {
     window->show();
 }
 
+// The station window of a desk whose station listens on the loopback,
+// with a watch page and an announce page connected.
+void showBrowserStation(const QString& folder) {
+    AnnouncerScreen* screen = showAnnouncerScreen(folder);
+    station::StationServer& server = screen->station();
+    server.start({QHostAddress(QHostAddress::LocalHost), station::defaultPort});
+    const QString origin = QStringLiteral("http://") + station::addressText(server.address());
+    for (const station::Role role : station::allRoles) {
+        auto* page = new QWebSocket(origin, QWebSocketProtocol::VersionLatest, screen);
+        QObject::connect(page, &QWebSocket::connected, page, [page, token = server.link(role).fragment()] {
+            page->sendTextMessage(QStringLiteral("{\"type\":\"hello\",\"token\":\"%1\"}").arg(token));
+        });
+        page->open(QUrl(QStringLiteral("ws://%1/live").arg(station::addressText(server.address()))));
+    }
+    QTimer::singleShot(300, screen, [screen] { QTest::keyClick(screen, Qt::Key_F9); });
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -163,6 +183,7 @@ int main(int argc, char** argv) {
         {QStringLiteral("Announcer_Screen_New_Scripts"), [&] { showEveryScript(folder.path()); }},
         {QStringLiteral("Keys"), [] { (new KeysWindow)->show(); }},
         {QStringLiteral("ReadOutToday"), [&] { showReadOutToday(folder.path()); }},
+        {QStringLiteral("BrowserStation"), [&] { showBrowserStation(folder.path()); }},
         {QStringLiteral("YesNo"), showYesNo},
         {QStringLiteral("FileInfo"), showFileInfo},
         {QStringLiteral("FileDialogue"), [] { (new FileDialogue)->show(); }},

@@ -1,0 +1,201 @@
+#include "stationwindow.h"
+
+#include "qrcode.h"
+
+#include "station/stationserver.h"
+#include "station/stationstart.h"
+#include "ui/messagebox.h"
+
+#include "desk/desksettings.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTreeWidget>
+
+namespace {
+
+constexpr int qrScale = 3;
+const QString allInterfaces = QStringLiteral("0.0.0.0");
+
+// The addresses to choose from: this computer's own, loopback last, and
+// all of them at once only as an explicit last choice.
+QStringList addressChoices() {
+    QStringList choices;
+    QStringList loopback;
+    for (const QHostAddress& host : station::ownAddresses()) {
+        if (host.isLinkLocal())
+            continue;
+        (host.isLoopback() ? loopback : choices) << host.toString();
+    }
+    choices << loopback;
+    choices.removeDuplicates();
+    return choices;
+}
+
+} // namespace
+
+StationWindow::StationWindow(station::StationServer& server, QWidget* parent)
+    : QDialog(parent)
+    , m_server(server)
+    , m_address(new QComboBox)
+    , m_port(new QSpinBox)
+    , m_startStop(new QPushButton)
+    , m_state(new QLabel)
+    , m_links(new QVBoxLayout)
+    , m_linkBox(new QGroupBox(QStringLiteral("Links")))
+    , m_pages(new QTreeWidget)
+    , m_renew(new QPushButton(QStringLiteral("&New links"))) {
+    setObjectName(QStringLiteral("BrowserStation"));
+    setWindowTitle(QStringLiteral("Browser station \u2013 kelvane"));
+    for (const QString& choice : addressChoices())
+        m_address->addItem(choice, choice);
+    m_address->addItem(QStringLiteral("All networks of this computer"), allInterfaces);
+    m_address->setObjectName(QStringLiteral("StationAddress"));
+    m_port->setRange(1, 65535);
+    m_port->setValue(station::defaultPort);
+    m_port->setObjectName(QStringLiteral("StationPort"));
+    QString error;
+    if (const auto remembered = station::parseAddress(desk::stationChoice().address, error)) {
+        const int index = m_address->findData(remembered->host.toString());
+        m_address->setCurrentIndex(std::max(index, 0));
+        m_port->setValue(remembered->port);
+    }
+    m_startStop->setObjectName(QStringLiteral("StartStop"));
+    m_state->setObjectName(QStringLiteral("StationState"));
+    m_state->setWordWrap(true);
+    m_state->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_renew->setObjectName(QStringLiteral("NewLinks"));
+    m_pages->setObjectName(QStringLiteral("ConnectedPages"));
+    m_pages->setHeaderLabels(
+        {QStringLiteral("Role"), QStringLiteral("Address"), QStringLiteral("Since")});
+    m_pages->setRootIsDecorated(false);
+    m_pages->setMinimumHeight(110);
+
+    auto* where = new QHBoxLayout;
+    where->addWidget(new QLabel(QStringLiteral("Address:")));
+    where->addWidget(m_address, 1);
+    where->addWidget(new QLabel(QStringLiteral("Port:")));
+    where->addWidget(m_port);
+    where->addWidget(m_startStop);
+    m_linkBox->setLayout(m_links);
+    auto* pagesBox = new QGroupBox(QStringLiteral("Connected now"));
+    auto* pagesLayout = new QVBoxLayout(pagesBox);
+    pagesLayout->addWidget(m_pages);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+    buttons->addButton(m_renew, QDialogButtonBox::ActionRole);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(where);
+    layout->addWidget(m_state);
+    layout->addWidget(m_linkBox);
+    layout->addWidget(pagesBox);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(m_startStop, &QPushButton::clicked, this, &StationWindow::startOrStop);
+    connect(m_renew, &QPushButton::clicked, this, &StationWindow::renewLinks);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(&m_server, &station::StationServer::listeningChanged, this, &StationWindow::showState);
+    connect(&m_server, &station::StationServer::linksChanged, this, &StationWindow::showLinks);
+    connect(&m_server, &station::StationServer::pagesChanged, this, &StationWindow::showPages);
+    showState();
+}
+
+void StationWindow::startOrStop() {
+    if (m_server.isListening()) {
+        station::stopAndRemember(m_server);
+        return;
+    }
+    const QHostAddress host(m_address->currentData().toString());
+    const QString where = station::addressText({host, static_cast<quint16>(m_port->value())});
+    if (const std::optional<QString> failure = station::startAndRemember(m_server, where))
+        ui::showMessage(*failure);
+}
+
+void StationWindow::renewLinks() {
+    if (const std::optional<QString> failure = m_server.renewLinks())
+        ui::showMessage(
+            QStringLiteral("The new links work, but cannot be kept for the next run: %1")
+                .arg(*failure));
+}
+
+void StationWindow::showState() {
+    const bool on = m_server.isListening();
+    m_startStop->setText(on ? QStringLiteral("&Stop") : QStringLiteral("&Start"));
+    m_address->setEnabled(!on);
+    m_port->setEnabled(!on);
+    m_renew->setEnabled(on);
+    m_linkBox->setVisible(on);
+    if (!on) {
+        m_state->setText(QStringLiteral("The station is off: no browser can see the desk."));
+    } else {
+        const station::Address where = m_server.address();
+        if (const int listed = m_address->findData(where.host.toString()); listed >= 0)
+            m_address->setCurrentIndex(listed);
+        else if (station::isAllInterfaces(where.host))
+            m_address->setCurrentIndex(m_address->count() - 1);
+        m_port->setValue(where.port);
+        QString text =
+            QStringLiteral("Listening on %1://%2")
+                .arg(m_server.isEncrypted() ? QStringLiteral("https") : QStringLiteral("http"),
+                     station::addressText(where));
+        if (station::isAllInterfaces(where.host))
+            text += QStringLiteral(" (all networks of this computer)");
+        if (!m_server.isEncrypted())
+            text += QStringLiteral("\nUnencrypted: anyone on this network can read the messages as "
+                                   "they pass. Use it on the "
+                                   "gala's own network only.");
+        m_state->setText(text);
+    }
+    showLinks();
+    showPages();
+}
+
+void StationWindow::showLinks() {
+    while (QLayoutItem* item = m_links->takeAt(0)) {
+        delete item->widget();
+        delete item;
+    }
+    if (!m_server.isListening())
+        return;
+    for (const station::Role role : m_server.roles()) {
+        const QString link = QString::fromLatin1(m_server.link(role).toEncoded());
+        auto* row = new QWidget;
+        auto* rowLayout = new QHBoxLayout(row);
+        auto* code = new QLabel;
+        code->setPixmap(QPixmap::fromImage(qrCode(link.toLatin1(), qrScale)));
+        auto* text = new QVBoxLayout;
+        auto* name = new QLabel(QStringLiteral("<b>%1</b>").arg(station::roleName(role)));
+        name->setTextFormat(Qt::RichText);
+        auto* field = new QLineEdit(link);
+        field->setObjectName(QStringLiteral("Link_") + station::roleName(role));
+        field->setReadOnly(true);
+        field->setMinimumWidth(field->fontMetrics().horizontalAdvance(link) + 16);
+        text->addWidget(name);
+        text->addWidget(
+            new QLabel(role == station::Role::Watch
+                           ? QStringLiteral("The list and the message on display, read only")
+                           : QStringLiteral("Also choose, dismiss and undo")));
+        text->addWidget(field);
+        text->addStretch();
+        rowLayout->addWidget(code);
+        rowLayout->addLayout(text);
+        m_links->addWidget(row);
+    }
+}
+
+void StationWindow::showPages() {
+    m_pages->clear();
+    for (const station::ConnectedPage& page : m_server.pages())
+        m_pages->addTopLevelItem(
+            new QTreeWidgetItem({station::roleName(page.role), page.address.toString(),
+                                 page.since.toString(QStringLiteral("HH:mm:ss"))}));
+    m_pages->resizeColumnToContents(0);
+    m_pages->resizeColumnToContents(1);
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QDialog>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QSpinBox;
+class QTreeWidget;
+class QVBoxLayout;
+
+namespace station {
+class StationServer;
+}
+
+// The browser station's own small window (F9 on the announcer screen):
+// where it listens, one link with its QR code per role, the pages
+// connected now, and New links. It only shows the station and passes the
+// announcer's choices on.
+class StationWindow : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit StationWindow(station::StationServer& server, QWidget* parent = nullptr);
+
+private:
+    void startOrStop();
+    void renewLinks();
+    void showState();
+    void showLinks();
+    void showPages();
+
+    station::StationServer& m_server;
+    QComboBox* m_address;
+    QSpinBox* m_port;
+    QPushButton* m_startStop;
+    QLabel* m_state;
+    QVBoxLayout* m_links;
+    QWidget* m_linkBox;
+    QTreeWidget* m_pages;
+    QPushButton* m_renew;
+};

@@ -1,0 +1,174 @@
+// The browser station's page: the desk's list and a message on display,
+// kept current over one live connection. Every text from the desk is put
+// in as text (textContent), never as markup.
+'use strict';
+
+(function () {
+  const token = decodeURIComponent(location.hash.slice(1));
+  const element = (id) => document.getElementById(id);
+  const silentAfterMs = 45000;
+  const defaultPoints = 16;
+
+  let socket = null;
+  let role = null;
+  let lastHeard = 0;
+  let lostSince = null;
+  let retryMs = 1000;
+  let steps = [8, 9.75, 12, 14, 16, 18, 20, 24, 28, 32, 36];
+  let points = Number(localStorage.getItem('kelvane.readingPoints')) || defaultPoints;
+  let own = { key: '', text: '' };
+  let desk = { key: '', text: '' };
+  let noticeTimer = 0;
+  const decoder = new TextDecoder();
+
+  function time(date) {
+    return date.toLocaleTimeString([], { hour: '2-digit', minute: '2-digit', hour12: false });
+  }
+
+  function showBanner(text) {
+    const banner = element('banner');
+    banner.textContent = text;
+    banner.hidden = !text;
+  }
+
+  function showNotice(text) {
+    const notice = element('notice');
+    notice.textContent = text;
+    notice.hidden = false;
+    clearTimeout(noticeTimer);
+    noticeTimer = setTimeout(() => { notice.hidden = true; }, 8000);
+  }
+
+  function setPoints(value) {
+    points = value;
+    element('messages').style.fontSize = points + 'pt';
+    element('chosen').style.fontSize = points + 'pt';
+    localStorage.setItem('kelvane.readingPoints', String(points));
+  }
+
+  function step(direction) {
+    const index = steps.findIndex((s) => s >= points);
+    const at = index < 0 ? steps.length - 1 : index;
+    const next = Math.min(steps.length - 1, Math.max(0, steps[at] === points ? at + direction : direction > 0 ? at : at - 1));
+    setPoints(steps[next]);
+  }
+
+  function send(request) {
+    if (socket && socket.readyState === WebSocket.OPEN) socket.send(JSON.stringify(request));
+  }
+
+  function announcing() {
+    return role === 'announce';
+  }
+
+  function showMessage() {
+    const shown = announcing() ? own : desk;
+    element('message').textContent = shown.text;
+    element('dismiss').disabled = !shown.key;
+    for (const item of element('list').children)
+      item.classList.toggle('chosen', item.dataset.key === shown.key && shown.key !== '');
+  }
+
+  function lineElement(line) {
+    const item = document.createElement('li');
+    item.dataset.key = line.key;
+    if (line.new) item.classList.add('new');
+    const body = document.createElement(announcing() ? 'button' : 'div');
+    body.className = 'line';
+    if (announcing()) {
+      body.type = 'button';
+      body.addEventListener('click', () => send({ type: 'choose', key: line.key }));
+    }
+    const text = document.createElement('span');
+    text.className = 'text';
+    text.textContent = line.more ? line.line + ' \u2026' : line.line;
+    const arrived = document.createElement('span');
+    arrived.className = 'time';
+    arrived.textContent = line.arrived;
+    body.append(text, arrived);
+    item.append(body);
+    return item;
+  }
+
+  function showList(message) {
+    const list = element('list');
+    list.replaceChildren(...message.lines.map(lineElement));
+    element('count').textContent = message.lines.length ? '(' + message.lines.length + ')' : '';
+    element('empty').hidden = message.lines.length > 0;
+    element('empty').textContent = message.open ? 'No messages.' : 'The announcer screen is closed.';
+    showMessage();
+  }
+
+  function welcome(message) {
+    role = message.role;
+    if (Array.isArray(message.readingSteps) && message.readingSteps.length) steps = message.readingSteps;
+    lostSince = null;
+    retryMs = 1000;
+    showBanner('');
+    element('role').textContent = 'kelvane \u2013 ' + (announcing() ? 'announce' : 'watch');
+    element('chosen-title').textContent = announcing() ? 'Your message' : 'On the announcer\u2019s display';
+    element('actions').hidden = !announcing();
+    document.title = 'kelvane ' + role;
+  }
+
+  function handle(message) {
+    switch (message.type) {
+      case 'welcome': welcome(message); break;
+      case 'list': showList(message); break;
+      case 'desk': desk = message; showMessage(); break;
+      case 'shown': own = message; showMessage(); break;
+      case 'trouble':
+        element('trouble').textContent = message.text;
+        element('trouble').hidden = !message.text;
+        break;
+      case 'notice': showNotice(message.text); break;
+      case 'ping': send({ type: 'pong' }); break;
+    }
+  }
+
+  function closed(code) {
+    socket = null;
+    if (code === 4001) {
+      showBanner('This link no longer works. Ask the announcer for the new one.');
+      return;
+    }
+    if (code === 4003) {
+      showBanner('The station closed this page: this link does not allow that.');
+      return;
+    }
+    if (lostSince === null) lostSince = new Date();
+    showBanner('Not connected since ' + time(lostSince) + ', trying again');
+    setTimeout(connect, retryMs);
+    retryMs = Math.min(retryMs * 2, 5000);
+  }
+
+  function connect() {
+    const scheme = location.protocol === 'https:' ? 'wss:' : 'ws:';
+    socket = new WebSocket(scheme + '//' + location.host + '/live');
+    socket.binaryType = 'arraybuffer';
+    lastHeard = Date.now();
+    socket.addEventListener('open', () => send({ type: 'hello', token: token }));
+    socket.addEventListener('message', (event) => {
+      lastHeard = Date.now();
+      handle(JSON.parse(typeof event.data === 'string' ? event.data : decoder.decode(event.data)));
+    });
+    socket.addEventListener('close', (event) => closed(event.code));
+  }
+
+  // A station that vanished without closing (its computer left the
+  // network) is noticed by its silence: it pings every 20 seconds.
+  setInterval(() => {
+    if (socket && socket.readyState === WebSocket.OPEN && Date.now() - lastHeard > silentAfterMs) socket.close();
+  }, 5000);
+
+  element('smaller').addEventListener('click', () => step(-1));
+  element('larger').addEventListener('click', () => step(1));
+  element('dismiss').addEventListener('click', () => send({ type: 'dismiss', key: own.key }));
+  element('undo').addEventListener('click', () => send({ type: 'undo' }));
+  setPoints(points);
+  if (!token) {
+    showBanner('Open this page with a link from the announcer\u2019s station window.');
+    return;
+  }
+  connect();
+})();

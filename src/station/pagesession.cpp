@@ -1,0 +1,58 @@
+#include "pagesession.h"
+
+#include "httpexchange.h"
+
+#include <QTimer>
+#include <QWebSocket>
+
+namespace station {
+
+PageSession::PageSession(std::unique_ptr<QWebSocket> socket, int number, QObject* parent)
+    : QObject(parent)
+    , m_socket(std::move(socket))
+    , m_address(m_socket->peerAddress()) {
+    if (const QHostAddress v4(m_address.toIPv4Address());
+        m_address.protocol() == QAbstractSocket::IPv6Protocol &&
+        m_address.isEqual(v4, QHostAddress::ConvertV4MappedToIPv4))
+        m_address = v4;
+    m_name = QStringLiteral("browser %1 #%2").arg(m_address.toString()).arg(number);
+    m_socket->setMaxAllowedIncomingFrameSize(longestMessage);
+    m_socket->setMaxAllowedIncomingMessageSize(longestMessage);
+    connect(m_socket.get(), &QWebSocket::textMessageReceived, this, [this](const QString& message) {
+        m_lastHeard = FailedAttempts::Clock::now();
+        if (!m_closing)
+            emit received(message);
+    });
+    // A page only ever sends text.
+    connect(m_socket.get(), &QWebSocket::binaryMessageReceived, this,
+            [this] { close(CloseReason::Unexpected); });
+    connect(m_socket.get(), &QWebSocket::disconnected, this, &PageSession::gone);
+}
+
+PageSession::~PageSession() {
+    if (m_socket) {
+        m_socket->disconnect(this);
+        m_socket->abort();
+    }
+}
+
+void PageSession::send(const QByteArray& message) {
+    if (m_closing)
+        return;
+    m_socket->sendBinaryMessage(message);
+    if (m_socket->bytesToWrite() > longestQueue) {
+        m_closing = true;
+        m_socket->abort();
+    }
+}
+
+void PageSession::close(CloseReason reason) {
+    if (m_closing)
+        return;
+    m_closing = true;
+    m_socket->close(static_cast<QWebSocketProtocol::CloseCode>(reason));
+    // A page that does not answer the close is cut off all the same.
+    QTimer::singleShot(2000, m_socket.get(), &QWebSocket::abort);
+}
+
+} // namespace station

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "failedattempts.h"
+#include "stationlinks.h"
+
+#include <QDateTime>
+#include <QHostAddress>
+#include <QObject>
+#include <QWebSocketProtocol>
+
+#include <memory>
+#include <optional>
+
+class QWebSocket;
+
+namespace station {
+
+// The largest message a page may send; anything larger closes its
+// connection.
+inline constexpr qint64 longestMessage = qint64{64} * 1024;
+// A page must say who it is this soon after connecting.
+inline constexpr int helloMilliseconds = 10 * 1000;
+
+// Why the station closes a live connection: the page tells its user, and
+// does not try again with a link that no longer works.
+enum class CloseReason {
+    // The link's token is wrong, or was replaced by "New links".
+    LinkNotValid = 4001,
+    // The page asked for something its link does not allow.
+    NotAllowed = 4003,
+    // The page broke the protocol (no hello, an unknown message).
+    Unexpected = 4002,
+    // The station stops.
+    Stopping = 1001,
+    // Nothing heard for too long, or answers left unread.
+    Gone = 4008,
+};
+
+// One browser page on its live connection: who it is once its token has
+// been checked, when it was last heard from, and a bounded queue.
+class PageSession : public QObject {
+    Q_OBJECT
+
+public:
+    PageSession(std::unique_ptr<QWebSocket> socket, int number, QObject* parent = nullptr);
+    ~PageSession() override;
+
+    // The name the desk and the read-out log know it by.
+    QString name() const { return m_name; }
+    QHostAddress address() const { return m_address; }
+    QDateTime since() const { return m_since; }
+    std::optional<Role> role() const { return m_role; }
+    void admit(Role role) { m_role = role; }
+    bool hasSaidHello() const { return m_saidHello; }
+    void saidHello() { m_saidHello = true; }
+    FailedAttempts::Clock::time_point lastHeard() const { return m_lastHeard; }
+
+    // Sends a message; a page that does not read is dropped once its
+    // queue passes longestQueue.
+    void send(const QByteArray& message);
+    void close(CloseReason reason);
+    bool isClosing() const { return m_closing; }
+
+signals:
+    void received(const QString& message);
+    void gone();
+
+private:
+    std::unique_ptr<QWebSocket> m_socket;
+    QString m_name;
+    QHostAddress m_address;
+    QDateTime m_since = QDateTime::currentDateTime();
+    std::optional<Role> m_role;
+    FailedAttempts::Clock::time_point m_lastHeard = FailedAttempts::Clock::now();
+    bool m_closing = false;
+    bool m_saidHello = false;
+};
+
+} // namespace station

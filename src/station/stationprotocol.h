@@ -1,0 +1,39 @@
+#pragma once
+
+#include "stationlinks.h"
+
+#include <QString>
+
+#include <optional>
+
+class AnnouncerDesk;
+
+// The messages of the live connection, one JSON object each (see
+// docs/browser-station.md). The page speaks first with its token; the
+// station answers with the whole state and then with every change. The
+// station's messages are UTF-8 in binary frames: made once, sent to every
+// page as they are.
+namespace station::protocol {
+
+// What a page asks for.
+struct Request {
+    enum class Type { Hello, Choose, Dismiss, Undo, Pong };
+    Type type = Type::Pong;
+    QString token;
+    // The row a choice or a dismissal is about: for Dismiss, the message
+    // the page has on display.
+    QString key;
+};
+// The request a message holds; nothing for anything else.
+std::optional<Request> parseRequest(const QString& message);
+
+QByteArray welcome(Role role, const QString& station);
+// The list as the desk lists it, and whether a database is open at all.
+QByteArray list(AnnouncerDesk& desk);
+// A message on display: the desk's own ("desk"), or the page's ("shown").
+QByteArray shown(const QString& type, const QString& key, const QString& text);
+QByteArray trouble(const QString& text);
+QByteArray notice(const QString& text);
+QByteArray ping();
+
+} // namespace station::protocol

@@ -1,0 +1,401 @@
+#include "stationserver.h"
+
+#include "desk/announcerdesk.h"
+
+#include <QFile>
+#include <QSslSocket>
+#include <QTcpServer>
+#include <QWebSocket>
+
+#include <unistd.h>
+
+// Resources of a static library are registered by hand, outside any namespace.
+static void registerPage() {
+    Q_INIT_RESOURCE(station);
+}
+
+namespace station {
+
+namespace {
+
+// The live connection's path.
+const QByteArray livePath = "/live";
+
+// Hands every new connection's descriptor to the station before Qt
+// makes a socket of it, so that one past the limit costs nothing.
+class Listener : public QTcpServer {
+public:
+    explicit Listener(std::function<void(qintptr)> accept)
+        : m_accept(std::move(accept)) {}
+
+protected:
+    void incomingConnection(qintptr descriptor) override { m_accept(descriptor); }
+
+private:
+    std::function<void(qintptr)> m_accept;
+};
+
+ServedFile pageFile(const QString& name, const QByteArray& contentType) {
+    QFile file(QStringLiteral(":/station/") + name);
+    file.open(QIODevice::ReadOnly);
+    return {contentType, file.readAll()};
+}
+
+// What the desk's caption adds (" — read only here — the server has not
+// answered since 14:32"), as one line for the page.
+QString deskNote(const QString& captionNote) {
+    QStringList parts = captionNote.split(QChar(0x2014), Qt::SkipEmptyParts);
+    for (QString& part : parts)
+        part = part.trimmed();
+    parts.removeAll(QString());
+    return parts.join(QStringLiteral("; "));
+}
+
+std::optional<Action> actionOf(protocol::Request::Type type) {
+    switch (type) {
+    case protocol::Request::Type::Choose:
+        return Action::Choose;
+    case protocol::Request::Type::Dismiss:
+        return Action::Dismiss;
+    case protocol::Request::Type::Undo:
+        return Action::Undo;
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+StationServer::StationServer(AnnouncerDesk& desk, QObject* parent)
+    : QObject(parent)
+    , m_desk(desk)
+    , m_webSockets(QStringLiteral("kelvane"), QWebSocketServer::NonSecureMode) {
+    registerPage();
+    m_site.files = {
+        {"/", pageFile(QStringLiteral("index.html"), "text/html; charset=utf-8")},
+        {"/station.js", pageFile(QStringLiteral("station.js"), "text/javascript; charset=utf-8")},
+        {"/station.css", pageFile(QStringLiteral("station.css"), "text/css; charset=utf-8")},
+        {"/icon.svg", pageFile(QStringLiteral("icon.svg"), "image/svg+xml")}};
+    m_site.livePath = livePath;
+    m_site.isOwnOrigin = [this](QByteArrayView origin) { return isOwnOrigin(origin); };
+    m_webSockets.setHandshakeTimeout(helloMilliseconds);
+    connect(&m_webSockets, &QWebSocketServer::newConnection, this, &StationServer::admitPage);
+    connect(&m_desk, &AnnouncerDesk::listChanged, this, &StationServer::scheduleList);
+    connect(&m_desk, &AnnouncerDesk::closed, this, &StationServer::scheduleList);
+    connect(m_desk.messages(), &QAbstractItemModel::dataChanged, this,
+            &StationServer::scheduleList);
+    connect(&m_desk, &AnnouncerDesk::shownChanged, this, &StationServer::sendDeskShown);
+    connect(&m_desk, &AnnouncerDesk::captionChanged, this, &StationServer::sendTrouble);
+    connect(&m_desk, &AnnouncerDesk::stationShownChanged, this, [this](const QString& station) {
+        if (PageSession* page = pageNamed(station))
+            page->send(protocol::shown(QStringLiteral("shown"), m_desk.shownKey(station).text(),
+                                       m_desk.shownText(station)));
+    });
+    connect(&m_desk, &AnnouncerDesk::stationNotice, this,
+            [this](const QString& station, const QString& text) {
+                if (PageSession* page = pageNamed(station))
+                    page->send(protocol::notice(text));
+            });
+    setIdleMilliseconds(m_site.idleMilliseconds);
+    connect(&m_keepAlive, &QTimer::timeout, this, &StationServer::keepAlive);
+    if (!m_tokens.load(tokensPath()))
+        m_tokens.renew();
+}
+
+StationServer::~StationServer() {
+    stop();
+    for (PageSession* page : m_pages)
+        delete page;
+}
+
+std::optional<QString> StationServer::start(const Address& address,
+                                            const std::optional<QSslConfiguration>& tls) {
+    stop();
+    auto listener = std::make_unique<Listener>([this](qintptr descriptor) { accept(descriptor); });
+    if (!listener->listen(address.host, address.port))
+        return QStringLiteral("The browser station cannot listen on %1: %2")
+            .arg(addressText(address), listener->errorString());
+    m_listener = std::move(listener);
+    m_tls = tls;
+    if (const std::optional<QString> failure = m_tokens.save(tokensPath()))
+        qWarning("kelvane: the station's links cannot be kept for the next run: %s",
+                 qPrintable(*failure));
+    m_keepAlive.start();
+    emit listeningChanged();
+    emit linksChanged();
+    return std::nullopt;
+}
+
+void StationServer::stop() {
+    if (!m_listener)
+        return;
+    m_listener.reset();
+    m_keepAlive.stop();
+    for (PageSession* page : m_pages)
+        page->close(CloseReason::Stopping);
+    for (QSslSocket* socket : findChildren<QSslSocket*>(Qt::FindDirectChildrenOnly))
+        socket->abort();
+    emit listeningChanged();
+}
+
+bool StationServer::isListening() const {
+    return m_listener && m_listener->isListening();
+}
+
+Address StationServer::address() const {
+    return isListening() ? Address{m_listener->serverAddress(), m_listener->serverPort()}
+                         : Address{};
+}
+
+std::vector<Role> StationServer::roles() const {
+    if (m_desk.displayOnly())
+        return {Role::Watch};
+    return {allRoles.begin(), allRoles.end()};
+}
+
+QUrl StationServer::link(Role role) const {
+    const Address where = address();
+    QUrl url;
+    url.setScheme(isEncrypted() ? QStringLiteral("https") : QStringLiteral("http"));
+    url.setHost(isAllInterfaces(where.host) ? defaultHost().toString() : where.host.toString());
+    url.setPort(where.port);
+    url.setPath(QStringLiteral("/"));
+    url.setFragment(QString::fromLatin1(m_tokens.tokenOf(role)));
+    return url;
+}
+
+std::optional<QString> StationServer::renewLinks() {
+    m_tokens.renew();
+    for (PageSession* page : m_pages) {
+        if (page->role())
+            page->close(CloseReason::LinkNotValid);
+    }
+    emit linksChanged();
+    return m_tokens.save(tokensPath());
+}
+
+std::vector<ConnectedPage> StationServer::pages() const {
+    std::vector<ConnectedPage> connected;
+    for (const PageSession* page : m_pages) {
+        if (page->role() && !page->isClosing())
+            connected.push_back({*page->role(), page->address(), page->since()});
+    }
+    return connected;
+}
+
+// Pages are pinged three times within the idle time, so a live one is
+// always heard from in time.
+void StationServer::setIdleMilliseconds(int milliseconds) {
+    m_site.idleMilliseconds = milliseconds;
+    m_keepAlive.setInterval(milliseconds / 3);
+}
+
+void StationServer::accept(qintptr descriptor) {
+    if (m_connections >= mostConnections) {
+        ::close(static_cast<int>(descriptor));
+        return;
+    }
+    auto* socket = new QSslSocket(this);
+    if (!socket->setSocketDescriptor(descriptor)) {
+        delete socket;
+        ::close(static_cast<int>(descriptor));
+        return;
+    }
+    ++m_connections;
+    connect(socket, &QObject::destroyed, this, [this] { --m_connections; });
+    connect(socket, &QSslSocket::disconnected, socket, &QObject::deleteLater);
+    if (m_tls) {
+        socket->setSslConfiguration(*m_tls);
+        socket->startServerEncryption();
+    }
+    auto* exchange = new HttpExchange(socket, m_site);
+    connect(exchange, &HttpExchange::upgradeRequested, this, &StationServer::upgrade);
+}
+
+// From here the socket belongs to the WebSocket handshake, and then to the
+// page's WebSocket; one that never becomes a page is closed all the same.
+void StationServer::upgrade(QSslSocket* socket) {
+    disconnect(socket, &QSslSocket::disconnected, socket, &QObject::deleteLater);
+    m_webSockets.handleConnection(socket);
+}
+
+void StationServer::admitPage() {
+    while (m_webSockets.hasPendingConnections()) {
+        auto* page =
+            new PageSession(std::unique_ptr<QWebSocket>(m_webSockets.nextPendingConnection()),
+                            ++m_pagesOpened, this);
+        m_pages.push_back(page);
+        connect(page, &PageSession::received, this,
+                [this, page](const QString& message) { received(page, message); });
+        connect(page, &PageSession::gone, this, [this, page] { pageGone(page); });
+        QTimer::singleShot(helloMilliseconds, page, [page] {
+            if (!page->hasSaidHello())
+                page->close(CloseReason::Unexpected);
+        });
+        if (!isListening())
+            page->close(CloseReason::Stopping);
+    }
+}
+
+// Until its token is checked a page may say hello once and nothing else.
+// The check waits as long as wrong tokens from its address have earned.
+void StationServer::received(PageSession* page, const QString& message) {
+    const std::optional<protocol::Request> request = protocol::parseRequest(message);
+    if (!request) {
+        page->close(CloseReason::Unexpected);
+        return;
+    }
+    if (request->type == protocol::Request::Type::Pong)
+        return;
+    if (page->role()) {
+        act(*page, *request);
+        return;
+    }
+    if (request->type != protocol::Request::Type::Hello || page->hasSaidHello()) {
+        page->close(CloseReason::Unexpected);
+        return;
+    }
+    page->saidHello();
+    const auto wait = m_failures.waitFor(page->address(), FailedAttempts::Clock::now());
+    QTimer::singleShot(
+        wait, page, [this, page, token = request->token.toLatin1()] { checkToken(page, token); });
+}
+
+void StationServer::checkToken(PageSession* page, const QByteArray& token) {
+    const std::optional<Role> role = m_tokens.roleOf(token);
+    const std::vector<Role> offered = roles();
+    if (!role || std::find(offered.cbegin(), offered.cend(), *role) == offered.cend()) {
+        m_failures.failed(page->address(), FailedAttempts::Clock::now());
+        page->close(CloseReason::LinkNotValid);
+        return;
+    }
+    page->admit(*role);
+    greet(*page);
+    emit pagesChanged();
+}
+
+void StationServer::greet(PageSession& page) {
+    page.send(protocol::welcome(*page.role(), page.name()));
+    page.send(protocol::list(m_desk));
+    page.send(
+        protocol::shown(QStringLiteral("desk"), m_desk.shownKey().text(), m_desk.shownText()));
+    page.send(protocol::trouble(deskNote(m_desk.captionNote())));
+}
+
+// Whatever the page sends, its link's role decides: a request its role
+// does not allow changes nothing and closes the connection. A dismissal
+// names the message the page has on display; when that is no longer the
+// one on the page's display at the desk, nothing is dismissed.
+void StationServer::act(PageSession& page, const protocol::Request& request) {
+    const std::optional<Action> action = actionOf(request.type);
+    if (!action) {
+        page.close(CloseReason::Unexpected);
+        return;
+    }
+    if (!mayDo(*page.role(), *action)) {
+        page.close(CloseReason::NotAllowed);
+        return;
+    }
+    switch (*action) {
+    case Action::Choose: {
+        const MessageList& list = *m_desk.messages();
+        for (int row = 0; row < list.rowCount(); ++row) {
+            if (list.line(row)->key.text() == request.key) {
+                m_desk.choose(list.line(row)->key, page.name());
+                return;
+            }
+        }
+        page.send(protocol::notice(QStringLiteral("That message is no longer listed.")));
+        return;
+    }
+    case Action::Dismiss:
+        if (m_desk.shownKey(page.name()).isNull() ||
+            m_desk.shownKey(page.name()).text() != request.key) {
+            page.send(protocol::notice(
+                QStringLiteral("Nothing was dismissed: choose the message first.")));
+            return;
+        }
+        m_desk.dismiss(page.name());
+        return;
+    case Action::Undo:
+        m_desk.undo(page.name());
+        return;
+    }
+}
+
+void StationServer::pageGone(PageSession* page) {
+    m_desk.forgetStation(page->name());
+    m_pages.erase(std::remove(m_pages.begin(), m_pages.end(), page), m_pages.end());
+    page->deleteLater();
+    emit pagesChanged();
+}
+
+void StationServer::sendToPages(const QByteArray& message) {
+    for (PageSession* page : m_pages) {
+        if (page->role())
+            page->send(message);
+    }
+}
+
+// Everything that changes the list within one turn of the event loop is
+// sent once.
+void StationServer::scheduleList() {
+    if (std::exchange(m_listScheduled, true))
+        return;
+    QTimer::singleShot(0, this, &StationServer::sendList);
+}
+
+void StationServer::sendList() {
+    m_listScheduled = false;
+    if (std::any_of(m_pages.cbegin(), m_pages.cend(),
+                    [](const PageSession* page) { return page->role(); }))
+        sendToPages(protocol::list(m_desk));
+}
+
+void StationServer::sendDeskShown() {
+    sendToPages(
+        protocol::shown(QStringLiteral("desk"), m_desk.shownKey().text(), m_desk.shownText()));
+}
+
+void StationServer::sendTrouble() {
+    sendToPages(protocol::trouble(deskNote(m_desk.captionNote())));
+}
+
+PageSession* StationServer::pageNamed(const QString& name) const {
+    const auto found = std::find_if(m_pages.cbegin(), m_pages.cend(),
+                                    [&](const PageSession* page) { return page->name() == name; });
+    return found == m_pages.cend() ? nullptr : *found;
+}
+
+// Only a page the station served itself may open the live connection:
+// its origin is this station's scheme, one of the addresses it listens
+// on (written as an address, as the links are) and its port.
+bool StationServer::isOwnOrigin(QByteArrayView origin) const {
+    if (!isListening())
+        return false;
+    const QUrl url(QString::fromLatin1(origin), QUrl::StrictMode);
+    const bool scheme =
+        url.scheme() == (isEncrypted() ? QLatin1String("https") : QLatin1String("http"));
+    if (!url.isValid() || !scheme || url.port(isEncrypted() ? 443 : 80) != address().port ||
+        !url.path().isEmpty() || !url.userInfo().isEmpty())
+        return false;
+    const QHostAddress host(url.host());
+    const QHostAddress listening = m_listener->serverAddress();
+    return !host.isNull() &&
+           (isAllInterfaces(listening) ? isOwnAddress(host) : host.isEqual(listening));
+}
+
+// Every page is pinged, and answers; one not heard from in a minute has
+// gone without a word (a phone that left the network) and is closed.
+void StationServer::keepAlive() {
+    const auto now = FailedAttempts::Clock::now();
+    const QByteArray ping = protocol::ping();
+    for (PageSession* page : m_pages) {
+        if (now - page->lastHeard() > std::chrono::milliseconds(m_site.idleMilliseconds))
+            page->close(CloseReason::Gone);
+        else if (page->role())
+            page->send(ping);
+    }
+}
+
+} // namespace station

@@ -1,0 +1,113 @@
+#pragma once
+
+#include "failedattempts.h"
+#include "httpexchange.h"
+#include "pagesession.h"
+#include "stationaddress.h"
+#include "stationlinks.h"
+#include "stationprotocol.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QSslConfiguration>
+#include <QTimer>
+#include <QUrl>
+#include <QWebSocketServer>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+class AnnouncerDesk;
+class QSslSocket;
+class QTcpServer;
+
+namespace station {
+
+// At most this many connections at once, pages and plain requests
+// together; more are closed as they come.
+inline constexpr int mostConnections = 64;
+
+// A page connected now, as the station window lists it.
+struct ConnectedPage {
+    Role role;
+    QHostAddress address;
+    QDateTime since;
+};
+
+// The browser station: the desk served to browsers on the local network.
+// Plain requests get the page (the same empty shell for everyone); the
+// page's live connection, once its token names a role, gets the desk's
+// list and the message on the desk's display, and on an announce link
+// chooses, dismisses and undoes at a display of its own through the desk.
+// Every bound is kept by the station itself, on the window's thread,
+// whose sockets never wait.
+class StationServer : public QObject {
+    Q_OBJECT
+
+public:
+    explicit StationServer(AnnouncerDesk& desk, QObject* parent = nullptr);
+    ~StationServer() override;
+
+    // Starts listening (HTTPS when tls is given); the reason when it cannot.
+    std::optional<QString> start(const Address& address,
+                                 const std::optional<QSslConfiguration>& tls = {});
+    // Stops listening and closes every connection.
+    void stop();
+    bool isListening() const;
+    // Where it listens now (the port the system gave when asked for 0).
+    Address address() const;
+    bool isEncrypted() const { return m_tls.has_value(); }
+
+    // The roles this desk offers links for: a display-only desk offers
+    // watch links only.
+    std::vector<Role> roles() const;
+    QUrl link(Role role) const;
+    // New links for every role: the old ones stop working and their pages
+    // are closed. False with the reason when the new links cannot be kept.
+    std::optional<QString> renewLinks();
+
+    std::vector<ConnectedPage> pages() const;
+
+    // How long a connection may be silent (a minute); shorter for tests.
+    void setIdleMilliseconds(int milliseconds);
+
+signals:
+    void pagesChanged();
+    void linksChanged();
+    void listeningChanged();
+
+private:
+    void accept(qintptr descriptor);
+    void upgrade(QSslSocket* socket);
+    void admitPage();
+    void received(PageSession* page, const QString& message);
+    void checkToken(PageSession* page, const QByteArray& token);
+    void act(PageSession& page, const protocol::Request& request);
+    void greet(PageSession& page);
+    void pageGone(PageSession* page);
+    void sendToPages(const QByteArray& message);
+    void scheduleList();
+    void sendList();
+    void sendDeskShown();
+    void sendTrouble();
+    PageSession* pageNamed(const QString& name) const;
+    bool isOwnOrigin(QByteArrayView origin) const;
+    void keepAlive();
+
+    AnnouncerDesk& m_desk;
+    std::unique_ptr<QTcpServer> m_listener;
+    std::optional<QSslConfiguration> m_tls;
+    QWebSocketServer m_webSockets;
+    Site m_site;
+    Tokens m_tokens;
+    FailedAttempts m_failures;
+    std::vector<PageSession*> m_pages;
+    int m_connections = 0;
+    int m_pagesOpened = 0;
+    bool m_listScheduled = false;
+    // Pings pages and closes the ones not heard from for too long.
+    QTimer m_keepAlive;
+};
+
+} // namespace station

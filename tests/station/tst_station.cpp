@@ -1,0 +1,370 @@
+// The browser station's rules and bounds, on a desk over a SQLite file and
+// a station on 127.0.0.1: tokens, request heads, slowed-down guessing, the
+// answers to plain requests, and what a page's role allows.
+#include "announcerfixture.h"
+#include "deskdriving.h"
+
+#include "desk/announcerdesk.h"
+#include "station/failedattempts.h"
+#include "station/requesthead.h"
+#include "station/stationserver.h"
+#include "station/stationtls.h"
+
+#include <QFile>
+#include <QSignalSpy>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWebSocket>
+
+using namespace station;
+
+namespace {
+
+const QHostAddress loopback(QHostAddress::LocalHost);
+
+// Connects to the station, which runs on this thread: the event loop
+// turns while the test waits.
+bool connectTo(QTcpSocket& socket, const Address& address) {
+    QSignalSpy connected(&socket, &QTcpSocket::connected);
+    socket.connectToHost(address.host, address.port);
+    return connected.wait(5000);
+}
+
+// What the station answers to raw bytes: its whole reply until it closes
+// or has been quiet for a moment.
+QByteArray answerTo(const Address& address, const QByteArray& request) {
+    QTcpSocket socket;
+    if (!connectTo(socket, address))
+        return {};
+    socket.write(request);
+    QSignalSpy arrived(&socket, &QTcpSocket::readyRead);
+    while (arrived.wait(500) && socket.state() == QAbstractSocket::ConnectedState) {
+    }
+    return socket.readAll();
+}
+
+} // namespace
+
+class TestStation : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void tokens_data();
+    void tokens();
+    void tokensKeptPrivately();
+    void requestHeads_data();
+    void requestHeads();
+    void failedAttemptsSlowDown();
+    void plainRequests_data();
+    void plainRequests();
+    void connectionsAreCapped();
+    void silentConnectionsClose();
+    void pageRequests_data();
+    void pageRequests();
+    void pageThatDoesNotReadIsDropped();
+    void overHttps();
+
+private:
+    // A page on the live connection, with the role's token (or another).
+    std::unique_ptr<QWebSocket> page(const QByteArray& token, const QString& origin = {});
+    QTemporaryDir m_home;
+    Tokens m_tokens;
+    AnnouncerFixture m_fixture;
+    AnnouncerDesk m_desk;
+    std::unique_ptr<StationServer> m_server;
+};
+
+void TestStation::initTestCase() {
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_home.filePath("config")));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(m_home.filePath("data")));
+    m_fixture.addRow(1, QStringLiteral("Event 1 results"));
+    openDesk(m_desk, m_fixture.path());
+    m_server = std::make_unique<StationServer>(m_desk);
+    QCOMPARE(m_server->start({loopback, 0}), std::nullopt);
+}
+
+std::unique_ptr<QWebSocket> TestStation::page(const QByteArray& token, const QString& origin) {
+    const QString own = QStringLiteral("http://") + addressText(m_server->address());
+    auto socket = std::make_unique<QWebSocket>(origin.isEmpty() ? own : origin);
+    QSignalSpy connected(socket.get(), &QWebSocket::connected);
+    socket->open(QUrl(QStringLiteral("ws://%1/live").arg(addressText(m_server->address()))));
+    if (connected.wait(5000))
+        socket->sendTextMessage(
+            QStringLiteral(R"({"type":"hello","token":"%1"})").arg(QString::fromLatin1(token)));
+    return socket;
+}
+
+void TestStation::tokens_data() {
+    QTest::addColumn<QByteArray>("given");
+    QTest::addColumn<int>("role");
+    Tokens tokens;
+    tokens.renew();
+    QVERIFY(tokens.tokenOf(Role::Watch) != tokens.tokenOf(Role::Announce));
+    QCOMPARE(tokens.tokenOf(Role::Watch).size(), 22);
+    const QByteArray watch = tokens.tokenOf(Role::Watch);
+    QByteArray lastChanged = watch;
+    lastChanged.back() = lastChanged.back() == 'A' ? 'B' : 'A';
+    QTest::newRow("watch") << watch << int(Role::Watch);
+    QTest::newRow("announce") << tokens.tokenOf(Role::Announce) << int(Role::Announce);
+    QTest::newRow("last character differs") << lastChanged << -1;
+    QTest::newRow("one character short") << watch.chopped(1) << -1;
+    QTest::newRow("one character more") << watch + 'A' << -1;
+    QTest::newRow("empty") << QByteArray() << -1;
+    QTest::newRow("another station's") << QByteArray("AAAAAAAAAAAAAAAAAAAAAA") << -1;
+    m_tokens = tokens;
+}
+
+void TestStation::tokens() {
+    QFETCH(QByteArray, given);
+    QFETCH(int, role);
+    const std::optional<Role> found = m_tokens.roleOf(given);
+    QCOMPARE(found ? int(*found) : -1, role);
+}
+
+// Links survive a restart in a file only the user may read; a file that
+// others may read, or a link in its place, is not believed.
+void TestStation::tokensKeptPrivately() {
+    const QString path = m_home.filePath("links");
+    Tokens saved;
+    saved.renew();
+    QCOMPARE(saved.save(path), std::nullopt);
+    QCOMPARE(QFile::permissions(path) &
+                 ~(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser),
+             QFileDevice::Permissions());
+    Tokens loaded;
+    QVERIFY(loaded.load(path));
+    QCOMPARE(loaded.tokenOf(Role::Announce), saved.tokenOf(Role::Announce));
+    QVERIFY(QFile::link(path, m_home.filePath("linked")));
+    QVERIFY(!loaded.load(m_home.filePath("linked")));
+    QFile::setPermissions(path, QFile::permissions(path) | QFile::ReadOther);
+    QVERIFY(!loaded.load(path));
+}
+
+void TestStation::requestHeads_data() {
+    QTest::addColumn<QByteArray>("head");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("a page") << QByteArray("GET / HTTP/1.1\r\nHost: a\r\n\r\n") << "GET / keep";
+    QTest::newRow("HTTP/1.0 closes") << QByteArray("GET /x HTTP/1.0\r\n\r\n") << "GET /x close";
+    QTest::newRow("asks to close")
+        << QByteArray("HEAD / HTTP/1.1\r\nConnection: close\r\n\r\n") << "HEAD / close";
+    QTest::newRow("a body follows")
+        << QByteArray("POST / HTTP/1.1\r\nContent-Length: 5\r\n\r\n") << "POST / body";
+    QTest::newRow("a chunked body")
+        << QByteArray("POST / HTTP/1.1\r\nTransfer-Encoding: chunked\r\n\r\n") << "POST / body";
+    QTest::newRow("an empty body")
+        << QByteArray("GET / HTTP/1.1\r\nContent-Length: 0\r\n\r\n") << "GET / keep";
+    QTest::newRow("bare LF") << QByteArray("GET / HTTP/1.1\nHost: a\r\n\r\n") << "refused";
+    QTest::newRow("folded header")
+        << QByteArray("GET / HTTP/1.1\r\nA: b\r\n c\r\n\r\n") << "refused";
+    QTest::newRow("header without a name")
+        << QByteArray("GET / HTTP/1.1\r\n: b\r\n\r\n") << "refused";
+    QTest::newRow("another version") << QByteArray("GET / HTTP/2.0\r\n\r\n") << "refused";
+    QTest::newRow("no version") << QByteArray("GET /\r\n\r\n") << "refused";
+    QTest::newRow("not finished") << QByteArray("GET / HTTP/1.1\r\nHost: a\r\n") << "incomplete";
+    QTest::newRow("over 16 KiB unfinished")
+        << "GET / HTTP/1.1\r\nA: " + QByteArray(longestHead, 'a') << "too long";
+    QTest::newRow("16 KiB exactly")
+        << "GET / HTTP/1.1\r\nA: " + QByteArray(longestHead - 23, 'a') + "\r\n\r\n"
+        << "GET / keep";
+}
+
+void TestStation::requestHeads() {
+    QFETCH(QByteArray, head);
+    QFETCH(QString, expected);
+    const HeadScan scan = scanHead(head);
+    QString found = scan.status == HeadScan::Status::Incomplete ? QStringLiteral("incomplete")
+                    : scan.status == HeadScan::Status::TooLong  ? QStringLiteral("too long")
+                                                                : QStringLiteral("refused");
+    if (const auto parsed = scan.status == HeadScan::Status::Complete
+                                ? parseHead(QByteArrayView(head).first(scan.length))
+                                : std::nullopt)
+        found = QString::fromLatin1(parsed->method + ' ' + parsed->target + ' ' +
+                                    (parsed->hasBody()      ? "body"
+                                     : parsed->keepsAlive() ? "keep"
+                                                            : "close"));
+    QCOMPARE(found, expected);
+}
+
+void TestStation::failedAttemptsSlowDown() {
+    using namespace std::chrono_literals;
+    FailedAttempts attempts;
+    const QHostAddress guesser(QStringLiteral("192.0.2.7"));
+    const auto start = FailedAttempts::Clock::now();
+    QCOMPARE(attempts.waitFor(guesser, start), 0ms);
+    QList<qint64> waits;
+    for (int failure = 0; failure < 10; ++failure) {
+        attempts.failed(guesser, start);
+        waits << attempts.waitFor(guesser, start).count();
+    }
+    QCOMPARE(waits, QList<qint64>({250, 500, 1000, 2000, 4000, 8000, 16000, 30000, 30000, 30000}));
+    QCOMPARE(attempts.waitFor(guesser, start + 10s), 20000ms);
+    QCOMPARE(attempts.waitFor(QHostAddress(QStringLiteral("192.0.2.8")), start), 0ms);
+    QCOMPARE(attempts.waitFor(guesser, start + FailedAttempts::forgetAfter), 0ms);
+    attempts.failed(guesser, start + FailedAttempts::forgetAfter);
+    QCOMPARE(attempts.waitFor(guesser, start + FailedAttempts::forgetAfter), 250ms);
+}
+
+// Every answer carries the security headers; nothing but the empty shell
+// is served, and a request the station does not take is refused whole.
+void TestStation::plainRequests_data() {
+    QTest::addColumn<QByteArray>("request");
+    QTest::addColumn<QByteArray>("status");
+    const QByteArray upgrade =
+        "GET /live HTTP/1.1\r\nHost: h\r\nUpgrade: websocket\r\nConnection: Upgrade\r\n"
+        "Sec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\nSec-WebSocket-Version: 13\r\n";
+    QTest::newRow("the page") << QByteArray("GET / HTTP/1.1\r\nHost: h\r\n\r\n")
+                              << QByteArray("200");
+    QTest::newRow("its script") << QByteArray("GET /station.js HTTP/1.1\r\n\r\n")
+                                << QByteArray("200");
+    QTest::newRow("anything else")
+        << QByteArray("GET /etc/passwd HTTP/1.1\r\n\r\n") << QByteArray("404");
+    QTest::newRow("a body") << QByteArray("POST / HTTP/1.1\r\nContent-Length: 3\r\n\r\nabc")
+                            << QByteArray("413");
+    QTest::newRow("another method") << QByteArray("DELETE / HTTP/1.1\r\n\r\n") << QByteArray("405");
+    QTest::newRow("no HTTP") << QByteArray("\x16\x03\x01\x02\x01 x\r\n\r\n") << QByteArray("400");
+    QTest::newRow("head over 16 KiB")
+        << "GET / HTTP/1.1\r\nA: " + QByteArray(20000, 'a') << QByteArray("431");
+    QTest::newRow("live from another site") << upgrade + "Origin: http://gala.example\r\n\r\n"
+                                            << QByteArray("403");
+    QTest::newRow("live from another port") << upgrade + "Origin: http://127.0.0.1:1\r\n\r\n"
+                                            << QByteArray("403");
+    QTest::newRow("live without an origin") << upgrade + "\r\n" << QByteArray("403");
+}
+
+void TestStation::plainRequests() {
+    QFETCH(QByteArray, request);
+    QFETCH(QByteArray, status);
+    const QByteArray answer = answerTo(m_server->address(), request);
+    QVERIFY2(answer.startsWith("HTTP/1.1 " + status + ' '), answer.left(200).constData());
+    for (const char* header :
+         {"\r\nContent-Security-Policy: default-src 'none'; script-src 'self';",
+          "frame-ancestors 'none'\r\n", "\r\nX-Content-Type-Options: nosniff\r\n",
+          "\r\nReferrer-Policy: no-referrer\r\n"})
+        QVERIFY2(answer.contains(header), header);
+    QVERIFY(!answer.contains("Event 1 results"));
+}
+
+void TestStation::connectionsAreCapped() {
+    std::vector<std::unique_ptr<QTcpSocket>> held;
+    for (int n = 0; n < mostConnections; ++n) {
+        held.push_back(std::make_unique<QTcpSocket>());
+        QVERIFY(connectTo(*held.back(), m_server->address()));
+    }
+    QTcpSocket extra;
+    QVERIFY(connectTo(extra, m_server->address()));
+    QTRY_COMPARE(extra.state(), QAbstractSocket::UnconnectedState);
+    QSignalSpy answered(held.front().get(), &QTcpSocket::readyRead);
+    held.front()->write("GET / HTTP/1.1\r\n\r\n");
+    QVERIFY(answered.wait(5000));
+    held.clear();
+    QTRY_VERIFY(answerTo(m_server->address(), "GET / HTTP/1.1\r\n\r\n").startsWith("HTTP/1.1 200"));
+}
+
+// A request begun and never finished, and a page that stops answering,
+// are closed once the idle time has passed.
+void TestStation::silentConnectionsClose() {
+    m_server->setIdleMilliseconds(300);
+    QTcpSocket halfOpen;
+    QVERIFY(connectTo(halfOpen, m_server->address()));
+    halfOpen.write("GET / HTTP/1.1\r\nHost: slow");
+    const std::unique_ptr<QWebSocket> silent =
+        page(m_server->link(Role::Watch).fragment().toLatin1());
+    QTRY_COMPARE(m_server->pages().size(), size_t(1));
+    silent->disconnect();
+    // Not answering the pings.
+    silent->setReadBufferSize(1);
+    QTRY_COMPARE_WITH_TIMEOUT(halfOpen.state(), QAbstractSocket::UnconnectedState, 3000);
+    QTRY_COMPARE_WITH_TIMEOUT(m_server->pages().size(), size_t(0), 3000);
+    m_server->setIdleMilliseconds(60 * 1000);
+}
+
+// Whatever a page sends, its link decides: an action a watch link does
+// not allow changes nothing and closes the connection, as does a wrong
+// token, anything but the protocol's messages, and a message over 64 KiB.
+void TestStation::pageRequests_data() {
+    QTest::addColumn<int>("role");
+    QTest::addColumn<QString>("request");
+    QTest::addColumn<int>("closeCode");
+    const QString key = m_desk.messages()->line(0)->key.text();
+    QTest::newRow("watch chooses") << int(Role::Watch) << R"({"type":"choose","key":"%1"})" << 4003;
+    QTest::newRow("watch dismisses")
+        << int(Role::Watch) << R"({"type":"dismiss","key":"%1"})" << 4003;
+    QTest::newRow("watch undoes") << int(Role::Watch) << R"({"type":"undo"})" << 4003;
+    QTest::newRow("says hello twice")
+        << int(Role::Announce) << R"({"type":"hello","token":""})" << 4002;
+    QTest::newRow("not JSON") << int(Role::Announce) << "<script>" << 4002;
+    QTest::newRow("unknown request") << int(Role::Announce) << R"({"type":"delete all"})" << 4002;
+    QTest::newRow("over 64 KiB") << int(Role::Announce)
+                                 << QString(longestMessage + 1, QLatin1Char(' '))
+                                 << int(QWebSocketProtocol::CloseCodeTooMuchData);
+    QTest::newRow("wrong token") << -1 << QString() << 4001;
+}
+
+void TestStation::pageRequests() {
+    QFETCH(int, role);
+    QFETCH(QString, request);
+    QFETCH(int, closeCode);
+    const QByteArray token = role < 0 ? QByteArray("AAAAAAAAAAAAAAAAAAAAAA")
+                                      : m_server->link(Role(role)).fragment().toLatin1();
+    const std::unique_ptr<QWebSocket> socket = page(token);
+    QSignalSpy closed(socket.get(), &QWebSocket::disconnected);
+    if (role >= 0) {
+        QTRY_COMPARE(m_server->pages().size(), size_t(1));
+        socket->sendTextMessage(
+            request.replace(QLatin1String("%1"), m_desk.messages()->line(0)->key.text()));
+    }
+    QVERIFY(closed.wait(role < 0 ? 10000 : 5000));
+    QCOMPARE(int(socket->closeCode()), closeCode);
+    settle(m_desk);
+    QCOMPARE(m_fixture.rowCount(), 1);
+    QVERIFY(m_desk.shownText().isEmpty());
+}
+
+// A page whose browser stops reading is dropped once more than a
+// mebibyte waits for it, however much the list changes.
+void TestStation::pageThatDoesNotReadIsDropped() {
+    const std::unique_ptr<QWebSocket> stuck =
+        page(m_server->link(Role::Watch).fragment().toLatin1());
+    QTRY_COMPARE(m_server->pages().size(), size_t(1));
+    stuck->setReadBufferSize(1);
+    stuck->disconnect();
+    const QString filler(3000, QLatin1Char('x'));
+    for (int n = 0; n < 400 && !m_server->pages().empty(); ++n) {
+        m_fixture.addRow(2, filler + QString::number(n));
+        refresh(m_desk);
+        QTest::qWait(5);
+    }
+    QTRY_VERIFY(m_server->pages().empty());
+}
+
+// With the announcer's certificate and key the station speaks HTTPS only:
+// a page on wss gets the desk; a plain request gets nothing.
+void TestStation::overHttps() {
+    const QString fixtures = QStringLiteral(KELVANE_FIXTURES "/station/");
+    QString error;
+    const auto tls = tlsConfiguration(fixtures + "certificate.pem", fixtures + "key.pem", error);
+    QVERIFY2(tls, qPrintable(error));
+    QVERIFY(!tlsConfiguration(fixtures + "key.pem", fixtures + "certificate.pem", error));
+    StationServer secure(m_desk);
+    QCOMPARE(secure.start({loopback, 0}, tls), std::nullopt);
+    QCOMPARE(secure.link(Role::Watch).scheme(), QStringLiteral("https"));
+    QWebSocket socket(QStringLiteral("https://") + addressText(secure.address()));
+    // The test's certificate is its own.
+    QSslConfiguration trusting = socket.sslConfiguration();
+    trusting.setPeerVerifyMode(QSslSocket::VerifyNone);
+    socket.setSslConfiguration(trusting);
+    QSignalSpy connected(&socket, &QWebSocket::connected);
+    QSignalSpy received(&socket, &QWebSocket::binaryMessageReceived);
+    socket.open(QUrl(QStringLiteral("wss://%1/live").arg(addressText(secure.address()))));
+    QVERIFY(connected.wait(5000));
+    socket.sendTextMessage(QStringLiteral(R"({"type":"hello","token":"%1"})")
+                               .arg(secure.link(Role::Watch).fragment()));
+    QVERIFY(received.wait(5000));
+    QVERIFY(received[0][0].toByteArray().contains(R"("role":"watch")"));
+    QVERIFY(!answerTo(secure.address(), "GET / HTTP/1.1\r\n\r\n").startsWith("HTTP/"));
+}
+
+QTEST_GUILESS_MAIN(TestStation)
+#include "tst_station.moc"
