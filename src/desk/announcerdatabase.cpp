@@ -36,6 +36,15 @@ store::RowSelection messageCutAt(qsizetype characters, const QVariant& key = {},
     return {key, messageField, characters, measured, {sequenceField, messageField, createdField}};
 }
 
+// The text after the empty lines (CR LF pairs) it begins with: the list
+// shows its first line from there.
+QString withoutEmptyLines(const QString& text) {
+    qsizetype start = 0;
+    while (text.mid(start, 2) == QLatin1String("\r\n"))
+        start += 2;
+    return text.mid(start);
+}
+
 bool deleteByKey(store::Database& database, const store::RowKey& key) {
     bool deleted = false;
     forEachRow(database, messageCutAt(0, key.value()), [&](store::RecordSet& row) {
@@ -97,16 +106,19 @@ void AnnouncerDatabase::readList(Done<std::vector<ListedRow>> done) {
             std::vector<ListedRow> rows;
             bool hasCreated = false;
             // One character more than is listed tells whether more follows,
-            // without measuring the whole Message.
-            forEachRow(database, messageCutAt(listedCharacters + 1), [&](store::RecordSet& row) {
+            // without measuring the whole Message; a message that begins
+            // with empty lines is read on past them to its first line.
+            store::RowSelection selection = messageCutAt(listedCharacters + 1);
+            selection.pastLeadingBreaks = true;
+            forEachRow(database, selection, [&](store::RecordSet& row) {
                 if (rows.empty()) {
                     rows.reserve(row.recordCount());
                     hasCreated = row.fields().contains(createdField);
                 }
                 QVariant start = row.value(messageField);
-                const bool more = !start.isNull() && start.toString().size() > listedCharacters;
+                const bool more = !start.isNull() && withoutEmptyLines(start.toString()).size() > listedCharacters;
                 if (more)
-                    start = start.toString().left(listedCharacters);
+                    start = withoutEmptyLines(start.toString()).left(listedCharacters);
                 rows.push_back({store::RowKey(row.key()), row.value(sequenceField), start, more,
                                 hasCreated ? row.value(createdField) : QVariant()});
             });

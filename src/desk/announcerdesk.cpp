@@ -49,16 +49,11 @@ std::function<void(store::Outcome<Result>)> AnnouncerDesk::whileOpen(Handle hand
 // Each opening starts with nothing on display and nothing armed: Dismiss
 // must never act on a message the announcer has not seen in this opening.
 void AnnouncerDesk::open(const QString& path) {
-    for (auto& [station, display] : m_displays) {
-        display = {};
-        showOn(station);
-    }
+    forgetListAndDisplays();
     m_trouble.clear();
-    m_messages.setLines({});
-    emit listChanged();
     emit captionChanged();
     if (!m_database || !m_database->isFileAt(path)) {
-        close();
+        letGo();
         m_path = path;
         ++m_opening;
         m_database = std::make_unique<AnnouncerDatabase>(
@@ -67,11 +62,27 @@ void AnnouncerDesk::open(const QString& path) {
     startListing();
 }
 
+// Every view (the screen, each browser) sees an empty desk once it is closed.
 void AnnouncerDesk::close() {
+    letGo();
+    forgetListAndDisplays();
+    emit captionChanged();
+}
+
+void AnnouncerDesk::letGo() {
     m_database.reset();
     m_retry.stop();
     m_refreshing = false;
     m_refreshAgain = false;
+}
+
+void AnnouncerDesk::forgetListAndDisplays() {
+    for (auto& [station, display] : m_displays) {
+        display = {};
+        showOn(station);
+    }
+    m_messages.setLines({});
+    emit listChanged();
 }
 
 void AnnouncerDesk::closeFor(const QString& reason) {

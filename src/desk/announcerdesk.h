@@ -115,6 +115,8 @@ private:
     void showOn(const QString& station);
     void tell(const QString& station, const QString& text);
     void opened(const store::Outcome<bool>& outcome, bool reopening);
+    void letGo();
+    void forgetListAndDisplays();
     void hideWhatWasReadOut(const std::vector<readoutlog::ReadOut>& readOuts);
     void markShownIfGone(const std::vector<MessageList::Line>& lines);
     void reopen();

@@ -21,10 +21,9 @@ QString sequenceText(const QVariant& sequence);
 QVariant loggedSequence(const QVariant& sequence);
 
 // The list line of a row: sequenceText, ":" and the first non-empty line
-// of its Message. A
-// first line longer than listedLineLength is cut there, and one that runs
-// on past the part of the Message read (more is true) is cut where that
-// part ends; either is marked with "…".
+// of its Message. A first line longer than listedLineLength is cut there,
+// and one that runs on past the part of the Message read (more is true)
+// is cut where that part ends; either is marked with "…".
 QString listLine(const QVariant& sequence, const QString& messageStart, bool more = false);
 inline constexpr qsizetype listedLineLength = 1000;
 

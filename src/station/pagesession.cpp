@@ -46,11 +46,16 @@ void PageSession::send(const QByteArray& message) {
     }
 }
 
+// The close waits a moment: frames the page sent before it could know
+// are read and passed over first. Closing the connection with them still
+// unread would reset it, and the page would never learn why it was closed.
 void PageSession::close(CloseReason reason) {
     if (m_closing)
         return;
     m_closing = true;
-    m_socket->close(static_cast<QWebSocketProtocol::CloseCode>(reason));
+    QTimer::singleShot(closeDelayMs, m_socket.get(), [socket = m_socket.get(), reason] {
+        socket->close(static_cast<QWebSocketProtocol::CloseCode>(reason));
+    });
     // A page that does not answer the close is cut off all the same.
     QTimer::singleShot(2000, m_socket.get(), &QWebSocket::abort);
 }

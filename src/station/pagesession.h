@@ -58,8 +58,11 @@ public:
     // Sends a message; a page that does not read is dropped once its
     // queue passes longestQueue.
     void send(const QByteArray& message);
+    // Closes the connection with reason, a moment later; nothing more is
+    // sent or taken from the page meanwhile.
     void close(CloseReason reason);
     bool isClosing() const { return m_closing; }
+    static constexpr int closeDelayMs = 200;
 
 signals:
     void received(const QString& message);

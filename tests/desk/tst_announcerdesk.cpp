@@ -230,6 +230,7 @@ void TestAnnouncerDesk::awkwardMessages_data() {
                                       << "9:";
     QTest::newRow("leading empty lines") << "\r\n\r\nHeat 2"
                                          << "9:Heat 2";
+    QTest::newRow("2,100 empty lines first") << QString("\r\n").repeated(2100) + "Heat 2" << "9:Heat 2";
     QTest::newRow("lone LF and CR") << "a\nb\rc\r\nd"
                                     << "9:a\nb\rc";
     QTest::newRow("5000 lines") << many.join("\r\n") << "9:line 1";
