@@ -286,10 +286,6 @@
 <context>
     <name>ClubRecordsProgram</name>
     <message>
-        <source>club database</source>
-        <translation>Vereinsdatenbank</translation>
-    </message>
-    <message>
         <source>Select Club Database</source>
         <translation>Vereinsdatenbank wählen</translation>
     </message>
@@ -454,10 +450,6 @@
     <message>
         <source>Database operation on &apos;%1&apos; failed: %2</source>
         <translation>Datenbankoperation auf &apos;%1&apos; fehlgeschlagen: %2</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; is not an %2: the Microsoft Access ODBC driver could not open it (%3).</source>
-        <translation>&apos;%1&apos; ist keine %2: Der ODBC-Treiber von Microsoft Access konnte sie nicht öffnen (%3).</translation>
     </message>
     <message>
         <source>The saved query &apos;%1&apos; cannot be run from a Jet file.</source>
@@ -687,6 +679,58 @@
         <source>uses DISTINCT or TOP</source>
         <translation>verwendet DISTINCT oder TOP</translation>
     </message>
+    <message>
+        <source>club database</source>
+        <translation>Vereinsdatenbank</translation>
+    </message>
+    <message>
+        <source>announcer database</source>
+        <translation>Sprecherdatenbank</translation>
+    </message>
+    <message>
+        <source>the Microsoft Access ODBC driver could not open it (%1)</source>
+        <translation>der ODBC-Treiber von Microsoft Access konnte sie nicht öffnen (%1)</translation>
+    </message>
+    <message>
+        <source>two rows of &apos;%1&apos; point at the same moved row</source>
+        <translation>zwei Zeilen von &apos;%1&apos; verweisen auf dieselbe verschobene Zeile</translation>
+    </message>
+    <message>
+        <source>the page map of &apos;%1&apos; lists page %2, beyond the file&apos;s end at %3 pages (it may be being written)</source>
+        <translation>die Seitenübersicht von &apos;%1&apos; nennt Seite %2, hinter dem Dateiende bei %3 Seiten (vielleicht wird sie gerade geschrieben)</translation>
+    </message>
+    <message>
+        <source>a long text in &apos;%1&apos; points back at a piece already read</source>
+        <translation>ein langer Text in &apos;%1&apos; verweist zurück auf ein schon gelesenes Stück</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a %2: %3.</source>
+        <translation>&apos;%1&apos; ist keine %2: %3.</translation>
+    </message>
+    <message>
+        <source>This database&apos;s own delete rule for &apos;%1&apos; would change other rows as well, so nothing was deleted.</source>
+        <translation>Die eigene Löschregel dieser Datenbank für &apos;%1&apos; würde auch andere Zeilen ändern, daher wurde nichts gelöscht.</translation>
+    </message>
+    <message>
+        <source>This database&apos;s own delete rule for &apos;%1&apos; would keep the row, so nothing was deleted.</source>
+        <translation>Die eigene Löschregel dieser Datenbank für &apos;%1&apos; würde die Zeile behalten, daher wurde nichts gelöscht.</translation>
+    </message>
+    <message>
+        <source>The saved query &apos;%1&apos; in &apos;%2&apos; does more than read (it would change data or reach other files), so it was not run.</source>
+        <translation>Die gespeicherte Abfrage &apos;%1&apos; in &apos;%2&apos; tut mehr als lesen (sie würde Daten ändern oder auf andere Dateien zugreifen), daher wurde sie nicht ausgeführt.</translation>
+    </message>
+    <message>
+        <source>a read-only transaction</source>
+        <translation>eine Nur-Lese-Transaktion</translation>
+    </message>
+    <message>
+        <source>This database&apos;s own insert rule for &apos;%1&apos; would change other rows as well, so nothing was added.</source>
+        <translation>Die eigene Einfügeregel dieser Datenbank für &apos;%1&apos; würde auch andere Zeilen ändern, daher wurde nichts hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>this computer&apos;s SQLite cannot read it safely</source>
+        <translation>das SQLite dieses Computers kann sie nicht sicher lesen</translation>
+    </message>
 </context>
 <context>
     <name>DemoMessages</name>
@@ -747,10 +791,6 @@ Wettkampf 14 – 100 m Brust männlich, Lauf 2, Bahn 5: Anschlag nicht beidhänd
 </context>
 <context>
     <name>Desk</name>
-    <message>
-        <source>announcer database</source>
-        <translation>Sprecherdatenbank</translation>
-    </message>
     <message>
         <source>%1 %2</source>
         <comment>a day and a time of day</comment>
@@ -1026,6 +1066,14 @@ Wettkampf 14 – 100 m Brust männlich, Lauf 2, Bahn 5: Anschlag nicht beidhänd
         <source>What it does</source>
         <translation>Wirkung</translation>
     </message>
+    <message>
+        <source>F9</source>
+        <translation>F9</translation>
+    </message>
+    <message>
+        <source>Browser station: the desk on tablets and phones</source>
+        <translation>Browserstation: das Pult auf Tablets und Handys</translation>
+    </message>
 </context>
 <context>
     <name>LocateDatabase</name>
@@ -1167,6 +1215,211 @@ Wettkampf 14 – 100 m Brust männlich, Lauf 2, Bahn 5: Anschlag nicht beidhänd
     </message>
 </context>
 <context>
+    <name>Station</name>
+    <message>
+        <source>%1 is no address: an IPv6 address goes in brackets, [::1]:8088</source>
+        <translation>%1 ist keine Adresse: Eine IPv6-Adresse steht in eckigen Klammern, [::1]:8088</translation>
+    </message>
+    <message>
+        <source>%1 is no port number (1 to 65535)</source>
+        <translation>%1 ist keine Portnummer (1 bis 65535)</translation>
+    </message>
+    <message>
+        <source>%1 is no IP address</source>
+        <translation>%1 ist keine IP-Adresse</translation>
+    </message>
+    <message>
+        <source>%1 is not an address of this computer</source>
+        <translation>%1 ist keine Adresse dieses Computers</translation>
+    </message>
+    <message>
+        <source>%1: the folder cannot be made</source>
+        <translation>%1: Der Ordner kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>The browser station cannot listen on %1: %2</source>
+        <translation>Die Browserstation kann nicht auf %1 lauschen: %2</translation>
+    </message>
+    <message>
+        <source>That message is no longer listed.</source>
+        <translation>Diese Nachricht steht nicht mehr in der Liste.</translation>
+    </message>
+    <message>
+        <source>Nothing was dismissed: choose the message first.</source>
+        <translation>Nichts wurde erledigt: Wählen Sie zuerst die Meldung.</translation>
+    </message>
+    <message>
+        <source>The browser station cannot use its certificate: %1</source>
+        <translation>Die Browserstation kann ihr Zertifikat nicht verwenden: %1</translation>
+    </message>
+    <message>
+        <source>%1: too large for a certificate or a key</source>
+        <translation>%1: zu groß für ein Zertifikat oder einen Schlüssel</translation>
+    </message>
+    <message>
+        <source>this computer&apos;s Qt has no TLS support</source>
+        <translation>das Qt dieses Computers kann kein TLS</translation>
+    </message>
+    <message>
+        <source>%1 holds no certificate</source>
+        <translation>%1 enthält kein Zertifikat</translation>
+    </message>
+    <message>
+        <source>%1 holds no private key kelvane can use (PEM, RSA or EC, no pass phrase)</source>
+        <translation>%1 enthält keinen privaten Schlüssel, den kelvane verwenden kann (PEM, RSA oder EC, ohne Passphrase)</translation>
+    </message>
+</context>
+<context>
+    <name>StationPage</name>
+    <message>
+        <source>Smaller text</source>
+        <translation>Kleinere Schrift</translation>
+    </message>
+    <message>
+        <source>Larger text</source>
+        <translation>Größere Schrift</translation>
+    </message>
+    <message>
+        <source>On the announcer’s display</source>
+        <translation>In der Sprecheranzeige</translation>
+    </message>
+    <message>
+        <source>Your message</source>
+        <translation>Ihre Meldung</translation>
+    </message>
+    <message>
+        <source>Dismiss This Message</source>
+        <translation>Meldung erledigt</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Zurücknehmen</translation>
+    </message>
+    <message>
+        <source>Messages</source>
+        <translation>Meldungen</translation>
+    </message>
+    <message>
+        <source>No messages.</source>
+        <translation>Keine Meldungen.</translation>
+    </message>
+    <message>
+        <source>The announcer screen is closed.</source>
+        <translation>Die Sprecheransicht ist geschlossen.</translation>
+    </message>
+    <message>
+        <source>announce</source>
+        <translation>ansagen</translation>
+    </message>
+    <message>
+        <source>watch</source>
+        <translation>mitlesen</translation>
+    </message>
+    <message>
+        <source>This link no longer works. Ask the announcer for the new one.</source>
+        <translation>Dieser Link gilt nicht mehr. Fragen Sie den Sprecher nach dem neuen.</translation>
+    </message>
+    <message>
+        <source>The station closed this page: this link does not allow that.</source>
+        <translation>Die Station hat diese Seite geschlossen: Dieser Link erlaubt das nicht.</translation>
+    </message>
+    <message>
+        <source>Not connected since %1, trying again</source>
+        <translation>Seit %1 nicht verbunden, neuer Versuch läuft</translation>
+    </message>
+    <message>
+        <source>Open this page with a link from the announcer’s station window.</source>
+        <translation>Öffnen Sie diese Seite mit einem Link aus dem Stationsfenster des Sprechers.</translation>
+    </message>
+</context>
+<context>
+    <name>StationWindow</name>
+    <message>
+        <source>watch</source>
+        <translation>Mitlesen</translation>
+    </message>
+    <message>
+        <source>announce</source>
+        <translation>Ansagen</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>&amp;New links</source>
+        <translation>&amp;Neue Links</translation>
+    </message>
+    <message>
+        <source>Browser station – kelvane</source>
+        <translation>Browserstation – kelvane</translation>
+    </message>
+    <message>
+        <source>All networks of this computer</source>
+        <translation>Alle Netze dieses Computers</translation>
+    </message>
+    <message>
+        <source>Role</source>
+        <translation>Rolle</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Since</source>
+        <translation>Seit</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Adresse:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Connected now</source>
+        <translation>Jetzt verbunden</translation>
+    </message>
+    <message>
+        <source>The new links work, but cannot be kept for the next run: %1</source>
+        <translation>Die neuen Links funktionieren, können aber nicht für den nächsten Start gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Stoppen</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Starten</translation>
+    </message>
+    <message>
+        <source>The station is off: no browser can see the desk.</source>
+        <translation>Die Station ist aus: Kein Browser sieht das Pult.</translation>
+    </message>
+    <message>
+        <source>Listening on %1://%2</source>
+        <translation>Lauscht auf %1://%2</translation>
+    </message>
+    <message>
+        <source> (all networks of this computer)</source>
+        <translation> (alle Netze dieses Computers)</translation>
+    </message>
+    <message>
+        <source>Unencrypted: anyone on this network can read the messages as they pass. Use it on the gala&apos;s own network only.</source>
+        <translation>Unverschlüsselt: Jeder in diesem Netz kann die Meldungen unterwegs mitlesen. Nur im eigenen Netz der Veranstaltung verwenden.</translation>
+    </message>
+    <message>
+        <source>The list and the message on display, read only</source>
+        <translation>Die Liste und die angezeigte Meldung, nur lesen</translation>
+    </message>
+    <message>
+        <source>Also choose, dismiss and undo</source>
+        <translation>Auch wählen, erledigen und zurücknehmen</translation>
+    </message>
+</context>
+<context>
     <name>Tools</name>
     <message>
         <source>cannot open %1: %2</source>
@@ -1204,59 +1457,13 @@ Wettkampf 14 – 100 m Brust männlich, Lauf 2, Bahn 5: Anschlag nicht beidhänd
         <source>INTERVAL_MS and COUNT must be whole numbers</source>
         <translation>INTERVALL_MS und ANZAHL müssen ganze Zahlen sein</translation>
     </message>
+    <message>
+        <source>this computer&apos;s SQLite cannot open it safely</source>
+        <translation>das SQLite dieses Computers kann sie nicht sicher öffnen</translation>
+    </message>
 </context>
 <context>
     <name>Usage</name>
-    <message>
-        <source>usage: kelvane [--display-only]
-Opens the intro screen on the announcer database remembered in ~/kelvane.ini.
-  --display-only  show the messages as usual but never delete one: for a second
-                  announcer or a commentator on the same database
-
-Keys on the announcer screen:
-  Up, Down           move through the list and show that message
-  Enter, Space       show the message at the list&apos;s cursor
-  Delete             dismiss the message on display (the cursor marks it)
-  Ctrl+Z             undo the last dismissal; again for the one before
-  Ctrl+H             read out today: today&apos;s dismissals, whole texts
-  F5                 read the list again now
-  Ctrl+Plus, Ctrl+Minus, Ctrl+0
-                     larger, smaller, usual text (remembered)
-  Ctrl+B             a sound on a new message: on or off
-  Alt+X              exit to the intro screen;  F1  the list of keys
-In the message box, Delete and Ctrl+Z edit once you have typed or selected there.
-
-Every dismissal is written to the read-out log before its row is deleted:
-  $XDG_DATA_HOME/kelvane/read-out-YYYY-MM-DD.csv (~/.local/share/kelvane/)
-A Jet (.mdb) file is only read on Linux: a dismissed message is hidden, not
-deleted, and stays hidden for the day (the read-out log remembers it).
-</source>
-        <translation>Aufruf: kelvane [--display-only]
-Öffnet das Startfenster mit der in ~/kelvane.ini gemerkten Sprecherdatenbank.
-  --display-only  Meldungen wie gewohnt zeigen, aber nie eine löschen: für einen
-                  zweiten Sprecher oder einen Kommentator an derselben Datenbank
-
-Tasten in der Sprecheransicht:
-  Pfeil auf, ab      durch die Liste gehen und die Meldung zeigen
-  Eingabe, Leertaste die Meldung an der Markierung der Liste zeigen
-  Entf               die angezeigte Meldung erledigen (die Markierung zeigt sie)
-  Strg+Z             die letzte Erledigung zurücknehmen; erneut für die davor
-  Strg+H             heute verlesen: die heute erledigten Meldungen, ganzer Text
-  F5                 die Liste sofort neu lesen
-  Strg+Plus, Strg+Minus, Strg+0
-                     größere, kleinere, normale Schrift (wird gemerkt)
-  Strg+B             ein Ton bei neuer Meldung: ein oder aus
-  Alt+X              zurück zum Startfenster;  F1  die Tastenliste
-Im Meldungsfeld bearbeiten Entf und Strg+Z den Text, sobald Sie dort getippt
-oder markiert haben.
-
-Jede Erledigung steht im Verlesungsprotokoll, bevor ihre Zeile gelöscht wird:
-  $XDG_DATA_HOME/kelvane/read-out-JJJJ-MM-TT.csv (~/.local/share/kelvane/)
-Eine Jet-Datei (.mdb) wird unter Linux nur gelesen: Eine erledigte Meldung wird
-ausgeblendet statt gelöscht und bleibt den Tag über verborgen (das
-Verlesungsprotokoll merkt sie sich).
-</translation>
-    </message>
     <message>
         <source>kelvane: unknown argument %1</source>
         <translation>kelvane: unbekanntes Argument %1</translation>
@@ -1292,6 +1499,64 @@ Fragt nach einer Vereinsdatenbank und druckt dann die Rekordkarten des Vereins.
         kelvane-feed list DATEI
         kelvane-feed demo DATEI [INTERVALL_MS [ANZAHL [PROTOKOLL]]]
         kelvane-feed --help | --version
+</translation>
+    </message>
+    <message>
+        <source>usage: kelvane [--display-only] [--station [ADDRESS][:PORT]]
+Opens the intro screen on the announcer database remembered in ~/kelvane.ini.
+  --display-only  show the messages as usual but never delete one: for a second
+                  announcer or a commentator on the same database
+  --station       serve the desk to browsers on this network, at this computer&apos;s
+                  first address (or ADDRESS, 0.0.0.0 for all) and port 8088 (or
+                  PORT); prints each link as a line ROLE URL
+
+Keys on the announcer screen:
+  Up, Down           move through the list and show that message
+  Enter, Space       show the message at the list&apos;s cursor
+  Delete             dismiss the message on display (the cursor marks it)
+  Ctrl+Z             undo the last dismissal; again for the one before
+  Ctrl+H             read out today: today&apos;s dismissals, whole texts
+  F5                 read the list again now
+  F9                 the browser station: the desk on tablets and phones
+  Ctrl+Plus, Ctrl+Minus, Ctrl+0
+                     larger, smaller, usual text (remembered)
+  Ctrl+B             a sound on a new message: on or off
+  Alt+X              exit to the intro screen;  F1  the list of keys
+In the message box, Delete and Ctrl+Z edit once you have typed or selected there.
+
+Every dismissal is written to the read-out log before its row is deleted:
+  $XDG_DATA_HOME/kelvane/read-out-YYYY-MM-DD.csv (~/.local/share/kelvane/)
+A Jet (.mdb) file is only read on Linux: a dismissed message is hidden, not
+deleted, and stays hidden for the day (the read-out log remembers it).
+</source>
+        <translation>Aufruf: kelvane [--display-only] [--station [ADRESSE][:PORT]]
+Öffnet das Startfenster mit der in ~/kelvane.ini gemerkten Sprecherdatenbank.
+  --display-only  Meldungen wie gewohnt zeigen, aber nie eine löschen: für einen
+                  zweiten Sprecher oder einen Kommentator an derselben Datenbank
+  --station       das Pult den Browsern in diesem Netz anbieten, an der ersten
+                  Adresse dieses Computers (oder ADRESSE, 0.0.0.0 für alle) und
+                  Port 8088 (oder PORT); gibt jeden Link als Zeile ROLLE URL aus
+
+Tasten in der Sprecheransicht:
+  Pfeil auf, ab      durch die Liste gehen und die Meldung zeigen
+  Eingabe, Leertaste die Meldung an der Markierung der Liste zeigen
+  Entf               die angezeigte Meldung erledigen (die Markierung zeigt sie)
+  Strg+Z             die letzte Erledigung zurücknehmen; erneut für die davor
+  Strg+H             heute verlesen: die heute erledigten Meldungen, ganzer Text
+  F5                 die Liste sofort neu lesen
+  F9                 die Browserstation: das Pult auf Tablets und Handys
+  Strg+Plus, Strg+Minus, Strg+0
+                     größere, kleinere, normale Schrift (wird gemerkt)
+  Strg+B             ein Ton bei neuer Meldung: ein oder aus
+  Alt+X              zurück zum Startfenster;  F1  die Tastenliste
+Im Meldungsfeld bearbeiten Entf und Strg+Z den Text, sobald Sie dort getippt
+oder markiert haben.
+
+Jede Erledigung steht im Verlesungsprotokoll, bevor ihre Zeile gelöscht wird:
+  $XDG_DATA_HOME/kelvane/read-out-JJJJ-MM-TT.csv (~/.local/share/kelvane/)
+Eine Jet-Datei (.mdb) wird unter Linux nur gelesen: Eine erledigte Meldung wird
+ausgeblendet statt gelöscht und bleibt den Tag über verborgen (das
+Verlesungsprotokoll merkt sie sich).
 </translation>
     </message>
 </context>

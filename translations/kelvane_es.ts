@@ -286,10 +286,6 @@
 <context>
     <name>ClubRecordsProgram</name>
     <message>
-        <source>club database</source>
-        <translation>base de datos del club</translation>
-    </message>
-    <message>
         <source>Select Club Database</source>
         <translation>Elegir la base del club</translation>
     </message>
@@ -454,10 +450,6 @@
     <message>
         <source>Database operation on &apos;%1&apos; failed: %2</source>
         <translation>Falló la operación sobre &apos;%1&apos;: %2</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; is not an %2: the Microsoft Access ODBC driver could not open it (%3).</source>
-        <translation>&apos;%1&apos; no es una %2: el controlador ODBC de Microsoft Access no pudo abrirlo (%3).</translation>
     </message>
     <message>
         <source>The saved query &apos;%1&apos; cannot be run from a Jet file.</source>
@@ -687,6 +679,58 @@
         <source>uses DISTINCT or TOP</source>
         <translation>usa DISTINCT o TOP</translation>
     </message>
+    <message>
+        <source>club database</source>
+        <translation>base de datos del club</translation>
+    </message>
+    <message>
+        <source>announcer database</source>
+        <translation>base de datos del locutor</translation>
+    </message>
+    <message>
+        <source>the Microsoft Access ODBC driver could not open it (%1)</source>
+        <translation>el controlador ODBC de Microsoft Access no pudo abrirlo (%1)</translation>
+    </message>
+    <message>
+        <source>two rows of &apos;%1&apos; point at the same moved row</source>
+        <translation>dos filas de &apos;%1&apos; apuntan a la misma fila movida</translation>
+    </message>
+    <message>
+        <source>the page map of &apos;%1&apos; lists page %2, beyond the file&apos;s end at %3 pages (it may be being written)</source>
+        <translation>el mapa de páginas de &apos;%1&apos; indica la página %2, más allá del final del archivo en %3 páginas (quizá se está escribiendo)</translation>
+    </message>
+    <message>
+        <source>a long text in &apos;%1&apos; points back at a piece already read</source>
+        <translation>un texto largo en &apos;%1&apos; apunta a un fragmento ya leído</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a %2: %3.</source>
+        <translation>&apos;%1&apos; no es una %2: %3.</translation>
+    </message>
+    <message>
+        <source>This database&apos;s own delete rule for &apos;%1&apos; would change other rows as well, so nothing was deleted.</source>
+        <translation>La regla de borrado propia de esta base para &apos;%1&apos; cambiaría también otras filas, así que no se borró nada.</translation>
+    </message>
+    <message>
+        <source>This database&apos;s own delete rule for &apos;%1&apos; would keep the row, so nothing was deleted.</source>
+        <translation>La regla de borrado propia de esta base para &apos;%1&apos; conservaría la fila, así que no se borró nada.</translation>
+    </message>
+    <message>
+        <source>The saved query &apos;%1&apos; in &apos;%2&apos; does more than read (it would change data or reach other files), so it was not run.</source>
+        <translation>La consulta guardada &apos;%1&apos; de &apos;%2&apos; hace algo más que leer (cambiaría datos o accedería a otros archivos), así que no se ejecutó.</translation>
+    </message>
+    <message>
+        <source>a read-only transaction</source>
+        <translation>una transacción de solo lectura</translation>
+    </message>
+    <message>
+        <source>This database&apos;s own insert rule for &apos;%1&apos; would change other rows as well, so nothing was added.</source>
+        <translation>La regla de inserción propia de esta base para &apos;%1&apos; cambiaría también otras filas, así que no se añadió nada.</translation>
+    </message>
+    <message>
+        <source>this computer&apos;s SQLite cannot read it safely</source>
+        <translation>el SQLite de este ordenador no puede leerla de forma segura</translation>
+    </message>
 </context>
 <context>
     <name>DemoMessages</name>
@@ -747,10 +791,6 @@ Prueba 14 – 100 m braza masculino, serie 2 calle 5: llegada sin tocar con amba
 </context>
 <context>
     <name>Desk</name>
-    <message>
-        <source>announcer database</source>
-        <translation>base de datos del locutor</translation>
-    </message>
     <message>
         <source>%1 %2</source>
         <comment>a day and a time of day</comment>
@@ -1026,6 +1066,14 @@ Prueba 14 – 100 m braza masculino, serie 2 calle 5: llegada sin tocar con amba
         <source>What it does</source>
         <translation>Qué hace</translation>
     </message>
+    <message>
+        <source>F9</source>
+        <translation>F9</translation>
+    </message>
+    <message>
+        <source>Browser station: the desk on tablets and phones</source>
+        <translation>Estación de navegador: el puesto en tabletas y móviles</translation>
+    </message>
 </context>
 <context>
     <name>LocateDatabase</name>
@@ -1167,6 +1215,211 @@ Prueba 14 – 100 m braza masculino, serie 2 calle 5: llegada sin tocar con amba
     </message>
 </context>
 <context>
+    <name>Station</name>
+    <message>
+        <source>%1 is no address: an IPv6 address goes in brackets, [::1]:8088</source>
+        <translation>%1 no es una dirección: una dirección IPv6 va entre corchetes, [::1]:8088</translation>
+    </message>
+    <message>
+        <source>%1 is no port number (1 to 65535)</source>
+        <translation>%1 no es un número de puerto (1 a 65535)</translation>
+    </message>
+    <message>
+        <source>%1 is no IP address</source>
+        <translation>%1 no es una dirección IP</translation>
+    </message>
+    <message>
+        <source>%1 is not an address of this computer</source>
+        <translation>%1 no es una dirección de este ordenador</translation>
+    </message>
+    <message>
+        <source>%1: the folder cannot be made</source>
+        <translation>%1: no se puede crear la carpeta</translation>
+    </message>
+    <message>
+        <source>The browser station cannot listen on %1: %2</source>
+        <translation>La estación de navegador no puede escuchar en %1: %2</translation>
+    </message>
+    <message>
+        <source>That message is no longer listed.</source>
+        <translation>Ese mensaje ya no está en la lista.</translation>
+    </message>
+    <message>
+        <source>Nothing was dismissed: choose the message first.</source>
+        <translation>No se retiró nada: elija primero el mensaje.</translation>
+    </message>
+    <message>
+        <source>The browser station cannot use its certificate: %1</source>
+        <translation>La estación de navegador no puede usar su certificado: %1</translation>
+    </message>
+    <message>
+        <source>%1: too large for a certificate or a key</source>
+        <translation>%1: demasiado grande para un certificado o una clave</translation>
+    </message>
+    <message>
+        <source>this computer&apos;s Qt has no TLS support</source>
+        <translation>el Qt de este ordenador no admite TLS</translation>
+    </message>
+    <message>
+        <source>%1 holds no certificate</source>
+        <translation>%1 no contiene ningún certificado</translation>
+    </message>
+    <message>
+        <source>%1 holds no private key kelvane can use (PEM, RSA or EC, no pass phrase)</source>
+        <translation>%1 no contiene ninguna clave privada que kelvane pueda usar (PEM, RSA o EC, sin frase de paso)</translation>
+    </message>
+</context>
+<context>
+    <name>StationPage</name>
+    <message>
+        <source>Smaller text</source>
+        <translation>Texto más pequeño</translation>
+    </message>
+    <message>
+        <source>Larger text</source>
+        <translation>Texto más grande</translation>
+    </message>
+    <message>
+        <source>On the announcer’s display</source>
+        <translation>En la pantalla del locutor</translation>
+    </message>
+    <message>
+        <source>Your message</source>
+        <translation>Su mensaje</translation>
+    </message>
+    <message>
+        <source>Dismiss This Message</source>
+        <translation>Retirar este mensaje</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Messages</source>
+        <translation>Mensajes</translation>
+    </message>
+    <message>
+        <source>No messages.</source>
+        <translation>No hay mensajes.</translation>
+    </message>
+    <message>
+        <source>The announcer screen is closed.</source>
+        <translation>La pantalla del locutor está cerrada.</translation>
+    </message>
+    <message>
+        <source>announce</source>
+        <translation>anunciar</translation>
+    </message>
+    <message>
+        <source>watch</source>
+        <translation>ver</translation>
+    </message>
+    <message>
+        <source>This link no longer works. Ask the announcer for the new one.</source>
+        <translation>Este enlace ya no funciona. Pida el nuevo al locutor.</translation>
+    </message>
+    <message>
+        <source>The station closed this page: this link does not allow that.</source>
+        <translation>La estación cerró esta página: este enlace no lo permite.</translation>
+    </message>
+    <message>
+        <source>Not connected since %1, trying again</source>
+        <translation>Sin conexión desde las %1, reintentando</translation>
+    </message>
+    <message>
+        <source>Open this page with a link from the announcer’s station window.</source>
+        <translation>Abra esta página con un enlace de la ventana de estación del locutor.</translation>
+    </message>
+</context>
+<context>
+    <name>StationWindow</name>
+    <message>
+        <source>watch</source>
+        <translation>Ver</translation>
+    </message>
+    <message>
+        <source>announce</source>
+        <translation>Anunciar</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation>Enlaces</translation>
+    </message>
+    <message>
+        <source>&amp;New links</source>
+        <translation>&amp;Nuevos enlaces</translation>
+    </message>
+    <message>
+        <source>Browser station – kelvane</source>
+        <translation>Estación de navegador – kelvane</translation>
+    </message>
+    <message>
+        <source>All networks of this computer</source>
+        <translation>Todas las redes de este ordenador</translation>
+    </message>
+    <message>
+        <source>Role</source>
+        <translation>Función</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>Since</source>
+        <translation>Desde</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Dirección:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Puerto:</translation>
+    </message>
+    <message>
+        <source>Connected now</source>
+        <translation>Conectadas ahora</translation>
+    </message>
+    <message>
+        <source>The new links work, but cannot be kept for the next run: %1</source>
+        <translation>Los nuevos enlaces funcionan, pero no se pueden guardar para la próxima vez: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Detener</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Iniciar</translation>
+    </message>
+    <message>
+        <source>The station is off: no browser can see the desk.</source>
+        <translation>La estación está apagada: ningún navegador puede ver el puesto.</translation>
+    </message>
+    <message>
+        <source>Listening on %1://%2</source>
+        <translation>Escuchando en %1://%2</translation>
+    </message>
+    <message>
+        <source> (all networks of this computer)</source>
+        <translation> (todas las redes de este ordenador)</translation>
+    </message>
+    <message>
+        <source>Unencrypted: anyone on this network can read the messages as they pass. Use it on the gala&apos;s own network only.</source>
+        <translation>Sin cifrar: cualquiera en esta red puede leer los mensajes al pasar. Úselo solo en la red propia de la competición.</translation>
+    </message>
+    <message>
+        <source>The list and the message on display, read only</source>
+        <translation>La lista y el mensaje mostrado, solo lectura</translation>
+    </message>
+    <message>
+        <source>Also choose, dismiss and undo</source>
+        <translation>También elegir, retirar y deshacer</translation>
+    </message>
+</context>
+<context>
     <name>Tools</name>
     <message>
         <source>cannot open %1: %2</source>
@@ -1204,58 +1457,13 @@ Prueba 14 – 100 m braza masculino, serie 2 calle 5: llegada sin tocar con amba
         <source>INTERVAL_MS and COUNT must be whole numbers</source>
         <translation>INTERVALO_MS y CANTIDAD deben ser números enteros</translation>
     </message>
+    <message>
+        <source>this computer&apos;s SQLite cannot open it safely</source>
+        <translation>el SQLite de este ordenador no puede abrirla de forma segura</translation>
+    </message>
 </context>
 <context>
     <name>Usage</name>
-    <message>
-        <source>usage: kelvane [--display-only]
-Opens the intro screen on the announcer database remembered in ~/kelvane.ini.
-  --display-only  show the messages as usual but never delete one: for a second
-                  announcer or a commentator on the same database
-
-Keys on the announcer screen:
-  Up, Down           move through the list and show that message
-  Enter, Space       show the message at the list&apos;s cursor
-  Delete             dismiss the message on display (the cursor marks it)
-  Ctrl+Z             undo the last dismissal; again for the one before
-  Ctrl+H             read out today: today&apos;s dismissals, whole texts
-  F5                 read the list again now
-  Ctrl+Plus, Ctrl+Minus, Ctrl+0
-                     larger, smaller, usual text (remembered)
-  Ctrl+B             a sound on a new message: on or off
-  Alt+X              exit to the intro screen;  F1  the list of keys
-In the message box, Delete and Ctrl+Z edit once you have typed or selected there.
-
-Every dismissal is written to the read-out log before its row is deleted:
-  $XDG_DATA_HOME/kelvane/read-out-YYYY-MM-DD.csv (~/.local/share/kelvane/)
-A Jet (.mdb) file is only read on Linux: a dismissed message is hidden, not
-deleted, and stays hidden for the day (the read-out log remembers it).
-</source>
-        <translation>uso: kelvane [--display-only]
-Abre la pantalla de inicio con la base del locutor recordada en ~/kelvane.ini.
-  --display-only  mostrar los mensajes como siempre pero no borrar ninguno: para
-                  un segundo locutor o un comentarista con la misma base
-
-Teclas en la pantalla del locutor:
-  Arriba, Abajo      recorrer la lista y mostrar ese mensaje
-  Intro, Espacio     mostrar el mensaje del cursor de la lista
-  Supr               retirar el mensaje mostrado (el cursor lo marca)
-  Ctrl+Z             deshacer la última retirada; otra vez para la anterior
-  Ctrl+H             leído hoy: las retiradas de hoy, textos completos
-  F5                 volver a leer la lista ahora
-  Ctrl+Más, Ctrl+Menos, Ctrl+0
-                     texto más grande, más pequeño, habitual (se recuerda)
-  Ctrl+B             un sonido con cada mensaje nuevo: sí o no
-  Alt+X              volver a la pantalla de inicio;  F1  la lista de teclas
-En el cuadro del mensaje, Supr y Ctrl+Z editan en cuanto haya escrito o
-seleccionado en él.
-
-Cada retirada se escribe en el registro de anuncios antes de borrar su fila:
-  $XDG_DATA_HOME/kelvane/read-out-AAAA-MM-DD.csv (~/.local/share/kelvane/)
-En Linux un archivo Jet (.mdb) solo se lee: un mensaje retirado se oculta, no
-se borra, y sigue oculto durante el día (el registro de anuncios lo recuerda).
-</translation>
-    </message>
     <message>
         <source>kelvane: unknown argument %1</source>
         <translation>kelvane: argumento desconocido %1</translation>
@@ -1291,6 +1499,64 @@ Pide una base de datos de club y después imprime las fichas de récords del clu
      kelvane-feed list ARCHIVO
      kelvane-feed demo ARCHIVO [INTERVALO_MS [CANTIDAD [REGISTRO]]]
      kelvane-feed --help | --version
+</translation>
+    </message>
+    <message>
+        <source>usage: kelvane [--display-only] [--station [ADDRESS][:PORT]]
+Opens the intro screen on the announcer database remembered in ~/kelvane.ini.
+  --display-only  show the messages as usual but never delete one: for a second
+                  announcer or a commentator on the same database
+  --station       serve the desk to browsers on this network, at this computer&apos;s
+                  first address (or ADDRESS, 0.0.0.0 for all) and port 8088 (or
+                  PORT); prints each link as a line ROLE URL
+
+Keys on the announcer screen:
+  Up, Down           move through the list and show that message
+  Enter, Space       show the message at the list&apos;s cursor
+  Delete             dismiss the message on display (the cursor marks it)
+  Ctrl+Z             undo the last dismissal; again for the one before
+  Ctrl+H             read out today: today&apos;s dismissals, whole texts
+  F5                 read the list again now
+  F9                 the browser station: the desk on tablets and phones
+  Ctrl+Plus, Ctrl+Minus, Ctrl+0
+                     larger, smaller, usual text (remembered)
+  Ctrl+B             a sound on a new message: on or off
+  Alt+X              exit to the intro screen;  F1  the list of keys
+In the message box, Delete and Ctrl+Z edit once you have typed or selected there.
+
+Every dismissal is written to the read-out log before its row is deleted:
+  $XDG_DATA_HOME/kelvane/read-out-YYYY-MM-DD.csv (~/.local/share/kelvane/)
+A Jet (.mdb) file is only read on Linux: a dismissed message is hidden, not
+deleted, and stays hidden for the day (the read-out log remembers it).
+</source>
+        <translation>uso: kelvane [--display-only] [--station [DIRECCIÓN][:PUERTO]]
+Abre la pantalla de inicio con la base del locutor recordada en ~/kelvane.ini.
+  --display-only  mostrar los mensajes como siempre pero no borrar ninguno: para
+                  un segundo locutor o un comentarista con la misma base
+  --station       ofrecer el puesto a los navegadores de esta red, en la primera
+                  dirección de este ordenador (o DIRECCIÓN, 0.0.0.0 para todas) y
+                  el puerto 8088 (o PUERTO); muestra cada enlace como una línea
+                  FUNCIÓN URL
+
+Teclas en la pantalla del locutor:
+  Arriba, Abajo      recorrer la lista y mostrar ese mensaje
+  Intro, Espacio     mostrar el mensaje del cursor de la lista
+  Supr               retirar el mensaje mostrado (el cursor lo marca)
+  Ctrl+Z             deshacer la última retirada; otra vez para la anterior
+  Ctrl+H             leído hoy: las retiradas de hoy, textos completos
+  F5                 volver a leer la lista ahora
+  F9                 la estación de navegador: el puesto en tabletas y móviles
+  Ctrl+Más, Ctrl+Menos, Ctrl+0
+                     texto más grande, más pequeño, habitual (se recuerda)
+  Ctrl+B             un sonido con cada mensaje nuevo: sí o no
+  Alt+X              volver a la pantalla de inicio;  F1  la lista de teclas
+En el cuadro del mensaje, Supr y Ctrl+Z editan en cuanto haya escrito o
+seleccionado en él.
+
+Cada retirada se escribe en el registro de anuncios antes de borrar su fila:
+  $XDG_DATA_HOME/kelvane/read-out-AAAA-MM-DD.csv (~/.local/share/kelvane/)
+En Linux un archivo Jet (.mdb) solo se lee: un mensaje retirado se oculta, no
+se borra, y sigue oculto durante el día (el registro de anuncios lo recuerda).
 </translation>
     </message>
 </context>

@@ -286,10 +286,6 @@
 <context>
     <name>ClubRecordsProgram</name>
     <message>
-        <source>club database</source>
-        <translation>base de données du club</translation>
-    </message>
-    <message>
         <source>Select Club Database</source>
         <translation>Choisir la base du club</translation>
     </message>
@@ -454,10 +450,6 @@
     <message>
         <source>Database operation on &apos;%1&apos; failed: %2</source>
         <translation>L&apos;opération sur &apos;%1&apos; a échoué&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; is not an %2: the Microsoft Access ODBC driver could not open it (%3).</source>
-        <translation>&apos;%1&apos; n&apos;est pas une %2&#xa0;: le pilote ODBC de Microsoft Access n&apos;a pas pu l&apos;ouvrir (%3).</translation>
     </message>
     <message>
         <source>The saved query &apos;%1&apos; cannot be run from a Jet file.</source>
@@ -687,6 +679,58 @@
         <source>uses DISTINCT or TOP</source>
         <translation>utilise DISTINCT ou TOP</translation>
     </message>
+    <message>
+        <source>club database</source>
+        <translation>base de données du club</translation>
+    </message>
+    <message>
+        <source>announcer database</source>
+        <translation>base de données du speaker</translation>
+    </message>
+    <message>
+        <source>the Microsoft Access ODBC driver could not open it (%1)</source>
+        <translation>le pilote ODBC de Microsoft Access n&apos;a pas pu l&apos;ouvrir (%1)</translation>
+    </message>
+    <message>
+        <source>two rows of &apos;%1&apos; point at the same moved row</source>
+        <translation>deux lignes de &apos;%1&apos; renvoient à la même ligne déplacée</translation>
+    </message>
+    <message>
+        <source>the page map of &apos;%1&apos; lists page %2, beyond the file&apos;s end at %3 pages (it may be being written)</source>
+        <translation>la carte des pages de &apos;%1&apos; cite la page %2, au-delà de la fin du fichier à %3 pages (il est peut-être en cours d&apos;écriture)</translation>
+    </message>
+    <message>
+        <source>a long text in &apos;%1&apos; points back at a piece already read</source>
+        <translation>un texte long dans &apos;%1&apos; renvoie à un morceau déjà lu</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a %2: %3.</source>
+        <translation>&apos;%1&apos; n&apos;est pas une %2 : %3.</translation>
+    </message>
+    <message>
+        <source>This database&apos;s own delete rule for &apos;%1&apos; would change other rows as well, so nothing was deleted.</source>
+        <translation>La règle de suppression propre à cette base pour &apos;%1&apos; modifierait aussi d&apos;autres lignes : rien n&apos;a été supprimé.</translation>
+    </message>
+    <message>
+        <source>This database&apos;s own delete rule for &apos;%1&apos; would keep the row, so nothing was deleted.</source>
+        <translation>La règle de suppression propre à cette base pour &apos;%1&apos; garderait la ligne : rien n&apos;a été supprimé.</translation>
+    </message>
+    <message>
+        <source>The saved query &apos;%1&apos; in &apos;%2&apos; does more than read (it would change data or reach other files), so it was not run.</source>
+        <translation>La requête enregistrée &apos;%1&apos; dans &apos;%2&apos; fait plus que lire (elle modifierait des données ou atteindrait d&apos;autres fichiers) : elle n&apos;a pas été exécutée.</translation>
+    </message>
+    <message>
+        <source>a read-only transaction</source>
+        <translation>une transaction en lecture seule</translation>
+    </message>
+    <message>
+        <source>This database&apos;s own insert rule for &apos;%1&apos; would change other rows as well, so nothing was added.</source>
+        <translation>La règle d&apos;insertion propre à cette base pour &apos;%1&apos; modifierait aussi d&apos;autres lignes : rien n&apos;a été ajouté.</translation>
+    </message>
+    <message>
+        <source>this computer&apos;s SQLite cannot read it safely</source>
+        <translation>le SQLite de cet ordinateur ne peut pas la lire sans risque</translation>
+    </message>
 </context>
 <context>
     <name>DemoMessages</name>
@@ -747,10 +791,6 @@ Event 14 Boys 100m Breaststroke, heat 2 lane 5: non-simultaneous touch.</source>
 </context>
 <context>
     <name>Desk</name>
-    <message>
-        <source>announcer database</source>
-        <translation>base de données du speaker</translation>
-    </message>
     <message>
         <source>%1 %2</source>
         <comment>a day and a time of day</comment>
@@ -1026,6 +1066,14 @@ Event 14 Boys 100m Breaststroke, heat 2 lane 5: non-simultaneous touch.</source>
         <source>What it does</source>
         <translation>Effet</translation>
     </message>
+    <message>
+        <source>F9</source>
+        <translation>F9</translation>
+    </message>
+    <message>
+        <source>Browser station: the desk on tablets and phones</source>
+        <translation>Station navigateur : le pupitre sur tablettes et téléphones</translation>
+    </message>
 </context>
 <context>
     <name>LocateDatabase</name>
@@ -1167,6 +1215,211 @@ Event 14 Boys 100m Breaststroke, heat 2 lane 5: non-simultaneous touch.</source>
     </message>
 </context>
 <context>
+    <name>Station</name>
+    <message>
+        <source>%1 is no address: an IPv6 address goes in brackets, [::1]:8088</source>
+        <translation>%1 n&apos;est pas une adresse : une adresse IPv6 s&apos;écrit entre crochets, [::1]:8088</translation>
+    </message>
+    <message>
+        <source>%1 is no port number (1 to 65535)</source>
+        <translation>%1 n&apos;est pas un numéro de port (1 à 65535)</translation>
+    </message>
+    <message>
+        <source>%1 is no IP address</source>
+        <translation>%1 n&apos;est pas une adresse IP</translation>
+    </message>
+    <message>
+        <source>%1 is not an address of this computer</source>
+        <translation>%1 n&apos;est pas une adresse de cet ordinateur</translation>
+    </message>
+    <message>
+        <source>%1: the folder cannot be made</source>
+        <translation>%1 : impossible de créer le dossier</translation>
+    </message>
+    <message>
+        <source>The browser station cannot listen on %1: %2</source>
+        <translation>La station navigateur ne peut pas écouter sur %1 : %2</translation>
+    </message>
+    <message>
+        <source>That message is no longer listed.</source>
+        <translation>Ce message n&apos;est plus dans la liste.</translation>
+    </message>
+    <message>
+        <source>Nothing was dismissed: choose the message first.</source>
+        <translation>Rien n&apos;a été retiré : choisissez d&apos;abord le message.</translation>
+    </message>
+    <message>
+        <source>The browser station cannot use its certificate: %1</source>
+        <translation>La station navigateur ne peut pas utiliser son certificat : %1</translation>
+    </message>
+    <message>
+        <source>%1: too large for a certificate or a key</source>
+        <translation>%1 : trop grand pour un certificat ou une clé</translation>
+    </message>
+    <message>
+        <source>this computer&apos;s Qt has no TLS support</source>
+        <translation>le Qt de cet ordinateur ne prend pas en charge TLS</translation>
+    </message>
+    <message>
+        <source>%1 holds no certificate</source>
+        <translation>%1 ne contient aucun certificat</translation>
+    </message>
+    <message>
+        <source>%1 holds no private key kelvane can use (PEM, RSA or EC, no pass phrase)</source>
+        <translation>%1 ne contient aucune clé privée utilisable par kelvane (PEM, RSA ou EC, sans phrase secrète)</translation>
+    </message>
+</context>
+<context>
+    <name>StationPage</name>
+    <message>
+        <source>Smaller text</source>
+        <translation>Texte plus petit</translation>
+    </message>
+    <message>
+        <source>Larger text</source>
+        <translation>Texte plus grand</translation>
+    </message>
+    <message>
+        <source>On the announcer’s display</source>
+        <translation>Sur l’écran du speaker</translation>
+    </message>
+    <message>
+        <source>Your message</source>
+        <translation>Votre message</translation>
+    </message>
+    <message>
+        <source>Dismiss This Message</source>
+        <translation>Retirer ce message</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Messages</source>
+        <translation>Messages</translation>
+    </message>
+    <message>
+        <source>No messages.</source>
+        <translation>Aucun message.</translation>
+    </message>
+    <message>
+        <source>The announcer screen is closed.</source>
+        <translation>L’écran du speaker est fermé.</translation>
+    </message>
+    <message>
+        <source>announce</source>
+        <translation>annoncer</translation>
+    </message>
+    <message>
+        <source>watch</source>
+        <translation>consulter</translation>
+    </message>
+    <message>
+        <source>This link no longer works. Ask the announcer for the new one.</source>
+        <translation>Ce lien ne fonctionne plus. Demandez le nouveau au speaker.</translation>
+    </message>
+    <message>
+        <source>The station closed this page: this link does not allow that.</source>
+        <translation>La station a fermé cette page : ce lien ne le permet pas.</translation>
+    </message>
+    <message>
+        <source>Not connected since %1, trying again</source>
+        <translation>Non connecté depuis %1, nouvel essai</translation>
+    </message>
+    <message>
+        <source>Open this page with a link from the announcer’s station window.</source>
+        <translation>Ouvrez cette page avec un lien de la fenêtre de station du speaker.</translation>
+    </message>
+</context>
+<context>
+    <name>StationWindow</name>
+    <message>
+        <source>watch</source>
+        <translation>Consulter</translation>
+    </message>
+    <message>
+        <source>announce</source>
+        <translation>Annoncer</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation>Liens</translation>
+    </message>
+    <message>
+        <source>&amp;New links</source>
+        <translation>&amp;Nouveaux liens</translation>
+    </message>
+    <message>
+        <source>Browser station – kelvane</source>
+        <translation>Station navigateur – kelvane</translation>
+    </message>
+    <message>
+        <source>All networks of this computer</source>
+        <translation>Tous les réseaux de cet ordinateur</translation>
+    </message>
+    <message>
+        <source>Role</source>
+        <translation>Rôle</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Since</source>
+        <translation>Depuis</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Adresse :</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port :</translation>
+    </message>
+    <message>
+        <source>Connected now</source>
+        <translation>Connectées maintenant</translation>
+    </message>
+    <message>
+        <source>The new links work, but cannot be kept for the next run: %1</source>
+        <translation>Les nouveaux liens fonctionnent, mais ne peuvent pas être gardés pour la prochaine fois : %1</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Arrêter</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Démarrer</translation>
+    </message>
+    <message>
+        <source>The station is off: no browser can see the desk.</source>
+        <translation>La station est arrêtée : aucun navigateur ne voit le pupitre.</translation>
+    </message>
+    <message>
+        <source>Listening on %1://%2</source>
+        <translation>À l’écoute sur %1://%2</translation>
+    </message>
+    <message>
+        <source> (all networks of this computer)</source>
+        <translation> (tous les réseaux de cet ordinateur)</translation>
+    </message>
+    <message>
+        <source>Unencrypted: anyone on this network can read the messages as they pass. Use it on the gala&apos;s own network only.</source>
+        <translation>Non chiffré : toute personne sur ce réseau peut lire les messages au passage. À utiliser uniquement sur le réseau propre à la compétition.</translation>
+    </message>
+    <message>
+        <source>The list and the message on display, read only</source>
+        <translation>La liste et le message affiché, en lecture seule</translation>
+    </message>
+    <message>
+        <source>Also choose, dismiss and undo</source>
+        <translation>Aussi choisir, retirer et annuler</translation>
+    </message>
+</context>
+<context>
     <name>Tools</name>
     <message>
         <source>cannot open %1: %2</source>
@@ -1204,60 +1457,13 @@ Event 14 Boys 100m Breaststroke, heat 2 lane 5: non-simultaneous touch.</source>
         <source>INTERVAL_MS and COUNT must be whole numbers</source>
         <translation>INTERVALLE_MS et NOMBRE doivent être des nombres entiers</translation>
     </message>
+    <message>
+        <source>this computer&apos;s SQLite cannot open it safely</source>
+        <translation>le SQLite de cet ordinateur ne peut pas l&apos;ouvrir sans risque</translation>
+    </message>
 </context>
 <context>
     <name>Usage</name>
-    <message>
-        <source>usage: kelvane [--display-only]
-Opens the intro screen on the announcer database remembered in ~/kelvane.ini.
-  --display-only  show the messages as usual but never delete one: for a second
-                  announcer or a commentator on the same database
-
-Keys on the announcer screen:
-  Up, Down           move through the list and show that message
-  Enter, Space       show the message at the list&apos;s cursor
-  Delete             dismiss the message on display (the cursor marks it)
-  Ctrl+Z             undo the last dismissal; again for the one before
-  Ctrl+H             read out today: today&apos;s dismissals, whole texts
-  F5                 read the list again now
-  Ctrl+Plus, Ctrl+Minus, Ctrl+0
-                     larger, smaller, usual text (remembered)
-  Ctrl+B             a sound on a new message: on or off
-  Alt+X              exit to the intro screen;  F1  the list of keys
-In the message box, Delete and Ctrl+Z edit once you have typed or selected there.
-
-Every dismissal is written to the read-out log before its row is deleted:
-  $XDG_DATA_HOME/kelvane/read-out-YYYY-MM-DD.csv (~/.local/share/kelvane/)
-A Jet (.mdb) file is only read on Linux: a dismissed message is hidden, not
-deleted, and stays hidden for the day (the read-out log remembers it).
-</source>
-        <translation>utilisation&#xa0;: kelvane [--display-only]
-Ouvre l&apos;écran d&apos;accueil sur la base du speaker retenue dans ~/kelvane.ini.
-  --display-only  afficher les messages comme d&apos;habitude sans jamais en supprimer&#xa0;:
-                  pour un second speaker ou un commentateur sur la même base
-
-Touches de l&apos;écran du speaker&#xa0;:
-  Haut, Bas          parcourir la liste et afficher ce message
-  Entrée, Espace     afficher le message sous le curseur de la liste
-  Suppr              retirer le message affiché (le curseur le repère)
-  Ctrl+Z             annuler le dernier retrait&#xa0;; encore pour le précédent
-  Ctrl+H             annoncé aujourd&apos;hui&#xa0;: les retraits du jour, textes entiers
-  F5                 relire la liste maintenant
-  Ctrl+Plus, Ctrl+Moins, Ctrl+0
-                     texte plus grand, plus petit, habituel (retenu)
-  Ctrl+B             un son à chaque nouveau message&#xa0;: activé ou non
-  Alt+X              revenir à l&apos;écran d&apos;accueil&#xa0;;  F1  la liste des touches
-Dans le message, Suppr et Ctrl+Z modifient le texte dès que vous y avez saisi
-ou sélectionné.
-
-Chaque retrait est écrit dans le journal des annonces avant la suppression de sa
-ligne&#xa0;:
-  $XDG_DATA_HOME/kelvane/read-out-AAAA-MM-JJ.csv (~/.local/share/kelvane/)
-Un fichier Jet (.mdb) est seulement lu sous Linux&#xa0;: un message retiré est masqué,
-non supprimé, et reste masqué pour la journée (le journal des annonces s&apos;en
-souvient).
-</translation>
-    </message>
     <message>
         <source>kelvane: unknown argument %1</source>
         <translation>kelvane&#xa0;: argument inconnu %1</translation>
@@ -1293,6 +1499,65 @@ Demande une base de données de club, puis imprime les fiches de records du club
                kelvane-feed list FICHIER
                kelvane-feed demo FICHIER [INTERVALLE_MS [NOMBRE [JOURNAL]]]
                kelvane-feed --help | --version
+</translation>
+    </message>
+    <message>
+        <source>usage: kelvane [--display-only] [--station [ADDRESS][:PORT]]
+Opens the intro screen on the announcer database remembered in ~/kelvane.ini.
+  --display-only  show the messages as usual but never delete one: for a second
+                  announcer or a commentator on the same database
+  --station       serve the desk to browsers on this network, at this computer&apos;s
+                  first address (or ADDRESS, 0.0.0.0 for all) and port 8088 (or
+                  PORT); prints each link as a line ROLE URL
+
+Keys on the announcer screen:
+  Up, Down           move through the list and show that message
+  Enter, Space       show the message at the list&apos;s cursor
+  Delete             dismiss the message on display (the cursor marks it)
+  Ctrl+Z             undo the last dismissal; again for the one before
+  Ctrl+H             read out today: today&apos;s dismissals, whole texts
+  F5                 read the list again now
+  F9                 the browser station: the desk on tablets and phones
+  Ctrl+Plus, Ctrl+Minus, Ctrl+0
+                     larger, smaller, usual text (remembered)
+  Ctrl+B             a sound on a new message: on or off
+  Alt+X              exit to the intro screen;  F1  the list of keys
+In the message box, Delete and Ctrl+Z edit once you have typed or selected there.
+
+Every dismissal is written to the read-out log before its row is deleted:
+  $XDG_DATA_HOME/kelvane/read-out-YYYY-MM-DD.csv (~/.local/share/kelvane/)
+A Jet (.mdb) file is only read on Linux: a dismissed message is hidden, not
+deleted, and stays hidden for the day (the read-out log remembers it).
+</source>
+        <translation>utilisation : kelvane [--display-only] [--station [ADRESSE][:PORT]]
+Ouvre l&apos;écran d&apos;accueil sur la base du speaker retenue dans ~/kelvane.ini.
+  --display-only  afficher les messages comme d&apos;habitude sans jamais en supprimer&#xa0;:
+                  pour un second speaker ou un commentateur sur la même base
+  --station       servir le pupitre aux navigateurs de ce réseau, à la première
+                  adresse de cet ordinateur (ou ADRESSE, 0.0.0.0 pour toutes) et
+                  au port 8088 (ou PORT) ; affiche chaque lien en ligne RÔLE URL
+
+Touches de l&apos;écran du speaker&#xa0;:
+  Haut, Bas          parcourir la liste et afficher ce message
+  Entrée, Espace     afficher le message sous le curseur de la liste
+  Suppr              retirer le message affiché (le curseur le repère)
+  Ctrl+Z             annuler le dernier retrait&#xa0;; encore pour le précédent
+  Ctrl+H             annoncé aujourd&apos;hui&#xa0;: les retraits du jour, textes entiers
+  F5                 relire la liste maintenant
+  F9                 la station navigateur : le pupitre sur tablettes et téléphones
+  Ctrl+Plus, Ctrl+Moins, Ctrl+0
+                     texte plus grand, plus petit, habituel (retenu)
+  Ctrl+B             un son à chaque nouveau message&#xa0;: activé ou non
+  Alt+X              revenir à l&apos;écran d&apos;accueil&#xa0;;  F1  la liste des touches
+Dans le message, Suppr et Ctrl+Z modifient le texte dès que vous y avez saisi
+ou sélectionné.
+
+Chaque retrait est écrit dans le journal des annonces avant la suppression de sa
+ligne&#xa0;:
+  $XDG_DATA_HOME/kelvane/read-out-AAAA-MM-JJ.csv (~/.local/share/kelvane/)
+Un fichier Jet (.mdb) est seulement lu sous Linux&#xa0;: un message retiré est masqué,
+non supprimé, et reste masqué pour la journée (le journal des annonces s&apos;en
+souvient).
 </translation>
     </message>
 </context>

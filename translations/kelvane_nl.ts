@@ -286,10 +286,6 @@
 <context>
     <name>ClubRecordsProgram</name>
     <message>
-        <source>club database</source>
-        <translation>clubdatabase</translation>
-    </message>
-    <message>
         <source>Select Club Database</source>
         <translation>Clubdatabase kiezen</translation>
     </message>
@@ -454,10 +450,6 @@
     <message>
         <source>Database operation on &apos;%1&apos; failed: %2</source>
         <translation>Databasebewerking op &apos;%1&apos; mislukt: %2</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; is not an %2: the Microsoft Access ODBC driver could not open it (%3).</source>
-        <translation>&apos;%1&apos; is geen %2: het ODBC-stuurprogramma van Microsoft Access kon het niet openen (%3).</translation>
     </message>
     <message>
         <source>The saved query &apos;%1&apos; cannot be run from a Jet file.</source>
@@ -687,6 +679,58 @@
         <source>uses DISTINCT or TOP</source>
         <translation>gebruikt DISTINCT of TOP</translation>
     </message>
+    <message>
+        <source>club database</source>
+        <translation>clubdatabase</translation>
+    </message>
+    <message>
+        <source>announcer database</source>
+        <translation>speakerdatabase</translation>
+    </message>
+    <message>
+        <source>the Microsoft Access ODBC driver could not open it (%1)</source>
+        <translation>het ODBC-stuurprogramma van Microsoft Access kon het niet openen (%1)</translation>
+    </message>
+    <message>
+        <source>two rows of &apos;%1&apos; point at the same moved row</source>
+        <translation>twee rijen van &apos;%1&apos; verwijzen naar dezelfde verplaatste rij</translation>
+    </message>
+    <message>
+        <source>the page map of &apos;%1&apos; lists page %2, beyond the file&apos;s end at %3 pages (it may be being written)</source>
+        <translation>het paginaoverzicht van &apos;%1&apos; noemt pagina %2, voorbij het einde van het bestand bij %3 pagina&apos;s (misschien wordt het nog geschreven)</translation>
+    </message>
+    <message>
+        <source>a long text in &apos;%1&apos; points back at a piece already read</source>
+        <translation>een lange tekst in &apos;%1&apos; verwijst terug naar een al gelezen stuk</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a %2: %3.</source>
+        <translation>&apos;%1&apos; is geen %2: %3.</translation>
+    </message>
+    <message>
+        <source>This database&apos;s own delete rule for &apos;%1&apos; would change other rows as well, so nothing was deleted.</source>
+        <translation>De eigen verwijderregel van deze database voor &apos;%1&apos; zou ook andere rijen wijzigen, dus er is niets verwijderd.</translation>
+    </message>
+    <message>
+        <source>This database&apos;s own delete rule for &apos;%1&apos; would keep the row, so nothing was deleted.</source>
+        <translation>De eigen verwijderregel van deze database voor &apos;%1&apos; zou de rij laten staan, dus er is niets verwijderd.</translation>
+    </message>
+    <message>
+        <source>The saved query &apos;%1&apos; in &apos;%2&apos; does more than read (it would change data or reach other files), so it was not run.</source>
+        <translation>De opgeslagen query &apos;%1&apos; in &apos;%2&apos; doet meer dan lezen (hij zou gegevens wijzigen of andere bestanden bereiken), dus hij is niet uitgevoerd.</translation>
+    </message>
+    <message>
+        <source>a read-only transaction</source>
+        <translation>een alleen-lezen-transactie</translation>
+    </message>
+    <message>
+        <source>This database&apos;s own insert rule for &apos;%1&apos; would change other rows as well, so nothing was added.</source>
+        <translation>De eigen invoegregel van deze database voor &apos;%1&apos; zou ook andere rijen wijzigen, dus er is niets toegevoegd.</translation>
+    </message>
+    <message>
+        <source>this computer&apos;s SQLite cannot read it safely</source>
+        <translation>de SQLite van deze computer kan het niet veilig lezen</translation>
+    </message>
 </context>
 <context>
     <name>DemoMessages</name>
@@ -747,10 +791,6 @@ Programma 14 – 100m schoolslag jongens, serie 2 baan 5: niet gelijktijdig aang
 </context>
 <context>
     <name>Desk</name>
-    <message>
-        <source>announcer database</source>
-        <translation>speakerdatabase</translation>
-    </message>
     <message>
         <source>%1 %2</source>
         <comment>a day and a time of day</comment>
@@ -1026,6 +1066,14 @@ Programma 14 – 100m schoolslag jongens, serie 2 baan 5: niet gelijktijdig aang
         <source>What it does</source>
         <translation>Werking</translation>
     </message>
+    <message>
+        <source>F9</source>
+        <translation>F9</translation>
+    </message>
+    <message>
+        <source>Browser station: the desk on tablets and phones</source>
+        <translation>Browserstation: de tafel op tablets en telefoons</translation>
+    </message>
 </context>
 <context>
     <name>LocateDatabase</name>
@@ -1167,6 +1215,211 @@ Programma 14 – 100m schoolslag jongens, serie 2 baan 5: niet gelijktijdig aang
     </message>
 </context>
 <context>
+    <name>Station</name>
+    <message>
+        <source>%1 is no address: an IPv6 address goes in brackets, [::1]:8088</source>
+        <translation>%1 is geen adres: een IPv6-adres staat tussen haken, [::1]:8088</translation>
+    </message>
+    <message>
+        <source>%1 is no port number (1 to 65535)</source>
+        <translation>%1 is geen poortnummer (1 tot 65535)</translation>
+    </message>
+    <message>
+        <source>%1 is no IP address</source>
+        <translation>%1 is geen IP-adres</translation>
+    </message>
+    <message>
+        <source>%1 is not an address of this computer</source>
+        <translation>%1 is geen adres van deze computer</translation>
+    </message>
+    <message>
+        <source>%1: the folder cannot be made</source>
+        <translation>%1: de map kan niet worden gemaakt</translation>
+    </message>
+    <message>
+        <source>The browser station cannot listen on %1: %2</source>
+        <translation>Het browserstation kan niet luisteren op %1: %2</translation>
+    </message>
+    <message>
+        <source>That message is no longer listed.</source>
+        <translation>Dit bericht staat niet meer in de lijst.</translation>
+    </message>
+    <message>
+        <source>Nothing was dismissed: choose the message first.</source>
+        <translation>Er is niets afgehandeld: kies eerst het bericht.</translation>
+    </message>
+    <message>
+        <source>The browser station cannot use its certificate: %1</source>
+        <translation>Het browserstation kan zijn certificaat niet gebruiken: %1</translation>
+    </message>
+    <message>
+        <source>%1: too large for a certificate or a key</source>
+        <translation>%1: te groot voor een certificaat of een sleutel</translation>
+    </message>
+    <message>
+        <source>this computer&apos;s Qt has no TLS support</source>
+        <translation>de Qt van deze computer ondersteunt geen TLS</translation>
+    </message>
+    <message>
+        <source>%1 holds no certificate</source>
+        <translation>%1 bevat geen certificaat</translation>
+    </message>
+    <message>
+        <source>%1 holds no private key kelvane can use (PEM, RSA or EC, no pass phrase)</source>
+        <translation>%1 bevat geen privésleutel die kelvane kan gebruiken (PEM, RSA of EC, zonder wachtwoordzin)</translation>
+    </message>
+</context>
+<context>
+    <name>StationPage</name>
+    <message>
+        <source>Smaller text</source>
+        <translation>Kleinere tekst</translation>
+    </message>
+    <message>
+        <source>Larger text</source>
+        <translation>Grotere tekst</translation>
+    </message>
+    <message>
+        <source>On the announcer’s display</source>
+        <translation>Op het scherm van de speaker</translation>
+    </message>
+    <message>
+        <source>Your message</source>
+        <translation>Uw bericht</translation>
+    </message>
+    <message>
+        <source>Dismiss This Message</source>
+        <translation>Bericht afgehandeld</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Ongedaan maken</translation>
+    </message>
+    <message>
+        <source>Messages</source>
+        <translation>Berichten</translation>
+    </message>
+    <message>
+        <source>No messages.</source>
+        <translation>Geen berichten.</translation>
+    </message>
+    <message>
+        <source>The announcer screen is closed.</source>
+        <translation>Het speakerscherm is gesloten.</translation>
+    </message>
+    <message>
+        <source>announce</source>
+        <translation>omroepen</translation>
+    </message>
+    <message>
+        <source>watch</source>
+        <translation>meekijken</translation>
+    </message>
+    <message>
+        <source>This link no longer works. Ask the announcer for the new one.</source>
+        <translation>Deze link werkt niet meer. Vraag de speaker om de nieuwe.</translation>
+    </message>
+    <message>
+        <source>The station closed this page: this link does not allow that.</source>
+        <translation>Het station heeft deze pagina gesloten: deze link staat dat niet toe.</translation>
+    </message>
+    <message>
+        <source>Not connected since %1, trying again</source>
+        <translation>Niet verbonden sinds %1, opnieuw proberen</translation>
+    </message>
+    <message>
+        <source>Open this page with a link from the announcer’s station window.</source>
+        <translation>Open deze pagina met een link uit het stationvenster van de speaker.</translation>
+    </message>
+</context>
+<context>
+    <name>StationWindow</name>
+    <message>
+        <source>watch</source>
+        <translation>Meekijken</translation>
+    </message>
+    <message>
+        <source>announce</source>
+        <translation>Omroepen</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>&amp;New links</source>
+        <translation>&amp;Nieuwe links</translation>
+    </message>
+    <message>
+        <source>Browser station – kelvane</source>
+        <translation>Browserstation – kelvane</translation>
+    </message>
+    <message>
+        <source>All networks of this computer</source>
+        <translation>Alle netwerken van deze computer</translation>
+    </message>
+    <message>
+        <source>Role</source>
+        <translation>Rol</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adres</translation>
+    </message>
+    <message>
+        <source>Since</source>
+        <translation>Sinds</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Adres:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Poort:</translation>
+    </message>
+    <message>
+        <source>Connected now</source>
+        <translation>Nu verbonden</translation>
+    </message>
+    <message>
+        <source>The new links work, but cannot be kept for the next run: %1</source>
+        <translation>De nieuwe links werken, maar kunnen niet worden bewaard voor de volgende keer: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Stoppen</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Starten</translation>
+    </message>
+    <message>
+        <source>The station is off: no browser can see the desk.</source>
+        <translation>Het station staat uit: geen browser kan de tafel zien.</translation>
+    </message>
+    <message>
+        <source>Listening on %1://%2</source>
+        <translation>Luistert op %1://%2</translation>
+    </message>
+    <message>
+        <source> (all networks of this computer)</source>
+        <translation> (alle netwerken van deze computer)</translation>
+    </message>
+    <message>
+        <source>Unencrypted: anyone on this network can read the messages as they pass. Use it on the gala&apos;s own network only.</source>
+        <translation>Onversleuteld: iedereen op dit netwerk kan de berichten onderweg lezen. Gebruik het alleen op het eigen netwerk van de wedstrijd.</translation>
+    </message>
+    <message>
+        <source>The list and the message on display, read only</source>
+        <translation>De lijst en het getoonde bericht, alleen lezen</translation>
+    </message>
+    <message>
+        <source>Also choose, dismiss and undo</source>
+        <translation>Ook kiezen, afhandelen en ongedaan maken</translation>
+    </message>
+</context>
+<context>
     <name>Tools</name>
     <message>
         <source>cannot open %1: %2</source>
@@ -1204,60 +1457,13 @@ Programma 14 – 100m schoolslag jongens, serie 2 baan 5: niet gelijktijdig aang
         <source>INTERVAL_MS and COUNT must be whole numbers</source>
         <translation>INTERVAL_MS en AANTAL moeten gehele getallen zijn</translation>
     </message>
+    <message>
+        <source>this computer&apos;s SQLite cannot open it safely</source>
+        <translation>de SQLite van deze computer kan het niet veilig openen</translation>
+    </message>
 </context>
 <context>
     <name>Usage</name>
-    <message>
-        <source>usage: kelvane [--display-only]
-Opens the intro screen on the announcer database remembered in ~/kelvane.ini.
-  --display-only  show the messages as usual but never delete one: for a second
-                  announcer or a commentator on the same database
-
-Keys on the announcer screen:
-  Up, Down           move through the list and show that message
-  Enter, Space       show the message at the list&apos;s cursor
-  Delete             dismiss the message on display (the cursor marks it)
-  Ctrl+Z             undo the last dismissal; again for the one before
-  Ctrl+H             read out today: today&apos;s dismissals, whole texts
-  F5                 read the list again now
-  Ctrl+Plus, Ctrl+Minus, Ctrl+0
-                     larger, smaller, usual text (remembered)
-  Ctrl+B             a sound on a new message: on or off
-  Alt+X              exit to the intro screen;  F1  the list of keys
-In the message box, Delete and Ctrl+Z edit once you have typed or selected there.
-
-Every dismissal is written to the read-out log before its row is deleted:
-  $XDG_DATA_HOME/kelvane/read-out-YYYY-MM-DD.csv (~/.local/share/kelvane/)
-A Jet (.mdb) file is only read on Linux: a dismissed message is hidden, not
-deleted, and stays hidden for the day (the read-out log remembers it).
-</source>
-        <translation>gebruik: kelvane [--display-only]
-Opent het startscherm met de speakerdatabase die in ~/kelvane.ini staat.
-  --display-only  de berichten gewoon tonen, maar er nooit een verwijderen: voor
-                  een tweede speaker of een commentator op dezelfde database
-
-Toetsen op het speakerscherm:
-  Omhoog, omlaag     door de lijst gaan en dat bericht tonen
-  Enter, spatie      het bericht bij de cursor van de lijst tonen
-  Delete             het getoonde bericht afhandelen (de cursor markeert het)
-  Ctrl+Z             de laatste afhandeling ongedaan maken; nogmaals voor de
-                     vorige
-  Ctrl+H             vandaag omgeroepen: de afhandelingen van vandaag, hele teksten
-  F5                 de lijst nu opnieuw lezen
-  Ctrl+Plus, Ctrl+Min, Ctrl+0
-                     grotere, kleinere, normale tekst (wordt onthouden)
-  Ctrl+B             een geluid bij een nieuw bericht: aan of uit
-  Alt+X              terug naar het startscherm;  F1  de lijst met toetsen
-In het berichtvak bewerken Delete en Ctrl+Z de tekst zodra u daar hebt getypt
-of geselecteerd.
-
-Elke afhandeling komt in het omroeplogboek voordat de rij wordt verwijderd:
-  $XDG_DATA_HOME/kelvane/read-out-JJJJ-MM-DD.csv (~/.local/share/kelvane/)
-Een Jet-bestand (.mdb) wordt op Linux alleen gelezen: een afgehandeld bericht
-wordt verborgen, niet verwijderd, en blijft die dag verborgen (het
-omroeplogboek onthoudt het).
-</translation>
-    </message>
     <message>
         <source>kelvane: unknown argument %1</source>
         <translation>kelvane: onbekend argument %1</translation>
@@ -1293,6 +1499,65 @@ Vraagt om een clubdatabase en drukt dan de recordkaarten van de club af.
          kelvane-feed list BESTAND
          kelvane-feed demo BESTAND [INTERVAL_MS [AANTAL [LOGBOEK]]]
          kelvane-feed --help | --version
+</translation>
+    </message>
+    <message>
+        <source>usage: kelvane [--display-only] [--station [ADDRESS][:PORT]]
+Opens the intro screen on the announcer database remembered in ~/kelvane.ini.
+  --display-only  show the messages as usual but never delete one: for a second
+                  announcer or a commentator on the same database
+  --station       serve the desk to browsers on this network, at this computer&apos;s
+                  first address (or ADDRESS, 0.0.0.0 for all) and port 8088 (or
+                  PORT); prints each link as a line ROLE URL
+
+Keys on the announcer screen:
+  Up, Down           move through the list and show that message
+  Enter, Space       show the message at the list&apos;s cursor
+  Delete             dismiss the message on display (the cursor marks it)
+  Ctrl+Z             undo the last dismissal; again for the one before
+  Ctrl+H             read out today: today&apos;s dismissals, whole texts
+  F5                 read the list again now
+  F9                 the browser station: the desk on tablets and phones
+  Ctrl+Plus, Ctrl+Minus, Ctrl+0
+                     larger, smaller, usual text (remembered)
+  Ctrl+B             a sound on a new message: on or off
+  Alt+X              exit to the intro screen;  F1  the list of keys
+In the message box, Delete and Ctrl+Z edit once you have typed or selected there.
+
+Every dismissal is written to the read-out log before its row is deleted:
+  $XDG_DATA_HOME/kelvane/read-out-YYYY-MM-DD.csv (~/.local/share/kelvane/)
+A Jet (.mdb) file is only read on Linux: a dismissed message is hidden, not
+deleted, and stays hidden for the day (the read-out log remembers it).
+</source>
+        <translation>gebruik: kelvane [--display-only] [--station [ADRES][:POORT]]
+Opent het startscherm met de speakerdatabase die in ~/kelvane.ini staat.
+  --display-only  de berichten gewoon tonen, maar er nooit een verwijderen: voor
+                  een tweede speaker of een commentator op dezelfde database
+  --station       de tafel aanbieden aan browsers op dit netwerk, op het eerste
+                  adres van deze computer (of ADRES, 0.0.0.0 voor alle) en
+                  poort 8088 (of POORT); toont elke link als regel ROL URL
+
+Toetsen op het speakerscherm:
+  Omhoog, omlaag     door de lijst gaan en dat bericht tonen
+  Enter, spatie      het bericht bij de cursor van de lijst tonen
+  Delete             het getoonde bericht afhandelen (de cursor markeert het)
+  Ctrl+Z             de laatste afhandeling ongedaan maken; nogmaals voor de
+                     vorige
+  Ctrl+H             vandaag omgeroepen: de afhandelingen van vandaag, hele teksten
+  F5                 de lijst nu opnieuw lezen
+  F9                 het browserstation: de tafel op tablets en telefoons
+  Ctrl+Plus, Ctrl+Min, Ctrl+0
+                     grotere, kleinere, normale tekst (wordt onthouden)
+  Ctrl+B             een geluid bij een nieuw bericht: aan of uit
+  Alt+X              terug naar het startscherm;  F1  de lijst met toetsen
+In het berichtvak bewerken Delete en Ctrl+Z de tekst zodra u daar hebt getypt
+of geselecteerd.
+
+Elke afhandeling komt in het omroeplogboek voordat de rij wordt verwijderd:
+  $XDG_DATA_HOME/kelvane/read-out-JJJJ-MM-DD.csv (~/.local/share/kelvane/)
+Een Jet-bestand (.mdb) wordt op Linux alleen gelezen: een afgehandeld bericht
+wordt verborgen, niet verwijderd, en blijft die dag verborgen (het
+omroeplogboek onthoudt het).
 </translation>
     </message>
 </context>

@@ -31,7 +31,8 @@ std::optional<Request> parseRequest(const QString& message) {
     if (!document.isObject() || type == requestTypes.cend())
         return std::nullopt;
     Request request{*type, object.value(QStringLiteral("token")).toString(),
-                    object.value(QStringLiteral("key")).toString()};
+                    object.value(QStringLiteral("key")).toString(),
+                    object.value(QStringLiteral("language")).toString()};
     return request;
 }
 

@@ -23,6 +23,8 @@ struct Request {
     // The row a choice or a dismissal is about: for Dismiss, the message
     // the page has on display.
     QString key;
+    // The language of the page's texts (hello only).
+    QString language;
 };
 // The request a message holds; nothing for anything else.
 std::optional<Request> parseRequest(const QString& message);

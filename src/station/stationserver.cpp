@@ -1,10 +1,15 @@
 #include "stationserver.h"
 
+#include "pagelanguage.h"
+#include "stationtexts.h"
+
 #include "desk/announcerdesk.h"
+#include "i18n/translations.h"
 
 #include <QFile>
 #include <QSslSocket>
 #include <QTcpServer>
+#include <QTranslator>
 #include <QWebSocket>
 
 #include <unistd.h>
@@ -71,8 +76,9 @@ StationServer::StationServer(AnnouncerDesk& desk, QObject* parent)
     , m_desk(desk)
     , m_webSockets(QStringLiteral("kelvane"), QWebSocketServer::NonSecureMode) {
     registerPage();
+    m_englishPage = pageFile(QStringLiteral("index.html"), {}).content;
+    m_site.page = [this](QByteArrayView acceptLanguage) { return pageFor(acceptLanguage); };
     m_site.files = {
-        {"/", pageFile(QStringLiteral("index.html"), "text/html; charset=utf-8")},
         {"/station.js", pageFile(QStringLiteral("station.js"), "text/javascript; charset=utf-8")},
         {"/station.css", pageFile(QStringLiteral("station.css"), "text/css; charset=utf-8")},
         {"/icon.svg", pageFile(QStringLiteral("icon.svg"), "image/svg+xml")}};
@@ -113,7 +119,7 @@ std::optional<QString> StationServer::start(const Address& address,
     stop();
     auto listener = std::make_unique<Listener>([this](qintptr descriptor) { accept(descriptor); });
     if (!listener->listen(address.host, address.port))
-        return QStringLiteral("The browser station cannot listen on %1: %2")
+        return StationTexts::tr("The browser station cannot listen on %1: %2")
             .arg(addressText(address), listener->errorString());
     m_listener = std::move(listener);
     m_tls = tls;
@@ -256,6 +262,7 @@ void StationServer::received(PageSession* page, const QString& message) {
         return;
     }
     page->saidHello();
+    page->setLanguage(i18n::chosenLanguage({request->language}));
     const auto wait = m_failures.waitFor(page->address(), FailedAttempts::Clock::now());
     QTimer::singleShot(
         wait, page, [this, page, token = request->token.toLatin1()] { checkToken(page, token); });
@@ -305,14 +312,16 @@ void StationServer::act(PageSession& page, const protocol::Request& request) {
                 return;
             }
         }
-        page.send(protocol::notice(QStringLiteral("That message is no longer listed.")));
+        page.send(protocol::notice(
+            textFor(page, QT_TRANSLATE_NOOP("Station", "That message is no longer listed."))));
         return;
     }
     case Action::Dismiss:
         if (m_desk.shownKey(page.name()).isNull() ||
             m_desk.shownKey(page.name()).text() != request.key) {
-            page.send(protocol::notice(
-                QStringLiteral("Nothing was dismissed: choose the message first.")));
+            page.send(protocol::notice(textFor(
+                page,
+                QT_TRANSLATE_NOOP("Station", "Nothing was dismissed: choose the message first."))));
             return;
         }
         m_desk.dismiss(page.name());
@@ -396,6 +405,27 @@ void StationServer::keepAlive() {
         else if (page->role())
             page->send(ping);
     }
+}
+
+ServedFile StationServer::pageFor(QByteArrayView acceptLanguage) {
+    return pageLanguage(i18n::chosenLanguage(acceptedLanguages(acceptLanguage))).page;
+}
+
+QString StationServer::textFor(const PageSession& page, const char* english) {
+    const PageLanguage& language = pageLanguage(page.language());
+    const QString translated =
+        language.texts ? language.texts->translate("Station", english) : QString();
+    return translated.isEmpty() ? QString::fromUtf8(english) : translated;
+}
+
+const StationServer::PageLanguage& StationServer::pageLanguage(const QString& language) {
+    auto known = m_languages.find(language);
+    if (known == m_languages.end()) {
+        PageLanguage made{i18n::translator(language), {}};
+        made.page = {"text/html; charset=utf-8", pageIn(m_englishPage, language, made.texts.get())};
+        known = m_languages.emplace(language, std::move(made)).first;
+    }
+    return known->second;
 }
 
 } // namespace station

@@ -20,9 +20,13 @@
   let desk = { key: '', text: '' };
   let noticeTimer = 0;
   const decoder = new TextDecoder();
+  // The station sends the page in the browser's language and the script's
+  // texts with it; English where it has none.
+  const texts = JSON.parse(document.body.dataset.texts || '{}');
+  const tr = (english) => texts[english] || english;
 
   function time(date) {
-    return date.toLocaleTimeString([], { hour: '2-digit', minute: '2-digit', hour12: false });
+    return date.toLocaleTimeString([document.documentElement.lang], { hour: '2-digit', minute: '2-digit', hour12: false });
   }
 
   function showBanner(text) {
@@ -95,7 +99,7 @@
     list.replaceChildren(...message.lines.map(lineElement));
     element('count').textContent = message.lines.length ? '(' + message.lines.length + ')' : '';
     element('empty').hidden = message.lines.length > 0;
-    element('empty').textContent = message.open ? 'No messages.' : 'The announcer screen is closed.';
+    element('empty').textContent = tr(message.open ? 'No messages.' : 'The announcer screen is closed.');
     showMessage();
   }
 
@@ -105,10 +109,10 @@
     lostSince = null;
     retryMs = 1000;
     showBanner('');
-    element('role').textContent = 'kelvane \u2013 ' + (announcing() ? 'announce' : 'watch');
-    element('chosen-title').textContent = announcing() ? 'Your message' : 'On the announcer\u2019s display';
+    element('role').textContent = 'kelvane \u2013 ' + tr(role);
+    element('chosen-title').textContent = tr(announcing() ? 'Your message' : 'On the announcer\u2019s display');
     element('actions').hidden = !announcing();
-    document.title = 'kelvane ' + role;
+    document.title = 'kelvane ' + tr(role);
   }
 
   function handle(message) {
@@ -129,15 +133,15 @@
   function closed(code) {
     socket = null;
     if (code === 4001) {
-      showBanner('This link no longer works. Ask the announcer for the new one.');
+      showBanner(tr('This link no longer works. Ask the announcer for the new one.'));
       return;
     }
     if (code === 4003) {
-      showBanner('The station closed this page: this link does not allow that.');
+      showBanner(tr('The station closed this page: this link does not allow that.'));
       return;
     }
     if (lostSince === null) lostSince = new Date();
-    showBanner('Not connected since ' + time(lostSince) + ', trying again');
+    showBanner(tr('Not connected since %1, trying again').replace('%1', time(lostSince)));
     setTimeout(connect, retryMs);
     retryMs = Math.min(retryMs * 2, 5000);
   }
@@ -147,7 +151,7 @@
     socket = new WebSocket(scheme + '//' + location.host + '/live');
     socket.binaryType = 'arraybuffer';
     lastHeard = Date.now();
-    socket.addEventListener('open', () => send({ type: 'hello', token: token }));
+    socket.addEventListener('open', () => send({ type: 'hello', token: token, language: document.documentElement.lang }));
     socket.addEventListener('message', (event) => {
       lastHeard = Date.now();
       handle(JSON.parse(typeof event.data === 'string' ? event.data : decoder.decode(event.data)));
@@ -167,7 +171,7 @@
   element('undo').addEventListener('click', () => send({ type: 'undo' }));
   setPoints(points);
   if (!token) {
-    showBanner('Open this page with a link from the announcer\u2019s station window.');
+    showBanner(tr('Open this page with a link from the announcer\u2019s station window.'));
     return;
   }
   connect();
