@@ -1238,7 +1238,7 @@ Wettkampf 14 – 100 m Brust männlich, Lauf 2, Bahn 5: Anschlag nicht beidhänd
     </message>
     <message>
         <source>The browser station cannot listen on %1: %2</source>
-        <translation>Die Browserstation kann nicht auf %1 lauschen: %2</translation>
+        <translation>Die Browserstation kann nicht unter %1 erreichbar sein: %2</translation>
     </message>
     <message>
         <source>That message is no longer listed.</source>
@@ -1400,7 +1400,7 @@ Wettkampf 14 – 100 m Brust männlich, Lauf 2, Bahn 5: Anschlag nicht beidhänd
     </message>
     <message>
         <source>Listening on %1://%2</source>
-        <translation>Lauscht auf %1://%2</translation>
+        <translation>Erreichbar unter %1://%2</translation>
     </message>
     <message>
         <source> (all networks of this computer)</source>
