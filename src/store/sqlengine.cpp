@@ -1,6 +1,7 @@
 #include "sqlengine.h"
 
 #include "snapshotrecordset.h"
+#include "sqliteguard.h"
 
 #include <QDataStream>
 #include <QDateTime>
@@ -83,9 +84,27 @@ QVariant typedValue(const QVariant& value, ColumnKind kind) {
     return moment.isValid() ? QVariant(moment) : value;
 }
 
+// One read holds no more than the longest value an engine may hand back:
+// rows of cheap long text would otherwise fill memory long before the work
+// limit stops them. A value counts its characters (or bytes), and a little
+// for itself.
+constexpr qint64 readBudget = qint64{sqliteLengthLimit} + (qint64{1} << 20);
+constexpr qint64 costPerValue = 16;
+
+qint64 costOf(const QVariant& value) {
+    switch (value.typeId()) {
+    case QMetaType::QString:
+        return costPerValue + value.toString().size();
+    case QMetaType::QByteArray:
+        return costPerValue + value.toByteArray().size();
+    default:
+        return costPerValue;
+    }
+}
 
 Snapshot readAll(QSqlQuery& query, const QString& what) {
     Snapshot snapshot;
+    qint64 cost = 0;
     const QSqlRecord record = query.record();
     const int columns = record.count();
     for (int i = 0; i < columns; ++i)
@@ -94,8 +113,12 @@ Snapshot readAll(QSqlQuery& query, const QString& what) {
     while (query.next()) {
         QVariantList row;
         row.reserve(columns);
-        for (int i = 0; i < columns; ++i)
+        for (int i = 0; i < columns; ++i) {
             row.append(typedValue(query.value(i), kinds[static_cast<size_t>(i)]));
+            cost += costOf(row.constLast());
+        }
+        if (cost > readBudget)
+            throw KelvaneError(ErrorNumber::TooCostly, SqliteGuard::stoppedText(what));
         snapshot.rows.push_back(std::move(row));
     }
     if (query.lastError().isValid())
