@@ -84,11 +84,12 @@ QVariant typedValue(const QVariant& value, ColumnKind kind) {
     return moment.isValid() ? QVariant(moment) : value;
 }
 
-// One read holds no more than the longest value an engine may hand back:
-// rows of cheap long text would otherwise fill memory long before the work
-// limit stops them. A value counts its characters (or bytes), and a little
-// for itself.
-constexpr qint64 readBudget = qint64{sqliteLengthLimit} + (qint64{1} << 20);
+// Rows of cheap long text would fill memory long before the work limit
+// stops them, so one read holds at most 64 Mi characters (a list of
+// 10,000 messages takes 41 Mi). A single row may hold more: each of its
+// values is bounded by the engine, and a whole message is read on its own.
+// A value counts its characters (or bytes), and a little for itself.
+constexpr qint64 readBudget = qint64{64} << 20;
 constexpr qint64 costPerValue = 16;
 
 qint64 costOf(const QVariant& value) {
@@ -117,7 +118,7 @@ Snapshot readAll(QSqlQuery& query, const QString& what) {
             row.append(typedValue(query.value(i), kinds[static_cast<size_t>(i)]));
             cost += costOf(row.constLast());
         }
-        if (cost > readBudget)
+        if (cost > readBudget && !snapshot.rows.empty())
             throw KelvaneError(ErrorNumber::TooCostly, SqliteGuard::stoppedText(what));
         snapshot.rows.push_back(std::move(row));
     }
