@@ -214,6 +214,12 @@ KeyChange keyChange(const QByteArrayList& before, const QByteArrayList& after) {
     return change;
 }
 
+KelvaneError wronglyNumbered(const QString& query) {
+    return KelvaneError(
+        ErrorNumber::DatabaseOperationFailed,
+        QStringLiteral("Saved query '%1' numbers its parameters wrongly.").arg(query));
+}
+
 KelvaneError otherRowsTouched(const QString& rowSource, const QString& rule,
                               const QString& outcome) {
     return KelvaneError(
@@ -383,6 +389,10 @@ private:
             sqlite3_stmt* statement = sqliteStatement(*prepared.query);
             if (statement && !sqlite3_stmt_readonly(statement))
                 throw notJustReading();
+            // Fewer placeholders than parameters (a "?1" used twice) would
+            // make the driver read past its own list of them.
+            if (statement && sqlite3_bind_parameter_count(statement) != m_positions.size())
+                throw wronglyNumbered(m_name);
             prepared.generation = m_session->generation();
         }
         return *prepared.query;
@@ -705,8 +715,7 @@ SqlDatabase::SavedQuery SqlDatabase::readSavedQuery(const QString& name) {
         positions.insert(row.value(0).toString(), row.value(1).toInt());
     for (int position : std::as_const(positions)) {
         if (position < 1 || position > positions.size())
-            throw KelvaneError(ErrorNumber::DatabaseOperationFailed,
-                               QStringLiteral("Saved query '%1' numbers its parameters wrongly.").arg(name));
+            throw wronglyNumbered(name);
     }
     return {std::move(prepared), positions};
 }
