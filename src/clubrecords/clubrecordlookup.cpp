@@ -53,7 +53,8 @@ QString dateOf(const store::RecordSet& row, const QString& column) {
 } // namespace
 
 void openClubDatabaseReadOnly(const QString& path) {
-    Club_DB = store::openDatabase(path, QStringLiteral(QT_TRANSLATE_NOOP("Database", "club database")), {.readOnly = true});
+    Club_DB = store::openDatabase(
+        path, QStringLiteral(QT_TRANSLATE_NOOP("Database", "club database")), {.readOnly = true});
 }
 
 bool Lookup_Club_Record(const QString& sex, const QString& age, const QString& stroke,

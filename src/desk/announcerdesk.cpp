@@ -15,10 +15,12 @@ constexpr int serverRetryMs = 500;
 
 QString troubleMessage(DatabaseTrouble::Kind kind, const QString& whatNow) {
     if (kind == DatabaseTrouble::Kind::Busy)
-        return AnnouncerDesk::tr("The announcer database is busy: another program is writing to it. %1 "
-                                 "in a moment.")
+        return AnnouncerDesk::tr(
+                   "The announcer database is busy: another program is writing to it. %1 "
+                   "in a moment.")
             .arg(whatNow);
-    return AnnouncerDesk::tr("The database server is not answering. %1 once it is back.").arg(whatNow);
+    return AnnouncerDesk::tr("The database server is not answering. %1 once it is back.")
+        .arg(whatNow);
 }
 
 QString logFailedAfterUndo(const QString& reason) {
@@ -105,10 +107,9 @@ void AnnouncerDesk::opened(const store::Outcome<bool>& outcome, bool reopening) 
                                                       }));
         return;
     }
-    closeFor(reopening
-                 ? tr("Another file has taken the place of the announcer database. %1")
-                       .arg(outcome.error->description())
-                 : outcome.error->description());
+    closeFor(reopening ? tr("Another file has taken the place of the announcer database. %1")
+                             .arg(outcome.error->description())
+                       : outcome.error->description());
 }
 
 void AnnouncerDesk::hideWhatWasReadOut(const std::vector<readoutlog::ReadOut>& readOuts) {
@@ -421,9 +422,9 @@ QString AnnouncerDesk::shownText(const QString& station) const {
     const Display* display = displayOf(station);
     if (!display)
         return {};
-    return display->gone
-               ? tr("\u2014 no longer in the database \u2014") + QStringLiteral("\n\n") + display->text
-               : display->text;
+    return display->gone ? tr("\u2014 no longer in the database \u2014") + QStringLiteral("\n\n") +
+                               display->text
+                         : display->text;
 }
 
 bool AnnouncerDesk::shownIsGone(const QString& station) const {

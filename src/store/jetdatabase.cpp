@@ -29,8 +29,7 @@ TableRows selectRows(const QString& queryName, const JetSelect& select, const Ta
         }
         throw KelvaneError(
             ErrorNumber::ItemNotFound,
-            Texts::tr(
-                "The saved query '%1' reads a column '%2' that the table '%3' does not have.")
+            Texts::tr("The saved query '%1' reads a column '%2' that the table '%3' does not have.")
                 .arg(queryName, column, select.table));
     };
     TableRows result;
@@ -113,7 +112,7 @@ public:
         throw KelvaneError(
             ErrorNumber::DatabaseOperationFailed,
             Texts::tr("The saved query '%1' cannot be run: parameter queries of a Jet "
-                           "file cannot be read on this computer.")
+                      "file cannot be read on this computer.")
                 .arg(name));
     }
     void close() override {
@@ -126,8 +125,7 @@ public:
 private:
     void checkOpen() const {
         if (!m_open)
-            throw KelvaneError(ErrorNumber::ObjectClosed,
-                               Texts::tr("The database is closed."));
+            throw KelvaneError(ErrorNumber::ObjectClosed, Texts::tr("The database is closed."));
     }
     TableRows rows(const QString& rowSource);
     LastRead readRowSource(const QString& rowSource) const;
@@ -175,8 +173,7 @@ TableRows JetDatabase::readFrom(JetReader& file, const QString& rowSource) {
         if (!table)
             throw KelvaneError(
                 ErrorNumber::CannotFindTableOrQuery,
-                Texts::tr(
-                    "The saved query '%1' reads '%2', which is not a table of this file.")
+                Texts::tr("The saved query '%1' reads '%2', which is not a table of this file.")
                     .arg(rowSource, select.table));
         return selectRows(rowSource, select, file.read(table));
     }

@@ -38,8 +38,9 @@ public:
             const QString reason = db.lastError().text();
             db = QSqlDatabase();
             close();
-            throw notADatabase(path, purpose,
-                               Texts::tr("the Microsoft Access ODBC driver could not open it (%1)").arg(reason));
+            throw notADatabase(
+                path, purpose,
+                Texts::tr("the Microsoft Access ODBC driver could not open it (%1)").arg(reason));
         }
     }
     ~JetOdbcDatabase() override { close(); }
@@ -71,8 +72,9 @@ public:
     }
 
     std::unique_ptr<QueryDef> queryDef(const QString& name) override {
-        throw KelvaneError(ErrorNumber::DatabaseOperationFailed,
-                           Texts::tr("The saved query '%1' cannot be run from a Jet file.").arg(name));
+        throw KelvaneError(
+            ErrorNumber::DatabaseOperationFailed,
+            Texts::tr("The saved query '%1' cannot be run from a Jet file.").arg(name));
     }
 
     void close() override {

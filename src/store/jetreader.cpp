@@ -211,7 +211,7 @@ std::vector<long> JetReader::dataPages(const MdbTableDef& table) {
             const long page = first + long(bit);
             if (page >= filePages)
                 throw Unreadable{Texts::tr("the page map of '%1' lists page %2, beyond the "
-                                                "file's end at %3 pages (it may be being written)")
+                                           "file's end at %3 pages (it may be being written)")
                                      .arg(QString::fromUtf8(table.name))
                                      .arg(page)
                                      .arg(filePages)};
@@ -254,8 +254,7 @@ QVariantList JetReader::rowValues(MdbTableDef& table, int start, size_t length,
                                   const std::vector<int>& indexes, std::vector<MdbField>& fields) {
     const int count = mdb_crack_row(&table, start, length, fields.data());
     if (count <= 0 || count > static_cast<int>(table.num_cols))
-        throw Unreadable{
-            Texts::tr("a row of '%1' is damaged").arg(QString::fromUtf8(table.name))};
+        throw Unreadable{Texts::tr("a row of '%1' is damaged").arg(QString::fromUtf8(table.name))};
     // A row written before a column was added has no value for it.
     QVariantList values;
     values.reserve(static_cast<qsizetype>(indexes.size()));
@@ -273,8 +272,8 @@ QVariant JetReader::fieldValue(const MdbColumn& column, const MdbField& field) {
     if (field.is_null)
         return {};
     if (field.start < 0 || field.siz < 0 || field.start + field.siz > m_mdb->fmt->pg_size)
-        throw Unreadable{Texts::tr("a value of '%1' lies outside its page")
-                             .arg(QString::fromUtf8(column.name))};
+        throw Unreadable{
+            Texts::tr("a value of '%1' lies outside its page").arg(QString::fromUtf8(column.name))};
     const unsigned char* at = m_mdb->pg_buf + field.start;
     const auto fits = [&](int bytes) {
         if (field.siz < bytes)
@@ -318,8 +317,8 @@ QString JetReader::text(const MdbColumn& column, const char* bytes, size_t lengt
     const int converted =
         mdb_unicode2ascii(m_mdb.get(), bytes, length, m_text.data(), m_text.size());
     if (converted < 0)
-        throw Unreadable{Texts::tr("a text in '%1' cannot be converted")
-                             .arg(QString::fromUtf8(column.name))};
+        throw Unreadable{
+            Texts::tr("a text in '%1' cannot be converted").arg(QString::fromUtf8(column.name))};
     return QString::fromUtf8(m_text.data(), converted);
 }
 
@@ -366,8 +365,8 @@ QByteArray JetReader::longValue(const MdbColumn& column, const MdbField& field) 
         return {reinterpret_cast<const char*>(at + longValueOverhead),
                 field.siz - longValueOverhead};
     const auto broken = [&] {
-        return Unreadable{Texts::tr("a long text in '%1' is incomplete")
-                              .arg(QString::fromUtf8(column.name))};
+        return Unreadable{
+            Texts::tr("a long text in '%1' is incomplete").arg(QString::fromUtf8(column.name))};
     };
     // No text is longer than the file that holds it.
     if (length > m_file.stamp().size)

@@ -29,7 +29,8 @@ QString purposeText(const QString& purpose) {
 // sentence its own way.
 KelvaneError notADatabase(const QString& path, const QString& purpose, const QString& reason) {
     const bool vowel = !purpose.isEmpty() && QStringLiteral("aeiou").contains(purpose.front().toLower());
-    const QString text = vowel ? Texts::tr("'%1' is not an %2: %3.") : Texts::tr("'%1' is not a %2: %3.");
+    const QString text =
+        vowel ? Texts::tr("'%1' is not an %2: %3.") : Texts::tr("'%1' is not a %2: %3.");
     return KelvaneError(ErrorNumber::NotADatabase, text.arg(path, purposeText(purpose), reason));
 }
 

@@ -281,13 +281,15 @@ void deleteByKey(SqlSession& session, const QString& deleteTarget, const QVarian
         const KeyChange change = keyChange(before, sortedKeys(db, deleteTarget));
         const bool wasThere = std::binary_search(before.cbegin(), before.cend(), keyBytes(key));
         if (!change.added.isEmpty() || change.removed.size() > (wasThere ? 1 : 0))
-            throw otherRowsTouched(Texts::tr("This database's own delete rule for '%1' would change "
-                                             "other rows as well, so nothing was deleted.")
-                                       .arg(deleteTarget));
+            throw otherRowsTouched(
+                Texts::tr("This database's own delete rule for '%1' would change "
+                          "other rows as well, so nothing was deleted.")
+                    .arg(deleteTarget));
         if (wasThere && change.removed.isEmpty())
-            throw otherRowsTouched(Texts::tr("This database's own delete rule for '%1' would keep the "
-                                             "row, so nothing was deleted.")
-                                       .arg(deleteTarget));
+            throw otherRowsTouched(
+                Texts::tr("This database's own delete rule for '%1' would keep the "
+                          "row, so nothing was deleted.")
+                    .arg(deleteTarget));
         transaction.commit();
     });
     session.rowDeleted(key);
@@ -325,9 +327,10 @@ private:
         return [session, deleteTarget](const QStringList& columns, const QVariantList& row) {
             const qsizetype keyIndex = columns.indexOf(keyColumn);
             if (deleteTarget.isEmpty() || keyIndex < 0)
-                throw KelvaneError(ErrorNumber::DatabaseOperationFailed,
-                                   Texts::tr("Rows of '%1' cannot be deleted: it has no '%2' key column.")
-                                       .arg(deleteTarget, keyColumn));
+                throw KelvaneError(
+                    ErrorNumber::DatabaseOperationFailed,
+                    Texts::tr("Rows of '%1' cannot be deleted: it has no '%2' key column.")
+                        .arg(deleteTarget, keyColumn));
             deleteByKey(*session, deleteTarget, row[keyIndex]);
         };
     }
@@ -355,9 +358,10 @@ public:
     void setParameter(const QString& name, const QString& value) override {
         const auto position = m_positions.constFind(name);
         if (position == m_positions.cend())
-            throw KelvaneError(ErrorNumber::ItemNotFound,
-                               Texts::tr("Item not found in this collection: parameter '%1' of '%2'.")
-                                   .arg(name, m_name));
+            throw KelvaneError(
+                ErrorNumber::ItemNotFound,
+                Texts::tr("Item not found in this collection: parameter '%1' of '%2'.")
+                    .arg(name, m_name));
         m_values[*position - 1] = value;
     }
 
@@ -678,16 +682,18 @@ QVariant SqlDatabase::ensureRow(const QString& rowSource, const QVariantMap& val
         query.finish();
         const KeyChange change = keyChange(before, sortedKeys(db, rowSource));
         if (!change.removed.isEmpty() || change.added.size() > 1)
-            throw otherRowsTouched(Texts::tr("This database's own insert rule for '%1' would change "
-                                             "other rows as well, so nothing was added.")
-                                       .arg(rowSource));
+            throw otherRowsTouched(
+                Texts::tr("This database's own insert rule for '%1' would change "
+                          "other rows as well, so nothing was added.")
+                    .arg(rowSource));
         key = newestRowWith(db, rowSource, values);
         transaction.commit();
         m_session->rowsChanged();
     });
     if (key.isNull())
-        throw KelvaneError(ErrorNumber::DatabaseOperationFailed,
-                           Texts::tr("Database operation on '%1' failed: the row was not added.").arg(rowSource));
+        throw KelvaneError(
+            ErrorNumber::DatabaseOperationFailed,
+            Texts::tr("Database operation on '%1' failed: the row was not added.").arg(rowSource));
     return key;
 }
 
@@ -799,18 +805,18 @@ KelvaneError queryError(const QSqlQuery& query, const QString& what) {
         return KelvaneError(ErrorNumber::CannotFindTableOrQuery,
                             Texts::tr("Cannot find the table or query '%1'.").arg(what));
     case Failure::Stopped:
-        return KelvaneError(ErrorNumber::DatabaseOperationFailed,
-                            Texts::tr("Database operation on '%1' was stopped: it asks for far more work "
-                                           "than any sound database needs.")
-                                .arg(what));
+        return KelvaneError(
+            ErrorNumber::DatabaseOperationFailed,
+            Texts::tr("Database operation on '%1' was stopped: it asks for far more work "
+                      "than any sound database needs.")
+                .arg(what));
     case Failure::Busy:
         return KelvaneError(ErrorNumber::DatabaseLocked,
                             Texts::tr("The database is locked by another program (%1).").arg(what));
     case Failure::ConnectionLost:
         return KelvaneError(
             ErrorNumber::ConnectionFailed,
-            Texts::tr("The connection to the database server was lost (%1): %2")
-                .arg(what, text));
+            Texts::tr("The connection to the database server was lost (%1): %2").arg(what, text));
     case Failure::Other:
         break;
     }

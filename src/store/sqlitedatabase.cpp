@@ -97,7 +97,8 @@ void openFile(const QString& connectionName, const QString& path, const QString&
         QSqlDatabase::removeDatabase(connectionName);
         if (systemReason)
             return KelvaneError(ErrorNumber::DiskOrNetworkError,
-                                Texts::tr("The %1 '%2' cannot be read: %3.").arg(purposeText(purpose), path, *systemReason));
+                                Texts::tr("The %1 '%2' cannot be read: %3.")
+                                    .arg(purposeText(purpose), path, *systemReason));
         return notADatabase(path, purpose, otherwise);
     };
     if (!db.open())
