@@ -63,8 +63,9 @@ class Harness {
   }
 }
 
-async function open(link, width = 800) {
+async function open(link, width = 800, languages = '') {
   const page = await browser.newPage();
+  if (languages) await page.setExtraHTTPHeaders({ 'Accept-Language': languages });
   await page.setViewportSize({ width, height: 740 });
   page.errors = [];
   page.on('pageerror', (error) => page.errors.push(error.message));
@@ -198,6 +199,16 @@ test('a message with markup stays text and runs no script', async () => {
   await page.waitForFunction((text) => document.getElementById('message').textContent === text, markup);
   assert.equal(await page.evaluate(() => window.pwned), undefined);
   assert.equal(await page.$$eval('main img, main script', (found) => found.length), 0);
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
+
+test('the page speaks the browser\'s language, its script too', async () => {
+  const page = await open(harness.links.announce, 800, 'de-AT,de;q=0.9,en;q=0.5');
+  await page.waitForFunction(() => document.getElementById('chosen-title').textContent === 'Ihre Meldung');
+  assert.equal(await page.textContent('#role'), 'kelvane \u2013 ansagen');
+  assert.equal(await page.textContent('#dismiss'), 'Meldung erledigt');
+  assert.equal(await page.getAttribute('#larger', 'title'), 'Größere Schrift');
   assert.deepEqual(page.errors, []);
   await page.close();
 });
