@@ -262,7 +262,9 @@ void StationServer::received(PageSession* page, const QString& message) {
         return;
     }
     page->saidHello();
-    page->setLanguage(i18n::chosenLanguage({request->language}));
+    // The page names the language it was served in; it is read as the
+    // header was, so nothing but a translation kelvane has is ever taken.
+    page->setLanguage(i18n::chosenLanguage(acceptedLanguages(request->language.toUtf8())));
     const auto wait = m_failures.waitFor(page->address(), FailedAttempts::Clock::now());
     QTimer::singleShot(
         wait, page, [this, page, token = request->token.toLatin1()] { checkToken(page, token); });
