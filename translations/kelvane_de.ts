@@ -138,6 +138,18 @@
         <source> — the message on display is no longer in the database</source>
         <translation> — die angezeigte Meldung ist nicht mehr in der Datenbank</translation>
     </message>
+    <message>
+        <source>This message is too long to be put back. Its start is in the read-out log at the desk.</source>
+        <translation>Diese Meldung ist zu lang, um sie zurückzuholen. Ihr Anfang steht im Verlesungsprotokoll am Sprecherplatz.</translation>
+    </message>
+    <message>
+        <source>The dismissal cannot be undone: this announcer database does not let kelvane add the message back (%1). The message is in today&apos;s read-out log at the desk.</source>
+        <translation>Die Erledigung kann nicht zurückgenommen werden: Diese Sprecherdatenbank lässt kelvane die Meldung nicht wieder einfügen (%1). Die Meldung steht im heutigen Verlesungsprotokoll am Sprecherplatz.</translation>
+    </message>
+    <message>
+        <source>The message has not been put back; press Undo again</source>
+        <translation>Die Meldung wurde nicht zurückgeholt; wählen Sie erneut „Zurücknehmen“</translation>
+    </message>
 </context>
 <context>
     <name>AnnouncerScreen</name>

@@ -138,6 +138,18 @@
         <source> — the message on display is no longer in the database</source>
         <translation> — el mensaje mostrado ya no está en la base de datos</translation>
     </message>
+    <message>
+        <source>This message is too long to be put back. Its start is in the read-out log at the desk.</source>
+        <translation>Este mensaje es demasiado largo para reponerlo. Su comienzo está en el registro de anuncios, en el puesto del locutor.</translation>
+    </message>
+    <message>
+        <source>The dismissal cannot be undone: this announcer database does not let kelvane add the message back (%1). The message is in today&apos;s read-out log at the desk.</source>
+        <translation>La retirada no se puede deshacer: esta base de datos del locutor no permite a kelvane volver a añadir el mensaje (%1). El mensaje está en el registro de anuncios de hoy, en el puesto del locutor.</translation>
+    </message>
+    <message>
+        <source>The message has not been put back; press Undo again</source>
+        <translation>El mensaje no se ha repuesto; pulse de nuevo «Deshacer»</translation>
+    </message>
 </context>
 <context>
     <name>AnnouncerScreen</name>

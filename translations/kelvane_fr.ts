@@ -138,6 +138,18 @@
         <source> — the message on display is no longer in the database</source>
         <translation> — le message affiché n&apos;est plus dans la base de données</translation>
     </message>
+    <message>
+        <source>This message is too long to be put back. Its start is in the read-out log at the desk.</source>
+        <translation>Ce message est trop long pour être remis. Son début figure dans le journal des annonces, au poste du speaker.</translation>
+    </message>
+    <message>
+        <source>The dismissal cannot be undone: this announcer database does not let kelvane add the message back (%1). The message is in today&apos;s read-out log at the desk.</source>
+        <translation>Le retrait ne peut pas être annulé&#xa0;: cette base de données du speaker ne permet pas à kelvane de remettre le message (%1). Le message figure dans le journal des annonces du jour, au poste du speaker.</translation>
+    </message>
+    <message>
+        <source>The message has not been put back; press Undo again</source>
+        <translation>Le message n&apos;a pas été remis&#xa0;; appuyez à nouveau sur «&#xa0;Annuler&#xa0;»</translation>
+    </message>
 </context>
 <context>
     <name>AnnouncerScreen</name>

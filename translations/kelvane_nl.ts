@@ -138,6 +138,18 @@
         <source> — the message on display is no longer in the database</source>
         <translation> — het getoonde bericht staat niet meer in de database</translation>
     </message>
+    <message>
+        <source>This message is too long to be put back. Its start is in the read-out log at the desk.</source>
+        <translation>Dit bericht is te lang om terug te zetten. Het begin staat in het omroeplogboek bij de speakertafel.</translation>
+    </message>
+    <message>
+        <source>The dismissal cannot be undone: this announcer database does not let kelvane add the message back (%1). The message is in today&apos;s read-out log at the desk.</source>
+        <translation>De afhandeling kan niet ongedaan worden gemaakt: deze speakerdatabase laat kelvane het bericht niet terugzetten (%1). Het bericht staat in het omroeplogboek van vandaag bij de speakertafel.</translation>
+    </message>
+    <message>
+        <source>The message has not been put back; press Undo again</source>
+        <translation>Het bericht is niet teruggezet; kies nogmaals ‘Ongedaan maken’</translation>
+    </message>
 </context>
 <context>
     <name>AnnouncerScreen</name>

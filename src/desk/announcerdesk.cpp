@@ -347,8 +347,11 @@ void AnnouncerDesk::undo(const QString& station) {
         return;
     }
     if (!dismissal->whole) {
-        tell(station, tr("This message is too long to be put back. Its start is in the read-out "
-                         "log (Ctrl+H)."));
+        tell(station, station == deskStation
+                          ? tr("This message is too long to be put back. Its start is in the "
+                               "read-out log (Ctrl+H).")
+                          : tr("This message is too long to be put back. Its start is in the "
+                               "read-out log at the desk."));
         return;
     }
     m_database->restoreRow(logEntry(readoutlog::undone, station, *dismissal), dismissal->sequence,
@@ -374,14 +377,20 @@ void AnnouncerDesk::restored(const QString& station, const DismissedMessage& dis
                              const store::Outcome<AnnouncerDatabase::Restored>& outcome) {
     if (outcome.error) {
         m_history.putBack(dismissal);
+        // The desk's window has keys; a page has buttons and no log of its own.
+        const bool atDesk = station == deskStation;
         if (DatabaseTrouble::kindOf(*outcome.error) == DatabaseTrouble::Kind::Failed)
-            tell(station, tr("The dismissal cannot be undone: this announcer database does not let "
-                             "kelvane add the message back (%1). The message is in today's "
-                             "read-out log (Ctrl+H).")
+            tell(station, (atDesk ? tr("The dismissal cannot be undone: this announcer database "
+                                       "does not let kelvane add the message back (%1). The "
+                                       "message is in today's read-out log (Ctrl+H).")
+                                  : tr("The dismissal cannot be undone: this announcer database "
+                                       "does not let kelvane add the message back (%1). The "
+                                       "message is in today's read-out log at the desk."))
                               .arg(outcome.error->description()));
         else
             troubled(station, *outcome.error,
-                     tr("The message has not been put back; press Ctrl+Z again"));
+                     atDesk ? tr("The message has not been put back; press Ctrl+Z again")
+                            : tr("The message has not been put back; press Undo again"));
         return;
     }
     m_arrivals.known(outcome.value->key, m_clock());

@@ -652,6 +652,7 @@ void TestAnnouncerDesk::undoRefused() {
     }
     AnnouncerDesk desk;
     QSignalSpy notice(&desk, &AnnouncerDesk::notice);
+    QSignalSpy browserNotice(&desk, &AnnouncerDesk::stationNotice);
     desk.setClock([] { return galaTime; });
     openDesk(desk, path);
     choose(desk, 0);
@@ -662,9 +663,19 @@ void TestAnnouncerDesk::undoRefused() {
         QVERIFY2(notices(notice).last().startsWith("The dismissal cannot be undone"),
                  qPrintable(notices(notice).last()));
     }
+    // A page has no keys: its notice points to the desk instead.
+    QVERIFY(notices(notice).last().endsWith("read-out log (Ctrl+H)."));
+    const QString browser = QStringLiteral("browser 127.0.0.1 #1");
+    fixture.addRow(2, QStringLiteral("two"));
+    refresh(desk);
+    choose(desk, 0, browser);
+    dismiss(desk, browser);
+    undo(desk, browser);
+    QCOMPARE(browserNotice.count(), 1);
+    QVERIFY(browserNotice[0][1].toString().endsWith("read-out log at the desk."));
     QVERIFY(lines(desk).isEmpty());
     QCOMPARE(fixture.rowCount(), 0);
-    QCOMPARE(events(loggedOn(galaTime.date())), QStringList({"dismissed 1"}));
+    QCOMPARE(events(loggedOn(galaTime.date())), QStringList({"dismissed 1", "dismissed 2"}));
 }
 
 // A log that cannot be written (its folder is a file) keeps the message:
