@@ -4,6 +4,7 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <chrono>
 
 #include <sys/stat.h>
@@ -36,13 +37,34 @@ store::RowSelection messageCutAt(qsizetype characters, const QVariant& key = {},
     return {key, messageField, characters, measured, {sequenceField, messageField, createdField}};
 }
 
-// The text after the empty lines (CR LF pairs) it begins with: the list
-// shows its first line from there.
+// A message may begin with more empty lines than the list reads: such a
+// message is read again, this much further on, for its first line.
+constexpr qsizetype lineBreaksReadOn = qsizetype{1} << 20;
+
+bool onlyLineBreaks(const QVariant& start) {
+    const QString text = start.toString();
+    return !text.isEmpty() && std::all_of(text.cbegin(), text.cend(), [](QChar c) {
+        return c == QLatin1Char('\r') || c == QLatin1Char('\n');
+    });
+}
+
+// The text after the empty lines (CR LF pairs) it begins with.
 QString withoutEmptyLines(const QString& text) {
     qsizetype start = 0;
     while (text.mid(start, 2) == QLatin1String("\r\n"))
         start += 2;
     return text.mid(start);
+}
+
+// Reads the row's Message on past the line breaks its listed start holds.
+void readOnPastLineBreaks(store::Database& database, ListedRow& listed) {
+    QString start;
+    forEachRow(database, messageCutAt(listedCharacters + 1 + lineBreaksReadOn, listed.key.value()),
+               [&](store::RecordSet& row) {
+                   start = withoutEmptyLines(row.value(messageField).toString());
+               });
+    listed.more = start.size() > listedCharacters;
+    listed.messageStart = start.left(listedCharacters);
 }
 
 bool deleteByKey(store::Database& database, const store::RowKey& key) {
@@ -106,22 +128,23 @@ void AnnouncerDatabase::readList(Done<std::vector<ListedRow>> done) {
             std::vector<ListedRow> rows;
             bool hasCreated = false;
             // One character more than is listed tells whether more follows,
-            // without measuring the whole Message; a message that begins
-            // with empty lines is read on past them to its first line.
-            store::RowSelection selection = messageCutAt(listedCharacters + 1);
-            selection.pastLeadingBreaks = true;
-            forEachRow(database, selection, [&](store::RecordSet& row) {
+            // without measuring the whole Message.
+            forEachRow(database, messageCutAt(listedCharacters + 1), [&](store::RecordSet& row) {
                 if (rows.empty()) {
                     rows.reserve(row.recordCount());
                     hasCreated = row.fields().contains(createdField);
                 }
                 QVariant start = row.value(messageField);
-                const bool more = !start.isNull() && withoutEmptyLines(start.toString()).size() > listedCharacters;
+                const bool more = !start.isNull() && start.toString().size() > listedCharacters;
                 if (more)
-                    start = withoutEmptyLines(start.toString()).left(listedCharacters);
+                    start = start.toString().left(listedCharacters);
                 rows.push_back({store::RowKey(row.key()), row.value(sequenceField), start, more,
                                 hasCreated ? row.value(createdField) : QVariant()});
             });
+            for (ListedRow& listed : rows) {
+                if (listed.more && onlyLineBreaks(listed.messageStart))
+                    readOnPastLineBreaks(database, listed);
+            }
             return rows;
         },
         std::move(done));

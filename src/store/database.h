@@ -65,16 +65,7 @@ struct RowSelection {
     // every field when empty. Engines that select while reading then do
     // not work out the others, however costly they are.
     QStringList fields{};
-    // When the limited field's first limit characters are nothing but line
-    // breaks (CR and LF), read on past them (at most leadingBreaksRead
-    // more), so that the text after them is there too.
-    bool pastLeadingBreaks = false;
 };
-
-inline constexpr qsizetype leadingBreaksRead = qsizetype{1} << 20;
-
-// How many CR and LF characters text begins with.
-qsizetype leadingBreaks(const QString& text);
 
 class Database {
 public:

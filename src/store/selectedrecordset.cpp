@@ -2,21 +2,12 @@
 
 #include "kelvaneerror.h"
 
-#include <algorithm>
-
 namespace store {
 
 qint64 RecordSet::wholeLength(const QString& field) const { return value(field).toString().size(); }
 
 std::unique_ptr<RecordSet> Database::openRows(const QString& rowSource, const RowSelection& selection) {
     return std::make_unique<SelectedRecordSet>(openRecordset(rowSource), selection);
-}
-
-qsizetype leadingBreaks(const QString& text) {
-    const auto notABreak = std::find_if(text.cbegin(), text.cend(), [](QChar c) {
-        return c != QLatin1Char('\r') && c != QLatin1Char('\n');
-    });
-    return notABreak - text.cbegin();
 }
 
 std::optional<QString> Database::wholeText(const QString& rowSource, const QVariant& key, const QString& field) {
@@ -58,13 +49,8 @@ bool SelectedRecordSet::eof() const { return m_rows->eof(); }
 
 QVariant SelectedRecordSet::value(const QString& field) const {
     QVariant value = m_rows->value(field);
-    if (field == m_selection.limitedField && !value.isNull()) {
-        const QString text = value.toString();
-        qsizetype limit = m_selection.limit;
-        if (m_selection.pastLeadingBreaks && leadingBreaks(text.left(limit)) >= std::min(limit, text.size()))
-            limit += std::min(leadingBreaks(text), leadingBreaksRead);
-        value = text.left(limit);
-    }
+    if (field == m_selection.limitedField && !value.isNull())
+        value = value.toString().left(m_selection.limit);
     return value;
 }
 

@@ -595,31 +595,14 @@ Snapshot SqlDatabase::readRows(const QString& rowSource, const QStringList& colu
     return rows;
 }
 
-namespace {
-
-// How many characters of a limited field to read: the limit, and when its
-// start is nothing but line breaks, the run of them as well (worked out
-// only then, since it takes the whole value). Both engines take a line
-// break inside a string literal.
-QString limitedLength(const QString& field, const RowSelection& selection) {
-    if (!selection.pastLeadingBreaks)
-        return QString::number(selection.limit);
-    const QString breaks = QStringLiteral("'\r\n'");
-    const QString run = QStringLiteral("length(%1) - length(ltrim(%1, %2))").arg(field, breaks);
-    return QStringLiteral("%1 + CASE WHEN ltrim(substr(%2, 1, %1), %3) <> '' THEN 0 "
-                          "WHEN %4 < %5 THEN %4 ELSE %5 END")
-        .arg(QString::number(selection.limit), field, breaks, run, QString::number(leadingBreaksRead));
-}
-
-} // namespace
-
 QString SqlDatabase::selectList(const QStringList& columns, const RowSelection& selection) {
     QStringList expressions;
     for (const QString& column : columns) {
         const QString quoted = quoteIdentifier(column);
-        expressions << (column == selection.limitedField
-                            ? QStringLiteral("substr(%1, 1, %2) AS %1").arg(quoted, limitedLength(quoted, selection))
-                            : quoted);
+        expressions
+            << (column == selection.limitedField
+                    ? QStringLiteral("substr(%1, 1, %2) AS %1").arg(quoted).arg(selection.limit)
+                    : quoted);
     }
     if (selection.measureWhole && columns.contains(selection.limitedField))
         expressions << QStringLiteral("length(%1) AS %2")
