@@ -15,6 +15,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTreeWidget>
@@ -39,6 +40,18 @@ QStringList addressChoices() {
     return choices;
 }
 
+QString roleText(station::Role role) {
+    switch (role) {
+    case station::Role::Watch:
+        return QStringLiteral("The list and the message on display, read only");
+    case station::Role::Announce:
+        return QStringLiteral("Also choose, dismiss and undo");
+    case station::Role::Send:
+        return StationWindow::tr("Officials send messages to the list, and see them read out");
+    }
+    return {};
+}
+
 } // namespace
 
 StationWindow::StationWindow(station::StationServer& server, QWidget* parent)
@@ -51,7 +64,8 @@ StationWindow::StationWindow(station::StationServer& server, QWidget* parent)
     , m_links(new QVBoxLayout)
     , m_linkBox(new QGroupBox(QStringLiteral("Links")))
     , m_pages(new QTreeWidget)
-    , m_renew(new QPushButton(QStringLiteral("&New links"))) {
+    , m_renew(new QPushButton(QStringLiteral("&New links")))
+    , m_readyTexts(new QPlainTextEdit) {
     setObjectName(QStringLiteral("BrowserStation"));
     setWindowTitle(QStringLiteral("Browser station \u2013 kelvane"));
     for (const QString& choice : addressChoices())
@@ -88,6 +102,22 @@ StationWindow::StationWindow(station::StationServer& server, QWidget* parent)
     auto* pagesBox = new QGroupBox(QStringLiteral("Connected now"));
     auto* pagesLayout = new QVBoxLayout(pagesBox);
     pagesLayout->addWidget(m_pages);
+    auto* readyBox = new QGroupBox(tr("Ready texts for send pages, one a line"));
+    auto* readyLayout = new QVBoxLayout(readyBox);
+    m_readyTexts->setObjectName(QStringLiteral("ReadyTexts"));
+    m_readyTexts->setPlainText(m_server.readyTexts().join(QLatin1Char('\n')));
+    m_readyTexts->setMaximumHeight(m_readyTexts->fontMetrics().lineSpacing() * 5);
+    readyLayout->addWidget(m_readyTexts);
+    readyBox->setVisible(!m_server.roles().empty() && m_server.roles().back() == station::Role::Send);
+    m_keepReadyTexts.setSingleShot(true);
+    m_keepReadyTexts.setInterval(500);
+    connect(m_readyTexts, &QPlainTextEdit::textChanged, &m_keepReadyTexts,
+            qOverload<>(&QTimer::start));
+    connect(&m_keepReadyTexts, &QTimer::timeout, this, &StationWindow::keepReadyTexts);
+    connect(this, &QDialog::finished, this, [this] {
+        if (m_keepReadyTexts.isActive())
+            keepReadyTexts();
+    });
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
     buttons->addButton(m_renew, QDialogButtonBox::ActionRole);
     auto* layout = new QVBoxLayout(this);
@@ -95,6 +125,7 @@ StationWindow::StationWindow(station::StationServer& server, QWidget* parent)
     layout->addWidget(m_state);
     layout->addWidget(m_linkBox);
     layout->addWidget(pagesBox);
+    layout->addWidget(readyBox);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -116,6 +147,11 @@ void StationWindow::startOrStop() {
     const QString where = station::addressText({host, static_cast<quint16>(m_port->value())});
     if (const std::optional<QString> failure = station::startAndRemember(m_server, where))
         ui::showMessage(*failure);
+}
+
+void StationWindow::keepReadyTexts() {
+    m_keepReadyTexts.stop();
+    m_server.setReadyTexts(m_readyTexts->toPlainText().split(QLatin1Char('\n')));
 }
 
 void StationWindow::renewLinks() {
@@ -178,10 +214,7 @@ void StationWindow::showLinks() {
         field->setReadOnly(true);
         field->setMinimumWidth(field->fontMetrics().horizontalAdvance(link) + 16);
         text->addWidget(name);
-        text->addWidget(
-            new QLabel(role == station::Role::Watch
-                           ? QStringLiteral("The list and the message on display, read only")
-                           : QStringLiteral("Also choose, dismiss and undo")));
+        text->addWidget(new QLabel(roleText(role)));
         text->addWidget(field);
         text->addStretch();
         rowLayout->addWidget(code);
