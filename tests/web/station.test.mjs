@@ -222,10 +222,12 @@ async function sendFrom(page, sender, text, urgent = false) {
   await page.click('#send');
 }
 
-const stateOf = (page, text) => page.waitForFunction((wanted) => {
+// Waits until the sender's page shows the message (by its end) in a state
+// that ends with state.
+const showsState = (page, text, state) => page.waitForFunction(([wanted, ending]) => {
   const item = [...document.querySelectorAll('#sent li')].find((li) => li.querySelector('.text').textContent.endsWith(wanted));
-  return item && item.querySelector('.state').textContent;
-}, text, { polling: 10, timeout: 5000 }).then((handle) => handle.jsonValue());
+  return item && item.querySelector('.state').textContent.endsWith(ending);
+}, [text, state], { polling: 10, timeout: 5000 });
 
 test('a sent message is on the desk within a second with its sender, and its sender sees it read out', async (t) => {
   const watch = await open(harness.links.watch);
@@ -235,12 +237,11 @@ test('a sent message is on the desk within a second with its sender, and its sen
   await sendFrom(sender, 'Referee', text);
   const arrival = Date.now() - clicked + await allSee([watch], ':From Referee: Lane 4 timekeeper to the start');
   assert.ok(arrival < within, `sent message on the desk after ${arrival} ms`);
-  assert.match(await stateOf(sender, 'please'), /on the announcer’s list$/);
+  await showsState(sender, 'please', 'on the announcer’s list');
   assert.equal(await sender.inputValue('#text'), '', 'the text box is emptied once the desk has it');
   const row = rows().find((r) => r[2] === 'From Referee: Lane 4 timekeeper to the start\\r\\nplease');
   assert.ok(row, 'one row with the sender on its first line');
   assert.equal(row[1], '0');
-  await sender.screenshot({ path: path.join(shots, 'station-send-phone.png') });
 
   await harness.command('desk-choose-key ' + row[0]);
   await watch.waitForFunction(() => document.getElementById('message').textContent.startsWith('From Referee'));
@@ -250,10 +251,12 @@ test('a sent message is on the desk within a second with its sender, and its sen
     null, { polling: 10, timeout: 5000 });
   const readOut = Date.now() - dismissed;
   assert.ok(readOut < within, `"read out at" after ${readOut} ms`);
+  await sender.fill('#text', 'Medal ceremony in 5 minutes');
+  await sender.screenshot({ path: path.join(shots, 'station-send-phone.png') });
   assert.match(readOutLog(), /sent,.*,0,"From Referee: Lane 4 timekeeper to the start\r\nplease",Referee \(browser 127\.0\.0\.1 #\d+\)/);
   assert.match(readOutLog(), /dismissed,.*,0,"From Referee: Lane 4.*\r\nplease",desk/);
   await harness.command('desk-undo');
-  assert.match(await stateOf(sender, 'please'), /put back on the announcer’s list$/);
+  await showsState(sender, 'please', 'put back on the announcer’s list');
   t.diagnostic(`send to desk: ${arrival} ms; desk dismissal to the sender: ${readOut} ms`);
   await watch.close();
   await sender.close();
@@ -270,7 +273,7 @@ test('an urgent message is listed first, and markup in it stays text on every pa
   const line = '-1:From Meet director: ' + markup;
   await allSee([watch, announce], line);
   assert.equal((await listed(watch))[0], line, 'urgent first');
-  assert.match(await stateOf(sender, markup), /on the announcer’s list$/);
+  await showsState(sender, markup, 'on the announcer’s list');
   await announce.click('#list li:first-child button');
   await announce.waitForFunction((text) => document.getElementById('message').textContent === text, 'From Meet director: ' + markup);
   for (const page of [watch, announce, sender]) {

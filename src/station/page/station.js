@@ -193,7 +193,7 @@
     lostSince = null;
     retryMs = 1000;
     showBanner('');
-    element('role').textContent = 'kelvane \u2013 ' + (announcing() ? 'announce' : 'watch');
+    element('role').textContent = 'kelvane \u2013 ' + role;
     element('chosen-title').textContent = announcing() ? 'Your message' : 'On the announcer\u2019s display';
     element('actions').hidden = !announcing();
     const sending = role === 'send';
