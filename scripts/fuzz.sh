@@ -24,6 +24,7 @@ declare -A maxLength=(
   [fuzz_opendatabase]=131072
   [fuzz_connectionfile]=4096
   [fuzz_readoutlog]=8192
+  [fuzz_savedquery]=4096
 )
 # Seeds kept elsewhere in the repository, besides fuzz/corpus/<target>/:
 # the test suite's sample Jet files, each kept there with its licence.
@@ -32,7 +33,7 @@ declare -A moreSeeds=(
 )
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=(fuzz_settings fuzz_textsplit fuzz_dates fuzz_times fuzz_typedpath
-  fuzz_opendatabase fuzz_connectionfile fuzz_readoutlog)
+  fuzz_opendatabase fuzz_connectionfile fuzz_readoutlog fuzz_savedquery)
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -1,6 +1,7 @@
 #include "sqlengine.h"
 
 #include "snapshotrecordset.h"
+#include "sqliteguard.h"
 
 #include <QDataStream>
 #include <QDateTime>
@@ -83,9 +84,28 @@ QVariant typedValue(const QVariant& value, ColumnKind kind) {
     return moment.isValid() ? QVariant(moment) : value;
 }
 
+// Rows of cheap long text would fill memory long before the work limit
+// stops them, so one read holds at most 64 Mi characters (a list of
+// 10,000 messages takes 41 Mi). A single row may hold more: each of its
+// values is bounded by the engine, and a whole message is read on its own.
+// A value counts its characters (or bytes), and a little for itself.
+constexpr qint64 readBudget = qint64{64} << 20;
+constexpr qint64 costPerValue = 16;
+
+qint64 costOf(const QVariant& value) {
+    switch (value.typeId()) {
+    case QMetaType::QString:
+        return costPerValue + value.toString().size();
+    case QMetaType::QByteArray:
+        return costPerValue + value.toByteArray().size();
+    default:
+        return costPerValue;
+    }
+}
 
 Snapshot readAll(QSqlQuery& query, const QString& what) {
     Snapshot snapshot;
+    qint64 cost = 0;
     const QSqlRecord record = query.record();
     const int columns = record.count();
     for (int i = 0; i < columns; ++i)
@@ -94,8 +114,12 @@ Snapshot readAll(QSqlQuery& query, const QString& what) {
     while (query.next()) {
         QVariantList row;
         row.reserve(columns);
-        for (int i = 0; i < columns; ++i)
+        for (int i = 0; i < columns; ++i) {
             row.append(typedValue(query.value(i), kinds[static_cast<size_t>(i)]));
+            cost += costOf(row.constLast());
+        }
+        if (cost > readBudget && !snapshot.rows.empty())
+            throw KelvaneError(ErrorNumber::TooCostly, SqliteGuard::stoppedText(what));
         snapshot.rows.push_back(std::move(row));
     }
     if (query.lastError().isValid())

@@ -47,8 +47,8 @@ public:
         m_guard.startWork();
         try {
             SqlSession::run(work);
-        } catch (const KelvaneError&) {
-            if (m_guard.stopped())
+        } catch (const KelvaneError& error) {
+            if (m_guard.stopped() || error.number() == int(ErrorNumber::TooCostly))
                 throw KelvaneError(ErrorNumber::TooCostly, SqliteGuard::stoppedText(m_path));
             throw;
         }

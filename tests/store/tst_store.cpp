@@ -220,24 +220,33 @@ void TestStore::vanishedFileIsNotCreated() {
 void TestStore::runawayRowSourceIsStopped_data() {
     QTest::addColumn<QString>("view");
     QTest::addColumn<int>("rows");
+    QTest::addColumn<bool>("asSavedQuery");
     const QString counter = QStringLiteral("WITH RECURSIVE c(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM c%1) "
                                            "SELECT x AS Id, x AS Sequence, 'm' AS Message FROM c%2");
-    QTest::newRow("endless rows") << counter.arg(QString(), QString()) << -1;
-    QTest::newRow("endless search for a first row") << counter.arg(QString(), QStringLiteral(" WHERE x < 0"))
-                                                    << -1;
+    QTest::newRow("endless rows") << counter.arg(QString(), QString()) << -1 << false;
+    QTest::newRow("endless search for a first row")
+        << counter.arg(QString(), QStringLiteral(" WHERE x < 0")) << -1 << false;
     QTest::newRow("a hundred thousand sorted rows still read whole")
-        << counter.arg(QStringLiteral(" LIMIT 100000"), QStringLiteral(" ORDER BY -x")) << 100000;
+        << counter.arg(QStringLiteral(" LIMIT 100000"), QStringLiteral(" ORDER BY -x")) << 100000
+        << false;
     const QString thirty =
         QStringLiteral("WITH RECURSIVE c(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM c LIMIT 30) "
                        "SELECT x AS Id, x AS Sequence, %1 AS Message, %2 AS Extra FROM c "
                        "ORDER BY -x");
     QTest::newRow("slow values") << thirty.arg(QStringLiteral("hex(randomblob(30000000))"),
                                                QStringLiteral("0"))
-                                 << -1;
+                                 << -1 << false;
     QTest::newRow("a value far beyond any message")
-        << thirty.arg(QStringLiteral("hex(zeroblob(400000000))"), QStringLiteral("0")) << -1;
+        << thirty.arg(QStringLiteral("hex(zeroblob(400000000))"), QStringLiteral("0")) << -1
+        << false;
     QTest::newRow("a costly column not read costs nothing")
-        << thirty.arg(QStringLiteral("'m'"), QStringLiteral("hex(zeroblob(100000000))")) << 30;
+        << thirty.arg(QStringLiteral("'m'"), QStringLiteral("hex(zeroblob(100000000))")) << 30
+        << false;
+    QTest::newRow("a saved query's endless rows of long text")
+        << QString(counter)
+               .replace(QStringLiteral("'m'"), QStringLiteral("hex(randomblob(1000))"))
+               .arg(QString(), QString())
+        << -1 << true;
 }
 
 // Within the work limit, and in far less memory than the gigabytes these
@@ -245,9 +254,21 @@ void TestStore::runawayRowSourceIsStopped_data() {
 void TestStore::runawayRowSourceIsStopped() {
     QFETCH(QString, view);
     QFETCH(int, rows);
+    QFETCH(bool, asSavedQuery);
     AnnouncerFixture fixture;
-    execOn(fixture.path(), QStringLiteral("DROP VIEW \"Sorted Announcements\""));
-    execOn(fixture.path(), QStringLiteral("CREATE VIEW \"Sorted Announcements\" AS ") + view);
+    if (asSavedQuery) {
+        execOn(fixture.path(),
+               QStringLiteral("CREATE TABLE \"Saved Queries\" (Name TEXT, Sql TEXT)"));
+        execOn(fixture.path(),
+               QStringLiteral("CREATE TABLE \"Saved Query Parameters\" (Query TEXT, "
+                              "Name TEXT, Position INTEGER)"));
+        execOn(fixture.path(),
+               QStringLiteral("INSERT INTO \"Saved Queries\" VALUES ('Runaway', '%1')")
+                   .arg(QString(view).replace(QLatin1Char('\''), QStringLiteral("''"))));
+    } else {
+        execOn(fixture.path(), QStringLiteral("DROP VIEW \"Sorted Announcements\""));
+        execOn(fixture.path(), QStringLiteral("CREATE VIEW \"Sorted Announcements\" AS ") + view);
+    }
     auto db = store::openDatabase(fixture.path(), announcer);
     const store::RowSelection screenFields{
         .fields = {QStringLiteral("Sequence"), QStringLiteral("Message")}};
@@ -259,8 +280,10 @@ void TestStore::runawayRowSourceIsStopped() {
     int read = 0;
     const int error = errorNumberOf(
         [&] {
-            read =
-                db->openRows(QStringLiteral("Sorted Announcements"), screenFields)->recordCount();
+            read = asSavedQuery
+                       ? db->queryDef(QStringLiteral("Runaway"))->openRecordset()->recordCount()
+                       : db->openRows(QStringLiteral("Sorted Announcements"), screenFields)
+                             ->recordCount();
         },
         &description);
     const qint64 elapsed = clock.elapsed();
