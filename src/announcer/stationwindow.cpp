@@ -91,6 +91,7 @@ StationWindow::StationWindow(station::StationServer& server, QWidget* parent)
         {QStringLiteral("Role"), QStringLiteral("Address"), QStringLiteral("Since")});
     m_pages->setRootIsDecorated(false);
     m_pages->setMinimumHeight(110);
+    m_pages->setMaximumHeight(140);
 
     auto* where = new QHBoxLayout;
     where->addWidget(new QLabel(QStringLiteral("Address:")));
@@ -106,9 +107,10 @@ StationWindow::StationWindow(station::StationServer& server, QWidget* parent)
     auto* readyLayout = new QVBoxLayout(readyBox);
     m_readyTexts->setObjectName(QStringLiteral("ReadyTexts"));
     m_readyTexts->setPlainText(m_server.readyTexts().join(QLatin1Char('\n')));
-    m_readyTexts->setMaximumHeight(m_readyTexts->fontMetrics().lineSpacing() * 5);
+    m_readyTexts->setFixedHeight(m_pages->minimumHeight());
     readyLayout->addWidget(m_readyTexts);
-    readyBox->setVisible(!m_server.roles().empty() && m_server.roles().back() == station::Role::Send);
+    readyBox->setVisible(!m_server.roles().empty() &&
+                         m_server.roles().back() == station::Role::Send);
     m_keepReadyTexts.setSingleShot(true);
     m_keepReadyTexts.setInterval(500);
     connect(m_readyTexts, &QPlainTextEdit::textChanged, &m_keepReadyTexts,
@@ -124,8 +126,11 @@ StationWindow::StationWindow(station::StationServer& server, QWidget* parent)
     layout->addLayout(where);
     layout->addWidget(m_state);
     layout->addWidget(m_linkBox);
-    layout->addWidget(pagesBox);
-    layout->addWidget(readyBox);
+    // Side by side, so the window still fits a laptop's screen with three links.
+    auto* below = new QHBoxLayout;
+    below->addWidget(pagesBox, 1);
+    below->addWidget(readyBox, 1);
+    layout->addLayout(below);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 

@@ -116,7 +116,8 @@ void AnnouncerDatabase::readList(Done<std::vector<ListedRow>> done) {
                     hasCreated = row.fields().contains(createdField);
                 }
                 QVariant start = row.value(messageField);
-                const bool more = !start.isNull() && withoutEmptyLines(start.toString()).size() > listedCharacters;
+                const bool more = !start.isNull() &&
+                                  withoutEmptyLines(start.toString()).size() > listedCharacters;
                 if (more)
                     start = withoutEmptyLines(start.toString()).left(listedCharacters);
                 rows.push_back({store::RowKey(row.key()), row.value(sequenceField), start, more,
@@ -182,9 +183,9 @@ void AnnouncerDatabase::dismissRow(const ChosenRow& shown, const QString& shownT
 void AnnouncerDatabase::addRow(const readoutlog::Entry& entry, const QVariant& sequence,
                                Done<Added> done) {
     m_thread.call<Added>(
-        [entry, values = QVariantMap{{sequenceField, sequence},
-                                     {messageField,
-                                      entry.message.isNull() ? QVariant() : entry.message}}](
+        [entry,
+         values = QVariantMap{{sequenceField, sequence},
+                              {messageField, entry.message.isNull() ? QVariant() : entry.message}}](
             store::Database& database) {
             const store::RowKey key(database.ensureRow(sortedAnnouncements, values));
             readoutlog::Entry logged = entry;

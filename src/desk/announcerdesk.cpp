@@ -433,11 +433,10 @@ void AnnouncerDesk::send(const QString& sender, const QString& text, bool urgent
                                   QString::number(sequence),
                                   sentMessageText(sender, text),
                                   QStringLiteral("%1 (%2)").arg(sender, station)};
-    m_database->addRow(entry, QVariant(int(sequence)),
-                       whileOpen<AnnouncerDatabase::Added>(
-                           [this, done = std::move(done)](const auto& outcome) {
-                               added(outcome, done);
-                           }));
+    m_database->addRow(
+        entry, QVariant(int(sequence)),
+        whileOpen<AnnouncerDatabase::Added>(
+            [this, done = std::move(done)](const auto& outcome) { added(outcome, done); }));
 }
 
 // A database that does not let rows be added says so once: from then on

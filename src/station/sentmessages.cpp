@@ -27,16 +27,19 @@ CheckedMessage checkMessage(const QString& sender, const QString& text) {
     checked.text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     checked.text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     if (checked.sender.isEmpty())
-        checked.refusal = refused(QT_TRANSLATE_NOOP("station", "Say who is sending: your name or post."));
+        checked.refusal =
+            refused(QT_TRANSLATE_NOOP("station", "Say who is sending: your name or post."));
     else if (checked.sender.size() > longestSender || hasControlCharacters(checked.sender))
-        checked.refusal = refused(QT_TRANSLATE_NOOP("station", "The name must be one line of at most 60 characters."));
+        checked.refusal = refused(
+            QT_TRANSLATE_NOOP("station", "The name must be one line of at most 60 characters."));
     else if (checked.text.trimmed().isEmpty())
         checked.refusal = refused(QT_TRANSLATE_NOOP("station", "The message is empty."));
     else if (checked.text.size() > longestSentText)
-        checked.refusal = refused(QT_TRANSLATE_NOOP("station", "The message is longer than 1,000 characters."));
-    else if (hasControlCharacters(checked.text, QLatin1Char('\n')))
         checked.refusal =
-            refused(QT_TRANSLATE_NOOP("station", "The message holds control characters: only line breaks are allowed."));
+            refused(QT_TRANSLATE_NOOP("station", "The message is longer than 1,000 characters."));
+    else if (hasControlCharacters(checked.text, QLatin1Char('\n')))
+        checked.refusal = refused(QT_TRANSLATE_NOOP(
+            "station", "The message holds control characters: only line breaks are allowed."));
     return checked;
 }
 
@@ -82,8 +85,8 @@ bool SentMessages::listed(const std::vector<store::RowKey>& keys) {
         const bool there = std::find(keys.cbegin(), keys.cend(), message.key) != keys.cend();
         if (there) {
             message.seenListed = true;
-        } else if (message.seenListed && (message.state == SentState::Listed ||
-                                          message.state == SentState::PutBack)) {
+        } else if (message.seenListed &&
+                   (message.state == SentState::Listed || message.state == SentState::PutBack)) {
             message.state = SentState::Unread;
             changed = true;
         }

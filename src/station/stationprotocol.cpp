@@ -99,18 +99,18 @@ QByteArray taking(const std::optional<QString>& refusal, const QStringList& read
 QByteArray sent(const SentMessages& messages) {
     QJsonArray list;
     for (const SentMessage& message : messages.messages())
-        list.append(QJsonObject{
-            {QStringLiteral("number"), message.number},
-            {QStringLiteral("sender"), message.sender},
-            {QStringLiteral("text"), message.text},
-            {QStringLiteral("urgent"), message.urgent},
-            {QStringLiteral("sent"), message.sentAt.toString(QStringLiteral("HH:mm"))},
-            {QStringLiteral("state"), stateName(message.state)},
-            {QStringLiteral("readAt"), message.readAt.isValid()
-                                           ? message.readAt.toString(QStringLiteral("HH:mm"))
-                                           : QString()}});
-    return text({{QStringLiteral("type"), QStringLiteral("sent")},
-                 {QStringLiteral("messages"), list}});
+        list.append(
+            QJsonObject{{QStringLiteral("number"), message.number},
+                        {QStringLiteral("sender"), message.sender},
+                        {QStringLiteral("text"), message.text},
+                        {QStringLiteral("urgent"), message.urgent},
+                        {QStringLiteral("sent"), message.sentAt.toString(QStringLiteral("HH:mm"))},
+                        {QStringLiteral("state"), stateName(message.state)},
+                        {QStringLiteral("readAt"),
+                         message.readAt.isValid() ? message.readAt.toString(QStringLiteral("HH:mm"))
+                                                  : QString()}});
+    return text(
+        {{QStringLiteral("type"), QStringLiteral("sent")}, {QStringLiteral("messages"), list}});
 }
 
 QByteArray answer(int number, const QString& refusal) {

@@ -231,7 +231,8 @@ void TestAnnouncerDesk::awkwardMessages_data() {
                                       << "9:";
     QTest::newRow("leading empty lines") << "\r\n\r\nHeat 2"
                                          << "9:Heat 2";
-    QTest::newRow("2,100 empty lines first") << QString("\r\n").repeated(2100) + "Heat 2" << "9:Heat 2";
+    QTest::newRow("2,100 empty lines first") << QString("\r\n").repeated(2100) + "Heat 2"
+                                             << "9:Heat 2";
     QTest::newRow("lone LF and CR") << "a\nb\rc\r\nd"
                                     << "9:a\nb\rc";
     QTest::newRow("5000 lines") << many.join("\r\n") << "9:line 1";
@@ -637,9 +638,9 @@ void TestAnnouncerDesk::sentMessagesAreAdded() {
     desk.setClock([] { return galaTime; });
     openDesk(desk, fixture.path());
     QStringList keys;
-    for (const auto& [text, urgent] : {std::pair{"Lane 4\nto the start", false},
-                                       std::pair{"Medals now", true},
-                                       std::pair{"Lane 4\nto the start", false}}) {
+    for (const auto& [text, urgent] :
+         {std::pair{"Lane 4\nto the start", false}, std::pair{"Medals now", true},
+          std::pair{"Lane 4\nto the start", false}}) {
         desk.send(QStringLiteral("Referee"), QString::fromUtf8(text), urgent,
                   QStringLiteral("browser #1"), [&](const AnnouncerDesk::Sent& sent) {
                       keys << (sent.key ? sent.key->text() : sent.refusal);
@@ -648,8 +649,8 @@ void TestAnnouncerDesk::sentMessagesAreAdded() {
     }
     QCOMPARE(keys.size(), 3);
     QCOMPARE(keys[2], keys[0]);
-    QCOMPARE(lines(desk), QStringList({"-1:From Referee: Medals now",
-                                       ":From Referee: Lane 4", "1:Event 1"}));
+    QCOMPARE(lines(desk),
+             QStringList({"-1:From Referee: Medals now", ":From Referee: Lane 4", "1:Event 1"}));
     QCOMPARE(fixture.rows()[1].second, QStringLiteral("From Referee: Lane 4\r\nto the start"));
     const auto logged = loggedOn(galaTime.date());
     QCOMPARE(events(logged), QStringList({"sent 0", "sent -1", "sent 0"}));

@@ -339,12 +339,18 @@ void TestDeskRules::sentSequences_data() {
     QTest::addColumn<QString>("urgent");
     QTest::addColumn<int>("normal");
     QTest::addColumn<int>("urgentSequence");
-    QTest::newRow("unset") << "" << "" << 0 << -1;
-    QTest::newRow("both set") << "500" << "-20" << 500 << -20;
-    QTest::newRow("only sent") << "500" << "" << 500 << 499;
-    QTest::newRow("urgent not lower") << "5" << "9" << 5 << 4;
-    QTest::newRow("out of range") << "40000" << "x" << 0 << -1;
-    QTest::newRow("lowest") << "-32768" << "" << -32768 << -32768;
+    QTest::newRow("unset") << ""
+                           << "" << 0 << -1;
+    QTest::newRow("both set") << "500"
+                              << "-20" << 500 << -20;
+    QTest::newRow("only sent") << "500"
+                               << "" << 500 << 499;
+    QTest::newRow("urgent not lower") << "5"
+                                      << "9" << 5 << 4;
+    QTest::newRow("out of range") << "40000"
+                                  << "x" << 0 << -1;
+    QTest::newRow("lowest") << "-32768"
+                            << "" << -32768 << -32768;
 }
 
 void TestDeskRules::sentSequences() {

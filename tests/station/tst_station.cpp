@@ -302,18 +302,43 @@ void TestStation::sentMessages_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("added");
     QTest::addColumn<QString>("refusal");
-    QTest::newRow("lines") << " Referee " << "a\r\nb\rc\nd" << "a\nb\nc\nd" << "";
+    QTest::newRow("lines") << " Referee "
+                           << "a\r\nb\rc\nd"
+                           << "a\nb\nc\nd"
+                           << "";
     QTest::newRow("longest") << "Referee" << QString(1000, 'x') << QString(1000, 'x') << "";
-    QTest::newRow("CR LF counts once") << "Referee" << QString(500, 'x') + "\r\n" + QString(499, 'x')
-                                       << QString(500, 'x') + "\n" + QString(499, 'x') << "";
-    QTest::newRow("too long") << "Referee" << QString(1001, 'x') << "" << "longer than 1,000";
-    QTest::newRow("empty") << "Referee" << "" << "" << "empty";
-    QTest::newRow("only spaces and lines") << "Referee" << " \r\n " << "" << "empty";
-    QTest::newRow("tab") << "Referee" << "a\tb" << "" << "control characters";
-    QTest::newRow("escape") << "Referee" << "a\x1b[2Jb" << "" << "control characters";
-    QTest::newRow("no sender") << "  " << "a" << "" << "who is sending";
-    QTest::newRow("sender on two lines") << "Ref\neree" << "a" << "" << "one line";
-    QTest::newRow("sender too long") << QString(61, 'r') << "a" << "" << "one line";
+    QTest::newRow("CR LF counts once")
+        << "Referee" << QString(500, 'x') + "\r\n" + QString(499, 'x')
+        << QString(500, 'x') + "\n" + QString(499, 'x') << "";
+    QTest::newRow("too long") << "Referee" << QString(1001, 'x') << ""
+                              << "longer than 1,000";
+    QTest::newRow("empty") << "Referee"
+                           << ""
+                           << ""
+                           << "empty";
+    QTest::newRow("only spaces and lines") << "Referee"
+                                           << " \r\n "
+                                           << ""
+                                           << "empty";
+    QTest::newRow("tab") << "Referee"
+                         << "a\tb"
+                         << ""
+                         << "control characters";
+    QTest::newRow("escape") << "Referee"
+                            << "a\x1b[2Jb"
+                            << ""
+                            << "control characters";
+    QTest::newRow("no sender") << "  "
+                               << "a"
+                               << ""
+                               << "who is sending";
+    QTest::newRow("sender on two lines") << "Ref\neree"
+                                         << "a"
+                                         << ""
+                                         << "one line";
+    QTest::newRow("sender too long") << QString(61, 'r') << "a"
+                                     << ""
+                                     << "one line";
 }
 
 void TestStation::sentMessages() {
@@ -342,7 +367,8 @@ void TestStation::pageRequests_data() {
     const QString sends = R"({"type":"send","sender":"Referee","text":"x"})";
     QTest::newRow("watch sends") << int(Role::Watch) << sends << 4003;
     QTest::newRow("announce sends") << int(Role::Announce) << sends << 4003;
-    QTest::newRow("send dismisses") << int(Role::Send) << R"({"type":"dismiss","key":"%1"})" << 4003;
+    QTest::newRow("send dismisses")
+        << int(Role::Send) << R"({"type":"dismiss","key":"%1"})" << 4003;
     QTest::newRow("says hello twice")
         << int(Role::Announce) << R"({"type":"hello","token":""})" << 4002;
     QTest::newRow("not JSON") << int(Role::Announce) << "<script>" << 4002;
