@@ -190,12 +190,14 @@ int runSender(const QString& host, const QString& sendToken, const QString& watc
         if (message.value(QStringLiteral("type")).toString() == QLatin1String("ping"))
             socket.sendTextMessage(QStringLiteral(R"({"type":"pong"})"));
     };
-    for (auto [socket, token] : {std::pair{&sender, sendToken}, std::pair{&watcher, watchToken}}) {
-        QObject::connect(socket, &QWebSocket::connected, socket, [socket, token] {
-            socket->sendTextMessage(QStringLiteral(R"({"type":"hello","token":"%1"})").arg(token));
+    const auto openPage = [&host](QWebSocket& socket, const QString& token) {
+        QObject::connect(&socket, &QWebSocket::connected, &socket, [&socket, token] {
+            socket.sendTextMessage(QStringLiteral(R"({"type":"hello","token":"%1"})").arg(token));
         });
-        socket->open(QUrl(QStringLiteral("ws://%1/live").arg(host)));
-    }
+        socket.open(QUrl(QStringLiteral("ws://%1/live").arg(host)));
+    };
+    openPage(sender, sendToken);
+    openPage(watcher, watchToken);
     QObject::connect(
         &sender, &QWebSocket::binaryMessageReceived, &sender, [&](const QByteArray& text) {
             const QJsonObject message = QJsonDocument::fromJson(text).object();
