@@ -73,10 +73,18 @@ int SentMessages::secondsToWait(Clock::time_point now) const {
     return static_cast<int>(std::chrono::ceil<std::chrono::seconds>(left).count());
 }
 
-void SentMessages::add(SentMessage message) {
+bool SentMessages::add(SentMessage message) {
+    for (SentMessage& earlier : m_messages) {
+        if (earlier.key != message.key)
+            continue;
+        if (earlier.state == SentState::Listed || earlier.state == SentState::PutBack)
+            return false;
+        earlier.key = {};
+    }
     m_messages.push_back(std::move(message));
     if (m_messages.size() > mostKept)
         m_messages.pop_front();
+    return true;
 }
 
 bool SentMessages::listed(const std::vector<store::RowKey>& keys) {

@@ -67,7 +67,11 @@ public:
     void setPerMinute(int messages) { m_perMinute = messages; }
 
     int nextNumber() { return ++m_numbered; }
-    void add(SentMessage message);
+    // False when the message joins one still on the list under the same
+    // row (the same text sent again: the database keeps one row). A row
+    // that is gone may lend its key to a new one: the older message is no
+    // longer recognised by it.
+    bool add(SentMessage message);
     // The rows the list holds now.
     bool listed(const std::vector<store::RowKey>& keys);
     bool dismissed(const store::RowKey& key, const QDateTime& time);

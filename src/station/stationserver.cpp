@@ -356,11 +356,11 @@ void StationServer::sendMessage(PageSession& page, const protocol::Request& requ
     }
     const auto now = SentMessages::Clock::now();
     if (!m_sent.mayCount(now)) {
-        const int wait = m_sent.secondsToWait(now);
+        const QDateTime from = m_desk.now().addSecs(m_sent.secondsToWait(now));
         page.send(protocol::answer(
             request.number, tr("Ten messages have been sent on this link in the last minute. "
-                               "Send this one in %n second(s).",
-                               nullptr, wait)));
+                               "This one can be sent at %1.")
+                                .arg(from.toString(QStringLiteral("HH:mm:ss")))));
         return;
     }
     SentMessage message;
@@ -379,18 +379,12 @@ void StationServer::sendMessage(PageSession& page, const protocol::Request& requ
                 });
 }
 
-// A message that is the same as one pending already (the same text sent
-// twice) joins it: the database keeps one row, and so does the list.
 void StationServer::messageAdded(SentMessage message, const std::optional<store::RowKey>& key) {
     if (!key)
         return;
-    const auto& sent = m_sent.messages();
-    if (std::any_of(sent.cbegin(), sent.cend(),
-                    [&](const SentMessage& earlier) { return earlier.key == *key; }))
-        return;
     message.key = *key;
-    m_sent.add(std::move(message));
-    sendSentStates();
+    if (m_sent.add(std::move(message)))
+        sendSentStates();
 }
 
 void StationServer::setReadyTexts(const QStringList& texts) {

@@ -63,6 +63,7 @@ private slots:
     void silentConnectionsClose();
     void sentMessages_data();
     void sentMessages();
+    void sentStatesFollowTheRow();
     void pageRequests_data();
     void pageRequests();
     void pageThatDoesNotReadIsDropped();
@@ -353,6 +354,37 @@ void TestStation::sentMessages() {
         QCOMPARE(checked.text, added);
         QCOMPARE(checked.sender, sender.trimmed());
     }
+}
+
+// A sent message is recognised by its row: read out when the desk
+// dismisses it, put back under Undo's new row, unread when its row left
+// the list otherwise. A gone row's key may come back for a new message.
+void TestStation::sentStatesFollowTheRow() {
+    const auto key = [](int id) { return store::RowKey(QVariant(id)); };
+    const auto states = [](const SentMessages& sent) {
+        QStringList names;
+        for (const SentMessage& message : sent.messages())
+            names << stateName(message.state) + QLatin1Char(' ') + message.key.text();
+        return names;
+    };
+    SentMessages sent;
+    SentMessage message;
+    message.key = key(5);
+    QVERIFY(sent.add(message));
+    QVERIFY(!sent.add(message));
+    QVERIFY(!sent.listed({}));
+    QVERIFY(!sent.listed({key(5)}));
+    QVERIFY(sent.dismissed(key(5), QDateTime::currentDateTime()));
+    QVERIFY(sent.restored(key(5), key(7)));
+    QCOMPARE(states(sent), QStringList({"back 7"}));
+    QVERIFY(!sent.listed({}));
+    QVERIFY(!sent.listed({key(7)}));
+    QVERIFY(sent.listed({}));
+    QCOMPARE(states(sent), QStringList({"unread 7"}));
+    QVERIFY(sent.add(message));
+    message.key = key(7);
+    QVERIFY(sent.add(message));
+    QCOMPARE(states(sent), QStringList({"unread ", "listed 5", "listed 7"}));
 }
 
 void TestStation::pageRequests_data() {
