@@ -346,10 +346,13 @@ void StationServer::act(PageSession& page, const protocol::Request& request) {
 }
 
 // Every check is made here, whatever the page checked: a message refused
-// adds nothing, and the page keeps it to mend or send again. One that
-// breaks the link's rate counts only when it was fit to be sent.
+// adds nothing, and the page keeps it to mend or send again. Only a
+// message fit to be sent to a desk that takes messages counts towards the
+// link's rate.
 void StationServer::sendMessage(PageSession& page, const protocol::Request& request) {
-    const CheckedMessage checked = checkMessage(request.sender, request.text);
+    CheckedMessage checked = checkMessage(request.sender, request.text);
+    if (checked.refusal.isEmpty())
+        checked.refusal = m_desk.refusesMessages().value_or(QString());
     if (!checked.refusal.isEmpty()) {
         page.send(protocol::answer(request.number, checked.refusal));
         return;
