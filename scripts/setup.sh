@@ -14,6 +14,8 @@ packages=(
   clang libclang-rt-14-dev
   # the browser station, its QR codes, and the browser its tests drive
   qt6-websockets-dev libqrencode-dev chromium
+  # the translations: lupdate and lrelease, and Qt's own for the standard buttons
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
 )
 
 sudo=""

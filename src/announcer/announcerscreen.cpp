@@ -26,8 +26,6 @@ namespace {
 constexpr int storedTimerIntervalMs = 360;
 constexpr int refreshIntervalMs = 5000;
 
-const QString displayOnlyNote = QStringLiteral(" \u2013 display only");
-
 // A new message's line is drawn in bold; its text stays as it is.
 class NewLineDelegate : public QStyledItemDelegate {
 public:
@@ -178,7 +176,8 @@ void AnnouncerScreen::showShown() {
 }
 
 void AnnouncerScreen::showCaption() {
-    setWindowTitle(m_designedCaption + (m_desk.displayOnly() ? displayOnlyNote : QString()) +
+    setWindowTitle(m_designedCaption +
+                   (m_desk.displayOnly() ? tr(" \u2013 display only") : QString()) +
                    m_desk.captionNote() + m_unseenNote);
 }
 
@@ -211,9 +210,9 @@ void AnnouncerScreen::lookForUnseenArrivals() {
     m_inView = std::move(inView);
     QString note;
     if (below > 0)
-        note += QStringLiteral(" \u2014 %1 new below").arg(below);
+        note += tr(" \u2014 %n new below", nullptr, below);
     if (above > 0)
-        note += QStringLiteral(" \u2014 %1 new above").arg(above);
+        note += tr(" \u2014 %n new above", nullptr, above);
     if (note != m_unseenNote) {
         m_unseenNote = note;
         showCaption();
@@ -279,8 +278,8 @@ void AnnouncerScreen::playArrivalSound() {
 void AnnouncerScreen::toggleArrivalSound() {
     const bool on = !desk::arrivalSoundOn();
     desk::setArrivalSoundOn(on);
-    ui::showMessage(on ? QStringLiteral("A new message now arrives with a short sound.")
-                       : QStringLiteral("New messages now arrive without a sound."));
+    ui::showMessage(on ? tr("A new message now arrives with a short sound.")
+                       : tr("New messages now arrive without a sound."));
 }
 
 void AnnouncerScreen::showKeys() {

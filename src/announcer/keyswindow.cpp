@@ -7,37 +7,37 @@
 
 std::vector<std::pair<QString, QString>> deskKeys() {
     return {
-        {QStringLiteral("Up, Down"), QStringLiteral("Move through the list and show that message")},
-        {QStringLiteral("Enter, Space"), QStringLiteral("Show the message at the list's cursor")},
-        {QStringLiteral("Delete"),
-         QStringLiteral("Dismiss the message on display (marked in the list)")},
-        {QStringLiteral("Ctrl+Z"), QStringLiteral("Undo the last dismissal (several times)")},
-        {QStringLiteral("In the message"),
-         QStringLiteral("Delete and Ctrl+Z edit the text once you have typed or selected there")},
-        {QStringLiteral("Ctrl+H"), QStringLiteral("Read out today: the messages dismissed today")},
-        {QStringLiteral("F5"), QStringLiteral("Read the list again now")},
-        {QStringLiteral("F9"), QStringLiteral("Browser station: the desk on tablets and phones")},
-        {QStringLiteral("Ctrl+Plus, Ctrl+Minus"), QStringLiteral("Larger or smaller text")},
-        {QStringLiteral("Ctrl+0"), QStringLiteral("Text at its usual size")},
-        {QStringLiteral("Ctrl+B"), QStringLiteral("Sound on a new message: on or off")},
-        {QStringLiteral("Tab"),
-         QStringLiteral("Move between the message, the list and the buttons")},
-        {QStringLiteral("Alt+X"), QStringLiteral("Exit to the intro screen")},
-        {QStringLiteral("F1"), QStringLiteral("This list of keys")},
-        {QStringLiteral("Intro screen: Enter"),
-         QStringLiteral("Open the database named (Alt+E as well)")},
-        {QStringLiteral("Intro screen: Alt+B, Alt+X"), QStringLiteral("Browse, Exit")},
+        {KeysWindow::tr("Up, Down"), KeysWindow::tr("Move through the list and show that message")},
+        {KeysWindow::tr("Enter, Space"), KeysWindow::tr("Show the message at the list's cursor")},
+        {KeysWindow::tr("Delete"),
+         KeysWindow::tr("Dismiss the message on display (marked in the list)")},
+        {KeysWindow::tr("Ctrl+Z"), KeysWindow::tr("Undo the last dismissal (several times)")},
+        {KeysWindow::tr("In the message"),
+         KeysWindow::tr("Delete and Ctrl+Z edit the text once you have typed or selected there")},
+        {KeysWindow::tr("Ctrl+H"), KeysWindow::tr("Read out today: the messages dismissed today")},
+        {KeysWindow::tr("F5"), KeysWindow::tr("Read the list again now")},
+        {KeysWindow::tr("F9"), KeysWindow::tr("Browser station: the desk on tablets and phones")},
+        {KeysWindow::tr("Ctrl+Plus, Ctrl+Minus"), KeysWindow::tr("Larger or smaller text")},
+        {KeysWindow::tr("Ctrl+0"), KeysWindow::tr("Text at its usual size")},
+        {KeysWindow::tr("Ctrl+B"), KeysWindow::tr("Sound on a new message: on or off")},
+        {KeysWindow::tr("Tab"),
+         KeysWindow::tr("Move between the message, the list and the buttons")},
+        {KeysWindow::tr("Alt+X"), KeysWindow::tr("Exit to the intro screen")},
+        {KeysWindow::tr("F1"), KeysWindow::tr("This list of keys")},
+        {KeysWindow::tr("Intro screen: Enter"),
+         KeysWindow::tr("Open the database named (Alt+E as well)")},
+        {KeysWindow::tr("Intro screen: Alt+B, Alt+X"), KeysWindow::tr("Browse, Exit")},
     };
 }
 
 KeysWindow::KeysWindow(QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("Keys"));
-    setWindowTitle(QStringLiteral("Keys \u2013 kelvane"));
+    setWindowTitle(tr("Keys \u2013 kelvane"));
     const auto keys = deskKeys();
     auto* table = new QTableWidget(static_cast<int>(keys.size()), 2, this);
     table->setObjectName(QStringLiteral("KeyList"));
-    table->setHorizontalHeaderLabels({QStringLiteral("Key"), QStringLiteral("What it does")});
+    table->setHorizontalHeaderLabels({tr("Key"), tr("What it does")});
     table->verticalHeader()->hide();
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionMode(QAbstractItemView::NoSelection);

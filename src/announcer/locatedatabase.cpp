@@ -6,6 +6,7 @@
 #include "dialogs/yesno.h"
 #include "ui/messagebox.h"
 
+#include <QCoreApplication>
 #include <QTimer>
 
 namespace {
@@ -16,13 +17,16 @@ constexpr int closeAfterMs = 500;
 
 std::optional<QString> locateAnnouncerDatabase(const QString& remembered, QTimer& timer1) {
     QString path = remembered;
-    if (!path.isEmpty() && !askYesNo(QStringLiteral("Announcer DB is ") + path))
+    if (!path.isEmpty() &&
+        !askYesNo(QCoreApplication::translate("LocateDatabase", "Announcer DB is %1").arg(path)))
         path.clear();
     if (path.isEmpty())
-        path = chooseFile(QStringLiteral("Locate announcer database"), true).value_or(QString());
+        path = chooseFile(
+                   QCoreApplication::translate("LocateDatabase", "Locate announcer database"), true)
+                   .value_or(QString());
     if (!path.isEmpty() && File_Exists(path))
         return path;
-    ui::showMessage(QStringLiteral("No Announcer Database"));
+    ui::showMessage(QCoreApplication::translate("LocateDatabase", "No Announcer Database"));
     timer1.start(closeAfterMs);
     return std::nullopt;
 }

@@ -1,6 +1,7 @@
 #include "readouttoday.h"
 
 #include "desk/messagelines.h"
+#include "desk/timetexts.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -18,7 +19,7 @@ ReadOutToday::ReadOutToday(std::vector<readoutlog::ReadOut> readOuts, QWidget* p
     , m_list(new QListWidget(this))
     , m_text(new QPlainTextEdit(this)) {
     setObjectName(QStringLiteral("ReadOutToday"));
-    setWindowTitle(QStringLiteral("Read out today \u2013 kelvane"));
+    setWindowTitle(tr("Read out today \u2013 kelvane"));
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     m_list->setObjectName(QStringLiteral("ReadOutList"));
     m_list->setFont(fixed);
@@ -31,8 +32,7 @@ ReadOutToday::ReadOutToday(std::vector<readoutlog::ReadOut> readOuts, QWidget* p
     m_text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    QPushButton* copy =
-        buttons->addButton(QStringLiteral("Copy Text"), QDialogButtonBox::ActionRole);
+    QPushButton* copy = buttons->addButton(tr("Copy Text"), QDialogButtonBox::ActionRole);
     copy->setObjectName(QStringLiteral("CopyText"));
     copy->setAutoDefault(false);
     connect(copy, &QPushButton::clicked, this, &ReadOutToday::copyChosen);
@@ -40,10 +40,9 @@ ReadOutToday::ReadOutToday(std::vector<readoutlog::ReadOut> readOuts, QWidget* p
     connect(m_list, &QListWidget::currentRowChanged, this, &ReadOutToday::showChosen);
 
     auto* layout = new QVBoxLayout(this);
-    auto* heading =
-        new QLabel(m_readOuts.empty() ? QStringLiteral("Nothing has been dismissed today.")
-                                      : QStringLiteral("Dismissed today, newest first:"),
-                   this);
+    auto* heading = new QLabel(m_readOuts.empty() ? tr("Nothing has been dismissed today.")
+                                                  : tr("Dismissed today, newest first:"),
+                               this);
     layout->addWidget(heading);
     layout->addWidget(m_list, 1);
     layout->addWidget(m_text, 1);
@@ -56,10 +55,10 @@ ReadOutToday::ReadOutToday(std::vector<readoutlog::ReadOut> readOuts, QWidget* p
 
 QString ReadOutToday::line(const readoutlog::ReadOut& readOut) {
     // The undo mark goes before the message, whose first line may be long.
-    QString text = readOut.time.toString(QStringLiteral("HH:mm:ss")) + QStringLiteral("  ");
+    QString text = timeWithSecondsText(readOut.time.time()) + QStringLiteral("  ");
     if (readOut.undone.isValid())
-        text += QStringLiteral("(undone %1)  ")
-                    .arg(readOut.undone.toString(QStringLiteral("HH:mm:ss")));
+        text += tr("(undone %1)").arg(timeWithSecondsText(readOut.undone.time())) +
+                QStringLiteral("  ");
     return text + listLine(readOut.sequence, readOut.message);
 }
 

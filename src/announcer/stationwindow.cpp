@@ -7,6 +7,7 @@
 #include "ui/messagebox.h"
 
 #include "desk/desksettings.h"
+#include "desk/timetexts.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -40,12 +41,25 @@ QStringList addressChoices() {
     return choices;
 }
 
+// A role as the announcer reads it; links and files keep its name.
+QString roleTitle(station::Role role) {
+    switch (role) {
+    case station::Role::Watch:
+        return StationWindow::tr("watch");
+    case station::Role::Announce:
+        return StationWindow::tr("announce");
+    case station::Role::Send:
+        return StationWindow::tr("send");
+    }
+    return {};
+}
+
 QString roleText(station::Role role) {
     switch (role) {
     case station::Role::Watch:
-        return QStringLiteral("The list and the message on display, read only");
+        return StationWindow::tr("The list and the message on display, read only");
     case station::Role::Announce:
-        return QStringLiteral("Also choose, dismiss and undo");
+        return StationWindow::tr("Also choose, dismiss and undo");
     case station::Role::Send:
         return StationWindow::tr("Officials send messages to the list, and see them read out");
     }
@@ -62,15 +76,15 @@ StationWindow::StationWindow(station::StationServer& server, QWidget* parent)
     , m_startStop(new QPushButton)
     , m_state(new QLabel)
     , m_links(new QVBoxLayout)
-    , m_linkBox(new QGroupBox(QStringLiteral("Links")))
+    , m_linkBox(new QGroupBox(tr("Links")))
     , m_pages(new QTreeWidget)
-    , m_renew(new QPushButton(QStringLiteral("&New links")))
+    , m_renew(new QPushButton(tr("&New links")))
     , m_readyTexts(new QPlainTextEdit) {
     setObjectName(QStringLiteral("BrowserStation"));
-    setWindowTitle(QStringLiteral("Browser station \u2013 kelvane"));
+    setWindowTitle(tr("Browser station \u2013 kelvane"));
     for (const QString& choice : addressChoices())
         m_address->addItem(choice, choice);
-    m_address->addItem(QStringLiteral("All networks of this computer"), allInterfaces);
+    m_address->addItem(tr("All networks of this computer"), allInterfaces);
     m_address->setObjectName(QStringLiteral("StationAddress"));
     m_port->setRange(1, 65535);
     m_port->setValue(station::defaultPort);
@@ -87,20 +101,19 @@ StationWindow::StationWindow(station::StationServer& server, QWidget* parent)
     m_state->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_renew->setObjectName(QStringLiteral("NewLinks"));
     m_pages->setObjectName(QStringLiteral("ConnectedPages"));
-    m_pages->setHeaderLabels(
-        {QStringLiteral("Role"), QStringLiteral("Address"), QStringLiteral("Since")});
+    m_pages->setHeaderLabels({tr("Role"), tr("Address"), tr("Since")});
     m_pages->setRootIsDecorated(false);
     m_pages->setMinimumHeight(110);
     m_pages->setMaximumHeight(140);
 
     auto* where = new QHBoxLayout;
-    where->addWidget(new QLabel(QStringLiteral("Address:")));
+    where->addWidget(new QLabel(tr("Address:")));
     where->addWidget(m_address, 1);
-    where->addWidget(new QLabel(QStringLiteral("Port:")));
+    where->addWidget(new QLabel(tr("Port:")));
     where->addWidget(m_port);
     where->addWidget(m_startStop);
     m_linkBox->setLayout(m_links);
-    auto* pagesBox = new QGroupBox(QStringLiteral("Connected now"));
+    auto* pagesBox = new QGroupBox(tr("Connected now"));
     auto* pagesLayout = new QVBoxLayout(pagesBox);
     pagesLayout->addWidget(m_pages);
     auto* readyBox = new QGroupBox(tr("Ready texts for send pages, one a line"));
@@ -162,19 +175,18 @@ void StationWindow::keepReadyTexts() {
 void StationWindow::renewLinks() {
     if (const std::optional<QString> failure = m_server.renewLinks())
         ui::showMessage(
-            QStringLiteral("The new links work, but cannot be kept for the next run: %1")
-                .arg(*failure));
+            tr("The new links work, but cannot be kept for the next run: %1").arg(*failure));
 }
 
 void StationWindow::showState() {
     const bool on = m_server.isListening();
-    m_startStop->setText(on ? QStringLiteral("&Stop") : QStringLiteral("&Start"));
+    m_startStop->setText(on ? tr("&Stop") : tr("&Start"));
     m_address->setEnabled(!on);
     m_port->setEnabled(!on);
     m_renew->setEnabled(on);
     m_linkBox->setVisible(on);
     if (!on) {
-        m_state->setText(QStringLiteral("The station is off: no browser can see the desk."));
+        m_state->setText(tr("The station is off: no browser can see the desk."));
     } else {
         const station::Address where = m_server.address();
         if (const int listed = m_address->findData(where.host.toString()); listed >= 0)
@@ -183,15 +195,15 @@ void StationWindow::showState() {
             m_address->setCurrentIndex(m_address->count() - 1);
         m_port->setValue(where.port);
         QString text =
-            QStringLiteral("Listening on %1://%2")
+            tr("Listening on %1://%2")
                 .arg(m_server.isEncrypted() ? QStringLiteral("https") : QStringLiteral("http"),
                      station::addressText(where));
         if (station::isAllInterfaces(where.host))
-            text += QStringLiteral(" (all networks of this computer)");
+            text += tr(" (all networks of this computer)");
         if (!m_server.isEncrypted())
-            text += QStringLiteral("\nUnencrypted: anyone on this network can read the messages as "
-                                   "they pass. Use it on the "
-                                   "gala's own network only.");
+            text += QStringLiteral("\n") + tr("Unencrypted: anyone on this network can read the "
+                                              "messages as they pass. Use it on the gala's own "
+                                              "network only.");
         m_state->setText(text);
     }
     showLinks();
@@ -212,7 +224,7 @@ void StationWindow::showLinks() {
         auto* code = new QLabel;
         code->setPixmap(QPixmap::fromImage(qrCode(link.toLatin1(), qrScale)));
         auto* text = new QVBoxLayout;
-        auto* name = new QLabel(QStringLiteral("<b>%1</b>").arg(station::roleName(role)));
+        auto* name = new QLabel(QStringLiteral("<b>%1</b>").arg(roleTitle(role)));
         name->setTextFormat(Qt::RichText);
         auto* field = new QLineEdit(link);
         field->setObjectName(QStringLiteral("Link_") + station::roleName(role));
@@ -231,9 +243,8 @@ void StationWindow::showLinks() {
 void StationWindow::showPages() {
     m_pages->clear();
     for (const station::ConnectedPage& page : m_server.pages())
-        m_pages->addTopLevelItem(
-            new QTreeWidgetItem({station::roleName(page.role), page.address.toString(),
-                                 page.since.toString(QStringLiteral("HH:mm:ss"))}));
+        m_pages->addTopLevelItem(new QTreeWidgetItem({roleTitle(page.role), page.address.toString(),
+                                                      timeWithSecondsText(page.since.time())}));
     m_pages->resizeColumnToContents(0);
     m_pages->resizeColumnToContents(1);
 }

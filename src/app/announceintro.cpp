@@ -51,9 +51,9 @@ void AnnounceIntro::load() {
 }
 
 void AnnounceIntro::browse() {
-    const auto chosen = chooseFile(QStringLiteral("Select Database for Announcer Messages"), true);
+    const auto chosen = chooseFile(tr("Select Database for Announcer Messages"), true);
     if (!chosen) {
-        ui::showMessage(QStringLiteral("No Database selected"));
+        ui::showMessage(tr("No Database selected"));
         return;
     }
     m_ui->DbName->setText(*chosen);
@@ -62,7 +62,7 @@ void AnnounceIntro::browse() {
 void AnnounceIntro::enter() {
     const QString path = m_ui->DbName->text();
     if (!File_Exists(path)) {
-        ui::showMessage(QStringLiteral("Cannot locate database for announcer messages"));
+        ui::showMessage(tr("Cannot locate database for announcer messages"));
         return;
     }
     rememberPath(path);
@@ -84,14 +84,14 @@ void AnnounceIntro::enter() {
 void AnnounceIntro::rememberPath(const QString& path) {
     const QString settings = settingsFilePath();
     if (const auto reason = unstorablePathReason(path)) {
-        ui::showMessage(QStringLiteral("The database path cannot be remembered in %1 because %2. "
-                                       "Rename the file or folder to have it remembered next time.")
+        ui::showMessage(tr("The database path cannot be remembered in %1 because %2. "
+                           "Rename the file or folder to have it remembered next time.")
                             .arg(settings, *reason));
         return;
     }
     if (const auto failure = writeSettings(settings, path))
-        ui::showMessage(QStringLiteral("The database path could not be remembered in %1: %2")
-                            .arg(settings, *failure));
+        ui::showMessage(
+            tr("The database path could not be remembered in %1: %2").arg(settings, *failure));
 }
 
 // A closed gala network may turn encryption off on purpose, so the
@@ -101,12 +101,13 @@ void AnnounceIntro::warnIfUnencrypted(const QString& path) {
     if (mode.isEmpty() || m_toldUnencrypted.contains(path))
         return;
     m_toldUnencrypted.append(path);
-    const QString state = mode == QLatin1String("disable") ? QStringLiteral("is not encrypted")
-                                                           : QStringLiteral("may not be encrypted");
-    ui::showMessage(QStringLiteral("The connection to the database server named in %1 %2 (sslmode=%3): anyone on "
-                                   "the network can read the messages or pose as the server. Unless the network "
-                                   "is closed to others, remove sslmode from the file.")
-                        .arg(path, state, mode));
+    const QString state =
+        mode == QLatin1String("disable") ? tr("is not encrypted") : tr("may not be encrypted");
+    ui::showMessage(
+        tr("The connection to the database server named in %1 %2 (sslmode=%3): anyone on "
+           "the network can read the messages or pose as the server. Unless the network "
+           "is closed to others, remove sslmode from the file.")
+            .arg(path, state, mode));
 }
 
 void AnnounceIntro::exitProgram() { QCoreApplication::exit(0); }

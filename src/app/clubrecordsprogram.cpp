@@ -55,10 +55,13 @@ int runClubRecords() {
     // The chooser starts in the home folder, where a club keeps its file;
     // after a file that cannot be used it opens where the user left it.
     while (const auto path =
-               chooseFile(QStringLiteral("Select Club Database"), true, QDir::homePath())) {
+               chooseFile(QCoreApplication::translate("ClubRecordsProgram", "Select Club Database"),
+                          true, QDir::homePath())) {
         if (const auto reason = openClubDatabase(*path)) {
-            ui::showMessage(QStringLiteral("%1 cannot be used as the club database.\n\n%2")
-                                .arg(*path, *reason));
+            ui::showMessage(QCoreApplication::translate("ClubRecordsProgram",
+                                                        "%1 cannot be used as the club database.")
+                                .arg(*path) +
+                            QStringLiteral("\n\n") + *reason);
             continue;
         }
         setCardPrinter(systemCardPrinter());

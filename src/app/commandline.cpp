@@ -1,6 +1,7 @@
 #include "commandline.h"
 
-const char* const kelvaneUsage =
+const char* const kelvaneUsage = QT_TRANSLATE_NOOP(
+    "Usage",
     "usage: kelvane [--display-only] [--station [ADDRESS][:PORT]]\n"
     "Opens the intro screen on the announcer database remembered in ~/kelvane.ini.\n"
     "  --display-only  show the messages as usual but never delete one: for a second\n"
@@ -26,7 +27,7 @@ const char* const kelvaneUsage =
     "Every dismissal is written to the read-out log before its row is deleted:\n"
     "  $XDG_DATA_HOME/kelvane/read-out-YYYY-MM-DD.csv (~/.local/share/kelvane/)\n"
     "A Jet (.mdb) file is only read on Linux: a dismissed message is hidden, not\n"
-    "deleted, and stays hidden for the day (the read-out log remembers it).\n";
+    "deleted, and stays hidden for the day (the read-out log remembers it).\n");
 
 std::optional<KelvaneOptions> parseKelvaneArguments(const QStringList& arguments, QString& unknown) {
     KelvaneOptions options;

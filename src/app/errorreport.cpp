@@ -22,7 +22,8 @@ std::function<void(int)>& programEnding() {
 } // namespace
 
 QString errorReportText(int number, const QString& description) {
-    return QStringLiteral("Error %1\n\n%2").arg(number).arg(description);
+    return QCoreApplication::translate("ErrorReport", "Error %1").arg(number) +
+           QStringLiteral("\n\n") + description;
 }
 
 void reportErrorAndEnd(int number, const QString& description) {

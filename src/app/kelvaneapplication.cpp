@@ -2,6 +2,8 @@
 
 #include "errorreport.h"
 
+#include "i18n/translations.h"
+
 #include "store/kelvaneerror.h"
 #include "ui/fonts.h"
 #include "ui/programicon.h"
@@ -12,6 +14,7 @@ KelvaneApplication::KelvaneApplication(int& argc, char** argv)
     : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("kelvane"));
     setQuitOnLastWindowClosed(false);
+    i18n::installTranslations();
     ui::registerFontSubstitutes();
     setWindowIcon(ui::programIcon());
 }

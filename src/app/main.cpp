@@ -43,7 +43,11 @@ int main(int argc, char** argv) {
     QString unknown;
     const auto options = parseKelvaneArguments(QCoreApplication::arguments(), unknown);
     if (!options) {
-        std::fprintf(stderr, "kelvane: unknown argument %s\n%s", qPrintable(unknown), kelvaneUsage);
+        const QString message =
+            QCoreApplication::translate("Usage", "kelvane: unknown argument %1").arg(unknown);
+        std::fprintf(
+            stderr, "%s\n%s", message.toUtf8().constData(),
+            QCoreApplication::translate(cli::usageContext, kelvaneUsage).toUtf8().constData());
         return 2;
     }
     AnnouncerScreen& screen = ui::loadedWindow<AnnouncerScreen>();

@@ -2,6 +2,7 @@
 
 #include "store/regularfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
@@ -66,9 +67,9 @@ QString readSettingsField(const QString& settingsPath) {
 
 std::optional<QString> unstorablePathReason(const QString& databasePath) {
     if (databasePath.contains(QLatin1Char('"')))
-        return QStringLiteral("it contains a double quote");
+        return QCoreApplication::translate("SettingsFile", "it contains a double quote");
     if (databasePath.contains(QLatin1Char('\r')) || databasePath.contains(QLatin1Char('\n')))
-        return QStringLiteral("it contains a line break");
+        return QCoreApplication::translate("SettingsFile", "it contains a line break");
     return std::nullopt;
 }
 

@@ -2,6 +2,8 @@
 
 #include "kelvaneversion.h"
 
+#include "i18n/translations.h"
+
 #include <cstdio>
 #include <cstring>
 
@@ -22,7 +24,7 @@ std::optional<int> answerInfoRequest(int argc, const char* const* argv, const ch
                                      const char* usage) {
     switch (infoRequest(argc, argv)) {
     case InfoRequest::Help:
-        std::fputs(usage, stdout);
+        std::fputs(i18n::translatedEarly(usageContext, usage).toUtf8().constData(), stdout);
         return 0;
     case InfoRequest::Version:
         std::printf("%s %s\n", program, KELVANE_VERSION);

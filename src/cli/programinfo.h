@@ -13,9 +13,13 @@ enum class InfoRequest { None, Help, Version };
 // of a message that happens to read "--help".
 InfoRequest infoRequest(int argc, const char* const* argv);
 
-// Prints the usage (to standard output: asked for, not an error) or
-// "PROGRAM VERSION", and returns the exit status; nothing when the
-// arguments ask for neither.
+// The translation context of every program's usage text: mark it with
+// QT_TRANSLATE_NOOP("Usage", ...).
+inline constexpr const char* usageContext = "Usage";
+
+// Prints the usage in the person's language (to standard output: asked
+// for, not an error) or "PROGRAM VERSION", and returns the exit status;
+// nothing when the arguments ask for neither.
 std::optional<int> answerInfoRequest(int argc, const char* const* argv, const char* program,
                                      const char* usage);
 

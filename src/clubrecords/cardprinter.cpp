@@ -1,4 +1,5 @@
 #include "cardprinter.h"
+#include "clubrecordtexts.h"
 
 #include "print/qtprinter.h"
 #include "store/kelvaneerror.h"
@@ -31,8 +32,9 @@ void setCardPrinter(std::unique_ptr<print::Printer> printer) { slot() = std::mov
 
 print::Printer& cardPrinter() {
     if (!slot())
-        throw store::KelvaneError(store::ErrorNumber::PrinterError,
-                                  QStringLiteral("Printer error: no printer has been set up."));
+        throw store::KelvaneError(
+            store::ErrorNumber::PrinterError,
+            ClubRecordTexts::tr("Printer error: no printer has been set up."));
     return *slot();
 }
 
@@ -44,7 +46,9 @@ std::unique_ptr<print::Printer> systemCardPrinter() {
     }
     auto pdf = std::make_unique<print::QtPrinter>(newPdfFile);
     pdf->setJobFinished([](const QString& file) {
-        ui::showMessage(QStringLiteral("No printer is installed, so the record cards were saved as %1").arg(file));
+        ui::showMessage(
+            ClubRecordTexts::tr("No printer is installed, so the record cards were saved as %1")
+                .arg(file));
     });
     return pdf;
 }
@@ -52,9 +56,11 @@ std::unique_ptr<print::Printer> systemCardPrinter() {
 std::function<void()> paperNotice(const QPageSize& printerPaper) {
     if (!printerPaper.isValid() || printerPaper.isEquivalentTo(QPageSize(QPageSize::A4)))
         return {};
-    const QString notice = QStringLiteral("The printer's paper is %1, not A4. The record cards are printed as A4 "
-                                          "pages: load the A4 card sheets, or the last card of a page is cut off.")
-                               .arg(printerPaper.name());
+    const QString notice =
+        ClubRecordTexts::tr(
+            "The printer's paper is %1, not A4. The record cards are printed as A4 "
+            "pages: load the A4 card sheets, or the last card of a page is cut off.")
+            .arg(printerPaper.name());
     return [notice, shown = false]() mutable {
         if (!shown)
             ui::showMessage(notice);

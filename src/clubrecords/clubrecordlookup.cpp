@@ -1,5 +1,6 @@
 #include "clubrecordlookup.h"
 
+#include "clubrecordtexts.h"
 #include "clubsetup.h"
 
 #include "store/kelvaneerror.h"
@@ -42,16 +43,18 @@ QString dateOf(const store::RecordSet& row, const QString& column) {
     else if (value.typeId() == QMetaType::QDateTime)
         date = value.toDateTime().date();
     if (!date.isValid())
-        throw KelvaneError(ErrorNumber::TypeMismatch,
-                           QStringLiteral("Type mismatch: '%1' holds '%2', which is not a date.")
-                               .arg(column, value.toString()));
+        throw KelvaneError(
+            ErrorNumber::TypeMismatch,
+            ClubRecordTexts::tr("Type mismatch: '%1' holds '%2', which is not a date.")
+                .arg(column, value.toString()));
     return date.toString(QStringLiteral("dd/MM/yy"));
 }
 
 } // namespace
 
 void openClubDatabaseReadOnly(const QString& path) {
-    Club_DB = store::openDatabase(path, QStringLiteral("club database"), {.readOnly = true});
+    Club_DB = store::openDatabase(
+        path, QStringLiteral(QT_TRANSLATE_NOOP("Database", "club database")), {.readOnly = true});
 }
 
 bool Lookup_Club_Record(const QString& sex, const QString& age, const QString& stroke,
@@ -59,7 +62,8 @@ bool Lookup_Club_Record(const QString& sex, const QString& age, const QString& s
     if (Club_Records_Off)
         return true;
     if (!Club_DB)
-        throw KelvaneError(ErrorNumber::ObjectClosed, QStringLiteral("The club database is not open."));
+        throw KelvaneError(ErrorNumber::ObjectClosed,
+                           ClubRecordTexts::tr("The club database is not open."));
     const std::unique_ptr<store::QueryDef> query = Club_DB->queryDef(clubRecordQuery);
     query->setParameter(QStringLiteral("Enter Sex"), sex);
     query->setParameter(QStringLiteral("Enter Age"), age);
@@ -68,8 +72,9 @@ bool Lookup_Club_Record(const QString& sex, const QString& age, const QString& s
     OpenResult rows(query->openRecordset());
     const int count = rows->recordCount();
     if (count > 1) {
-        ui::showMessage(QStringLiteral("Multiple records exist for %1 %2 %3 %4 - Cannot continue")
-                            .arg(sex, age, stroke, distance));
+        ui::showMessage(
+            ClubRecordTexts::tr("Multiple records exist for %1 %2 %3 %4 - Cannot continue")
+                .arg(sex, age, stroke, distance));
         return false;
     }
     ClubRecord result{sex, age, stroke, distance, {}, {}, {}, {}, {}, {}};
@@ -90,9 +95,10 @@ bool Fetch_Card_Record(qint16 cardIndex) {
     if (Club_Records_Off)
         return true;
     if (cardIndex < 1 || size_t(cardIndex) > Card_Keys.size())
-        throw KelvaneError(ErrorNumber::SubscriptOutOfRange,
-                           QStringLiteral("Subscript out of range: the club setup has no record card %1.")
-                               .arg(cardIndex));
+        throw KelvaneError(
+            ErrorNumber::SubscriptOutOfRange,
+            ClubRecordTexts::tr("Subscript out of range: the club setup has no record card %1.")
+                .arg(cardIndex));
     const CardKey& key = Card_Keys[size_t(cardIndex) - 1];
     return Lookup_Club_Record(key.sex, key.age, key.stroke, key.distance);
 }

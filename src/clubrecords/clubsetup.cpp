@@ -1,4 +1,5 @@
 #include "clubsetup.h"
+#include "clubrecordtexts.h"
 
 #include "store/int16.h"
 #include "store/kelvaneerror.h"
@@ -22,8 +23,10 @@ void forEachRow(store::Database& database, const QString& rowSource, Visit visit
 QString fieldText(const store::RecordSet& row, const QString& field) {
     const QVariant value = row.value(field);
     if (value.isNull())
-        throw KelvaneError(ErrorNumber::InvalidUseOfNull,
-                           QStringLiteral("Invalid use of Null: '%1' is empty in the club setup.").arg(field));
+        throw KelvaneError(
+            ErrorNumber::InvalidUseOfNull,
+            ClubRecordTexts::tr("Invalid use of Null: '%1' is empty in the club setup.")
+                .arg(field));
     return value.toString();
 }
 
@@ -32,7 +35,8 @@ qint64 wholeNumber(const QString& text, const QString& what) {
     const qint64 number = text.toLongLong(&ok);
     if (!ok)
         throw KelvaneError(ErrorNumber::TypeMismatch,
-                           QStringLiteral("Type mismatch: '%1' of the club setup is '%2', not a whole number.")
+                           ClubRecordTexts::tr(
+                               "Type mismatch: '%1' of the club setup is '%2', not a whole number.")
                                .arg(what, text));
     return number;
 }
@@ -48,7 +52,7 @@ public:
         const auto value = m_values.constFind(name);
         if (value == m_values.cend())
             throw KelvaneError(ErrorNumber::ItemNotFound,
-                               QStringLiteral("The club setup has no '%1'.").arg(name));
+                               ClubRecordTexts::tr("The club setup has no '%1'.").arg(name));
         return *value;
     }
     qint16 count(const QString& name) const { return store::toInt16(wholeNumber(text(name), name)); }
@@ -62,8 +66,9 @@ void loadAgeGroups(store::Database& database) {
     forEachRow(database, ageGroupTable, [](const store::RecordSet& row) {
         const qint64 position = wholeNumber(fieldText(row, QStringLiteral("Position")), ageGroupTable);
         if (position < 0 || position >= qint64(Age_Group_Labels.size()))
-            throw KelvaneError(ErrorNumber::SubscriptOutOfRange,
-                               QStringLiteral("Subscript out of range: age group %1.").arg(position));
+            throw KelvaneError(
+                ErrorNumber::SubscriptOutOfRange,
+                ClubRecordTexts::tr("Subscript out of range: age group %1.").arg(position));
         Age_Group_Labels[size_t(position)] = fieldText(row, QStringLiteral("Label"));
     });
 }
@@ -87,11 +92,12 @@ void loadCardKeys(store::Database& database) {
         Card_Keys.push_back(*key);
     }
     if (qint64(Card_Keys.size()) != byIndex.size() || byIndex.size() != expected)
-        throw KelvaneError(ErrorNumber::DatabaseOperationFailed,
-                           QStringLiteral("The club database lists %1 record cards numbered from 1 up, "
-                                          "but its setup counts %2.")
-                               .arg(Card_Keys.size())
-                               .arg(expected));
+        throw KelvaneError(
+            ErrorNumber::DatabaseOperationFailed,
+            ClubRecordTexts::tr("The club database lists %1 record cards numbered from 1 up, "
+                                "but its setup counts %2.")
+                .arg(Card_Keys.size())
+                .arg(expected));
 }
 
 } // namespace

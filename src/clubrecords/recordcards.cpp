@@ -1,5 +1,6 @@
 #include "recordcards.h"
 
+#include "clubrecordtexts.h"
 #include "clubsetup.h"
 
 #include "store/int16.h"
@@ -8,6 +9,10 @@
 #include "swimtime/daterules.h"
 
 #include <QLocale>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -70,7 +75,7 @@ void printCard(print::Printer& printer, const ClubRecord& card, const std::optio
 std::optional<QDate> recordDateOf(const ClubRecord& card) {
     if (card.Record_Date.isEmpty())
         return std::nullopt;
-    return dateOfText(card.Record_Date, QStringLiteral("the record date of %1 %2 %3 %4")
+    return dateOfText(card.Record_Date, ClubRecordTexts::tr("the record date of %1 %2 %3 %4")
                                             .arg(card.Sex, card.Age, card.Stroke, card.Distance));
 }
 
@@ -114,16 +119,18 @@ bool DateFilter::passes(const std::optional<QDate>& recordDate) const {
 }
 
 DateFilter dateFilter(const QString& startText, const QString& finishText, qint16 includeUndated) {
-    return DateFilter{boundDate(startText, openStartMarker, QStringLiteral("the start date")),
-                      boundDate(finishText, openFinishMarker, QStringLiteral("the finish date")),
-                      includeUndated == 1};
+    return DateFilter{
+        boundDate(startText, openStartMarker, ClubRecordTexts::tr("the start date")),
+        boundDate(finishText, openFinishMarker, ClubRecordTexts::tr("the finish date")),
+        includeUndated == 1};
 }
 
 QDate dateOfText(const QString& text, const QString& what) {
     const std::optional<QDate> date = readDate(text, QDate::currentDate());
     if (!date)
-        throw store::KelvaneError(store::ErrorNumber::TypeMismatch,
-                                  QStringLiteral("Type mismatch: %1 '%2' is not a date.").arg(what, text));
+        throw store::KelvaneError(
+            store::ErrorNumber::TypeMismatch,
+            ClubRecordTexts::tr("Type mismatch: %1 '%2' is not a date.").arg(what, text));
     return *date;
 }
 
@@ -131,8 +138,9 @@ QString ageGroupText(const QString& age) {
     if (age == QLatin1String("Op")) {
         const int open = Age_Group_Count - 1;
         if (open < 0 || open >= int(Age_Group_Labels.size()))
-            throw store::KelvaneError(store::ErrorNumber::SubscriptOutOfRange,
-                                      QStringLiteral("Subscript out of range: age group %1.").arg(open));
+            throw store::KelvaneError(
+                store::ErrorNumber::SubscriptOutOfRange,
+                ClubRecordTexts::tr("Subscript out of range: age group %1.").arg(open));
         return QStringLiteral("Over ") + Age_Group_Labels[size_t(open)];
     }
     if (age == QLatin1String("Ov"))
@@ -156,22 +164,35 @@ QString strokeName(const QString& stroke) {
 
 QString cardDateText(const QDate& date) { return QLocale::c().toString(date, QStringLiteral("ddMMMyy")); }
 
+// A label and its value on each line, the values in one column; a record's
+// time and date line up under the end of its name's label.
 QString previewText(const ClubRecord& record) {
-    const QString age = record.Age == QLatin1String("Ov") ? QStringLiteral("Overall Club Record")
-                                                           : QStringLiteral("Age       ") + record.Age;
-    return QStringList{
-        QStringLiteral("Sex       ") + record.Sex,
-        age,
-        QStringLiteral("Stroke    ") + record.Stroke,
-        QStringLiteral("Dist      ") + record.Distance,
-        QStringLiteral("Rec:Name  ") + record.Record_Holder,
-        QStringLiteral("    Time  ") + record.Record_Time,
-        QStringLiteral("    Date  ") + record.Record_Date,
-        QStringLiteral("Year:Name ") + record.Year_Best_Holder,
-        QStringLiteral("     Time ") + record.Year_Best_Time,
-        QStringLiteral("     Date ") + record.Year_Best_Date,
-    }
-        .join(QStringLiteral("\r\n"));
+    const QString recordName = ClubRecordTexts::tr("Rec:Name");
+    const QString yearName = ClubRecordTexts::tr("Year:Name");
+    const auto under = [](const QString& head, const QString& label) {
+        return label.rightJustified(head.size());
+    };
+    const std::vector<std::pair<QString, QString>> lines = {
+        {ClubRecordTexts::tr("Sex"), record.Sex},
+        {ClubRecordTexts::tr("Age"), record.Age},
+        {ClubRecordTexts::tr("Stroke"), record.Stroke},
+        {ClubRecordTexts::tr("Dist"), record.Distance},
+        {recordName, record.Record_Holder},
+        {under(recordName, ClubRecordTexts::tr("Time")), record.Record_Time},
+        {under(recordName, ClubRecordTexts::tr("Date")), record.Record_Date},
+        {yearName, record.Year_Best_Holder},
+        {under(yearName, ClubRecordTexts::tr("Time")), record.Year_Best_Time},
+        {under(yearName, ClubRecordTexts::tr("Date")), record.Year_Best_Date},
+    };
+    qsizetype labelWidth = 0;
+    for (const auto& line : lines)
+        labelWidth = std::max(labelWidth, line.first.size());
+    QStringList text;
+    for (const auto& [label, value] : lines)
+        text << label.leftJustified(labelWidth + 1) + value;
+    if (record.Age == QLatin1String("Ov"))
+        text[1] = ClubRecordTexts::tr("Overall Club Record");
+    return text.join(QStringLiteral("\r\n"));
 }
 
 void Set_Printer_Font(print::Printer& printer, const QString& style, qint16 size, const QString& bold,

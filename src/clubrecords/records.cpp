@@ -2,6 +2,7 @@
 
 #include "cardblocks.h"
 #include "cardprinter.h"
+#include "clubrecordtexts.h"
 #include "clubsetup.h"
 #include "recordcards.h"
 
@@ -68,17 +69,17 @@ void Records::print() {
         printChosenBlocks();
     } catch (const std::exception& caught) {
         const store::KelvaneError error = store::errorFrom(caught);
-        ui::showMessage(QStringLiteral("Printing stopped (error %1).\n\n%2")
-                            .arg(error.number())
-                            .arg(error.description()));
+        ui::showMessage(tr("Printing stopped (error %1).").arg(error.number()) +
+                        QStringLiteral("\n\n") + error.description());
     }
 }
 
 void Records::printChosenBlocks() {
     const qint16 overallPerSex = overallCardsPerSex(Overall_Count_P, Overall_Count_Q, Overall_Count_R);
-    const QString startText = boundText(m_ui->StartDate->text(), openStartMarker, QStringLiteral("the start date"));
-    const QString finishText =
-        boundText(m_ui->FinishDate->text(), openFinishMarker, QStringLiteral("the finish date"));
+    const QString startText =
+        boundText(m_ui->StartDate->text(), openStartMarker, ClubRecordTexts::tr("the start date"));
+    const QString finishText = boundText(m_ui->FinishDate->text(), openFinishMarker,
+                                         ClubRecordTexts::tr("the finish date"));
     // Boys before girls; the options exclude each other, so one Print
     // prints one block on one colour of card.
     if (m_ui->MaleOption->isChecked())
@@ -88,7 +89,7 @@ void Records::printChosenBlocks() {
 }
 
 void Records::printBlock(bool boys, qint16 overallPerSex, const QString& startText, const QString& finishText) {
-    ui::showMessage(boys ? QStringLiteral("Load Blue Cards") : QStringLiteral("Load Pink Cards"));
+    ui::showMessage(boys ? tr("Load Blue Cards") : tr("Load Pink Cards"));
     const qint16 includeUndated = m_ui->UndatedRecs->isChecked() ? 1 : 0;
     const CardBlock block =
         m_ui->ACROption->isChecked() ? acrBlock(boys, ACR_Card_Count) : overallBlock(boys, ACR_Card_Count, overallPerSex);

@@ -77,8 +77,8 @@ readoutlog::Entry logEntry(const LogContext& context, const QString& event, cons
 AnnouncerDatabase::AnnouncerDatabase(QString path, Done<bool> done)
     : m_path(std::move(path))
     , m_identity(identityOf(m_path)) {
-    m_thread.open(m_path, QStringLiteral("announcer database"), patience,
-                  [this, done = std::move(done)](const store::Outcome<bool>& outcome) {
+    m_thread.open(m_path, QStringLiteral(QT_TRANSLATE_NOOP("Database", "announcer database")),
+                  patience, [this, done = std::move(done)](const store::Outcome<bool>& outcome) {
                       m_canDeleteRows = outcome.value.value_or(false);
                       m_opened = !outcome.error;
                       if (done)

@@ -16,20 +16,19 @@ namespace {
 
 constexpr int serverRetryMs = 500;
 
-// What the announcer is told when a choice, a dismissal or an undo could
-// not be made; nothing has changed in the database.
-const QString chooseAgain = QStringLiteral("The message could not be read; choose it again");
-const QString dismissAgain =
-    QStringLiteral("The message has not been dismissed; press Dismiss This Message again");
-const QString undoAgain = QStringLiteral("The message has not been put back; press Ctrl+Z again");
-
 QString troubleMessage(DatabaseTrouble::Kind kind, const QString& whatNow) {
     if (kind == DatabaseTrouble::Kind::Busy)
-        return QStringLiteral(
-                   "The announcer database is busy: another program is writing to it. %1 in a "
-                   "moment.")
+        return AnnouncerDesk::tr(
+                   "The announcer database is busy: another program is writing to it. %1 "
+                   "in a moment.")
             .arg(whatNow);
-    return QStringLiteral("The database server is not answering. %1 once it is back.").arg(whatNow);
+    return AnnouncerDesk::tr("The database server is not answering. %1 once it is back.")
+        .arg(whatNow);
+}
+
+QString logFailedAfterUndo(const QString& reason) {
+    return AnnouncerDesk::tr("The message is back, but the read-out log could not be written (%1).")
+        .arg(reason);
 }
 
 // What a sent message's row holds: the message after the sender's name
@@ -40,7 +39,7 @@ QString sentMessageText(const QString& sender, const QString& text) {
     message.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     message.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     message.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-    return QCoreApplication::translate("desk", "From %1: %2").arg(sender, message);
+    return AnnouncerDesk::tr("From %1: %2").arg(sender, message);
 }
 
 } // namespace
@@ -126,10 +125,9 @@ void AnnouncerDesk::opened(const store::Outcome<bool>& outcome, bool reopening) 
                                                       }));
         return;
     }
-    closeFor(reopening
-                 ? QStringLiteral("Another file has taken the place of the announcer database. %1")
-                       .arg(outcome.error->description())
-                 : outcome.error->description());
+    closeFor(reopening ? tr("Another file has taken the place of the announcer database. %1")
+                             .arg(outcome.error->description())
+                       : outcome.error->description());
 }
 
 void AnnouncerDesk::hideWhatWasReadOut(const std::vector<readoutlog::ReadOut>& readOuts) {
@@ -144,7 +142,7 @@ void AnnouncerDesk::check() {
     if (!m_database)
         return;
     if (!File_Exists(m_path)) {
-        closeFor(QStringLiteral("The announcer database '%1' is no longer there.").arg(m_path));
+        closeFor(tr("The announcer database '%1' is no longer there.").arg(m_path));
         return;
     }
     if (!m_database->isFileAt(m_path)) {
@@ -266,7 +264,8 @@ void AnnouncerDesk::choose(const store::RowKey& key, const QString& station) {
     m_database->readRow(key,
                         whileOpen<std::optional<ChosenRow>>([this, station](const auto& outcome) {
                             if (outcome.error)
-                                troubled(station, *outcome.error, chooseAgain);
+                                troubled(station, *outcome.error,
+                                         tr("The message could not be read; choose it again"));
                             else
                                 showChosen(station, *outcome.value);
                             refresh();
@@ -324,12 +323,12 @@ void AnnouncerDesk::dismissed(const DismissedMessage& dismissal,
         if (stillShown)
             display->second.armed = true;
         if (outcome.error)
-            troubled(station, *outcome.error, dismissAgain);
+            troubled(station, *outcome.error,
+                     tr("The message has not been dismissed; press Dismiss This Message again"));
         else
-            tell(station,
-                 QStringLiteral("The message has not been dismissed: the read-out log could not be "
-                                "written (%1).")
-                     .arg(outcome.value->logFailure));
+            tell(station, tr("The message has not been dismissed: the read-out log could not be "
+                             "written (%1).")
+                              .arg(outcome.value->logFailure));
         return;
     }
     DismissedMessage done = dismissal;
@@ -345,7 +344,9 @@ void AnnouncerDesk::dismissed(const DismissedMessage& dismissal,
         hideShown(station);
     refresh();
     if (done.hiddenOnly && m_hidden.tellOnce())
-        tell(station, readOnlyDismissalMessage);
+        tell(station, tr("This announcer database can only be read on this computer. Dismissed "
+                         "messages are hidden from the list until kelvane is closed, but they stay "
+                         "in the file."));
 }
 
 // A file that can only be read here shows the hidden message again. Any
@@ -358,7 +359,7 @@ void AnnouncerDesk::undo(const QString& station) {
     std::optional<DismissedMessage> dismissal =
         m_history.take(m_path, station == deskStation ? QString() : station);
     if (!dismissal) {
-        tell(station, QStringLiteral("There is no dismissal to undo."));
+        tell(station, tr("There is no dismissal to undo."));
         return;
     }
     if (dismissal->hiddenOnly) {
@@ -366,9 +367,8 @@ void AnnouncerDesk::undo(const QString& station) {
         return;
     }
     if (!dismissal->whole) {
-        tell(station,
-             QStringLiteral("This message is too long to be put back. Its start is in the read-out "
-                            "log (Ctrl+H)."));
+        tell(station, tr("This message is too long to be put back. Its start is in the read-out "
+                         "log (Ctrl+H)."));
         return;
     }
     m_database->addRow(logEntry(readoutlog::undone, station, *dismissal), dismissal->sequence,
@@ -383,15 +383,11 @@ void AnnouncerDesk::undoHidden(const QString& station, const DismissedMessage& d
     m_arrivals.known(dismissal.key, m_clock());
     emit rowRestored(dismissal.key, dismissal.key);
     refresh();
-    m_database->log(
-        logEntry(readoutlog::undone, station, dismissal),
-        whileOpen<std::optional<QString>>([this, station](const auto& outcome) {
-            if (outcome.value && *outcome.value)
-                tell(station,
-                     QStringLiteral("The message is back, but the read-out log could not be "
-                                    "written (%1).")
-                         .arg(**outcome.value));
-        }));
+    m_database->log(logEntry(readoutlog::undone, station, dismissal),
+                    whileOpen<std::optional<QString>>([this, station](const auto& outcome) {
+                        if (outcome.value && *outcome.value)
+                            tell(station, logFailedAfterUndo(**outcome.value));
+                    }));
 }
 
 void AnnouncerDesk::restored(const QString& station, const DismissedMessage& dismissal,
@@ -399,23 +395,20 @@ void AnnouncerDesk::restored(const QString& station, const DismissedMessage& dis
     if (outcome.error) {
         m_history.putBack(dismissal);
         if (DatabaseTrouble::kindOf(*outcome.error) == DatabaseTrouble::Kind::Failed)
-            tell(station,
-                 QStringLiteral(
-                     "The dismissal cannot be undone: this announcer database does not let "
-                     "kelvane add the message back (%1). The message is in today's "
-                     "read-out log (Ctrl+H).")
-                     .arg(outcome.error->description()));
+            tell(station, tr("The dismissal cannot be undone: this announcer database does not let "
+                             "kelvane add the message back (%1). The message is in today's "
+                             "read-out log (Ctrl+H).")
+                              .arg(outcome.error->description()));
         else
-            troubled(station, *outcome.error, undoAgain);
+            troubled(station, *outcome.error,
+                     tr("The message has not been put back; press Ctrl+Z again"));
         return;
     }
     m_arrivals.known(outcome.value->key, m_clock());
     emit rowRestored(dismissal.key, outcome.value->key);
     refresh();
     if (outcome.value->logFailure)
-        tell(station,
-             QStringLiteral("The message is back, but the read-out log could not be written (%1).")
-                 .arg(*outcome.value->logFailure));
+        tell(station, logFailedAfterUndo(*outcome.value->logFailure));
 }
 
 void AnnouncerDesk::send(const QString& sender, const QString& text, bool urgent,
@@ -457,21 +450,19 @@ void AnnouncerDesk::added(const store::Outcome<AnnouncerDatabase::Added>& outcom
     }
     noteTrouble(*outcome.error);
     done({std::nullopt,
-          troubleMessage(DatabaseTrouble::kindOf(*outcome.error),
-                         QCoreApplication::translate("desk", "Send the message again"))});
+          troubleMessage(DatabaseTrouble::kindOf(*outcome.error), tr("Send the message again"))});
 }
 
 std::optional<QString> AnnouncerDesk::refusesMessages() const {
     const auto cannot = [](const QString& why) {
-        return QCoreApplication::translate("desk", "This desk cannot take messages: %1").arg(why);
+        return tr("This desk cannot take messages: %1").arg(why);
     };
     if (m_displayOnly)
-        return cannot(QCoreApplication::translate("desk", "it only shows the list."));
+        return cannot(tr("it only shows the list."));
     if (!m_database)
-        return cannot(QCoreApplication::translate("desk", "the announcer has no database open."));
+        return cannot(tr("the announcer has no database open."));
     if (m_database->isOpened() && !m_database->canDeleteRows())
-        return cannot(QCoreApplication::translate(
-            "desk", "its announcer database can only be read on this computer."));
+        return cannot(tr("its announcer database can only be read on this computer."));
     if (!m_insertRefusal.isEmpty())
         return cannot(m_insertRefusal);
     return std::nullopt;
@@ -509,9 +500,9 @@ QString AnnouncerDesk::shownText(const QString& station) const {
     const Display* display = displayOf(station);
     if (!display)
         return {};
-    return display->gone
-               ? QStringLiteral("\u2014 no longer in the database \u2014\n\n") + display->text
-               : display->text;
+    return display->gone ? tr("\u2014 no longer in the database \u2014") + QStringLiteral("\n\n") +
+                               display->text
+                         : display->text;
 }
 
 bool AnnouncerDesk::shownIsGone(const QString& station) const {
@@ -564,8 +555,7 @@ void AnnouncerDesk::noteTrouble(const store::KelvaneError& error) {
     if (kind == DatabaseTrouble::Kind::Unreachable)
         m_retry.start();
     if (kind == DatabaseTrouble::Kind::Failed && news)
-        emit notice(
-            QStringLiteral("The list of messages could not be read: %1").arg(error.description()));
+        emit notice(tr("The list of messages could not be read: %1").arg(error.description()));
 }
 
 void AnnouncerDesk::clearTrouble() {
@@ -578,9 +568,9 @@ void AnnouncerDesk::clearTrouble() {
 QString AnnouncerDesk::captionNote() const {
     QString note;
     if (m_database && m_database->isOpened() && !m_database->canDeleteRows())
-        note += QStringLiteral(" \u2014 read only here");
+        note += tr(" \u2014 read only here");
     if (displayOf(deskStation)->gone)
-        note += QStringLiteral(" \u2014 the message on display is no longer in the database");
+        note += tr(" \u2014 the message on display is no longer in the database");
     return note + m_trouble.captionNote(QDateTime::currentDateTime());
 }
 

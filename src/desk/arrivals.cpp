@@ -1,6 +1,7 @@
 #include "arrivals.h"
 
-#include <QLocale>
+#include "desktexts.h"
+#include "timetexts.h"
 
 int Arrivals::listed(const QString& database, const std::vector<store::RowKey>& keys,
                      const QDateTime& now) {
@@ -38,26 +39,28 @@ void Arrivals::known(const store::RowKey& key, const QDateTime& now) {
         m_firstSeen.insert(key, now);
 }
 
-QString arrivalText(const QDateTime& arrived, const QDateTime& now) {
+QString arrivalText(const QDateTime& arrived, const QDateTime& now, const QLocale& locale) {
     const QDateTime local = arrived.toLocalTime();
-    const QLocale english(QLocale::English);
+    const QString time = timeOfDayText(local.time(), locale);
     const QString when = local.date() == now.date()
-                             ? local.toString(QStringLiteral("HH:mm"))
-                             : english.toString(local, QStringLiteral("d MMM HH:mm"));
+                             ? time
+                             : DeskTexts::tr("%1 %2", "a day and a time of day")
+                                   .arg(dayText(local.date(), locale), time);
     constexpr qint64 minutesPerDay = qint64{24} * 60;
     const qint64 minutes = std::max<qint64>(0, arrived.secsTo(now) / 60);
+    const int days = static_cast<int>(minutes / minutesPerDay);
     QString age;
     if (minutes == 0)
-        age = QStringLiteral("just now");
+        age = DeskTexts::tr("just now");
     else if (minutes < 60)
-        age = QStringLiteral("%1 min ago").arg(minutes);
+        age = DeskTexts::tr("%n min ago", nullptr, static_cast<int>(minutes));
     else if (minutes < minutesPerDay)
-        age = QStringLiteral("%1 h %2 min ago").arg(minutes / 60).arg(minutes % 60);
-    else if (minutes < 2 * minutesPerDay)
-        age = QStringLiteral("1 day ago");
+        age = DeskTexts::tr("%1 h %2 min ago").arg(minutes / 60).arg(minutes % 60);
+    else if (days == 1)
+        age = DeskTexts::tr("1 day ago");
     else
-        age = QStringLiteral("%1 days ago").arg(minutes / minutesPerDay);
-    return QStringLiteral("arrived %1, %2").arg(when, age);
+        age = DeskTexts::tr("%n days ago", nullptr, days);
+    return DeskTexts::tr("arrived %1, %2", "when, how long ago").arg(when, age);
 }
 
 QDateTime createdTime(const QVariant& created) {

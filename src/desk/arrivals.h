@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QHash>
+#include <QLocale>
 #include <QSet>
 #include <QString>
 
@@ -36,9 +37,10 @@ private:
     QSet<store::RowKey> m_new;
 };
 
-// A line's tooltip: "arrived 14:32, 3 min ago" (the date too when it is
-// not today's).
-QString arrivalText(const QDateTime& arrived, const QDateTime& now);
+// A line's tooltip: "arrived 14:32, 3 min ago" (the day too when it is
+// not today's), in the person's language and locale.
+QString arrivalText(const QDateTime& arrived, const QDateTime& now,
+                    const QLocale& locale = QLocale());
 
 // The writer's own creation time of a row (the optional Created column):
 // a date and time, or ISO 8601 text (without a zone, local time); invalid

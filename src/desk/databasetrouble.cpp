@@ -1,5 +1,8 @@
 #include "databasetrouble.h"
 
+#include "desktexts.h"
+#include "timetexts.h"
+
 DatabaseTrouble::Kind DatabaseTrouble::kindOf(const store::KelvaneError& error) {
     switch (static_cast<store::ErrorNumber>(error.number())) {
     case store::ErrorNumber::DatabaseLocked:
@@ -18,18 +21,18 @@ void DatabaseTrouble::note(Kind kind, const QDateTime& now) {
 }
 
 QString DatabaseTrouble::captionNote(const QDateTime& now) const {
-    const QString since = m_since.toString(QStringLiteral("HH:mm:ss"));
+    const QString since = timeWithSecondsText(m_since.time());
     switch (m_kind) {
     case Kind::Unreachable:
-        return QStringLiteral(" \u2014 the server has not answered since %1; trying again")
+        return DeskTexts::tr(" \u2014 the server has not answered since %1; trying again")
             .arg(since);
     case Kind::Busy:
         if (m_since.secsTo(now) < busyNoticeSeconds)
             return {};
-        return QStringLiteral(" \u2014 the database has been busy since %1; trying again")
+        return DeskTexts::tr(" \u2014 the database has been busy since %1; trying again")
             .arg(since);
     case Kind::Failed:
-        return QStringLiteral(" \u2014 the list could not be read since %1; trying again")
+        return DeskTexts::tr(" \u2014 the list could not be read since %1; trying again")
             .arg(since);
     case Kind::None:
         break;

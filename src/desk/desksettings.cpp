@@ -126,8 +126,8 @@ SentSequences sentSequences() {
 QStringList readyTexts() {
     QSettings kept = settings();
     if (!kept.contains(readyTextsKey))
-        return {QCoreApplication::translate("desk", "Lane timekeepers to the start"),
-                QCoreApplication::translate("desk", "Medal ceremony in 5 minutes")};
+        return {QCoreApplication::translate("DeskSettings", "Lane timekeepers to the start"),
+                QCoreApplication::translate("DeskSettings", "Medal ceremony in 5 minutes")};
     return fitReadyTexts(kept.value(readyTextsKey).toStringList());
 }
 

@@ -31,8 +31,3 @@ private:
     QSet<QString> m_hidden;
     bool m_told = false;
 };
-
-// What the announcer is told the first time a message is only hidden.
-inline const QString readOnlyDismissalMessage = QStringLiteral(
-    "This announcer database can only be read on this computer. Dismissed messages are "
-    "hidden from the list until kelvane is closed, but they stay in the file.");

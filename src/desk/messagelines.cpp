@@ -1,5 +1,6 @@
 #include "messagelines.h"
 
+#include "desktexts.h"
 #include "textsplit.h"
 
 #include "store/int16.h"
@@ -64,9 +65,9 @@ QString listLine(const QVariant& sequence, const QString& messageStart, bool mor
 QString shownText(const QString& message, qint64 whole) {
     QString text = displayText(message);
     if (whole > message.size())
-        text +=
-            QStringLiteral("\n\n[The message goes on for another %L1 characters, not shown here.]")
-                .arg(whole - message.size());
+        text += QStringLiteral("\n\n") +
+                DeskTexts::tr("[The message goes on for another %L1 characters, not shown here.]")
+                    .arg(whole - message.size());
     return text;
 }
 

@@ -1,5 +1,7 @@
 #include "readoutlog.h"
 
+#include "desktexts.h"
+
 #include "store/kelvaneerror.h"
 
 #include <QDir>
@@ -149,17 +151,17 @@ QString unfitReason(int descriptor, bool folder) {
     if (::fstat(descriptor, &info) != 0)
         return store::systemErrorText(errno);
     if (folder ? !S_ISDIR(info.st_mode) : !S_ISREG(info.st_mode))
-        return folder ? QStringLiteral("it is not a folder")
-                      : QStringLiteral("it is not a plain file");
+        return folder ? DeskTexts::tr("it is not a folder")
+                      : DeskTexts::tr("it is not a plain file");
     if (info.st_uid != ::geteuid())
-        return QStringLiteral("it belongs to another user");
+        return DeskTexts::tr("it belongs to another user");
     if (!folder && info.st_nlink != 1)
-        return QStringLiteral("it is linked to another file");
+        return DeskTexts::tr("it is linked to another file");
     return {};
 }
 
 QString openFailure(int error) {
-    return error == ELOOP ? QStringLiteral("it is a link, which the read-out log never follows")
+    return error == ELOOP ? DeskTexts::tr("it is a link, which the read-out log never follows")
                           : store::systemErrorText(error);
 }
 
@@ -174,7 +176,7 @@ Opened checked(Descriptor descriptor, const QString& path, bool folder) {
 Opened openFolder(bool create) {
     const QString parent = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     if (create && !QDir().mkpath(parent))
-        return failed(parent, QStringLiteral("the folder cannot be made"));
+        return failed(parent, DeskTexts::tr("the folder cannot be made"));
     const Descriptor parentFolder(
         ::open(QFile::encodeName(parent).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!parentFolder.isOpen())
@@ -214,7 +216,7 @@ Opened openForAppend(const QString& path, bool& isNew) {
         if (errno != EEXIST)
             return failed(path, openFailure(errno));
     }
-    return failed(path, QStringLiteral("it keeps changing"));
+    return failed(path, DeskTexts::tr("it keeps changing"));
 }
 
 bool writeAll(int descriptor, const QByteArray& bytes) {

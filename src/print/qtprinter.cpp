@@ -2,6 +2,7 @@
 
 #include "store/kelvaneerror.h"
 
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -9,6 +10,11 @@
 namespace print {
 
 namespace {
+
+// The printer's texts in the person's language.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(Printer)
+};
 
 using store::ErrorNumber;
 using store::KelvaneError;
@@ -26,7 +32,7 @@ KelvaneError printerError(const QString& what) { return KelvaneError(ErrorNumber
 QtPrinter::QtPrinter()
     : m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
     if (!m_printer->isValid())
-        throw printerError(QStringLiteral("Printer error: no printer is installed."));
+        throw printerError(Texts::tr("Printer error: no printer is installed."));
     // Whoever sets up the printer tells the user when its own paper is not
     // A4 (defaultPrinterPaper): a printer without A4 keeps its own.
     m_printer->setPageSize(QPageSize(QPageSize::A4));
@@ -60,7 +66,7 @@ void QtPrinter::setFontName(const QString& face) {
 
 void QtPrinter::setFontSize(float points) {
     if (!(points > 0))
-        throw printerError(QStringLiteral("Invalid property value: font size %1.").arg(points));
+        throw printerError(Texts::tr("Invalid property value: font size %1.").arg(points));
     m_font.setPointSizeF(points);
     fontChanged();
 }
@@ -99,9 +105,10 @@ void QtPrinter::beginJobIfNeeded() {
     if (m_pdfFileForJob)
         m_printer->setOutputFileName(m_pdfFileForJob());
     if (!m_painter.begin(m_printer.get()))
-        throw printerError(m_pdfFileForJob ? QStringLiteral("Printer error: cannot write '%1'.")
-                                                 .arg(m_printer->outputFileName())
-                                           : QStringLiteral("Printer error: the printer cannot start a job."));
+        throw printerError(
+            m_pdfFileForJob
+                ? Texts::tr("Printer error: cannot write '%1'.").arg(m_printer->outputFileName())
+                : Texts::tr("Printer error: the printer cannot start a job."));
     m_painterFontStale = true;
 }
 
@@ -122,7 +129,7 @@ float QtPrinter::textWidth(const QString& text) {
 void QtPrinter::newPage() {
     beginJobIfNeeded();
     if (!m_printer->newPage())
-        throw printerError(QStringLiteral("Printer error: cannot start a new page."));
+        throw printerError(Texts::tr("Printer error: cannot start a new page."));
 }
 
 void QtPrinter::endDoc() {

@@ -124,8 +124,12 @@ bool HttpExchange::answer(const RequestHead& head) {
     // The path alone names the file; a query is ignored.
     const QByteArray path = head.target.left(
         head.target.indexOf('?') < 0 ? head.target.size() : head.target.indexOf('?'));
-    const auto file = m_site.files.constFind(path);
     const bool withBody = head.method == "GET";
+    if (path == "/" && m_site.page) {
+        send(200, m_site.page(head.header("Accept-Language")), withBody, head.keepsAlive());
+        return head.keepsAlive();
+    }
+    const auto file = m_site.files.constFind(path);
     if (file == m_site.files.cend())
         send(404, plain(404), withBody, head.keepsAlive());
     else

@@ -22,6 +22,9 @@ struct ServedFile {
 // What the exchanges of one station share.
 struct Site {
     QHash<QByteArray, ServedFile> files;
+    // The page itself ("/"), in the language of the request's
+    // Accept-Language header.
+    std::function<ServedFile(QByteArrayView acceptLanguage)> page;
     // The path of the live connection.
     QByteArray livePath;
     // Whether a page of this origin may open the live connection.

@@ -53,6 +53,9 @@ public:
     void admit(Role role) { m_role = role; }
     bool hasSaidHello() const { return m_saidHello; }
     void saidHello() { m_saidHello = true; }
+    // The translation the page speaks ("de"); empty for English.
+    QString language() const { return m_language; }
+    void setLanguage(const QString& language) { m_language = language; }
     FailedAttempts::Clock::time_point lastHeard() const { return m_lastHeard; }
 
     // Sends a message; a page that does not read is dropped once its
@@ -77,6 +80,7 @@ private:
     FailedAttempts::Clock::time_point m_lastHeard = FailedAttempts::Clock::now();
     bool m_closing = false;
     bool m_saidHello = false;
+    QString m_language;
 };
 
 } // namespace station

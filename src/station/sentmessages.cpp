@@ -16,30 +16,25 @@ bool hasControlCharacters(const QString& text, QChar allowed = QChar()) {
     });
 }
 
-QString refused(const char* why) {
-    return QCoreApplication::translate("station", why);
-}
-
 } // namespace
 
 CheckedMessage checkMessage(const QString& sender, const QString& text) {
-    CheckedMessage checked{sender.trimmed(), text, {}};
+    CheckedMessage checked{sender.trimmed(), text};
     checked.text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     checked.text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     if (checked.sender.isEmpty())
-        checked.refusal =
-            refused(QT_TRANSLATE_NOOP("station", "Say who is sending: your name or post."));
+        checked.refusal = QT_TRANSLATE_NOOP("Station", "Say who is sending: your name or post.");
     else if (checked.sender.size() > longestSender || hasControlCharacters(checked.sender))
-        checked.refusal = refused(
-            QT_TRANSLATE_NOOP("station", "The name must be one line of at most 60 characters."));
+        checked.refusal =
+            QT_TRANSLATE_NOOP("Station", "The name must be one line of at most 60 characters.");
     else if (checked.text.trimmed().isEmpty())
-        checked.refusal = refused(QT_TRANSLATE_NOOP("station", "The message is empty."));
+        checked.refusal = QT_TRANSLATE_NOOP("Station", "The message is empty.");
     else if (checked.text.size() > longestSentText)
         checked.refusal =
-            refused(QT_TRANSLATE_NOOP("station", "The message is longer than 1,000 characters."));
+            QT_TRANSLATE_NOOP("Station", "The message is longer than 1,000 characters.");
     else if (hasControlCharacters(checked.text, QLatin1Char('\n')))
-        checked.refusal = refused(QT_TRANSLATE_NOOP(
-            "station", "The message holds control characters: only line breaks are allowed."));
+        checked.refusal = QT_TRANSLATE_NOOP(
+            "Station", "The message holds control characters: only line breaks are allowed.");
     return checked;
 }
 

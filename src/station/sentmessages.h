@@ -18,11 +18,12 @@ inline constexpr qsizetype longestSender = 60;
 inline constexpr int mostSentPerMinute = 10;
 
 // A message as the page sent it, once checked: the sender and the text
-// with '\n' line breaks; or why it is refused (then nothing is added).
+// with '\n' line breaks; or why it is refused (then nothing is added), in
+// English, marked for translation in the context "Station".
 struct CheckedMessage {
     QString sender;
     QString text;
-    QString refusal;
+    const char* refusal = nullptr;
 };
 // The text may have line breaks (CR LF, CR or LF) but no other control
 // characters, at most longestSentText characters and not be empty; the

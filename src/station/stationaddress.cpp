@@ -1,5 +1,7 @@
 #include "stationaddress.h"
 
+#include "stationtexts.h"
+
 #include <QNetworkInterface>
 
 namespace station {
@@ -30,8 +32,9 @@ std::optional<Address> parseAddress(const QString& text, QString& error) {
     if (text.startsWith(QLatin1Char('['))) {
         const qsizetype close = text.indexOf(QLatin1Char(']'));
         if (close < 0 || (close + 1 < text.size() && text[close + 1] != QLatin1Char(':'))) {
-            error = QStringLiteral("%1 is no address: an IPv6 address goes in brackets, [::1]:8088")
-                        .arg(text);
+            error =
+                StationTexts::tr("%1 is no address: an IPv6 address goes in brackets, [::1]:8088")
+                    .arg(text);
             return std::nullopt;
         }
         host = text.mid(1, close - 1);
@@ -43,7 +46,7 @@ std::optional<Address> parseAddress(const QString& text, QString& error) {
     if (!port.isEmpty() || text.endsWith(QLatin1Char(':'))) {
         const std::optional<quint16> number = portOf(port);
         if (!number) {
-            error = QStringLiteral("%1 is no port number (1 to 65535)").arg(port);
+            error = StationTexts::tr("%1 is no port number (1 to 65535)").arg(port);
             return std::nullopt;
         }
         address.port = *number;
@@ -51,11 +54,11 @@ std::optional<Address> parseAddress(const QString& text, QString& error) {
     if (!host.isEmpty()) {
         address.host = QHostAddress(host);
         if (address.host.isNull()) {
-            error = QStringLiteral("%1 is no IP address").arg(host);
+            error = StationTexts::tr("%1 is no IP address").arg(host);
             return std::nullopt;
         }
         if (!isAllInterfaces(address.host) && !isOwnAddress(address.host)) {
-            error = QStringLiteral("%1 is not an address of this computer").arg(host);
+            error = StationTexts::tr("%1 is not an address of this computer").arg(host);
             return std::nullopt;
         }
     }

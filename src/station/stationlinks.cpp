@@ -1,5 +1,7 @@
 #include "stationlinks.h"
 
+#include "stationtexts.h"
+
 #include "store/kelvaneerror.h"
 
 #include <QDir>
@@ -126,7 +128,7 @@ std::optional<QString> Tokens::save(const QString& path) const {
         text += roleName(role).toLatin1() + ' ' + tokenOf(role) + '\n';
     const QString folder = QFileInfo(path).path();
     if (!QDir().mkpath(folder))
-        return QStringLiteral("%1: the folder cannot be made").arg(folder);
+        return StationTexts::tr("%1: the folder cannot be made").arg(folder);
     const QString temporary = path + QStringLiteral(".new");
     ::unlink(QFile::encodeName(temporary).constData());
     const int descriptor = ::open(QFile::encodeName(temporary).constData(),

@@ -34,6 +34,7 @@ std::optional<Request> parseRequest(const QString& message) {
     Request request{*type,
                     object.value(QStringLiteral("token")).toString(),
                     object.value(QStringLiteral("key")).toString(),
+                    object.value(QStringLiteral("language")).toString(),
                     object.value(QStringLiteral("sender")).toString(),
                     object.value(QStringLiteral("text")).toString(),
                     object.value(QStringLiteral("urgent")).toBool(),

@@ -24,6 +24,8 @@ struct Request {
     // The row a choice or a dismissal is about: for Dismiss, the message
     // the page has on display.
     QString key;
+    // The language of the page's texts (hello only).
+    QString language;
     // A message to send: who sends it, its text, whether it is urgent,
     // and the page's number for it, which the answer repeats.
     QString sender;

@@ -1,11 +1,16 @@
 #include "stationserver.h"
 
+#include "pagelanguage.h"
+#include "stationtexts.h"
+
 #include "desk/announcerdesk.h"
 #include "desk/desksettings.h"
+#include "i18n/translations.h"
 
 #include <QFile>
 #include <QSslSocket>
 #include <QTcpServer>
+#include <QTranslator>
 #include <QWebSocket>
 
 #include <unistd.h>
@@ -74,8 +79,9 @@ StationServer::StationServer(AnnouncerDesk& desk, QObject* parent)
     , m_desk(desk)
     , m_webSockets(QStringLiteral("kelvane"), QWebSocketServer::NonSecureMode) {
     registerPage();
+    m_englishPage = pageFile(QStringLiteral("index.html"), {}).content;
+    m_site.page = [this](QByteArrayView acceptLanguage) { return pageFor(acceptLanguage); };
     m_site.files = {
-        {"/", pageFile(QStringLiteral("index.html"), "text/html; charset=utf-8")},
         {"/station.js", pageFile(QStringLiteral("station.js"), "text/javascript; charset=utf-8")},
         {"/station.css", pageFile(QStringLiteral("station.css"), "text/css; charset=utf-8")},
         {"/icon.svg", pageFile(QStringLiteral("icon.svg"), "image/svg+xml")}};
@@ -126,7 +132,7 @@ std::optional<QString> StationServer::start(const Address& address,
     stop();
     auto listener = std::make_unique<Listener>([this](qintptr descriptor) { accept(descriptor); });
     if (!listener->listen(address.host, address.port))
-        return QStringLiteral("The browser station cannot listen on %1: %2")
+        return StationTexts::tr("The browser station cannot listen on %1: %2")
             .arg(addressText(address), listener->errorString());
     m_listener = std::move(listener);
     m_tls = tls;
@@ -270,6 +276,9 @@ void StationServer::received(PageSession* page, const QString& message) {
         return;
     }
     page->saidHello();
+    // The page names the language it was served in; it is read as the
+    // header was, so nothing but a translation kelvane has is ever taken.
+    page->setLanguage(i18n::chosenLanguage(acceptedLanguages(request->language.toUtf8())));
     const auto wait = m_failures.waitFor(page->address(), FailedAttempts::Clock::now());
     QTimer::singleShot(
         wait, page, [this, page, token = request->token.toLatin1()] { checkToken(page, token); });
@@ -324,14 +333,16 @@ void StationServer::act(PageSession& page, const protocol::Request& request) {
                 return;
             }
         }
-        page.send(protocol::notice(QStringLiteral("That message is no longer listed.")));
+        page.send(protocol::notice(
+            textFor(page, QT_TRANSLATE_NOOP("Station", "That message is no longer listed."))));
         return;
     }
     case Action::Dismiss:
         if (m_desk.shownKey(page.name()).isNull() ||
             m_desk.shownKey(page.name()).text() != request.key) {
-            page.send(protocol::notice(
-                QStringLiteral("Nothing was dismissed: choose the message first.")));
+            page.send(protocol::notice(textFor(
+                page,
+                QT_TRANSLATE_NOOP("Station", "Nothing was dismissed: choose the message first."))));
             return;
         }
         m_desk.dismiss(page.name());
@@ -350,20 +361,24 @@ void StationServer::act(PageSession& page, const protocol::Request& request) {
 // message fit to be sent to a desk that takes messages counts towards the
 // link's rate.
 void StationServer::sendMessage(PageSession& page, const protocol::Request& request) {
-    CheckedMessage checked = checkMessage(request.sender, request.text);
-    if (checked.refusal.isEmpty())
-        checked.refusal = m_desk.refusesMessages().value_or(QString());
-    if (!checked.refusal.isEmpty()) {
-        page.send(protocol::answer(request.number, checked.refusal));
+    const CheckedMessage checked = checkMessage(request.sender, request.text);
+    if (checked.refusal) {
+        page.send(protocol::answer(request.number, textFor(page, checked.refusal)));
+        return;
+    }
+    if (const std::optional<QString> refusal = m_desk.refusesMessages()) {
+        page.send(protocol::answer(request.number, *refusal));
         return;
     }
     const auto now = SentMessages::Clock::now();
     if (!m_sent.mayCount(now)) {
         const QDateTime from = m_desk.now().addSecs(m_sent.secondsToWait(now));
         page.send(protocol::answer(
-            request.number, tr("Ten messages have been sent on this link in the last minute. "
-                               "This one can be sent at %1.")
-                                .arg(from.toString(QStringLiteral("HH:mm:ss")))));
+            request.number,
+            textFor(page, QT_TRANSLATE_NOOP("Station",
+                                            "Ten messages have been sent on this link in the last "
+                                            "minute. This one can be sent at %1."))
+                .arg(from.toString(QStringLiteral("HH:mm:ss")))));
         return;
     }
     SentMessage message;
@@ -488,6 +503,27 @@ void StationServer::keepAlive() {
         else if (page->role())
             page->send(ping);
     }
+}
+
+ServedFile StationServer::pageFor(QByteArrayView acceptLanguage) {
+    return pageLanguage(i18n::chosenLanguage(acceptedLanguages(acceptLanguage))).page;
+}
+
+QString StationServer::textFor(const PageSession& page, const char* english) {
+    const PageLanguage& language = pageLanguage(page.language());
+    const QString translated =
+        language.texts ? language.texts->translate("Station", english) : QString();
+    return translated.isEmpty() ? QString::fromUtf8(english) : translated;
+}
+
+const StationServer::PageLanguage& StationServer::pageLanguage(const QString& language) {
+    auto known = m_languages.find(language);
+    if (known == m_languages.end()) {
+        PageLanguage made{i18n::translator(language), {}};
+        made.page = {"text/html; charset=utf-8", pageIn(m_englishPage, language, made.texts.get())};
+        known = m_languages.emplace(language, std::move(made)).first;
+    }
+    return known->second;
 }
 
 } // namespace station

@@ -14,6 +14,7 @@
 #include <QUrl>
 #include <QWebSocketServer>
 
+#include <map>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -21,6 +22,7 @@
 class AnnouncerDesk;
 class QSslSocket;
 class QTcpServer;
+class QTranslator;
 
 namespace station {
 
@@ -107,12 +109,26 @@ private:
     PageSession* pageNamed(const QString& name) const;
     bool isOwnOrigin(QByteArrayView origin) const;
     void keepAlive();
+    ServedFile pageFor(QByteArrayView acceptLanguage);
+    // The station's own text, marked QT_TRANSLATE_NOOP("Station", ...), in
+    // the page's language.
+    QString textFor(const PageSession& page, const char* english);
+
+    // A translation pages ask for: its texts and the page in it, made once.
+    struct PageLanguage {
+        std::unique_ptr<QTranslator> texts;
+        ServedFile page;
+    };
+    const PageLanguage& pageLanguage(const QString& language);
 
     AnnouncerDesk& m_desk;
     std::unique_ptr<QTcpServer> m_listener;
     std::optional<QSslConfiguration> m_tls;
     QWebSocketServer m_webSockets;
     Site m_site;
+    QByteArray m_englishPage;
+    // At most one for each translation kelvane has.
+    std::map<QString, PageLanguage> m_languages;
     Tokens m_tokens;
     FailedAttempts m_failures;
     std::vector<PageSession*> m_pages;

@@ -1,6 +1,7 @@
 #include "stationstart.h"
 
 #include "stationserver.h"
+#include "stationtexts.h"
 #include "stationtls.h"
 
 #include "desk/desksettings.h"
@@ -18,7 +19,8 @@ std::optional<QString> startAndRemember(StationServer& server, const QString& wh
     if (!certificate.isEmpty() || !key.isEmpty()) {
         tls = tlsConfiguration(certificate, key, error);
         if (!tls)
-            return QStringLiteral("The browser station cannot use its certificate: %1").arg(error);
+            return StationTexts::tr("The browser station cannot use its certificate: %1")
+                .arg(error);
     }
     if (std::optional<QString> failure = server.start(*address, tls))
         return failure;

@@ -1,5 +1,7 @@
 #include "stationtls.h"
 
+#include "stationtexts.h"
+
 #include "store/regularfile.h"
 
 #include <QFile>
@@ -21,7 +23,7 @@ std::optional<QByteArray> readPem(const QString& path, QString& error) {
         return std::nullopt;
     }
     if (file.size() > longestPemFile) {
-        error = QStringLiteral("%1: too large for a certificate or a key").arg(path);
+        error = StationTexts::tr("%1: too large for a certificate or a key").arg(path);
         return std::nullopt;
     }
     return file.read(longestPemFile);
@@ -32,7 +34,7 @@ std::optional<QByteArray> readPem(const QString& path, QString& error) {
 std::optional<QSslConfiguration> tlsConfiguration(const QString& certificateFile,
                                                   const QString& keyFile, QString& error) {
     if (!QSslSocket::supportsSsl()) {
-        error = QStringLiteral("this computer's Qt has no TLS support");
+        error = StationTexts::tr("this computer's Qt has no TLS support");
         return std::nullopt;
     }
     const std::optional<QByteArray> certificateText = readPem(certificateFile, error);
@@ -42,14 +44,14 @@ std::optional<QSslConfiguration> tlsConfiguration(const QString& certificateFile
         return std::nullopt;
     const QList<QSslCertificate> chain = QSslCertificate::fromData(*certificateText, QSsl::Pem);
     if (chain.isEmpty() || chain.front().isNull()) {
-        error = QStringLiteral("%1 holds no certificate").arg(certificateFile);
+        error = StationTexts::tr("%1 holds no certificate").arg(certificateFile);
         return std::nullopt;
     }
     QSslKey key(*keyText, QSsl::Rsa, QSsl::Pem);
     if (key.isNull())
         key = QSslKey(*keyText, QSsl::Ec, QSsl::Pem);
     if (key.isNull() || key.toDer().isEmpty()) {
-        error = QStringLiteral(
+        error = StationTexts::tr(
                     "%1 holds no private key kelvane can use (PEM, RSA or EC, no pass phrase)")
                     .arg(keyFile);
         return std::nullopt;

@@ -61,7 +61,7 @@ const QString pinnedSearchPath = QStringLiteral("-c search_path=public,pg_temp")
 
 KelvaneError unusable(const QString& path, const QString& reason) {
     return KelvaneError(ErrorNumber::ConnectionFailed,
-                        QStringLiteral("The connection file '%1' cannot be used: %2").arg(path, reason));
+                        Texts::tr("The connection file '%1' cannot be used: %2").arg(path, reason));
 }
 
 // Whoever may change a file that names the server decides where the
@@ -69,9 +69,9 @@ KelvaneError unusable(const QString& path, const QString& reason) {
 // vouches for: only the user and root may.
 std::optional<QString> changeableByOthers(const struct stat& info) {
     if (info.st_uid != ::geteuid() && info.st_uid != 0)
-        return QStringLiteral("belongs to another user of this computer");
+        return Texts::tr("belongs to another user of this computer");
     if ((info.st_mode & (S_IWGRP | S_IWOTH)) != 0)
-        return QStringLiteral("may be changed by other users of this computer");
+        return Texts::tr("may be changed by other users of this computer");
     return std::nullopt;
 }
 
@@ -89,11 +89,11 @@ FileHead readHead(const QString& path) {
     if (::fstat(file.handle(), &info) != 0)
         throw unusable(path, systemErrorText(errno) + QLatin1Char('.'));
     if (const auto reason = changeableByOthers(info))
-        throw unusable(
-            path, QStringLiteral("it %1, who could send your password to another server. Use a "
+        throw unusable(path,
+                       Texts::tr("it %1, who could send your password to another server. Use a "
                                  "connection file of your own that only you may change "
                                  "(\"chmod go-w\").")
-                      .arg(*reason));
+                           .arg(*reason));
     return {QString::fromUtf8(file.readLine(longestLine)).trimmed(), info.st_mode};
 }
 
@@ -103,8 +103,8 @@ QUrl connectionUri(const QString& path, const QString& line) {
     const QUrl url(line, QUrl::StrictMode);
     if (!url.isValid() || !schemes.contains(url.scheme()) || line.contains(QChar::Null) ||
         line.contains(QLatin1String("%00")))
-        throw unusable(path, QStringLiteral("its first line must be a URI such as "
-                                            "postgresql://user@host:5432/dbname."));
+        throw unusable(path, Texts::tr("its first line must be a URI such as "
+                                       "postgresql://user@host:5432/dbname."));
     return url;
 }
 
@@ -115,10 +115,10 @@ QList<std::pair<QString, QString>> settingsOf(const QString& path, const QUrl& u
     QStringList seen;
     for (const auto& [key, value] : settings) {
         if (!plainKey.match(key).hasMatch())
-            throw unusable(
-                path, QStringLiteral("the setting '%1' in its URI is not understood.").arg(key));
+            throw unusable(path,
+                           Texts::tr("the setting '%1' in its URI is not understood.").arg(key));
         if (seen.contains(key))
-            throw unusable(path, QStringLiteral("it gives the setting '%1' twice.").arg(key));
+            throw unusable(path, Texts::tr("it gives the setting '%1' twice.").arg(key));
         seen << key;
     }
     return settings;
@@ -127,7 +127,7 @@ QList<std::pair<QString, QString>> settingsOf(const QString& path, const QUrl& u
 // libpq reads "key='value'" pairs; Qt turns every ";" into a blank first.
 QString optionPair(const QString& path, const QString& key, const QString& value) {
     if (value.contains(QLatin1Char(';')))
-        throw unusable(path, QStringLiteral("the setting '%1' in its URI is not understood.").arg(key));
+        throw unusable(path, Texts::tr("the setting '%1' in its URI is not understood.").arg(key));
     QString quoted = value;
     quoted.replace(QLatin1Char('\\'), QLatin1String("\\\\")).replace(QLatin1Char('\''), QLatin1String("\\'"));
     return QStringLiteral("%1='%2'").arg(key, quoted);
@@ -151,13 +151,13 @@ QString* addressPart(ServerConnection& server, const QString& key) {
 bool takeAddressPart(const QString& path, ServerConnection& server, const QString& key,
                      const QString& value) {
     const auto twice = [&] {
-        return unusable(path, QStringLiteral("its setting '%1' differs from its URI.").arg(key));
+        return unusable(path, Texts::tr("its setting '%1' differs from its URI.").arg(key));
     };
     if (key == QLatin1String("port")) {
         bool isNumber = false;
         const int port = value.toInt(&isNumber);
         if (!isNumber || port <= 0 || port > 65535)
-            throw unusable(path, QStringLiteral("its port '%1' is not a port number.").arg(value));
+            throw unusable(path, Texts::tr("its port '%1' is not a port number.").arg(value));
         if (server.port >= 0 && server.port != port)
             throw twice();
         server.port = port;
@@ -177,25 +177,23 @@ bool takeAddressPart(const QString& path, ServerConnection& server, const QStrin
 // engine ("engine:key"), which would load a program library by that name.
 void checkSetting(const QString& path, const QString& key, const QString& value) {
     if (!passedSettings.contains(key))
-        throw unusable(
-            path, QStringLiteral("the setting '%1' is not allowed in a connection file.").arg(key));
+        throw unusable(path,
+                       Texts::tr("the setting '%1' is not allowed in a connection file.").arg(key));
     if (!fileSettings.contains(key))
         return;
     if (key == sslKey && value.contains(QLatin1Char(':')))
         throw unusable(
-            path,
-            QStringLiteral("its client key '%1' (sslkey) names a crypto engine; name a key file.")
-                .arg(value));
+            path, Texts::tr("its client key '%1' (sslkey) names a crypto engine; name a key file.")
+                      .arg(value));
     struct stat info {};
     if (::stat(QFile::encodeName(value).constData(), &info) != 0)
-        throw unusable(path, QStringLiteral("the file '%1' it names (%2) cannot be read: %3.")
+        throw unusable(path, Texts::tr("the file '%1' it names (%2) cannot be read: %3.")
                                  .arg(value, key, systemErrorText(errno)));
     std::optional<QString> reason = changeableByOthers(info);
     if (!S_ISREG(info.st_mode))
-        reason = QStringLiteral("is not a file");
+        reason = Texts::tr("is not a file");
     if (reason)
-        throw unusable(path,
-                       QStringLiteral("the file '%1' it names (%2) %3.").arg(value, key, *reason));
+        throw unusable(path, Texts::tr("the file '%1' it names (%2) %3.").arg(value, key, *reason));
 }
 
 // The user's own root certificate, passed on by name, since libpq takes
@@ -264,11 +262,10 @@ ConnectionSettings readSettings(const QString& path) {
     holdsPassword = holdsPassword || !server.password.isEmpty();
     if (holdsPassword && (head.mode & (S_IRGRP | S_IROTH)) != 0)
         throw unusable(
-            path,
-            QStringLiteral("it holds a password and other users of this computer can read it. "
-                           "Make it private with \"chmod 600 '%1'\", or keep the password "
-                           "in ~/.pgpass instead.")
-                .arg(path));
+            path, Texts::tr("it holds a password and other users of this computer can read it. "
+                            "Make it private with \"chmod 600 '%1'\", or keep the password "
+                            "in ~/.pgpass instead.")
+                      .arg(path));
     return read;
 }
 

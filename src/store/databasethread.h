@@ -63,7 +63,8 @@ public:
             // Shared, not copied: a list of ten thousand rows crosses over.
             auto outcome = std::make_shared<const Outcome<Result>>(attempt<Result>([&] {
                 if (!worker.database)
-                    throw KelvaneError(ErrorNumber::ObjectClosed, QStringLiteral("The database is closed."));
+                    throw KelvaneError(ErrorNumber::ObjectClosed,
+                                       Texts::tr("The database is closed."));
                 return work(*worker.database);
             }));
             emit worker.delivered([done, outcome, pending] {
@@ -95,7 +96,7 @@ private:
         } catch (const KelvaneError& error) {
             outcome.error = error;
         } catch (const std::bad_alloc&) {
-            outcome.error.emplace(ErrorNumber::OutOfMemory, QStringLiteral("Out of memory"));
+            outcome.error.emplace(ErrorNumber::OutOfMemory, Texts::tr("Out of memory"));
         } catch (const std::exception& error) {
             outcome.error.emplace(ErrorNumber::DatabaseOperationFailed, QString::fromLocal8Bit(error.what()));
         }

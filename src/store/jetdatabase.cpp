@@ -29,8 +29,7 @@ TableRows selectRows(const QString& queryName, const JetSelect& select, const Ta
         }
         throw KelvaneError(
             ErrorNumber::ItemNotFound,
-            QStringLiteral(
-                "The saved query '%1' reads a column '%2' that the table '%3' does not have.")
+            Texts::tr("The saved query '%1' reads a column '%2' that the table '%3' does not have.")
                 .arg(queryName, column, select.table));
     };
     TableRows result;
@@ -112,8 +111,8 @@ public:
         checkOpen();
         throw KelvaneError(
             ErrorNumber::DatabaseOperationFailed,
-            QStringLiteral("The saved query '%1' cannot be run: parameter queries of a Jet "
-                           "file cannot be read on this computer.")
+            Texts::tr("The saved query '%1' cannot be run: parameter queries of a Jet "
+                      "file cannot be read on this computer.")
                 .arg(name));
     }
     void close() override {
@@ -126,8 +125,7 @@ public:
 private:
     void checkOpen() const {
         if (!m_open)
-            throw KelvaneError(ErrorNumber::ObjectClosed,
-                               QStringLiteral("The database is closed."));
+            throw KelvaneError(ErrorNumber::ObjectClosed, Texts::tr("The database is closed."));
     }
     TableRows rows(const QString& rowSource);
     LastRead readRowSource(const QString& rowSource) const;
@@ -159,7 +157,7 @@ LastRead JetDatabase::readRowSource(const QString& rowSource) const {
         } catch (const Unreadable& error) {
             if (last || fileStamp(m_path) == before)
                 throw KelvaneError(ErrorNumber::DatabaseOperationFailed,
-                                   QStringLiteral("The Jet file '%1' could not be read: %2.")
+                                   Texts::tr("The Jet file '%1' could not be read: %2.")
                                        .arg(m_path, error.reason));
         } catch (const KelvaneError&) {
             if (last || fileStamp(m_path) == before)
@@ -175,15 +173,14 @@ TableRows JetDatabase::readFrom(JetReader& file, const QString& rowSource) {
         if (!table)
             throw KelvaneError(
                 ErrorNumber::CannotFindTableOrQuery,
-                QStringLiteral(
-                    "The saved query '%1' reads '%2', which is not a table of this file.")
+                Texts::tr("The saved query '%1' reads '%2', which is not a table of this file.")
                     .arg(rowSource, select.table));
         return selectRows(rowSource, select, file.read(table));
     }
     if (MdbCatalogEntry* table = file.find(rowSource, MDB_TABLE, Qt::CaseSensitive))
         return file.read(table);
     throw KelvaneError(ErrorNumber::CannotFindTableOrQuery,
-                       QStringLiteral("Cannot find the table or query '%1'.").arg(rowSource));
+                       Texts::tr("Cannot find the table or query '%1'.").arg(rowSource));
 }
 
 // The rows of the last read while the file stands as it was then (a

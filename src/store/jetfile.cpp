@@ -66,12 +66,11 @@ JetFile::JetFile(const QString& path) {
     const QByteArray mark = m_header.mid(4, 15);
     if (m_header.size() <= versionOffset ||
         (mark != "Standard Jet DB" && mark != "Standard ACE DB"))
-        throw Unreadable{QStringLiteral("it has no Jet header")};
+        throw Unreadable{Texts::tr("it has no Jet header")};
     const qsizetype pageSize = m_header.at(versionOffset) == 0 ? jet3PageSize : jet4PageSize;
     if (m_stamp.size < 2 * pageSize || m_stamp.size % pageSize != 0)
         throw Unreadable{
-            QStringLiteral(
-                "the file is incomplete (%1 bytes is not a whole number of %2-byte pages)")
+            Texts::tr("the file is incomplete (%1 bytes is not a whole number of %2-byte pages)")
                 .arg(m_stamp.size)
                 .arg(pageSize)};
     m_header.truncate(pageSize);
@@ -126,8 +125,7 @@ ssize_t JetFile::read(char* buffer, size_t size) {
         return 0;
     if (m_position >= m_stamp.size) {
         m_missing =
-            QStringLiteral(
-                "it refers to byte %1, beyond its end at %2 bytes (it may be being written)")
+            Texts::tr("it refers to byte %1, beyond its end at %2 bytes (it may be being written)")
                 .arg(m_position)
                 .arg(m_stamp.size);
         return 0;
@@ -135,7 +133,8 @@ ssize_t JetFile::read(char* buffer, size_t size) {
     const size_t wanted = std::min<size_t>(size, size_t(m_stamp.size - m_position));
     const ssize_t got = readAt(m_fd, buffer, wanted, m_position);
     if (got != ssize_t(wanted)) {
-        m_missing = got < 0 ? systemErrorText(errno) : QStringLiteral("it became shorter while it was read");
+        m_missing =
+            got < 0 ? systemErrorText(errno) : Texts::tr("it became shorter while it was read");
         return 0;
     }
     m_position += got;

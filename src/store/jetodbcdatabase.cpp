@@ -22,7 +22,7 @@ QString bracketed(const QString& name) { return QLatin1Char('[') + name + QLatin
 
 KelvaneError odbcError(const QSqlError& error, const QString& what) {
     return KelvaneError(ErrorNumber::DatabaseOperationFailed,
-                        QStringLiteral("Database operation on '%1' failed: %2").arg(what, error.text()));
+                        Texts::tr("Database operation on '%1' failed: %2").arg(what, error.text()));
 }
 
 class JetOdbcDatabase : public Database {
@@ -38,8 +38,9 @@ public:
             const QString reason = db.lastError().text();
             db = QSqlDatabase();
             close();
-            throw notADatabase(path, purpose,
-                               QStringLiteral("the Microsoft Access ODBC driver could not open it (%1)").arg(reason));
+            throw notADatabase(
+                path, purpose,
+                Texts::tr("the Microsoft Access ODBC driver could not open it (%1)").arg(reason));
         }
     }
     ~JetOdbcDatabase() override { close(); }
@@ -71,8 +72,9 @@ public:
     }
 
     std::unique_ptr<QueryDef> queryDef(const QString& name) override {
-        throw KelvaneError(ErrorNumber::DatabaseOperationFailed,
-                           QStringLiteral("The saved query '%1' cannot be run from a Jet file.").arg(name));
+        throw KelvaneError(
+            ErrorNumber::DatabaseOperationFailed,
+            Texts::tr("The saved query '%1' cannot be run from a Jet file.").arg(name));
     }
 
     void close() override {
@@ -87,7 +89,7 @@ private:
     QSqlDatabase connection() const {
         QSqlDatabase db = QSqlDatabase::database(m_connection, false);
         if (!db.isValid() || !db.isOpen())
-            throw KelvaneError(ErrorNumber::ObjectClosed, QStringLiteral("The database is closed."));
+            throw KelvaneError(ErrorNumber::ObjectClosed, Texts::tr("The database is closed."));
         return db;
     }
 

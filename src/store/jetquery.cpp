@@ -32,28 +32,29 @@ constexpr int selectStarFlag = 0x01;
 constexpr int ownerAccessFlag = 0x04;
 
 KelvaneError refused(const QString& queryName, const QString& reason) {
-    return KelvaneError(ErrorNumber::DatabaseOperationFailed,
-                        QStringLiteral("The saved query '%1' cannot be read: kelvane reads only a select "
-                                       "of columns from one table with an optional ORDER BY, and this "
-                                       "query %2.")
-                            .arg(queryName, reason));
+    return KelvaneError(
+        ErrorNumber::DatabaseOperationFailed,
+        Texts::tr("The saved query '%1' cannot be read: kelvane reads only a select "
+                  "of columns from one table with an optional ORDER BY, and this "
+                  "query %2.")
+            .arg(queryName, reason));
 }
 
 QString clauseReason(int attribute) {
     switch (attribute) {
     case Parameter:
-        return QStringLiteral("asks for parameters");
+        return Texts::tr("asks for parameters");
     case RemoteDatabase:
-        return QStringLiteral("reads another database");
+        return Texts::tr("reads another database");
     case Join:
-        return QStringLiteral("joins tables");
+        return Texts::tr("joins tables");
     case Where:
-        return QStringLiteral("has a WHERE condition");
+        return Texts::tr("has a WHERE condition");
     case GroupBy:
     case Having:
-        return QStringLiteral("groups rows");
+        return Texts::tr("groups rows");
     default:
-        return QStringLiteral("holds a clause of kind %1").arg(attribute);
+        return Texts::tr("holds a clause of kind %1").arg(attribute);
     }
 }
 
@@ -117,13 +118,13 @@ void readTable(const QString& queryName, const std::vector<JetQueryRow>& rows, J
             continue;
         ++tables;
         if (!row.expression.isEmpty() || row.name1.isEmpty())
-            throw refused(queryName, QStringLiteral("reads from a subquery"));
+            throw refused(queryName, Texts::tr("reads from a subquery"));
         select.table = row.name1;
         alias = row.name2;
     }
     if (tables != 1)
-        throw refused(queryName, tables == 0 ? QStringLiteral("reads no table")
-                                             : QStringLiteral("reads from %1 tables").arg(tables));
+        throw refused(queryName, tables == 0 ? Texts::tr("reads no table")
+                                             : Texts::tr("reads from %1 tables").arg(tables));
 }
 
 QString plainColumn(const QString& queryName, const JetQueryRow& row, const JetSelect& select, const QString& alias) {
@@ -142,11 +143,12 @@ JetSelect readJetSelect(const QString& queryName, const std::vector<JetQueryRow>
     for (const JetQueryRow& row : rows) {
         if (row.attribute == Type) {
             if (row.flag != selectQuery)
-                throw refused(queryName, QStringLiteral("is not a select query (kind %1)").arg(row.flag));
+                throw refused(queryName,
+                              Texts::tr("is not a select query (kind %1)").arg(row.flag));
             typed = true;
         } else if (row.attribute == Flags) {
             if ((row.flag & ~(selectStarFlag | ownerAccessFlag)) != 0)
-                throw refused(queryName, QStringLiteral("uses DISTINCT or TOP"));
+                throw refused(queryName, Texts::tr("uses DISTINCT or TOP"));
             select.allColumns = (row.flag & selectStarFlag) != 0;
         } else if (row.attribute != Start && row.attribute != End && row.attribute != Table &&
                    row.attribute != Column && row.attribute != OrderBy) {
@@ -154,7 +156,7 @@ JetSelect readJetSelect(const QString& queryName, const std::vector<JetQueryRow>
         }
     }
     if (!typed)
-        throw refused(queryName, QStringLiteral("has no query kind"));
+        throw refused(queryName, Texts::tr("has no query kind"));
     readTable(queryName, rows, select, alias);
     for (const JetQueryRow& row : rows) {
         if (row.attribute == Column) {
@@ -166,12 +168,12 @@ JetSelect readJetSelect(const QString& queryName, const std::vector<JetQueryRow>
         } else if (row.attribute == OrderBy) {
             const QString column = plainColumn(queryName, row, select, alias);
             if (column == QLatin1String("*"))
-                throw refused(queryName, QStringLiteral("orders by '*'"));
+                throw refused(queryName, Texts::tr("orders by '*'"));
             select.order.push_back({column, row.name1.compare(QLatin1String("D"), Qt::CaseInsensitive) == 0});
         }
     }
     if (!select.allColumns && select.columns.empty())
-        throw refused(queryName, QStringLiteral("selects no columns"));
+        throw refused(queryName, Texts::tr("selects no columns"));
     return select;
 }
 

@@ -1,6 +1,7 @@
 #include "jetreader.h"
 
 #include "jetquery.h"
+#include "kelvaneerror.h"
 
 #include <QDateTime>
 #include <QtEndian>
@@ -61,12 +62,12 @@ JetReader::JetReader(const QString& path)
     QByteArray& header = m_file.headerPage();
     m_mdb.reset(mdb_open_buffer(header.data(), static_cast<size_t>(header.size()), MDB_NOFLAGS));
     if (!m_mdb)
-        throw Unreadable{QStringLiteral("its header is damaged")};
+        throw Unreadable{Texts::tr("its header is damaged")};
     // libmdb has read the header page from memory; every other page comes
     // from the file.
     FILE* pages = m_file.openStream();
     if (!pages)
-        throw Unreadable{QStringLiteral("its pages cannot be read")};
+        throw Unreadable{Texts::tr("its pages cannot be read")};
     std::fclose(m_mdb->f->stream);
     m_mdb->f->stream = pages;
     mdb_set_bind_size(m_mdb.get(), textBufferSize);
@@ -120,7 +121,7 @@ TableRows JetReader::read(MdbCatalogEntry* entry, const QStringList& wanted) {
     m_altPage = 0;
     m_file.checkPages();
     if (!table || !table->columns || table->num_cols > MDB_MAX_COLS)
-        throw Unreadable{QStringLiteral("the table '%1' is damaged").arg(name)};
+        throw Unreadable{Texts::tr("the table '%1' is damaged").arg(name)};
     QStringList allColumns;
     for (guint i = 0; i < table->num_cols; ++i)
         allColumns.append(
@@ -133,7 +134,7 @@ TableRows JetReader::read(MdbCatalogEntry* entry, const QStringList& wanted) {
                 return c.compare(column, Qt::CaseInsensitive) == 0;
             });
         if (found == allColumns.cend())
-            throw Unreadable{QStringLiteral("the table '%1' has no column '%2'").arg(name, column)};
+            throw Unreadable{Texts::tr("the table '%1' has no column '%2'").arg(name, column)};
         indexes.push_back(static_cast<int>(found - allColumns.cbegin()));
         result.columns.append(*found);
     }
@@ -145,12 +146,12 @@ TableRows JetReader::read(MdbCatalogEntry* entry, const QStringList& wanted) {
         readDataPage(*table, page);
         const int rows = mdb_get_int16(m_mdb->pg_buf, countOffset);
         if (rows < 0 || countOffset + 2 + 2 * rows > pageSize)
-            throw Unreadable{QStringLiteral("a page of '%1' is damaged").arg(name)};
+            throw Unreadable{Texts::tr("a page of '%1' is damaged").arg(name)};
         for (int r = 0; r < rows; ++r) {
             int start = 0;
             size_t length = 0;
             if (mdb_find_row(m_mdb.get(), r, &start, &length) != 0)
-                throw Unreadable{QStringLiteral("a row of '%1' is damaged").arg(name)};
+                throw Unreadable{Texts::tr("a row of '%1' is damaged").arg(name)};
             if ((start & deletedRowFlag) != 0)
                 continue;
             if ((start & overflowRowFlag) == 0) {
@@ -163,15 +164,15 @@ TableRows JetReader::read(MdbCatalogEntry* entry, const QStringList& wanted) {
             // is read again to go on with its rows.
             const int at = start & rowOffsetMask;
             if (length < 4 || at + 4 > pageSize)
-                throw Unreadable{QStringLiteral("a row of '%1' is damaged").arg(name)};
+                throw Unreadable{Texts::tr("a row of '%1' is damaged").arg(name)};
             const auto moved = qFromLittleEndian<quint32>(m_mdb->pg_buf + at);
             if (m_movedRows.contains(moved))
                 throw Unreadable{
-                    QStringLiteral("two rows of '%1' point at the same moved row").arg(name)};
+                    Texts::tr("two rows of '%1' point at the same moved row").arg(name)};
             m_movedRows.insert(moved);
             readDataPage(*table, moved >> 8);
             if (mdb_find_row(m_mdb.get(), static_cast<int>(moved & 0xff), &start, &length) != 0)
-                throw Unreadable{QStringLiteral("a moved row of '%1' is damaged").arg(name)};
+                throw Unreadable{Texts::tr("a moved row of '%1' is damaged").arg(name)};
             result.rows.push_back(
                 rowValues(*table, start & rowOffsetMask, length, indexes, fields));
             readDataPage(*table, page);
@@ -188,7 +189,7 @@ TableRows JetReader::read(MdbCatalogEntry* entry, const QStringList& wanted) {
 std::vector<long> JetReader::dataPages(const MdbTableDef& table) {
     const int pageSize = m_mdb->fmt->pg_size;
     const auto damaged = [&] {
-        return Unreadable{QStringLiteral("the page map of '%1' is damaged or not there")
+        return Unreadable{Texts::tr("the page map of '%1' is damaged or not there")
                               .arg(QString::fromUtf8(table.name))};
     };
     const bool read = readAltPage(table.entry->table_pg);
@@ -209,8 +210,8 @@ std::vector<long> JetReader::dataPages(const MdbTableDef& table) {
                 continue;
             const long page = first + long(bit);
             if (page >= filePages)
-                throw Unreadable{QStringLiteral("the page map of '%1' lists page %2, beyond the "
-                                                "file's end at %3 pages (it may be being written)")
+                throw Unreadable{Texts::tr("the page map of '%1' lists page %2, beyond the "
+                                           "file's end at %3 pages (it may be being written)")
                                      .arg(QString::fromUtf8(table.name))
                                      .arg(page)
                                      .arg(filePages)};
@@ -244,7 +245,7 @@ void JetReader::readDataPage(const MdbTableDef& table, long page) {
     m_file.checkPages();
     if (!read || m_mdb->pg_buf[0] != dataPageType ||
         (qFromLittleEndian<quint32>(m_mdb->pg_buf + 4) & objectIdMask) != table.entry->table_pg)
-        throw Unreadable{QStringLiteral("page %1, listed for '%2', holds something else")
+        throw Unreadable{Texts::tr("page %1, listed for '%2', holds something else")
                              .arg(page)
                              .arg(QString::fromUtf8(table.name))};
 }
@@ -253,8 +254,7 @@ QVariantList JetReader::rowValues(MdbTableDef& table, int start, size_t length,
                                   const std::vector<int>& indexes, std::vector<MdbField>& fields) {
     const int count = mdb_crack_row(&table, start, length, fields.data());
     if (count <= 0 || count > static_cast<int>(table.num_cols))
-        throw Unreadable{
-            QStringLiteral("a row of '%1' is damaged").arg(QString::fromUtf8(table.name))};
+        throw Unreadable{Texts::tr("a row of '%1' is damaged").arg(QString::fromUtf8(table.name))};
     // A row written before a column was added has no value for it.
     QVariantList values;
     values.reserve(static_cast<qsizetype>(indexes.size()));
@@ -272,13 +272,13 @@ QVariant JetReader::fieldValue(const MdbColumn& column, const MdbField& field) {
     if (field.is_null)
         return {};
     if (field.start < 0 || field.siz < 0 || field.start + field.siz > m_mdb->fmt->pg_size)
-        throw Unreadable{QStringLiteral("a value of '%1' lies outside its page")
-                             .arg(QString::fromUtf8(column.name))};
+        throw Unreadable{
+            Texts::tr("a value of '%1' lies outside its page").arg(QString::fromUtf8(column.name))};
     const unsigned char* at = m_mdb->pg_buf + field.start;
     const auto fits = [&](int bytes) {
         if (field.siz < bytes)
             throw Unreadable{
-                QStringLiteral("a value of '%1' is cut short").arg(QString::fromUtf8(column.name))};
+                Texts::tr("a value of '%1' is cut short").arg(QString::fromUtf8(column.name))};
     };
     switch (column.col_type) {
     case MDB_BYTE:
@@ -317,8 +317,8 @@ QString JetReader::text(const MdbColumn& column, const char* bytes, size_t lengt
     const int converted =
         mdb_unicode2ascii(m_mdb.get(), bytes, length, m_text.data(), m_text.size());
     if (converted < 0)
-        throw Unreadable{QStringLiteral("a text in '%1' cannot be converted")
-                             .arg(QString::fromUtf8(column.name))};
+        throw Unreadable{
+            Texts::tr("a text in '%1' cannot be converted").arg(QString::fromUtf8(column.name))};
     return QString::fromUtf8(m_text.data(), converted);
 }
 
@@ -365,8 +365,8 @@ QByteArray JetReader::longValue(const MdbColumn& column, const MdbField& field) 
         return {reinterpret_cast<const char*>(at + longValueOverhead),
                 field.siz - longValueOverhead};
     const auto broken = [&] {
-        return Unreadable{QStringLiteral("a long text in '%1' is incomplete")
-                              .arg(QString::fromUtf8(column.name))};
+        return Unreadable{
+            Texts::tr("a long text in '%1' is incomplete").arg(QString::fromUtf8(column.name))};
     };
     // No text is longer than the file that holds it.
     if (length > m_file.stamp().size)
@@ -389,7 +389,7 @@ QByteArray JetReader::longValue(const MdbColumn& column, const MdbField& field) 
         if (pageRow != 0)
             throw broken();
     } else {
-        throw Unreadable{QStringLiteral("a long text in '%1' is of an unknown kind")
+        throw Unreadable{Texts::tr("a long text in '%1' is of an unknown kind")
                              .arg(QString::fromUtf8(column.name))};
     }
     if (value.size() != length)
@@ -403,7 +403,7 @@ QByteArray JetReader::longValue(const MdbColumn& column, const MdbField& field) 
 // every row that points into it.
 std::optional<QByteArray> JetReader::longValuePiece(const MdbColumn& column, quint32 pageRow) {
     if (m_longValuePieces.contains(pageRow))
-        throw Unreadable{QStringLiteral("a long text in '%1' points back at a piece already read")
+        throw Unreadable{Texts::tr("a long text in '%1' points back at a piece already read")
                              .arg(QString::fromUtf8(column.name))};
     m_longValuePieces.insert(pageRow);
     return dataRow(pageRow, RowPage::LongValues);
@@ -450,7 +450,7 @@ std::vector<JetQueryRow> JetReader::queryRows(const MdbCatalogEntry& query) {
     MdbCatalogEntry* definitions =
         find(QStringLiteral("MSysQueries"), MDB_TABLE, Qt::CaseSensitive, true);
     if (!definitions)
-        throw Unreadable{QStringLiteral("it holds no query definitions")};
+        throw Unreadable{Texts::tr("it holds no query definitions")};
     const TableRows stored =
         read(definitions,
              {QStringLiteral("ObjectId"), QStringLiteral("Attribute"), QStringLiteral("Flag"),

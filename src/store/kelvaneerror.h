@@ -1,10 +1,17 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <stdexcept>
 
 namespace store {
+
+// The store's texts in the person's language (translation context
+// "Database").
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(Database)
+};
 
 // The error numbers the program can report. They follow the numbering the
 // suite's users already know from its other programs, so a number read out
@@ -56,8 +63,13 @@ KelvaneError errorFrom(const std::exception& caught);
 // such as "No space left on device".
 QString systemErrorText(int error);
 
-// The error for a file that is not the kind of database its purpose names
-// ("announcer database", "club database"), with the reason.
+// A purpose as the person reads it. Callers name their purpose in English
+// ("announcer database", "club database"), marked with
+// QT_TRANSLATE_NOOP("Database", ...).
+QString purposeText(const QString& purpose);
+
+// The error for a file that is not the kind of database its purpose names,
+// with the reason.
 KelvaneError notADatabase(const QString& path, const QString& purpose, const QString& reason);
 
 } // namespace store

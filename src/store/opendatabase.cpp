@@ -33,7 +33,8 @@ FileKind sniff(QFile& file) {
 std::unique_ptr<Database> openDatabase(const QString& path, const QString& purpose, const OpenOptions& options) {
     QFile file;
     if (const auto reason = openRegularFile(file, path))
-        throw KelvaneError(ErrorNumber::NotADatabase, QStringLiteral("Cannot open '%1': %2.").arg(path, *reason));
+        throw KelvaneError(ErrorNumber::NotADatabase,
+                           Texts::tr("Cannot open '%1': %2.").arg(path, *reason));
     const FileKind kind = sniff(file);
     file.close();
     const auto notA = [&](const QString& reason) {
@@ -48,11 +49,11 @@ std::unique_ptr<Database> openDatabase(const QString& path, const QString& purpo
         return std::make_unique<PostgresDatabase>(path, purpose, options.serverPatience,
                                                   options.lockWait);
     case FileKind::Empty:
-        throw notA(QStringLiteral("the file is empty"));
+        throw notA(Texts::tr("the file is empty"));
     case FileKind::Other:
         break;
     }
-    throw notA(QStringLiteral("the file is not a database"));
+    throw notA(Texts::tr("the file is not a database"));
 }
 
 } // namespace store

@@ -46,8 +46,8 @@ public:
             QSqlDatabase::removeDatabase(name());
             throw KelvaneError(
                 ErrorNumber::ConnectionFailed,
-                QStringLiteral("Cannot reach the database server %1 that '%2' names for the %3: %4")
-                    .arg(m_server, path, purpose, *reason));
+                Texts::tr("Cannot reach the database server %1 that '%2' names for the %3: %4")
+                    .arg(m_server, path, purposeText(purpose), *reason));
         }
     }
 
@@ -96,9 +96,10 @@ void PostgresSession::run(const std::function<void(QSqlDatabase&)>& work) {
             unreachable.start();
         } else {
             if (unreachable.elapsed() >= m_patience.count())
-                throw KelvaneError(ErrorNumber::ConnectionFailed,
-                                   QStringLiteral("The database server %1 that '%2' names is not answering: %3")
-                                       .arg(m_server, m_path, reason));
+                throw KelvaneError(
+                    ErrorNumber::ConnectionFailed,
+                    Texts::tr("The database server %1 that '%2' names is not answering: %3")
+                        .arg(m_server, m_path, reason));
             QThread::msleep(static_cast<unsigned long>(pauseMs));
             pauseMs = std::min(2 * pauseMs, longestPauseMs);
         }

@@ -16,12 +16,12 @@ namespace {
 
 QString notAFile(mode_t mode) {
     if (S_ISDIR(mode))
-        return QStringLiteral("it is a folder, not a file");
+        return Texts::tr("it is a folder, not a file");
     if (S_ISFIFO(mode))
-        return QStringLiteral("it is a named pipe, not a file");
+        return Texts::tr("it is a named pipe, not a file");
     if (S_ISSOCK(mode))
-        return QStringLiteral("it is a socket, not a file");
-    return QStringLiteral("it is a device, not a file");
+        return Texts::tr("it is a socket, not a file");
+    return Texts::tr("it is a device, not a file");
 }
 
 } // namespace
@@ -32,7 +32,7 @@ QString notAFile(mode_t mode) {
 // block meanwhile.
 std::optional<QString> openRegularFile(QFile& file, const QString& path) {
     if (path.isEmpty() || path.contains(QChar::Null))
-        return QStringLiteral("no file is named");
+        return Texts::tr("no file is named");
     const QByteArray name = QFile::encodeName(path);
     struct stat info {};
     if (::stat(name.constData(), &info) != 0)

@@ -28,7 +28,7 @@ std::optional<QString> Database::wholeText(const QString& rowSource, const QVari
 
 QVariant Database::ensureRow(const QString& rowSource, const QVariantMap& /*values*/) {
     throw KelvaneError(ErrorNumber::DatabaseOperationFailed,
-                       QStringLiteral("Rows cannot be added to '%1' on this computer.").arg(rowSource));
+                       Texts::tr("Rows cannot be added to '%1' on this computer.").arg(rowSource));
 }
 
 SelectedRecordSet::SelectedRecordSet(std::unique_ptr<RecordSet> rows, RowSelection selection)

@@ -31,7 +31,7 @@ void SnapshotRecordSet::moveFirst() {
 void SnapshotRecordSet::moveNext() {
     checkOpen();
     if (eof())
-        throw KelvaneError(ErrorNumber::NoCurrentRecord, QStringLiteral("No current record."));
+        throw KelvaneError(ErrorNumber::NoCurrentRecord, Texts::tr("No current record."));
     ++m_current;
 }
 
@@ -45,7 +45,7 @@ QVariant SnapshotRecordSet::value(const QString& field) const {
     const qsizetype index = m_columns.indexOf(field);
     if (index < 0)
         throw KelvaneError(ErrorNumber::ItemNotFound,
-                           QStringLiteral("Item not found in this collection: field '%1'.").arg(field));
+                           Texts::tr("Item not found in this collection: field '%1'.").arg(field));
     return m_rows[m_current].value(index);
 }
 
@@ -66,23 +66,24 @@ const QVariantList& SnapshotRecordSet::currentRow() const {
 void SnapshotRecordSet::deleteCurrent() {
     checkCurrent();
     if (!m_deleteRow)
-        throw KelvaneError(ErrorNumber::DatabaseOperationFailed,
-                           QStringLiteral("Rows of '%1' cannot be deleted: the file can only be read here.")
-                               .arg(m_rowSource));
+        throw KelvaneError(
+            ErrorNumber::DatabaseOperationFailed,
+            Texts::tr("Rows of '%1' cannot be deleted: the file can only be read here.")
+                .arg(m_rowSource));
     m_deleteRow(m_columns, m_rows[m_current]);
     m_deleted.insert(m_current);
 }
 
 void SnapshotRecordSet::checkOpen() const {
     if (m_closed)
-        throw KelvaneError(ErrorNumber::ObjectClosed, QStringLiteral("The record set is closed."));
+        throw KelvaneError(ErrorNumber::ObjectClosed, Texts::tr("The record set is closed."));
 }
 
 // A deleted row stays in the snapshot so MoveNext goes on from it, but it
 // has no values any more.
 void SnapshotRecordSet::checkCurrent() const {
     if (eof() || m_deleted.contains(m_current))
-        throw KelvaneError(ErrorNumber::NoCurrentRecord, QStringLiteral("No current record."));
+        throw KelvaneError(ErrorNumber::NoCurrentRecord, Texts::tr("No current record."));
 }
 
 } // namespace store

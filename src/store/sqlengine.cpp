@@ -214,14 +214,13 @@ KeyChange keyChange(const QByteArrayList& before, const QByteArrayList& after) {
     return change;
 }
 
-KelvaneError otherRowsTouched(const QString& rowSource, const QString& rule,
-                              const QString& outcome) {
-    return KelvaneError(
-        ErrorNumber::OtherRowsTouched,
-        QStringLiteral("This database's own %1 rule for '%2' %3, so nothing was %4.")
-            .arg(rule, rowSource, outcome,
-                 rule == QLatin1String("delete") ? QStringLiteral("deleted")
-                                                 : QStringLiteral("added")));
+KelvaneError wronglyNumbered(const QString& query) {
+    return KelvaneError(ErrorNumber::DatabaseOperationFailed,
+                        Texts::tr("Saved query '%1' numbers its parameters wrongly.").arg(query));
+}
+
+KelvaneError otherRowsTouched(const QString& description) {
+    return KelvaneError(ErrorNumber::OtherRowsTouched, description);
 }
 
 // A change to a row source, undone unless it is committed. The file's or
@@ -282,10 +281,15 @@ void deleteByKey(SqlSession& session, const QString& deleteTarget, const QVarian
         const KeyChange change = keyChange(before, sortedKeys(db, deleteTarget));
         const bool wasThere = std::binary_search(before.cbegin(), before.cend(), keyBytes(key));
         if (!change.added.isEmpty() || change.removed.size() > (wasThere ? 1 : 0))
-            throw otherRowsTouched(deleteTarget, QStringLiteral("delete"),
-                                   QStringLiteral("would change other rows as well"));
+            throw otherRowsTouched(
+                Texts::tr("This database's own delete rule for '%1' would change "
+                          "other rows as well, so nothing was deleted.")
+                    .arg(deleteTarget));
         if (wasThere && change.removed.isEmpty())
-            throw otherRowsTouched(deleteTarget, QStringLiteral("delete"), QStringLiteral("would keep the row"));
+            throw otherRowsTouched(
+                Texts::tr("This database's own delete rule for '%1' would keep the "
+                          "row, so nothing was deleted.")
+                    .arg(deleteTarget));
         transaction.commit();
     });
     session.rowDeleted(key);
@@ -323,9 +327,10 @@ private:
         return [session, deleteTarget](const QStringList& columns, const QVariantList& row) {
             const qsizetype keyIndex = columns.indexOf(keyColumn);
             if (deleteTarget.isEmpty() || keyIndex < 0)
-                throw KelvaneError(ErrorNumber::DatabaseOperationFailed,
-                                   QStringLiteral("Rows of '%1' cannot be deleted: it has no '%2' key column.")
-                                       .arg(deleteTarget, keyColumn));
+                throw KelvaneError(
+                    ErrorNumber::DatabaseOperationFailed,
+                    Texts::tr("Rows of '%1' cannot be deleted: it has no '%2' key column.")
+                        .arg(deleteTarget, keyColumn));
             deleteByKey(*session, deleteTarget, row[keyIndex]);
         };
     }
@@ -353,9 +358,10 @@ public:
     void setParameter(const QString& name, const QString& value) override {
         const auto position = m_positions.constFind(name);
         if (position == m_positions.cend())
-            throw KelvaneError(ErrorNumber::ItemNotFound,
-                               QStringLiteral("Item not found in this collection: parameter '%1' of '%2'.")
-                                   .arg(name, m_name));
+            throw KelvaneError(
+                ErrorNumber::ItemNotFound,
+                Texts::tr("Item not found in this collection: parameter '%1' of '%2'.")
+                    .arg(name, m_name));
         m_values[*position - 1] = value;
     }
 
@@ -383,6 +389,10 @@ private:
             sqlite3_stmt* statement = sqliteStatement(*prepared.query);
             if (statement && !sqlite3_stmt_readonly(statement))
                 throw notJustReading();
+            // Fewer placeholders than parameters (a "?1" used twice) would
+            // make the driver read past its own list of them.
+            if (statement && sqlite3_bind_parameter_count(statement) != m_positions.size())
+                throw wronglyNumbered(m_name);
             prepared.generation = m_session->generation();
         }
         return *prepared.query;
@@ -401,8 +411,8 @@ private:
     KelvaneError notJustReading() const {
         return KelvaneError(
             ErrorNumber::ReadOnly,
-            QStringLiteral("The saved query '%1' in '%2' does more than read (it would change data "
-                           "or reach other files), so it was not run.")
+            Texts::tr("The saved query '%1' in '%2' does more than read (it would change data "
+                      "or reach other files), so it was not run.")
                 .arg(m_name, m_path));
     }
 
@@ -459,7 +469,7 @@ void SqlSession::runReadingOnly(const std::function<void(QSqlDatabase&)>& work) 
     run([&](QSqlDatabase& db) {
         QSqlQuery begin(db);
         if (!begin.exec(QStringLiteral("START TRANSACTION READ ONLY")))
-            throw queryError(begin, QStringLiteral("a read-only transaction"));
+            throw queryError(begin, Texts::tr("a read-only transaction"));
         const auto rollBack = qScopeGuard([&] { QSqlQuery(db).exec(QStringLiteral("ROLLBACK")); });
         work(db);
     });
@@ -490,7 +500,7 @@ QSqlDatabase SqlSession::database() const {
 }
 
 KelvaneError SqlSession::closedError() {
-    return KelvaneError(ErrorNumber::ObjectClosed, QStringLiteral("The database is closed."));
+    return KelvaneError(ErrorNumber::ObjectClosed, Texts::tr("The database is closed."));
 }
 
 void SqlSession::close() {
@@ -672,15 +682,18 @@ QVariant SqlDatabase::ensureRow(const QString& rowSource, const QVariantMap& val
         query.finish();
         const KeyChange change = keyChange(before, sortedKeys(db, rowSource));
         if (!change.removed.isEmpty() || change.added.size() > 1)
-            throw otherRowsTouched(rowSource, QStringLiteral("insert"),
-                                   QStringLiteral("would change other rows as well"));
+            throw otherRowsTouched(
+                Texts::tr("This database's own insert rule for '%1' would change "
+                          "other rows as well, so nothing was added.")
+                    .arg(rowSource));
         key = newestRowWith(db, rowSource, values);
         transaction.commit();
         m_session->rowsChanged();
     });
     if (key.isNull())
-        throw KelvaneError(ErrorNumber::DatabaseOperationFailed,
-                           QStringLiteral("Database operation on '%1' failed: the row was not added.").arg(rowSource));
+        throw KelvaneError(
+            ErrorNumber::DatabaseOperationFailed,
+            Texts::tr("Database operation on '%1' failed: the row was not added.").arg(rowSource));
     return key;
 }
 
@@ -691,7 +704,7 @@ SqlDatabase::SavedQuery SqlDatabase::readSavedQuery(const QString& name) {
                {name}, savedQueries);
     if (definition.rows.size() != 1)
         throw KelvaneError(ErrorNumber::ItemNotFound,
-                           QStringLiteral("Item not found in this collection: query '%1'.").arg(name));
+                           Texts::tr("Item not found in this collection: query '%1'.").arg(name));
     auto prepared = std::make_shared<PreparedQuery>();
     prepared->sql = definition.rows.front().value(0).toString();
 
@@ -705,8 +718,7 @@ SqlDatabase::SavedQuery SqlDatabase::readSavedQuery(const QString& name) {
         positions.insert(row.value(0).toString(), row.value(1).toInt());
     for (int position : std::as_const(positions)) {
         if (position < 1 || position > positions.size())
-            throw KelvaneError(ErrorNumber::DatabaseOperationFailed,
-                               QStringLiteral("Saved query '%1' numbers its parameters wrongly.").arg(name));
+            throw wronglyNumbered(name);
     }
     return {std::move(prepared), positions};
 }
@@ -791,25 +803,25 @@ KelvaneError queryError(const QSqlQuery& query, const QString& what) {
     switch (failureOf(query)) {
     case Failure::TableMissing:
         return KelvaneError(ErrorNumber::CannotFindTableOrQuery,
-                            QStringLiteral("Cannot find the table or query '%1'.").arg(what));
+                            Texts::tr("Cannot find the table or query '%1'.").arg(what));
     case Failure::Stopped:
-        return KelvaneError(ErrorNumber::DatabaseOperationFailed,
-                            QStringLiteral("Database operation on '%1' was stopped: it asks for far more work "
-                                           "than any sound database needs.")
-                                .arg(what));
+        return KelvaneError(
+            ErrorNumber::DatabaseOperationFailed,
+            Texts::tr("Database operation on '%1' was stopped: it asks for far more work "
+                      "than any sound database needs.")
+                .arg(what));
     case Failure::Busy:
         return KelvaneError(ErrorNumber::DatabaseLocked,
-                            QStringLiteral("The database is locked by another program (%1).").arg(what));
+                            Texts::tr("The database is locked by another program (%1).").arg(what));
     case Failure::ConnectionLost:
         return KelvaneError(
             ErrorNumber::ConnectionFailed,
-            QStringLiteral("The connection to the database server was lost (%1): %2")
-                .arg(what, text));
+            Texts::tr("The connection to the database server was lost (%1): %2").arg(what, text));
     case Failure::Other:
         break;
     }
     return KelvaneError(ErrorNumber::DatabaseOperationFailed,
-                        QStringLiteral("Database operation on '%1' failed: %2").arg(what, text));
+                        Texts::tr("Database operation on '%1' failed: %2").arg(what, text));
 }
 
 QString quoteIdentifier(const QString& name) {

@@ -97,13 +97,14 @@ void openFile(const QString& connectionName, const QString& path, const QString&
         QSqlDatabase::removeDatabase(connectionName);
         if (systemReason)
             return KelvaneError(ErrorNumber::DiskOrNetworkError,
-                                QStringLiteral("The %1 '%2' cannot be read: %3.").arg(purpose, path, *systemReason));
+                                Texts::tr("The %1 '%2' cannot be read: %3.")
+                                    .arg(purposeText(purpose), path, *systemReason));
         return notADatabase(path, purpose, otherwise);
     };
     if (!db.open())
         throw fail(std::nullopt, db.lastError().text());
     if (!guard.protect(db))
-        throw fail(std::nullopt, QStringLiteral("this computer's SQLite cannot read it safely"));
+        throw fail(std::nullopt, Texts::tr("this computer's SQLite cannot read it safely"));
     QSqlQuery check(db);
     // A cache that holds a large announcer file whole keeps every refresh
     // reading from memory instead of going back to the file page by page.
@@ -112,7 +113,7 @@ void openFile(const QString& connectionName, const QString& path, const QString&
     if (!checked || check.value(0).toString() != QLatin1String("ok")) {
         const std::optional<QString> systemReason = checked ? std::nullopt : sqliteSystemReason(db);
         check = QSqlQuery();
-        throw fail(systemReason, QStringLiteral("the database file is damaged or incomplete"));
+        throw fail(systemReason, Texts::tr("the database file is damaged or incomplete"));
     }
 }
 

@@ -1,5 +1,7 @@
 #include "sqliteguard.h"
 
+#include "kelvaneerror.h"
+
 #include <QSqlDatabase>
 #include <QSqlDriver>
 #include <QVariant>
@@ -74,9 +76,8 @@ bool SqliteGuard::stopped() const {
 }
 
 QString SqliteGuard::stoppedText(const QString& path) {
-    return QStringLiteral(
-               "Database operation on '%1' was stopped: it asks for far more work than any sound "
-               "database needs.")
+    return Texts::tr("Database operation on '%1' was stopped: it asks for far more work than any "
+                     "sound database needs.")
         .arg(path);
 }
 

@@ -5,6 +5,8 @@
 
 #include "ui/messagebox.h"
 
+#include <QCoreApplication>
+
 #include <optional>
 
 namespace {
@@ -19,9 +21,11 @@ QString orMessage(const std::optional<QString>& result, const QString& message) 
 } // namespace
 
 QString Validate_Date(const QString& text, QDate today) {
-    return orMessage(normalisedDate(text, today), QStringLiteral("Invalid Date"));
+    return orMessage(normalisedDate(text, today),
+                     QCoreApplication::translate("EntryRules", "Invalid Date"));
 }
 
 QString Seconds_To_Time(float seconds) {
-    return orMessage(swimTimeText(seconds), QStringLiteral("Invalid Time"));
+    return orMessage(swimTimeText(seconds),
+                     QCoreApplication::translate("EntryRules", "Invalid Time"));
 }

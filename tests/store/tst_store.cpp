@@ -318,6 +318,12 @@ void TestStore::savedQueryBindsItsParameters() {
                                       "'SELECT Sequence FROM Announcements WHERE Message = ? AND Sequence > ?')")));
         QVERIFY(q.exec(QStringLiteral("INSERT INTO \"Saved Query Parameters\" VALUES "
                                       "('By Text', 'Enter Min', 2), ('By Text', 'Enter Text', 1)")));
+        QVERIFY(q.exec(
+            QStringLiteral("INSERT INTO \"Saved Queries\" VALUES ('Numbered', "
+                           "'SELECT Sequence FROM Announcements WHERE Message IN (?1, ?1, ?1)')")));
+        QVERIFY(q.exec(QStringLiteral("INSERT INTO \"Saved Query Parameters\" VALUES "
+                                      "('Numbered', 'A', 1), ('Numbered', 'B', 2), ('Numbered', "
+                                      "'C', 3), ('Numbered', 'D', 4)")));
         db.close();
     }
     QSqlDatabase::removeDatabase(QStringLiteral("setup"));
@@ -334,6 +340,12 @@ void TestStore::savedQueryBindsItsParameters() {
 
     query->setParameter(QStringLiteral("Enter Text"), QStringLiteral("M' OR '1'='1"));
     QCOMPARE(query->openRecordset()->recordCount(), 0);
+
+    // Fewer placeholders than listed parameters are refused before the
+    // SQLite driver, which reads past its own list then, sees them.
+    auto numbered = db->queryDef(QStringLiteral("Numbered"));
+    QCOMPARE(errorNumberOf([&] { numbered->openRecordset(); }),
+             int(ErrorNumber::DatabaseOperationFailed));
 }
 
 void TestStore::savedQueryErrors() {

@@ -2,13 +2,15 @@
 // kind, text, place and size in twips, tab order, font, colours, default
 // button, scroll bars, flat frames, and that every text fits its control at
 // the fonts this platform draws with; and the window's caption, client
-// size, background and where it opens.
+// size, background and where it opens. In every language kelvane speaks,
+// each caption and label still fits its control.
 #include "announcer/announcerscreen.h"
 #include "app/announceintro.h"
 #include "clubrecords/records.h"
 #include "dialogs/filedialogue.h"
 #include "dialogs/fileinfo.h"
 #include "dialogs/yesno.h"
+#include "i18n/translations.h"
 #include "swimtime/conversion.h"
 #include "ui/fonts.h"
 #include "ui/programicon.h"
@@ -25,11 +27,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyleOptionButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 
 #include <functional>
 #include <optional>
@@ -315,6 +319,8 @@ private slots:
     void looks();
     void opening_data() { looks_data(); }
     void opening();
+    void translationsFit_data();
+    void translationsFit();
 
 private:
     QTemporaryDir m_home;
@@ -439,6 +445,33 @@ void TestWindowCatalogue::opening() {
         plain.show();
         QVERIFY(QTest::qWaitForWindowExposed(&plain));
         QCOMPARE(widget->frameGeometry().topLeft(), plain.frameGeometry().topLeft());
+    }
+}
+
+void TestWindowCatalogue::translationsFit_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<int>("index");
+    const auto windows = catalogue();
+    for (const QString language : {"de", "nl", "fr", "es"}) {
+        for (size_t i = 0; i < windows.size(); ++i)
+            QTest::addRow("%s %s", qPrintable(language), qPrintable(windows[i].name))
+                << language << int(i);
+    }
+}
+
+void TestWindowCatalogue::translationsFit() {
+    QFETCH(QString, language);
+    QFETCH(int, index);
+    const std::unique_ptr<QTranslator> texts = i18n::translator(language);
+    QVERIFY2(texts, qPrintable("no translation for " + language));
+    QCoreApplication::installTranslator(texts.get());
+    const auto uninstall = qScopeGuard([&] { QCoreApplication::removeTranslator(texts.get()); });
+    const Window window = catalogue()[index];
+    std::unique_ptr<QWidget> widget(window.create());
+    widget->show();
+    QVERIFY(QTest::qWaitForWindowExposed(widget.get()));
+    for (const Control& control : window.controls) {
+        checkTextFits(window.name + "." + control.name, widget->findChild<QWidget*>(control.name));
     }
 }
 

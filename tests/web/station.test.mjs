@@ -63,8 +63,9 @@ class Harness {
   }
 }
 
-async function open(link, width = 800, ready = '#list li, #empty:not([hidden])') {
+async function open(link, width = 800, languages = '', ready = '#list li, #empty:not([hidden])') {
   const page = await browser.newPage();
+  if (languages) await page.setExtraHTTPHeaders({ 'Accept-Language': languages });
   await page.setViewportSize({ width, height: 740 });
   page.errors = [];
   page.on('pageerror', (error) => page.errors.push(error.message));
@@ -202,6 +203,16 @@ test('a message with markup stays text and runs no script', async () => {
   await page.close();
 });
 
+test('the page speaks the browser\'s language, its script too', async () => {
+  const page = await open(harness.links.announce, 800, 'de-AT,de;q=0.9,en;q=0.5');
+  await page.waitForFunction(() => document.getElementById('chosen-title').textContent === 'Ihre Meldung');
+  assert.equal(await page.textContent('#role'), 'kelvane \u2013 ansagen');
+  assert.equal(await page.textContent('#dismiss'), 'Meldung erledigt');
+  assert.equal(await page.getAttribute('#larger', 'title'), 'Größere Schrift');
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
+
 test('the page on a 360-pixel phone', async () => {
   const page = await open(harness.links.announce, 360);
   await page.click('#list li:first-child button');
@@ -213,7 +224,7 @@ test('the page on a 360-pixel phone', async () => {
 
 // The send page: an official's messages go to the list, and the page
 // follows each one until it is read out.
-const openSend = (link, width = 360) => open(link, width, '#compose:not([hidden]) #ready button');
+const openSend = (link, width = 360) => open(link, width, '', '#compose:not([hidden]) #ready button');
 
 async function sendFrom(page, sender, text, urgent = false) {
   await page.fill('#sender', sender);

@@ -1,4 +1,5 @@
 #include "toolconnection.h"
+#include "toolmain.h"
 
 #include "store/connectionfile.h"
 #include "store/kelvaneerror.h"
@@ -49,14 +50,14 @@ ToolConnection::ToolConnection(const QString& path, Mode mode)
     const auto refuse = [&](const QString& reason) {
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase(m_name);
-        return ToolError(QStringLiteral("cannot open %1: %2").arg(path, reason).toStdString());
+        return ToolError(tools::Texts::tr("cannot open %1: %2").arg(path, reason).toStdString());
     };
     if (!db.open())
         throw refuse(db.lastError().text());
     if (!m_server) {
         m_guard = std::make_unique<store::SqliteGuard>(store::defaultWorkLimit, lockWait);
         if (!m_guard->protect(db))
-            throw refuse(QStringLiteral("this computer's SQLite cannot open it safely"));
+            throw refuse(tools::Texts::tr("this computer's SQLite cannot open it safely"));
     }
 }
 

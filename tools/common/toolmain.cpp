@@ -1,5 +1,6 @@
 #include "toolmain.h"
 
+#include "i18n/translations.h"
 #include "programinfo.h"
 #include "toolconnection.h"
 
@@ -14,14 +15,23 @@ int runTool(int argc, char** argv, const char* program, const char* usage,
     if (const auto status = cli::answerInfoRequest(argc, argv, program, usage))
         return *status;
     QCoreApplication app(argc, argv);
+    i18n::installTranslations();
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
     try {
         return run(args);
     } catch (const ToolError& error) {
-        std::fprintf(stderr, "%s: %s\n", program, error.what());
+        printError(program, QString::fromUtf8(error.what()));
         return failureStatus;
     }
+}
+
+void printError(const char* program, const QString& what) {
+    std::fprintf(stderr, "%s: %s\n", program, what.toUtf8().constData());
+}
+
+void printUsage(const char* usage) {
+    std::fputs(QCoreApplication::translate(cli::usageContext, usage).toUtf8().constData(), stderr);
 }
 
 } // namespace tools

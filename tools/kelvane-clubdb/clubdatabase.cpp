@@ -1,4 +1,5 @@
 #include "clubdatabase.h"
+#include "toolmain.h"
 
 #include "store/connectionfile.h"
 
@@ -139,7 +140,7 @@ std::vector<CardKey> standardCardKeys() {
 // any other existing file is left alone.
 void createClubDatabase(const QString& path) {
     if (QFileInfo::exists(path) && !store::isConnectionFileAt(path))
-        throw ClubDbError(QStringLiteral("%1 already exists").arg(path).toStdString());
+        throw ClubDbError(tools::Texts::tr("%1 already exists").arg(path).toStdString());
     Writer writer(path, Writer::Mode::Create);
     for (const QString& statement : writer.onServer() ? postgresSchema : sqliteSchema)
         writer.run(statement);
@@ -156,7 +157,7 @@ void createClubDatabase(const QString& path) {
 
 void writeRecords(const QString& path, const std::vector<ClubRecordRow>& rows) {
     if (!QFileInfo::exists(path))
-        throw ClubDbError(QStringLiteral("%1 does not exist").arg(path).toStdString());
+        throw ClubDbError(tools::Texts::tr("%1 does not exist").arg(path).toStdString());
     Writer writer(path, Writer::Mode::Existing);
     // A record replaces the one held for its key, in one transaction.
     for (const ClubRecordRow& row : rows) {

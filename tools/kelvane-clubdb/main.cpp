@@ -10,15 +10,15 @@ namespace {
 
 using tools::usageStatus;
 
-constexpr const char* usage =
-    "usage: kelvane-clubdb init FILE   (a new club database with no records)\n"
-    "       kelvane-clubdb demo FILE   (a new club database with a demo club's records)\n"
-    "       kelvane-clubdb --help | --version\n";
+constexpr const char* usage = QT_TRANSLATE_NOOP(
+    "Usage", "usage: kelvane-clubdb init FILE   (a new club database with no records)\n"
+             "       kelvane-clubdb demo FILE   (a new club database with a demo club's records)\n"
+             "       kelvane-clubdb --help | --version\n");
 
 int run(const QStringList& args) {
     const QString command = args.value(0);
     if (args.size() != 2 || (command != QLatin1String("init") && command != QLatin1String("demo"))) {
-        std::fputs(usage, stderr);
+        tools::printUsage(usage);
         return usageStatus;
     }
     clubdb::createClubDatabase(args[1]);

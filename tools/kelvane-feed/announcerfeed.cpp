@@ -1,4 +1,5 @@
 #include "announcerfeed.h"
+#include "toolmain.h"
 
 #include "store/announcerschema.h"
 #include "store/connectionfile.h"
@@ -21,7 +22,7 @@ enum class Engine { Sqlite, Postgres };
 std::optional<Engine> engineOf(const QString& path) {
     QFile file;
     if (const auto reason = store::openRegularFile(file, path))
-        throw FeedError(QStringLiteral("cannot open %1: %2").arg(path, *reason).toStdString());
+        throw FeedError(tools::Texts::tr("cannot open %1: %2").arg(path, *reason).toStdString());
     const QByteArray head = file.read(32);
     if (head.startsWith(QByteArrayLiteral("SQLite format 3\0")))
         return Engine::Sqlite;
@@ -33,7 +34,7 @@ std::optional<Engine> engineOf(const QString& path) {
 using tools::ToolConnection;
 
 FeedError notAnAnnouncerDatabase(const QString& path) {
-    return FeedError(QStringLiteral("%1 is not an announcer database").arg(path).toStdString());
+    return FeedError(tools::Texts::tr("%1 is not an announcer database").arg(path).toStdString());
 }
 
 void requireSchema(const ToolConnection& db, const QString& path) {
@@ -68,7 +69,8 @@ std::unique_ptr<ToolConnection> openExisting(const QString& path) {
 void initDatabase(const QString& path) {
     const bool exists = QFileInfo::exists(path) || QFileInfo(path).isSymLink();
     if (exists && engineOf(path) != Engine::Postgres)
-        throw FeedError(QStringLiteral("%1 already exists; it is left as it is").arg(path).toStdString());
+        throw FeedError(
+            tools::Texts::tr("%1 already exists; it is left as it is").arg(path).toStdString());
     ToolConnection db(path, ToolConnection::Mode::Create);
     if (db.onServer()) {
         db.begin();

@@ -16,12 +16,12 @@ namespace {
 
 using tools::usageStatus;
 
-constexpr const char* usage =
-    "usage: kelvane-feed init FILE\n"
-    "       kelvane-feed add FILE SEQUENCE [TEXT]   (TEXT from standard input if absent)\n"
-    "       kelvane-feed list FILE\n"
-    "       kelvane-feed demo FILE [INTERVAL_MS [COUNT [LOG]]]\n"
-    "       kelvane-feed --help | --version\n";
+constexpr const char* usage = QT_TRANSLATE_NOOP(
+    "Usage", "usage: kelvane-feed init FILE\n"
+             "       kelvane-feed add FILE SEQUENCE [TEXT]   (TEXT from standard input if absent)\n"
+             "       kelvane-feed list FILE\n"
+             "       kelvane-feed demo FILE [INTERVAL_MS [COUNT [LOG]]]\n"
+             "       kelvane-feed --help | --version\n");
 
 bool parseNumber(const QString& text, qint64& value) {
     bool ok = false;
@@ -32,7 +32,7 @@ bool parseNumber(const QString& text, qint64& value) {
 QString readStandardInput() {
     QFile in;
     if (!in.open(stdin, QIODevice::ReadOnly))
-        throw feed::FeedError("cannot read standard input");
+        throw feed::FeedError(tools::Texts::tr("cannot read standard input").toStdString());
     return QString::fromUtf8(in.readAll());
 }
 
@@ -49,14 +49,18 @@ class WriteLog {
 public:
     explicit WriteLog(const QString& path) : m_file(path) {
         if (!path.isEmpty() && !m_file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            throw feed::FeedError(QStringLiteral("cannot write %1: %2").arg(path, m_file.errorString()).toStdString());
+            throw feed::FeedError(tools::Texts::tr("cannot write %1: %2")
+                                      .arg(path, m_file.errorString())
+                                      .toStdString());
     }
     void record(const feed::Announcement& row) {
         if (!m_file.isOpen())
             return;
         const QByteArray line = feed::describe(row).toUtf8() + '\n';
         if (m_file.write(line) != line.size() || !m_file.flush())
-            throw feed::FeedError(QStringLiteral("cannot write %1: %2").arg(m_file.fileName(), m_file.errorString()).toStdString());
+            throw feed::FeedError(tools::Texts::tr("cannot write %1: %2")
+                                      .arg(m_file.fileName(), m_file.errorString())
+                                      .toStdString());
     }
 
 private:
@@ -96,7 +100,7 @@ int run(const QStringList& args) {
     }
     if (command == QLatin1String("add") && (args.size() == 3 || args.size() == 4)) {
         if (!parseNumber(args[2], number)) {
-            std::fputs("kelvane-feed: SEQUENCE must be a whole number\n", stderr);
+            tools::printError("kelvane-feed", tools::Texts::tr("SEQUENCE must be a whole number"));
             return usageStatus;
         }
         feed::addAnnouncement(path, number, args.size() == 4 ? args[3] : readStandardInput());
@@ -111,12 +115,13 @@ int run(const QStringList& args) {
         qint64 count = 0;
         if ((args.size() >= 3 && (!parseNumber(args[2], interval) || interval < 0)) ||
             (args.size() >= 4 && !parseNumber(args[3], count))) {
-            std::fputs("kelvane-feed: INTERVAL_MS and COUNT must be whole numbers\n", stderr);
+            tools::printError("kelvane-feed",
+                              tools::Texts::tr("INTERVAL_MS and COUNT must be whole numbers"));
             return usageStatus;
         }
         return runDemo(path, interval, count, args.value(4));
     }
-    std::fputs(usage, stderr);
+    tools::printUsage(usage);
     return usageStatus;
 }
 

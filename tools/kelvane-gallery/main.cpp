@@ -130,13 +130,14 @@ void showReadOutToday(const QString& folder) {
 
 void showYesNo() {
     auto* window = new YesNo;
-    window->setQuestion(QStringLiteral("Announcer DB is ") + QDir::homePath() + QStringLiteral("/announcer.mdb"));
+    window->setQuestion(QCoreApplication::translate("LocateDatabase", "Announcer DB is %1")
+                            .arg(QDir::homePath() + QStringLiteral("/announcer.mdb")));
     window->show();
 }
 
 void showFileInfo() {
     auto* window = new FileInfo;
-    window->setWindowTitle(QStringLiteral("Select Database for Announcer Messages"));
+    window->setWindowTitle(AnnounceIntro::tr("Select Database for Announcer Messages"));
     window->show();
 }
 

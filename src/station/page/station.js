@@ -24,9 +24,13 @@
   let numbered = 0;
   const mostShownSent = 10;
   const decoder = new TextDecoder();
+  // The station sends the page in the browser's language and the script's
+  // texts with it; English where it has none.
+  const texts = JSON.parse(document.body.dataset.texts || '{}');
+  const tr = (english) => texts[english] || english;
 
   function time(date) {
-    return date.toLocaleTimeString([], { hour: '2-digit', minute: '2-digit', hour12: false });
+    return date.toLocaleTimeString([document.documentElement.lang], { hour: '2-digit', minute: '2-digit', hour12: false });
   }
 
   function showBanner(text) {
@@ -98,7 +102,7 @@
     list.replaceChildren(...message.lines.map(lineElement));
     element('count').textContent = message.lines.length ? '(' + message.lines.length + ')' : '';
     element('empty').hidden = message.lines.length > 0;
-    element('empty').textContent = message.open ? 'No messages.' : 'The announcer screen is closed.';
+    element('empty').textContent = tr(message.open ? 'No messages.' : 'The announcer screen is closed.');
     showMessage();
   }
 
@@ -110,10 +114,10 @@
 
   function stateText(message) {
     switch (message.state) {
-      case 'read': return 'read out at ' + message.readAt;
-      case 'unread': return 'dismissed unread';
-      case 'back': return 'put back on the announcer\u2019s list';
-      default: return 'on the announcer\u2019s list';
+      case 'read': return tr('read out at %1').replace('%1', message.readAt);
+      case 'unread': return tr('dismissed unread');
+      case 'back': return tr('put back on the announcer\u2019s list');
+      default: return tr('on the announcer\u2019s list');
     }
   }
 
@@ -125,7 +129,7 @@
     if (message.urgent) {
       const mark = document.createElement('span');
       mark.className = 'urgent-mark';
-      mark.textContent = 'Urgent';
+      mark.textContent = tr('Urgent');
       text.append(mark);
     }
     text.append(document.createTextNode(message.text));
@@ -172,18 +176,18 @@
     }
     element('text').value = '';
     element('urgent').checked = false;
-    showAnswer('Sent.', false);
+    showAnswer(tr('Sent.'), false);
   }
 
   function sendMessage() {
     if (!senderName()) {
-      showAnswer('Say who is sending: your name or post.', true);
+      showAnswer(tr('Say who is sending: your name or post.'), true);
       element('sender').focus();
       return;
     }
     asking = ++numbered;
     element('send').disabled = true;
-    showAnswer('Sending\u2026', false);
+    showAnswer(tr('Sending\u2026'), false);
     send({ type: 'send', number: asking, sender: senderName(), text: element('text').value, urgent: element('urgent').checked });
   }
 
@@ -193,15 +197,15 @@
     lostSince = null;
     retryMs = 1000;
     showBanner('');
-    element('role').textContent = 'kelvane \u2013 ' + role;
-    element('chosen-title').textContent = announcing() ? 'Your message' : 'On the announcer\u2019s display';
+    element('role').textContent = 'kelvane \u2013 ' + tr(role);
+    element('chosen-title').textContent = tr(announcing() ? 'Your message' : 'On the announcer\u2019s display');
     element('actions').hidden = !announcing();
     const sending = role === 'send';
     for (const id of ['compose', 'mine']) element(id).hidden = !sending;
     for (const id of ['chosen', 'messages']) element(id).hidden = sending;
     // An answer lost with the connection leaves the text to send again.
     asking = 0;
-    document.title = 'kelvane ' + role;
+    document.title = 'kelvane ' + tr(role);
   }
 
   function handle(message) {
@@ -225,15 +229,15 @@
   function closed(code) {
     socket = null;
     if (code === 4001) {
-      showBanner('This link no longer works. Ask the announcer for the new one.');
+      showBanner(tr('This link no longer works. Ask the announcer for the new one.'));
       return;
     }
     if (code === 4003) {
-      showBanner('The station closed this page: this link does not allow that.');
+      showBanner(tr('The station closed this page: this link does not allow that.'));
       return;
     }
     if (lostSince === null) lostSince = new Date();
-    showBanner('Not connected since ' + time(lostSince) + ', trying again');
+    showBanner(tr('Not connected since %1, trying again').replace('%1', time(lostSince)));
     setTimeout(connect, retryMs);
     retryMs = Math.min(retryMs * 2, 5000);
   }
@@ -243,7 +247,7 @@
     socket = new WebSocket(scheme + '//' + location.host + '/live');
     socket.binaryType = 'arraybuffer';
     lastHeard = Date.now();
-    socket.addEventListener('open', () => send({ type: 'hello', token: token }));
+    socket.addEventListener('open', () => send({ type: 'hello', token: token, language: document.documentElement.lang }));
     socket.addEventListener('message', (event) => {
       lastHeard = Date.now();
       handle(JSON.parse(typeof event.data === 'string' ? event.data : decoder.decode(event.data)));
@@ -269,7 +273,7 @@
   });
   setPoints(points);
   if (!token) {
-    showBanner('Open this page with a link from the announcer\u2019s station window.');
+    showBanner(tr('Open this page with a link from the announcer\u2019s station window.'));
     return;
   }
   connect();
