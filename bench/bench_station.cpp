@@ -10,6 +10,10 @@
 //   - a page that never reads: whether it is dropped, and how far the
 //     desk's resident memory grew meanwhile.
 // Usage: bench_station [PAGES [COMMITS]]
+//        bench_station --send [MESSAGES]
+// The second measures a message sent from a send page until a watch page
+// lists it (both pages in a process of their own), one after another:
+// median, p95 and worst over MESSAGES (100).
 #include "announcerfeed.h"
 
 #include "desk/announcerdesk.h"
@@ -153,6 +157,104 @@ int runPages(const QString& host, const QString& token, int count) {
     return QCoreApplication::exec();
 }
 
+// The pages' process for --send: a send page sends each message once the
+// watch page listed the one before, and prints how long each took.
+int runSender(const QString& host, const QString& sendToken, const QString& watchToken,
+              int messages) {
+    const QString origin = QStringLiteral("http://") + host;
+    QWebSocket sender(origin);
+    QWebSocket watcher(origin);
+    int welcomed = 0;
+    int sent = 0;
+    int measured = 0;
+    qint64 sentAt = 0;
+    std::vector<double> latencies;
+    const auto sendNext = [&] {
+        if (sent == messages) {
+            for (const double latency : latencies)
+                std::printf("%.3f\n", latency);
+            std::fflush(stdout);
+            QCoreApplication::exit(0);
+            return;
+        }
+        ++sent;
+        sentAt = nowNs();
+        sender.sendTextMessage(
+            QJsonDocument(
+                QJsonObject{{QStringLiteral("type"), QStringLiteral("send")},
+                            {QStringLiteral("sender"), QStringLiteral("Referee")},
+                            {QStringLiteral("text"), QStringLiteral("Bench %1").arg(sent)}})
+                .toJson(QJsonDocument::Compact));
+    };
+    const auto answerPings = [](QWebSocket& socket, const QJsonObject& message) {
+        if (message.value(QStringLiteral("type")).toString() == QLatin1String("ping"))
+            socket.sendTextMessage(QStringLiteral(R"({"type":"pong"})"));
+    };
+    const auto openPage = [&host](QWebSocket& socket, const QString& token) {
+        QObject::connect(&socket, &QWebSocket::connected, &socket, [&socket, token] {
+            socket.sendTextMessage(QStringLiteral(R"({"type":"hello","token":"%1"})").arg(token));
+        });
+        socket.open(QUrl(QStringLiteral("ws://%1/live").arg(host)));
+    };
+    openPage(sender, sendToken);
+    openPage(watcher, watchToken);
+    QObject::connect(
+        &sender, &QWebSocket::binaryMessageReceived, &sender, [&](const QByteArray& text) {
+            const QJsonObject message = QJsonDocument::fromJson(text).object();
+            answerPings(sender, message);
+            if (message.value(QStringLiteral("type")).toString() == QLatin1String("welcome") &&
+                ++welcomed == 2)
+                sendNext();
+        });
+    QObject::connect(
+        &watcher, &QWebSocket::binaryMessageReceived, &watcher, [&](const QByteArray& text) {
+            const qint64 now = nowNs();
+            const QJsonObject message = QJsonDocument::fromJson(text).object();
+            answerPings(watcher, message);
+            const QString type = message.value(QStringLiteral("type")).toString();
+            if (type == QLatin1String("welcome") && ++welcomed == 2)
+                sendNext();
+            if (type != QLatin1String("list") || measured == sent)
+                return;
+            const QString wanted = QStringLiteral(":From Referee: Bench %1").arg(sent);
+            for (const QJsonValue line : message.value(QStringLiteral("lines")).toArray()) {
+                if (line.toObject().value(QStringLiteral("line")).toString() == wanted) {
+                    latencies.push_back(static_cast<double>(now - sentAt) / 1e6);
+                    measured = sent;
+                    QTimer::singleShot(20, sendNext);
+                    return;
+                }
+            }
+        });
+    return QCoreApplication::exec();
+}
+
+// Send -> listed on a watch page, for messages one after another.
+int benchSend(station::StationServer& server, int messages) {
+    server.setSentPerMinute(messages);
+    QProcess pages;
+    pages.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    pages.start(QCoreApplication::applicationFilePath(),
+                {QStringLiteral("--sender"), station::addressText(server.address()),
+                 server.link(station::Role::Send).fragment(),
+                 server.link(station::Role::Watch).fragment(), QString::number(messages)});
+    waitFor([&] { return pages.state() == QProcess::NotRunning; }, 120000);
+    std::vector<double> latencies;
+    for (const QByteArray& line : pages.readAllStandardOutput().split('\n')) {
+        if (!line.isEmpty())
+            latencies.push_back(line.toDouble());
+    }
+    if (latencies.empty()) {
+        std::fprintf(stderr, "no message arrived\n");
+        return 1;
+    }
+    std::printf("Send -> listed on a watch page, %zu messages: median %.1f ms, p95 %.1f ms, worst "
+                "%.1f ms\n",
+                latencies.size(), percentile(latencies, 0.5), percentile(latencies, 0.95),
+                percentile(latencies, 1.0));
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -160,7 +262,11 @@ int main(int argc, char** argv) {
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.value(1) == QLatin1String("--pages"))
         return runPages(arguments.value(2), arguments.value(3), arguments.value(4).toInt());
-    const int pageCount = arguments.size() > 1 ? arguments[1].toInt() : 50;
+    if (arguments.value(1) == QLatin1String("--sender"))
+        return runSender(arguments.value(2), arguments.value(3), arguments.value(4),
+                         arguments.value(5).toInt());
+    const bool sending = arguments.value(1) == QLatin1String("--send");
+    const int pageCount = arguments.size() > 1 && !sending ? arguments[1].toInt() : 50;
     const int commits = arguments.size() > 2 ? arguments[2].toInt() : 40;
 
     QTemporaryDir home;
@@ -179,6 +285,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", qPrintable(*failure));
         return 1;
     }
+    if (sending)
+        return benchSend(server, arguments.size() > 2 ? arguments[2].toInt() : 100);
 
     // The desk's thread: the longest gap between ticks of a 1 ms timer.
     qint64 longestStallNs = 0;

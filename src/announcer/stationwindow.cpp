@@ -16,6 +16,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTreeWidget>
@@ -42,8 +43,27 @@ QStringList addressChoices() {
 
 // A role as the announcer reads it; links and files keep its name.
 QString roleTitle(station::Role role) {
-    return role == station::Role::Watch ? StationWindow::tr("watch")
-                                        : StationWindow::tr("announce");
+    switch (role) {
+    case station::Role::Watch:
+        return StationWindow::tr("watch");
+    case station::Role::Announce:
+        return StationWindow::tr("announce");
+    case station::Role::Send:
+        return StationWindow::tr("send");
+    }
+    return {};
+}
+
+QString roleText(station::Role role) {
+    switch (role) {
+    case station::Role::Watch:
+        return StationWindow::tr("The list and the message on display, read only");
+    case station::Role::Announce:
+        return StationWindow::tr("Also choose, dismiss and undo");
+    case station::Role::Send:
+        return StationWindow::tr("Officials send messages to the list, and see them read out");
+    }
+    return {};
 }
 
 } // namespace
@@ -58,7 +78,8 @@ StationWindow::StationWindow(station::StationServer& server, QWidget* parent)
     , m_links(new QVBoxLayout)
     , m_linkBox(new QGroupBox(tr("Links")))
     , m_pages(new QTreeWidget)
-    , m_renew(new QPushButton(tr("&New links"))) {
+    , m_renew(new QPushButton(tr("&New links")))
+    , m_readyTexts(new QPlainTextEdit) {
     setObjectName(QStringLiteral("BrowserStation"));
     setWindowTitle(tr("Browser station \u2013 kelvane"));
     for (const QString& choice : addressChoices())
@@ -83,6 +104,7 @@ StationWindow::StationWindow(station::StationServer& server, QWidget* parent)
     m_pages->setHeaderLabels({tr("Role"), tr("Address"), tr("Since")});
     m_pages->setRootIsDecorated(false);
     m_pages->setMinimumHeight(110);
+    m_pages->setMaximumHeight(140);
 
     auto* where = new QHBoxLayout;
     where->addWidget(new QLabel(tr("Address:")));
@@ -94,13 +116,34 @@ StationWindow::StationWindow(station::StationServer& server, QWidget* parent)
     auto* pagesBox = new QGroupBox(tr("Connected now"));
     auto* pagesLayout = new QVBoxLayout(pagesBox);
     pagesLayout->addWidget(m_pages);
+    auto* readyBox = new QGroupBox(tr("Ready texts for send pages, one a line"));
+    auto* readyLayout = new QVBoxLayout(readyBox);
+    m_readyTexts->setObjectName(QStringLiteral("ReadyTexts"));
+    m_readyTexts->setPlainText(m_server.readyTexts().join(QLatin1Char('\n')));
+    m_readyTexts->setFixedHeight(m_pages->minimumHeight());
+    readyLayout->addWidget(m_readyTexts);
+    readyBox->setVisible(!m_server.roles().empty() &&
+                         m_server.roles().back() == station::Role::Send);
+    m_keepReadyTexts.setSingleShot(true);
+    m_keepReadyTexts.setInterval(500);
+    connect(m_readyTexts, &QPlainTextEdit::textChanged, &m_keepReadyTexts,
+            qOverload<>(&QTimer::start));
+    connect(&m_keepReadyTexts, &QTimer::timeout, this, &StationWindow::keepReadyTexts);
+    connect(this, &QDialog::finished, this, [this] {
+        if (m_keepReadyTexts.isActive())
+            keepReadyTexts();
+    });
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
     buttons->addButton(m_renew, QDialogButtonBox::ActionRole);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(where);
     layout->addWidget(m_state);
     layout->addWidget(m_linkBox);
-    layout->addWidget(pagesBox);
+    // Side by side, so the window still fits a laptop's screen with three links.
+    auto* below = new QHBoxLayout;
+    below->addWidget(pagesBox, 1);
+    below->addWidget(readyBox, 1);
+    layout->addLayout(below);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -122,6 +165,11 @@ void StationWindow::startOrStop() {
     const QString where = station::addressText({host, static_cast<quint16>(m_port->value())});
     if (const std::optional<QString> failure = station::startAndRemember(m_server, where))
         ui::showMessage(*failure);
+}
+
+void StationWindow::keepReadyTexts() {
+    m_keepReadyTexts.stop();
+    m_server.setReadyTexts(m_readyTexts->toPlainText().split(QLatin1Char('\n')));
 }
 
 void StationWindow::renewLinks() {
@@ -183,9 +231,7 @@ void StationWindow::showLinks() {
         field->setReadOnly(true);
         field->setMinimumWidth(field->fontMetrics().horizontalAdvance(link) + 16);
         text->addWidget(name);
-        text->addWidget(new QLabel(role == station::Role::Watch
-                                       ? tr("The list and the message on display, read only")
-                                       : tr("Also choose, dismiss and undo")));
+        text->addWidget(new QLabel(roleText(role)));
         text->addWidget(field);
         text->addStretch();
         rowLayout->addWidget(code);

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QDialog>
+#include <QTimer>
 
 class QComboBox;
 class QLabel;
+class QPlainTextEdit;
 class QPushButton;
 class QSpinBox;
 class QTreeWidget;
@@ -26,6 +28,7 @@ public:
 private:
     void startOrStop();
     void renewLinks();
+    void keepReadyTexts();
     void showState();
     void showLinks();
     void showPages();
@@ -39,4 +42,7 @@ private:
     QWidget* m_linkBox;
     QTreeWidget* m_pages;
     QPushButton* m_renew;
+    // The ready texts are kept a moment after the announcer stops typing.
+    QPlainTextEdit* m_readyTexts;
+    QTimer m_keepReadyTexts;
 };

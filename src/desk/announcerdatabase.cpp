@@ -202,15 +202,18 @@ void AnnouncerDatabase::dismissRow(const ChosenRow& shown, const QString& shownT
         std::move(done));
 }
 
-void AnnouncerDatabase::restoreRow(const readoutlog::Entry& undone, const QVariant& sequence,
-                                   Done<Restored> done) {
-    m_thread.call<Restored>(
-        [undone, values = QVariantMap{{sequenceField, sequence},
-                                      {messageField,
-                                       undone.message.isNull() ? QVariant() : undone.message}}](
+void AnnouncerDatabase::addRow(const readoutlog::Entry& entry, const QVariant& sequence,
+                               Done<Added> done) {
+    m_thread.call<Added>(
+        [entry,
+         values = QVariantMap{{sequenceField, sequence},
+                              {messageField, entry.message.isNull() ? QVariant() : entry.message}}](
             store::Database& database) {
             const store::RowKey key(database.ensureRow(sortedAnnouncements, values));
-            return Restored{key, readoutlog::append(undone)};
+            readoutlog::Entry logged = entry;
+            if (logged.row.isEmpty())
+                logged.row = key.text();
+            return Added{key, readoutlog::append(logged)};
         },
         std::move(done));
 }

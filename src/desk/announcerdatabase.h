@@ -93,15 +93,18 @@ public:
     // "not deleted" and fails. The log names the station that dismissed it.
     void dismissRow(const ChosenRow& shown, const QString& shownText, const QDateTime& time,
                     bool hideOnly, const QString& station, Done<DismissedRow> done);
-    // Puts a dismissed message back: a row with this Sequence and the
-    // entry's Message, unless one is there already, then appends the entry
-    // (an "undone" event) to the read-out log. Done learns the row's key;
-    // a log that could not be written comes with it.
-    struct Restored {
+    // Adds a row with this Sequence and the entry's Message through the
+    // row source, unless one is there already (Undo putting a dismissed
+    // message back, a message sent from a browser), then appends the
+    // entry to the read-out log, naming the row's key when the entry names
+    // no row. The database checks that the insert added exactly one row and
+    // touched no other. Done learns the row's key; a log that could not be
+    // written comes with it.
+    struct Added {
         store::RowKey key;
         std::optional<QString> logFailure;
     };
-    void restoreRow(const readoutlog::Entry& undone, const QVariant& sequence, Done<Restored> done);
+    void addRow(const readoutlog::Entry& entry, const QVariant& sequence, Done<Added> done);
     // Appends an entry to the read-out log; done learns why it could not.
     void log(const readoutlog::Entry& entry, Done<std::optional<QString>> done);
     // The dismissals of a day in the read-out log, newest first.

@@ -1,7 +1,10 @@
 #include "announcerdesk.h"
 
+#include "desksettings.h"
 #include "fileprobe.h"
 #include "messagelines.h"
+
+#include <QCoreApplication>
 
 #include <QPointer>
 
@@ -26,6 +29,17 @@ QString troubleMessage(DatabaseTrouble::Kind kind, const QString& whatNow) {
 QString logFailedAfterUndo(const QString& reason) {
     return AnnouncerDesk::tr("The message is back, but the read-out log could not be written (%1).")
         .arg(reason);
+}
+
+// What a sent message's row holds: the message after the sender's name
+// ("From Referee: Lane 4 timekeeper to the start"), so that the listed
+// first line says who asks and what; line breaks as the database's CR LF.
+QString sentMessageText(const QString& sender, const QString& text) {
+    QString message = text;
+    message.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    message.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    message.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    return AnnouncerDesk::tr("From %1: %2").arg(sender, message);
 }
 
 } // namespace
@@ -58,6 +72,7 @@ void AnnouncerDesk::open(const QString& path) {
         letGo();
         m_path = path;
         ++m_opening;
+        m_insertRefusal.clear();
         m_database = std::make_unique<AnnouncerDatabase>(
             path, whileOpen<bool>([this](const auto& outcome) { opened(outcome, false); }));
     }
@@ -69,6 +84,7 @@ void AnnouncerDesk::close() {
     letGo();
     forgetListAndDisplays();
     emit captionChanged();
+    emit takingMessagesChanged();
 }
 
 void AnnouncerDesk::letGo() {
@@ -84,6 +100,7 @@ void AnnouncerDesk::forgetListAndDisplays() {
         showOn(station);
     }
     m_messages.setLines({});
+    m_hasListing = false;
     emit listChanged();
 }
 
@@ -97,6 +114,7 @@ void AnnouncerDesk::closeFor(const QString& reason) {
 // that can only be read here keeps the messages that were read out: those
 // dismissed from it today are hidden again.
 void AnnouncerDesk::opened(const store::Outcome<bool>& outcome, bool reopening) {
+    emit takingMessagesChanged();
     if (!outcome.error) {
         emit captionChanged();
         if (!*outcome.value)
@@ -206,6 +224,7 @@ void AnnouncerDesk::listed(const store::Outcome<std::vector<ListedRow>>& outcome
         const int arrivals = m_arrivals.listed(m_path, keys, m_clock());
         markShownIfGone(lines);
         m_messages.setLines(std::move(lines));
+        m_hasListing = true;
         emit listChanged();
         if (arrivals > 0)
             emit arrived(arrivals);
@@ -320,6 +339,7 @@ void AnnouncerDesk::dismissed(const DismissedMessage& dismissal,
     if (done.hiddenOnly)
         m_hidden.hide(m_path, done.key);
     m_history.push(done);
+    emit rowDismissed(done.key, m_clock());
     if (stillShown)
         hideShown(station);
     refresh();
@@ -354,27 +374,27 @@ void AnnouncerDesk::undo(const QString& station) {
                                "read-out log at the desk."));
         return;
     }
-    m_database->restoreRow(logEntry(readoutlog::undone, station, *dismissal), dismissal->sequence,
-                           whileOpen<AnnouncerDatabase::Restored>(
-                               [this, station, dismissal = *dismissal](const auto& outcome) {
-                                   restored(station, dismissal, outcome);
-                               }));
+    m_database->addRow(logEntry(readoutlog::undone, station, *dismissal), dismissal->sequence,
+                       whileOpen<AnnouncerDatabase::Added>(
+                           [this, station, dismissal = *dismissal](const auto& outcome) {
+                               restored(station, dismissal, outcome);
+                           }));
 }
 
 void AnnouncerDesk::undoHidden(const QString& station, const DismissedMessage& dismissal) {
     m_hidden.unhide(m_path, dismissal.key);
     m_arrivals.known(dismissal.key, m_clock());
+    emit rowRestored(dismissal.key, dismissal.key);
     refresh();
-    m_database->log(
-        logEntry(readoutlog::undone, station, dismissal),
-        whileOpen<std::optional<QString>>([this, station](const auto& outcome) {
-            if (outcome.value && *outcome.value)
-                tell(station, logFailedAfterUndo(**outcome.value));
-        }));
+    m_database->log(logEntry(readoutlog::undone, station, dismissal),
+                    whileOpen<std::optional<QString>>([this, station](const auto& outcome) {
+                        if (outcome.value && *outcome.value)
+                            tell(station, logFailedAfterUndo(**outcome.value));
+                    }));
 }
 
 void AnnouncerDesk::restored(const QString& station, const DismissedMessage& dismissal,
-                             const store::Outcome<AnnouncerDatabase::Restored>& outcome) {
+                             const store::Outcome<AnnouncerDatabase::Added>& outcome) {
     if (outcome.error) {
         m_history.putBack(dismissal);
         // The desk's window has keys; a page has buttons and no log of its own.
@@ -394,9 +414,67 @@ void AnnouncerDesk::restored(const QString& station, const DismissedMessage& dis
         return;
     }
     m_arrivals.known(outcome.value->key, m_clock());
+    emit rowRestored(dismissal.key, outcome.value->key);
     refresh();
     if (outcome.value->logFailure)
         tell(station, logFailedAfterUndo(*outcome.value->logFailure));
+}
+
+void AnnouncerDesk::send(const QString& sender, const QString& text, bool urgent,
+                         const QString& station, std::function<void(const Sent&)> done) {
+    if (const std::optional<QString> refusal = refusesMessages()) {
+        done({std::nullopt, *refusal});
+        return;
+    }
+    const desk::SentSequences sequences = desk::sentSequences();
+    const qint16 sequence = urgent ? sequences.urgent : sequences.normal;
+    const readoutlog::Entry entry{m_clock(),
+                                  readoutlog::sent,
+                                  m_path,
+                                  {},
+                                  QString::number(sequence),
+                                  sentMessageText(sender, text),
+                                  QStringLiteral("%1 (%2)").arg(sender, station)};
+    m_database->addRow(
+        entry, QVariant(int(sequence)),
+        whileOpen<AnnouncerDatabase::Added>(
+            [this, done = std::move(done)](const auto& outcome) { added(outcome, done); }));
+}
+
+// A database that does not let rows be added says so once: from then on
+// this opening takes no messages, and every send page is told. A busy or
+// unreachable one changes nothing; the official sends again.
+void AnnouncerDesk::added(const store::Outcome<AnnouncerDatabase::Added>& outcome,
+                          const std::function<void(const Sent&)>& done) {
+    if (!outcome.error) {
+        refresh();
+        done({outcome.value->key, {}});
+        return;
+    }
+    if (DatabaseTrouble::kindOf(*outcome.error) == DatabaseTrouble::Kind::Failed) {
+        m_insertRefusal = outcome.error->description();
+        emit takingMessagesChanged();
+        done({std::nullopt, *refusesMessages()});
+        return;
+    }
+    noteTrouble(*outcome.error);
+    done({std::nullopt,
+          troubleMessage(DatabaseTrouble::kindOf(*outcome.error), tr("Send the message again"))});
+}
+
+std::optional<QString> AnnouncerDesk::refusesMessages() const {
+    const auto cannot = [](const QString& why) {
+        return tr("This desk cannot take messages: %1").arg(why);
+    };
+    if (m_displayOnly)
+        return cannot(tr("it only shows the list."));
+    if (!m_database)
+        return cannot(tr("the announcer has no database open."));
+    if (m_database->isOpened() && !m_database->canDeleteRows())
+        return cannot(tr("its announcer database can only be read on this computer."));
+    if (!m_insertRefusal.isEmpty())
+        return cannot(m_insertRefusal);
+    return std::nullopt;
 }
 
 readoutlog::Entry AnnouncerDesk::logEntry(const QString& event, const QString& station,

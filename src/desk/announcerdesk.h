@@ -70,7 +70,25 @@ public:
     // A station that has gone: what it had on display is forgotten.
     void forgetStation(const QString& station);
 
+    // A message an official sent from a browser station: added through the
+    // row source like a message Undo puts back, with the Sequence for sent
+    // messages (desk::sentSequences(), the lower one when urgent) and a
+    // first line that names the sender ("From Referee:"), and noted in the
+    // read-out log ("sent"). Done learns the row's key, or why the message
+    // was not added; a desk that cannot take messages adds nothing.
+    struct Sent {
+        std::optional<store::RowKey> key;
+        QString refusal;
+    };
+    void send(const QString& sender, const QString& text, bool urgent, const QString& station,
+              std::function<void(const Sent&)> done);
+    // Why this desk cannot take sent messages; nothing when it can.
+    std::optional<QString> refusesMessages() const;
+
     MessageList* messages() { return &m_messages; }
+    // The list was read from the open database, not emptied by an opening
+    // or a closing that has not been read yet.
+    bool hasListing() const { return m_hasListing; }
     // The message on display, as the text box shows it; empty when none is.
     // One that another station or program deleted meanwhile stays on
     // display, marked.
@@ -98,6 +116,12 @@ signals:
     void stationShownChanged(const QString& station);
     void stationNotice(const QString& station, const QString& text);
     void captionChanged();
+    // Whether the desk can take sent messages may have changed.
+    void takingMessagesChanged();
+    // A dismissal at this desk took the row off the list; Undo put a
+    // dismissed row back, under a key of its own.
+    void rowDismissed(const store::RowKey& key, const QDateTime& time);
+    void rowRestored(const store::RowKey& dismissed, const store::RowKey& restored);
     // New messages arrived in the last listing.
     void arrived(int count);
     // The desk closed its database by itself, for this reason.
@@ -127,7 +151,9 @@ private:
     void dismissed(const DismissedMessage& dismissal, const store::Outcome<DismissedRow>& outcome);
     void undoHidden(const QString& station, const DismissedMessage& dismissal);
     void restored(const QString& station, const DismissedMessage& dismissal,
-                  const store::Outcome<AnnouncerDatabase::Restored>& outcome);
+                  const store::Outcome<AnnouncerDatabase::Added>& outcome);
+    void added(const store::Outcome<AnnouncerDatabase::Added>& outcome,
+               const std::function<void(const Sent&)>& done);
     void hideShown(const QString& station);
     // Notes the trouble an error stands for and tells the station what to do now.
     void troubled(const QString& station, const store::KelvaneError& error, const QString& whatNow);
@@ -155,9 +181,12 @@ private:
     DismissalHistory m_history;
     HiddenMessages m_hidden;
     DatabaseTrouble m_trouble;
+    // Why the open database refused a sent message: it takes no inserts.
+    QString m_insertRefusal;
     // A refresh asked for while one is on its way runs once that is back.
     bool m_refreshing = false;
     bool m_refreshAgain = false;
+    bool m_hasListing = false;
     ChangeRefresh m_changeRefresh{[this] { refresh(); }};
     // While the server is away, the list is read again this often, so it is
     // current within a second of its return.

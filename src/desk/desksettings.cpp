@@ -1,10 +1,13 @@
 #include "desksettings.h"
 
+#include <QCoreApplication>
 #include <QSettings>
 #include <QStandardPaths>
 
 #include <algorithm>
 #include <array>
+#include <limits>
+#include <optional>
 
 namespace desk {
 
@@ -21,9 +24,21 @@ const QString stationOnKey = QStringLiteral("station/on");
 const QString stationAddressKey = QStringLiteral("station/address");
 const QString stationCertificateKey = QStringLiteral("station/certificate");
 const QString stationKeyKey = QStringLiteral("station/key");
+const QString sentSequenceKey = QStringLiteral("station/sentSequence");
+const QString urgentSequenceKey = QStringLiteral("station/urgentSequence");
+const QString readyTextsKey = QStringLiteral("station/readyTexts");
 
 QSettings settings() {
     return QSettings(settingsPath(), QSettings::IniFormat);
+}
+
+std::optional<qint16> sequenceSetting(const QString& key) {
+    bool whole = false;
+    const int value = settings().value(key).toString().toInt(&whole);
+    if (!whole || value < std::numeric_limits<qint16>::min() ||
+        value > std::numeric_limits<qint16>::max())
+        return std::nullopt;
+    return static_cast<qint16>(value);
 }
 
 } // namespace
@@ -94,6 +109,42 @@ QString stationCertificateFile() {
 
 QString stationKeyFile() {
     return settings().value(stationKeyKey).toString();
+}
+
+SentSequences sentSequences() {
+    SentSequences sequences;
+    sequences.normal = sequenceSetting(sentSequenceKey).value_or(sequences.normal);
+    sequences.urgent =
+        sequenceSetting(urgentSequenceKey).value_or(static_cast<qint16>(sequences.normal - 1));
+    if (sequences.urgent >= sequences.normal)
+        sequences.urgent = static_cast<qint16>(sequences.normal - 1);
+    if (sequences.normal == std::numeric_limits<qint16>::min())
+        sequences.urgent = sequences.normal;
+    return sequences;
+}
+
+QStringList readyTexts() {
+    QSettings kept = settings();
+    if (!kept.contains(readyTextsKey))
+        return {QCoreApplication::translate("DeskSettings", "Lane timekeepers to the start"),
+                QCoreApplication::translate("DeskSettings", "Medal ceremony in 5 minutes")};
+    return fitReadyTexts(kept.value(readyTextsKey).toStringList());
+}
+
+void rememberReadyTexts(const QStringList& texts) {
+    settings().setValue(readyTextsKey, fitReadyTexts(texts));
+}
+
+QStringList fitReadyTexts(const QStringList& texts) {
+    QStringList fit;
+    for (const QString& text : texts) {
+        QString line = text.simplified();
+        line.removeIf([](QChar c) { return c.category() == QChar::Other_Control; });
+        line = line.left(longestReadyText);
+        if (!line.isEmpty() && fit.size() < mostReadyTexts)
+            fit << line;
+    }
+    return fit;
 }
 
 } // namespace desk

@@ -47,4 +47,27 @@ void rememberStationChoice(const StationChoice& choice);
 QString stationCertificateFile();
 QString stationKeyFile();
 
+// The Sequence a message sent from a send page is added with, and the
+// lower one of an urgent message, so that the list (which is sorted by
+// Sequence) shows urgent messages first and sent ones before the meet
+// program's events (which number from 1). [station] sentSequence and
+// urgentSequence, whole numbers within 16 bits; 0 and -1 when unset or
+// unfit, and an urgent Sequence that is not lower is one below the other.
+struct SentSequences {
+    qint16 normal = 0;
+    qint16 urgent = -1;
+};
+SentSequences sentSequences();
+
+// The ready texts a send page offers to pick and edit, as the announcer
+// keeps them in the station window; at most mostReadyTexts, each one line
+// of at most longestReadyText characters.
+inline constexpr int mostReadyTexts = 20;
+inline constexpr int longestReadyText = 200;
+QStringList readyTexts();
+void rememberReadyTexts(const QStringList& texts);
+// The texts as they are kept: trimmed, one line each, empty ones left out,
+// bounded as above.
+QStringList fitReadyTexts(const QStringList& texts);
+
 } // namespace desk

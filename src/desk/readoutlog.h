@@ -16,14 +16,17 @@
 //   event     "dismissed": written and synced before the row is deleted;
 //             "not deleted": the delete that followed failed (the database
 //             was busy or out of reach), so the message is still pending;
-//             "undone": Undo put the message back (or showed it again)
+//             "undone": Undo put the message back (or showed it again);
+//             "sent": an official sent the message from a browser station
 //   database  the announcer database's path (a connection file for a server)
 //   row       the row's key (Id), which pairs a later event with its dismissal
 //   sequence  the Sequence as the list showed it; empty when the row had none
 //   message   the whole text, its CR LF line breaks kept inside the quotes
 //   station   where the announcer did it: "desk" (kelvane's own window) or
 //             a browser ("browser 192.168.1.23 #4"); files written before
-//             there were browser stations have no such field
+//             there were browser stations have no such field; for "sent"
+//             the sender as the page named it, then the page
+//             ("Referee (browser 192.168.1.23 #5)")
 // A text field that begins with = + - @, a tab, a CR or an apostrophe is
 // written after one more apostrophe, so that a spreadsheet opening the log
 // never takes it for a formula; reading takes that apostrophe off again.
@@ -34,6 +37,7 @@ namespace readoutlog {
 inline const QString dismissed = QStringLiteral("dismissed");
 inline const QString notDeleted = QStringLiteral("not deleted");
 inline const QString undone = QStringLiteral("undone");
+inline const QString sent = QStringLiteral("sent");
 
 struct Entry {
     QDateTime time;

@@ -31,6 +31,20 @@ const char* const pageTexts[] = {
     QT_TRANSLATE_NOOP("StationPage", "Not connected since %1, trying again"),
     QT_TRANSLATE_NOOP("StationPage",
                       "Open this page with a link from the announcer’s station window."),
+    QT_TRANSLATE_NOOP("StationPage", "send"),
+    QT_TRANSLATE_NOOP("StationPage", "From (your name or post)"),
+    QT_TRANSLATE_NOOP("StationPage", "Message"),
+    QT_TRANSLATE_NOOP("StationPage", "Urgent"),
+    QT_TRANSLATE_NOOP("StationPage", "Send"),
+    QT_TRANSLATE_NOOP("StationPage", "Your messages"),
+    QT_TRANSLATE_NOOP("StationPage", "None sent yet."),
+    QT_TRANSLATE_NOOP("StationPage", "Sending…"),
+    QT_TRANSLATE_NOOP("StationPage", "Sent."),
+    QT_TRANSLATE_NOOP("StationPage", "Say who is sending: your name or post."),
+    QT_TRANSLATE_NOOP("StationPage", "on the announcer’s list"),
+    QT_TRANSLATE_NOOP("StationPage", "read out at %1"),
+    QT_TRANSLATE_NOOP("StationPage", "put back on the announcer’s list"),
+    QT_TRANSLATE_NOOP("StationPage", "dismissed unread"),
 };
 
 // A tag's weight: q=0.5 and the like; 1 without one, 0 for anything unreadable.

@@ -59,11 +59,19 @@ std::optional<QByteArray> readPrivateFile(const QString& path) {
 } // namespace
 
 QString roleName(Role role) {
-    return role == Role::Watch ? QStringLiteral("watch") : QStringLiteral("announce");
+    switch (role) {
+    case Role::Watch:
+        return QStringLiteral("watch");
+    case Role::Announce:
+        return QStringLiteral("announce");
+    case Role::Send:
+        return QStringLiteral("send");
+    }
+    return {};
 }
 
-bool mayDo(Role role, Action /*action*/) {
-    return role == Role::Announce;
+bool mayDo(Role role, Action action) {
+    return action == Action::Send ? role == Role::Send : role == Role::Announce;
 }
 
 bool sameToken(QByteArrayView given, QByteArrayView expected) {
@@ -101,9 +109,13 @@ bool Tokens::load(const QString& path) {
                 loaded[static_cast<size_t>(role)] = fields[1];
         }
     }
-    if (std::any_of(loaded.cbegin(), loaded.cend(),
+    if (std::all_of(loaded.cbegin(), loaded.cend(),
                     [](const QByteArray& token) { return token.isEmpty(); }))
         return false;
+    for (QByteArray& token : loaded) {
+        if (token.isEmpty())
+            token = randomToken();
+    }
     m_tokens = loaded;
     return true;
 }

@@ -11,14 +11,15 @@ namespace station {
 
 // What a browser's link lets it do. A watch page shows the list and the
 // message on the desk's display; an announce page also chooses, dismisses
-// and undoes, each at its own display.
-enum class Role { Watch, Announce };
-inline constexpr std::array allRoles = {Role::Watch, Role::Announce};
+// and undoes, each at its own display. A send page sees nothing of the
+// desk: an official sends messages to the list and follows their own.
+enum class Role { Watch, Announce, Send };
+inline constexpr std::array allRoles = {Role::Watch, Role::Announce, Role::Send};
 
 QString roleName(Role role);
 
 // What a page may ask of the desk beyond watching it.
-enum class Action { Choose, Dismiss, Undo };
+enum class Action { Choose, Dismiss, Undo, Send };
 bool mayDo(Role role, Action action);
 
 // Equal texts, compared in a time that depends only on their lengths (a
@@ -43,7 +44,8 @@ public:
     // Kept between runs in a file of the user's own that nobody else may
     // read (a link on a phone keeps working after a restart of kelvane).
     // Loading a file that is missing, unfit or not the user's own alone
-    // gives false and changes nothing.
+    // gives false and changes nothing; a role the file has no token for
+    // (one added since it was written) gets a new one.
     bool load(const QString& path);
     // Why the file could not be written; nothing when it was.
     std::optional<QString> save(const QString& path) const;

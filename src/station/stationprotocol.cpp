@@ -20,6 +20,7 @@ const QHash<QString, Request::Type> requestTypes = {
     {QStringLiteral("choose"), Request::Type::Choose},
     {QStringLiteral("dismiss"), Request::Type::Dismiss},
     {QStringLiteral("undo"), Request::Type::Undo},
+    {QStringLiteral("send"), Request::Type::Send},
     {QStringLiteral("pong"), Request::Type::Pong}};
 
 } // namespace
@@ -30,9 +31,14 @@ std::optional<Request> parseRequest(const QString& message) {
     const auto type = requestTypes.constFind(object.value(QStringLiteral("type")).toString());
     if (!document.isObject() || type == requestTypes.cend())
         return std::nullopt;
-    Request request{*type, object.value(QStringLiteral("token")).toString(),
+    Request request{*type,
+                    object.value(QStringLiteral("token")).toString(),
                     object.value(QStringLiteral("key")).toString(),
-                    object.value(QStringLiteral("language")).toString()};
+                    object.value(QStringLiteral("language")).toString(),
+                    object.value(QStringLiteral("sender")).toString(),
+                    object.value(QStringLiteral("text")).toString(),
+                    object.value(QStringLiteral("urgent")).toBool(),
+                    object.value(QStringLiteral("number")).toInt()};
     return request;
 }
 
@@ -83,6 +89,35 @@ QByteArray notice(const QString& text) {
 
 QByteArray ping() {
     return text({{QStringLiteral("type"), QStringLiteral("ping")}});
+}
+
+QByteArray taking(const std::optional<QString>& refusal, const QStringList& readyTexts) {
+    return text({{QStringLiteral("type"), QStringLiteral("taking")},
+                 {QStringLiteral("refusal"), refusal.value_or(QString())},
+                 {QStringLiteral("ready"), QJsonArray::fromStringList(readyTexts)}});
+}
+
+QByteArray sent(const SentMessages& messages) {
+    QJsonArray list;
+    for (const SentMessage& message : messages.messages())
+        list.append(
+            QJsonObject{{QStringLiteral("number"), message.number},
+                        {QStringLiteral("sender"), message.sender},
+                        {QStringLiteral("text"), message.text},
+                        {QStringLiteral("urgent"), message.urgent},
+                        {QStringLiteral("sent"), message.sentAt.toString(QStringLiteral("HH:mm"))},
+                        {QStringLiteral("state"), stateName(message.state)},
+                        {QStringLiteral("readAt"),
+                         message.readAt.isValid() ? message.readAt.toString(QStringLiteral("HH:mm"))
+                                                  : QString()}});
+    return text(
+        {{QStringLiteral("type"), QStringLiteral("sent")}, {QStringLiteral("messages"), list}});
+}
+
+QByteArray answer(int number, const QString& refusal) {
+    return text({{QStringLiteral("type"), QStringLiteral("answer")},
+                 {QStringLiteral("number"), number},
+                 {QStringLiteral("refusal"), refusal}});
 }
 
 } // namespace station::protocol

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "sentmessages.h"
 #include "stationlinks.h"
 
 #include <QString>
@@ -17,7 +18,7 @@ namespace station::protocol {
 
 // What a page asks for.
 struct Request {
-    enum class Type { Hello, Choose, Dismiss, Undo, Pong };
+    enum class Type { Hello, Choose, Dismiss, Undo, Send, Pong };
     Type type = Type::Pong;
     QString token;
     // The row a choice or a dismissal is about: for Dismiss, the message
@@ -25,6 +26,12 @@ struct Request {
     QString key;
     // The language of the page's texts (hello only).
     QString language;
+    // A message to send: who sends it, its text, whether it is urgent,
+    // and the page's number for it, which the answer repeats.
+    QString sender;
+    QString text;
+    bool urgent = false;
+    int number = 0;
 };
 // The request a message holds; nothing for anything else.
 std::optional<Request> parseRequest(const QString& message);
@@ -37,5 +44,12 @@ QByteArray shown(const QString& type, const QString& key, const QString& text);
 QByteArray trouble(const QString& text);
 QByteArray notice(const QString& text);
 QByteArray ping();
+// For send pages: why this desk cannot take messages (empty when it can)
+// and the announcer's ready texts.
+QByteArray taking(const std::optional<QString>& refusal, const QStringList& readyTexts);
+// The messages sent on the link, with their states.
+QByteArray sent(const SentMessages& messages);
+// Whether the page's message numbered number was added, or why not.
+QByteArray answer(int number, const QString& refusal);
 
 } // namespace station::protocol

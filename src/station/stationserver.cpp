@@ -4,6 +4,7 @@
 #include "stationtexts.h"
 
 #include "desk/announcerdesk.h"
+#include "desk/desksettings.h"
 #include "i18n/translations.h"
 
 #include <QFile>
@@ -64,6 +65,8 @@ std::optional<Action> actionOf(protocol::Request::Type type) {
         return Action::Dismiss;
     case protocol::Request::Type::Undo:
         return Action::Undo;
+    case protocol::Request::Type::Send:
+        return Action::Send;
     default:
         return std::nullopt;
     }
@@ -102,6 +105,16 @@ StationServer::StationServer(AnnouncerDesk& desk, QObject* parent)
                 if (PageSession* page = pageNamed(station))
                     page->send(protocol::notice(text));
             });
+    connect(&m_desk, &AnnouncerDesk::takingMessagesChanged, this, &StationServer::sendTaking);
+    connect(&m_desk, &AnnouncerDesk::rowDismissed, this,
+            [this](const store::RowKey& key, const QDateTime& time) {
+                sendSentStates(m_sent.dismissed(key, time));
+            });
+    connect(&m_desk, &AnnouncerDesk::rowRestored, this,
+            [this](const store::RowKey& dismissed, const store::RowKey& restored) {
+                sendSentStates(m_sent.restored(dismissed, restored));
+            });
+    m_readyTexts = desk::readyTexts();
     setIdleMilliseconds(m_site.idleMilliseconds);
     connect(&m_keepAlive, &QTimer::timeout, this, &StationServer::keepAlive);
     if (!m_tokens.load(tokensPath()))
@@ -172,6 +185,7 @@ QUrl StationServer::link(Role role) const {
 
 std::optional<QString> StationServer::renewLinks() {
     m_tokens.renew();
+    m_sent.clear();
     for (PageSession* page : m_pages) {
         if (page->role())
             page->close(CloseReason::LinkNotValid);
@@ -285,6 +299,11 @@ void StationServer::checkToken(PageSession* page, const QByteArray& token) {
 
 void StationServer::greet(PageSession& page) {
     page.send(protocol::welcome(*page.role(), page.name()));
+    if (*page.role() == Role::Send) {
+        page.send(protocol::taking(m_desk.refusesMessages(), m_readyTexts));
+        page.send(protocol::sent(m_sent));
+        return;
+    }
     page.send(protocol::list(m_desk));
     page.send(
         protocol::shown(QStringLiteral("desk"), m_desk.shownKey().text(), m_desk.shownText()));
@@ -331,7 +350,74 @@ void StationServer::act(PageSession& page, const protocol::Request& request) {
     case Action::Undo:
         m_desk.undo(page.name());
         return;
+    case Action::Send:
+        sendMessage(page, request);
+        return;
     }
+}
+
+// Every check is made here, whatever the page checked: a message refused
+// adds nothing, and the page keeps it to mend or send again. Only a
+// message fit to be sent to a desk that takes messages counts towards the
+// link's rate.
+void StationServer::sendMessage(PageSession& page, const protocol::Request& request) {
+    const CheckedMessage checked = checkMessage(request.sender, request.text);
+    if (checked.refusal) {
+        page.send(protocol::answer(request.number, textFor(page, checked.refusal)));
+        return;
+    }
+    if (const std::optional<QString> refusal = m_desk.refusesMessages()) {
+        page.send(protocol::answer(request.number, *refusal));
+        return;
+    }
+    const auto now = SentMessages::Clock::now();
+    if (!m_sent.mayCount(now)) {
+        const QDateTime from = m_desk.now().addSecs(m_sent.secondsToWait(now));
+        page.send(protocol::answer(
+            request.number,
+            textFor(page, QT_TRANSLATE_NOOP("Station",
+                                            "Ten messages have been sent on this link in the last "
+                                            "minute. This one can be sent at %1."))
+                .arg(from.toString(QStringLiteral("HH:mm:ss")))));
+        return;
+    }
+    SentMessage message;
+    message.number = m_sent.nextNumber();
+    message.sender = checked.sender;
+    message.text = checked.text;
+    message.urgent = request.urgent;
+    message.sentAt = m_desk.now();
+    m_desk.send(checked.sender, checked.text, request.urgent, page.name(),
+                [station = QPointer<StationServer>(this), asking = QPointer<PageSession>(&page),
+                 message, number = request.number](const AnnouncerDesk::Sent& sent) {
+                    if (station)
+                        station->messageAdded(message, sent.key);
+                    if (asking)
+                        asking->send(protocol::answer(number, sent.refusal));
+                });
+}
+
+void StationServer::messageAdded(SentMessage message, const std::optional<store::RowKey>& key) {
+    if (!key)
+        return;
+    message.key = *key;
+    if (m_sent.add(std::move(message)))
+        sendSentStates();
+}
+
+void StationServer::setReadyTexts(const QStringList& texts) {
+    desk::rememberReadyTexts(texts);
+    m_readyTexts = desk::fitReadyTexts(texts);
+    sendTaking();
+}
+
+void StationServer::sendTaking() {
+    sendToPages(protocol::taking(m_desk.refusesMessages(), m_readyTexts), true);
+}
+
+void StationServer::sendSentStates(bool changed) {
+    if (changed)
+        sendToPages(protocol::sent(m_sent), true);
 }
 
 void StationServer::pageGone(PageSession* page) {
@@ -341,9 +427,9 @@ void StationServer::pageGone(PageSession* page) {
     emit pagesChanged();
 }
 
-void StationServer::sendToPages(const QByteArray& message) {
+void StationServer::sendToPages(const QByteArray& message, bool toSenders) {
     for (PageSession* page : m_pages) {
-        if (page->role())
+        if (page->role() && (*page->role() == Role::Send) == toSenders)
             page->send(message);
     }
 }
@@ -356,10 +442,20 @@ void StationServer::scheduleList() {
     QTimer::singleShot(0, this, &StationServer::sendList);
 }
 
+// The list also tells which sent messages are still on it.
 void StationServer::sendList() {
     m_listScheduled = false;
-    if (std::any_of(m_pages.cbegin(), m_pages.cend(),
-                    [](const PageSession* page) { return page->role(); }))
+    if (m_desk.hasListing()) {
+        const MessageList& list = *m_desk.messages();
+        std::vector<store::RowKey> keys;
+        keys.reserve(static_cast<size_t>(list.rowCount()));
+        for (int row = 0; row < list.rowCount(); ++row)
+            keys.push_back(list.line(row)->key);
+        sendSentStates(m_sent.listed(keys));
+    }
+    if (std::any_of(m_pages.cbegin(), m_pages.cend(), [](const PageSession* page) {
+            return page->role() && *page->role() != Role::Send;
+        }))
         sendToPages(protocol::list(m_desk));
 }
 

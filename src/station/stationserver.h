@@ -73,6 +73,14 @@ public:
 
     // How long a connection may be silent (a minute); shorter for tests.
     void setIdleMilliseconds(int milliseconds);
+    // How many messages the send link may send in a minute; more for a
+    // benchmark.
+    void setSentPerMinute(int messages) { m_sent.setPerMinute(messages); }
+
+    // The texts a send page offers to pick and edit; kept in the desk's
+    // settings and passed on to the send pages connected now.
+    QStringList readyTexts() const { return m_readyTexts; }
+    void setReadyTexts(const QStringList& texts);
 
 signals:
     void pagesChanged();
@@ -88,7 +96,12 @@ private:
     void act(PageSession& page, const protocol::Request& request);
     void greet(PageSession& page);
     void pageGone(PageSession* page);
-    void sendToPages(const QByteArray& message);
+    void sendMessage(PageSession& page, const protocol::Request& request);
+    void messageAdded(SentMessage message, const std::optional<store::RowKey>& key);
+    // To every page of the desk's (watch and announce), or to the send pages.
+    void sendToPages(const QByteArray& message, bool toSenders = false);
+    void sendTaking();
+    void sendSentStates(bool changed = true);
     void scheduleList();
     void sendList();
     void sendDeskShown();
@@ -119,6 +132,8 @@ private:
     Tokens m_tokens;
     FailedAttempts m_failures;
     std::vector<PageSession*> m_pages;
+    SentMessages m_sent;
+    QStringList m_readyTexts;
     int m_connections = 0;
     int m_pagesOpened = 0;
     bool m_listScheduled = false;

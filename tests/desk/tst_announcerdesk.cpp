@@ -111,6 +111,7 @@ private slots:
     void serverDownAtTheStart();
     void undoPutsDismissalsBack();
     void undoRefused();
+    void sentMessagesAreAdded();
     void unloggedMessageIsNotDismissed();
     void wholeTextIsLoggedBeforeTheDelete_data();
     void wholeTextIsLoggedBeforeTheDelete();
@@ -230,7 +231,8 @@ void TestAnnouncerDesk::awkwardMessages_data() {
                                       << "9:";
     QTest::newRow("leading empty lines") << "\r\n\r\nHeat 2"
                                          << "9:Heat 2";
-    QTest::newRow("2,100 empty lines first") << QString("\r\n").repeated(2100) + "Heat 2" << "9:Heat 2";
+    QTest::newRow("2,100 empty lines first") << QString("\r\n").repeated(2100) + "Heat 2"
+                                             << "9:Heat 2";
     QTest::newRow("lone LF and CR") << "a\nb\rc\r\nd"
                                     << "9:a\nb\rc";
     QTest::newRow("5000 lines") << many.join("\r\n") << "9:line 1";
@@ -626,9 +628,40 @@ void TestAnnouncerDesk::undoPutsDismissalsBack() {
     QCOMPARE(readoutlog::readOuts(logged).size(), size_t(2));
 }
 
+// A message sent from a browser is one new row with the sent Sequence (the
+// lower one when urgent) and the sender in front; the same text sent again
+// while it is pending joins it. The log notes who sent it.
+void TestAnnouncerDesk::sentMessagesAreAdded() {
+    AnnouncerFixture fixture;
+    fixture.addRow(1, QStringLiteral("Event 1"));
+    AnnouncerDesk desk;
+    desk.setClock([] { return galaTime; });
+    openDesk(desk, fixture.path());
+    QStringList keys;
+    for (const auto& [text, urgent] :
+         {std::pair{"Lane 4\nto the start", false}, std::pair{"Medals now", true},
+          std::pair{"Lane 4\nto the start", false}}) {
+        desk.send(QStringLiteral("Referee"), QString::fromUtf8(text), urgent,
+                  QStringLiteral("browser #1"), [&](const AnnouncerDesk::Sent& sent) {
+                      keys << (sent.key ? sent.key->text() : sent.refusal);
+                  });
+        settle(desk);
+    }
+    QCOMPARE(keys.size(), 3);
+    QCOMPARE(keys[2], keys[0]);
+    QCOMPARE(lines(desk),
+             QStringList({"-1:From Referee: Medals now", ":From Referee: Lane 4", "1:Event 1"}));
+    QCOMPARE(fixture.rows()[1].second, QStringLiteral("From Referee: Lane 4\r\nto the start"));
+    const auto logged = loggedOn(galaTime.date());
+    QCOMPARE(events(logged), QStringList({"sent 0", "sent -1", "sent 0"}));
+    QCOMPARE(logged.front().row, keys[0]);
+    QCOMPARE(logged.front().station, QStringLiteral("Referee (browser #1)"));
+}
+
 // A row source that cannot take the row back (no insert trigger; a server
 // account without INSERT): Undo says so, adds nothing, and the dismissal
-// stays to be read in the log.
+// stays to be read in the log. A message sent from a browser is refused
+// the same way, and from then on the desk says it takes none.
 void TestAnnouncerDesk::undoRefused() {
     AnnouncerFixture fixture;
     fixture.addRow(1, QStringLiteral("one"));
@@ -673,6 +706,13 @@ void TestAnnouncerDesk::undoRefused() {
     undo(desk, browser);
     QCOMPARE(browserNotice.count(), 1);
     QVERIFY(browserNotice[0][1].toString().endsWith("read-out log at the desk."));
+    QCOMPARE(desk.refusesMessages(), std::nullopt);
+    QString refusal;
+    desk.send(QStringLiteral("Referee"), QStringLiteral("two"), false, QStringLiteral("browser #1"),
+              [&](const AnnouncerDesk::Sent& sent) { refusal = sent.refusal; });
+    settle(desk);
+    QVERIFY2(refusal.startsWith("This desk cannot take messages: "), qPrintable(refusal));
+    QCOMPARE(desk.refusesMessages(), refusal);
     QVERIFY(lines(desk).isEmpty());
     QCOMPARE(fixture.rowCount(), 0);
     QCOMPARE(events(loggedOn(galaTime.date())), QStringList({"dismissed 1", "dismissed 2"}));

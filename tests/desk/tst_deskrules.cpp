@@ -67,6 +67,8 @@ private slots:
     void readingSizeSteps_data();
     void readingSizeSteps();
     void readingSizeIsRemembered();
+    void sentSequences_data();
+    void sentSequences();
     void historyTakesTheLatestOfItsDatabase();
     void burstOfChangesGivesOneRefresh();
 
@@ -329,6 +331,39 @@ void TestDeskRules::readingSizeSteps() {
     QFETCH(double, smaller);
     QCOMPARE(desk::largerReadingPoints(points), larger);
     QCOMPARE(desk::smallerReadingPoints(points), smaller);
+}
+
+// Urgent messages are always listed before the other sent ones.
+void TestDeskRules::sentSequences_data() {
+    QTest::addColumn<QString>("sent");
+    QTest::addColumn<QString>("urgent");
+    QTest::addColumn<int>("normal");
+    QTest::addColumn<int>("urgentSequence");
+    QTest::newRow("unset") << ""
+                           << "" << 0 << -1;
+    QTest::newRow("both set") << "500"
+                              << "-20" << 500 << -20;
+    QTest::newRow("only sent") << "500"
+                               << "" << 500 << 499;
+    QTest::newRow("urgent not lower") << "5"
+                                      << "9" << 5 << 4;
+    QTest::newRow("out of range") << "40000"
+                                  << "x" << 0 << -1;
+    QTest::newRow("lowest") << "-32768"
+                            << "" << -32768 << -32768;
+}
+
+void TestDeskRules::sentSequences() {
+    QFETCH(QString, sent);
+    QFETCH(QString, urgent);
+    QFETCH(int, normal);
+    QFETCH(int, urgentSequence);
+    QSettings settings(desk::settingsPath(), QSettings::IniFormat);
+    settings.setValue(QStringLiteral("station/sentSequence"), sent);
+    settings.setValue(QStringLiteral("station/urgentSequence"), urgent);
+    settings.sync();
+    QCOMPARE(int(desk::sentSequences().normal), normal);
+    QCOMPARE(int(desk::sentSequences().urgent), urgentSequence);
 }
 
 // Kept in a file of its own under the XDG config folder; a value that is

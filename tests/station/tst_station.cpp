@@ -61,6 +61,9 @@ private slots:
     void plainRequests();
     void connectionsAreCapped();
     void silentConnectionsClose();
+    void sentMessages_data();
+    void sentMessages();
+    void sentStatesFollowTheRow();
     void pageRequests_data();
     void pageRequests();
     void pageThatDoesNotReadIsDropped();
@@ -113,6 +116,7 @@ void TestStation::tokens_data() {
     lastChanged.back() = lastChanged.back() == 'A' ? 'B' : 'A';
     QTest::newRow("watch") << watch << int(Role::Watch);
     QTest::newRow("announce") << tokens.tokenOf(Role::Announce) << int(Role::Announce);
+    QTest::newRow("send") << tokens.tokenOf(Role::Send) << int(Role::Send);
     QTest::newRow("last character differs") << lastChanged << -1;
     QTest::newRow("one character short") << watch.chopped(1) << -1;
     QTest::newRow("one character more") << watch + 'A' << -1;
@@ -145,6 +149,15 @@ void TestStation::tokensKeptPrivately() {
     QVERIFY(!loaded.load(m_home.filePath("linked")));
     QFile::setPermissions(path, QFile::permissions(path) | QFile::ReadOther);
     QVERIFY(!loaded.load(path));
+    // Links given out before there was a send role keep working.
+    QFile older(m_home.filePath("older"));
+    QVERIFY(older.open(QIODevice::WriteOnly));
+    older.write("watch " + saved.tokenOf(Role::Watch) + '\n');
+    older.close();
+    older.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    QVERIFY(loaded.load(older.fileName()));
+    QCOMPARE(loaded.tokenOf(Role::Watch), saved.tokenOf(Role::Watch));
+    QCOMPARE(loaded.tokenOf(Role::Send).size(), 22);
 }
 
 void TestStation::requestHeads_data() {
@@ -288,6 +301,97 @@ void TestStation::silentConnectionsClose() {
 // Whatever a page sends, its link decides: an action a watch link does
 // not allow changes nothing and closes the connection, as does a wrong
 // token, anything but the protocol's messages, and a message over 64 KiB.
+// Every check of a sent message is the station's: what the page checked
+// counts for nothing.
+void TestStation::sentMessages_data() {
+    QTest::addColumn<QString>("sender");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("added");
+    QTest::addColumn<QString>("refusal");
+    QTest::newRow("lines") << " Referee "
+                           << "a\r\nb\rc\nd"
+                           << "a\nb\nc\nd"
+                           << "";
+    QTest::newRow("longest") << "Referee" << QString(1000, 'x') << QString(1000, 'x') << "";
+    QTest::newRow("CR LF counts once")
+        << "Referee" << QString(500, 'x') + "\r\n" + QString(499, 'x')
+        << QString(500, 'x') + "\n" + QString(499, 'x') << "";
+    QTest::newRow("too long") << "Referee" << QString(1001, 'x') << ""
+                              << "longer than 1,000";
+    QTest::newRow("empty") << "Referee"
+                           << ""
+                           << ""
+                           << "empty";
+    QTest::newRow("only spaces and lines") << "Referee"
+                                           << " \r\n "
+                                           << ""
+                                           << "empty";
+    QTest::newRow("tab") << "Referee"
+                         << "a\tb"
+                         << ""
+                         << "control characters";
+    QTest::newRow("escape") << "Referee"
+                            << "a\x1b[2Jb"
+                            << ""
+                            << "control characters";
+    QTest::newRow("no sender") << "  "
+                               << "a"
+                               << ""
+                               << "who is sending";
+    QTest::newRow("sender on two lines") << "Ref\neree"
+                                         << "a"
+                                         << ""
+                                         << "one line";
+    QTest::newRow("sender too long") << QString(61, 'r') << "a"
+                                     << ""
+                                     << "one line";
+}
+
+void TestStation::sentMessages() {
+    QFETCH(QString, sender);
+    QFETCH(QString, text);
+    QFETCH(QString, added);
+    QFETCH(QString, refusal);
+    const CheckedMessage checked = checkMessage(sender, text);
+    const QString given = QString::fromUtf8(checked.refusal);
+    QVERIFY2(refusal.isEmpty() ? !checked.refusal : given.contains(refusal), qPrintable(given));
+    if (refusal.isEmpty()) {
+        QCOMPARE(checked.text, added);
+        QCOMPARE(checked.sender, sender.trimmed());
+    }
+}
+
+// A sent message is recognised by its row: read out when the desk
+// dismisses it, put back under Undo's new row, unread when its row left
+// the list otherwise. A gone row's key may come back for a new message.
+void TestStation::sentStatesFollowTheRow() {
+    const auto key = [](int id) { return store::RowKey(QVariant(id)); };
+    const auto states = [](const SentMessages& sent) {
+        QStringList names;
+        for (const SentMessage& message : sent.messages())
+            names << stateName(message.state) + QLatin1Char(' ') + message.key.text();
+        return names;
+    };
+    SentMessages sent;
+    SentMessage message;
+    message.key = key(5);
+    QVERIFY(sent.add(message));
+    QVERIFY(!sent.add(message));
+    QVERIFY(!sent.listed({}));
+    QVERIFY(!sent.listed({key(5)}));
+    QVERIFY(sent.dismissed(key(5), QDateTime::currentDateTime()));
+    QVERIFY(sent.restored(key(5), key(7)));
+    QCOMPARE(states(sent), QStringList({"back 7"}));
+    QVERIFY(!sent.listed({}));
+    QVERIFY(!sent.listed({key(7)}));
+    QVERIFY(sent.listed({}));
+    QCOMPARE(states(sent), QStringList({"unread 7"}));
+    QVERIFY(sent.add(message));
+    message.key = key(7);
+    QVERIFY(sent.add(message));
+    QCOMPARE(states(sent), QStringList({"unread ", "listed 5", "listed 7"}));
+}
+
 void TestStation::pageRequests_data() {
     QTest::addColumn<int>("role");
     QTest::addColumn<QString>("request");
@@ -297,6 +401,11 @@ void TestStation::pageRequests_data() {
     QTest::newRow("watch dismisses")
         << int(Role::Watch) << R"({"type":"dismiss","key":"%1"})" << 4003;
     QTest::newRow("watch undoes") << int(Role::Watch) << R"({"type":"undo"})" << 4003;
+    const QString sends = R"({"type":"send","sender":"Referee","text":"x"})";
+    QTest::newRow("watch sends") << int(Role::Watch) << sends << 4003;
+    QTest::newRow("announce sends") << int(Role::Announce) << sends << 4003;
+    QTest::newRow("send dismisses")
+        << int(Role::Send) << R"({"type":"dismiss","key":"%1"})" << 4003;
     QTest::newRow("says hello twice")
         << int(Role::Announce) << R"({"type":"hello","token":""})" << 4002;
     QTest::newRow("not JSON") << int(Role::Announce) << "<script>" << 4002;

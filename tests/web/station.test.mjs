@@ -37,8 +37,8 @@ function readOutLog() {
 // The harness: a desk on the database with its station; commands on its
 // standard input are answered with "ok COMMAND" once carried out.
 class Harness {
-  constructor() {
-    this.process = spawn(harnessProgram, [database], {
+  constructor(file = database) {
+    this.process = spawn(harnessProgram, [file], {
       env: { ...process.env, XDG_DATA_HOME: path.join(home, 'data'), XDG_CONFIG_HOME: path.join(home, 'config') },
       stdio: ['pipe', 'pipe', 'inherit'],
     });
@@ -46,7 +46,7 @@ class Harness {
     this.waiting = [];
     readline.createInterface({ input: this.process.stdout }).on('line', (line) => {
       const [word, value] = line.split(' ');
-      if (word === 'watch' || word === 'announce') this.links[word] = value;
+      if (word === 'watch' || word === 'announce' || word === 'send') this.links[word] = value;
       if (word === 'ok') this.waiting.shift()?.();
     });
   }
@@ -63,7 +63,7 @@ class Harness {
   }
 }
 
-async function open(link, width = 800, languages = '') {
+async function open(link, width = 800, languages = '', ready = '#list li, #empty:not([hidden])') {
   const page = await browser.newPage();
   if (languages) await page.setExtraHTTPHeaders({ 'Accept-Language': languages });
   await page.setViewportSize({ width, height: 740 });
@@ -71,7 +71,7 @@ async function open(link, width = 800, languages = '') {
   page.on('pageerror', (error) => page.errors.push(error.message));
   page.on('dialog', (dialog) => { page.errors.push('dialog ' + dialog.message()); dialog.dismiss(); });
   await page.goto(link);
-  await page.waitForSelector('#list li, #empty:not([hidden])');
+  await page.waitForSelector(ready);
   return page;
 }
 
@@ -220,4 +220,131 @@ test('the page on a 360-pixel phone', async () => {
   assert.ok(await page.evaluate(() => document.scrollingElement.scrollWidth <= 360), 'no sideways scrolling');
   await page.screenshot({ path: path.join(shots, 'station-phone.png') });
   await page.close();
+});
+
+// The send page: an official's messages go to the list, and the page
+// follows each one until it is read out.
+const openSend = (link, width = 360) => open(link, width, '', '#compose:not([hidden]) #ready button');
+
+async function sendFrom(page, sender, text, urgent = false) {
+  await page.fill('#sender', sender);
+  await page.fill('#text', text);
+  await page.setChecked('#urgent', urgent);
+  await page.click('#send');
+}
+
+// Waits until the sender's page shows the message (by its end) in a state
+// that ends with state.
+const showsState = (page, text, state) => page.waitForFunction(([wanted, ending]) => {
+  const item = [...document.querySelectorAll('#sent li')].find((li) => li.querySelector('.text').textContent.endsWith(wanted));
+  return item && item.querySelector('.state').textContent.endsWith(ending);
+}, [text, state], { polling: 10, timeout: 5000 });
+
+test('a sent message is on the desk within a second with its sender, and its sender sees it read out', async (t) => {
+  const watch = await open(harness.links.watch);
+  const sender = await openSend(harness.links.send);
+  const text = 'Lane 4 timekeeper to the start\nplease';
+  const clicked = Date.now();
+  await sendFrom(sender, 'Referee', text);
+  const arrival = Date.now() - clicked + await allSee([watch], ':From Referee: Lane 4 timekeeper to the start');
+  assert.ok(arrival < within, `sent message on the desk after ${arrival} ms`);
+  await showsState(sender, 'please', 'on the announcer’s list');
+  assert.equal(await sender.inputValue('#text'), '', 'the text box is emptied once the desk has it');
+  const row = rows().find((r) => r[2] === 'From Referee: Lane 4 timekeeper to the start\\r\\nplease');
+  assert.ok(row, 'one row with the sender on its first line');
+  assert.equal(row[1], '0');
+
+  await harness.command('desk-choose-key ' + row[0]);
+  await watch.waitForFunction(() => document.getElementById('message').textContent.startsWith('From Referee'));
+  const dismissed = Date.now();
+  await harness.command('desk-dismiss');
+  await sender.waitForFunction(() => /read out at \d\d:\d\d$/.test(document.querySelector('#sent li .state').textContent),
+    null, { polling: 10, timeout: 5000 });
+  const readOut = Date.now() - dismissed;
+  assert.ok(readOut < within, `"read out at" after ${readOut} ms`);
+  await sender.fill('#text', 'Medal ceremony in 5 minutes');
+  await sender.screenshot({ path: path.join(shots, 'station-send-phone.png') });
+  assert.match(readOutLog(), /sent,.*,0,"From Referee: Lane 4 timekeeper to the start\r\nplease",Referee \(browser 127\.0\.0\.1 #\d+\)/);
+  assert.match(readOutLog(), /dismissed,.*,0,"From Referee: Lane 4.*\r\nplease",desk/);
+  await harness.command('desk-undo');
+  await showsState(sender, 'please', 'put back on the announcer’s list');
+  t.diagnostic(`send to desk: ${arrival} ms; desk dismissal to the sender: ${readOut} ms`);
+  await watch.close();
+  await sender.close();
+});
+
+test('an urgent message is listed first, and markup in it stays text on every page', async () => {
+  const markup = '<img src=x onerror="window.pwned=1"><b>now</b>';
+  const watch = await open(harness.links.watch);
+  const announce = await open(harness.links.announce);
+  const sender = await openSend(harness.links.send);
+  await sender.click('#ready button:has-text("Medal ceremony")');
+  assert.equal(await sender.inputValue('#text'), 'Medal ceremony in 5 minutes');
+  await sendFrom(sender, 'Meet director', markup, true);
+  const line = '-1:From Meet director: ' + markup;
+  await allSee([watch, announce], line);
+  assert.equal((await listed(watch))[0], line, 'urgent first');
+  await showsState(sender, markup, 'on the announcer’s list');
+  await announce.click('#list li:first-child button');
+  await announce.waitForFunction((text) => document.getElementById('message').textContent === text, 'From Meet director: ' + markup);
+  for (const page of [watch, announce, sender]) {
+    assert.equal(await page.evaluate(() => window.pwned), undefined);
+    assert.equal(await page.$$eval('main img, main b', (found) => found.length), 0);
+    assert.deepEqual(page.errors, []);
+    await page.close();
+  }
+});
+
+test('the length bound and the rate limit hold against a forged client', async () => {
+  await harness.command('renew');
+  const sender = await openSend(harness.links.send);
+  const before = rows().length;
+  const answers = await sender.evaluate((token) => new Promise((resolve) => {
+    const forged = new WebSocket(`ws://${location.host}/live`);
+    const requests = [' '.repeat(3), 'x'.repeat(1001), 'bell\u0007', 'tab\there'];
+    for (let i = 1; i <= 12; ++i) requests.push('Forged message ' + i);
+    const answers = [];
+    forged.binaryType = 'arraybuffer';
+    forged.onopen = () => forged.send(JSON.stringify({ type: 'hello', token }));
+    forged.onmessage = (event) => {
+      const message = JSON.parse(new TextDecoder().decode(event.data));
+      if (message.type === 'welcome')
+        requests.forEach((text, number) => forged.send(JSON.stringify({ type: 'send', number, sender: 'Forger', text })));
+      if (message.type === 'answer' && answers.push(message) === requests.length) resolve(answers);
+    };
+  }), new URL(harness.links.send).hash.slice(1));
+  const refusals = answers.sort((a, b) => a.number - b.number).map((answer) => answer.refusal);
+  assert.match(refusals[0], /empty/);
+  assert.match(refusals[1], /1,000 characters/);
+  assert.match(refusals[2], /control characters/);
+  assert.match(refusals[3], /control characters/);
+  assert.deepEqual(refusals.slice(4, 14), Array(10).fill(''));
+  assert.match(refusals[14], /^Ten messages have been sent on this link in the last minute/);
+  assert.match(refusals[15], /^Ten messages/);
+  assert.equal(rows().length, before + 10);
+  await sendFrom(sender, 'Referee', 'One more');
+  await sender.waitForFunction(() => document.getElementById('answer').classList.contains('refused'));
+  assert.match(await sender.textContent('#answer'), /^Ten messages/);
+  assert.equal(await sender.inputValue('#text'), 'One more', 'a refused message stays to be sent again');
+  await sender.close();
+});
+
+test('a desk on a Jet file says on the send page that it cannot take messages', async () => {
+  const jet = path.join(home, 'announcer.mdb');
+  fs.copyFileSync(process.env.KELVANE_JET_FIXTURE, jet);
+  const bytes = fs.readFileSync(jet);
+  const jetHarness = new Harness(jet);
+  await jetHarness.command('links');
+  const sender = await openSend(jetHarness.links.send);
+  await sender.waitForSelector('#taking:not([hidden])');
+  assert.match(await sender.textContent('#taking'), /^This desk cannot take messages/);
+  assert.ok(await sender.isDisabled('#send'));
+  await sender.evaluate(() => { document.getElementById('send').disabled = false; });
+  await sendFrom(sender, 'Referee', 'Anyone there?');
+  await sender.waitForFunction(() => document.getElementById('answer').classList.contains('refused'));
+  assert.match(await sender.textContent('#answer'), /cannot take messages/);
+  assert.equal(await sender.inputValue('#text'), 'Anyone there?');
+  assert.ok(fs.readFileSync(jet).equals(bytes), 'the file is untouched');
+  await sender.close();
+  jetHarness.stop();
 });

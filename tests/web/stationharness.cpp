@@ -3,7 +3,9 @@
 // at a port the system picks, prints the links, and then takes commands
 // on standard input, one a line, answering each with "ok COMMAND":
 //   desk-choose N   the desk's window chooses line N (from 0)
+//   desk-choose-key K   the desk's window chooses the row with key K
 //   desk-dismiss    the desk's window dismisses its message
+//   desk-undo       the desk's Ctrl+Z
 //   stop, start     stops the station, starts it again on the same port
 //   renew           "New links"
 //   links           prints the links again
@@ -65,8 +67,15 @@ int main(int argc, char** argv) {
         const QString& command = words.value(0);
         if (command == QLatin1String("desk-choose"))
             desk.choose(desk.messages()->line(words.value(1).toInt())->key);
+        else if (command == QLatin1String("desk-choose-key"))
+            for (int row = 0; row < desk.messages()->rowCount(); ++row) {
+                if (desk.messages()->line(row)->key.text() == words.value(1))
+                    desk.choose(desk.messages()->line(row)->key);
+            }
         else if (command == QLatin1String("desk-dismiss"))
             desk.dismiss();
+        else if (command == QLatin1String("desk-undo"))
+            desk.undo();
         else if (command == QLatin1String("stop"))
             server.stop();
         else if (command == QLatin1String("start"))

@@ -19,6 +19,10 @@
   let own = { key: '', text: '' };
   let desk = { key: '', text: '' };
   let noticeTimer = 0;
+  let sentMessages = [];
+  let asking = 0;
+  let numbered = 0;
+  const mostShownSent = 10;
   const decoder = new TextDecoder();
   // The station sends the page in the browser's language and the script's
   // texts with it; English where it has none.
@@ -45,8 +49,7 @@
 
   function setPoints(value) {
     points = value;
-    element('messages').style.fontSize = points + 'pt';
-    element('chosen').style.fontSize = points + 'pt';
+    for (const id of ['messages', 'chosen', 'compose', 'mine']) element(id).style.fontSize = points + 'pt';
     localStorage.setItem('kelvane.readingPoints', String(points));
   }
 
@@ -103,6 +106,91 @@
     showMessage();
   }
 
+  // The send page: the official's name (kept by the browser), the message,
+  // and their own recent messages with where each is now.
+  function senderName() {
+    return element('sender').value.trim();
+  }
+
+  function stateText(message) {
+    switch (message.state) {
+      case 'read': return tr('read out at %1').replace('%1', message.readAt);
+      case 'unread': return tr('dismissed unread');
+      case 'back': return tr('put back on the announcer\u2019s list');
+      default: return tr('on the announcer\u2019s list');
+    }
+  }
+
+  function sentElement(message) {
+    const item = document.createElement('li');
+    item.className = message.state;
+    const text = document.createElement('div');
+    text.className = 'text';
+    if (message.urgent) {
+      const mark = document.createElement('span');
+      mark.className = 'urgent-mark';
+      mark.textContent = tr('Urgent');
+      text.append(mark);
+    }
+    text.append(document.createTextNode(message.text));
+    const state = document.createElement('div');
+    state.className = 'state';
+    state.textContent = message.sent + ' \u2013 ' + stateText(message);
+    item.append(text, state);
+    return item;
+  }
+
+  function showSent() {
+    const name = senderName();
+    const mine = sentMessages.filter((message) => message.sender === name).slice(-mostShownSent).reverse();
+    element('sent').replaceChildren(...mine.map(sentElement));
+    element('none-sent').hidden = mine.length > 0;
+  }
+
+  function showAnswer(text, refused) {
+    element('answer').textContent = text;
+    element('answer').classList.toggle('refused', refused);
+  }
+
+  function showTaking(message) {
+    element('taking').textContent = message.refusal;
+    element('taking').hidden = !message.refusal;
+    element('send').disabled = Boolean(message.refusal) || asking !== 0;
+    element('ready').replaceChildren(...message.ready.map((text) => {
+      const button = document.createElement('button');
+      button.type = 'button';
+      button.textContent = text;
+      button.addEventListener('click', () => { element('text').value = text; element('text').focus(); });
+      return button;
+    }));
+  }
+
+  // The text stays in its box until the desk has taken it.
+  function answered(message) {
+    if (message.number !== asking) return;
+    asking = 0;
+    element('send').disabled = !element('taking').hidden;
+    if (message.refusal) {
+      showAnswer(message.refusal, true);
+      return;
+    }
+    element('text').value = '';
+    element('urgent').checked = false;
+    showAnswer(tr('Sent.'), false);
+  }
+
+  function sendMessage() {
+    if (!senderName()) {
+      showAnswer(tr('Say who is sending: your name or post.'), true);
+      element('sender').focus();
+      return;
+    }
+    asking = ++numbered;
+    element('send').disabled = true;
+    showAnswer(tr('Sending\u2026'), false);
+    send({ type: 'send', number: asking, sender: senderName(), text: element('text').value, urgent: element('urgent').checked });
+  }
+
   function welcome(message) {
     role = message.role;
     if (Array.isArray(message.readingSteps) && message.readingSteps.length) steps = message.readingSteps;
@@ -112,6 +200,11 @@
     element('role').textContent = 'kelvane \u2013 ' + tr(role);
     element('chosen-title').textContent = tr(announcing() ? 'Your message' : 'On the announcer\u2019s display');
     element('actions').hidden = !announcing();
+    const sending = role === 'send';
+    for (const id of ['compose', 'mine']) element(id).hidden = !sending;
+    for (const id of ['chosen', 'messages']) element(id).hidden = sending;
+    // An answer lost with the connection leaves the text to send again.
+    asking = 0;
     document.title = 'kelvane ' + tr(role);
   }
 
@@ -126,6 +219,9 @@
         element('trouble').hidden = !message.text;
         break;
       case 'notice': showNotice(message.text); break;
+      case 'taking': showTaking(message); break;
+      case 'sent': sentMessages = message.messages; showSent(); break;
+      case 'answer': answered(message); break;
       case 'ping': send({ type: 'pong' }); break;
     }
   }
@@ -169,6 +265,12 @@
   element('larger').addEventListener('click', () => step(1));
   element('dismiss').addEventListener('click', () => send({ type: 'dismiss', key: own.key }));
   element('undo').addEventListener('click', () => send({ type: 'undo' }));
+  element('send').addEventListener('click', sendMessage);
+  element('sender').value = localStorage.getItem('kelvane.sender') || '';
+  element('sender').addEventListener('input', () => {
+    localStorage.setItem('kelvane.sender', senderName());
+    showSent();
+  });
   setPoints(points);
   if (!token) {
     showBanner(tr('Open this page with a link from the announcer\u2019s station window.'));
