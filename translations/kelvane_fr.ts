@@ -150,6 +150,30 @@
         <source>The message has not been put back; press Undo again</source>
         <translation>Le message n&apos;a pas été remis&#xa0;; appuyez à nouveau sur «&#xa0;Annuler&#xa0;»</translation>
     </message>
+    <message>
+        <source>From %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send the message again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This desk cannot take messages: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it only shows the list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the announcer has no database open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its announcer database can only be read on this computer.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>AnnouncerScreen</name>
@@ -885,6 +909,17 @@ Event 14 Boys 100m Breaststroke, heat 2 lane 5: non-simultaneous touch.</source>
     </message>
 </context>
 <context>
+    <name>DeskSettings</name>
+    <message>
+        <source>Lane timekeepers to the start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Medal ceremony in 5 minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>EntryRules</name>
     <message>
         <source>Invalid Date</source>
@@ -1280,6 +1315,30 @@ Event 14 Boys 100m Breaststroke, heat 2 lane 5: non-simultaneous touch.</source>
         <source>%1 holds no private key kelvane can use (PEM, RSA or EC, no pass phrase)</source>
         <translation>%1 ne contient aucune clé privée utilisable par kelvane (PEM, RSA ou EC, sans phrase secrète)</translation>
     </message>
+    <message>
+        <source>Say who is sending: your name or post.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The name must be one line of at most 60 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The message is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The message is longer than 1,000 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The message holds control characters: only line breaks are allowed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ten messages have been sent on this link in the last minute. This one can be sent at %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>StationPage</name>
@@ -1342,6 +1401,62 @@ Event 14 Boys 100m Breaststroke, heat 2 lane 5: non-simultaneous touch.</source>
     <message>
         <source>Open this page with a link from the announcer’s station window.</source>
         <translation>Ouvrez cette page avec un lien de la fenêtre de station du speaker.</translation>
+    </message>
+    <message>
+        <source>send</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From (your name or post)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Urgent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your messages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None sent yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sending…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Say who is sending: your name or post.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>on the announcer’s list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>read out at %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>put back on the announcer’s list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dismissed unread</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1429,6 +1544,18 @@ Event 14 Boys 100m Breaststroke, heat 2 lane 5: non-simultaneous touch.</source>
     <message>
         <source>Also choose, dismiss and undo</source>
         <translation>Aussi choisir, retirer et annuler</translation>
+    </message>
+    <message>
+        <source>send</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Officials send messages to the list, and see them read out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ready texts for send pages, one a line</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
