@@ -152,27 +152,27 @@
     </message>
     <message>
         <source>From %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Von %1: %2</translation>
     </message>
     <message>
         <source>Send the message again</source>
-        <translation type="unfinished"></translation>
+        <translation>Senden Sie die Meldung erneut</translation>
     </message>
     <message>
         <source>This desk cannot take messages: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Pult kann keine Meldungen annehmen: %1</translation>
     </message>
     <message>
         <source>it only shows the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es zeigt nur die Liste an.</translation>
     </message>
     <message>
         <source>the announcer has no database open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Sprecher hat keine Datenbank geöffnet.</translation>
     </message>
     <message>
         <source>its announcer database can only be read on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seine Sprecherdatenbank kann auf diesem Computer nur gelesen werden.</translation>
     </message>
 </context>
 <context>
@@ -912,11 +912,11 @@ Wettkampf 14 – 100 m Brust männlich, Lauf 2, Bahn 5: Anschlag nicht beidhänd
     <name>DeskSettings</name>
     <message>
         <source>Lane timekeepers to the start</source>
-        <translation type="unfinished"></translation>
+        <translation>Bahnzeitnehmer bitte zum Start</translation>
     </message>
     <message>
         <source>Medal ceremony in 5 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Siegerehrung in 5 Minuten</translation>
     </message>
 </context>
 <context>
@@ -1317,27 +1317,27 @@ Wettkampf 14 – 100 m Brust männlich, Lauf 2, Bahn 5: Anschlag nicht beidhänd
     </message>
     <message>
         <source>Say who is sending: your name or post.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie an, wer sendet: Ihren Namen oder Ihre Funktion.</translation>
     </message>
     <message>
         <source>The name must be one line of at most 60 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name muss eine Zeile mit höchstens 60 Zeichen sein.</translation>
     </message>
     <message>
         <source>The message is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Meldung ist leer.</translation>
     </message>
     <message>
         <source>The message is longer than 1,000 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Meldung ist länger als 1.000 Zeichen.</translation>
     </message>
     <message>
         <source>The message holds control characters: only line breaks are allowed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Meldung enthält Steuerzeichen: Nur Zeilenumbrüche sind erlaubt.</translation>
     </message>
     <message>
         <source>Ten messages have been sent on this link in the last minute. This one can be sent at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Über diesen Link wurden in der letzten Minute zehn Meldungen gesendet. Diese kann um %1 gesendet werden.</translation>
     </message>
 </context>
 <context>
@@ -1404,59 +1404,59 @@ Wettkampf 14 – 100 m Brust männlich, Lauf 2, Bahn 5: Anschlag nicht beidhänd
     </message>
     <message>
         <source>send</source>
-        <translation type="unfinished"></translation>
+        <translation>senden</translation>
     </message>
     <message>
         <source>From (your name or post)</source>
-        <translation type="unfinished"></translation>
+        <translation>Von (Ihr Name oder Ihre Funktion)</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Meldung</translation>
     </message>
     <message>
         <source>Urgent</source>
-        <translation type="unfinished"></translation>
+        <translation>Dringend</translation>
     </message>
     <message>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Senden</translation>
     </message>
     <message>
         <source>Your messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Meldungen</translation>
     </message>
     <message>
         <source>None sent yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine gesendet.</translation>
     </message>
     <message>
         <source>Sending…</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird gesendet…</translation>
     </message>
     <message>
         <source>Sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesendet.</translation>
     </message>
     <message>
         <source>Say who is sending: your name or post.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie an, wer sendet: Ihren Namen oder Ihre Funktion.</translation>
     </message>
     <message>
         <source>on the announcer’s list</source>
-        <translation type="unfinished"></translation>
+        <translation>in der Liste des Sprechers</translation>
     </message>
     <message>
         <source>read out at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>um %1 verlesen</translation>
     </message>
     <message>
         <source>put back on the announcer’s list</source>
-        <translation type="unfinished"></translation>
+        <translation>in die Liste des Sprechers zurückgeholt</translation>
     </message>
     <message>
         <source>dismissed unread</source>
-        <translation type="unfinished"></translation>
+        <translation>ohne Verlesung erledigt</translation>
     </message>
 </context>
 <context>
@@ -1547,15 +1547,15 @@ Wettkampf 14 – 100 m Brust männlich, Lauf 2, Bahn 5: Anschlag nicht beidhänd
     </message>
     <message>
         <source>send</source>
-        <translation type="unfinished"></translation>
+        <translation>Senden</translation>
     </message>
     <message>
         <source>Officials send messages to the list, and see them read out</source>
-        <translation type="unfinished"></translation>
+        <translation>Offizielle senden Meldungen in die Liste und sehen, wann sie verlesen werden</translation>
     </message>
     <message>
         <source>Ready texts for send pages, one a line</source>
-        <translation type="unfinished"></translation>
+        <translation>Textvorlagen für Senden-Seiten, eine pro Zeile</translation>
     </message>
 </context>
 <context>

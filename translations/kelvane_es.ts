@@ -152,27 +152,27 @@
     </message>
     <message>
         <source>From %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>De %1: %2</translation>
     </message>
     <message>
         <source>Send the message again</source>
-        <translation type="unfinished"></translation>
+        <translation>Envíe de nuevo el mensaje</translation>
     </message>
     <message>
         <source>This desk cannot take messages: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Este puesto no puede recibir mensajes: %1</translation>
     </message>
     <message>
         <source>it only shows the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>solo muestra la lista.</translation>
     </message>
     <message>
         <source>the announcer has no database open.</source>
-        <translation type="unfinished"></translation>
+        <translation>el locutor no tiene ninguna base de datos abierta.</translation>
     </message>
     <message>
         <source>its announcer database can only be read on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>en este equipo su base de datos del locutor solo se puede leer.</translation>
     </message>
 </context>
 <context>
@@ -912,11 +912,11 @@ Prueba 14 – 100 m braza masculino, serie 2 calle 5: llegada sin tocar con amba
     <name>DeskSettings</name>
     <message>
         <source>Lane timekeepers to the start</source>
-        <translation type="unfinished"></translation>
+        <translation>Cronometradores, a la salida</translation>
     </message>
     <message>
         <source>Medal ceremony in 5 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrega de medallas en 5 minutos</translation>
     </message>
 </context>
 <context>
@@ -1317,27 +1317,27 @@ Prueba 14 – 100 m braza masculino, serie 2 calle 5: llegada sin tocar con amba
     </message>
     <message>
         <source>Say who is sending: your name or post.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indique quién envía: su nombre o su cargo.</translation>
     </message>
     <message>
         <source>The name must be one line of at most 60 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre debe ser una sola línea de 60 caracteres como máximo.</translation>
     </message>
     <message>
         <source>The message is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>El mensaje está vacío.</translation>
     </message>
     <message>
         <source>The message is longer than 1,000 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>El mensaje tiene más de 1000 caracteres.</translation>
     </message>
     <message>
         <source>The message holds control characters: only line breaks are allowed.</source>
-        <translation type="unfinished"></translation>
+        <translation>El mensaje contiene caracteres de control: solo se admiten saltos de línea.</translation>
     </message>
     <message>
         <source>Ten messages have been sent on this link in the last minute. This one can be sent at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se han enviado diez mensajes por este enlace en el último minuto. Este se podrá enviar a las %1.</translation>
     </message>
 </context>
 <context>
@@ -1404,59 +1404,59 @@ Prueba 14 – 100 m braza masculino, serie 2 calle 5: llegada sin tocar con amba
     </message>
     <message>
         <source>send</source>
-        <translation type="unfinished"></translation>
+        <translation>enviar</translation>
     </message>
     <message>
         <source>From (your name or post)</source>
-        <translation type="unfinished"></translation>
+        <translation>De (su nombre o cargo)</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje</translation>
     </message>
     <message>
         <source>Urgent</source>
-        <translation type="unfinished"></translation>
+        <translation>Urgente</translation>
     </message>
     <message>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar</translation>
     </message>
     <message>
         <source>Your messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Sus mensajes</translation>
     </message>
     <message>
         <source>None sent yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no ha enviado ninguno.</translation>
     </message>
     <message>
         <source>Sending…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviando…</translation>
     </message>
     <message>
         <source>Sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviado.</translation>
     </message>
     <message>
         <source>Say who is sending: your name or post.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indique quién envía: su nombre o su cargo.</translation>
     </message>
     <message>
         <source>on the announcer’s list</source>
-        <translation type="unfinished"></translation>
+        <translation>en la lista del locutor</translation>
     </message>
     <message>
         <source>read out at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>leído a las %1</translation>
     </message>
     <message>
         <source>put back on the announcer’s list</source>
-        <translation type="unfinished"></translation>
+        <translation>repuesto en la lista del locutor</translation>
     </message>
     <message>
         <source>dismissed unread</source>
-        <translation type="unfinished"></translation>
+        <translation>retirado sin leer</translation>
     </message>
 </context>
 <context>
@@ -1547,15 +1547,15 @@ Prueba 14 – 100 m braza masculino, serie 2 calle 5: llegada sin tocar con amba
     </message>
     <message>
         <source>send</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar</translation>
     </message>
     <message>
         <source>Officials send messages to the list, and see them read out</source>
-        <translation type="unfinished"></translation>
+        <translation>Los oficiales envían mensajes a la lista y ven cuándo se leen</translation>
     </message>
     <message>
         <source>Ready texts for send pages, one a line</source>
-        <translation type="unfinished"></translation>
+        <translation>Textos preparados para Enviar, uno por línea</translation>
     </message>
 </context>
 <context>

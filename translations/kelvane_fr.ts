@@ -152,27 +152,27 @@
     </message>
     <message>
         <source>From %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>De %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Send the message again</source>
-        <translation type="unfinished"></translation>
+        <translation>Renvoyez le message</translation>
     </message>
     <message>
         <source>This desk cannot take messages: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce pupitre ne peut pas recevoir de messages&#xa0;: %1</translation>
     </message>
     <message>
         <source>it only shows the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>il affiche seulement la liste.</translation>
     </message>
     <message>
         <source>the announcer has no database open.</source>
-        <translation type="unfinished"></translation>
+        <translation>le speaker n&apos;a ouvert aucune base de données.</translation>
     </message>
     <message>
         <source>its announcer database can only be read on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>sa base de données du speaker ne peut être que lue sur cet ordinateur.</translation>
     </message>
 </context>
 <context>
@@ -912,11 +912,11 @@ Event 14 Boys 100m Breaststroke, heat 2 lane 5: non-simultaneous touch.</source>
     <name>DeskSettings</name>
     <message>
         <source>Lane timekeepers to the start</source>
-        <translation type="unfinished"></translation>
+        <translation>Les chronométreurs sont attendus au départ</translation>
     </message>
     <message>
         <source>Medal ceremony in 5 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Cérémonie protocolaire dans 5 minutes</translation>
     </message>
 </context>
 <context>
@@ -1317,27 +1317,27 @@ Event 14 Boys 100m Breaststroke, heat 2 lane 5: non-simultaneous touch.</source>
     </message>
     <message>
         <source>Say who is sending: your name or post.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquez qui envoie&#xa0;: votre nom ou votre fonction.</translation>
     </message>
     <message>
         <source>The name must be one line of at most 60 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom doit tenir sur une ligne de 60 caractères au plus.</translation>
     </message>
     <message>
         <source>The message is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le message est vide.</translation>
     </message>
     <message>
         <source>The message is longer than 1,000 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le message dépasse 1&#xa0;000 caractères.</translation>
     </message>
     <message>
         <source>The message holds control characters: only line breaks are allowed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le message contient des caractères de contrôle&#xa0;: seuls les sauts de ligne sont permis.</translation>
     </message>
     <message>
         <source>Ten messages have been sent on this link in the last minute. This one can be sent at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dix messages ont été envoyés par ce lien au cours de la dernière minute. Celui-ci pourra être envoyé à %1.</translation>
     </message>
 </context>
 <context>
@@ -1404,59 +1404,59 @@ Event 14 Boys 100m Breaststroke, heat 2 lane 5: non-simultaneous touch.</source>
     </message>
     <message>
         <source>send</source>
-        <translation type="unfinished"></translation>
+        <translation>envoyer</translation>
     </message>
     <message>
         <source>From (your name or post)</source>
-        <translation type="unfinished"></translation>
+        <translation>De (votre nom ou fonction)</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Message</translation>
     </message>
     <message>
         <source>Urgent</source>
-        <translation type="unfinished"></translation>
+        <translation>Urgent</translation>
     </message>
     <message>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer</translation>
     </message>
     <message>
         <source>Your messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos messages</translation>
     </message>
     <message>
         <source>None sent yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun message envoyé pour l’instant.</translation>
     </message>
     <message>
         <source>Sending…</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi en cours…</translation>
     </message>
     <message>
         <source>Sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyé.</translation>
     </message>
     <message>
         <source>Say who is sending: your name or post.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquez qui envoie&#xa0;: votre nom ou votre fonction.</translation>
     </message>
     <message>
         <source>on the announcer’s list</source>
-        <translation type="unfinished"></translation>
+        <translation>sur la liste du speaker</translation>
     </message>
     <message>
         <source>read out at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>annoncé à %1</translation>
     </message>
     <message>
         <source>put back on the announcer’s list</source>
-        <translation type="unfinished"></translation>
+        <translation>remis sur la liste du speaker</translation>
     </message>
     <message>
         <source>dismissed unread</source>
-        <translation type="unfinished"></translation>
+        <translation>retiré sans être annoncé</translation>
     </message>
 </context>
 <context>
@@ -1547,15 +1547,15 @@ Event 14 Boys 100m Breaststroke, heat 2 lane 5: non-simultaneous touch.</source>
     </message>
     <message>
         <source>send</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer</translation>
     </message>
     <message>
         <source>Officials send messages to the list, and see them read out</source>
-        <translation type="unfinished"></translation>
+        <translation>Les officiels envoient des messages à la liste et les voient annoncés</translation>
     </message>
     <message>
         <source>Ready texts for send pages, one a line</source>
-        <translation type="unfinished"></translation>
+        <translation>Textes tout prêts pour les pages d’envoi, un par ligne</translation>
     </message>
 </context>
 <context>

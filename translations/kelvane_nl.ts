@@ -152,27 +152,27 @@
     </message>
     <message>
         <source>From %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Van %1: %2</translation>
     </message>
     <message>
         <source>Send the message again</source>
-        <translation type="unfinished"></translation>
+        <translation>Verstuur het bericht opnieuw</translation>
     </message>
     <message>
         <source>This desk cannot take messages: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze tafel kan geen berichten aannemen: %1</translation>
     </message>
     <message>
         <source>it only shows the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>hij toont alleen de lijst.</translation>
     </message>
     <message>
         <source>the announcer has no database open.</source>
-        <translation type="unfinished"></translation>
+        <translation>de speaker heeft geen database open.</translation>
     </message>
     <message>
         <source>its announcer database can only be read on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>de speakerdatabase kan op deze computer alleen worden gelezen.</translation>
     </message>
 </context>
 <context>
@@ -912,11 +912,11 @@ Programma 14 – 100m schoolslag jongens, serie 2 baan 5: niet gelijktijdig aang
     <name>DeskSettings</name>
     <message>
         <source>Lane timekeepers to the start</source>
-        <translation type="unfinished"></translation>
+        <translation>Baantijdwaarnemers naar de start</translation>
     </message>
     <message>
         <source>Medal ceremony in 5 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Huldiging over 5 minuten</translation>
     </message>
 </context>
 <context>
@@ -1317,27 +1317,27 @@ Programma 14 – 100m schoolslag jongens, serie 2 baan 5: niet gelijktijdig aang
     </message>
     <message>
         <source>Say who is sending: your name or post.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vul in wie het stuurt: uw naam of functie.</translation>
     </message>
     <message>
         <source>The name must be one line of at most 60 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>De naam moet één regel van hoogstens 60 tekens zijn.</translation>
     </message>
     <message>
         <source>The message is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bericht is leeg.</translation>
     </message>
     <message>
         <source>The message is longer than 1,000 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bericht is langer dan 1.000 tekens.</translation>
     </message>
     <message>
         <source>The message holds control characters: only line breaks are allowed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bericht bevat stuurtekens: alleen regeleinden zijn toegestaan.</translation>
     </message>
     <message>
         <source>Ten messages have been sent on this link in the last minute. This one can be sent at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Via deze link zijn in de afgelopen minuut tien berichten verstuurd. Dit bericht kan om %1 worden verstuurd.</translation>
     </message>
 </context>
 <context>
@@ -1404,59 +1404,59 @@ Programma 14 – 100m schoolslag jongens, serie 2 baan 5: niet gelijktijdig aang
     </message>
     <message>
         <source>send</source>
-        <translation type="unfinished"></translation>
+        <translation>versturen</translation>
     </message>
     <message>
         <source>From (your name or post)</source>
-        <translation type="unfinished"></translation>
+        <translation>Van (uw naam of functie)</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht</translation>
     </message>
     <message>
         <source>Urgent</source>
-        <translation type="unfinished"></translation>
+        <translation>Dringend</translation>
     </message>
     <message>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Versturen</translation>
     </message>
     <message>
         <source>Your messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Uw berichten</translation>
     </message>
     <message>
         <source>None sent yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nog niets verstuurd.</translation>
     </message>
     <message>
         <source>Sending…</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezig met versturen…</translation>
     </message>
     <message>
         <source>Sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verstuurd.</translation>
     </message>
     <message>
         <source>Say who is sending: your name or post.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vul in wie het stuurt: uw naam of functie.</translation>
     </message>
     <message>
         <source>on the announcer’s list</source>
-        <translation type="unfinished"></translation>
+        <translation>op de lijst van de speaker</translation>
     </message>
     <message>
         <source>read out at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>om %1 omgeroepen</translation>
     </message>
     <message>
         <source>put back on the announcer’s list</source>
-        <translation type="unfinished"></translation>
+        <translation>teruggezet op de lijst van de speaker</translation>
     </message>
     <message>
         <source>dismissed unread</source>
-        <translation type="unfinished"></translation>
+        <translation>afgehandeld zonder omroepen</translation>
     </message>
 </context>
 <context>
@@ -1547,15 +1547,15 @@ Programma 14 – 100m schoolslag jongens, serie 2 baan 5: niet gelijktijdig aang
     </message>
     <message>
         <source>send</source>
-        <translation type="unfinished"></translation>
+        <translation>Versturen</translation>
     </message>
     <message>
         <source>Officials send messages to the list, and see them read out</source>
-        <translation type="unfinished"></translation>
+        <translation>Officials sturen berichten naar de lijst en zien wanneer ze zijn omgeroepen</translation>
     </message>
     <message>
         <source>Ready texts for send pages, one a line</source>
-        <translation type="unfinished"></translation>
+        <translation>Standaardteksten voor Versturen, één per regel</translation>
     </message>
 </context>
 <context>
