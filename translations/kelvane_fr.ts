@@ -741,19 +741,19 @@
     </message>
     <message>
         <source>&apos;%1&apos; is not a %2: %3.</source>
-        <translation>&apos;%1&apos; n&apos;est pas une %2 : %3.</translation>
+        <translation>&apos;%1&apos; n&apos;est pas une %2&#xa0;: %3.</translation>
     </message>
     <message>
         <source>This database&apos;s own delete rule for &apos;%1&apos; would change other rows as well, so nothing was deleted.</source>
-        <translation>La règle de suppression propre à cette base pour &apos;%1&apos; modifierait aussi d&apos;autres lignes : rien n&apos;a été supprimé.</translation>
+        <translation>La règle de suppression propre à cette base pour &apos;%1&apos; modifierait aussi d&apos;autres lignes&#xa0;: rien n&apos;a été supprimé.</translation>
     </message>
     <message>
         <source>This database&apos;s own delete rule for &apos;%1&apos; would keep the row, so nothing was deleted.</source>
-        <translation>La règle de suppression propre à cette base pour &apos;%1&apos; garderait la ligne : rien n&apos;a été supprimé.</translation>
+        <translation>La règle de suppression propre à cette base pour &apos;%1&apos; garderait la ligne&#xa0;: rien n&apos;a été supprimé.</translation>
     </message>
     <message>
         <source>The saved query &apos;%1&apos; in &apos;%2&apos; does more than read (it would change data or reach other files), so it was not run.</source>
-        <translation>La requête enregistrée &apos;%1&apos; dans &apos;%2&apos; fait plus que lire (elle modifierait des données ou atteindrait d&apos;autres fichiers) : elle n&apos;a pas été exécutée.</translation>
+        <translation>La requête enregistrée &apos;%1&apos; dans &apos;%2&apos; fait plus que lire (elle modifierait des données ou atteindrait d&apos;autres fichiers)&#xa0;: elle n&apos;a pas été exécutée.</translation>
     </message>
     <message>
         <source>a read-only transaction</source>
@@ -761,7 +761,7 @@
     </message>
     <message>
         <source>This database&apos;s own insert rule for &apos;%1&apos; would change other rows as well, so nothing was added.</source>
-        <translation>La règle d&apos;insertion propre à cette base pour &apos;%1&apos; modifierait aussi d&apos;autres lignes : rien n&apos;a été ajouté.</translation>
+        <translation>La règle d&apos;insertion propre à cette base pour &apos;%1&apos; modifierait aussi d&apos;autres lignes&#xa0;: rien n&apos;a été ajouté.</translation>
     </message>
     <message>
         <source>this computer&apos;s SQLite cannot read it safely</source>
@@ -1119,7 +1119,7 @@ Event 14 Boys 100m Breaststroke, heat 2 lane 5: non-simultaneous touch.</source>
     </message>
     <message>
         <source>Browser station: the desk on tablets and phones</source>
-        <translation>Station navigateur : le pupitre sur tablettes et téléphones</translation>
+        <translation>Station navigateur&#xa0;: le pupitre sur tablettes et téléphones</translation>
     </message>
 </context>
 <context>
@@ -1265,7 +1265,7 @@ Event 14 Boys 100m Breaststroke, heat 2 lane 5: non-simultaneous touch.</source>
     <name>Station</name>
     <message>
         <source>%1 is no address: an IPv6 address goes in brackets, [::1]:8088</source>
-        <translation>%1 n&apos;est pas une adresse : une adresse IPv6 s&apos;écrit entre crochets, [::1]:8088</translation>
+        <translation>%1 n&apos;est pas une adresse&#xa0;: une adresse IPv6 s&apos;écrit entre crochets, [::1]:8088</translation>
     </message>
     <message>
         <source>%1 is no port number (1 to 65535)</source>
@@ -1281,11 +1281,11 @@ Event 14 Boys 100m Breaststroke, heat 2 lane 5: non-simultaneous touch.</source>
     </message>
     <message>
         <source>%1: the folder cannot be made</source>
-        <translation>%1 : impossible de créer le dossier</translation>
+        <translation>%1&#xa0;: impossible de créer le dossier</translation>
     </message>
     <message>
         <source>The browser station cannot listen on %1: %2</source>
-        <translation>La station navigateur ne peut pas écouter sur %1 : %2</translation>
+        <translation>La station navigateur ne peut pas écouter sur %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>That message is no longer listed.</source>
@@ -1293,15 +1293,15 @@ Event 14 Boys 100m Breaststroke, heat 2 lane 5: non-simultaneous touch.</source>
     </message>
     <message>
         <source>Nothing was dismissed: choose the message first.</source>
-        <translation>Rien n&apos;a été retiré : choisissez d&apos;abord le message.</translation>
+        <translation>Rien n&apos;a été retiré&#xa0;: choisissez d&apos;abord le message.</translation>
     </message>
     <message>
         <source>The browser station cannot use its certificate: %1</source>
-        <translation>La station navigateur ne peut pas utiliser son certificat : %1</translation>
+        <translation>La station navigateur ne peut pas utiliser son certificat&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1: too large for a certificate or a key</source>
-        <translation>%1 : trop grand pour un certificat ou une clé</translation>
+        <translation>%1&#xa0;: trop grand pour un certificat ou une clé</translation>
     </message>
     <message>
         <source>this computer&apos;s Qt has no TLS support</source>
@@ -1392,7 +1392,7 @@ Event 14 Boys 100m Breaststroke, heat 2 lane 5: non-simultaneous touch.</source>
     </message>
     <message>
         <source>The station closed this page: this link does not allow that.</source>
-        <translation>La station a fermé cette page : ce lien ne le permet pas.</translation>
+        <translation>La station a fermé cette page&#xa0;: ce lien ne le permet pas.</translation>
     </message>
     <message>
         <source>Not connected since %1, trying again</source>
@@ -1499,11 +1499,11 @@ Event 14 Boys 100m Breaststroke, heat 2 lane 5: non-simultaneous touch.</source>
     </message>
     <message>
         <source>Address:</source>
-        <translation>Adresse :</translation>
+        <translation>Adresse&#xa0;:</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation>Port :</translation>
+        <translation>Port&#xa0;:</translation>
     </message>
     <message>
         <source>Connected now</source>
@@ -1511,7 +1511,7 @@ Event 14 Boys 100m Breaststroke, heat 2 lane 5: non-simultaneous touch.</source>
     </message>
     <message>
         <source>The new links work, but cannot be kept for the next run: %1</source>
-        <translation>Les nouveaux liens fonctionnent, mais ne peuvent pas être gardés pour la prochaine fois : %1</translation>
+        <translation>Les nouveaux liens fonctionnent, mais ne peuvent pas être gardés pour la prochaine fois&#xa0;: %1</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
@@ -1523,7 +1523,7 @@ Event 14 Boys 100m Breaststroke, heat 2 lane 5: non-simultaneous touch.</source>
     </message>
     <message>
         <source>The station is off: no browser can see the desk.</source>
-        <translation>La station est arrêtée : aucun navigateur ne voit le pupitre.</translation>
+        <translation>La station est arrêtée&#xa0;: aucun navigateur ne voit le pupitre.</translation>
     </message>
     <message>
         <source>Listening on %1://%2</source>
@@ -1535,7 +1535,7 @@ Event 14 Boys 100m Breaststroke, heat 2 lane 5: non-simultaneous touch.</source>
     </message>
     <message>
         <source>Unencrypted: anyone on this network can read the messages as they pass. Use it on the gala&apos;s own network only.</source>
-        <translation>Non chiffré : toute personne sur ce réseau peut lire les messages au passage. À utiliser uniquement sur le réseau propre à la compétition.</translation>
+        <translation>Non chiffré&#xa0;: toute personne sur ce réseau peut lire les messages au passage. À utiliser uniquement sur le réseau propre à la compétition.</translation>
     </message>
     <message>
         <source>The list and the message on display, read only</source>
@@ -1668,13 +1668,13 @@ Every dismissal is written to the read-out log before its row is deleted:
 A Jet (.mdb) file is only read on Linux: a dismissed message is hidden, not
 deleted, and stays hidden for the day (the read-out log remembers it).
 </source>
-        <translation>utilisation : kelvane [--display-only] [--station [ADRESSE][:PORT]]
+        <translation>utilisation&#xa0;: kelvane [--display-only] [--station [ADRESSE][:PORT]]
 Ouvre l&apos;écran d&apos;accueil sur la base du speaker retenue dans ~/kelvane.ini.
   --display-only  afficher les messages comme d&apos;habitude sans jamais en supprimer&#xa0;:
                   pour un second speaker ou un commentateur sur la même base
   --station       servir le pupitre aux navigateurs de ce réseau, à la première
                   adresse de cet ordinateur (ou ADRESSE, 0.0.0.0 pour toutes) et
-                  au port 8088 (ou PORT) ; affiche chaque lien en ligne RÔLE URL
+                  au port 8088 (ou PORT)&#xa0;; affiche chaque lien en ligne RÔLE URL
 
 Touches de l&apos;écran du speaker&#xa0;:
   Haut, Bas          parcourir la liste et afficher ce message
@@ -1683,7 +1683,7 @@ Touches de l&apos;écran du speaker&#xa0;:
   Ctrl+Z             annuler le dernier retrait&#xa0;; encore pour le précédent
   Ctrl+H             annoncé aujourd&apos;hui&#xa0;: les retraits du jour, textes entiers
   F5                 relire la liste maintenant
-  F9                 la station navigateur : le pupitre sur tablettes et téléphones
+  F9                 la station navigateur&#xa0;: le pupitre sur tablettes et téléphones
   Ctrl+Plus, Ctrl+Moins, Ctrl+0
                      texte plus grand, plus petit, habituel (retenu)
   Ctrl+B             un son à chaque nouveau message&#xa0;: activé ou non
