@@ -97,7 +97,8 @@ QStringList acceptedLanguages(QByteArrayView acceptLanguage) {
 }
 
 // The page marks nothing for translation: each text is found whole, as an
-// element's text or an attribute's value, and replaced.
+// element's text or a title, and replaced. Other attributes are names the
+// script looks for ("send" is a role and a button's id), and stay.
 QByteArray pageIn(const QByteArray& englishPage, const QString& language,
                   const QTranslator* texts) {
     QByteArray page = englishPage;
@@ -112,8 +113,8 @@ QByteArray pageIn(const QByteArray& englishPage, const QString& language,
         const QString to = translated.toHtmlEscaped();
         page = replaced(page, QLatin1Char('>') + from + QLatin1Char('<'),
                         QLatin1Char('>') + to + QLatin1Char('<'));
-        page = replaced(page, QLatin1Char('"') + from + QLatin1Char('"'),
-                        QLatin1Char('"') + to + QLatin1Char('"'));
+        page = replaced(page, QStringLiteral("title=\"%1\"").arg(from),
+                        QStringLiteral("title=\"%1\"").arg(to));
     }
     const QString json =
         QString::fromUtf8(QJsonDocument(scriptTexts).toJson(QJsonDocument::Compact));
