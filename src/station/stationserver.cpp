@@ -8,7 +8,6 @@
 #include "i18n/translations.h"
 
 #include <QFile>
-#include <QSslSocket>
 #include <QTcpServer>
 #include <QTranslator>
 #include <QWebSocket>
@@ -117,6 +116,13 @@ StationServer::StationServer(AnnouncerDesk& desk, QObject* parent)
     m_readyTexts = desk::readyTexts();
     setIdleMilliseconds(m_site.idleMilliseconds);
     connect(&m_keepAlive, &QTimer::timeout, this, &StationServer::keepAlive);
+    m_connectionsNote.setSingleShot(true);
+    m_connectionsNote.setInterval(250);
+    connect(&m_slots, &ConnectionSlots::changed, &m_connectionsNote, [this] {
+        if (!m_connectionsNote.isActive())
+            m_connectionsNote.start();
+    });
+    connect(&m_connectionsNote, &QTimer::timeout, this, &StationServer::pagesChanged);
     if (!m_tokens.load(tokensPath()))
         m_tokens.renew();
 }
@@ -152,7 +158,7 @@ void StationServer::stop() {
     m_keepAlive.stop();
     for (PageSession* page : m_pages)
         page->close(CloseReason::Stopping);
-    for (QSslSocket* socket : findChildren<QSslSocket*>(Qt::FindDirectChildrenOnly))
+    for (StationSocket* socket : findChildren<StationSocket*>(Qt::FindDirectChildrenOnly))
         socket->abort();
     emit listeningChanged();
 }
@@ -203,6 +209,10 @@ std::vector<ConnectedPage> StationServer::pages() const {
     return connected;
 }
 
+int StationServer::connectionsWithoutRole() const {
+    return openConnections() - static_cast<int>(pages().size());
+}
+
 // Pages are pinged three times within the idle time, so a live one is
 // always heard from in time.
 void StationServer::setIdleMilliseconds(int milliseconds) {
@@ -211,18 +221,17 @@ void StationServer::setIdleMilliseconds(int milliseconds) {
 }
 
 void StationServer::accept(qintptr descriptor) {
-    if (m_connections >= mostConnections) {
+    const QHostAddress from = peerOf(descriptor);
+    if (from.isNull() || !m_slots.take(from)) {
         ::close(static_cast<int>(descriptor));
         return;
     }
-    auto* socket = new QSslSocket(this);
+    auto* socket = new StationSocket(m_slots, from, this);
     if (!socket->setSocketDescriptor(descriptor)) {
         delete socket;
         ::close(static_cast<int>(descriptor));
         return;
     }
-    ++m_connections;
-    connect(socket, &QObject::destroyed, this, [this] { --m_connections; });
     connect(socket, &QSslSocket::disconnected, socket, &QObject::deleteLater);
     if (m_tls) {
         socket->setSslConfiguration(*m_tls);
@@ -233,17 +242,27 @@ void StationServer::accept(qintptr descriptor) {
 }
 
 // From here the socket belongs to the WebSocket handshake, and then to the
-// page's WebSocket; one that never becomes a page is closed all the same.
-void StationServer::upgrade(QSslSocket* socket) {
+// page's WebSocket, which destroy it once its connection ends.
+void StationServer::upgrade(StationSocket* socket) {
     disconnect(socket, &QSslSocket::disconnected, socket, &QObject::deleteLater);
+    socket->upgrading();
+    std::erase_if(m_upgrading, [](const QPointer<StationSocket>& gone) { return gone.isNull(); });
+    m_upgrading.emplace_back(socket);
     m_webSockets.handleConnection(socket);
 }
 
 void StationServer::admitPage() {
     while (m_webSockets.hasPendingConnections()) {
-        auto* page =
-            new PageSession(std::unique_ptr<QWebSocket>(m_webSockets.nextPendingConnection()),
-                            ++m_pagesOpened, this);
+        std::unique_ptr<QWebSocket> socket(m_webSockets.nextPendingConnection());
+        const auto transport =
+            std::find_if(m_upgrading.cbegin(), m_upgrading.cend(), [&](const auto& upgraded) {
+                return upgraded && upgraded->peerPort() == socket->peerPort() &&
+                       upgraded->peerAddress() == socket->peerAddress();
+            });
+        if (transport == m_upgrading.cend())
+            continue;
+        auto* page = new PageSession(std::move(socket), **transport, ++m_pagesOpened, this);
+        m_upgrading.erase(transport);
         m_pages.push_back(page);
         connect(page, &PageSession::received, this,
                 [this, page](const QString& message) { received(page, message); });

@@ -6,6 +6,7 @@
 #include "stationaddress.h"
 #include "stationlinks.h"
 #include "stationprotocol.h"
+#include "stationsocket.h"
 
 #include <QObject>
 #include <QPointer>
@@ -20,15 +21,10 @@
 #include <vector>
 
 class AnnouncerDesk;
-class QSslSocket;
 class QTcpServer;
 class QTranslator;
 
 namespace station {
-
-// At most this many connections at once, pages and plain requests
-// together; more are closed as they come.
-inline constexpr int mostConnections = 64;
 
 // A page connected now, as the station window lists it.
 struct ConnectedPage {
@@ -70,6 +66,10 @@ public:
     std::optional<QString> renewLinks();
 
     std::vector<ConnectedPage> pages() const;
+    // Connections open now, pages or not; and those of them that are no
+    // page with a role (yet): pages loading, or anyone on the network.
+    int openConnections() const { return m_slots.count(); }
+    int connectionsWithoutRole() const;
 
     // How long a connection may be silent (a minute); shorter for tests.
     void setIdleMilliseconds(int milliseconds);
@@ -89,7 +89,7 @@ signals:
 
 private:
     void accept(qintptr descriptor);
-    void upgrade(QSslSocket* socket);
+    void upgrade(StationSocket* socket);
     void admitPage();
     void received(PageSession* page, const QString& message);
     void checkToken(PageSession* page, const QByteArray& token);
@@ -131,14 +131,18 @@ private:
     std::map<QString, PageLanguage> m_languages;
     Tokens m_tokens;
     FailedAttempts m_failures;
+    ConnectionSlots m_slots;
+    // Sockets handed to the WebSocket handshake, until they become pages.
+    std::vector<QPointer<StationSocket>> m_upgrading;
     std::vector<PageSession*> m_pages;
     SentMessages m_sent;
     QStringList m_readyTexts;
-    int m_connections = 0;
     int m_pagesOpened = 0;
     bool m_listScheduled = false;
     // Pings pages and closes the ones not heard from for too long.
     QTimer m_keepAlive;
+    // Tells the window of connections that come and go, a few times a second at most.
+    QTimer m_connectionsNote;
 };
 
 } // namespace station

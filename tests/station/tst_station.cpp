@@ -59,7 +59,12 @@ private slots:
     void failedAttemptsSlowDown();
     void plainRequests_data();
     void plainRequests();
+    void connectionsAreCapped_data();
     void connectionsAreCapped();
+    void slotsComeBack_data();
+    void slotsComeBack();
+    void frameFloodIsCut_data();
+    void frameFloodIsCut();
     void silentConnectionsClose();
     void sentMessages_data();
     void sentMessages();
@@ -72,7 +77,8 @@ private slots:
     void overHttps();
 
 private:
-    // A page on the live connection, with the role's token (or another).
+    // A page on the live connection, saying hello with the role's token (or
+    // another) unless it has none.
     std::unique_ptr<QWebSocket> page(const QByteArray& token, const QString& origin = {},
                                      const QByteArray& language = "en");
     QTemporaryDir m_home;
@@ -97,7 +103,7 @@ std::unique_ptr<QWebSocket> TestStation::page(const QByteArray& token, const QSt
     auto socket = std::make_unique<QWebSocket>(origin.isEmpty() ? own : origin);
     QSignalSpy connected(socket.get(), &QWebSocket::connected);
     socket->open(QUrl(QStringLiteral("ws://%1/live").arg(addressText(m_server->address()))));
-    if (connected.wait(5000))
+    if (connected.wait(5000) && !token.isNull())
         socket->sendTextMessage(
             QStringLiteral(R"({"type":"hello","token":"%1","language":"%2"})")
                 .arg(QString::fromLatin1(token), QString::fromLatin1(language)));
@@ -264,20 +270,125 @@ void TestStation::plainRequests() {
     QVERIFY(!answer.contains("Event 1 results"));
 }
 
+// One address holds at most 16 connections, the station 256 in all; one
+// more is closed as it comes, while others still get in.
+void TestStation::connectionsAreCapped_data() {
+    QTest::addColumn<int>("addresses");
+    QTest::newRow("one address") << 1;
+    QTest::newRow("every slot") << mostConnections / mostFromOneAddress;
+}
+
 void TestStation::connectionsAreCapped() {
+    QFETCH(int, addresses);
+    const auto connectFrom = [this](QTcpSocket& socket, int address) {
+        socket.bind(QHostAddress(QStringLiteral("127.0.0.%1").arg(address + 1)));
+        return connectTo(socket, m_server->address());
+    };
     std::vector<std::unique_ptr<QTcpSocket>> held;
-    for (int n = 0; n < mostConnections; ++n) {
+    for (int n = 0; n < addresses * mostFromOneAddress; ++n) {
         held.push_back(std::make_unique<QTcpSocket>());
-        QVERIFY(connectTo(*held.back(), m_server->address()));
+        QVERIFY(connectFrom(*held.back(), n % addresses));
     }
     QTcpSocket extra;
-    QVERIFY(connectTo(extra, m_server->address()));
+    QVERIFY(connectFrom(extra, 0));
     QTRY_COMPARE(extra.state(), QAbstractSocket::UnconnectedState);
-    QSignalSpy answered(held.front().get(), &QTcpSocket::readyRead);
-    held.front()->write("GET / HTTP/1.1\r\n\r\n");
-    QVERIFY(answered.wait(5000));
+    QTcpSocket elsewhere;
+    QVERIFY(connectFrom(elsewhere, addresses));
+    QSignalSpy answered(&elsewhere, &QTcpSocket::readyRead);
+    elsewhere.write("GET / HTTP/1.1\r\n\r\n");
+    QCOMPARE(answered.wait(2000), addresses == 1);
+    QTRY_COMPARE(m_server->openConnections(), int(held.size()) + (addresses == 1 ? 1 : 0));
     held.clear();
     QTRY_VERIFY(answerTo(m_server->address(), "GET / HTTP/1.1\r\n\r\n").startsWith("HTTP/1.1 200"));
+}
+
+// Whatever becomes of a connection (a plain request, a handshake left
+// half-way, a page that closes, one refused), its slot comes back the
+// moment it ends: hundreds later a page still gets in, and nothing of
+// them is left behind.
+void TestStation::slotsComeBack_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("cycles");
+    QTest::newRow("plain requests") << "plain" << 300;
+    QTest::newRow("handshakes left half-way") << "half" << 300;
+    QTest::newRow("handshakes refused") << "rejected" << 300;
+    QTest::newRow("handshakes without a hello") << "bare" << 300;
+    QTest::newRow("pages that close") << "page" << 300;
+    QTest::newRow("pages refused") << "refused" << 3;
+}
+
+void TestStation::slotsComeBack() {
+    QFETCH(QString, kind);
+    QFETCH(int, cycles);
+    const QString live = QStringLiteral("ws://%1/live").arg(addressText(m_server->address()));
+    const QHash<QString, QByteArray> requests = {
+        {"plain", "GET / HTTP/1.1\r\nConnection: close\r\n\r\n"},
+        {"half", "GET /live HTTP/1.1\r\nUpgrade: websocket\r\n"},
+        {"rejected",
+         "GET /live HTTP/1.1\r\nUpgrade: websocket\r\nConnection: Upgrade\r\nOrigin: http://" +
+             addressText(m_server->address()).toLatin1() + "\r\n\r\n"}};
+    const auto cycle = [&]() -> bool {
+        if (const QByteArray request = requests.value(kind); !request.isEmpty()) {
+            QTcpSocket socket;
+            QSignalSpy closed(&socket, &QTcpSocket::disconnected);
+            const bool connected = connectTo(socket, m_server->address());
+            socket.write(request);
+            socket.flush();
+            return connected && (kind == QLatin1String("half") || closed.wait(5000));
+        }
+        const bool refused = kind == QLatin1String("refused");
+        const std::unique_ptr<QWebSocket> socket =
+            kind == QLatin1String("bare")
+                ? std::make_unique<QWebSocket>(QStringLiteral("http://") +
+                                               addressText(m_server->address()))
+                : page(refused ? QByteArray(22, 'A')
+                               : m_server->link(Role::Watch).fragment().toLatin1());
+        QSignalSpy welcomed(socket.get(), &QWebSocket::binaryMessageReceived);
+        QSignalSpy closed(socket.get(), &QWebSocket::disconnected);
+        if (kind == QLatin1String("bare")) {
+            QSignalSpy connected(socket.get(), &QWebSocket::connected);
+            socket->open(QUrl(live));
+            return connected.wait(5000);
+        }
+        if (refused)
+            return closed.wait(5000) && socket->closeCode() == 4001;
+        return welcomed.wait(5000);
+    };
+    for (int n = 0; n < cycles; ++n)
+        QVERIFY2(cycle(), qPrintable(QStringLiteral("cycle %1").arg(n)));
+    QTRY_COMPARE(m_server->openConnections(), 0);
+    QTRY_VERIFY(m_server->findChildren<QObject*>().isEmpty());
+    const std::unique_ptr<QWebSocket> watching =
+        page(m_server->link(Role::Watch).fragment().toLatin1());
+    QTRY_COMPARE(m_server->pages().size(), size_t(1));
+    // Stop and Start close everything and count afresh.
+    const Address address = m_server->address();
+    m_server->stop();
+    QTRY_COMPARE(m_server->openConnections(), 0);
+    QCOMPARE(m_server->start(address), std::nullopt);
+    QCOMPARE(cycle(), true);
+}
+
+// A client that sends frames far faster than any page would, pings
+// included, is cut off whether or not it has said hello; the pongs it
+// never reads do not pile up at the station meanwhile.
+void TestStation::frameFloodIsCut_data() {
+    QTest::addColumn<bool>("admitted");
+    QTest::newRow("before its hello") << false;
+    QTest::newRow("an admitted page") << true;
+}
+
+void TestStation::frameFloodIsCut() {
+    QFETCH(bool, admitted);
+    const std::unique_ptr<QWebSocket> flooder =
+        page(admitted ? m_server->link(Role::Watch).fragment().toLatin1() : QByteArray());
+    if (admitted)
+        QTRY_COMPARE(m_server->pages().size(), size_t(1));
+    flooder->setReadBufferSize(1);
+    QSignalSpy closed(flooder.get(), &QWebSocket::disconnected);
+    for (int n = 0; n < 5000 && flooder->state() == QAbstractSocket::ConnectedState; ++n)
+        flooder->ping(QByteArray(125, 'p'));
+    QVERIFY(closed.wait(3000));
 }
 
 // A request begun and never finished, and a page that stops answering,
