@@ -277,7 +277,7 @@ void StationServer::admitPage() {
 }
 
 // Until its token is checked a page may say hello once and nothing else.
-// The check waits as long as wrong tokens from its address have earned.
+// The check waits its turn after every other from the same address.
 void StationServer::received(PageSession* page, const QString& message) {
     const std::optional<protocol::Request> request = protocol::parseRequest(message);
     if (!request) {
@@ -298,21 +298,43 @@ void StationServer::received(PageSession* page, const QString& message) {
     // The page names the language it was served in; it is read as the
     // header was, so nothing but a translation kelvane has is ever taken.
     page->setLanguage(i18n::chosenLanguage(acceptedLanguages(request->language.toUtf8())));
-    const auto wait = m_failures.waitFor(page->address(), FailedAttempts::Clock::now());
-    QTimer::singleShot(
-        wait, page, [this, page, token = request->token.toLatin1()] { checkToken(page, token); });
+    std::deque<Hello>& waiting = m_hellos[page->address()];
+    waiting.push_back({page, request->token.toLatin1()});
+    if (waiting.size() == 1)
+        scheduleCheck(page->address());
 }
 
-void StationServer::checkToken(PageSession* page, const QByteArray& token) {
+// The next check from an address waits as long as wrong tokens from it
+// have earned.
+void StationServer::scheduleCheck(const QHostAddress& address) {
+    QTimer::singleShot(m_failures.waitFor(address, FailedAttempts::Clock::now()), this,
+                       [this, address] { checkNextHello(address); });
+}
+
+void StationServer::checkNextHello(const QHostAddress& address) {
+    const auto waiting = m_hellos.find(address);
+    if (waiting == m_hellos.end())
+        return;
+    const Hello hello = waiting->front();
+    waiting->pop_front();
+    if (waiting->empty())
+        m_hellos.erase(waiting);
+    if (hello.page && !hello.page->isClosing())
+        checkToken(*hello.page, hello.token);
+    if (m_hellos.contains(address))
+        scheduleCheck(address);
+}
+
+void StationServer::checkToken(PageSession& page, const QByteArray& token) {
     const std::optional<Role> role = m_tokens.roleOf(token);
     const std::vector<Role> offered = roles();
     if (!role || std::find(offered.cbegin(), offered.cend(), *role) == offered.cend()) {
-        m_failures.failed(page->address(), FailedAttempts::Clock::now());
-        page->close(CloseReason::LinkNotValid);
+        m_failures.failed(page.address(), FailedAttempts::Clock::now());
+        page.close(CloseReason::LinkNotValid);
         return;
     }
-    page->admit(*role);
-    greet(*page);
+    page.admit(*role);
+    greet(page);
     emit pagesChanged();
 }
 

@@ -15,6 +15,7 @@
 #include <QUrl>
 #include <QWebSocketServer>
 
+#include <deque>
 #include <map>
 #include <memory>
 #include <optional>
@@ -92,7 +93,9 @@ private:
     void upgrade(StationSocket* socket);
     void admitPage();
     void received(PageSession* page, const QString& message);
-    void checkToken(PageSession* page, const QByteArray& token);
+    void scheduleCheck(const QHostAddress& address);
+    void checkNextHello(const QHostAddress& address);
+    void checkToken(PageSession& page, const QByteArray& token);
     void act(PageSession& page, const protocol::Request& request);
     void greet(PageSession& page);
     void pageGone(PageSession* page);
@@ -131,6 +134,14 @@ private:
     std::map<QString, PageLanguage> m_languages;
     Tokens m_tokens;
     FailedAttempts m_failures;
+    // The hellos from each address waiting for their token's check, oldest
+    // first: one address's are checked one at a time, so that each waits
+    // as long as the failures before it earned.
+    struct Hello {
+        QPointer<PageSession> page;
+        QByteArray token;
+    };
+    QHash<QHostAddress, std::deque<Hello>> m_hellos;
     ConnectionSlots m_slots;
     // Sockets handed to the WebSocket handshake, until they become pages.
     std::vector<QPointer<StationSocket>> m_upgrading;

@@ -10,7 +10,9 @@
 #include "station/stationserver.h"
 #include "station/stationtls.h"
 
+#include <QElapsedTimer>
 #include <QFile>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTcpSocket>
 #include <QTemporaryDir>
@@ -57,6 +59,7 @@ private slots:
     void requestHeads_data();
     void requestHeads();
     void failedAttemptsSlowDown();
+    void parallelGuessesWait();
     void plainRequests_data();
     void plainRequests();
     void connectionsAreCapped_data();
@@ -228,6 +231,27 @@ void TestStation::failedAttemptsSlowDown() {
     QCOMPARE(attempts.waitFor(guesser, start + FailedAttempts::forgetAfter), 0ms);
     attempts.failed(guesser, start + FailedAttempts::forgetAfter);
     QCOMPARE(attempts.waitFor(guesser, start + FailedAttempts::forgetAfter), 250ms);
+}
+
+// Attempts from one address are checked one after another, each after the
+// wait the failures before it earned: guesses sent side by side are slowed
+// down as much as guesses one after another (no wait, 250, 500, 1,000 ms).
+void TestStation::parallelGuessesWait() {
+    auto fresh = std::make_unique<StationServer>(m_desk);
+    QCOMPARE(fresh->start({loopback, 0}), std::nullopt);
+    std::swap(m_server, fresh);
+    const auto restore = qScopeGuard([&] { std::swap(m_server, fresh); });
+    QElapsedTimer clock;
+    clock.start();
+    std::vector<std::unique_ptr<QWebSocket>> guesses;
+    QList<qint64> closedAfter;
+    for (int n = 0; n < 4; ++n) {
+        guesses.push_back(page(QByteArray(22, 'A')));
+        connect(guesses.back().get(), &QWebSocket::disconnected, this,
+                [&] { closedAfter << clock.elapsed(); });
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(closedAfter.size(), 4, 10000);
+    QVERIFY2(closedAfter.back() >= 1750, qPrintable(QString::number(closedAfter.back())));
 }
 
 // Every answer carries the security headers; nothing but the empty shell
