@@ -16,17 +16,44 @@ bool hasControlCharacters(const QString& text, QChar allowed = QChar()) {
     });
 }
 
+bool isLineBreak(QChar c) {
+    return c.category() == QChar::Separator_Line || c.category() == QChar::Separator_Paragraph;
+}
+
+// The controls that embed, override or isolate a direction of writing:
+// one at the start of a name would turn it, and what follows, around.
+bool isDirectionControl(QChar c) {
+    return (c >= QChar(0x202a) && c <= QChar(0x202e)) || (c >= QChar(0x2066) && c <= QChar(0x2069));
+}
+
+bool holds(const QString& text, bool (*kind)(QChar)) {
+    return std::any_of(text.cbegin(), text.cend(), kind);
+}
+
 } // namespace
 
+// The checked text is what is stored: half of a pair of UTF-16 units would
+// take the character after it along on its way into the database.
 CheckedMessage checkMessage(const QString& sender, const QString& text) {
     CheckedMessage checked{sender.trimmed(), text};
     checked.text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    checked.text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    if (checked.sender.isEmpty())
+    for (QChar& c : checked.text) {
+        if (c == QLatin1Char('\r') || isLineBreak(c))
+            c = QLatin1Char('\n');
+    }
+    checked.text.removeIf(isDirectionControl);
+    if (!sender.isValidUtf16() || !text.isValidUtf16())
+        checked.refusal = QT_TRANSLATE_NOOP(
+            "Station", "The name or the message holds a character that is not valid text.");
+    else if (checked.sender.isEmpty())
         checked.refusal = QT_TRANSLATE_NOOP("Station", "Say who is sending: your name or post.");
-    else if (checked.sender.size() > longestSender || hasControlCharacters(checked.sender))
+    else if (checked.sender.size() > longestSender || hasControlCharacters(checked.sender) ||
+             holds(checked.sender, isLineBreak))
         checked.refusal =
             QT_TRANSLATE_NOOP("Station", "The name must be one line of at most 60 characters.");
+    else if (holds(checked.sender, isDirectionControl))
+        checked.refusal = QT_TRANSLATE_NOOP(
+            "Station", "The name may not hold characters that change the writing direction.");
     else if (checked.text.trimmed().isEmpty())
         checked.refusal = QT_TRANSLATE_NOOP("Station", "The message is empty.");
     else if (checked.text.size() > longestSentText)

@@ -25,9 +25,11 @@ struct CheckedMessage {
     QString text;
     const char* refusal = nullptr;
 };
-// The text may have line breaks (CR LF, CR or LF) but no other control
-// characters, at most longestSentText characters and not be empty; the
-// sender is one line of at most longestSender.
+// The text may have line breaks (CR LF, CR, LF, a line or paragraph
+// separator) but no other control characters, at most longestSentText
+// characters and not be empty; controls of the writing direction are
+// taken out of it. The sender is one line of at most longestSender,
+// without them. Both must be whole UTF-16 (no half of a pair).
 CheckedMessage checkMessage(const QString& sender, const QString& text);
 
 // Where a sent message is now, as its sender sees it. ReadOut: dismissed

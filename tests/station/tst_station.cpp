@@ -480,6 +480,43 @@ void TestStation::sentMessages_data() {
     QTest::newRow("sender too long") << QString(61, 'r') << "a"
                                      << ""
                                      << "one line";
+    // What is stored is exactly what was checked: no half of a pair, which
+    // the database would take with the character after it; no line break
+    // in the name of another kind; nothing that turns the name around.
+    const QChar high(0xd800);
+    const QChar low(0xdc00);
+    QTest::newRow("a pair is one character")
+        << "Referee" << QString("Gold ") + high + low << QString("Gold ") + high + low << "";
+    QTest::newRow("half a pair in the text") << "Referee" << QString("a") + high + "b"
+                                             << ""
+                                             << "not valid text";
+    QTest::newRow("half a pair in the name") << QString("Ref") + low << "a"
+                                             << ""
+                                             << "not valid text";
+    QTest::newRow("line and paragraph separators") << "Referee"
+                                                   << "a\u2028b\u2029c"
+                                                   << "a\nb\nc"
+                                                   << "";
+    QTest::newRow("line separator in the name") << "Referee\u2028From Meet director"
+                                                << "a"
+                                                << ""
+                                                << "one line";
+    QTest::newRow("direction override in the name") << "\u202eeerefeR"
+                                                    << "a"
+                                                    << ""
+                                                    << "writing direction";
+    QTest::newRow("direction isolate in the name") << "Ref\u2067eree"
+                                                   << "a"
+                                                   << ""
+                                                   << "writing direction";
+    QTest::newRow("direction controls in the text") << "Referee"
+                                                    << "a\u202ab\u202cc\u2066d\u2069"
+                                                    << "abcd"
+                                                    << "";
+    QTest::newRow("right to left") << "\u05e9\u05d5\u05e4\u05d8"
+                                   << "\u05e9\u05dc\u05d5\u05dd\u200f 4"
+                                   << "\u05e9\u05dc\u05d5\u05dd\u200f 4"
+                                   << "";
 }
 
 void TestStation::sentMessages() {
