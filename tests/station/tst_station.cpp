@@ -14,10 +14,13 @@
 #include <QFile>
 #include <QScopeGuard>
 #include <QSignalSpy>
+#include <QSslCipher>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWebSocket>
+
+#include <unistd.h>
 
 using namespace station;
 
@@ -78,8 +81,15 @@ private slots:
     void pageInBrowsersLanguage_data();
     void pageInBrowsersLanguage();
     void overHttps();
+    void tlsKeyAndSuites_data();
+    void tlsKeyAndSuites();
 
 private:
+    // The test's TLS configuration, its key copied to a file of the given
+    // permissions in dir.
+    std::optional<QSslConfiguration>
+    tls(const QTemporaryDir& dir, QString& error,
+        QFile::Permissions key = QFile::ReadOwner | QFile::WriteOwner, bool foreign = false);
     // A page on the live connection, saying hello with the role's token (or
     // another) unless it has none.
     std::unique_ptr<QWebSocket> page(const QByteArray& token, const QString& origin = {},
@@ -674,10 +684,22 @@ void TestStation::pageThatDoesNotReadIsDropped() {
 
 // With the announcer's certificate and key the station speaks HTTPS only:
 // a page on wss gets the desk; a plain request gets nothing.
+std::optional<QSslConfiguration> TestStation::tls(const QTemporaryDir& dir, QString& error,
+                                                  QFile::Permissions key, bool foreign) {
+    const QString fixtures = QStringLiteral(KELVANE_FIXTURES "/station/");
+    const QString keyFile = dir.filePath("key.pem");
+    QFile::remove(keyFile);
+    QFile::copy(fixtures + "key.pem", keyFile);
+    QFile::setPermissions(keyFile, key);
+    if (foreign)
+        ::chown(QFile::encodeName(keyFile).constData(), 65534, 65534);
+    return tlsConfiguration(fixtures + "certificate.pem", keyFile, error);
+}
+
 void TestStation::overHttps() {
     const QString fixtures = QStringLiteral(KELVANE_FIXTURES "/station/");
     QString error;
-    const auto tls = tlsConfiguration(fixtures + "certificate.pem", fixtures + "key.pem", error);
+    const auto tls = this->tls(m_home, error);
     QVERIFY2(tls, qPrintable(error));
     QVERIFY(!tlsConfiguration(fixtures + "key.pem", fixtures + "certificate.pem", error));
     StationServer secure(m_desk);
@@ -697,6 +719,64 @@ void TestStation::overHttps() {
     QVERIFY(received.wait(5000));
     QVERIFY(received[0][0].toByteArray().contains(R"("role":"watch")"));
     QVERIFY(!answerTo(secure.address(), "GET / HTTP/1.1\r\n\r\n").startsWith("HTTP/"));
+}
+
+// The key must be the announcer's own file that no one else may read, as
+// the links file is; TLS 1.2 is spoken only with ECDHE and AEAD suites.
+void TestStation::tlsKeyAndSuites_data() {
+    QTest::addColumn<QFile::Permissions>("key");
+    QTest::addColumn<bool>("foreign");
+    QTest::addColumn<QString>("suite");
+    QTest::addColumn<QString>("refusal");
+    const QFile::Permissions own = QFile::ReadOwner | QFile::WriteOwner;
+    QTest::newRow("a private key") << own << false << QString() << QString();
+    QTest::newRow("others may read the key")
+        << (own | QFile::ReadOther) << false << QString() << "may be read";
+    QTest::newRow("its group may read the key")
+        << (own | QFile::ReadGroup) << false << QString() << "may be read";
+    QTest::newRow("another user's key") << own << true << QString() << "another user";
+    QTest::newRow("TLS 1.2, ECDHE and GCM")
+        << own << false << "ECDHE-ECDSA-AES128-GCM-SHA256" << QString();
+    QTest::newRow("TLS 1.2, ChaCha20")
+        << own << false << "ECDHE-ECDSA-CHACHA20-POLY1305" << QString();
+    QTest::newRow("TLS 1.2, CBC") << own << false << "ECDHE-ECDSA-AES128-SHA"
+                                  << "handshake";
+    QTest::newRow("TLS 1.2, CBC with SHA-256") << own << false << "ECDHE-ECDSA-AES128-SHA256"
+                                               << "handshake";
+}
+
+void TestStation::tlsKeyAndSuites() {
+    QFETCH(QFile::Permissions, key);
+    QFETCH(bool, foreign);
+    QFETCH(QString, suite);
+    QFETCH(QString, refusal);
+    if (foreign && ::geteuid() != 0)
+        QSKIP("only root can give a file to another user");
+    QTemporaryDir dir;
+    QString error;
+    const auto tls = this->tls(dir, error, key, foreign);
+    if (!tls) {
+        QVERIFY2(!refusal.isEmpty() && error.contains(refusal), qPrintable(error));
+        QVERIFY(error.contains(dir.filePath("key.pem")));
+        return;
+    }
+    QVERIFY2(refusal != "may be read" && refusal != "another user", "the key was used");
+    StationServer secure(m_desk);
+    QCOMPARE(secure.start({loopback, 0}, tls), std::nullopt);
+    QSslSocket client;
+    QSslConfiguration offered = client.sslConfiguration();
+    offered.setPeerVerifyMode(QSslSocket::VerifyNone);
+    if (!suite.isEmpty()) {
+        offered.setProtocol(QSsl::TlsV1_2);
+        offered.setCiphers({QSslCipher(suite)});
+        QVERIFY(!offered.ciphers().front().isNull());
+    }
+    client.setSslConfiguration(offered);
+    QSignalSpy encrypted(&client, &QSslSocket::encrypted);
+    QSignalSpy failed(&client, &QSslSocket::errorOccurred);
+    client.connectToHostEncrypted(loopback.toString(), secure.address().port);
+    QTRY_VERIFY(!encrypted.isEmpty() || !failed.isEmpty());
+    QCOMPARE(encrypted.isEmpty(), !refusal.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestStation)
