@@ -62,6 +62,9 @@ public:
     void admit(Role role) { m_role = role; }
     bool hasSaidHello() const { return m_saidHello; }
     void saidHello() { m_saidHello = true; }
+    // A send page's own identity, as its hello gave it.
+    QString identity() const { return m_identity; }
+    void setIdentity(const QString& identity) { m_identity = identity; }
     // The translation the page speaks ("de"); empty for English.
     QString language() const { return m_language; }
     void setLanguage(const QString& language) { m_language = language; }
@@ -94,6 +97,7 @@ private:
     bool m_closing = false;
     bool m_saidHello = false;
     QString m_language;
+    QString m_identity;
 };
 
 } // namespace station

@@ -65,6 +65,16 @@ CheckedMessage checkMessage(const QString& sender, const QString& text) {
     return checked;
 }
 
+bool isPageIdentity(const QString& identity) {
+    return identity.size() >= 16 && identity.size() <= 64 &&
+           std::all_of(identity.cbegin(), identity.cend(), [](QChar c) {
+               return (c >= QLatin1Char('a') && c <= QLatin1Char('z')) ||
+                      (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ||
+                      (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('-') ||
+                      c == QLatin1Char('_');
+           });
+}
+
 QString stateName(SentState state) {
     switch (state) {
     case SentState::Listed:
@@ -79,20 +89,45 @@ QString stateName(SentState state) {
     return {};
 }
 
-bool SentMessages::mayCount(Clock::time_point now) {
-    while (!m_recent.empty() && now - m_recent.front() >= minute)
+std::optional<SentMessages::Held> SentMessages::hold(const QString& page, Clock::time_point now) {
+    while (!m_recent.empty() && now - m_recent.front().at >= minute)
         m_recent.pop_front();
-    if (std::cmp_greater_equal(m_recent.size(), m_perMinute))
-        return false;
-    m_recent.push_back(now);
-    return true;
+    const auto fromPage = [&](const Counted& counted) { return counted.page == page; };
+    const bool onLink = std::cmp_greater_equal(m_recent.size(), m_perMinuteOnLink);
+    if (!onLink && std::count_if(m_recent.cbegin(), m_recent.cend(), fromPage) < m_perMinute) {
+        m_recent.push_back({page, now});
+        return std::nullopt;
+    }
+    const Counted& oldest =
+        onLink ? m_recent.front() : *std::find_if(m_recent.cbegin(), m_recent.cend(), fromPage);
+    const auto left = minute - (now - oldest.at);
+    return Held{onLink, static_cast<int>(std::chrono::ceil<std::chrono::seconds>(left).count())};
 }
 
-int SentMessages::secondsToWait(Clock::time_point now) const {
-    if (m_recent.empty())
-        return 0;
-    const auto left = minute - (now - m_recent.front());
-    return static_cast<int>(std::chrono::ceil<std::chrono::seconds>(left).count());
+SentMessages::Fate SentMessages::fateOf(const QString& page, int number) const {
+    const auto found = std::find_if(m_fates.cbegin(), m_fates.cend(), [&](const Fated& fated) {
+        return fated.page == page && fated.number == number;
+    });
+    return found == m_fates.cend() ? Fate::New : found->fate;
+}
+
+void SentMessages::sending(const QString& page, int number) {
+    m_fates.push_back({page, number, Fate::Sending, {}});
+}
+
+// Only what was added is remembered: a message refused added nothing, and
+// may be sent again as it was.
+void SentMessages::settled(const QString& page, int number, bool added, Clock::time_point now) {
+    for (Fated& fated : m_fates) {
+        if (fated.page == page && fated.number == number && fated.fate == Fate::Sending) {
+            fated.fate = added ? Fate::Added : Fate::New;
+            fated.at = now;
+        }
+    }
+    std::erase_if(m_fates, [&](const Fated& fated) {
+        return fated.fate == Fate::New ||
+               (fated.fate == Fate::Added && now - fated.at >= remembered);
+    });
 }
 
 bool SentMessages::add(SentMessage message) {
@@ -103,6 +138,12 @@ bool SentMessages::add(SentMessage message) {
             return false;
         earlier.key = {};
     }
+    const auto samePage = [page = message.page](const SentMessage& kept) {
+        return kept.page == page;
+    };
+    if (std::cmp_greater_equal(std::count_if(m_messages.cbegin(), m_messages.cend(), samePage),
+                               mostShown))
+        m_messages.erase(std::find_if(m_messages.cbegin(), m_messages.cend(), samePage));
     m_messages.push_back(std::move(message));
     if (m_messages.size() > mostKept)
         m_messages.pop_front();

@@ -295,6 +295,7 @@ void StationServer::received(PageSession* page, const QString& message) {
         return;
     }
     page->saidHello();
+    page->setIdentity(request->page);
     // The page names the language it was served in; it is read as the
     // header was, so nothing but a translation kelvane has is ever taken.
     page->setLanguage(i18n::chosenLanguage(acceptedLanguages(request->language.toUtf8())));
@@ -333,6 +334,12 @@ void StationServer::checkToken(PageSession& page, const QByteArray& token) {
         page.close(CloseReason::LinkNotValid);
         return;
     }
+    // A send page without an identity of its own could tell its messages
+    // from no other's.
+    if (*role == Role::Send && !isPageIdentity(page.identity())) {
+        page.close(CloseReason::Unexpected);
+        return;
+    }
     page.admit(*role);
     greet(page);
     emit pagesChanged();
@@ -342,7 +349,7 @@ void StationServer::greet(PageSession& page) {
     page.send(protocol::welcome(*page.role(), page.name()));
     if (*page.role() == Role::Send) {
         page.send(protocol::taking(m_desk.refusesMessages(), m_readyTexts));
-        page.send(protocol::sent(m_sent));
+        page.send(protocol::sent(m_sent, page.identity()));
         return;
     }
     page.send(protocol::list(m_desk));
@@ -398,10 +405,21 @@ void StationServer::act(PageSession& page, const protocol::Request& request) {
 }
 
 // Every check is made here, whatever the page checked: a message refused
-// adds nothing, and the page keeps it to mend or send again. Only a
-// message fit to be sent to a desk that takes messages counts towards the
-// link's rate.
+// adds nothing, and the page keeps it to mend or send again. A message the
+// page sends again (its answer was lost with the connection) is recognised
+// by the page's identity and its number: it is answered as it was, or when
+// it is added, never added twice. Only a message fit to be sent to a desk
+// that takes messages counts towards the rates.
 void StationServer::sendMessage(PageSession& page, const protocol::Request& request) {
+    switch (m_sent.fateOf(page.identity(), request.number)) {
+    case SentMessages::Fate::Added:
+        page.send(protocol::answer(request.number, {}));
+        return;
+    case SentMessages::Fate::Sending:
+        return;
+    case SentMessages::Fate::New:
+        break;
+    }
     const CheckedMessage checked = checkMessage(request.sender, request.text);
     if (checked.refusal) {
         page.send(protocol::answer(request.number, textFor(page, checked.refusal)));
@@ -411,39 +429,51 @@ void StationServer::sendMessage(PageSession& page, const protocol::Request& requ
         page.send(protocol::answer(request.number, *refusal));
         return;
     }
-    const auto now = SentMessages::Clock::now();
-    if (!m_sent.mayCount(now)) {
-        const QDateTime from = m_desk.now().addSecs(m_sent.secondsToWait(now));
+    if (const auto held = m_sent.hold(page.identity(), SentMessages::Clock::now())) {
+        const QString at = m_desk.now().addSecs(held->seconds).toString(QStringLiteral("HH:mm:ss"));
         page.send(protocol::answer(
             request.number,
-            textFor(page, QT_TRANSLATE_NOOP("Station",
-                                            "Ten messages have been sent on this link in the last "
-                                            "minute. This one can be sent at %1."))
-                .arg(from.toString(QStringLiteral("HH:mm:ss")))));
+            textFor(page, held->onLink
+                              ? QT_TRANSLATE_NOOP("Station",
+                                                  "Too many messages have been sent on this link "
+                                                  "in the last minute. This one can be sent at %1.")
+                              : QT_TRANSLATE_NOOP("Station",
+                                                  "Ten messages have been sent from this page in "
+                                                  "the last minute. This one can be sent at %1."))
+                .arg(at)));
         return;
     }
     SentMessage message;
+    message.page = page.identity();
     message.number = m_sent.nextNumber();
     message.sender = checked.sender;
     message.text = checked.text;
     message.urgent = request.urgent;
     message.sentAt = m_desk.now();
+    m_sent.sending(message.page, request.number);
     m_desk.send(checked.sender, checked.text, request.urgent, page.name(),
-                [station = QPointer<StationServer>(this), asking = QPointer<PageSession>(&page),
-                 message, number = request.number](const AnnouncerDesk::Sent& sent) {
+                [station = QPointer<StationServer>(this), message,
+                 number = request.number](const AnnouncerDesk::Sent& sent) {
                     if (station)
-                        station->messageAdded(message, sent.key);
-                    if (asking)
-                        asking->send(protocol::answer(number, sent.refusal));
+                        station->messageSent(message, number, sent.key, sent.refusal);
                 });
 }
 
-void StationServer::messageAdded(SentMessage message, const std::optional<store::RowKey>& key) {
-    if (!key)
-        return;
-    message.key = *key;
-    if (m_sent.add(std::move(message)))
-        sendSentStates();
+// The answer goes to every page of the sender's identity connected now: the
+// one that asked may have lost its connection and be back on another.
+void StationServer::messageSent(SentMessage message, int number,
+                                const std::optional<store::RowKey>& key, const QString& refusal) {
+    const QString from = message.page;
+    m_sent.settled(from, number, key.has_value(), SentMessages::Clock::now());
+    if (key) {
+        message.key = *key;
+        if (m_sent.add(std::move(message)))
+            sendSentStates();
+    }
+    for (PageSession* page : m_pages) {
+        if (page->role() == Role::Send && page->identity() == from)
+            page->send(protocol::answer(number, refusal));
+    }
 }
 
 void StationServer::setReadyTexts(const QStringList& texts) {
@@ -456,9 +486,12 @@ void StationServer::sendTaking() {
     sendToPages(protocol::taking(m_desk.refusesMessages(), m_readyTexts), true);
 }
 
+// Each send page gets its own messages only.
 void StationServer::sendSentStates(bool changed) {
-    if (changed)
-        sendToPages(protocol::sent(m_sent), true);
+    for (PageSession* page : m_pages) {
+        if (changed && page->role() == Role::Send)
+            page->send(protocol::sent(m_sent, page->identity()));
+    }
 }
 
 void StationServer::pageGone(PageSession* page) {

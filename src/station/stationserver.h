@@ -100,7 +100,8 @@ private:
     void greet(PageSession& page);
     void pageGone(PageSession* page);
     void sendMessage(PageSession& page, const protocol::Request& request);
-    void messageAdded(SentMessage message, const std::optional<store::RowKey>& key);
+    void messageSent(SentMessage message, int number, const std::optional<store::RowKey>& key,
+                     const QString& refusal);
     // To every page of the desk's (watch and announce), or to the send pages.
     void sendToPages(const QByteArray& message, bool toSenders = false);
     void sendTaking();

@@ -12,6 +12,9 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QSslCipher>
@@ -49,6 +52,46 @@ QByteArray answerTo(const Address& address, const QByteArray& request) {
     return socket.readAll();
 }
 
+// A send page of the test's own: it says hello with its identity and keeps
+// what the station tells it.
+struct SendPage {
+    SendPage(std::unique_ptr<QWebSocket> opened, const QString& token, const QString& identity)
+        : socket(std::move(opened)) {
+        QObject::connect(
+            socket.get(), &QWebSocket::binaryMessageReceived,
+            [this](const QByteArray& text) { told << QJsonDocument::fromJson(text).object(); });
+        say({{"type", "hello"}, {"token", token}, {"page", identity}});
+    }
+    void say(const QJsonObject& request) const {
+        socket->sendTextMessage(QString::fromUtf8(QJsonDocument(request).toJson()));
+    }
+    void send(int number, const QString& text) const {
+        say({{"type", "send"}, {"number", number}, {"sender", "Referee"}, {"text", text}});
+    }
+    // The answer to the message numbered number, once it came.
+    std::optional<QString> answer(int number) const {
+        for (const QJsonObject& message : told) {
+            if (message["type"] == "answer" && message["number"] == number)
+                return message["refusal"].toString();
+        }
+        return std::nullopt;
+    }
+    // The texts of the messages the page was last told it sent.
+    QStringList sent() const {
+        QStringList texts;
+        for (const QJsonObject& message : told) {
+            if (message["type"] == "sent") {
+                texts.clear();
+                for (const QJsonValue sent : message["messages"].toArray())
+                    texts << sent["text"].toString();
+            }
+        }
+        return texts;
+    }
+    std::unique_ptr<QWebSocket> socket;
+    QList<QJsonObject> told;
+};
+
 } // namespace
 
 class TestStation : public QObject {
@@ -75,6 +118,7 @@ private slots:
     void sentMessages_data();
     void sentMessages();
     void sentStatesFollowTheRow();
+    void sendRates();
     void pageRequests_data();
     void pageRequests();
     void pageThatDoesNotReadIsDropped();
@@ -83,6 +127,7 @@ private slots:
     void overHttps();
     void tlsKeyAndSuites_data();
     void tlsKeyAndSuites();
+    void sendPagesKeepTheirOwn();
 
 private:
     // The test's TLS configuration, its key copied to a file of the given
@@ -118,7 +163,8 @@ std::unique_ptr<QWebSocket> TestStation::page(const QByteArray& token, const QSt
     socket->open(QUrl(QStringLiteral("ws://%1/live").arg(addressText(m_server->address()))));
     if (connected.wait(5000) && !token.isNull())
         socket->sendTextMessage(
-            QStringLiteral(R"({"type":"hello","token":"%1","language":"%2"})")
+            QStringLiteral(
+                R"({"type":"hello","token":"%1","language":"%2","page":"pageOfTheStationTests"})")
                 .arg(QString::fromLatin1(token), QString::fromLatin1(language)));
     return socket;
 }
@@ -572,6 +618,58 @@ void TestStation::sentStatesFollowTheRow() {
     message.key = key(7);
     QVERIFY(sent.add(message));
     QCOMPARE(states(sent), QStringList({"unread ", "listed 5", "listed 7"}));
+}
+
+// Each page has its own rate, the link a higher one for all its pages.
+void TestStation::sendRates() {
+    using namespace std::chrono_literals;
+    SentMessages sent;
+    const auto start = SentMessages::Clock::now();
+    for (int n = 0; n < mostSentPerMinute; ++n)
+        QVERIFY(!sent.hold("a", start + 1s));
+    const auto held = sent.hold("a", start + 2s);
+    QVERIFY(held && !held->onLink);
+    QCOMPARE(held->seconds, 59);
+    for (int n = mostSentPerMinute; n < mostSentPerMinuteOnLink; ++n)
+        QVERIFY(!sent.hold(QString::number(n % 3), start + 30s));
+    QVERIFY(sent.hold("d", start + 30s)->onLink);
+    QVERIFY(!sent.hold("a", start + 61s));
+}
+
+// Each send page has an identity of its own: it is told only of its own
+// messages and has its own rate. A message it sends again, on the same
+// connection or a new one after losing the answer, is answered as the
+// first was, even while that is still on its way, and never added twice.
+void TestStation::sendPagesKeepTheirOwn() {
+    m_server->renewLinks();
+    const QString token = m_server->link(Role::Send).fragment();
+    const QString identity = QStringLiteral("pageAAAAAAAAAAAAAAAAAA");
+    const SendPage a(page({}), token, identity);
+    const SendPage b(page({}), token, QStringLiteral("pageBBBBBBBBBBBBBBBBBB"));
+    QTRY_COMPARE(m_server->pages().size(), size_t(2));
+    const int rows = m_fixture.rowCount();
+    a.send(1, "Lane 4 to the start");
+    QTRY_COMPARE(a.answer(1), QString());
+    QTRY_COMPARE(a.sent(), QStringList({"Lane 4 to the start"}));
+    QVERIFY(b.sent().isEmpty());
+    const SendPage again(page({}), token, identity);
+    QTRY_COMPARE(m_server->pages().size(), size_t(3));
+    again.send(1, "Lane 4 to the start");
+    QTRY_COMPARE(again.answer(1), QString());
+    a.send(2, "Medal ceremony");
+    a.send(2, "Medal ceremony");
+    QTRY_COMPARE(again.answer(2), QString());
+    settle(m_desk);
+    QCOMPARE(m_fixture.rowCount(), rows + 2);
+    for (int number = 3; number <= mostSentPerMinute + 1; ++number)
+        a.send(number, QStringLiteral("Call %1").arg(number));
+    QTRY_VERIFY(a.answer(mostSentPerMinute + 1));
+    QVERIFY2(a.answer(mostSentPerMinute + 1)->contains("from this page"),
+             qPrintable(*a.answer(mostSentPerMinute + 1)));
+    b.send(1, "Lost property");
+    QTRY_COMPARE(b.answer(1), QString());
+    QTRY_COMPARE(a.sent().size(), int(SentMessages::mostShown));
+    QCOMPARE(b.sent(), QStringList({"Lost property"}));
 }
 
 void TestStation::pageRequests_data() {
