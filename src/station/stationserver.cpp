@@ -352,7 +352,9 @@ void StationServer::greet(PageSession& page) {
         page.send(protocol::sent(m_sent, page.identity()));
         return;
     }
-    page.send(protocol::list(m_desk));
+    if (m_listMessage.isEmpty())
+        m_listMessage = protocol::list(m_desk);
+    page.send(m_listMessage);
     page.send(
         protocol::shown(QStringLiteral("desk"), m_desk.shownKey().text(), m_desk.shownText()));
     page.send(protocol::trouble(deskNote(m_desk.captionNote())));
@@ -511,6 +513,7 @@ void StationServer::sendToPages(const QByteArray& message, bool toSenders) {
 // Everything that changes the list within one turn of the event loop is
 // sent once.
 void StationServer::scheduleList() {
+    m_listMessage.clear();
     if (std::exchange(m_listScheduled, true))
         return;
     QTimer::singleShot(0, this, &StationServer::sendList);
@@ -529,8 +532,10 @@ void StationServer::sendList() {
     }
     if (std::any_of(m_pages.cbegin(), m_pages.cend(), [](const PageSession* page) {
             return page->role() && *page->role() != Role::Send;
-        }))
-        sendToPages(protocol::list(m_desk));
+        })) {
+        m_listMessage = protocol::list(m_desk);
+        sendToPages(m_listMessage);
+    }
 }
 
 void StationServer::sendDeskShown() {

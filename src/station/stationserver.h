@@ -77,6 +77,9 @@ public:
     // How many messages the send link may send in a minute; more for a
     // benchmark.
     void setSentPerMinute(int messages) { m_sent.setPerMinute(messages); }
+    // How many connections one address may hold; more for a benchmark
+    // whose pages all come from one.
+    void setMostFromOneAddress(int connections) { m_slots.setMostFromOneAddress(connections); }
 
     // The texts a send page offers to pick and edit; kept in the desk's
     // settings and passed on to the send pages connected now.
@@ -151,6 +154,8 @@ private:
     QStringList m_readyTexts;
     int m_pagesOpened = 0;
     bool m_listScheduled = false;
+    // The list as last sent, for pages that connect until it changes.
+    QByteArray m_listMessage;
     // Pings pages and closes the ones not heard from for too long.
     QTimer m_keepAlive;
     // Tells the window of connections that come and go, a few times a second at most.

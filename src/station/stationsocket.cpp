@@ -32,7 +32,7 @@ constexpr char pongCode = 0x0a;
 
 bool ConnectionSlots::take(const QHostAddress& address) {
     int& fromAddress = m_fromAddress[address];
-    if (m_count >= mostConnections || fromAddress >= mostFromOneAddress) {
+    if (m_count >= mostConnections || fromAddress >= m_mostFromOneAddress) {
         if (fromAddress == 0)
             m_fromAddress.remove(address);
         return false;

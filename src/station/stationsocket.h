@@ -25,6 +25,8 @@ public:
     bool take(const QHostAddress& address);
     void giveBack(const QHostAddress& address);
     int count() const { return m_count; }
+    // More from one address, for a benchmark whose pages share one.
+    void setMostFromOneAddress(int connections) { m_mostFromOneAddress = connections; }
 
 signals:
     void changed();
@@ -32,6 +34,7 @@ signals:
 private:
     QHash<QHostAddress, int> m_fromAddress;
     int m_count = 0;
+    int m_mostFromOneAddress = mostFromOneAddress;
 };
 
 // The address of the peer of a connection the system has just accepted, an
