@@ -118,7 +118,6 @@ StationWindow::StationWindow(station::StationServer& server, QWidget* parent)
     auto* pagesLayout = new QVBoxLayout(pagesBox);
     pagesLayout->addWidget(m_pages);
     m_withoutRole->setObjectName(QStringLiteral("ConnectionsWithoutRole"));
-    pagesLayout->addWidget(m_withoutRole);
     auto* readyBox = new QGroupBox(tr("Ready texts for send pages, one a line"));
     auto* readyLayout = new QVBoxLayout(readyBox);
     m_readyTexts->setObjectName(QStringLiteral("ReadyTexts"));
@@ -147,7 +146,11 @@ StationWindow::StationWindow(station::StationServer& server, QWidget* parent)
     below->addWidget(pagesBox, 1);
     below->addWidget(readyBox, 1);
     layout->addLayout(below);
-    layout->addWidget(buttons);
+    // Beside the buttons, where it takes no height of its own.
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(m_withoutRole, 1);
+    bottom->addWidget(buttons);
+    layout->addLayout(bottom);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(m_startStop, &QPushButton::clicked, this, &StationWindow::startOrStop);
