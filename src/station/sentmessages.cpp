@@ -134,9 +134,12 @@ bool SentMessages::add(SentMessage message) {
     for (SentMessage& earlier : m_messages) {
         if (earlier.key != message.key)
             continue;
-        if (earlier.state == SentState::Listed || earlier.state == SentState::PutBack)
+        const bool listed =
+            earlier.state == SentState::Listed || earlier.state == SentState::PutBack;
+        if (listed && earlier.page == message.page)
             return false;
-        earlier.key = {};
+        if (!listed)
+            earlier.key = {};
     }
     const auto samePage = [page = message.page](const SentMessage& kept) {
         return kept.page == page;

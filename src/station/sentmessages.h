@@ -98,10 +98,11 @@ public:
     void settled(const QString& page, int number, bool added, Clock::time_point now);
 
     int nextNumber() { return ++m_numbered; }
-    // False when the message joins one still on the list under the same
-    // row (the same text sent again: the database keeps one row). A row
-    // that is gone may lend its key to a new one: the older message is no
-    // longer recognised by it.
+    // False when the message joins one of its page still on the list under
+    // the same row (the same text sent again: the database keeps one row);
+    // another page's is its own message of the same row. A row that is gone
+    // may lend its key to a new one: the older message is no longer
+    // recognised by it.
     bool add(SentMessage message);
     // The rows the list holds now.
     bool listed(const std::vector<store::RowKey>& keys);

@@ -618,6 +618,11 @@ void TestStation::sentStatesFollowTheRow() {
     message.key = key(7);
     QVERIFY(sent.add(message));
     QCOMPARE(states(sent), QStringList({"unread ", "listed 5", "listed 7"}));
+    // The same text from another page joins the row, but is that page's own.
+    message.page = QStringLiteral("another");
+    QVERIFY(sent.add(message));
+    QVERIFY(sent.dismissed(key(7), QDateTime::currentDateTime()));
+    QCOMPARE(states(sent), QStringList({"unread ", "listed 5", "read 7", "read 7"}));
 }
 
 // Each page has its own rate, the link a higher one for all its pages.
