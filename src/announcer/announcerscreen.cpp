@@ -129,6 +129,9 @@ void AnnouncerScreen::load(const QString& path, Entry entry) {
     const auto loaded = qScopeGuard([this] { m_loading = false; });
     QString located = path;
     if (entry != Entry::Checked && !m_desk.isFileAt(path)) {
+        // A file an earlier opening left open is let go first: a locate
+        // step that ends with no file must leave nothing to list or dismiss.
+        m_desk.close();
         const std::optional<QString> found = locateAnnouncerDatabase(path, m_timer1);
         if (!found)
             return;
