@@ -116,7 +116,11 @@ void AnnouncerScreen::showModal(const QString& path, Entry entry) {
     m_ui->Announcement_List->setFocus();
     m_timer1.start(storedTimerIntervalMs);
     load(path, entry);
+    // While the window is open it is a view of the desk; closed, it asks
+    // nothing of the database.
+    m_desk.attachView();
     exec();
+    m_desk.detachView();
     m_timer1.stop();
     if (!m_closeReason.isEmpty())
         ui::showMessage(m_closeReason);
