@@ -111,6 +111,10 @@ private:
     void sendSentStates(bool changed = true);
     void scheduleList();
     void sendList();
+    // Pages that watch or announce (not send pages) show the desk's list.
+    bool hasListPages() const;
+    // The station is a view of the desk while it has such pages.
+    void followListPages();
     void sendDeskShown();
     void sendTrouble();
     PageSession* pageNamed(const QString& name) const;
@@ -156,6 +160,7 @@ private:
     bool m_listScheduled = false;
     // The list as last sent, for pages that connect until it changes.
     QByteArray m_listMessage;
+    bool m_viewsDesk = false;
     // Pings pages and closes the ones not heard from for too long.
     QTimer m_keepAlive;
     // Tells the window of connections that come and go, a few times a second at most.
