@@ -347,21 +347,15 @@ for (const lost of ['send', 'answer']) {
     let cut = lost;
     await sender.routeWebSocket(/\/live$/, (page) => {
       const station = page.connectToServer();
-      const typeOf = (message) => JSON.parse(message.toString()).type;
-      page.onMessage((message) => {
-        if (cut === 'send' && typeOf(message) === 'send') {
-          cut = null;
-          page.close();
-          station.close();
-        } else station.send(message);
-      });
-      station.onMessage((message) => {
-        if (cut === 'answer' && typeOf(message) === 'answer') {
-          cut = null;
-          page.close();
-          station.close();
-        } else page.send(message);
-      });
+      // Passes each message on, but cuts the connection at the first of type.
+      const passOrCut = (to, type) => (message) => {
+        if (cut !== type || JSON.parse(message.toString()).type !== type) return to.send(message);
+        cut = null;
+        page.close();
+        station.close();
+      };
+      page.onMessage(passOrCut(station, 'send'));
+      station.onMessage(passOrCut(page, 'answer'));
     });
     await sender.goto(harness.links.send);
     await sender.waitForSelector('#compose:not([hidden]) #ready button');
