@@ -104,15 +104,22 @@ std::optional<SentMessages::Held> SentMessages::hold(const QString& page, Clock:
     return Held{onLink, static_cast<int>(std::chrono::ceil<std::chrono::seconds>(left).count())};
 }
 
-SentMessages::Fate SentMessages::fateOf(const QString& page, int number) const {
-    const auto found = std::find_if(m_fates.cbegin(), m_fates.cend(), [&](const Fated& fated) {
+SentMessages::Fate SentMessages::fateOf(const QString& page, int number,
+                                        Clock::time_point now) const {
+    const auto found = std::find_if(m_fates.crbegin(), m_fates.crend(), [&](const Fated& fated) {
         return fated.page == page && fated.number == number;
     });
-    return found == m_fates.cend() ? Fate::New : found->fate;
+    if (found == m_fates.crend() ||
+        (found->fate == Fate::Sending && now - found->at >= longestSending))
+        return Fate::New;
+    return found->fate;
 }
 
-void SentMessages::sending(const QString& page, int number) {
-    m_fates.push_back({page, number, Fate::Sending, {}});
+void SentMessages::sending(const QString& page, int number, Clock::time_point now) {
+    std::erase_if(m_fates, [&](const Fated& fated) {
+        return fated.fate == Fate::Sending && now - fated.at >= longestSending;
+    });
+    m_fates.push_back({page, number, Fate::Sending, now});
 }
 
 // Only what was added is remembered: a message refused added nothing, and

@@ -91,10 +91,13 @@ public:
     void setPerMinute(int messages) { m_perMinute = m_perMinuteOnLink = messages; }
 
     // What became of a page's message by its number: new (or refused,
-    // which added nothing), on its way to the database, or added.
+    // which added nothing), on its way to the database, or added. One on
+    // its way for longer than any database operation takes had its answer
+    // dropped (the desk closed its database meanwhile): it is new again.
     enum class Fate { New, Sending, Added };
-    Fate fateOf(const QString& page, int number) const;
-    void sending(const QString& page, int number);
+    static constexpr std::chrono::minutes longestSending{1};
+    Fate fateOf(const QString& page, int number, Clock::time_point now) const;
+    void sending(const QString& page, int number, Clock::time_point now);
     void settled(const QString& page, int number, bool added, Clock::time_point now);
 
     int nextNumber() { return ++m_numbered; }

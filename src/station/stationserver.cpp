@@ -416,7 +416,8 @@ void StationServer::act(PageSession& page, const protocol::Request& request) {
 // it is added, never added twice. Only a message fit to be sent to a desk
 // that takes messages counts towards the rates.
 void StationServer::sendMessage(PageSession& page, const protocol::Request& request) {
-    switch (m_sent.fateOf(page.identity(), request.number)) {
+    const auto now = SentMessages::Clock::now();
+    switch (m_sent.fateOf(page.identity(), request.number, now)) {
     case SentMessages::Fate::Added:
         page.send(protocol::answer(request.number, {}));
         return;
@@ -434,7 +435,7 @@ void StationServer::sendMessage(PageSession& page, const protocol::Request& requ
         page.send(protocol::answer(request.number, *refusal));
         return;
     }
-    if (const auto held = m_sent.hold(page.identity(), SentMessages::Clock::now())) {
+    if (const auto held = m_sent.hold(page.identity(), now)) {
         const QString at = m_desk.now().addSecs(held->seconds).toString(QStringLiteral("HH:mm:ss"));
         page.send(protocol::answer(
             request.number,
@@ -455,7 +456,7 @@ void StationServer::sendMessage(PageSession& page, const protocol::Request& requ
     message.text = checked.text;
     message.urgent = request.urgent;
     message.sentAt = m_desk.now();
-    m_sent.sending(message.page, request.number);
+    m_sent.sending(message.page, request.number, now);
     m_desk.send(checked.sender, checked.text, request.urgent, page.name(),
                 [station = QPointer<StationServer>(this), message,
                  number = request.number](const AnnouncerDesk::Sent& sent) {

@@ -118,7 +118,7 @@ private slots:
     void sentMessages_data();
     void sentMessages();
     void sentStatesFollowTheRow();
-    void sendRates();
+    void sendRatesAndRepeats();
     void pageRequests_data();
     void pageRequests();
     void pageThatDoesNotReadIsDropped();
@@ -627,8 +627,10 @@ void TestStation::sentStatesFollowTheRow() {
     QCOMPARE(states(sent), QStringList({"unread ", "listed 5", "read 7", "read 7"}));
 }
 
-// Each page has its own rate, the link a higher one for all its pages.
-void TestStation::sendRates() {
+// Each page has its own rate, the link a higher one for all its pages. A
+// page's message is known by its number while on its way to the database
+// (unless its answer was dropped) and for ten minutes once added.
+void TestStation::sendRatesAndRepeats() {
     using namespace std::chrono_literals;
     SentMessages sent;
     const auto start = SentMessages::Clock::now();
@@ -641,6 +643,16 @@ void TestStation::sendRates() {
         QVERIFY(!sent.hold(QString::number(n % 3), start + 30s));
     QVERIFY(sent.hold("d", start + 30s)->onLink);
     QVERIFY(!sent.hold("a", start + 61s));
+    using Fate = SentMessages::Fate;
+    sent.sending("a", 1, start);
+    sent.sending("a", 2, start);
+    QCOMPARE(sent.fateOf("a", 1, start + 59s), Fate::Sending);
+    QCOMPARE(sent.fateOf("b", 1, start), Fate::New);
+    QCOMPARE(sent.fateOf("a", 2, start + SentMessages::longestSending), Fate::New);
+    sent.settled("a", 1, true, start + 1s);
+    QCOMPARE(sent.fateOf("a", 1, start + 10min), Fate::Added);
+    sent.settled("a", 2, false, start + 11min);
+    QCOMPARE(sent.fateOf("a", 1, start + 11min), Fate::New);
 }
 
 // Each send page has an identity of its own: it is told only of its own
