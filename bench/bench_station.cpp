@@ -323,10 +323,15 @@ int benchReconnect(station::StationServer& server, const QString& database, int 
     QProcess pages;
     startPages(pages, server, watching);
     int sequence = 100;
+    QElapsedTimer spell;
+    spell.start();
+    double cpuBefore = cpuSeconds();
     for (int n = 0; n < 40; ++n, ++sequence) {
         commitStamped(database, QStringLiteral("Quiet"), sequence);
         waitFor([] { return false; }, 250);
     }
+    const double quietCpu =
+        (cpuSeconds() - cpuBefore) / (static_cast<double>(spell.elapsed()) / 1000.0);
     waitFor([] { return false; }, 1000);
     const int connectionsBefore = server.openConnections();
     const long residentBefore = residentKiB();
@@ -338,12 +343,16 @@ int benchReconnect(station::StationServer& server, const QString& database, int 
                   server.link(station::Role::Watch).fragment(), QString::number(cycles)});
     long residentPeak = residentBefore;
     int connectionsPeak = 0;
+    spell.restart();
+    cpuBefore = cpuSeconds();
     while (cycler.state() != QProcess::NotRunning) {
         commitStamped(database, QStringLiteral("Busy"), sequence++);
         waitFor([] { return false; }, 250);
         residentPeak = std::max(residentPeak, residentKiB());
         connectionsPeak = std::max(connectionsPeak, server.openConnections());
     }
+    const double busyCpu =
+        (cpuSeconds() - cpuBefore) / (static_cast<double>(spell.elapsed()) / 1000.0);
     const QList<QByteArray> cycled = cycler.readAllStandardOutput().trimmed().split(' ');
     waitFor([&] { return server.openConnections() == connectionsBefore; }, 5000);
     waitFor([] { return false; }, 1000);
@@ -355,6 +364,8 @@ int benchReconnect(station::StationServer& server, const QString& database, int 
     std::printf("desk's resident memory: %ld KiB before, at most %ld KiB meanwhile, %ld KiB "
                 "after; its heap in use: %ld KiB before, %ld KiB after\n",
                 residentBefore, residentPeak, residentKiB(), heapBefore, heapKiB());
+    std::printf("desk process CPU: %.1f %% of a core quiet, %.1f %% while pages come and go\n",
+                quietCpu * 100, busyCpu * 100);
     printLatencies("commit -> every page, quiet", latencies[QStringLiteral("Quiet")]);
     printLatencies("commit -> every page, while pages come and go",
                    latencies[QStringLiteral("Busy")]);
