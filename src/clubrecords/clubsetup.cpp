@@ -118,19 +118,27 @@ std::vector<CardKey> ClubSetup::cards(qint16 first, qint16 last) const {
 ClubSetup loadClubSetup(store::Database& clubDatabase) {
     const Settings settings(clubDatabase);
     ClubSetup setup;
-    setup.freestyleCode = settings.text(QStringLiteral("Freestyle_Code"));
-    setup.butterflyCode = settings.text(QStringLiteral("Butterfly_Code"));
-    setup.breaststrokeCode = settings.text(QStringLiteral("Breaststroke_Code"));
-    setup.backstrokeCode = settings.text(QStringLiteral("Backstroke_Code"));
-    setup.medleyCode = settings.text(QStringLiteral("Medley_Code"));
-    setup.fontFaceH = settings.text(QStringLiteral("Font_Face_H"));
-    setup.fontFaceR = settings.text(QStringLiteral("Font_Face_R"));
-    setup.fontFaceC = settings.text(QStringLiteral("Font_Face_C"));
-    setup.ageGroupCount = settings.count(QStringLiteral("Age_Group_Count"));
-    setup.overallCountP = settings.count(QStringLiteral("Overall_Count_P"));
-    setup.overallCountQ = settings.count(QStringLiteral("Overall_Count_Q"));
-    setup.overallCountR = settings.count(QStringLiteral("Overall_Count_R"));
-    setup.acrCardCount = settings.count(QStringLiteral("ACR_Card_Count"));
+    const std::pair<QString ClubSetup::*, const char*> texts[] = {
+        {&ClubSetup::freestyleCode, "Freestyle_Code"},
+        {&ClubSetup::butterflyCode, "Butterfly_Code"},
+        {&ClubSetup::breaststrokeCode, "Breaststroke_Code"},
+        {&ClubSetup::backstrokeCode, "Backstroke_Code"},
+        {&ClubSetup::medleyCode, "Medley_Code"},
+        {&ClubSetup::fontFaceH, "Font_Face_H"},
+        {&ClubSetup::fontFaceR, "Font_Face_R"},
+        {&ClubSetup::fontFaceC, "Font_Face_C"},
+    };
+    for (const auto& [member, name] : texts)
+        setup.*member = settings.text(QString::fromLatin1(name));
+    const std::pair<qint16 ClubSetup::*, const char*> counts[] = {
+        {&ClubSetup::ageGroupCount, "Age_Group_Count"},
+        {&ClubSetup::overallCountP, "Overall_Count_P"},
+        {&ClubSetup::overallCountQ, "Overall_Count_Q"},
+        {&ClubSetup::overallCountR, "Overall_Count_R"},
+        {&ClubSetup::acrCardCount, "ACR_Card_Count"},
+    };
+    for (const auto& [member, name] : counts)
+        setup.*member = settings.count(QString::fromLatin1(name));
     setup.ageGroupLabels = ageGroups(clubDatabase);
     setup.cardKeys = cardKeys(clubDatabase, qint64(setup.acrCardCount) +
                                                 2 * (4 * qint64(setup.overallCountP) +
