@@ -48,7 +48,7 @@ struct ClubSetup {
 
     // The keys of cards first to last; none when first is beyond last. A
     // card the list does not hold is a "Subscript out of range" error.
-    std::vector<CardKey> cards(qint16 first, qint16 last) const;
+    [[nodiscard]] std::vector<CardKey> cards(qint16 first, qint16 last) const;
 };
 
 // Reads the setup from an open club database. A missing or inconsistent

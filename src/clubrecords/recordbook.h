@@ -54,7 +54,7 @@ public:
     // A record date that is no date is a "Type mismatch" error, raised
     // here rather than when the rows were read, so that the cards before
     // it still print.
-    RecordLookup lookup() const;
+    [[nodiscard]] RecordLookup lookup() const;
 
 private:
     CardKey m_key;
@@ -77,7 +77,7 @@ public:
     // the club database.
     static RecordBook open(const QString& path);
 
-    const ClubSetup& setup() const { return m_setup; }
+    [[nodiscard]] const ClubSetup& setup() const { return m_setup; }
 
     // The rows of each key, in the order of keys. Each sheet's worth of
     // keys is read in one read of the club database, so its file is

@@ -182,7 +182,7 @@ private:
 
     // A value as QtSql's SQLite driver hands it back, but for a null, which
     // carries no type.
-    QVariant value(int column) const {
+    [[nodiscard]] QVariant value(int column) const {
         switch (sqlite3_column_type(m_statement, column)) {
         case SQLITE_NULL:
             return {};
