@@ -84,6 +84,7 @@ std::optional<QDate> recordDateOf(const ClubRecord& card) {
 void printCards(print::Printer& printer, RecordBook& book, qint16 first, qint16 last,
                 const DateFilter& filter, const CardProgress& progress) {
     const std::vector<KeyRows> records = book.read(book.setup().cards(first, last));
+    const CardPreview preview;
     int row = 1;
     int column = 1;
     // A full page is followed by a new one only when another card comes:
@@ -103,7 +104,7 @@ void printCards(print::Printer& printer, RecordBook& book, qint16 first, qint16 
             printer.newPage();
             pageFull = false;
         }
-        progress.showPreview(previewText(card));
+        progress.showPreview(preview.text(card));
         printCard(printer, book.setup(), card, date, store::toInt16(qint64{column - 1} * cardWidth),
                   store::toInt16(qint64{row - 1} * cardHeight));
         if (++column > columnsPerRow) {
@@ -173,33 +174,49 @@ QString cardDateText(const QDate& date) { return QLocale::c().toString(date, QSt
 
 // A label and its value on each line, the values in one column; a record's
 // time and date line up under the end of its name's label.
-QString previewText(const ClubRecord& record) {
+CardPreview::CardPreview()
+    : m_overall(ClubRecordTexts::tr("Overall Club Record")) {
     const QString recordName = ClubRecordTexts::tr("Rec:Name");
     const QString yearName = ClubRecordTexts::tr("Year:Name");
     const auto under = [](const QString& head, const QString& label) {
         return label.rightJustified(head.size());
     };
-    const std::vector<std::pair<QString, QString>> lines = {
-        {ClubRecordTexts::tr("Sex"), record.Sex},
-        {ClubRecordTexts::tr("Age"), record.Age},
-        {ClubRecordTexts::tr("Stroke"), record.Stroke},
-        {ClubRecordTexts::tr("Dist"), record.Distance},
-        {recordName, record.Record_Holder},
-        {under(recordName, ClubRecordTexts::tr("Time")), record.Record_Time},
-        {under(recordName, ClubRecordTexts::tr("Date")), record.Record_Date},
-        {yearName, record.Year_Best_Holder},
-        {under(yearName, ClubRecordTexts::tr("Time")), record.Year_Best_Time},
-        {under(yearName, ClubRecordTexts::tr("Date")), record.Year_Best_Date},
+    m_labels = {
+        ClubRecordTexts::tr("Sex"),
+        ClubRecordTexts::tr("Age"),
+        ClubRecordTexts::tr("Stroke"),
+        ClubRecordTexts::tr("Dist"),
+        recordName,
+        under(recordName, ClubRecordTexts::tr("Time")),
+        under(recordName, ClubRecordTexts::tr("Date")),
+        yearName,
+        under(yearName, ClubRecordTexts::tr("Time")),
+        under(yearName, ClubRecordTexts::tr("Date")),
     };
     qsizetype labelWidth = 0;
-    for (const auto& line : lines)
-        labelWidth = std::max(labelWidth, line.first.size());
-    QStringList text;
-    for (const auto& [label, value] : lines)
-        text << label.leftJustified(labelWidth + 1) + value;
+    for (const QString& label : m_labels)
+        labelWidth = std::max(labelWidth, label.size());
+    for (QString& label : m_labels)
+        label = label.leftJustified(labelWidth + 1);
+}
+
+QString CardPreview::text(const ClubRecord& record) const {
+    const QString* values[] = {&record.Sex,
+                               &record.Age,
+                               &record.Stroke,
+                               &record.Distance,
+                               &record.Record_Holder,
+                               &record.Record_Time,
+                               &record.Record_Date,
+                               &record.Year_Best_Holder,
+                               &record.Year_Best_Time,
+                               &record.Year_Best_Date};
+    QStringList lines;
+    for (size_t i = 0; i < m_labels.size(); ++i)
+        lines << m_labels[i] + *values[i];
     if (record.Age == QLatin1String("Ov"))
-        text[1] = ClubRecordTexts::tr("Overall Club Record");
-    return text.join(QStringLiteral("\r\n"));
+        lines[1] = m_overall;
+    return lines.join(QStringLiteral("\r\n"));
 }
 
 void Set_Printer_Font(print::Printer& printer, const ClubSetup& setup, const QString& style,

@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QString>
 
+#include <array>
 #include <functional>
 #include <optional>
 
@@ -44,8 +45,17 @@ QString ageGroupText(const ClubSetup& setup, const QString& age);
 QString strokeName(const ClubSetup& setup, const QString& stroke);
 // "25Dec04".
 QString cardDateText(const QDate& date);
-// The ten lines of a card's fields, joined by CR LF.
-QString previewText(const ClubRecord& record);
+// The ten lines of a card's fields, joined by CR LF. The labels, in the
+// person's language, are worked out once for all the cards of a print.
+class CardPreview {
+public:
+    CardPreview();
+    [[nodiscard]] QString text(const ClubRecord& record) const;
+
+private:
+    std::array<QString, 10> m_labels;
+    QString m_overall;
+};
 
 // The face of style "H", "R" or "C" from the setup, "N" the narrow face;
 // any other letter keeps the face.

@@ -223,30 +223,30 @@ void TestCardRules::cardDates() {
 void TestCardRules::previewTextBytes() {
     const ClubRecord record{"F", "12", "FS", "50", "Amy Hartley", "29.87", "25/12/04", "Chloe Barnes",
                             "30.12", "02/03/05"};
-    QCOMPARE(previewText(record).toUtf8(), QByteArray("Sex       F\r\n"
-                                                      "Age       12\r\n"
-                                                      "Stroke    FS\r\n"
-                                                      "Dist      50\r\n"
-                                                      "Rec:Name  Amy Hartley\r\n"
-                                                      "    Time  29.87\r\n"
-                                                      "    Date  25/12/04\r\n"
-                                                      "Year:Name Chloe Barnes\r\n"
-                                                      "     Time 30.12\r\n"
-                                                      "     Date 02/03/05"));
+    QCOMPARE(CardPreview().text(record).toUtf8(), QByteArray("Sex       F\r\n"
+                                                             "Age       12\r\n"
+                                                             "Stroke    FS\r\n"
+                                                             "Dist      50\r\n"
+                                                             "Rec:Name  Amy Hartley\r\n"
+                                                             "    Time  29.87\r\n"
+                                                             "    Date  25/12/04\r\n"
+                                                             "Year:Name Chloe Barnes\r\n"
+                                                             "     Time 30.12\r\n"
+                                                             "     Date 02/03/05"));
 }
 
 void TestCardRules::previewOfOverallCard() {
     const ClubRecord record{"M", "Ov", "BK", "200", "", "", "", "", "", ""};
-    QCOMPARE(previewText(record).toUtf8(), QByteArray("Sex       M\r\n"
-                                                      "Overall Club Record\r\n"
-                                                      "Stroke    BK\r\n"
-                                                      "Dist      200\r\n"
-                                                      "Rec:Name  \r\n"
-                                                      "    Time  \r\n"
-                                                      "    Date  \r\n"
-                                                      "Year:Name \r\n"
-                                                      "     Time \r\n"
-                                                      "     Date "));
+    QCOMPARE(CardPreview().text(record).toUtf8(), QByteArray("Sex       M\r\n"
+                                                             "Overall Club Record\r\n"
+                                                             "Stroke    BK\r\n"
+                                                             "Dist      200\r\n"
+                                                             "Rec:Name  \r\n"
+                                                             "    Time  \r\n"
+                                                             "    Date  \r\n"
+                                                             "Year:Name \r\n"
+                                                             "     Time \r\n"
+                                                             "     Date "));
 }
 
 QTEST_APPLESS_MAIN(TestCardRules)
