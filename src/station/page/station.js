@@ -26,12 +26,21 @@
   // station answers: after a drop it is sent again, with the same number,
   // and the station recognises it.
   const identity = localStorage.getItem('kelvane.page') || newIdentity();
-  let pending = JSON.parse(localStorage.getItem('kelvane.pending') || 'null');
+  let pending = storedPending();
   const decoder = new TextDecoder();
   // The station sends the page in the browser's language and the script's
   // texts with it; English where it has none.
   const texts = JSON.parse(document.body.dataset.texts || '{}');
   const tr = (english) => texts[english] || english;
+
+  function storedPending() {
+    try {
+      const kept = JSON.parse(localStorage.getItem('kelvane.pending'));
+      return kept && Number.isInteger(kept.number) && typeof kept.text === 'string' ? kept : null;
+    } catch {
+      return null;
+    }
+  }
 
   function newIdentity() {
       const bytes = crypto.getRandomValues(new Uint8Array(16));
