@@ -48,6 +48,8 @@ QVariant MessageList::data(const QModelIndex& index, int role) const {
         return m_arrivals.isNew(shown->key);
     case ArrivedRole:
         return arrived(*shown);
+    case UrgentRole:
+        return shown->urgent;
     default:
         return {};
     }
@@ -57,7 +59,7 @@ QHash<int, QByteArray> MessageList::roleNames() const {
     return {{Qt::DisplayRole, "line"}, {Qt::ToolTipRole, "arrivalText"},
             {KeyRole, "key"},          {SequenceRole, "sequence"},
             {MoreRole, "more"},        {NewRole, "isNew"},
-            {ArrivedRole, "arrived"}};
+            {ArrivedRole, "arrived"},  {UrgentRole, "urgent"}};
 }
 
 void MessageList::setLines(std::vector<Line> lines) {

@@ -12,7 +12,8 @@ class Arrivals;
 
 // The pending messages as the desk lists them, one line a row, for any
 // view: the announcer screen's list, a browser station. A view draws a new
-// line in bold from NewRole and asks Qt::ToolTipRole when it arrived.
+// line in bold from NewRole, marks an urgent one from UrgentRole, and asks
+// Qt::ToolTipRole when it arrived.
 class MessageList : public QAbstractListModel {
     Q_OBJECT
 
@@ -23,6 +24,7 @@ public:
         MoreRole,                   // the line is cut: the message goes on past it
         NewRole,                    // arrived since the announcer last looked
         ArrivedRole,                // when it arrived (the writer's time where there is one)
+        UrgentRole,                 // sent as urgent from a send page
     };
 
     struct Line {
@@ -32,6 +34,7 @@ public:
         bool more = false;
         // The writer's creation time; invalid when the row source has none.
         QDateTime created;
+        bool urgent = false;
     };
 
     MessageList(const Arrivals& arrivals, std::function<QDateTime()> clock,

@@ -150,29 +150,44 @@ void TestAnnouncerScreen::typingDoesNotChangeTheDatabase() {
 }
 
 // A new line is bold, tells its arrival in its tooltip, and while it is out
-// of sight the caption counts it.
+// of sight the caption counts it on its side. An urgent line says so on
+// the line and in the caption until it is shown.
 void TestAnnouncerScreen::newLineIsBoldWithItsArrivalInTheTooltip() {
     AnnouncerFixture fixture;
-    for (int n = 1; n <= 30; ++n)
+    for (int n = 1; n <= 60; ++n)
         fixture.addRow(n, QStringLiteral("message %1").arg(n));
     const QDateTime now(QDate(2025, 6, 14), QTime(14, 0));
     AnnouncerScreen screen;
     screen.desk().setClock([&] { return now; });
     runScreen(screen, fixture.path(), [&] {
         QVERIFY(QTest::qWaitForWindowExposed(&screen));
-        fixture.addRow(31, QStringLiteral("new"));
+        fixture.addRow(61, QStringLiteral("new"));
         tick(screen);
         QVERIFY(screen.windowTitle().endsWith(QStringLiteral(" \u2014 1 new below")));
         list(screen)->scrollToBottom();
         QVERIFY(!screen.windowTitle().contains(QStringLiteral("new below")));
-        const QImage bold = lineImage(screen, 30);
-        const QRect line = list(screen)->visualRect(list(screen)->model()->index(30, 0));
+        const QImage plain = lineImage(screen, 59);
+        choose(screen, 59);
+        fixture.addRow(-1, QStringLiteral("From Referee: stop the race"));
+        tick(screen);
+        QCOMPARE(screen.windowTitle(), QStringLiteral("Announcers Screen \u2014 URGENT, not yet "
+                                                      "shown: 1 \u2014 1 new above"));
+        press(screen, Qt::Key_PageUp);
+        QVERIFY2(screen.windowTitle().endsWith(QStringLiteral(" \u2014 1 new above")),
+                 qPrintable(screen.windowTitle()));
+        list(screen)->scrollToTop();
+        QVERIFY(lineImage(screen, 0) != plain);
+        choose(screen, 0);
+        QCOMPARE(screen.windowTitle(), QStringLiteral("Announcers Screen"));
+        list(screen)->scrollToBottom();
+        const QImage bold = lineImage(screen, 61);
+        const QRect line = list(screen)->visualRect(list(screen)->model()->index(61, 0));
         QHelpEvent help(QEvent::ToolTip, line.center(),
                         list(screen)->viewport()->mapToGlobal(line.center()));
         QApplication::sendEvent(list(screen)->viewport(), &help);
         QCOMPARE(QToolTip::text(), QStringLiteral("arrived 14:00, just now"));
-        choose(screen, 30);
-        QVERIFY(lineImage(screen, 30) != bold);
+        choose(screen, 61);
+        QVERIFY(lineImage(screen, 61) != bold);
     });
 }
 

@@ -150,13 +150,13 @@ void TestAnnouncerDesk::listsChoosesAndDismisses() {
     AnnouncerDesk desk;
     QSignalSpy shown(&desk, &AnnouncerDesk::shownChanged);
     openDesk(desk, fixture.path());
-    QCOMPARE(lines(desk), QStringList({":Parents of Tom", "12:Event 3 results"}));
+    QCOMPARE(lines(desk), QStringList({"Parents of Tom", "12:Event 3 results"}));
     choose(desk, 1);
     QCOMPARE(desk.shownText(), QStringLiteral("Event 3 results\n1st Amy"));
     QCOMPARE(desk.currentSequence(), qint16(12));
     QVERIFY(desk.canDismiss());
     dismiss(desk);
-    QCOMPARE(lines(desk), QStringList({":Parents of Tom"}));
+    QCOMPARE(lines(desk), QStringList({"Parents of Tom"}));
     QVERIFY(desk.shownText().isEmpty());
     QCOMPARE(desk.currentSequence(), qint16(12));
     choose(desk, 0);
@@ -210,7 +210,7 @@ void TestAnnouncerDesk::dismissNeedsAShownMessage() {
     fixture.addRow(7, QStringLiteral("seven again"));
     dismiss(desk);
     refresh(desk);
-    QCOMPARE(lines(desk), QStringList({":zero", "7:seven again"}));
+    QCOMPARE(lines(desk), QStringList({"zero", "7:seven again"}));
     choose(desk, 0);
     execOn(fixture.path(), QStringLiteral("DELETE FROM \"Announcements\" WHERE \"Sequence\" = 0"));
     refresh(desk);
@@ -666,7 +666,8 @@ void TestAnnouncerDesk::undoPutsDismissalsBack() {
 }
 
 // A message sent from a browser is one new row with the sent Sequence (the
-// lower one when urgent) and the sender in front; the same text sent again
+// lower one when urgent) and the sender in front, listed without a number
+// and, when urgent, marked and announced as such; the same text sent again
 // while it is pending joins it. The log notes who sent it.
 void TestAnnouncerDesk::sentMessagesAreAdded() {
     AnnouncerFixture fixture;
@@ -674,6 +675,7 @@ void TestAnnouncerDesk::sentMessagesAreAdded() {
     AnnouncerDesk desk;
     desk.setClock([] { return galaTime; });
     openDesk(desk, fixture.path());
+    QSignalSpy arrived(&desk, &AnnouncerDesk::arrived);
     QStringList keys;
     for (const auto& [text, urgent] :
          {std::pair{"Lane 4\nto the start", false}, std::pair{"Medals now", true},
@@ -687,7 +689,13 @@ void TestAnnouncerDesk::sentMessagesAreAdded() {
     QCOMPARE(keys.size(), 3);
     QCOMPARE(keys[2], keys[0]);
     QCOMPARE(lines(desk),
-             QStringList({"-1:From Referee: Medals now", ":From Referee: Lane 4", "1:Event 1"}));
+             QStringList({"From Referee: Medals now", "From Referee: Lane 4", "1:Event 1"}));
+    QList<bool> urgent;
+    for (int row = 0; row < 3; ++row)
+        urgent << desk.messages()->index(row).data(MessageList::UrgentRole).toBool();
+    QCOMPARE(urgent, QList<bool>({true, false, false}));
+    QCOMPARE(arrived.size(), 2);
+    QCOMPARE(arrived[1], QVariantList({1, 1}));
     QCOMPARE(fixture.rows()[1].second, QStringLiteral("From Referee: Lane 4\r\nto the start"));
     const auto logged = loggedOn(galaTime.date());
     QCOMPARE(events(logged), QStringList({"sent 0", "sent -1", "sent 0"}));
