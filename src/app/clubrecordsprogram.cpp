@@ -7,6 +7,7 @@
 #include "clubrecords/clubsetup.h"
 #include "clubrecords/records.h"
 #include "dialogs/fileinfo.h"
+#include "store/failure.h"
 #include "store/kelvaneerror.h"
 #include "ui/messagebox.h"
 #include "ui/windowregistry.h"
@@ -36,15 +37,15 @@ public:
 // Opens the file as Club_DB with its setup, and makes sure that its saved
 // query can run, so that Print finds everything it needs. Returns why the
 // file cannot be the club database, if it cannot; Club_DB is then closed.
-std::optional<QString> openClubDatabase(const QString& path) {
+store::Failure openClubDatabase(const QString& path) {
     try {
         openClubDatabaseReadOnly(path);
         loadClubSetup(*Club_DB);
         Club_DB->queryDef(clubRecordQuery);
-        return std::nullopt;
+        return {};
     } catch (const store::KelvaneError& error) {
         closeClubDatabase();
-        return error.description();
+        return store::Failure(error.description());
     }
 }
 
@@ -57,11 +58,11 @@ int runClubRecords() {
     while (const auto path =
                chooseFile(QCoreApplication::translate("ClubRecordsProgram", "Select Club Database"),
                           true, QDir::homePath())) {
-        if (const auto reason = openClubDatabase(*path)) {
+        if (const store::Failure failure = openClubDatabase(*path)) {
             ui::showMessage(QCoreApplication::translate("ClubRecordsProgram",
                                                         "%1 cannot be used as the club database.")
                                 .arg(*path) +
-                            QStringLiteral("\n\n") + *reason);
+                            QStringLiteral("\n\n") + failure.reason());
             continue;
         }
         setCardPrinter(systemCardPrinter());

@@ -4,6 +4,7 @@
 
 #include "store/announcerschema.h"
 #include "store/databasethread.h"
+#include "store/failure.h"
 #include "store/rowkey.h"
 
 #include <QDateTime>
@@ -102,11 +103,11 @@ public:
     // written comes with it.
     struct Added {
         store::RowKey key;
-        std::optional<QString> logFailure;
+        store::Failure logFailure;
     };
     void addRow(const readoutlog::Entry& entry, const QVariant& sequence, Done<Added> done);
     // Appends an entry to the read-out log; done learns why it could not.
-    void log(const readoutlog::Entry& entry, Done<std::optional<QString>> done);
+    void log(const readoutlog::Entry& entry, Done<store::Failure> done);
     // The dismissals of a day in the read-out log, newest first.
     void readLog(const QDate& day, Done<std::vector<readoutlog::ReadOut>> done);
     void watchChanges(std::function<void()> changed) { m_thread.watchChanges(std::move(changed)); }

@@ -83,7 +83,7 @@ public:
     void send(const QString& sender, const QString& text, bool urgent, const QString& station,
               std::function<void(const Sent&)> done);
     // Why this desk cannot take sent messages; nothing when it can.
-    std::optional<QString> refusesMessages() const;
+    store::Failure refusesMessages() const;
 
     MessageList* messages() { return &m_messages; }
     // The list was read from the open database, not emptied by an opening

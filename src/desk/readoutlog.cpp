@@ -291,18 +291,18 @@ QByteArray record(const Entry& entry) {
                      {false, false, true, true, false, true, false});
 }
 
-std::optional<QString> append(const Entry& entry) {
+store::Failure append(const Entry& entry) {
     const QString path = fileOf(entry.time.date());
     bool isNew = false;
     const Opened file = openForAppend(path, isNew);
     if (!file.descriptor.isOpen())
-        return file.failure;
+        return store::Failure(file.failure);
     const QByteArray bytes = (isNew ? csvRecord(header, {}) : QByteArray()) + record(entry);
     if (!writeAll(file.descriptor.get(), bytes) || ::fsync(file.descriptor.get()) != 0)
-        return QStringLiteral("%1: %2").arg(path, store::systemErrorText(errno));
+        return store::Failure(QStringLiteral("%1: %2").arg(path, store::systemErrorText(errno)));
     if (isNew)
         syncFolder();
-    return std::nullopt;
+    return {};
 }
 
 std::vector<Entry> read(const QString& path) {

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "store/failure.h"
+
 #include <QDate>
 #include <QDateTime>
 #include <QString>
 #include <QVariant>
 
-#include <optional>
 #include <vector>
 
 // The read-out log: every message the announcer dismissed, kept on this
@@ -71,7 +72,7 @@ QByteArray record(const Entry& entry);
 // Appends the entry to the file of its day (made with its header line when
 // new, readable by its owner alone), flushed and synced to the disk before
 // it returns. The reason when it could not be written.
-std::optional<QString> append(const Entry& entry);
+store::Failure append(const Entry& entry);
 
 // The entries of a log file; none when it is missing or not the user's
 // own plain file. A broken record (cut short by a crash) is passed over.

@@ -122,19 +122,20 @@ bool Tokens::load(const QString& path) {
 
 // Written whole to a new file that only the user may read, then renamed
 // over the old one: a crash leaves the old links or the new, never half.
-std::optional<QString> Tokens::save(const QString& path) const {
+store::Failure Tokens::save(const QString& path) const {
     QByteArray text;
     for (const Role role : allRoles)
         text += roleName(role).toLatin1() + ' ' + tokenOf(role) + '\n';
     const QString folder = QFileInfo(path).path();
     if (!QDir().mkpath(folder))
-        return StationTexts::tr("%1: the folder cannot be made").arg(folder);
+        return store::Failure(StationTexts::tr("%1: the folder cannot be made").arg(folder));
     const QString temporary = path + QStringLiteral(".new");
     ::unlink(QFile::encodeName(temporary).constData());
     const int descriptor = ::open(QFile::encodeName(temporary).constData(),
                                   O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (descriptor < 0)
-        return QStringLiteral("%1: %2").arg(temporary, store::systemErrorText(errno));
+        return store::Failure(
+            QStringLiteral("%1: %2").arg(temporary, store::systemErrorText(errno)));
     const bool written =
         ::write(descriptor, text.constData(), static_cast<size_t>(text.size())) == text.size() &&
         ::fsync(descriptor) == 0;
@@ -143,9 +144,10 @@ std::optional<QString> Tokens::save(const QString& path) const {
     if (!written || ::rename(QFile::encodeName(temporary).constData(),
                              QFile::encodeName(path).constData()) != 0) {
         ::unlink(QFile::encodeName(temporary).constData());
-        return QStringLiteral("%1: %2").arg(path, store::systemErrorText(written ? errno : error));
+        return store::Failure(
+            QStringLiteral("%1: %2").arg(path, store::systemErrorText(written ? errno : error)));
     }
-    return std::nullopt;
+    return {};
 }
 
 QString tokensPath() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/failure.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -48,7 +50,7 @@ public:
     // (one added since it was written) gets a new one.
     bool load(const QString& path);
     // Why the file could not be written; nothing when it was.
-    std::optional<QString> save(const QString& path) const;
+    store::Failure save(const QString& path) const;
 
 private:
     std::array<QByteArray, allRoles.size()> m_tokens;

@@ -52,8 +52,7 @@ public:
     ~StationServer() override;
 
     // Starts listening (HTTPS when tls is given); the reason when it cannot.
-    std::optional<QString> start(const Address& address,
-                                 const std::optional<QSslConfiguration>& tls = {});
+    store::Failure start(const Address& address, const std::optional<QSslConfiguration>& tls = {});
     // Stops listening and closes every connection.
     void stop();
     bool isListening() const;
@@ -66,8 +65,8 @@ public:
     std::vector<Role> roles() const;
     QUrl link(Role role) const;
     // New links for every role: the old ones stop working and their pages
-    // are closed. False with the reason when the new links cannot be kept.
-    std::optional<QString> renewLinks();
+    // are closed. The reason when the new links cannot be kept.
+    store::Failure renewLinks();
 
     std::vector<ConnectedPage> pages() const;
 

@@ -18,8 +18,8 @@ constexpr qint64 longestPemFile = qint64{1} << 20;
 
 std::optional<QByteArray> readPem(const QString& path, QString& error) {
     QFile file;
-    if (const std::optional<QString> failure = store::openRegularFile(file, path)) {
-        error = QStringLiteral("%1: %2").arg(path, *failure);
+    if (const store::Failure failure = store::openRegularFile(file, path)) {
+        error = QStringLiteral("%1: %2").arg(path, failure.reason());
         return std::nullopt;
     }
     if (file.size() > longestPemFile) {

@@ -67,12 +67,12 @@ KelvaneError unusable(const QString& path, const QString& reason) {
 // Whoever may change a file that names the server decides where the
 // password goes, and whoever may change a certificate decides whom it
 // vouches for: only the user and root may.
-std::optional<QString> changeableByOthers(const struct stat& info) {
+Failure changeableByOthers(const struct stat& info) {
     if (info.st_uid != ::geteuid() && info.st_uid != 0)
-        return Texts::tr("belongs to another user of this computer");
+        return Failure(Texts::tr("belongs to another user of this computer"));
     if ((info.st_mode & (S_IWGRP | S_IWOTH)) != 0)
-        return Texts::tr("may be changed by other users of this computer");
-    return std::nullopt;
+        return Failure(Texts::tr("may be changed by other users of this computer"));
+    return {};
 }
 
 // The file's first line and its permissions, read from one open file.
@@ -83,17 +83,17 @@ struct FileHead {
 
 FileHead readHead(const QString& path) {
     QFile file;
-    if (const auto reason = openRegularFile(file, path))
-        throw unusable(path, *reason + QLatin1Char('.'));
+    if (const Failure failure = openRegularFile(file, path))
+        throw unusable(path, failure.reason() + QLatin1Char('.'));
     struct stat info {};
     if (::fstat(file.handle(), &info) != 0)
         throw unusable(path, systemErrorText(errno) + QLatin1Char('.'));
-    if (const auto reason = changeableByOthers(info))
+    if (const Failure failure = changeableByOthers(info))
         throw unusable(path,
                        Texts::tr("it %1, who could send your password to another server. Use a "
                                  "connection file of your own that only you may change "
                                  "(\"chmod go-w\").")
-                           .arg(*reason));
+                           .arg(failure.reason()));
     return {QString::fromUtf8(file.readLine(longestLine)).trimmed(), info.st_mode};
 }
 
@@ -189,11 +189,12 @@ void checkSetting(const QString& path, const QString& key, const QString& value)
     if (::stat(QFile::encodeName(value).constData(), &info) != 0)
         throw unusable(path, Texts::tr("the file '%1' it names (%2) cannot be read: %3.")
                                  .arg(value, key, systemErrorText(errno)));
-    std::optional<QString> reason = changeableByOthers(info);
+    Failure failure = changeableByOthers(info);
     if (!S_ISREG(info.st_mode))
-        reason = Texts::tr("is not a file");
-    if (reason)
-        throw unusable(path, Texts::tr("the file '%1' it names (%2) %3.").arg(value, key, *reason));
+        failure = Failure(Texts::tr("is not a file"));
+    if (failure)
+        throw unusable(
+            path, Texts::tr("the file '%1' it names (%2) %3.").arg(value, key, failure.reason()));
 }
 
 // The user's own root certificate, passed on by name, since libpq takes

@@ -30,27 +30,27 @@ QString notAFile(mode_t mode) {
 // (opening some has effects of its own), and again on the open descriptor,
 // in case something else was put at the path in between; the open cannot
 // block meanwhile.
-std::optional<QString> openRegularFile(QFile& file, const QString& path) {
+Failure openRegularFile(QFile& file, const QString& path) {
     if (path.isEmpty() || path.contains(QChar::Null))
-        return Texts::tr("no file is named");
+        return Failure(Texts::tr("no file is named"));
     const QByteArray name = QFile::encodeName(path);
     struct stat info {};
     if (::stat(name.constData(), &info) != 0)
-        return systemErrorText(errno);
+        return Failure(systemErrorText(errno));
     if (!S_ISREG(info.st_mode))
-        return notAFile(info.st_mode);
+        return Failure(notAFile(info.st_mode));
     const int descriptor = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (descriptor < 0)
-        return systemErrorText(errno);
+        return Failure(systemErrorText(errno));
     if (::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(descriptor);
-        return notAFile(info.st_mode);
+        return Failure(notAFile(info.st_mode));
     }
     if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(descriptor);
-        return file.errorString();
+        return Failure(file.errorString());
     }
-    return std::nullopt;
+    return {};
 }
 
 } // namespace store

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QString>
+#include "failure.h"
 
-#include <optional>
+#include <QString>
 
 class QFile;
 
@@ -14,6 +14,6 @@ namespace store {
 // terminal, would block the program for good. Returns why the file cannot
 // be read (in the system's words where the system refused), or nothing
 // when file is open.
-std::optional<QString> openRegularFile(QFile& file, const QString& path);
+Failure openRegularFile(QFile& file, const QString& path);
 
 } // namespace store

@@ -2,8 +2,9 @@
 
 #include "database.h"
 #include "kelvaneerror.h"
+#include "keptrows.h"
+#include "sqlrows.h"
 
-#include <QHash>
 #include <QSqlDatabase>
 
 #include <functional>
@@ -11,13 +12,9 @@
 #include <optional>
 #include <vector>
 
-class QSqlQuery;
-
 namespace store {
 
-struct PreparedQuery;
-struct RowsRead;
-struct Snapshot;
+class SavedQueries;
 
 // One QtSql connection, shared by a database and every record set and
 // query it hands out, so that those find out when it has been closed.
@@ -37,21 +34,22 @@ public:
     // Runs work, which runs SQL that the database itself holds, so that
     // its statements can only read.
     virtual void runReadingOnly(const std::function<void(QSqlDatabase&)>& work);
+    // The rows of a statement the program wrote, values bound.
+    Snapshot select(const QString& sql, const QVariantList& values, const QString& what);
 
     // Counts the connections made so far; statements prepared on an
     // earlier one must be prepared again.
     int generation() const { return m_generation; }
 
-    // The last whole list read of a row source, kept while no other program
-    // can have changed the rows: a huge value is then read once, not at
-    // every refresh. Null when the list must be read again; keepRows then
-    // keeps the list read next.
+    // The last whole list read of a row source while no other program can
+    // have changed the rows (see KeptRows); null when the list must be
+    // read again, and keepRows then keeps the list read next.
     const Snapshot* keptRows(const QString& rowSource, const RowSelection& selection);
     void keepRows(const QString& rowSource, const RowSelection& selection, const Snapshot& rows);
     // This session deleted the row with this key (the kept list loses it),
     // or changed rows in another way (the kept list goes).
-    void rowDeleted(const QVariant& key);
-    void rowsChanged();
+    void rowDeleted(const QVariant& key) { m_keptRows.rowDeleted(key); }
+    void rowsChanged() { m_keptRows.clear(); }
 
     void close();
 
@@ -68,13 +66,13 @@ protected:
 private:
     QString m_name;
     int m_generation = 0;
-    std::unique_ptr<RowsRead> m_keptRows;
-    std::optional<qint64> m_stampBeforeRead;
+    KeptRows m_keptRows;
 };
 
 // The QtSql side of an engine: record sets are snapshots read to the end
-// before they are handed out, deletes go back by the row's key, and saved
-// queries are read from the database's "Saved Queries" table.
+// before they are handed out (sqlrows.h), deletes and inserts go back by
+// the rows' keys (sqlwrites.h), and saved queries are read from the
+// database's "Saved Queries" table (sqlsavedqueries.h).
 class SqlDatabase : public Database {
 public:
     ~SqlDatabase() override;
@@ -88,20 +86,11 @@ public:
 
 protected:
     SqlDatabase(QString path, std::shared_ptr<SqlSession> session);
-    SqlSession& session() { return *m_session; }
     // The rows of a statement the engine itself wrote, values bound.
     std::vector<QVariantList> selectRows(const QString& sql, const QVariantList& values, const QString& what);
     bool hasKeyColumn(const QString& rowSource);
-    static QString keyColumnName();
 
 private:
-    // A saved query as the database defines it, with its statement, which
-    // is prepared once per connection, and each parameter's position.
-    struct SavedQuery {
-        std::shared_ptr<PreparedQuery> prepared;
-        QHash<QString, int> positions;
-    };
-    SavedQuery readSavedQuery(const QString& name);
     // The row source's columns, only those wanted (and the key) unless
     // wanted is empty.
     QStringList columnsOf(const QString& rowSource, const QStringList& wanted);
@@ -111,18 +100,7 @@ private:
     QString m_path;
     std::shared_ptr<SqlSession> m_session;
     bool m_closed = false;
-    // Definitions are read once per opening: a lookup per record card
-    // would otherwise read them again for every card.
-    QHash<QString, SavedQuery> m_savedQueries;
+    std::unique_ptr<SavedQueries> m_savedQueries;
 };
-
-// The error for a statement that failed, worded for the announcer and
-// told apart by the engine's error code: DatabaseLocked for a lock or a
-// passing conflict, ConnectionFailed for a lost server connection.
-KelvaneError queryError(const QSqlQuery& query, const QString& what);
-
-// Column and table names may only come from the program itself; this makes
-// such a fixed name safe to splice into SQL.
-QString quoteIdentifier(const QString& name);
 
 } // namespace store

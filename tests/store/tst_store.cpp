@@ -6,8 +6,10 @@
 #include "testengine.h"
 
 #include "store/database.h"
+#include "store/failure.h"
 #include "store/int16.h"
 #include "store/kelvaneerror.h"
+#include "store/outcome.h"
 #include "store/sqliteguard.h"
 
 #include <QElapsedTimer>
@@ -89,6 +91,7 @@ private slots:
     void savedQueryBindsItsParameters();
     void savedQueryErrors();
     void closedDatabaseIsAnError();
+    void answersHoldWhatTheySay();
     void dateColumnsComeBackAsDates();
     void readerWaitsForWriterTransaction_data();
     void readerWaitsForWriterTransaction();
@@ -361,6 +364,23 @@ void TestStore::closedDatabaseIsAnError() {
     db->close();
     QCOMPARE(errorNumberOf([&] { db->openRecordset(QStringLiteral("Sorted Announcements")); }),
              int(ErrorNumber::ObjectClosed));
+}
+
+// An outcome is a result or an error, never both or neither, and a failure
+// a reason or none: reading what is not there throws, never reads garbage.
+void TestStore::answersHoldWhatTheySay() {
+    const store::Outcome<int> result(7);
+    QVERIFY(result.ok());
+    QCOMPARE(result.value(), 7);
+    QVERIFY_THROWS_EXCEPTION(std::bad_variant_access, static_cast<void>(result.error()));
+    const store::Outcome<int> error(KelvaneError(ErrorNumber::DatabaseLocked, "busy"));
+    QVERIFY(!error.ok());
+    QCOMPARE(error.error().number(), int(ErrorNumber::DatabaseLocked));
+    QVERIFY_THROWS_EXCEPTION(std::bad_variant_access, static_cast<void>(error.value()));
+    QVERIFY(!store::Failure());
+    QVERIFY_THROWS_EXCEPTION(std::bad_optional_access,
+                             static_cast<void>(store::Failure().reason()));
+    QCOMPARE(store::Failure("full").reason(), QStringLiteral("full"));
 }
 
 // SQLite keeps dates as ISO text; a column declared DATE or DATETIME reads

@@ -21,8 +21,9 @@ enum class Engine { Sqlite, Postgres };
 // server; nullopt for anything else.
 std::optional<Engine> engineOf(const QString& path) {
     QFile file;
-    if (const auto reason = store::openRegularFile(file, path))
-        throw FeedError(tools::Texts::tr("cannot open %1: %2").arg(path, *reason).toStdString());
+    if (const store::Failure failure = store::openRegularFile(file, path))
+        throw FeedError(
+            tools::Texts::tr("cannot open %1: %2").arg(path, failure.reason()).toStdString());
     const QByteArray head = file.read(32);
     if (head.startsWith(QByteArrayLiteral("SQLite format 3\0")))
         return Engine::Sqlite;
