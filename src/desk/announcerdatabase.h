@@ -72,17 +72,17 @@ public:
     // can be deleted. Operations asked for meanwhile run once it is open.
     AnnouncerDatabase(QString path, Done<bool> done);
 
-    QString path() const { return m_path; }
+    [[nodiscard]] QString path() const { return m_path; }
     // True while path still names the very file that was opened (not one
     // renamed over it or made anew since).
-    bool isFileAt(const QString& path) const;
+    [[nodiscard]] bool isFileAt(const QString& path) const;
     // False until the opening has said otherwise, and for a file this
     // computer can only read.
-    bool canDeleteRows() const { return m_canDeleteRows; }
+    [[nodiscard]] bool canDeleteRows() const { return m_canDeleteRows; }
     // The opening has succeeded.
-    bool isOpened() const { return m_opened; }
+    [[nodiscard]] bool isOpened() const { return m_opened; }
     // Operations whose answer has not come back yet.
-    int pending() const { return m_thread.pending(); }
+    [[nodiscard]] int pending() const { return m_thread.pending(); }
 
     // Every row of "Sorted Announcements", in its order.
     void readList(Done<std::vector<ListedRow>> done);

@@ -128,8 +128,8 @@ public:
         std::swap(m_descriptor, other.m_descriptor);
         return *this;
     }
-    int get() const { return m_descriptor; }
-    bool isOpen() const { return m_descriptor >= 0; }
+    [[nodiscard]] int get() const { return m_descriptor; }
+    [[nodiscard]] bool isOpen() const { return m_descriptor >= 0; }
 
 private:
     int m_descriptor;

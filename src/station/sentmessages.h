@@ -64,7 +64,7 @@ public:
     // the last minute; false when the message must wait.
     bool mayCount(Clock::time_point now);
     // The seconds until another may be sent (after mayCount said no).
-    int secondsToWait(Clock::time_point now) const;
+    [[nodiscard]] int secondsToWait(Clock::time_point now) const;
     void setPerMinute(int messages) { m_perMinute = messages; }
 
     int nextNumber() { return ++m_numbered; }
@@ -80,7 +80,7 @@ public:
     // New links: the old link's messages and count are forgotten.
     void clear();
 
-    const std::deque<SentMessage>& messages() const { return m_messages; }
+    [[nodiscard]] const std::deque<SentMessage>& messages() const { return m_messages; }
 
 private:
     std::deque<SentMessage> m_messages;

@@ -38,10 +38,12 @@ public:
 
     // New tokens for every role; the old ones stop working.
     void renew();
-    QByteArray tokenOf(Role role) const { return m_tokens[static_cast<size_t>(role)]; }
+    [[nodiscard]] QByteArray tokenOf(Role role) const {
+        return m_tokens[static_cast<size_t>(role)];
+    }
     // The role whose token this is; every token is compared, whichever
     // matches.
-    std::optional<Role> roleOf(QByteArrayView token) const;
+    [[nodiscard]] std::optional<Role> roleOf(QByteArrayView token) const;
 
     // Kept between runs in a file of the user's own that nobody else may
     // read (a link on a phone keeps working after a restart of kelvane).

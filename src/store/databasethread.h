@@ -71,7 +71,7 @@ public:
     void watchChanges(std::function<void()> changed);
 
     // Operations posted whose outcome has not been handed back yet.
-    int pending() const { return *m_pendingShared; }
+    [[nodiscard]] int pending() const { return *m_pendingShared; }
 
     // Threads still running after their DatabaseThread was destroyed (a
     // network call that has not returned yet).

@@ -35,7 +35,8 @@ private:
         qint64 stamp;
         Snapshot snapshot;
 
-        bool answers(const QString& source, const RowSelection& asked, qint64 now) const;
+        [[nodiscard]] bool answers(const QString& source, const RowSelection& asked,
+                                   qint64 now) const;
     };
 
     std::optional<RowsRead> m_rows;

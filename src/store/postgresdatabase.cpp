@@ -56,9 +56,9 @@ public:
     void watch(std::function<void()> changed);
 
 private:
-    QSqlDatabase connection() const { return QSqlDatabase::database(name(), false); }
+    [[nodiscard]] QSqlDatabase connection() const { return QSqlDatabase::database(name(), false); }
     Failure open();
-    bool alive() const;
+    [[nodiscard]] bool alive() const;
     Failure reconnect();
     void subscribe();
 

@@ -25,7 +25,7 @@ public:
     SqlSession(const SqlSession&) = delete;
     SqlSession& operator=(const SqlSession&) = delete;
 
-    QString name() const { return m_name; }
+    [[nodiscard]] QString name() const { return m_name; }
 
     // Runs work on the open connection. work must start from scratch each
     // time it is called: an engine that can lose its connection calls it
@@ -39,7 +39,7 @@ public:
 
     // Counts the connections made so far; statements prepared on an
     // earlier one must be prepared again.
-    int generation() const { return m_generation; }
+    [[nodiscard]] int generation() const { return m_generation; }
 
     // The last whole list read of a row source while no other program can
     // have changed the rows (see KeptRows); null when the list must be
@@ -57,7 +57,7 @@ public:
 
 protected:
     // The open connection; ObjectClosed once the session was closed.
-    QSqlDatabase database() const;
+    [[nodiscard]] QSqlDatabase database() const;
     void newGeneration() { ++m_generation; }
     // A number that stays the same for as long as no other program
     // committed a change; none when the engine cannot tell.
@@ -77,7 +77,7 @@ class SqlDatabase : public Database {
 public:
     ~SqlDatabase() override;
 
-    QString path() const override { return m_path; }
+    [[nodiscard]] QString path() const override { return m_path; }
     std::unique_ptr<RecordSet> openRecordset(const QString& rowSource) override;
     std::unique_ptr<RecordSet> openRows(const QString& rowSource, const RowSelection& selection) override;
     std::unique_ptr<QueryDef> queryDef(const QString& name) override;

@@ -84,11 +84,11 @@ private:
 
     // SQLite's authorizer and the server's read-only transaction refuse
     // what the checks before running cannot see.
-    KelvaneError failure(const QSqlQuery& query) const {
+    [[nodiscard]] KelvaneError failure(const QSqlQuery& query) const {
         return refusedAsWriting(query) ? notJustReading() : queryError(query, m_name);
     }
 
-    KelvaneError notJustReading() const {
+    [[nodiscard]] KelvaneError notJustReading() const {
         return KelvaneError(
             ErrorNumber::ReadOnly,
             Texts::tr("The saved query '%1' in '%2' does more than read (it would change data "

@@ -29,8 +29,8 @@ public:
     SqlRecordSet(const std::shared_ptr<SqlSession>& session, const QString& deleteTarget,
                  Snapshot snapshot, QString limitedField = {});
 
-    QVariant key() const override;
-    qint64 wholeLength(const QString& field) const override;
+    [[nodiscard]] QVariant key() const override;
+    [[nodiscard]] qint64 wholeLength(const QString& field) const override;
 
 private:
     QString m_limitedField;

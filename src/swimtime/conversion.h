@@ -29,8 +29,8 @@ public:
     // Fills the four display fields before the window is shown.
     void setConversion(const QString& origTime, const QString& origDist, const QString& convTime,
                        const QString& convDist);
-    QString overrideTime() const;
-    QString overrideDistance() const;
+    [[nodiscard]] QString overrideTime() const;
+    [[nodiscard]] QString overrideDistance() const;
 
     // There is no cancel: Escape does nothing.
     void reject() override {}

@@ -71,8 +71,12 @@ private slots:
 private:
     std::unique_ptr<QTemporaryDir> m_home;
     std::unique_ptr<AnnouncerFixture> m_database;
-    QString settings() const { return m_home->filePath(QStringLiteral("kelvane.ini")); }
-    QString defaultPath() const { return m_home->filePath(QStringLiteral("announcer.mdb")); }
+    [[nodiscard]] QString settings() const {
+        return m_home->filePath(QStringLiteral("kelvane.ini"));
+    }
+    [[nodiscard]] QString defaultPath() const {
+        return m_home->filePath(QStringLiteral("announcer.mdb"));
+    }
 };
 
 void TestSettingsFaults::init() {

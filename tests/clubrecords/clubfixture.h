@@ -12,8 +12,8 @@ public:
     ClubFixture();
     ~ClubFixture();
 
-    QString path() const { return m_path; }
-    QString dir() const { return m_dir.path(); }
+    [[nodiscard]] QString path() const { return m_path; }
+    [[nodiscard]] QString dir() const { return m_dir.path(); }
 
     void addRecord(const clubdb::ClubRecordRow& row) const;
     // Runs SQL on the file directly, for setups the writer never makes.

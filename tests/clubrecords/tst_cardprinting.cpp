@@ -42,7 +42,7 @@ struct Run {
                            [this](const QString& preview) { previews << preview; });
     }
     // The texts printed at "Girls"/"Boys" height, one per card, as "page:y".
-    QStringList cardPlaces() const {
+    [[nodiscard]] QStringList cardPlaces() const {
         QStringList places;
         for (const auto& printed : printer.printed()) {
             if (printed.text == QLatin1String("Girls") || printed.text == QLatin1String("Boys"))
@@ -50,7 +50,7 @@ struct Run {
         }
         return places;
     }
-    const RecordingPrinter::Printed& printedText(const QString& text) const {
+    [[nodiscard]] const RecordingPrinter::Printed& printedText(const QString& text) const {
         for (const auto& printed : printer.printed()) {
             if (printed.text == text)
                 return printed;
