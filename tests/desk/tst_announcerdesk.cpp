@@ -420,7 +420,7 @@ void TestAnnouncerDesk::savedByReplacingTheFile() {
     openDesk(desk, fixture.path());
     choose(desk, 0);
     renameOver(fixture.path(), [&](const QString& newFile) {
-        fixture.firstValue(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+        QCOMPARE(fixture.firstValue(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)")).toInt(), 0);
         QVERIFY(QFile::copy(fixture.path(), newFile));
         if (!shownRowKept)
             execOn(newFile, QStringLiteral("DELETE FROM Announcements WHERE Sequence = 1"));
