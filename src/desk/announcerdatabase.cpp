@@ -50,9 +50,10 @@ bool onlyLineBreaks(const QVariant& start) {
 
 // The text after the empty lines (CR LF pairs) it begins with.
 QString withoutEmptyLines(const QString& text) {
+    using store::announcer::lineBreak;
     qsizetype start = 0;
-    while (text.mid(start, 2) == QLatin1String("\r\n"))
-        start += 2;
+    while (text.mid(start, lineBreak.size()) == lineBreak)
+        start += lineBreak.size();
     return text.mid(start);
 }
 

@@ -35,11 +35,7 @@ QString logFailedAfterUndo(const QString& reason) {
 // ("From Referee: Lane 4 timekeeper to the start"), so that the listed
 // first line says who asks and what; line breaks as the database's CR LF.
 QString sentMessageText(const QString& sender, const QString& text) {
-    QString message = text;
-    message.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    message.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    message.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-    return AnnouncerDesk::tr("From %1: %2").arg(sender, message);
+    return AnnouncerDesk::tr("From %1: %2").arg(sender, store::announcer::withLineBreaks(text));
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "sentmessages.h"
 
+#include "store/announcerschema.h"
+
 #include <QCoreApplication>
 
 #include <algorithm>
@@ -19,9 +21,8 @@ bool hasControlCharacters(const QString& text, QChar allowed = QChar()) {
 } // namespace
 
 CheckedMessage checkMessage(const QString& sender, const QString& text) {
-    CheckedMessage checked{sender.trimmed(), text};
-    checked.text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    checked.text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    CheckedMessage checked{sender.trimmed(),
+                           store::announcer::withLineBreaks(text, QStringLiteral("\n"))};
     if (checked.sender.isEmpty())
         checked.refusal = QT_TRANSLATE_NOOP("Station", "Say who is sending: your name or post.");
     else if (checked.sender.size() > longestSender || hasControlCharacters(checked.sender))
