@@ -767,6 +767,42 @@
         <source>this computer&apos;s SQLite cannot read it safely</source>
         <translation>das SQLite dieses Computers kann sie nicht sicher lesen</translation>
     </message>
+    <message>
+        <source>it is a link, which kelvane never follows here</source>
+        <translation>es ist eine Verknüpfung, und solchen folgt kelvane hier nie</translation>
+    </message>
+    <message>
+        <source>the folder cannot be made</source>
+        <translation>der Ordner kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>it keeps changing</source>
+        <translation>es ändert sich ständig</translation>
+    </message>
+    <message>
+        <source>it is not a plain file</source>
+        <translation>es ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>it is not a folder</source>
+        <translation>es ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>es gehört einem anderen Benutzer</translation>
+    </message>
+    <message>
+        <source>other users may change it</source>
+        <translation>andere Benutzer können es ändern</translation>
+    </message>
+    <message>
+        <source>other users may read it</source>
+        <translation>andere Benutzer können es lesen</translation>
+    </message>
+    <message>
+        <source>it is linked to another file</source>
+        <translation>es ist mit einer anderen Datei verknüpft</translation>
+    </message>
 </context>
 <context>
     <name>DemoMessages</name>
@@ -878,34 +914,6 @@ Wettkampf 14 – 100 m Brust männlich, Lauf 2, Bahn 5: Anschlag nicht beidhänd
     <message>
         <source>[The message goes on for another %L1 characters, not shown here.]</source>
         <translation>[Die Meldung geht noch %L1 Zeichen weiter, die hier nicht gezeigt werden.]</translation>
-    </message>
-    <message>
-        <source>it is not a folder</source>
-        <translation>es ist kein Ordner</translation>
-    </message>
-    <message>
-        <source>it is not a plain file</source>
-        <translation>es ist keine gewöhnliche Datei</translation>
-    </message>
-    <message>
-        <source>it belongs to another user</source>
-        <translation>es gehört einem anderen Benutzer</translation>
-    </message>
-    <message>
-        <source>it is linked to another file</source>
-        <translation>es ist mit einer anderen Datei verknüpft</translation>
-    </message>
-    <message>
-        <source>it is a link, which the read-out log never follows</source>
-        <translation>es ist eine Verknüpfung, und solchen folgt das Verlesungsprotokoll nie</translation>
-    </message>
-    <message>
-        <source>the folder cannot be made</source>
-        <translation>der Ordner kann nicht angelegt werden</translation>
-    </message>
-    <message>
-        <source>it keeps changing</source>
-        <translation>es ändert sich ständig</translation>
     </message>
 </context>
 <context>
@@ -1278,10 +1286,6 @@ Wettkampf 14 – 100 m Brust männlich, Lauf 2, Bahn 5: Anschlag nicht beidhänd
     <message>
         <source>%1 is not an address of this computer</source>
         <translation>%1 ist keine Adresse dieses Computers</translation>
-    </message>
-    <message>
-        <source>%1: the folder cannot be made</source>
-        <translation>%1: Der Ordner kann nicht angelegt werden</translation>
     </message>
     <message>
         <source>The browser station cannot listen on %1: %2</source>

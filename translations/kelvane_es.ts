@@ -767,6 +767,42 @@
         <source>this computer&apos;s SQLite cannot read it safely</source>
         <translation>el SQLite de este ordenador no puede leerla de forma segura</translation>
     </message>
+    <message>
+        <source>it is a link, which kelvane never follows here</source>
+        <translation>es un enlace, y kelvane nunca sigue enlaces aquí</translation>
+    </message>
+    <message>
+        <source>the folder cannot be made</source>
+        <translation>no se puede crear la carpeta</translation>
+    </message>
+    <message>
+        <source>it keeps changing</source>
+        <translation>no deja de cambiar</translation>
+    </message>
+    <message>
+        <source>it is not a plain file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>it is not a folder</source>
+        <translation>no es una carpeta</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>pertenece a otro usuario</translation>
+    </message>
+    <message>
+        <source>other users may change it</source>
+        <translation>otros usuarios pueden modificarlo</translation>
+    </message>
+    <message>
+        <source>other users may read it</source>
+        <translation>otros usuarios pueden leerlo</translation>
+    </message>
+    <message>
+        <source>it is linked to another file</source>
+        <translation>está enlazado con otro archivo</translation>
+    </message>
 </context>
 <context>
     <name>DemoMessages</name>
@@ -878,34 +914,6 @@ Prueba 14 – 100 m braza masculino, serie 2 calle 5: llegada sin tocar con amba
     <message>
         <source>[The message goes on for another %L1 characters, not shown here.]</source>
         <translation>[El mensaje sigue con otros %L1 caracteres, que no se muestran aquí.]</translation>
-    </message>
-    <message>
-        <source>it is not a folder</source>
-        <translation>no es una carpeta</translation>
-    </message>
-    <message>
-        <source>it is not a plain file</source>
-        <translation>no es un archivo normal</translation>
-    </message>
-    <message>
-        <source>it belongs to another user</source>
-        <translation>pertenece a otro usuario</translation>
-    </message>
-    <message>
-        <source>it is linked to another file</source>
-        <translation>está enlazado con otro archivo</translation>
-    </message>
-    <message>
-        <source>it is a link, which the read-out log never follows</source>
-        <translation>es un enlace, y el registro de anuncios nunca sigue enlaces</translation>
-    </message>
-    <message>
-        <source>the folder cannot be made</source>
-        <translation>no se puede crear la carpeta</translation>
-    </message>
-    <message>
-        <source>it keeps changing</source>
-        <translation>no deja de cambiar</translation>
     </message>
 </context>
 <context>
@@ -1278,10 +1286,6 @@ Prueba 14 – 100 m braza masculino, serie 2 calle 5: llegada sin tocar con amba
     <message>
         <source>%1 is not an address of this computer</source>
         <translation>%1 no es una dirección de este ordenador</translation>
-    </message>
-    <message>
-        <source>%1: the folder cannot be made</source>
-        <translation>%1: no se puede crear la carpeta</translation>
     </message>
     <message>
         <source>The browser station cannot listen on %1: %2</source>

@@ -767,6 +767,42 @@
         <source>this computer&apos;s SQLite cannot read it safely</source>
         <translation>le SQLite de cet ordinateur ne peut pas la lire sans risque</translation>
     </message>
+    <message>
+        <source>it is a link, which kelvane never follows here</source>
+        <translation>c&apos;est un lien, que kelvane ne suit jamais ici</translation>
+    </message>
+    <message>
+        <source>the folder cannot be made</source>
+        <translation>le dossier ne peut pas être créé</translation>
+    </message>
+    <message>
+        <source>it keeps changing</source>
+        <translation>il change sans cesse</translation>
+    </message>
+    <message>
+        <source>it is not a plain file</source>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>it is not a folder</source>
+        <translation>ce n&apos;est pas un dossier</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>il appartient à un autre utilisateur</translation>
+    </message>
+    <message>
+        <source>other users may change it</source>
+        <translation>d&apos;autres utilisateurs peuvent le modifier</translation>
+    </message>
+    <message>
+        <source>other users may read it</source>
+        <translation>d&apos;autres utilisateurs peuvent le lire</translation>
+    </message>
+    <message>
+        <source>it is linked to another file</source>
+        <translation>il est lié à un autre fichier</translation>
+    </message>
 </context>
 <context>
     <name>DemoMessages</name>
@@ -878,34 +914,6 @@ Event 14 Boys 100m Breaststroke, heat 2 lane 5: non-simultaneous touch.</source>
     <message>
         <source>[The message goes on for another %L1 characters, not shown here.]</source>
         <translation>[Le message continue sur %L1 caractères de plus, non affichés ici.]</translation>
-    </message>
-    <message>
-        <source>it is not a folder</source>
-        <translation>ce n&apos;est pas un dossier</translation>
-    </message>
-    <message>
-        <source>it is not a plain file</source>
-        <translation>ce n&apos;est pas un fichier ordinaire</translation>
-    </message>
-    <message>
-        <source>it belongs to another user</source>
-        <translation>il appartient à un autre utilisateur</translation>
-    </message>
-    <message>
-        <source>it is linked to another file</source>
-        <translation>il est lié à un autre fichier</translation>
-    </message>
-    <message>
-        <source>it is a link, which the read-out log never follows</source>
-        <translation>c&apos;est un lien, que le journal des annonces ne suit jamais</translation>
-    </message>
-    <message>
-        <source>the folder cannot be made</source>
-        <translation>le dossier ne peut pas être créé</translation>
-    </message>
-    <message>
-        <source>it keeps changing</source>
-        <translation>il change sans cesse</translation>
     </message>
 </context>
 <context>
@@ -1278,10 +1286,6 @@ Event 14 Boys 100m Breaststroke, heat 2 lane 5: non-simultaneous touch.</source>
     <message>
         <source>%1 is not an address of this computer</source>
         <translation>%1 n&apos;est pas une adresse de cet ordinateur</translation>
-    </message>
-    <message>
-        <source>%1: the folder cannot be made</source>
-        <translation>%1&#xa0;: impossible de créer le dossier</translation>
     </message>
     <message>
         <source>The browser station cannot listen on %1: %2</source>

@@ -767,6 +767,42 @@
         <source>this computer&apos;s SQLite cannot read it safely</source>
         <translation>de SQLite van deze computer kan het niet veilig lezen</translation>
     </message>
+    <message>
+        <source>it is a link, which kelvane never follows here</source>
+        <translation>het is een koppeling, en die volgt kelvane hier nooit</translation>
+    </message>
+    <message>
+        <source>the folder cannot be made</source>
+        <translation>de map kan niet worden aangemaakt</translation>
+    </message>
+    <message>
+        <source>it keeps changing</source>
+        <translation>het blijft veranderen</translation>
+    </message>
+    <message>
+        <source>it is not a plain file</source>
+        <translation>het is geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>it is not a folder</source>
+        <translation>het is geen map</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>het is van een andere gebruiker</translation>
+    </message>
+    <message>
+        <source>other users may change it</source>
+        <translation>andere gebruikers kunnen het wijzigen</translation>
+    </message>
+    <message>
+        <source>other users may read it</source>
+        <translation>andere gebruikers kunnen het lezen</translation>
+    </message>
+    <message>
+        <source>it is linked to another file</source>
+        <translation>het is gekoppeld aan een ander bestand</translation>
+    </message>
 </context>
 <context>
     <name>DemoMessages</name>
@@ -878,34 +914,6 @@ Programma 14 – 100m schoolslag jongens, serie 2 baan 5: niet gelijktijdig aang
     <message>
         <source>[The message goes on for another %L1 characters, not shown here.]</source>
         <translation>[Het bericht gaat nog %L1 tekens verder; die worden hier niet getoond.]</translation>
-    </message>
-    <message>
-        <source>it is not a folder</source>
-        <translation>het is geen map</translation>
-    </message>
-    <message>
-        <source>it is not a plain file</source>
-        <translation>het is geen gewoon bestand</translation>
-    </message>
-    <message>
-        <source>it belongs to another user</source>
-        <translation>het is van een andere gebruiker</translation>
-    </message>
-    <message>
-        <source>it is linked to another file</source>
-        <translation>het is gekoppeld aan een ander bestand</translation>
-    </message>
-    <message>
-        <source>it is a link, which the read-out log never follows</source>
-        <translation>het is een koppeling, en die volgt het omroeplogboek nooit</translation>
-    </message>
-    <message>
-        <source>the folder cannot be made</source>
-        <translation>de map kan niet worden aangemaakt</translation>
-    </message>
-    <message>
-        <source>it keeps changing</source>
-        <translation>het blijft veranderen</translation>
     </message>
 </context>
 <context>
@@ -1278,10 +1286,6 @@ Programma 14 – 100m schoolslag jongens, serie 2 baan 5: niet gelijktijdig aang
     <message>
         <source>%1 is not an address of this computer</source>
         <translation>%1 is geen adres van deze computer</translation>
-    </message>
-    <message>
-        <source>%1: the folder cannot be made</source>
-        <translation>%1: de map kan niet worden gemaakt</translation>
     </message>
     <message>
         <source>The browser station cannot listen on %1: %2</source>

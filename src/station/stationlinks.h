@@ -46,12 +46,14 @@ public:
     [[nodiscard]] std::optional<Role> roleOf(QByteArrayView token) const;
 
     // Kept between runs in a file of the user's own that nobody else may
-    // read (a link on a phone keeps working after a restart of kelvane).
-    // Loading a file that is missing, unfit or not the user's own alone
-    // gives false and changes nothing; a role the file has no token for
-    // (one added since it was written) gets a new one.
+    // read (store::privateFile; a link on a phone keeps working after a
+    // restart of kelvane). Loading a file that is missing, unfit or not the
+    // user's own alone gives false and changes nothing; a role the file has
+    // no token for (one added since it was written) gets a new one.
     bool load(const QString& path);
-    // Why the file could not be written; nothing when it was.
+    // Replaces the file as a whole (store::replaceAtomically): a crash
+    // leaves the old links or the new, never half. Why the file could not
+    // be written; nothing when it was.
     store::Failure save(const QString& path) const;
 
 private:

@@ -8,21 +8,23 @@
 
 namespace station {
 
-store::Failure startAndRemember(StationServer& server, const QString& where) {
+using store::Failure;
+
+Failure startAndRemember(StationServer& server, const QString& where) {
     QString error;
     const std::optional<Address> address = parseAddress(where, error);
     if (!address)
-        return store::Failure(error);
+        return Failure(error);
     std::optional<QSslConfiguration> tls;
     const QString certificate = desk::stationCertificateFile();
     const QString key = desk::stationKeyFile();
     if (!certificate.isEmpty() || !key.isEmpty()) {
         tls = tlsConfiguration(certificate, key, error);
         if (!tls)
-            return store::Failure(
+            return Failure(
                 StationTexts::tr("The browser station cannot use its certificate: %1").arg(error));
     }
-    if (store::Failure failure = server.start(*address, tls))
+    if (Failure failure = server.start(*address, tls))
         return failure;
     desk::rememberStationChoice({true, where});
     return {};

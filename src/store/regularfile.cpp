@@ -1,6 +1,7 @@
 #include "regularfile.h"
 
 #include "kelvaneerror.h"
+#include "ownfile.h"
 
 #include <QFile>
 
@@ -8,7 +9,6 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace store {
 
@@ -39,17 +39,14 @@ Failure openRegularFile(QFile& file, const QString& path) {
         return Failure(systemErrorText(errno));
     if (!S_ISREG(info.st_mode))
         return Failure(notAFile(info.st_mode));
-    const int descriptor = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (descriptor < 0)
+    Descriptor descriptor(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (!descriptor.isOpen())
         return Failure(systemErrorText(errno));
-    if (::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(descriptor);
+    if (::fstat(descriptor.get(), &info) != 0 || !S_ISREG(info.st_mode))
         return Failure(notAFile(info.st_mode));
-    }
-    if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(descriptor);
+    if (!file.open(descriptor.get(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
         return Failure(file.errorString());
-    }
+    static_cast<void>(descriptor.release()); // the file closes it now
     return {};
 }
 
