@@ -20,7 +20,8 @@ public:
     explicit Records(QWidget* parent = nullptr);
     ~Records() override;
 
-    // There is no cancel: Escape does nothing.
+    // Escape does nothing: this window holds the user's choices and has no
+    // Cancel for it to give (YesNo and FileDialogue give theirs).
     void reject() override {}
 
 protected:

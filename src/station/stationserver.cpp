@@ -117,6 +117,7 @@ StationServer::StationServer(AnnouncerDesk& desk, QObject* parent)
     m_readyTexts = desk::readyTexts();
     setIdleMilliseconds(m_site.idleMilliseconds);
     connect(&m_keepAlive, &QTimer::timeout, this, &StationServer::keepAlive);
+    connect(this, &StationServer::pagesChanged, this, &StationServer::followListPages);
     if (!m_tokens.load(tokensPath()))
         m_tokens.renew();
 }
@@ -125,6 +126,8 @@ StationServer::~StationServer() {
     stop();
     for (PageSession* page : m_pages)
         delete page;
+    if (m_viewsDesk)
+        m_desk.detachView();
 }
 
 store::Failure StationServer::start(const Address& address,
@@ -453,10 +456,24 @@ void StationServer::sendList() {
             keys.push_back(list.line(row)->key);
         sendSentStates(m_sent.listed(keys));
     }
-    if (std::any_of(m_pages.cbegin(), m_pages.cend(), [](const PageSession* page) {
-            return page->role() && *page->role() != Role::Send;
-        }))
+    if (hasListPages())
         sendToPages(protocol::list(m_desk));
+}
+
+bool StationServer::hasListPages() const {
+    return std::any_of(m_pages.cbegin(), m_pages.cend(), [](const PageSession* page) {
+        return page->role() && *page->role() != Role::Send;
+    });
+}
+
+void StationServer::followListPages() {
+    if (hasListPages() == m_viewsDesk)
+        return;
+    m_viewsDesk = !m_viewsDesk;
+    if (m_viewsDesk)
+        m_desk.attachView();
+    else
+        m_desk.detachView();
 }
 
 void StationServer::sendDeskShown() {

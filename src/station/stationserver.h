@@ -103,6 +103,10 @@ private:
     void sendSentStates(bool changed = true);
     void scheduleList();
     void sendList();
+    // Pages that watch or announce (not send pages) show the desk's list.
+    bool hasListPages() const;
+    // The station is a view of the desk while it has such pages.
+    void followListPages();
     void sendDeskShown();
     void sendTrouble();
     [[nodiscard]] PageSession* pageNamed(const QString& name) const;
@@ -136,6 +140,7 @@ private:
     int m_connections = 0;
     int m_pagesOpened = 0;
     bool m_listScheduled = false;
+    bool m_viewsDesk = false;
     // Pings pages and closes the ones not heard from for too long.
     QTimer m_keepAlive;
 };

@@ -11,6 +11,7 @@
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QTimer>
 #include <QUrl>
 
 #include <sqlite3.h>
@@ -26,6 +27,10 @@ namespace store {
 namespace {
 
 constexpr std::chrono::milliseconds defaultLockWait{5000};
+// How often, and for how long, a change to the files is looked at for a
+// commit that can be read.
+constexpr int commitLookMs = 2;
+constexpr int commitWaitMs = 250;
 
 // Row sources are SQL that the file itself defines, so a damaged or hostile
 // file can hold a view that never ends, or one that makes huge values, and
@@ -58,6 +63,16 @@ public:
         m_guard.setReadingOnly(true);
         const auto writable = qScopeGuard([this] { m_guard.setReadingOnly(false); });
         run(work);
+    }
+
+    // Commits by other connections, as counted so far.
+    std::optional<qint64> commits() {
+        std::optional<qint64> counted;
+        try {
+            run([&](QSqlDatabase&) { counted = changeStamp(); });
+        } catch (const KelvaneError&) {
+        }
+        return counted;
     }
 
 protected:
@@ -209,24 +224,60 @@ std::optional<QString> SqliteDatabase::wholeText(const QString& rowSource, const
 
 void SqliteDatabase::close() {
     m_watcher.reset();
+    m_commitWait.reset();
     SqlDatabase::close();
 }
 
 void SqliteDatabase::watchChanges(const std::function<void()>& changed) {
     m_watcher.reset();
+    m_commitWait.reset();
+    m_changed = changed;
     if (!changed)
         return;
+    m_reportedCommits = static_cast<SqliteSession&>(session()).commits();
+    m_commitWait = std::make_unique<QTimer>();
+    m_commitWait->setInterval(commitLookMs);
+    QObject::connect(m_commitWait.get(), &QTimer::timeout, m_commitWait.get(),
+                     [this] { lookForCommit(); });
     m_watcher = std::make_unique<QFileSystemWatcher>();
     QFileSystemWatcher* watcher = m_watcher.get();
     const QString file = path();
     watcher->addPath(QFileInfo(file).absolutePath());
     watchExisting(*watcher, file);
-    const auto onChange = [watcher, file, changed] {
+    const auto onChange = [this, watcher, file] {
         watchExisting(*watcher, file);
-        changed();
+        filesChanged();
     };
     QObject::connect(watcher, &QFileSystemWatcher::fileChanged, watcher, onChange);
     QObject::connect(watcher, &QFileSystemWatcher::directoryChanged, watcher, onChange);
+}
+
+// A write reaches the files a moment before its commit can be read (the
+// writer syncs its log first), and many changes to the files commit
+// nothing another program wrote (a checkpoint, this program's own delete,
+// a file's owner or times, a commit already reported). So a report waits
+// until another program's commit can be read, looking every couple of
+// milliseconds for a while; a commit that takes longer to sync is found by
+// the regular refresh. Where the commits cannot be counted, every change
+// is reported.
+void SqliteDatabase::filesChanged() {
+    if (!m_commitWait->isActive()) {
+        m_waiting.start();
+        m_commitWait->start();
+    }
+    lookForCommit();
+}
+
+void SqliteDatabase::lookForCommit() {
+    const std::optional<qint64> commits = static_cast<SqliteSession&>(session()).commits();
+    if (commits && commits == m_reportedCommits) {
+        if (m_waiting.elapsed() >= commitWaitMs)
+            m_commitWait->stop();
+        return;
+    }
+    m_reportedCommits = commits;
+    m_commitWait->stop();
+    m_changed();
 }
 
 } // namespace store

@@ -67,6 +67,8 @@ private slots:
     void pageRequests_data();
     void pageRequests();
     void pageThatDoesNotReadIsDropped();
+    void listPagesAreViewsOfTheDesk_data();
+    void listPagesAreViewsOfTheDesk();
     void pageInBrowsersLanguage_data();
     void pageInBrowsersLanguage();
     void overHttps();
@@ -498,6 +500,28 @@ void TestStation::pageThatDoesNotReadIsDropped() {
         QTest::qWait(5);
     }
     QTRY_VERIFY(m_server->pages().empty());
+}
+
+void TestStation::listPagesAreViewsOfTheDesk_data() {
+    QTest::addColumn<int>("role");
+    QTest::addColumn<bool>("view");
+    QTest::newRow("watch") << int(Role::Watch) << true;
+    QTest::newRow("announce") << int(Role::Announce) << true;
+    QTest::newRow("send, which shows no list") << int(Role::Send) << false;
+}
+
+// While a page shows the desk's list, the desk keeps it current without
+// its window; once the page has gone, it no longer does.
+void TestStation::listPagesAreViewsOfTheDesk() {
+    QFETCH(int, role);
+    QFETCH(bool, view);
+    const std::unique_ptr<QWebSocket> socket =
+        page(m_server->link(Role(role)).fragment().toLatin1());
+    QTRY_COMPARE(m_server->pages().size(), size_t(1));
+    QCOMPARE(m_desk.hasViews(), view);
+    socket->close();
+    QTRY_VERIFY(m_server->pages().empty());
+    QVERIFY(!m_desk.hasViews());
 }
 
 // With the announcer's certificate and key the station speaks HTTPS only:
