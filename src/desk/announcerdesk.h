@@ -59,7 +59,7 @@ public:
     // read again.
     void attachView();
     void detachView();
-    bool hasViews() const { return m_views > 0; }
+    [[nodiscard]] bool hasViews() const { return m_views > 0; }
 
     // Reads the list again (once more after the read on its way, if any).
     void refresh();

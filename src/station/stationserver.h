@@ -104,7 +104,7 @@ private:
     void scheduleList();
     void sendList();
     // Pages that watch or announce (not send pages) show the desk's list.
-    bool hasListPages() const;
+    [[nodiscard]] bool hasListPages() const;
     // The station is a view of the desk while it has such pages.
     void followListPages();
     void sendDeskShown();

@@ -86,6 +86,7 @@ public:
 
 protected:
     SqlDatabase(QString path, std::shared_ptr<SqlSession> session);
+    SqlSession& session() { return *m_session; }
     // The rows of a statement the engine itself wrote, values bound.
     std::vector<QVariantList> selectRows(const QString& sql, const QVariantList& values, const QString& what);
     bool hasKeyColumn(const QString& rowSource);
