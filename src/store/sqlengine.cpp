@@ -51,13 +51,14 @@ void SqlSession::keepRows(const QString& rowSource, const RowSelection& selectio
 
 // A server keeps the transaction from writing, whatever its statements
 // ask for; rolling it back undoes anything they set for the session.
-void SqlSession::runReadingOnly(const std::function<void(QSqlDatabase&)>& work) {
+void SqlSession::runReadingOnly(int count, const std::function<void(QSqlDatabase&, int)>& read) {
     run([&](QSqlDatabase& db) {
         QSqlQuery begin(db);
         if (!begin.exec(QStringLiteral("START TRANSACTION READ ONLY")))
             throw queryError(begin, Texts::tr("a read-only transaction"));
         const auto rollBack = qScopeGuard([&] { QSqlQuery(db).exec(QStringLiteral("ROLLBACK")); });
-        work(db);
+        for (int index = 0; index < count; ++index)
+            read(db, index);
     });
 }
 

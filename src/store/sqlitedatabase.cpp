@@ -59,10 +59,26 @@ public:
         }
     }
 
-    void runReadingOnly(const std::function<void(QSqlDatabase&)>& work) override {
-        m_guard.setReadingOnly(true);
-        const auto writable = qScopeGuard([this] { m_guard.setReadingOnly(false); });
-        run(work);
+    // One deferred transaction takes the file's read lock once for all the
+    // reads, and each read has the allowance of one operation. The
+    // transaction is ours: the reads, held to reading, can neither end it
+    // nor begin another.
+    void runReadingOnly(int count, const std::function<void(QSqlDatabase&, int)>& read) override {
+        run([&](QSqlDatabase& db) {
+            QSqlQuery begin(db);
+            if (!begin.exec(QStringLiteral("BEGIN")))
+                throw queryError(begin, m_path);
+            begin.finish();
+            const auto end = qScopeGuard([&] {
+                m_guard.setReadingOnly(false);
+                QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+            });
+            m_guard.setReadingOnly(true);
+            for (int index = 0; index < count; ++index) {
+                m_guard.startWork();
+                read(db, index);
+            }
+        });
     }
 
     // Commits by other connections, as counted so far.

@@ -7,6 +7,7 @@
 #include <QDataStream>
 #include <QDateTime>
 #include <QIODevice>
+#include <QScopeGuard>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -17,10 +18,6 @@
 namespace store {
 
 namespace {
-
-// SQLite keeps dates as ISO 8601 text; a column declared DATE or DATETIME
-// hands its values back as dates, as the server engines do by themselves.
-enum class ColumnKind { Plain, Date, DateTime };
 
 std::vector<ColumnKind> columnKinds(const QSqlQuery& query, int columns) {
     std::vector<ColumnKind> kinds(static_cast<size_t>(columns), ColumnKind::Plain);
@@ -50,12 +47,6 @@ QVariant typedValue(const QVariant& value, ColumnKind kind) {
     return moment.isValid() ? QVariant(moment) : value;
 }
 
-// Rows of cheap long text would fill memory long before the work limit
-// stops them, so one read holds at most 64 Mi characters (a list of
-// 10,000 messages takes 41 Mi). A single row may hold more: each of its
-// values is bounded by the engine, and a whole message is read on its own.
-// A value counts its characters (or bytes), and a little for itself.
-constexpr qint64 readBudget = qint64{64} << 20;
 constexpr qint64 costPerValue = 16;
 
 qint64 costOf(const QVariant& value) {
@@ -69,7 +60,32 @@ qint64 costOf(const QVariant& value) {
     }
 }
 
+// Adds the row whose values valueAt(column) gives, each typed as its column
+// declares; a read that grows past the budget beyond its first row stops.
+template <class ValueAt>
+void addRow(Snapshot& snapshot, qint64& cost, const std::vector<ColumnKind>& kinds,
+            const QString& what, const ValueAt& valueAt) {
+    QVariantList row;
+    row.reserve(static_cast<qsizetype>(kinds.size()));
+    for (size_t i = 0; i < kinds.size(); ++i) {
+        row.append(typedValue(valueAt(static_cast<int>(i)), kinds[i]));
+        cost += costOf(row.constLast());
+    }
+    if (cost > readBudget && !snapshot.rows.empty())
+        throw KelvaneError(ErrorNumber::TooCostly, SqliteGuard::stoppedText(what));
+    snapshot.rows.push_back(std::move(row));
+}
+
 } // namespace
+
+qint64 costOf(const Snapshot& snapshot) {
+    qint64 cost = 0;
+    for (const QVariantList& row : snapshot.rows) {
+        for (const QVariant& value : row)
+            cost += costOf(value);
+    }
+    return cost;
+}
 
 QString quoteIdentifier(const QString& name) {
     QString quoted = name;
@@ -85,17 +101,8 @@ Snapshot readAll(QSqlQuery& query, const QString& what) {
     for (int i = 0; i < columns; ++i)
         snapshot.columns.append(record.fieldName(i));
     const std::vector<ColumnKind> kinds = columnKinds(query, columns);
-    while (query.next()) {
-        QVariantList row;
-        row.reserve(columns);
-        for (int i = 0; i < columns; ++i) {
-            row.append(typedValue(query.value(i), kinds[static_cast<size_t>(i)]));
-            cost += costOf(row.constLast());
-        }
-        if (cost > readBudget && !snapshot.rows.empty())
-            throw KelvaneError(ErrorNumber::TooCostly, SqliteGuard::stoppedText(what));
-        snapshot.rows.push_back(std::move(row));
-    }
+    while (query.next())
+        addRow(snapshot, cost, kinds, what, [&](int column) { return query.value(column); });
     if (query.lastError().isValid())
         throw queryError(query, what);
     query.finish();
@@ -142,6 +149,55 @@ sqlite3_stmt* sqliteStatement(const QSqlQuery& query) {
     if (qstrcmp(handle.typeName(), "sqlite3_stmt*") != 0)
         return nullptr;
     return *static_cast<sqlite3_stmt* const*>(handle.constData());
+}
+
+DirectReads::DirectReads(const QSqlQuery& query)
+    : m_statement(sqliteStatement(query))
+    , m_kinds(columnKinds(query, sqlite3_column_count(m_statement))) {
+    for (int i = 0; i < int(m_kinds.size()); ++i)
+        m_columns.append(QString::fromUtf8(sqlite3_column_name(m_statement, i)));
+}
+
+std::optional<Snapshot> DirectReads::read(const QVariantList& values, const QString& what) {
+    const auto reset = qScopeGuard([this] { sqlite3_reset(m_statement); });
+    for (int i = 0; i < values.size(); ++i) {
+        if (!bind(i + 1, values[i].toString()))
+            return std::nullopt;
+    }
+    Snapshot snapshot{m_columns, {}};
+    qint64 cost = 0;
+    int stepped = SQLITE_ROW;
+    while ((stepped = sqlite3_step(m_statement)) == SQLITE_ROW)
+        addRow(snapshot, cost, m_kinds, what, [this](int column) { return value(column); });
+    if (stepped != SQLITE_DONE)
+        return std::nullopt;
+    return snapshot;
+}
+
+bool DirectReads::bind(int placeholder, const QString& value) {
+    const QByteArray text = value.toUtf8();
+    return (text.isNull() ? sqlite3_bind_null(m_statement, placeholder)
+                          : sqlite3_bind_text(m_statement, placeholder, text.constData(),
+                                              int(text.size()), SQLITE_TRANSIENT)) == SQLITE_OK;
+}
+
+QVariant DirectReads::value(int column) const {
+    switch (sqlite3_column_type(m_statement, column)) {
+    case SQLITE_NULL:
+        return {};
+    case SQLITE_INTEGER:
+        return QVariant(qint64{sqlite3_column_int64(m_statement, column)});
+    case SQLITE_FLOAT:
+        return sqlite3_column_double(m_statement, column);
+    case SQLITE_BLOB: {
+        const auto* bytes = static_cast<const char*>(sqlite3_column_blob(m_statement, column));
+        return QByteArray(bytes, sqlite3_column_bytes(m_statement, column));
+    }
+    default: {
+        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_statement, column));
+        return QString::fromUtf8(text, sqlite3_column_bytes(m_statement, column));
+    }
+    }
 }
 
 } // namespace store

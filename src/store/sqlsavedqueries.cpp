@@ -3,11 +3,15 @@
 #include "kelvaneerror.h"
 #include "sqlengine.h"
 #include "sqlerrors.h"
+#include "sqliteguard.h"
 #include "sqlwrites.h"
 
+#include <QScopeGuard>
 #include <QSqlQuery>
 
 #include <sqlite3.h>
+
+#include <optional>
 
 namespace store {
 
@@ -40,28 +44,77 @@ public:
         , m_values(m_positions.size()) {}
 
     void setParameter(const QString& name, const QString& value) override {
-        const auto position = m_positions.constFind(name);
+        m_values[indexOf(name)] = value;
+    }
+
+    std::unique_ptr<RecordSet> openRecordset() override {
+        return std::move(readEach({m_values}).front());
+    }
+
+    std::vector<std::unique_ptr<RecordSet>>
+    openEach(const QStringList& names, const std::vector<QStringList>& valueLists) override {
+        std::vector<qsizetype> indices;
+        for (const QString& name : names)
+            indices.push_back(indexOf(name));
+        std::vector<QVariantList> bound(valueLists.size(), m_values);
+        for (size_t run = 0; run < valueLists.size(); ++run) {
+            Q_ASSERT(valueLists[run].size() == names.size());
+            for (size_t i = 0; i < indices.size(); ++i)
+                bound[run][indices[i]] = valueLists[run].value(qsizetype(i));
+        }
+        return readEach(bound);
+    }
+
+private:
+    [[nodiscard]] qsizetype indexOf(const QString& parameter) const {
+        const auto position = m_positions.constFind(parameter);
         if (position == m_positions.cend())
             throw KelvaneError(
                 ErrorNumber::ItemNotFound,
                 Texts::tr("Item not found in this collection: parameter '%1' of '%2'.")
-                    .arg(name, m_name));
-        m_values[*position - 1] = value;
+                    .arg(parameter, m_name));
+        return *position - 1;
     }
 
-    std::unique_ptr<RecordSet> openRecordset() override {
-        Snapshot snapshot;
-        m_session->runReadingOnly([&](QSqlDatabase& db) {
+    // The statement is finished however a run ends: on SQLite an
+    // unfinished one would go on holding the file's read lock.
+    std::vector<std::unique_ptr<RecordSet>> readEach(const std::vector<QVariantList>& bound) {
+        std::vector<Snapshot> snapshots(bound.size());
+        qint64 cost = 0;
+        std::optional<DirectReads> direct;
+        m_session->runReadingOnly(int(bound.size()), [&](QSqlDatabase& db, int run) {
             QSqlQuery& query = statement(db);
-            bindAll(query, m_values);
-            if (!query.exec())
-                throw failure(query);
-            snapshot = readAll(query, m_name);
+            const auto finished = qScopeGuard([&] { query.finish(); });
+            Snapshot& snapshot = snapshots[size_t(run)];
+            // The first run takes the file's read lock through QtSql, which
+            // tells a busy file as every read does; the others run in the
+            // same transaction straight on SQLite where they can.
+            std::optional<Snapshot> rows;
+            if (run > 0 && sqliteStatement(query)) {
+                if (!direct)
+                    direct.emplace(query);
+                rows = direct->read(bound[size_t(run)], m_name);
+            }
+            if (rows) {
+                snapshot = std::move(*rows);
+            } else {
+                bindAll(query, bound[size_t(run)]);
+                if (!query.exec())
+                    throw failure(query);
+                snapshot = readAll(query, m_name);
+            }
+            cost = (run == 0 ? 0 : cost) + costOf(snapshot);
+            if (run > 0 && cost > readBudget)
+                throw KelvaneError(ErrorNumber::TooCostly, SqliteGuard::stoppedText(m_name));
         });
-        return std::make_unique<SqlRecordSet>(m_session, QString(), std::move(snapshot));
+        std::vector<std::unique_ptr<RecordSet>> recordSets;
+        recordSets.reserve(snapshots.size());
+        for (Snapshot& snapshot : snapshots)
+            recordSets.push_back(
+                std::make_unique<SqlRecordSet>(m_session, QString(), std::move(snapshot)));
+        return recordSets;
     }
 
-private:
     QSqlQuery& statement(QSqlDatabase& db) {
         PreparedQuery& prepared = *m_prepared;
         if (prepared.generation != m_session->generation() || !prepared.query) {
