@@ -122,6 +122,14 @@ Unfit unfitness(const struct stat& info, const Ownership& ownership, bool folder
     return Unfit::None;
 }
 
+Failure unfitness(int descriptor, const Ownership& ownership) {
+    struct stat info {};
+    if (::fstat(descriptor, &info) != 0)
+        return Failure(systemErrorText(errno));
+    const Unfit unfit = unfitness(info, ownership);
+    return unfit == Unfit::None ? Failure() : Failure(unfitText(unfit));
+}
+
 QString unfitText(Unfit unfit) {
     switch (unfit) {
     case Unfit::None:

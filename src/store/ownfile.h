@@ -80,6 +80,8 @@ enum class Unfit {
 Unfit unfitness(const struct stat& info, const Ownership& ownership, bool folder = false);
 // The reason in the person's words ("it belongs to another user").
 QString unfitText(Unfit unfit);
+// Why the open file a descriptor names breaks ownership, in those words.
+Failure unfitness(int descriptor, const Ownership& ownership);
 
 // An own file or folder opened, or why it could not be ("path: reason").
 struct Opened {

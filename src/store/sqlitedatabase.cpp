@@ -1,6 +1,7 @@
 #include "sqlitedatabase.h"
 
 #include "kelvaneerror.h"
+#include "sqlerrors.h"
 #include "sqliteguard.h"
 
 #include <QFile>
