@@ -63,7 +63,7 @@ public:
     [[nodiscard]] bool hasSaidHello() const { return m_saidHello; }
     void saidHello() { m_saidHello = true; }
     // A send page's own identity, as its hello gave it.
-    QString identity() const { return m_identity; }
+    [[nodiscard]] QString identity() const { return m_identity; }
     void setIdentity(const QString& identity) { m_identity = identity; }
     // The translation the page speaks ("de"); empty for English.
     [[nodiscard]] QString language() const { return m_language; }

@@ -69,7 +69,7 @@ struct SendPage {
         say({{"type", "send"}, {"number", number}, {"sender", "Referee"}, {"text", text}});
     }
     // The answer to the message numbered number, once it came.
-    std::optional<QString> answer(int number) const {
+    [[nodiscard]] std::optional<QString> answer(int number) const {
         for (const QJsonObject& message : told) {
             if (message["type"] == "answer" && message["number"] == number)
                 return message["refusal"].toString();
@@ -77,7 +77,7 @@ struct SendPage {
         return std::nullopt;
     }
     // The texts of the messages the page was last told it sent.
-    QStringList sent() const {
+    [[nodiscard]] QStringList sent() const {
         QStringList texts;
         for (const QJsonObject& message : told) {
             if (message["type"] == "sent") {
