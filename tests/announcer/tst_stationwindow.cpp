@@ -85,7 +85,7 @@ void TestStationWindow::initTestCase() {
 
 void TestStationWindow::init() {
     m_server = std::make_unique<station::StationServer>(m_desk);
-    QCOMPARE(m_server->start({loopback, 0}), std::nullopt);
+    QVERIFY(!m_server->start({loopback, 0}));
 }
 
 void TestStationWindow::cleanup() {
@@ -164,7 +164,7 @@ void TestStationWindow::fitsTheScreen() {
     window.move(shownOn->availableGeometry().topLeft());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QCOMPARE(m_server->start({loopback, 0}), std::nullopt);
+    QVERIFY(!m_server->start({loopback, 0}));
     QVERIFY(window.windowHandle()->type() == Qt::Window);
     QTRY_VERIFY(shownOn->availableGeometry().contains(window.frameGeometry()));
     const auto* content = window.findChild<QScrollArea*>(QStringLiteral("StationContent"));
@@ -180,7 +180,7 @@ void TestStationWindow::captionTellsTheStation() {
     ModalWatcher watcher;
     runScreen(screen, m_fixture.path(), [&] {
         QVERIFY(!screen.windowTitle().contains(QStringLiteral("station")));
-        QCOMPARE(screen.station().start({loopback, 0}), std::nullopt);
+        QVERIFY(!screen.station().start({loopback, 0}));
         QVERIFY(screen.windowTitle().endsWith(QStringLiteral("pages connected: 0")));
         const std::unique_ptr<QWebSocket> page = watchPage(screen.station());
         QTRY_VERIFY2(screen.windowTitle().endsWith(QStringLiteral("pages connected: 1")),
