@@ -70,7 +70,7 @@ private:
     void putCursorOn(int row);
     void showShown();
     void showCaption();
-    QString stationNote() const;
+    [[nodiscard]] QString stationNote() const;
     // Counts the new lines the announcer has not had in view yet.
     void lookForUnseenArrivals();
     void onSelectionChanged();

@@ -56,10 +56,12 @@ public:
         setCursorPosition(0);
         setMinimumWidth(std::min(wholeWidth(), narrowestLinkField));
     }
-    QSize sizeHint() const override { return {wholeWidth(), QLineEdit::sizeHint().height()}; }
+    [[nodiscard]] QSize sizeHint() const override {
+        return {wholeWidth(), QLineEdit::sizeHint().height()};
+    }
 
 private:
-    int wholeWidth() const { return fontMetrics().horizontalAdvance(text()) + 16; }
+    [[nodiscard]] int wholeWidth() const { return fontMetrics().horizontalAdvance(text()) + 16; }
 };
 
 // A role as the announcer reads it; links and files keep its name.
