@@ -216,9 +216,9 @@ void TestAnnouncerDesk::listingChangesRowsInPlace() {
     const QPersistentModelIndex three = desk.messages()->index(2);
     const QPersistentModelIndex six = desk.messages()->index(5);
     const auto sql = [&](const char* statement) { execOn(fixture.path(), statement); };
-    sql("DELETE FROM \"Announcements\" WHERE \"Message\" IN ('1', '5')");
-    sql("UPDATE \"Announcements\" SET \"Sequence\" = 0 WHERE \"Message\" = '6'");
-    sql("UPDATE \"Announcements\" SET \"Message\" = '2 changed' WHERE \"Message\" = '2'");
+    sql(R"(DELETE FROM "Announcements" WHERE "Message" IN ('1', '5'))");
+    sql(R"(UPDATE "Announcements" SET "Sequence" = 0 WHERE "Message" = '6')");
+    sql(R"(UPDATE "Announcements" SET "Message" = '2 changed' WHERE "Message" = '2')");
     fixture.addRow(3, QStringLiteral("3b"));
     fixture.addRow(7, QStringLiteral("7"));
     refresh(desk);
@@ -231,7 +231,7 @@ void TestAnnouncerDesk::listingChangesRowsInPlace() {
     QSignalSpy changed(desk.messages(), &QAbstractItemModel::dataChanged);
     refresh(desk);
     QCOMPARE(changed.count(), 0);
-    sql("DROP VIEW \"Sorted Announcements\"");
+    sql(R"(DROP VIEW "Sorted Announcements")");
     sql("CREATE VIEW \"Sorted Announcements\" AS SELECT \"Sequence\", \"Message\" FROM "
         "\"Announcements\" ORDER BY \"Sequence\", \"Id\"");
     fixture.addRow(4, QStringLiteral("4"));
@@ -239,7 +239,7 @@ void TestAnnouncerDesk::listingChangesRowsInPlace() {
     QStringList twice = listed;
     twice.insert(4, "4:4");
     QCOMPARE(lines(desk), twice);
-    sql("DELETE FROM \"Announcements\" WHERE \"Id\" = 4");
+    sql(R"(DELETE FROM "Announcements" WHERE "Id" = 4)");
     refresh(desk);
     QCOMPARE(lines(desk), listed);
     // Rounds of scattered deletes, new Sequences and inserts, identical
