@@ -97,7 +97,8 @@ QDateTime MessageList::arrived(const Line& line) const {
 // is one pass over the list, so a listing costs in proportion to its size
 // however much changed.
 void MessageList::setLines(std::vector<Line> lines) {
-    std::vector<int> places = placesIn(lines);
+    std::vector<int>& places = m_places;
+    findPlaces(lines, places);
     updateChanged(places, lines);
     const bool removed = removeUnlisted(places);
     const bool sorted = sortAsListed(places, lines.size());
@@ -111,8 +112,8 @@ void MessageList::setLines(std::vector<Line> lines) {
 // from both ends, and by key only in between. Identical rows of a row
 // source without a key column share their key: between the ends only the
 // first of them is matched, the others go and come in again.
-std::vector<int> MessageList::placesIn(const std::vector<Line>& lines) const {
-    std::vector<int> places(m_lines.size(), -1);
+void MessageList::findPlaces(const std::vector<Line>& lines, std::vector<int>& places) const {
+    places.assign(m_lines.size(), -1);
     const size_t both = std::min(m_lines.size(), lines.size());
     size_t head = 0;
     while (head < both && m_lines[head].key == lines[head].key) {
@@ -132,7 +133,6 @@ std::vector<int> MessageList::placesIn(const std::vector<Line>& lines) const {
         if (row >= 0 && places[static_cast<size_t>(row)] < 0)
             places[static_cast<size_t>(row)] = static_cast<int>(place);
     }
-    return places;
 }
 
 // A row listed again takes its new text, Sequence and time; each run of

@@ -56,7 +56,7 @@ private:
     void newnessChanged();
 
     QDateTime arrived(const Line& line) const;
-    std::vector<int> placesIn(const std::vector<Line>& lines) const;
+    void findPlaces(const std::vector<Line>& lines, std::vector<int>& places) const;
     void updateChanged(const std::vector<int>& places, std::vector<Line>& lines);
     bool removeUnlisted(std::vector<int>& places);
     bool sortAsListed(std::vector<int>& places, size_t count);
@@ -74,4 +74,7 @@ private:
     size_t m_gapSize = 0;
     // The row of each key, kept for the list as it stands between listings.
     QHash<store::RowKey, int> m_rowOf;
+    // Where a new listing has each row while it is merged in; kept, so
+    // that a listing allocates nothing for it.
+    std::vector<int> m_places;
 };
