@@ -41,13 +41,14 @@ public:
     MessageList(const Arrivals& arrivals, std::function<QDateTime()> clock,
                 QObject* parent = nullptr);
 
-    int rowCount(const QModelIndex& parent = {}) const override;
-    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-    QHash<int, QByteArray> roleNames() const override;
+    [[nodiscard]] int rowCount(const QModelIndex& parent = {}) const override;
+    [[nodiscard]] QVariant data(const QModelIndex& index,
+                                int role = Qt::DisplayRole) const override;
+    [[nodiscard]] QHash<int, QByteArray> roleNames() const override;
 
-    const Line* line(int row) const;
+    [[nodiscard]] const Line* line(int row) const;
     // The row listing key (the first of rows that share it); -1 when none does.
-    int rowOf(const store::RowKey& key) const;
+    [[nodiscard]] int rowOf(const store::RowKey& key) const;
 
 private:
     // Only the desk lists, and knows when what is new changed.
@@ -55,7 +56,7 @@ private:
     void setLines(std::vector<Line> lines);
     void newnessChanged();
 
-    QDateTime arrived(const Line& line) const;
+    [[nodiscard]] QDateTime arrived(const Line& line) const;
     void findPlaces(const std::vector<Line>& lines, std::vector<int>& places) const;
     void updateChanged(const std::vector<int>& places, std::vector<Line>& lines);
     bool removeUnlisted(std::vector<int>& places);
