@@ -380,6 +380,10 @@
         <translation>Die Verbindungsdatei &apos;%1&apos; kann nicht verwendet werden: %2</translation>
     </message>
     <message>
+        <source>belongs to another user of this computer</source>
+        <translation>gehört einem anderen Benutzer dieses Computers</translation>
+    </message>
+    <message>
         <source>may be changed by other users of this computer</source>
         <translation>kann von anderen Benutzern dieses Computers geändert werden</translation>
     </message>

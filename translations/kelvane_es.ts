@@ -380,6 +380,10 @@
         <translation>El archivo de conexión &apos;%1&apos; no se puede usar: %2</translation>
     </message>
     <message>
+        <source>belongs to another user of this computer</source>
+        <translation>pertenece a otro usuario de este equipo</translation>
+    </message>
+    <message>
         <source>may be changed by other users of this computer</source>
         <translation>otros usuarios de este equipo pueden modificarlo</translation>
     </message>

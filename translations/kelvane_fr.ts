@@ -380,6 +380,10 @@
         <translation>Le fichier de connexion &apos;%1&apos; est inutilisable&#xa0;: %2</translation>
     </message>
     <message>
+        <source>belongs to another user of this computer</source>
+        <translation>appartient à un autre utilisateur de cet ordinateur</translation>
+    </message>
+    <message>
         <source>may be changed by other users of this computer</source>
         <translation>peut être modifié par d&apos;autres utilisateurs de cet ordinateur</translation>
     </message>

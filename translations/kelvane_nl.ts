@@ -380,6 +380,10 @@
         <translation>Het verbindingsbestand &apos;%1&apos; is niet bruikbaar: %2</translation>
     </message>
     <message>
+        <source>belongs to another user of this computer</source>
+        <translation>is van een andere gebruiker van deze computer</translation>
+    </message>
+    <message>
         <source>may be changed by other users of this computer</source>
         <translation>kan door andere gebruikers van deze computer worden gewijzigd</translation>
     </message>
