@@ -63,8 +63,9 @@ public:
     std::vector<Role> roles() const;
     QUrl link(Role role) const;
     // New links for every role: the old ones stop working and their pages
-    // are closed. False with the reason when the new links cannot be kept.
-    std::optional<QString> renewLinks();
+    // are closed, but for the announce page that asked, if one did. The
+    // reason when the new links cannot be kept.
+    std::optional<QString> renewLinks(const PageSession* asking = nullptr);
 
     std::vector<ConnectedPage> pages() const;
     // Connections open now, pages or not; and those of them that are no
@@ -103,6 +104,10 @@ private:
     void greet(PageSession& page);
     void pageGone(PageSession* page);
     void sendMessage(PageSession& page, const protocol::Request& request);
+    void sendLinks(PageSession& page);
+    // To the announce pages that show the links, whenever they or the
+    // pages connected change.
+    void sendLinksToFollowers();
     void messageSent(SentMessage message, int number, const std::optional<store::RowKey>& key,
                      const QString& refusal);
     // To every page of the desk's (watch and announce), or to the send pages.
@@ -165,6 +170,7 @@ private:
     QTimer m_keepAlive;
     // Tells the window of connections that come and go, a few times a second at most.
     QTimer m_connectionsNote;
+    QTimer m_linksNote;
 };
 
 } // namespace station
