@@ -521,9 +521,8 @@ void AnnouncerDesk::readOutsToday(ReadOutsDone done) {
 
 void AnnouncerDesk::readLog() {
     m_database->readLog(m_clock().date(),
-                        whileOpen<std::vector<readoutlog::ReadOut>>([this](const auto& outcome) {
-                            logRead(outcome.value);
-                        }));
+                        whileOpen<std::vector<readoutlog::ReadOut>>(
+                            [this](const auto& outcome) { logRead(outcome.value); }));
 }
 
 // An answer for everyone waiting; those who asked meanwhile get a new

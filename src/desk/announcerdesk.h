@@ -101,7 +101,8 @@ public:
     // called once: with them, or with nothing when no database is open or
     // it closed before the log was read. Asked for again while a read is
     // on its way, the log is read once more after it, whoever asks.
-    using ReadOutsDone = std::function<void(const std::optional<std::vector<readoutlog::ReadOut>>&)>;
+    using ReadOutsDone =
+        std::function<void(const std::optional<std::vector<readoutlog::ReadOut>>&)>;
     void readOutsToday(ReadOutsDone done);
 
     MessageList* messages() { return &m_messages; }

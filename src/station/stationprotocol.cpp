@@ -153,7 +153,8 @@ QByteArray readOuts(const std::optional<std::vector<readoutlog::ReadOut>>& readO
     QJsonArray entries;
     qsizetype bytes = 0;
     int left = 0;
-    for (const readoutlog::ReadOut& readOut : readOuts.value_or(std::vector<readoutlog::ReadOut>{})) {
+    for (const readoutlog::ReadOut& readOut :
+         readOuts.value_or(std::vector<readoutlog::ReadOut>{})) {
         if (entries.size() == mostReadOuts || bytes >= readOutsBytes) {
             ++left;
             continue;

@@ -425,12 +425,11 @@ void StationServer::act(PageSession& page, const protocol::Request& request) {
         sendMessage(page, request);
         return;
     case Action::ReadOuts:
-        m_desk.readOutsToday(
-            [page = QPointer<PageSession>(&page)](
-                const std::optional<std::vector<readoutlog::ReadOut>>& readOuts) {
-                if (page)
-                    page->send(protocol::readOuts(readOuts));
-            });
+        m_desk.readOutsToday([page = QPointer<PageSession>(&page)](
+                                 const std::optional<std::vector<readoutlog::ReadOut>>& readOuts) {
+            if (page)
+                page->send(protocol::readOuts(readOuts));
+        });
         return;
     case Action::Links:
         page.followLinks();
@@ -454,9 +453,10 @@ void StationServer::sendLinks(PageSession& page) {
     std::vector<protocol::HandedLink> links;
     for (const Role role : roles())
         links.push_back({role, link(role)});
-    const auto others = std::count_if(m_pages.cbegin(), m_pages.cend(), [&](const PageSession* other) {
-        return other != &page && other->role() && !other->isClosing();
-    });
+    const auto others =
+        std::count_if(m_pages.cbegin(), m_pages.cend(), [&](const PageSession* other) {
+            return other != &page && other->role() && !other->isClosing();
+        });
     page.send(protocol::links(links, static_cast<int>(others)));
 }
 

@@ -935,13 +935,13 @@ void TestStation::tlsKeyAndSuites() {
     QCOMPARE(encrypted.isEmpty(), !refusal.isEmpty());
 }
 
-
 // The links an announce page hands out are the station's, each with its QR
 // code; New links from it drops every other page but keeps it, on its own
 // new link.
 void TestStation::announcePageHandsOutLinks() {
     const OwnPage announce(page({}), m_server->link(Role::Announce).fragment(), {});
-    const std::unique_ptr<QWebSocket> watch = page(m_server->link(Role::Watch).fragment().toLatin1());
+    const std::unique_ptr<QWebSocket> watch =
+        page(m_server->link(Role::Watch).fragment().toLatin1());
     QTRY_COMPARE(m_server->pages().size(), size_t(2));
     announce.say({{"type", "links"}});
     QTRY_COMPARE(announce.last("links")["pages"].toInt(-1), 1);
@@ -968,8 +968,8 @@ void TestStation::announcePageHandsOutLinks() {
 void TestStation::announcePageReadsTheLog() {
     const auto logged = [](const QString& message) {
         QVERIFY(!readoutlog::append({QDateTime::currentDateTime(), readoutlog::dismissed,
-                                     QStringLiteral("gala.sqlite"), QStringLiteral("1"), 7,
-                                     message, AnnouncerDesk::deskStation}));
+                                     QStringLiteral("gala.sqlite"), QStringLiteral("1"), 7, message,
+                                     AnnouncerDesk::deskStation}));
     };
     const OwnPage announce(page({}), m_server->link(Role::Announce).fragment(), {});
     QTRY_COMPARE(m_server->pages().size(), size_t(1));
