@@ -1555,10 +1555,6 @@ Wettkampf 14 – 100 m Brust männlich, Lauf 2, Bahn 5: Anschlag nicht beidhänd
         <translation>Neue Links</translation>
     </message>
     <message>
-        <source>Make new links? The old ones stop working on every phone and tablet, and the pages connected now besides this one are dropped: %1.</source>
-        <translation>Neue Links erstellen? Die alten funktionieren auf keinem Telefon und Tablet mehr, und die außer dieser jetzt verbundenen Seiten werden getrennt: %1.</translation>
-    </message>
-    <message>
         <source>Make new links</source>
         <translation>Neue Links erstellen</translation>
     </message>
@@ -1569,6 +1565,14 @@ Wettkampf 14 – 100 m Brust männlich, Lauf 2, Bahn 5: Anschlag nicht beidhänd
     <message>
         <source>New links are made: the old ones no longer work.</source>
         <translation>Neue Links sind erstellt: Die alten funktionieren nicht mehr.</translation>
+    </message>
+    <message>
+        <source>Make new links?</source>
+        <translation>Neue Links erstellen?</translation>
+    </message>
+    <message>
+        <source>The old links stop working on every device. Pages dropped now: %1</source>
+        <translation>Die alten Links funktionieren dann auf keinem Gerät mehr. Jetzt getrennte Seiten: %1</translation>
     </message>
 </context>
 <context>

@@ -1555,10 +1555,6 @@ Prueba 14 – 100 m braza masculino, serie 2 calle 5: llegada sin tocar con amba
         <translation>Nuevos enlaces</translation>
     </message>
     <message>
-        <source>Make new links? The old ones stop working on every phone and tablet, and the pages connected now besides this one are dropped: %1.</source>
-        <translation>¿Crear nuevos enlaces? Los antiguos dejan de funcionar en todos los teléfonos y tabletas, y se desconectan las páginas conectadas ahora, además de esta: %1.</translation>
-    </message>
-    <message>
         <source>Make new links</source>
         <translation>Crear nuevos enlaces</translation>
     </message>
@@ -1569,6 +1565,14 @@ Prueba 14 – 100 m braza masculino, serie 2 calle 5: llegada sin tocar con amba
     <message>
         <source>New links are made: the old ones no longer work.</source>
         <translation>Se han creado nuevos enlaces: los antiguos ya no funcionan.</translation>
+    </message>
+    <message>
+        <source>Make new links?</source>
+        <translation>¿Crear nuevos enlaces?</translation>
+    </message>
+    <message>
+        <source>The old links stop working on every device. Pages dropped now: %1</source>
+        <translation>Los enlaces antiguos dejan de funcionar en todos los dispositivos. Páginas desconectadas ahora: %1</translation>
     </message>
 </context>
 <context>

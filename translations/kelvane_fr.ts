@@ -1555,10 +1555,6 @@ Event 14 Boys 100m Breaststroke, heat 2 lane 5: non-simultaneous touch.</source>
         <translation>Nouveaux liens</translation>
     </message>
     <message>
-        <source>Make new links? The old ones stop working on every phone and tablet, and the pages connected now besides this one are dropped: %1.</source>
-        <translation>Créer de nouveaux liens&#xa0;? Les anciens ne fonctionneront plus sur aucun téléphone ni tablette, et les pages connectées en ce moment, outre celle-ci, seront déconnectées&#xa0;: %1.</translation>
-    </message>
-    <message>
         <source>Make new links</source>
         <translation>Créer de nouveaux liens</translation>
     </message>
@@ -1569,6 +1565,14 @@ Event 14 Boys 100m Breaststroke, heat 2 lane 5: non-simultaneous touch.</source>
     <message>
         <source>New links are made: the old ones no longer work.</source>
         <translation>Les nouveaux liens sont créés&#xa0;: les anciens ne fonctionnent plus.</translation>
+    </message>
+    <message>
+        <source>Make new links?</source>
+        <translation>Créer de nouveaux liens&#xa0;?</translation>
+    </message>
+    <message>
+        <source>The old links stop working on every device. Pages dropped now: %1</source>
+        <translation>Les anciens liens ne fonctionneront plus sur aucun appareil. Pages déconnectées maintenant&#xa0;: %1</translation>
     </message>
 </context>
 <context>

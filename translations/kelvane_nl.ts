@@ -1555,10 +1555,6 @@ Programma 14 – 100m schoolslag jongens, serie 2 baan 5: niet gelijktijdig aang
         <translation>Nieuwe links</translation>
     </message>
     <message>
-        <source>Make new links? The old ones stop working on every phone and tablet, and the pages connected now besides this one are dropped: %1.</source>
-        <translation>Nieuwe links maken? De oude werken dan op geen enkele telefoon of tablet meer, en de nu verbonden pagina’s naast deze worden verbroken: %1.</translation>
-    </message>
-    <message>
         <source>Make new links</source>
         <translation>Nieuwe links maken</translation>
     </message>
@@ -1569,6 +1565,14 @@ Programma 14 – 100m schoolslag jongens, serie 2 baan 5: niet gelijktijdig aang
     <message>
         <source>New links are made: the old ones no longer work.</source>
         <translation>Er zijn nieuwe links gemaakt: de oude werken niet meer.</translation>
+    </message>
+    <message>
+        <source>Make new links?</source>
+        <translation>Nieuwe links maken?</translation>
+    </message>
+    <message>
+        <source>The old links stop working on every device. Pages dropped now: %1</source>
+        <translation>De oude links werken dan op geen enkel apparaat meer. Nu verbroken pagina’s: %1</translation>
     </message>
 </context>
 <context>

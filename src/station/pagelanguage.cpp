@@ -66,9 +66,9 @@ const char* const pageTexts[] = {
     QT_TRANSLATE_NOOP("StationPage", "Officials send messages to the list, and see them read out"),
     QT_TRANSLATE_NOOP("StationPage", "Pages connected now besides this one: %1"),
     QT_TRANSLATE_NOOP("StationPage", "New links"),
+    QT_TRANSLATE_NOOP("StationPage", "Make new links?"),
     QT_TRANSLATE_NOOP("StationPage",
-                      "Make new links? The old ones stop working on every phone and tablet, and "
-                      "the pages connected now besides this one are dropped: %1."),
+                      "The old links stop working on every device. Pages dropped now: %1"),
     QT_TRANSLATE_NOOP("StationPage", "Make new links"),
     QT_TRANSLATE_NOOP("StationPage", "Cancel"),
     QT_TRANSLATE_NOOP("StationPage", "New links are made: the old ones no longer work."),

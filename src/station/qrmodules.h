@@ -13,7 +13,9 @@ struct QrModules {
     int size = 0;
     std::vector<bool> dark;
 
-    bool isDark(int x, int y) const { return dark[static_cast<size_t>(y * size + x)]; }
+    bool isDark(int x, int y) const {
+        return dark[static_cast<size_t>(y) * static_cast<size_t>(size) + static_cast<size_t>(x)];
+    }
 };
 
 // The modules that say text; none when the text is too long for one code.

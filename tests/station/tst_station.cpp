@@ -79,11 +79,12 @@ struct OwnPage {
     }
     // The latest message of this type the page was told.
     QJsonObject last(const QString& type) const {
-        for (auto message = told.crbegin(); message != told.crend(); ++message) {
-            if ((*message)["type"] == type)
-                return *message;
+        QJsonObject latest;
+        for (const QJsonObject& message : told) {
+            if (message["type"] == type)
+                latest = message;
         }
-        return {};
+        return latest;
     }
     // The texts of the messages the page was last told it sent.
     QStringList sent() const {
@@ -986,7 +987,8 @@ void TestStation::announcePageReadsTheLog() {
     announce.say({{"type", "readOuts"}});
     announce.say({{"type", "readOuts"}});
     QTRY_COMPARE(told.count(), 2);
-    QVERIFY(told.last().front().toByteArray().size() < protocol::readOutsBytes + 8 * 1024);
+    QVERIFY(told.last().front().toByteArray().size() <
+            protocol::readOutsBytes + qsizetype{8} * 1024);
     const QJsonArray entries = announce.last("readOuts")["entries"].toArray();
     QCOMPARE(entries.size(), 2);
     QCOMPARE(entries[0]["text"].toString(), QStringLiteral("Newest\nits second line"));

@@ -358,9 +358,8 @@
     renewing = false;
     otherPages = message.pages;
     element('links-pages').textContent = tr('Pages connected now besides this one: %1').replace('%1', otherPages);
-    element('renew-question').textContent =
-      tr('Make new links? The old ones stop working on every phone and tablet, and the pages connected now besides this one are dropped: %1.')
-        .replace('%1', otherPages);
+    element('renew-question').textContent = tr('Make new links?') + ' ' +
+      tr('The old links stop working on every device. Pages dropped now: %1').replace('%1', otherPages);
   }
 
   function openLinks() {
