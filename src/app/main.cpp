@@ -20,9 +20,9 @@ bool startStation(station::StationServer& server, const std::optional<QString>& 
     const desk::StationChoice remembered = desk::stationChoice();
     if (!asked && !remembered.on)
         return false;
-    if (const auto failure =
+    if (const store::Failure failure =
             station::startAndRemember(server, asked.value_or(remembered.address))) {
-        std::fprintf(stderr, "kelvane: %s\n", qPrintable(*failure));
+        std::fprintf(stderr, "kelvane: %s\n", qPrintable(failure.reason()));
         return asked.has_value();
     }
     if (asked) {

@@ -13,7 +13,7 @@ struct QrModules {
     int size = 0;
     std::vector<bool> dark;
 
-    bool isDark(int x, int y) const {
+    [[nodiscard]] bool isDark(int x, int y) const {
         return dark[static_cast<size_t>(y) * static_cast<size_t>(size) + static_cast<size_t>(x)];
     }
 };

@@ -152,22 +152,22 @@ StationServer::~StationServer() {
         m_desk.detachView();
 }
 
-std::optional<QString> StationServer::start(const Address& address,
-                                            const std::optional<QSslConfiguration>& tls) {
+store::Failure StationServer::start(const Address& address,
+                                    const std::optional<QSslConfiguration>& tls) {
     stop();
     auto listener = std::make_unique<Listener>([this](qintptr descriptor) { accept(descriptor); });
     if (!listener->listen(address.host, address.port))
-        return StationTexts::tr("The browser station cannot listen on %1: %2")
-            .arg(addressText(address), listener->errorString());
+        return store::Failure(StationTexts::tr("The browser station cannot listen on %1: %2")
+                                  .arg(addressText(address), listener->errorString()));
     m_listener = std::move(listener);
     m_tls = tls;
-    if (const std::optional<QString> failure = m_tokens.save(tokensPath()))
+    if (const store::Failure failure = m_tokens.save(tokensPath()))
         qWarning("kelvane: the station's links cannot be kept for the next run: %s",
-                 qPrintable(*failure));
+                 qPrintable(failure.reason()));
     m_keepAlive.start();
     emit listeningChanged();
     emit linksChanged();
-    return std::nullopt;
+    return {};
 }
 
 void StationServer::stop() {
@@ -210,7 +210,7 @@ QUrl StationServer::link(Role role) const {
 
 // The announce page that asks for new links keeps its connection and
 // learns its own new link with the others.
-std::optional<QString> StationServer::renewLinks(const PageSession* asking) {
+store::Failure StationServer::renewLinks(const PageSession* asking) {
     m_tokens.renew();
     m_sent.clear();
     for (PageSession* page : m_pages) {
@@ -438,11 +438,11 @@ void StationServer::act(PageSession& page, const protocol::Request& request) {
     case Action::NewLinks:
         // The page learns its own new link from them.
         page.followLinks();
-        if (const std::optional<QString> failure = renewLinks(&page))
+        if (const store::Failure failure = renewLinks(&page))
             page.send(protocol::notice(
                 textFor(page, QT_TRANSLATE_NOOP("Station", "The new links work, but cannot be "
                                                            "kept for the next run: %1"))
-                    .arg(*failure)));
+                    .arg(failure.reason())));
         return;
     }
 }
@@ -489,8 +489,8 @@ void StationServer::sendMessage(PageSession& page, const protocol::Request& requ
         page.send(protocol::answer(request.number, textFor(page, checked.refusal)));
         return;
     }
-    if (const std::optional<QString> refusal = m_desk.refusesMessages()) {
-        page.send(protocol::answer(request.number, *refusal));
+    if (const store::Failure refusal = m_desk.refusesMessages()) {
+        page.send(protocol::answer(request.number, refusal.reason()));
         return;
     }
     if (const auto held = m_sent.hold(page.identity(), now)) {
