@@ -78,7 +78,7 @@ struct OwnPage {
         return std::nullopt;
     }
     // The latest message of this type the page was told.
-    QJsonObject last(const QString& type) const {
+    [[nodiscard]] QJsonObject last(const QString& type) const {
         QJsonObject latest;
         for (const QJsonObject& message : told) {
             if (message["type"] == type)
