@@ -575,6 +575,7 @@ void TestAnnouncerDesk::jetDismissalOnlyHides() {
     }
     undo(desk);
     QCOMPARE(lines(desk), QStringList({"10:Welcome to the gala"}) + twoLeft);
+    QCOMPARE(desk.shownText(), QStringLiteral("Welcome to the gala"));
     undo(desk);
     QCOMPARE(lines(desk).size(), 4);
     QCOMPARE(notice.count(), 1);
@@ -713,10 +714,14 @@ void TestAnnouncerDesk::undoPutsDismissalsBack() {
     undo(desk);
     QCOMPARE(lines(desk), QStringList({"2:two", "3:three"}));
     QVERIFY(!desk.messages()->index(0).data(MessageList::NewRole).toBool());
+    // What Undo put back is on display again, ready to be dismissed.
+    QCOMPARE(desk.shownText(), QStringLiteral("two"));
+    QCOMPARE(desk.shownKey(), desk.messages()->line(0)->key);
+    QVERIFY(desk.canDismiss());
     undo(desk);
     QCOMPARE(lines(desk), QStringList({"1:one", "2:two", "3:three"}));
-    choose(desk, 0);
     QCOMPARE(desk.shownText(), QStringLiteral("one\nline two"));
+    QCOMPARE(desk.currentSequence(), qint16(1));
     QVERIFY(notice.isEmpty());
     undo(desk);
     QCOMPARE(notices(notice), QStringList({"There is no dismissal to undo."}));
@@ -998,6 +1003,9 @@ void TestAnnouncerDesk::stationsDismissOnlyTheirOwnMessage() {
     dismiss(desk);
     undo(desk, browser);
     QCOMPARE(lines(desk), QStringList({"2:browser's", "3:left"}));
+    QCOMPARE(desk.shownText(browser), QStringLiteral("browser's"));
+    QCOMPARE(desk.shownKey(browser), desk.messages()->line(0)->key);
+    QVERIFY(desk.shownText().isEmpty());
     QVERIFY(deskNotice.isEmpty());
     QCOMPARE(browserNotice.count(), 1);
     QCOMPARE(browserNotice[0], QVariantList({browser, "There is no dismissal to undo."}));
