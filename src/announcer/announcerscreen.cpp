@@ -161,13 +161,18 @@ void AnnouncerScreen::handOnCursor(const QModelIndex& /*parent*/, int first, int
 // Lines that came or went above the line at the top of a scrolled list
 // leave it there, so a long list does not creep under the announcer's
 // eyes; a list at its start stays at its start, new lines at the top in
-// view. The arrow keys and Enter start from the first line.
+// view. The cursor goes to the message on display once it is listed (a
+// message Undo put back is shown before the listing that has it); else the
+// arrow keys and Enter start from the first line.
 void AnnouncerScreen::showList() {
     QListView* list = m_ui->Announcement_List;
     const QPersistentModelIndex top = m_topLine;
     if (top.isValid())
         list->scrollTo(top, QAbstractItemView::PositionAtTop);
-    if (!list->currentIndex().isValid())
+    const int shown = m_desk.messages()->rowOf(m_desk.shownKey());
+    if (shown >= 0)
+        putCursorOn(shown);
+    else if (!list->currentIndex().isValid())
         putCursorOn(0);
     lookForUnseenArrivals();
 }
