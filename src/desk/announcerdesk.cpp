@@ -8,8 +8,6 @@
 
 #include <QPointer>
 
-#include <algorithm>
-
 #include <utility>
 
 namespace {
@@ -236,8 +234,8 @@ void AnnouncerDesk::listed(const store::Outcome<std::vector<ListedRow>>& outcome
             keys.push_back(row.key);
         }
         const int arrivals = m_arrivals.listed(m_path, keys, m_clock());
-        markShownIfGone(lines);
         m_messages.setLines(std::move(lines));
+        markShownIfGone();
         m_hasListing = true;
         emit listChanged();
         if (arrivals > 0)
@@ -250,14 +248,11 @@ void AnnouncerDesk::listed(const store::Outcome<std::vector<ListedRow>>& outcome
 // Another station or the meet program may delete the message on a
 // station's display: it stays readable, but marked, and Dismiss no longer
 // acts on it.
-void AnnouncerDesk::markShownIfGone(const std::vector<MessageList::Line>& lines) {
+void AnnouncerDesk::markShownIfGone() {
     for (auto& [station, display] : m_displays) {
         if (!display.row)
             continue;
-        const store::RowKey& shownKey = display.row->key;
-        const bool gone =
-            std::none_of(lines.cbegin(), lines.cend(),
-                         [&](const MessageList::Line& line) { return line.key == shownKey; });
+        const bool gone = m_messages.rowOf(display.row->key) < 0;
         if (gone == display.gone)
             continue;
         display.gone = gone;

@@ -164,7 +164,7 @@ private:
     void letGo();
     void forgetListAndDisplays();
     void hideWhatWasReadOut(const std::vector<readoutlog::ReadOut>& readOuts);
-    void markShownIfGone(const std::vector<MessageList::Line>& lines);
+    void markShownIfGone();
     void reopen();
     void keepDismissIfStillThere(const QString& station, const std::optional<ChosenRow>& row);
     void startListing();

@@ -398,11 +398,9 @@ void StationServer::act(PageSession& page, const protocol::Request& request) {
     switch (*action) {
     case Action::Choose: {
         const MessageList& list = *m_desk.messages();
-        for (int row = 0; row < list.rowCount(); ++row) {
-            if (list.line(row)->key.text() == request.key) {
-                m_desk.choose(list.line(row)->key, page.name());
-                return;
-            }
+        if (const MessageList::Line* line = list.line(list.rowOf(store::RowKey(request.key)))) {
+            m_desk.choose(line->key, page.name());
+            return;
         }
         page.send(protocol::notice(
             textFor(page, QT_TRANSLATE_NOOP("Station", "That message is no longer listed."))));
