@@ -26,7 +26,9 @@ namespace {
 constexpr int storedTimerIntervalMs = 360;
 constexpr int refreshIntervalMs = 5000;
 
-// A new message's line is drawn in bold; its text stays as it is.
+// A new message's line is drawn in bold. An urgent one says so in front
+// and is drawn in red on pink, so that it is told by its word as well as
+// its colour.
 class NewLineDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
@@ -36,6 +38,11 @@ protected:
         QStyledItemDelegate::initStyleOption(option, index);
         option->font.setBold(index.data(MessageList::NewRole).toBool());
         option->fontMetrics = QFontMetrics(option->font);
+        if (index.data(MessageList::UrgentRole).toBool()) {
+            option->text = AnnouncerScreen::tr("URGENT") + QStringLiteral("  ") + option->text;
+            option->palette.setColor(QPalette::Text, QColor(0x9c, 0x1c, 0x14));
+            option->backgroundBrush = QColor(0xfd, 0xe2, 0xde);
+        }
     }
 };
 
@@ -67,12 +74,15 @@ AnnouncerScreen::AnnouncerScreen(QWidget* parent)
     connect(&m_desk, &AnnouncerDesk::listChanged, this, &AnnouncerScreen::showList);
     connect(&m_desk, &AnnouncerDesk::shownChanged, this, &AnnouncerScreen::showShown);
     connect(&m_desk, &AnnouncerDesk::captionChanged, this, &AnnouncerScreen::showCaption);
+    connect(&m_station, &station::StationServer::listeningChanged, this,
+            &AnnouncerScreen::showCaption);
+    connect(&m_station, &station::StationServer::pagesChanged, this, &AnnouncerScreen::showCaption);
     connect(list->verticalScrollBar(), &QScrollBar::valueChanged, this,
             &AnnouncerScreen::listScrolled);
     m_ui->Current_Announcement->installEventFilter(this);
     connect(&m_desk, &AnnouncerDesk::notice, this,
             [this](const QString& text) { ui::postMessage(text, this); });
-    connect(&m_desk, &AnnouncerDesk::arrived, this, &AnnouncerScreen::playArrivalSound);
+    connect(&m_desk, &AnnouncerDesk::arrived, this, &AnnouncerScreen::noticeArrivals);
     connect(&m_desk, &AnnouncerDesk::closed, this, &AnnouncerScreen::deskClosed);
     connect(m_ui->Command2, &QPushButton::clicked, this, [this] { m_desk.dismiss(); });
     connect(m_ui->Command1, &QPushButton::clicked, this, &AnnouncerScreen::exitScreen);
@@ -101,7 +111,7 @@ void AnnouncerScreen::addShortcuts() {
     onKeys({Qt::CTRL | Qt::Key_H}, &AnnouncerScreen::showReadOutToday);
     onKeys({Qt::Key_F9}, &AnnouncerScreen::showStation);
     onKeys({Qt::CTRL | Qt::Key_B}, &AnnouncerScreen::toggleArrivalSound);
-    onKeys({Qt::ALT | Qt::Key_X}, &AnnouncerScreen::exitScreen);
+    onKeys({accessKeys().screenExit}, &AnnouncerScreen::exitScreen);
     onKeys({QKeySequence::ZoomIn, Qt::CTRL | Qt::Key_Equal},
            [this] { setReadingPoints(desk::largerReadingPoints(desk::readingPoints())); });
     onKeys({QKeySequence::ZoomOut},
@@ -196,9 +206,17 @@ void AnnouncerScreen::showShown() {
 }
 
 void AnnouncerScreen::showCaption() {
-    setWindowTitle(m_designedCaption +
+    setWindowTitle(m_designedCaption + m_urgentNote +
                    (m_desk.displayOnly() ? tr(" \u2013 display only") : QString()) +
-                   m_desk.captionNote() + m_unseenNote);
+                   m_desk.captionNote() + m_unseenNote + stationNote());
+}
+
+// The station runs on with its window closed, and the caption says so.
+QString AnnouncerScreen::stationNote() const {
+    if (!m_station.isListening())
+        return {};
+    const int pages = static_cast<int>(m_station.pages().size());
+    return tr(" \u2014 browser station on, pages connected: %n", nullptr, pages);
 }
 
 // A new message that arrives out of sight is counted in the caption
@@ -218,10 +236,12 @@ void AnnouncerScreen::lookForUnseenArrivals() {
     QSet<store::RowKey> inView;
     int above = 0;
     int below = 0;
+    int urgent = 0;
     for (int row = 0; row < messages->rowCount(); ++row) {
         const QModelIndex line = messages->index(row);
         if (!line.data(MessageList::NewRole).toBool())
             continue;
+        urgent += line.data(MessageList::UrgentRole).toBool() ? 1 : 0;
         const auto key = line.data(MessageList::KeyRole).value<store::RowKey>();
         if (m_inView.contains(key) || (first >= 0 && row >= first && row <= last))
             inView.insert(key);
@@ -236,8 +256,11 @@ void AnnouncerScreen::lookForUnseenArrivals() {
         note += tr(" \u2014 %n new below", nullptr, below);
     if (above > 0)
         note += tr(" \u2014 %n new above", nullptr, above);
-    if (note != m_unseenNote) {
+    const QString urgentNote =
+        urgent > 0 ? tr(" \u2014 URGENT, not yet shown: %n", nullptr, urgent) : QString();
+    if (note != m_unseenNote || urgentNote != m_urgentNote) {
         m_unseenNote = note;
+        m_urgentNote = urgentNote;
         showCaption();
     }
 }
@@ -289,11 +312,21 @@ void AnnouncerScreen::setReadingPoints(double points) {
         desk::rememberReadingPoints(points);
 }
 
+// An urgent message is noticed even with the sound off: the window asks
+// for attention (its entry in the task bar flashes) and the caption counts
+// urgent messages not yet shown.
+void AnnouncerScreen::noticeArrivals(int count, int urgent) {
+    if (!isVisible() || count == 0)
+        return;
+    if (urgent > 0)
+        QApplication::alert(this);
+    if (desk::arrivalSoundOn())
+        playArrivalSound();
+}
+
 // The system's bell, or the sound file the settings name when it can be
 // played.
 void AnnouncerScreen::playArrivalSound() {
-    if (!isVisible() || !desk::arrivalSoundOn())
-        return;
     const QString file = desk::arrivalSoundFile();
     if (file.isEmpty() ||
         !QProcess::startDetached(QStringLiteral("aplay"), desk::arrivalSoundArguments(file)))

@@ -72,12 +72,14 @@ private:
     void putCursorOn(int row);
     void showShown();
     void showCaption();
+    [[nodiscard]] QString stationNote() const;
     // Counts the new lines the announcer has not had in view yet.
     void lookForUnseenArrivals();
     void onSelectionChanged();
     void chooseCurrentLine();
     void chooseLine(int line);
     void setReadingPoints(double points);
+    void noticeArrivals(int count, int urgent);
     void playArrivalSound();
     void toggleArrivalSound();
     void showKeys();
@@ -101,5 +103,7 @@ private:
     // others.
     QSet<store::RowKey> m_inView;
     QString m_unseenNote;
+    // Counts the urgent messages not shown yet.
+    QString m_urgentNote;
     QString m_closeReason;
 };

@@ -3,6 +3,7 @@
 #include "settingsfile.h"
 
 #include "announcer/announcerscreen.h"
+#include "announcer/keyswindow.h"
 #include "desk/fileprobe.h"
 #include "dialogs/fileinfo.h"
 #include "store/connectionfile.h"
@@ -28,11 +29,14 @@ AnnounceIntro::AnnounceIntro(QWidget* parent)
     connect(m_ui->Command3, &QPushButton::clicked, this, &AnnounceIntro::enter);
     connect(m_ui->Command4, &QPushButton::clicked, this, &AnnounceIntro::exitProgram);
     // The whole job works without a mouse: Return in the path box is Enter,
-    // and Alt with a button's initial presses it (its caption unchanged).
+    // and Alt with a button's initial presses it (its caption unchanged; the
+    // initial of the caption in the person's language).
     connect(m_ui->DbName, &QLineEdit::returnPressed, this, &AnnounceIntro::enter);
-    for (const auto& [key, button] : {std::pair{Qt::Key_B, m_ui->Command1}, std::pair{Qt::Key_E, m_ui->Command3},
-                                      std::pair{Qt::Key_X, m_ui->Command4}}) {
-        auto* shortcut = new QShortcut(Qt::ALT | key, this);
+    const AccessKeys keys = accessKeys();
+    for (const auto& [key, button] :
+         {std::pair{keys.browse, m_ui->Command1}, std::pair{keys.enter, m_ui->Command3},
+          std::pair{keys.exit, m_ui->Command4}}) {
+        auto* shortcut = new QShortcut(key, this);
         connect(shortcut, &QShortcut::activated, button, &QPushButton::click);
     }
     load();

@@ -33,6 +33,9 @@ QString logFailedAfterUndo(const QString& reason) {
 // ("From Referee: Lane 4 timekeeper to the start"), so that the listed
 // first line says who asks and what; line breaks as the database's CR LF.
 QString sentMessageText(const QString& sender, const QString& text) {
+    //: A sent message's text: %1 the sender's name or post as typed ("Referee",
+    //: "Anna"), %2 the message. Use the form that reads well before any name or
+    //: post, with no preposition where one would need an article ("Referee: …").
     return AnnouncerDesk::tr("From %1: %2").arg(sender, store::announcer::withLineBreaks(text));
 }
 
@@ -221,25 +224,33 @@ void AnnouncerDesk::listed(const store::Outcome<std::vector<ListedRow>>& outcome
         noteTrouble(outcome.error());
     } else {
         clearTrouble();
+        const desk::SentSequences sent = desk::sentSequences();
         std::vector<MessageList::Line> lines;
         std::vector<store::RowKey> keys;
+        std::vector<store::RowKey> urgentUnknown;
         lines.reserve(outcome.value().size());
         keys.reserve(outcome.value().size());
         for (const ListedRow& row : outcome.value()) {
             if (!m_hidden.isEmpty() && m_hidden.isHidden(m_path, row.key))
                 continue;
+            const LineKind kind = lineKind(row.sequence, sent);
             lines.push_back({row.key, row.sequence,
-                             listLine(row.sequence, messageText(row.messageStart), row.more),
-                             row.more, createdTime(row.created)});
+                             listLine(row.sequence, messageText(row.messageStart), row.more, kind),
+                             row.more, createdTime(row.created), kind == LineKind::Urgent});
             keys.push_back(row.key);
+            if (kind == LineKind::Urgent && !m_arrivals.firstSeen(row.key).isValid())
+                urgentUnknown.push_back(row.key);
         }
         const int arrivals = m_arrivals.listed(m_path, keys, m_clock());
+        const auto urgent =
+            std::count_if(urgentUnknown.cbegin(), urgentUnknown.cend(),
+                          [this](const auto& key) { return m_arrivals.isNew(key); });
         m_messages.setLines(std::move(lines));
         markShownIfGone();
         m_hasListing = true;
         emit listChanged();
         if (arrivals > 0)
-            emit arrived(arrivals);
+            emit arrived(arrivals, static_cast<int>(urgent));
     }
     if (std::exchange(m_refreshAgain, false))
         refresh();

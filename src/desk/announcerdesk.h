@@ -144,8 +144,8 @@ signals:
     // dismissed row back, under a key of its own.
     void rowDismissed(const store::RowKey& key, const QDateTime& time);
     void rowRestored(const store::RowKey& dismissed, const store::RowKey& restored);
-    // New messages arrived in the last listing.
-    void arrived(int count);
+    // New messages arrived in the last listing, urgent of them urgent.
+    void arrived(int count, int urgent);
     // The desk closed its database by itself, for this reason.
     void closed(const QString& reason);
 

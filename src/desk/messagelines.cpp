@@ -51,8 +51,16 @@ QVariant loggedSequence(const QVariant& sequence) {
     return sequence.toString();
 }
 
-QString listLine(const QVariant& sequence, const QString& messageStart, bool more) {
-    const QString number = sequenceText(sequence);
+LineKind lineKind(const QVariant& sequence, const desk::SentSequences& sent) {
+    const std::optional<qint16> number = sequenceNumber(sequence);
+    if (number && *number == sent.urgent && sent.urgent < sent.normal)
+        return LineKind::Urgent;
+    if (number && *number == sent.normal)
+        return LineKind::Sent;
+    return LineKind::Numbered;
+}
+
+QString listLine(const QVariant& sequence, const QString& messageStart, bool more, LineKind kind) {
     using store::announcer::lineBreak;
     const QStringList items = Split_Into_Items(messageStart, lineBreak);
     QString line = items.value(0);
@@ -61,7 +69,9 @@ QString listLine(const QVariant& sequence, const QString& messageStart, bool mor
         line.truncate(listedLineLength);
         line += QChar(0x2026);
     }
-    return number + QLatin1Char(':') + line;
+    if (kind != LineKind::Numbered)
+        return line;
+    return sequenceText(sequence) + QLatin1Char(':') + line;
 }
 
 QString shownText(const QString& message, qint64 whole) {

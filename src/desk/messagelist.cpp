@@ -19,7 +19,7 @@ QString oneRow(QString line) {
 // A view shows the two lines alike.
 bool sameLine(const MessageList::Line& a, const MessageList::Line& b) {
     return a.text == b.text && a.sequence == b.sequence && a.more == b.more &&
-           a.created == b.created;
+           a.created == b.created && a.urgent == b.urgent;
 }
 
 std::vector<MessageList::Line>::iterator at(std::vector<MessageList::Line>& lines, size_t row) {
@@ -60,6 +60,8 @@ QVariant MessageList::data(const QModelIndex& index, int role) const {
         return m_arrivals.isNew(shown->key);
     case ArrivedRole:
         return arrived(*shown);
+    case UrgentRole:
+        return shown->urgent;
     default:
         return {};
     }
@@ -69,7 +71,7 @@ QHash<int, QByteArray> MessageList::roleNames() const {
     return {{Qt::DisplayRole, "line"}, {Qt::ToolTipRole, "arrivalText"},
             {KeyRole, "key"},          {SequenceRole, "sequence"},
             {MoreRole, "more"},        {NewRole, "isNew"},
-            {ArrivedRole, "arrived"}};
+            {ArrivedRole, "arrived"},  {UrgentRole, "urgent"}};
 }
 
 void MessageList::newnessChanged() {

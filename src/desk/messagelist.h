@@ -13,7 +13,8 @@ class Arrivals;
 
 // The pending messages as the desk lists them, one line a row, for any
 // view: the announcer screen's list, a browser station. A view draws a new
-// line in bold from NewRole and asks Qt::ToolTipRole when it arrived.
+// line in bold from NewRole, marks an urgent one from UrgentRole, and asks
+// Qt::ToolTipRole when it arrived.
 // A new listing changes the rows in place (rows gone are removed, new ones
 // inserted, changed ones reported, a new order is a layout change), so a
 // view's cursor and scroll position stay with the rows they were on.
@@ -27,6 +28,7 @@ public:
         MoreRole,                   // the line is cut: the message goes on past it
         NewRole,                    // arrived since the announcer last looked
         ArrivedRole,                // when it arrived (the writer's time where there is one)
+        UrgentRole,                 // sent as urgent from a send page
     };
 
     struct Line {
@@ -36,6 +38,7 @@ public:
         bool more = false;
         // The writer's creation time; invalid when the row source has none.
         QDateTime created;
+        bool urgent = false;
     };
 
     MessageList(const Arrivals& arrivals, std::function<QDateTime()> clock,

@@ -35,6 +35,7 @@ const char* const pageTexts[] = {
     QT_TRANSLATE_NOOP("StationPage", "From (your name or post)"),
     QT_TRANSLATE_NOOP("StationPage", "Message"),
     QT_TRANSLATE_NOOP("StationPage", "Urgent"),
+    QT_TRANSLATE_NOOP("StationPage", "Urgent message: %1"),
     QT_TRANSLATE_NOOP("StationPage", "Send"),
     QT_TRANSLATE_NOOP("StationPage", "Your messages"),
     QT_TRANSLATE_NOOP("StationPage", "None sent yet."),

@@ -86,6 +86,7 @@ QByteArray list(AnnouncerDesk& desk) {
             {QStringLiteral("line"), index.data(Qt::DisplayRole).toString()},
             {QStringLiteral("more"), index.data(MessageList::MoreRole).toBool()},
             {QStringLiteral("new"), index.data(MessageList::NewRole).toBool()},
+            {QStringLiteral("urgent"), index.data(MessageList::UrgentRole).toBool()},
             {QStringLiteral("arrived"),
              arrived.isValid() ? arrived.toString(QStringLiteral("HH:mm")) : QString()}});
     }

@@ -156,9 +156,18 @@ store::Failure StationServer::start(const Address& address,
                                     const std::optional<QSslConfiguration>& tls) {
     stop();
     auto listener = std::make_unique<Listener>([this](qintptr descriptor) { accept(descriptor); });
-    if (!listener->listen(address.host, address.port))
-        return store::Failure(StationTexts::tr("The browser station cannot listen on %1: %2")
-                                  .arg(addressText(address), listener->errorString()));
+    if (!listener->listen(address.host, address.port)) {
+        QString reason = StationTexts::tr("The browser station cannot listen on %1: %2.")
+                             .arg(addressText(address), listener->errorString());
+        if (listener->serverError() == QAbstractSocket::AddressInUseError)
+            reason += QLatin1Char(' ') +
+                      StationTexts::tr("Another program uses that port; kelvane may be running "
+                                       "already. Choose another port, or close that program.");
+        else if (listener->serverError() == QAbstractSocket::SocketAddressNotAvailableError)
+            reason +=
+                QLatin1Char(' ') + StationTexts::tr("Choose one of this computer's addresses.");
+        return store::Failure(reason);
+    }
     m_listener = std::move(listener);
     m_tls = tls;
     if (const store::Failure failure = m_tokens.save(tokensPath()))

@@ -3,6 +3,7 @@
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QStorageInfo>
 
 #include <sqlite3.h>
 
@@ -10,7 +11,7 @@ namespace store {
 
 namespace {
 
-enum class Failure { TableMissing, Stopped, Busy, ConnectionLost, Other };
+enum class Failure { TableMissing, Stopped, Busy, ConnectionLost, DiskFull, Other };
 
 // SQLite's result codes; its messages are never translated, so a missing
 // table, which shares the general error code, is told by its words.
@@ -25,6 +26,8 @@ Failure sqliteFailure(const QSqlError& error) {
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
         return Failure::Busy;
+    case SQLITE_FULL:
+        return Failure::DiskFull;
     default:
         return Failure::Other;
     }
@@ -35,6 +38,8 @@ Failure postgresFailure(const QSqlError& error) {
     const QString state = error.nativeErrorCode();
     if (state == QLatin1String("42P01")) // undefined table
         return Failure::TableMissing;
+    if (state == QLatin1String("53100")) // disk full
+        return Failure::DiskFull;
     // A lock wait that ran out, a deadlock, a transaction that lost a race,
     // a statement the server's own time limit cancelled: all pass.
     static const QStringList busy = {QStringLiteral("55P03"), QStringLiteral("40P01"),
@@ -59,6 +64,29 @@ Failure failureOf(const QSqlQuery& query) {
     }
 }
 
+// The file a SQLite query works on; empty for any other engine.
+QString sqliteFile(const QSqlQuery& query) {
+    const QVariant handle = query.driver() ? query.driver()->handle() : QVariant();
+    if (qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return {};
+    sqlite3* connection = *static_cast<sqlite3* const*>(handle.constData());
+    return connection ? QString::fromUtf8(sqlite3_db_filename(connection, "main")) : QString();
+}
+
+// A full disk is named with what to do: the announcer frees space on the
+// disk of the file, a server's administrator on the server's.
+KelvaneError diskFullError(const QSqlQuery& query) {
+    const QString file = sqliteFile(query);
+    if (file.isEmpty())
+        return KelvaneError(ErrorNumber::DiskOrNetworkError,
+                            Texts::tr("The database server's disk is full. Ask whoever runs the "
+                                      "server to free some space on it, then try again."));
+    return KelvaneError(ErrorNumber::DiskOrNetworkError,
+                        Texts::tr("The disk that holds the database %1 is full. Free some space "
+                                  "on it (the disk mounted at %2), then try again.")
+                            .arg(file, QStorageInfo(file).rootPath()));
+}
+
 } // namespace
 
 KelvaneError queryError(const QSqlQuery& query, const QString& what) {
@@ -77,6 +105,8 @@ KelvaneError queryError(const QSqlQuery& query, const QString& what) {
     case Failure::Busy:
         return KelvaneError(ErrorNumber::DatabaseLocked,
                             Texts::tr("The database is locked by another program (%1).").arg(what));
+    case Failure::DiskFull:
+        return diskFullError(query);
     case Failure::ConnectionLost:
         return KelvaneError(
             ErrorNumber::ConnectionFailed,

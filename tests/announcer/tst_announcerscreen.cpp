@@ -52,6 +52,7 @@ private slots:
     void typingDoesNotChangeTheDatabase();
     void newLineIsBoldWithItsArrivalInTheTooltip_data();
     void newLineIsBoldWithItsArrivalInTheTooltip();
+    void urgentLineIsMarkedUntilShown();
     void cursorAndScrollStayWithTheirLines();
     void undoAndReadOutTodayByKeys();
     void readingSizeKeys();
@@ -161,13 +162,13 @@ void TestAnnouncerScreen::newLineIsBoldWithItsArrivalInTheTooltip_data() {
 }
 
 // A new line is bold, tells its arrival in its tooltip, and while it is out
-// of sight the caption counts it.
+// of sight the caption counts it on its side.
 void TestAnnouncerScreen::newLineIsBoldWithItsArrivalInTheTooltip() {
     QFETCH(int, sequence);
     QFETCH(int, row);
     QFETCH(QString, unseen);
     AnnouncerFixture fixture;
-    for (int n = 1; n <= 30; ++n)
+    for (int n = 1; n <= 60; ++n)
         fixture.addRow(n, QStringLiteral("message %1").arg(n));
     const QDateTime now(QDate(2025, 6, 14), QTime(14, 0));
     AnnouncerScreen screen;
@@ -190,6 +191,30 @@ void TestAnnouncerScreen::newLineIsBoldWithItsArrivalInTheTooltip() {
         QCOMPARE(QToolTip::text(), QStringLiteral("arrived 14:00, just now"));
         choose(screen, row);
         QVERIFY(lineImage(screen, row) != bold);
+    });
+}
+
+// An urgent line says so on the line, in red on pink, and the caption
+// counts it until it is shown, wherever the list is scrolled.
+void TestAnnouncerScreen::urgentLineIsMarkedUntilShown() {
+    AnnouncerFixture fixture;
+    for (int n = 1; n <= 60; ++n)
+        fixture.addRow(n, QStringLiteral("message %1").arg(n));
+    AnnouncerScreen screen;
+    runScreen(screen, fixture.path(), [&] {
+        QVERIFY(QTest::qWaitForWindowExposed(&screen));
+        choose(screen, 59);
+        fixture.addRow(-1, QStringLiteral("From Referee: stop the race"));
+        tick(screen);
+        QCOMPARE(screen.windowTitle(), QStringLiteral("Announcers Screen \u2014 URGENT, not yet "
+                                                      "shown: 1 \u2014 1 new above"));
+        press(screen, Qt::Key_PageUp);
+        QVERIFY2(screen.windowTitle().endsWith(QStringLiteral(" \u2014 1 new above")),
+                 qPrintable(screen.windowTitle()));
+        list(screen)->scrollToTop();
+        QCOMPARE(lineImage(screen, 0).pixelColor(1, 1), QColor(0xfd, 0xe2, 0xde));
+        choose(screen, 0);
+        QCOMPARE(screen.windowTitle(), QStringLiteral("Announcers Screen"));
     });
 }
 

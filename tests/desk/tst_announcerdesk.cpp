@@ -159,13 +159,13 @@ void TestAnnouncerDesk::listsChoosesAndDismisses() {
     CheckedDesk desk;
     QSignalSpy shown(&desk, &AnnouncerDesk::shownChanged);
     openDesk(desk, fixture.path());
-    QCOMPARE(lines(desk), QStringList({":Parents of Tom", "12:Event 3 results"}));
+    QCOMPARE(lines(desk), QStringList({"Parents of Tom", "12:Event 3 results"}));
     choose(desk, 1);
     QCOMPARE(desk.shownText(), QStringLiteral("Event 3 results\n1st Amy"));
     QCOMPARE(desk.currentSequence(), qint16(12));
     QVERIFY(desk.canDismiss());
     dismiss(desk);
-    QCOMPARE(lines(desk), QStringList({":Parents of Tom"}));
+    QCOMPARE(lines(desk), QStringList({"Parents of Tom"}));
     QVERIFY(desk.shownText().isEmpty());
     QCOMPARE(desk.currentSequence(), qint16(12));
     choose(desk, 0);
@@ -222,7 +222,7 @@ void TestAnnouncerDesk::listingChangesRowsInPlace() {
     fixture.addRow(3, QStringLiteral("3b"));
     fixture.addRow(7, QStringLiteral("7"));
     refresh(desk);
-    const QStringList listed({":6", "2:2 changed", "3:3", "3:3b", "4:4", "7:7"});
+    const QStringList listed({"6", "2:2 changed", "3:3", "3:3b", "4:4", "7:7"});
     QCOMPARE(lines(desk), listed);
     QCOMPARE(six.row(), 0);
     QCOMPARE(three.row(), 2);
@@ -255,7 +255,7 @@ void TestAnnouncerDesk::listingChangesRowsInPlace() {
         refresh(desk);
         QStringList expected;
         for (const auto& [sequence, message] : fixture.rows())
-            expected << (sequence.toInt() == 0 ? "" : sequence.toString()) + ":" + message;
+            expected << (sequence.toInt() == 0 ? message : sequence.toString() + ":" + message);
         QCOMPARE(lines(desk), expected);
     }
 }
@@ -277,7 +277,7 @@ void TestAnnouncerDesk::dismissNeedsAShownMessage() {
     fixture.addRow(7, QStringLiteral("seven again"));
     dismiss(desk);
     refresh(desk);
-    QCOMPARE(lines(desk), QStringList({":zero", "7:seven again"}));
+    QCOMPARE(lines(desk), QStringList({"zero", "7:seven again"}));
     choose(desk, 0);
     execOn(fixture.path(), QStringLiteral("DELETE FROM \"Announcements\" WHERE \"Sequence\" = 0"));
     refresh(desk);
@@ -738,7 +738,8 @@ void TestAnnouncerDesk::undoPutsDismissalsBack() {
 }
 
 // A message sent from a browser is one new row with the sent Sequence (the
-// lower one when urgent) and the sender in front; the same text sent again
+// lower one when urgent) and the sender in front, listed without a number
+// and, when urgent, marked and announced as such; the same text sent again
 // while it is pending joins it. The log notes who sent it.
 void TestAnnouncerDesk::sentMessagesAreAdded() {
     AnnouncerFixture fixture;
@@ -746,6 +747,7 @@ void TestAnnouncerDesk::sentMessagesAreAdded() {
     CheckedDesk desk;
     desk.setClock([] { return galaTime; });
     openDesk(desk, fixture.path());
+    QSignalSpy arrived(&desk, &AnnouncerDesk::arrived);
     QStringList keys;
     for (const auto& [text, urgent] :
          {std::pair{"Lane 4\nto the start", false}, std::pair{"Medals now", true},
@@ -759,7 +761,13 @@ void TestAnnouncerDesk::sentMessagesAreAdded() {
     QCOMPARE(keys.size(), 3);
     QCOMPARE(keys[2], keys[0]);
     QCOMPARE(lines(desk),
-             QStringList({"-1:From Referee: Medals now", ":From Referee: Lane 4", "1:Event 1"}));
+             QStringList({"From Referee: Medals now", "From Referee: Lane 4", "1:Event 1"}));
+    QList<bool> urgent;
+    for (int row = 0; row < 3; ++row)
+        urgent << desk.messages()->index(row).data(MessageList::UrgentRole).toBool();
+    QCOMPARE(urgent, QList<bool>({true, false, false}));
+    QCOMPARE(arrived.size(), 2);
+    QCOMPARE(arrived[1], QVariantList({1, 1}));
     QCOMPARE(fixture.rows()[1].second, QStringLiteral("From Referee: Lane 4\r\nto the start"));
     const auto logged = loggedOn(galaTime.date());
     QCOMPARE(events(logged), QStringList({"sent 0", "sent -1", "sent 0"}));

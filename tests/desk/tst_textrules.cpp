@@ -81,7 +81,10 @@ void TestTextRules::listLine_data() {
     QTest::newRow("line breaks only") << QVariant(4) << "\r\n\r\n" << false << "4:";
     QTest::newRow("leading empty lines") << QVariant(5) << "\r\n\r\nHello" << false << "5:Hello";
     QTest::newRow("lone LF kept") << QVariant(6) << "a\nb\r\nc" << false << "6:a\nb";
-    QTest::newRow("sequence zero") << QVariant(0) << "100m Freestyle" << false << ":100m Freestyle";
+    QTest::newRow("sent: no number, no colon")
+        << QVariant(0) << "From Referee: lane 4" << false << "From Referee: lane 4";
+    QTest::newRow("sent urgent") << QVariant(-1) << "From Referee: now" << false
+                                 << "From Referee: now";
     QTest::newRow("negative") << QVariant(-3) << "x" << false << "-3:x";
     QTest::newRow("null sequence") << QVariant() << "x" << false << ":x";
     QTest::newRow("no group separators") << QVariant(32767) << "x" << false << "32767:x";
@@ -101,7 +104,7 @@ void TestTextRules::listLine() {
     QFETCH(QString, message);
     QFETCH(bool, more);
     QFETCH(QString, line);
-    QCOMPARE(::listLine(sequence, message, more), line);
+    QCOMPARE(::listLine(sequence, message, more, lineKind(sequence, {})), line);
 }
 
 // Every line break, whichever way a writer or a browser made it, is one

@@ -137,6 +137,8 @@ private slots:
     void pageInBrowsersLanguage_data();
     void pageInBrowsersLanguage();
     void overHttps();
+    void refusedAddressSaysWhatToDo_data();
+    void refusedAddressSaysWhatToDo();
     void tlsKeyAndSuites_data();
     void tlsKeyAndSuites();
     void sendPagesKeepTheirOwn();
@@ -851,6 +853,29 @@ std::optional<QSslConfiguration> TestStation::tls(const QTemporaryDir& dir, QStr
     if (foreign)
         ::chown(QFile::encodeName(keyFile).constData(), 65534, 65534);
     return tlsConfiguration(fixtures + "certificate.pem", keyFile, error);
+}
+
+void TestStation::refusedAddressSaysWhatToDo_data() {
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QString>("advice");
+    QTest::newRow("a port in use") << "in use" << "Choose another port, or close that program.";
+    QTest::newRow("not this computer's address")
+        << "192.0.2.1" << "Choose one of this computer's addresses.";
+}
+
+// A station that cannot listen says what to do about it.
+void TestStation::refusedAddressSaysWhatToDo() {
+    QFETCH(QString, address);
+    QFETCH(QString, advice);
+    StationServer second(m_desk);
+    const Address where =
+        address == "in use" ? m_server->address() : Address{QHostAddress(address), 0};
+    const store::Failure refusal = second.start(where);
+    QVERIFY(refusal);
+    QVERIFY2(refusal.reason().startsWith("The browser station cannot listen on " +
+                                         addressText(where)),
+             qPrintable(refusal.reason()));
+    QVERIFY2(refusal.reason().endsWith(advice), qPrintable(refusal.reason()));
 }
 
 void TestStation::overHttps() {

@@ -120,6 +120,7 @@ private slots:
     void systemRefusalIsNotDamage_data();
     void systemRefusalIsNotDamage();
     void vanishedFileIsNotCreated();
+    void fullDiskSaysWhatToDo();
     void runawayRowSourceIsStopped_data();
     void runawayRowSourceIsStopped();
     void savedQueryBindsItsParameters();
@@ -250,6 +251,28 @@ void TestStore::systemRefusalIsNotDamage() {
                               .arg(refused.path(), QString::fromLocal8Bit(std::strerror(refused.error()))));
     QCOMPARE(number, int(ErrorNumber::DiskOrNetworkError));
     QCOMPARE(store::openDatabase(refused.path(), announcer)->openRecordset(QStringLiteral("Sorted Announcements"))->recordCount(), 1);
+}
+
+// A delete that finds the disk full names the file and the disk to free
+// space on, never a view of the file.
+void TestStore::fullDiskSaysWhatToDo() {
+    AnnouncerFixture fixture;
+    fixture.addRow(1, QStringLiteral("Event 1"));
+    const SmallDisk disk;
+    if (!disk.mounted())
+        QSKIP(qPrintable(disk.reason()));
+    const QString path = disk.path() + QStringLiteral("/announcer.mdb");
+    QVERIFY(QFile::copy(fixture.path(), path));
+    auto db = store::openDatabase(path, announcer);
+    auto rows = db->openRecordset(QStringLiteral("Sorted Announcements"));
+    rows->moveFirst();
+    disk.fill();
+    QString description;
+    QCOMPARE(errorNumberOf([&] { rows->deleteCurrent(); }, &description),
+             int(ErrorNumber::DiskOrNetworkError));
+    QCOMPARE(description, QStringLiteral("The disk that holds the database %1 is full. Free some "
+                                         "space on it (the disk mounted at %2), then try again.")
+                              .arg(path, disk.path()));
 }
 
 void TestStore::vanishedFileIsNotCreated() {

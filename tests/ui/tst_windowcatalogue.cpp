@@ -5,6 +5,7 @@
 // size, background and where it opens. In every language kelvane speaks,
 // each caption and label still fits its control.
 #include "announcer/announcerscreen.h"
+#include "announcer/keyswindow.h"
 #include "app/announceintro.h"
 #include "clubrecords/records.h"
 #include "dialogs/filedialogue.h"
@@ -321,6 +322,8 @@ private slots:
     void opening();
     void translationsFit_data();
     void translationsFit();
+    void accessKeysMatchCaptions_data();
+    void accessKeysMatchCaptions();
 
 private:
     QTemporaryDir m_home;
@@ -472,6 +475,39 @@ void TestWindowCatalogue::translationsFit() {
     QVERIFY(QTest::qWaitForWindowExposed(widget.get()));
     for (const Control& control : window.controls) {
         checkTextFits(window.name + "." + control.name, widget->findChild<QWidget*>(control.name));
+    }
+}
+
+void TestWindowCatalogue::accessKeysMatchCaptions_data() {
+    QTest::addColumn<QString>("language");
+    for (const QString language : {"en", "de", "nl", "fr", "es"})
+        QTest::newRow(qPrintable(language)) << language;
+}
+
+// In every language Alt and a letter of a button's caption press it, and
+// the keys window (F1) lists those keys.
+void TestWindowCatalogue::accessKeysMatchCaptions() {
+    QFETCH(QString, language);
+    const std::unique_ptr<QTranslator> texts = i18n::translator(language);
+    if (texts)
+        QCoreApplication::installTranslator(texts.get());
+    const auto uninstall = qScopeGuard([&] { QCoreApplication::removeTranslator(texts.get()); });
+    const AnnounceIntro intro;
+    const AnnouncerScreen screen;
+    const AccessKeys keys = accessKeys();
+    QStringList listed;
+    for (const auto& [key, what] : deskKeys())
+        listed << key + QLatin1Char(' ') + what;
+    for (const auto& [key, button] :
+         {std::pair{keys.browse, intro.findChild<QPushButton*>("Command1")},
+          std::pair{keys.enter, intro.findChild<QPushButton*>("Command3")},
+          std::pair{keys.exit, intro.findChild<QPushButton*>("Command4")},
+          std::pair{keys.screenExit, screen.findChild<QPushButton*>("Command1")}}) {
+        const QString shown = key.toString(QKeySequence::NativeText);
+        QCOMPARE(key[0].keyboardModifiers(), Qt::AltModifier);
+        QVERIFY2(button->text().toUpper().contains(QChar(key[0].key())),
+                 qPrintable(shown + " for " + button->text()));
+        QVERIFY2(listed.join(QLatin1Char('\n')).contains(shown), qPrintable(shown));
     }
 }
 

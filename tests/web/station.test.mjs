@@ -75,6 +75,7 @@ async function open(link, width = 800, languages = '', ready = '#list li, #empty
   return page;
 }
 
+const openSend = (link, width = 360) => open(link, width, '', '#compose:not([hidden]) #ready button');
 const listed = (page) => page.$$eval('#list li .text', (items) => items.map((item) => item.textContent));
 
 // Waits until every page lists (or no longer lists) the line; returns how
@@ -238,19 +239,23 @@ test('a watch page that forges a dismissal is refused and closed', async () => {
   await page.close();
 });
 
-test('New links closes the old pages and the new link works', async () => {
+test('New links closes the old pages, which offer nothing more, and the new link works', async () => {
   const old = await open(harness.links.watch);
+  const oldSend = await openSend(harness.links.send);
   const oldLink = harness.links.watch;
   const renewed = Date.now();
   await harness.command('renew');
-  await old.waitForFunction(() => document.getElementById('banner').textContent.includes('no longer works'),
-    null, { timeout: 2000 });
+  for (const page of [old, oldSend]) {
+    await page.waitForFunction(() => document.getElementById('banner').textContent.includes('no longer works'),
+      null, { timeout: 2000 });
+  }
   assert.ok(Date.now() - renewed < 2000);
+  assert.ok(await oldSend.isDisabled('#send'), 'a dead send page offers no Send');
+  assert.ok(await oldSend.isDisabled('#ready button'));
   assert.notEqual(harness.links.watch, oldLink);
   const fresh = await open(harness.links.watch);
   assert.ok((await listed(fresh)).length > 0);
-  await old.close();
-  await fresh.close();
+  for (const page of [old, oldSend, fresh]) await page.close();
 });
 
 test('the page reconnects by itself when the station stops and starts', async () => {
@@ -301,9 +306,24 @@ test('the page on a 360-pixel phone', async () => {
   await page.close();
 });
 
+test('a watch page on a pool screen leads with the message on display in big type; a phone shows it as before', async () => {
+  await harness.command('desk-choose 0');
+  for (const [width, height, big] of [[1920, 1080, true], [360, 740, false]]) {
+    const page = await open(harness.links.watch, width);
+    await page.setViewportSize({ width, height });
+    await page.waitForFunction(() => document.getElementById('message').textContent !== '');
+    const size = await page.$eval('#message', (shown) => parseFloat(getComputedStyle(shown).fontSize));
+    const [chosen, list] = await Promise.all(['#chosen', '#messages'].map(async (id) => (await page.$(id)).boundingBox()));
+    assert.equal(size >= 0.04 * height, big, `text of ${size} px at ${width}×${height}`);
+    assert.ok(big ? chosen.y < list.y : true);
+    assert.ok(await page.evaluate(() => document.scrollingElement.scrollWidth <= innerWidth), 'no sideways scrolling');
+    await page.screenshot({ path: path.join(shots, `station-watch-${width}.png`) });
+    await page.close();
+  }
+});
+
 // The send page: an official's messages go to the list, and the page
 // follows each one until it is read out.
-const openSend = (link, width = 360) => open(link, width, '', '#compose:not([hidden]) #ready button');
 
 async function sendFrom(page, sender, text, urgent = false) {
   await page.fill('#sender', sender);
@@ -325,7 +345,7 @@ test('a sent message is on the desk within a second with its sender, and its sen
   const text = 'Lane 4 timekeeper to the start\nplease';
   const clicked = Date.now();
   await sendFrom(sender, 'Referee', text);
-  const arrival = Date.now() - clicked + await allSee([watch], ':From Referee: Lane 4 timekeeper to the start');
+  const arrival = Date.now() - clicked + await allSee([watch], 'From Referee: Lane 4 timekeeper to the start');
   assert.ok(arrival < within, `sent message on the desk after ${arrival} ms`);
   await showsState(sender, 'please', 'on the announcer’s list');
   assert.equal(await sender.inputValue('#text'), '', 'the text box is emptied once the desk has it');
@@ -352,7 +372,7 @@ test('a sent message is on the desk within a second with its sender, and its sen
   await sender.close();
 });
 
-test('an urgent message is listed first, and markup in it stays text on every page', async () => {
+test('an urgent message is listed first, marked and announced until shown, and markup in it stays text on every page', async () => {
   const markup = '<img src=x onerror="window.pwned=1"><b>now</b>';
   const watch = await open(harness.links.watch);
   const announce = await open(harness.links.announce);
@@ -360,12 +380,20 @@ test('an urgent message is listed first, and markup in it stays text on every pa
   await sender.click('#ready button:has-text("Medal ceremony")');
   assert.equal(await sender.inputValue('#text'), 'Medal ceremony in 5 minutes');
   await sendFrom(sender, 'Meet director', markup, true);
-  const line = '-1:From Meet director: ' + markup;
+  const line = 'From Meet director: ' + markup;
   await allSee([watch, announce], line);
   assert.equal((await listed(watch))[0], line, 'urgent first');
+  for (const page of [watch, announce]) {
+    assert.equal(await page.textContent('#list li.urgent:first-child .urgent-mark'), '\u26a0\ufe0e Urgent');
+    assert.equal(await page.textContent('#urgent-banner'), 'Urgent message: ' + line);
+    assert.match(await page.title(), /^\u26a0 Urgent \u2013 kelvane /);
+  }
   await showsState(sender, markup, 'on the announcer’s list');
   await announce.click('#list li:first-child button');
   await announce.waitForFunction((text) => document.getElementById('message').textContent === text, 'From Meet director: ' + markup);
+  assert.ok(await announce.$eval('#message', (shown) => shown.classList.contains('urgent')));
+  await watch.waitForSelector('#urgent-banner', { state: 'hidden' });
+  assert.equal(await watch.title(), 'kelvane watch');
   for (const page of [watch, announce, sender]) {
     assert.equal(await page.evaluate(() => window.pwned), undefined);
     assert.equal(await page.$$eval('main img, main b', (found) => found.length), 0);

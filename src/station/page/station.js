@@ -21,6 +21,8 @@
   let desk = { key: '', text: '' };
   let noticeTimer = 0;
   let sentMessages = [];
+  let listedLines = [];
+  let pageTitle = document.title;
   // The announce page's keyboard cursor: the line it marks, and whether it
   // moves into view once that line is listed.
   let cursorKey = '';
@@ -109,6 +111,9 @@
   function showMessage() {
     const shown = announcing() ? own : desk;
     element('message').textContent = shown.text;
+    const urgent = shown.key !== '' && listedLines.some((line) => line.key === shown.key && line.urgent);
+    element('message').classList.toggle('urgent', urgent);
+    element('message').dataset.mark = '\u26a0\ufe0e ' + tr('Urgent');
     element('dismiss').disabled = !shown.key;
     for (const item of element('list').children)
       item.classList.toggle('chosen', item.dataset.key === shown.key && shown.key !== '');
@@ -237,12 +242,36 @@
     const arrived = document.createElement('span');
     arrived.className = 'time';
     arrived.textContent = line.arrived;
+    if (line.urgent) {
+      item.classList.add('urgent');
+      body.append(urgentMark());
+    }
     body.append(text, arrived);
     item.append(body);
     return item;
   }
 
+  // An urgent message is marked by a word, never by colour alone.
+  function urgentMark() {
+    const mark = document.createElement('span');
+    mark.className = 'urgent-mark';
+    mark.textContent = '\u26a0\ufe0e ' + tr('Urgent');
+    return mark;
+  }
+
+  // While an urgent message waits unread at the desk, the page says so in
+  // its banner and its title (seen on another tab too), sound or not.
+  function showUrgent() {
+    const waiting = listedLines.filter((line) => line.urgent && line.new);
+    const urgent = element('urgent-banner');
+    urgent.textContent = waiting.length ? tr('Urgent message: %1').replace('%1', waiting[0].line) : '';
+    urgent.hidden = waiting.length === 0;
+    document.title = (waiting.length ? '\u26a0 ' + tr('Urgent') + ' \u2013 ' : '') + pageTitle;
+  }
+
   function showList(message) {
+    listedLines = message.lines;
+    showUrgent();
     const list = element('list');
     const arrived = knownKeys !== null && message.lines.some((line) => line.new && !knownKeys.has(line.key));
     knownKeys = new Set(message.lines.map((line) => line.key));
@@ -388,12 +417,7 @@
     item.className = message.state;
     const text = document.createElement('div');
     text.className = 'text';
-    if (message.urgent) {
-      const mark = document.createElement('span');
-      mark.className = 'urgent-mark';
-      mark.textContent = tr('Urgent');
-      text.append(mark);
-    }
+    if (message.urgent) text.append(urgentMark());
     text.append(document.createTextNode(message.text));
     const state = document.createElement('div');
     state.className = 'state';
@@ -483,6 +507,7 @@
 
   function welcome(message) {
     role = message.role;
+    document.body.dataset.role = role;
     if (Array.isArray(message.readingSteps) && message.readingSteps.length) steps = message.readingSteps;
     lostSince = null;
     retryMs = 1000;
@@ -496,7 +521,8 @@
     for (const id of ['compose', 'mine']) element(id).hidden = !sending;
     for (const id of ['chosen', 'messages'])
         element(id).hidden = sending;
-    document.title = 'kelvane ' + tr(role);
+    pageTitle = 'kelvane ' + tr(role);
+    document.title = pageTitle;
     if (sending && pending)
         sendPending();
   }
@@ -521,19 +547,27 @@
     }
   }
 
+  // A page the station will not take back does nothing more: no button
+  // looks as if it would; typed text stays to be copied.
+  function closeForGood(text) {
+    showBanner(text);
+    for (const control of document.querySelectorAll('main button, main input[type=checkbox]')) control.disabled = true;
+    for (const field of document.querySelectorAll('main input[type=text], main textarea')) field.readOnly = true;
+  }
+
   function closed(code) {
     socket = null;
     role = null;
-    if (pending)
-        sendPending();
     if (code === 4001) {
-      showBanner(tr('This link no longer works. Ask the announcer for the new one.'));
+      closeForGood(tr('This link no longer works. Ask the announcer for the new one.'));
       return;
     }
     if (code === 4003) {
-      showBanner(tr('The station closed this page: this link does not allow that.'));
+      closeForGood(tr('The station closed this page: this link does not allow that.'));
       return;
     }
+    if (pending)
+        sendPending();
     if (lostSince === null) lostSince = new Date();
     showBanner(tr('Not connected since %1, trying again').replace('%1', time(lostSince)));
     setTimeout(connect, retryMs);
