@@ -8,7 +8,9 @@
 
 namespace station {
 
-std::optional<QString> startAndRemember(StationServer& server, const QString& where) {
+namespace {
+
+std::optional<QString> start(StationServer& server, const QString& where) {
     QString error;
     const std::optional<Address> address = parseAddress(where, error);
     if (!address)
@@ -26,6 +28,15 @@ std::optional<QString> startAndRemember(StationServer& server, const QString& wh
         return failure;
     desk::rememberStationChoice({true, where});
     return std::nullopt;
+}
+
+} // namespace
+
+std::optional<QString> startAndRemember(StationServer& server, const QString& where) {
+    const std::optional<QString> failure = start(server, where);
+    if (failure)
+        server.failedToStart(*failure);
+    return failure;
 }
 
 void stopAndRemember(StationServer& server) {
