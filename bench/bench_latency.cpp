@@ -145,7 +145,7 @@ void fillServer(const QString& path, int rows) {
         insert.prepare(QStringLiteral("INSERT INTO \"Announcements\" (\"Sequence\", \"Message\") VALUES (?, ?)"));
         for (int i = 0; i < rows; ++i) {
             insert.addBindValue(i % 32767 + 1);
-            insert.addBindValue(feed::withCrLf(feed::demoMessage(i)));
+            insert.addBindValue(feed::demoMessage(i));
             insert.exec();
         }
         db.commit();

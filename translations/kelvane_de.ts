@@ -380,10 +380,6 @@
         <translation>Die Verbindungsdatei &apos;%1&apos; kann nicht verwendet werden: %2</translation>
     </message>
     <message>
-        <source>belongs to another user of this computer</source>
-        <translation>gehört einem anderen Benutzer dieses Computers</translation>
-    </message>
-    <message>
         <source>may be changed by other users of this computer</source>
         <translation>kann von anderen Benutzern dieses Computers geändert werden</translation>
     </message>
@@ -768,8 +764,40 @@
         <translation>das SQLite dieses Computers kann sie nicht sicher lesen</translation>
     </message>
     <message>
-        <source>may be read or changed by other users of this computer</source>
-        <translation>kann von anderen Benutzern dieses Computers gelesen oder geändert werden</translation>
+        <source>it is a link, which kelvane never follows here</source>
+        <translation>es ist eine Verknüpfung, und solchen folgt kelvane hier nie</translation>
+    </message>
+    <message>
+        <source>the folder cannot be made</source>
+        <translation>der Ordner kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>it keeps changing</source>
+        <translation>es ändert sich ständig</translation>
+    </message>
+    <message>
+        <source>it is not a plain file</source>
+        <translation>es ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>it is not a folder</source>
+        <translation>es ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>es gehört einem anderen Benutzer</translation>
+    </message>
+    <message>
+        <source>other users may change it</source>
+        <translation>andere Benutzer können es ändern</translation>
+    </message>
+    <message>
+        <source>other users may read it</source>
+        <translation>andere Benutzer können es lesen</translation>
+    </message>
+    <message>
+        <source>it is linked to another file</source>
+        <translation>es ist mit einer anderen Datei verknüpft</translation>
     </message>
 </context>
 <context>
@@ -882,34 +910,6 @@ Wettkampf 14 – 100 m Brust männlich, Lauf 2, Bahn 5: Anschlag nicht beidhänd
     <message>
         <source>[The message goes on for another %L1 characters, not shown here.]</source>
         <translation>[Die Meldung geht noch %L1 Zeichen weiter, die hier nicht gezeigt werden.]</translation>
-    </message>
-    <message>
-        <source>it is not a folder</source>
-        <translation>es ist kein Ordner</translation>
-    </message>
-    <message>
-        <source>it is not a plain file</source>
-        <translation>es ist keine gewöhnliche Datei</translation>
-    </message>
-    <message>
-        <source>it belongs to another user</source>
-        <translation>es gehört einem anderen Benutzer</translation>
-    </message>
-    <message>
-        <source>it is linked to another file</source>
-        <translation>es ist mit einer anderen Datei verknüpft</translation>
-    </message>
-    <message>
-        <source>it is a link, which the read-out log never follows</source>
-        <translation>es ist eine Verknüpfung, und solchen folgt das Verlesungsprotokoll nie</translation>
-    </message>
-    <message>
-        <source>the folder cannot be made</source>
-        <translation>der Ordner kann nicht angelegt werden</translation>
-    </message>
-    <message>
-        <source>it keeps changing</source>
-        <translation>es ändert sich ständig</translation>
     </message>
 </context>
 <context>
@@ -1284,10 +1284,6 @@ Wettkampf 14 – 100 m Brust männlich, Lauf 2, Bahn 5: Anschlag nicht beidhänd
         <translation>%1 ist keine Adresse dieses Computers</translation>
     </message>
     <message>
-        <source>%1: the folder cannot be made</source>
-        <translation>%1: Der Ordner kann nicht angelegt werden</translation>
-    </message>
-    <message>
         <source>The browser station cannot listen on %1: %2</source>
         <translation>Die Browserstation kann nicht unter %1 erreichbar sein: %2</translation>
     </message>
@@ -1356,8 +1352,8 @@ Wettkampf 14 – 100 m Brust männlich, Lauf 2, Bahn 5: Anschlag nicht beidhänd
         <translation>Von dieser Seite wurden in der letzten Minute zehn Meldungen gesendet. Diese kann um %1 gesendet werden.</translation>
     </message>
     <message>
-        <source>%1 %2; a private key must be a file of your own that only you may read (chmod 600 &apos;%1&apos;).</source>
-        <translation>%1 %2; ein privater Schlüssel muss eine eigene Datei sein, die nur Sie lesen dürfen (chmod 600 &apos;%1&apos;).</translation>
+        <source>%1: %2; a private key must be a file of your own that only you may read (chmod 600 &apos;%1&apos;).</source>
+        <translation>%1: %2; ein privater Schlüssel muss eine eigene Datei sein, die nur Sie lesen dürfen (chmod 600 &apos;%1&apos;).</translation>
     </message>
 </context>
 <context>

@@ -380,10 +380,6 @@
         <translation>El archivo de conexión &apos;%1&apos; no se puede usar: %2</translation>
     </message>
     <message>
-        <source>belongs to another user of this computer</source>
-        <translation>pertenece a otro usuario de este equipo</translation>
-    </message>
-    <message>
         <source>may be changed by other users of this computer</source>
         <translation>otros usuarios de este equipo pueden modificarlo</translation>
     </message>
@@ -768,8 +764,40 @@
         <translation>el SQLite de este ordenador no puede leerla de forma segura</translation>
     </message>
     <message>
-        <source>may be read or changed by other users of this computer</source>
-        <translation>otros usuarios de este equipo pueden leerlo o modificarlo</translation>
+        <source>it is a link, which kelvane never follows here</source>
+        <translation>es un enlace, y kelvane nunca sigue enlaces aquí</translation>
+    </message>
+    <message>
+        <source>the folder cannot be made</source>
+        <translation>no se puede crear la carpeta</translation>
+    </message>
+    <message>
+        <source>it keeps changing</source>
+        <translation>no deja de cambiar</translation>
+    </message>
+    <message>
+        <source>it is not a plain file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>it is not a folder</source>
+        <translation>no es una carpeta</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>pertenece a otro usuario</translation>
+    </message>
+    <message>
+        <source>other users may change it</source>
+        <translation>otros usuarios pueden modificarlo</translation>
+    </message>
+    <message>
+        <source>other users may read it</source>
+        <translation>otros usuarios pueden leerlo</translation>
+    </message>
+    <message>
+        <source>it is linked to another file</source>
+        <translation>está enlazado con otro archivo</translation>
     </message>
 </context>
 <context>
@@ -882,34 +910,6 @@ Prueba 14 – 100 m braza masculino, serie 2 calle 5: llegada sin tocar con amba
     <message>
         <source>[The message goes on for another %L1 characters, not shown here.]</source>
         <translation>[El mensaje sigue con otros %L1 caracteres, que no se muestran aquí.]</translation>
-    </message>
-    <message>
-        <source>it is not a folder</source>
-        <translation>no es una carpeta</translation>
-    </message>
-    <message>
-        <source>it is not a plain file</source>
-        <translation>no es un archivo normal</translation>
-    </message>
-    <message>
-        <source>it belongs to another user</source>
-        <translation>pertenece a otro usuario</translation>
-    </message>
-    <message>
-        <source>it is linked to another file</source>
-        <translation>está enlazado con otro archivo</translation>
-    </message>
-    <message>
-        <source>it is a link, which the read-out log never follows</source>
-        <translation>es un enlace, y el registro de anuncios nunca sigue enlaces</translation>
-    </message>
-    <message>
-        <source>the folder cannot be made</source>
-        <translation>no se puede crear la carpeta</translation>
-    </message>
-    <message>
-        <source>it keeps changing</source>
-        <translation>no deja de cambiar</translation>
     </message>
 </context>
 <context>
@@ -1284,10 +1284,6 @@ Prueba 14 – 100 m braza masculino, serie 2 calle 5: llegada sin tocar con amba
         <translation>%1 no es una dirección de este ordenador</translation>
     </message>
     <message>
-        <source>%1: the folder cannot be made</source>
-        <translation>%1: no se puede crear la carpeta</translation>
-    </message>
-    <message>
         <source>The browser station cannot listen on %1: %2</source>
         <translation>La estación de navegador no puede escuchar en %1: %2</translation>
     </message>
@@ -1356,7 +1352,7 @@ Prueba 14 – 100 m braza masculino, serie 2 calle 5: llegada sin tocar con amba
         <translation>Se han enviado diez mensajes desde esta página en el último minuto. Este se podrá enviar a las %1.</translation>
     </message>
     <message>
-        <source>%1 %2; a private key must be a file of your own that only you may read (chmod 600 &apos;%1&apos;).</source>
+        <source>%1: %2; a private key must be a file of your own that only you may read (chmod 600 &apos;%1&apos;).</source>
         <translation>%1: %2; una clave privada debe ser un archivo propio que solo usted pueda leer (chmod 600 &apos;%1&apos;).</translation>
     </message>
 </context>

@@ -380,10 +380,6 @@
         <translation>Le fichier de connexion &apos;%1&apos; est inutilisable&#xa0;: %2</translation>
     </message>
     <message>
-        <source>belongs to another user of this computer</source>
-        <translation>appartient à un autre utilisateur de cet ordinateur</translation>
-    </message>
-    <message>
         <source>may be changed by other users of this computer</source>
         <translation>peut être modifié par d&apos;autres utilisateurs de cet ordinateur</translation>
     </message>
@@ -768,8 +764,40 @@
         <translation>le SQLite de cet ordinateur ne peut pas la lire sans risque</translation>
     </message>
     <message>
-        <source>may be read or changed by other users of this computer</source>
-        <translation>peut être lu ou modifié par d&apos;autres utilisateurs de cet ordinateur</translation>
+        <source>it is a link, which kelvane never follows here</source>
+        <translation>c&apos;est un lien, que kelvane ne suit jamais ici</translation>
+    </message>
+    <message>
+        <source>the folder cannot be made</source>
+        <translation>le dossier ne peut pas être créé</translation>
+    </message>
+    <message>
+        <source>it keeps changing</source>
+        <translation>il change sans cesse</translation>
+    </message>
+    <message>
+        <source>it is not a plain file</source>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>it is not a folder</source>
+        <translation>ce n&apos;est pas un dossier</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>il appartient à un autre utilisateur</translation>
+    </message>
+    <message>
+        <source>other users may change it</source>
+        <translation>d&apos;autres utilisateurs peuvent le modifier</translation>
+    </message>
+    <message>
+        <source>other users may read it</source>
+        <translation>d&apos;autres utilisateurs peuvent le lire</translation>
+    </message>
+    <message>
+        <source>it is linked to another file</source>
+        <translation>il est lié à un autre fichier</translation>
     </message>
 </context>
 <context>
@@ -882,34 +910,6 @@ Event 14 Boys 100m Breaststroke, heat 2 lane 5: non-simultaneous touch.</source>
     <message>
         <source>[The message goes on for another %L1 characters, not shown here.]</source>
         <translation>[Le message continue sur %L1 caractères de plus, non affichés ici.]</translation>
-    </message>
-    <message>
-        <source>it is not a folder</source>
-        <translation>ce n&apos;est pas un dossier</translation>
-    </message>
-    <message>
-        <source>it is not a plain file</source>
-        <translation>ce n&apos;est pas un fichier ordinaire</translation>
-    </message>
-    <message>
-        <source>it belongs to another user</source>
-        <translation>il appartient à un autre utilisateur</translation>
-    </message>
-    <message>
-        <source>it is linked to another file</source>
-        <translation>il est lié à un autre fichier</translation>
-    </message>
-    <message>
-        <source>it is a link, which the read-out log never follows</source>
-        <translation>c&apos;est un lien, que le journal des annonces ne suit jamais</translation>
-    </message>
-    <message>
-        <source>the folder cannot be made</source>
-        <translation>le dossier ne peut pas être créé</translation>
-    </message>
-    <message>
-        <source>it keeps changing</source>
-        <translation>il change sans cesse</translation>
     </message>
 </context>
 <context>
@@ -1284,10 +1284,6 @@ Event 14 Boys 100m Breaststroke, heat 2 lane 5: non-simultaneous touch.</source>
         <translation>%1 n&apos;est pas une adresse de cet ordinateur</translation>
     </message>
     <message>
-        <source>%1: the folder cannot be made</source>
-        <translation>%1&#xa0;: impossible de créer le dossier</translation>
-    </message>
-    <message>
         <source>The browser station cannot listen on %1: %2</source>
         <translation>La station navigateur ne peut pas écouter sur %1&#xa0;: %2</translation>
     </message>
@@ -1356,8 +1352,8 @@ Event 14 Boys 100m Breaststroke, heat 2 lane 5: non-simultaneous touch.</source>
         <translation>Dix messages ont été envoyés depuis cette page au cours de la dernière minute. Celui-ci pourra être envoyé à %1.</translation>
     </message>
     <message>
-        <source>%1 %2; a private key must be a file of your own that only you may read (chmod 600 &apos;%1&apos;).</source>
-        <translation>%1 %2&#xa0;; une clé privée doit être un fichier à vous que vous seul pouvez lire (chmod 600 &apos;%1&apos;).</translation>
+        <source>%1: %2; a private key must be a file of your own that only you may read (chmod 600 &apos;%1&apos;).</source>
+        <translation>%1&#xa0;: %2&#xa0;; une clé privée doit être un fichier à vous que vous seul pouvez lire (chmod 600 &apos;%1&apos;).</translation>
     </message>
 </context>
 <context>

@@ -380,10 +380,6 @@
         <translation>Het verbindingsbestand &apos;%1&apos; is niet bruikbaar: %2</translation>
     </message>
     <message>
-        <source>belongs to another user of this computer</source>
-        <translation>is van een andere gebruiker van deze computer</translation>
-    </message>
-    <message>
         <source>may be changed by other users of this computer</source>
         <translation>kan door andere gebruikers van deze computer worden gewijzigd</translation>
     </message>
@@ -768,8 +764,40 @@
         <translation>de SQLite van deze computer kan het niet veilig lezen</translation>
     </message>
     <message>
-        <source>may be read or changed by other users of this computer</source>
-        <translation>kan door andere gebruikers van deze computer worden gelezen of gewijzigd</translation>
+        <source>it is a link, which kelvane never follows here</source>
+        <translation>het is een koppeling, en die volgt kelvane hier nooit</translation>
+    </message>
+    <message>
+        <source>the folder cannot be made</source>
+        <translation>de map kan niet worden aangemaakt</translation>
+    </message>
+    <message>
+        <source>it keeps changing</source>
+        <translation>het blijft veranderen</translation>
+    </message>
+    <message>
+        <source>it is not a plain file</source>
+        <translation>het is geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>it is not a folder</source>
+        <translation>het is geen map</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>het is van een andere gebruiker</translation>
+    </message>
+    <message>
+        <source>other users may change it</source>
+        <translation>andere gebruikers kunnen het wijzigen</translation>
+    </message>
+    <message>
+        <source>other users may read it</source>
+        <translation>andere gebruikers kunnen het lezen</translation>
+    </message>
+    <message>
+        <source>it is linked to another file</source>
+        <translation>het is gekoppeld aan een ander bestand</translation>
     </message>
 </context>
 <context>
@@ -882,34 +910,6 @@ Programma 14 – 100m schoolslag jongens, serie 2 baan 5: niet gelijktijdig aang
     <message>
         <source>[The message goes on for another %L1 characters, not shown here.]</source>
         <translation>[Het bericht gaat nog %L1 tekens verder; die worden hier niet getoond.]</translation>
-    </message>
-    <message>
-        <source>it is not a folder</source>
-        <translation>het is geen map</translation>
-    </message>
-    <message>
-        <source>it is not a plain file</source>
-        <translation>het is geen gewoon bestand</translation>
-    </message>
-    <message>
-        <source>it belongs to another user</source>
-        <translation>het is van een andere gebruiker</translation>
-    </message>
-    <message>
-        <source>it is linked to another file</source>
-        <translation>het is gekoppeld aan een ander bestand</translation>
-    </message>
-    <message>
-        <source>it is a link, which the read-out log never follows</source>
-        <translation>het is een koppeling, en die volgt het omroeplogboek nooit</translation>
-    </message>
-    <message>
-        <source>the folder cannot be made</source>
-        <translation>de map kan niet worden aangemaakt</translation>
-    </message>
-    <message>
-        <source>it keeps changing</source>
-        <translation>het blijft veranderen</translation>
     </message>
 </context>
 <context>
@@ -1284,10 +1284,6 @@ Programma 14 – 100m schoolslag jongens, serie 2 baan 5: niet gelijktijdig aang
         <translation>%1 is geen adres van deze computer</translation>
     </message>
     <message>
-        <source>%1: the folder cannot be made</source>
-        <translation>%1: de map kan niet worden gemaakt</translation>
-    </message>
-    <message>
         <source>The browser station cannot listen on %1: %2</source>
         <translation>Het browserstation kan niet luisteren op %1: %2</translation>
     </message>
@@ -1356,8 +1352,8 @@ Programma 14 – 100m schoolslag jongens, serie 2 baan 5: niet gelijktijdig aang
         <translation>Vanaf deze pagina zijn in de afgelopen minuut tien berichten verstuurd. Dit bericht kan om %1 worden verstuurd.</translation>
     </message>
     <message>
-        <source>%1 %2; a private key must be a file of your own that only you may read (chmod 600 &apos;%1&apos;).</source>
-        <translation>%1 %2; een privésleutel moet een eigen bestand zijn dat alleen u mag lezen (chmod 600 &apos;%1&apos;).</translation>
+        <source>%1: %2; a private key must be a file of your own that only you may read (chmod 600 &apos;%1&apos;).</source>
+        <translation>%1: %2; een privésleutel moet een eigen bestand zijn dat alleen u mag lezen (chmod 600 &apos;%1&apos;).</translation>
     </message>
 </context>
 <context>

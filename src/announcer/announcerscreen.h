@@ -50,7 +50,7 @@ public:
 
     // True when every operation asked of the database has been answered
     // and shown.
-    bool isSettled() const { return !m_choicePending && m_desk.isSettled(); }
+    [[nodiscard]] bool isSettled() const { return !m_choicePending && m_desk.isSettled(); }
 
     // Escape does nothing: a stray key must not close the screen mid-gala.
     void reject() override {}

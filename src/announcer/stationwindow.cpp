@@ -169,8 +169,8 @@ void StationWindow::startOrStop() {
     }
     const QHostAddress host(m_address->currentData().toString());
     const QString where = station::addressText({host, static_cast<quint16>(m_port->value())});
-    if (const std::optional<QString> failure = station::startAndRemember(m_server, where))
-        ui::showMessage(*failure);
+    if (const store::Failure failure = station::startAndRemember(m_server, where))
+        ui::showMessage(failure.reason());
 }
 
 void StationWindow::keepReadyTexts() {
@@ -179,9 +179,9 @@ void StationWindow::keepReadyTexts() {
 }
 
 void StationWindow::renewLinks() {
-    if (const std::optional<QString> failure = m_server.renewLinks())
-        ui::showMessage(
-            tr("The new links work, but cannot be kept for the next run: %1").arg(*failure));
+    if (const store::Failure failure = m_server.renewLinks())
+        ui::showMessage(tr("The new links work, but cannot be kept for the next run: %1")
+                            .arg(failure.reason()));
 }
 
 void StationWindow::showState() {

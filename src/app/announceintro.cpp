@@ -86,15 +86,15 @@ void AnnounceIntro::enter() {
 // previous settings stay as they were; the screen opens all the same.
 void AnnounceIntro::rememberPath(const QString& path) {
     const QString settings = settingsFilePath();
-    if (const auto reason = unstorablePathReason(path)) {
+    if (const store::Failure unstorable = unstorablePathReason(path)) {
         ui::showMessage(tr("The database path cannot be remembered in %1 because %2. "
                            "Rename the file or folder to have it remembered next time.")
-                            .arg(settings, *reason));
+                            .arg(settings, unstorable.reason()));
         return;
     }
-    if (const auto failure = writeSettings(settings, path))
-        ui::showMessage(
-            tr("The database path could not be remembered in %1: %2").arg(settings, *failure));
+    if (const store::Failure failure = writeSettings(settings, path))
+        ui::showMessage(tr("The database path could not be remembered in %1: %2")
+                            .arg(settings, failure.reason()));
 }
 
 // A closed gala network may turn encryption off on purpose, so the

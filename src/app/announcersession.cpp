@@ -15,11 +15,10 @@ AnnouncerSession::~AnnouncerSession() {
     setErrorReportClosing({});
 }
 
-std::optional<QString> AnnouncerSession::startStation(const std::optional<QString>& asked,
-                                                      bool always) {
+store::Failure AnnouncerSession::startStation(const std::optional<QString>& asked, bool always) {
     const desk::StationChoice remembered = desk::stationChoice();
     if (!asked && !remembered.on && !always)
-        return std::nullopt;
+        return {};
     return station::startAndRemember(m_station, asked.value_or(remembered.address));
 }
 

@@ -2,6 +2,7 @@
 
 #include "desk/announcerdesk.h"
 #include "station/stationserver.h"
+#include "store/failure.h"
 
 #include <optional>
 
@@ -24,7 +25,7 @@ public:
     // listened last when it was on then or always is true; nothing is done
     // when neither. The reason when it cannot start, which the station
     // keeps for its window too.
-    std::optional<QString> startStation(const std::optional<QString>& asked, bool always = false);
+    store::Failure startStation(const std::optional<QString>& asked, bool always = false);
     // Prints each of the station's links as a line ROLE URL, for whoever
     // started the desk.
     void printLinks() const;

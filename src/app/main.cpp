@@ -26,8 +26,8 @@ int main(int argc, char** argv) {
     session.desk().setDisplayOnly(options->displayOnly);
     // The desk opens even when its station cannot; the station window says
     // why as well.
-    if (const auto failure = session.startStation(options->station))
-        std::fprintf(stderr, "kelvane: %s\n", qPrintable(*failure));
+    if (const store::Failure failure = session.startStation(options->station))
+        std::fprintf(stderr, "kelvane: %s\n", qPrintable(failure.reason()));
     else if (options->station)
         session.printLinks();
     AnnounceIntro intro(session);

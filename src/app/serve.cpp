@@ -185,8 +185,8 @@ int serveDesk(int argc, char** argv) {
     desk.setDisplayOnly(options->displayOnly);
     desk.setKeepsTrying(true);
     desk.setLooking(true);
-    if (const auto failure = session.startStation(options->station, true)) {
-        note(*failure);
+    if (const store::Failure failure = session.startStation(options->station, true)) {
+        note(failure.reason());
         return 1;
     }
     session.printLinks();

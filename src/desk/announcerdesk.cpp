@@ -35,11 +35,7 @@ QString logFailedAfterUndo(const QString& reason) {
 // ("From Referee: Lane 4 timekeeper to the start"), so that the listed
 // first line says who asks and what; line breaks as the database's CR LF.
 QString sentMessageText(const QString& sender, const QString& text) {
-    QString message = text;
-    message.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    message.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    message.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-    return AnnouncerDesk::tr("From %1: %2").arg(sender, message);
+    return AnnouncerDesk::tr("From %1: %2").arg(sender, store::announcer::withLineBreaks(text));
 }
 
 } // namespace
@@ -122,19 +118,19 @@ void AnnouncerDesk::closeFor(const QString& reason) {
 // dismissed from it today are hidden again.
 void AnnouncerDesk::opened(const store::Outcome<bool>& outcome, bool reopening) {
     emit takingMessagesChanged();
-    if (!outcome.error) {
+    if (outcome.ok()) {
         emit captionChanged();
-        if (!*outcome.value)
+        if (!outcome.value())
             m_database->readLog(m_clock().date(), whileOpen<std::vector<readoutlog::ReadOut>>(
                                                       [this](const auto& log) {
-                                                          if (log.value)
-                                                              hideWhatWasReadOut(*log.value);
+                                                          if (log.ok())
+                                                              hideWhatWasReadOut(log.value());
                                                       }));
         return;
     }
     closeFor(reopening ? tr("Another file has taken the place of the announcer database. %1")
-                             .arg(outcome.error->description())
-                       : outcome.error->description());
+                             .arg(outcome.error().description())
+                       : outcome.error().description());
 }
 
 void AnnouncerDesk::hideWhatWasReadOut(const std::vector<readoutlog::ReadOut>& readOuts) {
@@ -178,8 +174,8 @@ void AnnouncerDesk::reopen() {
         m_database->readRow(
             display.row->key,
             whileOpen<std::optional<ChosenRow>>([this, station = station](const auto& outcome) {
-                if (!outcome.error)
-                    keepDismissIfStillThere(station, *outcome.value);
+                if (outcome.ok())
+                    keepDismissIfStillThere(station, outcome.value());
             }));
     }
 }
@@ -249,15 +245,15 @@ void AnnouncerDesk::refresh() {
 
 void AnnouncerDesk::listed(const store::Outcome<std::vector<ListedRow>>& outcome) {
     m_refreshing = false;
-    if (outcome.error) {
-        noteTrouble(*outcome.error);
+    if (!outcome.ok()) {
+        noteTrouble(outcome.error());
     } else {
         clearTrouble();
         std::vector<MessageList::Line> lines;
         std::vector<store::RowKey> keys;
-        lines.reserve(outcome.value->size());
-        keys.reserve(outcome.value->size());
-        for (const ListedRow& row : *outcome.value) {
+        lines.reserve(outcome.value().size());
+        keys.reserve(outcome.value().size());
+        for (const ListedRow& row : outcome.value()) {
             if (!m_hidden.isEmpty() && m_hidden.isHidden(m_path, row.key))
                 continue;
             lines.push_back({row.key, row.sequence,
@@ -307,11 +303,11 @@ void AnnouncerDesk::choose(const store::RowKey& key, const QString& station) {
     m_messages.newnessChanged();
     m_database->readRow(key,
                         whileOpen<std::optional<ChosenRow>>([this, station](const auto& outcome) {
-                            if (outcome.error)
-                                troubled(station, *outcome.error,
+                            if (!outcome.ok())
+                                troubled(station, outcome.error(),
                                          tr("The message could not be read; choose it again"));
                             else
-                                showChosen(station, *outcome.value);
+                                showChosen(station, outcome.value());
                             refresh();
                         }));
 }
@@ -363,21 +359,21 @@ void AnnouncerDesk::dismissed(const DismissedMessage& dismissal,
     const auto display = m_displays.find(station);
     const bool stillShown = display != m_displays.end() && display->second.row &&
                             display->second.row->key == dismissal.key;
-    if (outcome.error || outcome.value->result == DismissedRow::Result::NotLogged) {
+    if (!outcome.ok() || outcome.value().result == DismissedRow::Result::NotLogged) {
         if (stillShown)
             display->second.armed = true;
-        if (outcome.error)
-            troubled(station, *outcome.error,
+        if (!outcome.ok())
+            troubled(station, outcome.error(),
                      tr("The message has not been dismissed; press Dismiss This Message again"));
         else
             tell(station, tr("The message has not been dismissed: the read-out log could not be "
                              "written (%1).")
-                              .arg(outcome.value->logFailure));
+                              .arg(outcome.value().logFailure));
         return;
     }
     DismissedMessage done = dismissal;
-    if (outcome.value->result != DismissedRow::Result::AlreadyGone) {
-        done.message = outcome.value->message;
+    if (outcome.value().result != DismissedRow::Result::AlreadyGone) {
+        done.message = outcome.value().message;
         done.whole = true;
     }
     if (done.hiddenOnly)
@@ -431,43 +427,43 @@ void AnnouncerDesk::undoHidden(const QString& station, const DismissedMessage& d
     emit rowRestored(dismissal.key, dismissal.key);
     refresh();
     m_database->log(logEntry(readoutlog::undone, station, dismissal),
-                    whileOpen<std::optional<QString>>([this, station](const auto& outcome) {
-                        if (outcome.value && *outcome.value)
-                            tell(station, logFailedAfterUndo(**outcome.value));
+                    whileOpen<store::Failure>([this, station](const auto& outcome) {
+                        if (outcome.ok() && outcome.value())
+                            tell(station, logFailedAfterUndo(outcome.value().reason()));
                     }));
 }
 
 void AnnouncerDesk::restored(const QString& station, const DismissedMessage& dismissal,
                              const store::Outcome<AnnouncerDatabase::Added>& outcome) {
-    if (outcome.error) {
+    if (!outcome.ok()) {
         m_history.putBack(dismissal);
         // The desk's window has keys; a page has buttons and no log of its own.
         const bool atDesk = station == deskStation;
-        if (DatabaseTrouble::kindOf(*outcome.error) == DatabaseTrouble::Kind::Failed)
+        if (DatabaseTrouble::kindOf(outcome.error()) == DatabaseTrouble::Kind::Failed)
             tell(station, (atDesk ? tr("The dismissal cannot be undone: this announcer database "
                                        "does not let kelvane add the message back (%1). The "
                                        "message is in today's read-out log (Ctrl+H).")
                                   : tr("The dismissal cannot be undone: this announcer database "
                                        "does not let kelvane add the message back (%1). The "
                                        "message is in today's read-out log at the desk."))
-                              .arg(outcome.error->description()));
+                              .arg(outcome.error().description()));
         else
-            troubled(station, *outcome.error,
+            troubled(station, outcome.error(),
                      atDesk ? tr("The message has not been put back; press Ctrl+Z again")
                             : tr("The message has not been put back; press Undo again"));
         return;
     }
-    m_arrivals.known(outcome.value->key, m_clock());
-    emit rowRestored(dismissal.key, outcome.value->key);
+    m_arrivals.known(outcome.value().key, m_clock());
+    emit rowRestored(dismissal.key, outcome.value().key);
     refresh();
-    if (outcome.value->logFailure)
-        tell(station, logFailedAfterUndo(*outcome.value->logFailure));
+    if (outcome.value().logFailure)
+        tell(station, logFailedAfterUndo(outcome.value().logFailure.reason()));
 }
 
 void AnnouncerDesk::send(const QString& sender, const QString& text, bool urgent,
                          const QString& station, std::function<void(const Sent&)> done) {
-    if (const std::optional<QString> refusal = refusesMessages()) {
-        done({std::nullopt, *refusal});
+    if (const store::Failure refusal = refusesMessages()) {
+        done({std::nullopt, refusal.reason()});
         return;
     }
     const desk::SentSequences sequences = desk::sentSequences();
@@ -490,25 +486,25 @@ void AnnouncerDesk::send(const QString& sender, const QString& text, bool urgent
 // unreachable one changes nothing; the official sends again.
 void AnnouncerDesk::added(const store::Outcome<AnnouncerDatabase::Added>& outcome,
                           const std::function<void(const Sent&)>& done) {
-    if (!outcome.error) {
+    if (outcome.ok()) {
         refresh();
-        done({outcome.value->key, {}});
+        done({outcome.value().key, {}});
         return;
     }
-    if (DatabaseTrouble::kindOf(*outcome.error) == DatabaseTrouble::Kind::Failed) {
-        m_insertRefusal = outcome.error->description();
+    if (DatabaseTrouble::kindOf(outcome.error()) == DatabaseTrouble::Kind::Failed) {
+        m_insertRefusal = outcome.error().description();
         emit takingMessagesChanged();
-        done({std::nullopt, *refusesMessages()});
+        done({std::nullopt, refusesMessages().reason()});
         return;
     }
-    noteTrouble(*outcome.error);
+    noteTrouble(outcome.error());
     done({std::nullopt,
-          troubleMessage(DatabaseTrouble::kindOf(*outcome.error), tr("Send the message again"))});
+          troubleMessage(DatabaseTrouble::kindOf(outcome.error()), tr("Send the message again"))});
 }
 
-std::optional<QString> AnnouncerDesk::refusesMessages() const {
+store::Failure AnnouncerDesk::refusesMessages() const {
     const auto cannot = [](const QString& why) {
-        return tr("This desk cannot take messages: %1").arg(why);
+        return store::Failure(tr("This desk cannot take messages: %1").arg(why));
     };
     if (m_displayOnly)
         return cannot(tr("it only shows the list."));
@@ -518,7 +514,7 @@ std::optional<QString> AnnouncerDesk::refusesMessages() const {
         return cannot(tr("its announcer database can only be read on this computer."));
     if (!m_insertRefusal.isEmpty())
         return cannot(m_insertRefusal);
-    return std::nullopt;
+    return {};
 }
 
 readoutlog::Entry AnnouncerDesk::logEntry(const QString& event, const QString& station,

@@ -33,10 +33,10 @@ public:
 
     // A display-only station shows everything but never deletes.
     void setDisplayOnly(bool displayOnly) { m_displayOnly = displayOnly; }
-    bool displayOnly() const { return m_displayOnly; }
+    [[nodiscard]] bool displayOnly() const { return m_displayOnly; }
     // The clock that arrivals, their ages and the read-out log go by.
     void setClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
-    QDateTime now() const { return m_clock(); }
+    [[nodiscard]] QDateTime now() const { return m_clock(); }
 
     // Opens the announcer database at path, unless the desk has that very
     // file open already; anything else it had open is closed first. When
@@ -44,10 +44,12 @@ public:
     void open(const QString& path);
     // Closes the database; answers still on their way are dropped.
     void close();
-    bool isOpen() const { return m_database != nullptr; }
+    [[nodiscard]] bool isOpen() const { return m_database != nullptr; }
     // True while the desk has the very file open that path names now.
-    bool isFileAt(const QString& path) const { return m_database && m_database->isFileAt(path); }
-    QString path() const { return m_path; }
+    [[nodiscard]] bool isFileAt(const QString& path) const {
+        return m_database && m_database->isFileAt(path);
+    }
+    [[nodiscard]] QString path() const { return m_path; }
 
     // The views that show the desk now: its window while it is open, each
     // browser page that watches or announces, a desk served without a
@@ -57,7 +59,7 @@ public:
     // read again.
     void attachView();
     void detachView();
-    bool hasViews() const { return m_views > 0; }
+    [[nodiscard]] bool hasViews() const { return m_views > 0; }
 
     // Reads the list again (once more after the read on its way, if any).
     void refresh();
@@ -72,7 +74,7 @@ public:
     // which count its ticks or shorten them.
     static constexpr int lookIntervalMs = 5000;
     void setLooking(bool looking);
-    bool isLooking() const { return m_look.isActive(); }
+    [[nodiscard]] bool isLooking() const { return m_look.isActive(); }
     QTimer& lookTimer() { return m_look; }
     // A desk served without a window has no one to tell that its database
     // has gone: it keeps trying. A database that cannot be opened, or has
@@ -108,28 +110,28 @@ public:
     void send(const QString& sender, const QString& text, bool urgent, const QString& station,
               std::function<void(const Sent&)> done);
     // Why this desk cannot take sent messages; nothing when it can.
-    std::optional<QString> refusesMessages() const;
+    store::Failure refusesMessages() const;
 
     MessageList* messages() { return &m_messages; }
     // The list was read from the open database, not emptied by an opening
     // or a closing that has not been read yet.
-    bool hasListing() const { return m_hasListing; }
+    [[nodiscard]] bool hasListing() const { return m_hasListing; }
     // The message on display, as the text box shows it; empty when none is.
     // One that another station or program deleted meanwhile stays on
     // display, marked.
-    QString shownText(const QString& station = deskStation) const;
-    store::RowKey shownKey(const QString& station = deskStation) const;
+    [[nodiscard]] QString shownText(const QString& station = deskStation) const;
+    [[nodiscard]] store::RowKey shownKey(const QString& station = deskStation) const;
     // The message on display is no longer in the database.
-    bool shownIsGone(const QString& station = deskStation) const;
+    [[nodiscard]] bool shownIsGone(const QString& station = deskStation) const;
     // Dismiss acts only on a message shown in this opening of the desk.
-    bool canDismiss(const QString& station = deskStation) const;
+    [[nodiscard]] bool canDismiss(const QString& station = deskStation) const;
     // Current_Sequence: the Sequence of the message last chosen.
-    qint16 currentSequence() const { return m_currentSequence; }
+    [[nodiscard]] qint16 currentSequence() const { return m_currentSequence; }
     // What the caption adds: a file that can only be read here, a message
     // on display that is gone, passing trouble; empty when all is well.
-    QString captionNote() const;
+    [[nodiscard]] QString captionNote() const;
     // Every operation asked of the database has been answered.
-    bool isSettled() const;
+    [[nodiscard]] bool isSettled() const;
 
 signals:
     void listChanged();
@@ -160,7 +162,7 @@ private:
         // The row is no longer in the database.
         bool gone = false;
     };
-    const Display* displayOf(const QString& station) const;
+    [[nodiscard]] const Display* displayOf(const QString& station) const;
     void showOn(const QString& station);
     void tell(const QString& station, const QString& text);
     void opened(const store::Outcome<bool>& outcome, bool reopening);
@@ -188,8 +190,8 @@ private:
     void clearTrouble();
     void closeFor(const QString& reason);
     void followViews();
-    readoutlog::Entry logEntry(const QString& event, const QString& station,
-                               const DismissedMessage& dismissal) const;
+    [[nodiscard]] readoutlog::Entry logEntry(const QString& event, const QString& station,
+                                             const DismissedMessage& dismissal) const;
     // Runs handle with an answer of the database that is open now; an
     // answer from one closed since is dropped.
     template <class Result, class Handle>

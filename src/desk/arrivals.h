@@ -26,9 +26,11 @@ public:
     // A row the announcer put back: seen already, so not new.
     void known(const store::RowKey& key, const QDateTime& now);
 
-    bool isNew(const store::RowKey& key) const { return m_new.contains(key); }
+    [[nodiscard]] bool isNew(const store::RowKey& key) const { return m_new.contains(key); }
     // When the row first appeared; invalid for a row never listed.
-    QDateTime firstSeen(const store::RowKey& key) const { return m_firstSeen.value(key); }
+    [[nodiscard]] QDateTime firstSeen(const store::RowKey& key) const {
+        return m_firstSeen.value(key);
+    }
 
 private:
     QString m_database;

@@ -3,6 +3,7 @@
 #include "desktexts.h"
 #include "textsplit.h"
 
+#include "store/announcerschema.h"
 #include "store/int16.h"
 
 #include <cmath>
@@ -52,9 +53,10 @@ QVariant loggedSequence(const QVariant& sequence) {
 
 QString listLine(const QVariant& sequence, const QString& messageStart, bool more) {
     const QString number = sequenceText(sequence);
-    const QStringList items = Split_Into_Items(messageStart, QStringLiteral("\r\n"));
+    using store::announcer::lineBreak;
+    const QStringList items = Split_Into_Items(messageStart, lineBreak);
     QString line = items.value(0);
-    const bool lastPiece = items.size() <= 1 && !messageStart.endsWith(QLatin1String("\r\n"));
+    const bool lastPiece = items.size() <= 1 && !messageStart.endsWith(lineBreak);
     if (line.size() > listedLineLength || (more && lastPiece)) {
         line.truncate(listedLineLength);
         line += QChar(0x2026);
@@ -72,10 +74,7 @@ QString shownText(const QString& message, qint64 whole) {
 }
 
 QString displayText(const QString& message) {
-    QString text = message;
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return text;
+    return store::announcer::withLineBreaks(message, QStringLiteral("\n"));
 }
 
 bool sameSequence(const QVariant& sequence, qint16 number) {

@@ -37,20 +37,21 @@ public:
     MessageList(const Arrivals& arrivals, std::function<QDateTime()> clock,
                 QObject* parent = nullptr);
 
-    int rowCount(const QModelIndex& parent = {}) const override;
-    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-    QHash<int, QByteArray> roleNames() const override;
+    [[nodiscard]] int rowCount(const QModelIndex& parent = {}) const override;
+    [[nodiscard]] QVariant data(const QModelIndex& index,
+                                int role = Qt::DisplayRole) const override;
+    [[nodiscard]] QHash<int, QByteArray> roleNames() const override;
 
     void setLines(std::vector<Line> lines);
     // The arrivals changed what is new.
     void newnessChanged();
 
-    const Line* line(int row) const;
+    [[nodiscard]] const Line* line(int row) const;
     // The row listing key; -1 when none does.
-    int rowOf(const store::RowKey& key) const;
+    [[nodiscard]] int rowOf(const store::RowKey& key) const;
 
 private:
-    QDateTime arrived(const Line& line) const;
+    [[nodiscard]] QDateTime arrived(const Line& line) const;
 
     const Arrivals& m_arrivals;
     std::function<QDateTime()> m_clock;

@@ -92,9 +92,9 @@ QByteArray ping() {
     return text({{QStringLiteral("type"), QStringLiteral("ping")}});
 }
 
-QByteArray taking(const std::optional<QString>& refusal, const QStringList& readyTexts) {
+QByteArray taking(const store::Failure& refusal, const QStringList& readyTexts) {
     return text({{QStringLiteral("type"), QStringLiteral("taking")},
-                 {QStringLiteral("refusal"), refusal.value_or(QString())},
+                 {QStringLiteral("refusal"), refusal ? refusal.reason() : QString()},
                  {QStringLiteral("ready"), QJsonArray::fromStringList(readyTexts)}});
 }
 

@@ -48,7 +48,7 @@ QByteArray notice(const QString& text);
 QByteArray ping();
 // For send pages: why this desk cannot take messages (empty when it can)
 // and the announcer's ready texts.
-QByteArray taking(const std::optional<QString>& refusal, const QStringList& readyTexts);
+QByteArray taking(const store::Failure& refusal, const QStringList& readyTexts);
 // The messages the send page identified as page sent, with their states.
 QByteArray sent(const SentMessages& messages, const QString& page);
 // Whether the page's message numbered number was added, or why not.

@@ -136,23 +136,23 @@ StationServer::~StationServer() {
         m_desk.detachView();
 }
 
-std::optional<QString> StationServer::start(const Address& address,
-                                            const std::optional<QSslConfiguration>& tls) {
+store::Failure StationServer::start(const Address& address,
+                                    const std::optional<QSslConfiguration>& tls) {
     stop();
     auto listener = std::make_unique<Listener>([this](qintptr descriptor) { accept(descriptor); });
     if (!listener->listen(address.host, address.port))
-        return StationTexts::tr("The browser station cannot listen on %1: %2")
-            .arg(addressText(address), listener->errorString());
+        return store::Failure(StationTexts::tr("The browser station cannot listen on %1: %2")
+                                  .arg(addressText(address), listener->errorString()));
     m_listener = std::move(listener);
     m_tls = tls;
     m_startFailure.clear();
-    if (const std::optional<QString> failure = m_tokens.save(tokensPath()))
+    if (const store::Failure failure = m_tokens.save(tokensPath()))
         qWarning("kelvane: the station's links cannot be kept for the next run: %s",
-                 qPrintable(*failure));
+                 qPrintable(failure.reason()));
     m_keepAlive.start();
     emit listeningChanged();
     emit linksChanged();
-    return std::nullopt;
+    return {};
 }
 
 void StationServer::failedToStart(const QString& reason) {
@@ -202,7 +202,7 @@ QUrl StationServer::link(Role role) const {
     return url;
 }
 
-std::optional<QString> StationServer::renewLinks() {
+store::Failure StationServer::renewLinks() {
     m_tokens.renew();
     m_sent.clear();
     for (PageSession* page : m_pages) {
@@ -443,8 +443,8 @@ void StationServer::sendMessage(PageSession& page, const protocol::Request& requ
         page.send(protocol::answer(request.number, textFor(page, checked.refusal)));
         return;
     }
-    if (const std::optional<QString> refusal = m_desk.refusesMessages()) {
-        page.send(protocol::answer(request.number, *refusal));
+    if (const store::Failure refusal = m_desk.refusesMessages()) {
+        page.send(protocol::answer(request.number, refusal.reason()));
         return;
     }
     if (const auto held = m_sent.hold(page.identity(), now)) {

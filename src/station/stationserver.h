@@ -49,32 +49,31 @@ public:
     ~StationServer() override;
 
     // Starts listening (HTTPS when tls is given); the reason when it cannot.
-    std::optional<QString> start(const Address& address,
-                                 const std::optional<QSslConfiguration>& tls = {});
+    store::Failure start(const Address& address, const std::optional<QSslConfiguration>& tls = {});
     // Stops listening and closes every connection.
     void stop();
-    bool isListening() const;
+    [[nodiscard]] bool isListening() const;
     // Where it listens now (the port the system gave when asked for 0).
-    Address address() const;
-    bool isEncrypted() const { return m_tls.has_value(); }
+    [[nodiscard]] Address address() const;
+    [[nodiscard]] bool isEncrypted() const { return m_tls.has_value(); }
     // Why the station is off though it was asked to start (the port taken,
     // say); empty once it has started.
-    QString startFailure() const { return m_startFailure; }
+    [[nodiscard]] QString startFailure() const { return m_startFailure; }
     void failedToStart(const QString& reason);
 
     // The roles this desk offers links for: a display-only desk offers
     // watch links only.
-    std::vector<Role> roles() const;
-    QUrl link(Role role) const;
+    [[nodiscard]] std::vector<Role> roles() const;
+    [[nodiscard]] QUrl link(Role role) const;
     // New links for every role: the old ones stop working and their pages
-    // are closed. False with the reason when the new links cannot be kept.
-    std::optional<QString> renewLinks();
+    // are closed. The reason when the new links cannot be kept.
+    store::Failure renewLinks();
 
-    std::vector<ConnectedPage> pages() const;
+    [[nodiscard]] std::vector<ConnectedPage> pages() const;
     // Connections open now, pages or not; and those of them that are no
     // page with a role (yet): pages loading, or anyone on the network.
-    int openConnections() const { return m_slots.count(); }
-    int connectionsWithoutRole() const;
+    [[nodiscard]] int openConnections() const { return m_slots.count(); }
+    [[nodiscard]] int connectionsWithoutRole() const;
 
     // How long a connection may be silent (a minute); shorter for tests.
     void setIdleMilliseconds(int milliseconds);
@@ -87,7 +86,7 @@ public:
 
     // The texts a send page offers to pick and edit; kept in the desk's
     // settings and passed on to the send pages connected now.
-    QStringList readyTexts() const { return m_readyTexts; }
+    [[nodiscard]] QStringList readyTexts() const { return m_readyTexts; }
     void setReadyTexts(const QStringList& texts);
 
     // Why a connection was turned away.
@@ -120,13 +119,13 @@ private:
     void scheduleList();
     void sendList();
     // Pages that watch or announce (not send pages) show the desk's list.
-    bool hasListPages() const;
+    [[nodiscard]] bool hasListPages() const;
     // The station is a view of the desk while it has such pages.
     void followListPages();
     void sendDeskShown();
     void sendTrouble();
-    PageSession* pageNamed(const QString& name) const;
-    bool isOwnOrigin(QByteArrayView origin) const;
+    [[nodiscard]] PageSession* pageNamed(const QString& name) const;
+    [[nodiscard]] bool isOwnOrigin(QByteArrayView origin) const;
     void keepAlive();
     ServedFile pageFor(QByteArrayView acceptLanguage);
     // The station's own text, marked QT_TRANSLATE_NOOP("Station", ...), in

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QString>
+#include "store/failure.h"
 
-#include <optional>
+#include <QString>
 
 namespace station {
 
@@ -12,7 +12,7 @@ class StationServer;
 // default address), over HTTPS when the desk settings name a certificate
 // and a key, and remembers the choice for the next run. The reason when
 // it cannot start, which the station keeps (startFailure).
-std::optional<QString> startAndRemember(StationServer& server, const QString& where);
+store::Failure startAndRemember(StationServer& server, const QString& where);
 // Stops it, and remembers that it is off.
 void stopAndRemember(StationServer& server);
 

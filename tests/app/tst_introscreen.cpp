@@ -48,7 +48,7 @@ private slots:
 
 private:
     std::unique_ptr<QTemporaryDir> m_home;
-    QString settings() const { return m_home->filePath("kelvane.ini"); }
+    [[nodiscard]] QString settings() const { return m_home->filePath("kelvane.ini"); }
 };
 
 void TestIntroScreen::init() {

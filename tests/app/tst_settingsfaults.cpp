@@ -73,8 +73,12 @@ private slots:
 private:
     std::unique_ptr<QTemporaryDir> m_home;
     std::unique_ptr<AnnouncerFixture> m_database;
-    QString settings() const { return m_home->filePath(QStringLiteral("kelvane.ini")); }
-    QString defaultPath() const { return m_home->filePath(QStringLiteral("announcer.mdb")); }
+    [[nodiscard]] QString settings() const {
+        return m_home->filePath(QStringLiteral("kelvane.ini"));
+    }
+    [[nodiscard]] QString defaultPath() const {
+        return m_home->filePath(QStringLiteral("announcer.mdb"));
+    }
 };
 
 void TestSettingsFaults::init() {
@@ -152,12 +156,12 @@ void TestSettingsFaults::diskFull() {
 // makes every write fail, as a full disk does.
 void TestSettingsFaults::writesRefused() {
     QVERIFY(!writeSettings(settings(), QStringLiteral("/srv/previous.mdb")));
-    std::optional<QString> failure;
+    store::Failure failure;
     {
         const FileSizeLimit noRoom(0);
         failure = writeSettings(settings(), QStringLiteral("/srv/new.mdb"));
     }
-    QVERIFY(failure.has_value());
+    QVERIFY(failure);
     QCOMPARE(readBytes(settings()), settingsLine(QStringLiteral("/srv/previous.mdb")));
     QCOMPARE(QDir(m_home->path()).entryList(QDir::Files), QStringList({"kelvane.ini"}));
 }

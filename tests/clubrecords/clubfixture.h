@@ -13,8 +13,8 @@ class ClubFixture {
 public:
     ClubFixture();
 
-    QString path() const { return m_path; }
-    QString dir() const { return m_dir.path(); }
+    [[nodiscard]] QString path() const { return m_path; }
+    [[nodiscard]] QString dir() const { return m_dir.path(); }
 
     // The setup the file holds.
     ClubSetup setup() const;

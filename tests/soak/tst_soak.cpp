@@ -103,10 +103,10 @@ public:
         }
     }
 
-    const std::vector<Dismissal>& dismissals() const { return m_dismissals; }
-    int choices() const { return m_choices; }
-    int idleDismissals() const { return m_idleDismissals; }
-    int deletedNothing() const { return m_deletedNothing; }
+    [[nodiscard]] const std::vector<Dismissal>& dismissals() const { return m_dismissals; }
+    [[nodiscard]] int choices() const { return m_choices; }
+    [[nodiscard]] int idleDismissals() const { return m_idleDismissals; }
+    [[nodiscard]] int deletedNothing() const { return m_deletedNothing; }
 
 private:
     void pressDismiss() {
@@ -165,11 +165,11 @@ public:
         m_samples.push_back(
             {seconds, static_cast<double>(listed), {heapInUseKiB(), static_cast<double>(residentKiB())}});
     }
-    int count() const { return static_cast<int>(m_samples.size()); }
+    [[nodiscard]] int count() const { return static_cast<int>(m_samples.size()); }
 
     // Growth in KiB a minute once the list's length is accounted for: the
     // time's coefficient of a least-squares fit KiB = a + b t + c listed.
-    double growthPerMinute(Measure measure) const {
+    [[nodiscard]] double growthPerMinute(Measure measure) const {
         double m[3][4] = {};
         for (const Sample& s : m_samples) {
             const double x[3] = {1.0, s.seconds, s.listed};

@@ -30,6 +30,12 @@ void printLinks(const station::StationServer& server) {
     std::fflush(stdout);
 }
 
+// A command that failed still answers "ok"; the reason goes to the test's log.
+void reportFailure(const store::Failure& failure) {
+    if (failure)
+        std::fprintf(stderr, "%s\n", qPrintable(failure.reason()));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -44,8 +50,8 @@ int main(int argc, char** argv) {
     desk.open(arguments[1]);
     station::StationServer server(desk);
     station::Address address{QHostAddress(QHostAddress::LocalHost), 0};
-    if (const auto failure = server.start(address)) {
-        std::fprintf(stderr, "%s\n", qPrintable(*failure));
+    if (const store::Failure failure = server.start(address)) {
+        std::fprintf(stderr, "%s\n", qPrintable(failure.reason()));
         return 1;
     }
     address = server.address();
@@ -79,9 +85,9 @@ int main(int argc, char** argv) {
         else if (command == QLatin1String("stop"))
             server.stop();
         else if (command == QLatin1String("start"))
-            server.start(address);
+            reportFailure(server.start(address));
         else if (command == QLatin1String("renew"))
-            server.renewLinks();
+            reportFailure(server.renewLinks());
         if (command == QLatin1String("links") || command == QLatin1String("renew"))
             printLinks(server);
         std::printf("ok %s\n", qPrintable(command));

@@ -41,6 +41,12 @@ AnnouncerSession& session() {
 
 QString galaDatabase(const QString& folder) { return folder + QStringLiteral("/announcer.mdb"); }
 
+// A sample that could not be made leaves the window emptier than it should be.
+void warnIf(const store::Failure& failure) {
+    if (failure)
+        std::fprintf(stderr, "kelvane-gallery: %s\n", qPrintable(failure.reason()));
+}
+
 AnnouncerScreen* showAnnouncerScreen(const QString& folder) {
     const QString path = galaDatabase(folder);
     feed::initDatabase(path);
@@ -127,11 +133,11 @@ void showReadOutToday(const QString& folder) {
     QDateTime time = QDateTime::currentDateTime().addSecs(-1800);
     for (int n = 0; n < 5; ++n) {
         time = time.addSecs(170 + 40 * n);
-        readoutlog::append({time, readoutlog::dismissed, database, QString::number(n + 1), n + 11,
-                            feed::demoMessage(n), AnnouncerDesk::deskStation});
+        warnIf(readoutlog::append({time, readoutlog::dismissed, database, QString::number(n + 1),
+                                   n + 11, feed::demoMessage(n), AnnouncerDesk::deskStation}));
     }
-    readoutlog::append({time.addSecs(20), readoutlog::undone, database, QStringLiteral("5"), 15, feed::demoMessage(4),
-                        AnnouncerDesk::deskStation});
+    warnIf(readoutlog::append({time.addSecs(20), readoutlog::undone, database, QStringLiteral("5"),
+                               15, feed::demoMessage(4), AnnouncerDesk::deskStation}));
     (new ReadOutToday(readoutlog::readOuts(readoutlog::read(readoutlog::fileOf(time.date())))))->show();
 }
 
@@ -160,7 +166,7 @@ void showConversion() {
 void showBrowserStation(const QString& folder) {
     AnnouncerScreen* screen = showAnnouncerScreen(folder);
     station::StationServer& server = screen->station();
-    server.start({QHostAddress(QHostAddress::LocalHost), station::defaultPort});
+    warnIf(server.start({QHostAddress(QHostAddress::LocalHost), station::defaultPort}));
     const QString origin = QStringLiteral("http://") + station::addressText(server.address());
     for (const station::Role role : station::allRoles) {
         auto* page = new QWebSocket(origin, QWebSocketProtocol::VersionLatest, screen);
