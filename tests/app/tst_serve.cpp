@@ -44,7 +44,7 @@ struct Page {
         : socket(origin) {}
     QWebSocket socket;
     QHash<QString, QJsonObject> last;
-    QStringList listed() const {
+    [[nodiscard]] QStringList listed() const {
         QStringList keys;
         for (const QJsonValue line : last.value("list")["lines"].toArray())
             keys << line["key"].toString();
