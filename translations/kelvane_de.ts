@@ -380,6 +380,10 @@
         <translation>Die Verbindungsdatei &apos;%1&apos; kann nicht verwendet werden: %2</translation>
     </message>
     <message>
+        <source>belongs to another user of this computer</source>
+        <translation>gehört einem anderen Benutzer dieses Computers</translation>
+    </message>
+    <message>
         <source>may be changed by other users of this computer</source>
         <translation>kann von anderen Benutzern dieses Computers geändert werden</translation>
     </message>
@@ -1355,6 +1359,10 @@ Wettkampf 14 – 100 m Brust männlich, Lauf 2, Bahn 5: Anschlag nicht beidhänd
         <source>%1: %2; a private key must be a file of your own that only you may read (chmod 600 &apos;%1&apos;).</source>
         <translation>%1: %2; ein privater Schlüssel muss eine eigene Datei sein, die nur Sie lesen dürfen (chmod 600 &apos;%1&apos;).</translation>
     </message>
+    <message>
+        <source>The new links work, but cannot be kept for the next run: %1</source>
+        <translation>Die neuen Links funktionieren, können aber nicht für den nächsten Start gespeichert werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>StationPage</name>
@@ -1477,6 +1485,94 @@ Wettkampf 14 – 100 m Brust männlich, Lauf 2, Bahn 5: Anschlag nicht beidhänd
     <message>
         <source>Not connected: the message goes as soon as the connection is back.</source>
         <translation>Nicht verbunden: Die Meldung geht hinaus, sobald die Verbindung wieder steht.</translation>
+    </message>
+    <message>
+        <source>Read out today</source>
+        <translation>Heute verlesen</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Sound for new messages</source>
+        <translation>Ton bei neuen Meldungen</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <translation>Ton aus</translation>
+    </message>
+    <message>
+        <source>Sound on</source>
+        <translation>Ton an</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Reading the read-out log…</source>
+        <translation>Das Verlesungsprotokoll wird gelesen…</translation>
+    </message>
+    <message>
+        <source>No announcer database is open.</source>
+        <translation>Es ist keine Sprecherdatenbank geöffnet.</translation>
+    </message>
+    <message>
+        <source>Nothing has been dismissed today.</source>
+        <translation>Heute wurde noch nichts erledigt.</translation>
+    </message>
+    <message>
+        <source>undone %1</source>
+        <translation>zurückgenommen %1</translation>
+    </message>
+    <message>
+        <source>The rest, %1 characters, is in the read-out log at the desk.</source>
+        <translation>Der Rest, %1 Zeichen, steht im Verlesungsprotokoll am Sprecherplatz.</translation>
+    </message>
+    <message>
+        <source>Older dismissals of today, in the read-out log at the desk: %1</source>
+        <translation>Ältere Erledigungen von heute, im Verlesungsprotokoll am Sprecherplatz: %1</translation>
+    </message>
+    <message>
+        <source>The list and the message on display, read only</source>
+        <translation>Die Liste und die angezeigte Meldung, nur lesen</translation>
+    </message>
+    <message>
+        <source>Also choose, dismiss and undo</source>
+        <translation>Auch wählen, erledigen und zurücknehmen</translation>
+    </message>
+    <message>
+        <source>Officials send messages to the list, and see them read out</source>
+        <translation>Offizielle senden Meldungen in die Liste und sehen, wann sie verlesen werden</translation>
+    </message>
+    <message>
+        <source>Pages connected now besides this one: %1</source>
+        <translation>Außer dieser jetzt verbundene Seiten: %1</translation>
+    </message>
+    <message>
+        <source>New links</source>
+        <translation>Neue Links</translation>
+    </message>
+    <message>
+        <source>Make new links</source>
+        <translation>Neue Links erstellen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>New links are made: the old ones no longer work.</source>
+        <translation>Neue Links sind erstellt: Die alten funktionieren nicht mehr.</translation>
+    </message>
+    <message>
+        <source>Make new links?</source>
+        <translation>Neue Links erstellen?</translation>
+    </message>
+    <message>
+        <source>The old links stop working on every device. Pages dropped now: %1</source>
+        <translation>Die alten Links funktionieren dann auf keinem Gerät mehr. Jetzt getrennte Seiten: %1</translation>
     </message>
 </context>
 <context>

@@ -380,6 +380,10 @@
         <translation>El archivo de conexión &apos;%1&apos; no se puede usar: %2</translation>
     </message>
     <message>
+        <source>belongs to another user of this computer</source>
+        <translation>pertenece a otro usuario de este equipo</translation>
+    </message>
+    <message>
         <source>may be changed by other users of this computer</source>
         <translation>otros usuarios de este equipo pueden modificarlo</translation>
     </message>
@@ -1355,6 +1359,10 @@ Prueba 14 – 100 m braza masculino, serie 2 calle 5: llegada sin tocar con amba
         <source>%1: %2; a private key must be a file of your own that only you may read (chmod 600 &apos;%1&apos;).</source>
         <translation>%1: %2; una clave privada debe ser un archivo propio que solo usted pueda leer (chmod 600 &apos;%1&apos;).</translation>
     </message>
+    <message>
+        <source>The new links work, but cannot be kept for the next run: %1</source>
+        <translation>Los nuevos enlaces funcionan, pero no se pueden guardar para la próxima vez: %1</translation>
+    </message>
 </context>
 <context>
     <name>StationPage</name>
@@ -1477,6 +1485,94 @@ Prueba 14 – 100 m braza masculino, serie 2 calle 5: llegada sin tocar con amba
     <message>
         <source>Not connected: the message goes as soon as the connection is back.</source>
         <translation>Sin conexión: el mensaje se enviará en cuanto vuelva la conexión.</translation>
+    </message>
+    <message>
+        <source>Read out today</source>
+        <translation>Leído hoy</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation>Enlaces</translation>
+    </message>
+    <message>
+        <source>Sound for new messages</source>
+        <translation>Sonido con cada mensaje nuevo</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <translation>Sin sonido</translation>
+    </message>
+    <message>
+        <source>Sound on</source>
+        <translation>Con sonido</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Reading the read-out log…</source>
+        <translation>Leyendo el registro de anuncios…</translation>
+    </message>
+    <message>
+        <source>No announcer database is open.</source>
+        <translation>No hay ninguna base de datos del locutor abierta.</translation>
+    </message>
+    <message>
+        <source>Nothing has been dismissed today.</source>
+        <translation>Hoy no se ha retirado nada.</translation>
+    </message>
+    <message>
+        <source>undone %1</source>
+        <translation>deshecho %1</translation>
+    </message>
+    <message>
+        <source>The rest, %1 characters, is in the read-out log at the desk.</source>
+        <translation>El resto, %1 caracteres, está en el registro de anuncios, en el puesto del locutor.</translation>
+    </message>
+    <message>
+        <source>Older dismissals of today, in the read-out log at the desk: %1</source>
+        <translation>Retiradas anteriores de hoy, en el registro de anuncios del puesto del locutor: %1</translation>
+    </message>
+    <message>
+        <source>The list and the message on display, read only</source>
+        <translation>La lista y el mensaje mostrado, solo lectura</translation>
+    </message>
+    <message>
+        <source>Also choose, dismiss and undo</source>
+        <translation>También elegir, retirar y deshacer</translation>
+    </message>
+    <message>
+        <source>Officials send messages to the list, and see them read out</source>
+        <translation>Los oficiales envían mensajes a la lista y ven cuándo se leen</translation>
+    </message>
+    <message>
+        <source>Pages connected now besides this one: %1</source>
+        <translation>Páginas conectadas ahora, además de esta: %1</translation>
+    </message>
+    <message>
+        <source>New links</source>
+        <translation>Nuevos enlaces</translation>
+    </message>
+    <message>
+        <source>Make new links</source>
+        <translation>Crear nuevos enlaces</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>New links are made: the old ones no longer work.</source>
+        <translation>Se han creado nuevos enlaces: los antiguos ya no funcionan.</translation>
+    </message>
+    <message>
+        <source>Make new links?</source>
+        <translation>¿Crear nuevos enlaces?</translation>
+    </message>
+    <message>
+        <source>The old links stop working on every device. Pages dropped now: %1</source>
+        <translation>Los enlaces antiguos dejan de funcionar en todos los dispositivos. Páginas desconectadas ahora: %1</translation>
     </message>
 </context>
 <context>

@@ -380,6 +380,10 @@
         <translation>Le fichier de connexion &apos;%1&apos; est inutilisable&#xa0;: %2</translation>
     </message>
     <message>
+        <source>belongs to another user of this computer</source>
+        <translation>appartient à un autre utilisateur de cet ordinateur</translation>
+    </message>
+    <message>
         <source>may be changed by other users of this computer</source>
         <translation>peut être modifié par d&apos;autres utilisateurs de cet ordinateur</translation>
     </message>
@@ -1355,6 +1359,10 @@ Event 14 Boys 100m Breaststroke, heat 2 lane 5: non-simultaneous touch.</source>
         <source>%1: %2; a private key must be a file of your own that only you may read (chmod 600 &apos;%1&apos;).</source>
         <translation>%1&#xa0;: %2&#xa0;; une clé privée doit être un fichier à vous que vous seul pouvez lire (chmod 600 &apos;%1&apos;).</translation>
     </message>
+    <message>
+        <source>The new links work, but cannot be kept for the next run: %1</source>
+        <translation>Les nouveaux liens fonctionnent, mais ne peuvent pas être gardés pour la prochaine fois&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>StationPage</name>
@@ -1477,6 +1485,94 @@ Event 14 Boys 100m Breaststroke, heat 2 lane 5: non-simultaneous touch.</source>
     <message>
         <source>Not connected: the message goes as soon as the connection is back.</source>
         <translation>Non connecté&#xa0;: le message partira dès que la connexion sera rétablie.</translation>
+    </message>
+    <message>
+        <source>Read out today</source>
+        <translation>Annoncé aujourd’hui</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation>Liens</translation>
+    </message>
+    <message>
+        <source>Sound for new messages</source>
+        <translation>Son à chaque nouveau message</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <translation>Son coupé</translation>
+    </message>
+    <message>
+        <source>Sound on</source>
+        <translation>Son activé</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Reading the read-out log…</source>
+        <translation>Lecture du journal des annonces…</translation>
+    </message>
+    <message>
+        <source>No announcer database is open.</source>
+        <translation>Aucune base de données du speaker n’est ouverte.</translation>
+    </message>
+    <message>
+        <source>Nothing has been dismissed today.</source>
+        <translation>Aucun message n&apos;a été retiré aujourd&apos;hui.</translation>
+    </message>
+    <message>
+        <source>undone %1</source>
+        <translation>annulé %1</translation>
+    </message>
+    <message>
+        <source>The rest, %1 characters, is in the read-out log at the desk.</source>
+        <translation>La suite, %1 caractères, figure dans le journal des annonces, au poste du speaker.</translation>
+    </message>
+    <message>
+        <source>Older dismissals of today, in the read-out log at the desk: %1</source>
+        <translation>Retraits plus anciens du jour, dans le journal des annonces au poste du speaker&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The list and the message on display, read only</source>
+        <translation>La liste et le message affiché, en lecture seule</translation>
+    </message>
+    <message>
+        <source>Also choose, dismiss and undo</source>
+        <translation>Aussi choisir, retirer et annuler</translation>
+    </message>
+    <message>
+        <source>Officials send messages to the list, and see them read out</source>
+        <translation>Les officiels envoient des messages à la liste et les voient annoncés</translation>
+    </message>
+    <message>
+        <source>Pages connected now besides this one: %1</source>
+        <translation>Pages connectées en ce moment, outre celle-ci&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>New links</source>
+        <translation>Nouveaux liens</translation>
+    </message>
+    <message>
+        <source>Make new links</source>
+        <translation>Créer de nouveaux liens</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>New links are made: the old ones no longer work.</source>
+        <translation>Les nouveaux liens sont créés&#xa0;: les anciens ne fonctionnent plus.</translation>
+    </message>
+    <message>
+        <source>Make new links?</source>
+        <translation>Créer de nouveaux liens&#xa0;?</translation>
+    </message>
+    <message>
+        <source>The old links stop working on every device. Pages dropped now: %1</source>
+        <translation>Les anciens liens ne fonctionneront plus sur aucun appareil. Pages déconnectées maintenant&#xa0;: %1</translation>
     </message>
 </context>
 <context>

@@ -380,6 +380,10 @@
         <translation>Het verbindingsbestand &apos;%1&apos; is niet bruikbaar: %2</translation>
     </message>
     <message>
+        <source>belongs to another user of this computer</source>
+        <translation>is van een andere gebruiker van deze computer</translation>
+    </message>
+    <message>
         <source>may be changed by other users of this computer</source>
         <translation>kan door andere gebruikers van deze computer worden gewijzigd</translation>
     </message>
@@ -1355,6 +1359,10 @@ Programma 14 – 100m schoolslag jongens, serie 2 baan 5: niet gelijktijdig aang
         <source>%1: %2; a private key must be a file of your own that only you may read (chmod 600 &apos;%1&apos;).</source>
         <translation>%1: %2; een privésleutel moet een eigen bestand zijn dat alleen u mag lezen (chmod 600 &apos;%1&apos;).</translation>
     </message>
+    <message>
+        <source>The new links work, but cannot be kept for the next run: %1</source>
+        <translation>De nieuwe links werken, maar kunnen niet worden bewaard voor de volgende keer: %1</translation>
+    </message>
 </context>
 <context>
     <name>StationPage</name>
@@ -1477,6 +1485,94 @@ Programma 14 – 100m schoolslag jongens, serie 2 baan 5: niet gelijktijdig aang
     <message>
         <source>Not connected: the message goes as soon as the connection is back.</source>
         <translation>Niet verbonden: het bericht gaat weg zodra de verbinding terug is.</translation>
+    </message>
+    <message>
+        <source>Read out today</source>
+        <translation>Vandaag omgeroepen</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Sound for new messages</source>
+        <translation>Geluid bij nieuwe berichten</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <translation>Geluid uit</translation>
+    </message>
+    <message>
+        <source>Sound on</source>
+        <translation>Geluid aan</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>Reading the read-out log…</source>
+        <translation>Het omroeplogboek wordt gelezen…</translation>
+    </message>
+    <message>
+        <source>No announcer database is open.</source>
+        <translation>Er is geen speakerdatabase geopend.</translation>
+    </message>
+    <message>
+        <source>Nothing has been dismissed today.</source>
+        <translation>Er is vandaag nog niets afgehandeld.</translation>
+    </message>
+    <message>
+        <source>undone %1</source>
+        <translation>ongedaan %1</translation>
+    </message>
+    <message>
+        <source>The rest, %1 characters, is in the read-out log at the desk.</source>
+        <translation>De rest, %1 tekens, staat in het omroeplogboek bij de speakertafel.</translation>
+    </message>
+    <message>
+        <source>Older dismissals of today, in the read-out log at the desk: %1</source>
+        <translation>Oudere afhandelingen van vandaag, in het omroeplogboek bij de speakertafel: %1</translation>
+    </message>
+    <message>
+        <source>The list and the message on display, read only</source>
+        <translation>De lijst en het getoonde bericht, alleen lezen</translation>
+    </message>
+    <message>
+        <source>Also choose, dismiss and undo</source>
+        <translation>Ook kiezen, afhandelen en ongedaan maken</translation>
+    </message>
+    <message>
+        <source>Officials send messages to the list, and see them read out</source>
+        <translation>Officials sturen berichten naar de lijst en zien wanneer ze zijn omgeroepen</translation>
+    </message>
+    <message>
+        <source>Pages connected now besides this one: %1</source>
+        <translation>Nu verbonden pagina’s naast deze: %1</translation>
+    </message>
+    <message>
+        <source>New links</source>
+        <translation>Nieuwe links</translation>
+    </message>
+    <message>
+        <source>Make new links</source>
+        <translation>Nieuwe links maken</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>New links are made: the old ones no longer work.</source>
+        <translation>Er zijn nieuwe links gemaakt: de oude werken niet meer.</translation>
+    </message>
+    <message>
+        <source>Make new links?</source>
+        <translation>Nieuwe links maken?</translation>
+    </message>
+    <message>
+        <source>The old links stop working on every device. Pages dropped now: %1</source>
+        <translation>De oude links werken dan op geen enkel apparaat meer. Nu verbroken pagina’s: %1</translation>
     </message>
 </context>
 <context>

@@ -56,20 +56,21 @@ AnnouncerScreen::AnnouncerScreen(AnnouncerDesk& desk, station::StationServer& st
     corner->setBackgroundRole(QPalette::Base);
     m_ui->Current_Announcement->setCornerWidget(corner);
     QListView* list = m_ui->Announcement_List;
+    // Before the list's own connections, so that the list never sees its
+    // cursor on a line that goes.
+    connect(m_desk.messages(), &QAbstractItemModel::rowsAboutToBeRemoved, this,
+            &AnnouncerScreen::handOnCursor);
     list->setModel(m_desk.messages());
     list->setItemDelegate(new NewLineDelegate(list));
     m_timer1.setObjectName(QStringLiteral("Timer1"));
     connect(&m_timer1, &QTimer::timeout, this, &AnnouncerScreen::timerTick);
     connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &AnnouncerScreen::onSelectionChanged);
-    connect(m_desk.messages(), &QAbstractItemModel::modelAboutToBeReset, this,
-            &AnnouncerScreen::keepListPosition);
-    connect(m_desk.messages(), &QAbstractItemModel::modelReset, this,
-            &AnnouncerScreen::restoreListPosition);
+    connect(&m_desk, &AnnouncerDesk::listChanged, this, &AnnouncerScreen::showList);
     connect(&m_desk, &AnnouncerDesk::shownChanged, this, &AnnouncerScreen::showShown);
     connect(&m_desk, &AnnouncerDesk::captionChanged, this, &AnnouncerScreen::showCaption);
     connect(list->verticalScrollBar(), &QScrollBar::valueChanged, this,
-            &AnnouncerScreen::lookForUnseenArrivals);
+            &AnnouncerScreen::listScrolled);
     m_ui->Current_Announcement->installEventFilter(this);
     connect(&m_desk, &AnnouncerDesk::notice, this,
             [this](const QString& text) { ui::postMessage(text, this); });
@@ -149,32 +150,44 @@ void AnnouncerScreen::load(const QString& path, Entry entry) {
     m_timer1.stop();
 }
 
-// The keyboard cursor and the scroll position survive a new listing, so
-// the announcer can step down the list with the arrow keys and a long list
-// does not jump back to the top every five seconds. The cursor stays on
-// the message on display, so what it marks is what Delete dismisses;
-// without one, on the line it was on. Nothing stays highlighted.
-void AnnouncerScreen::keepListPosition() {
-    const QModelIndex current = m_ui->Announcement_List->currentIndex();
-    m_listRow = current.row();
-    m_listKey = current.data(MessageList::KeyRole).value<store::RowKey>();
-    m_listScroll = m_ui->Announcement_List->verticalScrollBar()->value();
+// The list's rows change in place, so its cursor stays with the line it
+// was on; the cursor stays on the message on display, so what it marks is
+// what Delete dismisses. A line that goes hands the cursor on to the line
+// that takes its place (the one after it, else the one before), quietly:
+// the list neither scrolls to it nor chooses it, as it would do by itself.
+void AnnouncerScreen::handOnCursor(const QModelIndex& /*parent*/, int first, int last) {
+    const int row = m_ui->Announcement_List->currentIndex().row();
+    if (row < first || row > last)
+        return;
+    putCursorOn(last + 1 < m_desk.messages()->rowCount() ? last + 1 : first - 1);
 }
 
-void AnnouncerScreen::restoreListPosition() {
-    const MessageList* messages = m_desk.messages();
-    int row = messages->rowOf(m_desk.shownKey());
-    if (row < 0)
-        row = messages->rowOf(m_listKey);
-    if (row < 0)
-        row = std::min(std::max(m_listRow, 0), messages->rowCount() - 1);
-    m_ui->Announcement_List->verticalScrollBar()->setValue(m_listScroll);
-    putCursorOn(row);
+// Lines that came or went above the line at the top of a scrolled list
+// leave it there, so a long list does not creep under the announcer's
+// eyes; a list at its start stays at its start, new lines at the top in
+// view. The cursor goes to the message on display once it is listed (a
+// message Undo put back is shown before the listing that has it); else the
+// arrow keys and Enter start from the first line.
+void AnnouncerScreen::showList() {
+    QListView* list = m_ui->Announcement_List;
+    const QPersistentModelIndex top = m_topLine;
+    if (top.isValid())
+        list->scrollTo(top, QAbstractItemView::PositionAtTop);
+    const int shown = m_desk.messages()->rowOf(m_desk.shownKey());
+    if (shown >= 0)
+        putCursorOn(shown);
+    else if (!list->currentIndex().isValid())
+        putCursorOn(0);
+    lookForUnseenArrivals();
+}
+
+void AnnouncerScreen::listScrolled(int value) {
+    m_topLine = value > 0 ? m_ui->Announcement_List->indexAt(QPoint(0, 0)) : QModelIndex();
     lookForUnseenArrivals();
 }
 
 void AnnouncerScreen::putCursorOn(int row) {
-    if (row < 0)
+    if (row < 0 || row >= m_desk.messages()->rowCount())
         return;
     QItemSelectionModel* selection = m_ui->Announcement_List->selectionModel();
     const QSignalBlocker quiet(selection);
@@ -200,6 +213,9 @@ void AnnouncerScreen::lookForUnseenArrivals() {
         return;
     const QListView* list = m_ui->Announcement_List;
     const MessageList* messages = m_desk.messages();
+    // The list lays out rows it was given at its next turn; asking where
+    // one is lays them out now, so that what is in view is known.
+    list->visualRect(messages->index(0));
     const int first = list->indexAt(QPoint(0, 0)).row();
     const int lastVisible = list->indexAt(QPoint(0, list->viewport()->height() - 1)).row();
     const int last = lastVisible < 0 ? messages->rowCount() - 1 : lastVisible;
@@ -251,6 +267,8 @@ void AnnouncerScreen::chooseLine(int line) {
         this,
         [this, key = chosen->key] {
             m_choicePending = false;
+            // Nothing stays highlighted, so the same line can be chosen again.
+            m_ui->Announcement_List->selectionModel()->clearSelection();
             m_desk.choose(key);
         },
         Qt::QueuedConnection);

@@ -4,6 +4,7 @@
 #include "station/stationserver.h"
 
 #include <QDialog>
+#include <QPersistentModelIndex>
 #include <QSet>
 #include <QTimer>
 
@@ -67,8 +68,9 @@ protected:
 private:
     void load(const QString& path, Entry entry);
     void addShortcuts();
-    void keepListPosition();
-    void restoreListPosition();
+    void handOnCursor(const QModelIndex& parent, int first, int last);
+    void showList();
+    void listScrolled(int value);
     void putCursorOn(int row);
     void showShown();
     void showCaption();
@@ -95,10 +97,8 @@ private:
     QTimer m_timer1;
     bool m_loading = false;
     bool m_choicePending = false;
-    // Where the list was before the desk listed it again.
-    int m_listRow = -1;
-    store::RowKey m_listKey;
-    int m_listScroll = 0;
+    // The line at the top of the list's view once it is scrolled down.
+    QPersistentModelIndex m_topLine;
     // New lines that have been in view, and what the caption says of the
     // others.
     QSet<store::RowKey> m_inView;

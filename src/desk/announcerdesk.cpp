@@ -8,8 +8,6 @@
 
 #include <QPointer>
 
-#include <algorithm>
-
 #include <utility>
 
 namespace {
@@ -88,6 +86,7 @@ void AnnouncerDesk::close() {
 
 void AnnouncerDesk::letGo() {
     m_database.reset();
+    logRead(std::nullopt);
     m_retry.stop();
     m_refreshing = false;
     m_refreshAgain = false;
@@ -164,6 +163,7 @@ void AnnouncerDesk::check() {
 // that very row (key, Sequence and text) is in the new file too.
 void AnnouncerDesk::reopen() {
     m_database.reset();
+    logRead(std::nullopt);
     ++m_opening;
     m_database = std::make_unique<AnnouncerDatabase>(
         m_path, whileOpen<bool>([this](const auto& outcome) { opened(outcome, true); }));
@@ -262,8 +262,8 @@ void AnnouncerDesk::listed(const store::Outcome<std::vector<ListedRow>>& outcome
             keys.push_back(row.key);
         }
         const int arrivals = m_arrivals.listed(m_path, keys, m_clock());
-        markShownIfGone(lines);
         m_messages.setLines(std::move(lines));
+        markShownIfGone();
         m_hasListing = true;
         emit listChanged();
         if (arrivals > 0)
@@ -276,14 +276,11 @@ void AnnouncerDesk::listed(const store::Outcome<std::vector<ListedRow>>& outcome
 // Another station or the meet program may delete the message on a
 // station's display: it stays readable, but marked, and Dismiss no longer
 // acts on it.
-void AnnouncerDesk::markShownIfGone(const std::vector<MessageList::Line>& lines) {
+void AnnouncerDesk::markShownIfGone() {
     for (auto& [station, display] : m_displays) {
         if (!display.row)
             continue;
-        const store::RowKey& shownKey = display.row->key;
-        const bool gone =
-            std::none_of(lines.cbegin(), lines.cend(),
-                         [&](const MessageList::Line& line) { return line.key == shownKey; });
+        const bool gone = m_messages.rowOf(display.row->key) < 0;
         if (gone == display.gone)
             continue;
         display.gone = gone;
@@ -425,6 +422,7 @@ void AnnouncerDesk::undoHidden(const QString& station, const DismissedMessage& d
     m_hidden.unhide(m_path, dismissal.key);
     m_arrivals.known(dismissal.key, m_clock());
     emit rowRestored(dismissal.key, dismissal.key);
+    showPutBack(station, dismissal, dismissal.key);
     refresh();
     m_database->log(logEntry(readoutlog::undone, station, dismissal),
                     whileOpen<store::Failure>([this, station](const auto& outcome) {
@@ -455,9 +453,19 @@ void AnnouncerDesk::restored(const QString& station, const DismissedMessage& dis
     }
     m_arrivals.known(outcome.value().key, m_clock());
     emit rowRestored(dismissal.key, outcome.value().key);
+    showPutBack(station, dismissal, outcome.value().key);
     refresh();
     if (outcome.value().logFailure)
         tell(station, logFailedAfterUndo(outcome.value().logFailure.reason()));
+}
+
+// The message Undo put back is on the display of the station that undid
+// it, as if chosen there: the announcer sees what came back, and Dismiss
+// acts on it again.
+void AnnouncerDesk::showPutBack(const QString& station, const DismissedMessage& dismissal,
+                                const store::RowKey& key) {
+    showChosen(station, ChosenRow{key, dismissal.sequence, dismissal.message.left(shownCharacters),
+                                  dismissal.message.size()});
 }
 
 void AnnouncerDesk::send(const QString& sender, const QString& text, bool urgent,
@@ -515,6 +523,43 @@ store::Failure AnnouncerDesk::refusesMessages() const {
     if (!m_insertRefusal.isEmpty())
         return cannot(m_insertRefusal);
     return {};
+}
+
+void AnnouncerDesk::readOutsToday(ReadOutsDone done) {
+    if (!m_database) {
+        done(std::nullopt);
+        return;
+    }
+    if (!m_readOutsWaiting.empty()) {
+        m_readOutsNext.push_back(std::move(done));
+        return;
+    }
+    m_readOutsWaiting.push_back(std::move(done));
+    readLog();
+}
+
+void AnnouncerDesk::readLog() {
+    m_database->readLog(m_clock().date(),
+                        whileOpen<std::vector<readoutlog::ReadOut>>(
+                            [this](const auto& outcome) {
+                                logRead(outcome.ok() ? std::optional(outcome.value())
+                                                     : std::nullopt);
+                            }));
+}
+
+// An answer for everyone waiting; those who asked meanwhile get a new
+// read, or nothing once the database has gone.
+void AnnouncerDesk::logRead(const std::optional<std::vector<readoutlog::ReadOut>>& readOuts) {
+    const std::vector<ReadOutsDone> answered = std::exchange(m_readOutsWaiting, {});
+    m_readOutsWaiting = std::exchange(m_readOutsNext, {});
+    for (const ReadOutsDone& done : answered)
+        done(readOuts);
+    if (m_readOutsWaiting.empty())
+        return;
+    if (m_database)
+        readLog();
+    else
+        logRead(std::nullopt);
 }
 
 readoutlog::Entry AnnouncerDesk::logEntry(const QString& event, const QString& station,

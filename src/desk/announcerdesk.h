@@ -92,7 +92,8 @@ public:
     // deleted (or on a file that can only be read here, hidden for the run).
     void dismiss(const QString& station = deskStation);
     // Puts back the latest dismissal on this database: any station's at
-    // the desk, a browser's own one at that browser.
+    // the desk, a browser's own one at that browser; what came back is on
+    // the display of the station that undid it.
     void undo(const QString& station = deskStation);
     // A station that has gone: what it had on display is forgotten.
     void forgetStation(const QString& station);
@@ -111,6 +112,15 @@ public:
               std::function<void(const Sent&)> done);
     // Why this desk cannot take sent messages; nothing when it can.
     store::Failure refusesMessages() const;
+
+    // Today's dismissals in the read-out log, newest first, read on the
+    // database's thread (after every dismissal asked for before). Done is
+    // called once: with them, or with nothing when no database is open or
+    // it closed before the log was read. Asked for again while a read is
+    // on its way, the log is read once more after it, whoever asks.
+    using ReadOutsDone =
+        std::function<void(const std::optional<std::vector<readoutlog::ReadOut>>&)>;
+    void readOutsToday(ReadOutsDone done);
 
     MessageList* messages() { return &m_messages; }
     // The list was read from the open database, not emptied by an opening
@@ -169,7 +179,7 @@ private:
     void letGo();
     void forgetListAndDisplays();
     void hideWhatWasReadOut(const std::vector<readoutlog::ReadOut>& readOuts);
-    void markShownIfGone(const std::vector<MessageList::Line>& lines);
+    void markShownIfGone();
     void reopen();
     void keepDismissIfStillThere(const QString& station, const std::optional<ChosenRow>& row);
     void startListing();
@@ -181,8 +191,12 @@ private:
     void undoHidden(const QString& station, const DismissedMessage& dismissal);
     void restored(const QString& station, const DismissedMessage& dismissal,
                   const store::Outcome<AnnouncerDatabase::Added>& outcome);
+    void showPutBack(const QString& station, const DismissedMessage& dismissal,
+                     const store::RowKey& key);
     void added(const store::Outcome<AnnouncerDatabase::Added>& outcome,
                const std::function<void(const Sent&)>& done);
+    void readLog();
+    void logRead(const std::optional<std::vector<readoutlog::ReadOut>>& readOuts);
     void hideShown(const QString& station);
     // Notes the trouble an error stands for and tells the station what to do now.
     void troubled(const QString& station, const store::KelvaneError& error, const QString& whatNow);
@@ -211,6 +225,10 @@ private:
     DismissalHistory m_history;
     HiddenMessages m_hidden;
     DatabaseTrouble m_trouble;
+    // Who waits for the read of the read-out log on its way, and who asked
+    // after it had started.
+    std::vector<ReadOutsDone> m_readOutsWaiting;
+    std::vector<ReadOutsDone> m_readOutsNext;
     // Why the open database refused a sent message: it takes no inserts.
     QString m_insertRefusal;
     // A refresh asked for while one is on its way runs once that is back.

@@ -69,6 +69,9 @@ public:
     [[nodiscard]] QString language() const { return m_language; }
     void setLanguage(const QString& language) { m_language = language; }
     [[nodiscard]] FailedAttempts::Clock::time_point lastHeard() const { return m_lastHeard; }
+    // The page shows the links, and is told when they change.
+    [[nodiscard]] bool followsLinks() const { return m_followsLinks; }
+    void followLinks() { m_followsLinks = true; }
 
     // Sends a message; a page that does not read is dropped once its
     // queue passes longestQueue (the transport sees to it).
@@ -96,6 +99,7 @@ private:
     int m_frames = 0;
     bool m_closing = false;
     bool m_saidHello = false;
+    bool m_followsLinks = false;
     QString m_language;
     QString m_identity;
 };

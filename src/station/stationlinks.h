@@ -20,8 +20,10 @@ inline constexpr std::array allRoles = {Role::Watch, Role::Announce, Role::Send}
 
 QString roleName(Role role);
 
-// What a page may ask of the desk beyond watching it.
-enum class Action { Choose, Dismiss, Undo, Send };
+// What a page may ask of the desk beyond watching it. Today's read-out
+// log and the links (New links too) are the announcer's, as in the
+// station window.
+enum class Action { Choose, Dismiss, Undo, Send, ReadOuts, Links, NewLinks };
 bool mayDo(Role role, Action action);
 
 // Equal texts, compared in a time that depends only on their lengths (a

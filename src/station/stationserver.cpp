@@ -66,6 +66,12 @@ std::optional<Action> actionOf(protocol::Request::Type type) {
         return Action::Undo;
     case protocol::Request::Type::Send:
         return Action::Send;
+    case protocol::Request::Type::ReadOuts:
+        return Action::ReadOuts;
+    case protocol::Request::Type::Links:
+        return Action::Links;
+    case protocol::Request::Type::NewLinks:
+        return Action::NewLinks;
     default:
         return std::nullopt;
     }
@@ -124,6 +130,16 @@ StationServer::StationServer(AnnouncerDesk& desk, QObject* parent)
     });
     connect(&m_connectionsNote, &QTimer::timeout, this, &StationServer::pagesChanged);
     connect(this, &StationServer::pagesChanged, this, &StationServer::followListPages);
+    // The count of pages beside the links goes out twice a second at most,
+    // however fast pages come and go; new links at once.
+    m_linksNote.setSingleShot(true);
+    m_linksNote.setInterval(500);
+    connect(this, &StationServer::pagesChanged, &m_linksNote, [this] {
+        if (!m_linksNote.isActive())
+            m_linksNote.start();
+    });
+    connect(&m_linksNote, &QTimer::timeout, this, &StationServer::sendLinksToFollowers);
+    connect(this, &StationServer::linksChanged, this, &StationServer::sendLinksToFollowers);
     if (!m_tokens.load(tokensPath()))
         m_tokens.renew();
 }
@@ -202,11 +218,13 @@ QUrl StationServer::link(Role role) const {
     return url;
 }
 
-store::Failure StationServer::renewLinks() {
+// The announce page that asks for new links keeps its connection and
+// learns its own new link with the others.
+store::Failure StationServer::renewLinks(const PageSession* asking) {
     m_tokens.renew();
     m_sent.clear();
     for (PageSession* page : m_pages) {
-        if (page->role())
+        if (page->role() && page != asking)
             page->close(CloseReason::LinkNotValid);
     }
     emit linksChanged();
@@ -392,11 +410,9 @@ void StationServer::act(PageSession& page, const protocol::Request& request) {
     switch (*action) {
     case Action::Choose: {
         const MessageList& list = *m_desk.messages();
-        for (int row = 0; row < list.rowCount(); ++row) {
-            if (list.line(row)->key.text() == request.key) {
-                m_desk.choose(list.line(row)->key, page.name());
-                return;
-            }
+        if (const MessageList::Line* line = list.line(list.rowOf(store::RowKey(request.key)))) {
+            m_desk.choose(line->key, page.name());
+            return;
         }
         page.send(protocol::notice(
             textFor(page, QT_TRANSLATE_NOOP("Station", "That message is no longer listed."))));
@@ -418,6 +434,46 @@ void StationServer::act(PageSession& page, const protocol::Request& request) {
     case Action::Send:
         sendMessage(page, request);
         return;
+    case Action::ReadOuts:
+        m_desk.readOutsToday([page = QPointer<PageSession>(&page)](
+                                 const std::optional<std::vector<readoutlog::ReadOut>>& readOuts) {
+            if (page)
+                page->send(protocol::readOuts(readOuts));
+        });
+        return;
+    case Action::Links:
+        page.followLinks();
+        sendLinks(page);
+        return;
+    case Action::NewLinks:
+        // The page learns its own new link from them.
+        page.followLinks();
+        if (const store::Failure failure = renewLinks(&page))
+            page.send(protocol::notice(
+                textFor(page, QT_TRANSLATE_NOOP("Station", "The new links work, but cannot be "
+                                                           "kept for the next run: %1"))
+                    .arg(failure.reason())));
+        return;
+    }
+}
+
+// The links an announce page hands out, and how many pages other than it
+// New links would drop.
+void StationServer::sendLinks(PageSession& page) {
+    std::vector<protocol::HandedLink> links;
+    for (const Role role : roles())
+        links.push_back({role, link(role)});
+    const auto others =
+        std::count_if(m_pages.cbegin(), m_pages.cend(), [&](const PageSession* other) {
+            return other != &page && other->role() && !other->isClosing();
+        });
+    page.send(protocol::links(links, static_cast<int>(others)));
+}
+
+void StationServer::sendLinksToFollowers() {
+    for (PageSession* page : m_pages) {
+        if (page->followsLinks() && !page->isClosing())
+            sendLinks(*page);
     }
 }
 

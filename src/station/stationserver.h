@@ -66,8 +66,9 @@ public:
     [[nodiscard]] std::vector<Role> roles() const;
     [[nodiscard]] QUrl link(Role role) const;
     // New links for every role: the old ones stop working and their pages
-    // are closed. The reason when the new links cannot be kept.
-    store::Failure renewLinks();
+    // are closed, but for the announce page that asked, if one did. The
+    // reason when the new links cannot be kept.
+    store::Failure renewLinks(const PageSession* asking = nullptr);
 
     [[nodiscard]] std::vector<ConnectedPage> pages() const;
     // Connections open now, pages or not; and those of them that are no
@@ -110,6 +111,10 @@ private:
     void greet(PageSession& page);
     void pageGone(PageSession* page);
     void sendMessage(PageSession& page, const protocol::Request& request);
+    void sendLinks(PageSession& page);
+    // To the announce pages that show the links, whenever they or the
+    // pages connected change.
+    void sendLinksToFollowers();
     void messageSent(SentMessage message, int number, const std::optional<store::RowKey>& key,
                      const QString& refusal);
     // To every page of the desk's (watch and announce), or to the send pages.
@@ -173,6 +178,7 @@ private:
     QTimer m_keepAlive;
     // Tells the window of connections that come and go, a few times a second at most.
     QTimer m_connectionsNote;
+    QTimer m_linksNote;
 };
 
 } // namespace station

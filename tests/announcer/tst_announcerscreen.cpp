@@ -4,6 +4,7 @@
 #include "announcerfixture.h"
 #include "modalwatcher.h"
 #include "screendriving.h"
+#include "testengine.h"
 
 #include "announcer/announcerscreen.h"
 #include "app/announcersession.h"
@@ -50,7 +51,9 @@ private slots:
     void opensAsDesignedAndDismissesByClick();
     void keyboardChoosesLikeAClick();
     void typingDoesNotChangeTheDatabase();
+    void newLineIsBoldWithItsArrivalInTheTooltip_data();
     void newLineIsBoldWithItsArrivalInTheTooltip();
+    void cursorAndScrollStayWithTheirLines();
     void undoAndReadOutTodayByKeys();
     void readingSizeKeys();
     void displayOnlyNeverDeletes();
@@ -154,9 +157,20 @@ void TestAnnouncerScreen::typingDoesNotChangeTheDatabase() {
     QCOMPARE(fixture.rows().front().second, QStringLiteral("original"));
 }
 
+void TestAnnouncerScreen::newLineIsBoldWithItsArrivalInTheTooltip_data() {
+    QTest::addColumn<int>("sequence");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("unseen");
+    QTest::newRow("at the end, the list at the top") << 31 << 30 << " \u2014 1 new below";
+    QTest::newRow("urgent at the top, the list at the end") << 0 << 0 << " \u2014 1 new above";
+}
+
 // A new line is bold, tells its arrival in its tooltip, and while it is out
 // of sight the caption counts it.
 void TestAnnouncerScreen::newLineIsBoldWithItsArrivalInTheTooltip() {
+    QFETCH(int, sequence);
+    QFETCH(int, row);
+    QFETCH(QString, unseen);
     AnnouncerFixture fixture;
     for (int n = 1; n <= 30; ++n)
         fixture.addRow(n, QStringLiteral("message %1").arg(n));
@@ -166,24 +180,51 @@ void TestAnnouncerScreen::newLineIsBoldWithItsArrivalInTheTooltip() {
     screen.desk().setClock([&] { return now; });
     runScreen(screen, fixture.path(), [&] {
         QVERIFY(QTest::qWaitForWindowExposed(&screen));
-        fixture.addRow(31, QStringLiteral("new"));
+        if (row == 0)
+            list(screen)->scrollToBottom();
+        fixture.addRow(sequence, QStringLiteral("new"));
         tick(screen);
-        QVERIFY(screen.windowTitle().endsWith(QStringLiteral(" \u2014 1 new below")));
-        list(screen)->scrollToBottom();
-        QVERIFY(!screen.windowTitle().contains(QStringLiteral("new below")));
-        const QImage bold = lineImage(screen, 30);
-        const QRect line = list(screen)->visualRect(list(screen)->model()->index(30, 0));
-        QHelpEvent help(QEvent::ToolTip, line.center(),
-                        list(screen)->viewport()->mapToGlobal(line.center()));
+        QVERIFY2(screen.windowTitle().endsWith(unseen), qPrintable(screen.windowTitle()));
+        const QModelIndex line = list(screen)->model()->index(row, 0);
+        list(screen)->scrollTo(line);
+        QVERIFY(!screen.windowTitle().contains(QStringLiteral(" new ")));
+        const QImage bold = lineImage(screen, row);
+        const QRect place = list(screen)->visualRect(line);
+        QHelpEvent help(QEvent::ToolTip, place.center(),
+                        list(screen)->viewport()->mapToGlobal(place.center()));
         QApplication::sendEvent(list(screen)->viewport(), &help);
         QCOMPARE(QToolTip::text(), QStringLiteral("arrived 14:00, just now"));
-        choose(screen, 30);
-        QVERIFY(lineImage(screen, 30) != bold);
+        choose(screen, row);
+        QVERIFY(lineImage(screen, row) != bold);
+    });
+}
+
+// Lines that come and go above the ones in view move neither the lines
+// in view nor the cursor off their lines.
+void TestAnnouncerScreen::cursorAndScrollStayWithTheirLines() {
+    AnnouncerFixture fixture;
+    for (int n = 1; n <= 60; ++n)
+        fixture.addRow(n, QStringLiteral("message %1").arg(n));
+    AnnouncerSession session;
+    AnnouncerScreen screen(session.desk(), session.station());
+    runScreen(screen, fixture.path(), [&] {
+        QVERIFY(QTest::qWaitForWindowExposed(&screen));
+        choose(screen, 45);
+        list(screen)->scrollTo(list(screen)->model()->index(40, 0), QListView::PositionAtTop);
+        const auto atTop = [&] { return list(screen)->indexAt(QPoint(1, 1)).data().toString(); };
+        QCOMPARE(atTop(), QStringLiteral("41:message 41"));
+        execOn(fixture.path(), QStringLiteral("DELETE FROM Announcements WHERE Sequence < 4"));
+        fixture.addRow(10, QStringLiteral("between"));
+        fixture.addRow(0, QStringLiteral("urgent"));
+        tick(screen);
+        QCOMPARE(atTop(), QStringLiteral("41:message 41"));
+        QCOMPARE(list(screen)->currentIndex().data().toString(), QStringLiteral("46:message 46"));
     });
 }
 
 // Delete and Ctrl+Z, then Ctrl+H lists what was read out. The list's
-// cursor stays on the message on display, which is what Delete dismisses.
+// cursor stays on the message on display, which is what Delete dismisses;
+// after Ctrl+Z that is the message it put back.
 void TestAnnouncerScreen::undoAndReadOutTodayByKeys() {
     AnnouncerFixture fixture;
     fixture.addRow(1, QStringLiteral("one"));
@@ -200,9 +241,10 @@ void TestAnnouncerScreen::undoAndReadOutTodayByKeys() {
         choose(screen, 0);
         press(screen, Qt::CTRL | Qt::Key_Z);
         QCOMPARE(lines(screen), QStringList({"1:one", "2:two", "3:three"}));
-        QCOMPARE(list(screen)->currentIndex().row(), 1);
+        QCOMPARE(list(screen)->currentIndex().row(), 0);
+        QCOMPARE(text(screen)->toPlainText(), QStringLiteral("one"));
         press(screen, Qt::Key_Delete);
-        QCOMPARE(lines(screen), QStringList({"1:one", "3:three"}));
+        QCOMPARE(lines(screen), QStringList({"2:two", "3:three"}));
         QStringList readOut;
         watcher.answerNext([&](QWidget* window) {
             const auto* shown = window->findChild<QListWidget*>(QStringLiteral("ReadOutList"));
@@ -211,7 +253,7 @@ void TestAnnouncerScreen::undoAndReadOutTodayByKeys() {
             window->close();
         });
         press(screen, Qt::CTRL | Qt::Key_H);
-        QCOMPARE(readOut, QStringList({"14:00:00  2:two", "14:00:00  (undone 14:00:00)  1:one"}));
+        QCOMPARE(readOut, QStringList({"14:00:00  1:one", "14:00:00  (undone 14:00:00)  1:one"}));
     });
     QCOMPARE(fixture.rowCount(), 2);
     QVERIFY(watcher.messages().isEmpty());

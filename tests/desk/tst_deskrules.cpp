@@ -270,6 +270,10 @@ void TestDeskRules::arrivalsAreNewUntilShown() {
     QCOMPARE(arrivals.listed(db, keys({2, 9}), twoPm.addSecs(200)), 0);
     QVERIFY(!arrivals.isNew(key(9)));
     QVERIFY(!arrivals.firstSeen(key(1)).isValid());
+    QVERIFY(!arrivals.isNew(key(4)));
+    // Identical rows share a key: the key listed twice hides no row gone.
+    QCOMPARE(arrivals.listed(db, keys({2, 2}), twoPm.addSecs(240)), 0);
+    QVERIFY(!arrivals.firstSeen(key(9)).isValid());
     // Another database: its keys mean other rows, and its first listing is
     // where reading starts.
     QCOMPARE(arrivals.listed("/gala/b.mdb", keys({2, 4}), twoPm.addSecs(300)), 0);

@@ -5,6 +5,7 @@
 #include "deskdriving.h"
 
 #include "desk/announcerdesk.h"
+#include "desk/readoutlog.h"
 #include "station/failedattempts.h"
 #include "station/requesthead.h"
 #include "station/stationserver.h"
@@ -52,10 +53,10 @@ QByteArray answerTo(const Address& address, const QByteArray& request) {
     return socket.readAll();
 }
 
-// A send page of the test's own: it says hello with its identity and keeps
+// A page of the test's own: it says hello with its identity and keeps
 // what the station tells it.
-struct SendPage {
-    SendPage(std::unique_ptr<QWebSocket> opened, const QString& token, const QString& identity)
+struct OwnPage {
+    OwnPage(std::unique_ptr<QWebSocket> opened, const QString& token, const QString& identity)
         : socket(std::move(opened)) {
         QObject::connect(
             socket.get(), &QWebSocket::binaryMessageReceived,
@@ -75,6 +76,15 @@ struct SendPage {
                 return message["refusal"].toString();
         }
         return std::nullopt;
+    }
+    // The latest message of this type the page was told.
+    [[nodiscard]] QJsonObject last(const QString& type) const {
+        QJsonObject latest;
+        for (const QJsonObject& message : told) {
+            if (message["type"] == type)
+                latest = message;
+        }
+        return latest;
     }
     // The texts of the messages the page was last told it sent.
     [[nodiscard]] QStringList sent() const {
@@ -130,6 +140,8 @@ private slots:
     void tlsKeyAndSuites_data();
     void tlsKeyAndSuites();
     void sendPagesKeepTheirOwn();
+    void announcePageHandsOutLinks();
+    void announcePageReadsTheLog();
 
 private:
     // The test's TLS configuration, its key copied to a file of the given
@@ -664,15 +676,15 @@ void TestStation::sendPagesKeepTheirOwn() {
     QVERIFY(!m_server->renewLinks());
     const QString token = m_server->link(Role::Send).fragment();
     const QString identity = QStringLiteral("pageAAAAAAAAAAAAAAAAAA");
-    const SendPage a(page({}), token, identity);
-    const SendPage b(page({}), token, QStringLiteral("pageBBBBBBBBBBBBBBBBBB"));
+    const OwnPage a(page({}), token, identity);
+    const OwnPage b(page({}), token, QStringLiteral("pageBBBBBBBBBBBBBBBBBB"));
     QTRY_COMPARE(m_server->pages().size(), size_t(2));
     const int rows = m_fixture.rowCount();
     a.send(1, "Lane 4 to the start");
     QTRY_COMPARE(a.answer(1), QString());
     QTRY_COMPARE(a.sent(), QStringList({"Lane 4 to the start"}));
     QVERIFY(b.sent().isEmpty());
-    const SendPage again(page({}), token, identity);
+    const OwnPage again(page({}), token, identity);
     QTRY_COMPARE(m_server->pages().size(), size_t(3));
     again.send(1, "Lane 4 to the start");
     QTRY_COMPARE(again.answer(1), QString());
@@ -703,6 +715,10 @@ void TestStation::pageRequests_data() {
     QTest::newRow("watch undoes") << int(Role::Watch) << R"({"type":"undo"})" << 4003;
     const QString sends = R"({"type":"send","sender":"Referee","text":"x"})";
     QTest::newRow("watch sends") << int(Role::Watch) << sends << 4003;
+    QTest::newRow("watch reads the log") << int(Role::Watch) << R"({"type":"readOuts"})" << 4003;
+    QTest::newRow("watch asks for the links") << int(Role::Watch) << R"({"type":"links"})" << 4003;
+    QTest::newRow("watch makes new links") << int(Role::Watch) << R"({"type":"newLinks"})" << 4003;
+    QTest::newRow("send makes new links") << int(Role::Send) << R"({"type":"newLinks"})" << 4003;
     QTest::newRow("announce sends") << int(Role::Announce) << sends << 4003;
     QTest::newRow("send dismisses")
         << int(Role::Send) << R"({"type":"dismiss","key":"%1"})" << 4003;
@@ -722,6 +738,7 @@ void TestStation::pageRequests() {
     QFETCH(int, closeCode);
     const QByteArray token = role < 0 ? QByteArray("AAAAAAAAAAAAAAAAAAAAAA")
                                       : m_server->link(Role(role)).fragment().toLatin1();
+    const QUrl link = m_server->link(Role::Announce);
     const std::unique_ptr<QWebSocket> socket = page(token);
     QSignalSpy closed(socket.get(), &QWebSocket::disconnected);
     if (role >= 0) {
@@ -734,6 +751,7 @@ void TestStation::pageRequests() {
     settle(m_desk);
     QCOMPARE(m_fixture.rowCount(), 1);
     QVERIFY(m_desk.shownText().isEmpty());
+    QCOMPARE(m_server->link(Role::Announce), link);
 }
 
 // The page speaks the first language the browser wants that kelvane has,
@@ -917,6 +935,68 @@ void TestStation::tlsKeyAndSuites() {
     client.connectToHostEncrypted(loopback.toString(), secure.address().port);
     QTRY_VERIFY(!encrypted.isEmpty() || !failed.isEmpty());
     QCOMPARE(encrypted.isEmpty(), !refusal.isEmpty());
+}
+
+// The links an announce page hands out are the station's, each with its QR
+// code; New links from it drops every other page but keeps it, on its own
+// new link.
+void TestStation::announcePageHandsOutLinks() {
+    const OwnPage announce(page({}), m_server->link(Role::Announce).fragment(), {});
+    const std::unique_ptr<QWebSocket> watch =
+        page(m_server->link(Role::Watch).fragment().toLatin1());
+    QTRY_COMPARE(m_server->pages().size(), size_t(2));
+    announce.say({{"type", "links"}});
+    QTRY_COMPARE(announce.last("links")["pages"].toInt(-1), 1);
+    const QJsonArray links = announce.last("links")["links"].toArray();
+    QCOMPARE(links.size(), 3);
+    QCOMPARE(links[2]["url"].toString(), m_server->link(Role::Send).toString());
+    const int size = links[2]["size"].toInt();
+    QVERIFY(size >= 21);
+    QCOMPARE(links[2]["dark"].toString().size(), size * size);
+    QSignalSpy watchClosed(watch.get(), &QWebSocket::disconnected);
+    announce.say({{"type", "newLinks"}});
+    QVERIFY(watchClosed.wait(5000));
+    QCOMPARE(int(watch->closeCode()), int(CloseReason::LinkNotValid));
+    QTRY_COMPARE(announce.last("links")["pages"].toInt(-1), 0);
+    QCOMPARE(announce.last("links")["links"][1]["url"].toString(),
+             m_server->link(Role::Announce).toString());
+    QVERIFY(m_server->link(Role::Announce).toString() != links[1]["url"].toString());
+    QCOMPARE(announce.socket->state(), QAbstractSocket::ConnectedState);
+}
+
+// Read out today on an announce page: newest first, whole texts, but never
+// more at once than a page can take: at most 200, and the texts cut where
+// their bytes would pass 256 KiB, the older ones counted.
+void TestStation::announcePageReadsTheLog() {
+    const auto logged = [](const QString& message) {
+        QVERIFY(!readoutlog::append({QDateTime::currentDateTime(), readoutlog::dismissed,
+                                     QStringLiteral("gala.sqlite"), QStringLiteral("1"), 7, message,
+                                     AnnouncerDesk::deskStation}));
+    };
+    const OwnPage announce(page({}), m_server->link(Role::Announce).fragment(), {});
+    QTRY_COMPARE(m_server->pages().size(), size_t(1));
+    for (int n = 0; n < protocol::mostReadOuts + 50; ++n)
+        logged(QStringLiteral("Message %1").arg(n));
+    announce.say({{"type", "readOuts"}});
+    QTRY_VERIFY(!announce.last("readOuts").isEmpty());
+    QCOMPARE(announce.last("readOuts")["entries"].toArray().size(), protocol::mostReadOuts);
+    QVERIFY(announce.last("readOuts")["older"].toInt() >= 50);
+    logged(QString(protocol::readOutsBytes, QLatin1Char('x')));
+    logged(QStringLiteral("Newest\r\nits second line"));
+    QSignalSpy told(announce.socket.get(), &QWebSocket::binaryMessageReceived);
+    // Asked twice at once, both are answered from the log as it is now.
+    announce.say({{"type", "readOuts"}});
+    announce.say({{"type", "readOuts"}});
+    QTRY_COMPARE(told.count(), 2);
+    QVERIFY(told.last().front().toByteArray().size() <
+            protocol::readOutsBytes + qsizetype{8} * 1024);
+    const QJsonArray entries = announce.last("readOuts")["entries"].toArray();
+    QCOMPARE(entries.size(), 2);
+    QCOMPARE(entries[0]["text"].toString(), QStringLiteral("Newest\nits second line"));
+    QCOMPARE(entries[0]["line"].toString(), QStringLiteral("7:Newest"));
+    QCOMPARE(entries[0]["left"].toInt(), 0);
+    QVERIFY(entries[1]["left"].toInt() > 0);
+    QVERIFY(announce.last("readOuts")["older"].toInt() >= protocol::mostReadOuts + 50);
 }
 
 QTEST_GUILESS_MAIN(TestStation)

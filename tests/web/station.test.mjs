@@ -136,8 +136,83 @@ test('an announce page chooses, dismisses and undoes', async () => {
   assert.match(readOutLog(), /dismissed,".*","\d+",3,"Lost property: a blue towel",browser 127\.0\.0\.1 #\d+/);
   await page.click('#undo');
   await allSee([page], '3:Lost property: a blue towel');
+  // What came back is on display again, and the cursor marks it.
+  await page.waitForFunction(() => document.activeElement.closest('li.chosen')?.textContent.startsWith('3:Lost property'));
+  assert.equal(await page.textContent('#message'), 'Lost property: a blue towel');
   assert.ok(rows().some((row) => row[2] === 'Lost property: a blue towel'));
   assert.match(readOutLog(), /undone,.*browser 127\.0\.0\.1/);
+  await page.close();
+});
+
+// A stand-in for the browser's audio that counts the tones played.
+function countTones() {
+  window.tones = 0;
+  window.AudioContext = class {
+    constructor() { this.currentTime = 0; this.destination = {}; }
+    createOscillator() { return { frequency: {}, connect: (to) => to, start: () => { window.tones += 1; }, stop() {} }; }
+    createGain() { return { gain: { setValueAtTime() {}, exponentialRampToValueAtTime() {} }, connect: (to) => to }; }
+    close() {}
+  };
+}
+
+const noSidewaysScrolling = (page) => page.evaluate(() => document.scrollingElement.scrollWidth <= innerWidth);
+
+test('the announce page works the desk without a window: keys, sound, read out today, links', async () => {
+  addMessage(6, 'Keyboard: first');
+  addMessage(7, 'Keyboard: second\r\nwhole text');
+  const page = await browser.newPage();
+  page.errors = [];
+  page.on('pageerror', (error) => page.errors.push(error.message));
+  await page.addInitScript(countTones);
+  await page.setViewportSize({ width: 1024, height: 600 });
+  await page.goto(harness.links.announce);
+  await page.waitForSelector('#list li');
+  await page.click('#sound');
+  assert.equal(await page.evaluate(() => window.tones), 1, 'turning the sound on plays it once');
+  addMessage(8, 'Keyboard: third');
+  await allSee([page], '8:Keyboard: third');
+  await page.waitForFunction(() => window.tones === 2);
+
+  await page.click('#list li:has-text("Keyboard: first") button');
+  await page.waitForFunction(() => document.getElementById('message').textContent === 'Keyboard: first');
+  await page.keyboard.press('ArrowDown');
+  await page.keyboard.press('Enter');
+  await page.waitForFunction(() => document.getElementById('message').textContent === 'Keyboard: second\nwhole text');
+  await page.keyboard.press('Delete');
+  await allSee([page], '7:Keyboard: second', false);
+  await page.keyboard.press('Control+z');
+  await page.waitForFunction(() => document.activeElement.closest('li.chosen')?.textContent.startsWith('7:Keyboard: second'));
+  assert.equal(await page.evaluate(() => window.tones), 2, 'a message put back is no arrival');
+
+  await page.click('#readouts-open');
+  await page.waitForSelector('#readouts-list li');
+  const first = await page.$eval('#readouts-list details', (details) => [details.open, details.textContent]);
+  assert.ok(first[0] && /^\d\d:\d\d:\d\d \(undone \d\d:\d\d:\d\d\) 7:Keyboard: secondKeyboard: second\nwhole text$/.test(first[1]), first[1]);
+  assert.ok(await noSidewaysScrolling(page));
+  await page.screenshot({ path: path.join(shots, 'station-readouts-tablet.png') });
+  await page.keyboard.press('Escape');
+
+  const watch = await open(harness.links.watch);
+  await page.click('#links-open');
+  await page.waitForFunction(() => document.querySelectorAll('#links-list svg.qr path').length === 3 &&
+    document.getElementById('links-pages').textContent.endsWith(': 1'));
+  assert.equal(await page.$eval('#links-list figure:nth-child(3) code', (code) => code.textContent), harness.links.send);
+  await page.click('#renew');
+  assert.match(await page.textContent('#renew-question'), /dropped now: 1$/);
+  assert.ok(await noSidewaysScrolling(page));
+  await page.screenshot({ path: path.join(shots, 'station-links-tablet.png') });
+  const oldHash = new URL(harness.links.announce).hash;
+  await page.click('#renew-yes');
+  await watch.waitForFunction(() => document.getElementById('banner').textContent.includes('no longer works'));
+  await page.waitForFunction((old) => location.hash !== old, oldHash);
+  await page.waitForFunction(() => document.getElementById('links-pages').textContent.endsWith(': 0'));
+  while (new URL(harness.links.announce).hash === oldHash) await new Promise((resolve) => setTimeout(resolve, 20));
+  assert.equal(await page.evaluate(() => location.hash), new URL(harness.links.announce).hash);
+  await page.reload();
+  await page.waitForSelector('#list li');
+  assert.ok(await page.isHidden('#banner'), 'the page that made the new links works on its own new one');
+  assert.deepEqual(page.errors, []);
+  await watch.close();
   await page.close();
 });
 
@@ -217,8 +292,12 @@ test('the page on a 360-pixel phone', async () => {
   const page = await open(harness.links.announce, 360);
   await page.click('#list li:first-child button');
   await page.waitForFunction(() => document.getElementById('message').textContent !== '');
-  assert.ok(await page.evaluate(() => document.scrollingElement.scrollWidth <= 360), 'no sideways scrolling');
+  assert.ok(await noSidewaysScrolling(page), 'no sideways scrolling');
   await page.screenshot({ path: path.join(shots, 'station-phone.png') });
+  await page.click('#links-open');
+  await page.waitForSelector('#links-list svg.qr');
+  assert.ok(await noSidewaysScrolling(page), 'no sideways scrolling with the links open');
+  await page.screenshot({ path: path.join(shots, 'station-links-phone.png') });
   await page.close();
 });
 

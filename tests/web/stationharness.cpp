@@ -7,7 +7,7 @@
 //   desk-dismiss    the desk's window dismisses its message
 //   desk-undo       the desk's Ctrl+Z
 //   stop, start     stops the station, starts it again on the same port
-//   renew           "New links"
+//   renew           "New links" (the new links are printed whenever they change)
 //   links           prints the links again
 //   quit
 #include "desk/announcerdesk.h"
@@ -57,6 +57,9 @@ int main(int argc, char** argv) {
     address = server.address();
     std::printf("port %u\n", address.port);
     printLinks(server);
+    // New links made on an announce page are printed as they come.
+    QObject::connect(&server, &station::StationServer::linksChanged, &app,
+                     [&server] { printLinks(server); });
     // The desk looks at the file as the announcer screen does.
     QTimer look;
     QObject::connect(&look, &QTimer::timeout, &desk, &AnnouncerDesk::check);
@@ -88,7 +91,7 @@ int main(int argc, char** argv) {
             reportFailure(server.start(address));
         else if (command == QLatin1String("renew"))
             reportFailure(server.renewLinks());
-        if (command == QLatin1String("links") || command == QLatin1String("renew"))
+        if (command == QLatin1String("links"))
             printLinks(server);
         std::printf("ok %s\n", qPrintable(command));
         std::fflush(stdout);
