@@ -24,7 +24,6 @@
 namespace {
 
 constexpr int storedTimerIntervalMs = 360;
-constexpr int refreshIntervalMs = 5000;
 
 // A new message's line is drawn in bold. An urgent one says so in front
 // and is drawn in red on pink, so that it is told by its word as well as
@@ -48,9 +47,12 @@ protected:
 
 } // namespace
 
-AnnouncerScreen::AnnouncerScreen(QWidget* parent)
+AnnouncerScreen::AnnouncerScreen(AnnouncerDesk& desk, station::StationServer& station,
+                                 QWidget* parent)
     : QDialog(parent)
-    , m_ui(std::make_unique<Ui::AnnouncerScreen>()) {
+    , m_ui(std::make_unique<Ui::AnnouncerScreen>())
+    , m_desk(desk)
+    , m_station(station) {
     m_ui->setupUi(this);
     ui::applyDesignedFonts(this);
     m_designedCaption = windowTitle();
@@ -127,10 +129,12 @@ void AnnouncerScreen::showModal(const QString& path, Entry entry) {
     m_ui->Announcement_List->setFocus();
     m_timer1.start(storedTimerIntervalMs);
     load(path, entry);
-    // While the window is open it is a view of the desk; closed, it asks
-    // nothing of the database.
+    // While the window is open it is a view of the desk, which looks at its
+    // file; closed, it asks nothing of the database.
     m_desk.attachView();
+    m_desk.setLooking(true);
     exec();
+    m_desk.setLooking(false);
     m_desk.detachView();
     m_timer1.stop();
     if (!m_closeReason.isEmpty())
@@ -153,7 +157,7 @@ void AnnouncerScreen::load(const QString& path, Entry entry) {
         located = *found;
     }
     m_desk.open(located);
-    m_timer1.start(refreshIntervalMs);
+    m_timer1.stop();
 }
 
 // The list's rows change in place, so its cursor stays with the line it
@@ -408,11 +412,6 @@ void AnnouncerScreen::deskClosed(const QString& reason) {
 }
 
 void AnnouncerScreen::timerTick() {
-    if (m_loading)
-        return;
-    if (!m_desk.isOpen()) {
+    if (!m_loading && !m_desk.isOpen())
         closeKeepingDatabase();
-        return;
-    }
-    m_desk.check();
 }

@@ -15,11 +15,12 @@ class AnnouncerScreen;
 }
 class StationWindow;
 
-// The window the announcer works in: a view of the desk. The pending
-// messages one line each, the chosen message in full, a look at the file
-// every five seconds, Dismiss, and keys for everything (deskKeys()). The
-// desk does the work; this window shows it and passes the announcer's
-// clicks and keys on.
+// The window the announcer works in: a view of the session's desk. The
+// pending messages one line each, the chosen message in full, Dismiss, and
+// keys for everything (deskKeys()); while it is open the desk looks at its
+// file every five seconds. The desk does the work; this window shows it and
+// passes the announcer's clicks and keys on, and F9 shows the session's
+// browser station.
 class AnnouncerScreen : public QDialog {
     Q_OBJECT
 
@@ -29,11 +30,11 @@ public:
     // for the file itself.
     enum class Entry { Checked = 2, Unchecked = 0 };
 
-    explicit AnnouncerScreen(QWidget* parent = nullptr);
+    AnnouncerScreen(AnnouncerDesk& desk, station::StationServer& station,
+                    QWidget* parent = nullptr);
     ~AnnouncerScreen() override;
 
     AnnouncerDesk& desk() { return m_desk; }
-    // The desk served to browsers; off until started.
     station::StationServer& station() { return m_station; }
 
     // Opens the screen modally on the announcer database at path and runs
@@ -43,7 +44,8 @@ public:
 
     // Rebuilds the list from the database once it has answered.
     void Refresh_Form() { m_desk.refresh(); }
-    // One tick of Timer1.
+    // One tick of Timer1, which closes a screen left without a database
+    // (the locate step found none); the five-second look is the desk's.
     void timerTick();
     QTimer& timer1() { return m_timer1; }
 
@@ -90,8 +92,8 @@ private:
     void deskClosed(const QString& reason);
 
     std::unique_ptr<Ui::AnnouncerScreen> m_ui;
-    AnnouncerDesk m_desk;
-    station::StationServer m_station{m_desk};
+    AnnouncerDesk& m_desk;
+    station::StationServer& m_station;
     StationWindow* m_stationWindow = nullptr;
     QString m_designedCaption;
     QTimer m_timer1;

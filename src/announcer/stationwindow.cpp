@@ -245,7 +245,9 @@ void StationWindow::showState() {
     m_renew->setEnabled(on);
     m_linkBox->setVisible(on);
     if (!on) {
-        m_state->setText(tr("The station is off: no browser can see the desk."));
+        const QString failure = m_server.startFailure();
+        m_state->setText(failure.isEmpty() ? tr("The station is off: no browser can see the desk.")
+                                           : tr("The station could not start: %1").arg(failure));
     } else {
         const station::Address where = m_server.address();
         if (const int listed = m_address->findData(where.host.toString()); listed >= 0)

@@ -1,5 +1,6 @@
 #include "announceintro.h"
 
+#include "announcersession.h"
 #include "settingsfile.h"
 
 #include "announcer/announcerscreen.h"
@@ -9,7 +10,6 @@
 #include "store/connectionfile.h"
 #include "ui/fonts.h"
 #include "ui/messagebox.h"
-#include "ui/windowregistry.h"
 #include "ui_announceintro.h"
 
 #include <QCloseEvent>
@@ -17,9 +17,10 @@
 #include <QShortcut>
 #include <QWindow>
 
-AnnounceIntro::AnnounceIntro(QWidget* parent)
+AnnounceIntro::AnnounceIntro(AnnouncerSession& session, QWidget* parent)
     : QDialog(parent)
-    , m_ui(std::make_unique<Ui::AnnounceIntro>()) {
+    , m_ui(std::make_unique<Ui::AnnounceIntro>())
+    , m_session(session) {
     m_ui->setupUi(this);
     // The program's main window: window managers place a dialog over its
     // parent or centre it, but a main window where new windows go.
@@ -75,7 +76,9 @@ void AnnounceIntro::enter() {
     // it comes back where the user left it.
     const QPoint placed = geometry().topLeft();
     hide();
-    ui::loadedWindow<AnnouncerScreen>().showModal(path, AnnouncerScreen::Entry::Checked);
+    if (!m_screen)
+        m_screen = std::make_unique<AnnouncerScreen>(m_session.desk(), m_session.station());
+    m_screen->showModal(path, AnnouncerScreen::Entry::Checked);
     if (QWindow* handle = windowHandle())
         handle->setPosition(placed);
     show();

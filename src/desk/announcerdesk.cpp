@@ -46,6 +46,8 @@ AnnouncerDesk::AnnouncerDesk(QObject* parent)
     m_retry.setSingleShot(true);
     m_retry.setInterval(serverRetryMs);
     connect(&m_retry, &QTimer::timeout, this, &AnnouncerDesk::refreshForViews);
+    m_look.setInterval(lookIntervalMs);
+    connect(&m_look, &QTimer::timeout, this, &AnnouncerDesk::check);
 }
 
 AnnouncerDesk::~AnnouncerDesk() = default;
@@ -64,6 +66,7 @@ std::function<void(store::Outcome<Result>)> AnnouncerDesk::whileOpen(Handle hand
 void AnnouncerDesk::open(const QString& path) {
     forgetListAndDisplays();
     m_trouble.clear();
+    m_closedReason.clear();
     emit captionChanged();
     if (!m_database || !m_database->isFileAt(path)) {
         letGo();
@@ -104,6 +107,10 @@ void AnnouncerDesk::forgetListAndDisplays() {
 
 void AnnouncerDesk::closeFor(const QString& reason) {
     close();
+    if (m_keepsTrying) {
+        m_closedReason = reason;
+        emit captionChanged();
+    }
     emit closed(reason);
 }
 
@@ -137,8 +144,11 @@ void AnnouncerDesk::hideWhatWasReadOut(const std::vector<readoutlog::ReadOut>& r
 }
 
 void AnnouncerDesk::check() {
-    if (!m_database)
+    if (!m_database) {
+        if (m_keepsTrying && !m_path.isEmpty() && File_Exists(m_path))
+            open(m_path);
         return;
+    }
     if (!File_Exists(m_path)) {
         closeFor(tr("The announcer database '%1' is no longer there.").arg(m_path));
         return;
@@ -192,13 +202,31 @@ void AnnouncerDesk::startListing() {
 
 // A listing already on its way is as current as a new one would be.
 void AnnouncerDesk::attachView() {
-    if (m_views++ == 0 && !m_refreshing)
-        refresh();
+    if (m_views++ == 0) {
+        if (!m_database)
+            check();
+        else if (!m_refreshing)
+            refresh();
+    }
+    followViews();
 }
 
 void AnnouncerDesk::detachView() {
     Q_ASSERT(m_views > 0);
     --m_views;
+    followViews();
+}
+
+void AnnouncerDesk::setLooking(bool looking) {
+    m_looking = looking;
+    followViews();
+}
+
+void AnnouncerDesk::followViews() {
+    if (!m_looking || !hasViews())
+        m_look.stop();
+    else if (!m_look.isActive())
+        m_look.start();
 }
 
 void AnnouncerDesk::refreshForViews() {
@@ -643,6 +671,8 @@ void AnnouncerDesk::clearTrouble() {
 }
 
 QString AnnouncerDesk::captionNote() const {
+    if (!m_closedReason.isEmpty())
+        return QStringLiteral(" \u2014 ") + m_closedReason;
     QString note;
     if (m_database && m_database->isOpened() && !m_database->canDeleteRows())
         note += tr(" \u2014 read only here");

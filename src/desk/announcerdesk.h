@@ -64,8 +64,23 @@ public:
     // Reads the list again (once more after the read on its way, if any).
     void refresh();
     // The regular look at the file: gone (the desk closes), replaced by a
-    // new file at its path (reopened), or the list read again.
+    // new file at its path (reopened), or the list read again. A desk that
+    // keeps trying and has closed opens its path again once a file is there.
     void check();
+    // While looking is on and a view shows the desk, it looks at its file
+    // every lookIntervalMs (the announcer screen while it is open, a desk
+    // served without a window all the time; a closed screen's desk looks
+    // at nothing, whatever pages watch it). The timer is there for tests,
+    // which count its ticks or shorten them.
+    static constexpr int lookIntervalMs = 5000;
+    void setLooking(bool looking);
+    [[nodiscard]] bool isLooking() const { return m_look.isActive(); }
+    QTimer& lookTimer() { return m_look; }
+    // A desk served without a window has no one to tell that its database
+    // has gone: it keeps trying. A database that cannot be opened, or has
+    // gone, leaves it closed with the reason in its caption note, and each
+    // look opens the path again.
+    void setKeepsTrying(bool keepsTrying) { m_keepsTrying = keepsTrying; }
     // Every station that works the desk has a message on display of its
     // own: the desk's window (deskStation) and each browser that may
     // announce, named by the station. A station chooses, dismisses and
@@ -188,6 +203,7 @@ private:
     void noteTrouble(const store::KelvaneError& error);
     void clearTrouble();
     void closeFor(const QString& reason);
+    void followViews();
     [[nodiscard]] readoutlog::Entry logEntry(const QString& event, const QString& station,
                                              const DismissedMessage& dismissal) const;
     // Runs handle with an answer of the database that is open now; an
@@ -224,4 +240,9 @@ private:
     // While the server is away, the list is read again this often, so it is
     // current within a second of its return.
     QTimer m_retry;
+    QTimer m_look;
+    bool m_looking = false;
+    bool m_keepsTrying = false;
+    // Why a desk that keeps trying is closed now.
+    QString m_closedReason;
 };

@@ -170,6 +170,7 @@ store::Failure StationServer::start(const Address& address,
     }
     m_listener = std::move(listener);
     m_tls = tls;
+    m_startFailure.clear();
     if (const store::Failure failure = m_tokens.save(tokensPath()))
         qWarning("kelvane: the station's links cannot be kept for the next run: %s",
                  qPrintable(failure.reason()));
@@ -179,6 +180,11 @@ store::Failure StationServer::start(const Address& address,
     return {};
 }
 
+void StationServer::failedToStart(const QString& reason) {
+    m_startFailure = reason;
+    emit listeningChanged();
+}
+
 void StationServer::stop() {
     if (!m_listener)
         return;
@@ -186,8 +192,12 @@ void StationServer::stop() {
     m_keepAlive.stop();
     for (PageSession* page : m_pages)
         page->close(CloseReason::Stopping);
-    for (StationSocket* socket : findChildren<StationSocket*>(Qt::FindDirectChildrenOnly))
-        socket->abort();
+    // Plain requests end now; a page's connection ends with its close, so
+    // that the page is told why.
+    for (StationSocket* socket : findChildren<StationSocket*>(Qt::FindDirectChildrenOnly)) {
+        if (!socket->isUpgraded())
+            socket->abort();
+    }
     emit listeningChanged();
 }
 
@@ -254,6 +264,7 @@ void StationServer::accept(qintptr descriptor) {
     const QHostAddress from = peerOf(descriptor);
     if (from.isNull() || !m_slots.take(from)) {
         ::close(static_cast<int>(descriptor));
+        emit refused(from, Refusal::TooManyConnections);
         return;
     }
     auto* socket = new StationSocket(m_slots, from, this);
@@ -362,6 +373,7 @@ void StationServer::checkToken(PageSession& page, const QByteArray& token) {
     if (!role || std::find(offered.cbegin(), offered.cend(), *role) == offered.cend()) {
         m_failures.failed(page.address(), FailedAttempts::Clock::now());
         page.close(CloseReason::LinkNotValid);
+        emit refused(page.address(), Refusal::WrongLink);
         return;
     }
     // A send page without an identity of its own could tell its messages

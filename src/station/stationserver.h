@@ -56,6 +56,10 @@ public:
     // Where it listens now (the port the system gave when asked for 0).
     [[nodiscard]] Address address() const;
     [[nodiscard]] bool isEncrypted() const { return m_tls.has_value(); }
+    // Why the station is off though it was asked to start (the port taken,
+    // say); empty once it has started.
+    [[nodiscard]] QString startFailure() const { return m_startFailure; }
+    void failedToStart(const QString& reason);
 
     // The roles this desk offers links for: a display-only desk offers
     // watch links only.
@@ -86,8 +90,12 @@ public:
     [[nodiscard]] QStringList readyTexts() const { return m_readyTexts; }
     void setReadyTexts(const QStringList& texts);
 
+    // Why a connection was turned away.
+    enum class Refusal { WrongLink, TooManyConnections };
+
 signals:
     void pagesChanged();
+    void refused(const QHostAddress& from, station::StationServer::Refusal why);
     void linksChanged();
     void listeningChanged();
 
@@ -139,6 +147,7 @@ private:
     AnnouncerDesk& m_desk;
     std::unique_ptr<QTcpServer> m_listener;
     std::optional<QSslConfiguration> m_tls;
+    QString m_startFailure;
     QWebSocketServer m_webSockets;
     Site m_site;
     QByteArray m_englishPage;

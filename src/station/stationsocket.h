@@ -58,6 +58,7 @@ public:
     // From now on this socket writes a WebSocket handshake's answer and then
     // frames.
     void upgrading() { m_frames = Frames::HandshakeAnswer; }
+    [[nodiscard]] bool isUpgraded() const { return m_frames != Frames::None; }
 
 signals:
     // A pong was written: the peer sent a ping.

@@ -10,7 +10,9 @@ namespace station {
 
 using store::Failure;
 
-Failure startAndRemember(StationServer& server, const QString& where) {
+namespace {
+
+Failure start(StationServer& server, const QString& where) {
     QString error;
     const std::optional<Address> address = parseAddress(where, error);
     if (!address)
@@ -28,6 +30,15 @@ Failure startAndRemember(StationServer& server, const QString& where) {
         return failure;
     desk::rememberStationChoice({true, where});
     return {};
+}
+
+} // namespace
+
+Failure startAndRemember(StationServer& server, const QString& where) {
+    Failure failure = start(server, where);
+    if (failure)
+        server.failedToStart(failure.reason());
+    return failure;
 }
 
 void stopAndRemember(StationServer& server) {

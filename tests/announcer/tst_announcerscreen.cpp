@@ -7,6 +7,7 @@
 #include "testengine.h"
 
 #include "announcer/announcerscreen.h"
+#include "app/announcersession.h"
 #include "app/kelvaneapplication.h"
 #include "desk/desksettings.h"
 #include "desk/readoutlog.h"
@@ -81,13 +82,14 @@ void TestAnnouncerScreen::opensAsDesignedAndDismissesByClick() {
     AnnouncerFixture fixture;
     fixture.addRow(12, QStringLiteral("Event 3 results\r\n1st Amy"));
     fixture.addRow(3, QStringLiteral("Parents of Tom"));
-    AnnouncerScreen screen;
+    AnnouncerSession session;
+    AnnouncerScreen screen(session.desk(), session.station());
     runScreen(screen, fixture.path(), [&] {
         QCOMPARE(lines(screen), QStringList({"3:Parents of Tom", "12:Event 3 results"}));
         // The arrows and Delete work from the start.
         QCOMPARE(screen.focusWidget(), list(screen));
-        QCOMPARE(screen.timer1().interval(), 5000);
-        QVERIFY(screen.timer1().isActive());
+        QCOMPARE(screen.desk().lookTimer().interval(), 5000);
+        QVERIFY(screen.desk().isLooking());
         choose(screen, 1);
         QCOMPARE(text(screen)->toPlainText(), QStringLiteral("Event 3 results\n1st Amy"));
         dismiss(screen);
@@ -95,6 +97,7 @@ void TestAnnouncerScreen::opensAsDesignedAndDismissesByClick() {
         QVERIFY(text(screen)->toPlainText().isEmpty());
     });
     QVERIFY(!screen.desk().isOpen());
+    QVERIFY(!screen.desk().isLooking());
     QCOMPARE(fixture.rowCount(), 1);
 }
 
@@ -105,7 +108,8 @@ void TestAnnouncerScreen::keyboardChoosesLikeAClick() {
     AnnouncerFixture fixture;
     fixture.addRow(1, QStringLiteral("one"));
     fixture.addRow(2, QStringLiteral("two"));
-    AnnouncerScreen screen;
+    AnnouncerSession session;
+    AnnouncerScreen screen(session.desk(), session.station());
     runScreen(screen, fixture.path(), [&] {
         // Focus puts the cursor on the first line without choosing it.
         press(screen, Qt::Key_Delete);
@@ -122,7 +126,7 @@ void TestAnnouncerScreen::keyboardChoosesLikeAClick() {
         QCOMPARE(lines(screen), QStringList({"2:two"}));
         press(screen, Qt::Key_Delete);
         QCOMPARE(fixture.rowCount(), 1);
-        screen.timer1().stop();
+        screen.desk().lookTimer().stop();
         fixture.addRow(3, QStringLiteral("three"));
         press(screen, Qt::Key_F5);
         QTRY_COMPARE(lines(screen), QStringList({"2:two", "3:three"}));
@@ -144,7 +148,8 @@ void TestAnnouncerScreen::keyboardChoosesLikeAClick() {
 void TestAnnouncerScreen::typingDoesNotChangeTheDatabase() {
     AnnouncerFixture fixture;
     fixture.addRow(1, QStringLiteral("original"));
-    AnnouncerScreen screen;
+    AnnouncerSession session;
+    AnnouncerScreen screen(session.desk(), session.station());
     runScreen(screen, fixture.path(), [&] {
         choose(screen, 0);
         QTest::keyClicks(text(screen), QStringLiteral(" edited"));
@@ -171,7 +176,8 @@ void TestAnnouncerScreen::newLineIsBoldWithItsArrivalInTheTooltip() {
     for (int n = 1; n <= 60; ++n)
         fixture.addRow(n, QStringLiteral("message %1").arg(n));
     const QDateTime now(QDate(2025, 6, 14), QTime(14, 0));
-    AnnouncerScreen screen;
+    AnnouncerSession session;
+    AnnouncerScreen screen(session.desk(), session.station());
     screen.desk().setClock([&] { return now; });
     runScreen(screen, fixture.path(), [&] {
         QVERIFY(QTest::qWaitForWindowExposed(&screen));
@@ -200,7 +206,8 @@ void TestAnnouncerScreen::urgentLineIsMarkedUntilShown() {
     AnnouncerFixture fixture;
     for (int n = 1; n <= 60; ++n)
         fixture.addRow(n, QStringLiteral("message %1").arg(n));
-    AnnouncerScreen screen;
+    AnnouncerSession session;
+    AnnouncerScreen screen(session.desk(), session.station());
     runScreen(screen, fixture.path(), [&] {
         QVERIFY(QTest::qWaitForWindowExposed(&screen));
         choose(screen, 59);
@@ -224,7 +231,8 @@ void TestAnnouncerScreen::cursorAndScrollStayWithTheirLines() {
     AnnouncerFixture fixture;
     for (int n = 1; n <= 60; ++n)
         fixture.addRow(n, QStringLiteral("message %1").arg(n));
-    AnnouncerScreen screen;
+    AnnouncerSession session;
+    AnnouncerScreen screen(session.desk(), session.station());
     runScreen(screen, fixture.path(), [&] {
         QVERIFY(QTest::qWaitForWindowExposed(&screen));
         choose(screen, 45);
@@ -250,7 +258,8 @@ void TestAnnouncerScreen::undoAndReadOutTodayByKeys() {
     fixture.addRow(3, QStringLiteral("three"));
     const QDateTime galaTime(QDate(2025, 6, 14), QTime(14, 0));
     ModalWatcher watcher;
-    AnnouncerScreen screen;
+    AnnouncerSession session;
+    AnnouncerScreen screen(session.desk(), session.station());
     screen.desk().setClock([&] { return galaTime; });
     runScreen(screen, fixture.path(), [&] {
         choose(screen, 0);
@@ -281,7 +290,8 @@ void TestAnnouncerScreen::undoAndReadOutTodayByKeys() {
 void TestAnnouncerScreen::readingSizeKeys() {
     AnnouncerFixture fixture;
     fixture.addRow(1, QStringLiteral("one"));
-    AnnouncerScreen screen;
+    AnnouncerSession session;
+    AnnouncerScreen screen(session.desk(), session.station());
     const auto sizes = [&] {
         return std::pair(text(screen)->font().pointSizeF(), list(screen)->font().pointSizeF());
     };
@@ -301,7 +311,8 @@ void TestAnnouncerScreen::readingSizeKeys() {
 void TestAnnouncerScreen::displayOnlyNeverDeletes() {
     AnnouncerFixture fixture;
     fixture.addRow(1, QStringLiteral("one"));
-    AnnouncerScreen screen;
+    AnnouncerSession session;
+    AnnouncerScreen screen(session.desk(), session.station());
     screen.desk().setDisplayOnly(true);
     runScreen(screen, fixture.path(), [&] {
         QVERIFY(screen.windowTitle().endsWith("display only"));
@@ -319,7 +330,8 @@ void TestAnnouncerScreen::noticesAreShown() {
     AnnouncerFixture fixture;
     fixture.addRow(1, QStringLiteral("one"));
     ModalWatcher watcher;
-    AnnouncerScreen screen;
+    AnnouncerSession session;
+    AnnouncerScreen screen(session.desk(), session.station());
     runScreen(screen, fixture.path(), [&] {
         press(screen, Qt::CTRL | Qt::Key_Z);
         QTRY_COMPARE(watcher.messages(), QStringList({"There is no dismissal to undo."}));
@@ -332,7 +344,8 @@ void TestAnnouncerScreen::noticesAreShown() {
 void TestAnnouncerScreen::closingKeepsTheDatabaseOpen() {
     AnnouncerFixture fixture;
     fixture.addRow(1, QStringLiteral("one"));
-    AnnouncerScreen screen;
+    AnnouncerSession session;
+    AnnouncerScreen screen(session.desk(), session.station());
     runScreen(screen, fixture.path(), [&] {
         QTest::keyClick(&screen, Qt::Key_Escape);
         QVERIFY(screen.isVisible());
@@ -360,7 +373,8 @@ void TestAnnouncerScreen::closedByTheDeskSaysWhy() {
         connection.write("postgresql://announcer@127.0.0.1:1/gala?sslmode=disable\n");
     }
     ModalWatcher watcher;
-    AnnouncerScreen screen;
+    AnnouncerSession session;
+    AnnouncerScreen screen(session.desk(), session.station());
     bool stayedOpen = true;
     runScreen(screen, path, [&] {
         if (cause == "vanished") {

@@ -7,6 +7,7 @@
 
 #include "announcer/announcerscreen.h"
 #include "announcer/stationwindow.h"
+#include "app/announcersession.h"
 #include "app/kelvaneapplication.h"
 #include "desk/announcerdesk.h"
 #include "station/stationserver.h"
@@ -176,7 +177,8 @@ void TestStationWindow::fitsTheScreen() {
 // says that the station runs and how many pages it serves. The window is
 // no dialog kept above the screen, and takes clicks while the screen runs.
 void TestStationWindow::captionTellsTheStation() {
-    AnnouncerScreen screen;
+    AnnouncerSession session;
+    AnnouncerScreen screen(session.desk(), session.station());
     ModalWatcher watcher;
     runScreen(screen, m_fixture.path(), [&] {
         QVERIFY(!screen.windowTitle().contains(QStringLiteral("station")));

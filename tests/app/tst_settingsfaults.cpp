@@ -9,6 +9,7 @@
 #include "withoutrootoverride.h"
 
 #include "app/announceintro.h"
+#include "app/announcersession.h"
 #include "app/settingsfile.h"
 
 #include <QDir>
@@ -40,7 +41,8 @@ struct Entered {
 };
 
 Entered enter(const QString& databasePath) {
-    AnnounceIntro intro;
+    AnnouncerSession session;
+    AnnounceIntro intro(session);
     intro.show();
     dbName(intro)->setText(databasePath);
     ModalWatcher watcher;
@@ -98,7 +100,8 @@ void TestSettingsFaults::settingsNotAFile_data() {
 void TestSettingsFaults::settingsNotAFile() {
     QFETCH(QString, kind);
     QVERIFY(makeSpecialFile(kind, settings()));
-    AnnounceIntro intro;
+    AnnouncerSession session;
+    AnnounceIntro intro(session);
     QCOMPARE(dbName(intro)->text(), defaultPath());
     QCOMPARE(readSettingsField(settings()), QString());
 }
@@ -114,14 +117,16 @@ void TestSettingsFaults::unreadableSettings() {
     const WithoutRootOverride asAnnouncer;
     QVERIFY(asAnnouncer.ok());
     {
-        AnnounceIntro intro;
+        AnnouncerSession session;
+        AnnounceIntro intro(session);
         QCOMPARE(dbName(intro)->text(), defaultPath());
     }
     const Entered entered = enter(m_database->path());
     QCOMPARE(entered.messages, QStringList());
     QVERIFY(entered.screenOpened);
     QCOMPARE(readBytes(settings()), settingsLine(m_database->path()));
-    AnnounceIntro nextStart;
+    AnnouncerSession session;
+    AnnounceIntro nextStart(session);
     QCOMPARE(dbName(nextStart)->text(), m_database->path());
 }
 
@@ -169,7 +174,8 @@ void TestSettingsFaults::homeThatDoesNotExist() {
     const QString home = m_home->filePath(QStringLiteral("gone"));
     qputenv("HOME", QFile::encodeName(home));
     {
-        AnnounceIntro intro;
+        AnnouncerSession session;
+        AnnounceIntro intro(session);
         QCOMPARE(dbName(intro)->text(), home + QStringLiteral("/announcer.mdb"));
     }
     const Entered onDefault = enter(home + QStringLiteral("/announcer.mdb"));

@@ -118,6 +118,7 @@ private slots:
     void badRowsNeverEndTheDesk();
     void closesWhenTheFileGoes_data();
     void closesWhenTheFileGoes();
+    void looksOnlyWhileLookingAndViewed();
     void savedByReplacingTheFile_data();
     void savedByReplacingTheFile();
     void reopenListsTheNamedFile();
@@ -428,24 +429,31 @@ void TestAnnouncerDesk::badRowsNeverEndTheDesk() {
 
 void TestAnnouncerDesk::closesWhenTheFileGoes_data() {
     QTest::addColumn<QString>("how");
-    QTest::newRow("the file vanished") << "moved";
-    QTest::newRow("made unreadable") << "unreadable";
-    QTest::newRow("something else put in its place") << "garbage";
+    QTest::addColumn<bool>("keepsTrying");
+    QTest::newRow("the file vanished") << "moved" << false;
+    QTest::newRow("made unreadable") << "unreadable" << false;
+    QTest::newRow("something else put in its place") << "garbage" << false;
+    QTest::newRow("served: the file vanished and came back") << "moved" << true;
+    QTest::newRow("served: made unreadable, then readable again") << "unreadable" << true;
+    QTest::newRow("served: something else put in its place") << "garbage" << true;
 }
 
 // The desk lets go of a file that vanished, and of one that is no
 // announcer database, and says so naming the file; opening it again is
 // refused with the reason and ends nothing. Keeping a vanished file open
 // would list deleted messages while the meet program writes a new file at
-// the same path.
+// the same path. A desk served without a window keeps trying: the reason
+// stays in its caption note until a look finds the file fit again.
 void TestAnnouncerDesk::closesWhenTheFileGoes() {
     QFETCH(QString, how);
+    QFETCH(bool, keepsTrying);
     const bool garbage = how == "garbage";
     if (testingPostgres())
         QSKIP("a server's database is no file");
     AnnouncerFixture fixture;
     fixture.addRow(1, QStringLiteral("first"));
     CheckedDesk desk;
+    desk.setKeepsTrying(keepsTrying);
     QSignalSpy closed(&desk, &AnnouncerDesk::closed);
     openDesk(desk, fixture.path());
     fixture.addRow(2, QStringLiteral("second"));
@@ -469,10 +477,29 @@ void TestAnnouncerDesk::closesWhenTheFileGoes() {
     const QString reason = closed.front().value(0).toString();
     QVERIFY2(reason.contains(fixture.path()), qPrintable(reason));
     QCOMPARE(reason.contains(QStringLiteral("' is not an announcer database")), garbage);
+    QCOMPARE(desk.captionNote().contains(reason), keepsTrying);
     if (garbage) {
-        desk.open(fixture.path());
+        keepsTrying ? desk.check() : desk.open(fixture.path());
         QTRY_COMPARE(closed.count(), 2);
+    } else if (keepsTrying) {
+        QVERIFY(how == "moved" ? QFile::rename(fixture.path() + ".moved", fixture.path())
+                               : ::chmod(QFile::encodeName(fixture.path()).constData(), 0600) == 0);
+        check(desk);
+        QTRY_COMPARE(lines(desk), QStringList({"1:first", "2:second"}));
+        QVERIFY(desk.captionNote().isEmpty());
     }
+}
+
+// The regular look runs while looking is on and a view shows the desk: a
+// closed screen's desk looks at nothing, whatever pages watch it.
+void TestAnnouncerDesk::looksOnlyWhileLookingAndViewed() {
+    AnnouncerDesk desk;
+    desk.attachView();
+    QVERIFY(!desk.isLooking());
+    desk.setLooking(true);
+    QVERIFY(desk.isLooking());
+    desk.detachView();
+    QVERIFY(!desk.isLooking());
 }
 
 void TestAnnouncerDesk::savedByReplacingTheFile_data() {

@@ -14,6 +14,7 @@
 
 #include "desk/announcerdatabase.h"
 #include "announcer/announcerscreen.h"
+#include "app/announcersession.h"
 #include "desk/messagelines.h"
 #include "app/errorreport.h"
 #include "app/kelvaneapplication.h"
@@ -248,10 +249,11 @@ void TestSoak::galaLengthSession() {
     int endings = 0;
     setProgramEnding([&](int) { ++endings; });
     ModalWatcher watcher;
-    AnnouncerScreen screen;
+    AnnouncerSession session;
+    AnnouncerScreen screen(session.desk(), session.station());
     Announcer announcer(screen, seed, toWrite);
     int refreshes = 0;
-    connect(&screen.timer1(), &QTimer::timeout, this, [&] { ++refreshes; });
+    connect(&screen.desk().lookTimer(), &QTimer::timeout, this, [&] { ++refreshes; });
     const qint64 warmUpMs = std::min(10000, seconds * 1000 / 6);
     qint64 rssStart = -1;
     qint64 rssEnd = -1;
@@ -268,7 +270,7 @@ void TestSoak::galaLengthSession() {
     QRandomGenerator pause(seed + 1);
 
     runScreen(screen, database, [&] {
-        screen.timer1().start(refreshMs);
+        screen.desk().lookTimer().start(refreshMs);
         QElapsedTimer clock;
         clock.start();
         qint64 nextReport = 60000;
@@ -294,7 +296,7 @@ void TestSoak::galaLengthSession() {
         // The last rows in the file must reach the screen too.
         QTest::qWait(3 * refreshMs);
         rssEnd = residentKiB();
-        screen.timer1().stop();
+        screen.desk().lookTimer().stop();
         if (endings == 0) {
             screen.Refresh_Form();
             settle(screen);

@@ -457,10 +457,11 @@ void TestStation::slotsComeBack() {
     const std::unique_ptr<QWebSocket> watching =
         page(m_server->link(Role::Watch).fragment().toLatin1());
     QTRY_COMPARE(m_server->pages().size(), size_t(1));
-    // Stop and Start close everything and count afresh.
+    // Stop and Start close everything and count afresh; a page is told why.
     const Address address = m_server->address();
     m_server->stop();
     QTRY_COMPARE(m_server->openConnections(), 0);
+    QTRY_COMPARE(watching->closeCode(), QWebSocketProtocol::CloseCodeGoingAway);
     QVERIFY(!m_server->start(address));
     QCOMPARE(cycle(), true);
 }

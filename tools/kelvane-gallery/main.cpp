@@ -13,6 +13,7 @@
 #include "store/announcerschema.h"
 #include "store/database.h"
 #include "app/announceintro.h"
+#include "app/announcersession.h"
 #include "app/kelvaneapplication.h"
 #include "dialogs/filedialogue.h"
 #include "dialogs/fileinfo.h"
@@ -32,6 +33,12 @@
 
 namespace {
 
+// The session the announcer's windows show, for the whole run.
+AnnouncerSession& session() {
+    static auto* const program = new AnnouncerSession;
+    return *program;
+}
+
 QString galaDatabase(const QString& folder) { return folder + QStringLiteral("/announcer.mdb"); }
 
 // A sample that could not be made leaves the window emptier than it should be.
@@ -45,7 +52,7 @@ AnnouncerScreen* showAnnouncerScreen(const QString& folder) {
     feed::initDatabase(path);
     for (int n = 0; n < 6; ++n)
         feed::addAnnouncement(path, n + 11, feed::demoMessage(n));
-    auto* screen = new AnnouncerScreen;
+    auto* screen = new AnnouncerScreen(session().desk(), session().station());
     QTimer::singleShot(0, screen, [screen, path] { screen->showModal(path); });
     return screen;
 }
@@ -93,7 +100,7 @@ void showArrivalOutOfSight(const QString& folder) {
     feed::initDatabase(path);
     for (int n = 0; n < 30; ++n)
         feed::addAnnouncement(path, n + 1, feed::demoMessage(n));
-    auto* screen = new AnnouncerScreen;
+    auto* screen = new AnnouncerScreen(session().desk(), session().station());
     QTimer::singleShot(0, screen, [screen, path] { screen->showModal(path); });
     QTimer::singleShot(400, screen, [screen, path] {
         feed::addAnnouncement(path, 40, feed::demoMessage(31));
@@ -116,7 +123,7 @@ void showEveryScript(const QString& folder) {
     };
     for (int n = 0; n < messages.size(); ++n)
         feed::addAnnouncement(path, n + 21, messages[n]);
-    auto* screen = new AnnouncerScreen;
+    auto* screen = new AnnouncerScreen(session().desk(), session().station());
     QTimer::singleShot(0, screen, [screen, path] { screen->showModal(path); });
     QTimer::singleShot(300, screen, [screen] { chooseFirstLine(screen); });
 }
@@ -184,7 +191,7 @@ int main(int argc, char** argv) {
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.filePath(QStringLiteral("config"))));
     qputenv("XDG_DATA_HOME", QFile::encodeName(folder.filePath(QStringLiteral("data"))));
     const std::map<QString, std::function<void()>> windows = {
-        {QStringLiteral("Announce_Intro"), [] { (new AnnounceIntro)->show(); }},
+        {QStringLiteral("Announce_Intro"), [] { (new AnnounceIntro(session()))->show(); }},
         {QStringLiteral("Announcer_Screen_New"), [&] { showAnnouncerScreen(folder.path()); }},
         {QStringLiteral("Announcer_Screen_New_Arrival"), [&] { showNewArrival(folder.path()); }},
         {QStringLiteral("Announcer_Screen_New_Larger"), [&] { showLargerText(folder.path()); }},
