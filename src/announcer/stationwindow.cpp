@@ -73,6 +73,8 @@ QString roleTitle(station::Role role) {
         return StationWindow::tr("announce");
     case station::Role::Send:
         return StationWindow::tr("send");
+    case station::Role::Screen:
+        return StationWindow::tr("screen");
     }
     return {};
 }
@@ -85,6 +87,8 @@ QString roleText(station::Role role) {
         return StationWindow::tr("Also choose, dismiss and undo");
     case station::Role::Send:
         return StationWindow::tr("Officials send messages to the list, and see them read out");
+    case station::Role::Screen:
+        return StationWindow::tr("The pool's caption screen: what is read out, in large type");
     }
     return {};
 }
@@ -103,6 +107,8 @@ StationWindow::StationWindow(station::StationServer& server, QWidget* parent)
     , m_pages(new QTreeWidget)
     , m_withoutRole(new QLabel)
     , m_renew(new QPushButton(tr("&New links")))
+    , m_holdBack(new QPushButton(tr("Hold back from the screen (F7)")))
+    , m_blank(new QPushButton(tr("Blank the screen (F8)")))
     , m_readyTexts(new QPlainTextEdit)
     , m_content(new QWidget) {
     setObjectName(QStringLiteral("BrowserStation"));
@@ -151,8 +157,9 @@ StationWindow::StationWindow(station::StationServer& server, QWidget* parent)
     m_readyTexts->setPlainText(m_server.readyTexts().join(QLatin1Char('\n')));
     m_readyTexts->setMinimumHeight(m_pages->minimumHeight());
     readyLayout->addWidget(m_readyTexts);
-    readyBox->setVisible(!m_server.roles().empty() &&
-                         m_server.roles().back() == station::Role::Send);
+    const std::vector<station::Role> roles = m_server.roles();
+    readyBox->setVisible(std::find(roles.cbegin(), roles.cend(), station::Role::Send) !=
+                         roles.cend());
     m_keepReadyTexts.setSingleShot(true);
     m_keepReadyTexts.setInterval(500);
     connect(m_readyTexts, &QPlainTextEdit::textChanged, &m_keepReadyTexts,
@@ -171,6 +178,18 @@ StationWindow::StationWindow(station::StationServer& server, QWidget* parent)
     contentLayout->addLayout(where);
     contentLayout->addWidget(m_state);
     contentLayout->addWidget(m_linkBox);
+    m_holdBack->setObjectName(QStringLiteral("HoldBack"));
+    m_blank->setObjectName(QStringLiteral("BlankScreen"));
+    auto* captionRow = new QHBoxLayout;
+    captionRow->addWidget(new QLabel(tr("Caption screen:")));
+    m_holdBack->setShortcut(Qt::Key_F7);
+    m_blank->setShortcut(Qt::Key_F8);
+    for (QPushButton* button : {m_holdBack, m_blank}) {
+        button->setCheckable(true);
+        captionRow->addWidget(button);
+    }
+    captionRow->addStretch();
+    contentLayout->addLayout(captionRow);
     auto* below = new QHBoxLayout;
     below->addWidget(pagesBox, 1);
     below->addWidget(readyBox, 1);
@@ -198,6 +217,12 @@ StationWindow::StationWindow(station::StationServer& server, QWidget* parent)
     connect(&m_server, &station::StationServer::listeningChanged, this, &StationWindow::showState);
     connect(&m_server, &station::StationServer::linksChanged, this, &StationWindow::showLinks);
     connect(&m_server, &station::StationServer::pagesChanged, this, &StationWindow::showPages);
+    station::CaptionScreen& caption = m_server.caption();
+    connect(m_holdBack, &QPushButton::clicked, &caption,
+            &station::CaptionScreen::toggleVoiceHeldBack);
+    connect(m_blank, &QPushButton::clicked, &caption, &station::CaptionScreen::setBlank);
+    connect(&caption, &station::CaptionScreen::changed, this, &StationWindow::showCaption);
+    showCaption();
     showState();
 }
 
@@ -331,4 +356,13 @@ void StationWindow::showPages() {
     m_pages->resizeColumnToContents(1);
     m_withoutRole->setText(
         tr("Connections without a link yet: %1").arg(m_server.connectionsWithoutRole()));
+}
+
+// The buttons say what the screen does now: the desk's message held back,
+// the screen blanked.
+void StationWindow::showCaption() {
+    const station::CaptionScreen& caption = m_server.caption();
+    m_holdBack->setEnabled(!caption.voiceKey().isEmpty());
+    m_holdBack->setChecked(caption.isHeldBack(caption.voiceKey()));
+    m_blank->setChecked(caption.isBlank());
 }

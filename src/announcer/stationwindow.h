@@ -33,6 +33,7 @@ private:
     void fitToScreen();
     void showLinks();
     void showPages();
+    void showCaption();
 
     station::StationServer& m_server;
     QComboBox* m_address;
@@ -45,6 +46,9 @@ private:
     // How many connections are open that are no page with a link (yet).
     QLabel* m_withoutRole;
     QPushButton* m_renew;
+    // What the caption screen may show.
+    QPushButton* m_holdBack;
+    QPushButton* m_blank;
     // The ready texts are kept a moment after the announcer stops typing.
     QPlainTextEdit* m_readyTexts;
     QTimer m_keepReadyTexts;

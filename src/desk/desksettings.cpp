@@ -27,6 +27,9 @@ const QString stationKeyKey = QStringLiteral("station/key");
 const QString sentSequenceKey = QStringLiteral("station/sentSequence");
 const QString urgentSequenceKey = QStringLiteral("station/urgentSequence");
 const QString readyTextsKey = QStringLiteral("station/readyTexts");
+const QString lingerKey = QStringLiteral("screen/lingerSeconds");
+const QString galaKey = QStringLiteral("screen/gala");
+const QString themeKey = QStringLiteral("screen/theme");
 
 QSettings settings() {
     return QSettings(settingsPath(), QSettings::IniFormat);
@@ -145,6 +148,20 @@ QStringList fitReadyTexts(const QStringList& texts) {
             fit << line;
     }
     return fit;
+}
+
+ScreenChoice screenChoice() {
+    const QSettings kept = settings();
+    ScreenChoice choice;
+    bool whole = false;
+    const int linger = kept.value(lingerKey).toString().toInt(&whole);
+    if (whole && linger >= 0 && linger <= longestLingerSeconds)
+        choice.lingerSeconds = linger;
+    // One line: the idle face has room for nothing more.
+    choice.gala =
+        kept.value(galaKey).toString().section(QLatin1Char('\n'), 0, 0).trimmed().left(100);
+    choice.dark = kept.value(themeKey).toString() != QLatin1String("light");
+    return choice;
 }
 
 } // namespace desk

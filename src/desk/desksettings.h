@@ -70,4 +70,16 @@ void rememberReadyTexts(const QStringList& texts);
 // bounded as above.
 QStringList fitReadyTexts(const QStringList& texts);
 
+// The pool's caption screen: how long a message stays on it once it has
+// been dismissed ([screen] lingerSeconds, 20 unless set, at most 600), the
+// gala's name its idle face shows ([screen] gala; the program's name when
+// unset) and its colours ([screen] theme, dark unless "light").
+struct ScreenChoice {
+    int lingerSeconds = 20;
+    QString gala;
+    bool dark = true;
+};
+inline constexpr int longestLingerSeconds = 600;
+ScreenChoice screenChoice();
+
 } // namespace desk

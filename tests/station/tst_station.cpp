@@ -859,9 +859,10 @@ std::optional<QSslConfiguration> TestStation::tls(const QTemporaryDir& dir, QStr
 void TestStation::refusedAddressSaysWhatToDo_data() {
     QTest::addColumn<QString>("address");
     QTest::addColumn<QString>("advice");
-    QTest::newRow("a port in use") << "in use" << "Choose another port, or close that program.";
-    QTest::newRow("not this computer's address")
-        << "192.0.2.1" << "Choose one of this computer's addresses.";
+    QTest::newRow("a port in use") << "in use"
+                                   << "Choose another port, or close that program.";
+    QTest::newRow("not this computer's address") << "192.0.2.1"
+                                                 << "Choose one of this computer's addresses.";
 }
 
 // A station that cannot listen says what to do about it.
@@ -873,9 +874,9 @@ void TestStation::refusedAddressSaysWhatToDo() {
         address == "in use" ? m_server->address() : Address{QHostAddress(address), 0};
     const store::Failure refusal = second.start(where);
     QVERIFY(refusal);
-    QVERIFY2(refusal.reason().startsWith("The browser station cannot listen on " +
-                                         addressText(where)),
-             qPrintable(refusal.reason()));
+    QVERIFY2(
+        refusal.reason().startsWith("The browser station cannot listen on " + addressText(where)),
+        qPrintable(refusal.reason()));
     QVERIFY2(refusal.reason().endsWith(advice), qPrintable(refusal.reason()));
 }
 
@@ -973,7 +974,7 @@ void TestStation::announcePageHandsOutLinks() {
     announce.say({{"type", "links"}});
     QTRY_COMPARE(announce.last("links")["pages"].toInt(-1), 1);
     const QJsonArray links = announce.last("links")["links"].toArray();
-    QCOMPARE(links.size(), 3);
+    QCOMPARE(links.size(), 4);
     QCOMPARE(links[2]["url"].toString(), m_server->link(Role::Send).toString());
     const int size = links[2]["size"].toInt();
     QVERIFY(size >= 21);
