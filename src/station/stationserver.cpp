@@ -672,6 +672,12 @@ void StationServer::sendTrouble() {
     sendToPages(protocol::trouble(deskNote(m_desk.captionNote())), {Role::Watch, Role::Announce});
 }
 
+void StationServer::setWindowless(bool windowless) {
+    m_windowless = windowless;
+    m_voice = AnnouncerDesk::deskStation;
+    showVoice();
+}
+
 // Without a window, the announcer works at an announce page: the one that
 // chose (or undid) last speaks for the desk.
 void StationServer::followVoice(const QString& station) {

@@ -99,7 +99,7 @@ public:
     // A desk served without a window: the caption screen follows the
     // announce page that chose last (or undid last), the desk's voice.
     // With a window it follows the window's display.
-    void setWindowless(bool windowless) { m_windowless = windowless; }
+    void setWindowless(bool windowless);
 
     // Why a connection was turned away.
     enum class Refusal { WrongLink, TooManyConnections };
