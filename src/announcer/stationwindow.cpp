@@ -11,6 +11,7 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -102,7 +103,7 @@ StationWindow::StationWindow(station::StationServer& server, QWidget* parent)
     , m_port(new QSpinBox)
     , m_startStop(new QPushButton)
     , m_state(new QLabel)
-    , m_links(new QHBoxLayout)
+    , m_links(new QGridLayout)
     , m_linkBox(new QGroupBox(tr("Links")))
     , m_pages(new QTreeWidget)
     , m_withoutRole(new QLabel)
@@ -322,7 +323,9 @@ void StationWindow::showLinks() {
     }
     if (!m_server.isListening())
         return;
-    // Side by side, so the window fits a laptop's screen.
+    // Side by side, so the window fits a laptop's screen; two by two where
+    // the screen is narrower than that.
+    std::vector<QWidget*> columns;
     for (const station::Role role : m_server.roles()) {
         const QString link = QString::fromLatin1(m_server.link(role).toEncoded());
         auto* column = new QWidget;
@@ -341,10 +344,18 @@ void StationWindow::showLinks() {
         columnLayout->addWidget(text);
         columnLayout->addWidget(field);
         columnLayout->addStretch();
-        m_links->addWidget(column, 1);
+        m_links->addWidget(column, 0, static_cast<int>(columns.size()));
         // Shown now, so that the window is sized with it.
         column->show();
+        columns.push_back(column);
     }
+    if (m_linkBox->sizeHint().width() <= screen()->availableGeometry().width() * 9 / 10)
+        return;
+    while (QLayoutItem* item = m_links->takeAt(0))
+        delete item;
+    for (size_t index = 0; index < columns.size(); ++index)
+        m_links->addWidget(columns[index], static_cast<int>(index / 2),
+                           static_cast<int>(index % 2));
 }
 
 void StationWindow::showPages() {

@@ -9,7 +9,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QSpinBox;
 class QTreeWidget;
-class QHBoxLayout;
+class QGridLayout;
 
 namespace station {
 class StationServer;
@@ -40,7 +40,7 @@ private:
     QSpinBox* m_port;
     QPushButton* m_startStop;
     QLabel* m_state;
-    QHBoxLayout* m_links;
+    QGridLayout* m_links;
     QWidget* m_linkBox;
     QTreeWidget* m_pages;
     // How many connections are open that are no page with a link (yet).
