@@ -234,6 +234,14 @@
             <numerusform> — DRINGEND, noch nicht angezeigt: %n</numerusform>
         </translation>
     </message>
+    <message>
+        <source> — caption screen blanked</source>
+        <translation> — Untertitelbildschirm schwarz</translation>
+    </message>
+    <message>
+        <source> — held back from the caption screen</source>
+        <translation> — vom Untertitelbildschirm zurückgehalten</translation>
+    </message>
 </context>
 <context>
     <name>ClubRecords</name>
@@ -1172,6 +1180,22 @@ Wettkampf 14 – 100 m Brust männlich, Lauf 2, Bahn 5: Anschlag nicht beidhänd
         <source>Intro screen: %1, %2</source>
         <translation>Startfenster: %1, %2</translation>
     </message>
+    <message>
+        <source>F7</source>
+        <translation>F7</translation>
+    </message>
+    <message>
+        <source>Hold the message on display back from the caption screen, or show it</source>
+        <translation>Angezeigte Meldung vom Untertitelbildschirm zurückhalten oder zeigen</translation>
+    </message>
+    <message>
+        <source>F8</source>
+        <translation>F8</translation>
+    </message>
+    <message>
+        <source>Blank the caption screen, or bring it back</source>
+        <translation>Untertitelbildschirm schwarz schalten oder zurückholen</translation>
+    </message>
 </context>
 <context>
     <name>LocateDatabase</name>
@@ -1300,6 +1324,9 @@ Wettkampf 14 – 100 m Brust männlich, Lauf 2, Bahn 5: Anschlag nicht beidhänd
         <source>Load Pink Cards</source>
         <translation>Rosa Karten einlegen</translation>
     </message>
+</context>
+<context>
+    <name>Serve</name>
 </context>
 <context>
     <name>SettingsFile</name>
@@ -1629,6 +1656,34 @@ Wettkampf 14 – 100 m Brust männlich, Lauf 2, Bahn 5: Anschlag nicht beidhänd
         <source>The old links stop working on every device. Pages dropped now: %1</source>
         <translation>Die alten Links funktionieren dann auf keinem Gerät mehr. Jetzt getrennte Seiten: %1</translation>
     </message>
+    <message>
+        <source>screen</source>
+        <translation>Bildschirm</translation>
+    </message>
+    <message>
+        <source>The pool’s caption screen: what is read out, in large type</source>
+        <translation>Der Untertitelbildschirm am Becken: was vorgelesen wird, in großer Schrift</translation>
+    </message>
+    <message>
+        <source>Hold back from the screen</source>
+        <translation>Vom Bildschirm zurückhalten</translation>
+    </message>
+    <message>
+        <source>Keep this message off the caption screen (F7)</source>
+        <translation>Diese Meldung nicht auf dem Untertitelbildschirm zeigen (F7)</translation>
+    </message>
+    <message>
+        <source>Blank the screen</source>
+        <translation>Bildschirm schwarz</translation>
+    </message>
+    <message>
+        <source>Bring the screen back</source>
+        <translation>Bildschirm zurückholen</translation>
+    </message>
+    <message>
+        <source>Blank the caption screen, or bring it back (F8)</source>
+        <translation>Untertitelbildschirm schwarz schalten oder zurückholen (F8)</translation>
+    </message>
 </context>
 <context>
     <name>StationWindow</name>
@@ -1761,6 +1816,26 @@ Wettkampf 14 – 100 m Brust männlich, Lauf 2, Bahn 5: Anschlag nicht beidhänd
     <message>
         <source>Keep the links</source>
         <translation>Links behalten</translation>
+    </message>
+    <message>
+        <source>screen</source>
+        <translation>Bildschirm</translation>
+    </message>
+    <message>
+        <source>The pool&apos;s caption screen: what is read out, in large type</source>
+        <translation>Der Untertitelbildschirm am Becken: was vorgelesen wird, in großer Schrift</translation>
+    </message>
+    <message>
+        <source>Hold back from the screen (F7)</source>
+        <translation>Vom Bildschirm zurückhalten (F7)</translation>
+    </message>
+    <message>
+        <source>Blank the screen (F8)</source>
+        <translation>Bildschirm schwarz (F8)</translation>
+    </message>
+    <message>
+        <source>Caption screen:</source>
+        <translation>Untertitelbildschirm:</translation>
     </message>
 </context>
 <context>

@@ -234,6 +234,14 @@
             <numerusform> — URGENTE, aún sin mostrar: %n</numerusform>
         </translation>
     </message>
+    <message>
+        <source> — caption screen blanked</source>
+        <translation> — pantalla de subtítulos en negro</translation>
+    </message>
+    <message>
+        <source> — held back from the caption screen</source>
+        <translation> — retenido de la pantalla de subtítulos</translation>
+    </message>
 </context>
 <context>
     <name>ClubRecords</name>
@@ -1172,6 +1180,22 @@ Prueba 14 – 100 m braza masculino, serie 2 calle 5: llegada sin tocar con amba
         <source>Intro screen: %1, %2</source>
         <translation>Pantalla de inicio: %1, %2</translation>
     </message>
+    <message>
+        <source>F7</source>
+        <translation>F7</translation>
+    </message>
+    <message>
+        <source>Hold the message on display back from the caption screen, or show it</source>
+        <translation>Retener el mensaje en pantalla de la pantalla de subtítulos, o mostrarlo</translation>
+    </message>
+    <message>
+        <source>F8</source>
+        <translation>F8</translation>
+    </message>
+    <message>
+        <source>Blank the caption screen, or bring it back</source>
+        <translation>Poner en negro la pantalla de subtítulos, o recuperarla</translation>
+    </message>
 </context>
 <context>
     <name>LocateDatabase</name>
@@ -1300,6 +1324,9 @@ Prueba 14 – 100 m braza masculino, serie 2 calle 5: llegada sin tocar con amba
         <source>Load Pink Cards</source>
         <translation>Cargue las fichas rosas</translation>
     </message>
+</context>
+<context>
+    <name>Serve</name>
 </context>
 <context>
     <name>SettingsFile</name>
@@ -1629,6 +1656,34 @@ Prueba 14 – 100 m braza masculino, serie 2 calle 5: llegada sin tocar con amba
         <source>The old links stop working on every device. Pages dropped now: %1</source>
         <translation>Los enlaces antiguos dejan de funcionar en todos los dispositivos. Páginas desconectadas ahora: %1</translation>
     </message>
+    <message>
+        <source>screen</source>
+        <translation>pantalla</translation>
+    </message>
+    <message>
+        <source>The pool’s caption screen: what is read out, in large type</source>
+        <translation>La pantalla de subtítulos de la piscina: lo que se lee, en letra grande</translation>
+    </message>
+    <message>
+        <source>Hold back from the screen</source>
+        <translation>Retener de la pantalla</translation>
+    </message>
+    <message>
+        <source>Keep this message off the caption screen (F7)</source>
+        <translation>No mostrar este mensaje en la pantalla de subtítulos (F7)</translation>
+    </message>
+    <message>
+        <source>Blank the screen</source>
+        <translation>Pantalla en negro</translation>
+    </message>
+    <message>
+        <source>Bring the screen back</source>
+        <translation>Recuperar la pantalla</translation>
+    </message>
+    <message>
+        <source>Blank the caption screen, or bring it back (F8)</source>
+        <translation>Poner en negro la pantalla de subtítulos, o recuperarla (F8)</translation>
+    </message>
 </context>
 <context>
     <name>StationWindow</name>
@@ -1761,6 +1816,26 @@ Prueba 14 – 100 m braza masculino, serie 2 calle 5: llegada sin tocar con amba
     <message>
         <source>Keep the links</source>
         <translation>Conservar los enlaces</translation>
+    </message>
+    <message>
+        <source>screen</source>
+        <translation>pantalla</translation>
+    </message>
+    <message>
+        <source>The pool&apos;s caption screen: what is read out, in large type</source>
+        <translation>La pantalla de subtítulos de la piscina: lo que se lee, en letra grande</translation>
+    </message>
+    <message>
+        <source>Hold back from the screen (F7)</source>
+        <translation>Retener de la pantalla (F7)</translation>
+    </message>
+    <message>
+        <source>Blank the screen (F8)</source>
+        <translation>Pantalla en negro (F8)</translation>
+    </message>
+    <message>
+        <source>Caption screen:</source>
+        <translation>Pantalla de subtítulos:</translation>
     </message>
 </context>
 <context>

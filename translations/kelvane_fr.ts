@@ -234,6 +234,14 @@
             <numerusform> — URGENTS, pas encore affichés&#xa0;: %n</numerusform>
         </translation>
     </message>
+    <message>
+        <source> — caption screen blanked</source>
+        <translation> — écran de sous-titres masqué</translation>
+    </message>
+    <message>
+        <source> — held back from the caption screen</source>
+        <translation> — retenu de l’écran de sous-titres</translation>
+    </message>
 </context>
 <context>
     <name>ClubRecords</name>
@@ -1172,6 +1180,22 @@ Event 14 Boys 100m Breaststroke, heat 2 lane 5: non-simultaneous touch.</source>
         <source>Intro screen: %1, %2</source>
         <translation>Écran d&apos;accueil&#xa0;: %1, %2</translation>
     </message>
+    <message>
+        <source>F7</source>
+        <translation>F7</translation>
+    </message>
+    <message>
+        <source>Hold the message on display back from the caption screen, or show it</source>
+        <translation>Retenir le message affiché de l’écran de sous-titres, ou le montrer</translation>
+    </message>
+    <message>
+        <source>F8</source>
+        <translation>F8</translation>
+    </message>
+    <message>
+        <source>Blank the caption screen, or bring it back</source>
+        <translation>Masquer l’écran de sous-titres, ou le rétablir</translation>
+    </message>
 </context>
 <context>
     <name>LocateDatabase</name>
@@ -1300,6 +1324,9 @@ Event 14 Boys 100m Breaststroke, heat 2 lane 5: non-simultaneous touch.</source>
         <source>Load Pink Cards</source>
         <translation>Chargez les fiches roses</translation>
     </message>
+</context>
+<context>
+    <name>Serve</name>
 </context>
 <context>
     <name>SettingsFile</name>
@@ -1629,6 +1656,34 @@ Event 14 Boys 100m Breaststroke, heat 2 lane 5: non-simultaneous touch.</source>
         <source>The old links stop working on every device. Pages dropped now: %1</source>
         <translation>Les anciens liens ne fonctionneront plus sur aucun appareil. Pages déconnectées maintenant&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>screen</source>
+        <translation>écran</translation>
+    </message>
+    <message>
+        <source>The pool’s caption screen: what is read out, in large type</source>
+        <translation>L’écran de sous-titres du bassin : ce qui est annoncé, en grands caractères</translation>
+    </message>
+    <message>
+        <source>Hold back from the screen</source>
+        <translation>Retenir de l’écran</translation>
+    </message>
+    <message>
+        <source>Keep this message off the caption screen (F7)</source>
+        <translation>Ne pas montrer ce message sur l’écran de sous-titres (F7)</translation>
+    </message>
+    <message>
+        <source>Blank the screen</source>
+        <translation>Masquer l’écran</translation>
+    </message>
+    <message>
+        <source>Bring the screen back</source>
+        <translation>Rétablir l’écran</translation>
+    </message>
+    <message>
+        <source>Blank the caption screen, or bring it back (F8)</source>
+        <translation>Masquer l’écran de sous-titres, ou le rétablir (F8)</translation>
+    </message>
 </context>
 <context>
     <name>StationWindow</name>
@@ -1761,6 +1816,26 @@ Event 14 Boys 100m Breaststroke, heat 2 lane 5: non-simultaneous touch.</source>
     <message>
         <source>Keep the links</source>
         <translation>Garder les liens</translation>
+    </message>
+    <message>
+        <source>screen</source>
+        <translation>écran</translation>
+    </message>
+    <message>
+        <source>The pool&apos;s caption screen: what is read out, in large type</source>
+        <translation>L&apos;écran de sous-titres du bassin : ce qui est annoncé, en grands caractères</translation>
+    </message>
+    <message>
+        <source>Hold back from the screen (F7)</source>
+        <translation>Retenir de l’écran (F7)</translation>
+    </message>
+    <message>
+        <source>Blank the screen (F8)</source>
+        <translation>Masquer l’écran (F8)</translation>
+    </message>
+    <message>
+        <source>Caption screen:</source>
+        <translation>Écran de sous-titres :</translation>
     </message>
 </context>
 <context>

@@ -234,6 +234,14 @@
             <numerusform> — DRINGEND, nog niet getoond: %n</numerusform>
         </translation>
     </message>
+    <message>
+        <source> — caption screen blanked</source>
+        <translation> — ondertitelscherm zwart</translation>
+    </message>
+    <message>
+        <source> — held back from the caption screen</source>
+        <translation> — tegengehouden voor het ondertitelscherm</translation>
+    </message>
 </context>
 <context>
     <name>ClubRecords</name>
@@ -1172,6 +1180,22 @@ Programma 14 – 100m schoolslag jongens, serie 2 baan 5: niet gelijktijdig aang
         <source>Intro screen: %1, %2</source>
         <translation>Startscherm: %1, %2</translation>
     </message>
+    <message>
+        <source>F7</source>
+        <translation>F7</translation>
+    </message>
+    <message>
+        <source>Hold the message on display back from the caption screen, or show it</source>
+        <translation>Het getoonde bericht tegenhouden voor het ondertitelscherm, of tonen</translation>
+    </message>
+    <message>
+        <source>F8</source>
+        <translation>F8</translation>
+    </message>
+    <message>
+        <source>Blank the caption screen, or bring it back</source>
+        <translation>Het ondertitelscherm zwart maken, of terughalen</translation>
+    </message>
 </context>
 <context>
     <name>LocateDatabase</name>
@@ -1300,6 +1324,9 @@ Programma 14 – 100m schoolslag jongens, serie 2 baan 5: niet gelijktijdig aang
         <source>Load Pink Cards</source>
         <translation>Roze kaarten plaatsen</translation>
     </message>
+</context>
+<context>
+    <name>Serve</name>
 </context>
 <context>
     <name>SettingsFile</name>
@@ -1629,6 +1656,34 @@ Programma 14 – 100m schoolslag jongens, serie 2 baan 5: niet gelijktijdig aang
         <source>The old links stop working on every device. Pages dropped now: %1</source>
         <translation>De oude links werken dan op geen enkel apparaat meer. Nu verbroken pagina’s: %1</translation>
     </message>
+    <message>
+        <source>screen</source>
+        <translation>scherm</translation>
+    </message>
+    <message>
+        <source>The pool’s caption screen: what is read out, in large type</source>
+        <translation>Het ondertitelscherm bij het bad: wat wordt omgeroepen, in grote letters</translation>
+    </message>
+    <message>
+        <source>Hold back from the screen</source>
+        <translation>Tegenhouden voor het scherm</translation>
+    </message>
+    <message>
+        <source>Keep this message off the caption screen (F7)</source>
+        <translation>Dit bericht niet op het ondertitelscherm tonen (F7)</translation>
+    </message>
+    <message>
+        <source>Blank the screen</source>
+        <translation>Scherm zwart</translation>
+    </message>
+    <message>
+        <source>Bring the screen back</source>
+        <translation>Scherm terughalen</translation>
+    </message>
+    <message>
+        <source>Blank the caption screen, or bring it back (F8)</source>
+        <translation>Het ondertitelscherm zwart maken, of terughalen (F8)</translation>
+    </message>
 </context>
 <context>
     <name>StationWindow</name>
@@ -1761,6 +1816,26 @@ Programma 14 – 100m schoolslag jongens, serie 2 baan 5: niet gelijktijdig aang
     <message>
         <source>Keep the links</source>
         <translation>Links houden</translation>
+    </message>
+    <message>
+        <source>screen</source>
+        <translation>scherm</translation>
+    </message>
+    <message>
+        <source>The pool&apos;s caption screen: what is read out, in large type</source>
+        <translation>Het ondertitelscherm bij het bad: wat wordt omgeroepen, in grote letters</translation>
+    </message>
+    <message>
+        <source>Hold back from the screen (F7)</source>
+        <translation>Tegenhouden voor het scherm (F7)</translation>
+    </message>
+    <message>
+        <source>Blank the screen (F8)</source>
+        <translation>Scherm zwart (F8)</translation>
+    </message>
+    <message>
+        <source>Caption screen:</source>
+        <translation>Ondertitelscherm:</translation>
     </message>
 </context>
 <context>

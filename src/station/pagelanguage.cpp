@@ -73,6 +73,13 @@ const char* const pageTexts[] = {
     QT_TRANSLATE_NOOP("StationPage", "Make new links"),
     QT_TRANSLATE_NOOP("StationPage", "Cancel"),
     QT_TRANSLATE_NOOP("StationPage", "New links are made: the old ones no longer work."),
+    QT_TRANSLATE_NOOP("StationPage", "screen"),
+    QT_TRANSLATE_NOOP("StationPage", "The pool’s caption screen: what is read out, in large type"),
+    QT_TRANSLATE_NOOP("StationPage", "Hold back from the screen"),
+    QT_TRANSLATE_NOOP("StationPage", "Keep this message off the caption screen (F7)"),
+    QT_TRANSLATE_NOOP("StationPage", "Blank the screen"),
+    QT_TRANSLATE_NOOP("StationPage", "Bring the screen back"),
+    QT_TRANSLATE_NOOP("StationPage", "Blank the caption screen, or bring it back (F8)"),
 };
 
 // A tag's weight: q=0.5 and the like; 1 without one, 0 for anything unreadable.
