@@ -128,7 +128,7 @@ Step stepAt(const Message& message, const QDate& day, const QDateTime& now) {
     if (!message.rowKey.isEmpty())
         return pastNotAfter(message, day, now) ? Step::TakeBack : Step::None;
     const QDateTime due = dueAt(message, day);
-    return due.isValid() && now >= due ? Step::Add : Step::None;
+    return due.isValid() && now >= due && !pastNotAfter(message, day, now) ? Step::Add : Step::None;
 }
 
 const char* unfit(const Message& message) {
