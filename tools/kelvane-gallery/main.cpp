@@ -5,27 +5,27 @@
 #include "demomessages.h"
 
 #include "announcer/announcerscreen.h"
-#include "desk/desksettings.h"
 #include "announcer/keyswindow.h"
-#include "desk/readoutlog.h"
 #include "announcer/readouttoday.h"
-#include "clubrecords/records.h"
-#include "store/announcerschema.h"
-#include "store/database.h"
 #include "app/announceintro.h"
 #include "app/announcersession.h"
 #include "app/kelvaneapplication.h"
+#include "clubrecords/records.h"
+#include "desk/desksettings.h"
+#include "desk/readoutlog.h"
 #include "dialogs/filedialogue.h"
 #include "dialogs/fileinfo.h"
 #include "dialogs/yesno.h"
+#include "store/announcerschema.h"
+#include "store/database.h"
 #include "swimtime/conversion.h"
 
 #include <QDir>
-#include <QTest>
-#include <QWebSocket>
 #include <QListView>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
+#include <QWebSocket>
 
 #include <cstdio>
 #include <functional>
@@ -39,7 +39,9 @@ AnnouncerSession& session() {
     return *program;
 }
 
-QString galaDatabase(const QString& folder) { return folder + QStringLiteral("/announcer.mdb"); }
+QString galaDatabase(const QString& folder) {
+    return folder + QStringLiteral("/announcer.mdb");
+}
 
 // A sample that could not be made leaves the window emptier than it should be.
 void warnIf(const store::Failure& failure) {
@@ -52,7 +54,7 @@ AnnouncerScreen* showAnnouncerScreen(const QString& folder) {
     feed::initDatabase(path);
     for (int n = 0; n < 6; ++n)
         feed::addAnnouncement(path, n + 11, feed::demoMessage(n));
-    auto* screen = new AnnouncerScreen(session().desk(), session().station());
+    auto* screen = new AnnouncerScreen(session().desk(), session().station(), &session().planned());
     QTimer::singleShot(0, screen, [screen, path] { screen->showModal(path); });
     return screen;
 }
@@ -84,12 +86,13 @@ void showGoneMessage(const QString& folder) {
     AnnouncerScreen* screen = showAnnouncerScreen(folder);
     QTimer::singleShot(200, screen, [screen] { chooseFirstLine(screen); });
     QTimer::singleShot(400, screen, [screen, folder] {
-        store::forEachRow(store::openDatabase(galaDatabase(folder), QStringLiteral("announcer database"))
-                              ->openRecordset(store::announcer::rowSource),
-                          [](store::RecordSet& row) {
-                              if (row.value(store::announcer::sequenceField).toInt() == 11)
-                                  row.deleteCurrent();
-                          });
+        store::forEachRow(
+            store::openDatabase(galaDatabase(folder), QStringLiteral("announcer database"))
+                ->openRecordset(store::announcer::rowSource),
+            [](store::RecordSet& row) {
+                if (row.value(store::announcer::sequenceField).toInt() == 11)
+                    row.deleteCurrent();
+            });
         screen->Refresh_Form();
     });
 }
@@ -100,7 +103,7 @@ void showArrivalOutOfSight(const QString& folder) {
     feed::initDatabase(path);
     for (int n = 0; n < 30; ++n)
         feed::addAnnouncement(path, n + 1, feed::demoMessage(n));
-    auto* screen = new AnnouncerScreen(session().desk(), session().station());
+    auto* screen = new AnnouncerScreen(session().desk(), session().station(), &session().planned());
     QTimer::singleShot(0, screen, [screen, path] { screen->showModal(path); });
     QTimer::singleShot(400, screen, [screen, path] {
         feed::addAnnouncement(path, 40, feed::demoMessage(31));
@@ -113,17 +116,23 @@ void showEveryScript(const QString& folder) {
     const QString path = galaDatabase(folder);
     feed::initDatabase(path);
     const QStringList messages = {
-        QStringLiteral("\u7b2c3\u7d44 \u7537\u5b50100m\u81ea\u7531\u5f62 \u6c7a\u52dd\r\n\u4e00\u4f4d \u674e\u660e"),
-        QStringLiteral("\ud574\ub2f9 \uc120\uc218\ub294 \uc18c\uc9d1 \uad6c\uc5ed\uc73c\ub85c \uc640 \uc8fc\uc138\uc694"),
-        QStringLiteral("\u0939\u0940\u091f 2: \u0924\u0948\u0930\u093e\u0915 \u0924\u0948\u092f\u093e\u0930 \u0939\u094b\u0902"),
+        QStringLiteral("\u7b2c3\u7d44 \u7537\u5b50100m\u81ea\u7531\u5f62 "
+                       "\u6c7a\u52dd\r\n\u4e00\u4f4d \u674e\u660e"),
+        QStringLiteral("\ud574\ub2f9 \uc120\uc218\ub294 \uc18c\uc9d1 \uad6c\uc5ed\uc73c\ub85c "
+                       "\uc640 \uc8fc\uc138\uc694"),
+        QStringLiteral("\u0939\u0940\u091f 2: \u0924\u0948\u0930\u093e\u0915 "
+                       "\u0924\u0948\u092f\u093e\u0930 \u0939\u094b\u0902"),
         QStringLiteral("\u0e23\u0e2d\u0e1a\u0e0a\u0e34\u0e07 100 \u0e40\u0e21\u0e15\u0e23"),
-        QStringLiteral("\u05de\u05e7\u05e6\u05d4 3 \u05ea\u05d5\u05e6\u05d0\u05d5\u05ea\r\n\u05de\u05e7\u05d5\u05dd \u05e8\u05d0\u05e9\u05d5\u05df"),
-        QStringLiteral("\u0627\u0644\u0633\u0628\u0627\u0642 \u0627\u0644\u062b\u0627\u0644\u062b: \u0627\u0644\u0646\u062a\u0627\u0626\u062c"),
+        QStringLiteral("\u05de\u05e7\u05e6\u05d4 3 "
+                       "\u05ea\u05d5\u05e6\u05d0\u05d5\u05ea\r\n\u05de\u05e7\u05d5\u05dd "
+                       "\u05e8\u05d0\u05e9\u05d5\u05df"),
+        QStringLiteral("\u0627\u0644\u0633\u0628\u0627\u0642 \u0627\u0644\u062b\u0627\u0644\u062b: "
+                       "\u0627\u0644\u0646\u062a\u0627\u0626\u062c"),
         QStringLiteral("Medal ceremony in 5 minutes \U0001F3C5\U0001F3CA"),
     };
     for (int n = 0; n < messages.size(); ++n)
         feed::addAnnouncement(path, n + 21, messages[n]);
-    auto* screen = new AnnouncerScreen(session().desk(), session().station());
+    auto* screen = new AnnouncerScreen(session().desk(), session().station(), &session().planned());
     QTimer::singleShot(0, screen, [screen, path] { screen->showModal(path); });
     QTimer::singleShot(300, screen, [screen] { chooseFirstLine(screen); });
 }
@@ -138,7 +147,8 @@ void showReadOutToday(const QString& folder) {
     }
     warnIf(readoutlog::append({time.addSecs(20), readoutlog::undone, database, QStringLiteral("5"),
                                15, feed::demoMessage(4), AnnouncerDesk::deskStation}));
-    (new ReadOutToday(readoutlog::readOuts(readoutlog::read(readoutlog::fileOf(time.date())))))->show();
+    (new ReadOutToday(readoutlog::readOuts(readoutlog::read(readoutlog::fileOf(time.date())))))
+        ->show();
 }
 
 void showYesNo() {
@@ -156,8 +166,8 @@ void showFileInfo() {
 
 void showConversion() {
     auto* window = new Conversion;
-    window->setConversion(QStringLiteral("1:05.30"), QStringLiteral("100 yards"), QStringLiteral("1:11.52"),
-                          QStringLiteral("100 metres"));
+    window->setConversion(QStringLiteral("1:05.30"), QStringLiteral("100 yards"),
+                          QStringLiteral("1:11.52"), QStringLiteral("100 metres"));
     window->show();
 }
 
@@ -177,9 +187,35 @@ void showBrowserStation(const QString& folder) {
                         "{\"type\":\"hello\",\"token\":\"%1\",\"page\":\"galleryPage00000000\"}")
                         .arg(token));
             });
-        page->open(QUrl(QStringLiteral("ws://%1/live").arg(station::addressText(server.address()))));
+        page->open(
+            QUrl(QStringLiteral("ws://%1/live").arg(station::addressText(server.address()))));
     }
     QTimer::singleShot(300, screen, [screen] { QTest::keyClick(screen, Qt::Key_F9); });
+}
+
+// The planned messages of a gala morning, around the time it is now: one
+// on the list, one read out that comes again, one waiting, one expired.
+void showPlannedMessages(const QString& folder) {
+    AnnouncerScreen* screen = showAnnouncerScreen(folder);
+    const QTime now = QTime::currentTime();
+    const auto plan = [](const QString& text, QTime notBefore, QTime notAfter, int repeat,
+                         bool urgent) {
+        planned::Message message;
+        message.text = text;
+        message.notBefore = notBefore;
+        message.notAfter = notAfter;
+        message.repeatMinutes = repeat;
+        message.urgent = urgent;
+        warnIf(session().planned().add(message));
+    };
+    plan(QStringLiteral("Warm-up ends in five minutes: swimmers out of the pool, please"),
+         now.addSecs(-120), now.addSecs(600), 0, false);
+    plan(QStringLiteral("Thank you to our sponsor, Harbour Bakery"), now.addSecs(-3600),
+         now.addSecs(7200), 30, false);
+    plan(QStringLiteral("The caf\u00e9 closes at 16:00"), now.addSecs(1800), {}, 0, false);
+    plan(QStringLiteral("Car park: the white van in the ambulance bay must be moved"),
+         now.addSecs(2400), now.addSecs(3600), 0, true);
+    QTimer::singleShot(300, screen, [screen] { QTest::keyClick(screen, Qt::Key_F8); });
 }
 
 } // namespace
@@ -196,11 +232,13 @@ int main(int argc, char** argv) {
         {QStringLiteral("Announcer_Screen_New_Arrival"), [&] { showNewArrival(folder.path()); }},
         {QStringLiteral("Announcer_Screen_New_Larger"), [&] { showLargerText(folder.path()); }},
         {QStringLiteral("Announcer_Screen_New_Gone"), [&] { showGoneMessage(folder.path()); }},
-        {QStringLiteral("Announcer_Screen_New_Below"), [&] { showArrivalOutOfSight(folder.path()); }},
+        {QStringLiteral("Announcer_Screen_New_Below"),
+         [&] { showArrivalOutOfSight(folder.path()); }},
         {QStringLiteral("Announcer_Screen_New_Scripts"), [&] { showEveryScript(folder.path()); }},
         {QStringLiteral("Keys"), [] { (new KeysWindow)->show(); }},
         {QStringLiteral("ReadOutToday"), [&] { showReadOutToday(folder.path()); }},
         {QStringLiteral("BrowserStation"), [&] { showBrowserStation(folder.path()); }},
+        {QStringLiteral("PlannedMessages"), [&] { showPlannedMessages(folder.path()); }},
         {QStringLiteral("YesNo"), showYesNo},
         {QStringLiteral("FileInfo"), showFileInfo},
         {QStringLiteral("FileDialogue"), [] { (new FileDialogue)->show(); }},
