@@ -5,27 +5,27 @@
 #include "demomessages.h"
 
 #include "announcer/announcerscreen.h"
+#include "desk/desksettings.h"
 #include "announcer/keyswindow.h"
+#include "desk/readoutlog.h"
 #include "announcer/readouttoday.h"
+#include "clubrecords/records.h"
+#include "store/announcerschema.h"
+#include "store/database.h"
 #include "app/announceintro.h"
 #include "app/announcersession.h"
 #include "app/kelvaneapplication.h"
-#include "clubrecords/records.h"
-#include "desk/desksettings.h"
-#include "desk/readoutlog.h"
 #include "dialogs/filedialogue.h"
 #include "dialogs/fileinfo.h"
 #include "dialogs/yesno.h"
-#include "store/announcerschema.h"
-#include "store/database.h"
 #include "swimtime/conversion.h"
 
 #include <QDir>
+#include <QTest>
+#include <QWebSocket>
 #include <QListView>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTimer>
-#include <QWebSocket>
 
 #include <cstdio>
 #include <functional>
@@ -39,9 +39,7 @@ AnnouncerSession& session() {
     return *program;
 }
 
-QString galaDatabase(const QString& folder) {
-    return folder + QStringLiteral("/announcer.mdb");
-}
+QString galaDatabase(const QString& folder) { return folder + QStringLiteral("/announcer.mdb"); }
 
 // A sample that could not be made leaves the window emptier than it should be.
 void warnIf(const store::Failure& failure) {
@@ -86,13 +84,12 @@ void showGoneMessage(const QString& folder) {
     AnnouncerScreen* screen = showAnnouncerScreen(folder);
     QTimer::singleShot(200, screen, [screen] { chooseFirstLine(screen); });
     QTimer::singleShot(400, screen, [screen, folder] {
-        store::forEachRow(
-            store::openDatabase(galaDatabase(folder), QStringLiteral("announcer database"))
-                ->openRecordset(store::announcer::rowSource),
-            [](store::RecordSet& row) {
-                if (row.value(store::announcer::sequenceField).toInt() == 11)
-                    row.deleteCurrent();
-            });
+        store::forEachRow(store::openDatabase(galaDatabase(folder), QStringLiteral("announcer database"))
+                              ->openRecordset(store::announcer::rowSource),
+                          [](store::RecordSet& row) {
+                              if (row.value(store::announcer::sequenceField).toInt() == 11)
+                                  row.deleteCurrent();
+                          });
         screen->Refresh_Form();
     });
 }
@@ -116,18 +113,12 @@ void showEveryScript(const QString& folder) {
     const QString path = galaDatabase(folder);
     feed::initDatabase(path);
     const QStringList messages = {
-        QStringLiteral("\u7b2c3\u7d44 \u7537\u5b50100m\u81ea\u7531\u5f62 "
-                       "\u6c7a\u52dd\r\n\u4e00\u4f4d \u674e\u660e"),
-        QStringLiteral("\ud574\ub2f9 \uc120\uc218\ub294 \uc18c\uc9d1 \uad6c\uc5ed\uc73c\ub85c "
-                       "\uc640 \uc8fc\uc138\uc694"),
-        QStringLiteral("\u0939\u0940\u091f 2: \u0924\u0948\u0930\u093e\u0915 "
-                       "\u0924\u0948\u092f\u093e\u0930 \u0939\u094b\u0902"),
+        QStringLiteral("\u7b2c3\u7d44 \u7537\u5b50100m\u81ea\u7531\u5f62 \u6c7a\u52dd\r\n\u4e00\u4f4d \u674e\u660e"),
+        QStringLiteral("\ud574\ub2f9 \uc120\uc218\ub294 \uc18c\uc9d1 \uad6c\uc5ed\uc73c\ub85c \uc640 \uc8fc\uc138\uc694"),
+        QStringLiteral("\u0939\u0940\u091f 2: \u0924\u0948\u0930\u093e\u0915 \u0924\u0948\u092f\u093e\u0930 \u0939\u094b\u0902"),
         QStringLiteral("\u0e23\u0e2d\u0e1a\u0e0a\u0e34\u0e07 100 \u0e40\u0e21\u0e15\u0e23"),
-        QStringLiteral("\u05de\u05e7\u05e6\u05d4 3 "
-                       "\u05ea\u05d5\u05e6\u05d0\u05d5\u05ea\r\n\u05de\u05e7\u05d5\u05dd "
-                       "\u05e8\u05d0\u05e9\u05d5\u05df"),
-        QStringLiteral("\u0627\u0644\u0633\u0628\u0627\u0642 \u0627\u0644\u062b\u0627\u0644\u062b: "
-                       "\u0627\u0644\u0646\u062a\u0627\u0626\u062c"),
+        QStringLiteral("\u05de\u05e7\u05e6\u05d4 3 \u05ea\u05d5\u05e6\u05d0\u05d5\u05ea\r\n\u05de\u05e7\u05d5\u05dd \u05e8\u05d0\u05e9\u05d5\u05df"),
+        QStringLiteral("\u0627\u0644\u0633\u0628\u0627\u0642 \u0627\u0644\u062b\u0627\u0644\u062b: \u0627\u0644\u0646\u062a\u0627\u0626\u062c"),
         QStringLiteral("Medal ceremony in 5 minutes \U0001F3C5\U0001F3CA"),
     };
     for (int n = 0; n < messages.size(); ++n)
@@ -147,8 +138,7 @@ void showReadOutToday(const QString& folder) {
     }
     warnIf(readoutlog::append({time.addSecs(20), readoutlog::undone, database, QStringLiteral("5"),
                                15, feed::demoMessage(4), AnnouncerDesk::deskStation}));
-    (new ReadOutToday(readoutlog::readOuts(readoutlog::read(readoutlog::fileOf(time.date())))))
-        ->show();
+    (new ReadOutToday(readoutlog::readOuts(readoutlog::read(readoutlog::fileOf(time.date())))))->show();
 }
 
 void showYesNo() {
@@ -166,8 +156,8 @@ void showFileInfo() {
 
 void showConversion() {
     auto* window = new Conversion;
-    window->setConversion(QStringLiteral("1:05.30"), QStringLiteral("100 yards"),
-                          QStringLiteral("1:11.52"), QStringLiteral("100 metres"));
+    window->setConversion(QStringLiteral("1:05.30"), QStringLiteral("100 yards"), QStringLiteral("1:11.52"),
+                          QStringLiteral("100 metres"));
     window->show();
 }
 
@@ -187,14 +177,13 @@ void showBrowserStation(const QString& folder) {
                         "{\"type\":\"hello\",\"token\":\"%1\",\"page\":\"galleryPage00000000\"}")
                         .arg(token));
             });
-        page->open(
-            QUrl(QStringLiteral("ws://%1/live").arg(station::addressText(server.address()))));
+        page->open(QUrl(QStringLiteral("ws://%1/live").arg(station::addressText(server.address()))));
     }
     QTimer::singleShot(300, screen, [screen] { QTest::keyClick(screen, Qt::Key_F9); });
 }
 
-// The planned messages of a gala morning, around the time it is now: one
-// on the list, one read out that comes again, one waiting, one expired.
+// The planned messages of a gala morning, around the time it is now: two
+// on the list, two waiting.
 void showPlannedMessages(const QString& folder) {
     AnnouncerScreen* screen = showAnnouncerScreen(folder);
     const QTime now = QTime::currentTime();
@@ -232,8 +221,7 @@ int main(int argc, char** argv) {
         {QStringLiteral("Announcer_Screen_New_Arrival"), [&] { showNewArrival(folder.path()); }},
         {QStringLiteral("Announcer_Screen_New_Larger"), [&] { showLargerText(folder.path()); }},
         {QStringLiteral("Announcer_Screen_New_Gone"), [&] { showGoneMessage(folder.path()); }},
-        {QStringLiteral("Announcer_Screen_New_Below"),
-         [&] { showArrivalOutOfSight(folder.path()); }},
+        {QStringLiteral("Announcer_Screen_New_Below"), [&] { showArrivalOutOfSight(folder.path()); }},
         {QStringLiteral("Announcer_Screen_New_Scripts"), [&] { showEveryScript(folder.path()); }},
         {QStringLiteral("Keys"), [] { (new KeysWindow)->show(); }},
         {QStringLiteral("ReadOutToday"), [&] { showReadOutToday(folder.path()); }},
