@@ -481,40 +481,27 @@ void AnnouncerDesk::showPutBack(const QString& station, const DismissedMessage& 
 
 void AnnouncerDesk::send(const QString& sender, const QString& text, bool urgent,
                          const QString& station, std::function<void(const Sent&)> done) {
-    const desk::SentSequences sequences = desk::sentSequences();
-    const qint16 sequence = urgent ? sequences.urgent : sequences.normal;
-    addMessage({m_clock(),
-                readoutlog::sent,
-                m_path,
-                {},
-                QString::number(sequence),
-                sentMessageText(sender, text),
-                QStringLiteral("%1 (%2)").arg(sender, station)},
-               sequence, std::move(done));
+    addMessage(readoutlog::sent, desk::sentSequences(), urgent, sentMessageText(sender, text),
+               QStringLiteral("%1 (%2)").arg(sender, station), std::move(done));
 }
 
 void AnnouncerDesk::addPlanned(const QString& text, bool urgent,
                                std::function<void(const Sent&)> done) {
-    const desk::SentSequences sequences = desk::plannedSequences();
-    const qint16 sequence = urgent ? sequences.urgent : sequences.normal;
-    addMessage({m_clock(),
-                readoutlog::planned,
-                m_path,
-                {},
-                QString::number(sequence),
-                store::announcer::withLineBreaks(text),
-                readoutlog::planned},
-               sequence, std::move(done));
+    addMessage(readoutlog::planned, desk::plannedSequences(), urgent,
+               store::announcer::withLineBreaks(text), readoutlog::planned, std::move(done));
 }
 
-void AnnouncerDesk::addMessage(const readoutlog::Entry& entry, qint16 sequence,
+void AnnouncerDesk::addMessage(const QString& event, const desk::SentSequences& sequences,
+                               bool urgent, const QString& message, const QString& station,
                                std::function<void(const Sent&)> done) {
     if (const store::Failure refusal = refusesMessages()) {
         done({std::nullopt, refusal.reason()});
         return;
     }
+    const qint16 sequence = urgent ? sequences.urgent : sequences.normal;
     m_database->addRow(
-        entry, QVariant(int(sequence)),
+        {m_clock(), event, m_path, {}, QString::number(sequence), message, station},
+        QVariant(int(sequence)),
         whileOpen<AnnouncerDatabase::Added>(
             [this, done = std::move(done)](const auto& outcome) { added(outcome, done); }));
 }

@@ -4,6 +4,7 @@
 #include "arrivals.h"
 #include "changerefresh.h"
 #include "databasetrouble.h"
+#include "desksettings.h"
 #include "dismissalhistory.h"
 #include "hiddenmessages.h"
 #include "messagelist.h"
@@ -202,7 +203,9 @@ private:
                   const store::Outcome<AnnouncerDatabase::Added>& outcome);
     void showPutBack(const QString& station, const DismissedMessage& dismissal,
                      const store::RowKey& key);
-    void addMessage(const readoutlog::Entry& entry, qint16 sequence,
+    // Adds a message with the Sequence of its kind, logged as event.
+    void addMessage(const QString& event, const desk::SentSequences& sequences, bool urgent,
+                    const QString& message, const QString& station,
                     std::function<void(const Sent&)> done);
     void added(const store::Outcome<AnnouncerDatabase::Added>& outcome,
                const std::function<void(const Sent&)>& done);

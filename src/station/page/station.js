@@ -435,10 +435,7 @@
     const when = document.createElement('span');
     when.className = 'when';
     when.textContent = plannedWhen(message);
-    const text = document.createElement('span');
-    text.className = 'text';
-    if (message.urgent) text.append(urgentMark());
-    text.append(document.createTextNode(message.text));
+    const text = markedText('span', message);
     const state = document.createElement('span');
     state.className = 'state';
     state.textContent = plannedStateText(message);
@@ -521,13 +518,19 @@
     }
   }
 
-  function sentElement(message) {
-    const item = document.createElement('li');
-    item.className = message.state;
-    const text = document.createElement('div');
+  // A message's text, marked when urgent.
+  function markedText(tag, message) {
+    const text = document.createElement(tag);
     text.className = 'text';
     if (message.urgent) text.append(urgentMark());
     text.append(document.createTextNode(message.text));
+    return text;
+  }
+
+  function sentElement(message) {
+    const item = document.createElement('li');
+    item.className = message.state;
+    const text = markedText('div', message);
     const state = document.createElement('div');
     state.className = 'state';
     state.textContent = message.sent + ' \u2013 ' + stateText(message);
