@@ -514,7 +514,8 @@ void AnnouncerDesk::takeBack(const store::RowKey& key, const QString& text,
     }
     const readoutlog::Entry entry{m_clock(), readoutlog::expired, m_path, key.text(), {},
                                   text,      readoutlog::planned};
-    m_database->takeBackRow(key, entry, whileOpen<bool>([this, done](const auto& outcome) {
+    m_database->takeBackRow(key, entry,
+                            whileOpen<bool>([this, done = std::move(done)](const auto& outcome) {
                                 if (!outcome.ok())
                                     noteTrouble(outcome.error());
                                 else

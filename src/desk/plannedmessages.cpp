@@ -174,7 +174,7 @@ std::vector<Message> load(const QDate& day) {
     if (!bytes)
         return {};
     std::vector<Message> messages;
-    for (const QJsonValue& value :
+    for (const auto& value :
          QJsonDocument::fromJson(*bytes).object().value(QStringLiteral("messages")).toArray()) {
         Message message = fromJson(value.toObject());
         if (!unfit(message) && message.id > 0 && messages.size() < size_t{mostMessages})

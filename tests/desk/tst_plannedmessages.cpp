@@ -65,6 +65,7 @@ private slots:
     void csvImport_data();
     void csvImport();
     void aGalaDay();
+    void takesBackOnlyItsOwnText();
     void jetFileTakesNothing();
 
 private:
@@ -230,6 +231,27 @@ void TestPlannedMessages::aGalaDay() {
     struct stat info {};
     QCOMPARE(::lstat(QFile::encodeName(planned::fileOf(galaDay)).constData(), &info), 0);
     QCOMPARE(info.st_mode & 0777, 0600u);
+}
+
+// A row that no longer holds the planned text (its key now another
+// message's) is never taken back.
+void TestPlannedMessages::takesBackOnlyItsOwnText() {
+    AnnouncerFixture fixture;
+    fixture.addRow(0, "Thanks to our sponsor");
+    AnnouncerDesk desk;
+    desk.setClock([] { return at(12, 0); });
+    openDesk(desk, fixture.path());
+    const store::RowKey key = desk.messages()->line(0)->key;
+    QList<std::optional<bool>> taken;
+    const auto takeBack = [&](const QString& text) {
+        desk.takeBack(key, text, [&](std::optional<bool> answer) { taken << answer; });
+        settle(desk);
+    };
+    takeBack("The café closes at 16:00");
+    takeBack("Thanks to our sponsor");
+    QCOMPARE(taken, QList<std::optional<bool>>({false, true}));
+    QCOMPARE(fixture.rowCount(), 0);
+    QCOMPARE(events(galaDay), QStringList{"12:00 expired"});
 }
 
 // A file that can only be read here takes no messages: the sheet says why
