@@ -109,7 +109,7 @@ StationWindow::StationWindow(station::StationServer& server, QWidget* parent)
     , m_withoutRole(new QLabel)
     , m_renew(new QPushButton(tr("&New links")))
     , m_holdBack(new QPushButton(tr("Hold back from the screen (F7)")))
-    , m_blank(new QPushButton(tr("Blank the screen (F8)")))
+    , m_blank(new QPushButton(tr("Blank the screen (F6)")))
     , m_readyTexts(new QPlainTextEdit)
     , m_content(new QWidget) {
     setObjectName(QStringLiteral("BrowserStation"));
@@ -184,7 +184,7 @@ StationWindow::StationWindow(station::StationServer& server, QWidget* parent)
     auto* captionRow = new QHBoxLayout;
     captionRow->addWidget(new QLabel(tr("Caption screen:")));
     m_holdBack->setShortcut(Qt::Key_F7);
-    m_blank->setShortcut(Qt::Key_F8);
+    m_blank->setShortcut(Qt::Key_F6);
     for (QPushButton* button : {m_holdBack, m_blank}) {
         button->setCheckable(true);
         captionRow->addWidget(button);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "desk/announcerdesk.h"
+#include "desk/plannedsheet.h"
 #include "station/stationserver.h"
 #include "store/failure.h"
 
@@ -19,6 +20,7 @@ public:
     AnnouncerSession& operator=(const AnnouncerSession&) = delete;
 
     AnnouncerDesk& desk() { return m_desk; }
+    PlannedSheet& planned() { return m_planned; }
     station::StationServer& station() { return m_station; }
 
     // Starts the station where asked ("[ADDRESS][:PORT]"), or where it
@@ -32,5 +34,6 @@ public:
 
 private:
     AnnouncerDesk m_desk;
-    station::StationServer m_station{m_desk};
+    PlannedSheet m_planned{m_desk};
+    station::StationServer m_station{m_desk, &m_planned};
 };

@@ -26,6 +26,8 @@ const QString stationCertificateKey = QStringLiteral("station/certificate");
 const QString stationKeyKey = QStringLiteral("station/key");
 const QString sentSequenceKey = QStringLiteral("station/sentSequence");
 const QString urgentSequenceKey = QStringLiteral("station/urgentSequence");
+const QString plannedSequenceKey = QStringLiteral("planned/sequence");
+const QString plannedUrgentSequenceKey = QStringLiteral("planned/urgentSequence");
 const QString readyTextsKey = QStringLiteral("station/readyTexts");
 const QString lingerKey = QStringLiteral("screen/lingerSeconds");
 const QString galaKey = QStringLiteral("screen/gala");
@@ -114,16 +116,30 @@ QString stationKeyFile() {
     return settings().value(stationKeyKey).toString();
 }
 
-SentSequences sentSequences() {
+namespace {
+
+// An urgent Sequence that is not lower than the other is one below it.
+SentSequences sequencesFrom(const QString& normalKey, const QString& urgentKey,
+                            const SentSequences& unset) {
     SentSequences sequences;
-    sequences.normal = sequenceSetting(sentSequenceKey).value_or(sequences.normal);
-    sequences.urgent =
-        sequenceSetting(urgentSequenceKey).value_or(static_cast<qint16>(sequences.normal - 1));
+    sequences.normal = sequenceSetting(normalKey).value_or(unset.normal);
+    sequences.urgent = sequenceSetting(urgentKey).value_or(
+        sequenceSetting(normalKey) ? static_cast<qint16>(sequences.normal - 1) : unset.urgent);
     if (sequences.urgent >= sequences.normal)
         sequences.urgent = static_cast<qint16>(sequences.normal - 1);
     if (sequences.normal == std::numeric_limits<qint16>::min())
         sequences.urgent = sequences.normal;
     return sequences;
+}
+
+} // namespace
+
+SentSequences sentSequences() {
+    return sequencesFrom(sentSequenceKey, urgentSequenceKey, {});
+}
+
+SentSequences plannedSequences() {
+    return sequencesFrom(plannedSequenceKey, plannedUrgentSequenceKey, sentSequences());
 }
 
 QStringList readyTexts() {

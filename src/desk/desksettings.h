@@ -58,6 +58,9 @@ struct SentSequences {
     qint16 urgent = -1;
 };
 SentSequences sentSequences();
+// The same for the announcer's planned messages: [planned] sequence and
+// urgentSequence, the sent messages' ones when unset or unfit.
+SentSequences plannedSequences();
 
 // The ready texts a send page offers to pick and edit, as the announcer
 // keeps them in the station window; at most mostReadyTexts, each one line

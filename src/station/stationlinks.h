@@ -25,7 +25,7 @@ QString roleName(Role role);
 // What a page may ask of the desk beyond watching it. Today's read-out
 // log and the links (New links too) are the announcer's, as in the
 // station window, and so is what the caption screen may show.
-enum class Action { Choose, Dismiss, Undo, Send, ReadOuts, Links, NewLinks, HoldBack, Blank };
+enum class Action { Choose, Dismiss, Undo, Send, ReadOuts, Links, NewLinks, Plan, HoldBack, Blank };
 bool mayDo(Role role, Action action);
 
 // Equal texts, compared in a time that depends only on their lengths (a

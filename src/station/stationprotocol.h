@@ -14,6 +14,7 @@
 #include <vector>
 
 class AnnouncerDesk;
+class PlannedSheet;
 
 // The messages of the live connection, one JSON object each (see
 // docs/browser-station.md). The page speaks first with its token; the
@@ -33,6 +34,7 @@ struct Request {
         ReadOuts,
         Links,
         NewLinks,
+        Plan,
         HoldBack,
         Blank,
         Pong
@@ -52,6 +54,14 @@ struct Request {
     QString text;
     bool urgent = false;
     int number = 0;
+    // A change of the planned messages (plan only): "add", "change",
+    // "remove" or "duplicate", the message's id, and its times ("HH:mm",
+    // an empty "not after" for none) and repeat; text and urgent above.
+    QString edit;
+    int id = 0;
+    QString notBefore;
+    QString notAfter;
+    int repeatMinutes = 0;
     // Hold the message back from the caption screen, or blank it (true),
     // or let it show again (false).
     bool on = false;
@@ -81,6 +91,11 @@ QByteArray answer(int number, const QString& refusal);
 inline constexpr int mostReadOuts = 200;
 inline constexpr qsizetype readOutsBytes = qsizetype{256} * 1024;
 QByteArray readOuts(const std::optional<std::vector<readoutlog::ReadOut>>& readOuts);
+
+// The planned messages for an announce page, each with its state and the
+// desk's time now (the page works out ages from it), and why the desk adds
+// nothing now.
+QByteArray planned(const PlannedSheet& sheet);
 
 // The links to hand out, each with its QR code, for an announce page, and
 // how many other pages New links would drop now.

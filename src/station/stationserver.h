@@ -25,6 +25,7 @@
 #include <optional>
 #include <vector>
 
+class PlannedSheet;
 class QTcpServer;
 class QTranslator;
 
@@ -48,7 +49,9 @@ class StationServer : public QObject {
     Q_OBJECT
 
 public:
-    explicit StationServer(AnnouncerDesk& desk, QObject* parent = nullptr);
+    // An announce page keeps the planned messages when given a sheet.
+    explicit StationServer(AnnouncerDesk& desk, PlannedSheet* planned = nullptr,
+                           QObject* parent = nullptr);
     ~StationServer() override;
 
     // Starts listening (HTTPS when tls is given); the reason when it cannot.
@@ -123,6 +126,8 @@ private:
     void pageGone(PageSession* page);
     void sendMessage(PageSession& page, const protocol::Request& request);
     void sendLinks(PageSession& page);
+    void plan(PageSession& page, const protocol::Request& request);
+    void sendPlanned();
     // To the announce pages that show the links, whenever they or the
     // pages connected change.
     void sendLinksToFollowers();
@@ -149,7 +154,7 @@ private:
     ServedFile pageFor(QByteArrayView acceptLanguage);
     // The station's own text, marked QT_TRANSLATE_NOOP("Station", ...), in
     // the page's language.
-    QString textFor(const PageSession& page, const char* english);
+    QString textFor(const PageSession& page, const char* english, const char* context = "Station");
 
     // A translation pages ask for: its texts and the page in it, made once.
     struct PageLanguage {
@@ -159,6 +164,7 @@ private:
     const PageLanguage& pageLanguage(const QString& language);
 
     AnnouncerDesk& m_desk;
+    PlannedSheet* m_planned;
     std::unique_ptr<QTcpServer> m_listener;
     std::optional<QSslConfiguration> m_tls;
     QString m_startFailure;
