@@ -80,7 +80,7 @@ private:
     void onSelectionChanged();
     void chooseCurrentLine();
     void chooseLine(int line);
-    void setReadingPoints(double points);
+    void showReadingPoints();
     void noticeArrivals(int count, int urgent);
     void playArrivalSound();
     void toggleArrivalSound();

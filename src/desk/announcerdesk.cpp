@@ -41,8 +41,9 @@ QString sentMessageText(const QString& sender, const QString& text) {
 
 } // namespace
 
-AnnouncerDesk::AnnouncerDesk(QObject* parent)
-    : QObject(parent) {
+AnnouncerDesk::AnnouncerDesk(desk::DeskSettings& settings, QObject* parent)
+    : QObject(parent)
+    , m_settings(settings) {
     m_retry.setSingleShot(true);
     m_retry.setInterval(serverRetryMs);
     connect(&m_retry, &QTimer::timeout, this, &AnnouncerDesk::refreshForViews);
@@ -252,7 +253,7 @@ void AnnouncerDesk::listed(const store::Outcome<std::vector<ListedRow>>& outcome
         noteTrouble(outcome.error());
     } else {
         clearTrouble();
-        const desk::SentSequences sent = desk::sentSequences();
+        const desk::SentSequences sent = m_settings.sentSequences();
         std::vector<MessageList::Line> lines;
         std::vector<store::RowKey> keys;
         std::vector<store::RowKey> urgentUnknown;
@@ -485,7 +486,7 @@ void AnnouncerDesk::send(const QString& sender, const QString& text, bool urgent
         done({std::nullopt, refusal.reason()});
         return;
     }
-    const desk::SentSequences sequences = desk::sentSequences();
+    const desk::SentSequences sequences = m_settings.sentSequences();
     const qint16 sequence = urgent ? sequences.urgent : sequences.normal;
     const readoutlog::Entry entry{m_clock(),
                                   readoutlog::sent,

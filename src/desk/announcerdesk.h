@@ -4,6 +4,7 @@
 #include "arrivals.h"
 #include "changerefresh.h"
 #include "databasetrouble.h"
+#include "desksettings.h"
 #include "dismissalhistory.h"
 #include "hiddenmessages.h"
 #include "messagelist.h"
@@ -28,8 +29,11 @@ class AnnouncerDesk : public QObject {
     Q_OBJECT
 
 public:
-    explicit AnnouncerDesk(QObject* parent = nullptr);
+    // The desk goes by settings and remembers in them, which outlive it.
+    explicit AnnouncerDesk(desk::DeskSettings& settings, QObject* parent = nullptr);
     ~AnnouncerDesk() override;
+
+    [[nodiscard]] desk::DeskSettings& settings() const { return m_settings; }
 
     // A display-only station shows everything but never deletes.
     void setDisplayOnly(bool displayOnly) { m_displayOnly = displayOnly; }
@@ -100,7 +104,7 @@ public:
 
     // A message an official sent from a browser station: added through the
     // row source like a message Undo puts back, with the Sequence for sent
-    // messages (desk::sentSequences(), the lower one when urgent) and a
+    // messages (settings().sentSequences(), the lower one when urgent) and a
     // first line that names the sender ("From Referee:"), and noted in the
     // read-out log ("sent"). Done learns the row's key, or why the message
     // was not added; a desk that cannot take messages adds nothing.
@@ -211,6 +215,7 @@ private:
     template <class Result, class Handle>
     std::function<void(store::Outcome<Result>)> whileOpen(Handle handle);
 
+    desk::DeskSettings& m_settings;
     std::unique_ptr<AnnouncerDatabase> m_database;
     QString m_path;
     // Counts openings, so that answers of an earlier one are dropped.

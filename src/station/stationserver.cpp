@@ -119,7 +119,6 @@ StationServer::StationServer(AnnouncerDesk& desk, QObject* parent)
             [this](const store::RowKey& dismissed, const store::RowKey& restored) {
                 sendSentStates(m_sent.restored(dismissed, restored));
             });
-    m_readyTexts = desk::readyTexts();
     setIdleMilliseconds(m_site.idleMilliseconds);
     connect(&m_keepAlive, &QTimer::timeout, this, &StationServer::keepAlive);
     m_connectionsNote.setSingleShot(true);
@@ -390,7 +389,7 @@ void StationServer::checkToken(PageSession& page, const QByteArray& token) {
 void StationServer::greet(PageSession& page) {
     page.send(protocol::welcome(*page.role(), page.name()));
     if (*page.role() == Role::Send) {
-        page.send(protocol::taking(m_desk.refusesMessages(), m_readyTexts));
+        page.send(protocol::taking(m_desk.refusesMessages(), readyTexts()));
         page.send(protocol::sent(m_sent, page.identity()));
         return;
     }
@@ -559,14 +558,21 @@ void StationServer::messageSent(SentMessage message, int number,
     }
 }
 
+desk::DeskSettings& StationServer::settings() const {
+    return m_desk.settings();
+}
+
+QStringList StationServer::readyTexts() const {
+    return settings().readyTexts();
+}
+
 void StationServer::setReadyTexts(const QStringList& texts) {
-    desk::rememberReadyTexts(texts);
-    m_readyTexts = desk::fitReadyTexts(texts);
+    settings().rememberReadyTexts(texts);
     sendTaking();
 }
 
 void StationServer::sendTaking() {
-    sendToPages(protocol::taking(m_desk.refusesMessages(), m_readyTexts), true);
+    sendToPages(protocol::taking(m_desk.refusesMessages(), readyTexts()), true);
 }
 
 // Each send page gets its own messages only.

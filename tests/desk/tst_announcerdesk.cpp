@@ -94,6 +94,11 @@ void addLooseRow(const AnnouncerFixture& fixture, const QVariant& sequence,
 
 // A desk whose list Qt's model tester checks at every change.
 class CheckedDesk : public AnnouncerDesk {
+public:
+    explicit CheckedDesk(desk::DeskSettings& settings)
+        : AnnouncerDesk(settings) {}
+
+private:
     QAbstractItemModelTester m_tester{messages(),
                                       QAbstractItemModelTester::FailureReportingMode::QtTest};
 };
@@ -140,12 +145,12 @@ private slots:
 
 private:
     QTemporaryDir m_home;
+    desk::DeskSettings m_settings{m_home.filePath("desk.ini")};
 };
 
 void TestAnnouncerDesk::initTestCase() {
     qputenv("HOME", QFile::encodeName(m_home.path()));
     qputenv("XDG_DATA_HOME", QFile::encodeName(m_home.filePath("data")));
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_home.filePath("config")));
 }
 
 void TestAnnouncerDesk::cleanup() {
@@ -157,7 +162,7 @@ void TestAnnouncerDesk::listsChoosesAndDismisses() {
     AnnouncerFixture fixture;
     fixture.addRow(12, QStringLiteral("Event 3 results\r\n1st Amy"));
     fixture.addRow(0, QStringLiteral("Parents of Tom"));
-    CheckedDesk desk;
+    CheckedDesk desk(m_settings);
     QSignalSpy shown(&desk, &AnnouncerDesk::shownChanged);
     openDesk(desk, fixture.path());
     QCOMPARE(lines(desk), QStringList({"Parents of Tom", "12:Event 3 results"}));
@@ -187,7 +192,7 @@ void TestAnnouncerDesk::duplicateSequences() {
     fixture.addRow(4, QStringLiteral("earlier"));
     fixture.addRow(4, QStringLiteral("later"));
     fixture.addRow(5, QStringLiteral("other"));
-    CheckedDesk desk;
+    CheckedDesk desk(m_settings);
     openDesk(desk, fixture.path());
     choose(desk, 0);
     QCOMPARE(desk.shownText(), QStringLiteral("earlier"));
@@ -211,7 +216,7 @@ void TestAnnouncerDesk::listingChangesRowsInPlace() {
     AnnouncerFixture fixture;
     for (int sequence = 1; sequence <= 6; ++sequence)
         fixture.addRow(sequence, QString::number(sequence));
-    CheckedDesk desk;
+    CheckedDesk desk(m_settings);
     openDesk(desk, fixture.path());
     QSignalSpy resets(desk.messages(), &QAbstractItemModel::modelReset);
     const QPersistentModelIndex three = desk.messages()->index(2);
@@ -268,7 +273,7 @@ void TestAnnouncerDesk::dismissNeedsAShownMessage() {
     AnnouncerFixture fixture;
     fixture.addRow(0, QStringLiteral("zero"));
     fixture.addRow(7, QStringLiteral("seven"));
-    CheckedDesk desk;
+    CheckedDesk desk(m_settings);
     openDesk(desk, fixture.path());
     QVERIFY(!desk.canDismiss());
     dismiss(desk);
@@ -324,7 +329,7 @@ void TestAnnouncerDesk::awkwardMessages() {
     QFETCH(QString, line);
     AnnouncerFixture fixture;
     fixture.addRow(9, message);
-    CheckedDesk desk;
+    CheckedDesk desk(m_settings);
     openDesk(desk, fixture.path());
     QCOMPARE(lines(desk), QStringList({line}));
     // A lone CR or LF keeps the line on one row of the screen.
@@ -362,7 +367,7 @@ void TestAnnouncerDesk::hugeMessageLeavesTheDeskUsable() {
                      .arg(characters)));
     fixture.addRow(12, QStringLiteral("after"));
     const qint64 before = residentKiB();
-    CheckedDesk desk;
+    CheckedDesk desk(m_settings);
     openDesk(desk, fixture.path());
     QCOMPARE(lines(desk),
              QStringList({"1:before", "9:" + QString(1000, 'w') + "\u2026", "12:after"}));
@@ -406,7 +411,7 @@ void TestAnnouncerDesk::badRowsNeverEndTheDesk() {
         QSKIP("the server's Sequence column takes numbers only");
     AnnouncerFixture fixture;
     fixture.addRow(1, QStringLiteral("one"));
-    CheckedDesk desk;
+    CheckedDesk desk(m_settings);
     QSignalSpy notice(&desk, &AnnouncerDesk::notice);
     openDesk(desk, fixture.path());
     addLooseRow(fixture, sequence, message);
@@ -452,7 +457,7 @@ void TestAnnouncerDesk::closesWhenTheFileGoes() {
         QSKIP("a server's database is no file");
     AnnouncerFixture fixture;
     fixture.addRow(1, QStringLiteral("first"));
-    CheckedDesk desk;
+    CheckedDesk desk(m_settings);
     desk.setKeepsTrying(keepsTrying);
     QSignalSpy closed(&desk, &AnnouncerDesk::closed);
     openDesk(desk, fixture.path());
@@ -493,7 +498,7 @@ void TestAnnouncerDesk::closesWhenTheFileGoes() {
 // The regular look runs while looking is on and a view shows the desk: a
 // closed screen's desk looks at nothing, whatever pages watch it.
 void TestAnnouncerDesk::looksOnlyWhileLookingAndViewed() {
-    AnnouncerDesk desk;
+    AnnouncerDesk desk(m_settings);
     desk.attachView();
     QVERIFY(!desk.isLooking());
     desk.setLooking(true);
@@ -517,7 +522,7 @@ void TestAnnouncerDesk::savedByReplacingTheFile() {
     AnnouncerFixture fixture;
     fixture.addRow(1, QStringLiteral("first"));
     fixture.addRow(2, QStringLiteral("second"));
-    CheckedDesk desk;
+    CheckedDesk desk(m_settings);
     QSignalSpy notice(&desk, &AnnouncerDesk::notice);
     openDesk(desk, fixture.path());
     choose(desk, 0);
@@ -551,7 +556,7 @@ void TestAnnouncerDesk::reopenListsTheNamedFile() {
     first.addRow(1, QStringLiteral("old file"));
     AnnouncerFixture second;
     second.addRow(2, QStringLiteral("new file"));
-    CheckedDesk desk;
+    CheckedDesk desk(m_settings);
     openDesk(desk, first.path());
     openDesk(desk, second.path());
     QCOMPARE(lines(desk), QStringList({"2:new file"}));
@@ -575,7 +580,7 @@ void TestAnnouncerDesk::jetDismissalOnlyHides() {
     const QString path = copyJetSample(name, dir.path());
     QVERIFY_JET_SAMPLE(path, name);
     const QByteArray before = fileBytes(path);
-    CheckedDesk desk;
+    CheckedDesk desk(m_settings);
     QSignalSpy notice(&desk, &AnnouncerDesk::notice);
     openDesk(desk, path);
     const QStringList twoLeft({"30:Event 3", "40:Caf\u00e9 open \u2013 \"quotes\", commas; 100%"});
@@ -595,7 +600,7 @@ void TestAnnouncerDesk::jetDismissalOnlyHides() {
     QCOMPARE(lines(desk), twoLeft);
     {
         // The next run: what the log says was read out stays hidden.
-        CheckedDesk nextRun;
+        CheckedDesk nextRun(m_settings);
         openDesk(nextRun, path);
         QCOMPARE(lines(nextRun), twoLeft);
         QVERIFY(nextRun.captionNote().contains(QStringLiteral("read only here")));
@@ -632,7 +637,7 @@ void TestAnnouncerDesk::anotherProgramsRowAppearsWithoutATick() {
     if (rollbackJournal)
         execOn(fixture.path(), QStringLiteral("PRAGMA journal_mode = DELETE"));
     fixture.addRow(1, QStringLiteral("first"));
-    CheckedDesk desk;
+    CheckedDesk desk(m_settings);
     openDesk(desk, fixture.path());
     if (viewed)
         desk.attachView();
@@ -662,7 +667,7 @@ void TestAnnouncerDesk::serverOutageIsShownAndSurvived() {
     AnnouncerFixture fixture;
     fixture.addRow(1, QStringLiteral("one"));
     fixture.addRow(2, QStringLiteral("two"));
-    CheckedDesk desk;
+    CheckedDesk desk(m_settings);
     QSignalSpy notice(&desk, &AnnouncerDesk::notice);
     openDesk(desk, fixture.path());
     desk.attachView();
@@ -711,7 +716,7 @@ void TestAnnouncerDesk::serverDownAtTheStart() {
     QVERIFY(connection.open(QIODevice::WriteOnly));
     connection.write("postgresql://announcer@127.0.0.1:1/gala?sslmode=disable\n");
     connection.close();
-    CheckedDesk desk;
+    CheckedDesk desk(m_settings);
     QSignalSpy closed(&desk, &AnnouncerDesk::closed);
     desk.open(path);
     QTRY_COMPARE_WITH_TIMEOUT(closed.count(), 1, 10000);
@@ -729,7 +734,7 @@ void TestAnnouncerDesk::undoPutsDismissalsBack() {
     fixture.addRow(1, QStringLiteral("one\r\nline two"));
     fixture.addRow(2, QStringLiteral("two"));
     fixture.addRow(3, QStringLiteral("three"));
-    CheckedDesk desk;
+    CheckedDesk desk(m_settings);
     QSignalSpy notice(&desk, &AnnouncerDesk::notice);
     desk.setClock([] { return galaTime; });
     openDesk(desk, fixture.path());
@@ -771,7 +776,7 @@ void TestAnnouncerDesk::undoPutsDismissalsBack() {
 void TestAnnouncerDesk::sentMessagesAreAdded() {
     AnnouncerFixture fixture;
     fixture.addRow(1, QStringLiteral("Event 1"));
-    CheckedDesk desk;
+    CheckedDesk desk(m_settings);
     desk.setClock([] { return galaTime; });
     openDesk(desk, fixture.path());
     QSignalSpy arrived(&desk, &AnnouncerDesk::arrived);
@@ -827,7 +832,7 @@ void TestAnnouncerDesk::undoRefused() {
     } else {
         execOn(path, QStringLiteral("DROP TRIGGER \"Sorted Announcements insert\""));
     }
-    CheckedDesk desk;
+    CheckedDesk desk(m_settings);
     QSignalSpy notice(&desk, &AnnouncerDesk::notice);
     QSignalSpy browserNotice(&desk, &AnnouncerDesk::stationNotice);
     desk.setClock([] { return galaTime; });
@@ -872,7 +877,7 @@ void TestAnnouncerDesk::unloggedMessageIsNotDismissed() {
     QFile blocker(readoutlog::folder());
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    CheckedDesk desk;
+    CheckedDesk desk(m_settings);
     QSignalSpy notice(&desk, &AnnouncerDesk::notice);
     openDesk(desk, fixture.path());
     choose(desk, 0);
@@ -908,7 +913,7 @@ void TestAnnouncerDesk::wholeTextIsLoggedBeforeTheDelete() {
         QSKIP("the server's text takes no NUL");
     AnnouncerFixture fixture;
     fixture.addRow(sequence, message);
-    CheckedDesk desk;
+    CheckedDesk desk(m_settings);
     desk.setClock([] { return galaTime; });
     openDesk(desk, fixture.path());
     choose(desk, 0);
@@ -932,7 +937,7 @@ void TestAnnouncerDesk::newLinesAreNewUntilChosen() {
     AnnouncerFixture fixture;
     fixture.addRow(1, QStringLiteral("one"));
     QDateTime now = galaTime;
-    CheckedDesk desk;
+    CheckedDesk desk(m_settings);
     QSignalSpy arrived(&desk, &AnnouncerDesk::arrived);
     desk.setClock([&] { return now; });
     openDesk(desk, fixture.path());
@@ -976,7 +981,7 @@ void TestAnnouncerDesk::creationTimeColumnIsUsed() {
                           "VALUES (5, 'five', '2025-06-14T13:00:00Z')"));
     fixture.addRow(6, QStringLiteral("six, no time"));
     const QDateTime created(QDate(2025, 6, 14), QTime(13, 0), Qt::UTC);
-    CheckedDesk desk;
+    CheckedDesk desk(m_settings);
     desk.setClock([&] { return created.addSecs(600).toLocalTime(); });
     openDesk(desk, fixture.path());
     const auto tip = [&](int row) {
@@ -994,7 +999,7 @@ void TestAnnouncerDesk::displayOnlyNeverDeletes() {
     AnnouncerFixture fixture;
     fixture.addRow(1, QStringLiteral("one"));
     fixture.addRow(2, QStringLiteral("two"));
-    CheckedDesk desk;
+    CheckedDesk desk(m_settings);
     desk.setDisplayOnly(true);
     openDesk(desk, fixture.path());
     choose(desk, 1);
@@ -1020,7 +1025,7 @@ void TestAnnouncerDesk::stationsDismissOnlyTheirOwnMessage() {
     fixture.addRow(2, QStringLiteral("browser's"));
     fixture.addRow(3, QStringLiteral("left"));
     const QString browser = QStringLiteral("browser 127.0.0.1 #1");
-    CheckedDesk desk;
+    CheckedDesk desk(m_settings);
     desk.setClock([] { return galaTime; });
     QSignalSpy deskNotice(&desk, &AnnouncerDesk::notice);
     QSignalSpy browserNotice(&desk, &AnnouncerDesk::stationNotice);
