@@ -1302,6 +1302,32 @@ Wettkampf 14 – 100 m Brust männlich, Lauf 2, Bahn 5: Anschlag nicht beidhänd
     </message>
 </context>
 <context>
+    <name>Serve</name>
+    <message>
+        <source>stopped</source>
+        <translation>beendet</translation>
+    </message>
+    <message numerus="yes">
+        <source>serving %1: %n messages listed</source>
+        <translation>
+            <numerusform>%1 wird betrieben: %n Meldung gelistet</numerusform>
+            <numerusform>%1 wird betrieben: %n Meldungen gelistet</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>refused %1: its link is not valid (any more)</source>
+        <translation>%1 abgewiesen: sein Link gilt nicht (mehr)</translation>
+    </message>
+    <message>
+        <source>refused %1: too many connections</source>
+        <translation>%1 abgewiesen: zu viele Verbindungen</translation>
+    </message>
+    <message>
+        <source>the connection to the database server is not encrypted (sslmode=%1)</source>
+        <translation>die Verbindung zum Datenbankserver ist nicht verschlüsselt (sslmode=%1)</translation>
+    </message>
+</context>
+<context>
     <name>SettingsFile</name>
     <message>
         <source>it contains a double quote</source>
@@ -1762,6 +1788,10 @@ Wettkampf 14 – 100 m Brust männlich, Lauf 2, Bahn 5: Anschlag nicht beidhänd
         <source>Keep the links</source>
         <translation>Links behalten</translation>
     </message>
+    <message>
+        <source>The station could not start: %1</source>
+        <translation>Die Station konnte nicht starten: %1</translation>
+    </message>
 </context>
 <context>
     <name>Tools</name>
@@ -1901,6 +1931,24 @@ Jede Erledigung steht im Verlesungsprotokoll, bevor ihre Zeile gelöscht wird:
 Eine Jet-Datei (.mdb) wird unter Linux nur gelesen: Eine erledigte Meldung wird
 ausgeblendet statt gelöscht und bleibt den Tag über verborgen (das
 Verlesungsprotokoll merkt sie sich).
+</translation>
+    </message>
+    <message>
+        <source>
+usage: kelvane serve [--display-only] [--station [ADDRESS][:PORT]] [DATABASE]
+Runs the desk and its browser station without a window or a display, on DATABASE
+(an announcer file or a connection file) or the one remembered in ~/kelvane.ini;
+prints each link as a line ROLE URL, its notices on standard error, and stops
+on SIGTERM or SIGINT. The station listens where --station says, or where it
+listened last.
+</source>
+        <translation>
+Aufruf: kelvane serve [--display-only] [--station [ADRESSE][:PORT]] [DATENBANK]
+Betreibt das Pult und seine Browserstation ohne Fenster und ohne Bildschirm, an
+DATENBANK (einer Sprecherdatei oder einer Verbindungsdatei) oder der in
+~/kelvane.ini gemerkten; gibt jeden Link als Zeile ROLLE URL aus, seine Hinweise
+auf der Standardfehlerausgabe, und endet bei SIGTERM oder SIGINT. Die Station
+lauscht, wo --station es sagt, oder wo sie zuletzt gelauscht hat.
 </translation>
     </message>
 </context>

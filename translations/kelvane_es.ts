@@ -1302,6 +1302,32 @@ Prueba 14 – 100 m braza masculino, serie 2 calle 5: llegada sin tocar con amba
     </message>
 </context>
 <context>
+    <name>Serve</name>
+    <message>
+        <source>stopped</source>
+        <translation>detenido</translation>
+    </message>
+    <message numerus="yes">
+        <source>serving %1: %n messages listed</source>
+        <translation>
+            <numerusform>sirviendo %1: %n mensaje en la lista</numerusform>
+            <numerusform>sirviendo %1: %n mensajes en la lista</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>refused %1: its link is not valid (any more)</source>
+        <translation>rechazado %1: su enlace no es válido (ya)</translation>
+    </message>
+    <message>
+        <source>refused %1: too many connections</source>
+        <translation>rechazado %1: demasiadas conexiones</translation>
+    </message>
+    <message>
+        <source>the connection to the database server is not encrypted (sslmode=%1)</source>
+        <translation>la conexión con el servidor de la base no está cifrada (sslmode=%1)</translation>
+    </message>
+</context>
+<context>
     <name>SettingsFile</name>
     <message>
         <source>it contains a double quote</source>
@@ -1762,6 +1788,10 @@ Prueba 14 – 100 m braza masculino, serie 2 calle 5: llegada sin tocar con amba
         <source>Keep the links</source>
         <translation>Conservar los enlaces</translation>
     </message>
+    <message>
+        <source>The station could not start: %1</source>
+        <translation>La estación no ha podido arrancar: %1</translation>
+    </message>
 </context>
 <context>
     <name>Tools</name>
@@ -1901,6 +1931,24 @@ Cada retirada se escribe en el registro de anuncios antes de borrar su fila:
   $XDG_DATA_HOME/kelvane/read-out-AAAA-MM-DD.csv (~/.local/share/kelvane/)
 En Linux un archivo Jet (.mdb) solo se lee: un mensaje retirado se oculta, no
 se borra, y sigue oculto durante el día (el registro de anuncios lo recuerda).
+</translation>
+    </message>
+    <message>
+        <source>
+usage: kelvane serve [--display-only] [--station [ADDRESS][:PORT]] [DATABASE]
+Runs the desk and its browser station without a window or a display, on DATABASE
+(an announcer file or a connection file) or the one remembered in ~/kelvane.ini;
+prints each link as a line ROLE URL, its notices on standard error, and stops
+on SIGTERM or SIGINT. The station listens where --station says, or where it
+listened last.
+</source>
+        <translation>
+uso: kelvane serve [--display-only] [--station [DIRECCIÓN][:PUERTO]] [BASE]
+Hace funcionar el puesto y su estación de navegador sin ventana ni pantalla, con
+BASE (un archivo del locutor o un archivo de conexión) o la recordada en
+~/kelvane.ini; muestra cada enlace como una línea FUNCIÓN URL, sus avisos en la
+salida de errores, y termina con SIGTERM o SIGINT. La estación escucha donde
+dice --station, o donde escuchó la última vez.
 </translation>
     </message>
 </context>

@@ -1302,6 +1302,32 @@ Event 14 Boys 100m Breaststroke, heat 2 lane 5: non-simultaneous touch.</source>
     </message>
 </context>
 <context>
+    <name>Serve</name>
+    <message>
+        <source>stopped</source>
+        <translation>arrêté</translation>
+    </message>
+    <message numerus="yes">
+        <source>serving %1: %n messages listed</source>
+        <translation>
+            <numerusform>sert %1&#xa0;: %n message dans la liste</numerusform>
+            <numerusform>sert %1&#xa0;: %n messages dans la liste</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>refused %1: its link is not valid (any more)</source>
+        <translation>refusé %1&#xa0;: son lien n&apos;est pas (ou plus) valable</translation>
+    </message>
+    <message>
+        <source>refused %1: too many connections</source>
+        <translation>refusé %1&#xa0;: trop de connexions</translation>
+    </message>
+    <message>
+        <source>the connection to the database server is not encrypted (sslmode=%1)</source>
+        <translation>la connexion au serveur de la base n&apos;est pas chiffrée (sslmode=%1)</translation>
+    </message>
+</context>
+<context>
     <name>SettingsFile</name>
     <message>
         <source>it contains a double quote</source>
@@ -1595,7 +1621,7 @@ Event 14 Boys 100m Breaststroke, heat 2 lane 5: non-simultaneous touch.</source>
     </message>
     <message>
         <source>Also choose, dismiss and undo</source>
-        <translation>Aussi choisir, retirer et annuler</translation>
+        <translation>Aussi choisir, retirer et annuler un retrait</translation>
     </message>
     <message>
         <source>Officials send messages to the list, and see them read out</source>
@@ -1714,7 +1740,7 @@ Event 14 Boys 100m Breaststroke, heat 2 lane 5: non-simultaneous touch.</source>
     </message>
     <message>
         <source>Also choose, dismiss and undo</source>
-        <translation>Aussi choisir, retirer et annuler</translation>
+        <translation>Aussi choisir, retirer et annuler un retrait</translation>
     </message>
     <message>
         <source>send</source>
@@ -1761,6 +1787,10 @@ Event 14 Boys 100m Breaststroke, heat 2 lane 5: non-simultaneous touch.</source>
     <message>
         <source>Keep the links</source>
         <translation>Garder les liens</translation>
+    </message>
+    <message>
+        <source>The station could not start: %1</source>
+        <translation>La station n&apos;a pas pu démarrer&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1902,6 +1932,24 @@ ligne&#xa0;:
 Un fichier Jet (.mdb) est seulement lu sous Linux&#xa0;: un message retiré est masqué,
 non supprimé, et reste masqué pour la journée (le journal des annonces s&apos;en
 souvient).
+</translation>
+    </message>
+    <message>
+        <source>
+usage: kelvane serve [--display-only] [--station [ADDRESS][:PORT]] [DATABASE]
+Runs the desk and its browser station without a window or a display, on DATABASE
+(an announcer file or a connection file) or the one remembered in ~/kelvane.ini;
+prints each link as a line ROLE URL, its notices on standard error, and stops
+on SIGTERM or SIGINT. The station listens where --station says, or where it
+listened last.
+</source>
+        <translation>
+utilisation&#xa0;: kelvane serve [--display-only] [--station [ADRESSE][:PORT]] [BASE]
+Fait tourner le pupitre et sa station navigateur sans fenêtre ni écran, sur BASE
+(un fichier du speaker ou un fichier de connexion) ou celle retenue dans
+~/kelvane.ini&#xa0;; affiche chaque lien en ligne RÔLE URL, ses avis sur la sortie
+d&apos;erreur, et s&apos;arrête sur SIGTERM ou SIGINT. La station écoute là où
+--station l&apos;indique, ou là où elle écoutait la dernière fois.
 </translation>
     </message>
 </context>

@@ -1302,6 +1302,32 @@ Programma 14 – 100m schoolslag jongens, serie 2 baan 5: niet gelijktijdig aang
     </message>
 </context>
 <context>
+    <name>Serve</name>
+    <message>
+        <source>stopped</source>
+        <translation>gestopt</translation>
+    </message>
+    <message numerus="yes">
+        <source>serving %1: %n messages listed</source>
+        <translation>
+            <numerusform>%1 draait: %n bericht in de lijst</numerusform>
+            <numerusform>%1 draait: %n berichten in de lijst</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>refused %1: its link is not valid (any more)</source>
+        <translation>%1 geweigerd: de link is niet (meer) geldig</translation>
+    </message>
+    <message>
+        <source>refused %1: too many connections</source>
+        <translation>%1 geweigerd: te veel verbindingen</translation>
+    </message>
+    <message>
+        <source>the connection to the database server is not encrypted (sslmode=%1)</source>
+        <translation>de verbinding met de databaseserver is niet versleuteld (sslmode=%1)</translation>
+    </message>
+</context>
+<context>
     <name>SettingsFile</name>
     <message>
         <source>it contains a double quote</source>
@@ -1762,6 +1788,10 @@ Programma 14 – 100m schoolslag jongens, serie 2 baan 5: niet gelijktijdig aang
         <source>Keep the links</source>
         <translation>Links houden</translation>
     </message>
+    <message>
+        <source>The station could not start: %1</source>
+        <translation>Het station kon niet starten: %1</translation>
+    </message>
 </context>
 <context>
     <name>Tools</name>
@@ -1902,6 +1932,24 @@ Elke afhandeling komt in het omroeplogboek voordat de rij wordt verwijderd:
 Een Jet-bestand (.mdb) wordt op Linux alleen gelezen: een afgehandeld bericht
 wordt verborgen, niet verwijderd, en blijft die dag verborgen (het
 omroeplogboek onthoudt het).
+</translation>
+    </message>
+    <message>
+        <source>
+usage: kelvane serve [--display-only] [--station [ADDRESS][:PORT]] [DATABASE]
+Runs the desk and its browser station without a window or a display, on DATABASE
+(an announcer file or a connection file) or the one remembered in ~/kelvane.ini;
+prints each link as a line ROLE URL, its notices on standard error, and stops
+on SIGTERM or SIGINT. The station listens where --station says, or where it
+listened last.
+</source>
+        <translation>
+gebruik: kelvane serve [--display-only] [--station [ADRES][:POORT]] [DATABASE]
+Laat de tafel en haar browserstation draaien zonder venster of beeldscherm, op
+DATABASE (een speakerbestand of een verbindingsbestand) of de database die in
+~/kelvane.ini staat; toont elke link als regel ROL URL, haar meldingen op de
+standaardfoutuitvoer, en stopt bij SIGTERM of SIGINT. Het station luistert waar
+--station zegt, of waar het de vorige keer luisterde.
 </translation>
     </message>
 </context>
