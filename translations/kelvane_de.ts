@@ -131,14 +131,6 @@
         <translation>— nicht mehr in der Datenbank —</translation>
     </message>
     <message>
-        <source> — read only here</source>
-        <translation> — hier nur lesbar</translation>
-    </message>
-    <message>
-        <source> — the message on display is no longer in the database</source>
-        <translation> — die angezeigte Meldung ist nicht mehr in der Datenbank</translation>
-    </message>
-    <message>
         <source>This message is too long to be put back. Its start is in the read-out log at the desk.</source>
         <translation>Diese Meldung ist zu lang, um sie zurückzuholen. Ihr Anfang steht im Verlesungsprotokoll am Sprecherplatz.</translation>
     </message>
@@ -927,20 +919,28 @@ Wettkampf 14 – 100 m Brust männlich, Lauf 2, Bahn 5: Anschlag nicht beidhänd
         <translation>eingegangen %1, %2</translation>
     </message>
     <message>
-        <source> — the server has not answered since %1; trying again</source>
-        <translation> — der Server antwortet seit %1 nicht; neuer Versuch läuft</translation>
-    </message>
-    <message>
-        <source> — the database has been busy since %1; trying again</source>
-        <translation> — die Datenbank ist seit %1 belegt; neuer Versuch läuft</translation>
-    </message>
-    <message>
-        <source> — the list could not be read since %1; trying again</source>
-        <translation> — die Liste ist seit %1 nicht lesbar; neuer Versuch läuft</translation>
-    </message>
-    <message>
         <source>[The message goes on for another %L1 characters, not shown here.]</source>
         <translation>[Die Meldung geht noch %L1 Zeichen weiter, die hier nicht gezeigt werden.]</translation>
+    </message>
+    <message>
+        <source>the server has not answered since %1; trying again</source>
+        <translation>der Server antwortet seit %1 nicht; neuer Versuch läuft</translation>
+    </message>
+    <message>
+        <source>the database has been busy since %1; trying again</source>
+        <translation>die Datenbank ist seit %1 belegt; neuer Versuch läuft</translation>
+    </message>
+    <message>
+        <source>the list could not be read since %1; trying again</source>
+        <translation>die Liste ist seit %1 nicht lesbar; neuer Versuch läuft</translation>
+    </message>
+    <message>
+        <source>read only here</source>
+        <translation>hier nur lesbar</translation>
+    </message>
+    <message>
+        <source>the message on display is no longer in the database</source>
+        <translation>die angezeigte Meldung ist nicht mehr in der Datenbank</translation>
     </message>
 </context>
 <context>

@@ -131,14 +131,6 @@
         <translation>— ya no está en la base de datos —</translation>
     </message>
     <message>
-        <source> — read only here</source>
-        <translation> — aquí solo lectura</translation>
-    </message>
-    <message>
-        <source> — the message on display is no longer in the database</source>
-        <translation> — el mensaje mostrado ya no está en la base de datos</translation>
-    </message>
-    <message>
         <source>This message is too long to be put back. Its start is in the read-out log at the desk.</source>
         <translation>Este mensaje es demasiado largo para reponerlo. Su comienzo está en el registro de anuncios, en el puesto del locutor.</translation>
     </message>
@@ -927,20 +919,28 @@ Prueba 14 – 100 m braza masculino, serie 2 calle 5: llegada sin tocar con amba
         <translation>llegó %1, %2</translation>
     </message>
     <message>
-        <source> — the server has not answered since %1; trying again</source>
-        <translation> — el servidor no responde desde las %1; se sigue intentando</translation>
-    </message>
-    <message>
-        <source> — the database has been busy since %1; trying again</source>
-        <translation> — la base de datos está ocupada desde las %1; se sigue intentando</translation>
-    </message>
-    <message>
-        <source> — the list could not be read since %1; trying again</source>
-        <translation> — la lista no se puede leer desde las %1; se sigue intentando</translation>
-    </message>
-    <message>
         <source>[The message goes on for another %L1 characters, not shown here.]</source>
         <translation>[El mensaje sigue con otros %L1 caracteres, que no se muestran aquí.]</translation>
+    </message>
+    <message>
+        <source>the server has not answered since %1; trying again</source>
+        <translation>el servidor no responde desde las %1; se sigue intentando</translation>
+    </message>
+    <message>
+        <source>the database has been busy since %1; trying again</source>
+        <translation>la base de datos está ocupada desde las %1; se sigue intentando</translation>
+    </message>
+    <message>
+        <source>the list could not be read since %1; trying again</source>
+        <translation>la lista no se puede leer desde las %1; se sigue intentando</translation>
+    </message>
+    <message>
+        <source>read only here</source>
+        <translation>aquí solo lectura</translation>
+    </message>
+    <message>
+        <source>the message on display is no longer in the database</source>
+        <translation>el mensaje mostrado ya no está en la base de datos</translation>
     </message>
 </context>
 <context>

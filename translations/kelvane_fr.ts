@@ -131,14 +131,6 @@
         <translation>— plus dans la base de données —</translation>
     </message>
     <message>
-        <source> — read only here</source>
-        <translation> — lecture seule ici</translation>
-    </message>
-    <message>
-        <source> — the message on display is no longer in the database</source>
-        <translation> — le message affiché n&apos;est plus dans la base de données</translation>
-    </message>
-    <message>
         <source>This message is too long to be put back. Its start is in the read-out log at the desk.</source>
         <translation>Ce message est trop long pour être remis. Son début figure dans le journal des annonces, au poste du speaker.</translation>
     </message>
@@ -927,20 +919,28 @@ Event 14 Boys 100m Breaststroke, heat 2 lane 5: non-simultaneous touch.</source>
         <translation>arrivé %1, %2</translation>
     </message>
     <message>
-        <source> — the server has not answered since %1; trying again</source>
-        <translation> — le serveur ne répond plus depuis %1&#xa0;; nouvel essai en cours</translation>
-    </message>
-    <message>
-        <source> — the database has been busy since %1; trying again</source>
-        <translation> — la base de données est occupée depuis %1&#xa0;; nouvel essai en cours</translation>
-    </message>
-    <message>
-        <source> — the list could not be read since %1; trying again</source>
-        <translation> — la liste est illisible depuis %1&#xa0;; nouvel essai en cours</translation>
-    </message>
-    <message>
         <source>[The message goes on for another %L1 characters, not shown here.]</source>
         <translation>[Le message continue sur %L1 caractères de plus, non affichés ici.]</translation>
+    </message>
+    <message>
+        <source>the server has not answered since %1; trying again</source>
+        <translation>le serveur ne répond plus depuis %1&#xa0;; nouvel essai en cours</translation>
+    </message>
+    <message>
+        <source>the database has been busy since %1; trying again</source>
+        <translation>la base de données est occupée depuis %1&#xa0;; nouvel essai en cours</translation>
+    </message>
+    <message>
+        <source>the list could not be read since %1; trying again</source>
+        <translation>la liste est illisible depuis %1&#xa0;; nouvel essai en cours</translation>
+    </message>
+    <message>
+        <source>read only here</source>
+        <translation>lecture seule ici</translation>
+    </message>
+    <message>
+        <source>the message on display is no longer in the database</source>
+        <translation>le message affiché n&apos;est plus dans la base de données</translation>
     </message>
 </context>
 <context>

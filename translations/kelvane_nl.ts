@@ -131,14 +131,6 @@
         <translation>— niet meer in de database —</translation>
     </message>
     <message>
-        <source> — read only here</source>
-        <translation> — hier alleen-lezen</translation>
-    </message>
-    <message>
-        <source> — the message on display is no longer in the database</source>
-        <translation> — het getoonde bericht staat niet meer in de database</translation>
-    </message>
-    <message>
         <source>This message is too long to be put back. Its start is in the read-out log at the desk.</source>
         <translation>Dit bericht is te lang om terug te zetten. Het begin staat in het omroeplogboek bij de speakertafel.</translation>
     </message>
@@ -927,20 +919,28 @@ Programma 14 – 100m schoolslag jongens, serie 2 baan 5: niet gelijktijdig aang
         <translation>binnengekomen %1, %2</translation>
     </message>
     <message>
-        <source> — the server has not answered since %1; trying again</source>
-        <translation> — de server antwoordt al sinds %1 niet; nieuwe poging volgt</translation>
-    </message>
-    <message>
-        <source> — the database has been busy since %1; trying again</source>
-        <translation> — de database is al sinds %1 bezet; nieuwe poging volgt</translation>
-    </message>
-    <message>
-        <source> — the list could not be read since %1; trying again</source>
-        <translation> — de lijst is sinds %1 niet te lezen; nieuwe poging volgt</translation>
-    </message>
-    <message>
         <source>[The message goes on for another %L1 characters, not shown here.]</source>
         <translation>[Het bericht gaat nog %L1 tekens verder; die worden hier niet getoond.]</translation>
+    </message>
+    <message>
+        <source>the server has not answered since %1; trying again</source>
+        <translation>de server antwoordt al sinds %1 niet; nieuwe poging volgt</translation>
+    </message>
+    <message>
+        <source>the database has been busy since %1; trying again</source>
+        <translation>de database is al sinds %1 bezet; nieuwe poging volgt</translation>
+    </message>
+    <message>
+        <source>the list could not be read since %1; trying again</source>
+        <translation>de lijst is sinds %1 niet te lezen; nieuwe poging volgt</translation>
+    </message>
+    <message>
+        <source>read only here</source>
+        <translation>hier alleen-lezen</translation>
+    </message>
+    <message>
+        <source>the message on display is no longer in the database</source>
+        <translation>het getoonde bericht staat niet meer in de database</translation>
     </message>
 </context>
 <context>

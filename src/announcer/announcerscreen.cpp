@@ -75,7 +75,7 @@ AnnouncerScreen::AnnouncerScreen(AnnouncerDesk& desk, station::StationServer& st
             &AnnouncerScreen::onSelectionChanged);
     connect(&m_desk, &AnnouncerDesk::listChanged, this, &AnnouncerScreen::showList);
     connect(&m_desk, &AnnouncerDesk::shownChanged, this, &AnnouncerScreen::showShown);
-    connect(&m_desk, &AnnouncerDesk::captionChanged, this, &AnnouncerScreen::showCaption);
+    connect(&m_desk, &AnnouncerDesk::conditionChanged, this, &AnnouncerScreen::showCaption);
     connect(&m_station, &station::StationServer::listeningChanged, this,
             &AnnouncerScreen::showCaption);
     connect(&m_station, &station::StationServer::pagesChanged, this, &AnnouncerScreen::showCaption);
@@ -218,7 +218,14 @@ void AnnouncerScreen::showShown() {
 void AnnouncerScreen::showCaption() {
     setWindowTitle(m_designedCaption + m_urgentNote +
                    (m_desk.displayOnly() ? tr(" \u2013 display only") : QString()) +
-                   m_desk.captionNote() + m_unseenNote + stationNote());
+                   conditionNote() + m_unseenNote + stationNote());
+}
+
+QString AnnouncerScreen::conditionNote() const {
+    QString note;
+    for (const QString& part : conditionNotes(m_desk.condition()))
+        note += QStringLiteral(" \u2014 ") + part;
+    return note;
 }
 
 // The station runs on with its window closed, and the caption says so.

@@ -74,6 +74,7 @@ private:
     void putCursorOn(int row);
     void showShown();
     void showCaption();
+    [[nodiscard]] QString conditionNote() const;
     [[nodiscard]] QString stationNote() const;
     // Counts the new lines the announcer has not had in view yet.
     void lookForUnseenArrivals();

@@ -68,7 +68,7 @@ void AnnouncerDesk::open(const QString& path) {
     forgetListAndDisplays();
     m_trouble.clear();
     m_closedReason.clear();
-    emit captionChanged();
+    emit conditionChanged();
     if (!m_database || !m_database->isFileAt(path)) {
         letGo();
         m_path = path;
@@ -84,7 +84,7 @@ void AnnouncerDesk::open(const QString& path) {
 void AnnouncerDesk::close() {
     letGo();
     forgetListAndDisplays();
-    emit captionChanged();
+    emit conditionChanged();
     emit takingMessagesChanged();
 }
 
@@ -110,7 +110,7 @@ void AnnouncerDesk::closeFor(const QString& reason) {
     close();
     if (m_keepsTrying) {
         m_closedReason = reason;
-        emit captionChanged();
+        emit conditionChanged();
     }
     emit closed(reason);
 }
@@ -122,7 +122,7 @@ void AnnouncerDesk::closeFor(const QString& reason) {
 void AnnouncerDesk::opened(const store::Outcome<bool>& outcome, bool reopening) {
     emit takingMessagesChanged();
     if (outcome.ok()) {
-        emit captionChanged();
+        emit conditionChanged();
         if (!outcome.value())
             m_database->readLog(m_clock().date(), whileOpen<std::vector<readoutlog::ReadOut>>(
                                                       [this](const auto& log) {
@@ -300,7 +300,7 @@ void AnnouncerDesk::markShownIfGone() {
             display.armed = false;
         showOn(station);
         if (station == deskStation)
-            emit captionChanged();
+            emit conditionChanged();
     }
 }
 
@@ -662,7 +662,7 @@ void AnnouncerDesk::noteTrouble(const store::KelvaneError& error) {
     const DatabaseTrouble::Kind kind = DatabaseTrouble::kindOf(error);
     const bool news = kind != m_trouble.kind();
     m_trouble.note(kind, QDateTime::currentDateTime());
-    emit captionChanged();
+    emit conditionChanged();
     if (kind == DatabaseTrouble::Kind::Unreachable)
         m_retry.start();
     if (kind == DatabaseTrouble::Kind::Failed && news)
@@ -673,18 +673,15 @@ void AnnouncerDesk::clearTrouble() {
     if (m_trouble.kind() == DatabaseTrouble::Kind::None)
         return;
     m_trouble.clear();
-    emit captionChanged();
+    emit conditionChanged();
 }
 
-QString AnnouncerDesk::captionNote() const {
-    if (!m_closedReason.isEmpty())
-        return QStringLiteral(" \u2014 ") + m_closedReason;
-    QString note;
-    if (m_database && m_database->isOpened() && !m_database->canDeleteRows())
-        note += tr(" \u2014 read only here");
-    if (displayOf(deskStation)->gone)
-        note += tr(" \u2014 the message on display is no longer in the database");
-    return note + m_trouble.captionNote(QDateTime::currentDateTime());
+DeskCondition AnnouncerDesk::condition() const {
+    const DatabaseTrouble::Kind trouble = m_trouble.toldKind(QDateTime::currentDateTime());
+    return {m_closedReason,
+            m_database && m_database->isOpened() && !m_database->canDeleteRows(),
+            displayOf(deskStation)->gone, trouble,
+            trouble == DatabaseTrouble::Kind::None ? QDateTime() : m_trouble.since()};
 }
 
 bool AnnouncerDesk::isSettled() const {

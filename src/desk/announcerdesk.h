@@ -4,6 +4,7 @@
 #include "arrivals.h"
 #include "changerefresh.h"
 #include "databasetrouble.h"
+#include "deskcondition.h"
 #include "desksettings.h"
 #include "dismissalhistory.h"
 #include "hiddenmessages.h"
@@ -24,7 +25,7 @@
 // arrivals and passing trouble. Views (the announcer screen, a browser
 // station) show its list model and its signals and call its operations;
 // none of them keeps a rule of its own. Nothing it does throws: what goes
-// wrong becomes a notice, a caption note or closed().
+// wrong becomes a notice, its condition or closed().
 class AnnouncerDesk : public QObject {
     Q_OBJECT
 
@@ -82,7 +83,7 @@ public:
     QTimer& lookTimer() { return m_look; }
     // A desk served without a window has no one to tell that its database
     // has gone: it keeps trying. A database that cannot be opened, or has
-    // gone, leaves it closed with the reason in its caption note, and each
+    // gone, leaves it closed with the reason in its condition, and each
     // look opens the path again.
     void setKeepsTrying(bool keepsTrying) { m_keepsTrying = keepsTrying; }
     // Every station that works the desk has a message on display of its
@@ -141,9 +142,10 @@ public:
     [[nodiscard]] bool canDismiss(const QString& station = deskStation) const;
     // Current_Sequence: the Sequence of the message last chosen.
     [[nodiscard]] qint16 currentSequence() const { return m_currentSequence; }
-    // What the caption adds: a file that can only be read here, a message
-    // on display that is gone, passing trouble; empty when all is well.
-    [[nodiscard]] QString captionNote() const;
+    // How the desk stands: a file that can only be read here, a message on
+    // the window's display that is gone, passing trouble, why a desk that
+    // keeps trying is closed.
+    [[nodiscard]] DeskCondition condition() const;
     // Every operation asked of the database has been answered.
     [[nodiscard]] bool isSettled() const;
 
@@ -156,7 +158,7 @@ signals:
     // The same for a browser station.
     void stationShownChanged(const QString& station);
     void stationNotice(const QString& station, const QString& text);
-    void captionChanged();
+    void conditionChanged();
     // Whether the desk can take sent messages may have changed.
     void takingMessagesChanged();
     // A dismissal at this desk took the row off the list; Undo put a

@@ -46,14 +46,10 @@ ServedFile pageFile(const QString& name, const QByteArray& contentType) {
     return {contentType, file.readAll()};
 }
 
-// What the desk's caption adds (" — read only here — the server has not
-// answered since 14:32"), as one line for the page.
-QString deskNote(const QString& captionNote) {
-    QStringList parts = captionNote.split(QChar(0x2014), Qt::SkipEmptyParts);
-    for (QString& part : parts)
-        part = part.trimmed();
-    parts.removeAll(QString());
-    return parts.join(QStringLiteral("; "));
+// How the desk stands ("read only here; the server has not answered since
+// 14:32"), as one line for the page.
+QString deskNote(const DeskCondition& condition) {
+    return conditionNotes(condition).join(QStringLiteral("; "));
 }
 
 std::optional<Action> actionOf(protocol::Request::Type type) {
@@ -99,7 +95,7 @@ StationServer::StationServer(AnnouncerDesk& desk, QObject* parent)
     connect(m_desk.messages(), &QAbstractItemModel::dataChanged, this,
             &StationServer::scheduleList);
     connect(&m_desk, &AnnouncerDesk::shownChanged, this, &StationServer::sendDeskShown);
-    connect(&m_desk, &AnnouncerDesk::captionChanged, this, &StationServer::sendTrouble);
+    connect(&m_desk, &AnnouncerDesk::conditionChanged, this, &StationServer::sendTrouble);
     connect(&m_desk, &AnnouncerDesk::stationShownChanged, this, [this](const QString& station) {
         if (PageSession* page = pageNamed(station))
             page->send(protocol::shown(QStringLiteral("shown"), m_desk.shownKey(station).text(),
@@ -398,7 +394,7 @@ void StationServer::greet(PageSession& page) {
     page.send(m_listMessage);
     page.send(
         protocol::shown(QStringLiteral("desk"), m_desk.shownKey().text(), m_desk.shownText()));
-    page.send(protocol::trouble(deskNote(m_desk.captionNote())));
+    page.send(protocol::trouble(deskNote(m_desk.condition())));
 }
 
 // Whatever the page sends, its link's role decides: a request its role
@@ -645,7 +641,7 @@ void StationServer::sendDeskShown() {
 }
 
 void StationServer::sendTrouble() {
-    sendToPages(protocol::trouble(deskNote(m_desk.captionNote())));
+    sendToPages(protocol::trouble(deskNote(m_desk.condition())));
 }
 
 PageSession* StationServer::pageNamed(const QString& name) const {
