@@ -4,9 +4,11 @@
 // in Announcement_List. The clock starts when the writer process starts,
 // so its start-up and connection are counted too (an upper bound).
 // Prints median and 95th percentile over 100 messages, and the writer's
-// own run time for comparison. On a server (run through
-// tests/support/pgserver.sh with the argument "postgresql") it also times
-// Refresh_Form over 10,000 rows.
+// own run time for comparison. Then a writer commits 100 rows a second
+// for ten seconds, and it prints how often the screen listed meanwhile: a
+// steady writer must not cost a listing per commit. On a server (run
+// through tests/support/pgserver.sh with the argument "postgresql") it
+// also times Refresh_Form over 10,000 rows.
 #include "announcerfeed.h"
 #include "demomessages.h"
 #include "testengine.h"
@@ -25,8 +27,11 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -34,6 +39,8 @@ namespace {
 constexpr int messages = 100;
 constexpr int spacingMs = 100;
 constexpr int giveUpMs = 10000;
+constexpr int steadyRowsPerSecond = 100;
+constexpr int steadySeconds = 10;
 
 double percentile(std::vector<double> values, double share) {
     std::sort(values.begin(), values.end());
@@ -86,7 +93,48 @@ void measureLatency(AnnouncerScreen& screen, const QString& path) {
     }
     std::printf("latency over %d messages: median %.1f ms, 95th percentile %.1f ms, worst %.1f ms\n", messages,
                 percentile(latencies, 0.5), percentile(latencies, 0.95), percentile(latencies, 1.0));
-    std::printf("writer process alone (start to exit): median %.1f ms\n", percentile(writers, 0.5));
+    std::printf("writer process alone (start to exit): median %.1f ms, 95th percentile %.1f ms\n",
+                percentile(writers, 0.5), percentile(writers, 0.95));
+}
+
+// The writer commits each row on its own, on a connection of its own and a
+// thread of its own, at a steady pace; the screen's listings are counted
+// from the first commit until the list holds the last row.
+void measureSteadyWriter(AnnouncerScreen& screen, const QString& path) {
+    waitUntilSettled(screen);
+    int listings = 0;
+    const QMetaObject::Connection counting =
+        QObject::connect(&screen.desk(), &AnnouncerDesk::listChanged, [&] { ++listings; });
+    constexpr int rows = steadyRowsPerSecond * steadySeconds;
+    std::atomic<bool> written = false;
+    QElapsedTimer clock;
+    clock.start();
+    std::thread writer([&] {
+        withTestConnection(path, [&](QSqlDatabase& db) {
+            QSqlQuery insert(db);
+            insert.prepare(QStringLiteral(
+                "INSERT INTO \"Announcements\" (\"Sequence\", \"Message\") VALUES (?, ?)"));
+            auto due = std::chrono::steady_clock::now();
+            for (int n = 0; n < rows; ++n) {
+                insert.addBindValue(30000);
+                insert.addBindValue(QStringLiteral("steady %1").arg(n));
+                insert.exec();
+                due += std::chrono::milliseconds(1000 / steadyRowsPerSecond);
+                std::this_thread::sleep_until(due);
+            }
+        });
+        written = true;
+    });
+    const QAbstractItemModel* list =
+        screen.findChild<QListView*>(QStringLiteral("Announcement_List"))->model();
+    const QString last = QStringLiteral("30000:steady %1").arg(rows - 1);
+    while (!written || !listHolds(*list, last))
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
+    const double seconds = static_cast<double>(clock.elapsed()) / 1000.0;
+    writer.join();
+    QObject::disconnect(counting);
+    std::printf("a writer committing %d rows a second for %.1f s: %d listings (%.1f a second)\n",
+                steadyRowsPerSecond, seconds, listings, listings / seconds);
 }
 
 void fillServer(const QString& path, int rows) {
@@ -128,7 +176,10 @@ int main(int argc, char** argv) {
     feed::initDatabase(path);
     std::printf("%s\n", server ? "PostgreSQL on loopback" : "SQLite file");
 
-    runOnScreen(path, [&](AnnouncerScreen& screen) { measureLatency(screen, path); });
+    runOnScreen(path, [&](AnnouncerScreen& screen) {
+        measureLatency(screen, path);
+        measureSteadyWriter(screen, path);
+    });
 
     if (server) {
         QTemporaryDir refreshDir;

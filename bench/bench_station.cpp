@@ -11,9 +11,16 @@
 //     desk's resident memory grew meanwhile.
 // Usage: bench_station [PAGES [COMMITS]]
 //        bench_station --send [MESSAGES]
+//        bench_station --reconnect [CYCLES]
 // The second measures a message sent from a send page until a watch page
-// lists it (both pages in a process of their own), one after another:
-// median, p95 and worst over MESSAGES (100).
+// lists it (both pages in a process of their own), one after another
+// and a little apart, as no page would send faster than the station lets
+// it: median, p95 and worst over MESSAGES (100).
+// The third has 50 pages watch while another process opens a page and
+// closes it again CYCLES times (2,000), one after another, and commits go
+// out: the station's open connections and the desk's resident memory
+// before and after, and commit -> every page while the pages come and go
+// beside a quiet spell of as many commits.
 #include "announcerfeed.h"
 
 #include "desk/announcerdesk.h"
@@ -36,8 +43,10 @@
 #include <atomic>
 #include <chrono>
 #include <cstdio>
+#include <map>
 #include <thread>
 
+#include <malloc.h>
 #include <sys/resource.h>
 
 namespace {
@@ -46,6 +55,12 @@ qint64 nowNs() {
     return std::chrono::duration_cast<std::chrono::nanoseconds>(
                std::chrono::steady_clock::now().time_since_epoch())
         .count();
+}
+
+// The heap's bytes in use, which unlike resident memory do not count what
+// the allocator keeps for later.
+long heapKiB() {
+    return static_cast<long>(mallinfo2().uordblks / 1024);
 }
 
 long residentKiB() {
@@ -94,16 +109,16 @@ void commitAside(const std::function<void()>& commit) {
 }
 
 // The pages' process: count pages connect with the token; each notes,
-// for every line stamped "t=NANOSECONDS", how long after that it arrived.
-// "stall" on standard input adds one page that never reads; "report"
-// prints every latency in milliseconds and ends.
+// for every line stamped "LABEL N t=NANOSECONDS", how long after that it
+// arrived. "stall" on standard input adds one page that never reads;
+// "report" prints every latency in milliseconds with its label, and ends.
 int runPages(const QString& host, const QString& token, int count) {
     const QString origin = QStringLiteral("http://") + host;
     std::vector<std::unique_ptr<QWebSocket>> pages;
     std::vector<QSet<QString>> seen(static_cast<size_t>(count));
-    std::vector<double> latencies;
+    std::vector<std::pair<double, QString>> latencies;
     int welcomed = 0;
-    static const QRegularExpression stamp(QStringLiteral("t=(\\d+)"));
+    static const QRegularExpression stamp(QStringLiteral("(\\w+) \\d+ t=(\\d+)"));
     const auto open = [&](int index) {
         auto page = std::make_unique<QWebSocket>(origin);
         QWebSocket* socket = page.get();
@@ -126,10 +141,11 @@ int runPages(const QString& host, const QString& token, int count) {
                     const QString text = line.toObject().value(QStringLiteral("line")).toString();
                     const QRegularExpressionMatch found = stamp.match(text);
                     if (found.hasMatch() &&
-                        !seen[static_cast<size_t>(index)].contains(found.captured(1))) {
-                        seen[static_cast<size_t>(index)].insert(found.captured(1));
-                        latencies.push_back(
-                            static_cast<double>(now - found.captured(1).toLongLong()) / 1e6);
+                        !seen[static_cast<size_t>(index)].contains(found.captured(2))) {
+                        seen[static_cast<size_t>(index)].insert(found.captured(2));
+                        latencies.emplace_back(
+                            static_cast<double>(now - found.captured(2).toLongLong()) / 1e6,
+                            found.captured(1));
                     }
                 }
             });
@@ -143,8 +159,8 @@ int runPages(const QString& host, const QString& token, int count) {
         char command[64] = {};
         if (!std::fgets(command, sizeof command, stdin) ||
             QByteArray(command).startsWith("report")) {
-            for (const double latency : latencies)
-                std::printf("%.3f\n", latency);
+            for (const auto& [latency, label] : latencies)
+                std::printf("%.3f %s\n", latency, qPrintable(label));
             std::fflush(stdout);
             QCoreApplication::exit(0);
             return;
@@ -182,6 +198,7 @@ int runSender(const QString& host, const QString& sendToken, const QString& watc
         sender.sendTextMessage(
             QJsonDocument(
                 QJsonObject{{QStringLiteral("type"), QStringLiteral("send")},
+                            {QStringLiteral("number"), sent},
                             {QStringLiteral("sender"), QStringLiteral("Referee")},
                             {QStringLiteral("text"), QStringLiteral("Bench %1").arg(sent)}})
                 .toJson(QJsonDocument::Compact));
@@ -192,7 +209,9 @@ int runSender(const QString& host, const QString& sendToken, const QString& watc
     };
     const auto openPage = [&host](QWebSocket& socket, const QString& token) {
         QObject::connect(&socket, &QWebSocket::connected, &socket, [&socket, token] {
-            socket.sendTextMessage(QStringLiteral(R"({"type":"hello","token":"%1"})").arg(token));
+            socket.sendTextMessage(
+                QStringLiteral(R"({"type":"hello","token":"%1","page":"benchSendPage0000"})")
+                    .arg(token));
         });
         socket.open(QUrl(QStringLiteral("ws://%1/live").arg(host)));
     };
@@ -221,12 +240,136 @@ int runSender(const QString& host, const QString& sendToken, const QString& watc
                 if (line.toObject().value(QStringLiteral("line")).toString() == wanted) {
                     latencies.push_back(static_cast<double>(now - sentAt) / 1e6);
                     measured = sent;
-                    QTimer::singleShot(20, sendNext);
+                    QTimer::singleShot(120, sendNext);
                     return;
                 }
             }
         });
     return QCoreApplication::exec();
+}
+
+// The process for --reconnect: a page opens with the token, is welcomed
+// and closes, cycles times one after another, 5 ms apart; then it says how
+// long that took.
+int runCycler(const QString& host, const QString& token, int cycles) {
+    const QString origin = QStringLiteral("http://") + host;
+    QElapsedTimer clock;
+    clock.start();
+    int done = 0;
+    std::function<void()> cycle = [&] {
+        auto* page = new QWebSocket(origin);
+        QObject::connect(page, &QWebSocket::connected, page, [page, token] {
+            page->sendTextMessage(QStringLiteral(R"({"type":"hello","token":"%1"})").arg(token));
+        });
+        QObject::connect(page, &QWebSocket::binaryMessageReceived, page, [page] { page->close(); });
+        QObject::connect(page, &QWebSocket::disconnected, page, [&, page] {
+            page->deleteLater();
+            if (++done < cycles) {
+                QTimer::singleShot(5, cycle);
+                return;
+            }
+            std::printf("%d %lld\n", done, static_cast<long long>(clock.elapsed()));
+            std::fflush(stdout);
+            QCoreApplication::exit(0);
+        });
+        page->open(QUrl(QStringLiteral("ws://%1/live").arg(host)));
+    };
+    cycle();
+    return QCoreApplication::exec();
+}
+
+// Starts the pages' process with count watch pages, and waits until every
+// one is connected.
+void startPages(QProcess& pages, const station::StationServer& server, int count) {
+    pages.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    pages.start(QCoreApplication::applicationFilePath(),
+                {QStringLiteral("--pages"), station::addressText(server.address()),
+                 server.link(station::Role::Watch).fragment(), QString::number(count)});
+    waitFor([&] { return pages.canReadLine(); }, 30000);
+    pages.readLine();
+}
+
+// A message "LABEL SEQUENCE t=NANOSECONDS", the time its commit began.
+void commitStamped(const QString& database, const QString& label, int sequence) {
+    commitAside([&] {
+        feed::addAnnouncement(database, sequence,
+                              QStringLiteral("%1 %2 t=%3").arg(label).arg(sequence).arg(nowNs()));
+    });
+}
+
+// Ends the pages' process: the latencies it measured, by their label.
+std::map<QString, std::vector<double>> reportedLatencies(QProcess& pages) {
+    pages.write("report\n");
+    pages.waitForFinished(30000);
+    std::map<QString, std::vector<double>> latencies;
+    for (const QByteArray& line : pages.readAllStandardOutput().split('\n')) {
+        if (const QList<QByteArray> fields = line.split(' '); fields.size() == 2)
+            latencies[QString::fromLatin1(fields[1])].push_back(fields[0].toDouble());
+    }
+    return latencies;
+}
+
+void printLatencies(const char* what, const std::vector<double>& latencies) {
+    if (!latencies.empty())
+        std::printf("%s: median %.1f ms, p95 %.1f ms, worst %.1f ms (%zu)\n", what,
+                    percentile(latencies, 0.5), percentile(latencies, 0.95),
+                    percentile(latencies, 1.0), latencies.size());
+}
+
+// 50 pages watch while pages come and go: what the station holds
+// afterwards, and commit -> every page meanwhile beside a quiet spell.
+int benchReconnect(station::StationServer& server, const QString& database, int cycles) {
+    constexpr int watching = 50;
+    QProcess pages;
+    startPages(pages, server, watching);
+    int sequence = 100;
+    QElapsedTimer spell;
+    spell.start();
+    double cpuBefore = cpuSeconds();
+    for (int n = 0; n < 40; ++n, ++sequence) {
+        commitStamped(database, QStringLiteral("Quiet"), sequence);
+        waitFor([] { return false; }, 250);
+    }
+    const double quietCpu =
+        (cpuSeconds() - cpuBefore) / (static_cast<double>(spell.elapsed()) / 1000.0);
+    waitFor([] { return false; }, 1000);
+    const int connectionsBefore = server.openConnections();
+    const long residentBefore = residentKiB();
+    const long heapBefore = heapKiB();
+    QProcess cycler;
+    cycler.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    cycler.start(QCoreApplication::applicationFilePath(),
+                 {QStringLiteral("--cycler"), station::addressText(server.address()),
+                  server.link(station::Role::Watch).fragment(), QString::number(cycles)});
+    long residentPeak = residentBefore;
+    int connectionsPeak = 0;
+    spell.restart();
+    cpuBefore = cpuSeconds();
+    while (cycler.state() != QProcess::NotRunning) {
+        commitStamped(database, QStringLiteral("Busy"), sequence++);
+        waitFor([] { return false; }, 250);
+        residentPeak = std::max(residentPeak, residentKiB());
+        connectionsPeak = std::max(connectionsPeak, server.openConnections());
+    }
+    const double busyCpu =
+        (cpuSeconds() - cpuBefore) / (static_cast<double>(spell.elapsed()) / 1000.0);
+    const QList<QByteArray> cycled = cycler.readAllStandardOutput().trimmed().split(' ');
+    waitFor([&] { return server.openConnections() == connectionsBefore; }, 5000);
+    waitFor([] { return false; }, 1000);
+    std::map<QString, std::vector<double>> latencies = reportedLatencies(pages);
+    std::printf("%s page connect/close cycles in %s ms, beside %d watching pages\n",
+                cycled.value(0).constData(), cycled.value(1).constData(), watching);
+    std::printf("open connections: %d before, at most %d meanwhile, %d after\n", connectionsBefore,
+                connectionsPeak, server.openConnections());
+    std::printf("desk's resident memory: %ld KiB before, at most %ld KiB meanwhile, %ld KiB "
+                "after; its heap in use: %ld KiB before, %ld KiB after\n",
+                residentBefore, residentPeak, residentKiB(), heapBefore, heapKiB());
+    std::printf("desk process CPU: %.1f %% of a core quiet, %.1f %% while pages come and go\n",
+                quietCpu * 100, busyCpu * 100);
+    printLatencies("commit -> every page, quiet", latencies[QStringLiteral("Quiet")]);
+    printLatencies("commit -> every page, while pages come and go",
+                   latencies[QStringLiteral("Busy")]);
+    return 0;
 }
 
 // Send -> listed on a watch page, for messages one after another.
@@ -265,8 +408,12 @@ int main(int argc, char** argv) {
     if (arguments.value(1) == QLatin1String("--sender"))
         return runSender(arguments.value(2), arguments.value(3), arguments.value(4),
                          arguments.value(5).toInt());
+    if (arguments.value(1) == QLatin1String("--cycler"))
+        return runCycler(arguments.value(2), arguments.value(3), arguments.value(4).toInt());
     const bool sending = arguments.value(1) == QLatin1String("--send");
-    const int pageCount = arguments.size() > 1 && !sending ? arguments[1].toInt() : 50;
+    const bool reconnecting = arguments.value(1) == QLatin1String("--reconnect");
+    const int pageCount =
+        arguments.size() > 1 && !sending && !reconnecting ? arguments[1].toInt() : 50;
     const int commits = arguments.size() > 2 ? arguments[2].toInt() : 40;
 
     QTemporaryDir home;
@@ -285,8 +432,12 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", qPrintable(*failure));
         return 1;
     }
+    // Every page of the benchmark comes from this computer's own address.
+    server.setMostFromOneAddress(station::mostConnections);
     if (sending)
         return benchSend(server, arguments.size() > 2 ? arguments[2].toInt() : 100);
+    if (reconnecting)
+        return benchReconnect(server, database, arguments.size() > 2 ? arguments[2].toInt() : 2000);
 
     // The desk's thread: the longest gap between ticks of a 1 ms timer.
     qint64 longestStallNs = 0;
@@ -302,12 +453,7 @@ int main(int argc, char** argv) {
 
     const long residentBefore = residentKiB();
     QProcess pages;
-    pages.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    pages.start(QCoreApplication::applicationFilePath(),
-                {QStringLiteral("--pages"), station::addressText(server.address()),
-                 server.link(station::Role::Watch).fragment(), QString::number(pageCount)});
-    waitFor([&] { return pages.canReadLine(); }, 30000);
-    pages.readLine();
+    startPages(pages, server, pageCount);
     waitFor([] { return false; }, 2000);
     const long residentConnected = residentKiB();
 
@@ -325,10 +471,7 @@ int main(int argc, char** argv) {
     stallMeter.start(1);
 
     for (int n = 0; n < commits; ++n) {
-        commitAside([&] {
-            feed::addAnnouncement(database, 100 + n,
-                                  QStringLiteral("Call %1 t=%2").arg(n).arg(nowNs()));
-        });
+        commitStamped(database, QStringLiteral("Call"), 100 + n);
         waitFor([] { return false; }, 250);
     }
     waitFor([] { return false; }, 1000);
@@ -349,19 +492,10 @@ int main(int argc, char** argv) {
     const bool dropped = server.pages().size() == static_cast<size_t>(pageCount);
     const double stallMs = static_cast<double>(longestStallNs) / 1e6;
 
-    pages.write("report\n");
-    pages.waitForFinished(30000);
-    std::vector<double> latencies;
-    for (const QByteArray& line : pages.readAllStandardOutput().split('\n')) {
-        if (!line.isEmpty())
-            latencies.push_back(line.toDouble());
-    }
+    const std::vector<double> latencies = reportedLatencies(pages)[QStringLiteral("Call")];
     std::printf("pages %d, commits %d, latencies %zu (of %d)\n", pageCount, commits,
                 latencies.size(), pageCount * commits);
-    if (!latencies.empty())
-        std::printf("commit -> every page: median %.1f ms, p95 %.1f ms, worst %.1f ms\n",
-                    percentile(latencies, 0.5), percentile(latencies, 0.95),
-                    percentile(latencies, 1.0));
+    printLatencies("commit -> every page", latencies);
     std::printf("desk thread's longest event-loop stall: %.1f ms connecting and committing, %.1f "
                 "ms while 3 KB "
                 "lines pile up for a page that never reads\n",

@@ -1,7 +1,8 @@
 // A club database's saved query: any SQL text stored as "Club Record",
-// prepared and run as a record lookup does. Whatever it says, it only
-// reads: the club file stays byte for byte as it was and no other file
-// appears beside it, and every refusal is an error the program reports.
+// prepared and run as record lookups run it, for one key and for a sheet's
+// keys in one read. Whatever it says, it only reads: the club file stays
+// byte for byte as it was and no other file appears beside it, and every
+// refusal is an error the program reports.
 
 #include "fuzzsupport.h"
 
@@ -75,18 +76,28 @@ QByteArray fileBytes(const QString& path) {
     return file.readAll();
 }
 
-void lookUpRecord(store::Database& club) {
+void readRecords(store::RecordSet& rows) {
+    if (rows.recordCount() > 0) {
+        for (rows.moveFirst(); !rows.eof(); rows.moveNext()) {
+            for (const QString& column : recordColumns)
+                rows.value(column).toString();
+        }
+    }
+    rows.close();
+}
+
+// One key on its own, then a sheet's keys in one read, as a print reads them.
+void lookUpRecords(store::Database& club) {
     const std::unique_ptr<store::QueryDef> query = club.queryDef(queryName);
     for (const QString& name : parameterNames)
         query->setParameter(name, QStringLiteral("F"));
-    const std::unique_ptr<store::RecordSet> rows = query->openRecordset();
-    if (rows->recordCount() > 0) {
-        for (rows->moveFirst(); !rows->eof(); rows->moveNext()) {
-            for (const QString& column : recordColumns)
-                rows->value(column).toString();
-        }
-    }
-    rows->close();
+    readRecords(*query->openRecordset());
+    const std::vector<QStringList> keys = {
+        {QStringLiteral("F"), QStringLiteral("12"), QStringLiteral("Free"), QStringLiteral("50")},
+        {QStringLiteral("M"), QStringLiteral("Op"), QStringLiteral("Free"), QStringLiteral("100")},
+        {QString(), QString(), QString(), QString()}};
+    for (const std::unique_ptr<store::RecordSet>& rows : query->openEach(parameterNames, keys))
+        readRecords(*rows);
 }
 
 QByteArray emptyClub;
@@ -115,7 +126,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::unique_ptr<store::Database> club =
             store::openDatabase(path, QStringLiteral("club database"), {.readOnly = true});
         try {
-            lookUpRecord(*club);
+            lookUpRecords(*club);
         } catch (const store::KelvaneError&) {
             // A query refused or failing: reported to the person printing.
         }

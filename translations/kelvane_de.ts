@@ -767,6 +767,10 @@
         <source>this computer&apos;s SQLite cannot read it safely</source>
         <translation>das SQLite dieses Computers kann sie nicht sicher lesen</translation>
     </message>
+    <message>
+        <source>may be read or changed by other users of this computer</source>
+        <translation>kann von anderen Benutzern dieses Computers gelesen oder geändert werden</translation>
+    </message>
 </context>
 <context>
     <name>DemoMessages</name>
@@ -1336,8 +1340,24 @@ Wettkampf 14 – 100 m Brust männlich, Lauf 2, Bahn 5: Anschlag nicht beidhänd
         <translation>Die Meldung enthält Steuerzeichen: Nur Zeilenumbrüche sind erlaubt.</translation>
     </message>
     <message>
-        <source>Ten messages have been sent on this link in the last minute. This one can be sent at %1.</source>
-        <translation>Über diesen Link wurden in der letzten Minute zehn Meldungen gesendet. Diese kann um %1 gesendet werden.</translation>
+        <source>The name or the message holds a character that is not valid text.</source>
+        <translation>Der Name oder die Meldung enthält ein Zeichen, das kein gültiger Text ist.</translation>
+    </message>
+    <message>
+        <source>The name may not hold characters that change the writing direction.</source>
+        <translation>Der Name darf keine Zeichen enthalten, die die Schreibrichtung ändern.</translation>
+    </message>
+    <message>
+        <source>Too many messages have been sent on this link in the last minute. This one can be sent at %1.</source>
+        <translation>Über diesen Link wurden in der letzten Minute zu viele Meldungen gesendet. Diese kann um %1 gesendet werden.</translation>
+    </message>
+    <message>
+        <source>Ten messages have been sent from this page in the last minute. This one can be sent at %1.</source>
+        <translation>Von dieser Seite wurden in der letzten Minute zehn Meldungen gesendet. Diese kann um %1 gesendet werden.</translation>
+    </message>
+    <message>
+        <source>%1 %2; a private key must be a file of your own that only you may read (chmod 600 &apos;%1&apos;).</source>
+        <translation>%1 %2; ein privater Schlüssel muss eine eigene Datei sein, die nur Sie lesen dürfen (chmod 600 &apos;%1&apos;).</translation>
     </message>
 </context>
 <context>
@@ -1458,6 +1478,10 @@ Wettkampf 14 – 100 m Brust männlich, Lauf 2, Bahn 5: Anschlag nicht beidhänd
         <source>dismissed unread</source>
         <translation>ohne Verlesung erledigt</translation>
     </message>
+    <message>
+        <source>Not connected: the message goes as soon as the connection is back.</source>
+        <translation>Nicht verbunden: Die Meldung geht hinaus, sobald die Verbindung wieder steht.</translation>
+    </message>
 </context>
 <context>
     <name>StationWindow</name>
@@ -1556,6 +1580,10 @@ Wettkampf 14 – 100 m Brust männlich, Lauf 2, Bahn 5: Anschlag nicht beidhänd
     <message>
         <source>Ready texts for send pages, one a line</source>
         <translation>Textvorlagen für Senden-Seiten, eine pro Zeile</translation>
+    </message>
+    <message>
+        <source>Connections without a link yet: %1</source>
+        <translation>Verbindungen noch ohne Link: %1</translation>
     </message>
 </context>
 <context>

@@ -767,6 +767,10 @@
         <source>this computer&apos;s SQLite cannot read it safely</source>
         <translation>el SQLite de este ordenador no puede leerla de forma segura</translation>
     </message>
+    <message>
+        <source>may be read or changed by other users of this computer</source>
+        <translation>otros usuarios de este equipo pueden leerlo o modificarlo</translation>
+    </message>
 </context>
 <context>
     <name>DemoMessages</name>
@@ -1336,8 +1340,24 @@ Prueba 14 – 100 m braza masculino, serie 2 calle 5: llegada sin tocar con amba
         <translation>El mensaje contiene caracteres de control: solo se admiten saltos de línea.</translation>
     </message>
     <message>
-        <source>Ten messages have been sent on this link in the last minute. This one can be sent at %1.</source>
-        <translation>Se han enviado diez mensajes por este enlace en el último minuto. Este se podrá enviar a las %1.</translation>
+        <source>The name or the message holds a character that is not valid text.</source>
+        <translation>El nombre o el mensaje contiene un carácter que no es texto válido.</translation>
+    </message>
+    <message>
+        <source>The name may not hold characters that change the writing direction.</source>
+        <translation>El nombre no puede contener caracteres que cambien la dirección de escritura.</translation>
+    </message>
+    <message>
+        <source>Too many messages have been sent on this link in the last minute. This one can be sent at %1.</source>
+        <translation>Se han enviado demasiados mensajes por este enlace en el último minuto. Este se podrá enviar a las %1.</translation>
+    </message>
+    <message>
+        <source>Ten messages have been sent from this page in the last minute. This one can be sent at %1.</source>
+        <translation>Se han enviado diez mensajes desde esta página en el último minuto. Este se podrá enviar a las %1.</translation>
+    </message>
+    <message>
+        <source>%1 %2; a private key must be a file of your own that only you may read (chmod 600 &apos;%1&apos;).</source>
+        <translation>%1: %2; una clave privada debe ser un archivo propio que solo usted pueda leer (chmod 600 &apos;%1&apos;).</translation>
     </message>
 </context>
 <context>
@@ -1458,6 +1478,10 @@ Prueba 14 – 100 m braza masculino, serie 2 calle 5: llegada sin tocar con amba
         <source>dismissed unread</source>
         <translation>retirado sin leer</translation>
     </message>
+    <message>
+        <source>Not connected: the message goes as soon as the connection is back.</source>
+        <translation>Sin conexión: el mensaje se enviará en cuanto vuelva la conexión.</translation>
+    </message>
 </context>
 <context>
     <name>StationWindow</name>
@@ -1556,6 +1580,10 @@ Prueba 14 – 100 m braza masculino, serie 2 calle 5: llegada sin tocar con amba
     <message>
         <source>Ready texts for send pages, one a line</source>
         <translation>Textos preparados para Enviar, uno por línea</translation>
+    </message>
+    <message>
+        <source>Connections without a link yet: %1</source>
+        <translation>Conexiones aún sin enlace: %1</translation>
     </message>
 </context>
 <context>

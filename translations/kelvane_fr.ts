@@ -767,6 +767,10 @@
         <source>this computer&apos;s SQLite cannot read it safely</source>
         <translation>le SQLite de cet ordinateur ne peut pas la lire sans risque</translation>
     </message>
+    <message>
+        <source>may be read or changed by other users of this computer</source>
+        <translation>peut être lu ou modifié par d&apos;autres utilisateurs de cet ordinateur</translation>
+    </message>
 </context>
 <context>
     <name>DemoMessages</name>
@@ -1336,8 +1340,24 @@ Event 14 Boys 100m Breaststroke, heat 2 lane 5: non-simultaneous touch.</source>
         <translation>Le message contient des caractères de contrôle&#xa0;: seuls les sauts de ligne sont permis.</translation>
     </message>
     <message>
-        <source>Ten messages have been sent on this link in the last minute. This one can be sent at %1.</source>
-        <translation>Dix messages ont été envoyés par ce lien au cours de la dernière minute. Celui-ci pourra être envoyé à %1.</translation>
+        <source>The name or the message holds a character that is not valid text.</source>
+        <translation>Le nom ou le message contient un caractère qui n&apos;est pas du texte valide.</translation>
+    </message>
+    <message>
+        <source>The name may not hold characters that change the writing direction.</source>
+        <translation>Le nom ne doit pas contenir de caractères qui changent le sens de l&apos;écriture.</translation>
+    </message>
+    <message>
+        <source>Too many messages have been sent on this link in the last minute. This one can be sent at %1.</source>
+        <translation>Trop de messages ont été envoyés par ce lien au cours de la dernière minute. Celui-ci pourra être envoyé à %1.</translation>
+    </message>
+    <message>
+        <source>Ten messages have been sent from this page in the last minute. This one can be sent at %1.</source>
+        <translation>Dix messages ont été envoyés depuis cette page au cours de la dernière minute. Celui-ci pourra être envoyé à %1.</translation>
+    </message>
+    <message>
+        <source>%1 %2; a private key must be a file of your own that only you may read (chmod 600 &apos;%1&apos;).</source>
+        <translation>%1 %2&#xa0;; une clé privée doit être un fichier à vous que vous seul pouvez lire (chmod 600 &apos;%1&apos;).</translation>
     </message>
 </context>
 <context>
@@ -1458,6 +1478,10 @@ Event 14 Boys 100m Breaststroke, heat 2 lane 5: non-simultaneous touch.</source>
         <source>dismissed unread</source>
         <translation>retiré sans être annoncé</translation>
     </message>
+    <message>
+        <source>Not connected: the message goes as soon as the connection is back.</source>
+        <translation>Non connecté&#xa0;: le message partira dès que la connexion sera rétablie.</translation>
+    </message>
 </context>
 <context>
     <name>StationWindow</name>
@@ -1556,6 +1580,10 @@ Event 14 Boys 100m Breaststroke, heat 2 lane 5: non-simultaneous touch.</source>
     <message>
         <source>Ready texts for send pages, one a line</source>
         <translation>Textes tout prêts pour les pages d’envoi, un par ligne</translation>
+    </message>
+    <message>
+        <source>Connections without a link yet: %1</source>
+        <translation>Connexions encore sans lien&#xa0;: %1</translation>
     </message>
 </context>
 <context>

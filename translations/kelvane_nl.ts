@@ -767,6 +767,10 @@
         <source>this computer&apos;s SQLite cannot read it safely</source>
         <translation>de SQLite van deze computer kan het niet veilig lezen</translation>
     </message>
+    <message>
+        <source>may be read or changed by other users of this computer</source>
+        <translation>kan door andere gebruikers van deze computer worden gelezen of gewijzigd</translation>
+    </message>
 </context>
 <context>
     <name>DemoMessages</name>
@@ -1336,8 +1340,24 @@ Programma 14 – 100m schoolslag jongens, serie 2 baan 5: niet gelijktijdig aang
         <translation>Het bericht bevat stuurtekens: alleen regeleinden zijn toegestaan.</translation>
     </message>
     <message>
-        <source>Ten messages have been sent on this link in the last minute. This one can be sent at %1.</source>
-        <translation>Via deze link zijn in de afgelopen minuut tien berichten verstuurd. Dit bericht kan om %1 worden verstuurd.</translation>
+        <source>The name or the message holds a character that is not valid text.</source>
+        <translation>De naam of het bericht bevat een teken dat geen geldige tekst is.</translation>
+    </message>
+    <message>
+        <source>The name may not hold characters that change the writing direction.</source>
+        <translation>De naam mag geen tekens bevatten die de schrijfrichting veranderen.</translation>
+    </message>
+    <message>
+        <source>Too many messages have been sent on this link in the last minute. This one can be sent at %1.</source>
+        <translation>Via deze link zijn in de afgelopen minuut te veel berichten verstuurd. Dit bericht kan om %1 worden verstuurd.</translation>
+    </message>
+    <message>
+        <source>Ten messages have been sent from this page in the last minute. This one can be sent at %1.</source>
+        <translation>Vanaf deze pagina zijn in de afgelopen minuut tien berichten verstuurd. Dit bericht kan om %1 worden verstuurd.</translation>
+    </message>
+    <message>
+        <source>%1 %2; a private key must be a file of your own that only you may read (chmod 600 &apos;%1&apos;).</source>
+        <translation>%1 %2; een privésleutel moet een eigen bestand zijn dat alleen u mag lezen (chmod 600 &apos;%1&apos;).</translation>
     </message>
 </context>
 <context>
@@ -1458,6 +1478,10 @@ Programma 14 – 100m schoolslag jongens, serie 2 baan 5: niet gelijktijdig aang
         <source>dismissed unread</source>
         <translation>afgehandeld zonder omroepen</translation>
     </message>
+    <message>
+        <source>Not connected: the message goes as soon as the connection is back.</source>
+        <translation>Niet verbonden: het bericht gaat weg zodra de verbinding terug is.</translation>
+    </message>
 </context>
 <context>
     <name>StationWindow</name>
@@ -1556,6 +1580,10 @@ Programma 14 – 100m schoolslag jongens, serie 2 baan 5: niet gelijktijdig aang
     <message>
         <source>Ready texts for send pages, one a line</source>
         <translation>Standaardteksten voor Versturen, één per regel</translation>
+    </message>
+    <message>
+        <source>Connections without a link yet: %1</source>
+        <translation>Verbindingen nog zonder link: %1</translation>
     </message>
 </context>
 <context>

@@ -116,7 +116,11 @@ void AnnouncerScreen::showModal(const QString& path, Entry entry) {
     m_ui->Announcement_List->setFocus();
     m_timer1.start(storedTimerIntervalMs);
     load(path, entry);
+    // While the window is open it is a view of the desk; closed, it asks
+    // nothing of the database.
+    m_desk.attachView();
     exec();
+    m_desk.detachView();
     m_timer1.stop();
     if (!m_closeReason.isEmpty())
         ui::showMessage(m_closeReason);
@@ -129,6 +133,9 @@ void AnnouncerScreen::load(const QString& path, Entry entry) {
     const auto loaded = qScopeGuard([this] { m_loading = false; });
     QString located = path;
     if (entry != Entry::Checked && !m_desk.isFileAt(path)) {
+        // A file an earlier opening left open is let go first: a locate
+        // step that ends with no file must leave nothing to list or dismiss.
+        m_desk.close();
         const std::optional<QString> found = locateAnnouncerDatabase(path, m_timer1);
         if (!found)
             return;

@@ -78,6 +78,7 @@ StationWindow::StationWindow(station::StationServer& server, QWidget* parent)
     , m_links(new QVBoxLayout)
     , m_linkBox(new QGroupBox(tr("Links")))
     , m_pages(new QTreeWidget)
+    , m_withoutRole(new QLabel)
     , m_renew(new QPushButton(tr("&New links")))
     , m_readyTexts(new QPlainTextEdit) {
     setObjectName(QStringLiteral("BrowserStation"));
@@ -116,6 +117,7 @@ StationWindow::StationWindow(station::StationServer& server, QWidget* parent)
     auto* pagesBox = new QGroupBox(tr("Connected now"));
     auto* pagesLayout = new QVBoxLayout(pagesBox);
     pagesLayout->addWidget(m_pages);
+    m_withoutRole->setObjectName(QStringLiteral("ConnectionsWithoutRole"));
     auto* readyBox = new QGroupBox(tr("Ready texts for send pages, one a line"));
     auto* readyLayout = new QVBoxLayout(readyBox);
     m_readyTexts->setObjectName(QStringLiteral("ReadyTexts"));
@@ -144,7 +146,11 @@ StationWindow::StationWindow(station::StationServer& server, QWidget* parent)
     below->addWidget(pagesBox, 1);
     below->addWidget(readyBox, 1);
     layout->addLayout(below);
-    layout->addWidget(buttons);
+    // Beside the buttons, where it takes no height of its own.
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(m_withoutRole, 1);
+    bottom->addWidget(buttons);
+    layout->addLayout(bottom);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(m_startStop, &QPushButton::clicked, this, &StationWindow::startOrStop);
@@ -247,4 +253,6 @@ void StationWindow::showPages() {
                                                       timeWithSecondsText(page.since.time())}));
     m_pages->resizeColumnToContents(0);
     m_pages->resizeColumnToContents(1);
+    m_withoutRole->setText(
+        tr("Connections without a link yet: %1").arg(m_server.connectionsWithoutRole()));
 }

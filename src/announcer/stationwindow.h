@@ -41,6 +41,8 @@ private:
     QVBoxLayout* m_links;
     QWidget* m_linkBox;
     QTreeWidget* m_pages;
+    // How many connections are open that are no page with a link (yet).
+    QLabel* m_withoutRole;
     QPushButton* m_renew;
     // The ready texts are kept a moment after the announcer stops typing.
     QPlainTextEdit* m_readyTexts;

@@ -3,13 +3,10 @@
 #include "errorreport.h"
 
 #include "clubrecords/cardprinter.h"
-#include "clubrecords/clubrecordlookup.h"
-#include "clubrecords/clubsetup.h"
 #include "clubrecords/records.h"
 #include "dialogs/fileinfo.h"
 #include "store/kelvaneerror.h"
 #include "ui/messagebox.h"
-#include "ui/windowregistry.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -18,54 +15,35 @@
 
 namespace {
 
-void closeClubDatabase() {
-    if (Club_DB)
-        Club_DB->close();
-    Club_DB.reset();
-}
-
-// Closes the club database however the run ends.
-class ClubDatabaseCloser {
-public:
-    ClubDatabaseCloser() = default;
-    ~ClubDatabaseCloser() { closeClubDatabase(); }
-    ClubDatabaseCloser(const ClubDatabaseCloser&) = delete;
-    ClubDatabaseCloser& operator=(const ClubDatabaseCloser&) = delete;
-};
-
-// Opens the file as Club_DB with its setup, and makes sure that its saved
-// query can run, so that Print finds everything it needs. Returns why the
-// file cannot be the club database, if it cannot; Club_DB is then closed.
-std::optional<QString> openClubDatabase(const QString& path) {
+// The club's record book from the file, or none when the file cannot be
+// the club database: the user has then been told why.
+std::optional<RecordBook> openBook(const QString& path) {
     try {
-        openClubDatabaseReadOnly(path);
-        loadClubSetup(*Club_DB);
-        Club_DB->queryDef(clubRecordQuery);
-        return std::nullopt;
+        return RecordBook::open(path);
     } catch (const store::KelvaneError& error) {
-        closeClubDatabase();
-        return error.description();
+        ui::showMessage(QCoreApplication::translate("ClubRecordsProgram",
+                                                    "%1 cannot be used as the club database.")
+                            .arg(path) +
+                        QStringLiteral("\n\n") + error.description());
+        return std::nullopt;
     }
 }
 
 } // namespace
 
+// The window owns the book and the printer: the club database is closed
+// when the run ends, however it ends.
 int runClubRecords() {
-    const ClubDatabaseCloser closer;
     // The chooser starts in the home folder, where a club keeps its file;
     // after a file that cannot be used it opens where the user left it.
     while (const auto path =
                chooseFile(QCoreApplication::translate("ClubRecordsProgram", "Select Club Database"),
                           true, QDir::homePath())) {
-        if (const auto reason = openClubDatabase(*path)) {
-            ui::showMessage(QCoreApplication::translate("ClubRecordsProgram",
-                                                        "%1 cannot be used as the club database.")
-                                .arg(*path) +
-                            QStringLiteral("\n\n") + *reason);
+        std::optional<RecordBook> book = openBook(*path);
+        if (!book)
             continue;
-        }
-        setCardPrinter(systemCardPrinter());
-        ui::loadedWindow<Records>().exec();
+        Records window(std::move(*book), systemCardPrinter());
+        window.exec();
         break;
     }
     return 0;

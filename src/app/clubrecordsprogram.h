@@ -1,8 +1,8 @@
 #pragma once
 
 // kelvane-records: asks for the club database with the file-select window,
-// opens it as Club_DB with its setup, and shows Print Club Records until
-// the user leaves it. A file that cannot be the club database is reported
+// opens it with its setup as the club's record book, and shows Print Club
+// Records on it until the user leaves it. A file that cannot be the club database is reported
 // and the chooser asks again; Cancel ends at once. Returns the program's
 // exit status.
 int runClubRecords();

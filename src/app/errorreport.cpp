@@ -1,7 +1,6 @@
 #include "errorreport.h"
 
 #include "announcer/announcerscreen.h"
-#include "clubrecords/clubrecordlookup.h"
 #include "store/databasethread.h"
 #include "ui/messagebox.h"
 #include "ui/windowregistry.h"
@@ -28,13 +27,11 @@ QString errorReportText(int number, const QString& description) {
 
 void reportErrorAndEnd(int number, const QString& description) {
     // The report waits for the person, and timers go on firing meanwhile:
-    // let go of the databases first, so no tick reaches a database that has
+    // let go of the announcer database first, so no tick reaches a database that has
     // just failed and stacks a second report on the first, and a writer
     // waiting for our locks can go on.
     if (ui::isLoaded<AnnouncerScreen>())
         ui::loadedWindow<AnnouncerScreen>().desk().close();
-    if (Club_DB)
-        Club_DB->close();
     // An error raised while the report is open is part of the same failure;
     // the program ends once the person has read the first.
     static bool reporting = false;

@@ -2,7 +2,6 @@
 #include "clubrecordtexts.h"
 
 #include "print/qtprinter.h"
-#include "store/kelvaneerror.h"
 #include "ui/messagebox.h"
 
 #include <QDateTime>
@@ -10,11 +9,6 @@
 #include <QFileInfo>
 
 namespace {
-
-std::unique_ptr<print::Printer>& slot() {
-    static std::unique_ptr<print::Printer> printer;
-    return printer;
-}
 
 // A new file for every job, named by when it was printed.
 QString newPdfFile() {
@@ -27,16 +21,6 @@ QString newPdfFile() {
 }
 
 } // namespace
-
-void setCardPrinter(std::unique_ptr<print::Printer> printer) { slot() = std::move(printer); }
-
-print::Printer& cardPrinter() {
-    if (!slot())
-        throw store::KelvaneError(
-            store::ErrorNumber::PrinterError,
-            ClubRecordTexts::tr("Printer error: no printer has been set up."));
-    return *slot();
-}
 
 std::unique_ptr<print::Printer> systemCardPrinter() {
     if (print::QtPrinter::hasDefaultPrinter()) {

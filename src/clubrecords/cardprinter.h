@@ -7,12 +7,6 @@
 #include <functional>
 #include <memory>
 
-// The printer the record cards go to, set up once by the program that
-// shows the Print Club Records window (and by tests).
-void setCardPrinter(std::unique_ptr<print::Printer> printer);
-// A "Printer error" when none was set up.
-print::Printer& cardPrinter();
-
 // The printer of this machine: the system's default printer when one is
 // installed, on A4; otherwise every job becomes an A4 PDF file in the home
 // folder, and a message names the file when the job ends.

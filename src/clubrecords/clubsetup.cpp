@@ -61,62 +61,87 @@ private:
     QHash<QString, QString> m_values;
 };
 
-void loadAgeGroups(store::Database& database) {
-    Age_Group_Labels = {};
-    forEachRow(database, ageGroupTable, [](const store::RecordSet& row) {
+std::array<QString, 22> ageGroups(store::Database& database) {
+    std::array<QString, 22> labels;
+    forEachRow(database, ageGroupTable, [&](const store::RecordSet& row) {
         const qint64 position = wholeNumber(fieldText(row, QStringLiteral("Position")), ageGroupTable);
-        if (position < 0 || position >= qint64(Age_Group_Labels.size()))
+        if (position < 0 || position >= qint64(labels.size()))
             throw KelvaneError(
                 ErrorNumber::SubscriptOutOfRange,
                 ClubRecordTexts::tr("Subscript out of range: age group %1.").arg(position));
-        Age_Group_Labels[size_t(position)] = fieldText(row, QStringLiteral("Label"));
+        labels[size_t(position)] = fieldText(row, QStringLiteral("Label"));
     });
+    return labels;
 }
 
-void loadCardKeys(store::Database& database) {
+// The Print window reaches every card by index from the counts alone, so
+// the list must hold exactly the cards the counts describe.
+std::vector<CardKey> cardKeys(store::Database& database, qint64 expected) {
     QHash<qint64, CardKey> byIndex;
     forEachRow(database, cardTable, [&](const store::RecordSet& row) {
         byIndex.insert(wholeNumber(fieldText(row, QStringLiteral("Card Index")), cardTable),
                        CardKey{fieldText(row, QStringLiteral("Sex")), fieldText(row, QStringLiteral("Age")),
                                fieldText(row, QStringLiteral("Stroke")), fieldText(row, QStringLiteral("Distance"))});
     });
-    // The Print window reaches every card by index from the counts alone,
-    // so the list must hold exactly the cards the counts describe.
-    const qint64 expected = qint64(ACR_Card_Count) +
-                            2 * (4 * qint64(Overall_Count_P) + Overall_Count_Q + Overall_Count_R);
-    Card_Keys.clear();
+    std::vector<CardKey> keys;
     for (qint64 index = 1; index <= byIndex.size(); ++index) {
         const auto key = byIndex.constFind(index);
         if (key == byIndex.cend())
             break;
-        Card_Keys.push_back(*key);
+        keys.push_back(*key);
     }
-    if (qint64(Card_Keys.size()) != byIndex.size() || byIndex.size() != expected)
+    if (qint64(keys.size()) != byIndex.size() || byIndex.size() != expected)
         throw KelvaneError(
             ErrorNumber::DatabaseOperationFailed,
             ClubRecordTexts::tr("The club database lists %1 record cards numbered from 1 up, "
                                 "but its setup counts %2.")
-                .arg(Card_Keys.size())
+                .arg(keys.size())
                 .arg(expected));
+    return keys;
 }
 
 } // namespace
 
-void loadClubSetup(store::Database& clubDatabase) {
+std::vector<CardKey> ClubSetup::cards(qint16 first, qint16 last) const {
+    std::vector<CardKey> keys;
+    for (int index = first; index <= last; ++index) {
+        if (index < 1 || size_t(index) > cardKeys.size())
+            throw KelvaneError(
+                ErrorNumber::SubscriptOutOfRange,
+                ClubRecordTexts::tr("Subscript out of range: the club setup has no record card %1.")
+                    .arg(index));
+        keys.push_back(cardKeys[size_t(index) - 1]);
+    }
+    return keys;
+}
+
+ClubSetup loadClubSetup(store::Database& clubDatabase) {
     const Settings settings(clubDatabase);
-    Freestyle_Code = settings.text(QStringLiteral("Freestyle_Code"));
-    Butterfly_Code = settings.text(QStringLiteral("Butterfly_Code"));
-    Breaststroke_Code = settings.text(QStringLiteral("Breaststroke_Code"));
-    Backstroke_Code = settings.text(QStringLiteral("Backstroke_Code"));
-    Medley_Code = settings.text(QStringLiteral("Medley_Code"));
-    Font_Face_H = settings.text(QStringLiteral("Font_Face_H"));
-    Font_Face_R = settings.text(QStringLiteral("Font_Face_R"));
-    Font_Face_C = settings.text(QStringLiteral("Font_Face_C"));
-    Age_Group_Count = settings.count(QStringLiteral("Age_Group_Count"));
-    Overall_Count_P = settings.count(QStringLiteral("Overall_Count_P"));
-    Overall_Count_Q = settings.count(QStringLiteral("Overall_Count_Q"));
-    Overall_Count_R = settings.count(QStringLiteral("Overall_Count_R"));
-    ACR_Card_Count = settings.count(QStringLiteral("ACR_Card_Count"));
-    loadAgeGroups(clubDatabase);
-    loadCardKeys(clubDatabase);
+    ClubSetup setup;
+    const std::pair<QString ClubSetup::*, const char*> texts[] = {
+        {&ClubSetup::freestyleCode, "Freestyle_Code"},
+        {&ClubSetup::butterflyCode, "Butterfly_Code"},
+        {&ClubSetup::breaststrokeCode, "Breaststroke_Code"},
+        {&ClubSetup::backstrokeCode, "Backstroke_Code"},
+        {&ClubSetup::medleyCode, "Medley_Code"},
+        {&ClubSetup::fontFaceH, "Font_Face_H"},
+        {&ClubSetup::fontFaceR, "Font_Face_R"},
+        {&ClubSetup::fontFaceC, "Font_Face_C"},
+    };
+    for (const auto& [member, name] : texts)
+        setup.*member = settings.text(QString::fromLatin1(name));
+    const std::pair<qint16 ClubSetup::*, const char*> counts[] = {
+        {&ClubSetup::ageGroupCount, "Age_Group_Count"},
+        {&ClubSetup::overallCountP, "Overall_Count_P"},
+        {&ClubSetup::overallCountQ, "Overall_Count_Q"},
+        {&ClubSetup::overallCountR, "Overall_Count_R"},
+        {&ClubSetup::acrCardCount, "ACR_Card_Count"},
+    };
+    for (const auto& [member, name] : counts)
+        setup.*member = settings.count(QString::fromLatin1(name));
+    setup.ageGroupLabels = ageGroups(clubDatabase);
+    setup.cardKeys = cardKeys(clubDatabase, qint64(setup.acrCardCount) +
+                                                2 * (4 * qint64(setup.overallCountP) +
+                                                     setup.overallCountQ + setup.overallCountR));
+    return setup;
 }

@@ -1,7 +1,6 @@
 #include "recordcards.h"
 
 #include "clubrecordtexts.h"
-#include "clubsetup.h"
 
 #include "store/int16.h"
 #include "store/kelvaneerror.h"
@@ -49,26 +48,27 @@ void fitHolder(print::Printer& printer, const QString& holder) {
     } while (!(width < holderWidthInches) && printer.fontSize() > minimumHolderPoints);
 }
 
-void printCard(print::Printer& printer, const ClubRecord& card, const std::optional<QDate>& date, qint16 x0,
-               qint16 y0) {
+void printCard(print::Printer& printer, const ClubSetup& setup, const ClubRecord& card,
+               const std::optional<QDate>& date, qint16 x0, qint16 y0) {
     const auto at = [](qint16 origin, qint16 offset) { return store::toInt16(qint64(origin) + offset); };
-    Set_Printer_Font(printer, QStringLiteral("H"), cardPoints, QString(), QString());
+    Set_Printer_Font(printer, setup, QStringLiteral("H"), cardPoints, QString(), QString());
     printAt(printer, at(x0, 0), at(y0, 0), markLine);
     printAt(printer, at(x0, 50), at(y0, 30), card.Sex == QLatin1String("F") ? QStringLiteral("Girls")
                                                                             : QStringLiteral("Boys"));
-    printAt(printer, at(x0, 90), at(y0, 30), ageGroupText(card.Age));
-    const QString stroke = strokeName(card.Stroke);
+    printAt(printer, at(x0, 90), at(y0, 30), ageGroupText(setup, card.Age));
+    const QString stroke = strokeName(setup, card.Stroke);
     if (!stroke.isEmpty())
         printAt(printer, at(x0, 215), at(y0, 30), stroke);
     printAt(printer, at(x0, 165), at(y0, 30), card.Distance + QLatin1Char('m'));
     if (date)
         printAt(printer, at(x0, 340), at(y0, 30), cardDateText(*date));
-    Set_Printer_Font(printer, QStringLiteral("H"), holderPoints, QStringLiteral("B"), QString());
+    Set_Printer_Font(printer, setup, QStringLiteral("H"), holderPoints, QStringLiteral("B"),
+                     QString());
     fitHolder(printer, card.Record_Holder);
     printAt(printer, at(x0, 50), at(y0, 50), card.Record_Holder);
     printer.setFontSize(holderPoints);
     printAt(printer, at(x0, 300), at(y0, 50), card.Record_Time);
-    Set_Printer_Font(printer, QStringLiteral("H"), cardPoints, QString(), QString());
+    Set_Printer_Font(printer, setup, QStringLiteral("H"), cardPoints, QString(), QString());
     printAt(printer, at(x0, 0), at(y0, 85), markLine);
 }
 
@@ -79,17 +79,24 @@ std::optional<QDate> recordDateOf(const ClubRecord& card) {
                                             .arg(card.Sex, card.Age, card.Stroke, card.Distance));
 }
 
-void printCards(print::Printer& printer, qint16 first, qint16 last, const DateFilter& filter,
-                const std::function<void(const QString& preview)>& showPreview) {
+// The block's records are all read before the first card prints, so the
+// club's file is never locked while the printer works.
+void printCards(print::Printer& printer, RecordBook& book, qint16 first, qint16 last,
+                const DateFilter& filter, const CardProgress& progress) {
+    const std::vector<KeyRows> records = book.read(book.setup().cards(first, last));
+    const CardPreview preview;
     int row = 1;
     int column = 1;
     // A full page is followed by a new one only when another card comes:
     // a break after the last card would feed a blank sheet of card stock.
     bool pageFull = false;
-    for (int index = first; index <= last; ++index) {
-        if (!Fetch_Card_Record(qint16(index)))
+    for (const KeyRows& rows : records) {
+        const RecordLookup found = rows.lookup();
+        if (const auto* several = std::get_if<SeveralRecords>(&found)) {
+            progress.severalRecords(several->key);
             continue;
-        const ClubRecord card = Club_Record_Result;
+        }
+        const ClubRecord& card = std::get<ClubRecord>(found);
         const std::optional<QDate> date = recordDateOf(card);
         if (!filter.passes(date))
             continue;
@@ -97,8 +104,8 @@ void printCards(print::Printer& printer, qint16 first, qint16 last, const DateFi
             printer.newPage();
             pageFull = false;
         }
-        showPreview(previewText(card));
-        printCard(printer, card, date, store::toInt16(qint64{column - 1} * cardWidth),
+        progress.showPreview(preview.text(card));
+        printCard(printer, book.setup(), card, date, store::toInt16(qint64{column - 1} * cardWidth),
                   store::toInt16(qint64{row - 1} * cardHeight));
         if (++column > columnsPerRow) {
             column = 1;
@@ -134,26 +141,27 @@ QDate dateOfText(const QString& text, const QString& what) {
     return *date;
 }
 
-QString ageGroupText(const QString& age) {
+QString ageGroupText(const ClubSetup& setup, const QString& age) {
     if (age == QLatin1String("Op")) {
-        const int open = Age_Group_Count - 1;
-        if (open < 0 || open >= int(Age_Group_Labels.size()))
+        const int open = setup.ageGroupCount - 1;
+        if (open < 0 || open >= int(setup.ageGroupLabels.size()))
             throw store::KelvaneError(
                 store::ErrorNumber::SubscriptOutOfRange,
                 ClubRecordTexts::tr("Subscript out of range: age group %1.").arg(open));
-        return QStringLiteral("Over ") + Age_Group_Labels[size_t(open)];
+        return QStringLiteral("Over ") + setup.ageGroupLabels[size_t(open)];
     }
     if (age == QLatin1String("Ov"))
         return QStringLiteral("Overall");
-    if (age == Age_Group_Labels[1])
+    if (age == setup.ageGroupLabels[1])
         return age + QStringLiteral("/Under");
     return QStringLiteral("Age ") + age;
 }
 
-QString strokeName(const QString& stroke) {
+QString strokeName(const ClubSetup& setup, const QString& stroke) {
     const std::pair<const QString&, const char*> names[] = {
-        {Freestyle_Code, "Freestyle"},   {Butterfly_Code, "Butterfly"}, {Breaststroke_Code, "Breaststroke"},
-        {Backstroke_Code, "Backstroke"}, {Medley_Code, "Ind Medley"},
+        {setup.freestyleCode, "Freestyle"},       {setup.butterflyCode, "Butterfly"},
+        {setup.breaststrokeCode, "Breaststroke"}, {setup.backstrokeCode, "Backstroke"},
+        {setup.medleyCode, "Ind Medley"},
     };
     for (const auto& [code, name] : names) {
         if (stroke == code)
@@ -166,43 +174,59 @@ QString cardDateText(const QDate& date) { return QLocale::c().toString(date, QSt
 
 // A label and its value on each line, the values in one column; a record's
 // time and date line up under the end of its name's label.
-QString previewText(const ClubRecord& record) {
+CardPreview::CardPreview()
+    : m_overall(ClubRecordTexts::tr("Overall Club Record")) {
     const QString recordName = ClubRecordTexts::tr("Rec:Name");
     const QString yearName = ClubRecordTexts::tr("Year:Name");
     const auto under = [](const QString& head, const QString& label) {
         return label.rightJustified(head.size());
     };
-    const std::vector<std::pair<QString, QString>> lines = {
-        {ClubRecordTexts::tr("Sex"), record.Sex},
-        {ClubRecordTexts::tr("Age"), record.Age},
-        {ClubRecordTexts::tr("Stroke"), record.Stroke},
-        {ClubRecordTexts::tr("Dist"), record.Distance},
-        {recordName, record.Record_Holder},
-        {under(recordName, ClubRecordTexts::tr("Time")), record.Record_Time},
-        {under(recordName, ClubRecordTexts::tr("Date")), record.Record_Date},
-        {yearName, record.Year_Best_Holder},
-        {under(yearName, ClubRecordTexts::tr("Time")), record.Year_Best_Time},
-        {under(yearName, ClubRecordTexts::tr("Date")), record.Year_Best_Date},
+    m_labels = {
+        ClubRecordTexts::tr("Sex"),
+        ClubRecordTexts::tr("Age"),
+        ClubRecordTexts::tr("Stroke"),
+        ClubRecordTexts::tr("Dist"),
+        recordName,
+        under(recordName, ClubRecordTexts::tr("Time")),
+        under(recordName, ClubRecordTexts::tr("Date")),
+        yearName,
+        under(yearName, ClubRecordTexts::tr("Time")),
+        under(yearName, ClubRecordTexts::tr("Date")),
     };
     qsizetype labelWidth = 0;
-    for (const auto& line : lines)
-        labelWidth = std::max(labelWidth, line.first.size());
-    QStringList text;
-    for (const auto& [label, value] : lines)
-        text << label.leftJustified(labelWidth + 1) + value;
-    if (record.Age == QLatin1String("Ov"))
-        text[1] = ClubRecordTexts::tr("Overall Club Record");
-    return text.join(QStringLiteral("\r\n"));
+    for (const QString& label : m_labels)
+        labelWidth = std::max(labelWidth, label.size());
+    for (QString& label : m_labels)
+        label = label.leftJustified(labelWidth + 1);
 }
 
-void Set_Printer_Font(print::Printer& printer, const QString& style, qint16 size, const QString& bold,
-                      const QString& italic) {
+QString CardPreview::text(const ClubRecord& record) const {
+    const QString* values[] = {&record.Sex,
+                               &record.Age,
+                               &record.Stroke,
+                               &record.Distance,
+                               &record.Record_Holder,
+                               &record.Record_Time,
+                               &record.Record_Date,
+                               &record.Year_Best_Holder,
+                               &record.Year_Best_Time,
+                               &record.Year_Best_Date};
+    QStringList lines;
+    for (size_t i = 0; i < m_labels.size(); ++i)
+        lines << m_labels[i] + *values[i];
+    if (record.Age == QLatin1String("Ov"))
+        lines[1] = m_overall;
+    return lines.join(QStringLiteral("\r\n"));
+}
+
+void Set_Printer_Font(print::Printer& printer, const ClubSetup& setup, const QString& style,
+                      qint16 size, const QString& bold, const QString& italic) {
     if (style == QLatin1String("H"))
-        printer.setFontName(Font_Face_H);
+        printer.setFontName(setup.fontFaceH);
     else if (style == QLatin1String("R"))
-        printer.setFontName(Font_Face_R);
+        printer.setFontName(setup.fontFaceR);
     else if (style == QLatin1String("C"))
-        printer.setFontName(Font_Face_C);
+        printer.setFontName(setup.fontFaceC);
     else if (style == QLatin1String("N"))
         printer.setFontName(QStringLiteral("Arial Narrow"));
     printer.setFontSize(size);
@@ -216,12 +240,12 @@ void Set_Print_Position(print::Printer& printer, qint16 x, qint16 y) {
     printer.setCurrentY(float(y) / 100);
 }
 
-void Print_Record_Cards(print::Printer& printer, qint16 first, qint16 last, const QString& startText,
-                        const QString& finishText, qint16 includeUndated,
-                        const std::function<void(const QString& preview)>& showPreview) {
+void Print_Record_Cards(print::Printer& printer, RecordBook& book, qint16 first, qint16 last,
+                        const QString& startText, const QString& finishText, qint16 includeUndated,
+                        const CardProgress& progress) {
     const DateFilter filter = dateFilter(startText, finishText, includeUndated);
     try {
-        printCards(printer, first, last, filter, showPreview);
+        printCards(printer, book, first, last, filter, progress);
     } catch (...) {
         // The cards printed so far go out: a job left open would have the
         // next Print's cards drawn over them on the same sheet.

@@ -1,12 +1,13 @@
 #pragma once
 
-#include "clubrecordlookup.h"
+#include "recordbook.h"
 
 #include "print/printer.h"
 
 #include <QDate>
 #include <QString>
 
+#include <array>
 #include <functional>
 #include <optional>
 
@@ -39,24 +40,42 @@ DateFilter dateFilter(const QString& startText, const QString& finishText, qint1
 // text that is no date is a "Type mismatch" error naming what it was.
 QDate dateOfText(const QString& text, const QString& what);
 
-QString ageGroupText(const QString& age);
+QString ageGroupText(const ClubSetup& setup, const QString& age);
 // Empty for a code that matches no stroke.
-QString strokeName(const QString& stroke);
+QString strokeName(const ClubSetup& setup, const QString& stroke);
 // "25Dec04".
 QString cardDateText(const QDate& date);
-// The ten lines of a card's fields, joined by CR LF.
-QString previewText(const ClubRecord& record);
+// The ten lines of a card's fields, joined by CR LF. The labels, in the
+// person's language, are worked out once for all the cards of a print.
+class CardPreview {
+public:
+    CardPreview();
+    [[nodiscard]] QString text(const ClubRecord& record) const;
 
-void Set_Printer_Font(print::Printer& printer, const QString& style, qint16 size, const QString& bold,
-                      const QString& italic);
+private:
+    std::array<QString, 10> m_labels;
+    QString m_overall;
+};
+
+// The face of style "H", "R" or "C" from the setup, "N" the narrow face;
+// any other letter keeps the face.
+void Set_Printer_Font(print::Printer& printer, const ClubSetup& setup, const QString& style,
+                      qint16 size, const QString& bold, const QString& italic);
 // x and y in hundredths of an inch.
 void Set_Print_Position(print::Printer& printer, qint16 x, qint16 y);
 
-// Prints one card for every index from first to last whose record passes
-// the date filter, twelve to a page, showing each card's fields through
-// showPreview, and ends the print job, also when an error stops it. A card
-// whose key is held more than once in the club database is not printed and
-// takes no place.
-void Print_Record_Cards(print::Printer& printer, qint16 first, qint16 last, const QString& startText,
-                        const QString& finishText, qint16 includeUndated,
-                        const std::function<void(const QString& preview)>& showPreview);
+// What the person is shown while cards print.
+struct CardProgress {
+    // The fields of each card as it prints.
+    std::function<void(const QString& preview)> showPreview;
+    // A card whose key the club database holds more than once: it is not
+    // printed and takes no place.
+    std::function<void(const CardKey& key)> severalRecords;
+};
+
+// Prints one card for every index from first to last of the book's cards
+// whose record passes the date filter, twelve to a page, and ends the
+// print job, also when an error stops it.
+void Print_Record_Cards(print::Printer& printer, RecordBook& book, qint16 first, qint16 last,
+                        const QString& startText, const QString& finishText, qint16 includeUndated,
+                        const CardProgress& progress);

@@ -1,9 +1,7 @@
 #include "records.h"
 
 #include "cardblocks.h"
-#include "cardprinter.h"
 #include "clubrecordtexts.h"
-#include "clubsetup.h"
 #include "recordcards.h"
 
 #include "store/kelvaneerror.h"
@@ -30,9 +28,11 @@ QString boundText(const QString& boxText, const QString& openMarker, const QStri
 
 } // namespace
 
-Records::Records(QWidget* parent)
+Records::Records(RecordBook book, std::unique_ptr<print::Printer> printer, QWidget* parent)
     : QDialog(parent)
-    , m_ui(std::make_unique<Ui::Records>()) {
+    , m_ui(std::make_unique<Ui::Records>())
+    , m_book(std::move(book))
+    , m_printer(std::move(printer)) {
     m_ui->setupUi(this);
     ui::applyDesignedFonts(this);
     ui::makeFlat(this);
@@ -75,7 +75,9 @@ void Records::print() {
 }
 
 void Records::printChosenBlocks() {
-    const qint16 overallPerSex = overallCardsPerSex(Overall_Count_P, Overall_Count_Q, Overall_Count_R);
+    const ClubSetup& setup = m_book.setup();
+    const qint16 overallPerSex =
+        overallCardsPerSex(setup.overallCountP, setup.overallCountQ, setup.overallCountR);
     const QString startText =
         boundText(m_ui->StartDate->text(), openStartMarker, ClubRecordTexts::tr("the start date"));
     const QString finishText = boundText(m_ui->FinishDate->text(), openFinishMarker,
@@ -91,10 +93,24 @@ void Records::printChosenBlocks() {
 void Records::printBlock(bool boys, qint16 overallPerSex, const QString& startText, const QString& finishText) {
     ui::showMessage(boys ? tr("Load Blue Cards") : tr("Load Pink Cards"));
     const qint16 includeUndated = m_ui->UndatedRecs->isChecked() ? 1 : 0;
-    const CardBlock block =
-        m_ui->ACROption->isChecked() ? acrBlock(boys, ACR_Card_Count) : overallBlock(boys, ACR_Card_Count, overallPerSex);
-    Print_Record_Cards(cardPrinter(), block.first, block.last, startText, finishText, includeUndated,
-                       [this](const QString& preview) { m_ui->Text1->setPlainText(preview); });
+    const qint16 acrCards = m_book.setup().acrCardCount;
+    const CardBlock block = m_ui->ACROption->isChecked()
+                                ? acrBlock(boys, acrCards)
+                                : overallBlock(boys, acrCards, overallPerSex);
+    const CardProgress progress{
+        [this](const QString& preview) { m_ui->Text1->setPlainText(preview); },
+        [](const CardKey& key) { ui::showMessage(severalRecordsText(key)); },
+    };
+    Print_Record_Cards(printer(), m_book, block.first, block.last, startText, finishText,
+                       includeUndated, progress);
+}
+
+print::Printer& Records::printer() {
+    if (!m_printer)
+        throw store::KelvaneError(
+            store::ErrorNumber::PrinterError,
+            ClubRecordTexts::tr("Printer error: no printer has been set up."));
+    return *m_printer;
 }
 
 void Records::exitWindow() {

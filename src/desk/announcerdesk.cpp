@@ -48,7 +48,7 @@ AnnouncerDesk::AnnouncerDesk(QObject* parent)
     : QObject(parent) {
     m_retry.setSingleShot(true);
     m_retry.setInterval(serverRetryMs);
-    connect(&m_retry, &QTimer::timeout, this, &AnnouncerDesk::refresh);
+    connect(&m_retry, &QTimer::timeout, this, &AnnouncerDesk::refreshForViews);
 }
 
 AnnouncerDesk::~AnnouncerDesk() = default;
@@ -189,6 +189,22 @@ void AnnouncerDesk::startListing() {
             desk->m_changeRefresh.changed();
     });
     refresh();
+}
+
+// A listing already on its way is as current as a new one would be.
+void AnnouncerDesk::attachView() {
+    if (m_views++ == 0 && !m_refreshing)
+        refresh();
+}
+
+void AnnouncerDesk::detachView() {
+    Q_ASSERT(m_views > 0);
+    --m_views;
+}
+
+void AnnouncerDesk::refreshForViews() {
+    if (hasViews())
+        refresh();
 }
 
 void AnnouncerDesk::refresh() {

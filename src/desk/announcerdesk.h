@@ -49,6 +49,16 @@ public:
     bool isFileAt(const QString& path) const { return m_database && m_database->isFileAt(path); }
     QString path() const { return m_path; }
 
+    // The views that show the desk now: its window while it is open, each
+    // browser page that watches or announces, a desk served without a
+    // window. Each attachView is matched by one detachView. While none is
+    // attached the desk does no database work of its own (no retries, no
+    // listing on a change report); the first view to attach has the list
+    // read again.
+    void attachView();
+    void detachView();
+    bool hasViews() const { return m_views > 0; }
+
     // Reads the list again (once more after the read on its way, if any).
     void refresh();
     // The regular look at the file: gone (the desk closes), replaced by a
@@ -146,6 +156,8 @@ private:
     void reopen();
     void keepDismissIfStillThere(const QString& station, const std::optional<ChosenRow>& row);
     void startListing();
+    // A refresh the desk asks for itself, done only while a view shows it.
+    void refreshForViews();
     void listed(const store::Outcome<std::vector<ListedRow>>& outcome);
     void showChosen(const QString& station, const std::optional<ChosenRow>& row);
     void dismissed(const DismissedMessage& dismissal, const store::Outcome<DismissedRow>& outcome);
@@ -187,7 +199,8 @@ private:
     bool m_refreshing = false;
     bool m_refreshAgain = false;
     bool m_hasListing = false;
-    ChangeRefresh m_changeRefresh{[this] { refresh(); }};
+    int m_views = 0;
+    ChangeRefresh m_changeRefresh{[this] { refreshForViews(); }};
     // While the server is away, the list is read again this often, so it is
     // current within a second of its return.
     QTimer m_retry;

@@ -11,7 +11,8 @@ class FileDialogue;
 
 // What to do with a file that already exists: overwrite, append or choose
 // another name, then Continue or Cancel. The choice stays in the option
-// buttons, kept while the window stays loaded.
+// buttons, kept while the window stays loaded. The close control and Escape
+// answer Cancel, which leaves the file alone (see YesNo for the rule).
 class FileDialogue : public QDialog {
     Q_OBJECT
 

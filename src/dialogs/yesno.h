@@ -9,7 +9,11 @@ class YesNo;
 }
 
 // A question with Yes and No: exec() returns Accepted for Yes and Rejected
-// for No; closing the window answers No.
+// for No. The close control and Escape answer No: No leaves everything as
+// it was, and a question box that Escape declines is what people know from
+// every other program. (Windows whose every answer does something, or that
+// hold work in hand, ignore Escape: Conversion, Records, the announcer
+// screen.)
 class YesNo : public QDialog {
     Q_OBJECT
 

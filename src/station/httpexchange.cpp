@@ -1,6 +1,6 @@
 #include "httpexchange.h"
 
-#include <QSslSocket>
+#include "stationsocket.h"
 
 namespace station {
 
@@ -55,7 +55,7 @@ QByteArray httpAnswer(int status, const ServedFile& file, bool withBody, bool ke
     return answer;
 }
 
-HttpExchange::HttpExchange(QSslSocket* socket, const Site& site)
+HttpExchange::HttpExchange(StationSocket* socket, const Site& site)
     : QObject(socket)
     , m_socket(socket)
     , m_site(site) {
@@ -73,10 +73,6 @@ HttpExchange::HttpExchange(QSslSocket* socket, const Site& site)
 // request for the live connection must reach its handler whole.
 void HttpExchange::readRequests() {
     while (m_socket->state() == QAbstractSocket::ConnectedState) {
-        if (m_socket->bytesToWrite() > longestQueue) {
-            m_socket->abort();
-            return;
-        }
         const QByteArray received = m_socket->peek(longestHead);
         const HeadScan scan = scanHead(received);
         if (scan.status == HeadScan::Status::TooLong) {
@@ -100,7 +96,7 @@ void HttpExchange::readRequests() {
             m_idle.stop();
             disconnect(m_socket, nullptr, this, nullptr);
             m_socket->setReadBufferSize(0);
-            QSslSocket* socket = m_socket;
+            StationSocket* socket = m_socket;
             deleteLater();
             emit upgradeRequested(socket);
             return;

@@ -9,9 +9,9 @@
 
 #include <functional>
 
-class QSslSocket;
-
 namespace station {
+
+class StationSocket;
 
 // A file the station serves: the page's shell, its script, its style.
 struct ServedFile {
@@ -33,9 +33,6 @@ struct Site {
     int idleMilliseconds = 60 * 1000;
 };
 
-// A client whose unread answers pile up past this is dropped.
-inline constexpr qint64 longestQueue = qint64{1} << 20;
-
 // The HTTP side of one connection: it reads request heads (never more
 // than longestHead at a time, never a body), answers with the station's
 // files and every answer's security headers, and hands a request for the
@@ -45,11 +42,11 @@ class HttpExchange : public QObject {
     Q_OBJECT
 
 public:
-    HttpExchange(QSslSocket* socket, const Site& site);
+    HttpExchange(StationSocket* socket, const Site& site);
 
 signals:
     // The socket is the receiver's now; the exchange is gone.
-    void upgradeRequested(QSslSocket* socket);
+    void upgradeRequested(StationSocket* socket);
 
 private:
     void readRequests();
@@ -58,7 +55,7 @@ private:
     void refuse(int status);
     void send(int status, const ServedFile& file, bool withBody, bool keepAlive);
 
-    QSslSocket* m_socket;
+    StationSocket* m_socket;
     const Site& m_site;
     QTimer m_idle;
 };

@@ -39,6 +39,8 @@ const char* const pageTexts[] = {
     QT_TRANSLATE_NOOP("StationPage", "Your messages"),
     QT_TRANSLATE_NOOP("StationPage", "None sent yet."),
     QT_TRANSLATE_NOOP("StationPage", "Sending…"),
+    QT_TRANSLATE_NOOP("StationPage",
+                      "Not connected: the message goes as soon as the connection is back."),
     QT_TRANSLATE_NOOP("StationPage", "Sent."),
     QT_TRANSLATE_NOOP("StationPage", "Say who is sending: your name or post."),
     QT_TRANSLATE_NOOP("StationPage", "on the announcer’s list"),

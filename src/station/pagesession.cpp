@@ -1,20 +1,17 @@
 #include "pagesession.h"
 
-#include "httpexchange.h"
+#include "stationsocket.h"
 
 #include <QTimer>
 #include <QWebSocket>
 
 namespace station {
 
-PageSession::PageSession(std::unique_ptr<QWebSocket> socket, int number, QObject* parent)
+PageSession::PageSession(std::unique_ptr<QWebSocket> socket, const StationSocket& transport,
+                         int number, QObject* parent)
     : QObject(parent)
     , m_socket(std::move(socket))
-    , m_address(m_socket->peerAddress()) {
-    if (const QHostAddress v4(m_address.toIPv4Address());
-        m_address.protocol() == QAbstractSocket::IPv6Protocol &&
-        m_address.isEqual(v4, QHostAddress::ConvertV4MappedToIPv4))
-        m_address = v4;
+    , m_address(transport.address()) {
     m_name = QStringLiteral("browser %1 #%2").arg(m_address.toString()).arg(number);
     m_socket->setMaxAllowedIncomingFrameSize(longestMessage);
     m_socket->setMaxAllowedIncomingMessageSize(longestMessage);
@@ -27,6 +24,9 @@ PageSession::PageSession(std::unique_ptr<QWebSocket> socket, int number, QObject
     connect(m_socket.get(), &QWebSocket::binaryMessageReceived, this,
             [this] { close(CloseReason::Unexpected); });
     connect(m_socket.get(), &QWebSocket::disconnected, this, &PageSession::gone);
+    connect(m_socket.get(), &QWebSocket::textFrameReceived, this, &PageSession::countFrame);
+    connect(m_socket.get(), &QWebSocket::pong, this, &PageSession::countFrame);
+    connect(&transport, &StationSocket::pingAnswered, this, &PageSession::countFrame);
 }
 
 PageSession::~PageSession() {
@@ -40,10 +40,20 @@ void PageSession::send(const QByteArray& message) {
     if (m_closing)
         return;
     m_socket->sendBinaryMessage(message);
-    if (m_socket->bytesToWrite() > longestQueue) {
-        m_closing = true;
-        m_socket->abort();
+}
+
+// Qt WebSockets reads and answers a page's frames whatever the station
+// does with them: a flood is stopped by cutting the connection off.
+void PageSession::countFrame() {
+    const auto now = FailedAttempts::Clock::now();
+    if (now - m_framesSince >= framesTime) {
+        m_framesSince = now;
+        m_frames = 0;
     }
+    if (++m_frames != mostFrames + 1)
+        return;
+    m_closing = true;
+    QMetaObject::invokeMethod(m_socket.get(), &QWebSocket::abort, Qt::QueuedConnection);
 }
 
 // The close waits a moment: frames the page sent before it could know

@@ -15,11 +15,18 @@ class QWebSocket;
 
 namespace station {
 
+class StationSocket;
+
 // The largest message a page may send; anything larger closes its
 // connection.
 inline constexpr qint64 longestMessage = qint64{64} * 1024;
 // A page must say who it is this soon after connecting.
 inline constexpr int helloMilliseconds = 10 * 1000;
+// A page sends a few frames a minute: its hello, answers to pings, a
+// person's taps. One that sends more than this many in the time below,
+// pings and pongs included, is cut off.
+inline constexpr int mostFrames = 100;
+inline constexpr std::chrono::seconds framesTime{10};
 
 // Why the station closes a live connection: the page tells its user, and
 // does not try again with a link that no longer works.
@@ -36,13 +43,15 @@ enum class CloseReason {
     Gone = 4008,
 };
 
-// One browser page on its live connection: who it is once its token has
-// been checked, when it was last heard from, and a bounded queue.
+// One browser page on its live connection (socket, over transport): who it
+// is once its token has been checked, when it was last heard from, and how
+// fast it sends.
 class PageSession : public QObject {
     Q_OBJECT
 
 public:
-    PageSession(std::unique_ptr<QWebSocket> socket, int number, QObject* parent = nullptr);
+    PageSession(std::unique_ptr<QWebSocket> socket, const StationSocket& transport, int number,
+                QObject* parent = nullptr);
     ~PageSession() override;
 
     // The name the desk and the read-out log know it by.
@@ -53,13 +62,16 @@ public:
     void admit(Role role) { m_role = role; }
     bool hasSaidHello() const { return m_saidHello; }
     void saidHello() { m_saidHello = true; }
+    // A send page's own identity, as its hello gave it.
+    QString identity() const { return m_identity; }
+    void setIdentity(const QString& identity) { m_identity = identity; }
     // The translation the page speaks ("de"); empty for English.
     QString language() const { return m_language; }
     void setLanguage(const QString& language) { m_language = language; }
     FailedAttempts::Clock::time_point lastHeard() const { return m_lastHeard; }
 
     // Sends a message; a page that does not read is dropped once its
-    // queue passes longestQueue.
+    // queue passes longestQueue (the transport sees to it).
     void send(const QByteArray& message);
     // Closes the connection with reason, a moment later; nothing more is
     // sent or taken from the page meanwhile.
@@ -72,15 +84,20 @@ signals:
     void gone();
 
 private:
+    void countFrame();
+
     std::unique_ptr<QWebSocket> m_socket;
     QString m_name;
     QHostAddress m_address;
     QDateTime m_since = QDateTime::currentDateTime();
     std::optional<Role> m_role;
     FailedAttempts::Clock::time_point m_lastHeard = FailedAttempts::Clock::now();
+    FailedAttempts::Clock::time_point m_framesSince = FailedAttempts::Clock::now();
+    int m_frames = 0;
     bool m_closing = false;
     bool m_saidHello = false;
     QString m_language;
+    QString m_identity;
 };
 
 } // namespace station

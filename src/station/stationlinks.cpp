@@ -3,6 +3,7 @@
 #include "stationtexts.h"
 
 #include "store/kelvaneerror.h"
+#include "store/regularfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -46,8 +47,7 @@ std::optional<QByteArray> readPrivateFile(const QString& path) {
     QFile file;
     struct stat info {};
     const bool fit = ::fstat(descriptor, &info) == 0 && S_ISREG(info.st_mode) &&
-                     info.st_uid == ::geteuid() && (info.st_mode & 077) == 0 &&
-                     info.st_size <= longestLinksFile &&
+                     !store::notPrivate(descriptor) && info.st_size <= longestLinksFile &&
                      file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
     if (!fit) {
         ::close(descriptor);

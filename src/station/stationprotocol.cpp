@@ -35,6 +35,7 @@ std::optional<Request> parseRequest(const QString& message) {
                     object.value(QStringLiteral("token")).toString(),
                     object.value(QStringLiteral("key")).toString(),
                     object.value(QStringLiteral("language")).toString(),
+                    object.value(QStringLiteral("page")).toString(),
                     object.value(QStringLiteral("sender")).toString(),
                     object.value(QStringLiteral("text")).toString(),
                     object.value(QStringLiteral("urgent")).toBool(),
@@ -97,9 +98,11 @@ QByteArray taking(const std::optional<QString>& refusal, const QStringList& read
                  {QStringLiteral("ready"), QJsonArray::fromStringList(readyTexts)}});
 }
 
-QByteArray sent(const SentMessages& messages) {
+QByteArray sent(const SentMessages& messages, const QString& page) {
     QJsonArray list;
-    for (const SentMessage& message : messages.messages())
+    for (const SentMessage& message : messages.messages()) {
+        if (message.page != page)
+            continue;
         list.append(
             QJsonObject{{QStringLiteral("number"), message.number},
                         {QStringLiteral("sender"), message.sender},
@@ -110,6 +113,7 @@ QByteArray sent(const SentMessages& messages) {
                         {QStringLiteral("readAt"),
                          message.readAt.isValid() ? message.readAt.toString(QStringLiteral("HH:mm"))
                                                   : QString()}});
+    }
     return text(
         {{QStringLiteral("type"), QStringLiteral("sent")}, {QStringLiteral("messages"), list}});
 }

@@ -26,6 +26,8 @@ struct Request {
     QString key;
     // The language of the page's texts (hello only).
     QString language;
+    // A send page's own identity, which it keeps (hello only).
+    QString page;
     // A message to send: who sends it, its text, whether it is urgent,
     // and the page's number for it, which the answer repeats.
     QString sender;
@@ -47,8 +49,8 @@ QByteArray ping();
 // For send pages: why this desk cannot take messages (empty when it can)
 // and the announcer's ready texts.
 QByteArray taking(const std::optional<QString>& refusal, const QStringList& readyTexts);
-// The messages sent on the link, with their states.
-QByteArray sent(const SentMessages& messages);
+// The messages the send page identified as page sent, with their states.
+QByteArray sent(const SentMessages& messages, const QString& page);
 // Whether the page's message numbered number was added, or why not.
 QByteArray answer(int number, const QString& refusal);
 

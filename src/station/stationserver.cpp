@@ -8,7 +8,6 @@
 #include "i18n/translations.h"
 
 #include <QFile>
-#include <QSslSocket>
 #include <QTcpServer>
 #include <QTranslator>
 #include <QWebSocket>
@@ -117,6 +116,14 @@ StationServer::StationServer(AnnouncerDesk& desk, QObject* parent)
     m_readyTexts = desk::readyTexts();
     setIdleMilliseconds(m_site.idleMilliseconds);
     connect(&m_keepAlive, &QTimer::timeout, this, &StationServer::keepAlive);
+    m_connectionsNote.setSingleShot(true);
+    m_connectionsNote.setInterval(250);
+    connect(&m_slots, &ConnectionSlots::changed, &m_connectionsNote, [this] {
+        if (!m_connectionsNote.isActive())
+            m_connectionsNote.start();
+    });
+    connect(&m_connectionsNote, &QTimer::timeout, this, &StationServer::pagesChanged);
+    connect(this, &StationServer::pagesChanged, this, &StationServer::followListPages);
     if (!m_tokens.load(tokensPath()))
         m_tokens.renew();
 }
@@ -125,6 +132,8 @@ StationServer::~StationServer() {
     stop();
     for (PageSession* page : m_pages)
         delete page;
+    if (m_viewsDesk)
+        m_desk.detachView();
 }
 
 std::optional<QString> StationServer::start(const Address& address,
@@ -152,7 +161,7 @@ void StationServer::stop() {
     m_keepAlive.stop();
     for (PageSession* page : m_pages)
         page->close(CloseReason::Stopping);
-    for (QSslSocket* socket : findChildren<QSslSocket*>(Qt::FindDirectChildrenOnly))
+    for (StationSocket* socket : findChildren<StationSocket*>(Qt::FindDirectChildrenOnly))
         socket->abort();
     emit listeningChanged();
 }
@@ -203,6 +212,10 @@ std::vector<ConnectedPage> StationServer::pages() const {
     return connected;
 }
 
+int StationServer::connectionsWithoutRole() const {
+    return openConnections() - static_cast<int>(pages().size());
+}
+
 // Pages are pinged three times within the idle time, so a live one is
 // always heard from in time.
 void StationServer::setIdleMilliseconds(int milliseconds) {
@@ -211,18 +224,17 @@ void StationServer::setIdleMilliseconds(int milliseconds) {
 }
 
 void StationServer::accept(qintptr descriptor) {
-    if (m_connections >= mostConnections) {
+    const QHostAddress from = peerOf(descriptor);
+    if (from.isNull() || !m_slots.take(from)) {
         ::close(static_cast<int>(descriptor));
         return;
     }
-    auto* socket = new QSslSocket(this);
+    auto* socket = new StationSocket(m_slots, from, this);
     if (!socket->setSocketDescriptor(descriptor)) {
         delete socket;
         ::close(static_cast<int>(descriptor));
         return;
     }
-    ++m_connections;
-    connect(socket, &QObject::destroyed, this, [this] { --m_connections; });
     connect(socket, &QSslSocket::disconnected, socket, &QObject::deleteLater);
     if (m_tls) {
         socket->setSslConfiguration(*m_tls);
@@ -233,17 +245,27 @@ void StationServer::accept(qintptr descriptor) {
 }
 
 // From here the socket belongs to the WebSocket handshake, and then to the
-// page's WebSocket; one that never becomes a page is closed all the same.
-void StationServer::upgrade(QSslSocket* socket) {
+// page's WebSocket, which destroy it once its connection ends.
+void StationServer::upgrade(StationSocket* socket) {
     disconnect(socket, &QSslSocket::disconnected, socket, &QObject::deleteLater);
+    socket->upgrading();
+    std::erase_if(m_upgrading, [](const QPointer<StationSocket>& gone) { return gone.isNull(); });
+    m_upgrading.emplace_back(socket);
     m_webSockets.handleConnection(socket);
 }
 
 void StationServer::admitPage() {
     while (m_webSockets.hasPendingConnections()) {
-        auto* page =
-            new PageSession(std::unique_ptr<QWebSocket>(m_webSockets.nextPendingConnection()),
-                            ++m_pagesOpened, this);
+        std::unique_ptr<QWebSocket> socket(m_webSockets.nextPendingConnection());
+        const auto transport =
+            std::find_if(m_upgrading.cbegin(), m_upgrading.cend(), [&](const auto& upgraded) {
+                return upgraded && upgraded->peerPort() == socket->peerPort() &&
+                       upgraded->peerAddress() == socket->peerAddress();
+            });
+        if (transport == m_upgrading.cend())
+            continue;
+        auto* page = new PageSession(std::move(socket), **transport, ++m_pagesOpened, this);
+        m_upgrading.erase(transport);
         m_pages.push_back(page);
         connect(page, &PageSession::received, this,
                 [this, page](const QString& message) { received(page, message); });
@@ -258,7 +280,7 @@ void StationServer::admitPage() {
 }
 
 // Until its token is checked a page may say hello once and nothing else.
-// The check waits as long as wrong tokens from its address have earned.
+// The check waits its turn after every other from the same address.
 void StationServer::received(PageSession* page, const QString& message) {
     const std::optional<protocol::Request> request = protocol::parseRequest(message);
     if (!request) {
@@ -276,24 +298,53 @@ void StationServer::received(PageSession* page, const QString& message) {
         return;
     }
     page->saidHello();
+    page->setIdentity(request->page);
     // The page names the language it was served in; it is read as the
     // header was, so nothing but a translation kelvane has is ever taken.
     page->setLanguage(i18n::chosenLanguage(acceptedLanguages(request->language.toUtf8())));
-    const auto wait = m_failures.waitFor(page->address(), FailedAttempts::Clock::now());
-    QTimer::singleShot(
-        wait, page, [this, page, token = request->token.toLatin1()] { checkToken(page, token); });
+    std::deque<Hello>& waiting = m_hellos[page->address()];
+    waiting.push_back({page, request->token.toLatin1()});
+    if (waiting.size() == 1)
+        scheduleCheck(page->address());
 }
 
-void StationServer::checkToken(PageSession* page, const QByteArray& token) {
+// The next check from an address waits as long as wrong tokens from it
+// have earned.
+void StationServer::scheduleCheck(const QHostAddress& address) {
+    QTimer::singleShot(m_failures.waitFor(address, FailedAttempts::Clock::now()), this,
+                       [this, address] { checkNextHello(address); });
+}
+
+void StationServer::checkNextHello(const QHostAddress& address) {
+    const auto waiting = m_hellos.find(address);
+    if (waiting == m_hellos.end())
+        return;
+    const Hello hello = waiting->front();
+    waiting->pop_front();
+    if (waiting->empty())
+        m_hellos.erase(waiting);
+    if (hello.page && !hello.page->isClosing())
+        checkToken(*hello.page, hello.token);
+    if (m_hellos.contains(address))
+        scheduleCheck(address);
+}
+
+void StationServer::checkToken(PageSession& page, const QByteArray& token) {
     const std::optional<Role> role = m_tokens.roleOf(token);
     const std::vector<Role> offered = roles();
     if (!role || std::find(offered.cbegin(), offered.cend(), *role) == offered.cend()) {
-        m_failures.failed(page->address(), FailedAttempts::Clock::now());
-        page->close(CloseReason::LinkNotValid);
+        m_failures.failed(page.address(), FailedAttempts::Clock::now());
+        page.close(CloseReason::LinkNotValid);
         return;
     }
-    page->admit(*role);
-    greet(*page);
+    // A send page without an identity of its own could tell its messages
+    // from no other's.
+    if (*role == Role::Send && !isPageIdentity(page.identity())) {
+        page.close(CloseReason::Unexpected);
+        return;
+    }
+    page.admit(*role);
+    greet(page);
     emit pagesChanged();
 }
 
@@ -301,10 +352,12 @@ void StationServer::greet(PageSession& page) {
     page.send(protocol::welcome(*page.role(), page.name()));
     if (*page.role() == Role::Send) {
         page.send(protocol::taking(m_desk.refusesMessages(), m_readyTexts));
-        page.send(protocol::sent(m_sent));
+        page.send(protocol::sent(m_sent, page.identity()));
         return;
     }
-    page.send(protocol::list(m_desk));
+    if (m_listMessage.isEmpty())
+        m_listMessage = protocol::list(m_desk);
+    page.send(m_listMessage);
     page.send(
         protocol::shown(QStringLiteral("desk"), m_desk.shownKey().text(), m_desk.shownText()));
     page.send(protocol::trouble(deskNote(m_desk.captionNote())));
@@ -357,10 +410,22 @@ void StationServer::act(PageSession& page, const protocol::Request& request) {
 }
 
 // Every check is made here, whatever the page checked: a message refused
-// adds nothing, and the page keeps it to mend or send again. Only a
-// message fit to be sent to a desk that takes messages counts towards the
-// link's rate.
+// adds nothing, and the page keeps it to mend or send again. A message the
+// page sends again (its answer was lost with the connection) is recognised
+// by the page's identity and its number: it is answered as it was, or when
+// it is added, never added twice. Only a message fit to be sent to a desk
+// that takes messages counts towards the rates.
 void StationServer::sendMessage(PageSession& page, const protocol::Request& request) {
+    const auto now = SentMessages::Clock::now();
+    switch (m_sent.fateOf(page.identity(), request.number, now)) {
+    case SentMessages::Fate::Added:
+        page.send(protocol::answer(request.number, {}));
+        return;
+    case SentMessages::Fate::Sending:
+        return;
+    case SentMessages::Fate::New:
+        break;
+    }
     const CheckedMessage checked = checkMessage(request.sender, request.text);
     if (checked.refusal) {
         page.send(protocol::answer(request.number, textFor(page, checked.refusal)));
@@ -370,39 +435,51 @@ void StationServer::sendMessage(PageSession& page, const protocol::Request& requ
         page.send(protocol::answer(request.number, *refusal));
         return;
     }
-    const auto now = SentMessages::Clock::now();
-    if (!m_sent.mayCount(now)) {
-        const QDateTime from = m_desk.now().addSecs(m_sent.secondsToWait(now));
+    if (const auto held = m_sent.hold(page.identity(), now)) {
+        const QString at = m_desk.now().addSecs(held->seconds).toString(QStringLiteral("HH:mm:ss"));
         page.send(protocol::answer(
             request.number,
-            textFor(page, QT_TRANSLATE_NOOP("Station",
-                                            "Ten messages have been sent on this link in the last "
-                                            "minute. This one can be sent at %1."))
-                .arg(from.toString(QStringLiteral("HH:mm:ss")))));
+            textFor(page, held->onLink
+                              ? QT_TRANSLATE_NOOP("Station",
+                                                  "Too many messages have been sent on this link "
+                                                  "in the last minute. This one can be sent at %1.")
+                              : QT_TRANSLATE_NOOP("Station",
+                                                  "Ten messages have been sent from this page in "
+                                                  "the last minute. This one can be sent at %1."))
+                .arg(at)));
         return;
     }
     SentMessage message;
+    message.page = page.identity();
     message.number = m_sent.nextNumber();
     message.sender = checked.sender;
     message.text = checked.text;
     message.urgent = request.urgent;
     message.sentAt = m_desk.now();
+    m_sent.sending(message.page, request.number, now);
     m_desk.send(checked.sender, checked.text, request.urgent, page.name(),
-                [station = QPointer<StationServer>(this), asking = QPointer<PageSession>(&page),
-                 message, number = request.number](const AnnouncerDesk::Sent& sent) {
+                [station = QPointer<StationServer>(this), message,
+                 number = request.number](const AnnouncerDesk::Sent& sent) {
                     if (station)
-                        station->messageAdded(message, sent.key);
-                    if (asking)
-                        asking->send(protocol::answer(number, sent.refusal));
+                        station->messageSent(message, number, sent.key, sent.refusal);
                 });
 }
 
-void StationServer::messageAdded(SentMessage message, const std::optional<store::RowKey>& key) {
-    if (!key)
-        return;
-    message.key = *key;
-    if (m_sent.add(std::move(message)))
-        sendSentStates();
+// The answer goes to every page of the sender's identity connected now: the
+// one that asked may have lost its connection and be back on another.
+void StationServer::messageSent(SentMessage message, int number,
+                                const std::optional<store::RowKey>& key, const QString& refusal) {
+    const QString from = message.page;
+    m_sent.settled(from, number, key.has_value(), SentMessages::Clock::now());
+    if (key) {
+        message.key = *key;
+        if (m_sent.add(std::move(message)))
+            sendSentStates();
+    }
+    for (PageSession* page : m_pages) {
+        if (page->role() == Role::Send && page->identity() == from)
+            page->send(protocol::answer(number, refusal));
+    }
 }
 
 void StationServer::setReadyTexts(const QStringList& texts) {
@@ -415,9 +492,12 @@ void StationServer::sendTaking() {
     sendToPages(protocol::taking(m_desk.refusesMessages(), m_readyTexts), true);
 }
 
+// Each send page gets its own messages only.
 void StationServer::sendSentStates(bool changed) {
-    if (changed)
-        sendToPages(protocol::sent(m_sent), true);
+    for (PageSession* page : m_pages) {
+        if (changed && page->role() == Role::Send)
+            page->send(protocol::sent(m_sent, page->identity()));
+    }
 }
 
 void StationServer::pageGone(PageSession* page) {
@@ -437,6 +517,7 @@ void StationServer::sendToPages(const QByteArray& message, bool toSenders) {
 // Everything that changes the list within one turn of the event loop is
 // sent once.
 void StationServer::scheduleList() {
+    m_listMessage.clear();
     if (std::exchange(m_listScheduled, true))
         return;
     QTimer::singleShot(0, this, &StationServer::sendList);
@@ -453,10 +534,26 @@ void StationServer::sendList() {
             keys.push_back(list.line(row)->key);
         sendSentStates(m_sent.listed(keys));
     }
-    if (std::any_of(m_pages.cbegin(), m_pages.cend(), [](const PageSession* page) {
-            return page->role() && *page->role() != Role::Send;
-        }))
-        sendToPages(protocol::list(m_desk));
+    if (hasListPages()) {
+        m_listMessage = protocol::list(m_desk);
+        sendToPages(m_listMessage);
+    }
+}
+
+bool StationServer::hasListPages() const {
+    return std::any_of(m_pages.cbegin(), m_pages.cend(), [](const PageSession* page) {
+        return page->role() && *page->role() != Role::Send;
+    });
+}
+
+void StationServer::followListPages() {
+    if (hasListPages() == m_viewsDesk)
+        return;
+    m_viewsDesk = !m_viewsDesk;
+    if (m_viewsDesk)
+        m_desk.attachView();
+    else
+        m_desk.detachView();
 }
 
 void StationServer::sendDeskShown() {

@@ -6,6 +6,7 @@
 #include "stationaddress.h"
 #include "stationlinks.h"
 #include "stationprotocol.h"
+#include "stationsocket.h"
 
 #include <QObject>
 #include <QPointer>
@@ -14,21 +15,17 @@
 #include <QUrl>
 #include <QWebSocketServer>
 
+#include <deque>
 #include <map>
 #include <memory>
 #include <optional>
 #include <vector>
 
 class AnnouncerDesk;
-class QSslSocket;
 class QTcpServer;
 class QTranslator;
 
 namespace station {
-
-// At most this many connections at once, pages and plain requests
-// together; more are closed as they come.
-inline constexpr int mostConnections = 64;
 
 // A page connected now, as the station window lists it.
 struct ConnectedPage {
@@ -70,12 +67,19 @@ public:
     std::optional<QString> renewLinks();
 
     std::vector<ConnectedPage> pages() const;
+    // Connections open now, pages or not; and those of them that are no
+    // page with a role (yet): pages loading, or anyone on the network.
+    int openConnections() const { return m_slots.count(); }
+    int connectionsWithoutRole() const;
 
     // How long a connection may be silent (a minute); shorter for tests.
     void setIdleMilliseconds(int milliseconds);
     // How many messages the send link may send in a minute; more for a
     // benchmark.
     void setSentPerMinute(int messages) { m_sent.setPerMinute(messages); }
+    // How many connections one address may hold; more for a benchmark
+    // whose pages all come from one.
+    void setMostFromOneAddress(int connections) { m_slots.setMostFromOneAddress(connections); }
 
     // The texts a send page offers to pick and edit; kept in the desk's
     // settings and passed on to the send pages connected now.
@@ -89,21 +93,28 @@ signals:
 
 private:
     void accept(qintptr descriptor);
-    void upgrade(QSslSocket* socket);
+    void upgrade(StationSocket* socket);
     void admitPage();
     void received(PageSession* page, const QString& message);
-    void checkToken(PageSession* page, const QByteArray& token);
+    void scheduleCheck(const QHostAddress& address);
+    void checkNextHello(const QHostAddress& address);
+    void checkToken(PageSession& page, const QByteArray& token);
     void act(PageSession& page, const protocol::Request& request);
     void greet(PageSession& page);
     void pageGone(PageSession* page);
     void sendMessage(PageSession& page, const protocol::Request& request);
-    void messageAdded(SentMessage message, const std::optional<store::RowKey>& key);
+    void messageSent(SentMessage message, int number, const std::optional<store::RowKey>& key,
+                     const QString& refusal);
     // To every page of the desk's (watch and announce), or to the send pages.
     void sendToPages(const QByteArray& message, bool toSenders = false);
     void sendTaking();
     void sendSentStates(bool changed = true);
     void scheduleList();
     void sendList();
+    // Pages that watch or announce (not send pages) show the desk's list.
+    bool hasListPages() const;
+    // The station is a view of the desk while it has such pages.
+    void followListPages();
     void sendDeskShown();
     void sendTrouble();
     PageSession* pageNamed(const QString& name) const;
@@ -131,14 +142,29 @@ private:
     std::map<QString, PageLanguage> m_languages;
     Tokens m_tokens;
     FailedAttempts m_failures;
+    // The hellos from each address waiting for their token's check, oldest
+    // first: one address's are checked one at a time, so that each waits
+    // as long as the failures before it earned.
+    struct Hello {
+        QPointer<PageSession> page;
+        QByteArray token;
+    };
+    QHash<QHostAddress, std::deque<Hello>> m_hellos;
+    ConnectionSlots m_slots;
+    // Sockets handed to the WebSocket handshake, until they become pages.
+    std::vector<QPointer<StationSocket>> m_upgrading;
     std::vector<PageSession*> m_pages;
     SentMessages m_sent;
     QStringList m_readyTexts;
-    int m_connections = 0;
     int m_pagesOpened = 0;
     bool m_listScheduled = false;
+    // The list as last sent, for pages that connect until it changes.
+    QByteArray m_listMessage;
+    bool m_viewsDesk = false;
     // Pings pages and closes the ones not heard from for too long.
     QTimer m_keepAlive;
+    // Tells the window of connections that come and go, a few times a second at most.
+    QTimer m_connectionsNote;
 };
 
 } // namespace station

@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QSslCertificate>
+#include <QSslCipher>
 #include <QSslKey>
 #include <QSslSocket>
 
@@ -16,10 +17,19 @@ namespace {
 // Far more than any certificate chain or key.
 constexpr qint64 longestPemFile = qint64{1} << 20;
 
-std::optional<QByteArray> readPem(const QString& path, QString& error) {
+// A private key that others may read is no longer private: it is refused,
+// as kelvane refuses its links file and password files then.
+std::optional<QByteArray> readPem(const QString& path, QString& error, bool secret = false) {
     QFile file;
     if (const std::optional<QString> failure = store::openRegularFile(file, path)) {
         error = QStringLiteral("%1: %2").arg(path, *failure);
+        return std::nullopt;
+    }
+    if (const std::optional<QString> failure =
+            secret ? store::notPrivate(file.handle()) : std::nullopt) {
+        error = StationTexts::tr("%1 %2; a private key must be a file of your own that only you "
+                                 "may read (chmod 600 '%1').")
+                    .arg(path, *failure);
         return std::nullopt;
     }
     if (file.size() > longestPemFile) {
@@ -27,6 +37,17 @@ std::optional<QByteArray> readPem(const QString& path, QString& error) {
         return std::nullopt;
     }
     return file.read(longestPemFile);
+}
+
+// TLS 1.3 as Qt offers it; TLS 1.2 only with a key exchange that forgets its
+// keys (ECDHE) and encryption that authenticates (GCM, ChaCha20-Poly1305,
+// CCM): no static RSA, no CBC.
+bool isOffered(const QSslCipher& cipher) {
+    const QString name = cipher.name();
+    return cipher.protocol() == QSsl::TlsV1_3 ||
+           (name.startsWith(QLatin1String("ECDHE-")) &&
+            (name.contains(QLatin1String("-GCM-")) || name.contains(QLatin1String("-POLY1305")) ||
+             name.contains(QLatin1String("-CCM"))));
 }
 
 } // namespace
@@ -39,7 +60,7 @@ std::optional<QSslConfiguration> tlsConfiguration(const QString& certificateFile
     }
     const std::optional<QByteArray> certificateText = readPem(certificateFile, error);
     const std::optional<QByteArray> keyText =
-        certificateText ? readPem(keyFile, error) : std::nullopt;
+        certificateText ? readPem(keyFile, error, true) : std::nullopt;
     if (!keyText)
         return std::nullopt;
     const QList<QSslCertificate> chain = QSslCertificate::fromData(*certificateText, QSsl::Pem);
@@ -61,6 +82,9 @@ std::optional<QSslConfiguration> tlsConfiguration(const QString& certificateFile
     configuration.setPrivateKey(key);
     configuration.setPeerVerifyMode(QSslSocket::VerifyNone);
     configuration.setProtocol(QSsl::TlsV1_2OrLater);
+    QList<QSslCipher> ciphers = QSslConfiguration::supportedCiphers();
+    ciphers.removeIf([](const QSslCipher& cipher) { return !isOffered(cipher); });
+    configuration.setCiphers(ciphers);
     return configuration;
 }
 

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace store {
 
@@ -47,6 +48,14 @@ public:
     virtual ~QueryDef() = default;
     virtual void setParameter(const QString& name, const QString& value) = 0;
     virtual std::unique_ptr<RecordSet> openRecordset() = 0;
+    // The rows for each list of values in turn, a list holding a value for
+    // each of names in that order (parameters not named keep the values
+    // set). All are read in one read-only transaction, so the file is
+    // locked against its writers once rather than once a list; each list's
+    // run may work as long as one openRecordset, and the rows of all of
+    // them together are bounded as one read's are.
+    virtual std::vector<std::unique_ptr<RecordSet>>
+    openEach(const QStringList& names, const std::vector<QStringList>& valueLists) = 0;
 };
 
 // Which rows of a row source to read, and how much of one text field:

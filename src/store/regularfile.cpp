@@ -53,4 +53,15 @@ std::optional<QString> openRegularFile(QFile& file, const QString& path) {
     return std::nullopt;
 }
 
+std::optional<QString> notPrivate(int descriptor) {
+    struct stat info {};
+    if (::fstat(descriptor, &info) != 0)
+        return systemErrorText(errno);
+    if (info.st_uid != ::geteuid())
+        return Texts::tr("belongs to another user of this computer");
+    if ((info.st_mode & (S_IRWXG | S_IRWXO)) != 0)
+        return Texts::tr("may be read or changed by other users of this computer");
+    return std::nullopt;
+}
+
 } // namespace store

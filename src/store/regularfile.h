@@ -16,4 +16,10 @@ namespace store {
 // when file is open.
 std::optional<QString> openRegularFile(QFile& file, const QString& path);
 
+// Why the open file descriptor cannot be trusted with a secret (a key, a
+// password, tokens): it "belongs to another user of this computer", or "may
+// be read or changed by other users of this computer". Nothing when it is
+// the user's own and private.
+std::optional<QString> notPrivate(int descriptor);
+
 } // namespace store

@@ -34,9 +34,11 @@ public:
     // time it is called: an engine that can lose its connection calls it
     // again on a new one.
     virtual void run(const std::function<void(QSqlDatabase&)>& work);
-    // Runs work, which runs SQL that the database itself holds, so that
-    // its statements can only read.
-    virtual void runReadingOnly(const std::function<void(QSqlDatabase&)>& work);
+    // Runs read(db, 0) to read(db, count - 1), which run SQL that the
+    // database itself holds, in one transaction whose statements can only
+    // read. Like run's work, the reads start again from 0 on a new
+    // connection.
+    virtual void runReadingOnly(int count, const std::function<void(QSqlDatabase&, int)>& read);
 
     // Counts the connections made so far; statements prepared on an
     // earlier one must be prepared again.

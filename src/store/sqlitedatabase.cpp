@@ -11,6 +11,7 @@
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QTimer>
 #include <QUrl>
 
 #include <sqlite3.h>
@@ -26,6 +27,10 @@ namespace store {
 namespace {
 
 constexpr std::chrono::milliseconds defaultLockWait{5000};
+// How often, and for how long, a change to the files is looked at for a
+// commit that can be read.
+constexpr int commitLookMs = 2;
+constexpr int commitWaitMs = 250;
 
 // Row sources are SQL that the file itself defines, so a damaged or hostile
 // file can hold a view that never ends, or one that makes huge values, and
@@ -54,10 +59,36 @@ public:
         }
     }
 
-    void runReadingOnly(const std::function<void(QSqlDatabase&)>& work) override {
-        m_guard.setReadingOnly(true);
-        const auto writable = qScopeGuard([this] { m_guard.setReadingOnly(false); });
-        run(work);
+    // One deferred transaction takes the file's read lock once for all the
+    // reads, and each read has the allowance of one operation. The
+    // transaction is ours: the reads, held to reading, can neither end it
+    // nor begin another.
+    void runReadingOnly(int count, const std::function<void(QSqlDatabase&, int)>& read) override {
+        run([&](QSqlDatabase& db) {
+            QSqlQuery begin(db);
+            if (!begin.exec(QStringLiteral("BEGIN")))
+                throw queryError(begin, m_path);
+            begin.finish();
+            const auto end = qScopeGuard([&] {
+                m_guard.setReadingOnly(false);
+                QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+            });
+            m_guard.setReadingOnly(true);
+            for (int index = 0; index < count; ++index) {
+                m_guard.startWork();
+                read(db, index);
+            }
+        });
+    }
+
+    // Commits by other connections, as counted so far.
+    std::optional<qint64> commits() {
+        std::optional<qint64> counted;
+        try {
+            run([&](QSqlDatabase&) { counted = changeStamp(); });
+        } catch (const KelvaneError&) {
+        }
+        return counted;
     }
 
 protected:
@@ -209,24 +240,60 @@ std::optional<QString> SqliteDatabase::wholeText(const QString& rowSource, const
 
 void SqliteDatabase::close() {
     m_watcher.reset();
+    m_commitWait.reset();
     SqlDatabase::close();
 }
 
 void SqliteDatabase::watchChanges(const std::function<void()>& changed) {
     m_watcher.reset();
+    m_commitWait.reset();
+    m_changed = changed;
     if (!changed)
         return;
+    m_reportedCommits = static_cast<SqliteSession&>(session()).commits();
+    m_commitWait = std::make_unique<QTimer>();
+    m_commitWait->setInterval(commitLookMs);
+    QObject::connect(m_commitWait.get(), &QTimer::timeout, m_commitWait.get(),
+                     [this] { lookForCommit(); });
     m_watcher = std::make_unique<QFileSystemWatcher>();
     QFileSystemWatcher* watcher = m_watcher.get();
     const QString file = path();
     watcher->addPath(QFileInfo(file).absolutePath());
     watchExisting(*watcher, file);
-    const auto onChange = [watcher, file, changed] {
+    const auto onChange = [this, watcher, file] {
         watchExisting(*watcher, file);
-        changed();
+        filesChanged();
     };
     QObject::connect(watcher, &QFileSystemWatcher::fileChanged, watcher, onChange);
     QObject::connect(watcher, &QFileSystemWatcher::directoryChanged, watcher, onChange);
+}
+
+// A write reaches the files a moment before its commit can be read (the
+// writer syncs its log first), and many changes to the files commit
+// nothing another program wrote (a checkpoint, this program's own delete,
+// a file's owner or times, a commit already reported). So a report waits
+// until another program's commit can be read, looking every couple of
+// milliseconds for a while; a commit that takes longer to sync is found by
+// the regular refresh. Where the commits cannot be counted, every change
+// is reported.
+void SqliteDatabase::filesChanged() {
+    if (!m_commitWait->isActive()) {
+        m_waiting.start();
+        m_commitWait->start();
+    }
+    lookForCommit();
+}
+
+void SqliteDatabase::lookForCommit() {
+    const std::optional<qint64> commits = static_cast<SqliteSession&>(session()).commits();
+    if (commits && commits == m_reportedCommits) {
+        if (m_waiting.elapsed() >= commitWaitMs)
+            m_commitWait->stop();
+        return;
+    }
+    m_reportedCommits = commits;
+    m_commitWait->stop();
+    m_changed();
 }
 
 } // namespace store

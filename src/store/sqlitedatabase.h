@@ -2,11 +2,15 @@
 
 #include "sqlengine.h"
 
+#include <QElapsedTimer>
+
+#include <functional>
 #include <memory>
 #include <optional>
 
 class QFileSystemWatcher;
 class QSqlDatabase;
+class QTimer;
 
 namespace store {
 
@@ -27,8 +31,17 @@ public:
     void close() override;
 
 private:
+    void filesChanged();
+    void lookForCommit();
+
     bool m_readOnly;
     std::unique_ptr<QFileSystemWatcher> m_watcher;
+    std::function<void()> m_changed;
+    // Looks again, while a write's commit cannot be read yet.
+    std::unique_ptr<QTimer> m_commitWait;
+    QElapsedTimer m_waiting;
+    // Another program's commits counted when changed was last called.
+    std::optional<qint64> m_reportedCommits;
 };
 
 // The system's reason ("No space left on device", "Permission denied",

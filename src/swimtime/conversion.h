@@ -32,7 +32,8 @@ public:
     QString overrideTime() const;
     QString overrideDistance() const;
 
-    // There is no cancel: Escape does nothing.
+    // Escape does nothing: every answer here decides a time, and there is
+    // no Cancel for it to give (YesNo and FileDialogue give theirs).
     void reject() override {}
 
 protected:

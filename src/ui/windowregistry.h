@@ -3,6 +3,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <utility>
+
 namespace ui {
 
 namespace detail {
@@ -20,10 +22,10 @@ QPointer<Window>& windowSlot() {
 
 // The arguments are passed to the constructor when the window is created,
 // and ignored once it is loaded.
-template <class Window, class... Args> Window& loadedWindow(const Args&... args) {
+template <class Window, class... Args> Window& loadedWindow(Args&&... args) {
     QPointer<Window>& slot = windowSlot<Window>();
     if (!slot) {
-        slot = new Window(args...);
+        slot = new Window(std::forward<Args>(args)...);
         detail::registerForCleanup(slot);
     }
     return *slot;

@@ -2,8 +2,7 @@
 
 #include "testengine.h"
 
-#include "clubrecords/clubrecordlookup.h"
-#include "clubrecords/clubsetup.h"
+#include "store/database.h"
 
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -39,16 +38,19 @@ ClubFixture::ClubFixture()
     clubdb::createClubDatabase(m_path);
     for (const QString& statement : testingPostgres() ? relaxPostgres : relaxSqlite)
         exec(statement);
-    openClubDatabaseReadOnly(m_path);
-    loadClubSetup(*Club_DB);
-    Club_Records_Off = false;
-    Club_Record_Result = {};
 }
 
-ClubFixture::~ClubFixture() {
-    if (Club_DB)
-        Club_DB->close();
-    Club_DB.reset();
+ClubSetup ClubFixture::setup() const {
+    return RecordBook::open(m_path).setup();
+}
+
+RecordBook ClubFixture::book() const {
+    return RecordBook::open(m_path);
+}
+
+RecordBook ClubFixture::book(ClubSetup setup) const {
+    return {store::openDatabase(m_path, QStringLiteral("club database"), {.readOnly = true}),
+            std::move(setup)};
 }
 
 void ClubFixture::exec(const QString& sql) const { execOn(m_path, sql); }

@@ -2,18 +2,27 @@
 
 #include "clubdatabase.h"
 
+#include "clubrecords/recordbook.h"
+
 #include <QTemporaryDir>
 
-// A temporary club database with the standard setup, opened as Club_DB
-// with its setup loaded. Its records table takes any rows, duplicates and
-// undated ones included, as a damaged or hand-edited file might hold.
+// A temporary club database with the standard setup. Its records table
+// takes any rows, duplicates and undated ones included, as a damaged or
+// hand-edited file might hold.
 class ClubFixture {
 public:
     ClubFixture();
-    ~ClubFixture();
 
     QString path() const { return m_path; }
     QString dir() const { return m_dir.path(); }
+
+    // The setup the file holds.
+    ClubSetup setup() const;
+    // A record book on the file, opened as the program opens it.
+    RecordBook book() const;
+    // A record book on the file with another setup, for cards the file
+    // does not list.
+    RecordBook book(ClubSetup setup) const;
 
     void addRecord(const clubdb::ClubRecordRow& row) const;
     // Runs SQL on the file directly, for setups the writer never makes.

@@ -1,5 +1,4 @@
 #include "clubrecords/cardblocks.h"
-#include "clubrecords/clubsetup.h"
 #include "clubrecords/recordcards.h"
 
 #include "store/kelvaneerror.h"
@@ -24,17 +23,18 @@ int errorOf(const std::function<void()>& work) {
     return noError;
 }
 
-void useStandardSetup() {
-    Freestyle_Code = QStringLiteral("FS");
-    Butterfly_Code = QStringLiteral("BF");
-    Breaststroke_Code = QStringLiteral("BR");
-    Backstroke_Code = QStringLiteral("BK");
-    Medley_Code = QStringLiteral("IM");
-    Age_Group_Labels = {};
+ClubSetup standardSetup() {
+    ClubSetup setup;
+    setup.freestyleCode = QStringLiteral("FS");
+    setup.butterflyCode = QStringLiteral("BF");
+    setup.breaststrokeCode = QStringLiteral("BR");
+    setup.backstrokeCode = QStringLiteral("BK");
+    setup.medleyCode = QStringLiteral("IM");
     const QStringList labels = {"", "9", "10", "11", "12", "13"};
     for (int i = 0; i < labels.size(); ++i)
-        Age_Group_Labels[size_t(i)] = labels[i];
-    Age_Group_Count = 5;
+        setup.ageGroupLabels[size_t(i)] = labels[i];
+    setup.ageGroupCount = 5;
+    return setup;
 }
 
 std::optional<QDate> dateOrNone(const QDate& date) {
@@ -47,7 +47,6 @@ class TestCardRules : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { useStandardSetup(); }
     void cardBlocks_data();
     void cardBlocks();
     void blockArithmeticOverflows_data();
@@ -184,16 +183,18 @@ void TestCardRules::ageGroupTexts_data() {
 void TestCardRules::ageGroupTexts() {
     QFETCH(QString, age);
     QFETCH(QString, text);
-    QCOMPARE(ageGroupText(age), text);
+    QCOMPARE(ageGroupText(standardSetup(), age), text);
 }
 
 void TestCardRules::openGroupOutsideTheTable() {
-    Age_Group_Count = 0;
-    QCOMPARE(errorOf([] { ageGroupText(QStringLiteral("Op")); }), subscriptOutOfRange);
-    Age_Group_Count = 23;
-    QCOMPARE(errorOf([] { ageGroupText(QStringLiteral("Op")); }), subscriptOutOfRange);
-    Age_Group_Count = 22;
-    QCOMPARE(errorOf([] { ageGroupText(QStringLiteral("Op")); }), noError);
+    ClubSetup setup = standardSetup();
+    const auto openGroup = [&] { ageGroupText(setup, QStringLiteral("Op")); };
+    setup.ageGroupCount = 0;
+    QCOMPARE(errorOf(openGroup), subscriptOutOfRange);
+    setup.ageGroupCount = 23;
+    QCOMPARE(errorOf(openGroup), subscriptOutOfRange);
+    setup.ageGroupCount = 22;
+    QCOMPARE(errorOf(openGroup), noError);
 }
 
 void TestCardRules::strokeNames_data() {
@@ -211,7 +212,7 @@ void TestCardRules::strokeNames_data() {
 void TestCardRules::strokeNames() {
     QFETCH(QString, code);
     QFETCH(QString, name);
-    QCOMPARE(strokeName(code), name);
+    QCOMPARE(strokeName(standardSetup(), code), name);
 }
 
 void TestCardRules::cardDates() {
@@ -222,30 +223,30 @@ void TestCardRules::cardDates() {
 void TestCardRules::previewTextBytes() {
     const ClubRecord record{"F", "12", "FS", "50", "Amy Hartley", "29.87", "25/12/04", "Chloe Barnes",
                             "30.12", "02/03/05"};
-    QCOMPARE(previewText(record).toUtf8(), QByteArray("Sex       F\r\n"
-                                                      "Age       12\r\n"
-                                                      "Stroke    FS\r\n"
-                                                      "Dist      50\r\n"
-                                                      "Rec:Name  Amy Hartley\r\n"
-                                                      "    Time  29.87\r\n"
-                                                      "    Date  25/12/04\r\n"
-                                                      "Year:Name Chloe Barnes\r\n"
-                                                      "     Time 30.12\r\n"
-                                                      "     Date 02/03/05"));
+    QCOMPARE(CardPreview().text(record).toUtf8(), QByteArray("Sex       F\r\n"
+                                                             "Age       12\r\n"
+                                                             "Stroke    FS\r\n"
+                                                             "Dist      50\r\n"
+                                                             "Rec:Name  Amy Hartley\r\n"
+                                                             "    Time  29.87\r\n"
+                                                             "    Date  25/12/04\r\n"
+                                                             "Year:Name Chloe Barnes\r\n"
+                                                             "     Time 30.12\r\n"
+                                                             "     Date 02/03/05"));
 }
 
 void TestCardRules::previewOfOverallCard() {
     const ClubRecord record{"M", "Ov", "BK", "200", "", "", "", "", "", ""};
-    QCOMPARE(previewText(record).toUtf8(), QByteArray("Sex       M\r\n"
-                                                      "Overall Club Record\r\n"
-                                                      "Stroke    BK\r\n"
-                                                      "Dist      200\r\n"
-                                                      "Rec:Name  \r\n"
-                                                      "    Time  \r\n"
-                                                      "    Date  \r\n"
-                                                      "Year:Name \r\n"
-                                                      "     Time \r\n"
-                                                      "     Date "));
+    QCOMPARE(CardPreview().text(record).toUtf8(), QByteArray("Sex       M\r\n"
+                                                             "Overall Club Record\r\n"
+                                                             "Stroke    BK\r\n"
+                                                             "Dist      200\r\n"
+                                                             "Rec:Name  \r\n"
+                                                             "    Time  \r\n"
+                                                             "    Date  \r\n"
+                                                             "Year:Name \r\n"
+                                                             "     Time \r\n"
+                                                             "     Date "));
 }
 
 QTEST_APPLESS_MAIN(TestCardRules)

@@ -1,9 +1,7 @@
 #include "clubfixture.h"
-#include "modalwatcher.h"
 #include "testengine.h"
 
-#include "clubrecords/clubrecordlookup.h"
-#include "clubrecords/clubsetup.h"
+#include "clubrecords/recordbook.h"
 #include "clubrecords/recordcards.h"
 
 #include "print/recordingprinter.h"
@@ -40,7 +38,13 @@ int clubRecordCount(const ClubFixture& fixture) {
     return count;
 }
 
-const ClubRecord previous{"M", "10", "BK", "50", "Tom Fletcher", "41.20", "03/04/99", "", "", ""};
+RecordLookup lookUp(RecordBook& book, const CardKey& key) {
+    return book.read({key}).front().lookup();
+}
+
+ClubRecord recordOf(RecordBook& book, const CardKey& key) {
+    return std::get<ClubRecord>(lookUp(book, key));
+}
 
 } // namespace
 
@@ -48,17 +52,18 @@ class TestClubRecordLookup : public QObject {
     Q_OBJECT
 
 private slots:
-    void oneRowFillsTheResult();
-    void noRowKeepsTheKeyAndEmptiesTheRecord();
-    void twoRowsLeaveTheResultAlone();
+    void oneRowGivesTheRecord();
+    void noRowGivesTheKeyAndAnEmptyRecord();
+    void twoRowsAreSeveralRecords();
     void nullColumnsGiveEmptyTexts();
     void datesComeBackAsShortDates_data();
     void datesComeBackAsShortDates();
-    void aTextThatIsNoDateIsATypeMismatch();
+    void aTextThatIsNoDateIsATypeMismatchWhenLookedUp();
     void keysAreBoundNotSpliced();
-    void switchedOffTouchesNothing();
-    void fetchLooksUpTheCardsKey();
-    void fetchOutsideTheCardsIsAnError();
+    void keysAreReadInTheirOrder();
+    void cardsAreFoundByIndex();
+    void cardsOutsideTheListAreAnError();
+    void withoutClubDatabaseOnlyNothingCanBeRead();
     void missingQueryIsAnError();
     void savedQueryThatDoesMoreThanReadIsRefused_data();
     void savedQueryThatDoesMoreThanReadIsRefused();
@@ -66,43 +71,42 @@ private slots:
     void setupMustMatchTheCards();
 };
 
-void TestClubRecordLookup::oneRowFillsTheResult() {
+void TestClubRecordLookup::oneRowGivesTheRecord() {
     ClubFixture fixture;
     fixture.addRecord({"F", "12", "S1", "50", "Amy Hartley", "29.87", QDate(2004, 12, 25), "Chloe Barnes",
                        "30.12", QDate(2005, 3, 2)});
-    ModalWatcher watcher;
-    QVERIFY(Lookup_Club_Record("F", "12", "S1", "50"));
-    QCOMPARE(Club_Record_Result, (ClubRecord{"F", "12", "S1", "50", "Amy Hartley", "29.87", "25/12/04",
-                                             "Chloe Barnes", "30.12", "02/03/05"}));
-    QVERIFY(watcher.messages().isEmpty());
+    RecordBook book = fixture.book();
+    QCOMPARE(recordOf(book, {"F", "12", "S1", "50"}),
+             (ClubRecord{"F", "12", "S1", "50", "Amy Hartley", "29.87", "25/12/04", "Chloe Barnes",
+                         "30.12", "02/03/05"}));
 }
 
-void TestClubRecordLookup::noRowKeepsTheKeyAndEmptiesTheRecord() {
+void TestClubRecordLookup::noRowGivesTheKeyAndAnEmptyRecord() {
     ClubFixture fixture;
-    Club_Record_Result = previous;
-    QVERIFY(Lookup_Club_Record("F", "Op", "IM", "100"));
-    QCOMPARE(Club_Record_Result, (ClubRecord{"F", "Op", "IM", "100", "", "", "", "", "", ""}));
+    RecordBook book = fixture.book();
+    QCOMPARE(recordOf(book, {"F", "Op", "IM", "100"}),
+             (ClubRecord{"F", "Op", "IM", "100", "", "", "", "", "", ""}));
 }
 
-void TestClubRecordLookup::twoRowsLeaveTheResultAlone() {
+void TestClubRecordLookup::twoRowsAreSeveralRecords() {
     ClubFixture fixture;
     fixture.addRecord(recordRow("F", "12", "S1", "50", "Amy Hartley", "29.87", QDate(2004, 1, 1)));
     fixture.addRecord(recordRow("F", "12", "S1", "50", "Lucy Wright", "29.90", QDate(2003, 1, 1)));
-    Club_Record_Result = previous;
-    ModalWatcher watcher;
-    QVERIFY(!Lookup_Club_Record("F", "12", "S1", "50"));
-    QCOMPARE(watcher.messages(), QStringList({"Multiple records exist for F 12 S1 50 - Cannot continue"}));
-    QCOMPARE(watcher.titles(), QStringList({"kelvane"}));
-    QCOMPARE(Club_Record_Result, previous);
+    RecordBook book = fixture.book();
+    const CardKey key{"F", "12", "S1", "50"};
+    QCOMPARE(lookUp(book, key), RecordLookup(SeveralRecords{key}));
+    QCOMPARE(severalRecordsText(key),
+             QStringLiteral("Multiple records exist for F 12 S1 50 - Cannot continue"));
 }
 
 void TestClubRecordLookup::nullColumnsGiveEmptyTexts() {
     ClubFixture fixture;
     fixture.addRecord({"M", "Ov", "FS", "1500", QVariant(), "17:02.55", QVariant(), "Sam Okafor", QVariant(),
                        QDate(2005, 7, 9)});
-    QVERIFY(Lookup_Club_Record("M", "Ov", "FS", "1500"));
-    QCOMPARE(Club_Record_Result,
-             (ClubRecord{"M", "Ov", "FS", "1500", "", "17:02.55", "", "Sam Okafor", "", "09/07/05"}));
+    RecordBook book = fixture.book();
+    QCOMPARE(
+        recordOf(book, {"M", "Ov", "FS", "1500"}),
+        (ClubRecord{"M", "Ov", "FS", "1500", "", "17:02.55", "", "Sam Okafor", "", "09/07/05"}));
 }
 
 void TestClubRecordLookup::datesComeBackAsShortDates_data() {
@@ -118,71 +122,106 @@ void TestClubRecordLookup::datesComeBackAsShortDates() {
     QFETCH(QString, text);
     ClubFixture fixture;
     fixture.addRecord(recordRow("F", "9", "BR", "50", "Katie Dunn", "48.10", stored));
-    QVERIFY(Lookup_Club_Record("F", "9", "BR", "50"));
-    QCOMPARE(Club_Record_Result.Record_Date, text);
+    RecordBook book = fixture.book();
+    QCOMPARE(recordOf(book, {"F", "9", "BR", "50"}).Record_Date, text);
 }
 
-void TestClubRecordLookup::aTextThatIsNoDateIsATypeMismatch() {
+// Read with the rest of its sheet, and an error only at its own turn.
+void TestClubRecordLookup::aTextThatIsNoDateIsATypeMismatchWhenLookedUp() {
     if (testingPostgres())
         QSKIP("a server's date column holds dates only");
     ClubFixture fixture;
     fixture.exec(QStringLiteral("INSERT INTO \"Club Records\" (Sex, Age, Stroke, Distance, \"Record Date\")"
                                 " VALUES ('F', '9', 'BR', '50', 'last summer')"));
-    Club_Record_Result = previous;
-    QCOMPARE(errorOf([] { Lookup_Club_Record("F", "9", "BR", "50"); }), int(store::ErrorNumber::TypeMismatch));
-    QCOMPARE(Club_Record_Result, previous);
+    RecordBook book = fixture.book();
+    const std::vector<KeyRows> read = book.read({{"F", "9", "BR", "50"}, {"F", "9", "BR", "100"}});
+    QCOMPARE(errorOf([&] { (void)read[0].lookup(); }), int(store::ErrorNumber::TypeMismatch));
+    QCOMPARE(std::get<ClubRecord>(read[1].lookup()).Distance, QStringLiteral("100"));
 }
 
 void TestClubRecordLookup::keysAreBoundNotSpliced() {
     ClubFixture fixture;
     fixture.addRecord(recordRow("F", "12", "FS", "50", "Amy Hartley", "29.87", QDate()));
-    QVERIFY(Lookup_Club_Record("F' OR '1'='1", "12", "FS", "50"));
-    QCOMPARE(Club_Record_Result.Record_Holder, QString());
-    QCOMPARE(Club_Record_Result.Sex, QStringLiteral("F' OR '1'='1"));
+    RecordBook book = fixture.book();
+    const ClubRecord record = recordOf(book, {"F' OR '1'='1", "12", "FS", "50"});
+    QCOMPARE(record.Record_Holder, QString());
+    QCOMPARE(record.Sex, QStringLiteral("F' OR '1'='1"));
 }
 
-void TestClubRecordLookup::switchedOffTouchesNothing() {
+// More keys than one read takes, each with its own record.
+void TestClubRecordLookup::keysAreReadInTheirOrder() {
     ClubFixture fixture;
-    fixture.addRecord(recordRow("F", "12", "S1", "50", "Amy Hartley", "29.87", QDate()));
-    fixture.addRecord(recordRow("F", "12", "S1", "50", "Lucy Wright", "29.90", QDate()));
-    Club_Record_Result = previous;
-    Club_Records_Off = true;
-    Club_DB->close();  // any use of the database would now be an error
-    ModalWatcher watcher;
-    QVERIFY(Lookup_Club_Record("F", "12", "S1", "50"));
-    QVERIFY(Fetch_Card_Record(1));
-    QVERIFY(Fetch_Card_Record(32767));
-    Club_Records_Off = false;
-    QCOMPARE(Club_Record_Result, previous);
-    QVERIFY(watcher.messages().isEmpty());
+    std::vector<CardKey> keys;
+    for (int i = 1; i <= 30; ++i) {
+        keys.push_back({"M", "Ov", "FS", QString::number(i)});
+        if (i % 3 != 0)
+            fixture.addRecord(recordRow("M", "Ov", "FS", QString::number(i),
+                                        "H" + QString::number(i), "1:00.00", QDate()));
+    }
+    fixture.addRecord(recordRow("M", "Ov", "FS", "13", "Again", "1:00.00", QDate()));
+    RecordBook book = fixture.book();
+    const std::vector<KeyRows> read = book.read(keys);
+    QCOMPARE(read.size(), keys.size());
+    for (size_t i = 0; i < keys.size(); ++i) {
+        const RecordLookup found = read[i].lookup();
+        const int distance = int(i) + 1;
+        if (distance == 13) {
+            QCOMPARE(found, RecordLookup(SeveralRecords{keys[i]}));
+            continue;
+        }
+        const ClubRecord& record = std::get<ClubRecord>(found);
+        QCOMPARE(record.Distance, keys[i].distance);
+        QCOMPARE(record.Record_Holder,
+                 distance % 3 == 0 ? QString() : "H" + QString::number(distance));
+    }
 }
 
-void TestClubRecordLookup::fetchLooksUpTheCardsKey() {
+void TestClubRecordLookup::cardsAreFoundByIndex() {
     ClubFixture fixture;
     fixture.addRecord(recordRow("F", "9", "FS", "50", "Ellie Walsh", "38.02", QDate(2001, 5, 5)));
     fixture.addRecord(recordRow("M", "Ov", "IM", "400", "Owen Griffiths", "4:58.61", QDate(2003, 2, 2)));
-    QVERIFY(Fetch_Card_Record(1));
-    QCOMPARE(Club_Record_Result.Record_Holder, QStringLiteral("Ellie Walsh"));
-    QVERIFY(Fetch_Card_Record(qint16(Card_Keys.size())));
-    QCOMPARE(Club_Record_Result, (ClubRecord{"M", "Ov", "IM", "400", "Owen Griffiths", "4:58.61", "02/02/03",
-                                             "", "", ""}));
-    QVERIFY(Fetch_Card_Record(36));  // the first boys' ACR card
-    QCOMPARE(Club_Record_Result.Sex, QStringLiteral("M"));
-    QCOMPARE(Club_Record_Result.Age, QStringLiteral("9"));
+    RecordBook book = fixture.book();
+    const ClubSetup& setup = book.setup();
+    const auto last = qint16(setup.cardKeys.size());
+    QCOMPARE(recordOf(book, setup.cards(1, 1).front()).Record_Holder,
+             QStringLiteral("Ellie Walsh"));
+    QCOMPARE(
+        recordOf(book, setup.cards(last, last).front()),
+        (ClubRecord{"M", "Ov", "IM", "400", "Owen Griffiths", "4:58.61", "02/02/03", "", "", ""}));
+    QCOMPARE(setup.cards(36, 36),
+             (std::vector<CardKey>{{"M", "9", "FS", "50"}})); // the first boys' ACR card
+    QCOMPARE(setup.cards(35, 37).size(), size_t(3));
 }
 
-void TestClubRecordLookup::fetchOutsideTheCardsIsAnError() {
+void TestClubRecordLookup::cardsOutsideTheListAreAnError() {
     ClubFixture fixture;
+    const ClubSetup setup = fixture.setup();
+    const auto size = qint16(setup.cardKeys.size());
     const int subscript = int(store::ErrorNumber::SubscriptOutOfRange);
-    QCOMPARE(errorOf([] { Fetch_Card_Record(0); }), subscript);
-    QCOMPARE(errorOf([] { Fetch_Card_Record(qint16(Card_Keys.size() + 1)); }), subscript);
-    QCOMPARE(errorOf([] { Fetch_Card_Record(-1); }), subscript);
+    QCOMPARE(errorOf([&] { (void)setup.cards(0, 1); }), subscript);
+    QCOMPARE(errorOf([&] { (void)setup.cards(size, qint16(size + 1)); }), subscript);
+    QCOMPARE(errorOf([&] { (void)setup.cards(-1, -1); }), subscript);
+    QVERIFY(setup.cards(1, 0).empty());
+}
+
+// An empty block reads nothing, so it needs no club database.
+void TestClubRecordLookup::withoutClubDatabaseOnlyNothingCanBeRead() {
+    RecordBook book;
+    QVERIFY(book.read({}).empty());
+    QCOMPARE(errorOf([&] {
+                 book.read({{"F", "9", "BR", "50"}});
+             }),
+             int(store::ErrorNumber::ObjectClosed));
 }
 
 void TestClubRecordLookup::missingQueryIsAnError() {
     ClubFixture fixture;
+    RecordBook book = fixture.book(fixture.setup());
     fixture.exec(QStringLiteral("DELETE FROM \"Saved Queries\""));
-    QCOMPARE(errorOf([] { Lookup_Club_Record("F", "9", "BR", "50"); }), int(store::ErrorNumber::ItemNotFound));
+    QCOMPARE(errorOf([&] {
+                 book.read({{"F", "9", "BR", "50"}});
+             }),
+             int(store::ErrorNumber::ItemNotFound));
 }
 
 void TestClubRecordLookup::savedQueryThatDoesMoreThanReadIsRefused_data() {
@@ -203,6 +242,8 @@ void TestClubRecordLookup::savedQueryThatDoesMoreThanReadIsRefused_data() {
                           "SELECT * FROM gone")
                .arg(keys)
         << "postgresql";
+    QTest::newRow("ends the read it runs in") << "COMMIT"
+                                              << "sqlite";
 }
 
 // Nothing is printed, made or changed, and the error names the file and
@@ -219,11 +260,12 @@ void TestClubRecordLookup::savedQueryThatDoesMoreThanReadIsRefused() {
     fixture.exec(
         QStringLiteral("UPDATE \"Saved Queries\" SET \"Sql\" = '%1' WHERE \"Name\" = 'Club Record'")
             .arg(sql));
+    RecordBook book = fixture.book(fixture.setup());
     print::RecordingPrinter printer;
     QString description;
     const auto print = [&] {
-        Print_Record_Cards(printer, 1, 3, openStartMarker, openFinishMarker, 1,
-                           [](const QString&) {});
+        Print_Record_Cards(printer, book, 1, 3, openStartMarker, openFinishMarker, 1,
+                           {[](const QString&) {}, [](const CardKey&) {}});
     };
     QCOMPARE(errorOf(print, &description), int(store::ErrorNumber::ReadOnly));
     QVERIFY2(description.contains(fixture.path()) && description.contains(clubRecordQuery),
@@ -235,29 +277,31 @@ void TestClubRecordLookup::savedQueryThatDoesMoreThanReadIsRefused() {
 
 void TestClubRecordLookup::setupIsLoaded() {
     ClubFixture fixture;
-    QCOMPARE(Freestyle_Code, QStringLiteral("FS"));
-    QCOMPARE(Medley_Code, QStringLiteral("IM"));
-    QCOMPARE(Font_Face_H, QStringLiteral("Arial"));
-    QCOMPARE(Age_Group_Count, qint16(7));
-    QCOMPARE(Age_Group_Labels[1], QStringLiteral("9"));
-    QCOMPARE(Age_Group_Labels[size_t(Age_Group_Count - 1)], QStringLiteral("14"));
-    QCOMPARE(ACR_Card_Count, qint16(70));
-    QCOMPARE(4 * Overall_Count_P + Overall_Count_Q + Overall_Count_R, 17);
-    QCOMPARE(Card_Keys.size(), size_t(70 + 2 * 17));
-    QCOMPARE(Card_Keys[70].age, QStringLiteral("Ov"));
-    QCOMPARE(Card_Keys[70].sex, QStringLiteral("F"));
-    QCOMPARE(Card_Keys[87].sex, QStringLiteral("M"));
+    const ClubSetup setup = fixture.setup();
+    QCOMPARE(setup.freestyleCode, QStringLiteral("FS"));
+    QCOMPARE(setup.medleyCode, QStringLiteral("IM"));
+    QCOMPARE(setup.fontFaceH, QStringLiteral("Arial"));
+    QCOMPARE(setup.ageGroupCount, qint16(7));
+    QCOMPARE(setup.ageGroupLabels[1], QStringLiteral("9"));
+    QCOMPARE(setup.ageGroupLabels[size_t(setup.ageGroupCount - 1)], QStringLiteral("14"));
+    QCOMPARE(setup.acrCardCount, qint16(70));
+    QCOMPARE(4 * setup.overallCountP + setup.overallCountQ + setup.overallCountR, 17);
+    QCOMPARE(setup.cardKeys.size(), size_t(70 + 2 * 17));
+    QCOMPARE(setup.cardKeys[70].age, QStringLiteral("Ov"));
+    QCOMPARE(setup.cardKeys[70].sex, QStringLiteral("F"));
+    QCOMPARE(setup.cardKeys[87].sex, QStringLiteral("M"));
 }
 
 void TestClubRecordLookup::setupMustMatchTheCards() {
     ClubFixture fixture;
+    const auto setupError = [&] { return errorOf([&] { fixture.setup(); }); };
     fixture.exec(QStringLiteral("UPDATE \"Club Setup\" SET \"Value\" = '71' WHERE \"Name\" = 'ACR_Card_Count'"));
-    QCOMPARE(errorOf([] { loadClubSetup(*Club_DB); }), int(store::ErrorNumber::DatabaseOperationFailed));
+    QCOMPARE(setupError(), int(store::ErrorNumber::DatabaseOperationFailed));
     fixture.exec(QStringLiteral("UPDATE \"Club Setup\" SET \"Value\" = 'many' WHERE \"Name\" = 'ACR_Card_Count'"));
-    QCOMPARE(errorOf([] { loadClubSetup(*Club_DB); }), int(store::ErrorNumber::TypeMismatch));
+    QCOMPARE(setupError(), int(store::ErrorNumber::TypeMismatch));
     fixture.exec(QStringLiteral("DELETE FROM \"Club Setup\" WHERE \"Name\" = 'ACR_Card_Count'"));
-    QCOMPARE(errorOf([] { loadClubSetup(*Club_DB); }), int(store::ErrorNumber::ItemNotFound));
+    QCOMPARE(setupError(), int(store::ErrorNumber::ItemNotFound));
 }
 
-QTEST_MAIN(TestClubRecordLookup)
+QTEST_GUILESS_MAIN(TestClubRecordLookup)
 #include "tst_clubrecordlookup.moc"

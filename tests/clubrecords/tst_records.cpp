@@ -2,7 +2,6 @@
 #include "modalwatcher.h"
 
 #include "clubrecords/cardprinter.h"
-#include "clubrecords/clubsetup.h"
 #include "clubrecords/records.h"
 
 #include "print/recordingprinter.h"
@@ -28,8 +27,18 @@ void click(Records& window, const char* name) {
     QTest::mouseClick(control<QAbstractButton>(window, name), Qt::LeftButton);
 }
 
-Records& shownWindow() {
-    Records& window = ui::loadedWindow<Records>();
+// The printer of the window shown last.
+print::RecordingPrinter* recording = nullptr;
+
+print::RecordingPrinter& printer() {
+    return *recording;
+}
+
+// The window on the book, printing to a recording printer.
+Records& shownWindow(RecordBook book = {}) {
+    auto printer = std::make_unique<print::RecordingPrinter>();
+    recording = printer.get();
+    Records& window = ui::loadedWindow<Records>(std::move(book), std::move(printer));
     window.show();
     window.activateWindow();
     if (!QTest::qWaitForWindowActive(&window))
@@ -37,19 +46,25 @@ Records& shownWindow() {
     return window;
 }
 
-print::RecordingPrinter& printer() { return static_cast<print::RecordingPrinter&>(cardPrinter()); }
-
-// D ACR cards and 4 x P + Q + R overall cards a sex; card i has the
-// distance i, so the printed distances name the printed cards.
-void useCards(qint16 d, qint16 p, qint16 q, qint16 r) {
-    ACR_Card_Count = d;
-    Overall_Count_P = p;
-    Overall_Count_Q = q;
-    Overall_Count_R = r;
-    Card_Keys.clear();
+// The fixture's club with D ACR cards and 4 x P + Q + R overall cards a
+// sex; card i has the distance i, so the printed distances name the
+// printed cards.
+ClubSetup cardsSetup(const ClubFixture& fixture, qint16 d, qint16 p, qint16 q, qint16 r) {
+    ClubSetup setup = fixture.setup();
+    setup.acrCardCount = d;
+    setup.overallCountP = p;
+    setup.overallCountQ = q;
+    setup.overallCountR = r;
+    setup.cardKeys.clear();
     const int count = d + 2 * (4 * p + q + r);
     for (int i = 1; i <= count; ++i)
-        Card_Keys.push_back({i > d + (count - d) / 2 ? "M" : "F", "Ov", "FS", QString::number(i)});
+        setup.cardKeys.push_back(
+            {i > d + (count - d) / 2 ? "M" : "F", "Ov", "FS", QString::number(i)});
+    return setup;
+}
+
+RecordBook cardsBook(const ClubFixture& fixture, qint16 d, qint16 p, qint16 q, qint16 r) {
+    return fixture.book(cardsSetup(fixture, d, p, q, r));
 }
 
 // The cards printed, by their distances.
@@ -85,7 +100,6 @@ class TestRecords : public QObject {
 
 private slots:
     void initTestCase() { ui::registerFontSubstitutes(); }
-    void init() { setCardPrinter(std::make_unique<print::RecordingPrinter>()); }
     void cleanup();
     void framesGroupTheirOwnOptions();
     void noSexPrintsNothing();
@@ -121,8 +135,7 @@ void TestRecords::framesGroupTheirOwnOptions() {
 
 void TestRecords::noSexPrintsNothing() {
     ClubFixture fixture;
-    useCards(6, 3, 2, 3);
-    Records& window = shownWindow();
+    Records& window = shownWindow(cardsBook(fixture, 6, 3, 2, 3));
     ModalWatcher watcher;
     click(window, "PrintCommand");
     click(window, "Option1");
@@ -154,8 +167,7 @@ void TestRecords::printsTheChosenBlock() {
     QFETCH(QString, message);
     QFETCH(QList<int>, cards);
     ClubFixture fixture;
-    useCards(d, 3, 2, 3);
-    Records& window = shownWindow();
+    Records& window = shownWindow(cardsBook(fixture, d, 3, 2, 3));
     click(window, sex.toLatin1());
     click(window, acr ? "ACROption" : "Option1");
     control<QCheckBox>(window, "UndatedRecs")->setChecked(true);
@@ -167,15 +179,21 @@ void TestRecords::printsTheChosenBlock() {
     QVERIFY(window.isVisible());
 }
 
+// A card whose key is held twice is left out, and the user is told.
 void TestRecords::previewShowsTheLastCard() {
     ClubFixture fixture;
-    useCards(6, 0, 0, 0);
+    fixture.addRecord(recordRow("F", "Ov", "FS", "1", "Ellie Walsh", "30.01", QDate(2004, 12, 25)));
+    fixture.addRecord(
+        recordRow("F", "Ov", "FS", "1", "Jessica Ford", "30.02", QDate(2004, 12, 25)));
     fixture.addRecord(recordRow("F", "Ov", "FS", "2", "Lucy Wright", "29.01", QDate(2004, 12, 25)));
     fixture.addRecord(recordRow("F", "Ov", "FS", "3", "Amy Hartley", "28.50", QDate(2005, 1, 2)));
-    Records& window = shownWindow();
+    Records& window = shownWindow(cardsBook(fixture, 6, 0, 0, 0));
     click(window, "FemaleOption");
     ModalWatcher watcher;
     click(window, "PrintCommand");
+    QCOMPARE(
+        watcher.messages(),
+        QStringList({"Load Pink Cards", "Multiple records exist for F Ov FS 1 - Cannot continue"}));
     QCOMPARE(printedCards(), QList<int>({2, 3}));
     QCOMPARE(control<QPlainTextEdit>(window, "Text1")->toPlainText(),
              QStringLiteral("Sex       F\nOverall Club Record\nStroke    FS\nDist      3\nRec:Name  Amy Hartley\n"
@@ -209,11 +227,10 @@ void TestRecords::dateBoxesAreNormalisedOnLeaving() {
 
 void TestRecords::datesBoundTheCardsExclusively() {
     ClubFixture fixture;
-    useCards(6, 0, 0, 0);
     const QDate dates[] = {QDate(2004, 9, 1), QDate(2004, 9, 2), QDate(2005, 8, 30), QDate(2005, 8, 31)};
     for (int card = 1; card <= 4; ++card)
         fixture.addRecord(recordRow("F", "Ov", "FS", QString::number(card), "Holder", "1:00.00", dates[card - 1]));
-    Records& window = shownWindow();
+    Records& window = shownWindow(cardsBook(fixture, 6, 0, 0, 0));
     ModalWatcher watcher;
     typeDate(window, "StartDate", "1/9/04");
     typeDate(window, "FinishDate", "31/08/05");
@@ -252,14 +269,14 @@ void TestRecords::failingPrintSaysWhyAndKeepsTheWindow() {
     QFETCH(QList<int>, cards);
     QFETCH(int, jobsEnded);
     ClubFixture fixture;
-    useCards(6, 0, 0, 0);
+    ClubSetup setup = cardsSetup(fixture, 6, 0, 0, 0);
     if (fault == QLatin1String("overflow"))
-        Overall_Count_P = 8192;
+        setup.overallCountP = 8192;
     fixture.addRecord(recordRow("F", "Ov", "FS", "1", "Lucy Wright", "29.01", QDate(2004, 12, 25)));
     fixture.exec(
         QStringLiteral("INSERT INTO \"Club Records\" (Sex, Age, Stroke, Distance, \"Record Date\")"
                        " VALUES ('F', 'Ov', 'FS', '2', 'last summer')"));
-    Records& window = shownWindow();
+    Records& window = shownWindow(fixture.book(setup));
     click(window, "FemaleOption");
     ModalWatcher watcher;
     click(window, "PrintCommand");

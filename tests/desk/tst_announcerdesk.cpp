@@ -20,6 +20,7 @@
 #include <QSignalSpy>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
@@ -56,6 +57,13 @@ void renameOver(const QString& path, const std::function<void(const QString& new
     write(newFile);
     QVERIFY(::rename(QFile::encodeName(newFile).constData(), QFile::encodeName(path).constData()) ==
             0);
+}
+
+quint16 serverPort(const QString& connectionFile) {
+    QFile file(connectionFile);
+    return file.open(QIODevice::ReadOnly)
+               ? quint16(QUrl(QString::fromUtf8(file.readLine()).trimmed()).port())
+               : 0;
 }
 
 QString sqlOf(const QString& sqlite, const QString& server) {
@@ -511,14 +519,18 @@ void TestAnnouncerDesk::jetDismissalOnlyHides() {
 
 void TestAnnouncerDesk::anotherProgramsRowAppearsWithoutATick_data() {
     QTest::addColumn<bool>("rollbackJournal");
-    QTest::newRow("write-ahead log") << false;
-    QTest::newRow("rollback journal, which comes and goes") << true;
+    QTest::addColumn<bool>("viewed");
+    QTest::newRow("write-ahead log") << false << true;
+    QTest::newRow("rollback journal, which comes and goes") << true << true;
+    QTest::newRow("no view: listed once one attaches") << false << false;
 }
 
 // Only the database's own change reports bring the new row onto the list:
-// nothing else asks for a refresh here.
+// nothing else asks for a refresh here. While no view shows the desk, a
+// change report lists nothing; the first view to attach has the list read.
 void TestAnnouncerDesk::anotherProgramsRowAppearsWithoutATick() {
     QFETCH(bool, rollbackJournal);
+    QFETCH(bool, viewed);
     if (rollbackJournal && testingPostgres())
         QSKIP("a server has no journal file");
     AnnouncerFixture fixture;
@@ -527,12 +539,20 @@ void TestAnnouncerDesk::anotherProgramsRowAppearsWithoutATick() {
     fixture.addRow(1, QStringLiteral("first"));
     AnnouncerDesk desk;
     openDesk(desk, fixture.path());
+    if (viewed)
+        desk.attachView();
+    QSignalSpy listed(&desk, &AnnouncerDesk::listChanged);
     for (const QString& message : {QStringLiteral("second"), QStringLiteral("third")}) {
         QProcess writer;
         writer.start(builtProgram("KELVANE_FEED"),
                      {QStringLiteral("add"), fixture.path(), "2", message});
         QVERIFY(writer.waitForFinished(30000));
         QCOMPARE(writer.exitCode(), 0);
+        if (!desk.hasViews()) {
+            QTest::qWait(500);
+            QCOMPARE(listed.count(), 0);
+            desk.attachView();
+        }
         QTRY_VERIFY_WITH_TIMEOUT(lines(desk).contains("2:" + message), 10000);
     }
 }
@@ -550,6 +570,7 @@ void TestAnnouncerDesk::serverOutageIsShownAndSurvived() {
     AnnouncerDesk desk;
     QSignalSpy notice(&desk, &AnnouncerDesk::notice);
     openDesk(desk, fixture.path());
+    desk.attachView();
     choose(desk, 0);
     QVERIFY(controlServer(QStringLiteral("stop")));
     desk.refresh();
@@ -561,6 +582,22 @@ void TestAnnouncerDesk::serverOutageIsShownAndSurvived() {
     QVERIFY2(notices(notice).front().contains(QStringLiteral("has not been dismissed")),
              qPrintable(notices(notice).front()));
     QCOMPARE(desk.shownText(), QStringLiteral("one"));
+    // With no view, the desk stops trying; the first view tries at once.
+    // A listener on the server's port counts the tries.
+    desk.detachView();
+    settle(desk);
+    QTcpServer port;
+    QVERIFY(port.listen(QHostAddress::LocalHost, serverPort(fixture.path())));
+    int tries = 0;
+    connect(&port, &QTcpServer::newConnection, [&] {
+        for (; port.hasPendingConnections(); ++tries)
+            port.nextPendingConnection()->abort();
+    });
+    QTest::qWait(2500);
+    QCOMPARE(tries, 0);
+    desk.attachView();
+    QTRY_VERIFY(tries > 0);
+    port.close();
     QVERIFY(controlServer(QStringLiteral("start")));
     fixture.addRow(3, QStringLiteral("three"));
     QTRY_COMPARE_WITH_TIMEOUT(lines(desk), QStringList({"1:one", "2:two", "3:three"}), 5000);

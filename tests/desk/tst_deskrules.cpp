@@ -17,6 +17,10 @@
 #include <QTest>
 #include <QTimeZone>
 
+#include <chrono>
+#include <limits>
+#include <utility>
+
 #include <unistd.h>
 
 namespace {
@@ -70,7 +74,8 @@ private slots:
     void sentSequences_data();
     void sentSequences();
     void historyTakesTheLatestOfItsDatabase();
-    void burstOfChangesGivesOneRefresh();
+    void changeReportsRefresh_data();
+    void changeReportsRefresh();
 
 private:
     QTemporaryDir m_home;
@@ -418,16 +423,50 @@ void TestDeskRules::historyTakesTheLatestOfItsDatabase() {
 }
 
 // A burst of change reports gives one refresh, a moment later.
-void TestDeskRules::burstOfChangesGivesOneRefresh() {
-    int refreshes = 0;
-    ChangeRefresh refresh([&] { ++refreshes; });
-    for (int i = 0; i < 20; ++i)
+void TestDeskRules::changeReportsRefresh_data() {
+    QTest::addColumn<QList<int>>("reports"); // milliseconds
+    QTest::addColumn<QList<int>>("refreshes");
+    QList<int> burst;
+    QList<int> steady;
+    for (int ms = 0; ms < 20; ++ms)
+        burst << ms;
+    for (int ms = 0; ms < 300; ms += 10)
+        steady << ms;
+    QTest::newRow("one report: at once") << QList<int>{0} << QList<int>{0};
+    QTest::newRow("one commit's reports: at once, then the rest gathered")
+        << QList<int>{0, 1, 2} << QList<int>{0, 61};
+    QTest::newRow("a burst: twice") << burst << QList<int>{0, 61};
+    QTest::newRow("reports apart: each at once")
+        << QList<int>{0, 60, 200} << QList<int>{0, 60, 200};
+    QTest::newRow("a steady writer: once per gathering")
+        << steady << QList<int>{0, 70, 130, 190, 250, 310};
+}
+
+// The gathering's timer is driven by hand on a clock of the test's.
+void TestDeskRules::changeReportsRefresh() {
+    QFETCH(QList<int>, reports);
+    QFETCH(QList<int>, refreshes);
+    int now = 0;
+    QList<int> done;
+    ChangeRefresh refresh(
+        [&] { done << now; },
+        [&] { return ChangeRefresh::Clock::time_point(std::chrono::milliseconds(now)); });
+    int due = -1;
+    const auto runUntil = [&](int time) {
+        if (due >= 0 && due <= time) {
+            now = std::exchange(due, -1);
+            refresh.gathered();
+        }
+        now = time;
+    };
+    for (const int report : reports) {
+        runUntil(report);
         refresh.changed();
-    QTRY_COMPARE(refreshes, 1);
-    QTest::qWait(3 * ChangeRefresh::delayMs);
-    QCOMPARE(refreshes, 1);
-    refresh.changed();
-    QTRY_COMPARE(refreshes, 2);
+        if (refresh.isGathering() && due < 0)
+            due = now + ChangeRefresh::delayMs;
+    }
+    runUntil(std::numeric_limits<int>::max());
+    QCOMPARE(done, refreshes);
 }
 
 QTEST_GUILESS_MAIN(TestDeskRules)

@@ -11,6 +11,17 @@
 #include <QRadioButton>
 #include <QTest>
 
+namespace {
+
+// A click on the named button, the close control (empty), or Escape: the
+// close control and Escape both give the answer that changes nothing.
+ModalWatcher::Answer answerBy(const QByteArray& how) {
+    if (how == "Escape")
+        return [](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); };
+    return clickAnswer(how.constData());
+}
+
+} // namespace
 
 class TestQuestionDialogs : public QObject {
     Q_OBJECT
@@ -35,6 +46,8 @@ void TestQuestionDialogs::yesNoAnswers_data() {
     QTest::newRow("yes then no") << "Command1" << "Command2" << false;
     QTest::newRow("no then yes") << "Command2" << "Command1" << true;
     QTest::newRow("yes then close") << "Command1" << "" << false;
+    QTest::newRow("yes then Escape") << "Command1"
+                                     << "Escape" << false;
 }
 
 void TestQuestionDialogs::yesNoAnswers() {
@@ -42,11 +55,9 @@ void TestQuestionDialogs::yesNoAnswers() {
     QFETCH(QString, second);
     QFETCH(bool, answer);
     ModalWatcher watcher;
-    const QByteArray firstName = first.toLatin1();
-    const QByteArray secondName = second.toLatin1();
-    watcher.answerNext(clickAnswer(firstName.constData()));
+    watcher.answerNext(answerBy(first.toLatin1()));
     QCOMPARE(askYesNo(QStringLiteral("First?")), first == QLatin1String("Command1"));
-    watcher.answerNext(clickAnswer(secondName.constData()));
+    watcher.answerNext(answerBy(second.toLatin1()));
     QCOMPARE(askYesNo(QStringLiteral("Second?")), answer);
     QVERIFY(ui::isLoaded<YesNo>());
     QVERIFY(!ui::loadedWindow<YesNo>().isVisible());
@@ -81,7 +92,7 @@ void TestQuestionDialogs::yesNoTabSkipsTheQuestion() {
 }
 
 // Continue answers the option set, even none; the option stays for the next
-// showing; Cancel and the close control answer nothing.
+// showing; Cancel, the close control and Escape answer nothing.
 void TestQuestionDialogs::fileDialogueAnswers() {
     ModalWatcher watcher;
     FileDialogue& window = ui::loadedWindow<FileDialogue>();
@@ -95,8 +106,10 @@ void TestQuestionDialogs::fileDialogueAnswers() {
     watcher.answerNext(clickAnswer("Command2"));
     QCOMPARE(window.ask(), std::nullopt);
     QCOMPARE(window.choice(), FileDialogue::Choice::Overwrite);
-    watcher.answerNext(clickAnswer(""));
-    QCOMPARE(window.ask(), std::nullopt);
+    for (const QByteArray how : {"", "Escape"}) {
+        watcher.answerNext(answerBy(how));
+        QCOMPARE(window.ask(), std::nullopt);
+    }
 }
 
 QTEST_MAIN(TestQuestionDialogs)

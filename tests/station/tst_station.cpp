@@ -10,12 +10,20 @@
 #include "station/stationserver.h"
 #include "station/stationtls.h"
 
+#include <QElapsedTimer>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QScopeGuard>
 #include <QSignalSpy>
+#include <QSslCipher>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWebSocket>
+
+#include <unistd.h>
 
 using namespace station;
 
@@ -44,6 +52,46 @@ QByteArray answerTo(const Address& address, const QByteArray& request) {
     return socket.readAll();
 }
 
+// A send page of the test's own: it says hello with its identity and keeps
+// what the station tells it.
+struct SendPage {
+    SendPage(std::unique_ptr<QWebSocket> opened, const QString& token, const QString& identity)
+        : socket(std::move(opened)) {
+        QObject::connect(
+            socket.get(), &QWebSocket::binaryMessageReceived,
+            [this](const QByteArray& text) { told << QJsonDocument::fromJson(text).object(); });
+        say({{"type", "hello"}, {"token", token}, {"page", identity}});
+    }
+    void say(const QJsonObject& request) const {
+        socket->sendTextMessage(QString::fromUtf8(QJsonDocument(request).toJson()));
+    }
+    void send(int number, const QString& text) const {
+        say({{"type", "send"}, {"number", number}, {"sender", "Referee"}, {"text", text}});
+    }
+    // The answer to the message numbered number, once it came.
+    std::optional<QString> answer(int number) const {
+        for (const QJsonObject& message : told) {
+            if (message["type"] == "answer" && message["number"] == number)
+                return message["refusal"].toString();
+        }
+        return std::nullopt;
+    }
+    // The texts of the messages the page was last told it sent.
+    QStringList sent() const {
+        QStringList texts;
+        for (const QJsonObject& message : told) {
+            if (message["type"] == "sent") {
+                texts.clear();
+                for (const QJsonValue sent : message["messages"].toArray())
+                    texts << sent["text"].toString();
+            }
+        }
+        return texts;
+    }
+    std::unique_ptr<QWebSocket> socket;
+    QList<QJsonObject> told;
+};
+
 } // namespace
 
 class TestStation : public QObject {
@@ -57,22 +105,40 @@ private slots:
     void requestHeads_data();
     void requestHeads();
     void failedAttemptsSlowDown();
+    void parallelGuessesWait();
     void plainRequests_data();
     void plainRequests();
+    void connectionsAreCapped_data();
     void connectionsAreCapped();
+    void slotsComeBack_data();
+    void slotsComeBack();
+    void frameFloodIsCut_data();
+    void frameFloodIsCut();
     void silentConnectionsClose();
     void sentMessages_data();
     void sentMessages();
     void sentStatesFollowTheRow();
+    void sendRatesAndRepeats();
     void pageRequests_data();
     void pageRequests();
     void pageThatDoesNotReadIsDropped();
+    void listPagesAreViewsOfTheDesk_data();
+    void listPagesAreViewsOfTheDesk();
     void pageInBrowsersLanguage_data();
     void pageInBrowsersLanguage();
     void overHttps();
+    void tlsKeyAndSuites_data();
+    void tlsKeyAndSuites();
+    void sendPagesKeepTheirOwn();
 
 private:
-    // A page on the live connection, with the role's token (or another).
+    // The test's TLS configuration, its key copied to a file of the given
+    // permissions in dir.
+    std::optional<QSslConfiguration>
+    tls(const QTemporaryDir& dir, QString& error,
+        QFile::Permissions key = QFile::ReadOwner | QFile::WriteOwner, bool foreign = false);
+    // A page on the live connection, saying hello with the role's token (or
+    // another) unless it has none.
     std::unique_ptr<QWebSocket> page(const QByteArray& token, const QString& origin = {},
                                      const QByteArray& language = "en");
     QTemporaryDir m_home;
@@ -97,9 +163,10 @@ std::unique_ptr<QWebSocket> TestStation::page(const QByteArray& token, const QSt
     auto socket = std::make_unique<QWebSocket>(origin.isEmpty() ? own : origin);
     QSignalSpy connected(socket.get(), &QWebSocket::connected);
     socket->open(QUrl(QStringLiteral("ws://%1/live").arg(addressText(m_server->address()))));
-    if (connected.wait(5000))
+    if (connected.wait(5000) && !token.isNull())
         socket->sendTextMessage(
-            QStringLiteral(R"({"type":"hello","token":"%1","language":"%2"})")
+            QStringLiteral(
+                R"({"type":"hello","token":"%1","language":"%2","page":"pageOfTheStationTests"})")
                 .arg(QString::fromLatin1(token), QString::fromLatin1(language)));
     return socket;
 }
@@ -224,6 +291,27 @@ void TestStation::failedAttemptsSlowDown() {
     QCOMPARE(attempts.waitFor(guesser, start + FailedAttempts::forgetAfter), 250ms);
 }
 
+// Attempts from one address are checked one after another, each after the
+// wait the failures before it earned: guesses sent side by side are slowed
+// down as much as guesses one after another (no wait, 250, 500, 1,000 ms).
+void TestStation::parallelGuessesWait() {
+    auto fresh = std::make_unique<StationServer>(m_desk);
+    QCOMPARE(fresh->start({loopback, 0}), std::nullopt);
+    std::swap(m_server, fresh);
+    const auto restore = qScopeGuard([&] { std::swap(m_server, fresh); });
+    QElapsedTimer clock;
+    clock.start();
+    std::vector<std::unique_ptr<QWebSocket>> guesses;
+    QList<qint64> closedAfter;
+    for (int n = 0; n < 4; ++n) {
+        guesses.push_back(page(QByteArray(22, 'A')));
+        connect(guesses.back().get(), &QWebSocket::disconnected, this,
+                [&] { closedAfter << clock.elapsed(); });
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(closedAfter.size(), 4, 10000);
+    QVERIFY2(closedAfter.back() >= 1750, qPrintable(QString::number(closedAfter.back())));
+}
+
 // Every answer carries the security headers; nothing but the empty shell
 // is served, and a request the station does not take is refused whole.
 void TestStation::plainRequests_data() {
@@ -264,20 +352,125 @@ void TestStation::plainRequests() {
     QVERIFY(!answer.contains("Event 1 results"));
 }
 
+// One address holds at most 16 connections, the station 256 in all; one
+// more is closed as it comes, while others still get in.
+void TestStation::connectionsAreCapped_data() {
+    QTest::addColumn<int>("addresses");
+    QTest::newRow("one address") << 1;
+    QTest::newRow("every slot") << mostConnections / mostFromOneAddress;
+}
+
 void TestStation::connectionsAreCapped() {
+    QFETCH(int, addresses);
+    const auto connectFrom = [this](QTcpSocket& socket, int address) {
+        socket.bind(QHostAddress(QStringLiteral("127.0.0.%1").arg(address + 1)));
+        return connectTo(socket, m_server->address());
+    };
     std::vector<std::unique_ptr<QTcpSocket>> held;
-    for (int n = 0; n < mostConnections; ++n) {
+    for (int n = 0; n < addresses * mostFromOneAddress; ++n) {
         held.push_back(std::make_unique<QTcpSocket>());
-        QVERIFY(connectTo(*held.back(), m_server->address()));
+        QVERIFY(connectFrom(*held.back(), n % addresses));
     }
     QTcpSocket extra;
-    QVERIFY(connectTo(extra, m_server->address()));
+    QVERIFY(connectFrom(extra, 0));
     QTRY_COMPARE(extra.state(), QAbstractSocket::UnconnectedState);
-    QSignalSpy answered(held.front().get(), &QTcpSocket::readyRead);
-    held.front()->write("GET / HTTP/1.1\r\n\r\n");
-    QVERIFY(answered.wait(5000));
+    QTcpSocket elsewhere;
+    QVERIFY(connectFrom(elsewhere, addresses));
+    QSignalSpy answered(&elsewhere, &QTcpSocket::readyRead);
+    elsewhere.write("GET / HTTP/1.1\r\n\r\n");
+    QCOMPARE(answered.wait(2000), addresses == 1);
+    QTRY_COMPARE(m_server->openConnections(), int(held.size()) + (addresses == 1 ? 1 : 0));
     held.clear();
     QTRY_VERIFY(answerTo(m_server->address(), "GET / HTTP/1.1\r\n\r\n").startsWith("HTTP/1.1 200"));
+}
+
+// Whatever becomes of a connection (a plain request, a handshake left
+// half-way, a page that closes, one refused), its slot comes back the
+// moment it ends: hundreds later a page still gets in, and nothing of
+// them is left behind.
+void TestStation::slotsComeBack_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("cycles");
+    QTest::newRow("plain requests") << "plain" << 300;
+    QTest::newRow("handshakes left half-way") << "half" << 300;
+    QTest::newRow("handshakes refused") << "rejected" << 300;
+    QTest::newRow("handshakes without a hello") << "bare" << 300;
+    QTest::newRow("pages that close") << "page" << 300;
+    QTest::newRow("pages refused") << "refused" << 3;
+}
+
+void TestStation::slotsComeBack() {
+    QFETCH(QString, kind);
+    QFETCH(int, cycles);
+    const QString live = QStringLiteral("ws://%1/live").arg(addressText(m_server->address()));
+    const QHash<QString, QByteArray> requests = {
+        {"plain", "GET / HTTP/1.1\r\nConnection: close\r\n\r\n"},
+        {"half", "GET /live HTTP/1.1\r\nUpgrade: websocket\r\n"},
+        {"rejected",
+         "GET /live HTTP/1.1\r\nUpgrade: websocket\r\nConnection: Upgrade\r\nOrigin: http://" +
+             addressText(m_server->address()).toLatin1() + "\r\n\r\n"}};
+    const auto cycle = [&]() -> bool {
+        if (const QByteArray request = requests.value(kind); !request.isEmpty()) {
+            QTcpSocket socket;
+            QSignalSpy closed(&socket, &QTcpSocket::disconnected);
+            const bool connected = connectTo(socket, m_server->address());
+            socket.write(request);
+            socket.flush();
+            return connected && (kind == QLatin1String("half") || closed.wait(5000));
+        }
+        const bool refused = kind == QLatin1String("refused");
+        const std::unique_ptr<QWebSocket> socket =
+            kind == QLatin1String("bare")
+                ? std::make_unique<QWebSocket>(QStringLiteral("http://") +
+                                               addressText(m_server->address()))
+                : page(refused ? QByteArray(22, 'A')
+                               : m_server->link(Role::Watch).fragment().toLatin1());
+        QSignalSpy welcomed(socket.get(), &QWebSocket::binaryMessageReceived);
+        QSignalSpy closed(socket.get(), &QWebSocket::disconnected);
+        if (kind == QLatin1String("bare")) {
+            QSignalSpy connected(socket.get(), &QWebSocket::connected);
+            socket->open(QUrl(live));
+            return connected.wait(5000);
+        }
+        if (refused)
+            return closed.wait(5000) && socket->closeCode() == 4001;
+        return welcomed.wait(5000);
+    };
+    for (int n = 0; n < cycles; ++n)
+        QVERIFY2(cycle(), qPrintable(QStringLiteral("cycle %1").arg(n)));
+    QTRY_COMPARE(m_server->openConnections(), 0);
+    QTRY_VERIFY(m_server->findChildren<QObject*>().isEmpty());
+    const std::unique_ptr<QWebSocket> watching =
+        page(m_server->link(Role::Watch).fragment().toLatin1());
+    QTRY_COMPARE(m_server->pages().size(), size_t(1));
+    // Stop and Start close everything and count afresh.
+    const Address address = m_server->address();
+    m_server->stop();
+    QTRY_COMPARE(m_server->openConnections(), 0);
+    QCOMPARE(m_server->start(address), std::nullopt);
+    QCOMPARE(cycle(), true);
+}
+
+// A client that sends frames far faster than any page would, pings
+// included, is cut off whether or not it has said hello; the pongs it
+// never reads do not pile up at the station meanwhile.
+void TestStation::frameFloodIsCut_data() {
+    QTest::addColumn<bool>("admitted");
+    QTest::newRow("before its hello") << false;
+    QTest::newRow("an admitted page") << true;
+}
+
+void TestStation::frameFloodIsCut() {
+    QFETCH(bool, admitted);
+    const std::unique_ptr<QWebSocket> flooder =
+        page(admitted ? m_server->link(Role::Watch).fragment().toLatin1() : QByteArray());
+    if (admitted)
+        QTRY_COMPARE(m_server->pages().size(), size_t(1));
+    flooder->setReadBufferSize(1);
+    QSignalSpy closed(flooder.get(), &QWebSocket::disconnected);
+    for (int n = 0; n < 5000 && flooder->state() == QAbstractSocket::ConnectedState; ++n)
+        flooder->ping(QByteArray(125, 'p'));
+    QVERIFY(closed.wait(3000));
 }
 
 // A request begun and never finished, and a page that stops answering,
@@ -345,6 +538,43 @@ void TestStation::sentMessages_data() {
     QTest::newRow("sender too long") << QString(61, 'r') << "a"
                                      << ""
                                      << "one line";
+    // What is stored is exactly what was checked: no half of a pair, which
+    // the database would take with the character after it; no line break
+    // in the name of another kind; nothing that turns the name around.
+    const QChar high(0xd800);
+    const QChar low(0xdc00);
+    QTest::newRow("a pair is one character")
+        << "Referee" << QString("Gold ") + high + low << QString("Gold ") + high + low << "";
+    QTest::newRow("half a pair in the text") << "Referee" << QString("a") + high + "b"
+                                             << ""
+                                             << "not valid text";
+    QTest::newRow("half a pair in the name") << QString("Ref") + low << "a"
+                                             << ""
+                                             << "not valid text";
+    QTest::newRow("line and paragraph separators") << "Referee"
+                                                   << "a\u2028b\u2029c"
+                                                   << "a\nb\nc"
+                                                   << "";
+    QTest::newRow("line separator in the name") << "Referee\u2028From Meet director"
+                                                << "a"
+                                                << ""
+                                                << "one line";
+    QTest::newRow("direction override in the name") << "\u202eeerefeR"
+                                                    << "a"
+                                                    << ""
+                                                    << "writing direction";
+    QTest::newRow("direction isolate in the name") << "Ref\u2067eree"
+                                                   << "a"
+                                                   << ""
+                                                   << "writing direction";
+    QTest::newRow("direction controls in the text") << "Referee"
+                                                    << "a\u202ab\u202cc\u2066d\u2069"
+                                                    << "abcd"
+                                                    << "";
+    QTest::newRow("right to left") << "\u05e9\u05d5\u05e4\u05d8"
+                                   << "\u05e9\u05dc\u05d5\u05dd\u200f 4"
+                                   << "\u05e9\u05dc\u05d5\u05dd\u200f 4"
+                                   << "";
 }
 
 void TestStation::sentMessages() {
@@ -390,6 +620,75 @@ void TestStation::sentStatesFollowTheRow() {
     message.key = key(7);
     QVERIFY(sent.add(message));
     QCOMPARE(states(sent), QStringList({"unread ", "listed 5", "listed 7"}));
+    // The same text from another page joins the row, but is that page's own.
+    message.page = QStringLiteral("another");
+    QVERIFY(sent.add(message));
+    QVERIFY(sent.dismissed(key(7), QDateTime::currentDateTime()));
+    QCOMPARE(states(sent), QStringList({"unread ", "listed 5", "read 7", "read 7"}));
+}
+
+// Each page has its own rate, the link a higher one for all its pages. A
+// page's message is known by its number while on its way to the database
+// (unless its answer was dropped) and for ten minutes once added.
+void TestStation::sendRatesAndRepeats() {
+    using namespace std::chrono_literals;
+    SentMessages sent;
+    const auto start = SentMessages::Clock::now();
+    for (int n = 0; n < mostSentPerMinute; ++n)
+        QVERIFY(!sent.hold("a", start + 1s));
+    const auto held = sent.hold("a", start + 2s);
+    QVERIFY(held && !held->onLink);
+    QCOMPARE(held->seconds, 59);
+    for (int n = mostSentPerMinute; n < mostSentPerMinuteOnLink; ++n)
+        QVERIFY(!sent.hold(QString::number(n % 3), start + 30s));
+    QVERIFY(sent.hold("d", start + 30s)->onLink);
+    QVERIFY(!sent.hold("a", start + 61s));
+    using Fate = SentMessages::Fate;
+    sent.sending("a", 1, start);
+    sent.sending("a", 2, start);
+    QCOMPARE(sent.fateOf("a", 1, start + 59s), Fate::Sending);
+    QCOMPARE(sent.fateOf("b", 1, start), Fate::New);
+    QCOMPARE(sent.fateOf("a", 2, start + SentMessages::longestSending), Fate::New);
+    sent.settled("a", 1, true, start + 1s);
+    QCOMPARE(sent.fateOf("a", 1, start + 10min), Fate::Added);
+    sent.settled("a", 2, false, start + 11min);
+    QCOMPARE(sent.fateOf("a", 1, start + 11min), Fate::New);
+}
+
+// Each send page has an identity of its own: it is told only of its own
+// messages and has its own rate. A message it sends again, on the same
+// connection or a new one after losing the answer, is answered as the
+// first was, even while that is still on its way, and never added twice.
+void TestStation::sendPagesKeepTheirOwn() {
+    m_server->renewLinks();
+    const QString token = m_server->link(Role::Send).fragment();
+    const QString identity = QStringLiteral("pageAAAAAAAAAAAAAAAAAA");
+    const SendPage a(page({}), token, identity);
+    const SendPage b(page({}), token, QStringLiteral("pageBBBBBBBBBBBBBBBBBB"));
+    QTRY_COMPARE(m_server->pages().size(), size_t(2));
+    const int rows = m_fixture.rowCount();
+    a.send(1, "Lane 4 to the start");
+    QTRY_COMPARE(a.answer(1), QString());
+    QTRY_COMPARE(a.sent(), QStringList({"Lane 4 to the start"}));
+    QVERIFY(b.sent().isEmpty());
+    const SendPage again(page({}), token, identity);
+    QTRY_COMPARE(m_server->pages().size(), size_t(3));
+    again.send(1, "Lane 4 to the start");
+    QTRY_COMPARE(again.answer(1), QString());
+    a.send(2, "Medal ceremony");
+    a.send(2, "Medal ceremony");
+    QTRY_COMPARE(again.answer(2), QString());
+    settle(m_desk);
+    QCOMPARE(m_fixture.rowCount(), rows + 2);
+    for (int number = 3; number <= mostSentPerMinute + 1; ++number)
+        a.send(number, QStringLiteral("Call %1").arg(number));
+    QTRY_VERIFY(a.answer(mostSentPerMinute + 1));
+    QVERIFY2(a.answer(mostSentPerMinute + 1)->contains("from this page"),
+             qPrintable(*a.answer(mostSentPerMinute + 1)));
+    b.send(1, "Lost property");
+    QTRY_COMPARE(b.answer(1), QString());
+    QTRY_COMPARE(a.sent().size(), int(SentMessages::mostShown));
+    QCOMPARE(b.sent(), QStringList({"Lost property"}));
 }
 
 void TestStation::pageRequests_data() {
@@ -500,12 +799,46 @@ void TestStation::pageThatDoesNotReadIsDropped() {
     QTRY_VERIFY(m_server->pages().empty());
 }
 
+void TestStation::listPagesAreViewsOfTheDesk_data() {
+    QTest::addColumn<int>("role");
+    QTest::addColumn<bool>("view");
+    QTest::newRow("watch") << int(Role::Watch) << true;
+    QTest::newRow("announce") << int(Role::Announce) << true;
+    QTest::newRow("send, which shows no list") << int(Role::Send) << false;
+}
+
+// While a page shows the desk's list, the desk keeps it current without
+// its window; once the page has gone, it no longer does.
+void TestStation::listPagesAreViewsOfTheDesk() {
+    QFETCH(int, role);
+    QFETCH(bool, view);
+    const std::unique_ptr<QWebSocket> socket =
+        page(m_server->link(Role(role)).fragment().toLatin1());
+    QTRY_COMPARE(m_server->pages().size(), size_t(1));
+    QCOMPARE(m_desk.hasViews(), view);
+    socket->close();
+    QTRY_VERIFY(m_server->pages().empty());
+    QVERIFY(!m_desk.hasViews());
+}
+
 // With the announcer's certificate and key the station speaks HTTPS only:
 // a page on wss gets the desk; a plain request gets nothing.
+std::optional<QSslConfiguration> TestStation::tls(const QTemporaryDir& dir, QString& error,
+                                                  QFile::Permissions key, bool foreign) {
+    const QString fixtures = QStringLiteral(KELVANE_FIXTURES "/station/");
+    const QString keyFile = dir.filePath("key.pem");
+    QFile::remove(keyFile);
+    QFile::copy(fixtures + "key.pem", keyFile);
+    QFile::setPermissions(keyFile, key);
+    if (foreign)
+        ::chown(QFile::encodeName(keyFile).constData(), 65534, 65534);
+    return tlsConfiguration(fixtures + "certificate.pem", keyFile, error);
+}
+
 void TestStation::overHttps() {
     const QString fixtures = QStringLiteral(KELVANE_FIXTURES "/station/");
     QString error;
-    const auto tls = tlsConfiguration(fixtures + "certificate.pem", fixtures + "key.pem", error);
+    const auto tls = this->tls(m_home, error);
     QVERIFY2(tls, qPrintable(error));
     QVERIFY(!tlsConfiguration(fixtures + "key.pem", fixtures + "certificate.pem", error));
     StationServer secure(m_desk);
@@ -525,6 +858,64 @@ void TestStation::overHttps() {
     QVERIFY(received.wait(5000));
     QVERIFY(received[0][0].toByteArray().contains(R"("role":"watch")"));
     QVERIFY(!answerTo(secure.address(), "GET / HTTP/1.1\r\n\r\n").startsWith("HTTP/"));
+}
+
+// The key must be the announcer's own file that no one else may read, as
+// the links file is; TLS 1.2 is spoken only with ECDHE and AEAD suites.
+void TestStation::tlsKeyAndSuites_data() {
+    QTest::addColumn<QFile::Permissions>("key");
+    QTest::addColumn<bool>("foreign");
+    QTest::addColumn<QString>("suite");
+    QTest::addColumn<QString>("refusal");
+    const QFile::Permissions own = QFile::ReadOwner | QFile::WriteOwner;
+    QTest::newRow("a private key") << own << false << QString() << QString();
+    QTest::newRow("others may read the key")
+        << (own | QFile::ReadOther) << false << QString() << "may be read";
+    QTest::newRow("its group may read the key")
+        << (own | QFile::ReadGroup) << false << QString() << "may be read";
+    QTest::newRow("another user's key") << own << true << QString() << "another user";
+    QTest::newRow("TLS 1.2, ECDHE and GCM")
+        << own << false << "ECDHE-ECDSA-AES128-GCM-SHA256" << QString();
+    QTest::newRow("TLS 1.2, ChaCha20")
+        << own << false << "ECDHE-ECDSA-CHACHA20-POLY1305" << QString();
+    QTest::newRow("TLS 1.2, CBC") << own << false << "ECDHE-ECDSA-AES128-SHA"
+                                  << "handshake";
+    QTest::newRow("TLS 1.2, CBC with SHA-256") << own << false << "ECDHE-ECDSA-AES128-SHA256"
+                                               << "handshake";
+}
+
+void TestStation::tlsKeyAndSuites() {
+    QFETCH(QFile::Permissions, key);
+    QFETCH(bool, foreign);
+    QFETCH(QString, suite);
+    QFETCH(QString, refusal);
+    if (foreign && ::geteuid() != 0)
+        QSKIP("only root can give a file to another user");
+    QTemporaryDir dir;
+    QString error;
+    const auto tls = this->tls(dir, error, key, foreign);
+    if (!tls) {
+        QVERIFY2(!refusal.isEmpty() && error.contains(refusal), qPrintable(error));
+        QVERIFY(error.contains(dir.filePath("key.pem")));
+        return;
+    }
+    QVERIFY2(refusal != "may be read" && refusal != "another user", "the key was used");
+    StationServer secure(m_desk);
+    QCOMPARE(secure.start({loopback, 0}, tls), std::nullopt);
+    QSslSocket client;
+    QSslConfiguration offered = client.sslConfiguration();
+    offered.setPeerVerifyMode(QSslSocket::VerifyNone);
+    if (!suite.isEmpty()) {
+        offered.setProtocol(QSsl::TlsV1_2);
+        offered.setCiphers({QSslCipher(suite)});
+        QVERIFY(!offered.ciphers().front().isNull());
+    }
+    client.setSslConfiguration(offered);
+    QSignalSpy encrypted(&client, &QSslSocket::encrypted);
+    QSignalSpy failed(&client, &QSslSocket::errorOccurred);
+    client.connectToHostEncrypted(loopback.toString(), secure.address().port);
+    QTRY_VERIFY(!encrypted.isEmpty() || !failed.isEmpty());
+    QCOMPARE(encrypted.isEmpty(), !refusal.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestStation)

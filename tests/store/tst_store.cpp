@@ -68,6 +68,38 @@ void holdTransaction(const QString& path, const QString& begin, int holdMs, bool
     QSqlDatabase::removeDatabase(name);
 }
 
+// Saves a query in the file as a club database holds one, its parameters
+// named in the order of its placeholders.
+void saveQuery(const QString& path, const QString& name, const QString& sql,
+               const QStringList& parameters) {
+    const auto quoted = [](QString text) {
+        return "'" + text.replace('\'', QStringLiteral("''")) + "'";
+    };
+    execOn(path,
+           QStringLiteral("CREATE TABLE IF NOT EXISTS \"Saved Queries\" (Name TEXT, Sql TEXT)"));
+    execOn(path,
+           QStringLiteral("CREATE TABLE IF NOT EXISTS \"Saved Query Parameters\" (Query TEXT, "
+                          "Name TEXT, Position INTEGER)"));
+    execOn(path, QStringLiteral("INSERT INTO \"Saved Queries\" VALUES (%1, %2)")
+                     .arg(quoted(name), quoted(sql)));
+    for (int i = 0; i < parameters.size(); ++i)
+        execOn(path, QStringLiteral("INSERT INTO \"Saved Query Parameters\" VALUES (%1, %2, %3)")
+                         .arg(quoted(name), quoted(parameters[i]))
+                         .arg(i + 1));
+}
+
+// Whether a program can write the file now, as the club's own writer would;
+// a read lock left behind would hold it for the whole lock wait, and fail.
+bool writerCanCommit(const QString& path) {
+    try {
+        execOn(path,
+               QStringLiteral("INSERT INTO Announcements (Sequence, Message) VALUES (99, 'late')"));
+    } catch (const std::exception&) {
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 class TestStore : public QObject {
@@ -88,6 +120,9 @@ private slots:
     void runawayRowSourceIsStopped();
     void savedQueryBindsItsParameters();
     void savedQueryErrors();
+    void savedQueryReadsAlikeForEveryList();
+    void savedQueryForManyListsIsBoundedAsOneRead_data();
+    void savedQueryForManyListsIsBoundedAsOneRead();
     void closedDatabaseIsAnError();
     void dateColumnsComeBackAsDates();
     void readerWaitsForWriterTransaction_data();
@@ -346,6 +381,99 @@ void TestStore::savedQueryBindsItsParameters() {
     auto numbered = db->queryDef(QStringLiteral("Numbered"));
     QCOMPARE(errorNumberOf([&] { numbered->openRecordset(); }),
              int(ErrorNumber::DatabaseOperationFailed));
+
+    // Several lists in one read, each bound on its own; a parameter they
+    // do not name keeps the value set.
+    const auto each = query->openEach(
+        {QStringLiteral("Enter Text")},
+        {{QStringLiteral("M")}, {QStringLiteral("F")}, {QStringLiteral("M' OR '1'='1")}});
+    QCOMPARE(each.size(), size_t(3));
+    QCOMPARE(each[2]->recordCount(), 0);
+    for (int run = 0; run < 2; ++run) {
+        QCOMPARE(each[size_t(run)]->recordCount(), 1);
+        each[size_t(run)]->moveFirst();
+        QCOMPARE(each[size_t(run)]->value(QStringLiteral("Sequence")), QVariant(qint64(2 - run)));
+    }
+    QCOMPARE(errorNumberOf([&] {
+                 query->openEach({QStringLiteral("Enter Nothing")}, {{QStringLiteral("M")}});
+             }),
+             int(ErrorNumber::ItemNotFound));
+}
+
+// The first list of a read goes through QtSql, the others straight to
+// SQLite: every kind of value comes back the same either way.
+void TestStore::savedQueryReadsAlikeForEveryList() {
+    AnnouncerFixture fixture;
+    execOn(fixture.path(), QStringLiteral("CREATE TABLE Dated (Day DATE, Moment DATETIME)"));
+    execOn(fixture.path(),
+           QStringLiteral("INSERT INTO Dated VALUES ('2004-12-25', '2005-03-02T10:15:00')"));
+    saveQuery(fixture.path(), QStringLiteral("Every Kind"),
+              QStringLiteral("SELECT ? AS Text, 42 AS Whole, 2.5 AS Fraction, x'00ff' AS Bytes, "
+                             "NULL AS Empty, ? AS Unset, Day, Moment FROM Dated"),
+              {QStringLiteral("Text"), QStringLiteral("Unset")});
+    auto db = store::openDatabase(fixture.path(), announcer);
+    const QStringList text = {QStringLiteral("Zoë Ó Briain, 1:04.32")};
+    const auto each = db->queryDef(QStringLiteral("Every Kind"))
+                          ->openEach({QStringLiteral("Text")}, {text, text});
+    each[0]->moveFirst();
+    each[1]->moveFirst();
+    QCOMPARE(each[1]->fields(), each[0]->fields());
+    for (const QString& field : each[0]->fields()) {
+        const QVariant viaQtSql = each[0]->value(field);
+        const QVariant direct = each[1]->value(field);
+        QCOMPARE(direct.isNull(), viaQtSql.isNull());
+        if (!viaQtSql.isNull())
+            QCOMPARE(direct, viaQtSql);
+    }
+    QCOMPARE(each[1]->value(QStringLiteral("Text")), QVariant(text.first()));
+    QCOMPARE(each[1]->value(QStringLiteral("Day")), QVariant(QDate(2004, 12, 25)));
+    QVERIFY(each[1]->value(QStringLiteral("Unset")).isNull());
+}
+
+void TestStore::savedQueryForManyListsIsBoundedAsOneRead_data() {
+    QTest::addColumn<QString>("sql");
+    QTest::addColumn<int>("lists");
+    QTest::addColumn<int>("error");
+    // Rows of 33 and 24 Mi characters, one for each of the two messages or
+    // for the first: one read holds 64 Mi at most.
+    QTest::newRow("rows of one list beyond the bound")
+        << QStringLiteral("SELECT hex(zeroblob(17301504)) AS Text FROM Announcements WHERE ? = ?")
+        << 1 << int(ErrorNumber::TooCostly);
+    QTest::newRow("rows of all lists together beyond the bound")
+        << QStringLiteral("SELECT hex(zeroblob(12582912)) AS Text FROM Announcements WHERE "
+                          "Sequence = 1 AND ? = ?")
+        << 3 << int(ErrorNumber::TooCostly);
+    // Each list takes about half of one read's ten million steps.
+    QTest::newRow("each list with the allowance of one read")
+        << QStringLiteral(
+               "WITH RECURSIVE c(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM c WHERE x < 300000) "
+               "SELECT count(*) AS Text FROM c WHERE ? = ?")
+        << 3 << 0;
+}
+
+// A file's saved query cannot fill memory by being run for many lists, nor
+// run short of time by sharing one allowance; stopped, it leaves the file
+// free for its writer.
+void TestStore::savedQueryForManyListsIsBoundedAsOneRead() {
+    QFETCH(QString, sql);
+    QFETCH(int, lists);
+    QFETCH(int, error);
+    AnnouncerFixture fixture;
+    // A reader's lock keeps a writer out of a file with a rollback journal.
+    execOn(fixture.path(), QStringLiteral("PRAGMA journal_mode = DELETE"));
+    fixture.addRow(1, QStringLiteral("first"));
+    fixture.addRow(2, QStringLiteral("second"));
+    saveQuery(fixture.path(), QStringLiteral("Costly"), sql,
+              {QStringLiteral("A"), QStringLiteral("B")});
+    auto db = store::openDatabase(fixture.path(), announcer);
+    const std::vector<QStringList> values(size_t(lists),
+                                          QStringList{QStringLiteral("x"), QStringLiteral("x")});
+    QCOMPARE(errorNumberOf([&] {
+                 db->queryDef(QStringLiteral("Costly"))
+                     ->openEach({QStringLiteral("A"), QStringLiteral("B")}, values);
+             }),
+             error);
+    QVERIFY(writerCanCommit(fixture.path()));
 }
 
 void TestStore::savedQueryErrors() {

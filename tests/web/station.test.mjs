@@ -295,17 +295,17 @@ test('an urgent message is listed first, and markup in it stays text on every pa
   }
 });
 
-test('the length bound and the rate limit hold against a forged client', async () => {
+test('the length bound and the rate limit hold against a forged client, which blocks no other page', async () => {
   await harness.command('renew');
   const sender = await openSend(harness.links.send);
   const before = rows().length;
   const answers = await sender.evaluate((token) => new Promise((resolve) => {
     const forged = new WebSocket(`ws://${location.host}/live`);
-    const requests = [' '.repeat(3), 'x'.repeat(1001), 'bell\u0007', 'tab\there'];
+    const requests = [' '.repeat(3), 'x'.repeat(1001), 'bell\u0007', 'tab\there', 'half \ud800 a pair'];
     for (let i = 1; i <= 12; ++i) requests.push('Forged message ' + i);
     const answers = [];
     forged.binaryType = 'arraybuffer';
-    forged.onopen = () => forged.send(JSON.stringify({ type: 'hello', token }));
+    forged.onopen = () => forged.send(JSON.stringify({ type: 'hello', token, page: 'forgedForgedForged' }));
     forged.onmessage = (event) => {
       const message = JSON.parse(new TextDecoder().decode(event.data));
       if (message.type === 'welcome')
@@ -318,16 +318,58 @@ test('the length bound and the rate limit hold against a forged client', async (
   assert.match(refusals[1], /1,000 characters/);
   assert.match(refusals[2], /control characters/);
   assert.match(refusals[3], /control characters/);
-  assert.deepEqual(refusals.slice(4, 14), Array(10).fill(''));
-  assert.match(refusals[14], /^Ten messages have been sent on this link in the last minute/);
-  assert.match(refusals[15], /^Ten messages/);
+  assert.match(refusals[4], /not valid text/);
+  assert.deepEqual(refusals.slice(5, 15), Array(10).fill(''));
+  assert.match(refusals[15], /^Ten messages have been sent from this page in the last minute/);
+  assert.match(refusals[16], /^Ten messages/);
   assert.equal(rows().length, before + 10);
   await sendFrom(sender, 'Referee', 'One more');
+  await showsState(sender, 'One more', 'on the announcer’s list');
+  assert.equal(rows().length, before + 11);
+  assert.ok(!(await sender.textContent('#sent')).includes('Forged'), 'a send page is told only of its own messages');
+  await sender.fill('#text', '\u202eOne more');
+  await sender.fill('#sender', '\u202eeerefeR');
+  await sender.click('#send');
   await sender.waitForFunction(() => document.getElementById('answer').classList.contains('refused'));
-  assert.match(await sender.textContent('#answer'), /^Ten messages/);
-  assert.equal(await sender.inputValue('#text'), 'One more', 'a refused message stays to be sent again');
+  assert.match(await sender.textContent('#answer'), /writing direction/);
+  assert.equal(await sender.inputValue('#text'), '\u202eOne more', 'a refused message stays to be sent again');
+  await sender.fill('#sender', 'Referee');
   await sender.close();
 });
+
+// A send page whose connection drops as it sends, on the way to the
+// station or on the way back: the message is sent again with the same
+// number once the page is connected again, and listed once.
+for (const lost of ['send', 'answer']) {
+  test(`a message whose ${lost} is lost in a Wi-Fi drop is listed once, and the page says so`, async () => {
+    const sender = await browser.newPage();
+    await sender.setViewportSize({ width: 360, height: 740 });
+    let cut = lost;
+    await sender.routeWebSocket(/\/live$/, (page) => {
+      const station = page.connectToServer();
+      // Passes each message on, but cuts the connection at the first of type.
+      const passOrCut = (to, type) => (message) => {
+        if (cut !== type || JSON.parse(message.toString()).type !== type) return to.send(message);
+        cut = null;
+        page.close();
+        station.close();
+      };
+      page.onMessage(passOrCut(station, 'send'));
+      station.onMessage(passOrCut(page, 'answer'));
+    });
+    await sender.goto(harness.links.send);
+    await sender.waitForSelector('#compose:not([hidden]) #ready button');
+    const text = `Timekeeper, lane 5: the ${lost} was lost`;
+    await sendFrom(sender, 'Referee', text);
+    await showsState(sender, text, 'on the announcer’s list');
+    await sender.waitForFunction(() => document.getElementById('answer').textContent === 'Sent.');
+    assert.equal(cut, null, 'the connection was cut');
+    assert.equal(await sender.inputValue('#text'), '');
+    assert.equal(rows().filter((row) => row[2] === 'From Referee: ' + text).length, 1);
+    if (lost === 'answer') await sender.screenshot({ path: path.join(shots, 'station-send-after-drop.png') });
+    await sender.close();
+  });
+}
 
 test('a desk on a Jet file says on the send page that it cannot take messages', async () => {
   const jet = path.join(home, 'announcer.mdb');

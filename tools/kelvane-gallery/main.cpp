@@ -157,9 +157,13 @@ void showBrowserStation(const QString& folder) {
     const QString origin = QStringLiteral("http://") + station::addressText(server.address());
     for (const station::Role role : station::allRoles) {
         auto* page = new QWebSocket(origin, QWebSocketProtocol::VersionLatest, screen);
-        QObject::connect(page, &QWebSocket::connected, page, [page, token = server.link(role).fragment()] {
-            page->sendTextMessage(QStringLiteral("{\"type\":\"hello\",\"token\":\"%1\"}").arg(token));
-        });
+        QObject::connect(
+            page, &QWebSocket::connected, page, [page, token = server.link(role).fragment()] {
+                page->sendTextMessage(
+                    QStringLiteral(
+                        "{\"type\":\"hello\",\"token\":\"%1\",\"page\":\"galleryPage00000000\"}")
+                        .arg(token));
+            });
         page->open(QUrl(QStringLiteral("ws://%1/live").arg(station::addressText(server.address()))));
     }
     QTimer::singleShot(300, screen, [screen] { QTest::keyClick(screen, Qt::Key_F9); });

@@ -20,14 +20,37 @@
   let desk = { key: '', text: '' };
   let noticeTimer = 0;
   let sentMessages = [];
-  let asking = 0;
-  let numbered = 0;
   const mostShownSent = 10;
+  // A send page keeps an identity of its own, by which the station tells
+  // it only of its own messages, and the message it has sent until the
+  // station answers: after a drop it is sent again, with the same number,
+  // and the station recognises it.
+  const identity = localStorage.getItem('kelvane.page') || newIdentity();
+  let pending = storedPending();
   const decoder = new TextDecoder();
   // The station sends the page in the browser's language and the script's
   // texts with it; English where it has none.
   const texts = JSON.parse(document.body.dataset.texts || '{}');
   const tr = (english) => texts[english] || english;
+
+  function storedPending() {
+    try {
+      const kept = JSON.parse(localStorage.getItem('kelvane.pending'));
+      return kept && Number.isInteger(kept.number) && typeof kept.text === 'string' ? kept : null;
+    } catch {
+      return null;
+    }
+  }
+
+  function newIdentity() {
+      const bytes = crypto.getRandomValues(new Uint8Array(16));
+      const made = btoa(String.fromCharCode(...bytes))
+                       .replace(/\+/g, '-')
+                       .replace(/\//g, '_')
+                       .replace(/=+$/, '');
+      localStorage.setItem('kelvane.page', made);
+      return made;
+  }
 
   function time(date) {
     return date.toLocaleTimeString([document.documentElement.lang], { hour: '2-digit', minute: '2-digit', hour12: false });
@@ -58,6 +81,10 @@
     const at = index < 0 ? steps.length - 1 : index;
     const next = Math.min(steps.length - 1, Math.max(0, steps[at] === points ? at + direction : direction > 0 ? at : at - 1));
     setPoints(steps[next]);
+  }
+
+  function connected() {
+      return socket !== null && socket.readyState === WebSocket.OPEN && role !== null;
   }
 
   function send(request) {
@@ -141,10 +168,9 @@
   }
 
   function showSent() {
-    const name = senderName();
-    const mine = sentMessages.filter((message) => message.sender === name).slice(-mostShownSent).reverse();
-    element('sent').replaceChildren(...mine.map(sentElement));
-    element('none-sent').hidden = mine.length > 0;
+      const mine = sentMessages.slice(-mostShownSent).reverse();
+      element('sent').replaceChildren(...mine.map(sentElement));
+      element('none-sent').hidden = mine.length > 0;
   }
 
   function showAnswer(text, refused) {
@@ -155,7 +181,7 @@
   function showTaking(message) {
     element('taking').textContent = message.refusal;
     element('taking').hidden = !message.refusal;
-    element('send').disabled = Boolean(message.refusal) || asking !== 0;
+    element('send').disabled = Boolean(message.refusal) || pending !== null;
     element('ready').replaceChildren(...message.ready.map((text) => {
       const button = document.createElement('button');
       button.type = 'button';
@@ -165,30 +191,59 @@
     }));
   }
 
+  function keepPending(message) {
+      pending = message;
+      if (message)
+          localStorage.setItem('kelvane.pending', JSON.stringify(message));
+      else
+          localStorage.removeItem('kelvane.pending');
+      element('send').disabled = message !== null || !element('taking').hidden;
+  }
+
+  // The message goes now, or as soon as the page is connected again.
+  function sendPending() {
+      if (!connected()) {
+          showAnswer(tr('Not connected: the message goes as soon as the connection is back.'),
+                     false);
+          return;
+      }
+      showAnswer(tr('Sending\u2026'), false);
+      send({type : 'send', ...pending});
+  }
+
   // The text stays in its box until the desk has taken it.
   function answered(message) {
-    if (message.number !== asking) return;
-    asking = 0;
-    element('send').disabled = !element('taking').hidden;
-    if (message.refusal) {
-      showAnswer(message.refusal, true);
-      return;
-    }
-    element('text').value = '';
-    element('urgent').checked = false;
-    showAnswer(tr('Sent.'), false);
+      if (!pending || message.number !== pending.number)
+          return;
+      const text = pending.text;
+      keepPending(null);
+      if (message.refusal) {
+          showAnswer(message.refusal, true);
+          return;
+      }
+      if (element('text').value === text)
+          element('text').value = '';
+      element('urgent').checked = false;
+      showAnswer(tr('Sent.'), false);
   }
 
   function sendMessage() {
-    if (!senderName()) {
-      showAnswer(tr('Say who is sending: your name or post.'), true);
-      element('sender').focus();
-      return;
-    }
-    asking = ++numbered;
-    element('send').disabled = true;
-    showAnswer(tr('Sending\u2026'), false);
-    send({ type: 'send', number: asking, sender: senderName(), text: element('text').value, urgent: element('urgent').checked });
+      if (pending)
+          return;
+      if (!senderName()) {
+          showAnswer(tr('Say who is sending: your name or post.'), true);
+          element('sender').focus();
+          return;
+      }
+      const number = Number(localStorage.getItem('kelvane.sendNumber') || 0) + 1;
+      localStorage.setItem('kelvane.sendNumber', String(number));
+      keepPending({
+          number : number,
+          sender : senderName(),
+          text : element('text').value,
+          urgent : element('urgent').checked
+      });
+      sendPending();
   }
 
   function welcome(message) {
@@ -202,10 +257,11 @@
     element('actions').hidden = !announcing();
     const sending = role === 'send';
     for (const id of ['compose', 'mine']) element(id).hidden = !sending;
-    for (const id of ['chosen', 'messages']) element(id).hidden = sending;
-    // An answer lost with the connection leaves the text to send again.
-    asking = 0;
+    for (const id of ['chosen', 'messages'])
+        element(id).hidden = sending;
     document.title = 'kelvane ' + tr(role);
+    if (sending && pending)
+        sendPending();
   }
 
   function handle(message) {
@@ -228,6 +284,9 @@
 
   function closed(code) {
     socket = null;
+    role = null;
+    if (pending)
+        sendPending();
     if (code === 4001) {
       showBanner(tr('This link no longer works. Ask the announcer for the new one.'));
       return;
@@ -247,7 +306,12 @@
     socket = new WebSocket(scheme + '//' + location.host + '/live');
     socket.binaryType = 'arraybuffer';
     lastHeard = Date.now();
-    socket.addEventListener('open', () => send({ type: 'hello', token: token, language: document.documentElement.lang }));
+    socket.addEventListener('open', () => send({
+                                        type : 'hello',
+                                        token : token,
+                                        language : document.documentElement.lang,
+                                        page : identity
+                                    }));
     socket.addEventListener('message', (event) => {
       lastHeard = Date.now();
       handle(JSON.parse(typeof event.data === 'string' ? event.data : decoder.decode(event.data)));
@@ -267,10 +331,11 @@
   element('undo').addEventListener('click', () => send({ type: 'undo' }));
   element('send').addEventListener('click', sendMessage);
   element('sender').value = localStorage.getItem('kelvane.sender') || '';
-  element('sender').addEventListener('input', () => {
-    localStorage.setItem('kelvane.sender', senderName());
-    showSent();
-  });
+  element('sender').addEventListener('input',
+                                     () => localStorage.setItem('kelvane.sender', senderName()));
+  // A message that was on its way when the page was left is still there.
+  if (pending && !element('text').value)
+      element('text').value = pending.text;
   setPoints(points);
   if (!token) {
     showBanner(tr('Open this page with a link from the announcer\u2019s station window.'));
