@@ -70,7 +70,7 @@ public:
         close(m_saved);
         fclose(m_file);
     }
-    qint64 size() const {
+    [[nodiscard]] qint64 size() const {
         std::fflush(stderr);
         struct stat info {};
         fstat(fileno(m_file), &info);

@@ -14,6 +14,7 @@
 #include "testengine.h"
 
 #include "announcer/announcerscreen.h"
+#include "app/announcersession.h"
 #include "screentiming.h"
 
 #include <QApplication>
@@ -144,7 +145,7 @@ void fillServer(const QString& path, int rows) {
         insert.prepare(QStringLiteral("INSERT INTO \"Announcements\" (\"Sequence\", \"Message\") VALUES (?, ?)"));
         for (int i = 0; i < rows; ++i) {
             insert.addBindValue(i % 32767 + 1);
-            insert.addBindValue(feed::withCrLf(feed::demoMessage(i)));
+            insert.addBindValue(feed::demoMessage(i));
             insert.exec();
         }
         db.commit();
@@ -153,7 +154,8 @@ void fillServer(const QString& path, int rows) {
 
 void measureServerRefresh(const QString& path) {
     fillServer(path, 10000);
-    AnnouncerScreen screen;
+    AnnouncerSession session;
+    AnnouncerScreen screen(session.desk(), session.station());
     screen.desk().open(path);
     double best = 1e300;
     for (int i = 0; i < 5; ++i)

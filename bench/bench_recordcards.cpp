@@ -37,7 +37,7 @@ public:
     void setCurrentY(float inches) override { m_printer.setCurrentY(inches); }
     void setFontName(const QString& face) override { m_printer.setFontName(face); }
     void setFontSize(float points) override { m_printer.setFontSize(points); }
-    float fontSize() const override { return m_printer.fontSize(); }
+    [[nodiscard]] float fontSize() const override { return m_printer.fontSize(); }
     void setFontBold(bool bold) override { m_printer.setFontBold(bold); }
     void setFontItalic(bool italic) override { m_printer.setFontItalic(italic); }
     void print(const QString& text) override { m_printer.print(text); }

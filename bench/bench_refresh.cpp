@@ -11,6 +11,7 @@
 #include "jetfixture.h"
 
 #include "announcer/announcerscreen.h"
+#include "app/announcersession.h"
 #include "screentiming.h"
 
 #include "store/database.h"
@@ -97,7 +98,8 @@ Rows demoRows(int count) {
 // Best Refresh_Form of the screen on the announcer database at path;
 // prepare runs before each, untimed.
 double refreshTime(const QString& path, int runs, const std::function<void()>& prepare = {}) {
-    AnnouncerScreen screen;
+    AnnouncerSession session;
+    AnnouncerScreen screen(session.desk(), session.station());
     screen.desk().open(path);
     double best = 1e300;
     for (int i = 0; i < runs; ++i) {

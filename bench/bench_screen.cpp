@@ -118,7 +118,7 @@ void run(AnnouncerScreen& screen, const QString& path, const Write& write) {
     memory.sample();
     phase("nothing (the machine's own stalls)", memory, [&](int) { runEvents(300); });
     phase("tick, file unchanged for a while", memory, [&](int) {
-        screen.timerTick();
+        screen.desk().check();
         waitUntilSettled(screen);
         runEvents(100);
     });
@@ -126,7 +126,7 @@ void run(AnnouncerScreen& screen, const QString& path, const Write& write) {
         write();
         runEvents(150);
         waitUntilSettled(screen);
-        screen.timerTick();
+        screen.desk().check();
         waitUntilSettled(screen);
         runEvents(100);
     });

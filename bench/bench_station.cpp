@@ -428,8 +428,8 @@ int main(int argc, char** argv) {
     desk.open(database);
     waitFor([&] { return desk.messages()->rowCount() == 20; }, 10000);
     station::StationServer server(desk);
-    if (const auto failure = server.start({QHostAddress(QHostAddress::LocalHost), 0})) {
-        std::fprintf(stderr, "%s\n", qPrintable(*failure));
+    if (const store::Failure failure = server.start({QHostAddress(QHostAddress::LocalHost), 0})) {
+        std::fprintf(stderr, "%s\n", qPrintable(failure.reason()));
         return 1;
     }
     // Every page of the benchmark comes from this computer's own address.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "announcer/announcerscreen.h"
+#include "app/announcersession.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -29,7 +30,8 @@ inline double refreshMs(AnnouncerScreen& screen) {
 // Opens the announcer screen on the database at path as Enter does, runs
 // measure once it is up, then closes it with its Exit button.
 inline void runOnScreen(const QString& path, const std::function<void(AnnouncerScreen&)>& measure) {
-    AnnouncerScreen screen;
+    AnnouncerSession session;
+    AnnouncerScreen screen(session.desk(), session.station());
     QTimer::singleShot(0, &screen, [&] {
         measure(screen);
         screen.findChild<QPushButton*>(QStringLiteral("Command1"))->click();

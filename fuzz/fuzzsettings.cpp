@@ -38,8 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString candidate = QString::fromUtf8(bytes);
     if (!couldBePath(candidate, bytes) || unstorablePathReason(candidate))
         return 0;
-    const std::optional<QString> failure = writeSettings(path, candidate);
-    require(!failure, "a storable path is written", failure.value_or(QString()));
+    const store::Failure failure = writeSettings(path, candidate);
+    require(!failure, "a storable path is written", failure ? failure.reason() : QString());
     require(readSettingsField(path) == candidate, "a stored path reads back unchanged", candidate);
     return 0;
 }

@@ -152,7 +152,8 @@
     </message>
     <message>
         <source>From %1: %2</source>
-        <translation>Von %1: %2</translation>
+        <extracomment>A sent message&apos;s text: %1 the sender&apos;s name or post as typed (&quot;Referee&quot;, &quot;Anna&quot;), %2 the message. Use the form that reads well before any name or post, with no preposition where one would need an article (&quot;Referee: …&quot;).</extracomment>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Send the message again</source>
@@ -214,6 +215,24 @@
     <message>
         <source>New messages now arrive without a sound.</source>
         <translation>Neue Meldungen kommen jetzt ohne Ton an.</translation>
+    </message>
+    <message>
+        <source>URGENT</source>
+        <translation>DRINGEND</translation>
+    </message>
+    <message numerus="yes">
+        <source> — browser station on, pages connected: %n</source>
+        <translation>
+            <numerusform> — Browserstation an, verbundene Seiten: %n</numerusform>
+            <numerusform> — Browserstation an, verbundene Seiten: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> — URGENT, not yet shown: %n</source>
+        <translation>
+            <numerusform> — DRINGEND, noch nicht angezeigt: %n</numerusform>
+            <numerusform> — DRINGEND, noch nicht angezeigt: %n</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -768,8 +787,48 @@
         <translation>das SQLite dieses Computers kann sie nicht sicher lesen</translation>
     </message>
     <message>
-        <source>may be read or changed by other users of this computer</source>
-        <translation>kann von anderen Benutzern dieses Computers gelesen oder geändert werden</translation>
+        <source>it is a link, which kelvane never follows here</source>
+        <translation>es ist eine Verknüpfung, und solchen folgt kelvane hier nie</translation>
+    </message>
+    <message>
+        <source>the folder cannot be made</source>
+        <translation>der Ordner kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>it keeps changing</source>
+        <translation>es ändert sich ständig</translation>
+    </message>
+    <message>
+        <source>it is not a plain file</source>
+        <translation>es ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>it is not a folder</source>
+        <translation>es ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>es gehört einem anderen Benutzer</translation>
+    </message>
+    <message>
+        <source>other users may change it</source>
+        <translation>andere Benutzer können es ändern</translation>
+    </message>
+    <message>
+        <source>other users may read it</source>
+        <translation>andere Benutzer können es lesen</translation>
+    </message>
+    <message>
+        <source>it is linked to another file</source>
+        <translation>es ist mit einer anderen Datei verknüpft</translation>
+    </message>
+    <message>
+        <source>The database server&apos;s disk is full. Ask whoever runs the server to free some space on it, then try again.</source>
+        <translation>Die Festplatte des Datenbankservers ist voll. Bitten Sie den Betreuer des Servers, dort Platz freizumachen, und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <source>The disk that holds the database %1 is full. Free some space on it (the disk mounted at %2), then try again.</source>
+        <translation>Die Festplatte mit der Datenbank %1 ist voll. Machen Sie dort Platz frei (auf dem unter %2 eingehängten Datenträger) und versuchen Sie es dann erneut.</translation>
     </message>
 </context>
 <context>
@@ -882,34 +941,6 @@ Wettkampf 14 – 100 m Brust männlich, Lauf 2, Bahn 5: Anschlag nicht beidhänd
     <message>
         <source>[The message goes on for another %L1 characters, not shown here.]</source>
         <translation>[Die Meldung geht noch %L1 Zeichen weiter, die hier nicht gezeigt werden.]</translation>
-    </message>
-    <message>
-        <source>it is not a folder</source>
-        <translation>es ist kein Ordner</translation>
-    </message>
-    <message>
-        <source>it is not a plain file</source>
-        <translation>es ist keine gewöhnliche Datei</translation>
-    </message>
-    <message>
-        <source>it belongs to another user</source>
-        <translation>es gehört einem anderen Benutzer</translation>
-    </message>
-    <message>
-        <source>it is linked to another file</source>
-        <translation>es ist mit einer anderen Datei verknüpft</translation>
-    </message>
-    <message>
-        <source>it is a link, which the read-out log never follows</source>
-        <translation>es ist eine Verknüpfung, und solchen folgt das Verlesungsprotokoll nie</translation>
-    </message>
-    <message>
-        <source>the folder cannot be made</source>
-        <translation>der Ordner kann nicht angelegt werden</translation>
-    </message>
-    <message>
-        <source>it keeps changing</source>
-        <translation>es ändert sich ständig</translation>
     </message>
 </context>
 <context>
@@ -1074,10 +1105,6 @@ Wettkampf 14 – 100 m Brust männlich, Lauf 2, Bahn 5: Anschlag nicht beidhänd
         <translation>Zwischen Meldung, Liste und Schaltflächen wechseln</translation>
     </message>
     <message>
-        <source>Alt+X</source>
-        <translation>Alt+X</translation>
-    </message>
-    <message>
         <source>Exit to the intro screen</source>
         <translation>Zurück zum Startfenster</translation>
     </message>
@@ -1092,14 +1119,6 @@ Wettkampf 14 – 100 m Brust männlich, Lauf 2, Bahn 5: Anschlag nicht beidhänd
     <message>
         <source>Intro screen: Enter</source>
         <translation>Startfenster: Eingabe</translation>
-    </message>
-    <message>
-        <source>Open the database named (Alt+E as well)</source>
-        <translation>Die genannte Datenbank öffnen (auch Alt+E)</translation>
-    </message>
-    <message>
-        <source>Intro screen: Alt+B, Alt+X</source>
-        <translation>Startfenster: Alt+B, Alt+X</translation>
     </message>
     <message>
         <source>Browse, Exit</source>
@@ -1124,6 +1143,34 @@ Wettkampf 14 – 100 m Brust männlich, Lauf 2, Bahn 5: Anschlag nicht beidhänd
     <message>
         <source>Browser station: the desk on tablets and phones</source>
         <translation>Browserstation: das Pult auf Tablets und Handys</translation>
+    </message>
+    <message>
+        <source>Alt+E</source>
+        <comment>the intro screen&apos;s Enter button</comment>
+        <translation>Alt+Ö</translation>
+    </message>
+    <message>
+        <source>Alt+B</source>
+        <comment>the intro screen&apos;s Browse button</comment>
+        <translation>Alt+A</translation>
+    </message>
+    <message>
+        <source>Alt+X</source>
+        <comment>the intro screen&apos;s Exit button</comment>
+        <translation>Alt+B</translation>
+    </message>
+    <message>
+        <source>Alt+X</source>
+        <comment>the announcer screen&apos;s Exit button</comment>
+        <translation>Alt+S</translation>
+    </message>
+    <message>
+        <source>Open the database named (%1 as well)</source>
+        <translation>Die genannte Datenbank öffnen (auch %1)</translation>
+    </message>
+    <message>
+        <source>Intro screen: %1, %2</source>
+        <translation>Startfenster: %1, %2</translation>
     </message>
 </context>
 <context>
@@ -1284,14 +1331,6 @@ Wettkampf 14 – 100 m Brust männlich, Lauf 2, Bahn 5: Anschlag nicht beidhänd
         <translation>%1 ist keine Adresse dieses Computers</translation>
     </message>
     <message>
-        <source>%1: the folder cannot be made</source>
-        <translation>%1: Der Ordner kann nicht angelegt werden</translation>
-    </message>
-    <message>
-        <source>The browser station cannot listen on %1: %2</source>
-        <translation>Die Browserstation kann nicht unter %1 erreichbar sein: %2</translation>
-    </message>
-    <message>
         <source>That message is no longer listed.</source>
         <translation>Diese Nachricht steht nicht mehr in der Liste.</translation>
     </message>
@@ -1356,8 +1395,24 @@ Wettkampf 14 – 100 m Brust männlich, Lauf 2, Bahn 5: Anschlag nicht beidhänd
         <translation>Von dieser Seite wurden in der letzten Minute zehn Meldungen gesendet. Diese kann um %1 gesendet werden.</translation>
     </message>
     <message>
-        <source>%1 %2; a private key must be a file of your own that only you may read (chmod 600 &apos;%1&apos;).</source>
-        <translation>%1 %2; ein privater Schlüssel muss eine eigene Datei sein, die nur Sie lesen dürfen (chmod 600 &apos;%1&apos;).</translation>
+        <source>%1: %2; a private key must be a file of your own that only you may read (chmod 600 &apos;%1&apos;).</source>
+        <translation>%1: %2; ein privater Schlüssel muss eine eigene Datei sein, die nur Sie lesen dürfen (chmod 600 &apos;%1&apos;).</translation>
+    </message>
+    <message>
+        <source>The browser station cannot listen on %1: %2.</source>
+        <translation>Die Browserstation kann nicht auf %1 lauschen: %2.</translation>
+    </message>
+    <message>
+        <source>Another program uses that port; kelvane may be running already. Choose another port, or close that program.</source>
+        <translation>Ein anderes Programm belegt diesen Port; vielleicht läuft kelvane schon. Wählen Sie einen anderen Port oder schließen Sie jenes Programm.</translation>
+    </message>
+    <message>
+        <source>Choose one of this computer&apos;s addresses.</source>
+        <translation>Wählen Sie eine Adresse dieses Computers.</translation>
+    </message>
+    <message>
+        <source>The new links work, but cannot be kept for the next run: %1</source>
+        <translation>Die neuen Links funktionieren, können aber nicht für den nächsten Start gespeichert werden: %1</translation>
     </message>
 </context>
 <context>
@@ -1482,6 +1537,98 @@ Wettkampf 14 – 100 m Brust männlich, Lauf 2, Bahn 5: Anschlag nicht beidhänd
         <source>Not connected: the message goes as soon as the connection is back.</source>
         <translation>Nicht verbunden: Die Meldung geht hinaus, sobald die Verbindung wieder steht.</translation>
     </message>
+    <message>
+        <source>Urgent message: %1</source>
+        <translation>Dringende Meldung: %1</translation>
+    </message>
+    <message>
+        <source>Read out today</source>
+        <translation>Heute verlesen</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Sound for new messages</source>
+        <translation>Ton bei neuen Meldungen</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <translation>Ton aus</translation>
+    </message>
+    <message>
+        <source>Sound on</source>
+        <translation>Ton an</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Reading the read-out log…</source>
+        <translation>Das Verlesungsprotokoll wird gelesen…</translation>
+    </message>
+    <message>
+        <source>No announcer database is open.</source>
+        <translation>Es ist keine Sprecherdatenbank geöffnet.</translation>
+    </message>
+    <message>
+        <source>Nothing has been dismissed today.</source>
+        <translation>Heute wurde noch nichts erledigt.</translation>
+    </message>
+    <message>
+        <source>undone %1</source>
+        <translation>zurückgenommen %1</translation>
+    </message>
+    <message>
+        <source>The rest, %1 characters, is in the read-out log at the desk.</source>
+        <translation>Der Rest, %1 Zeichen, steht im Verlesungsprotokoll am Sprecherplatz.</translation>
+    </message>
+    <message>
+        <source>Older dismissals of today, in the read-out log at the desk: %1</source>
+        <translation>Ältere Erledigungen von heute, im Verlesungsprotokoll am Sprecherplatz: %1</translation>
+    </message>
+    <message>
+        <source>The list and the message on display, read only</source>
+        <translation>Die Liste und die angezeigte Meldung, nur lesen</translation>
+    </message>
+    <message>
+        <source>Also choose, dismiss and undo</source>
+        <translation>Auch wählen, erledigen und zurücknehmen</translation>
+    </message>
+    <message>
+        <source>Officials send messages to the list, and see them read out</source>
+        <translation>Offizielle senden Meldungen in die Liste und sehen, wann sie verlesen werden</translation>
+    </message>
+    <message>
+        <source>Pages connected now besides this one: %1</source>
+        <translation>Außer dieser jetzt verbundene Seiten: %1</translation>
+    </message>
+    <message>
+        <source>New links</source>
+        <translation>Neue Links</translation>
+    </message>
+    <message>
+        <source>Make new links</source>
+        <translation>Neue Links erstellen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>New links are made: the old ones no longer work.</source>
+        <translation>Neue Links sind erstellt: Die alten funktionieren nicht mehr.</translation>
+    </message>
+    <message>
+        <source>Make new links?</source>
+        <translation>Neue Links erstellen?</translation>
+    </message>
+    <message>
+        <source>The old links stop working on every device. Pages dropped now: %1</source>
+        <translation>Die alten Links funktionieren dann auf keinem Gerät mehr. Jetzt getrennte Seiten: %1</translation>
+    </message>
 </context>
 <context>
     <name>StationWindow</name>
@@ -1584,6 +1731,36 @@ Wettkampf 14 – 100 m Brust männlich, Lauf 2, Bahn 5: Anschlag nicht beidhänd
     <message>
         <source>Connections without a link yet: %1</source>
         <translation>Verbindungen noch ohne Link: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stop the browser station? Pages connected now: %n. They lose the desk until the station is started again.</source>
+        <translation>
+            <numerusform>Die Browserstation anhalten? Jetzt verbundene Seiten: %n. Sie verlieren das Pult, bis die Station wieder gestartet wird.</numerusform>
+            <numerusform>Die Browserstation anhalten? Jetzt verbundene Seiten: %n. Sie verlieren das Pult, bis die Station wieder gestartet wird.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Stop the station</source>
+        <translation>Station anhalten</translation>
+    </message>
+    <message>
+        <source>Keep it running</source>
+        <translation>Weiterlaufen lassen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Replace every link? The links handed out stop working, and the pages connected now (%n) are closed: each needs the new link.</source>
+        <translation>
+            <numerusform>Alle Links ersetzen? Die ausgegebenen Links funktionieren nicht mehr, und die jetzt verbundenen Seiten (%n) werden geschlossen: Jede braucht den neuen Link.</numerusform>
+            <numerusform>Alle Links ersetzen? Die ausgegebenen Links funktionieren nicht mehr, und die jetzt verbundenen Seiten (%n) werden geschlossen: Jede braucht den neuen Link.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Replace the links</source>
+        <translation>Links ersetzen</translation>
+    </message>
+    <message>
+        <source>Keep the links</source>
+        <translation>Links behalten</translation>
     </message>
 </context>
 <context>
@@ -1715,7 +1892,7 @@ Tasten in der Sprecheransicht:
   Strg+Plus, Strg+Minus, Strg+0
                      größere, kleinere, normale Schrift (wird gemerkt)
   Strg+B             ein Ton bei neuer Meldung: ein oder aus
-  Alt+X              zurück zum Startfenster;  F1  die Tastenliste
+  Alt+S              zurück zum Startfenster;  F1  die Tastenliste
 Im Meldungsfeld bearbeiten Entf und Strg+Z den Text, sobald Sie dort getippt
 oder markiert haben.
 

@@ -152,7 +152,8 @@
     </message>
     <message>
         <source>From %1: %2</source>
-        <translation>De %1: %2</translation>
+        <extracomment>A sent message&apos;s text: %1 the sender&apos;s name or post as typed (&quot;Referee&quot;, &quot;Anna&quot;), %2 the message. Use the form that reads well before any name or post, with no preposition where one would need an article (&quot;Referee: …&quot;).</extracomment>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Send the message again</source>
@@ -214,6 +215,24 @@
     <message>
         <source>New messages now arrive without a sound.</source>
         <translation>Ahora los mensajes nuevos llegan sin sonido.</translation>
+    </message>
+    <message>
+        <source>URGENT</source>
+        <translation>URGENTE</translation>
+    </message>
+    <message numerus="yes">
+        <source> — browser station on, pages connected: %n</source>
+        <translation>
+            <numerusform> — estación de navegador activa, páginas conectadas: %n</numerusform>
+            <numerusform> — estación de navegador activa, páginas conectadas: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> — URGENT, not yet shown: %n</source>
+        <translation>
+            <numerusform> — URGENTE, aún sin mostrar: %n</numerusform>
+            <numerusform> — URGENTE, aún sin mostrar: %n</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -381,7 +400,7 @@
     </message>
     <message>
         <source>belongs to another user of this computer</source>
-        <translation>pertenece a otro usuario de este equipo</translation>
+        <translation>pertenece a otro usuario de este ordenador</translation>
     </message>
     <message>
         <source>may be changed by other users of this computer</source>
@@ -768,8 +787,48 @@
         <translation>el SQLite de este ordenador no puede leerla de forma segura</translation>
     </message>
     <message>
-        <source>may be read or changed by other users of this computer</source>
-        <translation>otros usuarios de este equipo pueden leerlo o modificarlo</translation>
+        <source>it is a link, which kelvane never follows here</source>
+        <translation>es un enlace, y kelvane nunca sigue enlaces aquí</translation>
+    </message>
+    <message>
+        <source>the folder cannot be made</source>
+        <translation>no se puede crear la carpeta</translation>
+    </message>
+    <message>
+        <source>it keeps changing</source>
+        <translation>no deja de cambiar</translation>
+    </message>
+    <message>
+        <source>it is not a plain file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>it is not a folder</source>
+        <translation>no es una carpeta</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>pertenece a otro usuario</translation>
+    </message>
+    <message>
+        <source>other users may change it</source>
+        <translation>otros usuarios pueden modificarlo</translation>
+    </message>
+    <message>
+        <source>other users may read it</source>
+        <translation>otros usuarios pueden leerlo</translation>
+    </message>
+    <message>
+        <source>it is linked to another file</source>
+        <translation>está enlazado con otro archivo</translation>
+    </message>
+    <message>
+        <source>The database server&apos;s disk is full. Ask whoever runs the server to free some space on it, then try again.</source>
+        <translation>El disco del servidor de base de datos está lleno. Pida a quien lo administra que libere espacio en él y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>The disk that holds the database %1 is full. Free some space on it (the disk mounted at %2), then try again.</source>
+        <translation>El disco que contiene la base de datos %1 está lleno. Libere espacio en él (el disco montado en %2) y vuelva a intentarlo.</translation>
     </message>
 </context>
 <context>
@@ -882,34 +941,6 @@ Prueba 14 – 100 m braza masculino, serie 2 calle 5: llegada sin tocar con amba
     <message>
         <source>[The message goes on for another %L1 characters, not shown here.]</source>
         <translation>[El mensaje sigue con otros %L1 caracteres, que no se muestran aquí.]</translation>
-    </message>
-    <message>
-        <source>it is not a folder</source>
-        <translation>no es una carpeta</translation>
-    </message>
-    <message>
-        <source>it is not a plain file</source>
-        <translation>no es un archivo normal</translation>
-    </message>
-    <message>
-        <source>it belongs to another user</source>
-        <translation>pertenece a otro usuario</translation>
-    </message>
-    <message>
-        <source>it is linked to another file</source>
-        <translation>está enlazado con otro archivo</translation>
-    </message>
-    <message>
-        <source>it is a link, which the read-out log never follows</source>
-        <translation>es un enlace, y el registro de anuncios nunca sigue enlaces</translation>
-    </message>
-    <message>
-        <source>the folder cannot be made</source>
-        <translation>no se puede crear la carpeta</translation>
-    </message>
-    <message>
-        <source>it keeps changing</source>
-        <translation>no deja de cambiar</translation>
     </message>
 </context>
 <context>
@@ -1074,10 +1105,6 @@ Prueba 14 – 100 m braza masculino, serie 2 calle 5: llegada sin tocar con amba
         <translation>Pasar entre el mensaje, la lista y los botones</translation>
     </message>
     <message>
-        <source>Alt+X</source>
-        <translation>Alt+X</translation>
-    </message>
-    <message>
         <source>Exit to the intro screen</source>
         <translation>Volver a la pantalla de inicio</translation>
     </message>
@@ -1092,14 +1119,6 @@ Prueba 14 – 100 m braza masculino, serie 2 calle 5: llegada sin tocar con amba
     <message>
         <source>Intro screen: Enter</source>
         <translation>Pantalla de inicio: Intro</translation>
-    </message>
-    <message>
-        <source>Open the database named (Alt+E as well)</source>
-        <translation>Abrir la base indicada (también Alt+E)</translation>
-    </message>
-    <message>
-        <source>Intro screen: Alt+B, Alt+X</source>
-        <translation>Pantalla de inicio: Alt+B, Alt+X</translation>
     </message>
     <message>
         <source>Browse, Exit</source>
@@ -1124,6 +1143,34 @@ Prueba 14 – 100 m braza masculino, serie 2 calle 5: llegada sin tocar con amba
     <message>
         <source>Browser station: the desk on tablets and phones</source>
         <translation>Estación de navegador: el puesto en tabletas y móviles</translation>
+    </message>
+    <message>
+        <source>Alt+E</source>
+        <comment>the intro screen&apos;s Enter button</comment>
+        <translation>Alt+A</translation>
+    </message>
+    <message>
+        <source>Alt+B</source>
+        <comment>the intro screen&apos;s Browse button</comment>
+        <translation>Alt+E</translation>
+    </message>
+    <message>
+        <source>Alt+X</source>
+        <comment>the intro screen&apos;s Exit button</comment>
+        <translation>Alt+S</translation>
+    </message>
+    <message>
+        <source>Alt+X</source>
+        <comment>the announcer screen&apos;s Exit button</comment>
+        <translation>Alt+C</translation>
+    </message>
+    <message>
+        <source>Open the database named (%1 as well)</source>
+        <translation>Abrir la base indicada (también %1)</translation>
+    </message>
+    <message>
+        <source>Intro screen: %1, %2</source>
+        <translation>Pantalla de inicio: %1, %2</translation>
     </message>
 </context>
 <context>
@@ -1284,14 +1331,6 @@ Prueba 14 – 100 m braza masculino, serie 2 calle 5: llegada sin tocar con amba
         <translation>%1 no es una dirección de este ordenador</translation>
     </message>
     <message>
-        <source>%1: the folder cannot be made</source>
-        <translation>%1: no se puede crear la carpeta</translation>
-    </message>
-    <message>
-        <source>The browser station cannot listen on %1: %2</source>
-        <translation>La estación de navegador no puede escuchar en %1: %2</translation>
-    </message>
-    <message>
         <source>That message is no longer listed.</source>
         <translation>Ese mensaje ya no está en la lista.</translation>
     </message>
@@ -1356,8 +1395,24 @@ Prueba 14 – 100 m braza masculino, serie 2 calle 5: llegada sin tocar con amba
         <translation>Se han enviado diez mensajes desde esta página en el último minuto. Este se podrá enviar a las %1.</translation>
     </message>
     <message>
-        <source>%1 %2; a private key must be a file of your own that only you may read (chmod 600 &apos;%1&apos;).</source>
+        <source>%1: %2; a private key must be a file of your own that only you may read (chmod 600 &apos;%1&apos;).</source>
         <translation>%1: %2; una clave privada debe ser un archivo propio que solo usted pueda leer (chmod 600 &apos;%1&apos;).</translation>
+    </message>
+    <message>
+        <source>The browser station cannot listen on %1: %2.</source>
+        <translation>La estación de navegador no puede escuchar en %1: %2.</translation>
+    </message>
+    <message>
+        <source>Another program uses that port; kelvane may be running already. Choose another port, or close that program.</source>
+        <translation>Otro programa usa ese puerto; quizá kelvane ya está en marcha. Elija otro puerto o cierre ese programa.</translation>
+    </message>
+    <message>
+        <source>Choose one of this computer&apos;s addresses.</source>
+        <translation>Elija una dirección de este ordenador.</translation>
+    </message>
+    <message>
+        <source>The new links work, but cannot be kept for the next run: %1</source>
+        <translation>Los nuevos enlaces funcionan, pero no se pueden guardar para la próxima vez: %1</translation>
     </message>
 </context>
 <context>
@@ -1482,6 +1537,98 @@ Prueba 14 – 100 m braza masculino, serie 2 calle 5: llegada sin tocar con amba
         <source>Not connected: the message goes as soon as the connection is back.</source>
         <translation>Sin conexión: el mensaje se enviará en cuanto vuelva la conexión.</translation>
     </message>
+    <message>
+        <source>Urgent message: %1</source>
+        <translation>Mensaje urgente: %1</translation>
+    </message>
+    <message>
+        <source>Read out today</source>
+        <translation>Leído hoy</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation>Enlaces</translation>
+    </message>
+    <message>
+        <source>Sound for new messages</source>
+        <translation>Sonido con cada mensaje nuevo</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <translation>Sin sonido</translation>
+    </message>
+    <message>
+        <source>Sound on</source>
+        <translation>Con sonido</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Reading the read-out log…</source>
+        <translation>Leyendo el registro de anuncios…</translation>
+    </message>
+    <message>
+        <source>No announcer database is open.</source>
+        <translation>No hay ninguna base de datos del locutor abierta.</translation>
+    </message>
+    <message>
+        <source>Nothing has been dismissed today.</source>
+        <translation>Hoy no se ha retirado nada.</translation>
+    </message>
+    <message>
+        <source>undone %1</source>
+        <translation>deshecho %1</translation>
+    </message>
+    <message>
+        <source>The rest, %1 characters, is in the read-out log at the desk.</source>
+        <translation>El resto, %1 caracteres, está en el registro de anuncios, en el puesto del locutor.</translation>
+    </message>
+    <message>
+        <source>Older dismissals of today, in the read-out log at the desk: %1</source>
+        <translation>Retiradas anteriores de hoy, en el registro de anuncios del puesto del locutor: %1</translation>
+    </message>
+    <message>
+        <source>The list and the message on display, read only</source>
+        <translation>La lista y el mensaje mostrado, solo lectura</translation>
+    </message>
+    <message>
+        <source>Also choose, dismiss and undo</source>
+        <translation>También elegir, retirar y deshacer</translation>
+    </message>
+    <message>
+        <source>Officials send messages to the list, and see them read out</source>
+        <translation>Los oficiales envían mensajes a la lista y ven cuándo se leen</translation>
+    </message>
+    <message>
+        <source>Pages connected now besides this one: %1</source>
+        <translation>Páginas conectadas ahora, además de esta: %1</translation>
+    </message>
+    <message>
+        <source>New links</source>
+        <translation>Nuevos enlaces</translation>
+    </message>
+    <message>
+        <source>Make new links</source>
+        <translation>Crear nuevos enlaces</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>New links are made: the old ones no longer work.</source>
+        <translation>Se han creado nuevos enlaces: los antiguos ya no funcionan.</translation>
+    </message>
+    <message>
+        <source>Make new links?</source>
+        <translation>¿Crear nuevos enlaces?</translation>
+    </message>
+    <message>
+        <source>The old links stop working on every device. Pages dropped now: %1</source>
+        <translation>Los enlaces antiguos dejan de funcionar en todos los dispositivos. Páginas desconectadas ahora: %1</translation>
+    </message>
 </context>
 <context>
     <name>StationWindow</name>
@@ -1584,6 +1731,36 @@ Prueba 14 – 100 m braza masculino, serie 2 calle 5: llegada sin tocar con amba
     <message>
         <source>Connections without a link yet: %1</source>
         <translation>Conexiones aún sin enlace: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stop the browser station? Pages connected now: %n. They lose the desk until the station is started again.</source>
+        <translation>
+            <numerusform>¿Detener la estación de navegador? Páginas conectadas ahora: %n. Pierden el puesto hasta que la estación vuelva a arrancar.</numerusform>
+            <numerusform>¿Detener la estación de navegador? Páginas conectadas ahora: %n. Pierden el puesto hasta que la estación vuelva a arrancar.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Stop the station</source>
+        <translation>Detener la estación</translation>
+    </message>
+    <message>
+        <source>Keep it running</source>
+        <translation>Dejarla activa</translation>
+    </message>
+    <message numerus="yes">
+        <source>Replace every link? The links handed out stop working, and the pages connected now (%n) are closed: each needs the new link.</source>
+        <translation>
+            <numerusform>¿Sustituir todos los enlaces? Los enlaces repartidos dejan de funcionar y las páginas conectadas ahora (%n) se cierran: cada una necesita el enlace nuevo.</numerusform>
+            <numerusform>¿Sustituir todos los enlaces? Los enlaces repartidos dejan de funcionar y las páginas conectadas ahora (%n) se cierran: cada una necesita el enlace nuevo.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Replace the links</source>
+        <translation>Sustituir los enlaces</translation>
+    </message>
+    <message>
+        <source>Keep the links</source>
+        <translation>Conservar los enlaces</translation>
     </message>
 </context>
 <context>
@@ -1716,7 +1893,7 @@ Teclas en la pantalla del locutor:
   Ctrl+Más, Ctrl+Menos, Ctrl+0
                      texto más grande, más pequeño, habitual (se recuerda)
   Ctrl+B             un sonido con cada mensaje nuevo: sí o no
-  Alt+X              volver a la pantalla de inicio;  F1  la lista de teclas
+  Alt+C              volver a la pantalla de inicio;  F1  la lista de teclas
 En el cuadro del mensaje, Supr y Ctrl+Z editan en cuanto haya escrito o
 seleccionado en él.
 

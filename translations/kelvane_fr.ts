@@ -148,11 +148,12 @@
     </message>
     <message>
         <source>The message has not been put back; press Undo again</source>
-        <translation>Le message n&apos;a pas été remis&#xa0;; appuyez à nouveau sur «&#xa0;Annuler&#xa0;»</translation>
+        <translation>Le message n&apos;a pas été remis&#xa0;; appuyez à nouveau sur «&#xa0;Annuler le retrait&#xa0;»</translation>
     </message>
     <message>
         <source>From %1: %2</source>
-        <translation>De %1&#xa0;: %2</translation>
+        <extracomment>A sent message&apos;s text: %1 the sender&apos;s name or post as typed (&quot;Referee&quot;, &quot;Anna&quot;), %2 the message. Use the form that reads well before any name or post, with no preposition where one would need an article (&quot;Referee: …&quot;).</extracomment>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Send the message again</source>
@@ -214,6 +215,24 @@
     <message>
         <source>New messages now arrive without a sound.</source>
         <translation>Les nouveaux messages arrivent désormais sans son.</translation>
+    </message>
+    <message>
+        <source>URGENT</source>
+        <translation>URGENT</translation>
+    </message>
+    <message numerus="yes">
+        <source> — browser station on, pages connected: %n</source>
+        <translation>
+            <numerusform> — station navigateur active, page connectée&#xa0;: %n</numerusform>
+            <numerusform> — station navigateur active, pages connectées&#xa0;: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> — URGENT, not yet shown: %n</source>
+        <translation>
+            <numerusform> — URGENT, pas encore affiché&#xa0;: %n</numerusform>
+            <numerusform> — URGENTS, pas encore affichés&#xa0;: %n</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -768,8 +787,48 @@
         <translation>le SQLite de cet ordinateur ne peut pas la lire sans risque</translation>
     </message>
     <message>
-        <source>may be read or changed by other users of this computer</source>
-        <translation>peut être lu ou modifié par d&apos;autres utilisateurs de cet ordinateur</translation>
+        <source>it is a link, which kelvane never follows here</source>
+        <translation>c&apos;est un lien, que kelvane ne suit jamais ici</translation>
+    </message>
+    <message>
+        <source>the folder cannot be made</source>
+        <translation>le dossier ne peut pas être créé</translation>
+    </message>
+    <message>
+        <source>it keeps changing</source>
+        <translation>il change sans cesse</translation>
+    </message>
+    <message>
+        <source>it is not a plain file</source>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>it is not a folder</source>
+        <translation>ce n&apos;est pas un dossier</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>il appartient à un autre utilisateur</translation>
+    </message>
+    <message>
+        <source>other users may change it</source>
+        <translation>d&apos;autres utilisateurs peuvent le modifier</translation>
+    </message>
+    <message>
+        <source>other users may read it</source>
+        <translation>d&apos;autres utilisateurs peuvent le lire</translation>
+    </message>
+    <message>
+        <source>it is linked to another file</source>
+        <translation>il est lié à un autre fichier</translation>
+    </message>
+    <message>
+        <source>The database server&apos;s disk is full. Ask whoever runs the server to free some space on it, then try again.</source>
+        <translation>Le disque du serveur de base de données est plein. Demandez à son administrateur d&apos;y libérer de la place, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>The disk that holds the database %1 is full. Free some space on it (the disk mounted at %2), then try again.</source>
+        <translation>Le disque qui contient la base %1 est plein. Libérez-y de la place (le disque monté sur %2), puis réessayez.</translation>
     </message>
 </context>
 <context>
@@ -882,34 +941,6 @@ Event 14 Boys 100m Breaststroke, heat 2 lane 5: non-simultaneous touch.</source>
     <message>
         <source>[The message goes on for another %L1 characters, not shown here.]</source>
         <translation>[Le message continue sur %L1 caractères de plus, non affichés ici.]</translation>
-    </message>
-    <message>
-        <source>it is not a folder</source>
-        <translation>ce n&apos;est pas un dossier</translation>
-    </message>
-    <message>
-        <source>it is not a plain file</source>
-        <translation>ce n&apos;est pas un fichier ordinaire</translation>
-    </message>
-    <message>
-        <source>it belongs to another user</source>
-        <translation>il appartient à un autre utilisateur</translation>
-    </message>
-    <message>
-        <source>it is linked to another file</source>
-        <translation>il est lié à un autre fichier</translation>
-    </message>
-    <message>
-        <source>it is a link, which the read-out log never follows</source>
-        <translation>c&apos;est un lien, que le journal des annonces ne suit jamais</translation>
-    </message>
-    <message>
-        <source>the folder cannot be made</source>
-        <translation>le dossier ne peut pas être créé</translation>
-    </message>
-    <message>
-        <source>it keeps changing</source>
-        <translation>il change sans cesse</translation>
     </message>
 </context>
 <context>
@@ -1074,10 +1105,6 @@ Event 14 Boys 100m Breaststroke, heat 2 lane 5: non-simultaneous touch.</source>
         <translation>Passer du message à la liste et aux boutons</translation>
     </message>
     <message>
-        <source>Alt+X</source>
-        <translation>Alt+X</translation>
-    </message>
-    <message>
         <source>Exit to the intro screen</source>
         <translation>Revenir à l&apos;écran d&apos;accueil</translation>
     </message>
@@ -1092,14 +1119,6 @@ Event 14 Boys 100m Breaststroke, heat 2 lane 5: non-simultaneous touch.</source>
     <message>
         <source>Intro screen: Enter</source>
         <translation>Écran d&apos;accueil&#xa0;: Entrée</translation>
-    </message>
-    <message>
-        <source>Open the database named (Alt+E as well)</source>
-        <translation>Ouvrir la base indiquée (aussi Alt+E)</translation>
-    </message>
-    <message>
-        <source>Intro screen: Alt+B, Alt+X</source>
-        <translation>Écran d&apos;accueil&#xa0;: Alt+B, Alt+X</translation>
     </message>
     <message>
         <source>Browse, Exit</source>
@@ -1124,6 +1143,34 @@ Event 14 Boys 100m Breaststroke, heat 2 lane 5: non-simultaneous touch.</source>
     <message>
         <source>Browser station: the desk on tablets and phones</source>
         <translation>Station navigateur&#xa0;: le pupitre sur tablettes et téléphones</translation>
+    </message>
+    <message>
+        <source>Alt+E</source>
+        <comment>the intro screen&apos;s Enter button</comment>
+        <translation>Alt+O</translation>
+    </message>
+    <message>
+        <source>Alt+B</source>
+        <comment>the intro screen&apos;s Browse button</comment>
+        <translation>Alt+P</translation>
+    </message>
+    <message>
+        <source>Alt+X</source>
+        <comment>the intro screen&apos;s Exit button</comment>
+        <translation>Alt+Q</translation>
+    </message>
+    <message>
+        <source>Alt+X</source>
+        <comment>the announcer screen&apos;s Exit button</comment>
+        <translation>Alt+F</translation>
+    </message>
+    <message>
+        <source>Open the database named (%1 as well)</source>
+        <translation>Ouvrir la base indiquée (aussi %1)</translation>
+    </message>
+    <message>
+        <source>Intro screen: %1, %2</source>
+        <translation>Écran d&apos;accueil&#xa0;: %1, %2</translation>
     </message>
 </context>
 <context>
@@ -1284,14 +1331,6 @@ Event 14 Boys 100m Breaststroke, heat 2 lane 5: non-simultaneous touch.</source>
         <translation>%1 n&apos;est pas une adresse de cet ordinateur</translation>
     </message>
     <message>
-        <source>%1: the folder cannot be made</source>
-        <translation>%1&#xa0;: impossible de créer le dossier</translation>
-    </message>
-    <message>
-        <source>The browser station cannot listen on %1: %2</source>
-        <translation>La station navigateur ne peut pas écouter sur %1&#xa0;: %2</translation>
-    </message>
-    <message>
         <source>That message is no longer listed.</source>
         <translation>Ce message n&apos;est plus dans la liste.</translation>
     </message>
@@ -1356,8 +1395,24 @@ Event 14 Boys 100m Breaststroke, heat 2 lane 5: non-simultaneous touch.</source>
         <translation>Dix messages ont été envoyés depuis cette page au cours de la dernière minute. Celui-ci pourra être envoyé à %1.</translation>
     </message>
     <message>
-        <source>%1 %2; a private key must be a file of your own that only you may read (chmod 600 &apos;%1&apos;).</source>
-        <translation>%1 %2&#xa0;; une clé privée doit être un fichier à vous que vous seul pouvez lire (chmod 600 &apos;%1&apos;).</translation>
+        <source>%1: %2; a private key must be a file of your own that only you may read (chmod 600 &apos;%1&apos;).</source>
+        <translation>%1&#xa0;: %2&#xa0;; une clé privée doit être un fichier à vous que vous seul pouvez lire (chmod 600 &apos;%1&apos;).</translation>
+    </message>
+    <message>
+        <source>The browser station cannot listen on %1: %2.</source>
+        <translation>La station navigateur ne peut pas écouter sur %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Another program uses that port; kelvane may be running already. Choose another port, or close that program.</source>
+        <translation>Un autre programme utilise ce port&#xa0;; kelvane est peut-être déjà lancé. Choisissez un autre port ou fermez ce programme.</translation>
+    </message>
+    <message>
+        <source>Choose one of this computer&apos;s addresses.</source>
+        <translation>Choisissez une adresse de cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>The new links work, but cannot be kept for the next run: %1</source>
+        <translation>Les nouveaux liens fonctionnent, mais ne peuvent pas être gardés pour la prochaine fois&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1384,7 +1439,7 @@ Event 14 Boys 100m Breaststroke, heat 2 lane 5: non-simultaneous touch.</source>
     </message>
     <message>
         <source>Undo</source>
-        <translation>Annuler</translation>
+        <translation>Annuler le retrait</translation>
     </message>
     <message>
         <source>Messages</source>
@@ -1481,6 +1536,98 @@ Event 14 Boys 100m Breaststroke, heat 2 lane 5: non-simultaneous touch.</source>
     <message>
         <source>Not connected: the message goes as soon as the connection is back.</source>
         <translation>Non connecté&#xa0;: le message partira dès que la connexion sera rétablie.</translation>
+    </message>
+    <message>
+        <source>Urgent message: %1</source>
+        <translation>Message urgent&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Read out today</source>
+        <translation>Annoncé aujourd’hui</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation>Liens</translation>
+    </message>
+    <message>
+        <source>Sound for new messages</source>
+        <translation>Son à chaque nouveau message</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <translation>Son coupé</translation>
+    </message>
+    <message>
+        <source>Sound on</source>
+        <translation>Son activé</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Reading the read-out log…</source>
+        <translation>Lecture du journal des annonces…</translation>
+    </message>
+    <message>
+        <source>No announcer database is open.</source>
+        <translation>Aucune base de données du speaker n’est ouverte.</translation>
+    </message>
+    <message>
+        <source>Nothing has been dismissed today.</source>
+        <translation>Aucun message n&apos;a été retiré aujourd&apos;hui.</translation>
+    </message>
+    <message>
+        <source>undone %1</source>
+        <translation>annulé %1</translation>
+    </message>
+    <message>
+        <source>The rest, %1 characters, is in the read-out log at the desk.</source>
+        <translation>La suite, %1 caractères, figure dans le journal des annonces, au poste du speaker.</translation>
+    </message>
+    <message>
+        <source>Older dismissals of today, in the read-out log at the desk: %1</source>
+        <translation>Retraits plus anciens du jour, dans le journal des annonces au poste du speaker&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The list and the message on display, read only</source>
+        <translation>La liste et le message affiché, en lecture seule</translation>
+    </message>
+    <message>
+        <source>Also choose, dismiss and undo</source>
+        <translation>Aussi choisir, retirer et annuler</translation>
+    </message>
+    <message>
+        <source>Officials send messages to the list, and see them read out</source>
+        <translation>Les officiels envoient des messages à la liste et les voient annoncés</translation>
+    </message>
+    <message>
+        <source>Pages connected now besides this one: %1</source>
+        <translation>Pages connectées en ce moment, outre celle-ci&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>New links</source>
+        <translation>Nouveaux liens</translation>
+    </message>
+    <message>
+        <source>Make new links</source>
+        <translation>Créer de nouveaux liens</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>New links are made: the old ones no longer work.</source>
+        <translation>Les nouveaux liens sont créés&#xa0;: les anciens ne fonctionnent plus.</translation>
+    </message>
+    <message>
+        <source>Make new links?</source>
+        <translation>Créer de nouveaux liens&#xa0;?</translation>
+    </message>
+    <message>
+        <source>The old links stop working on every device. Pages dropped now: %1</source>
+        <translation>Les anciens liens ne fonctionneront plus sur aucun appareil. Pages déconnectées maintenant&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1584,6 +1731,36 @@ Event 14 Boys 100m Breaststroke, heat 2 lane 5: non-simultaneous touch.</source>
     <message>
         <source>Connections without a link yet: %1</source>
         <translation>Connexions encore sans lien&#xa0;: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stop the browser station? Pages connected now: %n. They lose the desk until the station is started again.</source>
+        <translation>
+            <numerusform>Arrêter la station navigateur&#xa0;? Page connectée maintenant&#xa0;: %n. Elle perd le pupitre jusqu’au prochain démarrage de la station.</numerusform>
+            <numerusform>Arrêter la station navigateur&#xa0;? Pages connectées maintenant&#xa0;: %n. Elles perdent le pupitre jusqu’au prochain démarrage de la station.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Stop the station</source>
+        <translation>Arrêter la station</translation>
+    </message>
+    <message>
+        <source>Keep it running</source>
+        <translation>La laisser active</translation>
+    </message>
+    <message numerus="yes">
+        <source>Replace every link? The links handed out stop working, and the pages connected now (%n) are closed: each needs the new link.</source>
+        <translation>
+            <numerusform>Remplacer tous les liens&#xa0;? Les liens distribués cessent de fonctionner, et la page connectée maintenant (%n) est fermée&#xa0;: il lui faut le nouveau lien.</numerusform>
+            <numerusform>Remplacer tous les liens&#xa0;? Les liens distribués cessent de fonctionner, et les pages connectées maintenant (%n) sont fermées&#xa0;: chacune a besoin du nouveau lien.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Replace the links</source>
+        <translation>Remplacer les liens</translation>
+    </message>
+    <message>
+        <source>Keep the links</source>
+        <translation>Garder les liens</translation>
     </message>
 </context>
 <context>
@@ -1715,7 +1892,7 @@ Touches de l&apos;écran du speaker&#xa0;:
   Ctrl+Plus, Ctrl+Moins, Ctrl+0
                      texte plus grand, plus petit, habituel (retenu)
   Ctrl+B             un son à chaque nouveau message&#xa0;: activé ou non
-  Alt+X              revenir à l&apos;écran d&apos;accueil&#xa0;;  F1  la liste des touches
+  Alt+F              revenir à l&apos;écran d&apos;accueil&#xa0;;  F1  la liste des touches
 Dans le message, Suppr et Ctrl+Z modifient le texte dès que vous y avez saisi
 ou sélectionné.
 

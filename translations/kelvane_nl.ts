@@ -152,7 +152,8 @@
     </message>
     <message>
         <source>From %1: %2</source>
-        <translation>Van %1: %2</translation>
+        <extracomment>A sent message&apos;s text: %1 the sender&apos;s name or post as typed (&quot;Referee&quot;, &quot;Anna&quot;), %2 the message. Use the form that reads well before any name or post, with no preposition where one would need an article (&quot;Referee: …&quot;).</extracomment>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Send the message again</source>
@@ -214,6 +215,24 @@
     <message>
         <source>New messages now arrive without a sound.</source>
         <translation>Nieuwe berichten komen nu zonder geluid binnen.</translation>
+    </message>
+    <message>
+        <source>URGENT</source>
+        <translation>DRINGEND</translation>
+    </message>
+    <message numerus="yes">
+        <source> — browser station on, pages connected: %n</source>
+        <translation>
+            <numerusform> — browserstation aan, verbonden pagina’s: %n</numerusform>
+            <numerusform> — browserstation aan, verbonden pagina’s: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> — URGENT, not yet shown: %n</source>
+        <translation>
+            <numerusform> — DRINGEND, nog niet getoond: %n</numerusform>
+            <numerusform> — DRINGEND, nog niet getoond: %n</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -768,8 +787,48 @@
         <translation>de SQLite van deze computer kan het niet veilig lezen</translation>
     </message>
     <message>
-        <source>may be read or changed by other users of this computer</source>
-        <translation>kan door andere gebruikers van deze computer worden gelezen of gewijzigd</translation>
+        <source>it is a link, which kelvane never follows here</source>
+        <translation>het is een koppeling, en die volgt kelvane hier nooit</translation>
+    </message>
+    <message>
+        <source>the folder cannot be made</source>
+        <translation>de map kan niet worden aangemaakt</translation>
+    </message>
+    <message>
+        <source>it keeps changing</source>
+        <translation>het blijft veranderen</translation>
+    </message>
+    <message>
+        <source>it is not a plain file</source>
+        <translation>het is geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>it is not a folder</source>
+        <translation>het is geen map</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>het is van een andere gebruiker</translation>
+    </message>
+    <message>
+        <source>other users may change it</source>
+        <translation>andere gebruikers kunnen het wijzigen</translation>
+    </message>
+    <message>
+        <source>other users may read it</source>
+        <translation>andere gebruikers kunnen het lezen</translation>
+    </message>
+    <message>
+        <source>it is linked to another file</source>
+        <translation>het is gekoppeld aan een ander bestand</translation>
+    </message>
+    <message>
+        <source>The database server&apos;s disk is full. Ask whoever runs the server to free some space on it, then try again.</source>
+        <translation>De schijf van de databaseserver is vol. Vraag de beheerder van de server er ruimte vrij te maken en probeer het daarna opnieuw.</translation>
+    </message>
+    <message>
+        <source>The disk that holds the database %1 is full. Free some space on it (the disk mounted at %2), then try again.</source>
+        <translation>De schijf met de database %1 is vol. Maak er ruimte vrij (de schijf gekoppeld op %2) en probeer het daarna opnieuw.</translation>
     </message>
 </context>
 <context>
@@ -882,34 +941,6 @@ Programma 14 – 100m schoolslag jongens, serie 2 baan 5: niet gelijktijdig aang
     <message>
         <source>[The message goes on for another %L1 characters, not shown here.]</source>
         <translation>[Het bericht gaat nog %L1 tekens verder; die worden hier niet getoond.]</translation>
-    </message>
-    <message>
-        <source>it is not a folder</source>
-        <translation>het is geen map</translation>
-    </message>
-    <message>
-        <source>it is not a plain file</source>
-        <translation>het is geen gewoon bestand</translation>
-    </message>
-    <message>
-        <source>it belongs to another user</source>
-        <translation>het is van een andere gebruiker</translation>
-    </message>
-    <message>
-        <source>it is linked to another file</source>
-        <translation>het is gekoppeld aan een ander bestand</translation>
-    </message>
-    <message>
-        <source>it is a link, which the read-out log never follows</source>
-        <translation>het is een koppeling, en die volgt het omroeplogboek nooit</translation>
-    </message>
-    <message>
-        <source>the folder cannot be made</source>
-        <translation>de map kan niet worden aangemaakt</translation>
-    </message>
-    <message>
-        <source>it keeps changing</source>
-        <translation>het blijft veranderen</translation>
     </message>
 </context>
 <context>
@@ -1074,10 +1105,6 @@ Programma 14 – 100m schoolslag jongens, serie 2 baan 5: niet gelijktijdig aang
         <translation>Wisselen tussen bericht, lijst en knoppen</translation>
     </message>
     <message>
-        <source>Alt+X</source>
-        <translation>Alt+X</translation>
-    </message>
-    <message>
         <source>Exit to the intro screen</source>
         <translation>Terug naar het startscherm</translation>
     </message>
@@ -1092,14 +1119,6 @@ Programma 14 – 100m schoolslag jongens, serie 2 baan 5: niet gelijktijdig aang
     <message>
         <source>Intro screen: Enter</source>
         <translation>Startscherm: Enter</translation>
-    </message>
-    <message>
-        <source>Open the database named (Alt+E as well)</source>
-        <translation>De genoemde database openen (ook Alt+E)</translation>
-    </message>
-    <message>
-        <source>Intro screen: Alt+B, Alt+X</source>
-        <translation>Startscherm: Alt+B, Alt+X</translation>
     </message>
     <message>
         <source>Browse, Exit</source>
@@ -1124,6 +1143,34 @@ Programma 14 – 100m schoolslag jongens, serie 2 baan 5: niet gelijktijdig aang
     <message>
         <source>Browser station: the desk on tablets and phones</source>
         <translation>Browserstation: de tafel op tablets en telefoons</translation>
+    </message>
+    <message>
+        <source>Alt+E</source>
+        <comment>the intro screen&apos;s Enter button</comment>
+        <translation>Alt+O</translation>
+    </message>
+    <message>
+        <source>Alt+B</source>
+        <comment>the intro screen&apos;s Browse button</comment>
+        <translation>Alt+B</translation>
+    </message>
+    <message>
+        <source>Alt+X</source>
+        <comment>the intro screen&apos;s Exit button</comment>
+        <translation>Alt+A</translation>
+    </message>
+    <message>
+        <source>Alt+X</source>
+        <comment>the announcer screen&apos;s Exit button</comment>
+        <translation>Alt+S</translation>
+    </message>
+    <message>
+        <source>Open the database named (%1 as well)</source>
+        <translation>De genoemde database openen (ook %1)</translation>
+    </message>
+    <message>
+        <source>Intro screen: %1, %2</source>
+        <translation>Startscherm: %1, %2</translation>
     </message>
 </context>
 <context>
@@ -1284,14 +1331,6 @@ Programma 14 – 100m schoolslag jongens, serie 2 baan 5: niet gelijktijdig aang
         <translation>%1 is geen adres van deze computer</translation>
     </message>
     <message>
-        <source>%1: the folder cannot be made</source>
-        <translation>%1: de map kan niet worden gemaakt</translation>
-    </message>
-    <message>
-        <source>The browser station cannot listen on %1: %2</source>
-        <translation>Het browserstation kan niet luisteren op %1: %2</translation>
-    </message>
-    <message>
         <source>That message is no longer listed.</source>
         <translation>Dit bericht staat niet meer in de lijst.</translation>
     </message>
@@ -1356,8 +1395,24 @@ Programma 14 – 100m schoolslag jongens, serie 2 baan 5: niet gelijktijdig aang
         <translation>Vanaf deze pagina zijn in de afgelopen minuut tien berichten verstuurd. Dit bericht kan om %1 worden verstuurd.</translation>
     </message>
     <message>
-        <source>%1 %2; a private key must be a file of your own that only you may read (chmod 600 &apos;%1&apos;).</source>
-        <translation>%1 %2; een privésleutel moet een eigen bestand zijn dat alleen u mag lezen (chmod 600 &apos;%1&apos;).</translation>
+        <source>%1: %2; a private key must be a file of your own that only you may read (chmod 600 &apos;%1&apos;).</source>
+        <translation>%1: %2; een privésleutel moet een eigen bestand zijn dat alleen u mag lezen (chmod 600 &apos;%1&apos;).</translation>
+    </message>
+    <message>
+        <source>The browser station cannot listen on %1: %2.</source>
+        <translation>Het browserstation kan niet luisteren op %1: %2.</translation>
+    </message>
+    <message>
+        <source>Another program uses that port; kelvane may be running already. Choose another port, or close that program.</source>
+        <translation>Een ander programma gebruikt die poort; misschien draait kelvane al. Kies een andere poort of sluit dat programma.</translation>
+    </message>
+    <message>
+        <source>Choose one of this computer&apos;s addresses.</source>
+        <translation>Kies een adres van deze computer.</translation>
+    </message>
+    <message>
+        <source>The new links work, but cannot be kept for the next run: %1</source>
+        <translation>De nieuwe links werken, maar kunnen niet worden bewaard voor de volgende keer: %1</translation>
     </message>
 </context>
 <context>
@@ -1482,6 +1537,98 @@ Programma 14 – 100m schoolslag jongens, serie 2 baan 5: niet gelijktijdig aang
         <source>Not connected: the message goes as soon as the connection is back.</source>
         <translation>Niet verbonden: het bericht gaat weg zodra de verbinding terug is.</translation>
     </message>
+    <message>
+        <source>Urgent message: %1</source>
+        <translation>Dringend bericht: %1</translation>
+    </message>
+    <message>
+        <source>Read out today</source>
+        <translation>Vandaag omgeroepen</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Sound for new messages</source>
+        <translation>Geluid bij nieuwe berichten</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <translation>Geluid uit</translation>
+    </message>
+    <message>
+        <source>Sound on</source>
+        <translation>Geluid aan</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>Reading the read-out log…</source>
+        <translation>Het omroeplogboek wordt gelezen…</translation>
+    </message>
+    <message>
+        <source>No announcer database is open.</source>
+        <translation>Er is geen speakerdatabase geopend.</translation>
+    </message>
+    <message>
+        <source>Nothing has been dismissed today.</source>
+        <translation>Er is vandaag nog niets afgehandeld.</translation>
+    </message>
+    <message>
+        <source>undone %1</source>
+        <translation>ongedaan %1</translation>
+    </message>
+    <message>
+        <source>The rest, %1 characters, is in the read-out log at the desk.</source>
+        <translation>De rest, %1 tekens, staat in het omroeplogboek bij de speakertafel.</translation>
+    </message>
+    <message>
+        <source>Older dismissals of today, in the read-out log at the desk: %1</source>
+        <translation>Oudere afhandelingen van vandaag, in het omroeplogboek bij de speakertafel: %1</translation>
+    </message>
+    <message>
+        <source>The list and the message on display, read only</source>
+        <translation>De lijst en het getoonde bericht, alleen lezen</translation>
+    </message>
+    <message>
+        <source>Also choose, dismiss and undo</source>
+        <translation>Ook kiezen, afhandelen en ongedaan maken</translation>
+    </message>
+    <message>
+        <source>Officials send messages to the list, and see them read out</source>
+        <translation>Officials sturen berichten naar de lijst en zien wanneer ze zijn omgeroepen</translation>
+    </message>
+    <message>
+        <source>Pages connected now besides this one: %1</source>
+        <translation>Nu verbonden pagina’s naast deze: %1</translation>
+    </message>
+    <message>
+        <source>New links</source>
+        <translation>Nieuwe links</translation>
+    </message>
+    <message>
+        <source>Make new links</source>
+        <translation>Nieuwe links maken</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>New links are made: the old ones no longer work.</source>
+        <translation>Er zijn nieuwe links gemaakt: de oude werken niet meer.</translation>
+    </message>
+    <message>
+        <source>Make new links?</source>
+        <translation>Nieuwe links maken?</translation>
+    </message>
+    <message>
+        <source>The old links stop working on every device. Pages dropped now: %1</source>
+        <translation>De oude links werken dan op geen enkel apparaat meer. Nu verbroken pagina’s: %1</translation>
+    </message>
 </context>
 <context>
     <name>StationWindow</name>
@@ -1584,6 +1731,36 @@ Programma 14 – 100m schoolslag jongens, serie 2 baan 5: niet gelijktijdig aang
     <message>
         <source>Connections without a link yet: %1</source>
         <translation>Verbindingen nog zonder link: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stop the browser station? Pages connected now: %n. They lose the desk until the station is started again.</source>
+        <translation>
+            <numerusform>Het browserstation stoppen? Nu verbonden pagina’s: %n. Zij verliezen de tafel tot het station weer wordt gestart.</numerusform>
+            <numerusform>Het browserstation stoppen? Nu verbonden pagina’s: %n. Zij verliezen de tafel tot het station weer wordt gestart.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Stop the station</source>
+        <translation>Station stoppen</translation>
+    </message>
+    <message>
+        <source>Keep it running</source>
+        <translation>Laten draaien</translation>
+    </message>
+    <message numerus="yes">
+        <source>Replace every link? The links handed out stop working, and the pages connected now (%n) are closed: each needs the new link.</source>
+        <translation>
+            <numerusform>Alle links vervangen? De uitgedeelde links werken niet meer en de nu verbonden pagina’s (%n) worden gesloten: elke pagina heeft de nieuwe link nodig.</numerusform>
+            <numerusform>Alle links vervangen? De uitgedeelde links werken niet meer en de nu verbonden pagina’s (%n) worden gesloten: elke pagina heeft de nieuwe link nodig.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Replace the links</source>
+        <translation>Links vervangen</translation>
+    </message>
+    <message>
+        <source>Keep the links</source>
+        <translation>Links houden</translation>
     </message>
 </context>
 <context>
@@ -1716,7 +1893,7 @@ Toetsen op het speakerscherm:
   Ctrl+Plus, Ctrl+Min, Ctrl+0
                      grotere, kleinere, normale tekst (wordt onthouden)
   Ctrl+B             een geluid bij een nieuw bericht: aan of uit
-  Alt+X              terug naar het startscherm;  F1  de lijst met toetsen
+  Alt+S              terug naar het startscherm;  F1  de lijst met toetsen
 In het berichtvak bewerken Delete en Ctrl+Z de tekst zodra u daar hebt getypt
 of geselecteerd.
 

@@ -24,9 +24,10 @@
 namespace {
 
 constexpr int storedTimerIntervalMs = 360;
-constexpr int refreshIntervalMs = 5000;
 
-// A new message's line is drawn in bold; its text stays as it is.
+// A new message's line is drawn in bold. An urgent one says so in front
+// and is drawn in red on pink, so that it is told by its word as well as
+// its colour.
 class NewLineDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
@@ -36,14 +37,22 @@ protected:
         QStyledItemDelegate::initStyleOption(option, index);
         option->font.setBold(index.data(MessageList::NewRole).toBool());
         option->fontMetrics = QFontMetrics(option->font);
+        if (index.data(MessageList::UrgentRole).toBool()) {
+            option->text = AnnouncerScreen::tr("URGENT") + QStringLiteral("  ") + option->text;
+            option->palette.setColor(QPalette::Text, QColor(0x9c, 0x1c, 0x14));
+            option->backgroundBrush = QColor(0xfd, 0xe2, 0xde);
+        }
     }
 };
 
 } // namespace
 
-AnnouncerScreen::AnnouncerScreen(QWidget* parent)
+AnnouncerScreen::AnnouncerScreen(AnnouncerDesk& desk, station::StationServer& station,
+                                 QWidget* parent)
     : QDialog(parent)
-    , m_ui(std::make_unique<Ui::AnnouncerScreen>()) {
+    , m_ui(std::make_unique<Ui::AnnouncerScreen>())
+    , m_desk(desk)
+    , m_station(station) {
     m_ui->setupUi(this);
     ui::applyDesignedFonts(this);
     m_designedCaption = windowTitle();
@@ -54,24 +63,28 @@ AnnouncerScreen::AnnouncerScreen(QWidget* parent)
     corner->setBackgroundRole(QPalette::Base);
     m_ui->Current_Announcement->setCornerWidget(corner);
     QListView* list = m_ui->Announcement_List;
+    // Before the list's own connections, so that the list never sees its
+    // cursor on a line that goes.
+    connect(m_desk.messages(), &QAbstractItemModel::rowsAboutToBeRemoved, this,
+            &AnnouncerScreen::handOnCursor);
     list->setModel(m_desk.messages());
     list->setItemDelegate(new NewLineDelegate(list));
     m_timer1.setObjectName(QStringLiteral("Timer1"));
     connect(&m_timer1, &QTimer::timeout, this, &AnnouncerScreen::timerTick);
     connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &AnnouncerScreen::onSelectionChanged);
-    connect(m_desk.messages(), &QAbstractItemModel::modelAboutToBeReset, this,
-            &AnnouncerScreen::keepListPosition);
-    connect(m_desk.messages(), &QAbstractItemModel::modelReset, this,
-            &AnnouncerScreen::restoreListPosition);
+    connect(&m_desk, &AnnouncerDesk::listChanged, this, &AnnouncerScreen::showList);
     connect(&m_desk, &AnnouncerDesk::shownChanged, this, &AnnouncerScreen::showShown);
     connect(&m_desk, &AnnouncerDesk::captionChanged, this, &AnnouncerScreen::showCaption);
+    connect(&m_station, &station::StationServer::listeningChanged, this,
+            &AnnouncerScreen::showCaption);
+    connect(&m_station, &station::StationServer::pagesChanged, this, &AnnouncerScreen::showCaption);
     connect(list->verticalScrollBar(), &QScrollBar::valueChanged, this,
-            &AnnouncerScreen::lookForUnseenArrivals);
+            &AnnouncerScreen::listScrolled);
     m_ui->Current_Announcement->installEventFilter(this);
     connect(&m_desk, &AnnouncerDesk::notice, this,
             [this](const QString& text) { ui::postMessage(text, this); });
-    connect(&m_desk, &AnnouncerDesk::arrived, this, &AnnouncerScreen::playArrivalSound);
+    connect(&m_desk, &AnnouncerDesk::arrived, this, &AnnouncerScreen::noticeArrivals);
     connect(&m_desk, &AnnouncerDesk::closed, this, &AnnouncerScreen::deskClosed);
     connect(m_ui->Command2, &QPushButton::clicked, this, [this] { m_desk.dismiss(); });
     connect(m_ui->Command1, &QPushButton::clicked, this, &AnnouncerScreen::exitScreen);
@@ -100,7 +113,7 @@ void AnnouncerScreen::addShortcuts() {
     onKeys({Qt::CTRL | Qt::Key_H}, &AnnouncerScreen::showReadOutToday);
     onKeys({Qt::Key_F9}, &AnnouncerScreen::showStation);
     onKeys({Qt::CTRL | Qt::Key_B}, &AnnouncerScreen::toggleArrivalSound);
-    onKeys({Qt::ALT | Qt::Key_X}, &AnnouncerScreen::exitScreen);
+    onKeys({accessKeys().screenExit}, &AnnouncerScreen::exitScreen);
     onKeys({QKeySequence::ZoomIn, Qt::CTRL | Qt::Key_Equal},
            [this] { setReadingPoints(desk::largerReadingPoints(desk::readingPoints())); });
     onKeys({QKeySequence::ZoomOut},
@@ -116,10 +129,12 @@ void AnnouncerScreen::showModal(const QString& path, Entry entry) {
     m_ui->Announcement_List->setFocus();
     m_timer1.start(storedTimerIntervalMs);
     load(path, entry);
-    // While the window is open it is a view of the desk; closed, it asks
-    // nothing of the database.
+    // While the window is open it is a view of the desk, which looks at its
+    // file; closed, it asks nothing of the database.
     m_desk.attachView();
+    m_desk.setLooking(true);
     exec();
+    m_desk.setLooking(false);
     m_desk.detachView();
     m_timer1.stop();
     if (!m_closeReason.isEmpty())
@@ -142,35 +157,47 @@ void AnnouncerScreen::load(const QString& path, Entry entry) {
         located = *found;
     }
     m_desk.open(located);
-    m_timer1.start(refreshIntervalMs);
+    m_timer1.stop();
 }
 
-// The keyboard cursor and the scroll position survive a new listing, so
-// the announcer can step down the list with the arrow keys and a long list
-// does not jump back to the top every five seconds. The cursor stays on
-// the message on display, so what it marks is what Delete dismisses;
-// without one, on the line it was on. Nothing stays highlighted.
-void AnnouncerScreen::keepListPosition() {
-    const QModelIndex current = m_ui->Announcement_List->currentIndex();
-    m_listRow = current.row();
-    m_listKey = current.data(MessageList::KeyRole).value<store::RowKey>();
-    m_listScroll = m_ui->Announcement_List->verticalScrollBar()->value();
+// The list's rows change in place, so its cursor stays with the line it
+// was on; the cursor stays on the message on display, so what it marks is
+// what Delete dismisses. A line that goes hands the cursor on to the line
+// that takes its place (the one after it, else the one before), quietly:
+// the list neither scrolls to it nor chooses it, as it would do by itself.
+void AnnouncerScreen::handOnCursor(const QModelIndex& /*parent*/, int first, int last) {
+    const int row = m_ui->Announcement_List->currentIndex().row();
+    if (row < first || row > last)
+        return;
+    putCursorOn(last + 1 < m_desk.messages()->rowCount() ? last + 1 : first - 1);
 }
 
-void AnnouncerScreen::restoreListPosition() {
-    const MessageList* messages = m_desk.messages();
-    int row = messages->rowOf(m_desk.shownKey());
-    if (row < 0)
-        row = messages->rowOf(m_listKey);
-    if (row < 0)
-        row = std::min(std::max(m_listRow, 0), messages->rowCount() - 1);
-    m_ui->Announcement_List->verticalScrollBar()->setValue(m_listScroll);
-    putCursorOn(row);
+// Lines that came or went above the line at the top of a scrolled list
+// leave it there, so a long list does not creep under the announcer's
+// eyes; a list at its start stays at its start, new lines at the top in
+// view. The cursor goes to the message on display once it is listed (a
+// message Undo put back is shown before the listing that has it); else the
+// arrow keys and Enter start from the first line.
+void AnnouncerScreen::showList() {
+    QListView* list = m_ui->Announcement_List;
+    const QPersistentModelIndex top = m_topLine;
+    if (top.isValid())
+        list->scrollTo(top, QAbstractItemView::PositionAtTop);
+    const int shown = m_desk.messages()->rowOf(m_desk.shownKey());
+    if (shown >= 0)
+        putCursorOn(shown);
+    else if (!list->currentIndex().isValid())
+        putCursorOn(0);
+    lookForUnseenArrivals();
+}
+
+void AnnouncerScreen::listScrolled(int value) {
+    m_topLine = value > 0 ? m_ui->Announcement_List->indexAt(QPoint(0, 0)) : QModelIndex();
     lookForUnseenArrivals();
 }
 
 void AnnouncerScreen::putCursorOn(int row) {
-    if (row < 0)
+    if (row < 0 || row >= m_desk.messages()->rowCount())
         return;
     QItemSelectionModel* selection = m_ui->Announcement_List->selectionModel();
     const QSignalBlocker quiet(selection);
@@ -183,9 +210,17 @@ void AnnouncerScreen::showShown() {
 }
 
 void AnnouncerScreen::showCaption() {
-    setWindowTitle(m_designedCaption +
+    setWindowTitle(m_designedCaption + m_urgentNote +
                    (m_desk.displayOnly() ? tr(" \u2013 display only") : QString()) +
-                   m_desk.captionNote() + m_unseenNote);
+                   m_desk.captionNote() + m_unseenNote + stationNote());
+}
+
+// The station runs on with its window closed, and the caption says so.
+QString AnnouncerScreen::stationNote() const {
+    if (!m_station.isListening())
+        return {};
+    const int pages = static_cast<int>(m_station.pages().size());
+    return tr(" \u2014 browser station on, pages connected: %n", nullptr, pages);
 }
 
 // A new message that arrives out of sight is counted in the caption
@@ -196,16 +231,21 @@ void AnnouncerScreen::lookForUnseenArrivals() {
         return;
     const QListView* list = m_ui->Announcement_List;
     const MessageList* messages = m_desk.messages();
+    // The list lays out rows it was given at its next turn; asking where
+    // one is lays them out now, so that what is in view is known.
+    list->visualRect(messages->index(0));
     const int first = list->indexAt(QPoint(0, 0)).row();
     const int lastVisible = list->indexAt(QPoint(0, list->viewport()->height() - 1)).row();
     const int last = lastVisible < 0 ? messages->rowCount() - 1 : lastVisible;
     QSet<store::RowKey> inView;
     int above = 0;
     int below = 0;
+    int urgent = 0;
     for (int row = 0; row < messages->rowCount(); ++row) {
         const QModelIndex line = messages->index(row);
         if (!line.data(MessageList::NewRole).toBool())
             continue;
+        urgent += line.data(MessageList::UrgentRole).toBool() ? 1 : 0;
         const auto key = line.data(MessageList::KeyRole).value<store::RowKey>();
         if (m_inView.contains(key) || (first >= 0 && row >= first && row <= last))
             inView.insert(key);
@@ -220,8 +260,11 @@ void AnnouncerScreen::lookForUnseenArrivals() {
         note += tr(" \u2014 %n new below", nullptr, below);
     if (above > 0)
         note += tr(" \u2014 %n new above", nullptr, above);
-    if (note != m_unseenNote) {
+    const QString urgentNote =
+        urgent > 0 ? tr(" \u2014 URGENT, not yet shown: %n", nullptr, urgent) : QString();
+    if (note != m_unseenNote || urgentNote != m_urgentNote) {
         m_unseenNote = note;
+        m_urgentNote = urgentNote;
         showCaption();
     }
 }
@@ -247,6 +290,8 @@ void AnnouncerScreen::chooseLine(int line) {
         this,
         [this, key = chosen->key] {
             m_choicePending = false;
+            // Nothing stays highlighted, so the same line can be chosen again.
+            m_ui->Announcement_List->selectionModel()->clearSelection();
             m_desk.choose(key);
         },
         Qt::QueuedConnection);
@@ -271,11 +316,21 @@ void AnnouncerScreen::setReadingPoints(double points) {
         desk::rememberReadingPoints(points);
 }
 
+// An urgent message is noticed even with the sound off: the window asks
+// for attention (its entry in the task bar flashes) and the caption counts
+// urgent messages not yet shown.
+void AnnouncerScreen::noticeArrivals(int count, int urgent) {
+    if (!isVisible() || count == 0)
+        return;
+    if (urgent > 0)
+        QApplication::alert(this);
+    if (desk::arrivalSoundOn())
+        playArrivalSound();
+}
+
 // The system's bell, or the sound file the settings name when it can be
 // played.
 void AnnouncerScreen::playArrivalSound() {
-    if (!isVisible() || !desk::arrivalSoundOn())
-        return;
     const QString file = desk::arrivalSoundFile();
     if (file.isEmpty() ||
         !QProcess::startDetached(QStringLiteral("aplay"), desk::arrivalSoundArguments(file)))
@@ -357,11 +412,6 @@ void AnnouncerScreen::deskClosed(const QString& reason) {
 }
 
 void AnnouncerScreen::timerTick() {
-    if (m_loading)
-        return;
-    if (!m_desk.isOpen()) {
+    if (!m_loading && !m_desk.isOpen())
         closeKeepingDatabase();
-        return;
-    }
-    m_desk.check();
 }

@@ -4,6 +4,7 @@
 #include "station/stationserver.h"
 
 #include <QDialog>
+#include <QPersistentModelIndex>
 #include <QSet>
 #include <QTimer>
 
@@ -14,11 +15,12 @@ class AnnouncerScreen;
 }
 class StationWindow;
 
-// The window the announcer works in: a view of the desk. The pending
-// messages one line each, the chosen message in full, a look at the file
-// every five seconds, Dismiss, and keys for everything (deskKeys()). The
-// desk does the work; this window shows it and passes the announcer's
-// clicks and keys on.
+// The window the announcer works in: a view of the session's desk. The
+// pending messages one line each, the chosen message in full, Dismiss, and
+// keys for everything (deskKeys()); while it is open the desk looks at its
+// file every five seconds. The desk does the work; this window shows it and
+// passes the announcer's clicks and keys on, and F9 shows the session's
+// browser station.
 class AnnouncerScreen : public QDialog {
     Q_OBJECT
 
@@ -28,11 +30,11 @@ public:
     // for the file itself.
     enum class Entry { Checked = 2, Unchecked = 0 };
 
-    explicit AnnouncerScreen(QWidget* parent = nullptr);
+    AnnouncerScreen(AnnouncerDesk& desk, station::StationServer& station,
+                    QWidget* parent = nullptr);
     ~AnnouncerScreen() override;
 
     AnnouncerDesk& desk() { return m_desk; }
-    // The desk served to browsers; off until started.
     station::StationServer& station() { return m_station; }
 
     // Opens the screen modally on the announcer database at path and runs
@@ -42,13 +44,14 @@ public:
 
     // Rebuilds the list from the database once it has answered.
     void Refresh_Form() { m_desk.refresh(); }
-    // One tick of Timer1.
+    // One tick of Timer1, which closes a screen left without a database
+    // (the locate step found none); the five-second look is the desk's.
     void timerTick();
     QTimer& timer1() { return m_timer1; }
 
     // True when every operation asked of the database has been answered
     // and shown.
-    bool isSettled() const { return !m_choicePending && m_desk.isSettled(); }
+    [[nodiscard]] bool isSettled() const { return !m_choicePending && m_desk.isSettled(); }
 
     // Escape does nothing: a stray key must not close the screen mid-gala.
     void reject() override {}
@@ -65,17 +68,20 @@ protected:
 private:
     void load(const QString& path, Entry entry);
     void addShortcuts();
-    void keepListPosition();
-    void restoreListPosition();
+    void handOnCursor(const QModelIndex& parent, int first, int last);
+    void showList();
+    void listScrolled(int value);
     void putCursorOn(int row);
     void showShown();
     void showCaption();
+    [[nodiscard]] QString stationNote() const;
     // Counts the new lines the announcer has not had in view yet.
     void lookForUnseenArrivals();
     void onSelectionChanged();
     void chooseCurrentLine();
     void chooseLine(int line);
     void setReadingPoints(double points);
+    void noticeArrivals(int count, int urgent);
     void playArrivalSound();
     void toggleArrivalSound();
     void showKeys();
@@ -86,20 +92,20 @@ private:
     void deskClosed(const QString& reason);
 
     std::unique_ptr<Ui::AnnouncerScreen> m_ui;
-    AnnouncerDesk m_desk;
-    station::StationServer m_station{m_desk};
+    AnnouncerDesk& m_desk;
+    station::StationServer& m_station;
     StationWindow* m_stationWindow = nullptr;
     QString m_designedCaption;
     QTimer m_timer1;
     bool m_loading = false;
     bool m_choicePending = false;
-    // Where the list was before the desk listed it again.
-    int m_listRow = -1;
-    store::RowKey m_listKey;
-    int m_listScroll = 0;
+    // The line at the top of the list's view once it is scrolled down.
+    QPersistentModelIndex m_topLine;
     // New lines that have been in view, and what the caption says of the
     // others.
     QSet<store::RowKey> m_inView;
     QString m_unseenNote;
+    // Counts the urgent messages not shown yet.
+    QString m_urgentNote;
     QString m_closeReason;
 };

@@ -5,7 +5,18 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+AccessKeys accessKeys() {
+    return {QKeySequence(KeysWindow::tr("Alt+E", "the intro screen's Enter button")),
+            QKeySequence(KeysWindow::tr("Alt+B", "the intro screen's Browse button")),
+            QKeySequence(KeysWindow::tr("Alt+X", "the intro screen's Exit button")),
+            QKeySequence(KeysWindow::tr("Alt+X", "the announcer screen's Exit button"))};
+}
+
 std::vector<std::pair<QString, QString>> deskKeys() {
+    const AccessKeys keys = accessKeys();
+    const auto shown = [](const QKeySequence& key) {
+        return key.toString(QKeySequence::NativeText);
+    };
     return {
         {KeysWindow::tr("Up, Down"), KeysWindow::tr("Move through the list and show that message")},
         {KeysWindow::tr("Enter, Space"), KeysWindow::tr("Show the message at the list's cursor")},
@@ -22,11 +33,12 @@ std::vector<std::pair<QString, QString>> deskKeys() {
         {KeysWindow::tr("Ctrl+B"), KeysWindow::tr("Sound on a new message: on or off")},
         {KeysWindow::tr("Tab"),
          KeysWindow::tr("Move between the message, the list and the buttons")},
-        {KeysWindow::tr("Alt+X"), KeysWindow::tr("Exit to the intro screen")},
+        {shown(keys.screenExit), KeysWindow::tr("Exit to the intro screen")},
         {KeysWindow::tr("F1"), KeysWindow::tr("This list of keys")},
         {KeysWindow::tr("Intro screen: Enter"),
-         KeysWindow::tr("Open the database named (Alt+E as well)")},
-        {KeysWindow::tr("Intro screen: Alt+B, Alt+X"), KeysWindow::tr("Browse, Exit")},
+         KeysWindow::tr("Open the database named (%1 as well)").arg(shown(keys.enter))},
+        {KeysWindow::tr("Intro screen: %1, %2").arg(shown(keys.browse), shown(keys.exit)),
+         KeysWindow::tr("Browse, Exit")},
     };
 }
 

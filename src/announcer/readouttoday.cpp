@@ -1,5 +1,6 @@
 #include "readouttoday.h"
 
+#include "desk/desksettings.h"
 #include "desk/messagelines.h"
 #include "desk/timetexts.h"
 
@@ -59,7 +60,8 @@ QString ReadOutToday::line(const readoutlog::ReadOut& readOut) {
     if (readOut.undone.isValid())
         text += tr("(undone %1)").arg(timeWithSecondsText(readOut.undone.time())) +
                 QStringLiteral("  ");
-    return text + listLine(readOut.sequence, readOut.message);
+    return text + listLine(readOut.sequence, readOut.message, false,
+                           lineKind(readOut.sequence, desk::sentSequences()));
 }
 
 void ReadOutToday::showChosen() {

@@ -18,12 +18,17 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QTreeWidget>
 
 namespace {
 
 constexpr int qrScale = 3;
+// A link field's least width: three side by side fit a 1024-pixel screen.
+constexpr int narrowestLinkField = 250;
+// What a window manager's frame may take of the screen's height.
+constexpr int titleBarAllowance = 40;
 const QString allInterfaces = QStringLiteral("0.0.0.0");
 
 // The addresses to choose from: this computer's own, loopback last, and
@@ -40,6 +45,24 @@ QStringList addressChoices() {
     choices.removeDuplicates();
     return choices;
 }
+
+// A link to copy: whole where the screen allows; on a small one it
+// scrolls, and the QR code above it holds the link anyway.
+class LinkField : public QLineEdit {
+public:
+    explicit LinkField(const QString& link)
+        : QLineEdit(link) {
+        setReadOnly(true);
+        setCursorPosition(0);
+        setMinimumWidth(std::min(wholeWidth(), narrowestLinkField));
+    }
+    [[nodiscard]] QSize sizeHint() const override {
+        return {wholeWidth(), QLineEdit::sizeHint().height()};
+    }
+
+private:
+    [[nodiscard]] int wholeWidth() const { return fontMetrics().horizontalAdvance(text()) + 16; }
+};
 
 // A role as the announcer reads it; links and files keep its name.
 QString roleTitle(station::Role role) {
@@ -75,13 +98,18 @@ StationWindow::StationWindow(station::StationServer& server, QWidget* parent)
     , m_port(new QSpinBox)
     , m_startStop(new QPushButton)
     , m_state(new QLabel)
-    , m_links(new QVBoxLayout)
+    , m_links(new QHBoxLayout)
     , m_linkBox(new QGroupBox(tr("Links")))
     , m_pages(new QTreeWidget)
     , m_withoutRole(new QLabel)
     , m_renew(new QPushButton(tr("&New links")))
-    , m_readyTexts(new QPlainTextEdit) {
+    , m_readyTexts(new QPlainTextEdit)
+    , m_content(new QWidget) {
     setObjectName(QStringLiteral("BrowserStation"));
+    // An ordinary window, which the announcer screen may cover: a dialog
+    // would be kept above it. It still belongs to the screen, so the
+    // screen's modality lets it take input.
+    setWindowFlags(Qt::Window);
     setWindowTitle(tr("Browser station \u2013 kelvane"));
     for (const QString& choice : addressChoices())
         m_address->addItem(choice, choice);
@@ -104,8 +132,7 @@ StationWindow::StationWindow(station::StationServer& server, QWidget* parent)
     m_pages->setObjectName(QStringLiteral("ConnectedPages"));
     m_pages->setHeaderLabels({tr("Role"), tr("Address"), tr("Since")});
     m_pages->setRootIsDecorated(false);
-    m_pages->setMinimumHeight(110);
-    m_pages->setMaximumHeight(140);
+    m_pages->setMinimumHeight(80);
 
     auto* where = new QHBoxLayout;
     where->addWidget(new QLabel(tr("Address:")));
@@ -122,7 +149,7 @@ StationWindow::StationWindow(station::StationServer& server, QWidget* parent)
     auto* readyLayout = new QVBoxLayout(readyBox);
     m_readyTexts->setObjectName(QStringLiteral("ReadyTexts"));
     m_readyTexts->setPlainText(m_server.readyTexts().join(QLatin1Char('\n')));
-    m_readyTexts->setFixedHeight(m_pages->minimumHeight());
+    m_readyTexts->setMinimumHeight(m_pages->minimumHeight());
     readyLayout->addWidget(m_readyTexts);
     readyBox->setVisible(!m_server.roles().empty() &&
                          m_server.roles().back() == station::Role::Send);
@@ -137,21 +164,33 @@ StationWindow::StationWindow(station::StationServer& server, QWidget* parent)
     });
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
     buttons->addButton(m_renew, QDialogButtonBox::ActionRole);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(where);
-    layout->addWidget(m_state);
-    layout->addWidget(m_linkBox);
-    // Side by side, so the window still fits a laptop's screen with three links.
+    // Everything but the buttons scrolls, so Close and New links stay in
+    // reach on a small screen.
+    auto* contentLayout = new QVBoxLayout(m_content);
+    contentLayout->setContentsMargins({});
+    contentLayout->addLayout(where);
+    contentLayout->addWidget(m_state);
+    contentLayout->addWidget(m_linkBox);
     auto* below = new QHBoxLayout;
     below->addWidget(pagesBox, 1);
     below->addWidget(readyBox, 1);
-    layout->addLayout(below);
+    contentLayout->addLayout(below, 1);
+    auto* scroll = new QScrollArea;
+    scroll->setObjectName(QStringLiteral("StationContent"));
+    scroll->setWidget(m_content);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(scroll, 1);
     // Beside the buttons, where it takes no height of its own.
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(m_withoutRole, 1);
     bottom->addWidget(buttons);
     layout->addLayout(bottom);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    // Enter is the announcer's most used key: it must never stop the
+    // station or drop the pages, so no button here is pressed by it.
+    for (QPushButton* button : findChildren<QPushButton*>())
+        button->setAutoDefault(false);
 
     connect(m_startStop, &QPushButton::clicked, this, &StationWindow::startOrStop);
     connect(m_renew, &QPushButton::clicked, this, &StationWindow::renewLinks);
@@ -164,13 +203,19 @@ StationWindow::StationWindow(station::StationServer& server, QWidget* parent)
 
 void StationWindow::startOrStop() {
     if (m_server.isListening()) {
-        station::stopAndRemember(m_server);
+        const int pages = static_cast<int>(m_server.pages().size());
+        if (pages == 0 ||
+            ui::confirm(tr("Stop the browser station? Pages connected now: %n. They lose the desk "
+                           "until the station is started again.",
+                           nullptr, pages),
+                        tr("Stop the station"), tr("Keep it running"), this))
+            station::stopAndRemember(m_server);
         return;
     }
     const QHostAddress host(m_address->currentData().toString());
     const QString where = station::addressText({host, static_cast<quint16>(m_port->value())});
-    if (const std::optional<QString> failure = station::startAndRemember(m_server, where))
-        ui::showMessage(*failure);
+    if (const store::Failure failure = station::startAndRemember(m_server, where))
+        ui::showMessage(failure.reason());
 }
 
 void StationWindow::keepReadyTexts() {
@@ -178,10 +223,18 @@ void StationWindow::keepReadyTexts() {
     m_server.setReadyTexts(m_readyTexts->toPlainText().split(QLatin1Char('\n')));
 }
 
+// The links may be handed out on paper, so New links asks even when no
+// page is connected.
 void StationWindow::renewLinks() {
-    if (const std::optional<QString> failure = m_server.renewLinks())
-        ui::showMessage(
-            tr("The new links work, but cannot be kept for the next run: %1").arg(*failure));
+    const int pages = static_cast<int>(m_server.pages().size());
+    if (!ui::confirm(tr("Replace every link? The links handed out stop working, and the pages "
+                        "connected now (%n) are closed: each needs the new link.",
+                        nullptr, pages),
+                     tr("Replace the links"), tr("Keep the links"), this))
+        return;
+    if (const store::Failure failure = m_server.renewLinks())
+        ui::showMessage(tr("The new links work, but cannot be kept for the next run: %1")
+                            .arg(failure.reason()));
 }
 
 void StationWindow::showState() {
@@ -192,7 +245,9 @@ void StationWindow::showState() {
     m_renew->setEnabled(on);
     m_linkBox->setVisible(on);
     if (!on) {
-        m_state->setText(tr("The station is off: no browser can see the desk."));
+        const QString failure = m_server.startFailure();
+        m_state->setText(failure.isEmpty() ? tr("The station is off: no browser can see the desk.")
+                                           : tr("The station could not start: %1").arg(failure));
     } else {
         const station::Address where = m_server.address();
         if (const int listed = m_address->findData(where.host.toString()); listed >= 0)
@@ -214,6 +269,25 @@ void StationWindow::showState() {
     }
     showLinks();
     showPages();
+    fitToScreen();
+}
+
+// As large as what it shows, within the screen it is on (the window
+// manager's title bar allowed for); what does not fit scrolls.
+void StationWindow::fitToScreen() {
+    const QMargins margins = layout()->contentsMargins();
+    const int bottomRow = layout()->itemAt(1)->sizeHint().height() + layout()->spacing();
+    const QSize wanted =
+        m_content->sizeHint() +
+        QSize(margins.left() + margins.right(), margins.top() + margins.bottom() + bottomRow);
+    const QRect area = screen()->availableGeometry();
+    resize(wanted.boundedTo(area.size() - QSize(8, titleBarAllowance)));
+    // Grown on Start, it may reach past the screen: moved back in whole.
+    if (isVisible() && !area.contains(frameGeometry()))
+        move(std::clamp(x(), area.left(),
+                        std::max(area.left(), area.right() - frameGeometry().width())),
+             std::clamp(y(), area.top() + titleBarAllowance / 2,
+                        std::max(area.top(), area.bottom() - frameGeometry().height())));
 }
 
 void StationWindow::showLinks() {
@@ -223,26 +297,28 @@ void StationWindow::showLinks() {
     }
     if (!m_server.isListening())
         return;
+    // Side by side, so the window fits a laptop's screen.
     for (const station::Role role : m_server.roles()) {
         const QString link = QString::fromLatin1(m_server.link(role).toEncoded());
-        auto* row = new QWidget;
-        auto* rowLayout = new QHBoxLayout(row);
-        auto* code = new QLabel;
-        code->setPixmap(QPixmap::fromImage(qrCode(link.toLatin1(), qrScale)));
-        auto* text = new QVBoxLayout;
+        auto* column = new QWidget;
+        auto* columnLayout = new QVBoxLayout(column);
+        columnLayout->setContentsMargins({});
         auto* name = new QLabel(QStringLiteral("<b>%1</b>").arg(roleTitle(role)));
         name->setTextFormat(Qt::RichText);
-        auto* field = new QLineEdit(link);
+        auto* code = new QLabel;
+        code->setPixmap(QPixmap::fromImage(qrCode(link.toLatin1(), qrScale)));
+        auto* text = new QLabel(roleText(role));
+        text->setWordWrap(true);
+        auto* field = new LinkField(link);
         field->setObjectName(QStringLiteral("Link_") + station::roleName(role));
-        field->setReadOnly(true);
-        field->setMinimumWidth(field->fontMetrics().horizontalAdvance(link) + 16);
-        text->addWidget(name);
-        text->addWidget(new QLabel(roleText(role)));
-        text->addWidget(field);
-        text->addStretch();
-        rowLayout->addWidget(code);
-        rowLayout->addLayout(text);
-        m_links->addWidget(row);
+        columnLayout->addWidget(name);
+        columnLayout->addWidget(code);
+        columnLayout->addWidget(text);
+        columnLayout->addWidget(field);
+        columnLayout->addStretch();
+        m_links->addWidget(column, 1);
+        // Shown now, so that the window is sized with it.
+        column->show();
     }
 }
 

@@ -9,7 +9,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QSpinBox;
 class QTreeWidget;
-class QVBoxLayout;
+class QHBoxLayout;
 
 namespace station {
 class StationServer;
@@ -30,6 +30,7 @@ private:
     void renewLinks();
     void keepReadyTexts();
     void showState();
+    void fitToScreen();
     void showLinks();
     void showPages();
 
@@ -38,7 +39,7 @@ private:
     QSpinBox* m_port;
     QPushButton* m_startStop;
     QLabel* m_state;
-    QVBoxLayout* m_links;
+    QHBoxLayout* m_links;
     QWidget* m_linkBox;
     QTreeWidget* m_pages;
     // How many connections are open that are no page with a link (yet).
@@ -47,4 +48,6 @@ private:
     // The ready texts are kept a moment after the announcer stops typing.
     QPlainTextEdit* m_readyTexts;
     QTimer m_keepReadyTexts;
+    // Everything above the buttons, in a scroll area.
+    QWidget* m_content;
 };

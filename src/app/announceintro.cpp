@@ -1,14 +1,15 @@
 #include "announceintro.h"
 
+#include "announcersession.h"
 #include "settingsfile.h"
 
 #include "announcer/announcerscreen.h"
+#include "announcer/keyswindow.h"
 #include "desk/fileprobe.h"
 #include "dialogs/fileinfo.h"
 #include "store/connectionfile.h"
 #include "ui/fonts.h"
 #include "ui/messagebox.h"
-#include "ui/windowregistry.h"
 #include "ui_announceintro.h"
 
 #include <QCloseEvent>
@@ -16,9 +17,10 @@
 #include <QShortcut>
 #include <QWindow>
 
-AnnounceIntro::AnnounceIntro(QWidget* parent)
+AnnounceIntro::AnnounceIntro(AnnouncerSession& session, QWidget* parent)
     : QDialog(parent)
-    , m_ui(std::make_unique<Ui::AnnounceIntro>()) {
+    , m_ui(std::make_unique<Ui::AnnounceIntro>())
+    , m_session(session) {
     m_ui->setupUi(this);
     // The program's main window: window managers place a dialog over its
     // parent or centre it, but a main window where new windows go.
@@ -28,11 +30,14 @@ AnnounceIntro::AnnounceIntro(QWidget* parent)
     connect(m_ui->Command3, &QPushButton::clicked, this, &AnnounceIntro::enter);
     connect(m_ui->Command4, &QPushButton::clicked, this, &AnnounceIntro::exitProgram);
     // The whole job works without a mouse: Return in the path box is Enter,
-    // and Alt with a button's initial presses it (its caption unchanged).
+    // and Alt with a button's initial presses it (its caption unchanged; the
+    // initial of the caption in the person's language).
     connect(m_ui->DbName, &QLineEdit::returnPressed, this, &AnnounceIntro::enter);
-    for (const auto& [key, button] : {std::pair{Qt::Key_B, m_ui->Command1}, std::pair{Qt::Key_E, m_ui->Command3},
-                                      std::pair{Qt::Key_X, m_ui->Command4}}) {
-        auto* shortcut = new QShortcut(Qt::ALT | key, this);
+    const AccessKeys keys = accessKeys();
+    for (const auto& [key, button] :
+         {std::pair{keys.browse, m_ui->Command1}, std::pair{keys.enter, m_ui->Command3},
+          std::pair{keys.exit, m_ui->Command4}}) {
+        auto* shortcut = new QShortcut(key, this);
         connect(shortcut, &QShortcut::activated, button, &QPushButton::click);
     }
     load();
@@ -71,7 +76,9 @@ void AnnounceIntro::enter() {
     // it comes back where the user left it.
     const QPoint placed = geometry().topLeft();
     hide();
-    ui::loadedWindow<AnnouncerScreen>().showModal(path, AnnouncerScreen::Entry::Checked);
+    if (!m_screen)
+        m_screen = std::make_unique<AnnouncerScreen>(m_session.desk(), m_session.station());
+    m_screen->showModal(path, AnnouncerScreen::Entry::Checked);
     if (QWindow* handle = windowHandle())
         handle->setPosition(placed);
     show();
@@ -83,15 +90,15 @@ void AnnounceIntro::enter() {
 // previous settings stay as they were; the screen opens all the same.
 void AnnounceIntro::rememberPath(const QString& path) {
     const QString settings = settingsFilePath();
-    if (const auto reason = unstorablePathReason(path)) {
+    if (const store::Failure unstorable = unstorablePathReason(path)) {
         ui::showMessage(tr("The database path cannot be remembered in %1 because %2. "
                            "Rename the file or folder to have it remembered next time.")
-                            .arg(settings, *reason));
+                            .arg(settings, unstorable.reason()));
         return;
     }
-    if (const auto failure = writeSettings(settings, path))
-        ui::showMessage(
-            tr("The database path could not be remembered in %1: %2").arg(settings, *failure));
+    if (const store::Failure failure = writeSettings(settings, path))
+        ui::showMessage(tr("The database path could not be remembered in %1: %2")
+                            .arg(settings, failure.reason()));
 }
 
 // A closed gala network may turn encryption off on purpose, so the

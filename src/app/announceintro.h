@@ -8,14 +8,17 @@
 namespace Ui {
 class AnnounceIntro;
 }
+class AnnouncerScreen;
+class AnnouncerSession;
 
 // The start-up window: which announcer database to use, remembered
-// between runs, and the way into the announcer screen.
+// between runs, and the way into the announcer screen, which shows the
+// session's desk. The screen is made at the first Enter and kept.
 class AnnounceIntro : public QDialog {
     Q_OBJECT
 
 public:
-    explicit AnnounceIntro(QWidget* parent = nullptr);
+    explicit AnnounceIntro(AnnouncerSession& session, QWidget* parent = nullptr);
     ~AnnounceIntro() override;
 
     // There is nothing to cancel: Escape must not hide the only window.
@@ -36,5 +39,7 @@ private:
     void warnIfUnencrypted(const QString& path);
 
     std::unique_ptr<Ui::AnnounceIntro> m_ui;
+    AnnouncerSession& m_session;
+    std::unique_ptr<AnnouncerScreen> m_screen;
     QStringList m_toldUnencrypted;
 };

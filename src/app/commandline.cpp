@@ -1,5 +1,13 @@
 #include "commandline.h"
 
+#include "programinfo.h"
+
+#include "station/stationaddress.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+
 const char* const kelvaneUsage = QT_TRANSLATE_NOOP(
     "Usage",
     "usage: kelvane [--display-only] [--station [ADDRESS][:PORT]]\n"
@@ -29,20 +37,61 @@ const char* const kelvaneUsage = QT_TRANSLATE_NOOP(
     "A Jet (.mdb) file is only read on Linux: a dismissed message is hidden, not\n"
     "deleted, and stays hidden for the day (the read-out log remembers it).\n");
 
-std::optional<KelvaneOptions> parseKelvaneArguments(const QStringList& arguments, QString& unknown) {
+const char* const kelvaneServeUsage = QT_TRANSLATE_NOOP(
+    "Usage",
+    "\n"
+    "usage: kelvane serve [--display-only] [--station [ADDRESS][:PORT]] [DATABASE]\n"
+    "Runs the desk and its browser station without a window or a display, on DATABASE\n"
+    "(an announcer file or a connection file) or the one remembered in ~/kelvane.ini;\n"
+    "prints each link as a line ROLE URL, its notices on standard error, and stops\n"
+    "on SIGTERM or SIGINT. The station listens where --station says, or where it\n"
+    "listened last.\n");
+
+namespace {
+
+bool isAddress(const QString& text) {
+    QString ignored;
+    return station::parseAddress(text, ignored).has_value();
+}
+
+} // namespace
+
+std::optional<KelvaneOptions> parseKelvaneArguments(const QStringList& arguments, QString& error) {
     KelvaneOptions options;
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
+    qsizetype i = 1;
+    options.serve = arguments.value(i) == QLatin1String("serve");
+    if (options.serve)
+        ++i;
+    for (; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
+        const QString next = arguments.value(i + 1);
         if (argument == QLatin1String("--display-only")) {
             options.displayOnly = true;
         } else if (argument == QLatin1String("--station")) {
-            const bool given =
-                i + 1 < arguments.size() && !arguments[i + 1].startsWith(QLatin1String("--"));
+            // The address may be left out; a served database's path that
+            // ends the line is no address.
+            const bool given = i + 1 < arguments.size() && !next.startsWith(QLatin1String("--")) &&
+                               (!options.serve || i + 2 < arguments.size() || isAddress(next));
             options.station = given ? arguments[++i] : QString();
+            if (QString why; !station::parseAddress(*options.station, why)) {
+                error = QStringLiteral("kelvane: ") + why;
+                return std::nullopt;
+            }
+        } else if (options.serve && options.database.isEmpty() && !argument.isEmpty() &&
+                   !argument.startsWith(QLatin1String("--"))) {
+            options.database = argument;
         } else {
-            unknown = argument;
+            error =
+                QCoreApplication::translate("Usage", "kelvane: unknown argument %1").arg(argument);
             return std::nullopt;
         }
     }
     return options;
+}
+
+int refuseArguments(const QString& error) {
+    std::fprintf(stderr, "%s\n%s%s", error.toUtf8().constData(),
+                 QCoreApplication::translate(cli::usageContext, kelvaneUsage).toUtf8().constData(),
+                 QCoreApplication::translate(cli::usageContext, kelvaneServeUsage).toUtf8().constData());
+    return 2;
 }

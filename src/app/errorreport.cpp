@@ -1,9 +1,7 @@
 #include "errorreport.h"
 
-#include "announcer/announcerscreen.h"
 #include "store/databasethread.h"
 #include "ui/messagebox.h"
-#include "ui/windowregistry.h"
 
 #include <QCoreApplication>
 
@@ -18,6 +16,11 @@ std::function<void(int)>& programEnding() {
     return ending;
 }
 
+std::function<void()>& databaseClosing() {
+    static std::function<void()> closing;
+    return closing;
+}
+
 } // namespace
 
 QString errorReportText(int number, const QString& description) {
@@ -30,8 +33,8 @@ void reportErrorAndEnd(int number, const QString& description) {
     // let go of the announcer database first, so no tick reaches a database that has
     // just failed and stacks a second report on the first, and a writer
     // waiting for our locks can go on.
-    if (ui::isLoaded<AnnouncerScreen>())
-        ui::loadedWindow<AnnouncerScreen>().desk().close();
+    if (databaseClosing())
+        databaseClosing()();
     // An error raised while the report is open is part of the same failure;
     // the program ends once the person has read the first.
     static bool reporting = false;
@@ -58,3 +61,7 @@ void endProgram(int status) {
 }
 
 void setProgramEnding(std::function<void(int status)> ending) { programEnding() = std::move(ending); }
+
+void setErrorReportClosing(std::function<void()> closing) {
+    databaseClosing() = std::move(closing);
+}

@@ -65,23 +65,25 @@ QString readSettingsField(const QString& settingsPath) {
     return text->mid(start, end - start);
 }
 
-std::optional<QString> unstorablePathReason(const QString& databasePath) {
+store::Failure unstorablePathReason(const QString& databasePath) {
     if (databasePath.contains(QLatin1Char('"')))
-        return QCoreApplication::translate("SettingsFile", "it contains a double quote");
+        return store::Failure(
+            QCoreApplication::translate("SettingsFile", "it contains a double quote"));
     if (databasePath.contains(QLatin1Char('\r')) || databasePath.contains(QLatin1Char('\n')))
-        return QCoreApplication::translate("SettingsFile", "it contains a line break");
-    return std::nullopt;
+        return store::Failure(
+            QCoreApplication::translate("SettingsFile", "it contains a line break"));
+    return {};
 }
 
-std::optional<QString> writeSettings(const QString& settingsPath, const QString& databasePath) {
+store::Failure writeSettings(const QString& settingsPath, const QString& databasePath) {
     QSaveFile file(settingsPath);
     if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
+        return store::Failure(file.errorString());
     const QByteArray line = '"' + databasePath.toLocal8Bit() + "\"\r\n";
     // The explicit flush is what notices a full disk: commit() alone would
     // report success and put an empty file in place of the old settings.
     // Returning without commit() leaves the old file as it was.
     if (file.write(line) != line.size() || !file.flush() || !file.commit())
-        return file.errorString();
-    return std::nullopt;
+        return store::Failure(file.errorString());
+    return {};
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QString>
+#include "store/failure.h"
 
-#include <optional>
+#include <QString>
 
 // The one-line settings file that remembers the announcer database between
 // runs: a double quote, the path, a double quote, CR LF.
@@ -18,8 +18,8 @@ QString defaultDatabasePath();
 QString readSettingsField(const QString& settingsPath);
 
 // Why a path cannot be stored in the one-line quoted format, if it cannot.
-std::optional<QString> unstorablePathReason(const QString& databasePath);
+store::Failure unstorablePathReason(const QString& databasePath);
 
 // Writes the settings line for databasePath, replacing the file as a whole.
 // Returns the reason when the file could not be written.
-std::optional<QString> writeSettings(const QString& settingsPath, const QString& databasePath);
+store::Failure writeSettings(const QString& settingsPath, const QString& databasePath);

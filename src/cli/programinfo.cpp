@@ -22,9 +22,15 @@ InfoRequest infoRequest(int argc, const char* const* argv) {
 
 std::optional<int> answerInfoRequest(int argc, const char* const* argv, const char* program,
                                      const char* usage) {
+    return answerInfoRequest(argc, argv, program, {usage});
+}
+
+std::optional<int> answerInfoRequest(int argc, const char* const* argv, const char* program,
+                                     std::initializer_list<const char*> usage) {
     switch (infoRequest(argc, argv)) {
     case InfoRequest::Help:
-        std::fputs(i18n::translatedEarly(usageContext, usage).toUtf8().constData(), stdout);
+        for (const char* part : usage)
+            std::fputs(i18n::translatedEarly(usageContext, part).toUtf8().constData(), stdout);
         return 0;
     case InfoRequest::Version:
         std::printf("%s %s\n", program, KELVANE_VERSION);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <initializer_list>
 #include <optional>
 
 // --help and --version, common to every kelvane program. They are answered
@@ -22,5 +23,8 @@ inline constexpr const char* usageContext = "Usage";
 // nothing when the arguments ask for neither.
 std::optional<int> answerInfoRequest(int argc, const char* const* argv, const char* program,
                                      const char* usage);
+// The same for a usage in parts, each translated by itself.
+std::optional<int> answerInfoRequest(int argc, const char* const* argv, const char* program,
+                                     std::initializer_list<const char*> usage);
 
 } // namespace cli

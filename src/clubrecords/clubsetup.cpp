@@ -48,14 +48,16 @@ public:
             m_values.insert(fieldText(row, QStringLiteral("Name")), fieldText(row, QStringLiteral("Value")));
         });
     }
-    QString text(const QString& name) const {
+    [[nodiscard]] QString text(const QString& name) const {
         const auto value = m_values.constFind(name);
         if (value == m_values.cend())
             throw KelvaneError(ErrorNumber::ItemNotFound,
                                ClubRecordTexts::tr("The club setup has no '%1'.").arg(name));
         return *value;
     }
-    qint16 count(const QString& name) const { return store::toInt16(wholeNumber(text(name), name)); }
+    [[nodiscard]] qint16 count(const QString& name) const {
+        return store::toInt16(wholeNumber(text(name), name));
+    }
 
 private:
     QHash<QString, QString> m_values;

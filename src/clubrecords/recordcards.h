@@ -28,7 +28,7 @@ struct DateFilter {
     std::optional<QDate> before;
     bool includeUndated = false;
 
-    bool passes(const std::optional<QDate>& recordDate) const;
+    [[nodiscard]] bool passes(const std::optional<QDate>& recordDate) const;
 };
 
 // The filter from the start and finish texts ("dd/mm/yy" or the open-bound

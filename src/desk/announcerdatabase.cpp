@@ -50,9 +50,10 @@ bool onlyLineBreaks(const QVariant& start) {
 
 // The text after the empty lines (CR LF pairs) it begins with.
 QString withoutEmptyLines(const QString& text) {
+    using store::announcer::lineBreak;
     qsizetype start = 0;
-    while (text.mid(start, 2) == QLatin1String("\r\n"))
-        start += 2;
+    while (text.mid(start, lineBreak.size()) == lineBreak)
+        start += lineBreak.size();
     return text.mid(start);
 }
 
@@ -101,8 +102,8 @@ AnnouncerDatabase::AnnouncerDatabase(QString path, Done<bool> done)
     , m_identity(identityOf(m_path)) {
     m_thread.open(m_path, QStringLiteral(QT_TRANSLATE_NOOP("Database", "announcer database")),
                   patience, [this, done = std::move(done)](const store::Outcome<bool>& outcome) {
-                      m_canDeleteRows = outcome.value.value_or(false);
-                      m_opened = !outcome.error;
+                      m_canDeleteRows = outcome.ok() && outcome.value();
+                      m_opened = outcome.ok();
                       if (done)
                           done(outcome);
                   });
@@ -180,7 +181,7 @@ void AnnouncerDatabase::dismissRow(const ChosenRow& shown, const QString& shownT
             if (const auto failure = readoutlog::append(
                     logEntry(context, readoutlog::dismissed, shown, dismissed.message))) {
                 dismissed.result = DismissedRow::Result::NotLogged;
-                dismissed.logFailure = *failure;
+                dismissed.logFailure = failure.reason();
                 return dismissed;
             }
             if (!whole) {
@@ -192,8 +193,9 @@ void AnnouncerDatabase::dismissRow(const ChosenRow& shown, const QString& shownT
                     if (!deleteByKey(database, shown.key))
                         dismissed.result = DismissedRow::Result::AlreadyGone;
                 } catch (const store::KelvaneError&) {
-                    readoutlog::append(
-                        logEntry(context, readoutlog::notDeleted, shown, dismissed.message));
+                    // The delete's own error is what the announcer hears.
+                    static_cast<void>(readoutlog::append(
+                        logEntry(context, readoutlog::notDeleted, shown, dismissed.message)));
                     throw;
                 }
             }
@@ -226,7 +228,7 @@ void AnnouncerDatabase::readLog(const QDate& day, Done<std::vector<readoutlog::R
         std::move(done));
 }
 
-void AnnouncerDatabase::log(const readoutlog::Entry& entry, Done<std::optional<QString>> done) {
-    m_thread.call<std::optional<QString>>(
-        [entry](store::Database&) { return readoutlog::append(entry); }, std::move(done));
+void AnnouncerDatabase::log(const readoutlog::Entry& entry, Done<store::Failure> done) {
+    m_thread.call<store::Failure>([entry](store::Database&) { return readoutlog::append(entry); },
+                                  std::move(done));
 }

@@ -4,6 +4,7 @@
 
 #include "store/announcerschema.h"
 #include "store/databasethread.h"
+#include "store/failure.h"
 #include "store/rowkey.h"
 
 #include <QDateTime>
@@ -71,17 +72,17 @@ public:
     // can be deleted. Operations asked for meanwhile run once it is open.
     AnnouncerDatabase(QString path, Done<bool> done);
 
-    QString path() const { return m_path; }
+    [[nodiscard]] QString path() const { return m_path; }
     // True while path still names the very file that was opened (not one
     // renamed over it or made anew since).
-    bool isFileAt(const QString& path) const;
+    [[nodiscard]] bool isFileAt(const QString& path) const;
     // False until the opening has said otherwise, and for a file this
     // computer can only read.
-    bool canDeleteRows() const { return m_canDeleteRows; }
+    [[nodiscard]] bool canDeleteRows() const { return m_canDeleteRows; }
     // The opening has succeeded.
-    bool isOpened() const { return m_opened; }
+    [[nodiscard]] bool isOpened() const { return m_opened; }
     // Operations whose answer has not come back yet.
-    int pending() const { return m_thread.pending(); }
+    [[nodiscard]] int pending() const { return m_thread.pending(); }
 
     // Every row of "Sorted Announcements", in its order.
     void readList(Done<std::vector<ListedRow>> done);
@@ -102,11 +103,11 @@ public:
     // written comes with it.
     struct Added {
         store::RowKey key;
-        std::optional<QString> logFailure;
+        store::Failure logFailure;
     };
     void addRow(const readoutlog::Entry& entry, const QVariant& sequence, Done<Added> done);
     // Appends an entry to the read-out log; done learns why it could not.
-    void log(const readoutlog::Entry& entry, Done<std::optional<QString>> done);
+    void log(const readoutlog::Entry& entry, Done<store::Failure> done);
     // The dismissals of a day in the read-out log, newest first.
     void readLog(const QDate& day, Done<std::vector<readoutlog::ReadOut>> done);
     void watchChanges(std::function<void()> changed) { m_thread.watchChanges(std::move(changed)); }

@@ -8,8 +8,6 @@
 
 #include <QPointer>
 
-#include <algorithm>
-
 #include <utility>
 
 namespace {
@@ -35,11 +33,10 @@ QString logFailedAfterUndo(const QString& reason) {
 // ("From Referee: Lane 4 timekeeper to the start"), so that the listed
 // first line says who asks and what; line breaks as the database's CR LF.
 QString sentMessageText(const QString& sender, const QString& text) {
-    QString message = text;
-    message.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    message.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    message.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-    return AnnouncerDesk::tr("From %1: %2").arg(sender, message);
+    //: A sent message's text: %1 the sender's name or post as typed ("Referee",
+    //: "Anna"), %2 the message. Use the form that reads well before any name or
+    //: post, with no preposition where one would need an article ("Referee: …").
+    return AnnouncerDesk::tr("From %1: %2").arg(sender, store::announcer::withLineBreaks(text));
 }
 
 } // namespace
@@ -49,6 +46,8 @@ AnnouncerDesk::AnnouncerDesk(QObject* parent)
     m_retry.setSingleShot(true);
     m_retry.setInterval(serverRetryMs);
     connect(&m_retry, &QTimer::timeout, this, &AnnouncerDesk::refreshForViews);
+    m_look.setInterval(lookIntervalMs);
+    connect(&m_look, &QTimer::timeout, this, &AnnouncerDesk::check);
 }
 
 AnnouncerDesk::~AnnouncerDesk() = default;
@@ -67,6 +66,7 @@ std::function<void(store::Outcome<Result>)> AnnouncerDesk::whileOpen(Handle hand
 void AnnouncerDesk::open(const QString& path) {
     forgetListAndDisplays();
     m_trouble.clear();
+    m_closedReason.clear();
     emit captionChanged();
     if (!m_database || !m_database->isFileAt(path)) {
         letGo();
@@ -89,6 +89,7 @@ void AnnouncerDesk::close() {
 
 void AnnouncerDesk::letGo() {
     m_database.reset();
+    logRead(std::nullopt);
     m_retry.stop();
     m_refreshing = false;
     m_refreshAgain = false;
@@ -106,6 +107,10 @@ void AnnouncerDesk::forgetListAndDisplays() {
 
 void AnnouncerDesk::closeFor(const QString& reason) {
     close();
+    if (m_keepsTrying) {
+        m_closedReason = reason;
+        emit captionChanged();
+    }
     emit closed(reason);
 }
 
@@ -115,19 +120,19 @@ void AnnouncerDesk::closeFor(const QString& reason) {
 // dismissed from it today are hidden again.
 void AnnouncerDesk::opened(const store::Outcome<bool>& outcome, bool reopening) {
     emit takingMessagesChanged();
-    if (!outcome.error) {
+    if (outcome.ok()) {
         emit captionChanged();
-        if (!*outcome.value)
+        if (!outcome.value())
             m_database->readLog(m_clock().date(), whileOpen<std::vector<readoutlog::ReadOut>>(
                                                       [this](const auto& log) {
-                                                          if (log.value)
-                                                              hideWhatWasReadOut(*log.value);
+                                                          if (log.ok())
+                                                              hideWhatWasReadOut(log.value());
                                                       }));
         return;
     }
     closeFor(reopening ? tr("Another file has taken the place of the announcer database. %1")
-                             .arg(outcome.error->description())
-                       : outcome.error->description());
+                             .arg(outcome.error().description())
+                       : outcome.error().description());
 }
 
 void AnnouncerDesk::hideWhatWasReadOut(const std::vector<readoutlog::ReadOut>& readOuts) {
@@ -139,8 +144,11 @@ void AnnouncerDesk::hideWhatWasReadOut(const std::vector<readoutlog::ReadOut>& r
 }
 
 void AnnouncerDesk::check() {
-    if (!m_database)
+    if (!m_database) {
+        if (m_keepsTrying && !m_path.isEmpty() && File_Exists(m_path))
+            open(m_path);
         return;
+    }
     if (!File_Exists(m_path)) {
         closeFor(tr("The announcer database '%1' is no longer there.").arg(m_path));
         return;
@@ -158,6 +166,7 @@ void AnnouncerDesk::check() {
 // that very row (key, Sequence and text) is in the new file too.
 void AnnouncerDesk::reopen() {
     m_database.reset();
+    logRead(std::nullopt);
     ++m_opening;
     m_database = std::make_unique<AnnouncerDatabase>(
         m_path, whileOpen<bool>([this](const auto& outcome) { opened(outcome, true); }));
@@ -168,8 +177,8 @@ void AnnouncerDesk::reopen() {
         m_database->readRow(
             display.row->key,
             whileOpen<std::optional<ChosenRow>>([this, station = station](const auto& outcome) {
-                if (!outcome.error)
-                    keepDismissIfStillThere(station, *outcome.value);
+                if (outcome.ok())
+                    keepDismissIfStillThere(station, outcome.value());
             }));
     }
 }
@@ -193,13 +202,31 @@ void AnnouncerDesk::startListing() {
 
 // A listing already on its way is as current as a new one would be.
 void AnnouncerDesk::attachView() {
-    if (m_views++ == 0 && !m_refreshing)
-        refresh();
+    if (m_views++ == 0) {
+        if (!m_database)
+            check();
+        else if (!m_refreshing)
+            refresh();
+    }
+    followViews();
 }
 
 void AnnouncerDesk::detachView() {
     Q_ASSERT(m_views > 0);
     --m_views;
+    followViews();
+}
+
+void AnnouncerDesk::setLooking(bool looking) {
+    m_looking = looking;
+    followViews();
+}
+
+void AnnouncerDesk::followViews() {
+    if (!m_looking || !hasViews())
+        m_look.stop();
+    else if (!m_look.isActive())
+        m_look.start();
 }
 
 void AnnouncerDesk::refreshForViews() {
@@ -221,29 +248,37 @@ void AnnouncerDesk::refresh() {
 
 void AnnouncerDesk::listed(const store::Outcome<std::vector<ListedRow>>& outcome) {
     m_refreshing = false;
-    if (outcome.error) {
-        noteTrouble(*outcome.error);
+    if (!outcome.ok()) {
+        noteTrouble(outcome.error());
     } else {
         clearTrouble();
+        const desk::SentSequences sent = desk::sentSequences();
         std::vector<MessageList::Line> lines;
         std::vector<store::RowKey> keys;
-        lines.reserve(outcome.value->size());
-        keys.reserve(outcome.value->size());
-        for (const ListedRow& row : *outcome.value) {
+        std::vector<store::RowKey> urgentUnknown;
+        lines.reserve(outcome.value().size());
+        keys.reserve(outcome.value().size());
+        for (const ListedRow& row : outcome.value()) {
             if (!m_hidden.isEmpty() && m_hidden.isHidden(m_path, row.key))
                 continue;
+            const LineKind kind = lineKind(row.sequence, sent);
             lines.push_back({row.key, row.sequence,
-                             listLine(row.sequence, messageText(row.messageStart), row.more),
-                             row.more, createdTime(row.created)});
+                             listLine(row.sequence, messageText(row.messageStart), row.more, kind),
+                             row.more, createdTime(row.created), kind == LineKind::Urgent});
             keys.push_back(row.key);
+            if (kind == LineKind::Urgent && !m_arrivals.firstSeen(row.key).isValid())
+                urgentUnknown.push_back(row.key);
         }
         const int arrivals = m_arrivals.listed(m_path, keys, m_clock());
-        markShownIfGone(lines);
+        const auto urgent =
+            std::count_if(urgentUnknown.cbegin(), urgentUnknown.cend(),
+                          [this](const auto& key) { return m_arrivals.isNew(key); });
         m_messages.setLines(std::move(lines));
+        markShownIfGone();
         m_hasListing = true;
         emit listChanged();
         if (arrivals > 0)
-            emit arrived(arrivals);
+            emit arrived(arrivals, static_cast<int>(urgent));
     }
     if (std::exchange(m_refreshAgain, false))
         refresh();
@@ -252,14 +287,11 @@ void AnnouncerDesk::listed(const store::Outcome<std::vector<ListedRow>>& outcome
 // Another station or the meet program may delete the message on a
 // station's display: it stays readable, but marked, and Dismiss no longer
 // acts on it.
-void AnnouncerDesk::markShownIfGone(const std::vector<MessageList::Line>& lines) {
+void AnnouncerDesk::markShownIfGone() {
     for (auto& [station, display] : m_displays) {
         if (!display.row)
             continue;
-        const store::RowKey& shownKey = display.row->key;
-        const bool gone =
-            std::none_of(lines.cbegin(), lines.cend(),
-                         [&](const MessageList::Line& line) { return line.key == shownKey; });
+        const bool gone = m_messages.rowOf(display.row->key) < 0;
         if (gone == display.gone)
             continue;
         display.gone = gone;
@@ -279,11 +311,11 @@ void AnnouncerDesk::choose(const store::RowKey& key, const QString& station) {
     m_messages.newnessChanged();
     m_database->readRow(key,
                         whileOpen<std::optional<ChosenRow>>([this, station](const auto& outcome) {
-                            if (outcome.error)
-                                troubled(station, *outcome.error,
+                            if (!outcome.ok())
+                                troubled(station, outcome.error(),
                                          tr("The message could not be read; choose it again"));
                             else
-                                showChosen(station, *outcome.value);
+                                showChosen(station, outcome.value());
                             refresh();
                         }));
 }
@@ -335,21 +367,21 @@ void AnnouncerDesk::dismissed(const DismissedMessage& dismissal,
     const auto display = m_displays.find(station);
     const bool stillShown = display != m_displays.end() && display->second.row &&
                             display->second.row->key == dismissal.key;
-    if (outcome.error || outcome.value->result == DismissedRow::Result::NotLogged) {
+    if (!outcome.ok() || outcome.value().result == DismissedRow::Result::NotLogged) {
         if (stillShown)
             display->second.armed = true;
-        if (outcome.error)
-            troubled(station, *outcome.error,
+        if (!outcome.ok())
+            troubled(station, outcome.error(),
                      tr("The message has not been dismissed; press Dismiss This Message again"));
         else
             tell(station, tr("The message has not been dismissed: the read-out log could not be "
                              "written (%1).")
-                              .arg(outcome.value->logFailure));
+                              .arg(outcome.value().logFailure));
         return;
     }
     DismissedMessage done = dismissal;
-    if (outcome.value->result != DismissedRow::Result::AlreadyGone) {
-        done.message = outcome.value->message;
+    if (outcome.value().result != DismissedRow::Result::AlreadyGone) {
+        done.message = outcome.value().message;
         done.whole = true;
     }
     if (done.hiddenOnly)
@@ -401,45 +433,56 @@ void AnnouncerDesk::undoHidden(const QString& station, const DismissedMessage& d
     m_hidden.unhide(m_path, dismissal.key);
     m_arrivals.known(dismissal.key, m_clock());
     emit rowRestored(dismissal.key, dismissal.key);
+    showPutBack(station, dismissal, dismissal.key);
     refresh();
     m_database->log(logEntry(readoutlog::undone, station, dismissal),
-                    whileOpen<std::optional<QString>>([this, station](const auto& outcome) {
-                        if (outcome.value && *outcome.value)
-                            tell(station, logFailedAfterUndo(**outcome.value));
+                    whileOpen<store::Failure>([this, station](const auto& outcome) {
+                        if (outcome.ok() && outcome.value())
+                            tell(station, logFailedAfterUndo(outcome.value().reason()));
                     }));
 }
 
 void AnnouncerDesk::restored(const QString& station, const DismissedMessage& dismissal,
                              const store::Outcome<AnnouncerDatabase::Added>& outcome) {
-    if (outcome.error) {
+    if (!outcome.ok()) {
         m_history.putBack(dismissal);
         // The desk's window has keys; a page has buttons and no log of its own.
         const bool atDesk = station == deskStation;
-        if (DatabaseTrouble::kindOf(*outcome.error) == DatabaseTrouble::Kind::Failed)
+        if (DatabaseTrouble::kindOf(outcome.error()) == DatabaseTrouble::Kind::Failed)
             tell(station, (atDesk ? tr("The dismissal cannot be undone: this announcer database "
                                        "does not let kelvane add the message back (%1). The "
                                        "message is in today's read-out log (Ctrl+H).")
                                   : tr("The dismissal cannot be undone: this announcer database "
                                        "does not let kelvane add the message back (%1). The "
                                        "message is in today's read-out log at the desk."))
-                              .arg(outcome.error->description()));
+                              .arg(outcome.error().description()));
         else
-            troubled(station, *outcome.error,
+            troubled(station, outcome.error(),
                      atDesk ? tr("The message has not been put back; press Ctrl+Z again")
                             : tr("The message has not been put back; press Undo again"));
         return;
     }
-    m_arrivals.known(outcome.value->key, m_clock());
-    emit rowRestored(dismissal.key, outcome.value->key);
+    m_arrivals.known(outcome.value().key, m_clock());
+    emit rowRestored(dismissal.key, outcome.value().key);
+    showPutBack(station, dismissal, outcome.value().key);
     refresh();
-    if (outcome.value->logFailure)
-        tell(station, logFailedAfterUndo(*outcome.value->logFailure));
+    if (outcome.value().logFailure)
+        tell(station, logFailedAfterUndo(outcome.value().logFailure.reason()));
+}
+
+// The message Undo put back is on the display of the station that undid
+// it, as if chosen there: the announcer sees what came back, and Dismiss
+// acts on it again.
+void AnnouncerDesk::showPutBack(const QString& station, const DismissedMessage& dismissal,
+                                const store::RowKey& key) {
+    showChosen(station, ChosenRow{key, dismissal.sequence, dismissal.message.left(shownCharacters),
+                                  dismissal.message.size()});
 }
 
 void AnnouncerDesk::send(const QString& sender, const QString& text, bool urgent,
                          const QString& station, std::function<void(const Sent&)> done) {
-    if (const std::optional<QString> refusal = refusesMessages()) {
-        done({std::nullopt, *refusal});
+    if (const store::Failure refusal = refusesMessages()) {
+        done({std::nullopt, refusal.reason()});
         return;
     }
     const desk::SentSequences sequences = desk::sentSequences();
@@ -462,25 +505,25 @@ void AnnouncerDesk::send(const QString& sender, const QString& text, bool urgent
 // unreachable one changes nothing; the official sends again.
 void AnnouncerDesk::added(const store::Outcome<AnnouncerDatabase::Added>& outcome,
                           const std::function<void(const Sent&)>& done) {
-    if (!outcome.error) {
+    if (outcome.ok()) {
         refresh();
-        done({outcome.value->key, {}});
+        done({outcome.value().key, {}});
         return;
     }
-    if (DatabaseTrouble::kindOf(*outcome.error) == DatabaseTrouble::Kind::Failed) {
-        m_insertRefusal = outcome.error->description();
+    if (DatabaseTrouble::kindOf(outcome.error()) == DatabaseTrouble::Kind::Failed) {
+        m_insertRefusal = outcome.error().description();
         emit takingMessagesChanged();
-        done({std::nullopt, *refusesMessages()});
+        done({std::nullopt, refusesMessages().reason()});
         return;
     }
-    noteTrouble(*outcome.error);
+    noteTrouble(outcome.error());
     done({std::nullopt,
-          troubleMessage(DatabaseTrouble::kindOf(*outcome.error), tr("Send the message again"))});
+          troubleMessage(DatabaseTrouble::kindOf(outcome.error()), tr("Send the message again"))});
 }
 
-std::optional<QString> AnnouncerDesk::refusesMessages() const {
+store::Failure AnnouncerDesk::refusesMessages() const {
     const auto cannot = [](const QString& why) {
-        return tr("This desk cannot take messages: %1").arg(why);
+        return store::Failure(tr("This desk cannot take messages: %1").arg(why));
     };
     if (m_displayOnly)
         return cannot(tr("it only shows the list."));
@@ -490,7 +533,44 @@ std::optional<QString> AnnouncerDesk::refusesMessages() const {
         return cannot(tr("its announcer database can only be read on this computer."));
     if (!m_insertRefusal.isEmpty())
         return cannot(m_insertRefusal);
-    return std::nullopt;
+    return {};
+}
+
+void AnnouncerDesk::readOutsToday(ReadOutsDone done) {
+    if (!m_database) {
+        done(std::nullopt);
+        return;
+    }
+    if (!m_readOutsWaiting.empty()) {
+        m_readOutsNext.push_back(std::move(done));
+        return;
+    }
+    m_readOutsWaiting.push_back(std::move(done));
+    readLog();
+}
+
+void AnnouncerDesk::readLog() {
+    m_database->readLog(m_clock().date(),
+                        whileOpen<std::vector<readoutlog::ReadOut>>(
+                            [this](const auto& outcome) {
+                                logRead(outcome.ok() ? std::optional(outcome.value())
+                                                     : std::nullopt);
+                            }));
+}
+
+// An answer for everyone waiting; those who asked meanwhile get a new
+// read, or nothing once the database has gone.
+void AnnouncerDesk::logRead(const std::optional<std::vector<readoutlog::ReadOut>>& readOuts) {
+    const std::vector<ReadOutsDone> answered = std::exchange(m_readOutsWaiting, {});
+    m_readOutsWaiting = std::exchange(m_readOutsNext, {});
+    for (const ReadOutsDone& done : answered)
+        done(readOuts);
+    if (m_readOutsWaiting.empty())
+        return;
+    if (m_database)
+        readLog();
+    else
+        logRead(std::nullopt);
 }
 
 readoutlog::Entry AnnouncerDesk::logEntry(const QString& event, const QString& station,
@@ -591,6 +671,8 @@ void AnnouncerDesk::clearTrouble() {
 }
 
 QString AnnouncerDesk::captionNote() const {
+    if (!m_closedReason.isEmpty())
+        return QStringLiteral(" \u2014 ") + m_closedReason;
     QString note;
     if (m_database && m_database->isOpened() && !m_database->canDeleteRows())
         note += tr(" \u2014 read only here");

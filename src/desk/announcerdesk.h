@@ -33,10 +33,10 @@ public:
 
     // A display-only station shows everything but never deletes.
     void setDisplayOnly(bool displayOnly) { m_displayOnly = displayOnly; }
-    bool displayOnly() const { return m_displayOnly; }
+    [[nodiscard]] bool displayOnly() const { return m_displayOnly; }
     // The clock that arrivals, their ages and the read-out log go by.
     void setClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
-    QDateTime now() const { return m_clock(); }
+    [[nodiscard]] QDateTime now() const { return m_clock(); }
 
     // Opens the announcer database at path, unless the desk has that very
     // file open already; anything else it had open is closed first. When
@@ -44,10 +44,12 @@ public:
     void open(const QString& path);
     // Closes the database; answers still on their way are dropped.
     void close();
-    bool isOpen() const { return m_database != nullptr; }
+    [[nodiscard]] bool isOpen() const { return m_database != nullptr; }
     // True while the desk has the very file open that path names now.
-    bool isFileAt(const QString& path) const { return m_database && m_database->isFileAt(path); }
-    QString path() const { return m_path; }
+    [[nodiscard]] bool isFileAt(const QString& path) const {
+        return m_database && m_database->isFileAt(path);
+    }
+    [[nodiscard]] QString path() const { return m_path; }
 
     // The views that show the desk now: its window while it is open, each
     // browser page that watches or announces, a desk served without a
@@ -57,13 +59,28 @@ public:
     // read again.
     void attachView();
     void detachView();
-    bool hasViews() const { return m_views > 0; }
+    [[nodiscard]] bool hasViews() const { return m_views > 0; }
 
     // Reads the list again (once more after the read on its way, if any).
     void refresh();
     // The regular look at the file: gone (the desk closes), replaced by a
-    // new file at its path (reopened), or the list read again.
+    // new file at its path (reopened), or the list read again. A desk that
+    // keeps trying and has closed opens its path again once a file is there.
     void check();
+    // While looking is on and a view shows the desk, it looks at its file
+    // every lookIntervalMs (the announcer screen while it is open, a desk
+    // served without a window all the time; a closed screen's desk looks
+    // at nothing, whatever pages watch it). The timer is there for tests,
+    // which count its ticks or shorten them.
+    static constexpr int lookIntervalMs = 5000;
+    void setLooking(bool looking);
+    [[nodiscard]] bool isLooking() const { return m_look.isActive(); }
+    QTimer& lookTimer() { return m_look; }
+    // A desk served without a window has no one to tell that its database
+    // has gone: it keeps trying. A database that cannot be opened, or has
+    // gone, leaves it closed with the reason in its caption note, and each
+    // look opens the path again.
+    void setKeepsTrying(bool keepsTrying) { m_keepsTrying = keepsTrying; }
     // Every station that works the desk has a message on display of its
     // own: the desk's window (deskStation) and each browser that may
     // announce, named by the station. A station chooses, dismisses and
@@ -75,7 +92,8 @@ public:
     // deleted (or on a file that can only be read here, hidden for the run).
     void dismiss(const QString& station = deskStation);
     // Puts back the latest dismissal on this database: any station's at
-    // the desk, a browser's own one at that browser.
+    // the desk, a browser's own one at that browser; what came back is on
+    // the display of the station that undid it.
     void undo(const QString& station = deskStation);
     // A station that has gone: what it had on display is forgotten.
     void forgetStation(const QString& station);
@@ -93,28 +111,37 @@ public:
     void send(const QString& sender, const QString& text, bool urgent, const QString& station,
               std::function<void(const Sent&)> done);
     // Why this desk cannot take sent messages; nothing when it can.
-    std::optional<QString> refusesMessages() const;
+    store::Failure refusesMessages() const;
+
+    // Today's dismissals in the read-out log, newest first, read on the
+    // database's thread (after every dismissal asked for before). Done is
+    // called once: with them, or with nothing when no database is open or
+    // it closed before the log was read. Asked for again while a read is
+    // on its way, the log is read once more after it, whoever asks.
+    using ReadOutsDone =
+        std::function<void(const std::optional<std::vector<readoutlog::ReadOut>>&)>;
+    void readOutsToday(ReadOutsDone done);
 
     MessageList* messages() { return &m_messages; }
     // The list was read from the open database, not emptied by an opening
     // or a closing that has not been read yet.
-    bool hasListing() const { return m_hasListing; }
+    [[nodiscard]] bool hasListing() const { return m_hasListing; }
     // The message on display, as the text box shows it; empty when none is.
     // One that another station or program deleted meanwhile stays on
     // display, marked.
-    QString shownText(const QString& station = deskStation) const;
-    store::RowKey shownKey(const QString& station = deskStation) const;
+    [[nodiscard]] QString shownText(const QString& station = deskStation) const;
+    [[nodiscard]] store::RowKey shownKey(const QString& station = deskStation) const;
     // The message on display is no longer in the database.
-    bool shownIsGone(const QString& station = deskStation) const;
+    [[nodiscard]] bool shownIsGone(const QString& station = deskStation) const;
     // Dismiss acts only on a message shown in this opening of the desk.
-    bool canDismiss(const QString& station = deskStation) const;
+    [[nodiscard]] bool canDismiss(const QString& station = deskStation) const;
     // Current_Sequence: the Sequence of the message last chosen.
-    qint16 currentSequence() const { return m_currentSequence; }
+    [[nodiscard]] qint16 currentSequence() const { return m_currentSequence; }
     // What the caption adds: a file that can only be read here, a message
     // on display that is gone, passing trouble; empty when all is well.
-    QString captionNote() const;
+    [[nodiscard]] QString captionNote() const;
     // Every operation asked of the database has been answered.
-    bool isSettled() const;
+    [[nodiscard]] bool isSettled() const;
 
 signals:
     void listChanged();
@@ -132,8 +159,8 @@ signals:
     // dismissed row back, under a key of its own.
     void rowDismissed(const store::RowKey& key, const QDateTime& time);
     void rowRestored(const store::RowKey& dismissed, const store::RowKey& restored);
-    // New messages arrived in the last listing.
-    void arrived(int count);
+    // New messages arrived in the last listing, urgent of them urgent.
+    void arrived(int count, int urgent);
     // The desk closed its database by itself, for this reason.
     void closed(const QString& reason);
 
@@ -145,14 +172,14 @@ private:
         // The row is no longer in the database.
         bool gone = false;
     };
-    const Display* displayOf(const QString& station) const;
+    [[nodiscard]] const Display* displayOf(const QString& station) const;
     void showOn(const QString& station);
     void tell(const QString& station, const QString& text);
     void opened(const store::Outcome<bool>& outcome, bool reopening);
     void letGo();
     void forgetListAndDisplays();
     void hideWhatWasReadOut(const std::vector<readoutlog::ReadOut>& readOuts);
-    void markShownIfGone(const std::vector<MessageList::Line>& lines);
+    void markShownIfGone();
     void reopen();
     void keepDismissIfStillThere(const QString& station, const std::optional<ChosenRow>& row);
     void startListing();
@@ -164,16 +191,21 @@ private:
     void undoHidden(const QString& station, const DismissedMessage& dismissal);
     void restored(const QString& station, const DismissedMessage& dismissal,
                   const store::Outcome<AnnouncerDatabase::Added>& outcome);
+    void showPutBack(const QString& station, const DismissedMessage& dismissal,
+                     const store::RowKey& key);
     void added(const store::Outcome<AnnouncerDatabase::Added>& outcome,
                const std::function<void(const Sent&)>& done);
+    void readLog();
+    void logRead(const std::optional<std::vector<readoutlog::ReadOut>>& readOuts);
     void hideShown(const QString& station);
     // Notes the trouble an error stands for and tells the station what to do now.
     void troubled(const QString& station, const store::KelvaneError& error, const QString& whatNow);
     void noteTrouble(const store::KelvaneError& error);
     void clearTrouble();
     void closeFor(const QString& reason);
-    readoutlog::Entry logEntry(const QString& event, const QString& station,
-                               const DismissedMessage& dismissal) const;
+    void followViews();
+    [[nodiscard]] readoutlog::Entry logEntry(const QString& event, const QString& station,
+                                             const DismissedMessage& dismissal) const;
     // Runs handle with an answer of the database that is open now; an
     // answer from one closed since is dropped.
     template <class Result, class Handle>
@@ -193,6 +225,10 @@ private:
     DismissalHistory m_history;
     HiddenMessages m_hidden;
     DatabaseTrouble m_trouble;
+    // Who waits for the read of the read-out log on its way, and who asked
+    // after it had started.
+    std::vector<ReadOutsDone> m_readOutsWaiting;
+    std::vector<ReadOutsDone> m_readOutsNext;
     // Why the open database refused a sent message: it takes no inserts.
     QString m_insertRefusal;
     // A refresh asked for while one is on its way runs once that is back.
@@ -204,4 +240,9 @@ private:
     // While the server is away, the list is read again this often, so it is
     // current within a second of its return.
     QTimer m_retry;
+    QTimer m_look;
+    bool m_looking = false;
+    bool m_keepsTrying = false;
+    // Why a desk that keeps trying is closed now.
+    QString m_closedReason;
 };

@@ -3,40 +3,47 @@
 #include "desktexts.h"
 #include "timetexts.h"
 
+// Updated in place: a listing like the last one (the usual case, every few
+// seconds) only looks its keys up.
 int Arrivals::listed(const QString& database, const std::vector<store::RowKey>& keys,
                      const QDateTime& now) {
     if (database != m_database) {
         m_database = database;
         m_started = false;
-        m_firstSeen.clear();
+        m_seen.clear();
         m_new.clear();
     }
-    QHash<store::RowKey, QDateTime> seen;
-    seen.reserve(static_cast<qsizetype>(keys.size()));
+    ++m_listing;
+    qsizetype listedKeys = 0;
     int arrived = 0;
     for (const store::RowKey& key : keys) {
-        const auto before = m_firstSeen.constFind(key);
-        if (before != m_firstSeen.cend()) {
-            seen.insert(key, *before);
+        const auto found = m_seen.find(key);
+        if (found != m_seen.end()) {
+            if (found->listing != m_listing) {
+                found->listing = m_listing;
+                ++listedKeys;
+            }
             continue;
         }
-        seen.insert(key, now);
+        m_seen.insert(key, {now, m_listing});
+        ++listedKeys;
         if (m_started) {
             m_new.insert(key);
             ++arrived;
         }
     }
-    m_firstSeen = std::move(seen);
-    for (auto key = m_new.begin(); key != m_new.end();)
-        key = m_firstSeen.contains(*key) ? std::next(key) : m_new.erase(key);
+    if (listedKeys < m_seen.size()) {
+        m_seen.removeIf([&](const auto& seen) { return seen.value().listing != m_listing; });
+        m_new.removeIf([&](const store::RowKey& key) { return !m_seen.contains(key); });
+    }
     m_started = true;
     return arrived;
 }
 
 void Arrivals::known(const store::RowKey& key, const QDateTime& now) {
     m_new.remove(key);
-    if (!m_firstSeen.contains(key))
-        m_firstSeen.insert(key, now);
+    if (!m_seen.contains(key))
+        m_seen.insert(key, {now, m_listing});
 }
 
 QString arrivalText(const QDateTime& arrived, const QDateTime& now, const QLocale& locale) {

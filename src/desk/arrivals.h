@@ -17,7 +17,7 @@
 class Arrivals {
 public:
     // A listing of database at now with these row keys, in list order.
-    // Returns how many rows are new in it. Rows no longer listed are
+    // Returns how many keys are new in it. Rows no longer listed are
     // forgotten; another database starts afresh.
     int listed(const QString& database, const std::vector<store::RowKey>& keys,
                const QDateTime& now);
@@ -26,14 +26,22 @@ public:
     // A row the announcer put back: seen already, so not new.
     void known(const store::RowKey& key, const QDateTime& now);
 
-    bool isNew(const store::RowKey& key) const { return m_new.contains(key); }
+    [[nodiscard]] bool isNew(const store::RowKey& key) const { return m_new.contains(key); }
     // When the row first appeared; invalid for a row never listed.
-    QDateTime firstSeen(const store::RowKey& key) const { return m_firstSeen.value(key); }
+    [[nodiscard]] QDateTime firstSeen(const store::RowKey& key) const {
+        return m_seen.value(key).first;
+    }
 
 private:
     QString m_database;
     bool m_started = false;
-    QHash<store::RowKey, QDateTime> m_firstSeen;
+    struct Seen {
+        QDateTime first;
+        // The last listing that had it.
+        quint64 listing = 0;
+    };
+    QHash<store::RowKey, Seen> m_seen;
+    quint64 m_listing = 0;
     QSet<store::RowKey> m_new;
 };
 

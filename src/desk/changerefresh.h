@@ -25,7 +25,7 @@ public:
     // The end of a gathering: the refresh of what was gathered (the
     // timer's tick).
     void gathered();
-    bool isGathering() const { return m_delay.isActive(); }
+    [[nodiscard]] bool isGathering() const { return m_delay.isActive(); }
 
     // Long enough to gather a burst of commits into one refresh, short
     // enough that the last of them still appears at once. A report this

@@ -23,10 +23,10 @@ public:
     // A read succeeded.
     void clear() { m_kind = Kind::None; }
 
-    Kind kind() const { return m_kind; }
+    [[nodiscard]] Kind kind() const { return m_kind; }
     // What to add to the window's caption at now; empty while there is
     // nothing worth saying (a lock is mentioned only once it has lasted).
-    QString captionNote(const QDateTime& now) const;
+    [[nodiscard]] QString captionNote(const QDateTime& now) const;
 
     // Locks come and go in a second; one that lasts this long is worth telling.
     static constexpr qint64 busyNoticeSeconds = 30;

@@ -19,8 +19,8 @@ public:
     void unhide(const QString& file, const store::RowKey& rowKey) {
         m_hidden.remove(key(file, rowKey));
     }
-    bool isHidden(const QString& file, const store::RowKey& rowKey) const;
-    bool isEmpty() const { return m_hidden.isEmpty(); }
+    [[nodiscard]] bool isHidden(const QString& file, const store::RowKey& rowKey) const;
+    [[nodiscard]] bool isEmpty() const { return m_hidden.isEmpty(); }
     // True only the first time it is asked in a run: the announcer is told
     // once why dismissed messages are only hidden.
     bool tellOnce() { return !std::exchange(m_told, true); }

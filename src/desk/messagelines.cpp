@@ -3,6 +3,7 @@
 #include "desktexts.h"
 #include "textsplit.h"
 
+#include "store/announcerschema.h"
 #include "store/int16.h"
 
 #include <cmath>
@@ -50,16 +51,27 @@ QVariant loggedSequence(const QVariant& sequence) {
     return sequence.toString();
 }
 
-QString listLine(const QVariant& sequence, const QString& messageStart, bool more) {
-    const QString number = sequenceText(sequence);
-    const QStringList items = Split_Into_Items(messageStart, QStringLiteral("\r\n"));
+LineKind lineKind(const QVariant& sequence, const desk::SentSequences& sent) {
+    const std::optional<qint16> number = sequenceNumber(sequence);
+    if (number && *number == sent.urgent && sent.urgent < sent.normal)
+        return LineKind::Urgent;
+    if (number && *number == sent.normal)
+        return LineKind::Sent;
+    return LineKind::Numbered;
+}
+
+QString listLine(const QVariant& sequence, const QString& messageStart, bool more, LineKind kind) {
+    using store::announcer::lineBreak;
+    const QStringList items = Split_Into_Items(messageStart, lineBreak);
     QString line = items.value(0);
-    const bool lastPiece = items.size() <= 1 && !messageStart.endsWith(QLatin1String("\r\n"));
+    const bool lastPiece = items.size() <= 1 && !messageStart.endsWith(lineBreak);
     if (line.size() > listedLineLength || (more && lastPiece)) {
         line.truncate(listedLineLength);
         line += QChar(0x2026);
     }
-    return number + QLatin1Char(':') + line;
+    if (kind != LineKind::Numbered)
+        return line;
+    return sequenceText(sequence) + QLatin1Char(':') + line;
 }
 
 QString shownText(const QString& message, qint64 whole) {
@@ -72,10 +84,7 @@ QString shownText(const QString& message, qint64 whole) {
 }
 
 QString displayText(const QString& message) {
-    QString text = message;
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return text;
+    return store::announcer::withLineBreaks(message, QStringLiteral("\n"));
 }
 
 bool sameSequence(const QVariant& sequence, qint16 number) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "desksettings.h"
+
 #include <QString>
 #include <QVariant>
 
@@ -20,11 +22,19 @@ QString sequenceText(const QVariant& sequence);
 // stored text of one that is none; null for a null Sequence.
 QVariant loggedSequence(const QVariant& sequence);
 
+// What a row's Sequence makes of its line: one of the meet program's
+// messages (numbered), or one sent from a send page, at the Sequence sent
+// messages are added with or at the lower one of urgent messages.
+enum class LineKind { Numbered, Sent, Urgent };
+LineKind lineKind(const QVariant& sequence, const desk::SentSequences& sent);
+
 // The list line of a row: sequenceText, ":" and the first non-empty line
-// of its Message. A first line longer than listedLineLength is cut there,
+// of its Message; a sent message's line is that first line alone (it names
+// its sender). A first line longer than listedLineLength is cut there,
 // and one that runs on past the part of the Message read (more is true)
 // is cut where that part ends; either is marked with "…".
-QString listLine(const QVariant& sequence, const QString& messageStart, bool more = false);
+QString listLine(const QVariant& sequence, const QString& messageStart, bool more = false,
+                 LineKind kind = LineKind::Numbered);
 inline constexpr qsizetype listedLineLength = 1000;
 
 // The message as the text box shows it, when only its first shown

@@ -1,22 +1,15 @@
 #include "readoutlog.h"
 
-#include "desktexts.h"
+#include "store/ownfile.h"
 
-#include "store/kelvaneerror.h"
-
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSet>
 #include <QStandardPaths>
 
-#include <cerrno>
 #include <utility>
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace readoutlog {
 
@@ -107,131 +100,6 @@ std::vector<QStringList> parseCsv(const QString& text) {
     return records;
 }
 
-// The log's folder and files are opened without following a link and
-// must be the user's own regular folder and files: a link left at the
-// log's path would otherwise have a dismissal appended to any file the
-// user may write (a shell's start-up file), and a named pipe there would
-// block the window for good.
-class Descriptor {
-public:
-    explicit Descriptor(int descriptor = -1)
-        : m_descriptor(descriptor) {}
-    ~Descriptor() {
-        if (m_descriptor >= 0)
-            ::close(m_descriptor);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    Descriptor(Descriptor&& other) noexcept
-        : m_descriptor(std::exchange(other.m_descriptor, -1)) {}
-    Descriptor& operator=(Descriptor&& other) noexcept {
-        std::swap(m_descriptor, other.m_descriptor);
-        return *this;
-    }
-    int get() const { return m_descriptor; }
-    bool isOpen() const { return m_descriptor >= 0; }
-
-private:
-    int m_descriptor;
-};
-
-// An open descriptor, or why there is none.
-struct Opened {
-    Descriptor descriptor;
-    QString failure;
-};
-
-Opened failed(const QString& path, const QString& reason) {
-    return {Descriptor(), path + QStringLiteral(": ") + reason};
-}
-
-// Why what the descriptor names may not hold the log; empty when it may.
-QString unfitReason(int descriptor, bool folder) {
-    struct stat info {};
-    if (::fstat(descriptor, &info) != 0)
-        return store::systemErrorText(errno);
-    if (folder ? !S_ISDIR(info.st_mode) : !S_ISREG(info.st_mode))
-        return folder ? DeskTexts::tr("it is not a folder")
-                      : DeskTexts::tr("it is not a plain file");
-    if (info.st_uid != ::geteuid())
-        return DeskTexts::tr("it belongs to another user");
-    if (!folder && info.st_nlink != 1)
-        return DeskTexts::tr("it is linked to another file");
-    return {};
-}
-
-QString openFailure(int error) {
-    return error == ELOOP ? DeskTexts::tr("it is a link, which the read-out log never follows")
-                          : store::systemErrorText(error);
-}
-
-Opened checked(Descriptor descriptor, const QString& path, bool folder) {
-    const QString reason = unfitReason(descriptor.get(), folder);
-    if (!reason.isEmpty())
-        return failed(path, reason);
-    return {std::move(descriptor), {}};
-}
-
-// The log folder, made (for its owner alone) when create is true.
-Opened openFolder(bool create) {
-    const QString parent = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    if (create && !QDir().mkpath(parent))
-        return failed(parent, DeskTexts::tr("the folder cannot be made"));
-    const Descriptor parentFolder(
-        ::open(QFile::encodeName(parent).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (!parentFolder.isOpen())
-        return failed(parent, store::systemErrorText(errno));
-    const QByteArray name = QFile::encodeName(folderName);
-    if (create && ::mkdirat(parentFolder.get(), name.constData(), 0700) != 0 && errno != EEXIST)
-        return failed(folder(), store::systemErrorText(errno));
-    Descriptor descriptor(::openat(parentFolder.get(), name.constData(),
-                                   O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-    if (!descriptor.isOpen())
-        return failed(folder(), openFailure(errno));
-    return checked(std::move(descriptor), folder(), true);
-}
-
-constexpr int noLinkNoWait = O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
-
-// Opens a day's file for appending; isNew tells whether it was made now.
-Opened openForAppend(const QString& path, bool& isNew) {
-    Opened logFolder = openFolder(true);
-    if (!logFolder.descriptor.isOpen())
-        return logFolder;
-    const QByteArray name = QFile::encodeName(QFileInfo(path).fileName());
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        Descriptor existing(::openat(logFolder.descriptor.get(), name.constData(),
-                                     O_WRONLY | O_APPEND | noLinkNoWait));
-        if (existing.isOpen() || errno != ENOENT) {
-            isNew = false;
-            return existing.isOpen() ? checked(std::move(existing), path, false)
-                                     : failed(path, openFailure(errno));
-        }
-        Descriptor made(::openat(logFolder.descriptor.get(), name.constData(),
-                                 O_WRONLY | O_APPEND | O_CREAT | O_EXCL | noLinkNoWait, 0600));
-        if (made.isOpen()) {
-            isNew = true;
-            return checked(std::move(made), path, false);
-        }
-        if (errno != EEXIST)
-            return failed(path, openFailure(errno));
-    }
-    return failed(path, DeskTexts::tr("it keeps changing"));
-}
-
-bool writeAll(int descriptor, const QByteArray& bytes) {
-    for (qsizetype done = 0; done < bytes.size();) {
-        const ssize_t written =
-            ::write(descriptor, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        done += written;
-    }
-    return true;
-}
-
 // The newest longestRead bytes at most, from the start of a record.
 QByteArray readTail(int descriptor) {
     struct stat info {};
@@ -251,13 +119,6 @@ QByteArray readTail(int descriptor) {
         bytes = found.hasMatch() ? bytes.mid(found.capturedEnd()) : QByteArray();
     }
     return bytes;
-}
-
-// A new file's name is on the disk only once its folder is synced too.
-void syncFolder() {
-    const Opened logFolder = openFolder(false);
-    if (logFolder.descriptor.isOpen())
-        ::fsync(logFolder.descriptor.get());
 }
 
 QString pairingKey(const Entry& entry) {
@@ -291,27 +152,16 @@ QByteArray record(const Entry& entry) {
                      {false, false, true, true, false, true, false});
 }
 
-std::optional<QString> append(const Entry& entry) {
-    const QString path = fileOf(entry.time.date());
-    bool isNew = false;
-    const Opened file = openForAppend(path, isNew);
-    if (!file.descriptor.isOpen())
-        return file.failure;
-    const QByteArray bytes = (isNew ? csvRecord(header, {}) : QByteArray()) + record(entry);
-    if (!writeAll(file.descriptor.get(), bytes) || ::fsync(file.descriptor.get()) != 0)
-        return QStringLiteral("%1: %2").arg(path, store::systemErrorText(errno));
-    if (isNew)
-        syncFolder();
-    return std::nullopt;
+store::Failure append(const Entry& entry) {
+    return store::appendAndSync(fileOf(entry.time.date()), record(entry), csvRecord(header, {}));
 }
 
 std::vector<Entry> read(const QString& path) {
-    const Descriptor descriptor(
-        ::open(QFile::encodeName(path).constData(), O_RDONLY | noLinkNoWait));
-    if (!descriptor.isOpen() || !unfitReason(descriptor.get(), false).isEmpty())
+    const store::Opened log = store::openOwn(path, store::ownFile);
+    if (log.failure)
         return {};
     std::vector<Entry> entries;
-    for (const QStringList& fields : parseCsv(QString::fromUtf8(readTail(descriptor.get())))) {
+    for (const QStringList& fields : parseCsv(QString::fromUtf8(readTail(log.descriptor.get())))) {
         if ((fields.size() != header.size() && fields.size() != fieldsBeforeStations) ||
             fields == header.mid(0, fields.size()))
             continue;

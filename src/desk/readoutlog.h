@@ -1,11 +1,12 @@
 #pragma once
 
+#include "store/failure.h"
+
 #include <QDate>
 #include <QDateTime>
 #include <QString>
 #include <QVariant>
 
-#include <optional>
 #include <vector>
 
 // The read-out log: every message the announcer dismissed, kept on this
@@ -30,8 +31,8 @@
 // A text field that begins with = + - @, a tab, a CR or an apostrophe is
 // written after one more apostrophe, so that a spreadsheet opening the log
 // never takes it for a formula; reading takes that apostrophe off again.
-// The folder and its files are the user's own: a link, a pipe or another
-// user's file at their place is never written or read.
+// The folder and its files are the user's own (store::ownFile): a link, a
+// pipe or another user's file at their place is never written or read.
 namespace readoutlog {
 
 inline const QString dismissed = QStringLiteral("dismissed");
@@ -69,9 +70,10 @@ QString fileOf(const QDate& day);
 QByteArray record(const Entry& entry);
 
 // Appends the entry to the file of its day (made with its header line when
-// new, readable by its owner alone), flushed and synced to the disk before
-// it returns. The reason when it could not be written.
-std::optional<QString> append(const Entry& entry);
+// new, readable by its owner alone), synced to the disk before it returns
+// (store::appendAndSync). The reason when it could not be written; a
+// record cut short is taken back.
+store::Failure append(const Entry& entry);
 
 // The entries of a log file; none when it is missing or not the user's
 // own plain file. A broken record (cut short by a crash) is passed over.

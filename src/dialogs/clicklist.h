@@ -13,11 +13,11 @@ public:
 
     explicit ClickList(QWidget* parent = nullptr);
 
-    QString key(int row) const;
-    QStringList keys() const;
+    [[nodiscard]] QString key(int row) const;
+    [[nodiscard]] QStringList keys() const;
     // The key of the highlighted entry, empty when none is.
-    QString currentKey() const;
-    int selectedRow() const;
+    [[nodiscard]] QString currentKey() const;
+    [[nodiscard]] int selectedRow() const;
     // Highlights the entry with key, if there is one. Raises no entryClicked.
     void setCurrentKey(const QString& key);
 

@@ -20,15 +20,15 @@ class DriveList : public QComboBox {
 public:
     explicit DriveList(QWidget* parent = nullptr);
 
-    QString drive() const { return m_drive; }
+    [[nodiscard]] QString drive() const { return m_drive; }
     // Shows the drive of folder and makes folder that drive's current
     // folder. Raises no driveChosen.
     void showDriveOf(const QString& folder);
     // Shows drive (added to the list if it is not there). Raises no driveChosen.
     void setDrive(const QString& drive);
     // The folder last shown on drive, or the drive's own root folder.
-    QString currentFolderOf(const QString& drive) const;
-    QString driveOf(const QString& path) const { return driveOfPath(path, drives()); }
+    [[nodiscard]] QString currentFolderOf(const QString& drive) const;
+    [[nodiscard]] QString driveOf(const QString& path) const { return driveOfPath(path, drives()); }
 
 signals:
     // The person picked a drive other than the one shown.
@@ -39,7 +39,7 @@ protected:
     void showPopup() override;
 
 private:
-    QStringList drives() const;
+    [[nodiscard]] QStringList drives() const;
     void fill(const QStringList& drives);
     void onActivated(int index);
 

@@ -26,7 +26,7 @@ public:
     // Continue (None when no option is set); nothing after Cancel or the
     // close control.
     std::optional<Choice> ask();
-    Choice choice() const;
+    [[nodiscard]] Choice choice() const;
 
 private:
     std::unique_ptr<Ui::FileDialogue> m_ui;

@@ -28,7 +28,7 @@ public:
 
     // Active_List: where the person last worked, which OK acts on.
     enum ActiveList : qint16 { Nowhere = 0, NameBox = 1, FolderBox = 2 };
-    ActiveList activeList() const { return m_activeList; }
+    [[nodiscard]] ActiveList activeList() const { return m_activeList; }
 
     // The window's close control and Escape act as Cancel.
     void reject() override;

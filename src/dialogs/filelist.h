@@ -18,12 +18,12 @@ public:
     // folder again.
     void setPattern(const QString& pattern) { setContents(m_path, m_files, pattern); }
 
-    QString path() const { return m_path; }
-    QString pattern() const { return m_pattern; }
+    [[nodiscard]] QString path() const { return m_path; }
+    [[nodiscard]] QString pattern() const { return m_pattern; }
     // The selected file's name, empty when none is selected.
-    QString fileName() const { return currentKey(); }
+    [[nodiscard]] QString fileName() const { return currentKey(); }
     // The listed names, in list order.
-    QStringList entries() const { return keys(); }
+    [[nodiscard]] QStringList entries() const { return keys(); }
 
 private:
     QString m_path;

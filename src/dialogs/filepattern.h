@@ -14,7 +14,7 @@ class FilePattern {
 public:
     explicit FilePattern(const QString& patterns);
 
-    bool matches(const QString& name) const;
+    [[nodiscard]] bool matches(const QString& name) const;
 
 private:
     std::vector<std::u32string> m_patterns;

@@ -21,7 +21,8 @@ public:
         shifted.rect.setLeft(option.rect.left() + indent(index));
         QStyledItemDelegate::paint(painter, shifted, index);
     }
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    [[nodiscard]] QSize sizeHint(const QStyleOptionViewItem& option,
+                                 const QModelIndex& index) const override {
         return QStyledItemDelegate::sizeHint(option, index) + QSize(indent(index), 0);
     }
 

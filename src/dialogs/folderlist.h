@@ -14,9 +14,9 @@ public:
     // Shows folder (a clean absolute path) with its subfolders, given as
     // plain names in display order, and highlights folder itself.
     void setFolder(const QString& folder, const QStringList& subfolders);
-    QString path() const { return m_path; }
+    [[nodiscard]] QString path() const { return m_path; }
     // The full path of the highlighted entry, or path() when none is.
-    QString highlightedPath() const;
+    [[nodiscard]] QString highlightedPath() const;
 
 private:
     QString m_path;

@@ -19,7 +19,7 @@ public:
     virtual void setCurrentY(float inches) = 0;
     virtual void setFontName(const QString& face) = 0;
     virtual void setFontSize(float points) = 0;
-    virtual float fontSize() const = 0;
+    [[nodiscard]] virtual float fontSize() const = 0;
     virtual void setFontBold(bool bold) = 0;
     virtual void setFontItalic(bool italic) = 0;
     virtual void print(const QString& text) = 0;

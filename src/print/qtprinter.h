@@ -44,7 +44,9 @@ public:
     void setCurrentY(float inches) override { m_y = inches; }
     void setFontName(const QString& face) override;
     void setFontSize(float points) override;
-    float fontSize() const override { return static_cast<float>(m_font.pointSizeF()); }
+    [[nodiscard]] float fontSize() const override {
+        return static_cast<float>(m_font.pointSizeF());
+    }
     void setFontBold(bool bold) override;
     void setFontItalic(bool italic) override;
     void print(const QString& text) override;

@@ -32,9 +32,9 @@ public:
     explicit RecordingPrinter(Measure measure = {});
 
     // Every call in order, for example "CurrentX 0.5" or "Print Girls".
-    QStringList calls() const { return m_calls; }
-    const std::vector<Printed>& printed() const { return m_printed; }
-    int jobsEnded() const { return m_jobsEnded; }
+    [[nodiscard]] QStringList calls() const { return m_calls; }
+    [[nodiscard]] const std::vector<Printed>& printed() const { return m_printed; }
+    [[nodiscard]] int jobsEnded() const { return m_jobsEnded; }
     void clear();
 
     void setScaleInches() override { m_calls << QStringLiteral("ScaleMode 5"); }
@@ -42,7 +42,7 @@ public:
     void setCurrentY(float inches) override;
     void setFontName(const QString& face) override;
     void setFontSize(float points) override;
-    float fontSize() const override { return m_size; }
+    [[nodiscard]] float fontSize() const override { return m_size; }
     void setFontBold(bool bold) override;
     void setFontItalic(bool italic) override;
     void print(const QString& text) override;

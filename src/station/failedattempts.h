@@ -22,7 +22,8 @@ public:
     static constexpr qsizetype remembered = 4096;
 
     // How long an attempt from address made at now must wait.
-    std::chrono::milliseconds waitFor(const QHostAddress& address, Clock::time_point now) const;
+    [[nodiscard]] std::chrono::milliseconds waitFor(const QHostAddress& address,
+                                                    Clock::time_point now) const;
     void failed(const QHostAddress& address, Clock::time_point now);
     void succeeded(const QHostAddress& address) { m_failures.remove(address); }
 

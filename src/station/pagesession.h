@@ -55,20 +55,23 @@ public:
     ~PageSession() override;
 
     // The name the desk and the read-out log know it by.
-    QString name() const { return m_name; }
-    QHostAddress address() const { return m_address; }
-    QDateTime since() const { return m_since; }
-    std::optional<Role> role() const { return m_role; }
+    [[nodiscard]] QString name() const { return m_name; }
+    [[nodiscard]] QHostAddress address() const { return m_address; }
+    [[nodiscard]] QDateTime since() const { return m_since; }
+    [[nodiscard]] std::optional<Role> role() const { return m_role; }
     void admit(Role role) { m_role = role; }
-    bool hasSaidHello() const { return m_saidHello; }
+    [[nodiscard]] bool hasSaidHello() const { return m_saidHello; }
     void saidHello() { m_saidHello = true; }
     // A send page's own identity, as its hello gave it.
-    QString identity() const { return m_identity; }
+    [[nodiscard]] QString identity() const { return m_identity; }
     void setIdentity(const QString& identity) { m_identity = identity; }
     // The translation the page speaks ("de"); empty for English.
-    QString language() const { return m_language; }
+    [[nodiscard]] QString language() const { return m_language; }
     void setLanguage(const QString& language) { m_language = language; }
-    FailedAttempts::Clock::time_point lastHeard() const { return m_lastHeard; }
+    [[nodiscard]] FailedAttempts::Clock::time_point lastHeard() const { return m_lastHeard; }
+    // The page shows the links, and is told when they change.
+    [[nodiscard]] bool followsLinks() const { return m_followsLinks; }
+    void followLinks() { m_followsLinks = true; }
 
     // Sends a message; a page that does not read is dropped once its
     // queue passes longestQueue (the transport sees to it).
@@ -76,7 +79,7 @@ public:
     // Closes the connection with reason, a moment later; nothing more is
     // sent or taken from the page meanwhile.
     void close(CloseReason reason);
-    bool isClosing() const { return m_closing; }
+    [[nodiscard]] bool isClosing() const { return m_closing; }
     static constexpr int closeDelayMs = 200;
 
 signals:
@@ -96,6 +99,7 @@ private:
     int m_frames = 0;
     bool m_closing = false;
     bool m_saidHello = false;
+    bool m_followsLinks = false;
     QString m_language;
     QString m_identity;
 };

@@ -20,14 +20,14 @@ struct RequestHead {
     QList<QPair<QByteArray, QByteArray>> headers;
 
     // The value of the header named so (any case); empty when absent.
-    QByteArray header(QByteArrayView name) const;
-    bool hasHeader(QByteArrayView name) const;
+    [[nodiscard]] QByteArray header(QByteArrayView name) const;
+    [[nodiscard]] bool hasHeader(QByteArrayView name) const;
     // The header's comma-separated list holds this token (any case).
-    bool headerHasToken(QByteArrayView name, QByteArrayView token) const;
+    [[nodiscard]] bool headerHasToken(QByteArrayView name, QByteArrayView token) const;
     // The client wants the connection kept open after the answer.
-    bool keepsAlive() const;
+    [[nodiscard]] bool keepsAlive() const;
     // A body follows the head.
-    bool hasBody() const;
+    [[nodiscard]] bool hasBody() const;
 };
 
 // What the bytes received so far hold.

@@ -1,5 +1,7 @@
 #include "sentmessages.h"
 
+#include "store/announcerschema.h"
+
 #include <QCoreApplication>
 
 #include <algorithm>
@@ -35,12 +37,9 @@ bool holds(const QString& text, bool (*kind)(QChar)) {
 // The checked text is what is stored: half of a pair of UTF-16 units would
 // take the character after it along on its way into the database.
 CheckedMessage checkMessage(const QString& sender, const QString& text) {
-    CheckedMessage checked{sender.trimmed(), text};
-    checked.text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    for (QChar& c : checked.text) {
-        if (c == QLatin1Char('\r') || isLineBreak(c))
-            c = QLatin1Char('\n');
-    }
+    CheckedMessage checked{sender.trimmed(),
+                           store::announcer::withLineBreaks(text, QStringLiteral("\n"))};
+    std::replace_if(checked.text.begin(), checked.text.end(), isLineBreak, QLatin1Char('\n'));
     checked.text.removeIf(isDirectionControl);
     if (!sender.isValidUtf16() || !text.isValidUtf16())
         checked.refusal = QT_TRANSLATE_NOOP(

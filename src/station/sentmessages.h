@@ -96,7 +96,7 @@ public:
     // dropped (the desk closed its database meanwhile): it is new again.
     enum class Fate { New, Sending, Added };
     static constexpr std::chrono::minutes longestSending{1};
-    Fate fateOf(const QString& page, int number, Clock::time_point now) const;
+    [[nodiscard]] Fate fateOf(const QString& page, int number, Clock::time_point now) const;
     void sending(const QString& page, int number, Clock::time_point now);
     void settled(const QString& page, int number, bool added, Clock::time_point now);
 
@@ -115,7 +115,7 @@ public:
     // added is still recognised.
     void clear();
 
-    const std::deque<SentMessage>& messages() const { return m_messages; }
+    [[nodiscard]] const std::deque<SentMessage>& messages() const { return m_messages; }
 
 private:
     struct Counted {

@@ -1,21 +1,9 @@
 #include "stationlinks.h"
 
-#include "stationtexts.h"
+#include "store/ownfile.h"
 
-#include "store/kelvaneerror.h"
-#include "store/regularfile.h"
-
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QStandardPaths>
-
-#include <cerrno>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace station {
 
@@ -34,26 +22,6 @@ QByteArray randomToken() {
 bool isToken(const QByteArray& text) {
     const QByteArray decoded = QByteArray::fromBase64(text, tokenEncoding);
     return decoded.size() == Tokens::tokenBytes && decoded.toBase64(tokenEncoding) == text;
-}
-
-// The file's bytes when it is the user's own plain file that only the
-// user may read or write; nothing otherwise. A link or a pipe at the
-// path is neither followed nor waited on.
-std::optional<QByteArray> readPrivateFile(const QString& path) {
-    const int descriptor = ::open(QFile::encodeName(path).constData(),
-                                  O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (descriptor < 0)
-        return std::nullopt;
-    QFile file;
-    struct stat info {};
-    const bool fit = ::fstat(descriptor, &info) == 0 && S_ISREG(info.st_mode) &&
-                     !store::notPrivate(descriptor) && info.st_size <= longestLinksFile &&
-                     file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
-    if (!fit) {
-        ::close(descriptor);
-        return std::nullopt;
-    }
-    return file.read(longestLinksFile);
 }
 
 } // namespace
@@ -98,7 +66,8 @@ std::optional<Role> Tokens::roleOf(QByteArrayView token) const {
 }
 
 bool Tokens::load(const QString& path) {
-    const std::optional<QByteArray> bytes = readPrivateFile(path);
+    const std::optional<QByteArray> bytes =
+        store::readOwn(path, store::privateFile, longestLinksFile);
     if (!bytes)
         return false;
     decltype(m_tokens) loaded;
@@ -120,32 +89,11 @@ bool Tokens::load(const QString& path) {
     return true;
 }
 
-// Written whole to a new file that only the user may read, then renamed
-// over the old one: a crash leaves the old links or the new, never half.
-std::optional<QString> Tokens::save(const QString& path) const {
+store::Failure Tokens::save(const QString& path) const {
     QByteArray text;
     for (const Role role : allRoles)
         text += roleName(role).toLatin1() + ' ' + tokenOf(role) + '\n';
-    const QString folder = QFileInfo(path).path();
-    if (!QDir().mkpath(folder))
-        return StationTexts::tr("%1: the folder cannot be made").arg(folder);
-    const QString temporary = path + QStringLiteral(".new");
-    ::unlink(QFile::encodeName(temporary).constData());
-    const int descriptor = ::open(QFile::encodeName(temporary).constData(),
-                                  O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-    if (descriptor < 0)
-        return QStringLiteral("%1: %2").arg(temporary, store::systemErrorText(errno));
-    const bool written =
-        ::write(descriptor, text.constData(), static_cast<size_t>(text.size())) == text.size() &&
-        ::fsync(descriptor) == 0;
-    const int error = errno;
-    ::close(descriptor);
-    if (!written || ::rename(QFile::encodeName(temporary).constData(),
-                             QFile::encodeName(path).constData()) != 0) {
-        ::unlink(QFile::encodeName(temporary).constData());
-        return QStringLiteral("%1: %2").arg(path, store::systemErrorText(written ? errno : error));
-    }
-    return std::nullopt;
+    return store::replaceAtomically(path, text);
 }
 
 QString tokensPath() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/failure.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -18,8 +20,10 @@ inline constexpr std::array allRoles = {Role::Watch, Role::Announce, Role::Send}
 
 QString roleName(Role role);
 
-// What a page may ask of the desk beyond watching it.
-enum class Action { Choose, Dismiss, Undo, Send };
+// What a page may ask of the desk beyond watching it. Today's read-out
+// log and the links (New links too) are the announcer's, as in the
+// station window.
+enum class Action { Choose, Dismiss, Undo, Send, ReadOuts, Links, NewLinks };
 bool mayDo(Role role, Action action);
 
 // Equal texts, compared in a time that depends only on their lengths (a
@@ -36,19 +40,23 @@ public:
 
     // New tokens for every role; the old ones stop working.
     void renew();
-    QByteArray tokenOf(Role role) const { return m_tokens[static_cast<size_t>(role)]; }
+    [[nodiscard]] QByteArray tokenOf(Role role) const {
+        return m_tokens[static_cast<size_t>(role)];
+    }
     // The role whose token this is; every token is compared, whichever
     // matches.
-    std::optional<Role> roleOf(QByteArrayView token) const;
+    [[nodiscard]] std::optional<Role> roleOf(QByteArrayView token) const;
 
     // Kept between runs in a file of the user's own that nobody else may
-    // read (a link on a phone keeps working after a restart of kelvane).
-    // Loading a file that is missing, unfit or not the user's own alone
-    // gives false and changes nothing; a role the file has no token for
-    // (one added since it was written) gets a new one.
+    // read (store::privateFile; a link on a phone keeps working after a
+    // restart of kelvane). Loading a file that is missing, unfit or not the
+    // user's own alone gives false and changes nothing; a role the file has
+    // no token for (one added since it was written) gets a new one.
     bool load(const QString& path);
-    // Why the file could not be written; nothing when it was.
-    std::optional<QString> save(const QString& path) const;
+    // Replaces the file as a whole (store::replaceAtomically): a crash
+    // leaves the old links or the new, never half. Why the file could not
+    // be written; nothing when it was.
+    store::Failure save(const QString& path) const;
 
 private:
     std::array<QByteArray, allRoles.size()> m_tokens;

@@ -1,7 +1,10 @@
 #include "stationprotocol.h"
 
+#include "qrmodules.h"
+
 #include "desk/announcerdesk.h"
 #include "desk/desksettings.h"
+#include "desk/messagelines.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -21,7 +24,26 @@ const QHash<QString, Request::Type> requestTypes = {
     {QStringLiteral("dismiss"), Request::Type::Dismiss},
     {QStringLiteral("undo"), Request::Type::Undo},
     {QStringLiteral("send"), Request::Type::Send},
+    {QStringLiteral("readOuts"), Request::Type::ReadOuts},
+    {QStringLiteral("links"), Request::Type::Links},
+    {QStringLiteral("newLinks"), Request::Type::NewLinks},
     {QStringLiteral("pong"), Request::Type::Pong}};
+
+QString timeText(const QDateTime& time) {
+    return time.isValid() ? time.toString(QStringLiteral("HH:mm:ss")) : QString();
+}
+
+// A dismissal with the start of its text, characters long at most, and how
+// much of it is left out.
+QJsonObject readOutEntry(const readoutlog::ReadOut& readOut, qsizetype characters) {
+    const QString& message = readOut.message;
+    return {{QStringLiteral("time"), timeText(readOut.time)},
+            {QStringLiteral("undone"), timeText(readOut.undone)},
+            {QStringLiteral("line"), listLine(readOut.sequence, message.left(listedCharacters),
+                                              message.size() > listedCharacters)},
+            {QStringLiteral("text"), displayText(message.left(characters))},
+            {QStringLiteral("left"), std::max<qsizetype>(message.size() - characters, 0)}};
+}
 
 } // namespace
 
@@ -64,6 +86,7 @@ QByteArray list(AnnouncerDesk& desk) {
             {QStringLiteral("line"), index.data(Qt::DisplayRole).toString()},
             {QStringLiteral("more"), index.data(MessageList::MoreRole).toBool()},
             {QStringLiteral("new"), index.data(MessageList::NewRole).toBool()},
+            {QStringLiteral("urgent"), index.data(MessageList::UrgentRole).toBool()},
             {QStringLiteral("arrived"),
              arrived.isValid() ? arrived.toString(QStringLiteral("HH:mm")) : QString()}});
     }
@@ -92,9 +115,9 @@ QByteArray ping() {
     return text({{QStringLiteral("type"), QStringLiteral("ping")}});
 }
 
-QByteArray taking(const std::optional<QString>& refusal, const QStringList& readyTexts) {
+QByteArray taking(const store::Failure& refusal, const QStringList& readyTexts) {
     return text({{QStringLiteral("type"), QStringLiteral("taking")},
-                 {QStringLiteral("refusal"), refusal.value_or(QString())},
+                 {QStringLiteral("refusal"), refusal ? refusal.reason() : QString()},
                  {QStringLiteral("ready"), QJsonArray::fromStringList(readyTexts)}});
 }
 
@@ -122,6 +145,56 @@ QByteArray answer(int number, const QString& refusal) {
     return text({{QStringLiteral("type"), QStringLiteral("answer")},
                  {QStringLiteral("number"), number},
                  {QStringLiteral("refusal"), refusal}});
+}
+
+// Whole texts, newest first, until the bytes run out: the one that would
+// pass them is cut (a character takes six bytes at most, escaped), and the
+// older ones are only counted.
+QByteArray readOuts(const std::optional<std::vector<readoutlog::ReadOut>>& readOuts) {
+    QJsonArray entries;
+    qsizetype bytes = 0;
+    int left = 0;
+    for (const readoutlog::ReadOut& readOut :
+         readOuts.value_or(std::vector<readoutlog::ReadOut>{})) {
+        if (entries.size() == mostReadOuts || bytes >= readOutsBytes) {
+            ++left;
+            continue;
+        }
+        QJsonObject entry = readOutEntry(readOut, readOut.message.size());
+        qsizetype size = text(entry).size();
+        if (bytes + size > readOutsBytes) {
+            entry = readOutEntry(readOut, (readOutsBytes - bytes) / 6);
+            size = readOutsBytes;
+        }
+        bytes += size;
+        entries.append(entry);
+    }
+    return text({{QStringLiteral("type"), QStringLiteral("readOuts")},
+                 {QStringLiteral("open"), readOuts.has_value()},
+                 {QStringLiteral("entries"), entries},
+                 {QStringLiteral("older"), left}});
+}
+
+// Each QR code as its size and its modules, "1" for a dark one, row by row.
+QByteArray links(const std::vector<HandedLink>& links, int otherPages) {
+    QJsonArray handed;
+    for (const HandedLink& link : links) {
+        const QByteArray url = link.url.toEncoded();
+        const std::optional<QrModules> code = qrModules(url);
+        QString dark;
+        if (code) {
+            dark.reserve(static_cast<qsizetype>(code->dark.size()));
+            for (const bool module : code->dark)
+                dark += module ? QLatin1Char('1') : QLatin1Char('0');
+        }
+        handed.append(QJsonObject{{QStringLiteral("role"), roleName(link.role)},
+                                  {QStringLiteral("url"), QString::fromLatin1(url)},
+                                  {QStringLiteral("size"), code ? code->size : 0},
+                                  {QStringLiteral("dark"), dark}});
+    }
+    return text({{QStringLiteral("type"), QStringLiteral("links")},
+                 {QStringLiteral("links"), handed},
+                 {QStringLiteral("pages"), otherPages}});
 }
 
 } // namespace station::protocol

@@ -3,9 +3,13 @@
 #include "sentmessages.h"
 #include "stationlinks.h"
 
+#include "desk/readoutlog.h"
+
 #include <QString>
+#include <QUrl>
 
 #include <optional>
+#include <vector>
 
 class AnnouncerDesk;
 
@@ -18,7 +22,7 @@ namespace station::protocol {
 
 // What a page asks for.
 struct Request {
-    enum class Type { Hello, Choose, Dismiss, Undo, Send, Pong };
+    enum class Type { Hello, Choose, Dismiss, Undo, Send, ReadOuts, Links, NewLinks, Pong };
     Type type = Type::Pong;
     QString token;
     // The row a choice or a dismissal is about: for Dismiss, the message
@@ -48,10 +52,25 @@ QByteArray notice(const QString& text);
 QByteArray ping();
 // For send pages: why this desk cannot take messages (empty when it can)
 // and the announcer's ready texts.
-QByteArray taking(const std::optional<QString>& refusal, const QStringList& readyTexts);
+QByteArray taking(const store::Failure& refusal, const QStringList& readyTexts);
 // The messages the send page identified as page sent, with their states.
 QByteArray sent(const SentMessages& messages, const QString& page);
 // Whether the page's message numbered number was added, or why not.
 QByteArray answer(int number, const QString& refusal);
+
+// Today's dismissals for an announce page, newest first, their whole texts
+// as far as the bounds below allow (a page must never be sent more than it
+// can take at once); none when no database is open.
+inline constexpr int mostReadOuts = 200;
+inline constexpr qsizetype readOutsBytes = qsizetype{256} * 1024;
+QByteArray readOuts(const std::optional<std::vector<readoutlog::ReadOut>>& readOuts);
+
+// The links to hand out, each with its QR code, for an announce page, and
+// how many other pages New links would drop now.
+struct HandedLink {
+    Role role;
+    QUrl url;
+};
+QByteArray links(const std::vector<HandedLink>& links, int otherPages);
 
 } // namespace station::protocol

@@ -66,6 +66,12 @@ std::optional<Action> actionOf(protocol::Request::Type type) {
         return Action::Undo;
     case protocol::Request::Type::Send:
         return Action::Send;
+    case protocol::Request::Type::ReadOuts:
+        return Action::ReadOuts;
+    case protocol::Request::Type::Links:
+        return Action::Links;
+    case protocol::Request::Type::NewLinks:
+        return Action::NewLinks;
     default:
         return std::nullopt;
     }
@@ -124,6 +130,16 @@ StationServer::StationServer(AnnouncerDesk& desk, QObject* parent)
     });
     connect(&m_connectionsNote, &QTimer::timeout, this, &StationServer::pagesChanged);
     connect(this, &StationServer::pagesChanged, this, &StationServer::followListPages);
+    // The count of pages beside the links goes out twice a second at most,
+    // however fast pages come and go; new links at once.
+    m_linksNote.setSingleShot(true);
+    m_linksNote.setInterval(500);
+    connect(this, &StationServer::pagesChanged, &m_linksNote, [this] {
+        if (!m_linksNote.isActive())
+            m_linksNote.start();
+    });
+    connect(&m_linksNote, &QTimer::timeout, this, &StationServer::sendLinksToFollowers);
+    connect(this, &StationServer::linksChanged, this, &StationServer::sendLinksToFollowers);
     if (!m_tokens.load(tokensPath()))
         m_tokens.renew();
 }
@@ -136,22 +152,37 @@ StationServer::~StationServer() {
         m_desk.detachView();
 }
 
-std::optional<QString> StationServer::start(const Address& address,
-                                            const std::optional<QSslConfiguration>& tls) {
+store::Failure StationServer::start(const Address& address,
+                                    const std::optional<QSslConfiguration>& tls) {
     stop();
     auto listener = std::make_unique<Listener>([this](qintptr descriptor) { accept(descriptor); });
-    if (!listener->listen(address.host, address.port))
-        return StationTexts::tr("The browser station cannot listen on %1: %2")
-            .arg(addressText(address), listener->errorString());
+    if (!listener->listen(address.host, address.port)) {
+        QString reason = StationTexts::tr("The browser station cannot listen on %1: %2.")
+                             .arg(addressText(address), listener->errorString());
+        if (listener->serverError() == QAbstractSocket::AddressInUseError)
+            reason += QLatin1Char(' ') +
+                      StationTexts::tr("Another program uses that port; kelvane may be running "
+                                       "already. Choose another port, or close that program.");
+        else if (listener->serverError() == QAbstractSocket::SocketAddressNotAvailableError)
+            reason +=
+                QLatin1Char(' ') + StationTexts::tr("Choose one of this computer's addresses.");
+        return store::Failure(reason);
+    }
     m_listener = std::move(listener);
     m_tls = tls;
-    if (const std::optional<QString> failure = m_tokens.save(tokensPath()))
+    m_startFailure.clear();
+    if (const store::Failure failure = m_tokens.save(tokensPath()))
         qWarning("kelvane: the station's links cannot be kept for the next run: %s",
-                 qPrintable(*failure));
+                 qPrintable(failure.reason()));
     m_keepAlive.start();
     emit listeningChanged();
     emit linksChanged();
-    return std::nullopt;
+    return {};
+}
+
+void StationServer::failedToStart(const QString& reason) {
+    m_startFailure = reason;
+    emit listeningChanged();
 }
 
 void StationServer::stop() {
@@ -161,8 +192,12 @@ void StationServer::stop() {
     m_keepAlive.stop();
     for (PageSession* page : m_pages)
         page->close(CloseReason::Stopping);
-    for (StationSocket* socket : findChildren<StationSocket*>(Qt::FindDirectChildrenOnly))
-        socket->abort();
+    // Plain requests end now; a page's connection ends with its close, so
+    // that the page is told why.
+    for (StationSocket* socket : findChildren<StationSocket*>(Qt::FindDirectChildrenOnly)) {
+        if (!socket->isUpgraded())
+            socket->abort();
+    }
     emit listeningChanged();
 }
 
@@ -192,11 +227,13 @@ QUrl StationServer::link(Role role) const {
     return url;
 }
 
-std::optional<QString> StationServer::renewLinks() {
+// The announce page that asks for new links keeps its connection and
+// learns its own new link with the others.
+store::Failure StationServer::renewLinks(const PageSession* asking) {
     m_tokens.renew();
     m_sent.clear();
     for (PageSession* page : m_pages) {
-        if (page->role())
+        if (page->role() && page != asking)
             page->close(CloseReason::LinkNotValid);
     }
     emit linksChanged();
@@ -227,6 +264,7 @@ void StationServer::accept(qintptr descriptor) {
     const QHostAddress from = peerOf(descriptor);
     if (from.isNull() || !m_slots.take(from)) {
         ::close(static_cast<int>(descriptor));
+        emit refused(from, Refusal::TooManyConnections);
         return;
     }
     auto* socket = new StationSocket(m_slots, from, this);
@@ -335,6 +373,7 @@ void StationServer::checkToken(PageSession& page, const QByteArray& token) {
     if (!role || std::find(offered.cbegin(), offered.cend(), *role) == offered.cend()) {
         m_failures.failed(page.address(), FailedAttempts::Clock::now());
         page.close(CloseReason::LinkNotValid);
+        emit refused(page.address(), Refusal::WrongLink);
         return;
     }
     // A send page without an identity of its own could tell its messages
@@ -380,11 +419,9 @@ void StationServer::act(PageSession& page, const protocol::Request& request) {
     switch (*action) {
     case Action::Choose: {
         const MessageList& list = *m_desk.messages();
-        for (int row = 0; row < list.rowCount(); ++row) {
-            if (list.line(row)->key.text() == request.key) {
-                m_desk.choose(list.line(row)->key, page.name());
-                return;
-            }
+        if (const MessageList::Line* line = list.line(list.rowOf(store::RowKey(request.key)))) {
+            m_desk.choose(line->key, page.name());
+            return;
         }
         page.send(protocol::notice(
             textFor(page, QT_TRANSLATE_NOOP("Station", "That message is no longer listed."))));
@@ -406,6 +443,46 @@ void StationServer::act(PageSession& page, const protocol::Request& request) {
     case Action::Send:
         sendMessage(page, request);
         return;
+    case Action::ReadOuts:
+        m_desk.readOutsToday([page = QPointer<PageSession>(&page)](
+                                 const std::optional<std::vector<readoutlog::ReadOut>>& readOuts) {
+            if (page)
+                page->send(protocol::readOuts(readOuts));
+        });
+        return;
+    case Action::Links:
+        page.followLinks();
+        sendLinks(page);
+        return;
+    case Action::NewLinks:
+        // The page learns its own new link from them.
+        page.followLinks();
+        if (const store::Failure failure = renewLinks(&page))
+            page.send(protocol::notice(
+                textFor(page, QT_TRANSLATE_NOOP("Station", "The new links work, but cannot be "
+                                                           "kept for the next run: %1"))
+                    .arg(failure.reason())));
+        return;
+    }
+}
+
+// The links an announce page hands out, and how many pages other than it
+// New links would drop.
+void StationServer::sendLinks(PageSession& page) {
+    std::vector<protocol::HandedLink> links;
+    for (const Role role : roles())
+        links.push_back({role, link(role)});
+    const auto others =
+        std::count_if(m_pages.cbegin(), m_pages.cend(), [&](const PageSession* other) {
+            return other != &page && other->role() && !other->isClosing();
+        });
+    page.send(protocol::links(links, static_cast<int>(others)));
+}
+
+void StationServer::sendLinksToFollowers() {
+    for (PageSession* page : m_pages) {
+        if (page->followsLinks() && !page->isClosing())
+            sendLinks(*page);
     }
 }
 
@@ -431,8 +508,8 @@ void StationServer::sendMessage(PageSession& page, const protocol::Request& requ
         page.send(protocol::answer(request.number, textFor(page, checked.refusal)));
         return;
     }
-    if (const std::optional<QString> refusal = m_desk.refusesMessages()) {
-        page.send(protocol::answer(request.number, *refusal));
+    if (const store::Failure refusal = m_desk.refusesMessages()) {
+        page.send(protocol::answer(request.number, refusal.reason()));
         return;
     }
     if (const auto held = m_sent.hold(page.identity(), now)) {

@@ -49,28 +49,32 @@ public:
     ~StationServer() override;
 
     // Starts listening (HTTPS when tls is given); the reason when it cannot.
-    std::optional<QString> start(const Address& address,
-                                 const std::optional<QSslConfiguration>& tls = {});
+    store::Failure start(const Address& address, const std::optional<QSslConfiguration>& tls = {});
     // Stops listening and closes every connection.
     void stop();
-    bool isListening() const;
+    [[nodiscard]] bool isListening() const;
     // Where it listens now (the port the system gave when asked for 0).
-    Address address() const;
-    bool isEncrypted() const { return m_tls.has_value(); }
+    [[nodiscard]] Address address() const;
+    [[nodiscard]] bool isEncrypted() const { return m_tls.has_value(); }
+    // Why the station is off though it was asked to start (the port taken,
+    // say); empty once it has started.
+    [[nodiscard]] QString startFailure() const { return m_startFailure; }
+    void failedToStart(const QString& reason);
 
     // The roles this desk offers links for: a display-only desk offers
     // watch links only.
-    std::vector<Role> roles() const;
-    QUrl link(Role role) const;
+    [[nodiscard]] std::vector<Role> roles() const;
+    [[nodiscard]] QUrl link(Role role) const;
     // New links for every role: the old ones stop working and their pages
-    // are closed. False with the reason when the new links cannot be kept.
-    std::optional<QString> renewLinks();
+    // are closed, but for the announce page that asked, if one did. The
+    // reason when the new links cannot be kept.
+    store::Failure renewLinks(const PageSession* asking = nullptr);
 
-    std::vector<ConnectedPage> pages() const;
+    [[nodiscard]] std::vector<ConnectedPage> pages() const;
     // Connections open now, pages or not; and those of them that are no
     // page with a role (yet): pages loading, or anyone on the network.
-    int openConnections() const { return m_slots.count(); }
-    int connectionsWithoutRole() const;
+    [[nodiscard]] int openConnections() const { return m_slots.count(); }
+    [[nodiscard]] int connectionsWithoutRole() const;
 
     // How long a connection may be silent (a minute); shorter for tests.
     void setIdleMilliseconds(int milliseconds);
@@ -83,11 +87,15 @@ public:
 
     // The texts a send page offers to pick and edit; kept in the desk's
     // settings and passed on to the send pages connected now.
-    QStringList readyTexts() const { return m_readyTexts; }
+    [[nodiscard]] QStringList readyTexts() const { return m_readyTexts; }
     void setReadyTexts(const QStringList& texts);
+
+    // Why a connection was turned away.
+    enum class Refusal { WrongLink, TooManyConnections };
 
 signals:
     void pagesChanged();
+    void refused(const QHostAddress& from, station::StationServer::Refusal why);
     void linksChanged();
     void listeningChanged();
 
@@ -103,6 +111,10 @@ private:
     void greet(PageSession& page);
     void pageGone(PageSession* page);
     void sendMessage(PageSession& page, const protocol::Request& request);
+    void sendLinks(PageSession& page);
+    // To the announce pages that show the links, whenever they or the
+    // pages connected change.
+    void sendLinksToFollowers();
     void messageSent(SentMessage message, int number, const std::optional<store::RowKey>& key,
                      const QString& refusal);
     // To every page of the desk's (watch and announce), or to the send pages.
@@ -112,13 +124,13 @@ private:
     void scheduleList();
     void sendList();
     // Pages that watch or announce (not send pages) show the desk's list.
-    bool hasListPages() const;
+    [[nodiscard]] bool hasListPages() const;
     // The station is a view of the desk while it has such pages.
     void followListPages();
     void sendDeskShown();
     void sendTrouble();
-    PageSession* pageNamed(const QString& name) const;
-    bool isOwnOrigin(QByteArrayView origin) const;
+    [[nodiscard]] PageSession* pageNamed(const QString& name) const;
+    [[nodiscard]] bool isOwnOrigin(QByteArrayView origin) const;
     void keepAlive();
     ServedFile pageFor(QByteArrayView acceptLanguage);
     // The station's own text, marked QT_TRANSLATE_NOOP("Station", ...), in
@@ -135,6 +147,7 @@ private:
     AnnouncerDesk& m_desk;
     std::unique_ptr<QTcpServer> m_listener;
     std::optional<QSslConfiguration> m_tls;
+    QString m_startFailure;
     QWebSocketServer m_webSockets;
     Site m_site;
     QByteArray m_englishPage;
@@ -165,6 +178,7 @@ private:
     QTimer m_keepAlive;
     // Tells the window of connections that come and go, a few times a second at most.
     QTimer m_connectionsNote;
+    QTimer m_linksNote;
 };
 
 } // namespace station

@@ -24,7 +24,7 @@ public:
     // Takes a slot for a connection from address; false when none is free.
     bool take(const QHostAddress& address);
     void giveBack(const QHostAddress& address);
-    int count() const { return m_count; }
+    [[nodiscard]] int count() const { return m_count; }
     // More from one address, for a benchmark whose pages share one.
     void setMostFromOneAddress(int connections) { m_mostFromOneAddress = connections; }
 
@@ -54,10 +54,11 @@ public:
     StationSocket(ConnectionSlots& connections, const QHostAddress& address, QObject* parent);
     ~StationSocket() override;
 
-    QHostAddress address() const { return m_address; }
+    [[nodiscard]] QHostAddress address() const { return m_address; }
     // From now on this socket writes a WebSocket handshake's answer and then
     // frames.
     void upgrading() { m_frames = Frames::HandshakeAnswer; }
+    [[nodiscard]] bool isUpgraded() const { return m_frames != Frames::None; }
 
 signals:
     // A pong was written: the peer sent a ping.
@@ -67,7 +68,7 @@ protected:
     qint64 writeData(const char* data, qint64 size) override;
 
 private:
-    qint64 unsent() const;
+    [[nodiscard]] qint64 unsent() const;
     void follow(QByteArrayView bytes);
     void followFrame(QByteArrayView& bytes);
 

@@ -8,24 +8,37 @@
 
 namespace station {
 
-std::optional<QString> startAndRemember(StationServer& server, const QString& where) {
+using store::Failure;
+
+namespace {
+
+Failure start(StationServer& server, const QString& where) {
     QString error;
     const std::optional<Address> address = parseAddress(where, error);
     if (!address)
-        return error;
+        return Failure(error);
     std::optional<QSslConfiguration> tls;
     const QString certificate = desk::stationCertificateFile();
     const QString key = desk::stationKeyFile();
     if (!certificate.isEmpty() || !key.isEmpty()) {
         tls = tlsConfiguration(certificate, key, error);
         if (!tls)
-            return StationTexts::tr("The browser station cannot use its certificate: %1")
-                .arg(error);
+            return Failure(
+                StationTexts::tr("The browser station cannot use its certificate: %1").arg(error));
     }
-    if (std::optional<QString> failure = server.start(*address, tls))
+    if (Failure failure = server.start(*address, tls))
         return failure;
     desk::rememberStationChoice({true, where});
-    return std::nullopt;
+    return {};
+}
+
+} // namespace
+
+Failure startAndRemember(StationServer& server, const QString& where) {
+    Failure failure = start(server, where);
+    if (failure)
+        server.failedToStart(failure.reason());
+    return failure;
 }
 
 void stopAndRemember(StationServer& server) {

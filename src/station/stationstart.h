@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QString>
+#include "store/failure.h"
 
-#include <optional>
+#include <QString>
 
 namespace station {
 
@@ -11,8 +11,8 @@ class StationServer;
 // Starts the station where text says ("[ADDRESS][:PORT]", empty for the
 // default address), over HTTPS when the desk settings name a certificate
 // and a key, and remembers the choice for the next run. The reason when
-// it cannot start.
-std::optional<QString> startAndRemember(StationServer& server, const QString& where);
+// it cannot start, which the station keeps (startFailure).
+store::Failure startAndRemember(StationServer& server, const QString& where);
 // Stops it, and remembers that it is off.
 void stopAndRemember(StationServer& server);
 

@@ -2,6 +2,7 @@
 
 #include "stationtexts.h"
 
+#include "store/ownfile.h"
 #include "store/regularfile.h"
 
 #include <QFile>
@@ -21,15 +22,15 @@ constexpr qint64 longestPemFile = qint64{1} << 20;
 // as kelvane refuses its links file and password files then.
 std::optional<QByteArray> readPem(const QString& path, QString& error, bool secret = false) {
     QFile file;
-    if (const std::optional<QString> failure = store::openRegularFile(file, path)) {
-        error = QStringLiteral("%1: %2").arg(path, *failure);
+    if (const store::Failure failure = store::openRegularFile(file, path)) {
+        error = QStringLiteral("%1: %2").arg(path, failure.reason());
         return std::nullopt;
     }
-    if (const std::optional<QString> failure =
-            secret ? store::notPrivate(file.handle()) : std::nullopt) {
-        error = StationTexts::tr("%1 %2; a private key must be a file of your own that only you "
-                                 "may read (chmod 600 '%1').")
-                    .arg(path, *failure);
+    if (const store::Failure unfit =
+            secret ? store::unfitness(file.handle(), store::privateFile) : store::Failure()) {
+        error = StationTexts::tr("%1: %2; a private key must be a file of your own that only "
+                                 "you may read (chmod 600 '%1').")
+                    .arg(path, unfit.reason());
         return std::nullopt;
     }
     if (file.size() > longestPemFile) {

@@ -2,6 +2,15 @@
 
 namespace store::announcer {
 
+QString withLineBreaks(const QString& text, const QString& breakAs) {
+    QString written = text;
+    written.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    written.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    if (breakAs != QLatin1String("\n"))
+        written.replace(QLatin1Char('\n'), breakAs);
+    return written;
+}
+
 QStringList sqliteSchema() {
     return {
         QStringLiteral("PRAGMA journal_mode = WAL"),

@@ -19,6 +19,13 @@ inline const QString createdField = QStringLiteral("Created");
 // What the server's trigger notifies when the rows change.
 inline const QString changeChannel = QStringLiteral("announcements_changed");
 
+// A Message separates its lines with CR LF.
+inline const QString lineBreak = QStringLiteral("\r\n");
+// text with each of its line breaks (CR LF, a lone CR or a lone LF)
+// written as breakAs: CR LF as a Message keeps them, "\n" as a text box
+// or a browser shows them.
+QString withLineBreaks(const QString& text, const QString& breakAs = lineBreak);
+
 // The statements that make a new announcer database, in order.
 QStringList sqliteSchema();
 QStringList postgresSchema();

@@ -1,6 +1,7 @@
 #include "connectionfile.h"
 
 #include "kelvaneerror.h"
+#include "ownfile.h"
 #include "regularfile.h"
 
 #include <QDir>
@@ -64,37 +65,42 @@ KelvaneError unusable(const QString& path, const QString& reason) {
                         Texts::tr("The connection file '%1' cannot be used: %2").arg(path, reason));
 }
 
-// Whoever may change a file that names the server decides where the
-// password goes, and whoever may change a certificate decides whom it
-// vouches for: only the user and root may.
-std::optional<QString> changeableByOthers(const struct stat& info) {
-    if (info.st_uid != ::geteuid() && info.st_uid != 0)
-        return Texts::tr("belongs to another user of this computer");
-    if ((info.st_mode & (S_IWGRP | S_IWOTH)) != 0)
-        return Texts::tr("may be changed by other users of this computer");
-    return std::nullopt;
+// Why a connection file or a certificate it names breaks setUpFile, said
+// after its name.
+Failure unfitToSetUp(const struct stat& info) {
+    switch (unfitness(info, setUpFile)) {
+    case Unfit::NotAFile:
+        return Failure(Texts::tr("is not a file"));
+    case Unfit::OtherOwner:
+        return Failure(Texts::tr("belongs to another user of this computer"));
+    case Unfit::OthersMayChange:
+        return Failure(Texts::tr("may be changed by other users of this computer"));
+    default:
+        return {};
+    }
 }
 
-// The file's first line and its permissions, read from one open file.
+// The file's first line and what the system knows of it, read from one
+// open file.
 struct FileHead {
     QString line;
-    mode_t mode = 0;
+    struct stat info {};
 };
 
 FileHead readHead(const QString& path) {
     QFile file;
-    if (const auto reason = openRegularFile(file, path))
-        throw unusable(path, *reason + QLatin1Char('.'));
+    if (const Failure failure = openRegularFile(file, path))
+        throw unusable(path, failure.reason() + QLatin1Char('.'));
     struct stat info {};
     if (::fstat(file.handle(), &info) != 0)
         throw unusable(path, systemErrorText(errno) + QLatin1Char('.'));
-    if (const auto reason = changeableByOthers(info))
+    if (const Failure failure = unfitToSetUp(info))
         throw unusable(path,
                        Texts::tr("it %1, who could send your password to another server. Use a "
                                  "connection file of your own that only you may change "
                                  "(\"chmod go-w\").")
-                           .arg(*reason));
-    return {QString::fromUtf8(file.readLine(longestLine)).trimmed(), info.st_mode};
+                           .arg(failure.reason()));
+    return {QString::fromUtf8(file.readLine(longestLine)).trimmed(), info};
 }
 
 // A NUL would end the connection string the client library is given
@@ -189,11 +195,9 @@ void checkSetting(const QString& path, const QString& key, const QString& value)
     if (::stat(QFile::encodeName(value).constData(), &info) != 0)
         throw unusable(path, Texts::tr("the file '%1' it names (%2) cannot be read: %3.")
                                  .arg(value, key, systemErrorText(errno)));
-    std::optional<QString> reason = changeableByOthers(info);
-    if (!S_ISREG(info.st_mode))
-        reason = Texts::tr("is not a file");
-    if (reason)
-        throw unusable(path, Texts::tr("the file '%1' it names (%2) %3.").arg(value, key, *reason));
+    if (const Failure failure = unfitToSetUp(info))
+        throw unusable(
+            path, Texts::tr("the file '%1' it names (%2) %3.").arg(value, key, failure.reason()));
 }
 
 // The user's own root certificate, passed on by name, since libpq takes
@@ -260,7 +264,8 @@ ConnectionSettings readSettings(const QString& path) {
     }
     server.options = options(path, passed);
     holdsPassword = holdsPassword || !server.password.isEmpty();
-    if (holdsPassword && (head.mode & (S_IRGRP | S_IROTH)) != 0)
+    constexpr Ownership keepsAPassword{Ownership::Owner::UserOrRoot, S_IRGRP | S_IROTH, false};
+    if (holdsPassword && unfitness(head.info, keepsAPassword) == Unfit::OthersMayRead)
         throw unusable(
             path, Texts::tr("it holds a password and other users of this computer can read it. "
                             "Make it private with \"chmod 600 '%1'\", or keep the password "

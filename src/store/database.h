@@ -19,22 +19,22 @@ public:
     virtual ~RecordSet() = default;
 
     // Number of rows; read straight after opening.
-    virtual int recordCount() const = 0;
+    [[nodiscard]] virtual int recordCount() const = 0;
     virtual void moveFirst() = 0;
     virtual void moveNext() = 0;
-    virtual bool eof() const = 0;
+    [[nodiscard]] virtual bool eof() const = 0;
     // A field of the current row by name; a null QVariant for a null value.
-    virtual QVariant value(const QString& field) const = 0;
+    [[nodiscard]] virtual QVariant value(const QString& field) const = 0;
     // The names of the fields, in the row source's order.
-    virtual QStringList fields() const = 0;
+    [[nodiscard]] virtual QStringList fields() const = 0;
     // What tells the current row apart from every other row of the row
     // source for as long as it exists: its key column where the engine
     // has one, otherwise all its values together.
-    virtual QVariant key() const = 0;
+    [[nodiscard]] virtual QVariant key() const = 0;
     // The length in characters of a text field of the current row before a
     // RowSelection that asked for it cut it short; the value's own length
     // otherwise.
-    virtual qint64 wholeLength(const QString& field) const;
+    [[nodiscard]] virtual qint64 wholeLength(const QString& field) const;
     // Removes the current row from the file, and only that row.
     virtual void deleteCurrent() = 0;
     virtual void close() = 0;
@@ -79,7 +79,7 @@ struct RowSelection {
 class Database {
 public:
     virtual ~Database() = default;
-    virtual QString path() const = 0;
+    [[nodiscard]] virtual QString path() const = 0;
     virtual std::unique_ptr<RecordSet> openRecordset(const QString& rowSource) = 0;
     // The rows of a row source that selection names, in its order. Engines
     // that cannot select while reading read every row and pass over the rest.
@@ -94,7 +94,7 @@ public:
     virtual void close() = 0;
     // False when this computer can only read the file: its rows cannot be
     // deleted, and the caller must not ask to.
-    virtual bool canDeleteRows() const { return true; }
+    [[nodiscard]] virtual bool canDeleteRows() const { return true; }
     // Makes sure the row source holds a row with exactly these values
     // (field name to value), adding one through the row source when none
     // does, and returns that row's key. Running it twice adds one row at

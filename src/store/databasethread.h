@@ -2,24 +2,16 @@
 
 #include "database.h"
 #include "kelvaneerror.h"
+#include "outcome.h"
 
 #include <QObject>
 
 #include <functional>
 #include <memory>
-#include <optional>
 
 class QThread;
 
 namespace store {
-
-// What an operation on the database thread came to: its result, or the
-// error it raised.
-template <class Result>
-struct Outcome {
-    std::optional<Result> value;
-    std::optional<KelvaneError> error;
-};
 
 // The half of a DatabaseThread that lives on the thread: it owns the open
 // database and carries results back.
@@ -79,7 +71,7 @@ public:
     void watchChanges(std::function<void()> changed);
 
     // Operations posted whose outcome has not been handed back yet.
-    int pending() const { return *m_pendingShared; }
+    [[nodiscard]] int pending() const { return *m_pendingShared; }
 
     // Threads still running after their DatabaseThread was destroyed (a
     // network call that has not returned yet).
@@ -88,19 +80,12 @@ public:
 private:
     void post(std::function<void(DatabaseWorker&)> job);
 
-    template <class Result, class Work>
-    static Outcome<Result> attempt(Work work) {
-        Outcome<Result> outcome;
+    template <class Result, class Work> static Outcome<Result> attempt(Work work) {
         try {
-            outcome.value = work();
-        } catch (const KelvaneError& error) {
-            outcome.error = error;
-        } catch (const std::bad_alloc&) {
-            outcome.error.emplace(ErrorNumber::OutOfMemory, Texts::tr("Out of memory"));
+            return Outcome<Result>(work());
         } catch (const std::exception& error) {
-            outcome.error.emplace(ErrorNumber::DatabaseOperationFailed, QString::fromLocal8Bit(error.what()));
+            return Outcome<Result>(errorFrom(error));
         }
-        return outcome;
     }
 
     QThread* m_thread;

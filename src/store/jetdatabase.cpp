@@ -104,8 +104,8 @@ public:
         }
     }
 
-    QString path() const override { return m_path; }
-    bool canDeleteRows() const override { return false; }
+    [[nodiscard]] QString path() const override { return m_path; }
+    [[nodiscard]] bool canDeleteRows() const override { return false; }
     std::unique_ptr<RecordSet> openRecordset(const QString& rowSource) override;
     std::unique_ptr<QueryDef> queryDef(const QString& name) override {
         checkOpen();
@@ -128,7 +128,7 @@ private:
             throw KelvaneError(ErrorNumber::ObjectClosed, Texts::tr("The database is closed."));
     }
     TableRows rows(const QString& rowSource);
-    LastRead readRowSource(const QString& rowSource) const;
+    [[nodiscard]] LastRead readRowSource(const QString& rowSource) const;
     static TableRows readFrom(JetReader& file, const QString& rowSource);
 
     QString m_path;

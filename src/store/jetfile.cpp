@@ -53,8 +53,8 @@ std::optional<FileStamp> fileStamp(const QString& path) {
 }
 
 JetFile::JetFile(const QString& path) {
-    if (const auto reason = openRegularFile(m_file, path))
-        throw Unreadable{*reason};
+    if (const Failure failure = openRegularFile(m_file, path))
+        throw Unreadable{failure.reason()};
     m_fd = m_file.handle();
     struct stat info {};
     if (fstat(m_fd, &info) != 0)

@@ -45,7 +45,7 @@ public:
     JetFile(const JetFile&) = delete;
     JetFile& operator=(const JetFile&) = delete;
 
-    const FileStamp& stamp() const { return m_stamp; }
+    [[nodiscard]] const FileStamp& stamp() const { return m_stamp; }
     // The first page, where libmdb reads the format and the page size.
     QByteArray& headerPage() { return m_header; }
     // The stream over the pages, for libmdb to read and close; made once,

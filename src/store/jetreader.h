@@ -37,7 +37,7 @@ public:
     // Opens the file and reads its catalog; throws Unreadable.
     explicit JetReader(const QString& path);
 
-    const JetFile& file() const { return m_file; }
+    [[nodiscard]] const JetFile& file() const { return m_file; }
     // A catalog entry of the given kind; for tables, user tables only
     // unless a system table is asked for.
     MdbCatalogEntry* find(const QString& name, int type, Qt::CaseSensitivity cs,
@@ -64,10 +64,10 @@ private:
     std::optional<QByteArray> dataRow(quint32 pageRow, RowPage kind);
     bool readAltPage(unsigned long page);
     QString text(const MdbColumn& column, const char* bytes, size_t length);
-    QString formatted(const MdbColumn& column, const MdbField& field) const;
+    [[nodiscard]] QString formatted(const MdbColumn& column, const MdbField& field) const;
 
     void readCatalog();
-    long pageCount() const;
+    [[nodiscard]] long pageCount() const;
 
     JetFile m_file;
     std::unique_ptr<MdbHandle, HandleClose> m_mdb;

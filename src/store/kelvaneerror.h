@@ -46,8 +46,8 @@ class KelvaneError : public std::runtime_error {
 public:
     KelvaneError(ErrorNumber number, const QString& description);
 
-    int number() const { return m_number; }
-    QString description() const { return m_description; }
+    [[nodiscard]] int number() const { return m_number; }
+    [[nodiscard]] QString description() const { return m_description; }
 
 private:
     int m_number;

@@ -32,9 +32,9 @@ FileKind sniff(QFile& file) {
 
 std::unique_ptr<Database> openDatabase(const QString& path, const QString& purpose, const OpenOptions& options) {
     QFile file;
-    if (const auto reason = openRegularFile(file, path))
+    if (const Failure failure = openRegularFile(file, path))
         throw KelvaneError(ErrorNumber::NotADatabase,
-                           Texts::tr("Cannot open '%1': %2.").arg(path, *reason));
+                           Texts::tr("Cannot open '%1': %2.").arg(path, failure.reason()));
     const FileKind kind = sniff(file);
     file.close();
     const auto notA = [&](const QString& reason) {

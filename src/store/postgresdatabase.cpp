@@ -3,6 +3,7 @@
 #include "announcerschema.h"
 
 #include "connectionfile.h"
+#include "failure.h"
 
 #include <QElapsedTimer>
 #include <QSqlDriver>
@@ -41,13 +42,13 @@ public:
         , m_lockWait(lockWait) {
         QSqlDatabase db = addServerConnection(name(), path);
         m_server = QStringLiteral("%1:%2").arg(db.hostName()).arg(db.port() > 0 ? db.port() : 5432);
-        if (const auto reason = open()) {
+        if (const Failure failure = open()) {
             db = QSqlDatabase();
             QSqlDatabase::removeDatabase(name());
             throw KelvaneError(
                 ErrorNumber::ConnectionFailed,
                 Texts::tr("Cannot reach the database server %1 that '%2' names for the %3: %4")
-                    .arg(m_server, path, purposeText(purpose), *reason));
+                    .arg(m_server, path, purposeText(purpose), failure.reason()));
         }
     }
 
@@ -55,10 +56,10 @@ public:
     void watch(std::function<void()> changed);
 
 private:
-    QSqlDatabase connection() const { return QSqlDatabase::database(name(), false); }
-    std::optional<QString> open();
-    bool alive() const;
-    std::optional<QString> reconnect();
+    [[nodiscard]] QSqlDatabase connection() const { return QSqlDatabase::database(name(), false); }
+    Failure open();
+    [[nodiscard]] bool alive() const;
+    Failure reconnect();
     void subscribe();
 
     QString m_path;
@@ -103,26 +104,26 @@ void PostgresSession::run(const std::function<void(QSqlDatabase&)>& work) {
             QThread::msleep(static_cast<unsigned long>(pauseMs));
             pauseMs = std::min(2 * pauseMs, longestPauseMs);
         }
-        if (const auto failure = reconnect())
-            reason = *failure;
+        if (const Failure failure = reconnect())
+            reason = failure.reason();
     }
 }
 
 // Opens the connection; a statement then waits for another session's lock
 // no longer than the lock wait (zero would mean for ever). Returns why the
 // connection could not be made.
-std::optional<QString> PostgresSession::open() {
+Failure PostgresSession::open() {
     QSqlDatabase db = connection();
     if (!db.open())
-        return db.lastError().text().trimmed();
+        return Failure(db.lastError().text().trimmed());
     QSqlQuery setting(db);
     if (setting.exec(
             QStringLiteral("SET lock_timeout = %1").arg(std::max<qint64>(1, m_lockWait.count()))))
-        return std::nullopt;
+        return {};
     const QString reason = setting.lastError().text().trimmed();
     setting = QSqlQuery();
     db.close();
-    return reason;
+    return Failure(reason);
 }
 
 bool PostgresSession::alive() const {
@@ -133,10 +134,10 @@ bool PostgresSession::alive() const {
     return probe.exec(QStringLiteral("SELECT 1"));
 }
 
-std::optional<QString> PostgresSession::reconnect() {
+Failure PostgresSession::reconnect() {
     QObject::disconnect(m_notifications);
     connection().close();
-    std::optional<QString> failure = open();
+    Failure failure = open();
     if (!failure) {
         newGeneration();
         subscribe();

@@ -1,6 +1,7 @@
 #include "regularfile.h"
 
 #include "kelvaneerror.h"
+#include "ownfile.h"
 
 #include <QFile>
 
@@ -8,7 +9,6 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace store {
 
@@ -30,38 +30,24 @@ QString notAFile(mode_t mode) {
 // (opening some has effects of its own), and again on the open descriptor,
 // in case something else was put at the path in between; the open cannot
 // block meanwhile.
-std::optional<QString> openRegularFile(QFile& file, const QString& path) {
+Failure openRegularFile(QFile& file, const QString& path) {
     if (path.isEmpty() || path.contains(QChar::Null))
-        return Texts::tr("no file is named");
+        return Failure(Texts::tr("no file is named"));
     const QByteArray name = QFile::encodeName(path);
     struct stat info {};
     if (::stat(name.constData(), &info) != 0)
-        return systemErrorText(errno);
+        return Failure(systemErrorText(errno));
     if (!S_ISREG(info.st_mode))
-        return notAFile(info.st_mode);
-    const int descriptor = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (descriptor < 0)
-        return systemErrorText(errno);
-    if (::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(descriptor);
-        return notAFile(info.st_mode);
-    }
-    if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(descriptor);
-        return file.errorString();
-    }
-    return std::nullopt;
-}
-
-std::optional<QString> notPrivate(int descriptor) {
-    struct stat info {};
-    if (::fstat(descriptor, &info) != 0)
-        return systemErrorText(errno);
-    if (info.st_uid != ::geteuid())
-        return Texts::tr("belongs to another user of this computer");
-    if ((info.st_mode & (S_IRWXG | S_IRWXO)) != 0)
-        return Texts::tr("may be read or changed by other users of this computer");
-    return std::nullopt;
+        return Failure(notAFile(info.st_mode));
+    Descriptor descriptor(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (!descriptor.isOpen())
+        return Failure(systemErrorText(errno));
+    if (::fstat(descriptor.get(), &info) != 0 || !S_ISREG(info.st_mode))
+        return Failure(notAFile(info.st_mode));
+    if (!file.open(descriptor.get(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        return Failure(file.errorString());
+    static_cast<void>(descriptor.release()); // the file closes it now
+    return {};
 }
 
 } // namespace store

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QString>
+#include "failure.h"
 
-#include <optional>
+#include <QString>
 
 class QFile;
 
@@ -14,12 +14,6 @@ namespace store {
 // terminal, would block the program for good. Returns why the file cannot
 // be read (in the system's words where the system refused), or nothing
 // when file is open.
-std::optional<QString> openRegularFile(QFile& file, const QString& path);
-
-// Why the open file descriptor cannot be trusted with a secret (a key, a
-// password, tokens): it "belongs to another user of this computer", or "may
-// be read or changed by other users of this computer". Nothing when it is
-// the user's own and private.
-std::optional<QString> notPrivate(int descriptor);
+Failure openRegularFile(QFile& file, const QString& path);
 
 } // namespace store

@@ -17,11 +17,11 @@ public:
     RowKey() = default;
     explicit RowKey(const QVariant& value);
 
-    bool isNull() const { return m_value.isNull(); }
+    [[nodiscard]] bool isNull() const { return m_value.isNull(); }
     // The value as the engine handed it out, to look the row up by.
-    const QVariant& value() const { return m_value; }
+    [[nodiscard]] const QVariant& value() const { return m_value; }
     // The one text form: the number, or the hex digits of a digest.
-    const QString& text() const { return m_text; }
+    [[nodiscard]] const QString& text() const { return m_text; }
 
     bool operator==(const RowKey& other) const {
         return m_text == other.m_text && isNull() == other.isNull();

@@ -10,19 +10,19 @@ class SelectedRecordSet : public RecordSet {
 public:
     SelectedRecordSet(std::unique_ptr<RecordSet> rows, RowSelection selection);
 
-    int recordCount() const override;
+    [[nodiscard]] int recordCount() const override;
     void moveFirst() override;
     void moveNext() override;
-    bool eof() const override;
-    QVariant value(const QString& field) const override;
-    QStringList fields() const override { return m_rows->fields(); }
-    QVariant key() const override { return m_rows->key(); }
-    qint64 wholeLength(const QString& field) const override;
+    [[nodiscard]] bool eof() const override;
+    [[nodiscard]] QVariant value(const QString& field) const override;
+    [[nodiscard]] QStringList fields() const override { return m_rows->fields(); }
+    [[nodiscard]] QVariant key() const override { return m_rows->key(); }
+    [[nodiscard]] qint64 wholeLength(const QString& field) const override;
     void deleteCurrent() override { m_rows->deleteCurrent(); }
     void close() override { m_rows->close(); }
 
 private:
-    bool selected() const;
+    [[nodiscard]] bool selected() const;
     void skipUnselected();
 
     std::unique_ptr<RecordSet> m_rows;

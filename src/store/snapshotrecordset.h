@@ -24,20 +24,20 @@ public:
     SnapshotRecordSet(QString rowSource, QStringList columns, std::vector<QVariantList> rows,
                       DeleteRow deleteRow = {});
 
-    int recordCount() const override;
+    [[nodiscard]] int recordCount() const override;
     void moveFirst() override;
     void moveNext() override;
-    bool eof() const override;
-    QVariant value(const QString& field) const override;
-    QStringList fields() const override { return m_columns; }
+    [[nodiscard]] bool eof() const override;
+    [[nodiscard]] QVariant value(const QString& field) const override;
+    [[nodiscard]] QStringList fields() const override { return m_columns; }
     // Without a key column: a digest of all the row's values.
-    QVariant key() const override;
+    [[nodiscard]] QVariant key() const override;
     void deleteCurrent() override;
     void close() override { m_closed = true; }
 
 protected:
     // The current row's values; a row may hold more than fields() names.
-    const QVariantList& currentRow() const;
+    [[nodiscard]] const QVariantList& currentRow() const;
 
 private:
     void checkOpen() const;

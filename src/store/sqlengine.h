@@ -2,8 +2,9 @@
 
 #include "database.h"
 #include "kelvaneerror.h"
+#include "keptrows.h"
+#include "sqlrows.h"
 
-#include <QHash>
 #include <QSqlDatabase>
 
 #include <functional>
@@ -11,13 +12,9 @@
 #include <optional>
 #include <vector>
 
-class QSqlQuery;
-
 namespace store {
 
-struct PreparedQuery;
-struct RowsRead;
-struct Snapshot;
+class SavedQueries;
 
 // One QtSql connection, shared by a database and every record set and
 // query it hands out, so that those find out when it has been closed.
@@ -28,7 +25,7 @@ public:
     SqlSession(const SqlSession&) = delete;
     SqlSession& operator=(const SqlSession&) = delete;
 
-    QString name() const { return m_name; }
+    [[nodiscard]] QString name() const { return m_name; }
 
     // Runs work on the open connection. work must start from scratch each
     // time it is called: an engine that can lose its connection calls it
@@ -39,21 +36,22 @@ public:
     // read. Like run's work, the reads start again from 0 on a new
     // connection.
     virtual void runReadingOnly(int count, const std::function<void(QSqlDatabase&, int)>& read);
+    // The rows of a statement the program wrote, values bound.
+    Snapshot select(const QString& sql, const QVariantList& values, const QString& what);
 
     // Counts the connections made so far; statements prepared on an
     // earlier one must be prepared again.
-    int generation() const { return m_generation; }
+    [[nodiscard]] int generation() const { return m_generation; }
 
-    // The last whole list read of a row source, kept while no other program
-    // can have changed the rows: a huge value is then read once, not at
-    // every refresh. Null when the list must be read again; keepRows then
-    // keeps the list read next.
+    // The last whole list read of a row source while no other program can
+    // have changed the rows (see KeptRows); null when the list must be
+    // read again, and keepRows then keeps the list read next.
     const Snapshot* keptRows(const QString& rowSource, const RowSelection& selection);
     void keepRows(const QString& rowSource, const RowSelection& selection, const Snapshot& rows);
     // This session deleted the row with this key (the kept list loses it),
     // or changed rows in another way (the kept list goes).
-    void rowDeleted(const QVariant& key);
-    void rowsChanged();
+    void rowDeleted(const QVariant& key) { m_keptRows.rowDeleted(key); }
+    void rowsChanged() { m_keptRows.clear(); }
 
     void close();
 
@@ -61,7 +59,7 @@ public:
 
 protected:
     // The open connection; ObjectClosed once the session was closed.
-    QSqlDatabase database() const;
+    [[nodiscard]] QSqlDatabase database() const;
     void newGeneration() { ++m_generation; }
     // A number that stays the same for as long as no other program
     // committed a change; none when the engine cannot tell.
@@ -70,18 +68,18 @@ protected:
 private:
     QString m_name;
     int m_generation = 0;
-    std::unique_ptr<RowsRead> m_keptRows;
-    std::optional<qint64> m_stampBeforeRead;
+    KeptRows m_keptRows;
 };
 
 // The QtSql side of an engine: record sets are snapshots read to the end
-// before they are handed out, deletes go back by the row's key, and saved
-// queries are read from the database's "Saved Queries" table.
+// before they are handed out (sqlrows.h), deletes and inserts go back by
+// the rows' keys (sqlwrites.h), and saved queries are read from the
+// database's "Saved Queries" table (sqlsavedqueries.h).
 class SqlDatabase : public Database {
 public:
     ~SqlDatabase() override;
 
-    QString path() const override { return m_path; }
+    [[nodiscard]] QString path() const override { return m_path; }
     std::unique_ptr<RecordSet> openRecordset(const QString& rowSource) override;
     std::unique_ptr<RecordSet> openRows(const QString& rowSource, const RowSelection& selection) override;
     std::unique_ptr<QueryDef> queryDef(const QString& name) override;
@@ -94,16 +92,8 @@ protected:
     // The rows of a statement the engine itself wrote, values bound.
     std::vector<QVariantList> selectRows(const QString& sql, const QVariantList& values, const QString& what);
     bool hasKeyColumn(const QString& rowSource);
-    static QString keyColumnName();
 
 private:
-    // A saved query as the database defines it, with its statement, which
-    // is prepared once per connection, and each parameter's position.
-    struct SavedQuery {
-        std::shared_ptr<PreparedQuery> prepared;
-        QHash<QString, int> positions;
-    };
-    SavedQuery readSavedQuery(const QString& name);
     // The row source's columns, only those wanted (and the key) unless
     // wanted is empty.
     QStringList columnsOf(const QString& rowSource, const QStringList& wanted);
@@ -113,18 +103,7 @@ private:
     QString m_path;
     std::shared_ptr<SqlSession> m_session;
     bool m_closed = false;
-    // Definitions are read once per opening: a lookup per record card
-    // would otherwise read them again for every card.
-    QHash<QString, SavedQuery> m_savedQueries;
+    std::unique_ptr<SavedQueries> m_savedQueries;
 };
-
-// The error for a statement that failed, worded for the announcer and
-// told apart by the engine's error code: DatabaseLocked for a lock or a
-// passing conflict, ConnectionFailed for a lost server connection.
-KelvaneError queryError(const QSqlQuery& query, const QString& what);
-
-// Column and table names may only come from the program itself; this makes
-// such a fixed name safe to splice into SQL.
-QString quoteIdentifier(const QString& name);
 
 } // namespace store

@@ -1,6 +1,7 @@
 #include "sqlitedatabase.h"
 
 #include "kelvaneerror.h"
+#include "sqlerrors.h"
 #include "sqliteguard.h"
 
 #include <QFile>
@@ -228,10 +229,10 @@ std::optional<QString> SqliteDatabase::wholeText(const QString& rowSource, const
     const auto utf8 = selectRows(QStringLiteral("PRAGMA encoding"), {}, rowSource);
     if (!hasKeyColumn(rowSource) || utf8.empty() || utf8.front().value(0).toString() != QLatin1String("UTF-8"))
         return Database::wholeText(rowSource, key, field);
-    const auto rows = selectRows(QStringLiteral("SELECT CAST(%1 AS BLOB) FROM %2 WHERE %3 = ?")
-                                     .arg(quoteIdentifier(field), quoteIdentifier(rowSource),
-                                          quoteIdentifier(keyColumnName())),
-                                 {key}, rowSource);
+    const auto rows = selectRows(
+        QStringLiteral("SELECT CAST(%1 AS BLOB) FROM %2 WHERE %3 = ?")
+            .arg(quoteIdentifier(field), quoteIdentifier(rowSource), quoteIdentifier(keyColumn)),
+        {key}, rowSource);
     if (rows.empty())
         return std::nullopt;
     const QVariant bytes = rows.front().value(0);

@@ -25,7 +25,7 @@ public:
     SqliteDatabase(const QString& path, const QString& purpose, const OpenOptions& options = {});
     ~SqliteDatabase() override;
 
-    bool canDeleteRows() const override { return !m_readOnly; }
+    [[nodiscard]] bool canDeleteRows() const override { return !m_readOnly; }
     std::optional<QString> wholeText(const QString& rowSource, const QVariant& key, const QString& field) override;
     void watchChanges(const std::function<void()>& changed) override;
     void close() override;

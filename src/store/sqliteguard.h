@@ -44,7 +44,7 @@ public:
 
     // Whether the connection's last failure was one of the bounds stopping
     // a statement.
-    bool stopped() const;
+    [[nodiscard]] bool stopped() const;
 
     // The description of such a failure, for the database at path.
     static QString stoppedText(const QString& path);

@@ -29,8 +29,8 @@ public:
     // Fills the four display fields before the window is shown.
     void setConversion(const QString& origTime, const QString& origDist, const QString& convTime,
                        const QString& convDist);
-    QString overrideTime() const;
-    QString overrideDistance() const;
+    [[nodiscard]] QString overrideTime() const;
+    [[nodiscard]] QString overrideDistance() const;
 
     // Escape does nothing: every answer here decides a time, and there is
     // no Cancel for it to give (YesNo and FileDialogue give theirs).

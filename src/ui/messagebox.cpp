@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include <memory>
 
@@ -26,6 +27,17 @@ void postMessage(const QString& text, QWidget* parent) {
     QMessageBox* box = messageBox(text, programTitle, parent);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
+}
+
+bool confirm(const QString& text, const QString& doIt, const QString& keep, QWidget* parent) {
+    QMessageBox box(QMessageBox::NoIcon, programTitle, text, QMessageBox::NoButton, parent);
+    box.setObjectName(QStringLiteral("kelvaneQuestion"));
+    const QPushButton* yes = box.addButton(doIt, QMessageBox::AcceptRole);
+    QPushButton* no = box.addButton(keep, QMessageBox::RejectRole);
+    box.setDefaultButton(no);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
 }
 
 } // namespace ui

@@ -17,4 +17,9 @@ void showMessage(const QString& text, const QString& title = programTitle);
 // a nested event loop could run the window's own handlers under it.
 void postMessage(const QString& text, QWidget* parent);
 
+// A question before something that cannot be taken back: doIt and keep
+// caption its two buttons, and keep is what Enter and Escape answer.
+// True when doIt was pressed.
+bool confirm(const QString& text, const QString& doIt, const QString& keep, QWidget* parent);
+
 } // namespace ui

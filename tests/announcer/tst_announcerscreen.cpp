@@ -4,8 +4,10 @@
 #include "announcerfixture.h"
 #include "modalwatcher.h"
 #include "screendriving.h"
+#include "testengine.h"
 
 #include "announcer/announcerscreen.h"
+#include "app/announcersession.h"
 #include "app/kelvaneapplication.h"
 #include "desk/desksettings.h"
 #include "desk/readoutlog.h"
@@ -49,7 +51,10 @@ private slots:
     void opensAsDesignedAndDismissesByClick();
     void keyboardChoosesLikeAClick();
     void typingDoesNotChangeTheDatabase();
+    void newLineIsBoldWithItsArrivalInTheTooltip_data();
     void newLineIsBoldWithItsArrivalInTheTooltip();
+    void urgentLineIsMarkedUntilShown();
+    void cursorAndScrollStayWithTheirLines();
     void undoAndReadOutTodayByKeys();
     void readingSizeKeys();
     void displayOnlyNeverDeletes();
@@ -77,13 +82,14 @@ void TestAnnouncerScreen::opensAsDesignedAndDismissesByClick() {
     AnnouncerFixture fixture;
     fixture.addRow(12, QStringLiteral("Event 3 results\r\n1st Amy"));
     fixture.addRow(3, QStringLiteral("Parents of Tom"));
-    AnnouncerScreen screen;
+    AnnouncerSession session;
+    AnnouncerScreen screen(session.desk(), session.station());
     runScreen(screen, fixture.path(), [&] {
         QCOMPARE(lines(screen), QStringList({"3:Parents of Tom", "12:Event 3 results"}));
         // The arrows and Delete work from the start.
         QCOMPARE(screen.focusWidget(), list(screen));
-        QCOMPARE(screen.timer1().interval(), 5000);
-        QVERIFY(screen.timer1().isActive());
+        QCOMPARE(screen.desk().lookTimer().interval(), 5000);
+        QVERIFY(screen.desk().isLooking());
         choose(screen, 1);
         QCOMPARE(text(screen)->toPlainText(), QStringLiteral("Event 3 results\n1st Amy"));
         dismiss(screen);
@@ -91,6 +97,7 @@ void TestAnnouncerScreen::opensAsDesignedAndDismissesByClick() {
         QVERIFY(text(screen)->toPlainText().isEmpty());
     });
     QVERIFY(!screen.desk().isOpen());
+    QVERIFY(!screen.desk().isLooking());
     QCOMPARE(fixture.rowCount(), 1);
 }
 
@@ -101,7 +108,8 @@ void TestAnnouncerScreen::keyboardChoosesLikeAClick() {
     AnnouncerFixture fixture;
     fixture.addRow(1, QStringLiteral("one"));
     fixture.addRow(2, QStringLiteral("two"));
-    AnnouncerScreen screen;
+    AnnouncerSession session;
+    AnnouncerScreen screen(session.desk(), session.station());
     runScreen(screen, fixture.path(), [&] {
         // Focus puts the cursor on the first line without choosing it.
         press(screen, Qt::Key_Delete);
@@ -118,7 +126,7 @@ void TestAnnouncerScreen::keyboardChoosesLikeAClick() {
         QCOMPARE(lines(screen), QStringList({"2:two"}));
         press(screen, Qt::Key_Delete);
         QCOMPARE(fixture.rowCount(), 1);
-        screen.timer1().stop();
+        screen.desk().lookTimer().stop();
         fixture.addRow(3, QStringLiteral("three"));
         press(screen, Qt::Key_F5);
         QTRY_COMPARE(lines(screen), QStringList({"2:two", "3:three"}));
@@ -140,7 +148,8 @@ void TestAnnouncerScreen::keyboardChoosesLikeAClick() {
 void TestAnnouncerScreen::typingDoesNotChangeTheDatabase() {
     AnnouncerFixture fixture;
     fixture.addRow(1, QStringLiteral("original"));
-    AnnouncerScreen screen;
+    AnnouncerSession session;
+    AnnouncerScreen screen(session.desk(), session.station());
     runScreen(screen, fixture.path(), [&] {
         choose(screen, 0);
         QTest::keyClicks(text(screen), QStringLiteral(" edited"));
@@ -149,35 +158,99 @@ void TestAnnouncerScreen::typingDoesNotChangeTheDatabase() {
     QCOMPARE(fixture.rows().front().second, QStringLiteral("original"));
 }
 
+void TestAnnouncerScreen::newLineIsBoldWithItsArrivalInTheTooltip_data() {
+    QTest::addColumn<int>("sequence");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("unseen");
+    QTest::newRow("at the end, the list at the top") << 31 << 30 << " \u2014 1 new below";
+    QTest::newRow("urgent at the top, the list at the end") << 0 << 0 << " \u2014 1 new above";
+}
+
 // A new line is bold, tells its arrival in its tooltip, and while it is out
-// of sight the caption counts it.
+// of sight the caption counts it on its side.
 void TestAnnouncerScreen::newLineIsBoldWithItsArrivalInTheTooltip() {
+    QFETCH(int, sequence);
+    QFETCH(int, row);
+    QFETCH(QString, unseen);
     AnnouncerFixture fixture;
-    for (int n = 1; n <= 30; ++n)
+    for (int n = 1; n <= 60; ++n)
         fixture.addRow(n, QStringLiteral("message %1").arg(n));
     const QDateTime now(QDate(2025, 6, 14), QTime(14, 0));
-    AnnouncerScreen screen;
+    AnnouncerSession session;
+    AnnouncerScreen screen(session.desk(), session.station());
     screen.desk().setClock([&] { return now; });
     runScreen(screen, fixture.path(), [&] {
         QVERIFY(QTest::qWaitForWindowExposed(&screen));
-        fixture.addRow(31, QStringLiteral("new"));
+        if (row == 0)
+            list(screen)->scrollToBottom();
+        fixture.addRow(sequence, QStringLiteral("new"));
         tick(screen);
-        QVERIFY(screen.windowTitle().endsWith(QStringLiteral(" \u2014 1 new below")));
-        list(screen)->scrollToBottom();
-        QVERIFY(!screen.windowTitle().contains(QStringLiteral("new below")));
-        const QImage bold = lineImage(screen, 30);
-        const QRect line = list(screen)->visualRect(list(screen)->model()->index(30, 0));
-        QHelpEvent help(QEvent::ToolTip, line.center(),
-                        list(screen)->viewport()->mapToGlobal(line.center()));
+        QVERIFY2(screen.windowTitle().endsWith(unseen), qPrintable(screen.windowTitle()));
+        const QModelIndex line = list(screen)->model()->index(row, 0);
+        list(screen)->scrollTo(line);
+        QVERIFY(!screen.windowTitle().contains(QStringLiteral(" new ")));
+        const QImage bold = lineImage(screen, row);
+        const QRect place = list(screen)->visualRect(line);
+        QHelpEvent help(QEvent::ToolTip, place.center(),
+                        list(screen)->viewport()->mapToGlobal(place.center()));
         QApplication::sendEvent(list(screen)->viewport(), &help);
         QCOMPARE(QToolTip::text(), QStringLiteral("arrived 14:00, just now"));
-        choose(screen, 30);
-        QVERIFY(lineImage(screen, 30) != bold);
+        choose(screen, row);
+        QVERIFY(lineImage(screen, row) != bold);
+    });
+}
+
+// An urgent line says so on the line, in red on pink, and the caption
+// counts it until it is shown, wherever the list is scrolled.
+void TestAnnouncerScreen::urgentLineIsMarkedUntilShown() {
+    AnnouncerFixture fixture;
+    for (int n = 1; n <= 60; ++n)
+        fixture.addRow(n, QStringLiteral("message %1").arg(n));
+    AnnouncerSession session;
+    AnnouncerScreen screen(session.desk(), session.station());
+    runScreen(screen, fixture.path(), [&] {
+        QVERIFY(QTest::qWaitForWindowExposed(&screen));
+        choose(screen, 59);
+        fixture.addRow(-1, QStringLiteral("From Referee: stop the race"));
+        tick(screen);
+        QCOMPARE(screen.windowTitle(), QStringLiteral("Announcers Screen \u2014 URGENT, not yet "
+                                                      "shown: 1 \u2014 1 new above"));
+        press(screen, Qt::Key_PageUp);
+        QVERIFY2(screen.windowTitle().endsWith(QStringLiteral(" \u2014 1 new above")),
+                 qPrintable(screen.windowTitle()));
+        list(screen)->scrollToTop();
+        QCOMPARE(lineImage(screen, 0).pixelColor(1, 1), QColor(0xfd, 0xe2, 0xde));
+        choose(screen, 0);
+        QCOMPARE(screen.windowTitle(), QStringLiteral("Announcers Screen"));
+    });
+}
+
+// Lines that come and go above the ones in view move neither the lines
+// in view nor the cursor off their lines.
+void TestAnnouncerScreen::cursorAndScrollStayWithTheirLines() {
+    AnnouncerFixture fixture;
+    for (int n = 1; n <= 60; ++n)
+        fixture.addRow(n, QStringLiteral("message %1").arg(n));
+    AnnouncerSession session;
+    AnnouncerScreen screen(session.desk(), session.station());
+    runScreen(screen, fixture.path(), [&] {
+        QVERIFY(QTest::qWaitForWindowExposed(&screen));
+        choose(screen, 45);
+        list(screen)->scrollTo(list(screen)->model()->index(40, 0), QListView::PositionAtTop);
+        const auto atTop = [&] { return list(screen)->indexAt(QPoint(1, 1)).data().toString(); };
+        QCOMPARE(atTop(), QStringLiteral("41:message 41"));
+        execOn(fixture.path(), QStringLiteral("DELETE FROM Announcements WHERE Sequence < 4"));
+        fixture.addRow(10, QStringLiteral("between"));
+        fixture.addRow(0, QStringLiteral("urgent"));
+        tick(screen);
+        QCOMPARE(atTop(), QStringLiteral("41:message 41"));
+        QCOMPARE(list(screen)->currentIndex().data().toString(), QStringLiteral("46:message 46"));
     });
 }
 
 // Delete and Ctrl+Z, then Ctrl+H lists what was read out. The list's
-// cursor stays on the message on display, which is what Delete dismisses.
+// cursor stays on the message on display, which is what Delete dismisses;
+// after Ctrl+Z that is the message it put back.
 void TestAnnouncerScreen::undoAndReadOutTodayByKeys() {
     AnnouncerFixture fixture;
     fixture.addRow(1, QStringLiteral("one"));
@@ -185,7 +258,8 @@ void TestAnnouncerScreen::undoAndReadOutTodayByKeys() {
     fixture.addRow(3, QStringLiteral("three"));
     const QDateTime galaTime(QDate(2025, 6, 14), QTime(14, 0));
     ModalWatcher watcher;
-    AnnouncerScreen screen;
+    AnnouncerSession session;
+    AnnouncerScreen screen(session.desk(), session.station());
     screen.desk().setClock([&] { return galaTime; });
     runScreen(screen, fixture.path(), [&] {
         choose(screen, 0);
@@ -193,9 +267,10 @@ void TestAnnouncerScreen::undoAndReadOutTodayByKeys() {
         choose(screen, 0);
         press(screen, Qt::CTRL | Qt::Key_Z);
         QCOMPARE(lines(screen), QStringList({"1:one", "2:two", "3:three"}));
-        QCOMPARE(list(screen)->currentIndex().row(), 1);
+        QCOMPARE(list(screen)->currentIndex().row(), 0);
+        QCOMPARE(text(screen)->toPlainText(), QStringLiteral("one"));
         press(screen, Qt::Key_Delete);
-        QCOMPARE(lines(screen), QStringList({"1:one", "3:three"}));
+        QCOMPARE(lines(screen), QStringList({"2:two", "3:three"}));
         QStringList readOut;
         watcher.answerNext([&](QWidget* window) {
             const auto* shown = window->findChild<QListWidget*>(QStringLiteral("ReadOutList"));
@@ -204,7 +279,7 @@ void TestAnnouncerScreen::undoAndReadOutTodayByKeys() {
             window->close();
         });
         press(screen, Qt::CTRL | Qt::Key_H);
-        QCOMPARE(readOut, QStringList({"14:00:00  2:two", "14:00:00  (undone 14:00:00)  1:one"}));
+        QCOMPARE(readOut, QStringList({"14:00:00  1:one", "14:00:00  (undone 14:00:00)  1:one"}));
     });
     QCOMPARE(fixture.rowCount(), 2);
     QVERIFY(watcher.messages().isEmpty());
@@ -215,7 +290,8 @@ void TestAnnouncerScreen::undoAndReadOutTodayByKeys() {
 void TestAnnouncerScreen::readingSizeKeys() {
     AnnouncerFixture fixture;
     fixture.addRow(1, QStringLiteral("one"));
-    AnnouncerScreen screen;
+    AnnouncerSession session;
+    AnnouncerScreen screen(session.desk(), session.station());
     const auto sizes = [&] {
         return std::pair(text(screen)->font().pointSizeF(), list(screen)->font().pointSizeF());
     };
@@ -235,7 +311,8 @@ void TestAnnouncerScreen::readingSizeKeys() {
 void TestAnnouncerScreen::displayOnlyNeverDeletes() {
     AnnouncerFixture fixture;
     fixture.addRow(1, QStringLiteral("one"));
-    AnnouncerScreen screen;
+    AnnouncerSession session;
+    AnnouncerScreen screen(session.desk(), session.station());
     screen.desk().setDisplayOnly(true);
     runScreen(screen, fixture.path(), [&] {
         QVERIFY(screen.windowTitle().endsWith("display only"));
@@ -253,7 +330,8 @@ void TestAnnouncerScreen::noticesAreShown() {
     AnnouncerFixture fixture;
     fixture.addRow(1, QStringLiteral("one"));
     ModalWatcher watcher;
-    AnnouncerScreen screen;
+    AnnouncerSession session;
+    AnnouncerScreen screen(session.desk(), session.station());
     runScreen(screen, fixture.path(), [&] {
         press(screen, Qt::CTRL | Qt::Key_Z);
         QTRY_COMPARE(watcher.messages(), QStringList({"There is no dismissal to undo."}));
@@ -266,7 +344,8 @@ void TestAnnouncerScreen::noticesAreShown() {
 void TestAnnouncerScreen::closingKeepsTheDatabaseOpen() {
     AnnouncerFixture fixture;
     fixture.addRow(1, QStringLiteral("one"));
-    AnnouncerScreen screen;
+    AnnouncerSession session;
+    AnnouncerScreen screen(session.desk(), session.station());
     runScreen(screen, fixture.path(), [&] {
         QTest::keyClick(&screen, Qt::Key_Escape);
         QVERIFY(screen.isVisible());
@@ -294,7 +373,8 @@ void TestAnnouncerScreen::closedByTheDeskSaysWhy() {
         connection.write("postgresql://announcer@127.0.0.1:1/gala?sslmode=disable\n");
     }
     ModalWatcher watcher;
-    AnnouncerScreen screen;
+    AnnouncerSession session;
+    AnnouncerScreen screen(session.desk(), session.station());
     bool stayedOpen = true;
     runScreen(screen, path, [&] {
         if (cause == "vanished") {

@@ -4,6 +4,7 @@
 #include "windowdriving.h"
 
 #include "announcer/announcerscreen.h"
+#include "app/announcersession.h"
 
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
@@ -60,7 +61,8 @@ void TestLocateDatabase::noDatabaseClosesTheScreen() {
     AnnouncerFixture open;
     open.addRow(1, QStringLiteral("one"));
     open.addRow(2, QStringLiteral("two"));
-    AnnouncerScreen screen;
+    AnnouncerSession session;
+    AnnouncerScreen screen(session.desk(), session.station());
     if (anotherFileOpen)
         runScreen(screen, open.path(), [&] {
             choose(screen, 0);
@@ -105,7 +107,8 @@ void TestLocateDatabase::noThenAChosenFileOpensIt() {
     m_watcher->answerNext([](QWidget* yesNo) { clickButton(yesNo, "Command2"); });
     m_watcher->answerNext(chooseFile(chosen.path()));
     QStringList listed;
-    AnnouncerScreen screen;
+    AnnouncerSession session;
+    AnnouncerScreen screen(session.desk(), session.station());
     m_watcher->answerNext([&](QWidget*) {
         settle(screen);
         listed = lines(screen);
@@ -122,7 +125,8 @@ void TestLocateDatabase::noThenAChosenFileOpensIt() {
 void TestLocateDatabase::yesKeepsThePathAndIgnoresEarlyTicks() {
     AnnouncerFixture fixture;
     fixture.addRow(1, QStringLiteral("kept"));
-    AnnouncerScreen screen;
+    AnnouncerSession session;
+    AnnouncerScreen screen(session.desk(), session.station());
     int storedInterval = 0;
     m_watcher->answerNext([&](QWidget* yesNo) {
         storedInterval = screen.timer1().interval();

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Drives the real kelvane binary under Xvfb by keyboard alone: Return on the
 # intro screen, Return to choose in the list (which has the focus), Delete to
-# dismiss, Ctrl+Z to undo, Return and Delete again on the line the cursor
-# stayed on, Alt+X out of both windows. Checks the
+# dismiss, Ctrl+Z to undo (what it put back is on display, the cursor on
+# it), Down, Return and Delete on the next line, Alt+X out of both
+# windows. Checks the
 # database and the read-out log. Then kills kelvane with SIGKILL the moment
 # a dismissal has reached the database: the log line must be on the disk.
 # Usage: e2e_keyboard.sh KELVANE KELVANE_FEED
@@ -32,7 +33,7 @@ keys Return Delete                   # choose the list's first line; dismiss it
 expectSequences "2 3 "
 keys ctrl+z
 expectSequences "1 2 3 "
-keys Return Delete                   # the cursor stayed on "2": choose it; dismiss it
+keys Down Return Delete              # the cursor is on "1", put back: choose "2"; dismiss it
 expectSequences "1 3 "
 keys alt+x
 focus "$(waitFor 'Announcers Module')"

@@ -1,8 +1,7 @@
 #include "announcerfixture.h"
 #include "modalwatcher.h"
 
-#include "announcer/announcerscreen.h"
-#include "ui/windowregistry.h"
+#include "app/announcersession.h"
 #include "app/errorreport.h"
 #include "app/kelvaneapplication.h"
 #include "store/kelvaneerror.h"
@@ -34,7 +33,9 @@ public:
     }
 };
 
-AnnouncerDesk& announcerDesk() { return ui::loadedWindow<AnnouncerScreen>().desk(); }
+// The program's session, whose database the report lets go of.
+AnnouncerSession* session = nullptr;
+AnnouncerDesk& announcerDesk() { return session->desk(); }
 
 } // namespace
 
@@ -112,6 +113,8 @@ void TestErrorReport::errorWhileTheReportIsOpen() {
 
 int main(int argc, char** argv) {
     KelvaneApplication app(argc, argv);
+    AnnouncerSession programSession;
+    session = &programSession;
     TestErrorReport test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -7,6 +7,7 @@
 #include "screendriving.h"
 
 #include "announcer/announcerscreen.h"
+#include "app/announcersession.h"
 #include "app/errorreport.h"
 #include "app/kelvaneapplication.h"
 #include "store/kelvaneerror.h"
@@ -84,9 +85,10 @@ void TestFaultInjection::fileDamagedInPlace() {
     for (int n = 1; n <= 40; ++n)
         fixture.addRow(n, QStringLiteral("message %1 ").arg(n).repeated(20));
     // Everything in the database file itself, as after a quiet spell.
-    fixture.firstValue(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+    QCOMPARE(fixture.firstValue(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)")).toInt(), 0);
     ModalWatcher watcher;
-    AnnouncerScreen screen;
+    AnnouncerSession session;
+    AnnouncerScreen screen(session.desk(), session.station());
     int listed = -1;
     runScreen(screen, fixture.path(), [&] {
         overwrite(fixture.path(), bytes, at, truncateFirst);
@@ -126,7 +128,8 @@ void TestFaultInjection::writerHoldsTheLockTooLong() {
     QCOMPARE(fixture.firstValue(QStringLiteral("PRAGMA journal_mode = %1").arg(journal)).toString(), journal);
     const QStringList listed({"1:first", "2:shared, older row", "2:shared, newer row", "3:third"});
     ModalWatcher watcher;
-    AnnouncerScreen screen;
+    AnnouncerSession session;
+    AnnouncerScreen screen(session.desk(), session.station());
     qint64 longestStallMs = 0;
     runScreen(screen, fixture.path(), [&] {
         choose(screen, 2);

@@ -5,6 +5,7 @@
 #include "windowdriving.h"
 
 #include "announcer/announcerscreen.h"
+#include "app/announcersession.h"
 #include "app/announceintro.h"
 #include "app/errorreport.h"
 #include "app/kelvaneapplication.h"
@@ -47,7 +48,7 @@ private slots:
 
 private:
     std::unique_ptr<QTemporaryDir> m_home;
-    QString settings() const { return m_home->filePath("kelvane.ini"); }
+    [[nodiscard]] QString settings() const { return m_home->filePath("kelvane.ini"); }
 };
 
 void TestIntroScreen::init() {
@@ -58,7 +59,8 @@ void TestIntroScreen::init() {
 }
 
 void TestIntroScreen::firstRunOffersTheDefault() {
-    AnnounceIntro intro;
+    AnnouncerSession session;
+    AnnounceIntro intro(session);
     QCOMPARE(dbName(intro)->text(), m_home->filePath("announcer.mdb"));
 }
 
@@ -78,7 +80,8 @@ void TestIntroScreen::showsTheRememberedPath() {
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(content);
     file.close();
-    AnnounceIntro intro;
+    AnnouncerSession session;
+    AnnounceIntro intro(session);
     QCOMPARE(dbName(intro)->text(), shown.isEmpty() ? m_home->filePath("announcer.mdb") : shown);
 }
 
@@ -97,7 +100,8 @@ void TestIntroScreen::enterWithoutADatabaseFile() {
     const QString path = m_home->filePath(kind == "missing" ? "typed by hand.mdb" : "announcer.mdb");
     if (kind != "missing")
         QVERIFY(makeSpecialFile(kind, path));
-    AnnounceIntro intro;
+    AnnouncerSession session;
+    AnnounceIntro intro(session);
     intro.show();
     dbName(intro)->setText(path);
     ModalWatcher watcher;
@@ -113,7 +117,8 @@ void TestIntroScreen::enterWithoutADatabaseFile() {
 void TestIntroScreen::enterOpensTheScreenAndComesBack() {
     AnnouncerFixture fixture;
     fixture.addRow(3, QStringLiteral("Lost property"));
-    AnnounceIntro intro;
+    AnnouncerSession session;
+    AnnounceIntro intro(session);
     intro.show();
     dbName(intro)->setText(fixture.path());
     ModalWatcher watcher;
@@ -154,7 +159,8 @@ void TestIntroScreen::browse() {
     QFile file(m_home->filePath("Gala data/announcer, day 2.mdb"));
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.close();
-    AnnounceIntro intro;
+    AnnouncerSession session;
+    AnnounceIntro intro(session);
     intro.show();
     dbName(intro)->setText("/before.mdb");
     ModalWatcher watcher;
@@ -195,7 +201,8 @@ void TestIntroScreen::pathThatCannotBeRemembered() {
         QVERIFY(QDir(m_home->path()).mkdir("kelvane.ini"));
     else
         QVERIFY(!writeSettings(settings(), "/previous.mdb"));
-    AnnounceIntro intro;
+    AnnouncerSession session;
+    AnnounceIntro intro(session);
     intro.show();
     dbName(intro)->setText(path);
     ModalWatcher watcher;
@@ -222,7 +229,8 @@ void TestIntroScreen::unencryptedConnectionIsToldOnce() {
     file.write("postgresql://announcer@127.0.0.1:1/gala?sslmode=disable\n");
     file.close();
     setProgramEnding([](int) {});
-    AnnounceIntro intro;
+    AnnouncerSession session;
+    AnnounceIntro intro(session);
     intro.show();
     dbName(intro)->setText(path);
     ModalWatcher watcher;

@@ -5,6 +5,7 @@
 #include "deskdriving.h"
 
 #include "announcer/announcerscreen.h"
+#include "app/announcersession.h"
 #include "app/announceintro.h"
 #include "app/kelvaneapplication.h"
 #include "desk/announcerdesk.h"
@@ -22,9 +23,10 @@ private slots:
 };
 
 void TestLanguage::germanDesk() {
-    const AnnounceIntro intro;
+    AnnouncerSession session;
+    const AnnounceIntro intro(session);
     QCOMPARE(intro.windowTitle(), QStringLiteral("Sprechermodul"));
-    const AnnouncerScreen screen;
+    const AnnouncerScreen screen(session.desk(), session.station());
     QCOMPARE(screen.windowTitle(), QStringLiteral("Sprecheransicht"));
     const AnnouncerFixture fixture;
     AnnouncerDesk desk;

@@ -9,6 +9,7 @@
 #include "withoutrootoverride.h"
 
 #include "app/announceintro.h"
+#include "app/announcersession.h"
 #include "app/settingsfile.h"
 
 #include <QDir>
@@ -40,7 +41,8 @@ struct Entered {
 };
 
 Entered enter(const QString& databasePath) {
-    AnnounceIntro intro;
+    AnnouncerSession session;
+    AnnounceIntro intro(session);
     intro.show();
     dbName(intro)->setText(databasePath);
     ModalWatcher watcher;
@@ -71,8 +73,12 @@ private slots:
 private:
     std::unique_ptr<QTemporaryDir> m_home;
     std::unique_ptr<AnnouncerFixture> m_database;
-    QString settings() const { return m_home->filePath(QStringLiteral("kelvane.ini")); }
-    QString defaultPath() const { return m_home->filePath(QStringLiteral("announcer.mdb")); }
+    [[nodiscard]] QString settings() const {
+        return m_home->filePath(QStringLiteral("kelvane.ini"));
+    }
+    [[nodiscard]] QString defaultPath() const {
+        return m_home->filePath(QStringLiteral("announcer.mdb"));
+    }
 };
 
 void TestSettingsFaults::init() {
@@ -94,7 +100,8 @@ void TestSettingsFaults::settingsNotAFile_data() {
 void TestSettingsFaults::settingsNotAFile() {
     QFETCH(QString, kind);
     QVERIFY(makeSpecialFile(kind, settings()));
-    AnnounceIntro intro;
+    AnnouncerSession session;
+    AnnounceIntro intro(session);
     QCOMPARE(dbName(intro)->text(), defaultPath());
     QCOMPARE(readSettingsField(settings()), QString());
 }
@@ -110,14 +117,16 @@ void TestSettingsFaults::unreadableSettings() {
     const WithoutRootOverride asAnnouncer;
     QVERIFY(asAnnouncer.ok());
     {
-        AnnounceIntro intro;
+        AnnouncerSession session;
+        AnnounceIntro intro(session);
         QCOMPARE(dbName(intro)->text(), defaultPath());
     }
     const Entered entered = enter(m_database->path());
     QCOMPARE(entered.messages, QStringList());
     QVERIFY(entered.screenOpened);
     QCOMPARE(readBytes(settings()), settingsLine(m_database->path()));
-    AnnounceIntro nextStart;
+    AnnouncerSession session;
+    AnnounceIntro nextStart(session);
     QCOMPARE(dbName(nextStart)->text(), m_database->path());
 }
 
@@ -147,12 +156,12 @@ void TestSettingsFaults::diskFull() {
 // makes every write fail, as a full disk does.
 void TestSettingsFaults::writesRefused() {
     QVERIFY(!writeSettings(settings(), QStringLiteral("/srv/previous.mdb")));
-    std::optional<QString> failure;
+    store::Failure failure;
     {
         const FileSizeLimit noRoom(0);
         failure = writeSettings(settings(), QStringLiteral("/srv/new.mdb"));
     }
-    QVERIFY(failure.has_value());
+    QVERIFY(failure);
     QCOMPARE(readBytes(settings()), settingsLine(QStringLiteral("/srv/previous.mdb")));
     QCOMPARE(QDir(m_home->path()).entryList(QDir::Files), QStringList({"kelvane.ini"}));
 }
@@ -165,7 +174,8 @@ void TestSettingsFaults::homeThatDoesNotExist() {
     const QString home = m_home->filePath(QStringLiteral("gone"));
     qputenv("HOME", QFile::encodeName(home));
     {
-        AnnounceIntro intro;
+        AnnouncerSession session;
+        AnnounceIntro intro(session);
         QCOMPARE(dbName(intro)->text(), home + QStringLiteral("/announcer.mdb"));
     }
     const Entered onDefault = enter(home + QStringLiteral("/announcer.mdb"));

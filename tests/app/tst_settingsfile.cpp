@@ -81,9 +81,9 @@ void TestSettingsFile::unwritableFileIsReported() {
     QTemporaryDir dir;
     const QString settings = dir.filePath("kelvane.ini");
     QVERIFY(QDir(dir.path()).mkdir("kelvane.ini"));
-    const auto failure = writeSettings(settings, "/x.mdb");
-    QVERIFY(failure.has_value());
-    QVERIFY(!failure->isEmpty());
+    const store::Failure failure = writeSettings(settings, "/x.mdb");
+    QVERIFY(failure);
+    QVERIFY(!failure.reason().isEmpty());
 }
 
 void TestSettingsFile::unstorablePaths_data() {
@@ -99,7 +99,7 @@ void TestSettingsFile::unstorablePaths_data() {
 void TestSettingsFile::unstorablePaths() {
     QFETCH(QString, path);
     QFETCH(bool, storable);
-    QCOMPARE(!unstorablePathReason(path).has_value(), storable);
+    QCOMPARE(!unstorablePathReason(path), storable);
 }
 
 QTEST_GUILESS_MAIN(TestSettingsFile)

@@ -13,16 +13,16 @@ class ClubFixture {
 public:
     ClubFixture();
 
-    QString path() const { return m_path; }
-    QString dir() const { return m_dir.path(); }
+    [[nodiscard]] QString path() const { return m_path; }
+    [[nodiscard]] QString dir() const { return m_dir.path(); }
 
     // The setup the file holds.
-    ClubSetup setup() const;
+    [[nodiscard]] ClubSetup setup() const;
     // A record book on the file, opened as the program opens it.
-    RecordBook book() const;
+    [[nodiscard]] RecordBook book() const;
     // A record book on the file with another setup, for cards the file
     // does not list.
-    RecordBook book(ClubSetup setup) const;
+    [[nodiscard]] RecordBook book(ClubSetup setup) const;
 
     void addRecord(const clubdb::ClubRecordRow& row) const;
     // Runs SQL on the file directly, for setups the writer never makes.

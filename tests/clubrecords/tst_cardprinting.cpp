@@ -52,7 +52,7 @@ struct Run {
                             [this](const CardKey& key) { several << severalRecordsText(key); }});
     }
     // The texts printed at "Girls"/"Boys" height, one per card, as "page:y".
-    QStringList cardPlaces() const {
+    [[nodiscard]] QStringList cardPlaces() const {
         QStringList places;
         for (const auto& printed : printer.printed()) {
             if (printed.text == QLatin1String("Girls") || printed.text == QLatin1String("Boys"))
@@ -60,7 +60,7 @@ struct Run {
         }
         return places;
     }
-    const RecordingPrinter::Printed& printedText(const QString& text) const {
+    [[nodiscard]] const RecordingPrinter::Printed& printedText(const QString& text) const {
         for (const auto& printed : printer.printed()) {
             if (printed.text == text)
                 return printed;

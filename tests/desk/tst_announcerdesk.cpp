@@ -12,10 +12,12 @@
 #include "desk/announcerdesk.h"
 #include "desk/readoutlog.h"
 
+#include <QAbstractItemModelTester>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSqlError>
@@ -90,6 +92,12 @@ void addLooseRow(const AnnouncerFixture& fixture, const QVariant& sequence,
     });
 }
 
+// A desk whose list Qt's model tester checks at every change.
+class CheckedDesk : public AnnouncerDesk {
+    QAbstractItemModelTester m_tester{messages(),
+                                      QAbstractItemModelTester::FailureReportingMode::QtTest};
+};
+
 } // namespace
 
 class TestAnnouncerDesk : public QObject {
@@ -100,6 +108,7 @@ private slots:
     void cleanup();
     void listsChoosesAndDismisses();
     void duplicateSequences();
+    void listingChangesRowsInPlace();
     void dismissNeedsAShownMessage();
     void awkwardMessages_data();
     void awkwardMessages();
@@ -109,6 +118,7 @@ private slots:
     void badRowsNeverEndTheDesk();
     void closesWhenTheFileGoes_data();
     void closesWhenTheFileGoes();
+    void looksOnlyWhileLookingAndViewed();
     void savedByReplacingTheFile_data();
     void savedByReplacingTheFile();
     void reopenListsTheNamedFile();
@@ -147,16 +157,16 @@ void TestAnnouncerDesk::listsChoosesAndDismisses() {
     AnnouncerFixture fixture;
     fixture.addRow(12, QStringLiteral("Event 3 results\r\n1st Amy"));
     fixture.addRow(0, QStringLiteral("Parents of Tom"));
-    AnnouncerDesk desk;
+    CheckedDesk desk;
     QSignalSpy shown(&desk, &AnnouncerDesk::shownChanged);
     openDesk(desk, fixture.path());
-    QCOMPARE(lines(desk), QStringList({":Parents of Tom", "12:Event 3 results"}));
+    QCOMPARE(lines(desk), QStringList({"Parents of Tom", "12:Event 3 results"}));
     choose(desk, 1);
     QCOMPARE(desk.shownText(), QStringLiteral("Event 3 results\n1st Amy"));
     QCOMPARE(desk.currentSequence(), qint16(12));
     QVERIFY(desk.canDismiss());
     dismiss(desk);
-    QCOMPARE(lines(desk), QStringList({":Parents of Tom"}));
+    QCOMPARE(lines(desk), QStringList({"Parents of Tom"}));
     QVERIFY(desk.shownText().isEmpty());
     QCOMPARE(desk.currentSequence(), qint16(12));
     choose(desk, 0);
@@ -177,7 +187,7 @@ void TestAnnouncerDesk::duplicateSequences() {
     fixture.addRow(4, QStringLiteral("earlier"));
     fixture.addRow(4, QStringLiteral("later"));
     fixture.addRow(5, QStringLiteral("other"));
-    AnnouncerDesk desk;
+    CheckedDesk desk;
     openDesk(desk, fixture.path());
     choose(desk, 0);
     QCOMPARE(desk.shownText(), QStringLiteral("earlier"));
@@ -193,6 +203,64 @@ void TestAnnouncerDesk::duplicateSequences() {
     QCOMPARE(fixture.rowCount(), 2);
 }
 
+// A new listing changes the list in place: a row that stays keeps its
+// index (where a view's cursor is), also when its new Sequence sorts it
+// elsewhere; identical rows of a row source without a key column share
+// their key and are each listed once.
+void TestAnnouncerDesk::listingChangesRowsInPlace() {
+    AnnouncerFixture fixture;
+    for (int sequence = 1; sequence <= 6; ++sequence)
+        fixture.addRow(sequence, QString::number(sequence));
+    CheckedDesk desk;
+    openDesk(desk, fixture.path());
+    QSignalSpy resets(desk.messages(), &QAbstractItemModel::modelReset);
+    const QPersistentModelIndex three = desk.messages()->index(2);
+    const QPersistentModelIndex six = desk.messages()->index(5);
+    const auto sql = [&](const char* statement) { execOn(fixture.path(), statement); };
+    sql(R"(DELETE FROM "Announcements" WHERE "Message" IN ('1', '5'))");
+    sql(R"(UPDATE "Announcements" SET "Sequence" = 0 WHERE "Message" = '6')");
+    sql(R"(UPDATE "Announcements" SET "Message" = '2 changed' WHERE "Message" = '2')");
+    fixture.addRow(3, QStringLiteral("3b"));
+    fixture.addRow(7, QStringLiteral("7"));
+    refresh(desk);
+    const QStringList listed({"6", "2:2 changed", "3:3", "3:3b", "4:4", "7:7"});
+    QCOMPARE(lines(desk), listed);
+    QCOMPARE(six.row(), 0);
+    QCOMPARE(three.row(), 2);
+    QCOMPARE(resets.count(), 0);
+    // Nothing changed, nothing told (a station sends its pages the list on a change).
+    QSignalSpy changed(desk.messages(), &QAbstractItemModel::dataChanged);
+    refresh(desk);
+    QCOMPARE(changed.count(), 0);
+    sql(R"(DROP VIEW "Sorted Announcements")");
+    sql("CREATE VIEW \"Sorted Announcements\" AS SELECT \"Sequence\", \"Message\" FROM "
+        "\"Announcements\" ORDER BY \"Sequence\", \"Id\"");
+    fixture.addRow(4, QStringLiteral("4"));
+    refresh(desk);
+    QStringList twice = listed;
+    twice.insert(4, "4:4");
+    QCOMPARE(lines(desk), twice);
+    sql(R"(DELETE FROM "Announcements" WHERE "Id" = 4)");
+    refresh(desk);
+    QCOMPARE(lines(desk), listed);
+    // Rounds of scattered deletes, new Sequences and inserts, identical
+    // rows among them.
+    QRandomGenerator random(38);
+    for (int round = 0; round < 8; ++round) {
+        const auto pick = [&](int bound) { return QString::number(random.bounded(bound)); };
+        sql(qPrintable("DELETE FROM \"Announcements\" WHERE \"Id\" % 7 = " + pick(7)));
+        sql(qPrintable("UPDATE \"Announcements\" SET \"Sequence\" = (\"Sequence\" * 7 + " +
+                       pick(9) + ") % 9 + 1 WHERE \"Id\" % 3 = " + pick(3)));
+        for (int added = 0; added < 6; ++added)
+            fixture.addRow(random.bounded(1, 10), pick(3));
+        refresh(desk);
+        QStringList expected;
+        for (const auto& [sequence, message] : fixture.rows())
+            expected << (sequence.toInt() == 0 ? message : sequence.toString() + ":" + message);
+        QCOMPARE(lines(desk), expected);
+    }
+}
+
 // Dismiss deletes only the message on display: not before a choice, not on
 // a second press, not once another program deleted it (it stays readable,
 // marked), and not after the desk was opened again.
@@ -200,7 +268,7 @@ void TestAnnouncerDesk::dismissNeedsAShownMessage() {
     AnnouncerFixture fixture;
     fixture.addRow(0, QStringLiteral("zero"));
     fixture.addRow(7, QStringLiteral("seven"));
-    AnnouncerDesk desk;
+    CheckedDesk desk;
     openDesk(desk, fixture.path());
     QVERIFY(!desk.canDismiss());
     dismiss(desk);
@@ -210,7 +278,7 @@ void TestAnnouncerDesk::dismissNeedsAShownMessage() {
     fixture.addRow(7, QStringLiteral("seven again"));
     dismiss(desk);
     refresh(desk);
-    QCOMPARE(lines(desk), QStringList({":zero", "7:seven again"}));
+    QCOMPARE(lines(desk), QStringList({"zero", "7:seven again"}));
     choose(desk, 0);
     execOn(fixture.path(), QStringLiteral("DELETE FROM \"Announcements\" WHERE \"Sequence\" = 0"));
     refresh(desk);
@@ -256,7 +324,7 @@ void TestAnnouncerDesk::awkwardMessages() {
     QFETCH(QString, line);
     AnnouncerFixture fixture;
     fixture.addRow(9, message);
-    AnnouncerDesk desk;
+    CheckedDesk desk;
     openDesk(desk, fixture.path());
     QCOMPARE(lines(desk), QStringList({line}));
     // A lone CR or LF keeps the line on one row of the screen.
@@ -294,7 +362,7 @@ void TestAnnouncerDesk::hugeMessageLeavesTheDeskUsable() {
                      .arg(characters)));
     fixture.addRow(12, QStringLiteral("after"));
     const qint64 before = residentKiB();
-    AnnouncerDesk desk;
+    CheckedDesk desk;
     openDesk(desk, fixture.path());
     QCOMPARE(lines(desk),
              QStringList({"1:before", "9:" + QString(1000, 'w') + "\u2026", "12:after"}));
@@ -338,7 +406,7 @@ void TestAnnouncerDesk::badRowsNeverEndTheDesk() {
         QSKIP("the server's Sequence column takes numbers only");
     AnnouncerFixture fixture;
     fixture.addRow(1, QStringLiteral("one"));
-    AnnouncerDesk desk;
+    CheckedDesk desk;
     QSignalSpy notice(&desk, &AnnouncerDesk::notice);
     openDesk(desk, fixture.path());
     addLooseRow(fixture, sequence, message);
@@ -361,24 +429,31 @@ void TestAnnouncerDesk::badRowsNeverEndTheDesk() {
 
 void TestAnnouncerDesk::closesWhenTheFileGoes_data() {
     QTest::addColumn<QString>("how");
-    QTest::newRow("the file vanished") << "moved";
-    QTest::newRow("made unreadable") << "unreadable";
-    QTest::newRow("something else put in its place") << "garbage";
+    QTest::addColumn<bool>("keepsTrying");
+    QTest::newRow("the file vanished") << "moved" << false;
+    QTest::newRow("made unreadable") << "unreadable" << false;
+    QTest::newRow("something else put in its place") << "garbage" << false;
+    QTest::newRow("served: the file vanished and came back") << "moved" << true;
+    QTest::newRow("served: made unreadable, then readable again") << "unreadable" << true;
+    QTest::newRow("served: something else put in its place") << "garbage" << true;
 }
 
 // The desk lets go of a file that vanished, and of one that is no
 // announcer database, and says so naming the file; opening it again is
 // refused with the reason and ends nothing. Keeping a vanished file open
 // would list deleted messages while the meet program writes a new file at
-// the same path.
+// the same path. A desk served without a window keeps trying: the reason
+// stays in its caption note until a look finds the file fit again.
 void TestAnnouncerDesk::closesWhenTheFileGoes() {
     QFETCH(QString, how);
+    QFETCH(bool, keepsTrying);
     const bool garbage = how == "garbage";
     if (testingPostgres())
         QSKIP("a server's database is no file");
     AnnouncerFixture fixture;
     fixture.addRow(1, QStringLiteral("first"));
-    AnnouncerDesk desk;
+    CheckedDesk desk;
+    desk.setKeepsTrying(keepsTrying);
     QSignalSpy closed(&desk, &AnnouncerDesk::closed);
     openDesk(desk, fixture.path());
     fixture.addRow(2, QStringLiteral("second"));
@@ -402,10 +477,29 @@ void TestAnnouncerDesk::closesWhenTheFileGoes() {
     const QString reason = closed.front().value(0).toString();
     QVERIFY2(reason.contains(fixture.path()), qPrintable(reason));
     QCOMPARE(reason.contains(QStringLiteral("' is not an announcer database")), garbage);
+    QCOMPARE(desk.captionNote().contains(reason), keepsTrying);
     if (garbage) {
-        desk.open(fixture.path());
+        keepsTrying ? desk.check() : desk.open(fixture.path());
         QTRY_COMPARE(closed.count(), 2);
+    } else if (keepsTrying) {
+        QVERIFY(how == "moved" ? QFile::rename(fixture.path() + ".moved", fixture.path())
+                               : ::chmod(QFile::encodeName(fixture.path()).constData(), 0600) == 0);
+        check(desk);
+        QTRY_COMPARE(lines(desk), QStringList({"1:first", "2:second"}));
+        QVERIFY(desk.captionNote().isEmpty());
     }
+}
+
+// The regular look runs while looking is on and a view shows the desk: a
+// closed screen's desk looks at nothing, whatever pages watch it.
+void TestAnnouncerDesk::looksOnlyWhileLookingAndViewed() {
+    AnnouncerDesk desk;
+    desk.attachView();
+    QVERIFY(!desk.isLooking());
+    desk.setLooking(true);
+    QVERIFY(desk.isLooking());
+    desk.detachView();
+    QVERIFY(!desk.isLooking());
 }
 
 void TestAnnouncerDesk::savedByReplacingTheFile_data() {
@@ -423,12 +517,12 @@ void TestAnnouncerDesk::savedByReplacingTheFile() {
     AnnouncerFixture fixture;
     fixture.addRow(1, QStringLiteral("first"));
     fixture.addRow(2, QStringLiteral("second"));
-    AnnouncerDesk desk;
+    CheckedDesk desk;
     QSignalSpy notice(&desk, &AnnouncerDesk::notice);
     openDesk(desk, fixture.path());
     choose(desk, 0);
     renameOver(fixture.path(), [&](const QString& newFile) {
-        fixture.firstValue(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+        QCOMPARE(fixture.firstValue(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)")).toInt(), 0);
         QVERIFY(QFile::copy(fixture.path(), newFile));
         if (!shownRowKept)
             execOn(newFile, QStringLiteral("DELETE FROM Announcements WHERE Sequence = 1"));
@@ -457,7 +551,7 @@ void TestAnnouncerDesk::reopenListsTheNamedFile() {
     first.addRow(1, QStringLiteral("old file"));
     AnnouncerFixture second;
     second.addRow(2, QStringLiteral("new file"));
-    AnnouncerDesk desk;
+    CheckedDesk desk;
     openDesk(desk, first.path());
     openDesk(desk, second.path());
     QCOMPARE(lines(desk), QStringList({"2:new file"}));
@@ -481,7 +575,7 @@ void TestAnnouncerDesk::jetDismissalOnlyHides() {
     const QString path = copyJetSample(name, dir.path());
     QVERIFY_JET_SAMPLE(path, name);
     const QByteArray before = fileBytes(path);
-    AnnouncerDesk desk;
+    CheckedDesk desk;
     QSignalSpy notice(&desk, &AnnouncerDesk::notice);
     openDesk(desk, path);
     const QStringList twoLeft({"30:Event 3", "40:Caf\u00e9 open \u2013 \"quotes\", commas; 100%"});
@@ -501,13 +595,14 @@ void TestAnnouncerDesk::jetDismissalOnlyHides() {
     QCOMPARE(lines(desk), twoLeft);
     {
         // The next run: what the log says was read out stays hidden.
-        AnnouncerDesk nextRun;
+        CheckedDesk nextRun;
         openDesk(nextRun, path);
         QCOMPARE(lines(nextRun), twoLeft);
         QVERIFY(nextRun.captionNote().contains(QStringLiteral("read only here")));
     }
     undo(desk);
     QCOMPARE(lines(desk), QStringList({"10:Welcome to the gala"}) + twoLeft);
+    QCOMPARE(desk.shownText(), QStringLiteral("Welcome to the gala"));
     undo(desk);
     QCOMPARE(lines(desk).size(), 4);
     QCOMPARE(notice.count(), 1);
@@ -537,7 +632,7 @@ void TestAnnouncerDesk::anotherProgramsRowAppearsWithoutATick() {
     if (rollbackJournal)
         execOn(fixture.path(), QStringLiteral("PRAGMA journal_mode = DELETE"));
     fixture.addRow(1, QStringLiteral("first"));
-    AnnouncerDesk desk;
+    CheckedDesk desk;
     openDesk(desk, fixture.path());
     if (viewed)
         desk.attachView();
@@ -567,7 +662,7 @@ void TestAnnouncerDesk::serverOutageIsShownAndSurvived() {
     AnnouncerFixture fixture;
     fixture.addRow(1, QStringLiteral("one"));
     fixture.addRow(2, QStringLiteral("two"));
-    AnnouncerDesk desk;
+    CheckedDesk desk;
     QSignalSpy notice(&desk, &AnnouncerDesk::notice);
     openDesk(desk, fixture.path());
     desk.attachView();
@@ -616,7 +711,7 @@ void TestAnnouncerDesk::serverDownAtTheStart() {
     QVERIFY(connection.open(QIODevice::WriteOnly));
     connection.write("postgresql://announcer@127.0.0.1:1/gala?sslmode=disable\n");
     connection.close();
-    AnnouncerDesk desk;
+    CheckedDesk desk;
     QSignalSpy closed(&desk, &AnnouncerDesk::closed);
     desk.open(path);
     QTRY_COMPARE_WITH_TIMEOUT(closed.count(), 1, 10000);
@@ -634,7 +729,7 @@ void TestAnnouncerDesk::undoPutsDismissalsBack() {
     fixture.addRow(1, QStringLiteral("one\r\nline two"));
     fixture.addRow(2, QStringLiteral("two"));
     fixture.addRow(3, QStringLiteral("three"));
-    AnnouncerDesk desk;
+    CheckedDesk desk;
     QSignalSpy notice(&desk, &AnnouncerDesk::notice);
     desk.setClock([] { return galaTime; });
     openDesk(desk, fixture.path());
@@ -646,10 +741,14 @@ void TestAnnouncerDesk::undoPutsDismissalsBack() {
     undo(desk);
     QCOMPARE(lines(desk), QStringList({"2:two", "3:three"}));
     QVERIFY(!desk.messages()->index(0).data(MessageList::NewRole).toBool());
+    // What Undo put back is on display again, ready to be dismissed.
+    QCOMPARE(desk.shownText(), QStringLiteral("two"));
+    QCOMPARE(desk.shownKey(), desk.messages()->line(0)->key);
+    QVERIFY(desk.canDismiss());
     undo(desk);
     QCOMPARE(lines(desk), QStringList({"1:one", "2:two", "3:three"}));
-    choose(desk, 0);
     QCOMPARE(desk.shownText(), QStringLiteral("one\nline two"));
+    QCOMPARE(desk.currentSequence(), qint16(1));
     QVERIFY(notice.isEmpty());
     undo(desk);
     QCOMPARE(notices(notice), QStringList({"There is no dismissal to undo."}));
@@ -666,14 +765,16 @@ void TestAnnouncerDesk::undoPutsDismissalsBack() {
 }
 
 // A message sent from a browser is one new row with the sent Sequence (the
-// lower one when urgent) and the sender in front; the same text sent again
+// lower one when urgent) and the sender in front, listed without a number
+// and, when urgent, marked and announced as such; the same text sent again
 // while it is pending joins it. The log notes who sent it.
 void TestAnnouncerDesk::sentMessagesAreAdded() {
     AnnouncerFixture fixture;
     fixture.addRow(1, QStringLiteral("Event 1"));
-    AnnouncerDesk desk;
+    CheckedDesk desk;
     desk.setClock([] { return galaTime; });
     openDesk(desk, fixture.path());
+    QSignalSpy arrived(&desk, &AnnouncerDesk::arrived);
     QStringList keys;
     for (const auto& [text, urgent] :
          {std::pair{"Lane 4\nto the start", false}, std::pair{"Medals now", true},
@@ -687,7 +788,13 @@ void TestAnnouncerDesk::sentMessagesAreAdded() {
     QCOMPARE(keys.size(), 3);
     QCOMPARE(keys[2], keys[0]);
     QCOMPARE(lines(desk),
-             QStringList({"-1:From Referee: Medals now", ":From Referee: Lane 4", "1:Event 1"}));
+             QStringList({"From Referee: Medals now", "From Referee: Lane 4", "1:Event 1"}));
+    QList<bool> urgent;
+    for (int row = 0; row < 3; ++row)
+        urgent << desk.messages()->index(row).data(MessageList::UrgentRole).toBool();
+    QCOMPARE(urgent, QList<bool>({true, false, false}));
+    QCOMPARE(arrived.size(), 2);
+    QCOMPARE(arrived[1], QVariantList({1, 1}));
     QCOMPARE(fixture.rows()[1].second, QStringLiteral("From Referee: Lane 4\r\nto the start"));
     const auto logged = loggedOn(galaTime.date());
     QCOMPARE(events(logged), QStringList({"sent 0", "sent -1", "sent 0"}));
@@ -720,7 +827,7 @@ void TestAnnouncerDesk::undoRefused() {
     } else {
         execOn(path, QStringLiteral("DROP TRIGGER \"Sorted Announcements insert\""));
     }
-    AnnouncerDesk desk;
+    CheckedDesk desk;
     QSignalSpy notice(&desk, &AnnouncerDesk::notice);
     QSignalSpy browserNotice(&desk, &AnnouncerDesk::stationNotice);
     desk.setClock([] { return galaTime; });
@@ -743,13 +850,14 @@ void TestAnnouncerDesk::undoRefused() {
     undo(desk, browser);
     QCOMPARE(browserNotice.count(), 1);
     QVERIFY(browserNotice[0][1].toString().endsWith("read-out log at the desk."));
-    QCOMPARE(desk.refusesMessages(), std::nullopt);
+    QVERIFY(!desk.refusesMessages());
     QString refusal;
     desk.send(QStringLiteral("Referee"), QStringLiteral("two"), false, QStringLiteral("browser #1"),
               [&](const AnnouncerDesk::Sent& sent) { refusal = sent.refusal; });
     settle(desk);
     QVERIFY2(refusal.startsWith("This desk cannot take messages: "), qPrintable(refusal));
-    QCOMPARE(desk.refusesMessages(), refusal);
+    QVERIFY(desk.refusesMessages());
+    QCOMPARE(desk.refusesMessages().reason(), refusal);
     QVERIFY(lines(desk).isEmpty());
     QCOMPARE(fixture.rowCount(), 0);
     QCOMPARE(events(loggedOn(galaTime.date())), QStringList({"dismissed 1", "dismissed 2"}));
@@ -764,7 +872,7 @@ void TestAnnouncerDesk::unloggedMessageIsNotDismissed() {
     QFile blocker(readoutlog::folder());
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    AnnouncerDesk desk;
+    CheckedDesk desk;
     QSignalSpy notice(&desk, &AnnouncerDesk::notice);
     openDesk(desk, fixture.path());
     choose(desk, 0);
@@ -800,7 +908,7 @@ void TestAnnouncerDesk::wholeTextIsLoggedBeforeTheDelete() {
         QSKIP("the server's text takes no NUL");
     AnnouncerFixture fixture;
     fixture.addRow(sequence, message);
-    AnnouncerDesk desk;
+    CheckedDesk desk;
     desk.setClock([] { return galaTime; });
     openDesk(desk, fixture.path());
     choose(desk, 0);
@@ -824,7 +932,7 @@ void TestAnnouncerDesk::newLinesAreNewUntilChosen() {
     AnnouncerFixture fixture;
     fixture.addRow(1, QStringLiteral("one"));
     QDateTime now = galaTime;
-    AnnouncerDesk desk;
+    CheckedDesk desk;
     QSignalSpy arrived(&desk, &AnnouncerDesk::arrived);
     desk.setClock([&] { return now; });
     openDesk(desk, fixture.path());
@@ -868,7 +976,7 @@ void TestAnnouncerDesk::creationTimeColumnIsUsed() {
                           "VALUES (5, 'five', '2025-06-14T13:00:00Z')"));
     fixture.addRow(6, QStringLiteral("six, no time"));
     const QDateTime created(QDate(2025, 6, 14), QTime(13, 0), Qt::UTC);
-    AnnouncerDesk desk;
+    CheckedDesk desk;
     desk.setClock([&] { return created.addSecs(600).toLocalTime(); });
     openDesk(desk, fixture.path());
     const auto tip = [&](int row) {
@@ -886,7 +994,7 @@ void TestAnnouncerDesk::displayOnlyNeverDeletes() {
     AnnouncerFixture fixture;
     fixture.addRow(1, QStringLiteral("one"));
     fixture.addRow(2, QStringLiteral("two"));
-    AnnouncerDesk desk;
+    CheckedDesk desk;
     desk.setDisplayOnly(true);
     openDesk(desk, fixture.path());
     choose(desk, 1);
@@ -912,7 +1020,7 @@ void TestAnnouncerDesk::stationsDismissOnlyTheirOwnMessage() {
     fixture.addRow(2, QStringLiteral("browser's"));
     fixture.addRow(3, QStringLiteral("left"));
     const QString browser = QStringLiteral("browser 127.0.0.1 #1");
-    AnnouncerDesk desk;
+    CheckedDesk desk;
     desk.setClock([] { return galaTime; });
     QSignalSpy deskNotice(&desk, &AnnouncerDesk::notice);
     QSignalSpy browserNotice(&desk, &AnnouncerDesk::stationNotice);
@@ -930,6 +1038,9 @@ void TestAnnouncerDesk::stationsDismissOnlyTheirOwnMessage() {
     dismiss(desk);
     undo(desk, browser);
     QCOMPARE(lines(desk), QStringList({"2:browser's", "3:left"}));
+    QCOMPARE(desk.shownText(browser), QStringLiteral("browser's"));
+    QCOMPARE(desk.shownKey(browser), desk.messages()->line(0)->key);
+    QVERIFY(desk.shownText().isEmpty());
     QVERIFY(deskNotice.isEmpty());
     QCOMPARE(browserNotice.count(), 1);
     QCOMPARE(browserNotice[0], QVariantList({browser, "There is no dismissal to undo."}));

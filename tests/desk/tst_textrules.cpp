@@ -3,6 +3,7 @@
 #include "desk/messagelines.h"
 #include "desk/textsplit.h"
 
+#include "store/announcerschema.h"
 #include "store/kelvaneerror.h"
 #include "store/snapshotrecordset.h"
 
@@ -20,6 +21,8 @@ private slots:
     void splitIntoItems();
     void listLine_data();
     void listLine();
+    void lineBreaks_data();
+    void lineBreaks();
     void sequenceRules_data();
     void sequenceRules();
     void nullMessageIsEmpty();
@@ -78,7 +81,10 @@ void TestTextRules::listLine_data() {
     QTest::newRow("line breaks only") << QVariant(4) << "\r\n\r\n" << false << "4:";
     QTest::newRow("leading empty lines") << QVariant(5) << "\r\n\r\nHello" << false << "5:Hello";
     QTest::newRow("lone LF kept") << QVariant(6) << "a\nb\r\nc" << false << "6:a\nb";
-    QTest::newRow("sequence zero") << QVariant(0) << "100m Freestyle" << false << ":100m Freestyle";
+    QTest::newRow("sent: no number, no colon")
+        << QVariant(0) << "From Referee: lane 4" << false << "From Referee: lane 4";
+    QTest::newRow("sent urgent") << QVariant(-1) << "From Referee: now" << false
+                                 << "From Referee: now";
     QTest::newRow("negative") << QVariant(-3) << "x" << false << "-3:x";
     QTest::newRow("null sequence") << QVariant() << "x" << false << ":x";
     QTest::newRow("no group separators") << QVariant(32767) << "x" << false << "32767:x";
@@ -98,7 +104,38 @@ void TestTextRules::listLine() {
     QFETCH(QString, message);
     QFETCH(bool, more);
     QFETCH(QString, line);
-    QCOMPARE(::listLine(sequence, message, more), line);
+    QCOMPARE(::listLine(sequence, message, more, lineKind(sequence, {})), line);
+}
+
+// Every line break, whichever way a writer or a browser made it, is one
+// line break: CR LF in a Message, LF in a text box.
+void TestTextRules::lineBreaks_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("LF") << "a\nb"
+                        << "a\r\nb"
+                        << "a\nb";
+    QTest::newRow("CR LF") << "a\r\nb"
+                           << "a\r\nb"
+                           << "a\nb";
+    QTest::newRow("lone CR") << "a\rb"
+                             << "a\r\nb"
+                             << "a\nb";
+    QTest::newRow("LF CR is two") << "a\n\rb"
+                                  << "a\r\n\r\nb"
+                                  << "a\n\nb";
+    QTest::newRow("mixed") << "a\n\r\nb\n"
+                           << "a\r\n\r\nb\r\n"
+                           << "a\n\nb\n";
+}
+
+void TestTextRules::lineBreaks() {
+    QFETCH(QString, text);
+    QFETCH(QString, stored);
+    QFETCH(QString, shown);
+    QCOMPARE(store::announcer::withLineBreaks(text), stored);
+    QCOMPARE(displayText(text), shown);
 }
 
 // The Sequence as the list shows it and as the read-out log keeps it: a

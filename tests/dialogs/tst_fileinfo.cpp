@@ -37,7 +37,7 @@ public:
                                  ".hidden.mdb", "Old/old.mdb"})
             touch(QStringLiteral("data/") + QString::fromUtf8(name));
     }
-    QString path(const QString& relative = {}) const {
+    [[nodiscard]] QString path(const QString& relative = {}) const {
         return relative.isEmpty() ? m_dir.path() : m_dir.path() + QLatin1Char('/') + relative;
     }
     void mkdir(const QString& relative) const { QVERIFY(QDir().mkpath(path(relative))); }
@@ -133,7 +133,7 @@ private slots:
 
 private:
     // The folder every chooser of the test opens in.
-    QString data() const { return m_tree->path(QStringLiteral("data")); }
+    [[nodiscard]] QString data() const { return m_tree->path(QStringLiteral("data")); }
 
     std::unique_ptr<Tree> m_tree;
     std::unique_ptr<ModalWatcher> m_watcher;

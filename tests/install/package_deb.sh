@@ -43,6 +43,14 @@ for entry in "${entries[@]}"; do
   [ -f "$root/usr/share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "icon $icon.svg missing"
 done
 
+# The service: its account is declared, and systemd finds nothing wrong in
+# the unit (its program taken from the unpacked root).
+unit=$root/usr/lib/systemd/system/kelvane.service
+[ -f "$unit" ] || fail "no kelvane.service"
+grep -q '^u kelvane ' "$root/usr/lib/sysusers.d/kelvane.conf" || fail "no account for kelvane.service"
+sed "s|/usr/bin/kelvane|$root/usr/bin/kelvane|" "$unit" >"$work/kelvane.service"
+systemd-analyze verify --man=no "$work/kelvane.service" || fail "kelvane.service does not verify"
+
 # AppStream metadata: valid, and each names an installed menu entry.
 for metainfo in "$root"/usr/share/metainfo/*.metainfo.xml; do
   appstreamcli validate --no-net "$metainfo" >"$work/appstream.log" 2>&1 ||

@@ -14,6 +14,7 @@
 
 #include "desk/announcerdatabase.h"
 #include "announcer/announcerscreen.h"
+#include "app/announcersession.h"
 #include "desk/messagelines.h"
 #include "app/errorreport.h"
 #include "app/kelvaneapplication.h"
@@ -102,10 +103,10 @@ public:
         }
     }
 
-    const std::vector<Dismissal>& dismissals() const { return m_dismissals; }
-    int choices() const { return m_choices; }
-    int idleDismissals() const { return m_idleDismissals; }
-    int deletedNothing() const { return m_deletedNothing; }
+    [[nodiscard]] const std::vector<Dismissal>& dismissals() const { return m_dismissals; }
+    [[nodiscard]] int choices() const { return m_choices; }
+    [[nodiscard]] int idleDismissals() const { return m_idleDismissals; }
+    [[nodiscard]] int deletedNothing() const { return m_deletedNothing; }
 
 private:
     void pressDismiss() {
@@ -164,11 +165,11 @@ public:
         m_samples.push_back(
             {seconds, static_cast<double>(listed), {heapInUseKiB(), static_cast<double>(residentKiB())}});
     }
-    int count() const { return static_cast<int>(m_samples.size()); }
+    [[nodiscard]] int count() const { return static_cast<int>(m_samples.size()); }
 
     // Growth in KiB a minute once the list's length is accounted for: the
     // time's coefficient of a least-squares fit KiB = a + b t + c listed.
-    double growthPerMinute(Measure measure) const {
+    [[nodiscard]] double growthPerMinute(Measure measure) const {
         double m[3][4] = {};
         for (const Sample& s : m_samples) {
             const double x[3] = {1.0, s.seconds, s.listed};
@@ -248,10 +249,11 @@ void TestSoak::galaLengthSession() {
     int endings = 0;
     setProgramEnding([&](int) { ++endings; });
     ModalWatcher watcher;
-    AnnouncerScreen screen;
+    AnnouncerSession session;
+    AnnouncerScreen screen(session.desk(), session.station());
     Announcer announcer(screen, seed, toWrite);
     int refreshes = 0;
-    connect(&screen.timer1(), &QTimer::timeout, this, [&] { ++refreshes; });
+    connect(&screen.desk().lookTimer(), &QTimer::timeout, this, [&] { ++refreshes; });
     const qint64 warmUpMs = std::min(10000, seconds * 1000 / 6);
     qint64 rssStart = -1;
     qint64 rssEnd = -1;
@@ -268,7 +270,7 @@ void TestSoak::galaLengthSession() {
     QRandomGenerator pause(seed + 1);
 
     runScreen(screen, database, [&] {
-        screen.timer1().start(refreshMs);
+        screen.desk().lookTimer().start(refreshMs);
         QElapsedTimer clock;
         clock.start();
         qint64 nextReport = 60000;
@@ -294,7 +296,7 @@ void TestSoak::galaLengthSession() {
         // The last rows in the file must reach the screen too.
         QTest::qWait(3 * refreshMs);
         rssEnd = residentKiB();
-        screen.timer1().stop();
+        screen.desk().lookTimer().stop();
         if (endings == 0) {
             screen.Refresh_Form();
             settle(screen);

@@ -5,6 +5,7 @@
 #include "deskdriving.h"
 
 #include "desk/announcerdesk.h"
+#include "desk/readoutlog.h"
 #include "station/failedattempts.h"
 #include "station/requesthead.h"
 #include "station/stationserver.h"
@@ -52,10 +53,10 @@ QByteArray answerTo(const Address& address, const QByteArray& request) {
     return socket.readAll();
 }
 
-// A send page of the test's own: it says hello with its identity and keeps
+// A page of the test's own: it says hello with its identity and keeps
 // what the station tells it.
-struct SendPage {
-    SendPage(std::unique_ptr<QWebSocket> opened, const QString& token, const QString& identity)
+struct OwnPage {
+    OwnPage(std::unique_ptr<QWebSocket> opened, const QString& token, const QString& identity)
         : socket(std::move(opened)) {
         QObject::connect(
             socket.get(), &QWebSocket::binaryMessageReceived,
@@ -69,15 +70,24 @@ struct SendPage {
         say({{"type", "send"}, {"number", number}, {"sender", "Referee"}, {"text", text}});
     }
     // The answer to the message numbered number, once it came.
-    std::optional<QString> answer(int number) const {
+    [[nodiscard]] std::optional<QString> answer(int number) const {
         for (const QJsonObject& message : told) {
             if (message["type"] == "answer" && message["number"] == number)
                 return message["refusal"].toString();
         }
         return std::nullopt;
     }
+    // The latest message of this type the page was told.
+    [[nodiscard]] QJsonObject last(const QString& type) const {
+        QJsonObject latest;
+        for (const QJsonObject& message : told) {
+            if (message["type"] == type)
+                latest = message;
+        }
+        return latest;
+    }
     // The texts of the messages the page was last told it sent.
-    QStringList sent() const {
+    [[nodiscard]] QStringList sent() const {
         QStringList texts;
         for (const QJsonObject& message : told) {
             if (message["type"] == "sent") {
@@ -127,9 +137,13 @@ private slots:
     void pageInBrowsersLanguage_data();
     void pageInBrowsersLanguage();
     void overHttps();
+    void refusedAddressSaysWhatToDo_data();
+    void refusedAddressSaysWhatToDo();
     void tlsKeyAndSuites_data();
     void tlsKeyAndSuites();
     void sendPagesKeepTheirOwn();
+    void announcePageHandsOutLinks();
+    void announcePageReadsTheLog();
 
 private:
     // The test's TLS configuration, its key copied to a file of the given
@@ -154,7 +168,7 @@ void TestStation::initTestCase() {
     m_fixture.addRow(1, QStringLiteral("Event 1 results"));
     openDesk(m_desk, m_fixture.path());
     m_server = std::make_unique<StationServer>(m_desk);
-    QCOMPARE(m_server->start({loopback, 0}), std::nullopt);
+    QVERIFY(!m_server->start({loopback, 0}));
 }
 
 std::unique_ptr<QWebSocket> TestStation::page(const QByteArray& token, const QString& origin,
@@ -205,7 +219,7 @@ void TestStation::tokensKeptPrivately() {
     const QString path = m_home.filePath("links");
     Tokens saved;
     saved.renew();
-    QCOMPARE(saved.save(path), std::nullopt);
+    QVERIFY(!saved.save(path));
     QCOMPARE(QFile::permissions(path) &
                  ~(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser),
              QFileDevice::Permissions());
@@ -296,7 +310,7 @@ void TestStation::failedAttemptsSlowDown() {
 // down as much as guesses one after another (no wait, 250, 500, 1,000 ms).
 void TestStation::parallelGuessesWait() {
     auto fresh = std::make_unique<StationServer>(m_desk);
-    QCOMPARE(fresh->start({loopback, 0}), std::nullopt);
+    QVERIFY(!fresh->start({loopback, 0}));
     std::swap(m_server, fresh);
     const auto restore = qScopeGuard([&] { std::swap(m_server, fresh); });
     QElapsedTimer clock;
@@ -443,11 +457,12 @@ void TestStation::slotsComeBack() {
     const std::unique_ptr<QWebSocket> watching =
         page(m_server->link(Role::Watch).fragment().toLatin1());
     QTRY_COMPARE(m_server->pages().size(), size_t(1));
-    // Stop and Start close everything and count afresh.
+    // Stop and Start close everything and count afresh; a page is told why.
     const Address address = m_server->address();
     m_server->stop();
     QTRY_COMPARE(m_server->openConnections(), 0);
-    QCOMPARE(m_server->start(address), std::nullopt);
+    QTRY_COMPARE(watching->closeCode(), QWebSocketProtocol::CloseCodeGoingAway);
+    QVERIFY(!m_server->start(address));
     QCOMPARE(cycle(), true);
 }
 
@@ -660,18 +675,18 @@ void TestStation::sendRatesAndRepeats() {
 // connection or a new one after losing the answer, is answered as the
 // first was, even while that is still on its way, and never added twice.
 void TestStation::sendPagesKeepTheirOwn() {
-    m_server->renewLinks();
+    QVERIFY(!m_server->renewLinks());
     const QString token = m_server->link(Role::Send).fragment();
     const QString identity = QStringLiteral("pageAAAAAAAAAAAAAAAAAA");
-    const SendPage a(page({}), token, identity);
-    const SendPage b(page({}), token, QStringLiteral("pageBBBBBBBBBBBBBBBBBB"));
+    const OwnPage a(page({}), token, identity);
+    const OwnPage b(page({}), token, QStringLiteral("pageBBBBBBBBBBBBBBBBBB"));
     QTRY_COMPARE(m_server->pages().size(), size_t(2));
     const int rows = m_fixture.rowCount();
     a.send(1, "Lane 4 to the start");
     QTRY_COMPARE(a.answer(1), QString());
     QTRY_COMPARE(a.sent(), QStringList({"Lane 4 to the start"}));
     QVERIFY(b.sent().isEmpty());
-    const SendPage again(page({}), token, identity);
+    const OwnPage again(page({}), token, identity);
     QTRY_COMPARE(m_server->pages().size(), size_t(3));
     again.send(1, "Lane 4 to the start");
     QTRY_COMPARE(again.answer(1), QString());
@@ -702,6 +717,10 @@ void TestStation::pageRequests_data() {
     QTest::newRow("watch undoes") << int(Role::Watch) << R"({"type":"undo"})" << 4003;
     const QString sends = R"({"type":"send","sender":"Referee","text":"x"})";
     QTest::newRow("watch sends") << int(Role::Watch) << sends << 4003;
+    QTest::newRow("watch reads the log") << int(Role::Watch) << R"({"type":"readOuts"})" << 4003;
+    QTest::newRow("watch asks for the links") << int(Role::Watch) << R"({"type":"links"})" << 4003;
+    QTest::newRow("watch makes new links") << int(Role::Watch) << R"({"type":"newLinks"})" << 4003;
+    QTest::newRow("send makes new links") << int(Role::Send) << R"({"type":"newLinks"})" << 4003;
     QTest::newRow("announce sends") << int(Role::Announce) << sends << 4003;
     QTest::newRow("send dismisses")
         << int(Role::Send) << R"({"type":"dismiss","key":"%1"})" << 4003;
@@ -721,6 +740,7 @@ void TestStation::pageRequests() {
     QFETCH(int, closeCode);
     const QByteArray token = role < 0 ? QByteArray("AAAAAAAAAAAAAAAAAAAAAA")
                                       : m_server->link(Role(role)).fragment().toLatin1();
+    const QUrl link = m_server->link(Role::Announce);
     const std::unique_ptr<QWebSocket> socket = page(token);
     QSignalSpy closed(socket.get(), &QWebSocket::disconnected);
     if (role >= 0) {
@@ -733,6 +753,7 @@ void TestStation::pageRequests() {
     settle(m_desk);
     QCOMPARE(m_fixture.rowCount(), 1);
     QVERIFY(m_desk.shownText().isEmpty());
+    QCOMPARE(m_server->link(Role::Announce), link);
 }
 
 // The page speaks the first language the browser wants that kelvane has,
@@ -835,6 +856,29 @@ std::optional<QSslConfiguration> TestStation::tls(const QTemporaryDir& dir, QStr
     return tlsConfiguration(fixtures + "certificate.pem", keyFile, error);
 }
 
+void TestStation::refusedAddressSaysWhatToDo_data() {
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QString>("advice");
+    QTest::newRow("a port in use") << "in use" << "Choose another port, or close that program.";
+    QTest::newRow("not this computer's address")
+        << "192.0.2.1" << "Choose one of this computer's addresses.";
+}
+
+// A station that cannot listen says what to do about it.
+void TestStation::refusedAddressSaysWhatToDo() {
+    QFETCH(QString, address);
+    QFETCH(QString, advice);
+    StationServer second(m_desk);
+    const Address where =
+        address == "in use" ? m_server->address() : Address{QHostAddress(address), 0};
+    const store::Failure refusal = second.start(where);
+    QVERIFY(refusal);
+    QVERIFY2(refusal.reason().startsWith("The browser station cannot listen on " +
+                                         addressText(where)),
+             qPrintable(refusal.reason()));
+    QVERIFY2(refusal.reason().endsWith(advice), qPrintable(refusal.reason()));
+}
+
 void TestStation::overHttps() {
     const QString fixtures = QStringLiteral(KELVANE_FIXTURES "/station/");
     QString error;
@@ -842,7 +886,7 @@ void TestStation::overHttps() {
     QVERIFY2(tls, qPrintable(error));
     QVERIFY(!tlsConfiguration(fixtures + "key.pem", fixtures + "certificate.pem", error));
     StationServer secure(m_desk);
-    QCOMPARE(secure.start({loopback, 0}, tls), std::nullopt);
+    QVERIFY(!secure.start({loopback, 0}, tls));
     QCOMPARE(secure.link(Role::Watch).scheme(), QStringLiteral("https"));
     QWebSocket socket(QStringLiteral("https://") + addressText(secure.address()));
     // The test's certificate is its own.
@@ -870,9 +914,9 @@ void TestStation::tlsKeyAndSuites_data() {
     const QFile::Permissions own = QFile::ReadOwner | QFile::WriteOwner;
     QTest::newRow("a private key") << own << false << QString() << QString();
     QTest::newRow("others may read the key")
-        << (own | QFile::ReadOther) << false << QString() << "may be read";
+        << (own | QFile::ReadOther) << false << QString() << "may read it";
     QTest::newRow("its group may read the key")
-        << (own | QFile::ReadGroup) << false << QString() << "may be read";
+        << (own | QFile::ReadGroup) << false << QString() << "may read it";
     QTest::newRow("another user's key") << own << true << QString() << "another user";
     QTest::newRow("TLS 1.2, ECDHE and GCM")
         << own << false << "ECDHE-ECDSA-AES128-GCM-SHA256" << QString();
@@ -899,9 +943,9 @@ void TestStation::tlsKeyAndSuites() {
         QVERIFY(error.contains(dir.filePath("key.pem")));
         return;
     }
-    QVERIFY2(refusal != "may be read" && refusal != "another user", "the key was used");
+    QVERIFY2(refusal != "may read it" && refusal != "another user", "the key was used");
     StationServer secure(m_desk);
-    QCOMPARE(secure.start({loopback, 0}, tls), std::nullopt);
+    QVERIFY(!secure.start({loopback, 0}, tls));
     QSslSocket client;
     QSslConfiguration offered = client.sslConfiguration();
     offered.setPeerVerifyMode(QSslSocket::VerifyNone);
@@ -916,6 +960,68 @@ void TestStation::tlsKeyAndSuites() {
     client.connectToHostEncrypted(loopback.toString(), secure.address().port);
     QTRY_VERIFY(!encrypted.isEmpty() || !failed.isEmpty());
     QCOMPARE(encrypted.isEmpty(), !refusal.isEmpty());
+}
+
+// The links an announce page hands out are the station's, each with its QR
+// code; New links from it drops every other page but keeps it, on its own
+// new link.
+void TestStation::announcePageHandsOutLinks() {
+    const OwnPage announce(page({}), m_server->link(Role::Announce).fragment(), {});
+    const std::unique_ptr<QWebSocket> watch =
+        page(m_server->link(Role::Watch).fragment().toLatin1());
+    QTRY_COMPARE(m_server->pages().size(), size_t(2));
+    announce.say({{"type", "links"}});
+    QTRY_COMPARE(announce.last("links")["pages"].toInt(-1), 1);
+    const QJsonArray links = announce.last("links")["links"].toArray();
+    QCOMPARE(links.size(), 3);
+    QCOMPARE(links[2]["url"].toString(), m_server->link(Role::Send).toString());
+    const int size = links[2]["size"].toInt();
+    QVERIFY(size >= 21);
+    QCOMPARE(links[2]["dark"].toString().size(), size * size);
+    QSignalSpy watchClosed(watch.get(), &QWebSocket::disconnected);
+    announce.say({{"type", "newLinks"}});
+    QVERIFY(watchClosed.wait(5000));
+    QCOMPARE(int(watch->closeCode()), int(CloseReason::LinkNotValid));
+    QTRY_COMPARE(announce.last("links")["pages"].toInt(-1), 0);
+    QCOMPARE(announce.last("links")["links"][1]["url"].toString(),
+             m_server->link(Role::Announce).toString());
+    QVERIFY(m_server->link(Role::Announce).toString() != links[1]["url"].toString());
+    QCOMPARE(announce.socket->state(), QAbstractSocket::ConnectedState);
+}
+
+// Read out today on an announce page: newest first, whole texts, but never
+// more at once than a page can take: at most 200, and the texts cut where
+// their bytes would pass 256 KiB, the older ones counted.
+void TestStation::announcePageReadsTheLog() {
+    const auto logged = [](const QString& message) {
+        QVERIFY(!readoutlog::append({QDateTime::currentDateTime(), readoutlog::dismissed,
+                                     QStringLiteral("gala.sqlite"), QStringLiteral("1"), 7, message,
+                                     AnnouncerDesk::deskStation}));
+    };
+    const OwnPage announce(page({}), m_server->link(Role::Announce).fragment(), {});
+    QTRY_COMPARE(m_server->pages().size(), size_t(1));
+    for (int n = 0; n < protocol::mostReadOuts + 50; ++n)
+        logged(QStringLiteral("Message %1").arg(n));
+    announce.say({{"type", "readOuts"}});
+    QTRY_VERIFY(!announce.last("readOuts").isEmpty());
+    QCOMPARE(announce.last("readOuts")["entries"].toArray().size(), protocol::mostReadOuts);
+    QVERIFY(announce.last("readOuts")["older"].toInt() >= 50);
+    logged(QString(protocol::readOutsBytes, QLatin1Char('x')));
+    logged(QStringLiteral("Newest\r\nits second line"));
+    QSignalSpy told(announce.socket.get(), &QWebSocket::binaryMessageReceived);
+    // Asked twice at once, both are answered from the log as it is now.
+    announce.say({{"type", "readOuts"}});
+    announce.say({{"type", "readOuts"}});
+    QTRY_COMPARE(told.count(), 2);
+    QVERIFY(told.last().front().toByteArray().size() <
+            protocol::readOutsBytes + qsizetype{8} * 1024);
+    const QJsonArray entries = announce.last("readOuts")["entries"].toArray();
+    QCOMPARE(entries.size(), 2);
+    QCOMPARE(entries[0]["text"].toString(), QStringLiteral("Newest\nits second line"));
+    QCOMPARE(entries[0]["line"].toString(), QStringLiteral("7:Newest"));
+    QCOMPARE(entries[0]["left"].toInt(), 0);
+    QVERIFY(entries[1]["left"].toInt() > 0);
+    QVERIFY(announce.last("readOuts")["older"].toInt() >= protocol::mostReadOuts + 50);
 }
 
 QTEST_GUILESS_MAIN(TestStation)

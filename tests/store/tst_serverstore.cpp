@@ -194,7 +194,9 @@ private slots:
 private:
     // The home folder the connection files' defaults look in.
     QTemporaryDir m_home;
-    QString rootCertificate() const { return m_home.filePath(QStringLiteral(".postgresql/root.crt")); }
+    [[nodiscard]] QString rootCertificate() const {
+        return m_home.filePath(QStringLiteral(".postgresql/root.crt"));
+    }
     void installRootCertificate(const QString& certificate) const;
 };
 

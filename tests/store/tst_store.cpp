@@ -6,10 +6,14 @@
 #include "testengine.h"
 
 #include "store/database.h"
+#include "store/failure.h"
 #include "store/int16.h"
 #include "store/kelvaneerror.h"
+#include "store/outcome.h"
+#include "store/ownfile.h"
 #include "store/sqliteguard.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QSqlDatabase>
@@ -116,6 +120,7 @@ private slots:
     void systemRefusalIsNotDamage_data();
     void systemRefusalIsNotDamage();
     void vanishedFileIsNotCreated();
+    void fullDiskSaysWhatToDo();
     void runawayRowSourceIsStopped_data();
     void runawayRowSourceIsStopped();
     void savedQueryBindsItsParameters();
@@ -124,6 +129,9 @@ private slots:
     void savedQueryForManyListsIsBoundedAsOneRead_data();
     void savedQueryForManyListsIsBoundedAsOneRead();
     void closedDatabaseIsAnError();
+    void answersHoldWhatTheySay();
+    void cutWriteLeavesTheFileAsItWas_data();
+    void cutWriteLeavesTheFileAsItWas();
     void dateColumnsComeBackAsDates();
     void readerWaitsForWriterTransaction_data();
     void readerWaitsForWriterTransaction();
@@ -243,6 +251,28 @@ void TestStore::systemRefusalIsNotDamage() {
                               .arg(refused.path(), QString::fromLocal8Bit(std::strerror(refused.error()))));
     QCOMPARE(number, int(ErrorNumber::DiskOrNetworkError));
     QCOMPARE(store::openDatabase(refused.path(), announcer)->openRecordset(QStringLiteral("Sorted Announcements"))->recordCount(), 1);
+}
+
+// A delete that finds the disk full names the file and the disk to free
+// space on, never a view of the file.
+void TestStore::fullDiskSaysWhatToDo() {
+    AnnouncerFixture fixture;
+    fixture.addRow(1, QStringLiteral("Event 1"));
+    const SmallDisk disk;
+    if (!disk.mounted())
+        QSKIP(qPrintable(disk.reason()));
+    const QString path = disk.path() + QStringLiteral("/announcer.mdb");
+    QVERIFY(QFile::copy(fixture.path(), path));
+    auto db = store::openDatabase(path, announcer);
+    auto rows = db->openRecordset(QStringLiteral("Sorted Announcements"));
+    rows->moveFirst();
+    disk.fill();
+    QString description;
+    QCOMPARE(errorNumberOf([&] { rows->deleteCurrent(); }, &description),
+             int(ErrorNumber::DiskOrNetworkError));
+    QCOMPARE(description, QStringLiteral("The disk that holds the database %1 is full. Free some "
+                                         "space on it (the disk mounted at %2), then try again.")
+                              .arg(path, disk.path()));
 }
 
 void TestStore::vanishedFileIsNotCreated() {
@@ -491,6 +521,23 @@ void TestStore::closedDatabaseIsAnError() {
              int(ErrorNumber::ObjectClosed));
 }
 
+// An outcome is a result or an error, never both or neither, and a failure
+// a reason or none: reading what is not there throws, never reads garbage.
+void TestStore::answersHoldWhatTheySay() {
+    const store::Outcome<int> result(7);
+    QVERIFY(result.ok());
+    QCOMPARE(result.value(), 7);
+    QVERIFY_THROWS_EXCEPTION(std::bad_variant_access, static_cast<void>(result.error()));
+    const store::Outcome<int> error(KelvaneError(ErrorNumber::DatabaseLocked, "busy"));
+    QVERIFY(!error.ok());
+    QCOMPARE(error.error().number(), int(ErrorNumber::DatabaseLocked));
+    QVERIFY_THROWS_EXCEPTION(std::bad_variant_access, static_cast<void>(error.value()));
+    QVERIFY(!store::Failure());
+    QVERIFY_THROWS_EXCEPTION(std::bad_optional_access,
+                             static_cast<void>(store::Failure().reason()));
+    QCOMPARE(store::Failure("full").reason(), QStringLiteral("full"));
+}
+
 // SQLite keeps dates as ISO text; a column declared DATE or DATETIME reads
 // back as a date, also through a view, and any other text stays text.
 void TestStore::dateColumnsComeBackAsDates() {
@@ -564,6 +611,40 @@ void TestStore::readerWaitsForWriterTransaction() {
     const auto left = fixture.rows();
     QCOMPARE(left.size(), size_t(1));
     QCOMPARE(left.front().second, QStringLiteral("late"));
+}
+
+// A write the disk cuts short (here the file size limit, which lets the
+// first write through in part and refuses the next) leaves an own file as
+// it was: an append takes its part back, so the next record starts whole,
+// and a replacement leaves the old file and nothing beside it.
+void TestStore::cutWriteLeavesTheFileAsItWas_data() {
+    QTest::addColumn<bool>("append");
+    QTest::newRow("append and sync") << true;
+    QTest::newRow("replace atomically") << false;
+}
+
+void TestStore::cutWriteLeavesTheFileAsItWas() {
+    QFETCH(bool, append);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("own/file");
+    const auto write = [&](const QByteArray& bytes) {
+        return append ? store::appendAndSync(path, bytes, "head\r\n")
+                      : store::replaceAtomically(path, bytes);
+    };
+    const auto contents = [&] {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    QVERIFY(!write("first\r\n"));
+    const QByteArray before = contents();
+    {
+        const FileSizeLimit room(static_cast<rlim_t>(before.size()) + 5);
+        QVERIFY(write(QByteArray(100, 'x')));
+    }
+    QCOMPARE(contents(), before);
+    QCOMPARE(QDir(dir.filePath("own")).entryList(QDir::Files), QStringList({"file"}));
+    QVERIFY(!write("second\r\n"));
+    QCOMPARE(contents(), append ? before + "second\r\n" : QByteArray("second\r\n"));
 }
 
 void TestStore::int16Conversions_data() {

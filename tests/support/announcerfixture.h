@@ -12,17 +12,17 @@ class AnnouncerFixture {
 public:
     AnnouncerFixture();
 
-    QString path() const { return m_path; }
-    QString dir() const { return m_dir.path(); }
+    [[nodiscard]] QString path() const { return m_path; }
+    [[nodiscard]] QString dir() const { return m_dir.path(); }
 
     // Adds a row exactly as given (no line-break rewriting); a null
     // sequence or message is stored as NULL.
     void addRow(const QVariant& sequence, const QVariant& message) const;
     // (Sequence, Message) of every row in listing order.
-    std::vector<std::pair<QVariant, QString>> rows() const;
-    int rowCount() const { return static_cast<int>(rows().size()); }
+    [[nodiscard]] std::vector<std::pair<QVariant, QString>> rows() const;
+    [[nodiscard]] int rowCount() const { return static_cast<int>(rows().size()); }
     // The first value a statement yields (PRAGMAs and the like).
-    QVariant firstValue(const QString& sql) const;
+    [[nodiscard]] QVariant firstValue(const QString& sql) const;
 
 private:
     QTemporaryDir m_dir;

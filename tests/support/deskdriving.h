@@ -16,5 +16,5 @@ void choose(AnnouncerDesk& desk, int line, const QString& station = AnnouncerDes
 void dismiss(AnnouncerDesk& desk, const QString& station = AnnouncerDesk::deskStation);
 void undo(AnnouncerDesk& desk, const QString& station = AnnouncerDesk::deskStation);
 void refresh(AnnouncerDesk& desk);
-// One regular look at the file (a tick of the screen's Timer1).
+// One of the desk's regular looks at the file.
 void check(AnnouncerDesk& desk);

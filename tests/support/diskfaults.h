@@ -18,9 +18,9 @@ public:
     SmallDisk(const SmallDisk&) = delete;
     SmallDisk& operator=(const SmallDisk&) = delete;
 
-    bool mounted() const { return m_mounted; }
-    QString reason() const { return m_reason; }
-    QString path() const { return m_dir.path(); }
+    [[nodiscard]] bool mounted() const { return m_mounted; }
+    [[nodiscard]] QString reason() const { return m_reason; }
+    [[nodiscard]] QString path() const { return m_dir.path(); }
 
     // Writes a filler file until the disk refuses more.
     void fill() const;
@@ -58,10 +58,10 @@ public:
     RefusedDatabase& operator=(const RefusedDatabase&) = delete;
 
     // Why the fault cannot be made here; empty when it is in force.
-    QString unavailable() const { return m_unavailable; }
-    QString path() const { return m_path; }
+    [[nodiscard]] QString unavailable() const { return m_unavailable; }
+    [[nodiscard]] QString path() const { return m_path; }
     // The system's error number the fault makes opening fail with.
-    int error() const { return m_error; }
+    [[nodiscard]] int error() const { return m_error; }
     // Ends the fault; the copy then opens as the sound file it is.
     void lift();
 

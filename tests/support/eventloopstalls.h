@@ -16,7 +16,7 @@ public:
         });
         m_timer.start(10);
     }
-    qint64 longestMs() const { return std::max(m_longest, m_clock.elapsed()); }
+    [[nodiscard]] qint64 longestMs() const { return std::max(m_longest, m_clock.elapsed()); }
 
 private:
     QTimer m_timer;

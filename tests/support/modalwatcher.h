@@ -19,8 +19,8 @@ public:
     // Called for the next modal windows that are not message boxes, in order.
     void answerNext(Answer answer) { m_answers.append(std::move(answer)); }
 
-    QStringList messages() const { return m_messages; }
-    QStringList titles() const { return m_titles; }
+    [[nodiscard]] QStringList messages() const { return m_messages; }
+    [[nodiscard]] QStringList titles() const { return m_titles; }
     void clear() { m_messages.clear(); m_titles.clear(); }
 
 protected:

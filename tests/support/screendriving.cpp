@@ -55,7 +55,7 @@ void dismiss(AnnouncerScreen& screen) {
 }
 
 void tick(AnnouncerScreen& screen) {
-    screen.timerTick();
+    screen.desk().check();
     settle(screen);
 }
 

@@ -24,7 +24,7 @@ void settle(AnnouncerScreen& screen);
 void choose(AnnouncerScreen& screen, int row);
 // Presses "Dismiss This Message" and waits for the dismissal.
 void dismiss(AnnouncerScreen& screen);
-// One tick of Timer1, and waits for what it reads.
+// One of the desk's regular looks at the file, and waits for what it reads.
 void tick(AnnouncerScreen& screen);
 
 // Opens the screen on path as the intro screen does and runs whileOpen

@@ -13,7 +13,7 @@ public:
     WithoutRootOverride& operator=(const WithoutRootOverride&) = delete;
 
     // False when the override could not be dropped.
-    bool ok() const { return m_ok; }
+    [[nodiscard]] bool ok() const { return m_ok; }
 
 private:
     bool setOverride(bool on);

@@ -2,8 +2,6 @@
 #include "diskfaults.h"
 #include "specialfile.h"
 
-#include "announcerfeed.h"
-
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -43,8 +41,6 @@ private slots:
     void systemRefusalIsNotDamage_data();
     void systemRefusalIsNotDamage();
     void demoLogsEveryCommittedRow();
-    void lineFeedsBecomeCrLf_data();
-    void lineFeedsBecomeCrLf();
 };
 
 void TestFeed::initAddList() {
@@ -169,25 +165,6 @@ void TestFeed::demoLogsEveryCommittedRow() {
     QFile written(log);
     QVERIFY(written.open(QIODevice::ReadOnly));
     QCOMPARE(QString::fromUtf8(written.readAll()), feedCommand({"list", path}).out);
-}
-
-void TestFeed::lineFeedsBecomeCrLf_data() {
-    QTest::addColumn<QString>("input");
-    QTest::addColumn<QString>("stored");
-    QTest::newRow("LF") << "a\nb"
-                        << "a\r\nb";
-    QTest::newRow("CR LF kept") << "a\r\nb"
-                                << "a\r\nb";
-    QTest::newRow("lone CR kept") << "a\rb"
-                                  << "a\rb";
-    QTest::newRow("mixed") << "a\n\r\nb\n"
-                           << "a\r\n\r\nb\r\n";
-}
-
-void TestFeed::lineFeedsBecomeCrLf() {
-    QFETCH(QString, input);
-    QFETCH(QString, stored);
-    QCOMPARE(feed::withCrLf(input), stored);
 }
 
 QTEST_GUILESS_MAIN(TestFeed)

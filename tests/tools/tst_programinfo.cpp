@@ -75,13 +75,22 @@ void TestProgramInfo::programsAnswer_data() {
         << QString();
     QTest::newRow("windowed program --help names its option")
         << QByteArray("KELVANE_BIN") << "--help" << 0 << "usage: kelvane [--display-only] [--station [ADDRESS][:PORT]]\n" << QString();
+    QTest::newRow("served desk: an unknown option is an error")
+        << QByteArray("KELVANE_BIN") << "serve --frobnicate" << 2 << QString()
+        << "kelvane: unknown argument --frobnicate\nusage: kelvane";
+    QTest::newRow("served desk: one database only")
+        << QByteArray("KELVANE_BIN") << "serve a.mdb b.mdb" << 2 << QString()
+        << "kelvane: unknown argument b.mdb\n";
+    QTest::newRow("served desk: a station address that is none")
+        << QByteArray("KELVANE_BIN") << "serve --station 300.1.2.3:8088 a.mdb" << 2 << QString()
+        << "kelvane: 300.1.2.3 is no IP address\n";
 }
 
 // Output is compared from its start: the first line is what a reader or a
 // script sees first, the rest of the usage may grow.
 void TestProgramInfo::programsAnswer() {
     QFETCH(QByteArray, program);
-    QFETCH(QString, arg);
+    QFETCH(QString, arg); // the arguments, separated by blanks
     QFETCH(int, status);
     QFETCH(QString, out);
     QFETCH(QString, err);
@@ -90,7 +99,7 @@ void TestProgramInfo::programsAnswer() {
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         environment.remove(QString::fromLatin1(name));
     process.setProcessEnvironment(environment);
-    process.start(builtProgram(program.constData()), {arg});
+    process.start(builtProgram(program.constData()), arg.split(QLatin1Char(' ')));
     QVERIFY(process.waitForFinished(10000));
     QCOMPARE(process.exitStatus(), QProcess::NormalExit);
     QCOMPARE(process.exitCode(), status);

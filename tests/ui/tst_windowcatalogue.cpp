@@ -5,6 +5,8 @@
 // size, background and where it opens. In every language kelvane speaks,
 // each caption and label still fits its control.
 #include "announcer/announcerscreen.h"
+#include "announcer/keyswindow.h"
+#include "app/announcersession.h"
 #include "app/announceintro.h"
 #include "clubrecords/records.h"
 #include "dialogs/filedialogue.h"
@@ -106,11 +108,18 @@ QString substituteOf(const QString& designed) {
     return substitutes.value(designed);
 }
 
+// The session the announcer's windows show, as main builds it; it lives
+// for the whole run, as the program's does.
+AnnouncerSession& session() {
+    static auto* const program = new AnnouncerSession;
+    return *program;
+}
+
 std::vector<Window> catalogue() {
     const QString explanation =
         "This is the file that is used by the Quorlane system to store messages for use by the announcer";
     return {
-        {"Announce_Intro", "Announcers Module", {9630, 6540}, lightCyan, sansSerif, [] { return new AnnounceIntro; }, "",
+        {"Announce_Intro", "Announcers Module", {9630, 6540}, lightCyan, sansSerif, [] { return new AnnounceIntro(session()); }, "",
          Opens::WhereTheSystemPutsNewWindows, false,
          {
              {"Label1", "QLabel", "Quorlane 2005", {2640, 120, 4215, 615}, -1, impact(24), red, {}},
@@ -124,7 +133,7 @@ std::vector<Window> catalogue() {
              {"Label2", "QLabel", {}, {1440, 5760, 6735, 375}, -1, impact(14.25), red, {}, "", {}, {}, "^[^\\n]* 2005$"},
          }},
         {"Announcer_Screen_New", "Announcers Screen", {10965, 8340}, QColor(255, 255, 128), sansSerif,
-         [] { return new AnnouncerScreen; }, "", Opens::Centred, false,
+         [] { return new AnnouncerScreen(session().desk(), session().station()); }, "", Opens::Centred, false,
          {
              {"Current_Announcement", "QPlainTextEdit", "", {120, 120, 9135, 4455}, 1, Font{"Courier New", 9.75, false}, {}, {}, "", {}, bothBars},
              {"Announcement_List", "QListView", {}, {120, 4680, 9135, 3420}, 2, Font{"Courier New", 9.75, false}, {}, {}},
@@ -321,6 +330,8 @@ private slots:
     void opening();
     void translationsFit_data();
     void translationsFit();
+    void accessKeysMatchCaptions_data();
+    void accessKeysMatchCaptions();
 
 private:
     QTemporaryDir m_home;
@@ -472,6 +483,39 @@ void TestWindowCatalogue::translationsFit() {
     QVERIFY(QTest::qWaitForWindowExposed(widget.get()));
     for (const Control& control : window.controls) {
         checkTextFits(window.name + "." + control.name, widget->findChild<QWidget*>(control.name));
+    }
+}
+
+void TestWindowCatalogue::accessKeysMatchCaptions_data() {
+    QTest::addColumn<QString>("language");
+    for (const QString language : {"en", "de", "nl", "fr", "es"})
+        QTest::newRow(qPrintable(language)) << language;
+}
+
+// In every language Alt and a letter of a button's caption press it, and
+// the keys window (F1) lists those keys.
+void TestWindowCatalogue::accessKeysMatchCaptions() {
+    QFETCH(QString, language);
+    const std::unique_ptr<QTranslator> texts = i18n::translator(language);
+    if (texts)
+        QCoreApplication::installTranslator(texts.get());
+    const auto uninstall = qScopeGuard([&] { QCoreApplication::removeTranslator(texts.get()); });
+    const AnnounceIntro intro(session());
+    const AnnouncerScreen screen(session().desk(), session().station());
+    const AccessKeys keys = accessKeys();
+    QStringList listed;
+    for (const auto& [key, what] : deskKeys())
+        listed << key + QLatin1Char(' ') + what;
+    for (const auto& [key, button] :
+         {std::pair{keys.browse, intro.findChild<QPushButton*>("Command1")},
+          std::pair{keys.enter, intro.findChild<QPushButton*>("Command3")},
+          std::pair{keys.exit, intro.findChild<QPushButton*>("Command4")},
+          std::pair{keys.screenExit, screen.findChild<QPushButton*>("Command1")}}) {
+        const QString shown = key.toString(QKeySequence::NativeText);
+        QCOMPARE(key[0].keyboardModifiers(), Qt::AltModifier);
+        QVERIFY2(button->text().toUpper().contains(QChar(key[0].key())),
+                 qPrintable(shown + " for " + button->text()));
+        QVERIFY2(listed.join(QLatin1Char('\n')).contains(shown), qPrintable(shown));
     }
 }
 

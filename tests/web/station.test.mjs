@@ -75,6 +75,7 @@ async function open(link, width = 800, languages = '', ready = '#list li, #empty
   return page;
 }
 
+const openSend = (link, width = 360) => open(link, width, '', '#compose:not([hidden]) #ready button');
 const listed = (page) => page.$$eval('#list li .text', (items) => items.map((item) => item.textContent));
 
 // Waits until every page lists (or no longer lists) the line; returns how
@@ -136,8 +137,83 @@ test('an announce page chooses, dismisses and undoes', async () => {
   assert.match(readOutLog(), /dismissed,".*","\d+",3,"Lost property: a blue towel",browser 127\.0\.0\.1 #\d+/);
   await page.click('#undo');
   await allSee([page], '3:Lost property: a blue towel');
+  // What came back is on display again, and the cursor marks it.
+  await page.waitForFunction(() => document.activeElement.closest('li.chosen')?.textContent.startsWith('3:Lost property'));
+  assert.equal(await page.textContent('#message'), 'Lost property: a blue towel');
   assert.ok(rows().some((row) => row[2] === 'Lost property: a blue towel'));
   assert.match(readOutLog(), /undone,.*browser 127\.0\.0\.1/);
+  await page.close();
+});
+
+// A stand-in for the browser's audio that counts the tones played.
+function countTones() {
+  window.tones = 0;
+  window.AudioContext = class {
+    constructor() { this.currentTime = 0; this.destination = {}; }
+    createOscillator() { return { frequency: {}, connect: (to) => to, start: () => { window.tones += 1; }, stop() {} }; }
+    createGain() { return { gain: { setValueAtTime() {}, exponentialRampToValueAtTime() {} }, connect: (to) => to }; }
+    close() {}
+  };
+}
+
+const noSidewaysScrolling = (page) => page.evaluate(() => document.scrollingElement.scrollWidth <= innerWidth);
+
+test('the announce page works the desk without a window: keys, sound, read out today, links', async () => {
+  addMessage(6, 'Keyboard: first');
+  addMessage(7, 'Keyboard: second\r\nwhole text');
+  const page = await browser.newPage();
+  page.errors = [];
+  page.on('pageerror', (error) => page.errors.push(error.message));
+  await page.addInitScript(countTones);
+  await page.setViewportSize({ width: 1024, height: 600 });
+  await page.goto(harness.links.announce);
+  await page.waitForSelector('#list li');
+  await page.click('#sound');
+  assert.equal(await page.evaluate(() => window.tones), 1, 'turning the sound on plays it once');
+  addMessage(8, 'Keyboard: third');
+  await allSee([page], '8:Keyboard: third');
+  await page.waitForFunction(() => window.tones === 2);
+
+  await page.click('#list li:has-text("Keyboard: first") button');
+  await page.waitForFunction(() => document.getElementById('message').textContent === 'Keyboard: first');
+  await page.keyboard.press('ArrowDown');
+  await page.keyboard.press('Enter');
+  await page.waitForFunction(() => document.getElementById('message').textContent === 'Keyboard: second\nwhole text');
+  await page.keyboard.press('Delete');
+  await allSee([page], '7:Keyboard: second', false);
+  await page.keyboard.press('Control+z');
+  await page.waitForFunction(() => document.activeElement.closest('li.chosen')?.textContent.startsWith('7:Keyboard: second'));
+  assert.equal(await page.evaluate(() => window.tones), 2, 'a message put back is no arrival');
+
+  await page.click('#readouts-open');
+  await page.waitForSelector('#readouts-list li');
+  const first = await page.$eval('#readouts-list details', (details) => [details.open, details.textContent]);
+  assert.ok(first[0] && /^\d\d:\d\d:\d\d \(undone \d\d:\d\d:\d\d\) 7:Keyboard: secondKeyboard: second\nwhole text$/.test(first[1]), first[1]);
+  assert.ok(await noSidewaysScrolling(page));
+  await page.screenshot({ path: path.join(shots, 'station-readouts-tablet.png') });
+  await page.keyboard.press('Escape');
+
+  const watch = await open(harness.links.watch);
+  await page.click('#links-open');
+  await page.waitForFunction(() => document.querySelectorAll('#links-list svg.qr path').length === 3 &&
+    document.getElementById('links-pages').textContent.endsWith(': 1'));
+  assert.equal(await page.$eval('#links-list figure:nth-child(3) code', (code) => code.textContent), harness.links.send);
+  await page.click('#renew');
+  assert.match(await page.textContent('#renew-question'), /dropped now: 1$/);
+  assert.ok(await noSidewaysScrolling(page));
+  await page.screenshot({ path: path.join(shots, 'station-links-tablet.png') });
+  const oldHash = new URL(harness.links.announce).hash;
+  await page.click('#renew-yes');
+  await watch.waitForFunction(() => document.getElementById('banner').textContent.includes('no longer works'));
+  await page.waitForFunction((old) => location.hash !== old, oldHash);
+  await page.waitForFunction(() => document.getElementById('links-pages').textContent.endsWith(': 0'));
+  while (new URL(harness.links.announce).hash === oldHash) await new Promise((resolve) => setTimeout(resolve, 20));
+  assert.equal(await page.evaluate(() => location.hash), new URL(harness.links.announce).hash);
+  await page.reload();
+  await page.waitForSelector('#list li');
+  assert.ok(await page.isHidden('#banner'), 'the page that made the new links works on its own new one');
+  assert.deepEqual(page.errors, []);
+  await watch.close();
   await page.close();
 });
 
@@ -163,19 +239,23 @@ test('a watch page that forges a dismissal is refused and closed', async () => {
   await page.close();
 });
 
-test('New links closes the old pages and the new link works', async () => {
+test('New links closes the old pages, which offer nothing more, and the new link works', async () => {
   const old = await open(harness.links.watch);
+  const oldSend = await openSend(harness.links.send);
   const oldLink = harness.links.watch;
   const renewed = Date.now();
   await harness.command('renew');
-  await old.waitForFunction(() => document.getElementById('banner').textContent.includes('no longer works'),
-    null, { timeout: 2000 });
+  for (const page of [old, oldSend]) {
+    await page.waitForFunction(() => document.getElementById('banner').textContent.includes('no longer works'),
+      null, { timeout: 2000 });
+  }
   assert.ok(Date.now() - renewed < 2000);
+  assert.ok(await oldSend.isDisabled('#send'), 'a dead send page offers no Send');
+  assert.ok(await oldSend.isDisabled('#ready button'));
   assert.notEqual(harness.links.watch, oldLink);
   const fresh = await open(harness.links.watch);
   assert.ok((await listed(fresh)).length > 0);
-  await old.close();
-  await fresh.close();
+  for (const page of [old, oldSend, fresh]) await page.close();
 });
 
 test('the page reconnects by itself when the station stops and starts', async () => {
@@ -217,14 +297,33 @@ test('the page on a 360-pixel phone', async () => {
   const page = await open(harness.links.announce, 360);
   await page.click('#list li:first-child button');
   await page.waitForFunction(() => document.getElementById('message').textContent !== '');
-  assert.ok(await page.evaluate(() => document.scrollingElement.scrollWidth <= 360), 'no sideways scrolling');
+  assert.ok(await noSidewaysScrolling(page), 'no sideways scrolling');
   await page.screenshot({ path: path.join(shots, 'station-phone.png') });
+  await page.click('#links-open');
+  await page.waitForSelector('#links-list svg.qr');
+  assert.ok(await noSidewaysScrolling(page), 'no sideways scrolling with the links open');
+  await page.screenshot({ path: path.join(shots, 'station-links-phone.png') });
   await page.close();
+});
+
+test('a watch page on a pool screen leads with the message on display in big type; a phone shows it as before', async () => {
+  await harness.command('desk-choose 0');
+  for (const [width, height, big] of [[1920, 1080, true], [360, 740, false]]) {
+    const page = await open(harness.links.watch, width);
+    await page.setViewportSize({ width, height });
+    await page.waitForFunction(() => document.getElementById('message').textContent !== '');
+    const size = await page.$eval('#message', (shown) => parseFloat(getComputedStyle(shown).fontSize));
+    const [chosen, list] = await Promise.all(['#chosen', '#messages'].map(async (id) => (await page.$(id)).boundingBox()));
+    assert.equal(size >= 0.04 * height, big, `text of ${size} px at ${width}×${height}`);
+    assert.ok(big ? chosen.y < list.y : true);
+    assert.ok(await page.evaluate(() => document.scrollingElement.scrollWidth <= innerWidth), 'no sideways scrolling');
+    await page.screenshot({ path: path.join(shots, `station-watch-${width}.png`) });
+    await page.close();
+  }
 });
 
 // The send page: an official's messages go to the list, and the page
 // follows each one until it is read out.
-const openSend = (link, width = 360) => open(link, width, '', '#compose:not([hidden]) #ready button');
 
 async function sendFrom(page, sender, text, urgent = false) {
   await page.fill('#sender', sender);
@@ -246,7 +345,7 @@ test('a sent message is on the desk within a second with its sender, and its sen
   const text = 'Lane 4 timekeeper to the start\nplease';
   const clicked = Date.now();
   await sendFrom(sender, 'Referee', text);
-  const arrival = Date.now() - clicked + await allSee([watch], ':From Referee: Lane 4 timekeeper to the start');
+  const arrival = Date.now() - clicked + await allSee([watch], 'From Referee: Lane 4 timekeeper to the start');
   assert.ok(arrival < within, `sent message on the desk after ${arrival} ms`);
   await showsState(sender, 'please', 'on the announcer’s list');
   assert.equal(await sender.inputValue('#text'), '', 'the text box is emptied once the desk has it');
@@ -273,7 +372,7 @@ test('a sent message is on the desk within a second with its sender, and its sen
   await sender.close();
 });
 
-test('an urgent message is listed first, and markup in it stays text on every page', async () => {
+test('an urgent message is listed first, marked and announced until shown, and markup in it stays text on every page', async () => {
   const markup = '<img src=x onerror="window.pwned=1"><b>now</b>';
   const watch = await open(harness.links.watch);
   const announce = await open(harness.links.announce);
@@ -281,12 +380,20 @@ test('an urgent message is listed first, and markup in it stays text on every pa
   await sender.click('#ready button:has-text("Medal ceremony")');
   assert.equal(await sender.inputValue('#text'), 'Medal ceremony in 5 minutes');
   await sendFrom(sender, 'Meet director', markup, true);
-  const line = '-1:From Meet director: ' + markup;
+  const line = 'From Meet director: ' + markup;
   await allSee([watch, announce], line);
   assert.equal((await listed(watch))[0], line, 'urgent first');
+  for (const page of [watch, announce]) {
+    assert.equal(await page.textContent('#list li.urgent:first-child .urgent-mark'), '\u26a0\ufe0e Urgent');
+    assert.equal(await page.textContent('#urgent-banner'), 'Urgent message: ' + line);
+    assert.match(await page.title(), /^\u26a0 Urgent \u2013 kelvane /);
+  }
   await showsState(sender, markup, 'on the announcer’s list');
   await announce.click('#list li:first-child button');
   await announce.waitForFunction((text) => document.getElementById('message').textContent === text, 'From Meet director: ' + markup);
+  assert.ok(await announce.$eval('#message', (shown) => shown.classList.contains('urgent')));
+  await watch.waitForSelector('#urgent-banner', { state: 'hidden' });
+  assert.equal(await watch.title(), 'kelvane watch');
   for (const page of [watch, announce, sender]) {
     assert.equal(await page.evaluate(() => window.pwned), undefined);
     assert.equal(await page.$$eval('main img, main b', (found) => found.length), 0);

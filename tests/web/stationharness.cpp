@@ -7,7 +7,7 @@
 //   desk-dismiss    the desk's window dismisses its message
 //   desk-undo       the desk's Ctrl+Z
 //   stop, start     stops the station, starts it again on the same port
-//   renew           "New links"
+//   renew           "New links" (the new links are printed whenever they change)
 //   links           prints the links again
 //   quit
 #include "desk/announcerdesk.h"
@@ -30,6 +30,12 @@ void printLinks(const station::StationServer& server) {
     std::fflush(stdout);
 }
 
+// A command that failed still answers "ok"; the reason goes to the test's log.
+void reportFailure(const store::Failure& failure) {
+    if (failure)
+        std::fprintf(stderr, "%s\n", qPrintable(failure.reason()));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -44,13 +50,16 @@ int main(int argc, char** argv) {
     desk.open(arguments[1]);
     station::StationServer server(desk);
     station::Address address{QHostAddress(QHostAddress::LocalHost), 0};
-    if (const auto failure = server.start(address)) {
-        std::fprintf(stderr, "%s\n", qPrintable(*failure));
+    if (const store::Failure failure = server.start(address)) {
+        std::fprintf(stderr, "%s\n", qPrintable(failure.reason()));
         return 1;
     }
     address = server.address();
     std::printf("port %u\n", address.port);
     printLinks(server);
+    // New links made on an announce page are printed as they come.
+    QObject::connect(&server, &station::StationServer::linksChanged, &app,
+                     [&server] { printLinks(server); });
     // The desk looks at the file as the announcer screen does.
     QTimer look;
     QObject::connect(&look, &QTimer::timeout, &desk, &AnnouncerDesk::check);
@@ -79,10 +88,10 @@ int main(int argc, char** argv) {
         else if (command == QLatin1String("stop"))
             server.stop();
         else if (command == QLatin1String("start"))
-            server.start(address);
+            reportFailure(server.start(address));
         else if (command == QLatin1String("renew"))
-            server.renewLinks();
-        if (command == QLatin1String("links") || command == QLatin1String("renew"))
+            reportFailure(server.renewLinks());
+        if (command == QLatin1String("links"))
             printLinks(server);
         std::printf("ok %s\n", qPrintable(command));
         std::fflush(stdout);

@@ -4,6 +4,7 @@
 #include "store/announcerschema.h"
 #include "store/connectionfile.h"
 #include "store/regularfile.h"
+#include "store/sqlrows.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -13,6 +14,15 @@
 
 namespace feed {
 
+using store::quoteIdentifier;
+using store::announcer::keyField;
+using store::announcer::lineBreak;
+using store::announcer::messageField;
+using store::announcer::rowSource;
+using store::announcer::sequenceField;
+using store::announcer::table;
+using store::announcer::withLineBreaks;
+
 namespace {
 
 enum class Engine { Sqlite, Postgres };
@@ -21,8 +31,9 @@ enum class Engine { Sqlite, Postgres };
 // server; nullopt for anything else.
 std::optional<Engine> engineOf(const QString& path) {
     QFile file;
-    if (const auto reason = store::openRegularFile(file, path))
-        throw FeedError(tools::Texts::tr("cannot open %1: %2").arg(path, *reason).toStdString());
+    if (const store::Failure failure = store::openRegularFile(file, path))
+        throw FeedError(
+            tools::Texts::tr("cannot open %1: %2").arg(path, failure.reason()).toStdString());
     const QByteArray head = file.read(32);
     if (head.startsWith(QByteArrayLiteral("SQLite format 3\0")))
         return Engine::Sqlite;
@@ -38,11 +49,13 @@ FeedError notAnAnnouncerDatabase(const QString& path) {
 }
 
 void requireSchema(const ToolConnection& db, const QString& path) {
-    QSqlQuery query = db.run(
-        db.onServer()
-            ? QStringLiteral("SELECT count(*) FROM pg_catalog.pg_class WHERE pg_table_is_visible(oid)"
-                             " AND relname IN ('Announcements', 'Sorted Announcements')")
-            : QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name IN ('Announcements', 'Sorted Announcements')"));
+    QSqlQuery query =
+        db.run(db.onServer()
+                   ? QStringLiteral(
+                         "SELECT count(*) FROM pg_catalog.pg_class WHERE pg_table_is_visible(oid)"
+                         " AND relname IN (?, ?)")
+                   : QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name IN (?, ?)"),
+               {table, rowSource});
     if (!query.next() || query.value(0).toInt() != 2)
         throw notAnAnnouncerDatabase(path);
 }
@@ -92,9 +105,10 @@ qint64 addAnnouncement(const QString& path, qint64 sequence, const QString& text
     const auto db = openExisting(path);
     // RETURNING gives the new key on both engines (the server's driver has
     // no last-insert id for tables without OIDs).
-    QSqlQuery query = db->run(
-        QStringLiteral("INSERT INTO \"Announcements\" (\"Sequence\", \"Message\") VALUES (?, ?) RETURNING \"Id\""),
-        {sequence, withCrLf(text)});
+    QSqlQuery query = db->run(QStringLiteral("INSERT INTO %1 (%2, %3) VALUES (?, ?) RETURNING %4")
+                                  .arg(quoteIdentifier(table), quoteIdentifier(sequenceField),
+                                       quoteIdentifier(messageField), quoteIdentifier(keyField)),
+                              {sequence, withLineBreaks(text)});
     query.next();
     return query.value(0).toLongLong();
 }
@@ -102,30 +116,26 @@ qint64 addAnnouncement(const QString& path, qint64 sequence, const QString& text
 std::vector<Announcement> listAnnouncements(const QString& path) {
     const auto db = openExisting(path);
     std::vector<Announcement> rows;
-    for (const QVariantList& row : db->rows(QStringLiteral(
-             "SELECT \"Id\", \"Sequence\", \"Message\" FROM \"Sorted Announcements\"")))
+    for (const QVariantList& row :
+         db->rows(QStringLiteral("SELECT %1, %2, %3 FROM %4")
+                      .arg(quoteIdentifier(keyField), quoteIdentifier(sequenceField),
+                           quoteIdentifier(messageField), quoteIdentifier(rowSource))))
         rows.push_back({row[0].toLongLong(), row[1].toLongLong(), row[2].toString()});
     return rows;
 }
 
 QString describe(const Announcement& row) {
     QString text = row.message;
-    text.replace(QLatin1String("\r\n"), QLatin1String("\\r\\n"));
+    text.replace(lineBreak, QLatin1String("\\r\\n"));
     return QStringLiteral("%1\t%2\t%3").arg(row.id).arg(row.sequence).arg(text);
 }
 
 qint64 nextSequence(const QString& path) {
     const auto db = openExisting(path);
-    QSqlQuery query = db->run(QStringLiteral("SELECT coalesce(max(\"Sequence\"), 0) FROM \"Announcements\""));
+    QSqlQuery query = db->run(QStringLiteral("SELECT coalesce(max(%1), 0) FROM %2")
+                                  .arg(quoteIdentifier(sequenceField), quoteIdentifier(table)));
     const qint64 highest = query.next() ? query.value(0).toLongLong() : 0;
     return highest >= 32767 || highest < 0 ? 1 : highest + 1;
-}
-
-QString withCrLf(const QString& text) {
-    QString normalised = text;
-    normalised.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    normalised.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-    return normalised;
 }
 
 } // namespace feed

@@ -21,7 +21,7 @@ struct Announcement {
 // Creates a new, empty announcer database. Refuses to touch an existing file.
 void initDatabase(const QString& path);
 
-// Adds one message; line feeds are stored as CR LF. Returns the row's Id.
+// Adds one message, each line break stored as CR LF. Returns the row's Id.
 qint64 addAnnouncement(const QString& path, qint64 sequence, const QString& text);
 
 // The pending messages in the order the announcer screen lists them.
@@ -34,8 +34,5 @@ QString describe(const Announcement& row);
 // The next free Sequence: one more than the highest, starting again at 1
 // after 32767.
 qint64 nextSequence(const QString& path);
-
-// Text with every line feed written as CR LF; a CR LF stays as it is.
-QString withCrLf(const QString& text);
 
 } // namespace feed

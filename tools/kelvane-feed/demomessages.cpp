@@ -2,6 +2,8 @@
 
 #include "announcerfeed.h"
 
+#include "store/announcerschema.h"
+
 #include <QCoreApplication>
 
 #include <iterator>
@@ -36,7 +38,7 @@ constexpr const char* messages[] = {
 } // namespace
 
 QString demoMessage(int n) {
-    return withCrLf(QCoreApplication::translate(
+    return store::announcer::withLineBreaks(QCoreApplication::translate(
         "DemoMessages", messages[static_cast<size_t>(n) % std::size(messages)]));
 }
 

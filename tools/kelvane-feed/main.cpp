@@ -4,6 +4,8 @@
 #include "demomessages.h"
 #include "toolmain.h"
 
+#include "store/announcerschema.h"
+
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -81,7 +83,7 @@ int runDemo(const QString& path, qint64 intervalMs, qint64 count, const QString&
     for (qint64 n = 0; count <= 0 || n < count; ++n) {
         const QString text = feed::demoMessage(static_cast<int>(n));
         const qint64 id = feed::addAnnouncement(path, sequence, text);
-        log.record({id, sequence, feed::withCrLf(text)});
+        log.record({id, sequence, store::announcer::withLineBreaks(text)});
         sequence = sequence >= 32767 ? 1 : sequence + 1;
         const qint64 wait = (n + 1) * intervalMs - clock.elapsed();
         if ((count <= 0 || n + 1 < count) && wait > 0)

@@ -13,6 +13,7 @@
 #include "store/announcerschema.h"
 #include "store/database.h"
 #include "app/announceintro.h"
+#include "app/announcersession.h"
 #include "app/kelvaneapplication.h"
 #include "dialogs/filedialogue.h"
 #include "dialogs/fileinfo.h"
@@ -32,14 +33,26 @@
 
 namespace {
 
+// The session the announcer's windows show, for the whole run.
+AnnouncerSession& session() {
+    static auto* const program = new AnnouncerSession;
+    return *program;
+}
+
 QString galaDatabase(const QString& folder) { return folder + QStringLiteral("/announcer.mdb"); }
+
+// A sample that could not be made leaves the window emptier than it should be.
+void warnIf(const store::Failure& failure) {
+    if (failure)
+        std::fprintf(stderr, "kelvane-gallery: %s\n", qPrintable(failure.reason()));
+}
 
 AnnouncerScreen* showAnnouncerScreen(const QString& folder) {
     const QString path = galaDatabase(folder);
     feed::initDatabase(path);
     for (int n = 0; n < 6; ++n)
         feed::addAnnouncement(path, n + 11, feed::demoMessage(n));
-    auto* screen = new AnnouncerScreen;
+    auto* screen = new AnnouncerScreen(session().desk(), session().station());
     QTimer::singleShot(0, screen, [screen, path] { screen->showModal(path); });
     return screen;
 }
@@ -87,7 +100,7 @@ void showArrivalOutOfSight(const QString& folder) {
     feed::initDatabase(path);
     for (int n = 0; n < 30; ++n)
         feed::addAnnouncement(path, n + 1, feed::demoMessage(n));
-    auto* screen = new AnnouncerScreen;
+    auto* screen = new AnnouncerScreen(session().desk(), session().station());
     QTimer::singleShot(0, screen, [screen, path] { screen->showModal(path); });
     QTimer::singleShot(400, screen, [screen, path] {
         feed::addAnnouncement(path, 40, feed::demoMessage(31));
@@ -110,7 +123,7 @@ void showEveryScript(const QString& folder) {
     };
     for (int n = 0; n < messages.size(); ++n)
         feed::addAnnouncement(path, n + 21, messages[n]);
-    auto* screen = new AnnouncerScreen;
+    auto* screen = new AnnouncerScreen(session().desk(), session().station());
     QTimer::singleShot(0, screen, [screen, path] { screen->showModal(path); });
     QTimer::singleShot(300, screen, [screen] { chooseFirstLine(screen); });
 }
@@ -120,11 +133,11 @@ void showReadOutToday(const QString& folder) {
     QDateTime time = QDateTime::currentDateTime().addSecs(-1800);
     for (int n = 0; n < 5; ++n) {
         time = time.addSecs(170 + 40 * n);
-        readoutlog::append({time, readoutlog::dismissed, database, QString::number(n + 1), n + 11,
-                            feed::demoMessage(n), AnnouncerDesk::deskStation});
+        warnIf(readoutlog::append({time, readoutlog::dismissed, database, QString::number(n + 1),
+                                   n + 11, feed::demoMessage(n), AnnouncerDesk::deskStation}));
     }
-    readoutlog::append({time.addSecs(20), readoutlog::undone, database, QStringLiteral("5"), 15, feed::demoMessage(4),
-                        AnnouncerDesk::deskStation});
+    warnIf(readoutlog::append({time.addSecs(20), readoutlog::undone, database, QStringLiteral("5"),
+                               15, feed::demoMessage(4), AnnouncerDesk::deskStation}));
     (new ReadOutToday(readoutlog::readOuts(readoutlog::read(readoutlog::fileOf(time.date())))))->show();
 }
 
@@ -153,7 +166,7 @@ void showConversion() {
 void showBrowserStation(const QString& folder) {
     AnnouncerScreen* screen = showAnnouncerScreen(folder);
     station::StationServer& server = screen->station();
-    server.start({QHostAddress(QHostAddress::LocalHost), station::defaultPort});
+    warnIf(server.start({QHostAddress(QHostAddress::LocalHost), station::defaultPort}));
     const QString origin = QStringLiteral("http://") + station::addressText(server.address());
     for (const station::Role role : station::allRoles) {
         auto* page = new QWebSocket(origin, QWebSocketProtocol::VersionLatest, screen);
@@ -178,7 +191,7 @@ int main(int argc, char** argv) {
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.filePath(QStringLiteral("config"))));
     qputenv("XDG_DATA_HOME", QFile::encodeName(folder.filePath(QStringLiteral("data"))));
     const std::map<QString, std::function<void()>> windows = {
-        {QStringLiteral("Announce_Intro"), [] { (new AnnounceIntro)->show(); }},
+        {QStringLiteral("Announce_Intro"), [] { (new AnnounceIntro(session()))->show(); }},
         {QStringLiteral("Announcer_Screen_New"), [&] { showAnnouncerScreen(folder.path()); }},
         {QStringLiteral("Announcer_Screen_New_Arrival"), [&] { showNewArrival(folder.path()); }},
         {QStringLiteral("Announcer_Screen_New_Larger"), [&] { showLargerText(folder.path()); }},

@@ -4,7 +4,8 @@
 'use strict';
 
 (function () {
-  const token = decodeURIComponent(location.hash.slice(1));
+  // New links made on this page give it a new token of its own.
+  let token = decodeURIComponent(location.hash.slice(1));
   const element = (id) => document.getElementById(id);
   const silentAfterMs = 45000;
   const defaultPoints = 16;
@@ -20,6 +21,18 @@
   let desk = { key: '', text: '' };
   let noticeTimer = 0;
   let sentMessages = [];
+  let listedLines = [];
+  let pageTitle = document.title;
+  // The announce page's keyboard cursor: the line it marks, and whether it
+  // moves into view once that line is listed.
+  let cursorKey = '';
+  let cursorIntoView = false;
+  // The keys of the last list, to tell a new message's arrival; none
+  // before the first.
+  let knownKeys = null;
+  let sound = null;
+  let otherPages = 0;
+  let renewing = false;
   const mostShownSent = 10;
   // A send page keeps an identity of its own, by which the station tells
   // it only of its own messages, and the message it has sent until the
@@ -98,9 +111,116 @@
   function showMessage() {
     const shown = announcing() ? own : desk;
     element('message').textContent = shown.text;
+    const urgent = shown.key !== '' && listedLines.some((line) => line.key === shown.key && line.urgent);
+    element('message').classList.toggle('urgent', urgent);
+    element('message').dataset.mark = '\u26a0\ufe0e ' + tr('Urgent');
     element('dismiss').disabled = !shown.key;
     for (const item of element('list').children)
       item.classList.toggle('chosen', item.dataset.key === shown.key && shown.key !== '');
+  }
+
+  // The message on this page's display, chosen here or put back by Undo:
+  // the cursor marks it, once it is listed.
+  function showOwn(message) {
+    const changed = message.key !== own.key;
+    own = message;
+    showMessage();
+    if (changed && own.key) {
+      cursorKey = own.key;
+      cursorIntoView = true;
+      placeCursor();
+    }
+  }
+
+  function lineButtons() {
+    return [...element('list').querySelectorAll('button.line')];
+  }
+
+  function dialogOpen() {
+    return document.querySelector('dialog[open]') !== null;
+  }
+
+  // Focus goes to the cursor's line only while the list had it (or
+  // nothing had it), never away from a control the announcer is using.
+  function placeCursor(fallbackIndex = -1) {
+    const buttons = lineButtons();
+    let button = buttons.find((candidate) => candidate.parentElement.dataset.key === cursorKey);
+    if (!button && fallbackIndex >= 0 && buttons.length)
+      button = buttons[Math.min(fallbackIndex, buttons.length - 1)];
+    if (!button) return;
+    cursorKey = button.parentElement.dataset.key;
+    const active = document.activeElement;
+    const free = !active || active === document.body || active.classList.contains('line') || active.disabled ||
+      active.id === 'undo' || active.id === 'dismiss';
+    if (!dialogOpen() && free) button.focus({ preventScroll: true });
+    if (cursorIntoView) button.scrollIntoView({ block: 'nearest' });
+    cursorIntoView = false;
+  }
+
+  function moveCursor(to) {
+    const buttons = lineButtons();
+    if (!buttons.length) return;
+    const focused = buttons.indexOf(document.activeElement);
+    const at = focused >= 0 ? focused : buttons.findIndex((button) => button.parentElement.dataset.key === cursorKey);
+    const index = to === 'first' ? 0 : to === 'last' ? buttons.length - 1
+      : at < 0 ? (to > 0 ? 0 : buttons.length - 1) : Math.min(buttons.length - 1, Math.max(0, at + to));
+    cursorKey = buttons[index].parentElement.dataset.key;
+    buttons[index].focus();
+    buttons[index].scrollIntoView({ block: 'nearest' });
+  }
+
+  function dismissShown() {
+    if (own.key) send({ type: 'dismiss', key: own.key });
+  }
+
+  // The desk's keys: Up and Down (Home, End) move the cursor, Enter
+  // chooses the line it marks, Delete dismisses, Ctrl+Z undoes.
+  function deskKey(event) {
+    if (!announcing() || dialogOpen() || event.altKey || event.target.closest('input, textarea')) return;
+    const control = event.ctrlKey || event.metaKey;
+    const moves = { ArrowDown: 1, ArrowUp: -1, Home: 'first', End: 'last' };
+    if (control && !event.shiftKey && event.key.toLowerCase() === 'z') {
+      send({ type: 'undo' });
+    } else if (control || event.shiftKey) {
+      return;
+    } else if (event.key in moves) {
+      moveCursor(moves[event.key]);
+    } else if (event.key === 'Delete') {
+      dismissShown();
+    } else if (event.key === 'Enter' && !event.target.closest('button')) {
+      if (cursorKey) send({ type: 'choose', key: cursorKey });
+    } else {
+      return;
+    }
+    event.preventDefault();
+  }
+
+  // A short tone when a new message is listed, once the announcer has
+  // turned it on: a browser plays nothing before a tap.
+  function toggleSound() {
+    if (sound) {
+      sound.close();
+      sound = null;
+    } else {
+      sound = new AudioContext();
+      beep();
+    }
+    element('sound').setAttribute('aria-pressed', String(sound !== null));
+    element('sound').textContent = tr(sound ? 'Sound on' : 'Sound off');
+  }
+
+  function beep() {
+    if (!sound) return;
+    const start = sound.currentTime;
+    const tone = sound.createOscillator();
+    const volume = sound.createGain();
+    tone.frequency.value = 880;
+    volume.gain.setValueAtTime(0.0001, start);
+    volume.gain.exponentialRampToValueAtTime(0.3, start + 0.02);
+    volume.gain.exponentialRampToValueAtTime(0.0001, start + 0.3);
+    tone.connect(volume).connect(sound.destination);
+    tone.start(start);
+    tone.stop(start + 0.32);
   }
 
   function lineElement(line) {
@@ -111,7 +231,10 @@
     body.className = 'line';
     if (announcing()) {
       body.type = 'button';
-      body.addEventListener('click', () => send({ type: 'choose', key: line.key }));
+      body.addEventListener('click', () => {
+        cursorKey = line.key;
+        send({ type: 'choose', key: line.key });
+      });
     }
     const text = document.createElement('span');
     text.className = 'text';
@@ -119,18 +242,159 @@
     const arrived = document.createElement('span');
     arrived.className = 'time';
     arrived.textContent = line.arrived;
+    if (line.urgent) {
+      item.classList.add('urgent');
+      body.append(urgentMark());
+    }
     body.append(text, arrived);
     item.append(body);
     return item;
   }
 
+  // An urgent message is marked by a word, never by colour alone.
+  function urgentMark() {
+    const mark = document.createElement('span');
+    mark.className = 'urgent-mark';
+    mark.textContent = '\u26a0\ufe0e ' + tr('Urgent');
+    return mark;
+  }
+
+  // While an urgent message waits unread at the desk, the page says so in
+  // its banner and its title (seen on another tab too), sound or not.
+  function showUrgent() {
+    const waiting = listedLines.filter((line) => line.urgent && line.new);
+    const urgent = element('urgent-banner');
+    urgent.textContent = waiting.length ? tr('Urgent message: %1').replace('%1', waiting[0].line) : '';
+    urgent.hidden = waiting.length === 0;
+    document.title = (waiting.length ? '\u26a0 ' + tr('Urgent') + ' \u2013 ' : '') + pageTitle;
+  }
+
   function showList(message) {
+    listedLines = message.lines;
+    showUrgent();
     const list = element('list');
+    const arrived = knownKeys !== null && message.lines.some((line) => line.new && !knownKeys.has(line.key));
+    knownKeys = new Set(message.lines.map((line) => line.key));
+    if (arrived) beep();
+    const cursorIndex = lineButtons().findIndex((button) => button.parentElement.dataset.key === cursorKey);
     list.replaceChildren(...message.lines.map(lineElement));
     element('count').textContent = message.lines.length ? '(' + message.lines.length + ')' : '';
     element('empty').hidden = message.lines.length > 0;
     element('empty').textContent = tr(message.open ? 'No messages.' : 'The announcer screen is closed.');
     showMessage();
+    if (announcing()) placeCursor(cursorIndex);
+  }
+
+  // Read out today: the whole texts, newest first; the newest one open.
+  function showReadOuts(message) {
+    const state = element('readouts-state');
+    state.textContent = !message.open ? tr('No announcer database is open.')
+      : message.entries.length ? '' : tr('Nothing has been dismissed today.');
+    state.hidden = !state.textContent;
+    element('readouts-list').replaceChildren(...message.entries.map((entry, index) => {
+      const details = document.createElement('details');
+      details.open = index === 0;
+      const summary = document.createElement('summary');
+      const time = document.createElement('span');
+      time.className = 'time';
+      time.textContent = entry.time + (entry.undone ? ' (' + tr('undone %1').replace('%1', entry.undone) + ')' : '');
+      const line = document.createElement('span');
+      line.className = 'line-text';
+      line.textContent = entry.line;
+      summary.append(time, ' ', line);
+      const whole = document.createElement('div');
+      whole.className = 'message';
+      whole.textContent = entry.text;
+      details.append(summary, whole);
+      if (entry.left > 0) {
+        const rest = document.createElement('p');
+        rest.className = 'rest';
+        rest.textContent = tr('The rest, %1 characters, is in the read-out log at the desk.').replace('%1', entry.left);
+        details.append(rest);
+      }
+      const item = document.createElement('li');
+      item.append(details);
+      return item;
+    }));
+    element('readouts-older').textContent =
+      tr('Older dismissals of today, in the read-out log at the desk: %1').replace('%1', message.older);
+    element('readouts-older').hidden = !message.older;
+  }
+
+  function openReadOuts() {
+    element('readouts-state').textContent = tr('Reading the read-out log\u2026');
+    element('readouts-state').hidden = false;
+    element('readouts-list').replaceChildren();
+    element('readouts-older').hidden = true;
+    element('readouts').showModal();
+    send({ type: 'readOuts' });
+  }
+
+  // A QR code as squares of an SVG picture, with its quiet zone.
+  function qrPicture(link) {
+    const ns = 'http://www.w3.org/2000/svg';
+    const quiet = 4;
+    const side = link.size + 2 * quiet;
+    const picture = document.createElementNS(ns, 'svg');
+    picture.setAttribute('viewBox', `0 0 ${side} ${side}`);
+    picture.setAttribute('class', 'qr');
+    picture.setAttribute('role', 'img');
+    picture.setAttribute('aria-label', link.url);
+    const paper = document.createElementNS(ns, 'rect');
+    paper.setAttribute('width', side);
+    paper.setAttribute('height', side);
+    paper.setAttribute('fill', '#fff');
+    let squares = '';
+    for (let y = 0; y < link.size; ++y)
+      for (let x = 0; x < link.size; ++x)
+        if (link.dark[y * link.size + x] === '1') squares += `M${x + quiet} ${y + quiet}h1v1h-1z`;
+    const ink = document.createElementNS(ns, 'path');
+    ink.setAttribute('d', squares);
+    ink.setAttribute('fill', '#000');
+    ink.setAttribute('shape-rendering', 'crispEdges');
+    picture.append(paper, ink);
+    return picture;
+  }
+
+  const roleTexts = {
+    watch: 'The list and the message on display, read only',
+    announce: 'Also choose, dismiss and undo',
+    send: 'Officials send messages to the list, and see them read out',
+  };
+
+  function showLinks(message) {
+    for (const link of message.links) {
+      if (link.role === role) {
+        token = new URL(link.url).hash.slice(1);
+        history.replaceState(null, '', '#' + token);
+      }
+    }
+    element('links-list').replaceChildren(...message.links.map((link) => {
+      const card = document.createElement('figure');
+      card.className = 'link';
+      const caption = document.createElement('figcaption');
+      const name = document.createElement('strong');
+      name.textContent = tr(link.role);
+      const what = document.createElement('span');
+      what.textContent = tr(roleTexts[link.role]);
+      const url = document.createElement('code');
+      url.textContent = link.url;
+      caption.append(name, what, url);
+      card.append(qrPicture(link), caption);
+      return card;
+    }));
+    if (renewing) showNotice(tr('New links are made: the old ones no longer work.'));
+    renewing = false;
+    otherPages = message.pages;
+    element('links-pages').textContent = tr('Pages connected now besides this one: %1').replace('%1', otherPages);
+    element('renew-question').textContent = tr('Make new links?') + ' ' +
+      tr('The old links stop working on every device. Pages dropped now: %1').replace('%1', otherPages);
+  }
+
+  function openLinks() {
+    element('renew-confirm').hidden = true;
+    element('links').showModal();
+    send({ type: 'links' });
   }
 
   // The send page: the official's name (kept by the browser), the message,
@@ -153,12 +417,7 @@
     item.className = message.state;
     const text = document.createElement('div');
     text.className = 'text';
-    if (message.urgent) {
-      const mark = document.createElement('span');
-      mark.className = 'urgent-mark';
-      mark.textContent = tr('Urgent');
-      text.append(mark);
-    }
+    if (message.urgent) text.append(urgentMark());
     text.append(document.createTextNode(message.text));
     const state = document.createElement('div');
     state.className = 'state';
@@ -248,6 +507,7 @@
 
   function welcome(message) {
     role = message.role;
+    document.body.dataset.role = role;
     if (Array.isArray(message.readingSteps) && message.readingSteps.length) steps = message.readingSteps;
     lostSince = null;
     retryMs = 1000;
@@ -255,11 +515,14 @@
     element('role').textContent = 'kelvane \u2013 ' + tr(role);
     element('chosen-title').textContent = tr(announcing() ? 'Your message' : 'On the announcer\u2019s display');
     element('actions').hidden = !announcing();
+    for (const id of ['readouts-open', 'links-open']) element(id).hidden = !announcing();
     const sending = role === 'send';
+    element('sound').hidden = sending;
     for (const id of ['compose', 'mine']) element(id).hidden = !sending;
     for (const id of ['chosen', 'messages'])
         element(id).hidden = sending;
-    document.title = 'kelvane ' + tr(role);
+    pageTitle = 'kelvane ' + tr(role);
+    document.title = pageTitle;
     if (sending && pending)
         sendPending();
   }
@@ -269,7 +532,7 @@
       case 'welcome': welcome(message); break;
       case 'list': showList(message); break;
       case 'desk': desk = message; showMessage(); break;
-      case 'shown': own = message; showMessage(); break;
+      case 'shown': showOwn(message); break;
       case 'trouble':
         element('trouble').textContent = message.text;
         element('trouble').hidden = !message.text;
@@ -278,23 +541,33 @@
       case 'taking': showTaking(message); break;
       case 'sent': sentMessages = message.messages; showSent(); break;
       case 'answer': answered(message); break;
+      case 'readOuts': showReadOuts(message); break;
+      case 'links': showLinks(message); break;
       case 'ping': send({ type: 'pong' }); break;
     }
+  }
+
+  // A page the station will not take back does nothing more: no button
+  // looks as if it would; typed text stays to be copied.
+  function closeForGood(text) {
+    showBanner(text);
+    for (const control of document.querySelectorAll('main button, main input[type=checkbox]')) control.disabled = true;
+    for (const field of document.querySelectorAll('main input[type=text], main textarea')) field.readOnly = true;
   }
 
   function closed(code) {
     socket = null;
     role = null;
-    if (pending)
-        sendPending();
     if (code === 4001) {
-      showBanner(tr('This link no longer works. Ask the announcer for the new one.'));
+      closeForGood(tr('This link no longer works. Ask the announcer for the new one.'));
       return;
     }
     if (code === 4003) {
-      showBanner(tr('The station closed this page: this link does not allow that.'));
+      closeForGood(tr('The station closed this page: this link does not allow that.'));
       return;
     }
+    if (pending)
+        sendPending();
     if (lostSince === null) lostSince = new Date();
     showBanner(tr('Not connected since %1, trying again').replace('%1', time(lostSince)));
     setTimeout(connect, retryMs);
@@ -327,8 +600,24 @@
 
   element('smaller').addEventListener('click', () => step(-1));
   element('larger').addEventListener('click', () => step(1));
-  element('dismiss').addEventListener('click', () => send({ type: 'dismiss', key: own.key }));
+  element('dismiss').addEventListener('click', dismissShown);
   element('undo').addEventListener('click', () => send({ type: 'undo' }));
+  element('sound').addEventListener('click', toggleSound);
+  element('readouts-open').addEventListener('click', openReadOuts);
+  element('links-open').addEventListener('click', openLinks);
+  for (const close of document.querySelectorAll('dialog .close'))
+    close.addEventListener('click', () => close.closest('dialog').close());
+  element('renew').addEventListener('click', () => {
+    element('renew-confirm').hidden = false;
+    element('renew-no').focus();
+  });
+  element('renew-no').addEventListener('click', () => { element('renew-confirm').hidden = true; });
+  element('renew-yes').addEventListener('click', () => {
+    element('renew-confirm').hidden = true;
+    renewing = true;
+    send({ type: 'newLinks' });
+  });
+  document.addEventListener('keydown', deskKey);
   element('send').addEventListener('click', sendMessage);
   element('sender').value = localStorage.getItem('kelvane.sender') || '';
   element('sender').addEventListener('input',

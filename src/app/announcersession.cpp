@@ -1,0 +1,30 @@
+#include "announcersession.h"
+
+#include "errorreport.h"
+
+#include "desk/desksettings.h"
+#include "station/stationstart.h"
+
+#include <cstdio>
+
+AnnouncerSession::AnnouncerSession() {
+    setErrorReportClosing([this] { m_desk.close(); });
+}
+
+AnnouncerSession::~AnnouncerSession() {
+    setErrorReportClosing({});
+}
+
+store::Failure AnnouncerSession::startStation(const std::optional<QString>& asked, bool always) {
+    const desk::StationChoice remembered = desk::stationChoice();
+    if (!asked && !remembered.on && !always)
+        return {};
+    return station::startAndRemember(m_station, asked.value_or(remembered.address));
+}
+
+void AnnouncerSession::printLinks() const {
+    for (const station::Role role : m_station.roles())
+        std::printf("%s %s\n", qPrintable(station::roleName(role)),
+                    m_station.link(role).toEncoded().constData());
+    std::fflush(stdout);
+}
