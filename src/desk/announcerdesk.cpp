@@ -502,12 +502,17 @@ void AnnouncerDesk::send(const QString& sender, const QString& text, bool urgent
 
 // A database that does not let rows be added says so once: from then on
 // this opening takes no messages, and every send page is told. A busy or
-// unreachable one changes nothing; the official sends again.
+// unreachable one changes nothing; the official sends again. A full disk
+// refuses that message only, with what to free: space comes back.
 void AnnouncerDesk::added(const store::Outcome<AnnouncerDatabase::Added>& outcome,
                           const std::function<void(const Sent&)>& done) {
     if (outcome.ok()) {
         refresh();
         done({outcome.value().key, {}});
+        return;
+    }
+    if (outcome.error().number() == int(store::ErrorNumber::DiskOrNetworkError)) {
+        done({std::nullopt, outcome.error().description()});
         return;
     }
     if (DatabaseTrouble::kindOf(outcome.error()) == DatabaseTrouble::Kind::Failed) {

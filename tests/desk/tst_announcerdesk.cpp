@@ -4,6 +4,7 @@
 // the private server.
 #include "announcerfixture.h"
 #include "deskdriving.h"
+#include "diskfaults.h"
 #include "jetfixture.h"
 #include "processmemory.h"
 #include "testengine.h"
@@ -130,6 +131,7 @@ private slots:
     void undoPutsDismissalsBack();
     void undoRefused();
     void sentMessagesAreAdded();
+    void fullDiskRefusesOnlyThatSend();
     void unloggedMessageIsNotDismissed();
     void wholeTextIsLoggedBeforeTheDelete_data();
     void wholeTextIsLoggedBeforeTheDelete();
@@ -800,6 +802,37 @@ void TestAnnouncerDesk::sentMessagesAreAdded() {
     QCOMPARE(events(logged), QStringList({"sent 0", "sent -1", "sent 0"}));
     QCOMPARE(logged.front().row, keys[0]);
     QCOMPARE(logged.front().station, QStringLiteral("Referee (browser #1)"));
+}
+
+// A full disk refuses the one message, naming the disk; once space is
+// freed the next message is taken, with no reopening.
+void TestAnnouncerDesk::fullDiskRefusesOnlyThatSend() {
+    if (testingPostgres())
+        QSKIP("a server's disk cannot be filled from here");
+    const SmallDisk disk;
+    if (!disk.mounted())
+        QSKIP(qPrintable(disk.reason()));
+    AnnouncerFixture fixture;
+    const QString path = disk.path() + QStringLiteral("/announcer.mdb");
+    QVERIFY(QFile::copy(fixture.path(), path));
+    CheckedDesk desk;
+    openDesk(desk, path);
+    disk.fill();
+    QStringList refusals;
+    const auto send = [&] {
+        desk.send(QStringLiteral("Referee"), QStringLiteral("Lane 4"), false,
+                  QStringLiteral("browser #1"),
+                  [&](const AnnouncerDesk::Sent& sent) { refusals << sent.refusal; });
+        settle(desk);
+    };
+    send();
+    QVERIFY2(refusals.last().startsWith("The disk that holds the database"),
+             qPrintable(refusals.last()));
+    QVERIFY(!desk.refusesMessages());
+    QVERIFY(QFile::remove(disk.path() + QStringLiteral("/filler")));
+    send();
+    QCOMPARE(refusals.last(), QString());
+    QCOMPARE(lines(desk), QStringList({"From Referee: Lane 4"}));
 }
 
 // A row source that cannot take the row back (no insert trigger; a server

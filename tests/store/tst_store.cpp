@@ -355,13 +355,17 @@ void TestStore::runawayRowSourceIsStopped() {
     const qint64 grownMiB = (peakResidentKiB() - residentBefore) / 1024;
     QCOMPARE(read, std::max(rows, 0));
     QCOMPARE(error, rows < 0 ? int(ErrorNumber::TooCostly) : 0);
-    if (rows < 0)
+    // Only a stopped read has a time to keep: how long a whole read takes
+    // says how loaded the machine is (a sanitizer's build on two busy cores
+    // reads the hundred thousand rows in five seconds).
+    if (rows < 0) {
         QCOMPARE(description,
                  QStringLiteral("Database operation on '%1' was stopped: it asks for far more work "
                                 "than any sound database needs.")
                      .arg(fixture.path()));
-    QVERIFY2(elapsed < store::defaultWorkLimit.count() + 1500,
-             qPrintable(QString::number(elapsed)));
+        QVERIFY2(elapsed < store::defaultWorkLimit.count() + 1500,
+                 qPrintable(QString::number(elapsed)));
+    }
     QVERIFY2(grownMiB < 1024, qPrintable(QStringLiteral("%1 MiB more").arg(grownMiB)));
     // The allowance belongs to one read: the next one starts afresh.
     QCOMPARE(errorNumberOf([&] { db->openRecordset(QStringLiteral("Announcements")); }), 0);
