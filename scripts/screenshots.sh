@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 gallery=build/default/tools/kelvane-gallery/kelvane-gallery
 windows=(Announce_Intro Announcer_Screen_New Announcer_Screen_New_Arrival Announcer_Screen_New_Larger
          Announcer_Screen_New_Gone Announcer_Screen_New_Below Announcer_Screen_New_Scripts Keys ReadOutToday
-         BrowserStation          YesNo FileInfo FileDialogue Conversion Records)
+         BrowserStation PlannedMessages YesNo FileInfo FileDialogue Conversion Records)
 translated=(Announce_Intro Announcer_Screen_New BrowserStation Records)
 
 if [ -z "${INSIDE_XVFB:-}" ]; then

@@ -1172,6 +1172,14 @@ Wettkampf 14 – 100 m Brust männlich, Lauf 2, Bahn 5: Anschlag nicht beidhänd
         <source>Intro screen: %1, %2</source>
         <translation>Startfenster: %1, %2</translation>
     </message>
+    <message>
+        <source>F8</source>
+        <translation>F8</translation>
+    </message>
+    <message>
+        <source>Planned messages: your own, added when due</source>
+        <translation>Geplante Meldungen: Ihre eigenen, zur Zeit in die Liste</translation>
+    </message>
 </context>
 <context>
     <name>LocateDatabase</name>
@@ -1186,6 +1194,204 @@ Wettkampf 14 – 100 m Brust männlich, Lauf 2, Bahn 5: Anschlag nicht beidhänd
     <message>
         <source>No Announcer Database</source>
         <translation>Keine Sprecherdatenbank</translation>
+    </message>
+</context>
+<context>
+    <name>PlannedMessages</name>
+    <message>
+        <source>The message has no text.</source>
+        <translation>Die Meldung hat keinen Text.</translation>
+    </message>
+    <message>
+        <source>The message is longer than 1000 characters.</source>
+        <translation>Die Meldung ist länger als 1000 Zeichen.</translation>
+    </message>
+    <message>
+        <source>The message holds control characters.</source>
+        <translation>Die Meldung enthält Steuerzeichen.</translation>
+    </message>
+    <message>
+        <source>The message needs a time not before.</source>
+        <translation>Die Meldung braucht eine Zeit „nicht vor“.</translation>
+    </message>
+    <message>
+        <source>The time not after must be later than the time not before.</source>
+        <translation>Die Zeit „nicht nach“ muss später sein als „nicht vor“.</translation>
+    </message>
+    <message>
+        <source>The repeat must be between 0 and 1440 minutes.</source>
+        <translation>Die Wiederholung muss zwischen 0 und 1440 Minuten liegen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) of the file could not be planned: each needs a text, a time not before (such as 9:40) and fitting times.</source>
+        <translation>
+            <numerusform>%n Zeile der Datei konnte nicht geplant werden: Jede braucht einen Text, eine Zeit „nicht vor“ (etwa 9:40) und passende Zeiten.</numerusform>
+            <numerusform>%n Zeilen der Datei konnten nicht geplant werden: Jede braucht einen Text, eine Zeit „nicht vor“ (etwa 9:40) und passende Zeiten.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PlannedModel</name>
+    <message numerus="yes">
+        <source>every %n min</source>
+        <translation>
+            <numerusform>alle %n Min.</numerusform>
+            <numerusform>alle %n Min.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>once</source>
+        <translation>einmal</translation>
+    </message>
+    <message>
+        <source>urgent</source>
+        <translation>dringend</translation>
+    </message>
+    <message>
+        <source>Not before</source>
+        <translation>Nicht vor</translation>
+    </message>
+    <message>
+        <source>Not after</source>
+        <translation>Nicht nach</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Wiederholung</translation>
+    </message>
+    <message>
+        <source>Urgent</source>
+        <translation>Dringend</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Meldung</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stand</translation>
+    </message>
+    <message>
+        <source>waiting (due at %1)</source>
+        <translation>wartet (fällig um %1)</translation>
+    </message>
+    <message>
+        <source>on the list (since %1)</source>
+        <translation>in der Liste (seit %1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>read out at %1 (%n minute(s) ago)</source>
+        <translation>
+            <numerusform>vorgelesen um %1 (vor %n Minute)</numerusform>
+            <numerusform>vorgelesen um %1 (vor %n Minuten)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, due again at %2</source>
+        <translation>%1, wieder fällig um %2</translation>
+    </message>
+    <message>
+        <source>expired</source>
+        <translation>abgelaufen</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>erledigt</translation>
+    </message>
+</context>
+<context>
+    <name>PlannedWindow</name>
+    <message>
+        <source>Not after</source>
+        <translation>Nicht nach</translation>
+    </message>
+    <message>
+        <source>Urgent</source>
+        <translation>Dringend</translation>
+    </message>
+    <message>
+        <source>Planned messages – kelvane</source>
+        <translation>Geplante Meldungen – kelvane</translation>
+    </message>
+    <message>
+        <source>once</source>
+        <translation>einmal</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> Min.</translation>
+    </message>
+    <message>
+        <source>Not before</source>
+        <translation>Nicht vor</translation>
+    </message>
+    <message>
+        <source>Repeat every</source>
+        <translation>Wiederholen alle</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Meldung</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Save Changes</source>
+        <translation>Änderungen &amp;speichern</translation>
+    </message>
+    <message>
+        <source>D&amp;uplicate</source>
+        <translation>&amp;Duplizieren</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Import…</source>
+        <translation>&amp;Importieren…</translation>
+    </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>E&amp;xportieren…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Nothing is added to the list now. %1</source>
+        <translation>Zurzeit kommt nichts in die Liste. %1</translation>
+    </message>
+    <message>
+        <source>The sheet cannot be kept for the next run: %1</source>
+        <translation>Der Ablaufplan kann nicht für den nächsten Start gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>Each message is added to the list when it is due.</source>
+        <translation>Jede Meldung kommt zu ihrer Zeit in die Liste.</translation>
+    </message>
+    <message>
+        <source>Import planned messages</source>
+        <translation>Geplante Meldungen importieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>The file is larger than 1 MiB: it holds no running sheet.</source>
+        <translation>Die Datei ist größer als 1 MiB: Sie enthält keinen Ablaufplan.</translation>
+    </message>
+    <message>
+        <source>Export planned messages</source>
+        <translation>Geplante Meldungen exportieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -1654,6 +1860,94 @@ Wettkampf 14 – 100 m Brust männlich, Lauf 2, Bahn 5: Anschlag nicht beidhänd
     <message>
         <source>The old links stop working on every device. Pages dropped now: %1</source>
         <translation>Die alten Links funktionieren dann auf keinem Gerät mehr. Jetzt getrennte Seiten: %1</translation>
+    </message>
+    <message>
+        <source>Planned</source>
+        <translation>Geplant</translation>
+    </message>
+    <message>
+        <source>Planned messages</source>
+        <translation>Geplante Meldungen</translation>
+    </message>
+    <message>
+        <source>No planned messages.</source>
+        <translation>Keine geplanten Meldungen.</translation>
+    </message>
+    <message>
+        <source>Not before</source>
+        <translation>Nicht vor</translation>
+    </message>
+    <message>
+        <source>Not after</source>
+        <translation>Nicht nach</translation>
+    </message>
+    <message>
+        <source>Repeat every (minutes)</source>
+        <translation>Wiederholen alle (Minuten)</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Save changes</source>
+        <translation>Änderungen speichern</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplizieren</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>every %1 min</source>
+        <translation>alle %1 Min.</translation>
+    </message>
+    <message>
+        <source>once</source>
+        <translation>einmal</translation>
+    </message>
+    <message>
+        <source>on the list (since %1)</source>
+        <translation>in der Liste (seit %1)</translation>
+    </message>
+    <message>
+        <source>read out at %1 (%2 min ago)</source>
+        <translation>vorgelesen um %1 (vor %2 Min.)</translation>
+    </message>
+    <message>
+        <source>due again at %1</source>
+        <translation>wieder fällig um %1</translation>
+    </message>
+    <message>
+        <source>expired</source>
+        <translation>abgelaufen</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>erledigt</translation>
+    </message>
+    <message>
+        <source>waiting (due at %1)</source>
+        <translation>wartet (fällig um %1)</translation>
+    </message>
+    <message>
+        <source>Nothing is added to the list now.</source>
+        <translation>Zurzeit kommt nichts in die Liste.</translation>
+    </message>
+    <message>
+        <source>Each message is added to the list when it is due.</source>
+        <translation>Jede Meldung kommt zu ihrer Zeit in die Liste.</translation>
     </message>
 </context>
 <context>

@@ -1172,6 +1172,14 @@ Prueba 14 – 100 m braza masculino, serie 2 calle 5: llegada sin tocar con amba
         <source>Intro screen: %1, %2</source>
         <translation>Pantalla de inicio: %1, %2</translation>
     </message>
+    <message>
+        <source>F8</source>
+        <translation>F8</translation>
+    </message>
+    <message>
+        <source>Planned messages: your own, added when due</source>
+        <translation>Mensajes previstos: los suyos, añadidos a su hora</translation>
+    </message>
 </context>
 <context>
     <name>LocateDatabase</name>
@@ -1186,6 +1194,204 @@ Prueba 14 – 100 m braza masculino, serie 2 calle 5: llegada sin tocar con amba
     <message>
         <source>No Announcer Database</source>
         <translation>No hay base del locutor</translation>
+    </message>
+</context>
+<context>
+    <name>PlannedMessages</name>
+    <message>
+        <source>The message has no text.</source>
+        <translation>El mensaje no tiene texto.</translation>
+    </message>
+    <message>
+        <source>The message is longer than 1000 characters.</source>
+        <translation>El mensaje tiene más de 1000 caracteres.</translation>
+    </message>
+    <message>
+        <source>The message holds control characters.</source>
+        <translation>El mensaje contiene caracteres de control.</translation>
+    </message>
+    <message>
+        <source>The message needs a time not before.</source>
+        <translation>El mensaje necesita una hora «no antes de».</translation>
+    </message>
+    <message>
+        <source>The time not after must be later than the time not before.</source>
+        <translation>La hora «no después de» debe ser posterior a «no antes de».</translation>
+    </message>
+    <message>
+        <source>The repeat must be between 0 and 1440 minutes.</source>
+        <translation>La repetición debe estar entre 0 y 1440 minutos.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) of the file could not be planned: each needs a text, a time not before (such as 9:40) and fitting times.</source>
+        <translation>
+            <numerusform>%n línea del archivo no se pudo prever: cada una necesita un texto, una hora «no antes de» (como 9:40) y horas coherentes.</numerusform>
+            <numerusform>%n líneas del archivo no se pudieron prever: cada una necesita un texto, una hora «no antes de» (como 9:40) y horas coherentes.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PlannedModel</name>
+    <message numerus="yes">
+        <source>every %n min</source>
+        <translation>
+            <numerusform>cada %n min</numerusform>
+            <numerusform>cada %n min</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>once</source>
+        <translation>una vez</translation>
+    </message>
+    <message>
+        <source>urgent</source>
+        <translation>urgente</translation>
+    </message>
+    <message>
+        <source>Not before</source>
+        <translation>No antes de</translation>
+    </message>
+    <message>
+        <source>Not after</source>
+        <translation>No después de</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Repetición</translation>
+    </message>
+    <message>
+        <source>Urgent</source>
+        <translation>Urgente</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Mensaje</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>waiting (due at %1)</source>
+        <translation>en espera (a las %1)</translation>
+    </message>
+    <message>
+        <source>on the list (since %1)</source>
+        <translation>en la lista (desde las %1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>read out at %1 (%n minute(s) ago)</source>
+        <translation>
+            <numerusform>leído a las %1 (hace %n minuto)</numerusform>
+            <numerusform>leído a las %1 (hace %n minutos)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, due again at %2</source>
+        <translation>%1, de nuevo a las %2</translation>
+    </message>
+    <message>
+        <source>expired</source>
+        <translation>caducado</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>hecho</translation>
+    </message>
+</context>
+<context>
+    <name>PlannedWindow</name>
+    <message>
+        <source>Not after</source>
+        <translation>No después de</translation>
+    </message>
+    <message>
+        <source>Urgent</source>
+        <translation>Urgente</translation>
+    </message>
+    <message>
+        <source>Planned messages – kelvane</source>
+        <translation>Mensajes previstos – kelvane</translation>
+    </message>
+    <message>
+        <source>once</source>
+        <translation>una vez</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source>Not before</source>
+        <translation>No antes de</translation>
+    </message>
+    <message>
+        <source>Repeat every</source>
+        <translation>Repetir cada</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Mensaje</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Añadir</translation>
+    </message>
+    <message>
+        <source>&amp;Save Changes</source>
+        <translation>&amp;Guardar cambios</translation>
+    </message>
+    <message>
+        <source>D&amp;uplicate</source>
+        <translation>&amp;Duplicar</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>&amp;Import…</source>
+        <translation>&amp;Importar…</translation>
+    </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>E&amp;xportar…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Nothing is added to the list now. %1</source>
+        <translation>Ahora no se añade nada a la lista. %1</translation>
+    </message>
+    <message>
+        <source>The sheet cannot be kept for the next run: %1</source>
+        <translation>El guion no se puede guardar para la próxima vez: %1</translation>
+    </message>
+    <message>
+        <source>Each message is added to the list when it is due.</source>
+        <translation>Cada mensaje se añade a la lista a su hora.</translation>
+    </message>
+    <message>
+        <source>Import planned messages</source>
+        <translation>Importar mensajes previstos</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Archivos CSV (*.csv);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>The file is larger than 1 MiB: it holds no running sheet.</source>
+        <translation>El archivo supera 1 MiB: no contiene un guion.</translation>
+    </message>
+    <message>
+        <source>Export planned messages</source>
+        <translation>Exportar mensajes previstos</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -1654,6 +1860,94 @@ Prueba 14 – 100 m braza masculino, serie 2 calle 5: llegada sin tocar con amba
     <message>
         <source>The old links stop working on every device. Pages dropped now: %1</source>
         <translation>Los enlaces antiguos dejan de funcionar en todos los dispositivos. Páginas desconectadas ahora: %1</translation>
+    </message>
+    <message>
+        <source>Planned</source>
+        <translation>Previstos</translation>
+    </message>
+    <message>
+        <source>Planned messages</source>
+        <translation>Mensajes previstos</translation>
+    </message>
+    <message>
+        <source>No planned messages.</source>
+        <translation>No hay mensajes previstos.</translation>
+    </message>
+    <message>
+        <source>Not before</source>
+        <translation>No antes de</translation>
+    </message>
+    <message>
+        <source>Not after</source>
+        <translation>No después de</translation>
+    </message>
+    <message>
+        <source>Repeat every (minutes)</source>
+        <translation>Repetir cada (minutos)</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Save changes</source>
+        <translation>Guardar cambios</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplicar</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>every %1 min</source>
+        <translation>cada %1 min</translation>
+    </message>
+    <message>
+        <source>once</source>
+        <translation>una vez</translation>
+    </message>
+    <message>
+        <source>on the list (since %1)</source>
+        <translation>en la lista (desde las %1)</translation>
+    </message>
+    <message>
+        <source>read out at %1 (%2 min ago)</source>
+        <translation>leído a las %1 (hace %2 min)</translation>
+    </message>
+    <message>
+        <source>due again at %1</source>
+        <translation>de nuevo a las %1</translation>
+    </message>
+    <message>
+        <source>expired</source>
+        <translation>caducado</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>hecho</translation>
+    </message>
+    <message>
+        <source>waiting (due at %1)</source>
+        <translation>en espera (a las %1)</translation>
+    </message>
+    <message>
+        <source>Nothing is added to the list now.</source>
+        <translation>Ahora no se añade nada a la lista.</translation>
+    </message>
+    <message>
+        <source>Each message is added to the list when it is due.</source>
+        <translation>Cada mensaje se añade a la lista a su hora.</translation>
     </message>
 </context>
 <context>

@@ -1172,6 +1172,14 @@ Event 14 Boys 100m Breaststroke, heat 2 lane 5: non-simultaneous touch.</source>
         <source>Intro screen: %1, %2</source>
         <translation>Écran d&apos;accueil&#xa0;: %1, %2</translation>
     </message>
+    <message>
+        <source>F8</source>
+        <translation>F8</translation>
+    </message>
+    <message>
+        <source>Planned messages: your own, added when due</source>
+        <translation>Messages prévus : les vôtres, ajoutés à leur heure</translation>
+    </message>
 </context>
 <context>
     <name>LocateDatabase</name>
@@ -1186,6 +1194,204 @@ Event 14 Boys 100m Breaststroke, heat 2 lane 5: non-simultaneous touch.</source>
     <message>
         <source>No Announcer Database</source>
         <translation>Aucune base du speaker</translation>
+    </message>
+</context>
+<context>
+    <name>PlannedMessages</name>
+    <message>
+        <source>The message has no text.</source>
+        <translation>Le message n’a pas de texte.</translation>
+    </message>
+    <message>
+        <source>The message is longer than 1000 characters.</source>
+        <translation>Le message dépasse 1000 caractères.</translation>
+    </message>
+    <message>
+        <source>The message holds control characters.</source>
+        <translation>Le message contient des caractères de contrôle.</translation>
+    </message>
+    <message>
+        <source>The message needs a time not before.</source>
+        <translation>Le message doit avoir une heure « pas avant ».</translation>
+    </message>
+    <message>
+        <source>The time not after must be later than the time not before.</source>
+        <translation>L’heure « pas après » doit suivre l’heure « pas avant ».</translation>
+    </message>
+    <message>
+        <source>The repeat must be between 0 and 1440 minutes.</source>
+        <translation>La répétition doit être entre 0 et 1440 minutes.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) of the file could not be planned: each needs a text, a time not before (such as 9:40) and fitting times.</source>
+        <translation>
+            <numerusform>%n ligne du fichier n’a pas pu être prévue : chacune demande un texte, une heure « pas avant » (comme 9:40) et des heures cohérentes.</numerusform>
+            <numerusform>%n lignes du fichier n’ont pas pu être prévues : chacune demande un texte, une heure « pas avant » (comme 9:40) et des heures cohérentes.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PlannedModel</name>
+    <message numerus="yes">
+        <source>every %n min</source>
+        <translation>
+            <numerusform>toutes les %n min</numerusform>
+            <numerusform>toutes les %n min</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>once</source>
+        <translation>une fois</translation>
+    </message>
+    <message>
+        <source>urgent</source>
+        <translation>urgent</translation>
+    </message>
+    <message>
+        <source>Not before</source>
+        <translation>Pas avant</translation>
+    </message>
+    <message>
+        <source>Not after</source>
+        <translation>Pas après</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Répétition</translation>
+    </message>
+    <message>
+        <source>Urgent</source>
+        <translation>Urgent</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>waiting (due at %1)</source>
+        <translation>en attente (prévu à %1)</translation>
+    </message>
+    <message>
+        <source>on the list (since %1)</source>
+        <translation>dans la liste (depuis %1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>read out at %1 (%n minute(s) ago)</source>
+        <translation>
+            <numerusform>lu à %1 (il y a %n minute)</numerusform>
+            <numerusform>lu à %1 (il y a %n minutes)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, due again at %2</source>
+        <translation>%1, de nouveau à %2</translation>
+    </message>
+    <message>
+        <source>expired</source>
+        <translation>expiré</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>terminé</translation>
+    </message>
+</context>
+<context>
+    <name>PlannedWindow</name>
+    <message>
+        <source>Not after</source>
+        <translation>Pas après</translation>
+    </message>
+    <message>
+        <source>Urgent</source>
+        <translation>Urgent</translation>
+    </message>
+    <message>
+        <source>Planned messages – kelvane</source>
+        <translation>Messages prévus – kelvane</translation>
+    </message>
+    <message>
+        <source>once</source>
+        <translation>une fois</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source>Not before</source>
+        <translation>Pas avant</translation>
+    </message>
+    <message>
+        <source>Repeat every</source>
+        <translation>Répéter toutes les</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Ajouter</translation>
+    </message>
+    <message>
+        <source>&amp;Save Changes</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>D&amp;uplicate</source>
+        <translation>&amp;Dupliquer</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Retirer</translation>
+    </message>
+    <message>
+        <source>&amp;Import…</source>
+        <translation>&amp;Importer…</translation>
+    </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>E&amp;xporter…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Nothing is added to the list now. %1</source>
+        <translation>Rien n’est ajouté à la liste pour l’instant. %1</translation>
+    </message>
+    <message>
+        <source>The sheet cannot be kept for the next run: %1</source>
+        <translation>Le déroulé ne peut pas être gardé pour la prochaine fois : %1</translation>
+    </message>
+    <message>
+        <source>Each message is added to the list when it is due.</source>
+        <translation>Chaque message est ajouté à la liste à son heure.</translation>
+    </message>
+    <message>
+        <source>Import planned messages</source>
+        <translation>Importer des messages prévus</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>The file is larger than 1 MiB: it holds no running sheet.</source>
+        <translation>Le fichier dépasse 1 Mio : ce n’est pas un déroulé.</translation>
+    </message>
+    <message>
+        <source>Export planned messages</source>
+        <translation>Exporter les messages prévus</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -1654,6 +1860,94 @@ Event 14 Boys 100m Breaststroke, heat 2 lane 5: non-simultaneous touch.</source>
     <message>
         <source>The old links stop working on every device. Pages dropped now: %1</source>
         <translation>Les anciens liens ne fonctionneront plus sur aucun appareil. Pages déconnectées maintenant&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Planned</source>
+        <translation>Prévus</translation>
+    </message>
+    <message>
+        <source>Planned messages</source>
+        <translation>Messages prévus</translation>
+    </message>
+    <message>
+        <source>No planned messages.</source>
+        <translation>Aucun message prévu.</translation>
+    </message>
+    <message>
+        <source>Not before</source>
+        <translation>Pas avant</translation>
+    </message>
+    <message>
+        <source>Not after</source>
+        <translation>Pas après</translation>
+    </message>
+    <message>
+        <source>Repeat every (minutes)</source>
+        <translation>Répéter toutes les (minutes)</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Save changes</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Dupliquer</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>every %1 min</source>
+        <translation>toutes les %1 min</translation>
+    </message>
+    <message>
+        <source>once</source>
+        <translation>une fois</translation>
+    </message>
+    <message>
+        <source>on the list (since %1)</source>
+        <translation>dans la liste (depuis %1)</translation>
+    </message>
+    <message>
+        <source>read out at %1 (%2 min ago)</source>
+        <translation>lu à %1 (il y a %2 min)</translation>
+    </message>
+    <message>
+        <source>due again at %1</source>
+        <translation>de nouveau à %1</translation>
+    </message>
+    <message>
+        <source>expired</source>
+        <translation>expiré</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>terminé</translation>
+    </message>
+    <message>
+        <source>waiting (due at %1)</source>
+        <translation>en attente (prévu à %1)</translation>
+    </message>
+    <message>
+        <source>Nothing is added to the list now.</source>
+        <translation>Rien n’est ajouté à la liste pour l’instant.</translation>
+    </message>
+    <message>
+        <source>Each message is added to the list when it is due.</source>
+        <translation>Chaque message est ajouté à la liste à son heure.</translation>
     </message>
 </context>
 <context>

@@ -1172,6 +1172,14 @@ Programma 14 – 100m schoolslag jongens, serie 2 baan 5: niet gelijktijdig aang
         <source>Intro screen: %1, %2</source>
         <translation>Startscherm: %1, %2</translation>
     </message>
+    <message>
+        <source>F8</source>
+        <translation>F8</translation>
+    </message>
+    <message>
+        <source>Planned messages: your own, added when due</source>
+        <translation>Geplande berichten: uw eigen, op tijd in de lijst</translation>
+    </message>
 </context>
 <context>
     <name>LocateDatabase</name>
@@ -1186,6 +1194,204 @@ Programma 14 – 100m schoolslag jongens, serie 2 baan 5: niet gelijktijdig aang
     <message>
         <source>No Announcer Database</source>
         <translation>Geen speakerdatabase</translation>
+    </message>
+</context>
+<context>
+    <name>PlannedMessages</name>
+    <message>
+        <source>The message has no text.</source>
+        <translation>Het bericht heeft geen tekst.</translation>
+    </message>
+    <message>
+        <source>The message is longer than 1000 characters.</source>
+        <translation>Het bericht is langer dan 1000 tekens.</translation>
+    </message>
+    <message>
+        <source>The message holds control characters.</source>
+        <translation>Het bericht bevat stuurtekens.</translation>
+    </message>
+    <message>
+        <source>The message needs a time not before.</source>
+        <translation>Het bericht heeft een tijd „niet voor” nodig.</translation>
+    </message>
+    <message>
+        <source>The time not after must be later than the time not before.</source>
+        <translation>De tijd „niet na” moet later zijn dan „niet voor”.</translation>
+    </message>
+    <message>
+        <source>The repeat must be between 0 and 1440 minutes.</source>
+        <translation>De herhaling moet tussen 0 en 1440 minuten liggen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) of the file could not be planned: each needs a text, a time not before (such as 9:40) and fitting times.</source>
+        <translation>
+            <numerusform>%n regel van het bestand kon niet gepland worden: elke regel heeft een tekst, een tijd „niet voor” (zoals 9:40) en passende tijden nodig.</numerusform>
+            <numerusform>%n regels van het bestand konden niet gepland worden: elke regel heeft een tekst, een tijd „niet voor” (zoals 9:40) en passende tijden nodig.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PlannedModel</name>
+    <message numerus="yes">
+        <source>every %n min</source>
+        <translation>
+            <numerusform>elke %n min</numerusform>
+            <numerusform>elke %n min</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>once</source>
+        <translation>eenmaal</translation>
+    </message>
+    <message>
+        <source>urgent</source>
+        <translation>dringend</translation>
+    </message>
+    <message>
+        <source>Not before</source>
+        <translation>Niet voor</translation>
+    </message>
+    <message>
+        <source>Not after</source>
+        <translation>Niet na</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Herhaling</translation>
+    </message>
+    <message>
+        <source>Urgent</source>
+        <translation>Dringend</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Bericht</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stand</translation>
+    </message>
+    <message>
+        <source>waiting (due at %1)</source>
+        <translation>wacht (aan de beurt om %1)</translation>
+    </message>
+    <message>
+        <source>on the list (since %1)</source>
+        <translation>in de lijst (sinds %1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>read out at %1 (%n minute(s) ago)</source>
+        <translation>
+            <numerusform>omgeroepen om %1 (%n minuut geleden)</numerusform>
+            <numerusform>omgeroepen om %1 (%n minuten geleden)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, due again at %2</source>
+        <translation>%1, weer aan de beurt om %2</translation>
+    </message>
+    <message>
+        <source>expired</source>
+        <translation>verlopen</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>klaar</translation>
+    </message>
+</context>
+<context>
+    <name>PlannedWindow</name>
+    <message>
+        <source>Not after</source>
+        <translation>Niet na</translation>
+    </message>
+    <message>
+        <source>Urgent</source>
+        <translation>Dringend</translation>
+    </message>
+    <message>
+        <source>Planned messages – kelvane</source>
+        <translation>Geplande berichten – kelvane</translation>
+    </message>
+    <message>
+        <source>once</source>
+        <translation>eenmaal</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source>Not before</source>
+        <translation>Niet voor</translation>
+    </message>
+    <message>
+        <source>Repeat every</source>
+        <translation>Herhalen elke</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Bericht</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Toevoegen</translation>
+    </message>
+    <message>
+        <source>&amp;Save Changes</source>
+        <translation>Wijzigingen op&amp;slaan</translation>
+    </message>
+    <message>
+        <source>D&amp;uplicate</source>
+        <translation>&amp;Dupliceren</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Verwijderen</translation>
+    </message>
+    <message>
+        <source>&amp;Import…</source>
+        <translation>&amp;Importeren…</translation>
+    </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>&amp;Exporteren…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>Nothing is added to the list now. %1</source>
+        <translation>Er wordt nu niets aan de lijst toegevoegd. %1</translation>
+    </message>
+    <message>
+        <source>The sheet cannot be kept for the next run: %1</source>
+        <translation>Het draaiboek kan niet bewaard worden voor de volgende keer: %1</translation>
+    </message>
+    <message>
+        <source>Each message is added to the list when it is due.</source>
+        <translation>Elk bericht komt op zijn tijd in de lijst.</translation>
+    </message>
+    <message>
+        <source>Import planned messages</source>
+        <translation>Geplande berichten importeren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV-bestanden (*.csv);;Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>The file is larger than 1 MiB: it holds no running sheet.</source>
+        <translation>Het bestand is groter dan 1 MiB: het bevat geen draaiboek.</translation>
+    </message>
+    <message>
+        <source>Export planned messages</source>
+        <translation>Geplande berichten exporteren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-bestanden (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -1654,6 +1860,94 @@ Programma 14 – 100m schoolslag jongens, serie 2 baan 5: niet gelijktijdig aang
     <message>
         <source>The old links stop working on every device. Pages dropped now: %1</source>
         <translation>De oude links werken dan op geen enkel apparaat meer. Nu verbroken pagina’s: %1</translation>
+    </message>
+    <message>
+        <source>Planned</source>
+        <translation>Gepland</translation>
+    </message>
+    <message>
+        <source>Planned messages</source>
+        <translation>Geplande berichten</translation>
+    </message>
+    <message>
+        <source>No planned messages.</source>
+        <translation>Geen geplande berichten.</translation>
+    </message>
+    <message>
+        <source>Not before</source>
+        <translation>Niet voor</translation>
+    </message>
+    <message>
+        <source>Not after</source>
+        <translation>Niet na</translation>
+    </message>
+    <message>
+        <source>Repeat every (minutes)</source>
+        <translation>Herhalen elke (minuten)</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Toevoegen</translation>
+    </message>
+    <message>
+        <source>Save changes</source>
+        <translation>Wijzigingen opslaan</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nieuw</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bewerken</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Dupliceren</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <source>every %1 min</source>
+        <translation>elke %1 min</translation>
+    </message>
+    <message>
+        <source>once</source>
+        <translation>eenmaal</translation>
+    </message>
+    <message>
+        <source>on the list (since %1)</source>
+        <translation>in de lijst (sinds %1)</translation>
+    </message>
+    <message>
+        <source>read out at %1 (%2 min ago)</source>
+        <translation>omgeroepen om %1 (%2 min geleden)</translation>
+    </message>
+    <message>
+        <source>due again at %1</source>
+        <translation>weer aan de beurt om %1</translation>
+    </message>
+    <message>
+        <source>expired</source>
+        <translation>verlopen</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>klaar</translation>
+    </message>
+    <message>
+        <source>waiting (due at %1)</source>
+        <translation>wacht (aan de beurt om %1)</translation>
+    </message>
+    <message>
+        <source>Nothing is added to the list now.</source>
+        <translation>Er wordt nu niets aan de lijst toegevoegd.</translation>
+    </message>
+    <message>
+        <source>Each message is added to the list when it is due.</source>
+        <translation>Elk bericht komt op zijn tijd in de lijst.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 
 #include "keyswindow.h"
 #include "locatedatabase.h"
+#include "plannedwindow.h"
 #include "readouttoday.h"
 #include "stationwindow.h"
 
@@ -48,11 +49,12 @@ protected:
 } // namespace
 
 AnnouncerScreen::AnnouncerScreen(AnnouncerDesk& desk, station::StationServer& station,
-                                 QWidget* parent)
+                                 PlannedSheet* planned, QWidget* parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::AnnouncerScreen>())
     , m_desk(desk)
-    , m_station(station) {
+    , m_station(station)
+    , m_planned(planned) {
     m_ui->setupUi(this);
     ui::applyDesignedFonts(this);
     m_designedCaption = windowTitle();
@@ -114,6 +116,7 @@ void AnnouncerScreen::addShortcuts() {
     onKeys({Qt::Key_F1}, &AnnouncerScreen::showKeys);
     onKeys({Qt::CTRL | Qt::Key_H}, &AnnouncerScreen::showReadOutToday);
     onKeys({Qt::Key_F9}, &AnnouncerScreen::showStation);
+    onKeys({Qt::Key_F8}, &AnnouncerScreen::showPlanned);
     onKeys({Qt::CTRL | Qt::Key_B}, &AnnouncerScreen::toggleArrivalSound);
     onKeys({accessKeys().screenExit}, &AnnouncerScreen::exitScreen);
     desk::DeskSettings& settings = m_desk.settings();
@@ -376,6 +379,17 @@ void AnnouncerScreen::showStation() {
     m_stationWindow->show();
     m_stationWindow->raise();
     m_stationWindow->activateWindow();
+}
+
+// The planned messages too stay open beside the screen.
+void AnnouncerScreen::showPlanned() {
+    if (!m_planned)
+        return;
+    if (!m_plannedWindow)
+        m_plannedWindow = new PlannedWindow(*m_planned, this);
+    m_plannedWindow->show();
+    m_plannedWindow->raise();
+    m_plannedWindow->activateWindow();
 }
 
 // The announcer edits in the message box once it holds a change or a

@@ -14,6 +14,8 @@ namespace Ui {
 class AnnouncerScreen;
 }
 class StationWindow;
+class PlannedSheet;
+class PlannedWindow;
 
 // The window the announcer works in: a view of the session's desk. The
 // pending messages one line each, the chosen message in full, Dismiss, and
@@ -30,8 +32,9 @@ public:
     // for the file itself.
     enum class Entry { Checked = 2, Unchecked = 0 };
 
+    // F8 shows the planned messages when the screen is given a sheet.
     AnnouncerScreen(AnnouncerDesk& desk, station::StationServer& station,
-                    QWidget* parent = nullptr);
+                    PlannedSheet* planned = nullptr, QWidget* parent = nullptr);
     ~AnnouncerScreen() override;
 
     AnnouncerDesk& desk() { return m_desk; }
@@ -88,6 +91,7 @@ private:
     void showKeys();
     void showReadOutToday();
     void showStation();
+    void showPlanned();
     void exitScreen();
     void closeKeepingDatabase();
     void deskClosed(const QString& reason);
@@ -96,6 +100,8 @@ private:
     AnnouncerDesk& m_desk;
     station::StationServer& m_station;
     StationWindow* m_stationWindow = nullptr;
+    PlannedSheet* m_planned;
+    PlannedWindow* m_plannedWindow = nullptr;
     QString m_designedCaption;
     QTimer m_timer1;
     bool m_loading = false;

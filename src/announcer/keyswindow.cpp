@@ -27,6 +27,7 @@ std::vector<std::pair<QString, QString>> deskKeys() {
          KeysWindow::tr("Delete and Ctrl+Z edit the text once you have typed or selected there")},
         {KeysWindow::tr("Ctrl+H"), KeysWindow::tr("Read out today: the messages dismissed today")},
         {KeysWindow::tr("F5"), KeysWindow::tr("Read the list again now")},
+        {KeysWindow::tr("F8"), KeysWindow::tr("Planned messages: your own, added when due")},
         {KeysWindow::tr("F9"), KeysWindow::tr("Browser station: the desk on tablets and phones")},
         {KeysWindow::tr("Ctrl+Plus, Ctrl+Minus"), KeysWindow::tr("Larger or smaller text")},
         {KeysWindow::tr("Ctrl+0"), KeysWindow::tr("Text at its usual size")},

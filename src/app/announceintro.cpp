@@ -77,7 +77,8 @@ void AnnounceIntro::enter() {
     const QPoint placed = geometry().topLeft();
     hide();
     if (!m_screen)
-        m_screen = std::make_unique<AnnouncerScreen>(m_session.desk(), m_session.station());
+        m_screen = std::make_unique<AnnouncerScreen>(m_session.desk(), m_session.station(),
+                                                     &m_session.planned());
     m_screen->showModal(path, AnnouncerScreen::Entry::Checked);
     if (QWindow* handle = windowHandle())
         handle->setPosition(placed);
@@ -117,7 +118,9 @@ void AnnounceIntro::warnIfUnencrypted(const QString& path) {
             .arg(path, state, mode));
 }
 
-void AnnounceIntro::exitProgram() { QCoreApplication::exit(0); }
+void AnnounceIntro::exitProgram() {
+    QCoreApplication::exit(0);
+}
 
 void AnnounceIntro::showEvent(QShowEvent* event) {
     // QDialog's own handler would centre the window itself; skip it.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "desk/announcerdesk.h"
+#include "desk/plannedsheet.h"
 #include "station/stationserver.h"
 #include "store/failure.h"
 
@@ -21,6 +22,7 @@ public:
 
     desk::DeskSettings& settings() { return m_settings; }
     AnnouncerDesk& desk() { return m_desk; }
+    PlannedSheet& planned() { return m_planned; }
     station::StationServer& station() { return m_station; }
 
     // Starts the station where asked ("[ADDRESS][:PORT]"), or where it
@@ -35,5 +37,6 @@ public:
 private:
     desk::DeskSettings m_settings;
     AnnouncerDesk m_desk{m_settings};
-    station::StationServer m_station{m_desk};
+    PlannedSheet m_planned{m_desk};
+    station::StationServer m_station{m_desk, &m_planned};
 };

@@ -220,6 +220,20 @@ void AnnouncerDatabase::addRow(const readoutlog::Entry& entry, const QVariant& s
         std::move(done));
 }
 
+void AnnouncerDatabase::takeBackRow(const store::RowKey& key, const readoutlog::Entry& entry,
+                                    Done<bool> done) {
+    m_thread.call<bool>(
+        [key, entry](store::Database& database) {
+            if (database.wholeText(sortedAnnouncements, key.value(), messageField) !=
+                    entry.message ||
+                !deleteByKey(database, key))
+                return false;
+            static_cast<void>(readoutlog::append(entry));
+            return true;
+        },
+        std::move(done));
+}
+
 void AnnouncerDatabase::readLog(const QDate& day, Done<std::vector<readoutlog::ReadOut>> done) {
     m_thread.call<std::vector<readoutlog::ReadOut>>(
         [day](store::Database&) {

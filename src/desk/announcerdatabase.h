@@ -106,6 +106,10 @@ public:
         store::Failure logFailure;
     };
     void addRow(const readoutlog::Entry& entry, const QVariant& sequence, Done<Added> done);
+    // Deletes the row with this key, but only while it holds exactly the
+    // entry's Message (a row added by the desk, taken back), then appends
+    // the entry to the read-out log. Done learns whether it was deleted.
+    void takeBackRow(const store::RowKey& key, const readoutlog::Entry& entry, Done<bool> done);
     // Appends an entry to the read-out log; done learns why it could not.
     void log(const readoutlog::Entry& entry, Done<store::Failure> done);
     // The dismissals of a day in the read-out log, newest first.

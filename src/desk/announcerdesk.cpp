@@ -482,23 +482,47 @@ void AnnouncerDesk::showPutBack(const QString& station, const DismissedMessage& 
 
 void AnnouncerDesk::send(const QString& sender, const QString& text, bool urgent,
                          const QString& station, std::function<void(const Sent&)> done) {
+    addMessage(readoutlog::sent, m_settings.sentSequences(), urgent, sentMessageText(sender, text),
+               QStringLiteral("%1 (%2)").arg(sender, station), std::move(done));
+}
+
+void AnnouncerDesk::addPlanned(const QString& text, bool urgent,
+                               std::function<void(const Sent&)> done) {
+    addMessage(readoutlog::planned, m_settings.plannedSequences(), urgent,
+               store::announcer::withLineBreaks(text), readoutlog::planned, std::move(done));
+}
+
+void AnnouncerDesk::addMessage(const QString& event, const desk::SentSequences& sequences,
+                               bool urgent, const QString& message, const QString& station,
+                               std::function<void(const Sent&)> done) {
     if (const store::Failure refusal = refusesMessages()) {
         done({std::nullopt, refusal.reason()});
         return;
     }
-    const desk::SentSequences sequences = m_settings.sentSequences();
     const qint16 sequence = urgent ? sequences.urgent : sequences.normal;
-    const readoutlog::Entry entry{m_clock(),
-                                  readoutlog::sent,
-                                  m_path,
-                                  {},
-                                  QString::number(sequence),
-                                  sentMessageText(sender, text),
-                                  QStringLiteral("%1 (%2)").arg(sender, station)};
     m_database->addRow(
-        entry, QVariant(int(sequence)),
+        {m_clock(), event, m_path, {}, QString::number(sequence), message, station},
+        QVariant(int(sequence)),
         whileOpen<AnnouncerDatabase::Added>(
             [this, done = std::move(done)](const auto& outcome) { added(outcome, done); }));
+}
+
+void AnnouncerDesk::takeBack(const store::RowKey& key, const QString& text,
+                             std::function<void(std::optional<bool>)> done) {
+    if (!m_database || m_displayOnly) {
+        done(std::nullopt);
+        return;
+    }
+    const readoutlog::Entry entry{m_clock(), readoutlog::expired, m_path, key.text(), {},
+                                  text,      readoutlog::planned};
+    m_database->takeBackRow(key, entry,
+                            whileOpen<bool>([this, done = std::move(done)](const auto& outcome) {
+                                if (!outcome.ok())
+                                    noteTrouble(outcome.error());
+                                else
+                                    refresh();
+                                done(outcome.ok() ? std::optional(outcome.value()) : std::nullopt);
+                            }));
 }
 
 // A database that does not let rows be added says so once: from then on
@@ -557,11 +581,9 @@ void AnnouncerDesk::readOutsToday(ReadOutsDone done) {
 
 void AnnouncerDesk::readLog() {
     m_database->readLog(m_clock().date(),
-                        whileOpen<std::vector<readoutlog::ReadOut>>(
-                            [this](const auto& outcome) {
-                                logRead(outcome.ok() ? std::optional(outcome.value())
-                                                     : std::nullopt);
-                            }));
+                        whileOpen<std::vector<readoutlog::ReadOut>>([this](const auto& outcome) {
+                            logRead(outcome.ok() ? std::optional(outcome.value()) : std::nullopt);
+                        }));
 }
 
 // An answer for everyone waiting; those who asked meanwhile get a new

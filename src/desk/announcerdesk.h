@@ -117,6 +117,15 @@ public:
               std::function<void(const Sent&)> done);
     // Why this desk cannot take sent messages; nothing when it can.
     store::Failure refusesMessages() const;
+    // The announcer's planned message that is due: added like a sent one,
+    // with the Sequence for planned messages (settings().plannedSequences()),
+    // and noted in the read-out log ("planned").
+    void addPlanned(const QString& text, bool urgent, std::function<void(const Sent&)> done);
+    // Takes back a row the desk added, by its key and only while it holds
+    // that text (logged "expired"); done learns whether it was deleted, or
+    // nothing when the database could not say.
+    void takeBack(const store::RowKey& key, const QString& text,
+                  std::function<void(std::optional<bool>)> done);
 
     // Today's dismissals in the read-out log, newest first, read on the
     // database's thread (after every dismissal asked for before). Done is
@@ -199,6 +208,10 @@ private:
                   const store::Outcome<AnnouncerDatabase::Added>& outcome);
     void showPutBack(const QString& station, const DismissedMessage& dismissal,
                      const store::RowKey& key);
+    // Adds a message with the Sequence of its kind, logged as event.
+    void addMessage(const QString& event, const desk::SentSequences& sequences, bool urgent,
+                    const QString& message, const QString& station,
+                    std::function<void(const Sent&)> done);
     void added(const store::Outcome<AnnouncerDatabase::Added>& outcome,
                const std::function<void(const Sent&)>& done);
     void readLog();

@@ -28,6 +28,8 @@ const QString stationCertificateKey = QStringLiteral("station/certificate");
 const QString stationKeyKey = QStringLiteral("station/key");
 const QString sentSequenceKey = QStringLiteral("station/sentSequence");
 const QString urgentSequenceKey = QStringLiteral("station/urgentSequence");
+const QString plannedSequenceKey = QStringLiteral("planned/sequence");
+const QString plannedUrgentSequenceKey = QStringLiteral("planned/urgentSequence");
 const QString readyTextsKey = QStringLiteral("station/readyTexts");
 
 std::optional<qint16> sequenceSetting(const QSettings& settings, const QString& key) {
@@ -118,16 +120,33 @@ QString DeskSettings::stationKeyFile() const {
     return settings().value(stationKeyKey).toString();
 }
 
-SentSequences DeskSettings::sentSequences() const {
+namespace {
+
+// An urgent Sequence that is not lower than the other is one below it.
+SentSequences sequencesFrom(const QSettings& settings, const QString& normalKey,
+                            const QString& urgentKey, const SentSequences& unset) {
     SentSequences sequences;
-    sequences.normal = sequenceSetting(settings(), sentSequenceKey).value_or(sequences.normal);
-    sequences.urgent = sequenceSetting(settings(), urgentSequenceKey)
-                           .value_or(static_cast<qint16>(sequences.normal - 1));
+    sequences.normal = sequenceSetting(settings, normalKey).value_or(unset.normal);
+    sequences.urgent = sequenceSetting(settings, urgentKey)
+                           .value_or(sequenceSetting(settings, normalKey)
+                                         ? static_cast<qint16>(sequences.normal - 1)
+                                         : unset.urgent);
     if (sequences.urgent >= sequences.normal)
         sequences.urgent = static_cast<qint16>(sequences.normal - 1);
     if (sequences.normal == std::numeric_limits<qint16>::min())
         sequences.urgent = sequences.normal;
     return sequences;
+}
+
+} // namespace
+
+SentSequences DeskSettings::sentSequences() const {
+    return sequencesFrom(settings(), sentSequenceKey, urgentSequenceKey, {});
+}
+
+SentSequences DeskSettings::plannedSequences() const {
+    return sequencesFrom(settings(), plannedSequenceKey, plannedUrgentSequenceKey,
+                         sentSequences());
 }
 
 QStringList DeskSettings::readyTexts() const {

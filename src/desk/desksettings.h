@@ -87,6 +87,9 @@ public:
     [[nodiscard]] QString stationKeyFile() const;
 
     [[nodiscard]] SentSequences sentSequences() const;
+    // The same for the announcer's planned messages: [planned] sequence and
+    // urgentSequence, the sent messages' ones when unset or unfit.
+    [[nodiscard]] SentSequences plannedSequences() const;
 
     [[nodiscard]] QStringList readyTexts() const;
     void rememberReadyTexts(const QStringList& texts);

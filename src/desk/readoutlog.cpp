@@ -1,5 +1,7 @@
 #include "readoutlog.h"
 
+#include "csvtext.h"
+
 #include "store/ownfile.h"
 
 #include <QFile>
@@ -22,83 +24,8 @@ const QStringList header = {QStringLiteral("time"),     QStringLiteral("event"),
 // Files of earlier versions end each record with the message.
 constexpr qsizetype fieldsBeforeStations = 6;
 const QString folderName = QStringLiteral("kelvane");
-// A spreadsheet that opens the log takes a field starting with one of these
-// for a formula; such a field is written after an apostrophe, which is
-// taken off again when the log is read. A field that starts with an
-// apostrophe itself gets one more, so every text reads back as it was.
-const QString formulaStarts = QStringLiteral("=+-@\t\r'");
-constexpr QChar textMark = QLatin1Char('\'');
 // "Read out today" reads at most the newest this many bytes of a day's log.
 constexpr qint64 longestRead = qint64{64} << 20;
-
-QString guarded(const QString& field) {
-    return !field.isEmpty() && formulaStarts.contains(field.front()) ? textMark + field : field;
-}
-
-QString unguarded(const QString& field) {
-    return field.startsWith(textMark) ? field.mid(1) : field;
-}
-
-bool needsQuotes(const QString& field) {
-    return field.contains(QLatin1Char(',')) || field.contains(QLatin1Char('"')) ||
-           field.contains(QLatin1Char('\r')) || field.contains(QLatin1Char('\n'));
-}
-
-QString quoted(const QString& field) {
-    QString escaped = field;
-    escaped.replace(QLatin1Char('"'), QLatin1String("\"\""));
-    return QLatin1Char('"') + escaped + QLatin1Char('"');
-}
-
-// Fields marked in quote are always quoted, as readers of earlier logs
-// expect; any other field is quoted when it needs it.
-QByteArray csvRecord(const QStringList& fields, const QList<bool>& quote) {
-    QStringList written;
-    for (qsizetype i = 0; i < fields.size(); ++i)
-        written << (quote.value(i) || needsQuotes(fields[i]) ? quoted(fields[i]) : fields[i]);
-    return (written.join(QLatin1Char(',')) + QLatin1String("\r\n")).toUtf8();
-}
-
-// Splits CSV text into records of fields (RFC 4180; a lone LF ends a
-// record too). An unterminated quote at the end is a record cut short.
-std::vector<QStringList> parseCsv(const QString& text) {
-    std::vector<QStringList> records;
-    QStringList fields;
-    QString field;
-    bool inQuotes = false;
-    bool any = false;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (inQuotes) {
-            if (c != QLatin1Char('"'))
-                field += c;
-            else if (i + 1 < text.size() && text[i + 1] == QLatin1Char('"'))
-                field += text[++i];
-            else
-                inQuotes = false;
-            continue;
-        }
-        any = true;
-        if (c == QLatin1Char('"')) {
-            inQuotes = true;
-        } else if (c == QLatin1Char(',')) {
-            fields << std::exchange(field, QString());
-        } else if (c == QLatin1Char('\n') || c == QLatin1Char('\r')) {
-            if (c == QLatin1Char('\r') && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n'))
-                ++i;
-            fields << std::exchange(field, QString());
-            records.push_back(std::exchange(fields, QStringList()));
-            any = false;
-        } else {
-            field += c;
-        }
-    }
-    if (any && !inQuotes) {
-        fields << field;
-        records.push_back(fields);
-    }
-    return records;
-}
 
 // The newest longestRead bytes at most, from the start of a record.
 QByteArray readTail(int descriptor) {
@@ -146,14 +73,15 @@ QByteArray record(const Entry& entry) {
                          entry.sequence.typeId() == QMetaType::LongLong;
     const QString sequence = entry.sequence.isNull() ? QString()
                              : numeric               ? entry.sequence.toString()
-                                                     : guarded(entry.sequence.toString());
-    return csvRecord({time.toString(Qt::ISODate), entry.event, guarded(entry.database),
-                      guarded(entry.row), sequence, guarded(entry.message), guarded(entry.station)},
-                     {false, false, true, true, false, true, false});
+                                                     : csv::guarded(entry.sequence.toString());
+    return csv::record({time.toString(Qt::ISODate), entry.event, csv::guarded(entry.database),
+                        csv::guarded(entry.row), sequence, csv::guarded(entry.message),
+                        csv::guarded(entry.station)},
+                       {false, false, true, true, false, true, false});
 }
 
 store::Failure append(const Entry& entry) {
-    return store::appendAndSync(fileOf(entry.time.date()), record(entry), csvRecord(header, {}));
+    return store::appendAndSync(fileOf(entry.time.date()), record(entry), csv::record(header, {}));
 }
 
 std::vector<Entry> read(const QString& path) {
@@ -161,7 +89,8 @@ std::vector<Entry> read(const QString& path) {
     if (log.failure)
         return {};
     std::vector<Entry> entries;
-    for (const QStringList& fields : parseCsv(QString::fromUtf8(readTail(log.descriptor.get())))) {
+    for (const QStringList& fields :
+         csv::parse(QString::fromUtf8(readTail(log.descriptor.get())))) {
         if ((fields.size() != header.size() && fields.size() != fieldsBeforeStations) ||
             fields == header.mid(0, fields.size()))
             continue;
@@ -172,10 +101,10 @@ std::vector<Entry> read(const QString& path) {
         const qlonglong number = fields[4].toLongLong(&isNumber);
         const QVariant sequence = isNumber              ? QVariant(number)
                                   : fields[4].isEmpty() ? QVariant()
-                                                        : QVariant(unguarded(fields[4]));
-        entries.push_back({time.toLocalTime(), fields[1], unguarded(fields[2]),
-                           unguarded(fields[3]), sequence, unguarded(fields[5]),
-                           unguarded(fields.value(6))});
+                                                        : QVariant(csv::unguarded(fields[4]));
+        entries.push_back({time.toLocalTime(), fields[1], csv::unguarded(fields[2]),
+                           csv::unguarded(fields[3]), sequence, csv::unguarded(fields[5]),
+                           csv::unguarded(fields.value(6))});
     }
     return entries;
 }

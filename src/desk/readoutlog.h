@@ -18,7 +18,10 @@
 //             "not deleted": the delete that followed failed (the database
 //             was busy or out of reach), so the message is still pending;
 //             "undone": Undo put the message back (or showed it again);
-//             "sent": an official sent the message from a browser station
+//             "sent": an official sent the message from a browser station;
+//             "planned": the announcer's planned message was due and added;
+//             "expired": a planned message still listed at its "not after"
+//             time was taken back (its row deleted)
 //   database  the announcer database's path (a connection file for a server)
 //   row       the row's key (Id), which pairs a later event with its dismissal
 //   sequence  the Sequence as the list showed it; empty when the row had none
@@ -27,7 +30,8 @@
 //             a browser ("browser 192.168.1.23 #4"); files written before
 //             there were browser stations have no such field; for "sent"
 //             the sender as the page named it, then the page
-//             ("Referee (browser 192.168.1.23 #5)")
+//             ("Referee (browser 192.168.1.23 #5)"); for "planned" and
+//             "expired" "planned"
 // A text field that begins with = + - @, a tab, a CR or an apostrophe is
 // written after one more apostrophe, so that a spreadsheet opening the log
 // never takes it for a formula; reading takes that apostrophe off again.
@@ -39,6 +43,8 @@ inline const QString dismissed = QStringLiteral("dismissed");
 inline const QString notDeleted = QStringLiteral("not deleted");
 inline const QString undone = QStringLiteral("undone");
 inline const QString sent = QStringLiteral("sent");
+inline const QString planned = QStringLiteral("planned");
+inline const QString expired = QStringLiteral("expired");
 
 struct Entry {
     QDateTime time;

@@ -23,7 +23,7 @@ QString roleName(Role role);
 // What a page may ask of the desk beyond watching it. Today's read-out
 // log and the links (New links too) are the announcer's, as in the
 // station window.
-enum class Action { Choose, Dismiss, Undo, Send, ReadOuts, Links, NewLinks };
+enum class Action { Choose, Dismiss, Undo, Send, ReadOuts, Links, NewLinks, Plan };
 bool mayDo(Role role, Action action);
 
 // Equal texts, compared in a time that depends only on their lengths (a

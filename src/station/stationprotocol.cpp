@@ -5,6 +5,7 @@
 #include "desk/announcerdesk.h"
 #include "desk/desksettings.h"
 #include "desk/messagelines.h"
+#include "desk/plannedsheet.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -27,6 +28,7 @@ const QHash<QString, Request::Type> requestTypes = {
     {QStringLiteral("readOuts"), Request::Type::ReadOuts},
     {QStringLiteral("links"), Request::Type::Links},
     {QStringLiteral("newLinks"), Request::Type::NewLinks},
+    {QStringLiteral("plan"), Request::Type::Plan},
     {QStringLiteral("pong"), Request::Type::Pong}};
 
 QString timeText(const QDateTime& time) {
@@ -61,7 +63,12 @@ std::optional<Request> parseRequest(const QString& message) {
                     object.value(QStringLiteral("sender")).toString(),
                     object.value(QStringLiteral("text")).toString(),
                     object.value(QStringLiteral("urgent")).toBool(),
-                    object.value(QStringLiteral("number")).toInt()};
+                    object.value(QStringLiteral("number")).toInt(),
+                    object.value(QStringLiteral("edit")).toString(),
+                    object.value(QStringLiteral("id")).toInt(),
+                    object.value(QStringLiteral("notBefore")).toString(),
+                    object.value(QStringLiteral("notAfter")).toString(),
+                    object.value(QStringLiteral("repeatMinutes")).toInt()};
     return request;
 }
 
@@ -173,6 +180,42 @@ QByteArray readOuts(const std::optional<std::vector<readoutlog::ReadOut>>& readO
                  {QStringLiteral("open"), readOuts.has_value()},
                  {QStringLiteral("entries"), entries},
                  {QStringLiteral("older"), left}});
+}
+
+QByteArray planned(const PlannedSheet& sheet) {
+    static const QHash<planned::State, QString> stateNames = {
+        {planned::State::Waiting, QStringLiteral("waiting")},
+        {planned::State::Listed, QStringLiteral("listed")},
+        {planned::State::ReadOut, QStringLiteral("readOut")},
+        {planned::State::Expired, QStringLiteral("expired")},
+        {planned::State::Done, QStringLiteral("done")}};
+    const QDateTime now = sheet.now();
+    const auto hoursMinutes = [](const QDateTime& time) {
+        return time.isValid() ? time.toString(QStringLiteral("HH:mm")) : QString();
+    };
+    QJsonArray messages;
+    for (const planned::Message& message : sheet.messages()) {
+        messages.append(QJsonObject{
+            {QStringLiteral("id"), message.id},
+            {QStringLiteral("text"), message.text},
+            {QStringLiteral("notBefore"), message.notBefore.toString(QStringLiteral("HH:mm"))},
+            {QStringLiteral("notAfter"), message.notAfter.isValid()
+                                             ? message.notAfter.toString(QStringLiteral("HH:mm"))
+                                             : QString()},
+            {QStringLiteral("repeatMinutes"), message.repeatMinutes},
+            {QStringLiteral("urgent"), message.urgent},
+            {QStringLiteral("state"),
+             stateNames.value(planned::stateAt(message, sheet.day(), now))},
+            {QStringLiteral("due"), hoursMinutes(planned::dueAt(message, sheet.day()))},
+            {QStringLiteral("since"), hoursMinutes(message.listedAt)},
+            {QStringLiteral("readAt"), hoursMinutes(message.readAt)},
+            {QStringLiteral("readAgo"),
+             message.readAt.isValid() ? message.readAt.secsTo(now) : qint64{0}}});
+    }
+    const store::Failure refusal = sheet.refusal();
+    return text({{QStringLiteral("type"), QStringLiteral("planned")},
+                 {QStringLiteral("refusal"), refusal ? refusal.reason() : QString()},
+                 {QStringLiteral("messages"), messages}});
 }
 
 // Each QR code as its size and its modules, "1" for a dark one, row by row.

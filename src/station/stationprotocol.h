@@ -12,6 +12,7 @@
 #include <vector>
 
 class AnnouncerDesk;
+class PlannedSheet;
 
 // The messages of the live connection, one JSON object each (see
 // docs/browser-station.md). The page speaks first with its token; the
@@ -22,7 +23,7 @@ namespace station::protocol {
 
 // What a page asks for.
 struct Request {
-    enum class Type { Hello, Choose, Dismiss, Undo, Send, ReadOuts, Links, NewLinks, Pong };
+    enum class Type { Hello, Choose, Dismiss, Undo, Send, ReadOuts, Links, NewLinks, Plan, Pong };
     Type type = Type::Pong;
     QString token;
     // The row a choice or a dismissal is about: for Dismiss, the message
@@ -38,6 +39,14 @@ struct Request {
     QString text;
     bool urgent = false;
     int number = 0;
+    // A change of the planned messages (plan only): "add", "change",
+    // "remove" or "duplicate", the message's id, and its times ("HH:mm",
+    // an empty "not after" for none) and repeat; text and urgent above.
+    QString edit;
+    int id = 0;
+    QString notBefore;
+    QString notAfter;
+    int repeatMinutes = 0;
 };
 // The request a message holds; nothing for anything else.
 std::optional<Request> parseRequest(const QString& message);
@@ -64,6 +73,11 @@ QByteArray answer(int number, const QString& refusal);
 inline constexpr int mostReadOuts = 200;
 inline constexpr qsizetype readOutsBytes = qsizetype{256} * 1024;
 QByteArray readOuts(const std::optional<std::vector<readoutlog::ReadOut>>& readOuts);
+
+// The planned messages for an announce page, each with its state and the
+// desk's time now (the page works out ages from it), and why the desk adds
+// nothing now.
+QByteArray planned(const PlannedSheet& sheet);
 
 // The links to hand out, each with its QR code, for an announce page, and
 // how many other pages New links would drop now.

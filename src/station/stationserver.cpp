@@ -5,6 +5,7 @@
 
 #include "desk/announcerdesk.h"
 #include "desk/desksettings.h"
+#include "desk/plannedsheet.h"
 #include "i18n/translations.h"
 
 #include <QFile>
@@ -68,6 +69,8 @@ std::optional<Action> actionOf(protocol::Request::Type type) {
         return Action::Links;
     case protocol::Request::Type::NewLinks:
         return Action::NewLinks;
+    case protocol::Request::Type::Plan:
+        return Action::Plan;
     default:
         return std::nullopt;
     }
@@ -75,9 +78,10 @@ std::optional<Action> actionOf(protocol::Request::Type type) {
 
 } // namespace
 
-StationServer::StationServer(AnnouncerDesk& desk, QObject* parent)
+StationServer::StationServer(AnnouncerDesk& desk, PlannedSheet* planned, QObject* parent)
     : QObject(parent)
     , m_desk(desk)
+    , m_planned(planned)
     , m_webSockets(QStringLiteral("kelvane"), QWebSocketServer::NonSecureMode) {
     registerPage();
     m_englishPage = pageFile(QStringLiteral("index.html"), {}).content;
@@ -115,6 +119,8 @@ StationServer::StationServer(AnnouncerDesk& desk, QObject* parent)
             [this](const store::RowKey& dismissed, const store::RowKey& restored) {
                 sendSentStates(m_sent.restored(dismissed, restored));
             });
+    if (m_planned)
+        connect(m_planned, &PlannedSheet::changed, this, &StationServer::sendPlanned);
     setIdleMilliseconds(m_site.idleMilliseconds);
     connect(&m_keepAlive, &QTimer::timeout, this, &StationServer::keepAlive);
     m_connectionsNote.setSingleShot(true);
@@ -395,6 +401,8 @@ void StationServer::greet(PageSession& page) {
     page.send(
         protocol::shown(QStringLiteral("desk"), m_desk.shownKey().text(), m_desk.shownText()));
     page.send(protocol::trouble(deskNote(m_desk.condition())));
+    if (m_planned && *page.role() == Role::Announce)
+        page.send(protocol::planned(*m_planned));
 }
 
 // Whatever the page sends, its link's role decides: a request its role
@@ -449,6 +457,9 @@ void StationServer::act(PageSession& page, const protocol::Request& request) {
         page.followLinks();
         sendLinks(page);
         return;
+    case Action::Plan:
+        plan(page, request);
+        return;
     case Action::NewLinks:
         // The page learns its own new link from them.
         page.followLinks();
@@ -458,6 +469,50 @@ void StationServer::act(PageSession& page, const protocol::Request& request) {
                                                            "kept for the next run: %1"))
                     .arg(failure.reason())));
         return;
+    }
+}
+
+// A change from an announce page is checked by the sheet as one from the
+// window is; a refusal is told to that page alone, in its language. Every
+// announce page learns the sheet that results.
+void StationServer::plan(PageSession& page, const protocol::Request& request) {
+    if (!m_planned) {
+        page.close(CloseReason::NotAllowed);
+        return;
+    }
+    planned::Message message;
+    message.text = request.text.left(planned::longestText + 1);
+    message.notBefore = QTime::fromString(request.notBefore, QStringLiteral("HH:mm"));
+    message.notAfter = QTime::fromString(request.notAfter, QStringLiteral("HH:mm"));
+    message.repeatMinutes = request.repeatMinutes;
+    message.urgent = request.urgent;
+    store::Failure refused;
+    if (request.edit == QLatin1String("remove")) {
+        m_planned->remove(request.id);
+    } else if (request.edit == QLatin1String("duplicate")) {
+        refused = m_planned->duplicate(request.id);
+    } else if (const char* unfit = planned::unfit(planned::fitted(message))) {
+        page.send(protocol::notice(textFor(page, unfit, "PlannedMessages")));
+        return;
+    } else if (request.edit == QLatin1String("change")) {
+        refused = m_planned->change(request.id, message);
+    } else if (request.edit == QLatin1String("add")) {
+        refused = m_planned->add(message);
+    } else {
+        page.close(CloseReason::Unexpected);
+        return;
+    }
+    if (refused)
+        page.send(protocol::notice(refused.reason()));
+}
+
+void StationServer::sendPlanned() {
+    if (!m_planned)
+        return;
+    const QByteArray message = protocol::planned(*m_planned);
+    for (PageSession* page : m_pages) {
+        if (page->role() == Role::Announce)
+            page->send(message);
     }
 }
 
@@ -685,10 +740,10 @@ ServedFile StationServer::pageFor(QByteArrayView acceptLanguage) {
     return pageLanguage(i18n::chosenLanguage(acceptedLanguages(acceptLanguage))).page;
 }
 
-QString StationServer::textFor(const PageSession& page, const char* english) {
+QString StationServer::textFor(const PageSession& page, const char* english, const char* context) {
     const PageLanguage& language = pageLanguage(page.language());
     const QString translated =
-        language.texts ? language.texts->translate("Station", english) : QString();
+        language.texts ? language.texts->translate(context, english) : QString();
     return translated.isEmpty() ? QString::fromUtf8(english) : translated;
 }
 

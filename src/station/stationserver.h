@@ -22,6 +22,7 @@
 #include <vector>
 
 class AnnouncerDesk;
+class PlannedSheet;
 namespace desk {
 class DeskSettings;
 }
@@ -48,7 +49,9 @@ class StationServer : public QObject {
     Q_OBJECT
 
 public:
-    explicit StationServer(AnnouncerDesk& desk, QObject* parent = nullptr);
+    // An announce page keeps the planned messages when given a sheet.
+    explicit StationServer(AnnouncerDesk& desk, PlannedSheet* planned = nullptr,
+                           QObject* parent = nullptr);
     ~StationServer() override;
 
     // Starts listening (HTTPS when tls is given); the reason when it cannot.
@@ -118,6 +121,8 @@ private:
     void pageGone(PageSession* page);
     void sendMessage(PageSession& page, const protocol::Request& request);
     void sendLinks(PageSession& page);
+    void plan(PageSession& page, const protocol::Request& request);
+    void sendPlanned();
     // To the announce pages that show the links, whenever they or the
     // pages connected change.
     void sendLinksToFollowers();
@@ -141,7 +146,7 @@ private:
     ServedFile pageFor(QByteArrayView acceptLanguage);
     // The station's own text, marked QT_TRANSLATE_NOOP("Station", ...), in
     // the page's language.
-    QString textFor(const PageSession& page, const char* english);
+    QString textFor(const PageSession& page, const char* english, const char* context = "Station");
 
     // A translation pages ask for: its texts and the page in it, made once.
     struct PageLanguage {
@@ -151,6 +156,7 @@ private:
     const PageLanguage& pageLanguage(const QString& language);
 
     AnnouncerDesk& m_desk;
+    PlannedSheet* m_planned;
     std::unique_ptr<QTcpServer> m_listener;
     std::optional<QSslConfiguration> m_tls;
     QString m_startFailure;

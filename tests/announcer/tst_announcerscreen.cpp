@@ -18,6 +18,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolTip>
@@ -57,6 +58,7 @@ private slots:
     void cursorAndScrollStayWithTheirLines();
     void undoAndReadOutTodayByKeys();
     void readingSizeKeys();
+    void plannedMessagesByKeys();
     void displayOnlyNeverDeletes();
     void noticesAreShown();
     void closingKeepsTheDatabaseOpen();
@@ -283,6 +285,32 @@ void TestAnnouncerScreen::undoAndReadOutTodayByKeys() {
     });
     QCOMPARE(fixture.rowCount(), 2);
     QVERIFY(watcher.messages().isEmpty());
+}
+
+// F8 opens the planned messages beside the screen; Insert in the table
+// plans the form's message, which is due and listed at once, and Delete
+// takes it off the sheet (its row stays listed, as any message).
+void TestAnnouncerScreen::plannedMessagesByKeys() {
+    AnnouncerFixture fixture;
+    fixture.addRow(1, QStringLiteral("one"));
+    AnnouncerSession session;
+    AnnouncerScreen screen(session.desk(), session.station(), &session.planned());
+    screen.desk().setClock([] { return QDateTime(QDate(2025, 6, 14), QTime(14, 0)); });
+    runScreen(screen, fixture.path(), [&] {
+        press(screen, Qt::Key_F8);
+        auto* window = screen.findChild<QDialog*>(QStringLiteral("PlannedMessages"));
+        QVERIFY(window && window->isVisible());
+        auto* table = window->findChild<QTableView*>(QStringLiteral("PlannedTable"));
+        window->findChild<QPlainTextEdit*>(QStringLiteral("PlannedText"))->setPlainText("Raffle");
+        QApplication::setActiveWindow(window);
+        table->setFocus();
+        QTest::keyClick(table, Qt::Key_Insert);
+        QCOMPARE(table->model()->rowCount(), 1);
+        QTRY_COMPARE(lines(screen), QStringList({"Raffle", "1:one"}));
+        QTest::keyClick(table, Qt::Key_Delete);
+        QCOMPARE(table->model()->rowCount(), 0);
+    });
+    QCOMPARE(fixture.rowCount(), 2);
 }
 
 // Ctrl+Plus, Ctrl+Minus and Ctrl+0 size the message and the list together;

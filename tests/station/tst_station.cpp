@@ -722,6 +722,9 @@ void TestStation::pageRequests_data() {
     QTest::newRow("watch asks for the links") << int(Role::Watch) << R"({"type":"links"})" << 4003;
     QTest::newRow("watch makes new links") << int(Role::Watch) << R"({"type":"newLinks"})" << 4003;
     QTest::newRow("send makes new links") << int(Role::Send) << R"({"type":"newLinks"})" << 4003;
+    const QString plans = R"({"type":"plan","edit":"add","text":"x","notBefore":"09:00"})";
+    QTest::newRow("watch plans") << int(Role::Watch) << plans << 4003;
+    QTest::newRow("send plans") << int(Role::Send) << plans << 4003;
     QTest::newRow("announce sends") << int(Role::Announce) << sends << 4003;
     QTest::newRow("send dismisses")
         << int(Role::Send) << R"({"type":"dismiss","key":"%1"})" << 4003;

@@ -478,6 +478,55 @@ for (const lost of ['send', 'answer']) {
   });
 }
 
+// The announcer plans on the page what the desk adds when it is due: a
+// message due now is listed at once, and the sheet is changed and pruned
+// from the page; what the station refuses stays in the form.
+test('the announce page keeps the planned messages', async () => {
+  const page = await open(harness.links.announce, 1366);
+  await page.setViewportSize({ width: 1366, height: 768 });
+  await page.click('#planned-open');
+  const now = new Date(Date.now() - 60000);
+  const hhmm = (date) => date.toTimeString().slice(0, 5);
+  await page.fill('#planned-text', 'Thanks to our sponsor, Harbour Bakery');
+  await page.fill('#planned-not-before', hhmm(now));
+  await page.fill('#planned-repeat', '30');
+  await page.click('#planned-add');
+  await allSee([page], 'Thanks to our sponsor, Harbour Bakery');
+  await page.waitForSelector('#planned-list li.listed');
+  await page.fill('#planned-text', '=1+1 the café closes at 16:00');
+  await page.fill('#planned-not-before', '23:58');
+  await page.fill('#planned-repeat', '0');
+  await page.click('#planned-add');
+  await page.waitForFunction(() => document.querySelectorAll('#planned-list li').length === 2);
+  assert.match(await page.textContent('#planned-list li:nth-child(2) .state'), /waiting \(due at 23:58\)/);
+  await page.screenshot({ path: path.join(shots, 'station-planned-1366.png') });
+  await page.click('#planned-list li:nth-child(2) button:text("Edit")');
+  await page.fill('#planned-text', 'The café closes at 16:00');
+  await page.click('#planned-save');
+  await page.waitForFunction(() => document.querySelector('#planned-list li:nth-child(2) .text').textContent ===
+    'The café closes at 16:00');
+  await page.fill('#planned-text', ' ');
+  await page.click('#planned-save');
+  await page.waitForSelector('#notice:not([hidden])');
+  assert.equal(await page.textContent('#notice'), 'The message has no text.');
+  await page.click('#planned-list li:nth-child(2) button:text("Duplicate")');
+  await page.waitForFunction(() => document.querySelectorAll('#planned-list li').length === 3);
+  await page.click('#planned-list li:nth-child(3) button:text("Remove")');
+  await page.click('#planned-list li:nth-child(2) button:text("Remove")');
+  await page.waitForFunction(() => document.querySelectorAll('#planned-list li').length === 1);
+  await page.setViewportSize({ width: 360, height: 740 });
+  await page.screenshot({ path: path.join(shots, 'station-planned-360.png') });
+  const hasOverflow = await page.$eval('#planned', (dialog) => dialog.scrollWidth > dialog.clientWidth);
+  assert.ok(!hasOverflow, 'the sheet scrolls sideways on a phone');
+  const today = new Date();
+  const day = [today.getFullYear(), today.getMonth() + 1, today.getDate()]
+    .map((part) => String(part).padStart(2, '0')).join('-');
+  const sheet = fs.readFileSync(path.join(home, 'data', 'kelvane', `planned-${day}.json`), 'utf8');
+  assert.match(sheet, /Harbour Bakery/);
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
+
 test('a desk on a Jet file says on the send page that it cannot take messages', async () => {
   const jet = path.join(home, 'announcer.mdb');
   fs.copyFileSync(process.env.KELVANE_JET_FIXTURE, jet);

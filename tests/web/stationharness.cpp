@@ -11,6 +11,7 @@
 //   links           prints the links again
 //   quit
 #include "desk/announcerdesk.h"
+#include "desk/plannedsheet.h"
 #include "station/stationserver.h"
 
 #include <QCoreApplication>
@@ -50,7 +51,8 @@ int main(int argc, char** argv) {
     AnnouncerDesk desk(settings);
     desk.setDisplayOnly(arguments.contains(QStringLiteral("--display-only")));
     desk.open(arguments[1]);
-    station::StationServer server(desk);
+    PlannedSheet planned(desk);
+    station::StationServer server(desk, &planned);
     station::Address address{QHostAddress(QHostAddress::LocalHost), 0};
     if (const store::Failure failure = server.start(address)) {
         std::fprintf(stderr, "%s\n", qPrintable(failure.reason()));

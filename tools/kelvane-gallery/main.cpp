@@ -52,7 +52,7 @@ AnnouncerScreen* showAnnouncerScreen(const QString& folder) {
     feed::initDatabase(path);
     for (int n = 0; n < 6; ++n)
         feed::addAnnouncement(path, n + 11, feed::demoMessage(n));
-    auto* screen = new AnnouncerScreen(session().desk(), session().station());
+    auto* screen = new AnnouncerScreen(session().desk(), session().station(), &session().planned());
     QTimer::singleShot(0, screen, [screen, path] { screen->showModal(path); });
     return screen;
 }
@@ -100,7 +100,7 @@ void showArrivalOutOfSight(const QString& folder) {
     feed::initDatabase(path);
     for (int n = 0; n < 30; ++n)
         feed::addAnnouncement(path, n + 1, feed::demoMessage(n));
-    auto* screen = new AnnouncerScreen(session().desk(), session().station());
+    auto* screen = new AnnouncerScreen(session().desk(), session().station(), &session().planned());
     QTimer::singleShot(0, screen, [screen, path] { screen->showModal(path); });
     QTimer::singleShot(400, screen, [screen, path] {
         feed::addAnnouncement(path, 40, feed::demoMessage(31));
@@ -123,7 +123,7 @@ void showEveryScript(const QString& folder) {
     };
     for (int n = 0; n < messages.size(); ++n)
         feed::addAnnouncement(path, n + 21, messages[n]);
-    auto* screen = new AnnouncerScreen(session().desk(), session().station());
+    auto* screen = new AnnouncerScreen(session().desk(), session().station(), &session().planned());
     QTimer::singleShot(0, screen, [screen, path] { screen->showModal(path); });
     QTimer::singleShot(300, screen, [screen] { chooseFirstLine(screen); });
 }
@@ -184,6 +184,31 @@ void showBrowserStation(const QString& folder) {
     QTimer::singleShot(300, screen, [screen] { QTest::keyClick(screen, Qt::Key_F9); });
 }
 
+// The planned messages of a gala morning, around the time it is now: two
+// on the list, two waiting.
+void showPlannedMessages(const QString& folder) {
+    AnnouncerScreen* screen = showAnnouncerScreen(folder);
+    const QTime now = QTime::currentTime();
+    const auto plan = [](const QString& text, QTime notBefore, QTime notAfter, int repeat,
+                         bool urgent) {
+        planned::Message message;
+        message.text = text;
+        message.notBefore = notBefore;
+        message.notAfter = notAfter;
+        message.repeatMinutes = repeat;
+        message.urgent = urgent;
+        warnIf(session().planned().add(message));
+    };
+    plan(QStringLiteral("Warm-up ends in five minutes: swimmers out of the pool, please"),
+         now.addSecs(-120), now.addSecs(600), 0, false);
+    plan(QStringLiteral("Thank you to our sponsor, Harbour Bakery"), now.addSecs(-3600),
+         now.addSecs(7200), 30, false);
+    plan(QStringLiteral("The caf\u00e9 closes at 16:00"), now.addSecs(1800), {}, 0, false);
+    plan(QStringLiteral("Car park: the white van in the ambulance bay must be moved"),
+         now.addSecs(2400), now.addSecs(3600), 0, true);
+    QTimer::singleShot(300, screen, [screen] { QTest::keyClick(screen, Qt::Key_F8); });
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -203,6 +228,7 @@ int main(int argc, char** argv) {
         {QStringLiteral("Keys"), [] { (new KeysWindow)->show(); }},
         {QStringLiteral("ReadOutToday"), [&] { showReadOutToday(folder.path()); }},
         {QStringLiteral("BrowserStation"), [&] { showBrowserStation(folder.path()); }},
+        {QStringLiteral("PlannedMessages"), [&] { showPlannedMessages(folder.path()); }},
         {QStringLiteral("YesNo"), showYesNo},
         {QStringLiteral("FileInfo"), showFileInfo},
         {QStringLiteral("FileDialogue"), [] { (new FileDialogue)->show(); }},

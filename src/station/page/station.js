@@ -33,6 +33,11 @@
   let sound = null;
   let otherPages = 0;
   let renewing = false;
+  // The announcer's planned messages as the station last sent them, when
+  // they came, and the one the form edits (0 for a new one).
+  let plannedSheet = { messages: [], refusal: '' };
+  let plannedAt = Date.now();
+  let editingId = 0;
   const mostShownSent = 10;
   // A send page keeps an identity of its own, by which the station tells
   // it only of its own messages, and the message it has sent until the
@@ -391,6 +396,107 @@
       tr('The old links stop working on every device. Pages dropped now: %1').replace('%1', otherPages);
   }
 
+  // The planned messages: each with its times and its state; the form
+  // below plans a new one or changes the one being edited. The station
+  // checks everything; what it refuses comes back as a notice.
+  function plannedWhen(message) {
+    const span = message.notAfter ? message.notBefore + '\u2013' + message.notAfter : message.notBefore;
+    const repeat = message.repeatMinutes > 0
+      ? tr('every %1 min').replace('%1', message.repeatMinutes) : tr('once');
+    return span + ', ' + repeat;
+  }
+
+  function plannedStateText(message) {
+    switch (message.state) {
+      case 'listed': return tr('on the list (since %1)').replace('%1', message.since);
+      case 'readOut': {
+        const minutes = Math.floor((message.readAgo + (Date.now() - plannedAt) / 1000) / 60);
+        const read = tr('read out at %1 (%2 min ago)').replace('%1', message.readAt).replace('%2', minutes);
+        return message.due ? read + ', ' + tr('due again at %1').replace('%1', message.due) : read;
+      }
+      case 'expired': return tr('expired');
+      case 'done': return tr('done');
+      default: return tr('waiting (due at %1)').replace('%1', message.due);
+    }
+  }
+
+  function plannedButton(text, action) {
+    const button = document.createElement('button');
+    button.type = 'button';
+    button.textContent = tr(text);
+    button.addEventListener('click', action);
+    return button;
+  }
+
+  function plannedElement(message) {
+    const item = document.createElement('li');
+    item.className = message.state + (message.id === editingId ? ' editing' : '');
+    item.dataset.id = message.id;
+    const when = document.createElement('span');
+    when.className = 'when';
+    when.textContent = plannedWhen(message);
+    const text = markedText('span', message);
+    const state = document.createElement('span');
+    state.className = 'state';
+    state.textContent = plannedStateText(message);
+    const buttons = document.createElement('span');
+    buttons.className = 'row-buttons';
+    buttons.append(plannedButton('Edit', () => editPlanned(message)),
+                   plannedButton('Duplicate', () => send({ type: 'plan', edit: 'duplicate', id: message.id })),
+                   plannedButton('Remove', () => send({ type: 'plan', edit: 'remove', id: message.id })));
+    item.append(when, text, state, buttons);
+    return item;
+  }
+
+  function showPlanned(message) {
+    if (message) {
+      plannedSheet = message;
+      plannedAt = Date.now();
+    }
+    if (!plannedSheet.messages.some((m) => m.id === editingId)) newPlanned(false);
+    element('planned-list').replaceChildren(...plannedSheet.messages.map(plannedElement));
+    element('planned-none').hidden = plannedSheet.messages.length > 0;
+    const refused = Boolean(plannedSheet.refusal);
+    element('planned-state').textContent = refused
+      ? tr('Nothing is added to the list now.') + ' ' + plannedSheet.refusal
+      : tr('Each message is added to the list when it is due.');
+    element('planned-state').classList.toggle('refused', refused);
+  }
+
+  function editPlanned(message) {
+    editingId = message.id;
+    element('planned-text').value = message.text;
+    element('planned-not-before').value = message.notBefore;
+    element('planned-not-after').value = message.notAfter;
+    element('planned-repeat').value = message.repeatMinutes;
+    element('planned-urgent').checked = message.urgent;
+    element('planned-save').disabled = false;
+    showPlanned();
+    element('planned-text').focus();
+  }
+
+  function newPlanned(clear = true) {
+    editingId = 0;
+    element('planned-save').disabled = true;
+    if (!clear) return;
+    element('planned-text').value = '';
+    element('planned-not-after').value = '';
+    element('planned-repeat').value = 0;
+    element('planned-urgent').checked = false;
+    showPlanned();
+  }
+
+  function sendPlan(edit) {
+    send({
+      type: 'plan', edit, id: editingId,
+      text: element('planned-text').value,
+      notBefore: element('planned-not-before').value.slice(0, 5),
+      notAfter: element('planned-not-after').value.slice(0, 5),
+      repeatMinutes: Number(element('planned-repeat').value) || 0,
+      urgent: element('planned-urgent').checked
+    });
+  }
+
   function openLinks() {
     element('renew-confirm').hidden = true;
     element('links').showModal();
@@ -412,13 +518,19 @@
     }
   }
 
-  function sentElement(message) {
-    const item = document.createElement('li');
-    item.className = message.state;
-    const text = document.createElement('div');
+  // A message's text, marked when urgent.
+  function markedText(tag, message) {
+    const text = document.createElement(tag);
     text.className = 'text';
     if (message.urgent) text.append(urgentMark());
     text.append(document.createTextNode(message.text));
+    return text;
+  }
+
+  function sentElement(message) {
+    const item = document.createElement('li');
+    item.className = message.state;
+    const text = markedText('div', message);
     const state = document.createElement('div');
     state.className = 'state';
     state.textContent = message.sent + ' \u2013 ' + stateText(message);
@@ -515,7 +627,7 @@
     element('role').textContent = 'kelvane \u2013 ' + tr(role);
     element('chosen-title').textContent = tr(announcing() ? 'Your message' : 'On the announcer\u2019s display');
     element('actions').hidden = !announcing();
-    for (const id of ['readouts-open', 'links-open']) element(id).hidden = !announcing();
+    for (const id of ['readouts-open', 'planned-open', 'links-open']) element(id).hidden = !announcing();
     const sending = role === 'send';
     element('sound').hidden = sending;
     for (const id of ['compose', 'mine']) element(id).hidden = !sending;
@@ -543,6 +655,7 @@
       case 'answer': answered(message); break;
       case 'readOuts': showReadOuts(message); break;
       case 'links': showLinks(message); break;
+      case 'planned': showPlanned(message); break;
       case 'ping': send({ type: 'pong' }); break;
     }
   }
@@ -605,6 +718,15 @@
   element('sound').addEventListener('click', toggleSound);
   element('readouts-open').addEventListener('click', openReadOuts);
   element('links-open').addEventListener('click', openLinks);
+  element('planned-open').addEventListener('click', () => {
+    showPlanned();
+    element('planned').showModal();
+  });
+  element('planned-add').addEventListener('click', () => sendPlan('add'));
+  element('planned-save').addEventListener('click', () => sendPlan('change'));
+  element('planned-new').addEventListener('click', () => newPlanned());
+  // The ages of read-out messages move on while the sheet is open.
+  setInterval(() => { if (element('planned').open) showPlanned(); }, 30000);
   for (const close of document.querySelectorAll('dialog .close'))
     close.addEventListener('click', () => close.closest('dialog').close());
   element('renew').addEventListener('click', () => {
