@@ -131,14 +131,6 @@
         <translation>— nicht mehr in der Datenbank —</translation>
     </message>
     <message>
-        <source> — read only here</source>
-        <translation> — hier nur lesbar</translation>
-    </message>
-    <message>
-        <source> — the message on display is no longer in the database</source>
-        <translation> — die angezeigte Meldung ist nicht mehr in der Datenbank</translation>
-    </message>
-    <message>
         <source>This message is too long to be put back. Its start is in the read-out log at the desk.</source>
         <translation>Diese Meldung ist zu lang, um sie zurückzuholen. Ihr Anfang steht im Verlesungsprotokoll am Sprecherplatz.</translation>
     </message>
@@ -935,20 +927,28 @@ Wettkampf 14 – 100 m Brust männlich, Lauf 2, Bahn 5: Anschlag nicht beidhänd
         <translation>eingegangen %1, %2</translation>
     </message>
     <message>
-        <source> — the server has not answered since %1; trying again</source>
-        <translation> — der Server antwortet seit %1 nicht; neuer Versuch läuft</translation>
-    </message>
-    <message>
-        <source> — the database has been busy since %1; trying again</source>
-        <translation> — die Datenbank ist seit %1 belegt; neuer Versuch läuft</translation>
-    </message>
-    <message>
-        <source> — the list could not be read since %1; trying again</source>
-        <translation> — die Liste ist seit %1 nicht lesbar; neuer Versuch läuft</translation>
-    </message>
-    <message>
         <source>[The message goes on for another %L1 characters, not shown here.]</source>
         <translation>[Die Meldung geht noch %L1 Zeichen weiter, die hier nicht gezeigt werden.]</translation>
+    </message>
+    <message>
+        <source>the server has not answered since %1; trying again</source>
+        <translation>der Server antwortet seit %1 nicht; neuer Versuch läuft</translation>
+    </message>
+    <message>
+        <source>the database has been busy since %1; trying again</source>
+        <translation>die Datenbank ist seit %1 belegt; neuer Versuch läuft</translation>
+    </message>
+    <message>
+        <source>the list could not be read since %1; trying again</source>
+        <translation>die Liste ist seit %1 nicht lesbar; neuer Versuch läuft</translation>
+    </message>
+    <message>
+        <source>read only here</source>
+        <translation>hier nur lesbar</translation>
+    </message>
+    <message>
+        <source>the message on display is no longer in the database</source>
+        <translation>die angezeigte Meldung ist nicht mehr in der Datenbank</translation>
     </message>
 </context>
 <context>
@@ -1535,26 +1535,26 @@ Wettkampf 14 – 100 m Brust männlich, Lauf 2, Bahn 5: Anschlag nicht beidhänd
     <name>Serve</name>
     <message>
         <source>stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>beendet</translation>
     </message>
     <message numerus="yes">
         <source>serving %1: %n messages listed</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 wird betrieben: %n Meldung gelistet</numerusform>
+            <numerusform>%1 wird betrieben: %n Meldungen gelistet</numerusform>
         </translation>
     </message>
     <message>
         <source>refused %1: its link is not valid (any more)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 abgewiesen: sein Link gilt nicht (mehr)</translation>
     </message>
     <message>
         <source>refused %1: too many connections</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 abgewiesen: zu viele Verbindungen</translation>
     </message>
     <message>
         <source>the connection to the database server is not encrypted (sslmode=%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>die Verbindung zum Datenbankserver ist nicht verschlüsselt (sslmode=%1)</translation>
     </message>
 </context>
 <context>
@@ -2136,7 +2136,7 @@ Wettkampf 14 – 100 m Brust männlich, Lauf 2, Bahn 5: Anschlag nicht beidhänd
     </message>
     <message>
         <source>The station could not start: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Station konnte nicht starten: %1</translation>
     </message>
     <message>
         <source>screen</source>
@@ -2308,7 +2308,14 @@ prints each link as a line ROLE URL, its notices on standard error, and stops
 on SIGTERM or SIGINT. The station listens where --station says, or where it
 listened last.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Aufruf: kelvane serve [--display-only] [--station [ADRESSE][:PORT]] [DATENBANK]
+Betreibt das Pult und seine Browserstation ohne Fenster und ohne Bildschirm, an
+DATENBANK (einer Sprecherdatei oder einer Verbindungsdatei) oder der in
+~/kelvane.ini gemerkten; gibt jeden Link als Zeile ROLLE URL aus, seine Hinweise
+auf der Standardfehlerausgabe, und endet bei SIGTERM oder SIGINT. Die Station
+lauscht, wo --station es sagt, oder wo sie zuletzt gelauscht hat.
+</translation>
     </message>
 </context>
 <context>

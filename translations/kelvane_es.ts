@@ -131,14 +131,6 @@
         <translation>— ya no está en la base de datos —</translation>
     </message>
     <message>
-        <source> — read only here</source>
-        <translation> — aquí solo lectura</translation>
-    </message>
-    <message>
-        <source> — the message on display is no longer in the database</source>
-        <translation> — el mensaje mostrado ya no está en la base de datos</translation>
-    </message>
-    <message>
         <source>This message is too long to be put back. Its start is in the read-out log at the desk.</source>
         <translation>Este mensaje es demasiado largo para reponerlo. Su comienzo está en el registro de anuncios, en el puesto del locutor.</translation>
     </message>
@@ -935,20 +927,28 @@ Prueba 14 – 100 m braza masculino, serie 2 calle 5: llegada sin tocar con amba
         <translation>llegó %1, %2</translation>
     </message>
     <message>
-        <source> — the server has not answered since %1; trying again</source>
-        <translation> — el servidor no responde desde las %1; se sigue intentando</translation>
-    </message>
-    <message>
-        <source> — the database has been busy since %1; trying again</source>
-        <translation> — la base de datos está ocupada desde las %1; se sigue intentando</translation>
-    </message>
-    <message>
-        <source> — the list could not be read since %1; trying again</source>
-        <translation> — la lista no se puede leer desde las %1; se sigue intentando</translation>
-    </message>
-    <message>
         <source>[The message goes on for another %L1 characters, not shown here.]</source>
         <translation>[El mensaje sigue con otros %L1 caracteres, que no se muestran aquí.]</translation>
+    </message>
+    <message>
+        <source>the server has not answered since %1; trying again</source>
+        <translation>el servidor no responde desde las %1; se sigue intentando</translation>
+    </message>
+    <message>
+        <source>the database has been busy since %1; trying again</source>
+        <translation>la base de datos está ocupada desde las %1; se sigue intentando</translation>
+    </message>
+    <message>
+        <source>the list could not be read since %1; trying again</source>
+        <translation>la lista no se puede leer desde las %1; se sigue intentando</translation>
+    </message>
+    <message>
+        <source>read only here</source>
+        <translation>aquí solo lectura</translation>
+    </message>
+    <message>
+        <source>the message on display is no longer in the database</source>
+        <translation>el mensaje mostrado ya no está en la base de datos</translation>
     </message>
 </context>
 <context>
@@ -1535,26 +1535,26 @@ Prueba 14 – 100 m braza masculino, serie 2 calle 5: llegada sin tocar con amba
     <name>Serve</name>
     <message>
         <source>stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>detenido</translation>
     </message>
     <message numerus="yes">
         <source>serving %1: %n messages listed</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>sirviendo %1: %n mensaje en la lista</numerusform>
+            <numerusform>sirviendo %1: %n mensajes en la lista</numerusform>
         </translation>
     </message>
     <message>
         <source>refused %1: its link is not valid (any more)</source>
-        <translation type="unfinished"></translation>
+        <translation>rechazado %1: su enlace no es válido (ya)</translation>
     </message>
     <message>
         <source>refused %1: too many connections</source>
-        <translation type="unfinished"></translation>
+        <translation>rechazado %1: demasiadas conexiones</translation>
     </message>
     <message>
         <source>the connection to the database server is not encrypted (sslmode=%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>la conexión con el servidor de la base no está cifrada (sslmode=%1)</translation>
     </message>
 </context>
 <context>
@@ -2136,7 +2136,7 @@ Prueba 14 – 100 m braza masculino, serie 2 calle 5: llegada sin tocar con amba
     </message>
     <message>
         <source>The station could not start: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La estación no ha podido arrancar: %1</translation>
     </message>
     <message>
         <source>screen</source>
@@ -2308,7 +2308,14 @@ prints each link as a line ROLE URL, its notices on standard error, and stops
 on SIGTERM or SIGINT. The station listens where --station says, or where it
 listened last.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+uso: kelvane serve [--display-only] [--station [DIRECCIÓN][:PUERTO]] [BASE]
+Hace funcionar el puesto y su estación de navegador sin ventana ni pantalla, con
+BASE (un archivo del locutor o un archivo de conexión) o la recordada en
+~/kelvane.ini; muestra cada enlace como una línea FUNCIÓN URL, sus avisos en la
+salida de errores, y termina con SIGTERM o SIGINT. La estación escucha donde
+dice --station, o donde escuchó la última vez.
+</translation>
     </message>
 </context>
 <context>

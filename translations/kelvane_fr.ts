@@ -131,14 +131,6 @@
         <translation>— plus dans la base de données —</translation>
     </message>
     <message>
-        <source> — read only here</source>
-        <translation> — lecture seule ici</translation>
-    </message>
-    <message>
-        <source> — the message on display is no longer in the database</source>
-        <translation> — le message affiché n&apos;est plus dans la base de données</translation>
-    </message>
-    <message>
         <source>This message is too long to be put back. Its start is in the read-out log at the desk.</source>
         <translation>Ce message est trop long pour être remis. Son début figure dans le journal des annonces, au poste du speaker.</translation>
     </message>
@@ -935,20 +927,28 @@ Event 14 Boys 100m Breaststroke, heat 2 lane 5: non-simultaneous touch.</source>
         <translation>arrivé %1, %2</translation>
     </message>
     <message>
-        <source> — the server has not answered since %1; trying again</source>
-        <translation> — le serveur ne répond plus depuis %1&#xa0;; nouvel essai en cours</translation>
-    </message>
-    <message>
-        <source> — the database has been busy since %1; trying again</source>
-        <translation> — la base de données est occupée depuis %1&#xa0;; nouvel essai en cours</translation>
-    </message>
-    <message>
-        <source> — the list could not be read since %1; trying again</source>
-        <translation> — la liste est illisible depuis %1&#xa0;; nouvel essai en cours</translation>
-    </message>
-    <message>
         <source>[The message goes on for another %L1 characters, not shown here.]</source>
         <translation>[Le message continue sur %L1 caractères de plus, non affichés ici.]</translation>
+    </message>
+    <message>
+        <source>the server has not answered since %1; trying again</source>
+        <translation>le serveur ne répond plus depuis %1&#xa0;; nouvel essai en cours</translation>
+    </message>
+    <message>
+        <source>the database has been busy since %1; trying again</source>
+        <translation>la base de données est occupée depuis %1&#xa0;; nouvel essai en cours</translation>
+    </message>
+    <message>
+        <source>the list could not be read since %1; trying again</source>
+        <translation>la liste est illisible depuis %1&#xa0;; nouvel essai en cours</translation>
+    </message>
+    <message>
+        <source>read only here</source>
+        <translation>lecture seule ici</translation>
+    </message>
+    <message>
+        <source>the message on display is no longer in the database</source>
+        <translation>le message affiché n&apos;est plus dans la base de données</translation>
     </message>
 </context>
 <context>
@@ -1535,26 +1535,26 @@ Event 14 Boys 100m Breaststroke, heat 2 lane 5: non-simultaneous touch.</source>
     <name>Serve</name>
     <message>
         <source>stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>arrêté</translation>
     </message>
     <message numerus="yes">
         <source>serving %1: %n messages listed</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>sert %1&#xa0;: %n message dans la liste</numerusform>
+            <numerusform>sert %1&#xa0;: %n messages dans la liste</numerusform>
         </translation>
     </message>
     <message>
         <source>refused %1: its link is not valid (any more)</source>
-        <translation type="unfinished"></translation>
+        <translation>refusé %1&#xa0;: son lien n&apos;est pas (ou plus) valable</translation>
     </message>
     <message>
         <source>refused %1: too many connections</source>
-        <translation type="unfinished"></translation>
+        <translation>refusé %1&#xa0;: trop de connexions</translation>
     </message>
     <message>
         <source>the connection to the database server is not encrypted (sslmode=%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>la connexion au serveur de la base n&apos;est pas chiffrée (sslmode=%1)</translation>
     </message>
 </context>
 <context>
@@ -1851,7 +1851,7 @@ Event 14 Boys 100m Breaststroke, heat 2 lane 5: non-simultaneous touch.</source>
     </message>
     <message>
         <source>Also choose, dismiss and undo</source>
-        <translation>Aussi choisir, retirer et annuler</translation>
+        <translation>Aussi choisir, retirer et annuler un retrait</translation>
     </message>
     <message>
         <source>Officials send messages to the list, and see them read out</source>
@@ -2086,7 +2086,7 @@ Event 14 Boys 100m Breaststroke, heat 2 lane 5: non-simultaneous touch.</source>
     </message>
     <message>
         <source>Also choose, dismiss and undo</source>
-        <translation>Aussi choisir, retirer et annuler</translation>
+        <translation>Aussi choisir, retirer et annuler un retrait</translation>
     </message>
     <message>
         <source>send</source>
@@ -2136,7 +2136,7 @@ Event 14 Boys 100m Breaststroke, heat 2 lane 5: non-simultaneous touch.</source>
     </message>
     <message>
         <source>The station could not start: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La station n&apos;a pas pu démarrer&#xa0;: %1</translation>
     </message>
     <message>
         <source>screen</source>
@@ -2309,7 +2309,14 @@ prints each link as a line ROLE URL, its notices on standard error, and stops
 on SIGTERM or SIGINT. The station listens where --station says, or where it
 listened last.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+utilisation&#xa0;: kelvane serve [--display-only] [--station [ADRESSE][:PORT]] [BASE]
+Fait tourner le pupitre et sa station navigateur sans fenêtre ni écran, sur BASE
+(un fichier du speaker ou un fichier de connexion) ou celle retenue dans
+~/kelvane.ini&#xa0;; affiche chaque lien en ligne RÔLE URL, ses avis sur la sortie
+d&apos;erreur, et s&apos;arrête sur SIGTERM ou SIGINT. La station écoute là où
+--station l&apos;indique, ou là où elle écoutait la dernière fois.
+</translation>
     </message>
 </context>
 <context>

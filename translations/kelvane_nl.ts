@@ -131,14 +131,6 @@
         <translation>— niet meer in de database —</translation>
     </message>
     <message>
-        <source> — read only here</source>
-        <translation> — hier alleen-lezen</translation>
-    </message>
-    <message>
-        <source> — the message on display is no longer in the database</source>
-        <translation> — het getoonde bericht staat niet meer in de database</translation>
-    </message>
-    <message>
         <source>This message is too long to be put back. Its start is in the read-out log at the desk.</source>
         <translation>Dit bericht is te lang om terug te zetten. Het begin staat in het omroeplogboek bij de speakertafel.</translation>
     </message>
@@ -935,20 +927,28 @@ Programma 14 – 100m schoolslag jongens, serie 2 baan 5: niet gelijktijdig aang
         <translation>binnengekomen %1, %2</translation>
     </message>
     <message>
-        <source> — the server has not answered since %1; trying again</source>
-        <translation> — de server antwoordt al sinds %1 niet; nieuwe poging volgt</translation>
-    </message>
-    <message>
-        <source> — the database has been busy since %1; trying again</source>
-        <translation> — de database is al sinds %1 bezet; nieuwe poging volgt</translation>
-    </message>
-    <message>
-        <source> — the list could not be read since %1; trying again</source>
-        <translation> — de lijst is sinds %1 niet te lezen; nieuwe poging volgt</translation>
-    </message>
-    <message>
         <source>[The message goes on for another %L1 characters, not shown here.]</source>
         <translation>[Het bericht gaat nog %L1 tekens verder; die worden hier niet getoond.]</translation>
+    </message>
+    <message>
+        <source>the server has not answered since %1; trying again</source>
+        <translation>de server antwoordt al sinds %1 niet; nieuwe poging volgt</translation>
+    </message>
+    <message>
+        <source>the database has been busy since %1; trying again</source>
+        <translation>de database is al sinds %1 bezet; nieuwe poging volgt</translation>
+    </message>
+    <message>
+        <source>the list could not be read since %1; trying again</source>
+        <translation>de lijst is sinds %1 niet te lezen; nieuwe poging volgt</translation>
+    </message>
+    <message>
+        <source>read only here</source>
+        <translation>hier alleen-lezen</translation>
+    </message>
+    <message>
+        <source>the message on display is no longer in the database</source>
+        <translation>het getoonde bericht staat niet meer in de database</translation>
     </message>
 </context>
 <context>
@@ -1535,26 +1535,26 @@ Programma 14 – 100m schoolslag jongens, serie 2 baan 5: niet gelijktijdig aang
     <name>Serve</name>
     <message>
         <source>stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>gestopt</translation>
     </message>
     <message numerus="yes">
         <source>serving %1: %n messages listed</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 draait: %n bericht in de lijst</numerusform>
+            <numerusform>%1 draait: %n berichten in de lijst</numerusform>
         </translation>
     </message>
     <message>
         <source>refused %1: its link is not valid (any more)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 geweigerd: de link is niet (meer) geldig</translation>
     </message>
     <message>
         <source>refused %1: too many connections</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 geweigerd: te veel verbindingen</translation>
     </message>
     <message>
         <source>the connection to the database server is not encrypted (sslmode=%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>de verbinding met de databaseserver is niet versleuteld (sslmode=%1)</translation>
     </message>
 </context>
 <context>
@@ -2136,7 +2136,7 @@ Programma 14 – 100m schoolslag jongens, serie 2 baan 5: niet gelijktijdig aang
     </message>
     <message>
         <source>The station could not start: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Het station kon niet starten: %1</translation>
     </message>
     <message>
         <source>screen</source>
@@ -2309,7 +2309,14 @@ prints each link as a line ROLE URL, its notices on standard error, and stops
 on SIGTERM or SIGINT. The station listens where --station says, or where it
 listened last.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+gebruik: kelvane serve [--display-only] [--station [ADRES][:POORT]] [DATABASE]
+Laat de tafel en haar browserstation draaien zonder venster of beeldscherm, op
+DATABASE (een speakerbestand of een verbindingsbestand) of de database die in
+~/kelvane.ini staat; toont elke link als regel ROL URL, haar meldingen op de
+standaardfoutuitvoer, en stopt bij SIGTERM of SIGINT. Het station luistert waar
+--station zegt, of waar het de vorige keer luisterde.
+</translation>
     </message>
 </context>
 <context>

@@ -77,7 +77,7 @@ AnnouncerScreen::AnnouncerScreen(AnnouncerDesk& desk, station::StationServer& st
             &AnnouncerScreen::onSelectionChanged);
     connect(&m_desk, &AnnouncerDesk::listChanged, this, &AnnouncerScreen::showList);
     connect(&m_desk, &AnnouncerDesk::shownChanged, this, &AnnouncerScreen::showShown);
-    connect(&m_desk, &AnnouncerDesk::captionChanged, this, &AnnouncerScreen::showCaption);
+    connect(&m_desk, &AnnouncerDesk::conditionChanged, this, &AnnouncerScreen::showCaption);
     connect(&m_station, &station::StationServer::listeningChanged, this,
             &AnnouncerScreen::showCaption);
     connect(&m_station, &station::StationServer::pagesChanged, this, &AnnouncerScreen::showCaption);
@@ -90,6 +90,8 @@ AnnouncerScreen::AnnouncerScreen(AnnouncerDesk& desk, station::StationServer& st
             [this](const QString& text) { ui::postMessage(text, this); });
     connect(&m_desk, &AnnouncerDesk::arrived, this, &AnnouncerScreen::noticeArrivals);
     connect(&m_desk, &AnnouncerDesk::closed, this, &AnnouncerScreen::deskClosed);
+    connect(&m_desk.settings(), &desk::DeskSettings::changed, this,
+            &AnnouncerScreen::showReadingPoints);
     connect(m_ui->Command2, &QPushButton::clicked, this, [this] { m_desk.dismiss(); });
     connect(m_ui->Command1, &QPushButton::clicked, this, &AnnouncerScreen::exitScreen);
     addShortcuts();
@@ -121,17 +123,21 @@ void AnnouncerScreen::addShortcuts() {
     onKeys({Qt::Key_F8}, &AnnouncerScreen::showPlanned);
     onKeys({Qt::CTRL | Qt::Key_B}, &AnnouncerScreen::toggleArrivalSound);
     onKeys({accessKeys().screenExit}, &AnnouncerScreen::exitScreen);
-    onKeys({QKeySequence::ZoomIn, Qt::CTRL | Qt::Key_Equal},
-           [this] { setReadingPoints(desk::largerReadingPoints(desk::readingPoints())); });
-    onKeys({QKeySequence::ZoomOut},
-           [this] { setReadingPoints(desk::smallerReadingPoints(desk::readingPoints())); });
-    onKeys({Qt::CTRL | Qt::Key_0}, [this] { setReadingPoints(desk::designedReadingPoints); });
+    desk::DeskSettings& settings = m_desk.settings();
+    onKeys({QKeySequence::ZoomIn, Qt::CTRL | Qt::Key_Equal}, [&settings] {
+        settings.rememberReadingPoints(desk::largerReadingPoints(settings.readingPoints()));
+    });
+    onKeys({QKeySequence::ZoomOut}, [&settings] {
+        settings.rememberReadingPoints(desk::smallerReadingPoints(settings.readingPoints()));
+    });
+    onKeys({Qt::CTRL | Qt::Key_0},
+           [&settings] { settings.rememberReadingPoints(desk::designedReadingPoints); });
 }
 
 void AnnouncerScreen::showModal(const QString& path, Entry entry) {
     m_closeReason.clear();
     m_ui->Command2->setEnabled(!m_desk.displayOnly());
-    setReadingPoints(desk::readingPoints());
+    showReadingPoints();
     // The arrow keys and Delete work at once.
     m_ui->Announcement_List->setFocus();
     m_timer1.start(storedTimerIntervalMs);
@@ -219,7 +225,14 @@ void AnnouncerScreen::showShown() {
 void AnnouncerScreen::showCaption() {
     setWindowTitle(m_designedCaption + m_urgentNote +
                    (m_desk.displayOnly() ? tr(" \u2013 display only") : QString()) +
-                   m_desk.captionNote() + m_unseenNote + stationNote());
+                   conditionNote() + m_unseenNote + stationNote());
+}
+
+QString AnnouncerScreen::conditionNote() const {
+    QString note;
+    for (const QString& part : conditionNotes(m_desk.condition()))
+        note += QStringLiteral(" \u2014 ") + part;
+    return note;
 }
 
 // The station runs on with its window closed, and the caption says so,
@@ -311,11 +324,13 @@ void AnnouncerScreen::chooseLine(int line) {
         Qt::QueuedConnection);
 }
 
-// The chosen message and the list grow and shrink together; the size is
-// remembered for the next run. Enlarged text wraps at word boundaries, so
-// the whole message can be read without scrolling sideways; at the
-// designed size the box is as designed.
-void AnnouncerScreen::setReadingPoints(double points) {
+// The chosen message and the list grow and shrink together; the keys
+// change the size in the settings, which remember it for the next run and
+// have it shown. Enlarged text
+// wraps at word boundaries, so the whole message can be read without
+// scrolling sideways; at the designed size the box is as designed.
+void AnnouncerScreen::showReadingPoints() {
+    const double points = m_desk.settings().readingPoints();
     for (QWidget* text : {static_cast<QWidget*>(m_ui->Current_Announcement),
                           static_cast<QWidget*>(m_ui->Announcement_List)}) {
         QFont font = text->font();
@@ -326,8 +341,6 @@ void AnnouncerScreen::setReadingPoints(double points) {
     message->setWordWrapMode(QTextOption::WordWrap);
     message->setLineWrapMode(points > desk::designedReadingPoints ? QPlainTextEdit::WidgetWidth
                                                                   : QPlainTextEdit::NoWrap);
-    if (points != desk::readingPoints())
-        desk::rememberReadingPoints(points);
 }
 
 // An urgent message is noticed even with the sound off: the window asks
@@ -338,22 +351,22 @@ void AnnouncerScreen::noticeArrivals(int count, int urgent) {
         return;
     if (urgent > 0)
         QApplication::alert(this);
-    if (desk::arrivalSoundOn())
+    if (m_desk.settings().arrivalSoundOn())
         playArrivalSound();
 }
 
 // The system's bell, or the sound file the settings name when it can be
 // played.
 void AnnouncerScreen::playArrivalSound() {
-    const QString file = desk::arrivalSoundFile();
+    const QString file = m_desk.settings().arrivalSoundFile();
     if (file.isEmpty() ||
         !QProcess::startDetached(QStringLiteral("aplay"), desk::arrivalSoundArguments(file)))
         QApplication::beep();
 }
 
 void AnnouncerScreen::toggleArrivalSound() {
-    const bool on = !desk::arrivalSoundOn();
-    desk::setArrivalSoundOn(on);
+    const bool on = !m_desk.settings().arrivalSoundOn();
+    m_desk.settings().setArrivalSoundOn(on);
     ui::showMessage(on ? tr("A new message now arrives with a short sound.")
                        : tr("New messages now arrive without a sound."));
 }
@@ -365,7 +378,8 @@ void AnnouncerScreen::showKeys() {
 
 void AnnouncerScreen::showReadOutToday() {
     ReadOutToday readOuts(
-        readoutlog::readOuts(readoutlog::read(readoutlog::fileOf(m_desk.now().date()))), this);
+        readoutlog::readOuts(readoutlog::read(readoutlog::fileOf(m_desk.now().date()))),
+        m_desk.settings().sentSequences(), this);
     readOuts.exec();
 }
 

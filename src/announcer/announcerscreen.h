@@ -77,13 +77,14 @@ private:
     void putCursorOn(int row);
     void showShown();
     void showCaption();
+    [[nodiscard]] QString conditionNote() const;
     [[nodiscard]] QString stationNote() const;
     // Counts the new lines the announcer has not had in view yet.
     void lookForUnseenArrivals();
     void onSelectionChanged();
     void chooseCurrentLine();
     void chooseLine(int line);
-    void setReadingPoints(double points);
+    void showReadingPoints();
     void noticeArrivals(int count, int urgent);
     void playArrivalSound();
     void toggleArrivalSound();

@@ -1,6 +1,5 @@
 #include "readouttoday.h"
 
-#include "desk/desksettings.h"
 #include "desk/messagelines.h"
 #include "desk/timetexts.h"
 
@@ -14,7 +13,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-ReadOutToday::ReadOutToday(std::vector<readoutlog::ReadOut> readOuts, QWidget* parent)
+ReadOutToday::ReadOutToday(std::vector<readoutlog::ReadOut> readOuts,
+                           const desk::SentSequences& sent, QWidget* parent)
     : QDialog(parent)
     , m_readOuts(std::move(readOuts))
     , m_list(new QListWidget(this))
@@ -25,7 +25,7 @@ ReadOutToday::ReadOutToday(std::vector<readoutlog::ReadOut> readOuts, QWidget* p
     m_list->setObjectName(QStringLiteral("ReadOutList"));
     m_list->setFont(fixed);
     for (const readoutlog::ReadOut& readOut : m_readOuts)
-        m_list->addItem(line(readOut));
+        m_list->addItem(line(readOut, sent));
     m_text->setObjectName(QStringLiteral("ReadOutText"));
     m_text->setFont(fixed);
     m_text->setReadOnly(true);
@@ -54,14 +54,14 @@ ReadOutToday::ReadOutToday(std::vector<readoutlog::ReadOut> readOuts, QWidget* p
     m_list->setFocus();
 }
 
-QString ReadOutToday::line(const readoutlog::ReadOut& readOut) {
+QString ReadOutToday::line(const readoutlog::ReadOut& readOut, const desk::SentSequences& sent) {
     // The undo mark goes before the message, whose first line may be long.
     QString text = timeWithSecondsText(readOut.time.time()) + QStringLiteral("  ");
     if (readOut.undone.isValid())
         text += tr("(undone %1)").arg(timeWithSecondsText(readOut.undone.time())) +
                 QStringLiteral("  ");
-    return text + listLine(readOut.sequence, readOut.message, false,
-                           lineKind(readOut.sequence, desk::sentSequences()));
+    return text +
+           listLine(readOut.sequence, readOut.message, false, lineKind(readOut.sequence, sent));
 }
 
 void ReadOutToday::showChosen() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "desk/desksettings.h"
 #include "desk/readoutlog.h"
 
 #include <QDialog>
@@ -16,10 +17,12 @@ class ReadOutToday : public QDialog {
     Q_OBJECT
 
 public:
-    explicit ReadOutToday(std::vector<readoutlog::ReadOut> readOuts, QWidget* parent = nullptr);
+    // Sent tells the Sequences of sent messages, which are marked as such.
+    ReadOutToday(std::vector<readoutlog::ReadOut> readOuts, const desk::SentSequences& sent,
+                 QWidget* parent = nullptr);
 
     // The list line of a dismissal: its time, Sequence and first line.
-    static QString line(const readoutlog::ReadOut& readOut);
+    static QString line(const readoutlog::ReadOut& readOut, const desk::SentSequences& sent);
 
 private:
     void showChosen();

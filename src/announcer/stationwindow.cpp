@@ -126,7 +126,8 @@ StationWindow::StationWindow(station::StationServer& server, QWidget* parent)
     m_port->setValue(station::defaultPort);
     m_port->setObjectName(QStringLiteral("StationPort"));
     QString error;
-    if (const auto remembered = station::parseAddress(desk::stationChoice().address, error)) {
+    if (const auto remembered =
+            station::parseAddress(m_server.settings().stationChoice().address, error)) {
         const int index = m_address->findData(remembered->host.toString());
         m_address->setCurrentIndex(std::max(index, 0));
         m_port->setValue(remembered->port);

@@ -2,12 +2,12 @@
 
 #include "errorreport.h"
 
-#include "desk/desksettings.h"
 #include "station/stationstart.h"
 
 #include <cstdio>
 
-AnnouncerSession::AnnouncerSession() {
+AnnouncerSession::AnnouncerSession(const QString& settingsPath)
+    : m_settings(settingsPath) {
     setErrorReportClosing([this] { m_desk.close(); });
 }
 
@@ -16,7 +16,7 @@ AnnouncerSession::~AnnouncerSession() {
 }
 
 store::Failure AnnouncerSession::startStation(const std::optional<QString>& asked, bool always) {
-    const desk::StationChoice remembered = desk::stationChoice();
+    const desk::StationChoice remembered = m_settings.stationChoice();
     if (!asked && !remembered.on && !always)
         return {};
     return station::startAndRemember(m_station, asked.value_or(remembered.address));

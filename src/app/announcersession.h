@@ -8,17 +8,19 @@
 #include <optional>
 
 // One run of the announcer's desk, whatever shows it: the desk and its
-// browser station. main builds one for the window program and one for
+// browser station, and the settings they go by. main builds one for the window program and one for
 // kelvane serve and hands its parts to the views (the intro screen, the
 // announcer screen, the station window); while it lives, the general error
 // report lets go of its database first.
 class AnnouncerSession {
 public:
-    AnnouncerSession();
+    // The desk's settings are kept in the file at settingsPath.
+    explicit AnnouncerSession(const QString& settingsPath = desk::DeskSettings::defaultPath());
     ~AnnouncerSession();
     AnnouncerSession(const AnnouncerSession&) = delete;
     AnnouncerSession& operator=(const AnnouncerSession&) = delete;
 
+    desk::DeskSettings& settings() { return m_settings; }
     AnnouncerDesk& desk() { return m_desk; }
     PlannedSheet& planned() { return m_planned; }
     station::StationServer& station() { return m_station; }
@@ -33,7 +35,8 @@ public:
     void printLinks() const;
 
 private:
-    AnnouncerDesk m_desk;
+    desk::DeskSettings m_settings;
+    AnnouncerDesk m_desk{m_settings};
     PlannedSheet m_planned{m_desk};
     station::StationServer m_station{m_desk, &m_planned};
 };

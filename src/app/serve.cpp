@@ -77,7 +77,7 @@ public:
     explicit ServedDesk(AnnouncerSession& session)
         : m_session(session) {
         AnnouncerDesk& desk = session.desk();
-        connect(&desk, &AnnouncerDesk::captionChanged, this, &ServedDesk::noteTrouble);
+        connect(&desk, &AnnouncerDesk::conditionChanged, this, &ServedDesk::noteTrouble);
         connect(&desk, &AnnouncerDesk::listChanged, this, &ServedDesk::noteListing);
         connect(&desk, &AnnouncerDesk::notice, this, [](const QString& text) { note(text); });
         connect(&session.station(), &station::StationServer::refused, this,
@@ -112,9 +112,8 @@ private:
     static constexpr int refusalsNotedPerMinute = 1;
 
     void noteTrouble() {
-        QString trouble = m_session.desk().captionNote();
-        trouble.remove(0, trouble.indexOf(QChar(0x2014)) + 1);
-        trouble = trouble.trimmed();
+        const QString trouble =
+            conditionNotes(m_session.desk().condition()).join(QStringLiteral("; "));
         if (trouble == m_trouble)
             return;
         m_trouble = trouble;

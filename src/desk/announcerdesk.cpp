@@ -41,8 +41,9 @@ QString sentMessageText(const QString& sender, const QString& text) {
 
 } // namespace
 
-AnnouncerDesk::AnnouncerDesk(QObject* parent)
-    : QObject(parent) {
+AnnouncerDesk::AnnouncerDesk(desk::DeskSettings& settings, QObject* parent)
+    : QObject(parent)
+    , m_settings(settings) {
     m_retry.setSingleShot(true);
     m_retry.setInterval(serverRetryMs);
     connect(&m_retry, &QTimer::timeout, this, &AnnouncerDesk::refreshForViews);
@@ -67,7 +68,7 @@ void AnnouncerDesk::open(const QString& path) {
     forgetListAndDisplays();
     m_trouble.clear();
     m_closedReason.clear();
-    emit captionChanged();
+    emit conditionChanged();
     if (!m_database || !m_database->isFileAt(path)) {
         letGo();
         m_path = path;
@@ -83,7 +84,7 @@ void AnnouncerDesk::open(const QString& path) {
 void AnnouncerDesk::close() {
     letGo();
     forgetListAndDisplays();
-    emit captionChanged();
+    emit conditionChanged();
     emit takingMessagesChanged();
 }
 
@@ -109,7 +110,7 @@ void AnnouncerDesk::closeFor(const QString& reason) {
     close();
     if (m_keepsTrying) {
         m_closedReason = reason;
-        emit captionChanged();
+        emit conditionChanged();
     }
     emit closed(reason);
 }
@@ -121,7 +122,7 @@ void AnnouncerDesk::closeFor(const QString& reason) {
 void AnnouncerDesk::opened(const store::Outcome<bool>& outcome, bool reopening) {
     emit takingMessagesChanged();
     if (outcome.ok()) {
-        emit captionChanged();
+        emit conditionChanged();
         if (!outcome.value())
             m_database->readLog(m_clock().date(), whileOpen<std::vector<readoutlog::ReadOut>>(
                                                       [this](const auto& log) {
@@ -252,7 +253,7 @@ void AnnouncerDesk::listed(const store::Outcome<std::vector<ListedRow>>& outcome
         noteTrouble(outcome.error());
     } else {
         clearTrouble();
-        const desk::SentSequences sent = desk::sentSequences();
+        const desk::SentSequences sent = m_settings.sentSequences();
         std::vector<MessageList::Line> lines;
         std::vector<store::RowKey> keys;
         std::vector<store::RowKey> urgentUnknown;
@@ -299,7 +300,7 @@ void AnnouncerDesk::markShownIfGone() {
             display.armed = false;
         showOn(station);
         if (station == deskStation)
-            emit captionChanged();
+            emit conditionChanged();
     }
 }
 
@@ -481,13 +482,13 @@ void AnnouncerDesk::showPutBack(const QString& station, const DismissedMessage& 
 
 void AnnouncerDesk::send(const QString& sender, const QString& text, bool urgent,
                          const QString& station, std::function<void(const Sent&)> done) {
-    addMessage(readoutlog::sent, desk::sentSequences(), urgent, sentMessageText(sender, text),
+    addMessage(readoutlog::sent, m_settings.sentSequences(), urgent, sentMessageText(sender, text),
                QStringLiteral("%1 (%2)").arg(sender, station), std::move(done));
 }
 
 void AnnouncerDesk::addPlanned(const QString& text, bool urgent,
                                std::function<void(const Sent&)> done) {
-    addMessage(readoutlog::planned, desk::plannedSequences(), urgent,
+    addMessage(readoutlog::planned, m_settings.plannedSequences(), urgent,
                store::announcer::withLineBreaks(text), readoutlog::planned, std::move(done));
 }
 
@@ -683,7 +684,7 @@ void AnnouncerDesk::noteTrouble(const store::KelvaneError& error) {
     const DatabaseTrouble::Kind kind = DatabaseTrouble::kindOf(error);
     const bool news = kind != m_trouble.kind();
     m_trouble.note(kind, QDateTime::currentDateTime());
-    emit captionChanged();
+    emit conditionChanged();
     if (kind == DatabaseTrouble::Kind::Unreachable)
         m_retry.start();
     if (kind == DatabaseTrouble::Kind::Failed && news)
@@ -694,18 +695,15 @@ void AnnouncerDesk::clearTrouble() {
     if (m_trouble.kind() == DatabaseTrouble::Kind::None)
         return;
     m_trouble.clear();
-    emit captionChanged();
+    emit conditionChanged();
 }
 
-QString AnnouncerDesk::captionNote() const {
-    if (!m_closedReason.isEmpty())
-        return QStringLiteral(" \u2014 ") + m_closedReason;
-    QString note;
-    if (m_database && m_database->isOpened() && !m_database->canDeleteRows())
-        note += tr(" \u2014 read only here");
-    if (displayOf(deskStation)->gone)
-        note += tr(" \u2014 the message on display is no longer in the database");
-    return note + m_trouble.captionNote(QDateTime::currentDateTime());
+DeskCondition AnnouncerDesk::condition() const {
+    const DatabaseTrouble::Kind trouble = m_trouble.toldKind(QDateTime::currentDateTime());
+    return {m_closedReason,
+            m_database && m_database->isOpened() && !m_database->canDeleteRows(),
+            displayOf(deskStation)->gone, trouble,
+            trouble == DatabaseTrouble::Kind::None ? QDateTime() : m_trouble.since()};
 }
 
 bool AnnouncerDesk::isSettled() const {

@@ -4,6 +4,7 @@
 #include "arrivals.h"
 #include "changerefresh.h"
 #include "databasetrouble.h"
+#include "deskcondition.h"
 #include "desksettings.h"
 #include "dismissalhistory.h"
 #include "hiddenmessages.h"
@@ -24,13 +25,16 @@
 // arrivals and passing trouble. Views (the announcer screen, a browser
 // station) show its list model and its signals and call its operations;
 // none of them keeps a rule of its own. Nothing it does throws: what goes
-// wrong becomes a notice, a caption note or closed().
+// wrong becomes a notice, its condition or closed().
 class AnnouncerDesk : public QObject {
     Q_OBJECT
 
 public:
-    explicit AnnouncerDesk(QObject* parent = nullptr);
+    // The desk goes by settings and remembers in them, which outlive it.
+    explicit AnnouncerDesk(desk::DeskSettings& settings, QObject* parent = nullptr);
     ~AnnouncerDesk() override;
+
+    [[nodiscard]] desk::DeskSettings& settings() const { return m_settings; }
 
     // A display-only station shows everything but never deletes.
     void setDisplayOnly(bool displayOnly) { m_displayOnly = displayOnly; }
@@ -79,7 +83,7 @@ public:
     QTimer& lookTimer() { return m_look; }
     // A desk served without a window has no one to tell that its database
     // has gone: it keeps trying. A database that cannot be opened, or has
-    // gone, leaves it closed with the reason in its caption note, and each
+    // gone, leaves it closed with the reason in its condition, and each
     // look opens the path again.
     void setKeepsTrying(bool keepsTrying) { m_keepsTrying = keepsTrying; }
     // Every station that works the desk has a message on display of its
@@ -101,7 +105,7 @@ public:
 
     // A message an official sent from a browser station: added through the
     // row source like a message Undo puts back, with the Sequence for sent
-    // messages (desk::sentSequences(), the lower one when urgent) and a
+    // messages (settings().sentSequences(), the lower one when urgent) and a
     // first line that names the sender ("From Referee:"), and noted in the
     // read-out log ("sent"). Done learns the row's key, or why the message
     // was not added; a desk that cannot take messages adds nothing.
@@ -114,7 +118,7 @@ public:
     // Why this desk cannot take sent messages; nothing when it can.
     store::Failure refusesMessages() const;
     // The announcer's planned message that is due: added like a sent one,
-    // with the Sequence for planned messages (desk::plannedSequences()),
+    // with the Sequence for planned messages (settings().plannedSequences()),
     // and noted in the read-out log ("planned").
     void addPlanned(const QString& text, bool urgent, std::function<void(const Sent&)> done);
     // Takes back a row the desk added, by its key and only while it holds
@@ -147,9 +151,10 @@ public:
     [[nodiscard]] bool canDismiss(const QString& station = deskStation) const;
     // Current_Sequence: the Sequence of the message last chosen.
     [[nodiscard]] qint16 currentSequence() const { return m_currentSequence; }
-    // What the caption adds: a file that can only be read here, a message
-    // on display that is gone, passing trouble; empty when all is well.
-    [[nodiscard]] QString captionNote() const;
+    // How the desk stands: a file that can only be read here, a message on
+    // the window's display that is gone, passing trouble, why a desk that
+    // keeps trying is closed.
+    [[nodiscard]] DeskCondition condition() const;
     // Every operation asked of the database has been answered.
     [[nodiscard]] bool isSettled() const;
 
@@ -162,7 +167,7 @@ signals:
     // The same for a browser station.
     void stationShownChanged(const QString& station);
     void stationNotice(const QString& station, const QString& text);
-    void captionChanged();
+    void conditionChanged();
     // Whether the desk can take sent messages may have changed.
     void takingMessagesChanged();
     // A dismissal at this desk took the row off the list; Undo put a
@@ -225,6 +230,7 @@ private:
     template <class Result, class Handle>
     std::function<void(store::Outcome<Result>)> whileOpen(Handle handle);
 
+    desk::DeskSettings& m_settings;
     std::unique_ptr<AnnouncerDatabase> m_database;
     QString m_path;
     // Counts openings, so that answers of an earlier one are dropped.

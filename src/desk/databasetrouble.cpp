@@ -1,8 +1,5 @@
 #include "databasetrouble.h"
 
-#include "desktexts.h"
-#include "timetexts.h"
-
 DatabaseTrouble::Kind DatabaseTrouble::kindOf(const store::KelvaneError& error) {
     switch (static_cast<store::ErrorNumber>(error.number())) {
     case store::ErrorNumber::DatabaseLocked:
@@ -20,22 +17,8 @@ void DatabaseTrouble::note(Kind kind, const QDateTime& now) {
     m_kind = kind;
 }
 
-QString DatabaseTrouble::captionNote(const QDateTime& now) const {
-    const QString since = timeWithSecondsText(m_since.time());
-    switch (m_kind) {
-    case Kind::Unreachable:
-        return DeskTexts::tr(" \u2014 the server has not answered since %1; trying again")
-            .arg(since);
-    case Kind::Busy:
-        if (m_since.secsTo(now) < busyNoticeSeconds)
-            return {};
-        return DeskTexts::tr(" \u2014 the database has been busy since %1; trying again")
-            .arg(since);
-    case Kind::Failed:
-        return DeskTexts::tr(" \u2014 the list could not be read since %1; trying again")
-            .arg(since);
-    case Kind::None:
-        break;
-    }
-    return {};
+DatabaseTrouble::Kind DatabaseTrouble::toldKind(const QDateTime& now) const {
+    if (m_kind == Kind::Busy && m_since.secsTo(now) < busyNoticeSeconds)
+        return Kind::None;
+    return m_kind;
 }

@@ -3,13 +3,12 @@
 #include "store/kelvaneerror.h"
 
 #include <QDateTime>
-#include <QString>
 
 // A database that cannot be read for a while: a server that does not
 // answer, a file another program keeps locked, or rows the database
 // cannot hand out (a row source changed under the desk, a statement
 // stopped for asking too much). None of it ends the program; the desk
-// keeps its list, tries again, and says what is going on in its caption.
+// keeps its list, tries again, and its views say what is going on.
 class DatabaseTrouble {
 public:
     enum class Kind { None, Busy, Unreachable, Failed };
@@ -24,9 +23,10 @@ public:
     void clear() { m_kind = Kind::None; }
 
     [[nodiscard]] Kind kind() const { return m_kind; }
-    // What to add to the window's caption at now; empty while there is
-    // nothing worth saying (a lock is mentioned only once it has lasted).
-    [[nodiscard]] QString captionNote(const QDateTime& now) const;
+    // The kind worth telling at now: None while there is nothing worth
+    // saying (a lock is mentioned only once it has lasted).
+    [[nodiscard]] Kind toldKind(const QDateTime& now) const;
+    [[nodiscard]] QDateTime since() const { return m_since; }
 
     // Locks come and go in a second; one that lasts this long is worth telling.
     static constexpr qint64 busyNoticeSeconds = 30;

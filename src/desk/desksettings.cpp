@@ -6,8 +6,10 @@
 
 #include <algorithm>
 #include <array>
+#include <initializer_list>
 #include <limits>
 #include <optional>
+#include <utility>
 
 namespace desk {
 
@@ -33,13 +35,9 @@ const QString lingerKey = QStringLiteral("screen/lingerSeconds");
 const QString galaKey = QStringLiteral("screen/gala");
 const QString themeKey = QStringLiteral("screen/theme");
 
-QSettings settings() {
-    return QSettings(settingsPath(), QSettings::IniFormat);
-}
-
-std::optional<qint16> sequenceSetting(const QString& key) {
+std::optional<qint16> sequenceSetting(const QSettings& settings, const QString& key) {
     bool whole = false;
-    const int value = settings().value(key).toString().toInt(&whole);
+    const int value = settings.value(key).toString().toInt(&whole);
     if (!whole || value < std::numeric_limits<qint16>::min() ||
         value > std::numeric_limits<qint16>::max())
         return std::nullopt;
@@ -48,12 +46,23 @@ std::optional<qint16> sequenceSetting(const QString& key) {
 
 } // namespace
 
-QString settingsPath() {
+DeskSettings::DeskSettings(const QString& path, QObject* parent)
+    : QObject(parent)
+    , m_file(path, QSettings::IniFormat) {}
+
+QString DeskSettings::defaultPath() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
            QStringLiteral("/kelvane/desk.ini");
 }
 
-double readingPoints() {
+void DeskSettings::write(std::initializer_list<std::pair<QString, QVariant>> values) {
+    for (const auto& [key, value] : values)
+        m_file.setValue(key, value);
+    m_file.sync();
+    emit changed();
+}
+
+double DeskSettings::readingPoints() const {
     bool isNumber = false;
     const double points = settings().value(readingKey).toDouble(&isNumber);
     if (!isNumber || !(points >= readingSteps.front() && points <= readingSteps.back()))
@@ -61,8 +70,8 @@ double readingPoints() {
     return points;
 }
 
-void rememberReadingPoints(double points) {
-    settings().setValue(readingKey, points);
+void DeskSettings::rememberReadingPoints(double points) {
+    write({{readingKey, points}});
 }
 
 double largerReadingPoints(double points) {
@@ -81,15 +90,15 @@ QList<double> readingPointSteps() {
 
 // Only what this program writes turns the sound on: QVariant would take
 // "no" or "off" for true.
-bool arrivalSoundOn() {
+bool DeskSettings::arrivalSoundOn() const {
     return settings().value(soundOnKey).toString() == QLatin1String("true");
 }
 
-void setArrivalSoundOn(bool on) {
-    settings().setValue(soundOnKey, on);
+void DeskSettings::setArrivalSoundOn(bool on) {
+    write({{soundOnKey, on}});
 }
 
-QString arrivalSoundFile() {
+QString DeskSettings::arrivalSoundFile() const {
     return settings().value(soundFileKey).toString();
 }
 
@@ -97,34 +106,34 @@ QStringList arrivalSoundArguments(const QString& file) {
     return {QStringLiteral("-q"), QStringLiteral("--"), file};
 }
 
-StationChoice stationChoice() {
+StationChoice DeskSettings::stationChoice() const {
     return {settings().value(stationOnKey).toString() == QLatin1String("true"),
             settings().value(stationAddressKey).toString()};
 }
 
-void rememberStationChoice(const StationChoice& choice) {
-    QSettings written = settings();
-    written.setValue(stationOnKey, choice.on);
-    written.setValue(stationAddressKey, choice.address);
+void DeskSettings::rememberStationChoice(const StationChoice& choice) {
+    write({{stationOnKey, choice.on}, {stationAddressKey, choice.address}});
 }
 
-QString stationCertificateFile() {
+QString DeskSettings::stationCertificateFile() const {
     return settings().value(stationCertificateKey).toString();
 }
 
-QString stationKeyFile() {
+QString DeskSettings::stationKeyFile() const {
     return settings().value(stationKeyKey).toString();
 }
 
 namespace {
 
 // An urgent Sequence that is not lower than the other is one below it.
-SentSequences sequencesFrom(const QString& normalKey, const QString& urgentKey,
-                            const SentSequences& unset) {
+SentSequences sequencesFrom(const QSettings& settings, const QString& normalKey,
+                            const QString& urgentKey, const SentSequences& unset) {
     SentSequences sequences;
-    sequences.normal = sequenceSetting(normalKey).value_or(unset.normal);
-    sequences.urgent = sequenceSetting(urgentKey).value_or(
-        sequenceSetting(normalKey) ? static_cast<qint16>(sequences.normal - 1) : unset.urgent);
+    sequences.normal = sequenceSetting(settings, normalKey).value_or(unset.normal);
+    sequences.urgent = sequenceSetting(settings, urgentKey)
+                           .value_or(sequenceSetting(settings, normalKey)
+                                         ? static_cast<qint16>(sequences.normal - 1)
+                                         : unset.urgent);
     if (sequences.urgent >= sequences.normal)
         sequences.urgent = static_cast<qint16>(sequences.normal - 1);
     if (sequences.normal == std::numeric_limits<qint16>::min())
@@ -134,24 +143,25 @@ SentSequences sequencesFrom(const QString& normalKey, const QString& urgentKey,
 
 } // namespace
 
-SentSequences sentSequences() {
-    return sequencesFrom(sentSequenceKey, urgentSequenceKey, {});
+SentSequences DeskSettings::sentSequences() const {
+    return sequencesFrom(settings(), sentSequenceKey, urgentSequenceKey, {});
 }
 
-SentSequences plannedSequences() {
-    return sequencesFrom(plannedSequenceKey, plannedUrgentSequenceKey, sentSequences());
+SentSequences DeskSettings::plannedSequences() const {
+    return sequencesFrom(settings(), plannedSequenceKey, plannedUrgentSequenceKey,
+                         sentSequences());
 }
 
-QStringList readyTexts() {
-    QSettings kept = settings();
+QStringList DeskSettings::readyTexts() const {
+    const QSettings& kept = settings();
     if (!kept.contains(readyTextsKey))
         return {QCoreApplication::translate("DeskSettings", "Lane timekeepers to the start"),
                 QCoreApplication::translate("DeskSettings", "Medal ceremony in 5 minutes")};
     return fitReadyTexts(kept.value(readyTextsKey).toStringList());
 }
 
-void rememberReadyTexts(const QStringList& texts) {
-    settings().setValue(readyTextsKey, fitReadyTexts(texts));
+void DeskSettings::rememberReadyTexts(const QStringList& texts) {
+    write({{readyTextsKey, fitReadyTexts(texts)}});
 }
 
 QStringList fitReadyTexts(const QStringList& texts) {
@@ -166,8 +176,8 @@ QStringList fitReadyTexts(const QStringList& texts) {
     return fit;
 }
 
-ScreenChoice screenChoice() {
-    const QSettings kept = settings();
+ScreenChoice DeskSettings::screenChoice() const {
+    const QSettings& kept = settings();
     ScreenChoice choice;
     bool whole = false;
     const int linger = kept.value(lingerKey).toString().toInt(&whole);

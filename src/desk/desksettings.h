@@ -1,21 +1,20 @@
 #pragma once
 
+#include <QObject>
+#include <QSettings>
 #include <QString>
 #include <QStringList>
 
-// What the announcer screen remembers of the announcer's own choices, in
-// a settings file of its own: $XDG_CONFIG_HOME/kelvane/desk.ini (by default
+#include <initializer_list>
+#include <utility>
+
+// What the desk remembers of the announcer's own choices, in a settings
+// file of its own (by default $XDG_CONFIG_HOME/kelvane/desk.ini, that is
 // ~/.config/kelvane/desk.ini). The one-line ~/kelvane.ini is left alone.
 namespace desk {
 
-QString settingsPath();
-
 // The size in points of the chosen message's text and of the list's.
 inline constexpr double designedReadingPoints = 9.75;
-// The remembered size; the designed one when none is, or the file holds
-// something else than a size between the smallest and the largest.
-double readingPoints();
-void rememberReadingPoints(double points);
 
 // The next size up or down from points, within the steps the keys go
 // through; points itself at either end.
@@ -24,12 +23,6 @@ double smallerReadingPoints(double points);
 // Every step, smallest first (a browser station steps through the same).
 QList<double> readingPointSteps();
 
-// A short sound when a new message arrives: off unless turned on. It is
-// the system's bell, or the WAV file that the setting arrival/sound names.
-bool arrivalSoundOn();
-void setArrivalSoundOn(bool on);
-// The sound file to play instead of the bell; empty for the bell.
-QString arrivalSoundFile();
 // The player's (aplay's) arguments for the sound file: a file whose name
 // begins with "-" is still a file, never an option.
 QStringList arrivalSoundArguments(const QString& file);
@@ -40,12 +33,6 @@ struct StationChoice {
     bool on = false;
     QString address;
 };
-StationChoice stationChoice();
-void rememberStationChoice(const StationChoice& choice);
-// The announcer's own certificate and key (PEM files) that make the
-// station speak HTTPS; empty for plain HTTP.
-QString stationCertificateFile();
-QString stationKeyFile();
 
 // The Sequence a message sent from a send page is added with, and the
 // lower one of an urgent message, so that the list (which is sorted by
@@ -57,18 +44,12 @@ struct SentSequences {
     qint16 normal = 0;
     qint16 urgent = -1;
 };
-SentSequences sentSequences();
-// The same for the announcer's planned messages: [planned] sequence and
-// urgentSequence, the sent messages' ones when unset or unfit.
-SentSequences plannedSequences();
 
 // The ready texts a send page offers to pick and edit, as the announcer
 // keeps them in the station window; at most mostReadyTexts, each one line
 // of at most longestReadyText characters.
 inline constexpr int mostReadyTexts = 20;
 inline constexpr int longestReadyText = 200;
-QStringList readyTexts();
-void rememberReadyTexts(const QStringList& texts);
 // The texts as they are kept: trimmed, one line each, empty ones left out,
 // bounded as above.
 QStringList fitReadyTexts(const QStringList& texts);
@@ -83,6 +64,57 @@ struct ScreenChoice {
     bool dark = true;
 };
 inline constexpr int longestLingerSeconds = 600;
-ScreenChoice screenChoice();
+
+// The settings of one run of the desk, in the file given: read once and
+// kept, each change written to the file at once and told by changed().
+class DeskSettings : public QObject {
+    Q_OBJECT
+
+public:
+    explicit DeskSettings(const QString& path, QObject* parent = nullptr);
+
+    // desk.ini in the user's configuration folder.
+    static QString defaultPath();
+    [[nodiscard]] QString path() const { return m_file.fileName(); }
+
+    // The remembered size; the designed one when none is, or the file holds
+    // something else than a size between the smallest and the largest.
+    [[nodiscard]] double readingPoints() const;
+    void rememberReadingPoints(double points);
+
+    // A short sound when a new message arrives: off unless turned on. It
+    // is the system's bell, or the WAV file that the setting arrival/sound
+    // names.
+    [[nodiscard]] bool arrivalSoundOn() const;
+    void setArrivalSoundOn(bool on);
+    // The sound file to play instead of the bell; empty for the bell.
+    [[nodiscard]] QString arrivalSoundFile() const;
+
+    [[nodiscard]] StationChoice stationChoice() const;
+    void rememberStationChoice(const StationChoice& choice);
+    // The announcer's own certificate and key (PEM files) that make the
+    // station speak HTTPS; empty for plain HTTP.
+    [[nodiscard]] QString stationCertificateFile() const;
+    [[nodiscard]] QString stationKeyFile() const;
+
+    [[nodiscard]] SentSequences sentSequences() const;
+    // The same for the announcer's planned messages: [planned] sequence and
+    // urgentSequence, the sent messages' ones when unset or unfit.
+    [[nodiscard]] SentSequences plannedSequences() const;
+
+    [[nodiscard]] QStringList readyTexts() const;
+    void rememberReadyTexts(const QStringList& texts);
+
+    [[nodiscard]] ScreenChoice screenChoice() const;
+
+signals:
+    void changed();
+
+private:
+    [[nodiscard]] const QSettings& settings() const { return m_file; }
+    void write(std::initializer_list<std::pair<QString, QVariant>> values);
+
+    QSettings m_file;
+};
 
 } // namespace desk

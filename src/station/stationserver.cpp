@@ -47,14 +47,10 @@ ServedFile pageFile(const QString& name, const QByteArray& contentType) {
     return {contentType, file.readAll()};
 }
 
-// What the desk's caption adds (" — read only here — the server has not
-// answered since 14:32"), as one line for the page.
-QString deskNote(const QString& captionNote) {
-    QStringList parts = captionNote.split(QChar(0x2014), Qt::SkipEmptyParts);
-    for (QString& part : parts)
-        part = part.trimmed();
-    parts.removeAll(QString());
-    return parts.join(QStringLiteral("; "));
+// How the desk stands ("read only here; the server has not answered since
+// 14:32"), as one line for the page.
+QString deskNote(const DeskCondition& condition) {
+    return conditionNotes(condition).join(QStringLiteral("; "));
 }
 
 std::optional<Action> actionOf(protocol::Request::Type type) {
@@ -107,7 +103,7 @@ StationServer::StationServer(AnnouncerDesk& desk, PlannedSheet* planned, QObject
     connect(m_desk.messages(), &QAbstractItemModel::dataChanged, this,
             &StationServer::scheduleList);
     connect(&m_desk, &AnnouncerDesk::shownChanged, this, &StationServer::sendDeskShown);
-    connect(&m_desk, &AnnouncerDesk::captionChanged, this, &StationServer::sendTrouble);
+    connect(&m_desk, &AnnouncerDesk::conditionChanged, this, &StationServer::sendTrouble);
     connect(&m_desk, &AnnouncerDesk::stationShownChanged, this, [this](const QString& station) {
         if (PageSession* page = pageNamed(station))
             page->send(protocol::shown(QStringLiteral("shown"), m_desk.shownKey(station).text(),
@@ -138,7 +134,6 @@ StationServer::StationServer(AnnouncerDesk& desk, PlannedSheet* planned, QObject
             });
     if (m_planned)
         connect(m_planned, &PlannedSheet::changed, this, &StationServer::sendPlanned);
-    m_readyTexts = desk::readyTexts();
     setIdleMilliseconds(m_site.idleMilliseconds);
     connect(&m_keepAlive, &QTimer::timeout, this, &StationServer::keepAlive);
     m_connectionsNote.setSingleShot(true);
@@ -409,7 +404,7 @@ void StationServer::checkToken(PageSession& page, const QByteArray& token) {
 void StationServer::greet(PageSession& page) {
     page.send(protocol::welcome(*page.role(), page.name()));
     if (*page.role() == Role::Send) {
-        page.send(protocol::taking(m_desk.refusesMessages(), m_readyTexts));
+        page.send(protocol::taking(m_desk.refusesMessages(), readyTexts()));
         page.send(protocol::sent(m_sent, page.identity()));
         return;
     }
@@ -424,7 +419,7 @@ void StationServer::greet(PageSession& page) {
     page.send(m_listMessage);
     page.send(
         protocol::shown(QStringLiteral("desk"), m_desk.shownKey().text(), m_desk.shownText()));
-    page.send(protocol::trouble(deskNote(m_desk.captionNote())));
+    page.send(protocol::trouble(deskNote(m_desk.condition())));
     if (m_planned && *page.role() == Role::Announce)
         page.send(protocol::planned(*m_planned));
 }
@@ -641,14 +636,21 @@ void StationServer::messageSent(SentMessage message, int number,
     }
 }
 
+desk::DeskSettings& StationServer::settings() const {
+    return m_desk.settings();
+}
+
+QStringList StationServer::readyTexts() const {
+    return settings().readyTexts();
+}
+
 void StationServer::setReadyTexts(const QStringList& texts) {
-    desk::rememberReadyTexts(texts);
-    m_readyTexts = desk::fitReadyTexts(texts);
+    settings().rememberReadyTexts(texts);
     sendTaking();
 }
 
 void StationServer::sendTaking() {
-    sendToPages(protocol::taking(m_desk.refusesMessages(), m_readyTexts), {Role::Send});
+    sendToPages(protocol::taking(m_desk.refusesMessages(), readyTexts()), {Role::Send});
 }
 
 // Each send page gets its own messages only.
@@ -724,7 +726,7 @@ void StationServer::sendDeskShown() {
 }
 
 void StationServer::sendTrouble() {
-    sendToPages(protocol::trouble(deskNote(m_desk.captionNote())), {Role::Watch, Role::Announce});
+    sendToPages(protocol::trouble(deskNote(m_desk.condition())), {Role::Watch, Role::Announce});
 }
 
 void StationServer::setWindowless(bool windowless) {

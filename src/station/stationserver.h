@@ -26,6 +26,9 @@
 #include <vector>
 
 class PlannedSheet;
+namespace desk {
+class DeskSettings;
+}
 class QTcpServer;
 class QTranslator;
 
@@ -87,13 +90,16 @@ public:
     // How many messages the send link may send in a minute; more for a
     // benchmark.
     void setSentPerMinute(int messages) { m_sent.setPerMinute(messages); }
+    // The settings of the desk the station serves.
+    [[nodiscard]] desk::DeskSettings& settings() const;
+
     // How many connections one address may hold; more for a benchmark
     // whose pages all come from one.
     void setMostFromOneAddress(int connections) { m_slots.setMostFromOneAddress(connections); }
 
     // The texts a send page offers to pick and edit; kept in the desk's
     // settings and passed on to the send pages connected now.
-    [[nodiscard]] QStringList readyTexts() const { return m_readyTexts; }
+    [[nodiscard]] QStringList readyTexts() const;
     void setReadyTexts(const QStringList& texts);
 
     // What the pool's caption screen shows; the desk's window holds
@@ -188,7 +194,6 @@ private:
     std::vector<QPointer<StationSocket>> m_upgrading;
     std::vector<PageSession*> m_pages;
     SentMessages m_sent;
-    QStringList m_readyTexts;
     int m_pagesOpened = 0;
     bool m_listScheduled = false;
     // The list as last sent, for pages that connect until it changes.
@@ -200,7 +205,7 @@ private:
     QTimer m_connectionsNote;
     QTimer m_linksNote;
     CaptionScreen m_caption;
-    desk::ScreenChoice m_screenChoice = desk::screenChoice();
+    desk::ScreenChoice m_screenChoice = m_desk.settings().screenChoice();
     bool m_windowless = false;
     // The station whose display the caption screen shows.
     QString m_voice = AnnouncerDesk::deskStation;

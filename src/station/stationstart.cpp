@@ -18,8 +18,8 @@ Failure start(StationServer& server, const QString& where) {
     if (!address)
         return Failure(error);
     std::optional<QSslConfiguration> tls;
-    const QString certificate = desk::stationCertificateFile();
-    const QString key = desk::stationKeyFile();
+    const QString certificate = server.settings().stationCertificateFile();
+    const QString key = server.settings().stationKeyFile();
     if (!certificate.isEmpty() || !key.isEmpty()) {
         tls = tlsConfiguration(certificate, key, error);
         if (!tls)
@@ -28,7 +28,7 @@ Failure start(StationServer& server, const QString& where) {
     }
     if (Failure failure = server.start(*address, tls))
         return failure;
-    desk::rememberStationChoice({true, where});
+    server.settings().rememberStationChoice({true, where});
     return {};
 }
 
@@ -43,7 +43,8 @@ Failure startAndRemember(StationServer& server, const QString& where) {
 
 void stopAndRemember(StationServer& server) {
     server.stop();
-    desk::rememberStationChoice({false, desk::stationChoice().address});
+    desk::DeskSettings& settings = server.settings();
+    settings.rememberStationChoice({false, settings.stationChoice().address});
 }
 
 } // namespace station

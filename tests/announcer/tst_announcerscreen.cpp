@@ -67,24 +67,24 @@ private slots:
 
 private:
     QTemporaryDir m_home;
+    const QString m_settingsPath = m_home.filePath("desk.ini");
 };
 
 void TestAnnouncerScreen::initTestCase() {
     qputenv("HOME", QFile::encodeName(m_home.path()));
     qputenv("XDG_DATA_HOME", QFile::encodeName(m_home.filePath("data")));
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_home.filePath("config")));
 }
 
 void TestAnnouncerScreen::cleanup() {
     QDir(readoutlog::folder()).removeRecursively();
-    QFile::remove(desk::settingsPath());
+    QFile::remove(m_settingsPath);
 }
 
 void TestAnnouncerScreen::opensAsDesignedAndDismissesByClick() {
     AnnouncerFixture fixture;
     fixture.addRow(12, QStringLiteral("Event 3 results\r\n1st Amy"));
     fixture.addRow(3, QStringLiteral("Parents of Tom"));
-    AnnouncerSession session;
+    AnnouncerSession session(m_settingsPath);
     AnnouncerScreen screen(session.desk(), session.station());
     runScreen(screen, fixture.path(), [&] {
         QCOMPARE(lines(screen), QStringList({"3:Parents of Tom", "12:Event 3 results"}));
@@ -110,7 +110,7 @@ void TestAnnouncerScreen::keyboardChoosesLikeAClick() {
     AnnouncerFixture fixture;
     fixture.addRow(1, QStringLiteral("one"));
     fixture.addRow(2, QStringLiteral("two"));
-    AnnouncerSession session;
+    AnnouncerSession session(m_settingsPath);
     AnnouncerScreen screen(session.desk(), session.station());
     runScreen(screen, fixture.path(), [&] {
         // Focus puts the cursor on the first line without choosing it.
@@ -150,7 +150,7 @@ void TestAnnouncerScreen::keyboardChoosesLikeAClick() {
 void TestAnnouncerScreen::typingDoesNotChangeTheDatabase() {
     AnnouncerFixture fixture;
     fixture.addRow(1, QStringLiteral("original"));
-    AnnouncerSession session;
+    AnnouncerSession session(m_settingsPath);
     AnnouncerScreen screen(session.desk(), session.station());
     runScreen(screen, fixture.path(), [&] {
         choose(screen, 0);
@@ -178,7 +178,7 @@ void TestAnnouncerScreen::newLineIsBoldWithItsArrivalInTheTooltip() {
     for (int n = 1; n <= 60; ++n)
         fixture.addRow(n, QStringLiteral("message %1").arg(n));
     const QDateTime now(QDate(2025, 6, 14), QTime(14, 0));
-    AnnouncerSession session;
+    AnnouncerSession session(m_settingsPath);
     AnnouncerScreen screen(session.desk(), session.station());
     screen.desk().setClock([&] { return now; });
     runScreen(screen, fixture.path(), [&] {
@@ -208,7 +208,7 @@ void TestAnnouncerScreen::urgentLineIsMarkedUntilShown() {
     AnnouncerFixture fixture;
     for (int n = 1; n <= 60; ++n)
         fixture.addRow(n, QStringLiteral("message %1").arg(n));
-    AnnouncerSession session;
+    AnnouncerSession session(m_settingsPath);
     AnnouncerScreen screen(session.desk(), session.station());
     runScreen(screen, fixture.path(), [&] {
         QVERIFY(QTest::qWaitForWindowExposed(&screen));
@@ -233,7 +233,7 @@ void TestAnnouncerScreen::cursorAndScrollStayWithTheirLines() {
     AnnouncerFixture fixture;
     for (int n = 1; n <= 60; ++n)
         fixture.addRow(n, QStringLiteral("message %1").arg(n));
-    AnnouncerSession session;
+    AnnouncerSession session(m_settingsPath);
     AnnouncerScreen screen(session.desk(), session.station());
     runScreen(screen, fixture.path(), [&] {
         QVERIFY(QTest::qWaitForWindowExposed(&screen));
@@ -260,7 +260,7 @@ void TestAnnouncerScreen::undoAndReadOutTodayByKeys() {
     fixture.addRow(3, QStringLiteral("three"));
     const QDateTime galaTime(QDate(2025, 6, 14), QTime(14, 0));
     ModalWatcher watcher;
-    AnnouncerSession session;
+    AnnouncerSession session(m_settingsPath);
     AnnouncerScreen screen(session.desk(), session.station());
     screen.desk().setClock([&] { return galaTime; });
     runScreen(screen, fixture.path(), [&] {
@@ -318,7 +318,7 @@ void TestAnnouncerScreen::plannedMessagesByKeys() {
 void TestAnnouncerScreen::readingSizeKeys() {
     AnnouncerFixture fixture;
     fixture.addRow(1, QStringLiteral("one"));
-    AnnouncerSession session;
+    AnnouncerSession session(m_settingsPath);
     AnnouncerScreen screen(session.desk(), session.station());
     const auto sizes = [&] {
         return std::pair(text(screen)->font().pointSizeF(), list(screen)->font().pointSizeF());
@@ -339,7 +339,7 @@ void TestAnnouncerScreen::readingSizeKeys() {
 void TestAnnouncerScreen::displayOnlyNeverDeletes() {
     AnnouncerFixture fixture;
     fixture.addRow(1, QStringLiteral("one"));
-    AnnouncerSession session;
+    AnnouncerSession session(m_settingsPath);
     AnnouncerScreen screen(session.desk(), session.station());
     screen.desk().setDisplayOnly(true);
     runScreen(screen, fixture.path(), [&] {
@@ -358,7 +358,7 @@ void TestAnnouncerScreen::noticesAreShown() {
     AnnouncerFixture fixture;
     fixture.addRow(1, QStringLiteral("one"));
     ModalWatcher watcher;
-    AnnouncerSession session;
+    AnnouncerSession session(m_settingsPath);
     AnnouncerScreen screen(session.desk(), session.station());
     runScreen(screen, fixture.path(), [&] {
         press(screen, Qt::CTRL | Qt::Key_Z);
@@ -372,7 +372,7 @@ void TestAnnouncerScreen::noticesAreShown() {
 void TestAnnouncerScreen::closingKeepsTheDatabaseOpen() {
     AnnouncerFixture fixture;
     fixture.addRow(1, QStringLiteral("one"));
-    AnnouncerSession session;
+    AnnouncerSession session(m_settingsPath);
     AnnouncerScreen screen(session.desk(), session.station());
     runScreen(screen, fixture.path(), [&] {
         QTest::keyClick(&screen, Qt::Key_Escape);
@@ -401,7 +401,7 @@ void TestAnnouncerScreen::closedByTheDeskSaysWhy() {
         connection.write("postgresql://announcer@127.0.0.1:1/gala?sslmode=disable\n");
     }
     ModalWatcher watcher;
-    AnnouncerSession session;
+    AnnouncerSession session(m_settingsPath);
     AnnouncerScreen screen(session.desk(), session.station());
     bool stayedOpen = true;
     runScreen(screen, path, [&] {

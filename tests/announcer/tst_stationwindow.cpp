@@ -73,7 +73,8 @@ private slots:
 private:
     QTemporaryDir m_home;
     AnnouncerFixture m_fixture;
-    AnnouncerDesk m_desk;
+    desk::DeskSettings m_settings{m_home.filePath("desk.ini")};
+    AnnouncerDesk m_desk{m_settings};
     std::unique_ptr<station::StationServer> m_server;
 };
 

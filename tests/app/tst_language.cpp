@@ -29,7 +29,7 @@ void TestLanguage::germanDesk() {
     const AnnouncerScreen screen(session.desk(), session.station());
     QCOMPARE(screen.windowTitle(), QStringLiteral("Sprecheransicht"));
     const AnnouncerFixture fixture;
-    AnnouncerDesk desk;
+    AnnouncerDesk desk(session.settings());
     openDesk(desk, fixture.path());
     QSignalSpy notices(&desk, &AnnouncerDesk::notice);
     desk.undo();

@@ -95,6 +95,11 @@ void addLooseRow(const AnnouncerFixture& fixture, const QVariant& sequence,
 
 // A desk whose list Qt's model tester checks at every change.
 class CheckedDesk : public AnnouncerDesk {
+public:
+    explicit CheckedDesk(desk::DeskSettings& settings)
+        : AnnouncerDesk(settings) {}
+
+private:
     QAbstractItemModelTester m_tester{messages(),
                                       QAbstractItemModelTester::FailureReportingMode::QtTest};
 };
@@ -142,12 +147,12 @@ private slots:
 
 private:
     QTemporaryDir m_home;
+    desk::DeskSettings m_settings{m_home.filePath("desk.ini")};
 };
 
 void TestAnnouncerDesk::initTestCase() {
     qputenv("HOME", QFile::encodeName(m_home.path()));
     qputenv("XDG_DATA_HOME", QFile::encodeName(m_home.filePath("data")));
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_home.filePath("config")));
 }
 
 void TestAnnouncerDesk::cleanup() {
@@ -159,7 +164,7 @@ void TestAnnouncerDesk::listsChoosesAndDismisses() {
     AnnouncerFixture fixture;
     fixture.addRow(12, QStringLiteral("Event 3 results\r\n1st Amy"));
     fixture.addRow(0, QStringLiteral("Parents of Tom"));
-    CheckedDesk desk;
+    CheckedDesk desk(m_settings);
     QSignalSpy shown(&desk, &AnnouncerDesk::shownChanged);
     openDesk(desk, fixture.path());
     QCOMPARE(lines(desk), QStringList({"Parents of Tom", "12:Event 3 results"}));
@@ -189,7 +194,7 @@ void TestAnnouncerDesk::duplicateSequences() {
     fixture.addRow(4, QStringLiteral("earlier"));
     fixture.addRow(4, QStringLiteral("later"));
     fixture.addRow(5, QStringLiteral("other"));
-    CheckedDesk desk;
+    CheckedDesk desk(m_settings);
     openDesk(desk, fixture.path());
     choose(desk, 0);
     QCOMPARE(desk.shownText(), QStringLiteral("earlier"));
@@ -213,7 +218,7 @@ void TestAnnouncerDesk::listingChangesRowsInPlace() {
     AnnouncerFixture fixture;
     for (int sequence = 1; sequence <= 6; ++sequence)
         fixture.addRow(sequence, QString::number(sequence));
-    CheckedDesk desk;
+    CheckedDesk desk(m_settings);
     openDesk(desk, fixture.path());
     QSignalSpy resets(desk.messages(), &QAbstractItemModel::modelReset);
     const QPersistentModelIndex three = desk.messages()->index(2);
@@ -270,7 +275,7 @@ void TestAnnouncerDesk::dismissNeedsAShownMessage() {
     AnnouncerFixture fixture;
     fixture.addRow(0, QStringLiteral("zero"));
     fixture.addRow(7, QStringLiteral("seven"));
-    CheckedDesk desk;
+    CheckedDesk desk(m_settings);
     openDesk(desk, fixture.path());
     QVERIFY(!desk.canDismiss());
     dismiss(desk);
@@ -286,7 +291,7 @@ void TestAnnouncerDesk::dismissNeedsAShownMessage() {
     refresh(desk);
     QVERIFY(desk.shownIsGone());
     QCOMPARE(desk.shownText(), QStringLiteral("\u2014 no longer in the database \u2014\n\nzero"));
-    QVERIFY(desk.captionNote().contains(QStringLiteral("no longer in the database")));
+    QVERIFY(desk.condition().shownGone);
     QVERIFY(!desk.canDismiss());
     fixture.addRow(0, QStringLiteral("zero"));
     refresh(desk);
@@ -326,7 +331,7 @@ void TestAnnouncerDesk::awkwardMessages() {
     QFETCH(QString, line);
     AnnouncerFixture fixture;
     fixture.addRow(9, message);
-    CheckedDesk desk;
+    CheckedDesk desk(m_settings);
     openDesk(desk, fixture.path());
     QCOMPARE(lines(desk), QStringList({line}));
     // A lone CR or LF keeps the line on one row of the screen.
@@ -364,7 +369,7 @@ void TestAnnouncerDesk::hugeMessageLeavesTheDeskUsable() {
                      .arg(characters)));
     fixture.addRow(12, QStringLiteral("after"));
     const qint64 before = residentKiB();
-    CheckedDesk desk;
+    CheckedDesk desk(m_settings);
     openDesk(desk, fixture.path());
     QCOMPARE(lines(desk),
              QStringList({"1:before", "9:" + QString(1000, 'w') + "\u2026", "12:after"}));
@@ -408,7 +413,7 @@ void TestAnnouncerDesk::badRowsNeverEndTheDesk() {
         QSKIP("the server's Sequence column takes numbers only");
     AnnouncerFixture fixture;
     fixture.addRow(1, QStringLiteral("one"));
-    CheckedDesk desk;
+    CheckedDesk desk(m_settings);
     QSignalSpy notice(&desk, &AnnouncerDesk::notice);
     openDesk(desk, fixture.path());
     addLooseRow(fixture, sequence, message);
@@ -454,7 +459,7 @@ void TestAnnouncerDesk::closesWhenTheFileGoes() {
         QSKIP("a server's database is no file");
     AnnouncerFixture fixture;
     fixture.addRow(1, QStringLiteral("first"));
-    CheckedDesk desk;
+    CheckedDesk desk(m_settings);
     desk.setKeepsTrying(keepsTrying);
     QSignalSpy closed(&desk, &AnnouncerDesk::closed);
     openDesk(desk, fixture.path());
@@ -479,7 +484,7 @@ void TestAnnouncerDesk::closesWhenTheFileGoes() {
     const QString reason = closed.front().value(0).toString();
     QVERIFY2(reason.contains(fixture.path()), qPrintable(reason));
     QCOMPARE(reason.contains(QStringLiteral("' is not an announcer database")), garbage);
-    QCOMPARE(desk.captionNote().contains(reason), keepsTrying);
+    QCOMPARE(desk.condition().closedReason == reason, keepsTrying);
     if (garbage) {
         keepsTrying ? desk.check() : desk.open(fixture.path());
         QTRY_COMPARE(closed.count(), 2);
@@ -488,14 +493,14 @@ void TestAnnouncerDesk::closesWhenTheFileGoes() {
                                : ::chmod(QFile::encodeName(fixture.path()).constData(), 0600) == 0);
         check(desk);
         QTRY_COMPARE(lines(desk), QStringList({"1:first", "2:second"}));
-        QVERIFY(desk.captionNote().isEmpty());
+        QVERIFY(desk.condition() == DeskCondition());
     }
 }
 
 // The regular look runs while looking is on and a view shows the desk: a
 // closed screen's desk looks at nothing, whatever pages watch it.
 void TestAnnouncerDesk::looksOnlyWhileLookingAndViewed() {
-    AnnouncerDesk desk;
+    AnnouncerDesk desk(m_settings);
     desk.attachView();
     QVERIFY(!desk.isLooking());
     desk.setLooking(true);
@@ -519,7 +524,7 @@ void TestAnnouncerDesk::savedByReplacingTheFile() {
     AnnouncerFixture fixture;
     fixture.addRow(1, QStringLiteral("first"));
     fixture.addRow(2, QStringLiteral("second"));
-    CheckedDesk desk;
+    CheckedDesk desk(m_settings);
     QSignalSpy notice(&desk, &AnnouncerDesk::notice);
     openDesk(desk, fixture.path());
     choose(desk, 0);
@@ -553,7 +558,7 @@ void TestAnnouncerDesk::reopenListsTheNamedFile() {
     first.addRow(1, QStringLiteral("old file"));
     AnnouncerFixture second;
     second.addRow(2, QStringLiteral("new file"));
-    CheckedDesk desk;
+    CheckedDesk desk(m_settings);
     openDesk(desk, first.path());
     openDesk(desk, second.path());
     QCOMPARE(lines(desk), QStringList({"2:new file"}));
@@ -577,7 +582,7 @@ void TestAnnouncerDesk::jetDismissalOnlyHides() {
     const QString path = copyJetSample(name, dir.path());
     QVERIFY_JET_SAMPLE(path, name);
     const QByteArray before = fileBytes(path);
-    CheckedDesk desk;
+    CheckedDesk desk(m_settings);
     QSignalSpy notice(&desk, &AnnouncerDesk::notice);
     openDesk(desk, path);
     const QStringList twoLeft({"30:Event 3", "40:Caf\u00e9 open \u2013 \"quotes\", commas; 100%"});
@@ -597,10 +602,10 @@ void TestAnnouncerDesk::jetDismissalOnlyHides() {
     QCOMPARE(lines(desk), twoLeft);
     {
         // The next run: what the log says was read out stays hidden.
-        CheckedDesk nextRun;
+        CheckedDesk nextRun(m_settings);
         openDesk(nextRun, path);
         QCOMPARE(lines(nextRun), twoLeft);
-        QVERIFY(nextRun.captionNote().contains(QStringLiteral("read only here")));
+        QVERIFY(nextRun.condition().readOnlyHere);
     }
     undo(desk);
     QCOMPARE(lines(desk), QStringList({"10:Welcome to the gala"}) + twoLeft);
@@ -634,7 +639,7 @@ void TestAnnouncerDesk::anotherProgramsRowAppearsWithoutATick() {
     if (rollbackJournal)
         execOn(fixture.path(), QStringLiteral("PRAGMA journal_mode = DELETE"));
     fixture.addRow(1, QStringLiteral("first"));
-    CheckedDesk desk;
+    CheckedDesk desk(m_settings);
     openDesk(desk, fixture.path());
     if (viewed)
         desk.attachView();
@@ -664,15 +669,14 @@ void TestAnnouncerDesk::serverOutageIsShownAndSurvived() {
     AnnouncerFixture fixture;
     fixture.addRow(1, QStringLiteral("one"));
     fixture.addRow(2, QStringLiteral("two"));
-    CheckedDesk desk;
+    CheckedDesk desk(m_settings);
     QSignalSpy notice(&desk, &AnnouncerDesk::notice);
     openDesk(desk, fixture.path());
     desk.attachView();
     choose(desk, 0);
     QVERIFY(controlServer(QStringLiteral("stop")));
     desk.refresh();
-    QTRY_VERIFY_WITH_TIMEOUT(desk.captionNote().contains(QStringLiteral("server has not answered")),
-                             10000);
+    QTRY_VERIFY_WITH_TIMEOUT(desk.condition().trouble == DatabaseTrouble::Kind::Unreachable, 10000);
     QCOMPARE(lines(desk), QStringList({"1:one", "2:two"}));
     desk.dismiss();
     QTRY_COMPARE_WITH_TIMEOUT(notice.count(), 1, 10000);
@@ -698,7 +702,7 @@ void TestAnnouncerDesk::serverOutageIsShownAndSurvived() {
     QVERIFY(controlServer(QStringLiteral("start")));
     fixture.addRow(3, QStringLiteral("three"));
     QTRY_COMPARE_WITH_TIMEOUT(lines(desk), QStringList({"1:one", "2:two", "3:three"}), 5000);
-    QVERIFY(desk.captionNote().isEmpty());
+    QVERIFY(desk.condition() == DeskCondition());
     dismiss(desk);
     QCOMPARE(lines(desk), QStringList({"2:two", "3:three"}));
     QCOMPARE(fixture.rowCount(), 2);
@@ -713,7 +717,7 @@ void TestAnnouncerDesk::serverDownAtTheStart() {
     QVERIFY(connection.open(QIODevice::WriteOnly));
     connection.write("postgresql://announcer@127.0.0.1:1/gala?sslmode=disable\n");
     connection.close();
-    CheckedDesk desk;
+    CheckedDesk desk(m_settings);
     QSignalSpy closed(&desk, &AnnouncerDesk::closed);
     desk.open(path);
     QTRY_COMPARE_WITH_TIMEOUT(closed.count(), 1, 10000);
@@ -731,7 +735,7 @@ void TestAnnouncerDesk::undoPutsDismissalsBack() {
     fixture.addRow(1, QStringLiteral("one\r\nline two"));
     fixture.addRow(2, QStringLiteral("two"));
     fixture.addRow(3, QStringLiteral("three"));
-    CheckedDesk desk;
+    CheckedDesk desk(m_settings);
     QSignalSpy notice(&desk, &AnnouncerDesk::notice);
     desk.setClock([] { return galaTime; });
     openDesk(desk, fixture.path());
@@ -773,7 +777,7 @@ void TestAnnouncerDesk::undoPutsDismissalsBack() {
 void TestAnnouncerDesk::sentMessagesAreAdded() {
     AnnouncerFixture fixture;
     fixture.addRow(1, QStringLiteral("Event 1"));
-    CheckedDesk desk;
+    CheckedDesk desk(m_settings);
     desk.setClock([] { return galaTime; });
     openDesk(desk, fixture.path());
     QSignalSpy arrived(&desk, &AnnouncerDesk::arrived);
@@ -815,7 +819,7 @@ void TestAnnouncerDesk::fullDiskRefusesOnlyThatSend() {
     AnnouncerFixture fixture;
     const QString path = disk.path() + QStringLiteral("/announcer.mdb");
     QVERIFY(QFile::copy(fixture.path(), path));
-    CheckedDesk desk;
+    CheckedDesk desk(m_settings);
     openDesk(desk, path);
     disk.fill();
     QStringList refusals;
@@ -860,7 +864,7 @@ void TestAnnouncerDesk::undoRefused() {
     } else {
         execOn(path, QStringLiteral("DROP TRIGGER \"Sorted Announcements insert\""));
     }
-    CheckedDesk desk;
+    CheckedDesk desk(m_settings);
     QSignalSpy notice(&desk, &AnnouncerDesk::notice);
     QSignalSpy browserNotice(&desk, &AnnouncerDesk::stationNotice);
     desk.setClock([] { return galaTime; });
@@ -905,7 +909,7 @@ void TestAnnouncerDesk::unloggedMessageIsNotDismissed() {
     QFile blocker(readoutlog::folder());
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    CheckedDesk desk;
+    CheckedDesk desk(m_settings);
     QSignalSpy notice(&desk, &AnnouncerDesk::notice);
     openDesk(desk, fixture.path());
     choose(desk, 0);
@@ -941,7 +945,7 @@ void TestAnnouncerDesk::wholeTextIsLoggedBeforeTheDelete() {
         QSKIP("the server's text takes no NUL");
     AnnouncerFixture fixture;
     fixture.addRow(sequence, message);
-    CheckedDesk desk;
+    CheckedDesk desk(m_settings);
     desk.setClock([] { return galaTime; });
     openDesk(desk, fixture.path());
     choose(desk, 0);
@@ -965,7 +969,7 @@ void TestAnnouncerDesk::newLinesAreNewUntilChosen() {
     AnnouncerFixture fixture;
     fixture.addRow(1, QStringLiteral("one"));
     QDateTime now = galaTime;
-    CheckedDesk desk;
+    CheckedDesk desk(m_settings);
     QSignalSpy arrived(&desk, &AnnouncerDesk::arrived);
     desk.setClock([&] { return now; });
     openDesk(desk, fixture.path());
@@ -1009,7 +1013,7 @@ void TestAnnouncerDesk::creationTimeColumnIsUsed() {
                           "VALUES (5, 'five', '2025-06-14T13:00:00Z')"));
     fixture.addRow(6, QStringLiteral("six, no time"));
     const QDateTime created(QDate(2025, 6, 14), QTime(13, 0), Qt::UTC);
-    CheckedDesk desk;
+    CheckedDesk desk(m_settings);
     desk.setClock([&] { return created.addSecs(600).toLocalTime(); });
     openDesk(desk, fixture.path());
     const auto tip = [&](int row) {
@@ -1027,7 +1031,7 @@ void TestAnnouncerDesk::displayOnlyNeverDeletes() {
     AnnouncerFixture fixture;
     fixture.addRow(1, QStringLiteral("one"));
     fixture.addRow(2, QStringLiteral("two"));
-    CheckedDesk desk;
+    CheckedDesk desk(m_settings);
     desk.setDisplayOnly(true);
     openDesk(desk, fixture.path());
     choose(desk, 1);
@@ -1053,7 +1057,7 @@ void TestAnnouncerDesk::stationsDismissOnlyTheirOwnMessage() {
     fixture.addRow(2, QStringLiteral("browser's"));
     fixture.addRow(3, QStringLiteral("left"));
     const QString browser = QStringLiteral("browser 127.0.0.1 #1");
-    CheckedDesk desk;
+    CheckedDesk desk(m_settings);
     desk.setClock([] { return galaTime; });
     QSignalSpy deskNotice(&desk, &AnnouncerDesk::notice);
     QSignalSpy browserNotice(&desk, &AnnouncerDesk::stationNotice);

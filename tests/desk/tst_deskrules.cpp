@@ -13,6 +13,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimeZone>
@@ -363,33 +364,39 @@ void TestDeskRules::sentSequences() {
     QFETCH(QString, urgent);
     QFETCH(int, normal);
     QFETCH(int, urgentSequence);
-    QSettings settings(desk::settingsPath(), QSettings::IniFormat);
-    settings.setValue(QStringLiteral("station/sentSequence"), sent);
-    settings.setValue(QStringLiteral("station/urgentSequence"), urgent);
-    settings.sync();
-    QCOMPARE(int(desk::sentSequences().normal), normal);
-    QCOMPARE(int(desk::sentSequences().urgent), urgentSequence);
+    const QString path = m_home.filePath(QTest::currentDataTag());
+    QSettings file(path, QSettings::IniFormat);
+    file.setValue(QStringLiteral("station/sentSequence"), sent);
+    file.setValue(QStringLiteral("station/urgentSequence"), urgent);
+    file.sync();
+    const desk::DeskSettings settings(path);
+    QCOMPARE(int(settings.sentSequences().normal), normal);
+    QCOMPARE(int(settings.sentSequences().urgent), urgentSequence);
 }
 
-// Kept in a file of its own under the XDG config folder; a value that is
-// no size (edited by hand) gives the designed size.
+// Kept in a file of its own under the XDG config folder, written at once
+// and told; a value that is no size (edited by hand) gives the designed
+// size.
 void TestDeskRules::readingSizeIsRemembered() {
-    QCOMPARE(desk::readingPoints(), desk::designedReadingPoints);
-    desk::rememberReadingPoints(14);
-    QCOMPARE(desk::readingPoints(), 14.0);
-    QCOMPARE(desk::settingsPath(), m_home.filePath("config/kelvane/desk.ini"));
-    QVERIFY(QFile::exists(desk::settingsPath()));
+    QCOMPARE(desk::DeskSettings::defaultPath(), m_home.filePath("config/kelvane/desk.ini"));
+    const QString path = m_home.filePath("desk.ini");
+    desk::DeskSettings settings(path);
+    QSignalSpy changed(&settings, &desk::DeskSettings::changed);
+    QCOMPARE(settings.readingPoints(), desk::designedReadingPoints);
+    settings.rememberReadingPoints(14);
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(settings.readingPoints(), 14.0);
+    QCOMPARE(desk::DeskSettings(path).readingPoints(), 14.0);
     for (const char* value : {"huge", "500", "-1"}) {
-        QSettings(desk::settingsPath(), QSettings::IniFormat).setValue("reading/points", value);
-        QCOMPARE(desk::readingPoints(), desk::designedReadingPoints);
+        QSettings(path, QSettings::IniFormat).setValue("reading/points", value);
+        QCOMPARE(desk::DeskSettings(path).readingPoints(), desk::designedReadingPoints);
     }
-    QVERIFY(!desk::arrivalSoundOn());
     for (const char* value : {"no", "off", "maybe"}) {
-        QSettings(desk::settingsPath(), QSettings::IniFormat).setValue("arrival/soundOn", value);
-        QVERIFY2(!desk::arrivalSoundOn(), value);
+        QSettings(path, QSettings::IniFormat).setValue("arrival/soundOn", value);
+        QVERIFY2(!desk::DeskSettings(path).arrivalSoundOn(), value);
     }
-    desk::setArrivalSoundOn(true);
-    QVERIFY(desk::arrivalSoundOn());
+    settings.setArrivalSoundOn(true);
+    QVERIFY(desk::DeskSettings(path).arrivalSoundOn());
     QCOMPARE(desk::arrivalSoundArguments("-D/dev/x").mid(1), QStringList({"--", "-D/dev/x"}));
 }
 

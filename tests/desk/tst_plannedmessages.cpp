@@ -70,12 +70,12 @@ private slots:
 
 private:
     QTemporaryDir m_home;
+    desk::DeskSettings m_settings{m_home.filePath("desk.ini")};
 };
 
 void TestPlannedMessages::initTestCase() {
     qputenv("HOME", QFile::encodeName(m_home.path()));
     qputenv("XDG_DATA_HOME", QFile::encodeName(m_home.filePath("data")));
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_home.filePath("config")));
 }
 
 void TestPlannedMessages::cleanup() {
@@ -170,7 +170,7 @@ void TestPlannedMessages::aGalaDay() {
     AnnouncerFixture fixture;
     fixture.addRow(3, "Event 3");
     QDateTime now = at(9, 50);
-    auto desk = std::make_unique<AnnouncerDesk>();
+    auto desk = std::make_unique<AnnouncerDesk>(m_settings);
     desk->setClock([&] { return now; });
     auto sheet = std::make_unique<PlannedSheet>(*desk);
     openDesk(*desk, fixture.path());
@@ -202,7 +202,7 @@ void TestPlannedMessages::aGalaDay() {
     // kelvane closed and started again: the sheet and its rows are kept,
     // and what fell due meanwhile is added once.
     sheet.reset();
-    desk = std::make_unique<AnnouncerDesk>();
+    desk = std::make_unique<AnnouncerDesk>(m_settings);
     desk->setClock([&] { return now; });
     sheet = std::make_unique<PlannedSheet>(*desk);
     now = at(10, 43);
@@ -238,7 +238,7 @@ void TestPlannedMessages::aGalaDay() {
 void TestPlannedMessages::takesBackOnlyItsOwnText() {
     AnnouncerFixture fixture;
     fixture.addRow(0, "Thanks to our sponsor");
-    AnnouncerDesk desk;
+    AnnouncerDesk desk(m_settings);
     desk.setClock([] { return at(12, 0); });
     openDesk(desk, fixture.path());
     const store::RowKey key = desk.messages()->line(0)->key;
@@ -262,7 +262,7 @@ void TestPlannedMessages::jetFileTakesNothing() {
     const QString path = copyJetSample(name, dir.path());
     QVERIFY_JET_SAMPLE(path, name);
     const QByteArray before = fileBytes(path);
-    AnnouncerDesk desk;
+    AnnouncerDesk desk(m_settings);
     desk.setClock([] { return at(10, 0); });
     PlannedSheet sheet(desk);
     openDesk(desk, path);

@@ -162,7 +162,8 @@ private:
     QTemporaryDir m_home;
     Tokens m_tokens;
     AnnouncerFixture m_fixture;
-    AnnouncerDesk m_desk;
+    desk::DeskSettings m_settings{m_home.filePath("desk.ini")};
+    AnnouncerDesk m_desk{m_settings};
     std::unique_ptr<StationServer> m_server;
 };
 

@@ -46,7 +46,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: stationharness DATABASE [--display-only]\n");
         return 2;
     }
-    AnnouncerDesk desk;
+    // The desk's settings stay with the test's home.
+    desk::DeskSettings settings(desk::DeskSettings::defaultPath());
+    AnnouncerDesk desk(settings);
     desk.setDisplayOnly(arguments.contains(QStringLiteral("--display-only")));
     desk.open(arguments[1]);
     PlannedSheet planned(desk);

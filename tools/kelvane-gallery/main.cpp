@@ -74,7 +74,7 @@ void showNewArrival(const QString& folder) {
 }
 
 void showLargerText(const QString& folder) {
-    desk::rememberReadingPoints(16);
+    session().settings().rememberReadingPoints(16);
     AnnouncerScreen* screen = showAnnouncerScreen(folder);
     QTimer::singleShot(200, screen, [screen] { chooseFirstLine(screen); });
 }
@@ -138,7 +138,9 @@ void showReadOutToday(const QString& folder) {
     }
     warnIf(readoutlog::append({time.addSecs(20), readoutlog::undone, database, QStringLiteral("5"),
                                15, feed::demoMessage(4), AnnouncerDesk::deskStation}));
-    (new ReadOutToday(readoutlog::readOuts(readoutlog::read(readoutlog::fileOf(time.date())))))->show();
+    (new ReadOutToday(readoutlog::readOuts(readoutlog::read(readoutlog::fileOf(time.date()))),
+                      desk::SentSequences{}))
+        ->show();
 }
 
 void showYesNo() {
