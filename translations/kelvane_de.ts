@@ -226,6 +226,14 @@
             <numerusform> — DRINGEND, noch nicht angezeigt: %n</numerusform>
         </translation>
     </message>
+    <message>
+        <source> — caption screen blanked</source>
+        <translation> — Untertitelbildschirm schwarz</translation>
+    </message>
+    <message>
+        <source> — held back from the caption screen</source>
+        <translation> — vom Untertitelbildschirm zurückgehalten</translation>
+    </message>
 </context>
 <context>
     <name>ClubRecords</name>
@@ -1180,6 +1188,22 @@ Wettkampf 14 – 100 m Brust männlich, Lauf 2, Bahn 5: Anschlag nicht beidhänd
         <source>Planned messages: your own, added when due</source>
         <translation>Geplante Meldungen: Ihre eigenen, zur Zeit in die Liste</translation>
     </message>
+    <message>
+        <source>F7</source>
+        <translation>F7</translation>
+    </message>
+    <message>
+        <source>Hold the message on display back from the caption screen, or show it</source>
+        <translation>Angezeigte Meldung vom Untertitelbildschirm zurückhalten oder zeigen</translation>
+    </message>
+    <message>
+        <source>F6</source>
+        <translation>F6</translation>
+    </message>
+    <message>
+        <source>Blank the caption screen, or bring it back</source>
+        <translation>Untertitelbildschirm schwarz schalten oder zurückholen</translation>
+    </message>
 </context>
 <context>
     <name>LocateDatabase</name>
@@ -1949,6 +1973,34 @@ Wettkampf 14 – 100 m Brust männlich, Lauf 2, Bahn 5: Anschlag nicht beidhänd
         <source>Each message is added to the list when it is due.</source>
         <translation>Jede Meldung kommt zu ihrer Zeit in die Liste.</translation>
     </message>
+    <message>
+        <source>screen</source>
+        <translation>Bildschirm</translation>
+    </message>
+    <message>
+        <source>The pool’s caption screen: what is read out, in large type</source>
+        <translation>Der Untertitelbildschirm am Becken: was vorgelesen wird, in großer Schrift</translation>
+    </message>
+    <message>
+        <source>Hold back from the screen</source>
+        <translation>Vom Bildschirm zurückhalten</translation>
+    </message>
+    <message>
+        <source>Keep this message off the caption screen (F7)</source>
+        <translation>Diese Meldung nicht auf dem Untertitelbildschirm zeigen (F7)</translation>
+    </message>
+    <message>
+        <source>Blank the screen</source>
+        <translation>Bildschirm schwarz</translation>
+    </message>
+    <message>
+        <source>Bring the screen back</source>
+        <translation>Bildschirm zurückholen</translation>
+    </message>
+    <message>
+        <source>Blank the caption screen, or bring it back (F6)</source>
+        <translation>Untertitelbildschirm schwarz schalten oder zurückholen (F6)</translation>
+    </message>
 </context>
 <context>
     <name>StationWindow</name>
@@ -2085,6 +2137,26 @@ Wettkampf 14 – 100 m Brust männlich, Lauf 2, Bahn 5: Anschlag nicht beidhänd
     <message>
         <source>The station could not start: %1</source>
         <translation>Die Station konnte nicht starten: %1</translation>
+    </message>
+    <message>
+        <source>screen</source>
+        <translation>Bildschirm</translation>
+    </message>
+    <message>
+        <source>The pool&apos;s caption screen: what is read out, in large type</source>
+        <translation>Der Untertitelbildschirm am Becken: was vorgelesen wird, in großer Schrift</translation>
+    </message>
+    <message>
+        <source>Hold back from the screen (F7)</source>
+        <translation>Vom Bildschirm zurückhalten (F7)</translation>
+    </message>
+    <message>
+        <source>Blank the screen (F6)</source>
+        <translation>Bildschirm schwarz (F6)</translation>
+    </message>
+    <message>
+        <source>Caption screen:</source>
+        <translation>Untertitelbildschirm:</translation>
     </message>
 </context>
 <context>

@@ -226,6 +226,14 @@
             <numerusform> — URGENTE, aún sin mostrar: %n</numerusform>
         </translation>
     </message>
+    <message>
+        <source> — caption screen blanked</source>
+        <translation> — pantalla de subtítulos en negro</translation>
+    </message>
+    <message>
+        <source> — held back from the caption screen</source>
+        <translation> — retenido de la pantalla de subtítulos</translation>
+    </message>
 </context>
 <context>
     <name>ClubRecords</name>
@@ -1180,6 +1188,22 @@ Prueba 14 – 100 m braza masculino, serie 2 calle 5: llegada sin tocar con amba
         <source>Planned messages: your own, added when due</source>
         <translation>Mensajes previstos: los suyos, añadidos a su hora</translation>
     </message>
+    <message>
+        <source>F7</source>
+        <translation>F7</translation>
+    </message>
+    <message>
+        <source>Hold the message on display back from the caption screen, or show it</source>
+        <translation>Retener el mensaje en pantalla de la pantalla de subtítulos, o mostrarlo</translation>
+    </message>
+    <message>
+        <source>F6</source>
+        <translation>F6</translation>
+    </message>
+    <message>
+        <source>Blank the caption screen, or bring it back</source>
+        <translation>Poner en negro la pantalla de subtítulos, o recuperarla</translation>
+    </message>
 </context>
 <context>
     <name>LocateDatabase</name>
@@ -1949,6 +1973,34 @@ Prueba 14 – 100 m braza masculino, serie 2 calle 5: llegada sin tocar con amba
         <source>Each message is added to the list when it is due.</source>
         <translation>Cada mensaje se añade a la lista a su hora.</translation>
     </message>
+    <message>
+        <source>screen</source>
+        <translation>pantalla</translation>
+    </message>
+    <message>
+        <source>The pool’s caption screen: what is read out, in large type</source>
+        <translation>La pantalla de subtítulos de la piscina: lo que se lee, en letra grande</translation>
+    </message>
+    <message>
+        <source>Hold back from the screen</source>
+        <translation>Retener de la pantalla</translation>
+    </message>
+    <message>
+        <source>Keep this message off the caption screen (F7)</source>
+        <translation>No mostrar este mensaje en la pantalla de subtítulos (F7)</translation>
+    </message>
+    <message>
+        <source>Blank the screen</source>
+        <translation>Pantalla en negro</translation>
+    </message>
+    <message>
+        <source>Bring the screen back</source>
+        <translation>Recuperar la pantalla</translation>
+    </message>
+    <message>
+        <source>Blank the caption screen, or bring it back (F6)</source>
+        <translation>Poner en negro la pantalla de subtítulos, o recuperarla (F6)</translation>
+    </message>
 </context>
 <context>
     <name>StationWindow</name>
@@ -2085,6 +2137,26 @@ Prueba 14 – 100 m braza masculino, serie 2 calle 5: llegada sin tocar con amba
     <message>
         <source>The station could not start: %1</source>
         <translation>La estación no ha podido arrancar: %1</translation>
+    </message>
+    <message>
+        <source>screen</source>
+        <translation>pantalla</translation>
+    </message>
+    <message>
+        <source>The pool&apos;s caption screen: what is read out, in large type</source>
+        <translation>La pantalla de subtítulos de la piscina: lo que se lee, en letra grande</translation>
+    </message>
+    <message>
+        <source>Hold back from the screen (F7)</source>
+        <translation>Retener de la pantalla (F7)</translation>
+    </message>
+    <message>
+        <source>Blank the screen (F6)</source>
+        <translation>Pantalla en negro (F6)</translation>
+    </message>
+    <message>
+        <source>Caption screen:</source>
+        <translation>Pantalla de subtítulos:</translation>
     </message>
 </context>
 <context>

@@ -226,6 +226,14 @@
             <numerusform> — URGENTS, pas encore affichés&#xa0;: %n</numerusform>
         </translation>
     </message>
+    <message>
+        <source> — caption screen blanked</source>
+        <translation> — écran de sous-titres masqué</translation>
+    </message>
+    <message>
+        <source> — held back from the caption screen</source>
+        <translation> — retenu de l’écran de sous-titres</translation>
+    </message>
 </context>
 <context>
     <name>ClubRecords</name>
@@ -1180,6 +1188,22 @@ Event 14 Boys 100m Breaststroke, heat 2 lane 5: non-simultaneous touch.</source>
         <source>Planned messages: your own, added when due</source>
         <translation>Messages prévus : les vôtres, ajoutés à leur heure</translation>
     </message>
+    <message>
+        <source>F7</source>
+        <translation>F7</translation>
+    </message>
+    <message>
+        <source>Hold the message on display back from the caption screen, or show it</source>
+        <translation>Retenir le message affiché de l’écran de sous-titres, ou le montrer</translation>
+    </message>
+    <message>
+        <source>F6</source>
+        <translation>F6</translation>
+    </message>
+    <message>
+        <source>Blank the caption screen, or bring it back</source>
+        <translation>Masquer l’écran de sous-titres, ou le rétablir</translation>
+    </message>
 </context>
 <context>
     <name>LocateDatabase</name>
@@ -1949,6 +1973,34 @@ Event 14 Boys 100m Breaststroke, heat 2 lane 5: non-simultaneous touch.</source>
         <source>Each message is added to the list when it is due.</source>
         <translation>Chaque message est ajouté à la liste à son heure.</translation>
     </message>
+    <message>
+        <source>screen</source>
+        <translation>écran</translation>
+    </message>
+    <message>
+        <source>The pool’s caption screen: what is read out, in large type</source>
+        <translation>L’écran de sous-titres du bassin : ce qui est annoncé, en grands caractères</translation>
+    </message>
+    <message>
+        <source>Hold back from the screen</source>
+        <translation>Retenir de l’écran</translation>
+    </message>
+    <message>
+        <source>Keep this message off the caption screen (F7)</source>
+        <translation>Ne pas montrer ce message sur l’écran de sous-titres (F7)</translation>
+    </message>
+    <message>
+        <source>Blank the screen</source>
+        <translation>Masquer l’écran</translation>
+    </message>
+    <message>
+        <source>Bring the screen back</source>
+        <translation>Rétablir l’écran</translation>
+    </message>
+    <message>
+        <source>Blank the caption screen, or bring it back (F6)</source>
+        <translation>Masquer l’écran de sous-titres, ou le rétablir (F6)</translation>
+    </message>
 </context>
 <context>
     <name>StationWindow</name>
@@ -2085,6 +2137,26 @@ Event 14 Boys 100m Breaststroke, heat 2 lane 5: non-simultaneous touch.</source>
     <message>
         <source>The station could not start: %1</source>
         <translation>La station n&apos;a pas pu démarrer&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>screen</source>
+        <translation>écran</translation>
+    </message>
+    <message>
+        <source>The pool&apos;s caption screen: what is read out, in large type</source>
+        <translation>L&apos;écran de sous-titres du bassin : ce qui est annoncé, en grands caractères</translation>
+    </message>
+    <message>
+        <source>Hold back from the screen (F7)</source>
+        <translation>Retenir de l’écran (F7)</translation>
+    </message>
+    <message>
+        <source>Blank the screen (F6)</source>
+        <translation>Masquer l’écran (F6)</translation>
+    </message>
+    <message>
+        <source>Caption screen:</source>
+        <translation>Écran de sous-titres :</translation>
     </message>
 </context>
 <context>

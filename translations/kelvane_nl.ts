@@ -226,6 +226,14 @@
             <numerusform> — DRINGEND, nog niet getoond: %n</numerusform>
         </translation>
     </message>
+    <message>
+        <source> — caption screen blanked</source>
+        <translation> — ondertitelscherm zwart</translation>
+    </message>
+    <message>
+        <source> — held back from the caption screen</source>
+        <translation> — tegengehouden voor het ondertitelscherm</translation>
+    </message>
 </context>
 <context>
     <name>ClubRecords</name>
@@ -1180,6 +1188,22 @@ Programma 14 – 100m schoolslag jongens, serie 2 baan 5: niet gelijktijdig aang
         <source>Planned messages: your own, added when due</source>
         <translation>Geplande berichten: uw eigen, op tijd in de lijst</translation>
     </message>
+    <message>
+        <source>F7</source>
+        <translation>F7</translation>
+    </message>
+    <message>
+        <source>Hold the message on display back from the caption screen, or show it</source>
+        <translation>Het getoonde bericht tegenhouden voor het ondertitelscherm, of tonen</translation>
+    </message>
+    <message>
+        <source>F6</source>
+        <translation>F6</translation>
+    </message>
+    <message>
+        <source>Blank the caption screen, or bring it back</source>
+        <translation>Het ondertitelscherm zwart maken, of terughalen</translation>
+    </message>
 </context>
 <context>
     <name>LocateDatabase</name>
@@ -1949,6 +1973,34 @@ Programma 14 – 100m schoolslag jongens, serie 2 baan 5: niet gelijktijdig aang
         <source>Each message is added to the list when it is due.</source>
         <translation>Elk bericht komt op zijn tijd in de lijst.</translation>
     </message>
+    <message>
+        <source>screen</source>
+        <translation>scherm</translation>
+    </message>
+    <message>
+        <source>The pool’s caption screen: what is read out, in large type</source>
+        <translation>Het ondertitelscherm bij het bad: wat wordt omgeroepen, in grote letters</translation>
+    </message>
+    <message>
+        <source>Hold back from the screen</source>
+        <translation>Tegenhouden voor het scherm</translation>
+    </message>
+    <message>
+        <source>Keep this message off the caption screen (F7)</source>
+        <translation>Dit bericht niet op het ondertitelscherm tonen (F7)</translation>
+    </message>
+    <message>
+        <source>Blank the screen</source>
+        <translation>Scherm zwart</translation>
+    </message>
+    <message>
+        <source>Bring the screen back</source>
+        <translation>Scherm terughalen</translation>
+    </message>
+    <message>
+        <source>Blank the caption screen, or bring it back (F6)</source>
+        <translation>Het ondertitelscherm zwart maken, of terughalen (F6)</translation>
+    </message>
 </context>
 <context>
     <name>StationWindow</name>
@@ -2085,6 +2137,26 @@ Programma 14 – 100m schoolslag jongens, serie 2 baan 5: niet gelijktijdig aang
     <message>
         <source>The station could not start: %1</source>
         <translation>Het station kon niet starten: %1</translation>
+    </message>
+    <message>
+        <source>screen</source>
+        <translation>scherm</translation>
+    </message>
+    <message>
+        <source>The pool&apos;s caption screen: what is read out, in large type</source>
+        <translation>Het ondertitelscherm bij het bad: wat wordt omgeroepen, in grote letters</translation>
+    </message>
+    <message>
+        <source>Hold back from the screen (F7)</source>
+        <translation>Tegenhouden voor het scherm (F7)</translation>
+    </message>
+    <message>
+        <source>Blank the screen (F6)</source>
+        <translation>Scherm zwart (F6)</translation>
+    </message>
+    <message>
+        <source>Caption screen:</source>
+        <translation>Ondertitelscherm:</translation>
     </message>
 </context>
 <context>

@@ -81,6 +81,8 @@ AnnouncerScreen::AnnouncerScreen(AnnouncerDesk& desk, station::StationServer& st
     connect(&m_station, &station::StationServer::listeningChanged, this,
             &AnnouncerScreen::showCaption);
     connect(&m_station, &station::StationServer::pagesChanged, this, &AnnouncerScreen::showCaption);
+    connect(&m_station.caption(), &station::CaptionScreen::changed, this,
+            &AnnouncerScreen::showCaption);
     connect(list->verticalScrollBar(), &QScrollBar::valueChanged, this,
             &AnnouncerScreen::listScrolled);
     m_ui->Current_Announcement->installEventFilter(this);
@@ -116,6 +118,8 @@ void AnnouncerScreen::addShortcuts() {
     onKeys({Qt::Key_F1}, &AnnouncerScreen::showKeys);
     onKeys({Qt::CTRL | Qt::Key_H}, &AnnouncerScreen::showReadOutToday);
     onKeys({Qt::Key_F9}, &AnnouncerScreen::showStation);
+    onKeys({Qt::Key_F7}, [this] { m_station.caption().toggleVoiceHeldBack(); });
+    onKeys({Qt::Key_F6}, [this] { m_station.caption().setBlank(!m_station.caption().isBlank()); });
     onKeys({Qt::Key_F8}, &AnnouncerScreen::showPlanned);
     onKeys({Qt::CTRL | Qt::Key_B}, &AnnouncerScreen::toggleArrivalSound);
     onKeys({accessKeys().screenExit}, &AnnouncerScreen::exitScreen);
@@ -231,12 +235,19 @@ QString AnnouncerScreen::conditionNote() const {
     return note;
 }
 
-// The station runs on with its window closed, and the caption says so.
+// The station runs on with its window closed, and the caption says so,
+// and what the caption screen does not show.
 QString AnnouncerScreen::stationNote() const {
     if (!m_station.isListening())
         return {};
     const int pages = static_cast<int>(m_station.pages().size());
-    return tr(" \u2014 browser station on, pages connected: %n", nullptr, pages);
+    QString note = tr(" \u2014 browser station on, pages connected: %n", nullptr, pages);
+    const station::CaptionScreen& caption = m_station.caption();
+    if (caption.isBlank())
+        note += tr(" \u2014 caption screen blanked");
+    else if (caption.isHeldBack(caption.voiceKey()))
+        note += tr(" \u2014 held back from the caption screen");
+    return note;
 }
 
 // A new message that arrives out of sight is counted in the caption

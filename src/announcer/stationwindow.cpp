@@ -11,6 +11,7 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -73,6 +74,8 @@ QString roleTitle(station::Role role) {
         return StationWindow::tr("announce");
     case station::Role::Send:
         return StationWindow::tr("send");
+    case station::Role::Screen:
+        return StationWindow::tr("screen");
     }
     return {};
 }
@@ -85,6 +88,8 @@ QString roleText(station::Role role) {
         return StationWindow::tr("Also choose, dismiss and undo");
     case station::Role::Send:
         return StationWindow::tr("Officials send messages to the list, and see them read out");
+    case station::Role::Screen:
+        return StationWindow::tr("The pool's caption screen: what is read out, in large type");
     }
     return {};
 }
@@ -98,11 +103,13 @@ StationWindow::StationWindow(station::StationServer& server, QWidget* parent)
     , m_port(new QSpinBox)
     , m_startStop(new QPushButton)
     , m_state(new QLabel)
-    , m_links(new QHBoxLayout)
+    , m_links(new QGridLayout)
     , m_linkBox(new QGroupBox(tr("Links")))
     , m_pages(new QTreeWidget)
     , m_withoutRole(new QLabel)
     , m_renew(new QPushButton(tr("&New links")))
+    , m_holdBack(new QPushButton(tr("Hold back from the screen (F7)")))
+    , m_blank(new QPushButton(tr("Blank the screen (F6)")))
     , m_readyTexts(new QPlainTextEdit)
     , m_content(new QWidget) {
     setObjectName(QStringLiteral("BrowserStation"));
@@ -152,8 +159,9 @@ StationWindow::StationWindow(station::StationServer& server, QWidget* parent)
     m_readyTexts->setPlainText(m_server.readyTexts().join(QLatin1Char('\n')));
     m_readyTexts->setMinimumHeight(m_pages->minimumHeight());
     readyLayout->addWidget(m_readyTexts);
-    readyBox->setVisible(!m_server.roles().empty() &&
-                         m_server.roles().back() == station::Role::Send);
+    const std::vector<station::Role> roles = m_server.roles();
+    readyBox->setVisible(std::find(roles.cbegin(), roles.cend(), station::Role::Send) !=
+                         roles.cend());
     m_keepReadyTexts.setSingleShot(true);
     m_keepReadyTexts.setInterval(500);
     connect(m_readyTexts, &QPlainTextEdit::textChanged, &m_keepReadyTexts,
@@ -172,6 +180,18 @@ StationWindow::StationWindow(station::StationServer& server, QWidget* parent)
     contentLayout->addLayout(where);
     contentLayout->addWidget(m_state);
     contentLayout->addWidget(m_linkBox);
+    m_holdBack->setObjectName(QStringLiteral("HoldBack"));
+    m_blank->setObjectName(QStringLiteral("BlankScreen"));
+    auto* captionRow = new QHBoxLayout;
+    captionRow->addWidget(new QLabel(tr("Caption screen:")));
+    m_holdBack->setShortcut(Qt::Key_F7);
+    m_blank->setShortcut(Qt::Key_F6);
+    for (QPushButton* button : {m_holdBack, m_blank}) {
+        button->setCheckable(true);
+        captionRow->addWidget(button);
+    }
+    captionRow->addStretch();
+    contentLayout->addLayout(captionRow);
     auto* below = new QHBoxLayout;
     below->addWidget(pagesBox, 1);
     below->addWidget(readyBox, 1);
@@ -199,6 +219,12 @@ StationWindow::StationWindow(station::StationServer& server, QWidget* parent)
     connect(&m_server, &station::StationServer::listeningChanged, this, &StationWindow::showState);
     connect(&m_server, &station::StationServer::linksChanged, this, &StationWindow::showLinks);
     connect(&m_server, &station::StationServer::pagesChanged, this, &StationWindow::showPages);
+    station::CaptionScreen& caption = m_server.caption();
+    connect(m_holdBack, &QPushButton::clicked, &caption,
+            &station::CaptionScreen::toggleVoiceHeldBack);
+    connect(m_blank, &QPushButton::clicked, &caption, &station::CaptionScreen::setBlank);
+    connect(&caption, &station::CaptionScreen::changed, this, &StationWindow::showCaption);
+    showCaption();
     showState();
 }
 
@@ -298,7 +324,9 @@ void StationWindow::showLinks() {
     }
     if (!m_server.isListening())
         return;
-    // Side by side, so the window fits a laptop's screen.
+    // Side by side, so the window fits a laptop's screen; two by two where
+    // the screen is narrower than that.
+    std::vector<QWidget*> columns;
     for (const station::Role role : m_server.roles()) {
         const QString link = QString::fromLatin1(m_server.link(role).toEncoded());
         auto* column = new QWidget;
@@ -317,10 +345,18 @@ void StationWindow::showLinks() {
         columnLayout->addWidget(text);
         columnLayout->addWidget(field);
         columnLayout->addStretch();
-        m_links->addWidget(column, 1);
+        m_links->addWidget(column, 0, static_cast<int>(columns.size()));
         // Shown now, so that the window is sized with it.
         column->show();
+        columns.push_back(column);
     }
+    if (m_linkBox->sizeHint().width() <= screen()->availableGeometry().width() * 9 / 10)
+        return;
+    while (QLayoutItem* item = m_links->takeAt(0))
+        delete item;
+    for (size_t index = 0; index < columns.size(); ++index)
+        m_links->addWidget(columns[index], static_cast<int>(index / 2),
+                           static_cast<int>(index % 2));
 }
 
 void StationWindow::showPages() {
@@ -332,4 +368,13 @@ void StationWindow::showPages() {
     m_pages->resizeColumnToContents(1);
     m_withoutRole->setText(
         tr("Connections without a link yet: %1").arg(m_server.connectionsWithoutRole()));
+}
+
+// The buttons say what the screen does now: the desk's message held back,
+// the screen blanked.
+void StationWindow::showCaption() {
+    const station::CaptionScreen& caption = m_server.caption();
+    m_holdBack->setEnabled(!caption.voiceKey().isEmpty());
+    m_holdBack->setChecked(caption.isHeldBack(caption.voiceKey()));
+    m_blank->setChecked(caption.isBlank());
 }

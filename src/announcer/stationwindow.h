@@ -9,7 +9,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QSpinBox;
 class QTreeWidget;
-class QHBoxLayout;
+class QGridLayout;
 
 namespace station {
 class StationServer;
@@ -33,18 +33,22 @@ private:
     void fitToScreen();
     void showLinks();
     void showPages();
+    void showCaption();
 
     station::StationServer& m_server;
     QComboBox* m_address;
     QSpinBox* m_port;
     QPushButton* m_startStop;
     QLabel* m_state;
-    QHBoxLayout* m_links;
+    QGridLayout* m_links;
     QWidget* m_linkBox;
     QTreeWidget* m_pages;
     // How many connections are open that are no page with a link (yet).
     QLabel* m_withoutRole;
     QPushButton* m_renew;
+    // What the caption screen may show.
+    QPushButton* m_holdBack;
+    QPushButton* m_blank;
     // The ready texts are kept a moment after the announcer stops typing.
     QPlainTextEdit* m_readyTexts;
     QTimer m_keepReadyTexts;

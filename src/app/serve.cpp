@@ -183,6 +183,7 @@ int serveDesk(int argc, char** argv) {
     AnnouncerDesk& desk = session.desk();
     desk.setDisplayOnly(options->displayOnly);
     desk.setKeepsTrying(true);
+    session.station().setWindowless(true);
     desk.setLooking(true);
     if (const store::Failure failure = session.startStation(options->station, true)) {
         note(failure.reason());

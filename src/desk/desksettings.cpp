@@ -31,6 +31,9 @@ const QString urgentSequenceKey = QStringLiteral("station/urgentSequence");
 const QString plannedSequenceKey = QStringLiteral("planned/sequence");
 const QString plannedUrgentSequenceKey = QStringLiteral("planned/urgentSequence");
 const QString readyTextsKey = QStringLiteral("station/readyTexts");
+const QString lingerKey = QStringLiteral("screen/lingerSeconds");
+const QString galaKey = QStringLiteral("screen/gala");
+const QString themeKey = QStringLiteral("screen/theme");
 
 std::optional<qint16> sequenceSetting(const QSettings& settings, const QString& key) {
     bool whole = false;
@@ -171,6 +174,20 @@ QStringList fitReadyTexts(const QStringList& texts) {
             fit << line;
     }
     return fit;
+}
+
+ScreenChoice DeskSettings::screenChoice() const {
+    const QSettings& kept = settings();
+    ScreenChoice choice;
+    bool whole = false;
+    const int linger = kept.value(lingerKey).toString().toInt(&whole);
+    if (whole && linger >= 0 && linger <= longestLingerSeconds)
+        choice.lingerSeconds = linger;
+    // One line: the idle face has room for nothing more.
+    choice.gala =
+        kept.value(galaKey).toString().section(QLatin1Char('\n'), 0, 0).trimmed().left(100);
+    choice.dark = kept.value(themeKey).toString() != QLatin1String("light");
+    return choice;
 }
 
 } // namespace desk

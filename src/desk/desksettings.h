@@ -54,6 +54,17 @@ inline constexpr int longestReadyText = 200;
 // bounded as above.
 QStringList fitReadyTexts(const QStringList& texts);
 
+// The pool's caption screen: how long a message stays on it once it has
+// been dismissed ([screen] lingerSeconds, 20 unless set, at most 600), the
+// gala's name its idle face shows ([screen] gala; the program's name when
+// unset) and its colours ([screen] theme, dark unless "light").
+struct ScreenChoice {
+    int lingerSeconds = 20;
+    QString gala;
+    bool dark = true;
+};
+inline constexpr int longestLingerSeconds = 600;
+
 // The settings of one run of the desk, in the file given: read once and
 // kept, each change written to the file at once and told by changed().
 class DeskSettings : public QObject {
@@ -93,6 +104,8 @@ public:
 
     [[nodiscard]] QStringList readyTexts() const;
     void rememberReadyTexts(const QStringList& texts);
+
+    [[nodiscard]] ScreenChoice screenChoice() const;
 
 signals:
     void changed();

@@ -95,6 +95,13 @@ const char* const pageTexts[] = {
     QT_TRANSLATE_NOOP("StationPage", "waiting (due at %1)"),
     QT_TRANSLATE_NOOP("StationPage", "Nothing is added to the list now."),
     QT_TRANSLATE_NOOP("StationPage", "Each message is added to the list when it is due."),
+    QT_TRANSLATE_NOOP("StationPage", "screen"),
+    QT_TRANSLATE_NOOP("StationPage", "The pool’s caption screen: what is read out, in large type"),
+    QT_TRANSLATE_NOOP("StationPage", "Hold back from the screen"),
+    QT_TRANSLATE_NOOP("StationPage", "Keep this message off the caption screen (F7)"),
+    QT_TRANSLATE_NOOP("StationPage", "Blank the screen"),
+    QT_TRANSLATE_NOOP("StationPage", "Bring the screen back"),
+    QT_TRANSLATE_NOOP("StationPage", "Blank the caption screen, or bring it back (F6)"),
 };
 
 // A tag's weight: q=0.5 and the like; 1 without one, 0 for anything unreadable.

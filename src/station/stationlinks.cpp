@@ -34,6 +34,8 @@ QString roleName(Role role) {
         return QStringLiteral("announce");
     case Role::Send:
         return QStringLiteral("send");
+    case Role::Screen:
+        return QStringLiteral("screen");
     }
     return {};
 }

@@ -14,16 +14,18 @@ namespace station {
 // What a browser's link lets it do. A watch page shows the list and the
 // message on the desk's display; an announce page also chooses, dismisses
 // and undoes, each at its own display. A send page sees nothing of the
-// desk: an official sends messages to the list and follows their own.
-enum class Role { Watch, Announce, Send };
-inline constexpr std::array allRoles = {Role::Watch, Role::Announce, Role::Send};
+// desk: an official sends messages to the list and follows their own. A
+// screen page is the pool's caption screen: the message read out, in large
+// type, and nothing else of the desk.
+enum class Role { Watch, Announce, Send, Screen };
+inline constexpr std::array allRoles = {Role::Watch, Role::Announce, Role::Send, Role::Screen};
 
 QString roleName(Role role);
 
 // What a page may ask of the desk beyond watching it. Today's read-out
 // log and the links (New links too) are the announcer's, as in the
-// station window.
-enum class Action { Choose, Dismiss, Undo, Send, ReadOuts, Links, NewLinks, Plan };
+// station window, and so is what the caption screen may show.
+enum class Action { Choose, Dismiss, Undo, Send, ReadOuts, Links, NewLinks, Plan, HoldBack, Blank };
 bool mayDo(Role role, Action action);
 
 // Equal texts, compared in a time that depends only on their lengths (a

@@ -29,6 +29,8 @@ const QHash<QString, Request::Type> requestTypes = {
     {QStringLiteral("links"), Request::Type::Links},
     {QStringLiteral("newLinks"), Request::Type::NewLinks},
     {QStringLiteral("plan"), Request::Type::Plan},
+    {QStringLiteral("holdBack"), Request::Type::HoldBack},
+    {QStringLiteral("blank"), Request::Type::Blank},
     {QStringLiteral("pong"), Request::Type::Pong}};
 
 QString timeText(const QDateTime& time) {
@@ -68,7 +70,8 @@ std::optional<Request> parseRequest(const QString& message) {
                     object.value(QStringLiteral("id")).toInt(),
                     object.value(QStringLiteral("notBefore")).toString(),
                     object.value(QStringLiteral("notAfter")).toString(),
-                    object.value(QStringLiteral("repeatMinutes")).toInt()};
+                    object.value(QStringLiteral("repeatMinutes")).toInt(),
+                    object.value(QStringLiteral("on")).toBool()};
     return request;
 }
 
@@ -238,6 +241,28 @@ QByteArray links(const std::vector<HandedLink>& links, int otherPages) {
     return text({{QStringLiteral("type"), QStringLiteral("links")},
                  {QStringLiteral("links"), handed},
                  {QStringLiteral("pages"), otherPages}});
+}
+
+QByteArray caption(const CaptionScreen& screen, const desk::ScreenChoice& choice) {
+    static const std::array faces = {QStringLiteral("message"), QStringLiteral("idle"),
+                                     QStringLiteral("blank")};
+    const CaptionScreen::Message message = screen.message();
+    return text({{QStringLiteral("type"), QStringLiteral("caption")},
+                 {QStringLiteral("face"), faces.at(static_cast<size_t>(screen.face()))},
+                 {QStringLiteral("text"), message.text},
+                 {QStringLiteral("urgent"), message.urgent},
+                 {QStringLiteral("lingering"), screen.isLingering()},
+                 {QStringLiteral("gala"), choice.gala},
+                 {QStringLiteral("dark"), choice.dark}});
+}
+
+QByteArray screen(const CaptionScreen& screen) {
+    QJsonArray held;
+    for (const QString& key : screen.heldBack())
+        held.append(key);
+    return text({{QStringLiteral("type"), QStringLiteral("screen")},
+                 {QStringLiteral("held"), held},
+                 {QStringLiteral("blank"), screen.isBlank()}});
 }
 
 } // namespace station::protocol

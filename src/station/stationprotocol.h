@@ -1,8 +1,10 @@
 #pragma once
 
+#include "captionscreen.h"
 #include "sentmessages.h"
 #include "stationlinks.h"
 
+#include "desk/desksettings.h"
 #include "desk/readoutlog.h"
 
 #include <QString>
@@ -23,7 +25,20 @@ namespace station::protocol {
 
 // What a page asks for.
 struct Request {
-    enum class Type { Hello, Choose, Dismiss, Undo, Send, ReadOuts, Links, NewLinks, Plan, Pong };
+    enum class Type {
+        Hello,
+        Choose,
+        Dismiss,
+        Undo,
+        Send,
+        ReadOuts,
+        Links,
+        NewLinks,
+        Plan,
+        HoldBack,
+        Blank,
+        Pong
+    };
     Type type = Type::Pong;
     QString token;
     // The row a choice or a dismissal is about: for Dismiss, the message
@@ -47,6 +62,9 @@ struct Request {
     QString notBefore;
     QString notAfter;
     int repeatMinutes = 0;
+    // Hold the message back from the caption screen, or blank it (true),
+    // or let it show again (false).
+    bool on = false;
 };
 // The request a message holds; nothing for anything else.
 std::optional<Request> parseRequest(const QString& message);
@@ -86,5 +104,12 @@ struct HandedLink {
     QUrl url;
 };
 QByteArray links(const std::vector<HandedLink>& links, int otherPages);
+
+// For a screen page: what the caption screen shows, in the colours and
+// with the gala's name of the desk's settings.
+QByteArray caption(const CaptionScreen& screen, const desk::ScreenChoice& choice);
+// For announce pages: the messages held back from the caption screen, and
+// whether it is blanked.
+QByteArray screen(const CaptionScreen& screen);
 
 } // namespace station::protocol

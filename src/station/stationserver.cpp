@@ -71,6 +71,10 @@ std::optional<Action> actionOf(protocol::Request::Type type) {
         return Action::NewLinks;
     case protocol::Request::Type::Plan:
         return Action::Plan;
+    case protocol::Request::Type::HoldBack:
+        return Action::HoldBack;
+    case protocol::Request::Type::Blank:
+        return Action::Blank;
     default:
         return std::nullopt;
     }
@@ -105,6 +109,15 @@ StationServer::StationServer(AnnouncerDesk& desk, PlannedSheet* planned, QObject
             page->send(protocol::shown(QStringLiteral("shown"), m_desk.shownKey(station).text(),
                                        m_desk.shownText(station)));
     });
+    // The one place the caption screen follows the desk's displays.
+    connect(&m_desk, &AnnouncerDesk::shownChanged, this, &StationServer::showVoice);
+    connect(&m_desk, &AnnouncerDesk::stationShownChanged, this, [this](const QString& station) {
+        if (station == m_voice)
+            showVoice();
+    });
+    connect(&m_desk, &AnnouncerDesk::listChanged, this, &StationServer::showVoice);
+    m_caption.setLinger(std::chrono::seconds(m_screenChoice.lingerSeconds));
+    connect(&m_caption, &CaptionScreen::changed, this, &StationServer::sendCaption);
     connect(&m_desk, &AnnouncerDesk::stationNotice, this,
             [this](const QString& station, const QString& text) {
                 if (PageSession* page = pageNamed(station))
@@ -213,7 +226,7 @@ Address StationServer::address() const {
 
 std::vector<Role> StationServer::roles() const {
     if (m_desk.displayOnly())
-        return {Role::Watch};
+        return {Role::Watch, Role::Screen};
     return {allRoles.begin(), allRoles.end()};
 }
 
@@ -395,6 +408,12 @@ void StationServer::greet(PageSession& page) {
         page.send(protocol::sent(m_sent, page.identity()));
         return;
     }
+    if (*page.role() == Role::Screen) {
+        page.send(protocol::caption(m_caption, m_screenChoice));
+        return;
+    }
+    if (*page.role() == Role::Announce)
+        page.send(protocol::screen(m_caption));
     if (m_listMessage.isEmpty())
         m_listMessage = protocol::list(m_desk);
     page.send(m_listMessage);
@@ -423,6 +442,7 @@ void StationServer::act(PageSession& page, const protocol::Request& request) {
     case Action::Choose: {
         const MessageList& list = *m_desk.messages();
         if (const MessageList::Line* line = list.line(list.rowOf(store::RowKey(request.key)))) {
+            followVoice(page.name());
             m_desk.choose(line->key, page.name());
             return;
         }
@@ -441,7 +461,14 @@ void StationServer::act(PageSession& page, const protocol::Request& request) {
         m_desk.dismiss(page.name());
         return;
     case Action::Undo:
+        followVoice(page.name());
         m_desk.undo(page.name());
+        return;
+    case Action::HoldBack:
+        m_caption.holdBack(request.key, request.on);
+        return;
+    case Action::Blank:
+        m_caption.setBlank(request.on);
         return;
     case Action::Send:
         sendMessage(page, request);
@@ -623,7 +650,7 @@ void StationServer::setReadyTexts(const QStringList& texts) {
 }
 
 void StationServer::sendTaking() {
-    sendToPages(protocol::taking(m_desk.refusesMessages(), readyTexts()), true);
+    sendToPages(protocol::taking(m_desk.refusesMessages(), readyTexts()), {Role::Send});
 }
 
 // Each send page gets its own messages only.
@@ -636,14 +663,16 @@ void StationServer::sendSentStates(bool changed) {
 
 void StationServer::pageGone(PageSession* page) {
     m_desk.forgetStation(page->name());
+    if (page->name() == m_voice)
+        showVoice();
     m_pages.erase(std::remove(m_pages.begin(), m_pages.end(), page), m_pages.end());
     page->deleteLater();
     emit pagesChanged();
 }
 
-void StationServer::sendToPages(const QByteArray& message, bool toSenders) {
+void StationServer::sendToPages(const QByteArray& message, std::initializer_list<Role> roles) {
     for (PageSession* page : m_pages) {
-        if (page->role() && (*page->role() == Role::Send) == toSenders)
+        if (page->role() && std::find(roles.begin(), roles.end(), *page->role()) != roles.end())
             page->send(message);
     }
 }
@@ -670,13 +699,13 @@ void StationServer::sendList() {
     }
     if (hasListPages()) {
         m_listMessage = protocol::list(m_desk);
-        sendToPages(m_listMessage);
+        sendToPages(m_listMessage, {Role::Watch, Role::Announce});
     }
 }
 
 bool StationServer::hasListPages() const {
     return std::any_of(m_pages.cbegin(), m_pages.cend(), [](const PageSession* page) {
-        return page->role() && *page->role() != Role::Send;
+        return page->role() && *page->role() != Role::Send && *page->role() != Role::Screen;
     });
 }
 
@@ -692,11 +721,39 @@ void StationServer::followListPages() {
 
 void StationServer::sendDeskShown() {
     sendToPages(
-        protocol::shown(QStringLiteral("desk"), m_desk.shownKey().text(), m_desk.shownText()));
+        protocol::shown(QStringLiteral("desk"), m_desk.shownKey().text(), m_desk.shownText()),
+        {Role::Watch, Role::Announce});
 }
 
 void StationServer::sendTrouble() {
-    sendToPages(protocol::trouble(deskNote(m_desk.condition())));
+    sendToPages(protocol::trouble(deskNote(m_desk.condition())), {Role::Watch, Role::Announce});
+}
+
+void StationServer::setWindowless(bool windowless) {
+    m_windowless = windowless;
+    m_voice = AnnouncerDesk::deskStation;
+    showVoice();
+}
+
+// Without a window, the announcer works at an announce page: the one that
+// chose (or undid) last speaks for the desk.
+void StationServer::followVoice(const QString& station) {
+    if (!m_windowless || station == m_voice)
+        return;
+    m_voice = station;
+    showVoice();
+}
+
+void StationServer::showVoice() {
+    const store::RowKey key = m_desk.shownKey(m_voice);
+    const MessageList& list = *m_desk.messages();
+    const MessageList::Line* line = key.isNull() ? nullptr : list.line(list.rowOf(key));
+    m_caption.voiceShows({key.text(), m_desk.shownText(m_voice), line && line->urgent});
+}
+
+void StationServer::sendCaption() {
+    sendToPages(protocol::caption(m_caption, m_screenChoice), {Role::Screen});
+    sendToPages(protocol::screen(m_caption), {Role::Announce});
 }
 
 PageSession* StationServer::pageNamed(const QString& name) const {

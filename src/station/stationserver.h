@@ -1,5 +1,6 @@
 #pragma once
 
+#include "captionscreen.h"
 #include "failedattempts.h"
 #include "httpexchange.h"
 #include "pagesession.h"
@@ -7,6 +8,9 @@
 #include "stationlinks.h"
 #include "stationprotocol.h"
 #include "stationsocket.h"
+
+#include "desk/announcerdesk.h"
+#include "desk/desksettings.h"
 
 #include <QObject>
 #include <QPointer>
@@ -21,7 +25,6 @@
 #include <optional>
 #include <vector>
 
-class AnnouncerDesk;
 class PlannedSheet;
 namespace desk {
 class DeskSettings;
@@ -99,6 +102,14 @@ public:
     [[nodiscard]] QStringList readyTexts() const;
     void setReadyTexts(const QStringList& texts);
 
+    // What the pool's caption screen shows; the desk's window holds
+    // messages back and blanks it here too.
+    CaptionScreen& caption() { return m_caption; }
+    // A desk served without a window: the caption screen follows the
+    // announce page that chose last (or undid last), the desk's voice.
+    // With a window it follows the window's display.
+    void setWindowless(bool windowless);
+
     // Why a connection was turned away.
     enum class Refusal { WrongLink, TooManyConnections };
 
@@ -128,8 +139,8 @@ private:
     void sendLinksToFollowers();
     void messageSent(SentMessage message, int number, const std::optional<store::RowKey>& key,
                      const QString& refusal);
-    // To every page of the desk's (watch and announce), or to the send pages.
-    void sendToPages(const QByteArray& message, bool toSenders = false);
+    // To every page of these roles.
+    void sendToPages(const QByteArray& message, std::initializer_list<Role> roles);
     void sendTaking();
     void sendSentStates(bool changed = true);
     void scheduleList();
@@ -140,6 +151,9 @@ private:
     void followListPages();
     void sendDeskShown();
     void sendTrouble();
+    void followVoice(const QString& station);
+    void showVoice();
+    void sendCaption();
     [[nodiscard]] PageSession* pageNamed(const QString& name) const;
     [[nodiscard]] bool isOwnOrigin(QByteArrayView origin) const;
     void keepAlive();
@@ -190,6 +204,11 @@ private:
     // Tells the window of connections that come and go, a few times a second at most.
     QTimer m_connectionsNote;
     QTimer m_linksNote;
+    CaptionScreen m_caption;
+    desk::ScreenChoice m_screenChoice = m_desk.settings().screenChoice();
+    bool m_windowless = false;
+    // The station whose display the caption screen shows.
+    QString m_voice = AnnouncerDesk::deskStation;
 };
 
 } // namespace station

@@ -73,11 +73,12 @@ void TestServe::servesWithoutADisplayAndStopsOnSigterm() {
     const QString where = QStringLiteral("127.0.0.1:%1").arg(freePort());
     served.start(builtProgram("KELVANE_BIN"), {"serve", "--station", where, fixture.path()});
     QHash<QString, QUrl> links;
-    while (!links.contains("send") && (served.canReadLine() || served.waitForReadyRead(10000))) {
+    while (!links.contains("screen") && (served.canReadLine() || served.waitForReadyRead(10000))) {
         const QList<QByteArray> words = served.readLine().trimmed().split(' ');
         links.insert(QString::fromUtf8(words.value(0)), QUrl(QString::fromUtf8(words.value(1))));
     }
-    QVERIFY2(links.contains("announce"), served.readAllStandardError().constData());
+    QVERIFY2(links.contains("announce") && links.contains("screen"),
+             served.readAllStandardError().constData());
     QFile maps(QStringLiteral("/proc/%1/maps").arg(served.processId()));
     QVERIFY(maps.open(QIODevice::ReadOnly));
     QVERIFY2(!maps.readAll().contains("platforms/"), "a platform plugin was loaded");

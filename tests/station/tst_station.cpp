@@ -144,6 +144,10 @@ private slots:
     void sendPagesKeepTheirOwn();
     void announcePageHandsOutLinks();
     void announcePageReadsTheLog();
+    void captionFaces_data();
+    void captionFaces();
+    void screenFollowsTheVoice_data();
+    void screenFollowsTheVoice();
 
 private:
     // The test's TLS configuration, its key copied to a file of the given
@@ -199,6 +203,7 @@ void TestStation::tokens_data() {
     QTest::newRow("watch") << watch << int(Role::Watch);
     QTest::newRow("announce") << tokens.tokenOf(Role::Announce) << int(Role::Announce);
     QTest::newRow("send") << tokens.tokenOf(Role::Send) << int(Role::Send);
+    QTest::newRow("screen") << tokens.tokenOf(Role::Screen) << int(Role::Screen);
     QTest::newRow("last character differs") << lastChanged << -1;
     QTest::newRow("one character short") << watch.chopped(1) << -1;
     QTest::newRow("one character more") << watch + 'A' << -1;
@@ -728,6 +733,14 @@ void TestStation::pageRequests_data() {
     QTest::newRow("announce sends") << int(Role::Announce) << sends << 4003;
     QTest::newRow("send dismisses")
         << int(Role::Send) << R"({"type":"dismiss","key":"%1"})" << 4003;
+    QTest::newRow("screen chooses")
+        << int(Role::Screen) << R"({"type":"choose","key":"%1"})" << 4003;
+    QTest::newRow("screen unblanks itself")
+        << int(Role::Screen) << R"({"type":"blank","on":false})" << 4003;
+    QTest::newRow("watch holds back")
+        << int(Role::Watch) << R"({"type":"holdBack","key":"%1","on":true})" << 4003;
+    QTest::newRow("send blanks the screen")
+        << int(Role::Send) << R"({"type":"blank","on":true})" << 4003;
     QTest::newRow("says hello twice")
         << int(Role::Announce) << R"({"type":"hello","token":""})" << 4002;
     QTest::newRow("not JSON") << int(Role::Announce) << "<script>" << 4002;
@@ -757,6 +770,7 @@ void TestStation::pageRequests() {
     settle(m_desk);
     QCOMPARE(m_fixture.rowCount(), 1);
     QVERIFY(m_desk.shownText().isEmpty());
+    QVERIFY(!m_server->caption().isBlank() && m_server->caption().heldBack().empty());
     QCOMPARE(m_server->link(Role::Announce), link);
 }
 
@@ -830,6 +844,7 @@ void TestStation::listPagesAreViewsOfTheDesk_data() {
     QTest::newRow("watch") << int(Role::Watch) << true;
     QTest::newRow("announce") << int(Role::Announce) << true;
     QTest::newRow("send, which shows no list") << int(Role::Send) << false;
+    QTest::newRow("screen, which shows no list") << int(Role::Screen) << false;
 }
 
 // While a page shows the desk's list, the desk keeps it current without
@@ -863,9 +878,10 @@ std::optional<QSslConfiguration> TestStation::tls(const QTemporaryDir& dir, QStr
 void TestStation::refusedAddressSaysWhatToDo_data() {
     QTest::addColumn<QString>("address");
     QTest::addColumn<QString>("advice");
-    QTest::newRow("a port in use") << "in use" << "Choose another port, or close that program.";
-    QTest::newRow("not this computer's address")
-        << "192.0.2.1" << "Choose one of this computer's addresses.";
+    QTest::newRow("a port in use") << "in use"
+                                   << "Choose another port, or close that program.";
+    QTest::newRow("not this computer's address") << "192.0.2.1"
+                                                 << "Choose one of this computer's addresses.";
 }
 
 // A station that cannot listen says what to do about it.
@@ -877,9 +893,9 @@ void TestStation::refusedAddressSaysWhatToDo() {
         address == "in use" ? m_server->address() : Address{QHostAddress(address), 0};
     const store::Failure refusal = second.start(where);
     QVERIFY(refusal);
-    QVERIFY2(refusal.reason().startsWith("The browser station cannot listen on " +
-                                         addressText(where)),
-             qPrintable(refusal.reason()));
+    QVERIFY2(
+        refusal.reason().startsWith("The browser station cannot listen on " + addressText(where)),
+        qPrintable(refusal.reason()));
     QVERIFY2(refusal.reason().endsWith(advice), qPrintable(refusal.reason()));
 }
 
@@ -977,7 +993,7 @@ void TestStation::announcePageHandsOutLinks() {
     announce.say({{"type", "links"}});
     QTRY_COMPARE(announce.last("links")["pages"].toInt(-1), 1);
     const QJsonArray links = announce.last("links")["links"].toArray();
-    QCOMPARE(links.size(), 3);
+    QCOMPARE(links.size(), 4);
     QCOMPARE(links[2]["url"].toString(), m_server->link(Role::Send).toString());
     const int size = links[2]["size"].toInt();
     QVERIFY(size >= 21);
@@ -1026,6 +1042,77 @@ void TestStation::announcePageReadsTheLog() {
     QCOMPARE(entries[0]["left"].toInt(), 0);
     QVERIFY(entries[1]["left"].toInt() > 0);
     QVERIFY(announce.last("readOuts")["older"].toInt() >= protocol::mostReadOuts + 50);
+}
+
+// Steps: "A" the voice shows message A, "-" it was dismissed, "hold A",
+// "blank", "wait" (the linger runs out); the face after them.
+void TestStation::captionFaces_data() {
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("face");
+    QTest::newRow("chosen") << QStringList{"A"} << "A";
+    QTest::newRow("held back, then chosen") << QStringList{"hold A", "A"} << "idle";
+    QTest::newRow("dismissed lingers") << QStringList{"A", "-"} << "A";
+    QTest::newRow("lingered") << QStringList{"A", "-", "wait"} << "idle";
+    QTest::newRow("held back while it lingers") << QStringList{"A", "-", "hold A"} << "idle";
+    QTest::newRow("held back dismissed: no linger") << QStringList{"hold A", "A", "-"} << "idle";
+    QTest::newRow("the next choice ends the linger") << QStringList{"A", "-", "B"} << "B";
+    QTest::newRow("a held-back choice ends it too")
+        << QStringList{"hold B", "A", "-", "B"} << "idle";
+    QTest::newRow("blanked") << QStringList{"A", "blank"} << "blank";
+}
+
+void TestStation::captionFaces() {
+    QFETCH(QStringList, steps);
+    QFETCH(QString, face);
+    CaptionScreen screen;
+    screen.setLinger(std::chrono::milliseconds(1));
+    for (const QString& step : steps) {
+        if (step == "-")
+            screen.voiceShows({});
+        else if (step.startsWith("hold "))
+            screen.holdBack(step.mid(5), true);
+        else if (step == "blank")
+            screen.setBlank(true);
+        else if (step == "wait")
+            QTRY_VERIFY(!screen.isLingering());
+        else
+            screen.voiceShows({step, "text of " + step});
+    }
+    const QString shown = screen.face() == CaptionScreen::Face::Blank  ? "blank"
+                          : screen.face() == CaptionScreen::Face::Idle ? "idle"
+                                                                       : screen.message().key;
+    QCOMPARE(shown, face);
+}
+
+void TestStation::screenFollowsTheVoice_data() {
+    QTest::addColumn<bool>("windowless");
+    QTest::newRow("without a window, the announce page that chose") << true;
+    QTest::newRow("the desk's window speaks") << false;
+}
+
+// The screen page is told what the caption screen shows, and nothing of
+// the list; an announce page is told what is held back.
+void TestStation::screenFollowsTheVoice() {
+    QFETCH(bool, windowless);
+    m_server->setWindowless(windowless);
+    m_server->caption().setLinger(std::chrono::milliseconds(1));
+    const OwnPage screen(page({}), m_server->link(Role::Screen).fragment(), {});
+    const OwnPage announce(page({}), m_server->link(Role::Announce).fragment(), {});
+    QTRY_COMPARE(screen.last("caption")["face"].toString(), QString("idle"));
+    QTRY_VERIFY(!announce.last("welcome").isEmpty());
+    const store::RowKey key = m_desk.messages()->line(0)->key;
+    announce.say({{"type", "choose"}, {"key", key.text()}});
+    QTRY_COMPARE(announce.last("shown")["key"].toString(), key.text());
+    if (!windowless)
+        m_desk.choose(key);
+    QTRY_COMPARE(screen.last("caption")["text"], announce.last("shown")["text"]);
+    announce.say({{"type", "holdBack"}, {"key", key.text()}, {"on", true}});
+    QTRY_COMPARE(screen.last("caption")["face"].toString(), QString("idle"));
+    QTRY_COMPARE(announce.last("screen")["held"].toArray(), QJsonArray{key.text()});
+    QVERIFY(std::none_of(screen.told.cbegin(), screen.told.cend(), [](const QJsonObject& told) {
+        return told["type"] == "list" || told["type"] == "desk";
+    }));
+    m_server->caption().holdBack(key.text(), false);
 }
 
 QTEST_GUILESS_MAIN(TestStation)

@@ -46,7 +46,7 @@ class Harness {
     this.waiting = [];
     readline.createInterface({ input: this.process.stdout }).on('line', (line) => {
       const [word, value] = line.split(' ');
-      if (word === 'watch' || word === 'announce' || word === 'send') this.links[word] = value;
+      if (['watch', 'announce', 'send', 'screen'].includes(word)) this.links[word] = value;
       if (word === 'ok') this.waiting.shift()?.();
     });
   }
@@ -63,10 +63,10 @@ class Harness {
   }
 }
 
-async function open(link, width = 800, languages = '', ready = '#list li, #empty:not([hidden])') {
+async function open(link, width = 800, languages = '', ready = '#list li, #empty:not([hidden])', height = 740) {
   const page = await browser.newPage();
   if (languages) await page.setExtraHTTPHeaders({ 'Accept-Language': languages });
-  await page.setViewportSize({ width, height: 740 });
+  await page.setViewportSize({ width, height });
   page.errors = [];
   page.on('pageerror', (error) => page.errors.push(error.message));
   page.on('dialog', (dialog) => { page.errors.push('dialog ' + dialog.message()); dialog.dismiss(); });
@@ -90,6 +90,9 @@ async function allSee(pages, line, present = true) {
 
 before(async () => {
   execFileSync(feed, ['init', database]);
+  // A caption screen that keeps a dismissed message one second.
+  fs.mkdirSync(path.join(home, 'config', 'kelvane'), { recursive: true });
+  fs.writeFileSync(path.join(home, 'config', 'kelvane', 'desk.ini'), '[screen]\nlingerSeconds=1\ngala=Riverside Open\n');
   addMessage(1, 'Event 1 results\r\n1st Amy Hartley 1:04.32');
   harness = new Harness();
   await harness.command('links');
@@ -195,7 +198,7 @@ test('the announce page works the desk without a window: keys, sound, read out t
 
   const watch = await open(harness.links.watch);
   await page.click('#links-open');
-  await page.waitForFunction(() => document.querySelectorAll('#links-list svg.qr path').length === 3 &&
+  await page.waitForFunction(() => document.querySelectorAll('#links-list svg.qr path').length === 4 &&
     document.getElementById('links-pages').textContent.endsWith(': 1'));
   assert.equal(await page.$eval('#links-list figure:nth-child(3) code', (code) => code.textContent), harness.links.send);
   await page.click('#renew');
@@ -320,6 +323,68 @@ test('a watch page on a pool screen leads with the message on display in big typ
     await page.screenshot({ path: path.join(shots, `station-watch-${width}.png`) });
     await page.close();
   }
+});
+
+test('the caption screen shows what the desk reads out, holds back, lingers, then idles, and blanks', async (t) => {
+  const text = 'Event 12, women 200 m individual medley, final: lane 1 Nadia Ferreira, lane 2 Olga Brandt, ' +
+    'lane 3 Mei Tanaka, lane 4 Clara Whitfield, lane 5 Inès Moreau, lane 6 Sophie Lindqvist, please. Thank you.';
+  addMessage(12, text);
+  addMessage(13, 'Lane 7 timekeeper to the start');
+  const key = (wanted) => rows().find((row) => row[2] === wanted)[0];
+  // The announce page makes the desk list them.
+  const announce = await open(harness.links.announce);
+  await allSee([announce], '13:Lane 7 timekeeper to the start');
+  const screen = await open(harness.links.screen, 1920, '', 'body[data-face]', 1080);
+  const faceIs = (face, shown = '') => screen.waitForFunction(([f, s]) => document.body.dataset.face === f &&
+    (f !== 'message' || document.getElementById('caption-text').textContent === s), [face, shown], { polling: 10, timeout: 5000 });
+  let started = Date.now();
+  await harness.command('desk-choose-key ' + key(text));
+  await faceIs('message', text);
+  const shownAfter = Date.now() - started;
+  assert.ok(shownAfter < within, `shown after ${shownAfter} ms`);
+  const size = await screen.$eval('#caption-text', (box) => parseFloat(getComputedStyle(box).fontSize));
+  assert.ok(size >= 0.06 * 1080, `${text.length} characters at ${size} px`);
+  t.diagnostic(`chosen to the screen: ${shownAfter} ms; ${text.length} characters at ${(size / 10.8).toFixed(1)} % of the height`);
+  await screen.waitForTimeout(900); // the fade
+  await screen.screenshot({ path: path.join(shots, 'station-screen-1920.png') });
+  await screen.setViewportSize({ width: 1080, height: 1920 });
+  await screen.waitForTimeout(100);
+  assert.ok(await screen.$eval('#caption-text', (box) => box.scrollHeight <= box.parentElement.clientHeight), 'not cut in portrait');
+  await screen.waitForTimeout(900); // the fade
+  await screen.screenshot({ path: path.join(shots, 'station-screen-portrait.png') });
+  await screen.setViewportSize({ width: 1920, height: 1080 });
+
+  // Held back at the announce page: the desk's choice of it shows nothing.
+  await announce.click(`#list li[data-key="${key('Lane 7 timekeeper to the start')}"] button`);
+  await announce.waitForFunction(() => !document.getElementById('hold').disabled);
+  await announce.click('#hold');
+  await announce.waitForFunction(() => document.getElementById('hold').getAttribute('aria-pressed') === 'true');
+  await harness.command('desk-choose-key ' + key('Lane 7 timekeeper to the start'));
+  await faceIs('idle');
+  await screen.waitForTimeout(300);
+  assert.equal(await screen.evaluate(() => document.body.dataset.face), 'idle');
+
+  // Dismissed: shown for the setting's second more, then the idle face.
+  await harness.command('desk-choose-key ' + key(text));
+  await faceIs('message', text);
+  started = Date.now();
+  await harness.command('desk-dismiss');
+  await faceIs('idle');
+  const lingered = Date.now() - started;
+  assert.ok(lingered >= 900 && lingered < 2000, `lingered ${lingered} ms`);
+  assert.equal(await screen.textContent('#idle-name'), 'Riverside Open');
+
+  // Blanked from the announce page, and back at once.
+  await announce.click('#blank');
+  await faceIs('blank');
+  await screen.screenshot({ path: path.join(shots, 'station-screen-blank.png') });
+  await announce.click('#blank');
+  await faceIs('idle');
+  await screen.waitForTimeout(900); // the fade
+  await screen.screenshot({ path: path.join(shots, 'station-screen-idle.png') });
+  assert.deepEqual([...screen.errors, ...announce.errors], []);
+  await announce.close();
+  await screen.close();
 });
 
 // The send page: an official's messages go to the list, and the page

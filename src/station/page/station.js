@@ -38,6 +38,10 @@
   let plannedSheet = { messages: [], refusal: '' };
   let plannedAt = Date.now();
   let editingId = 0;
+  // What the caption screen holds back and whether it is blanked, as the
+  // announce page's buttons show it.
+  let screenState = { held: [], blank: false };
+  let clockTimer = 0;
   const mostShownSent = 10;
   // A send page keeps an identity of its own, by which the station tells
   // it only of its own messages, and the message it has sent until the
@@ -120,6 +124,7 @@
     element('message').classList.toggle('urgent', urgent);
     element('message').dataset.mark = '\u26a0\ufe0e ' + tr('Urgent');
     element('dismiss').disabled = !shown.key;
+    showScreenState();
     for (const item of element('list').children)
       item.classList.toggle('chosen', item.dataset.key === shown.key && shown.key !== '');
   }
@@ -178,6 +183,73 @@
     if (own.key) send({ type: 'dismiss', key: own.key });
   }
 
+  // The announce page holds its own message back from the caption screen
+  // (the station remembers it for that message) and blanks the screen.
+  function showScreenState() {
+    const held = own.key !== '' && screenState.held.includes(own.key);
+    element('hold').disabled = !own.key;
+    element('hold').setAttribute('aria-pressed', String(held));
+    element('blank').setAttribute('aria-pressed', String(screenState.blank));
+    element('blank').textContent = tr(screenState.blank ? 'Bring the screen back' : 'Blank the screen');
+  }
+
+  function toggleHold() {
+    if (own.key) send({ type: 'holdBack', key: own.key, on: !screenState.held.includes(own.key) });
+  }
+
+  function toggleBlank() {
+    send({ type: 'blank', on: !screenState.blank });
+  }
+
+  // The caption screen: the message in the largest type that fits, wrapped
+  // by words; one too long for even the smallest scrolls slowly.
+  const largestVh = 14;
+  const smallestVh = 3;
+  const scrollPixelsPerSecond = 40;
+
+  function fitCaption() {
+    const box = element('caption-box');
+    const text = element('caption-text');
+    text.classList.remove('scrolling');
+    text.style.removeProperty('--scroll');
+    const room = box.clientHeight - element('caption-urgent').offsetHeight;
+    const fits = () => text.scrollHeight <= room && text.scrollWidth <= box.clientWidth;
+    let vh = largestVh;
+    for (; vh > smallestVh; vh -= 0.25) {
+      text.style.fontSize = vh + 'vh';
+      if (fits()) break;
+    }
+    text.style.fontSize = Math.max(vh, smallestVh) + 'vh';
+    if (fits()) return;
+    const overflow = text.scrollHeight - room;
+    text.style.setProperty('--scroll', -overflow + 'px');
+    text.style.setProperty('--scroll-time', Math.max(10, 2 * overflow / scrollPixelsPerSecond) + 's');
+    text.classList.add('scrolling');
+  }
+
+  function showClock() {
+    const now = new Date();
+    const language = [document.documentElement.lang];
+    element('idle-clock').textContent = time(now);
+    element('idle-date').textContent =
+      now.toLocaleDateString(language, { weekday: 'long', day: 'numeric', month: 'long' });
+  }
+
+  function showCaption(message) {
+    document.body.dataset.face = message.face;
+    document.body.classList.toggle('light', !message.dark);
+    element('idle-name').textContent = message.gala || 'kelvane';
+    element('caption-box').classList.toggle('urgent', message.urgent);
+    element('caption-urgent').textContent = '\u26a0\ufe0e ' + tr('Urgent');
+    if (message.face === 'message') {
+      element('caption-text').textContent = message.text;
+      fitCaption();
+    }
+    showClock();
+    clearInterval(clockTimer);
+    if (message.face === 'idle') clockTimer = setInterval(showClock, 1000);
+  }
+
   // The desk's keys: Up and Down (Home, End) move the cursor, Enter
   // chooses the line it marks, Delete dismisses, Ctrl+Z undoes.
   function deskKey(event) {
@@ -192,6 +264,10 @@
       moveCursor(moves[event.key]);
     } else if (event.key === 'Delete') {
       dismissShown();
+    } else if (event.key === 'F7') {
+      toggleHold();
+    } else if (event.key === 'F6') {
+      toggleBlank();
     } else if (event.key === 'Enter' && !event.target.closest('button')) {
       if (cursorKey) send({ type: 'choose', key: cursorKey });
     } else {
@@ -365,6 +441,7 @@
     watch: 'The list and the message on display, read only',
     announce: 'Also choose, dismiss and undo',
     send: 'Officials send messages to the list, and see them read out',
+    screen: 'The pool\u2019s caption screen: what is read out, in large type',
   };
 
   function showLinks(message) {
@@ -631,8 +708,11 @@
     const sending = role === 'send';
     element('sound').hidden = sending;
     for (const id of ['compose', 'mine']) element(id).hidden = !sending;
+    const screen = role === 'screen';
     for (const id of ['chosen', 'messages'])
-        element(id).hidden = sending;
+        element(id).hidden = sending || screen;
+    element('caption').hidden = !screen;
+    document.querySelector('header').hidden = screen;
     pageTitle = 'kelvane ' + tr(role);
     document.title = pageTitle;
     if (sending && pending)
@@ -656,6 +736,8 @@
       case 'readOuts': showReadOuts(message); break;
       case 'links': showLinks(message); break;
       case 'planned': showPlanned(message); break;
+      case 'caption': showCaption(message); break;
+      case 'screen': screenState = message; showScreenState(); break;
       case 'ping': send({ type: 'pong' }); break;
     }
   }
@@ -715,6 +797,11 @@
   element('larger').addEventListener('click', () => step(1));
   element('dismiss').addEventListener('click', dismissShown);
   element('undo').addEventListener('click', () => send({ type: 'undo' }));
+  element('hold').addEventListener('click', toggleHold);
+  element('blank').addEventListener('click', toggleBlank);
+  window.addEventListener('resize', () => {
+    if (document.body.dataset.face === 'message') fitCaption();
+  });
   element('sound').addEventListener('click', toggleSound);
   element('readouts-open').addEventListener('click', openReadOuts);
   element('links-open').addEventListener('click', openLinks);
