@@ -294,7 +294,7 @@ void TestClubRecordLookup::setupIsLoaded() {
 
 void TestClubRecordLookup::setupMustMatchTheCards() {
     ClubFixture fixture;
-    const auto setupError = [&] { return errorOf([&] { fixture.setup(); }); };
+    const auto setupError = [&] { return errorOf([&] { (void)fixture.setup(); }); };
     fixture.exec(QStringLiteral("UPDATE \"Club Setup\" SET \"Value\" = '71' WHERE \"Name\" = 'ACR_Card_Count'"));
     QCOMPARE(setupError(), int(store::ErrorNumber::DatabaseOperationFailed));
     fixture.exec(QStringLiteral("UPDATE \"Club Setup\" SET \"Value\" = 'many' WHERE \"Name\" = 'ACR_Card_Count'"));
