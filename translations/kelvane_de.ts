@@ -69,7 +69,7 @@
     </message>
 </context>
 <context>
-    <name>AnnouncerDesk</name>
+    <name>desk::AnnouncerDesk</name>
     <message>
         <source>The announcer database is busy: another program is writing to it. %1 in a moment.</source>
         <translation>Die Sprecherdatenbank ist belegt: Ein anderes Programm schreibt gerade hinein. %1 – in einem Moment.</translation>
@@ -1255,7 +1255,7 @@ Wettkampf 14 – 100 m Brust männlich, Lauf 2, Bahn 5: Anschlag nicht beidhänd
     </message>
 </context>
 <context>
-    <name>PlannedModel</name>
+    <name>desk::PlannedModel</name>
     <message numerus="yes">
         <source>every %n min</source>
         <translation>

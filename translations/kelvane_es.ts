@@ -69,7 +69,7 @@
     </message>
 </context>
 <context>
-    <name>AnnouncerDesk</name>
+    <name>desk::AnnouncerDesk</name>
     <message>
         <source>The announcer database is busy: another program is writing to it. %1 in a moment.</source>
         <translation>La base de datos del locutor está ocupada: otro programa está escribiendo en ella. %1 dentro de un momento.</translation>
@@ -1255,7 +1255,7 @@ Prueba 14 – 100 m braza masculino, serie 2 calle 5: llegada sin tocar con amba
     </message>
 </context>
 <context>
-    <name>PlannedModel</name>
+    <name>desk::PlannedModel</name>
     <message numerus="yes">
         <source>every %n min</source>
         <translation>

@@ -69,7 +69,7 @@
     </message>
 </context>
 <context>
-    <name>AnnouncerDesk</name>
+    <name>desk::AnnouncerDesk</name>
     <message>
         <source>The announcer database is busy: another program is writing to it. %1 in a moment.</source>
         <translation>La base de données du speaker est occupée&#xa0;: un autre programme y écrit. %1 dans un instant.</translation>
@@ -1255,7 +1255,7 @@ Event 14 Boys 100m Breaststroke, heat 2 lane 5: non-simultaneous touch.</source>
     </message>
 </context>
 <context>
-    <name>PlannedModel</name>
+    <name>desk::PlannedModel</name>
     <message numerus="yes">
         <source>every %n min</source>
         <translation>

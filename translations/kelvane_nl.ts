@@ -69,7 +69,7 @@
     </message>
 </context>
 <context>
-    <name>AnnouncerDesk</name>
+    <name>desk::AnnouncerDesk</name>
     <message>
         <source>The announcer database is busy: another program is writing to it. %1 in a moment.</source>
         <translation>De speakerdatabase is bezet: een ander programma schrijft erin. %1 – over een ogenblik.</translation>
@@ -1255,7 +1255,7 @@ Programma 14 – 100m schoolslag jongens, serie 2 baan 5: niet gelijktijdig aang
     </message>
 </context>
 <context>
-    <name>PlannedModel</name>
+    <name>desk::PlannedModel</name>
     <message numerus="yes">
         <source>every %n min</source>
         <translation>

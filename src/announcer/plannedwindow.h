@@ -3,8 +3,10 @@
 #include <QDialog>
 #include <QTimer>
 
+namespace desk {
 class PlannedModel;
 class PlannedSheet;
+} // namespace desk
 class QCheckBox;
 class QLabel;
 class QPlainTextEdit;
@@ -24,14 +26,14 @@ class PlannedWindow : public QDialog {
     Q_OBJECT
 
 public:
-    explicit PlannedWindow(PlannedSheet& sheet, QWidget* parent = nullptr);
+    explicit PlannedWindow(desk::PlannedSheet& sheet, QWidget* parent = nullptr);
 
 private:
     void addShortcuts();
     void showChosen();
     void showSheetState();
     [[nodiscard]] int chosenId() const;
-    [[nodiscard]] planned::Message formMessage() const;
+    [[nodiscard]] desk::planned::Message formMessage() const;
     void addFromForm();
     void saveForm();
     void duplicateChosen();
@@ -41,8 +43,8 @@ private:
     void choose(int id);
     void tell(const QString& text);
 
-    PlannedSheet& m_sheet;
-    PlannedModel* m_model;
+    desk::PlannedSheet& m_sheet;
+    desk::PlannedModel* m_model;
     QTableView* m_table;
     QLabel* m_state;
     QPlainTextEdit* m_text;

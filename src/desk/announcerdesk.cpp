@@ -10,6 +10,8 @@
 
 #include <utility>
 
+namespace desk {
+
 namespace {
 
 constexpr int serverRetryMs = 500;
@@ -709,3 +711,5 @@ DeskCondition AnnouncerDesk::condition() const {
 bool AnnouncerDesk::isSettled() const {
     return !m_refreshAgain && (!m_database || m_database->pending() == 0);
 }
+
+} // namespace desk
