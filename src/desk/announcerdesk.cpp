@@ -332,7 +332,7 @@ void AnnouncerDesk::showChosen(const QString& station, const std::optional<Chose
         return;
     if (const auto number = sequenceNumber(row->sequence))
         m_currentSequence = *number;
-    display->second = {row, ::shownText(messageText(row->message), row->messageLength), true,
+    display->second = {row, desk::shownText(messageText(row->message), row->messageLength), true,
                        false};
     showOn(station);
 }
