@@ -6,6 +6,9 @@
 namespace desk {
 class PlannedModel;
 class PlannedSheet;
+namespace planned {
+struct Message;
+}
 } // namespace desk
 class QCheckBox;
 class QLabel;
@@ -13,10 +16,6 @@ class QPlainTextEdit;
 class QSpinBox;
 class QTableView;
 class QTimeEdit;
-
-namespace planned {
-struct Message;
-}
 
 // "Planned messages" (F8 on the announcer screen): the announcer's own
 // running sheet of today, a table with the state of each, and the form
