@@ -66,9 +66,9 @@ private slots:
     void readOutsPairEvents();
     void arrivalsAreNewUntilShown();
     void arrivalText_data();
-    void desk::arrivalText();
+    void arrivalText();
     void createdTime_data();
-    void desk::createdTime();
+    void createdTime();
     void readingSizeSteps_data();
     void readingSizeSteps();
     void readingSizeIsRemembered();
@@ -301,7 +301,7 @@ void TestDeskRules::arrivalText() {
     QFETCH(QDateTime, arrived);
     QFETCH(QDateTime, now);
     QFETCH(QString, text);
-    QCOMPARE(::arrivalText(arrived, now), text);
+    QCOMPARE(desk::arrivalText(arrived, now), text);
 }
 
 void TestDeskRules::createdTime_data() {
@@ -319,7 +319,7 @@ void TestDeskRules::createdTime_data() {
 void TestDeskRules::createdTime() {
     QFETCH(QVariant, created);
     QFETCH(QDateTime, time);
-    QCOMPARE(::createdTime(created), time);
+    QCOMPARE(desk::createdTime(created), time);
 }
 
 void TestDeskRules::readingSizeSteps_data() {

@@ -20,7 +20,7 @@ private slots:
     void splitIntoItems_data();
     void splitIntoItems();
     void listLine_data();
-    void desk::listLine();
+    void listLine();
     void lineBreaks_data();
     void lineBreaks();
     void sequenceRules_data();
@@ -104,7 +104,7 @@ void TestTextRules::listLine() {
     QFETCH(QString, message);
     QFETCH(bool, more);
     QFETCH(QString, line);
-    QCOMPARE(::listLine(sequence, message, more, desk::lineKind(sequence, {})), line);
+    QCOMPARE(desk::listLine(sequence, message, more, desk::lineKind(sequence, {})), line);
 }
 
 // Every line break, whichever way a writer or a browser made it, is one
