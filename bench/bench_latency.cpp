@@ -105,7 +105,7 @@ void measureSteadyWriter(AnnouncerScreen& screen, const QString& path) {
     waitUntilSettled(screen);
     int listings = 0;
     const QMetaObject::Connection counting =
-        QObject::connect(&screen.desk(), &AnnouncerDesk::listChanged, [&] { ++listings; });
+        QObject::connect(&screen.desk(), &desk::AnnouncerDesk::listChanged, [&] { ++listings; });
     constexpr int rows = steadyRowsPerSecond * steadySeconds;
     std::atomic<bool> written = false;
     QElapsedTimer clock;

@@ -44,7 +44,7 @@ bool controlServerAside(const QString& command) {
 }
 
 bool listed(AnnouncerScreen& screen, const QString& line) {
-    const MessageList* list = screen.desk().messages();
+    const desk::MessageList* list = screen.desk().messages();
     return list->rowCount() > 0 &&
            !list->match(list->index(0), Qt::DisplayRole, line, 1, Qt::MatchExactly).isEmpty();
 }

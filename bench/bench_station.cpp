@@ -425,7 +425,7 @@ int main(int argc, char** argv) {
         feed::addAnnouncement(database, n,
                               QStringLiteral("Event %1 results\r\n1st Amy Hartley 1:04.32").arg(n));
     desk::DeskSettings settings(home.filePath(QStringLiteral("desk.ini")));
-    AnnouncerDesk desk(settings);
+    desk::AnnouncerDesk desk(settings);
     desk.open(database);
     waitFor([&] { return desk.messages()->rowCount() == 20; }, 10000);
     station::StationServer server(desk);

@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString text = QString::fromStdString(input.ConsumeRemainingBytesAsString());
     const QString separator = delimiter.isEmpty() ? QStringLiteral(" ") : delimiter;
 
-    const QStringList pieces = Split_Into_Items(text, delimiter);
+    const QStringList pieces = desk::Split_Into_Items(text, delimiter);
     require(pieces.size() <= maxItems, "at most 1000 pieces", QString::number(pieces.size()));
 
     qsizetype searchFrom = 0;

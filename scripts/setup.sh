@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake ninja-build pkg-config clang-tidy ccache
+  build-essential cmake ninja-build pkg-config clang-tidy ccache mold
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-psql libsqlite3-dev
   mdbtools-dev libmdb3
   fonts-liberation fonts-dejavu-core fonts-dejavu-extra

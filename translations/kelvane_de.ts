@@ -69,106 +69,6 @@
     </message>
 </context>
 <context>
-    <name>AnnouncerDesk</name>
-    <message>
-        <source>The announcer database is busy: another program is writing to it. %1 in a moment.</source>
-        <translation>Die Sprecherdatenbank ist belegt: Ein anderes Programm schreibt gerade hinein. %1 – in einem Moment.</translation>
-    </message>
-    <message>
-        <source>The database server is not answering. %1 once it is back.</source>
-        <translation>Der Datenbankserver antwortet nicht. %1, sobald er wieder da ist.</translation>
-    </message>
-    <message>
-        <source>The message is back, but the read-out log could not be written (%1).</source>
-        <translation>Die Meldung ist zurück, aber das Verlesungsprotokoll konnte nicht geschrieben werden (%1).</translation>
-    </message>
-    <message>
-        <source>Another file has taken the place of the announcer database. %1</source>
-        <translation>Eine andere Datei ist an die Stelle der Sprecherdatenbank getreten. %1</translation>
-    </message>
-    <message>
-        <source>The announcer database &apos;%1&apos; is no longer there.</source>
-        <translation>Die Sprecherdatenbank &apos;%1&apos; ist nicht mehr da.</translation>
-    </message>
-    <message>
-        <source>The message could not be read; choose it again</source>
-        <translation>Die Meldung konnte nicht gelesen werden; wählen Sie sie erneut</translation>
-    </message>
-    <message>
-        <source>The message has not been dismissed; press Dismiss This Message again</source>
-        <translation>Die Meldung wurde nicht erledigt; drücken Sie erneut „Meldung erledigt“</translation>
-    </message>
-    <message>
-        <source>The message has not been dismissed: the read-out log could not be written (%1).</source>
-        <translation>Die Meldung wurde nicht erledigt: Das Verlesungsprotokoll konnte nicht geschrieben werden (%1).</translation>
-    </message>
-    <message>
-        <source>This announcer database can only be read on this computer. Dismissed messages are hidden from the list until kelvane is closed, but they stay in the file.</source>
-        <translation>Diese Sprecherdatenbank kann auf diesem Computer nur gelesen werden. Erledigte Meldungen werden bis zum Beenden von kelvane in der Liste ausgeblendet, bleiben aber in der Datei.</translation>
-    </message>
-    <message>
-        <source>There is no dismissal to undo.</source>
-        <translation>Es gibt keine Erledigung, die sich zurücknehmen ließe.</translation>
-    </message>
-    <message>
-        <source>This message is too long to be put back. Its start is in the read-out log (Ctrl+H).</source>
-        <translation>Diese Meldung ist zu lang, um sie zurückzuholen. Ihr Anfang steht im Verlesungsprotokoll (Strg+H).</translation>
-    </message>
-    <message>
-        <source>The dismissal cannot be undone: this announcer database does not let kelvane add the message back (%1). The message is in today&apos;s read-out log (Ctrl+H).</source>
-        <translation>Die Erledigung kann nicht zurückgenommen werden: Diese Sprecherdatenbank lässt kelvane die Meldung nicht wieder einfügen (%1). Die Meldung steht im heutigen Verlesungsprotokoll (Strg+H).</translation>
-    </message>
-    <message>
-        <source>The message has not been put back; press Ctrl+Z again</source>
-        <translation>Die Meldung wurde nicht zurückgeholt; drücken Sie erneut Strg+Z</translation>
-    </message>
-    <message>
-        <source>The list of messages could not be read: %1</source>
-        <translation>Die Liste der Meldungen konnte nicht gelesen werden: %1</translation>
-    </message>
-    <message>
-        <source>— no longer in the database —</source>
-        <translation>— nicht mehr in der Datenbank —</translation>
-    </message>
-    <message>
-        <source>This message is too long to be put back. Its start is in the read-out log at the desk.</source>
-        <translation>Diese Meldung ist zu lang, um sie zurückzuholen. Ihr Anfang steht im Verlesungsprotokoll am Sprecherplatz.</translation>
-    </message>
-    <message>
-        <source>The dismissal cannot be undone: this announcer database does not let kelvane add the message back (%1). The message is in today&apos;s read-out log at the desk.</source>
-        <translation>Die Erledigung kann nicht zurückgenommen werden: Diese Sprecherdatenbank lässt kelvane die Meldung nicht wieder einfügen (%1). Die Meldung steht im heutigen Verlesungsprotokoll am Sprecherplatz.</translation>
-    </message>
-    <message>
-        <source>The message has not been put back; press Undo again</source>
-        <translation>Die Meldung wurde nicht zurückgeholt; wählen Sie erneut „Zurücknehmen“</translation>
-    </message>
-    <message>
-        <source>From %1: %2</source>
-        <extracomment>A sent message&apos;s text: %1 the sender&apos;s name or post as typed (&quot;Referee&quot;, &quot;Anna&quot;), %2 the message. Use the form that reads well before any name or post, with no preposition where one would need an article (&quot;Referee: …&quot;).</extracomment>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>Send the message again</source>
-        <translation>Senden Sie die Meldung erneut</translation>
-    </message>
-    <message>
-        <source>This desk cannot take messages: %1</source>
-        <translation>Dieses Pult kann keine Meldungen annehmen: %1</translation>
-    </message>
-    <message>
-        <source>it only shows the list.</source>
-        <translation>Es zeigt nur die Liste an.</translation>
-    </message>
-    <message>
-        <source>the announcer has no database open.</source>
-        <translation>Der Sprecher hat keine Datenbank geöffnet.</translation>
-    </message>
-    <message>
-        <source>its announcer database can only be read on this computer.</source>
-        <translation>Seine Sprecherdatenbank kann auf diesem Computer nur gelesen werden.</translation>
-    </message>
-</context>
-<context>
     <name>AnnouncerScreen</name>
     <message>
         <source>Announcers Screen</source>
@@ -1255,75 +1155,6 @@ Wettkampf 14 – 100 m Brust männlich, Lauf 2, Bahn 5: Anschlag nicht beidhänd
     </message>
 </context>
 <context>
-    <name>PlannedModel</name>
-    <message numerus="yes">
-        <source>every %n min</source>
-        <translation>
-            <numerusform>alle %n Min.</numerusform>
-            <numerusform>alle %n Min.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>once</source>
-        <translation>einmal</translation>
-    </message>
-    <message>
-        <source>urgent</source>
-        <translation>dringend</translation>
-    </message>
-    <message>
-        <source>Not before</source>
-        <translation>Nicht vor</translation>
-    </message>
-    <message>
-        <source>Not after</source>
-        <translation>Nicht nach</translation>
-    </message>
-    <message>
-        <source>Repeat</source>
-        <translation>Wiederholung</translation>
-    </message>
-    <message>
-        <source>Urgent</source>
-        <translation>Dringend</translation>
-    </message>
-    <message>
-        <source>Message</source>
-        <translation>Meldung</translation>
-    </message>
-    <message>
-        <source>State</source>
-        <translation>Stand</translation>
-    </message>
-    <message>
-        <source>waiting (due at %1)</source>
-        <translation>wartet (fällig um %1)</translation>
-    </message>
-    <message>
-        <source>on the list (since %1)</source>
-        <translation>in der Liste (seit %1)</translation>
-    </message>
-    <message numerus="yes">
-        <source>read out at %1 (%n minute(s) ago)</source>
-        <translation>
-            <numerusform>vorgelesen um %1 (vor %n Minute)</numerusform>
-            <numerusform>vorgelesen um %1 (vor %n Minuten)</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1, due again at %2</source>
-        <translation>%1, wieder fällig um %2</translation>
-    </message>
-    <message>
-        <source>expired</source>
-        <translation>abgelaufen</translation>
-    </message>
-    <message>
-        <source>done</source>
-        <translation>erledigt</translation>
-    </message>
-</context>
-<context>
     <name>PlannedWindow</name>
     <message>
         <source>Not after</source>
@@ -2327,6 +2158,175 @@ lauscht, wo --station es sagt, oder wo sie zuletzt gelauscht hat.
     <message>
         <source>No</source>
         <translation>Nein</translation>
+    </message>
+</context>
+<context>
+    <name>desk::AnnouncerDesk</name>
+    <message>
+        <source>The announcer database is busy: another program is writing to it. %1 in a moment.</source>
+        <translation>Die Sprecherdatenbank ist belegt: Ein anderes Programm schreibt gerade hinein. %1 – in einem Moment.</translation>
+    </message>
+    <message>
+        <source>The database server is not answering. %1 once it is back.</source>
+        <translation>Der Datenbankserver antwortet nicht. %1, sobald er wieder da ist.</translation>
+    </message>
+    <message>
+        <source>The message is back, but the read-out log could not be written (%1).</source>
+        <translation>Die Meldung ist zurück, aber das Verlesungsprotokoll konnte nicht geschrieben werden (%1).</translation>
+    </message>
+    <message>
+        <source>Another file has taken the place of the announcer database. %1</source>
+        <translation>Eine andere Datei ist an die Stelle der Sprecherdatenbank getreten. %1</translation>
+    </message>
+    <message>
+        <source>The announcer database &apos;%1&apos; is no longer there.</source>
+        <translation>Die Sprecherdatenbank &apos;%1&apos; ist nicht mehr da.</translation>
+    </message>
+    <message>
+        <source>The message could not be read; choose it again</source>
+        <translation>Die Meldung konnte nicht gelesen werden; wählen Sie sie erneut</translation>
+    </message>
+    <message>
+        <source>The message has not been dismissed; press Dismiss This Message again</source>
+        <translation>Die Meldung wurde nicht erledigt; drücken Sie erneut „Meldung erledigt“</translation>
+    </message>
+    <message>
+        <source>The message has not been dismissed: the read-out log could not be written (%1).</source>
+        <translation>Die Meldung wurde nicht erledigt: Das Verlesungsprotokoll konnte nicht geschrieben werden (%1).</translation>
+    </message>
+    <message>
+        <source>This announcer database can only be read on this computer. Dismissed messages are hidden from the list until kelvane is closed, but they stay in the file.</source>
+        <translation>Diese Sprecherdatenbank kann auf diesem Computer nur gelesen werden. Erledigte Meldungen werden bis zum Beenden von kelvane in der Liste ausgeblendet, bleiben aber in der Datei.</translation>
+    </message>
+    <message>
+        <source>There is no dismissal to undo.</source>
+        <translation>Es gibt keine Erledigung, die sich zurücknehmen ließe.</translation>
+    </message>
+    <message>
+        <source>This message is too long to be put back. Its start is in the read-out log (Ctrl+H).</source>
+        <translation>Diese Meldung ist zu lang, um sie zurückzuholen. Ihr Anfang steht im Verlesungsprotokoll (Strg+H).</translation>
+    </message>
+    <message>
+        <source>The dismissal cannot be undone: this announcer database does not let kelvane add the message back (%1). The message is in today&apos;s read-out log (Ctrl+H).</source>
+        <translation>Die Erledigung kann nicht zurückgenommen werden: Diese Sprecherdatenbank lässt kelvane die Meldung nicht wieder einfügen (%1). Die Meldung steht im heutigen Verlesungsprotokoll (Strg+H).</translation>
+    </message>
+    <message>
+        <source>The message has not been put back; press Ctrl+Z again</source>
+        <translation>Die Meldung wurde nicht zurückgeholt; drücken Sie erneut Strg+Z</translation>
+    </message>
+    <message>
+        <source>The list of messages could not be read: %1</source>
+        <translation>Die Liste der Meldungen konnte nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>— no longer in the database —</source>
+        <translation>— nicht mehr in der Datenbank —</translation>
+    </message>
+    <message>
+        <source>This message is too long to be put back. Its start is in the read-out log at the desk.</source>
+        <translation>Diese Meldung ist zu lang, um sie zurückzuholen. Ihr Anfang steht im Verlesungsprotokoll am Sprecherplatz.</translation>
+    </message>
+    <message>
+        <source>The dismissal cannot be undone: this announcer database does not let kelvane add the message back (%1). The message is in today&apos;s read-out log at the desk.</source>
+        <translation>Die Erledigung kann nicht zurückgenommen werden: Diese Sprecherdatenbank lässt kelvane die Meldung nicht wieder einfügen (%1). Die Meldung steht im heutigen Verlesungsprotokoll am Sprecherplatz.</translation>
+    </message>
+    <message>
+        <source>The message has not been put back; press Undo again</source>
+        <translation>Die Meldung wurde nicht zurückgeholt; wählen Sie erneut „Zurücknehmen“</translation>
+    </message>
+    <message>
+        <source>From %1: %2</source>
+        <extracomment>A sent message&apos;s text: %1 the sender&apos;s name or post as typed (&quot;Referee&quot;, &quot;Anna&quot;), %2 the message. Use the form that reads well before any name or post, with no preposition where one would need an article (&quot;Referee: …&quot;).</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Send the message again</source>
+        <translation>Senden Sie die Meldung erneut</translation>
+    </message>
+    <message>
+        <source>This desk cannot take messages: %1</source>
+        <translation>Dieses Pult kann keine Meldungen annehmen: %1</translation>
+    </message>
+    <message>
+        <source>it only shows the list.</source>
+        <translation>Es zeigt nur die Liste an.</translation>
+    </message>
+    <message>
+        <source>the announcer has no database open.</source>
+        <translation>Der Sprecher hat keine Datenbank geöffnet.</translation>
+    </message>
+    <message>
+        <source>its announcer database can only be read on this computer.</source>
+        <translation>Seine Sprecherdatenbank kann auf diesem Computer nur gelesen werden.</translation>
+    </message>
+</context>
+<context>
+    <name>desk::PlannedModel</name>
+    <message numerus="yes">
+        <source>every %n min</source>
+        <translation>
+            <numerusform>alle %n Min.</numerusform>
+            <numerusform>alle %n Min.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>once</source>
+        <translation>einmal</translation>
+    </message>
+    <message>
+        <source>urgent</source>
+        <translation>dringend</translation>
+    </message>
+    <message>
+        <source>Not before</source>
+        <translation>Nicht vor</translation>
+    </message>
+    <message>
+        <source>Not after</source>
+        <translation>Nicht nach</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Wiederholung</translation>
+    </message>
+    <message>
+        <source>Urgent</source>
+        <translation>Dringend</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Meldung</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stand</translation>
+    </message>
+    <message>
+        <source>waiting (due at %1)</source>
+        <translation>wartet (fällig um %1)</translation>
+    </message>
+    <message>
+        <source>on the list (since %1)</source>
+        <translation>in der Liste (seit %1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>read out at %1 (%n minute(s) ago)</source>
+        <translation>
+            <numerusform>vorgelesen um %1 (vor %n Minute)</numerusform>
+            <numerusform>vorgelesen um %1 (vor %n Minuten)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, due again at %2</source>
+        <translation>%1, wieder fällig um %2</translation>
+    </message>
+    <message>
+        <source>expired</source>
+        <translation>abgelaufen</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>erledigt</translation>
     </message>
 </context>
 </TS>

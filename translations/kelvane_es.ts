@@ -69,106 +69,6 @@
     </message>
 </context>
 <context>
-    <name>AnnouncerDesk</name>
-    <message>
-        <source>The announcer database is busy: another program is writing to it. %1 in a moment.</source>
-        <translation>La base de datos del locutor está ocupada: otro programa está escribiendo en ella. %1 dentro de un momento.</translation>
-    </message>
-    <message>
-        <source>The database server is not answering. %1 once it is back.</source>
-        <translation>El servidor de base de datos no responde. %1 cuando vuelva.</translation>
-    </message>
-    <message>
-        <source>The message is back, but the read-out log could not be written (%1).</source>
-        <translation>El mensaje ha vuelto, pero no se pudo escribir el registro de anuncios (%1).</translation>
-    </message>
-    <message>
-        <source>Another file has taken the place of the announcer database. %1</source>
-        <translation>Otro archivo ha ocupado el lugar de la base de datos del locutor. %1</translation>
-    </message>
-    <message>
-        <source>The announcer database &apos;%1&apos; is no longer there.</source>
-        <translation>La base de datos del locutor &apos;%1&apos; ya no está.</translation>
-    </message>
-    <message>
-        <source>The message could not be read; choose it again</source>
-        <translation>No se pudo leer el mensaje; elíjalo de nuevo</translation>
-    </message>
-    <message>
-        <source>The message has not been dismissed; press Dismiss This Message again</source>
-        <translation>El mensaje no se ha retirado; pulse de nuevo «Retirar este mensaje»</translation>
-    </message>
-    <message>
-        <source>The message has not been dismissed: the read-out log could not be written (%1).</source>
-        <translation>El mensaje no se ha retirado: no se pudo escribir el registro de anuncios (%1).</translation>
-    </message>
-    <message>
-        <source>This announcer database can only be read on this computer. Dismissed messages are hidden from the list until kelvane is closed, but they stay in the file.</source>
-        <translation>En este equipo esta base de datos del locutor solo se puede leer. Los mensajes retirados se ocultan en la lista hasta cerrar kelvane, pero siguen en el archivo.</translation>
-    </message>
-    <message>
-        <source>There is no dismissal to undo.</source>
-        <translation>No hay ninguna retirada que deshacer.</translation>
-    </message>
-    <message>
-        <source>This message is too long to be put back. Its start is in the read-out log (Ctrl+H).</source>
-        <translation>Este mensaje es demasiado largo para reponerlo. Su comienzo está en el registro de anuncios (Ctrl+H).</translation>
-    </message>
-    <message>
-        <source>The dismissal cannot be undone: this announcer database does not let kelvane add the message back (%1). The message is in today&apos;s read-out log (Ctrl+H).</source>
-        <translation>La retirada no se puede deshacer: esta base de datos del locutor no permite a kelvane volver a añadir el mensaje (%1). El mensaje está en el registro de anuncios de hoy (Ctrl+H).</translation>
-    </message>
-    <message>
-        <source>The message has not been put back; press Ctrl+Z again</source>
-        <translation>El mensaje no se ha repuesto; pulse de nuevo Ctrl+Z</translation>
-    </message>
-    <message>
-        <source>The list of messages could not be read: %1</source>
-        <translation>No se pudo leer la lista de mensajes: %1</translation>
-    </message>
-    <message>
-        <source>— no longer in the database —</source>
-        <translation>— ya no está en la base de datos —</translation>
-    </message>
-    <message>
-        <source>This message is too long to be put back. Its start is in the read-out log at the desk.</source>
-        <translation>Este mensaje es demasiado largo para reponerlo. Su comienzo está en el registro de anuncios, en el puesto del locutor.</translation>
-    </message>
-    <message>
-        <source>The dismissal cannot be undone: this announcer database does not let kelvane add the message back (%1). The message is in today&apos;s read-out log at the desk.</source>
-        <translation>La retirada no se puede deshacer: esta base de datos del locutor no permite a kelvane volver a añadir el mensaje (%1). El mensaje está en el registro de anuncios de hoy, en el puesto del locutor.</translation>
-    </message>
-    <message>
-        <source>The message has not been put back; press Undo again</source>
-        <translation>El mensaje no se ha repuesto; pulse de nuevo «Deshacer»</translation>
-    </message>
-    <message>
-        <source>From %1: %2</source>
-        <extracomment>A sent message&apos;s text: %1 the sender&apos;s name or post as typed (&quot;Referee&quot;, &quot;Anna&quot;), %2 the message. Use the form that reads well before any name or post, with no preposition where one would need an article (&quot;Referee: …&quot;).</extracomment>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>Send the message again</source>
-        <translation>Envíe de nuevo el mensaje</translation>
-    </message>
-    <message>
-        <source>This desk cannot take messages: %1</source>
-        <translation>Este puesto no puede recibir mensajes: %1</translation>
-    </message>
-    <message>
-        <source>it only shows the list.</source>
-        <translation>solo muestra la lista.</translation>
-    </message>
-    <message>
-        <source>the announcer has no database open.</source>
-        <translation>el locutor no tiene ninguna base de datos abierta.</translation>
-    </message>
-    <message>
-        <source>its announcer database can only be read on this computer.</source>
-        <translation>en este equipo su base de datos del locutor solo se puede leer.</translation>
-    </message>
-</context>
-<context>
     <name>AnnouncerScreen</name>
     <message>
         <source>Announcers Screen</source>
@@ -1255,75 +1155,6 @@ Prueba 14 – 100 m braza masculino, serie 2 calle 5: llegada sin tocar con amba
     </message>
 </context>
 <context>
-    <name>PlannedModel</name>
-    <message numerus="yes">
-        <source>every %n min</source>
-        <translation>
-            <numerusform>cada %n min</numerusform>
-            <numerusform>cada %n min</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>once</source>
-        <translation>una vez</translation>
-    </message>
-    <message>
-        <source>urgent</source>
-        <translation>urgente</translation>
-    </message>
-    <message>
-        <source>Not before</source>
-        <translation>No antes de</translation>
-    </message>
-    <message>
-        <source>Not after</source>
-        <translation>No después de</translation>
-    </message>
-    <message>
-        <source>Repeat</source>
-        <translation>Repetición</translation>
-    </message>
-    <message>
-        <source>Urgent</source>
-        <translation>Urgente</translation>
-    </message>
-    <message>
-        <source>Message</source>
-        <translation>Mensaje</translation>
-    </message>
-    <message>
-        <source>State</source>
-        <translation>Estado</translation>
-    </message>
-    <message>
-        <source>waiting (due at %1)</source>
-        <translation>en espera (a las %1)</translation>
-    </message>
-    <message>
-        <source>on the list (since %1)</source>
-        <translation>en la lista (desde las %1)</translation>
-    </message>
-    <message numerus="yes">
-        <source>read out at %1 (%n minute(s) ago)</source>
-        <translation>
-            <numerusform>leído a las %1 (hace %n minuto)</numerusform>
-            <numerusform>leído a las %1 (hace %n minutos)</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1, due again at %2</source>
-        <translation>%1, de nuevo a las %2</translation>
-    </message>
-    <message>
-        <source>expired</source>
-        <translation>caducado</translation>
-    </message>
-    <message>
-        <source>done</source>
-        <translation>hecho</translation>
-    </message>
-</context>
-<context>
     <name>PlannedWindow</name>
     <message>
         <source>Not after</source>
@@ -2327,6 +2158,175 @@ dice --station, o donde escuchó la última vez.
     <message>
         <source>No</source>
         <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>desk::AnnouncerDesk</name>
+    <message>
+        <source>The announcer database is busy: another program is writing to it. %1 in a moment.</source>
+        <translation>La base de datos del locutor está ocupada: otro programa está escribiendo en ella. %1 dentro de un momento.</translation>
+    </message>
+    <message>
+        <source>The database server is not answering. %1 once it is back.</source>
+        <translation>El servidor de base de datos no responde. %1 cuando vuelva.</translation>
+    </message>
+    <message>
+        <source>The message is back, but the read-out log could not be written (%1).</source>
+        <translation>El mensaje ha vuelto, pero no se pudo escribir el registro de anuncios (%1).</translation>
+    </message>
+    <message>
+        <source>Another file has taken the place of the announcer database. %1</source>
+        <translation>Otro archivo ha ocupado el lugar de la base de datos del locutor. %1</translation>
+    </message>
+    <message>
+        <source>The announcer database &apos;%1&apos; is no longer there.</source>
+        <translation>La base de datos del locutor &apos;%1&apos; ya no está.</translation>
+    </message>
+    <message>
+        <source>The message could not be read; choose it again</source>
+        <translation>No se pudo leer el mensaje; elíjalo de nuevo</translation>
+    </message>
+    <message>
+        <source>The message has not been dismissed; press Dismiss This Message again</source>
+        <translation>El mensaje no se ha retirado; pulse de nuevo «Retirar este mensaje»</translation>
+    </message>
+    <message>
+        <source>The message has not been dismissed: the read-out log could not be written (%1).</source>
+        <translation>El mensaje no se ha retirado: no se pudo escribir el registro de anuncios (%1).</translation>
+    </message>
+    <message>
+        <source>This announcer database can only be read on this computer. Dismissed messages are hidden from the list until kelvane is closed, but they stay in the file.</source>
+        <translation>En este equipo esta base de datos del locutor solo se puede leer. Los mensajes retirados se ocultan en la lista hasta cerrar kelvane, pero siguen en el archivo.</translation>
+    </message>
+    <message>
+        <source>There is no dismissal to undo.</source>
+        <translation>No hay ninguna retirada que deshacer.</translation>
+    </message>
+    <message>
+        <source>This message is too long to be put back. Its start is in the read-out log (Ctrl+H).</source>
+        <translation>Este mensaje es demasiado largo para reponerlo. Su comienzo está en el registro de anuncios (Ctrl+H).</translation>
+    </message>
+    <message>
+        <source>The dismissal cannot be undone: this announcer database does not let kelvane add the message back (%1). The message is in today&apos;s read-out log (Ctrl+H).</source>
+        <translation>La retirada no se puede deshacer: esta base de datos del locutor no permite a kelvane volver a añadir el mensaje (%1). El mensaje está en el registro de anuncios de hoy (Ctrl+H).</translation>
+    </message>
+    <message>
+        <source>The message has not been put back; press Ctrl+Z again</source>
+        <translation>El mensaje no se ha repuesto; pulse de nuevo Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>The list of messages could not be read: %1</source>
+        <translation>No se pudo leer la lista de mensajes: %1</translation>
+    </message>
+    <message>
+        <source>— no longer in the database —</source>
+        <translation>— ya no está en la base de datos —</translation>
+    </message>
+    <message>
+        <source>This message is too long to be put back. Its start is in the read-out log at the desk.</source>
+        <translation>Este mensaje es demasiado largo para reponerlo. Su comienzo está en el registro de anuncios, en el puesto del locutor.</translation>
+    </message>
+    <message>
+        <source>The dismissal cannot be undone: this announcer database does not let kelvane add the message back (%1). The message is in today&apos;s read-out log at the desk.</source>
+        <translation>La retirada no se puede deshacer: esta base de datos del locutor no permite a kelvane volver a añadir el mensaje (%1). El mensaje está en el registro de anuncios de hoy, en el puesto del locutor.</translation>
+    </message>
+    <message>
+        <source>The message has not been put back; press Undo again</source>
+        <translation>El mensaje no se ha repuesto; pulse de nuevo «Deshacer»</translation>
+    </message>
+    <message>
+        <source>From %1: %2</source>
+        <extracomment>A sent message&apos;s text: %1 the sender&apos;s name or post as typed (&quot;Referee&quot;, &quot;Anna&quot;), %2 the message. Use the form that reads well before any name or post, with no preposition where one would need an article (&quot;Referee: …&quot;).</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Send the message again</source>
+        <translation>Envíe de nuevo el mensaje</translation>
+    </message>
+    <message>
+        <source>This desk cannot take messages: %1</source>
+        <translation>Este puesto no puede recibir mensajes: %1</translation>
+    </message>
+    <message>
+        <source>it only shows the list.</source>
+        <translation>solo muestra la lista.</translation>
+    </message>
+    <message>
+        <source>the announcer has no database open.</source>
+        <translation>el locutor no tiene ninguna base de datos abierta.</translation>
+    </message>
+    <message>
+        <source>its announcer database can only be read on this computer.</source>
+        <translation>en este equipo su base de datos del locutor solo se puede leer.</translation>
+    </message>
+</context>
+<context>
+    <name>desk::PlannedModel</name>
+    <message numerus="yes">
+        <source>every %n min</source>
+        <translation>
+            <numerusform>cada %n min</numerusform>
+            <numerusform>cada %n min</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>once</source>
+        <translation>una vez</translation>
+    </message>
+    <message>
+        <source>urgent</source>
+        <translation>urgente</translation>
+    </message>
+    <message>
+        <source>Not before</source>
+        <translation>No antes de</translation>
+    </message>
+    <message>
+        <source>Not after</source>
+        <translation>No después de</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Repetición</translation>
+    </message>
+    <message>
+        <source>Urgent</source>
+        <translation>Urgente</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Mensaje</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>waiting (due at %1)</source>
+        <translation>en espera (a las %1)</translation>
+    </message>
+    <message>
+        <source>on the list (since %1)</source>
+        <translation>en la lista (desde las %1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>read out at %1 (%n minute(s) ago)</source>
+        <translation>
+            <numerusform>leído a las %1 (hace %n minuto)</numerusform>
+            <numerusform>leído a las %1 (hace %n minutos)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, due again at %2</source>
+        <translation>%1, de nuevo a las %2</translation>
+    </message>
+    <message>
+        <source>expired</source>
+        <translation>caducado</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>hecho</translation>
     </message>
 </context>
 </TS>

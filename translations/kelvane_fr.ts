@@ -69,106 +69,6 @@
     </message>
 </context>
 <context>
-    <name>AnnouncerDesk</name>
-    <message>
-        <source>The announcer database is busy: another program is writing to it. %1 in a moment.</source>
-        <translation>La base de données du speaker est occupée&#xa0;: un autre programme y écrit. %1 dans un instant.</translation>
-    </message>
-    <message>
-        <source>The database server is not answering. %1 once it is back.</source>
-        <translation>Le serveur de base de données ne répond pas. %1 dès son retour.</translation>
-    </message>
-    <message>
-        <source>The message is back, but the read-out log could not be written (%1).</source>
-        <translation>Le message est revenu, mais le journal des annonces n&apos;a pas pu être écrit (%1).</translation>
-    </message>
-    <message>
-        <source>Another file has taken the place of the announcer database. %1</source>
-        <translation>Un autre fichier a pris la place de la base de données du speaker. %1</translation>
-    </message>
-    <message>
-        <source>The announcer database &apos;%1&apos; is no longer there.</source>
-        <translation>La base de données du speaker &apos;%1&apos; n&apos;est plus là.</translation>
-    </message>
-    <message>
-        <source>The message could not be read; choose it again</source>
-        <translation>Le message n&apos;a pas pu être lu&#xa0;; choisissez-le à nouveau</translation>
-    </message>
-    <message>
-        <source>The message has not been dismissed; press Dismiss This Message again</source>
-        <translation>Le message n&apos;a pas été retiré&#xa0;; appuyez à nouveau sur «&#xa0;Retirer ce message&#xa0;»</translation>
-    </message>
-    <message>
-        <source>The message has not been dismissed: the read-out log could not be written (%1).</source>
-        <translation>Le message n&apos;a pas été retiré&#xa0;: le journal des annonces n&apos;a pas pu être écrit (%1).</translation>
-    </message>
-    <message>
-        <source>This announcer database can only be read on this computer. Dismissed messages are hidden from the list until kelvane is closed, but they stay in the file.</source>
-        <translation>Cette base de données du speaker ne peut être que lue sur cet ordinateur. Les messages retirés sont masqués dans la liste jusqu&apos;à la fermeture de kelvane, mais restent dans le fichier.</translation>
-    </message>
-    <message>
-        <source>There is no dismissal to undo.</source>
-        <translation>Il n&apos;y a aucun retrait à annuler.</translation>
-    </message>
-    <message>
-        <source>This message is too long to be put back. Its start is in the read-out log (Ctrl+H).</source>
-        <translation>Ce message est trop long pour être remis. Son début figure dans le journal des annonces (Ctrl+H).</translation>
-    </message>
-    <message>
-        <source>The dismissal cannot be undone: this announcer database does not let kelvane add the message back (%1). The message is in today&apos;s read-out log (Ctrl+H).</source>
-        <translation>Le retrait ne peut pas être annulé&#xa0;: cette base de données du speaker ne permet pas à kelvane de remettre le message (%1). Le message figure dans le journal des annonces du jour (Ctrl+H).</translation>
-    </message>
-    <message>
-        <source>The message has not been put back; press Ctrl+Z again</source>
-        <translation>Le message n&apos;a pas été remis&#xa0;; appuyez à nouveau sur Ctrl+Z</translation>
-    </message>
-    <message>
-        <source>The list of messages could not be read: %1</source>
-        <translation>La liste des messages n&apos;a pas pu être lue&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>— no longer in the database —</source>
-        <translation>— plus dans la base de données —</translation>
-    </message>
-    <message>
-        <source>This message is too long to be put back. Its start is in the read-out log at the desk.</source>
-        <translation>Ce message est trop long pour être remis. Son début figure dans le journal des annonces, au poste du speaker.</translation>
-    </message>
-    <message>
-        <source>The dismissal cannot be undone: this announcer database does not let kelvane add the message back (%1). The message is in today&apos;s read-out log at the desk.</source>
-        <translation>Le retrait ne peut pas être annulé&#xa0;: cette base de données du speaker ne permet pas à kelvane de remettre le message (%1). Le message figure dans le journal des annonces du jour, au poste du speaker.</translation>
-    </message>
-    <message>
-        <source>The message has not been put back; press Undo again</source>
-        <translation>Le message n&apos;a pas été remis&#xa0;; appuyez à nouveau sur «&#xa0;Annuler le retrait&#xa0;»</translation>
-    </message>
-    <message>
-        <source>From %1: %2</source>
-        <extracomment>A sent message&apos;s text: %1 the sender&apos;s name or post as typed (&quot;Referee&quot;, &quot;Anna&quot;), %2 the message. Use the form that reads well before any name or post, with no preposition where one would need an article (&quot;Referee: …&quot;).</extracomment>
-        <translation>%1&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>Send the message again</source>
-        <translation>Renvoyez le message</translation>
-    </message>
-    <message>
-        <source>This desk cannot take messages: %1</source>
-        <translation>Ce pupitre ne peut pas recevoir de messages&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>it only shows the list.</source>
-        <translation>il affiche seulement la liste.</translation>
-    </message>
-    <message>
-        <source>the announcer has no database open.</source>
-        <translation>le speaker n&apos;a ouvert aucune base de données.</translation>
-    </message>
-    <message>
-        <source>its announcer database can only be read on this computer.</source>
-        <translation>sa base de données du speaker ne peut être que lue sur cet ordinateur.</translation>
-    </message>
-</context>
-<context>
     <name>AnnouncerScreen</name>
     <message>
         <source>Announcers Screen</source>
@@ -1255,75 +1155,6 @@ Event 14 Boys 100m Breaststroke, heat 2 lane 5: non-simultaneous touch.</source>
     </message>
 </context>
 <context>
-    <name>PlannedModel</name>
-    <message numerus="yes">
-        <source>every %n min</source>
-        <translation>
-            <numerusform>toutes les %n min</numerusform>
-            <numerusform>toutes les %n min</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>once</source>
-        <translation>une fois</translation>
-    </message>
-    <message>
-        <source>urgent</source>
-        <translation>urgent</translation>
-    </message>
-    <message>
-        <source>Not before</source>
-        <translation>Pas avant</translation>
-    </message>
-    <message>
-        <source>Not after</source>
-        <translation>Pas après</translation>
-    </message>
-    <message>
-        <source>Repeat</source>
-        <translation>Répétition</translation>
-    </message>
-    <message>
-        <source>Urgent</source>
-        <translation>Urgent</translation>
-    </message>
-    <message>
-        <source>Message</source>
-        <translation>Message</translation>
-    </message>
-    <message>
-        <source>State</source>
-        <translation>État</translation>
-    </message>
-    <message>
-        <source>waiting (due at %1)</source>
-        <translation>en attente (prévu à %1)</translation>
-    </message>
-    <message>
-        <source>on the list (since %1)</source>
-        <translation>dans la liste (depuis %1)</translation>
-    </message>
-    <message numerus="yes">
-        <source>read out at %1 (%n minute(s) ago)</source>
-        <translation>
-            <numerusform>lu à %1 (il y a %n minute)</numerusform>
-            <numerusform>lu à %1 (il y a %n minutes)</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1, due again at %2</source>
-        <translation>%1, de nouveau à %2</translation>
-    </message>
-    <message>
-        <source>expired</source>
-        <translation>expiré</translation>
-    </message>
-    <message>
-        <source>done</source>
-        <translation>terminé</translation>
-    </message>
-</context>
-<context>
     <name>PlannedWindow</name>
     <message>
         <source>Not after</source>
@@ -2328,6 +2159,175 @@ d&apos;erreur, et s&apos;arrête sur SIGTERM ou SIGINT. La station écoute là o
     <message>
         <source>No</source>
         <translation>Non</translation>
+    </message>
+</context>
+<context>
+    <name>desk::AnnouncerDesk</name>
+    <message>
+        <source>The announcer database is busy: another program is writing to it. %1 in a moment.</source>
+        <translation>La base de données du speaker est occupée&#xa0;: un autre programme y écrit. %1 dans un instant.</translation>
+    </message>
+    <message>
+        <source>The database server is not answering. %1 once it is back.</source>
+        <translation>Le serveur de base de données ne répond pas. %1 dès son retour.</translation>
+    </message>
+    <message>
+        <source>The message is back, but the read-out log could not be written (%1).</source>
+        <translation>Le message est revenu, mais le journal des annonces n&apos;a pas pu être écrit (%1).</translation>
+    </message>
+    <message>
+        <source>Another file has taken the place of the announcer database. %1</source>
+        <translation>Un autre fichier a pris la place de la base de données du speaker. %1</translation>
+    </message>
+    <message>
+        <source>The announcer database &apos;%1&apos; is no longer there.</source>
+        <translation>La base de données du speaker &apos;%1&apos; n&apos;est plus là.</translation>
+    </message>
+    <message>
+        <source>The message could not be read; choose it again</source>
+        <translation>Le message n&apos;a pas pu être lu&#xa0;; choisissez-le à nouveau</translation>
+    </message>
+    <message>
+        <source>The message has not been dismissed; press Dismiss This Message again</source>
+        <translation>Le message n&apos;a pas été retiré&#xa0;; appuyez à nouveau sur «&#xa0;Retirer ce message&#xa0;»</translation>
+    </message>
+    <message>
+        <source>The message has not been dismissed: the read-out log could not be written (%1).</source>
+        <translation>Le message n&apos;a pas été retiré&#xa0;: le journal des annonces n&apos;a pas pu être écrit (%1).</translation>
+    </message>
+    <message>
+        <source>This announcer database can only be read on this computer. Dismissed messages are hidden from the list until kelvane is closed, but they stay in the file.</source>
+        <translation>Cette base de données du speaker ne peut être que lue sur cet ordinateur. Les messages retirés sont masqués dans la liste jusqu&apos;à la fermeture de kelvane, mais restent dans le fichier.</translation>
+    </message>
+    <message>
+        <source>There is no dismissal to undo.</source>
+        <translation>Il n&apos;y a aucun retrait à annuler.</translation>
+    </message>
+    <message>
+        <source>This message is too long to be put back. Its start is in the read-out log (Ctrl+H).</source>
+        <translation>Ce message est trop long pour être remis. Son début figure dans le journal des annonces (Ctrl+H).</translation>
+    </message>
+    <message>
+        <source>The dismissal cannot be undone: this announcer database does not let kelvane add the message back (%1). The message is in today&apos;s read-out log (Ctrl+H).</source>
+        <translation>Le retrait ne peut pas être annulé&#xa0;: cette base de données du speaker ne permet pas à kelvane de remettre le message (%1). Le message figure dans le journal des annonces du jour (Ctrl+H).</translation>
+    </message>
+    <message>
+        <source>The message has not been put back; press Ctrl+Z again</source>
+        <translation>Le message n&apos;a pas été remis&#xa0;; appuyez à nouveau sur Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>The list of messages could not be read: %1</source>
+        <translation>La liste des messages n&apos;a pas pu être lue&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>— no longer in the database —</source>
+        <translation>— plus dans la base de données —</translation>
+    </message>
+    <message>
+        <source>This message is too long to be put back. Its start is in the read-out log at the desk.</source>
+        <translation>Ce message est trop long pour être remis. Son début figure dans le journal des annonces, au poste du speaker.</translation>
+    </message>
+    <message>
+        <source>The dismissal cannot be undone: this announcer database does not let kelvane add the message back (%1). The message is in today&apos;s read-out log at the desk.</source>
+        <translation>Le retrait ne peut pas être annulé&#xa0;: cette base de données du speaker ne permet pas à kelvane de remettre le message (%1). Le message figure dans le journal des annonces du jour, au poste du speaker.</translation>
+    </message>
+    <message>
+        <source>The message has not been put back; press Undo again</source>
+        <translation>Le message n&apos;a pas été remis&#xa0;; appuyez à nouveau sur «&#xa0;Annuler le retrait&#xa0;»</translation>
+    </message>
+    <message>
+        <source>From %1: %2</source>
+        <extracomment>A sent message&apos;s text: %1 the sender&apos;s name or post as typed (&quot;Referee&quot;, &quot;Anna&quot;), %2 the message. Use the form that reads well before any name or post, with no preposition where one would need an article (&quot;Referee: …&quot;).</extracomment>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Send the message again</source>
+        <translation>Renvoyez le message</translation>
+    </message>
+    <message>
+        <source>This desk cannot take messages: %1</source>
+        <translation>Ce pupitre ne peut pas recevoir de messages&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>it only shows the list.</source>
+        <translation>il affiche seulement la liste.</translation>
+    </message>
+    <message>
+        <source>the announcer has no database open.</source>
+        <translation>le speaker n&apos;a ouvert aucune base de données.</translation>
+    </message>
+    <message>
+        <source>its announcer database can only be read on this computer.</source>
+        <translation>sa base de données du speaker ne peut être que lue sur cet ordinateur.</translation>
+    </message>
+</context>
+<context>
+    <name>desk::PlannedModel</name>
+    <message numerus="yes">
+        <source>every %n min</source>
+        <translation>
+            <numerusform>toutes les %n min</numerusform>
+            <numerusform>toutes les %n min</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>once</source>
+        <translation>une fois</translation>
+    </message>
+    <message>
+        <source>urgent</source>
+        <translation>urgent</translation>
+    </message>
+    <message>
+        <source>Not before</source>
+        <translation>Pas avant</translation>
+    </message>
+    <message>
+        <source>Not after</source>
+        <translation>Pas après</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Répétition</translation>
+    </message>
+    <message>
+        <source>Urgent</source>
+        <translation>Urgent</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>waiting (due at %1)</source>
+        <translation>en attente (prévu à %1)</translation>
+    </message>
+    <message>
+        <source>on the list (since %1)</source>
+        <translation>dans la liste (depuis %1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>read out at %1 (%n minute(s) ago)</source>
+        <translation>
+            <numerusform>lu à %1 (il y a %n minute)</numerusform>
+            <numerusform>lu à %1 (il y a %n minutes)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, due again at %2</source>
+        <translation>%1, de nouveau à %2</translation>
+    </message>
+    <message>
+        <source>expired</source>
+        <translation>expiré</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>terminé</translation>
     </message>
 </context>
 </TS>

@@ -69,106 +69,6 @@
     </message>
 </context>
 <context>
-    <name>AnnouncerDesk</name>
-    <message>
-        <source>The announcer database is busy: another program is writing to it. %1 in a moment.</source>
-        <translation>De speakerdatabase is bezet: een ander programma schrijft erin. %1 – over een ogenblik.</translation>
-    </message>
-    <message>
-        <source>The database server is not answering. %1 once it is back.</source>
-        <translation>De databaseserver antwoordt niet. %1 zodra hij terug is.</translation>
-    </message>
-    <message>
-        <source>The message is back, but the read-out log could not be written (%1).</source>
-        <translation>Het bericht is terug, maar het omroeplogboek kon niet worden geschreven (%1).</translation>
-    </message>
-    <message>
-        <source>Another file has taken the place of the announcer database. %1</source>
-        <translation>Een ander bestand heeft de plaats van de speakerdatabase ingenomen. %1</translation>
-    </message>
-    <message>
-        <source>The announcer database &apos;%1&apos; is no longer there.</source>
-        <translation>De speakerdatabase &apos;%1&apos; is er niet meer.</translation>
-    </message>
-    <message>
-        <source>The message could not be read; choose it again</source>
-        <translation>Het bericht kon niet worden gelezen; kies het opnieuw</translation>
-    </message>
-    <message>
-        <source>The message has not been dismissed; press Dismiss This Message again</source>
-        <translation>Het bericht is niet afgehandeld; druk nogmaals op ‘Bericht afgehandeld’</translation>
-    </message>
-    <message>
-        <source>The message has not been dismissed: the read-out log could not be written (%1).</source>
-        <translation>Het bericht is niet afgehandeld: het omroeplogboek kon niet worden geschreven (%1).</translation>
-    </message>
-    <message>
-        <source>This announcer database can only be read on this computer. Dismissed messages are hidden from the list until kelvane is closed, but they stay in the file.</source>
-        <translation>Deze speakerdatabase kan op deze computer alleen worden gelezen. Afgehandelde berichten verdwijnen uit de lijst tot kelvane wordt gesloten, maar blijven in het bestand staan.</translation>
-    </message>
-    <message>
-        <source>There is no dismissal to undo.</source>
-        <translation>Er is geen afhandeling om ongedaan te maken.</translation>
-    </message>
-    <message>
-        <source>This message is too long to be put back. Its start is in the read-out log (Ctrl+H).</source>
-        <translation>Dit bericht is te lang om terug te zetten. Het begin staat in het omroeplogboek (Ctrl+H).</translation>
-    </message>
-    <message>
-        <source>The dismissal cannot be undone: this announcer database does not let kelvane add the message back (%1). The message is in today&apos;s read-out log (Ctrl+H).</source>
-        <translation>De afhandeling kan niet ongedaan worden gemaakt: deze speakerdatabase laat kelvane het bericht niet terugzetten (%1). Het bericht staat in het omroeplogboek van vandaag (Ctrl+H).</translation>
-    </message>
-    <message>
-        <source>The message has not been put back; press Ctrl+Z again</source>
-        <translation>Het bericht is niet teruggezet; druk nogmaals op Ctrl+Z</translation>
-    </message>
-    <message>
-        <source>The list of messages could not be read: %1</source>
-        <translation>De lijst met berichten kon niet worden gelezen: %1</translation>
-    </message>
-    <message>
-        <source>— no longer in the database —</source>
-        <translation>— niet meer in de database —</translation>
-    </message>
-    <message>
-        <source>This message is too long to be put back. Its start is in the read-out log at the desk.</source>
-        <translation>Dit bericht is te lang om terug te zetten. Het begin staat in het omroeplogboek bij de speakertafel.</translation>
-    </message>
-    <message>
-        <source>The dismissal cannot be undone: this announcer database does not let kelvane add the message back (%1). The message is in today&apos;s read-out log at the desk.</source>
-        <translation>De afhandeling kan niet ongedaan worden gemaakt: deze speakerdatabase laat kelvane het bericht niet terugzetten (%1). Het bericht staat in het omroeplogboek van vandaag bij de speakertafel.</translation>
-    </message>
-    <message>
-        <source>The message has not been put back; press Undo again</source>
-        <translation>Het bericht is niet teruggezet; kies nogmaals ‘Ongedaan maken’</translation>
-    </message>
-    <message>
-        <source>From %1: %2</source>
-        <extracomment>A sent message&apos;s text: %1 the sender&apos;s name or post as typed (&quot;Referee&quot;, &quot;Anna&quot;), %2 the message. Use the form that reads well before any name or post, with no preposition where one would need an article (&quot;Referee: …&quot;).</extracomment>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>Send the message again</source>
-        <translation>Verstuur het bericht opnieuw</translation>
-    </message>
-    <message>
-        <source>This desk cannot take messages: %1</source>
-        <translation>Deze tafel kan geen berichten aannemen: %1</translation>
-    </message>
-    <message>
-        <source>it only shows the list.</source>
-        <translation>hij toont alleen de lijst.</translation>
-    </message>
-    <message>
-        <source>the announcer has no database open.</source>
-        <translation>de speaker heeft geen database open.</translation>
-    </message>
-    <message>
-        <source>its announcer database can only be read on this computer.</source>
-        <translation>de speakerdatabase kan op deze computer alleen worden gelezen.</translation>
-    </message>
-</context>
-<context>
     <name>AnnouncerScreen</name>
     <message>
         <source>Announcers Screen</source>
@@ -1255,75 +1155,6 @@ Programma 14 – 100m schoolslag jongens, serie 2 baan 5: niet gelijktijdig aang
     </message>
 </context>
 <context>
-    <name>PlannedModel</name>
-    <message numerus="yes">
-        <source>every %n min</source>
-        <translation>
-            <numerusform>elke %n min</numerusform>
-            <numerusform>elke %n min</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>once</source>
-        <translation>eenmaal</translation>
-    </message>
-    <message>
-        <source>urgent</source>
-        <translation>dringend</translation>
-    </message>
-    <message>
-        <source>Not before</source>
-        <translation>Niet voor</translation>
-    </message>
-    <message>
-        <source>Not after</source>
-        <translation>Niet na</translation>
-    </message>
-    <message>
-        <source>Repeat</source>
-        <translation>Herhaling</translation>
-    </message>
-    <message>
-        <source>Urgent</source>
-        <translation>Dringend</translation>
-    </message>
-    <message>
-        <source>Message</source>
-        <translation>Bericht</translation>
-    </message>
-    <message>
-        <source>State</source>
-        <translation>Stand</translation>
-    </message>
-    <message>
-        <source>waiting (due at %1)</source>
-        <translation>wacht (aan de beurt om %1)</translation>
-    </message>
-    <message>
-        <source>on the list (since %1)</source>
-        <translation>in de lijst (sinds %1)</translation>
-    </message>
-    <message numerus="yes">
-        <source>read out at %1 (%n minute(s) ago)</source>
-        <translation>
-            <numerusform>omgeroepen om %1 (%n minuut geleden)</numerusform>
-            <numerusform>omgeroepen om %1 (%n minuten geleden)</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1, due again at %2</source>
-        <translation>%1, weer aan de beurt om %2</translation>
-    </message>
-    <message>
-        <source>expired</source>
-        <translation>verlopen</translation>
-    </message>
-    <message>
-        <source>done</source>
-        <translation>klaar</translation>
-    </message>
-</context>
-<context>
     <name>PlannedWindow</name>
     <message>
         <source>Not after</source>
@@ -2328,6 +2159,175 @@ standaardfoutuitvoer, en stopt bij SIGTERM of SIGINT. Het station luistert waar
     <message>
         <source>No</source>
         <translation>Nee</translation>
+    </message>
+</context>
+<context>
+    <name>desk::AnnouncerDesk</name>
+    <message>
+        <source>The announcer database is busy: another program is writing to it. %1 in a moment.</source>
+        <translation>De speakerdatabase is bezet: een ander programma schrijft erin. %1 – over een ogenblik.</translation>
+    </message>
+    <message>
+        <source>The database server is not answering. %1 once it is back.</source>
+        <translation>De databaseserver antwoordt niet. %1 zodra hij terug is.</translation>
+    </message>
+    <message>
+        <source>The message is back, but the read-out log could not be written (%1).</source>
+        <translation>Het bericht is terug, maar het omroeplogboek kon niet worden geschreven (%1).</translation>
+    </message>
+    <message>
+        <source>Another file has taken the place of the announcer database. %1</source>
+        <translation>Een ander bestand heeft de plaats van de speakerdatabase ingenomen. %1</translation>
+    </message>
+    <message>
+        <source>The announcer database &apos;%1&apos; is no longer there.</source>
+        <translation>De speakerdatabase &apos;%1&apos; is er niet meer.</translation>
+    </message>
+    <message>
+        <source>The message could not be read; choose it again</source>
+        <translation>Het bericht kon niet worden gelezen; kies het opnieuw</translation>
+    </message>
+    <message>
+        <source>The message has not been dismissed; press Dismiss This Message again</source>
+        <translation>Het bericht is niet afgehandeld; druk nogmaals op ‘Bericht afgehandeld’</translation>
+    </message>
+    <message>
+        <source>The message has not been dismissed: the read-out log could not be written (%1).</source>
+        <translation>Het bericht is niet afgehandeld: het omroeplogboek kon niet worden geschreven (%1).</translation>
+    </message>
+    <message>
+        <source>This announcer database can only be read on this computer. Dismissed messages are hidden from the list until kelvane is closed, but they stay in the file.</source>
+        <translation>Deze speakerdatabase kan op deze computer alleen worden gelezen. Afgehandelde berichten verdwijnen uit de lijst tot kelvane wordt gesloten, maar blijven in het bestand staan.</translation>
+    </message>
+    <message>
+        <source>There is no dismissal to undo.</source>
+        <translation>Er is geen afhandeling om ongedaan te maken.</translation>
+    </message>
+    <message>
+        <source>This message is too long to be put back. Its start is in the read-out log (Ctrl+H).</source>
+        <translation>Dit bericht is te lang om terug te zetten. Het begin staat in het omroeplogboek (Ctrl+H).</translation>
+    </message>
+    <message>
+        <source>The dismissal cannot be undone: this announcer database does not let kelvane add the message back (%1). The message is in today&apos;s read-out log (Ctrl+H).</source>
+        <translation>De afhandeling kan niet ongedaan worden gemaakt: deze speakerdatabase laat kelvane het bericht niet terugzetten (%1). Het bericht staat in het omroeplogboek van vandaag (Ctrl+H).</translation>
+    </message>
+    <message>
+        <source>The message has not been put back; press Ctrl+Z again</source>
+        <translation>Het bericht is niet teruggezet; druk nogmaals op Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>The list of messages could not be read: %1</source>
+        <translation>De lijst met berichten kon niet worden gelezen: %1</translation>
+    </message>
+    <message>
+        <source>— no longer in the database —</source>
+        <translation>— niet meer in de database —</translation>
+    </message>
+    <message>
+        <source>This message is too long to be put back. Its start is in the read-out log at the desk.</source>
+        <translation>Dit bericht is te lang om terug te zetten. Het begin staat in het omroeplogboek bij de speakertafel.</translation>
+    </message>
+    <message>
+        <source>The dismissal cannot be undone: this announcer database does not let kelvane add the message back (%1). The message is in today&apos;s read-out log at the desk.</source>
+        <translation>De afhandeling kan niet ongedaan worden gemaakt: deze speakerdatabase laat kelvane het bericht niet terugzetten (%1). Het bericht staat in het omroeplogboek van vandaag bij de speakertafel.</translation>
+    </message>
+    <message>
+        <source>The message has not been put back; press Undo again</source>
+        <translation>Het bericht is niet teruggezet; kies nogmaals ‘Ongedaan maken’</translation>
+    </message>
+    <message>
+        <source>From %1: %2</source>
+        <extracomment>A sent message&apos;s text: %1 the sender&apos;s name or post as typed (&quot;Referee&quot;, &quot;Anna&quot;), %2 the message. Use the form that reads well before any name or post, with no preposition where one would need an article (&quot;Referee: …&quot;).</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Send the message again</source>
+        <translation>Verstuur het bericht opnieuw</translation>
+    </message>
+    <message>
+        <source>This desk cannot take messages: %1</source>
+        <translation>Deze tafel kan geen berichten aannemen: %1</translation>
+    </message>
+    <message>
+        <source>it only shows the list.</source>
+        <translation>hij toont alleen de lijst.</translation>
+    </message>
+    <message>
+        <source>the announcer has no database open.</source>
+        <translation>de speaker heeft geen database open.</translation>
+    </message>
+    <message>
+        <source>its announcer database can only be read on this computer.</source>
+        <translation>de speakerdatabase kan op deze computer alleen worden gelezen.</translation>
+    </message>
+</context>
+<context>
+    <name>desk::PlannedModel</name>
+    <message numerus="yes">
+        <source>every %n min</source>
+        <translation>
+            <numerusform>elke %n min</numerusform>
+            <numerusform>elke %n min</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>once</source>
+        <translation>eenmaal</translation>
+    </message>
+    <message>
+        <source>urgent</source>
+        <translation>dringend</translation>
+    </message>
+    <message>
+        <source>Not before</source>
+        <translation>Niet voor</translation>
+    </message>
+    <message>
+        <source>Not after</source>
+        <translation>Niet na</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Herhaling</translation>
+    </message>
+    <message>
+        <source>Urgent</source>
+        <translation>Dringend</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Bericht</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stand</translation>
+    </message>
+    <message>
+        <source>waiting (due at %1)</source>
+        <translation>wacht (aan de beurt om %1)</translation>
+    </message>
+    <message>
+        <source>on the list (since %1)</source>
+        <translation>in de lijst (sinds %1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>read out at %1 (%n minute(s) ago)</source>
+        <translation>
+            <numerusform>omgeroepen om %1 (%n minuut geleden)</numerusform>
+            <numerusform>omgeroepen om %1 (%n minuten geleden)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, due again at %2</source>
+        <translation>%1, weer aan de beurt om %2</translation>
+    </message>
+    <message>
+        <source>expired</source>
+        <translation>verlopen</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>klaar</translation>
     </message>
 </context>
 </TS>

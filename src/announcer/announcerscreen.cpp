@@ -36,9 +36,9 @@ public:
 protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
         QStyledItemDelegate::initStyleOption(option, index);
-        option->font.setBold(index.data(MessageList::NewRole).toBool());
+        option->font.setBold(index.data(desk::MessageList::NewRole).toBool());
         option->fontMetrics = QFontMetrics(option->font);
-        if (index.data(MessageList::UrgentRole).toBool()) {
+        if (index.data(desk::MessageList::UrgentRole).toBool()) {
             option->text = AnnouncerScreen::tr("URGENT") + QStringLiteral("  ") + option->text;
             option->palette.setColor(QPalette::Text, QColor(0x9c, 0x1c, 0x14));
             option->backgroundBrush = QColor(0xfd, 0xe2, 0xde);
@@ -48,8 +48,8 @@ protected:
 
 } // namespace
 
-AnnouncerScreen::AnnouncerScreen(AnnouncerDesk& desk, station::StationServer& station,
-                                 PlannedSheet* planned, QWidget* parent)
+AnnouncerScreen::AnnouncerScreen(desk::AnnouncerDesk& desk, station::StationServer& station,
+                                 desk::PlannedSheet* planned, QWidget* parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::AnnouncerScreen>())
     , m_desk(desk)
@@ -75,9 +75,9 @@ AnnouncerScreen::AnnouncerScreen(AnnouncerDesk& desk, station::StationServer& st
     connect(&m_timer1, &QTimer::timeout, this, &AnnouncerScreen::timerTick);
     connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &AnnouncerScreen::onSelectionChanged);
-    connect(&m_desk, &AnnouncerDesk::listChanged, this, &AnnouncerScreen::showList);
-    connect(&m_desk, &AnnouncerDesk::shownChanged, this, &AnnouncerScreen::showShown);
-    connect(&m_desk, &AnnouncerDesk::conditionChanged, this, &AnnouncerScreen::showCaption);
+    connect(&m_desk, &desk::AnnouncerDesk::listChanged, this, &AnnouncerScreen::showList);
+    connect(&m_desk, &desk::AnnouncerDesk::shownChanged, this, &AnnouncerScreen::showShown);
+    connect(&m_desk, &desk::AnnouncerDesk::conditionChanged, this, &AnnouncerScreen::showCaption);
     connect(&m_station, &station::StationServer::listeningChanged, this,
             &AnnouncerScreen::showCaption);
     connect(&m_station, &station::StationServer::pagesChanged, this, &AnnouncerScreen::showCaption);
@@ -86,10 +86,10 @@ AnnouncerScreen::AnnouncerScreen(AnnouncerDesk& desk, station::StationServer& st
     connect(list->verticalScrollBar(), &QScrollBar::valueChanged, this,
             &AnnouncerScreen::listScrolled);
     m_ui->Current_Announcement->installEventFilter(this);
-    connect(&m_desk, &AnnouncerDesk::notice, this,
+    connect(&m_desk, &desk::AnnouncerDesk::notice, this,
             [this](const QString& text) { ui::postMessage(text, this); });
-    connect(&m_desk, &AnnouncerDesk::arrived, this, &AnnouncerScreen::noticeArrivals);
-    connect(&m_desk, &AnnouncerDesk::closed, this, &AnnouncerScreen::deskClosed);
+    connect(&m_desk, &desk::AnnouncerDesk::arrived, this, &AnnouncerScreen::noticeArrivals);
+    connect(&m_desk, &desk::AnnouncerDesk::closed, this, &AnnouncerScreen::deskClosed);
     connect(&m_desk.settings(), &desk::DeskSettings::changed, this,
             &AnnouncerScreen::showReadingPoints);
     connect(m_ui->Command2, &QPushButton::clicked, this, [this] { m_desk.dismiss(); });
@@ -230,7 +230,7 @@ void AnnouncerScreen::showCaption() {
 
 QString AnnouncerScreen::conditionNote() const {
     QString note;
-    for (const QString& part : conditionNotes(m_desk.condition()))
+    for (const QString& part : desk::conditionNotes(m_desk.condition()))
         note += QStringLiteral(" \u2014 ") + part;
     return note;
 }
@@ -257,7 +257,7 @@ void AnnouncerScreen::lookForUnseenArrivals() {
     if (!isVisible())
         return;
     const QListView* list = m_ui->Announcement_List;
-    const MessageList* messages = m_desk.messages();
+    const desk::MessageList* messages = m_desk.messages();
     // The list lays out rows it was given at its next turn; asking where
     // one is lays them out now, so that what is in view is known.
     list->visualRect(messages->index(0));
@@ -270,10 +270,10 @@ void AnnouncerScreen::lookForUnseenArrivals() {
     int urgent = 0;
     for (int row = 0; row < messages->rowCount(); ++row) {
         const QModelIndex line = messages->index(row);
-        if (!line.data(MessageList::NewRole).toBool())
+        if (!line.data(desk::MessageList::NewRole).toBool())
             continue;
-        urgent += line.data(MessageList::UrgentRole).toBool() ? 1 : 0;
-        const auto key = line.data(MessageList::KeyRole).value<store::RowKey>();
+        urgent += line.data(desk::MessageList::UrgentRole).toBool() ? 1 : 0;
+        const auto key = line.data(desk::MessageList::KeyRole).value<store::RowKey>();
         if (m_inView.contains(key) || (first >= 0 && row >= first && row <= last))
             inView.insert(key);
         else if (row < first)
@@ -307,7 +307,7 @@ void AnnouncerScreen::chooseCurrentLine() {
 }
 
 void AnnouncerScreen::chooseLine(int line) {
-    const MessageList::Line* chosen = m_desk.messages()->line(line);
+    const desk::MessageList::Line* chosen = m_desk.messages()->line(line);
     if (!chosen)
         return;
     // The choice lists the messages again, which must not happen inside
@@ -377,9 +377,9 @@ void AnnouncerScreen::showKeys() {
 }
 
 void AnnouncerScreen::showReadOutToday() {
-    ReadOutToday readOuts(
-        readoutlog::readOuts(readoutlog::read(readoutlog::fileOf(m_desk.now().date()))),
-        m_desk.settings().sentSequences(), this);
+    ReadOutToday readOuts(desk::readoutlog::readOuts(desk::readoutlog::read(
+                              desk::readoutlog::fileOf(m_desk.now().date()))),
+                          m_desk.settings().sentSequences(), this);
     readOuts.exec();
 }
 

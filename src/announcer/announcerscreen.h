@@ -13,8 +13,10 @@
 namespace Ui {
 class AnnouncerScreen;
 }
-class StationWindow;
+namespace desk {
 class PlannedSheet;
+} // namespace desk
+class StationWindow;
 class PlannedWindow;
 
 // The window the announcer works in: a view of the session's desk. The
@@ -33,11 +35,11 @@ public:
     enum class Entry { Checked = 2, Unchecked = 0 };
 
     // F8 shows the planned messages when the screen is given a sheet.
-    AnnouncerScreen(AnnouncerDesk& desk, station::StationServer& station,
-                    PlannedSheet* planned = nullptr, QWidget* parent = nullptr);
+    AnnouncerScreen(desk::AnnouncerDesk& desk, station::StationServer& station,
+                    desk::PlannedSheet* planned = nullptr, QWidget* parent = nullptr);
     ~AnnouncerScreen() override;
 
-    AnnouncerDesk& desk() { return m_desk; }
+    desk::AnnouncerDesk& desk() { return m_desk; }
     station::StationServer& station() { return m_station; }
 
     // Opens the screen modally on the announcer database at path and runs
@@ -97,10 +99,10 @@ private:
     void deskClosed(const QString& reason);
 
     std::unique_ptr<Ui::AnnouncerScreen> m_ui;
-    AnnouncerDesk& m_desk;
+    desk::AnnouncerDesk& m_desk;
     station::StationServer& m_station;
     StationWindow* m_stationWindow = nullptr;
-    PlannedSheet* m_planned;
+    desk::PlannedSheet* m_planned;
     PlannedWindow* m_plannedWindow = nullptr;
     QString m_designedCaption;
     QTimer m_timer1;

@@ -24,7 +24,7 @@ std::optional<QString> locateAnnouncerDatabase(const QString& remembered, QTimer
         path = chooseFile(
                    QCoreApplication::translate("LocateDatabase", "Locate announcer database"), true)
                    .value_or(QString());
-    if (!path.isEmpty() && File_Exists(path))
+    if (!path.isEmpty() && desk::File_Exists(path))
         return path;
     ui::showMessage(QCoreApplication::translate("LocateDatabase", "No Announcer Database"));
     timer1.start(closeAfterMs);

@@ -43,10 +43,10 @@ QTimeEdit* timeEdit(const QString& name, QWidget* parent) {
 
 } // namespace
 
-PlannedWindow::PlannedWindow(PlannedSheet& sheet, QWidget* parent)
+PlannedWindow::PlannedWindow(desk::PlannedSheet& sheet, QWidget* parent)
     : QDialog(parent)
     , m_sheet(sheet)
-    , m_model(new PlannedModel(sheet, this))
+    , m_model(new desk::PlannedModel(sheet, this))
     , m_table(new QTableView(this))
     , m_state(new QLabel(this))
     , m_text(new QPlainTextEdit(this))
@@ -66,7 +66,8 @@ PlannedWindow::PlannedWindow(PlannedSheet& sheet, QWidget* parent)
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->verticalHeader()->hide();
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_table->horizontalHeader()->setSectionResizeMode(PlannedModel::Text, QHeaderView::Stretch);
+    m_table->horizontalHeader()->setSectionResizeMode(desk::PlannedModel::Text,
+                                                      QHeaderView::Stretch);
     m_text->setObjectName(QStringLiteral("PlannedText"));
     m_text->setTabChangesFocus(true);
     m_text->setFixedHeight(m_text->fontMetrics().lineSpacing() * 4);
@@ -75,7 +76,7 @@ PlannedWindow::PlannedWindow(PlannedSheet& sheet, QWidget* parent)
     m_notAfter->setTime(QTime(12, 0));
     m_notAfter->setEnabled(false);
     m_repeat->setObjectName(QStringLiteral("RepeatMinutes"));
-    m_repeat->setRange(0, planned::longestRepeatMinutes);
+    m_repeat->setRange(0, desk::planned::longestRepeatMinutes);
     m_repeat->setSpecialValueText(tr("once"));
     m_repeat->setSuffix(tr(" min"));
     m_urgent->setObjectName(QStringLiteral("Urgent"));
@@ -128,10 +129,10 @@ PlannedWindow::PlannedWindow(PlannedSheet& sheet, QWidget* parent)
 
     connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &PlannedWindow::showChosen);
-    connect(&m_sheet, &PlannedSheet::changed, this, &PlannedWindow::showSheetState);
+    connect(&m_sheet, &desk::PlannedSheet::changed, this, &PlannedWindow::showSheetState);
     connect(m_model, &QAbstractItemModel::modelReset, this, [this] { choose(m_chosen); });
     m_ages.setInterval(agesMs);
-    connect(&m_ages, &QTimer::timeout, m_model, &PlannedModel::timePassed);
+    connect(&m_ages, &QTimer::timeout, m_model, &desk::PlannedModel::timePassed);
     m_ages.start();
     addShortcuts();
     showSheetState();
@@ -167,13 +168,13 @@ void PlannedWindow::showSheetState() {
 
 int PlannedWindow::chosenId() const {
     const QModelIndex current = m_table->currentIndex();
-    return current.isValid() ? current.data(PlannedModel::IdRole).toInt() : 0;
+    return current.isValid() ? current.data(desk::PlannedModel::IdRole).toInt() : 0;
 }
 
 // The form is filled from the sheet only when another message is chosen,
 // so a change of state while the announcer types never undoes the typing.
 void PlannedWindow::showChosen() {
-    const planned::Message* message = m_sheet.message(chosenId());
+    const desk::planned::Message* message = m_sheet.message(chosenId());
     if (!message || message->id == m_chosen)
         return;
     m_chosen = message->id;
@@ -186,8 +187,8 @@ void PlannedWindow::showChosen() {
     m_urgent->setChecked(message->urgent);
 }
 
-planned::Message PlannedWindow::formMessage() const {
-    planned::Message message;
+desk::planned::Message PlannedWindow::formMessage() const {
+    desk::planned::Message message;
     message.text = m_text->toPlainText();
     message.notBefore = m_notBefore->time();
     message.notAfter = m_hasNotAfter->isChecked() ? m_notAfter->time() : QTime();
@@ -242,11 +243,11 @@ void PlannedWindow::importCsv() {
         tell(failure.reason());
         return;
     }
-    if (file.size() > planned::longestCsv) {
+    if (file.size() > desk::planned::longestCsv) {
         tell(tr("The file is larger than 1 MiB: it holds no running sheet."));
         return;
     }
-    if (const store::Failure refused = m_sheet.importCsv(file.read(planned::longestCsv)))
+    if (const store::Failure refused = m_sheet.importCsv(file.read(desk::planned::longestCsv)))
         tell(refused.reason());
 }
 

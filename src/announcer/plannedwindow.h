@@ -3,18 +3,19 @@
 #include <QDialog>
 #include <QTimer>
 
+namespace desk {
 class PlannedModel;
 class PlannedSheet;
+namespace planned {
+struct Message;
+}
+} // namespace desk
 class QCheckBox;
 class QLabel;
 class QPlainTextEdit;
 class QSpinBox;
 class QTableView;
 class QTimeEdit;
-
-namespace planned {
-struct Message;
-}
 
 // "Planned messages" (F8 on the announcer screen): the announcer's own
 // running sheet of today, a table with the state of each, and the form
@@ -24,14 +25,14 @@ class PlannedWindow : public QDialog {
     Q_OBJECT
 
 public:
-    explicit PlannedWindow(PlannedSheet& sheet, QWidget* parent = nullptr);
+    explicit PlannedWindow(desk::PlannedSheet& sheet, QWidget* parent = nullptr);
 
 private:
     void addShortcuts();
     void showChosen();
     void showSheetState();
     [[nodiscard]] int chosenId() const;
-    [[nodiscard]] planned::Message formMessage() const;
+    [[nodiscard]] desk::planned::Message formMessage() const;
     void addFromForm();
     void saveForm();
     void duplicateChosen();
@@ -41,8 +42,8 @@ private:
     void choose(int id);
     void tell(const QString& text);
 
-    PlannedSheet& m_sheet;
-    PlannedModel* m_model;
+    desk::PlannedSheet& m_sheet;
+    desk::PlannedModel* m_model;
     QTableView* m_table;
     QLabel* m_state;
     QPlainTextEdit* m_text;

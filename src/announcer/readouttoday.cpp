@@ -13,7 +13,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-ReadOutToday::ReadOutToday(std::vector<readoutlog::ReadOut> readOuts,
+ReadOutToday::ReadOutToday(std::vector<desk::readoutlog::ReadOut> readOuts,
                            const desk::SentSequences& sent, QWidget* parent)
     : QDialog(parent)
     , m_readOuts(std::move(readOuts))
@@ -24,7 +24,7 @@ ReadOutToday::ReadOutToday(std::vector<readoutlog::ReadOut> readOuts,
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     m_list->setObjectName(QStringLiteral("ReadOutList"));
     m_list->setFont(fixed);
-    for (const readoutlog::ReadOut& readOut : m_readOuts)
+    for (const desk::readoutlog::ReadOut& readOut : m_readOuts)
         m_list->addItem(line(readOut, sent));
     m_text->setObjectName(QStringLiteral("ReadOutText"));
     m_text->setFont(fixed);
@@ -54,14 +54,15 @@ ReadOutToday::ReadOutToday(std::vector<readoutlog::ReadOut> readOuts,
     m_list->setFocus();
 }
 
-QString ReadOutToday::line(const readoutlog::ReadOut& readOut, const desk::SentSequences& sent) {
+QString ReadOutToday::line(const desk::readoutlog::ReadOut& readOut,
+                           const desk::SentSequences& sent) {
     // The undo mark goes before the message, whose first line may be long.
-    QString text = timeWithSecondsText(readOut.time.time()) + QStringLiteral("  ");
+    QString text = desk::timeWithSecondsText(readOut.time.time()) + QStringLiteral("  ");
     if (readOut.undone.isValid())
-        text += tr("(undone %1)").arg(timeWithSecondsText(readOut.undone.time())) +
+        text += tr("(undone %1)").arg(desk::timeWithSecondsText(readOut.undone.time())) +
                 QStringLiteral("  ");
-    return text +
-           listLine(readOut.sequence, readOut.message, false, lineKind(readOut.sequence, sent));
+    return text + desk::listLine(readOut.sequence, readOut.message, false,
+                                 desk::lineKind(readOut.sequence, sent));
 }
 
 void ReadOutToday::showChosen() {
@@ -70,11 +71,11 @@ void ReadOutToday::showChosen() {
         m_text->clear();
         return;
     }
-    m_text->setPlainText(displayText(m_readOuts[row].message));
+    m_text->setPlainText(desk::displayText(m_readOuts[row].message));
 }
 
 void ReadOutToday::copyChosen() {
     const int row = m_list->currentRow();
     if (row >= 0 && static_cast<size_t>(row) < m_readOuts.size())
-        QApplication::clipboard()->setText(displayText(m_readOuts[row].message));
+        QApplication::clipboard()->setText(desk::displayText(m_readOuts[row].message));
 }

@@ -18,17 +18,17 @@ class ReadOutToday : public QDialog {
 
 public:
     // Sent tells the Sequences of sent messages, which are marked as such.
-    ReadOutToday(std::vector<readoutlog::ReadOut> readOuts, const desk::SentSequences& sent,
+    ReadOutToday(std::vector<desk::readoutlog::ReadOut> readOuts, const desk::SentSequences& sent,
                  QWidget* parent = nullptr);
 
     // The list line of a dismissal: its time, Sequence and first line.
-    static QString line(const readoutlog::ReadOut& readOut, const desk::SentSequences& sent);
+    static QString line(const desk::readoutlog::ReadOut& readOut, const desk::SentSequences& sent);
 
 private:
     void showChosen();
     void copyChosen();
 
-    std::vector<readoutlog::ReadOut> m_readOuts;
+    std::vector<desk::readoutlog::ReadOut> m_readOuts;
     QListWidget* m_list;
     QPlainTextEdit* m_text;
 };

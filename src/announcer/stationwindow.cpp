@@ -362,8 +362,9 @@ void StationWindow::showLinks() {
 void StationWindow::showPages() {
     m_pages->clear();
     for (const station::ConnectedPage& page : m_server.pages())
-        m_pages->addTopLevelItem(new QTreeWidgetItem({roleTitle(page.role), page.address.toString(),
-                                                      timeWithSecondsText(page.since.time())}));
+        m_pages->addTopLevelItem(
+            new QTreeWidgetItem({roleTitle(page.role), page.address.toString(),
+                                 desk::timeWithSecondsText(page.since.time())}));
     m_pages->resizeColumnToContents(0);
     m_pages->resizeColumnToContents(1);
     m_withoutRole->setText(

@@ -48,7 +48,7 @@ AnnounceIntro::~AnnounceIntro() = default;
 void AnnounceIntro::load() {
     m_ui->DbName->setText(defaultDatabasePath());
     const QString settings = settingsFilePath();
-    if (!File_Exists(settings))
+    if (!desk::File_Exists(settings))
         return;
     const QString remembered = readSettingsField(settings);
     if (!remembered.isEmpty())
@@ -66,7 +66,7 @@ void AnnounceIntro::browse() {
 
 void AnnounceIntro::enter() {
     const QString path = m_ui->DbName->text();
-    if (!File_Exists(path)) {
+    if (!desk::File_Exists(path)) {
         ui::showMessage(tr("Cannot locate database for announcer messages"));
         return;
     }

@@ -21,8 +21,8 @@ public:
     AnnouncerSession& operator=(const AnnouncerSession&) = delete;
 
     desk::DeskSettings& settings() { return m_settings; }
-    AnnouncerDesk& desk() { return m_desk; }
-    PlannedSheet& planned() { return m_planned; }
+    desk::AnnouncerDesk& desk() { return m_desk; }
+    desk::PlannedSheet& planned() { return m_planned; }
     station::StationServer& station() { return m_station; }
 
     // Starts the station where asked ("[ADDRESS][:PORT]"), or where it
@@ -36,7 +36,7 @@ public:
 
 private:
     desk::DeskSettings m_settings;
-    AnnouncerDesk m_desk{m_settings};
-    PlannedSheet m_planned{m_desk};
+    desk::AnnouncerDesk m_desk{m_settings};
+    desk::PlannedSheet m_planned{m_desk};
     station::StationServer m_station{m_desk, &m_planned};
 };

@@ -76,10 +76,10 @@ class ServedDesk : public QObject {
 public:
     explicit ServedDesk(AnnouncerSession& session)
         : m_session(session) {
-        AnnouncerDesk& desk = session.desk();
-        connect(&desk, &AnnouncerDesk::conditionChanged, this, &ServedDesk::noteTrouble);
-        connect(&desk, &AnnouncerDesk::listChanged, this, &ServedDesk::noteListing);
-        connect(&desk, &AnnouncerDesk::notice, this, [](const QString& text) { note(text); });
+        desk::AnnouncerDesk& desk = session.desk();
+        connect(&desk, &desk::AnnouncerDesk::conditionChanged, this, &ServedDesk::noteTrouble);
+        connect(&desk, &desk::AnnouncerDesk::listChanged, this, &ServedDesk::noteListing);
+        connect(&desk, &desk::AnnouncerDesk::notice, this, [](const QString& text) { note(text); });
         connect(&session.station(), &station::StationServer::refused, this,
                 &ServedDesk::noteRefusal);
     }
@@ -113,7 +113,7 @@ private:
 
     void noteTrouble() {
         const QString trouble =
-            conditionNotes(m_session.desk().condition()).join(QStringLiteral("; "));
+            desk::conditionNotes(m_session.desk().condition()).join(QStringLiteral("; "));
         if (trouble == m_trouble)
             return;
         m_trouble = trouble;
@@ -122,7 +122,7 @@ private:
     }
 
     void noteListing() {
-        AnnouncerDesk& desk = m_session.desk();
+        desk::AnnouncerDesk& desk = m_session.desk();
         if (desk.hasListing() == m_listing)
             return;
         m_listing = desk.hasListing();
@@ -159,7 +159,7 @@ QString databasePath(const QString& named) {
     if (!named.isEmpty())
         return named;
     const QString remembered =
-        File_Exists(settingsFilePath()) ? readSettingsField(settingsFilePath()) : QString();
+        desk::File_Exists(settingsFilePath()) ? readSettingsField(settingsFilePath()) : QString();
     return remembered.isEmpty() ? defaultDatabasePath() : remembered;
 }
 
@@ -180,7 +180,7 @@ int serveDesk(int argc, char** argv) {
         return 1;
     }
     AnnouncerSession session;
-    AnnouncerDesk& desk = session.desk();
+    desk::AnnouncerDesk& desk = session.desk();
     desk.setDisplayOnly(options->displayOnly);
     desk.setKeepsTrying(true);
     session.station().setWindowless(true);

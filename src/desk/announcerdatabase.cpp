@@ -9,6 +9,8 @@
 
 #include <sys/stat.h>
 
+namespace desk {
+
 namespace {
 
 using store::announcer::createdField;
@@ -246,3 +248,5 @@ void AnnouncerDatabase::log(const readoutlog::Entry& entry, Done<store::Failure>
     m_thread.call<store::Failure>([entry](store::Database&) { return readoutlog::append(entry); },
                                   std::move(done));
 }
+
+} // namespace desk

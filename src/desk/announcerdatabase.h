@@ -16,6 +16,8 @@
 #include <sys/types.h>
 #include <vector>
 
+namespace desk {
+
 // A row of "Sorted Announcements" as the list needs it.
 struct ListedRow {
     store::RowKey key;
@@ -129,3 +131,5 @@ private:
     bool m_opened = false;
     store::DatabaseThread m_thread;
 };
+
+} // namespace desk

@@ -10,6 +10,8 @@
 
 #include <utility>
 
+namespace desk {
+
 namespace {
 
 constexpr int serverRetryMs = 500;
@@ -330,7 +332,7 @@ void AnnouncerDesk::showChosen(const QString& station, const std::optional<Chose
         return;
     if (const auto number = sequenceNumber(row->sequence))
         m_currentSequence = *number;
-    display->second = {row, ::shownText(messageText(row->message), row->messageLength), true,
+    display->second = {row, desk::shownText(messageText(row->message), row->messageLength), true,
                        false};
     showOn(station);
 }
@@ -709,3 +711,5 @@ DeskCondition AnnouncerDesk::condition() const {
 bool AnnouncerDesk::isSettled() const {
     return !m_refreshAgain && (!m_database || m_database->pending() == 0);
 }
+
+} // namespace desk

@@ -18,6 +18,8 @@
 #include <memory>
 #include <optional>
 
+namespace desk {
+
 // The announcer's desk without a window: the announcer database (on a
 // thread of its own), the pending messages, the message on display, and
 // what the announcer does with them (choose, dismiss, undo), with the
@@ -266,3 +268,5 @@ private:
     // Why a desk that keeps trying is closed now.
     QString m_closedReason;
 };
+
+} // namespace desk

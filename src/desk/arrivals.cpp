@@ -3,6 +3,8 @@
 #include "desktexts.h"
 #include "timetexts.h"
 
+namespace desk {
+
 // Updated in place: a listing like the last one (the usual case, every few
 // seconds) only looks its keys up.
 int Arrivals::listed(const QString& database, const std::vector<store::RowKey>& keys,
@@ -82,3 +84,5 @@ QDateTime createdTime(const QVariant& created) {
     const QDateTime parsed = QDateTime::fromString(text, Qt::ISODate);
     return parsed.isValid() ? parsed : QDateTime();
 }
+
+} // namespace desk

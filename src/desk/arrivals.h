@@ -10,6 +10,8 @@
 
 #include <vector>
 
+namespace desk {
+
 // When each listed message first appeared, and which ones are new: not yet
 // shown to the announcer. Each is drawn in bold until it is itself shown.
 // The first listing of a database is where the announcer starts reading,
@@ -54,3 +56,5 @@ QString arrivalText(const QDateTime& arrived, const QDateTime& now,
 // a date and time, or ISO 8601 text (without a zone, local time); invalid
 // when there is none or it cannot be read.
 QDateTime createdTime(const QVariant& created);
+
+} // namespace desk

@@ -1,5 +1,7 @@
 #include "changerefresh.h"
 
+namespace desk {
+
 ChangeRefresh::ChangeRefresh(std::function<void()> refresh, std::function<Clock::time_point()> now)
     : m_refresh(std::move(refresh))
     , m_now(std::move(now)) {
@@ -27,3 +29,5 @@ void ChangeRefresh::gathered() {
     m_delay.stop();
     m_refresh();
 }
+
+} // namespace desk

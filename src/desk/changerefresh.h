@@ -6,6 +6,8 @@
 #include <functional>
 #include <optional>
 
+namespace desk {
+
 // Turns change reports from the database into refreshes. The first report
 // after a quiet spell refreshes at once, so a single commit is listed
 // without delay; the reports that follow it are gathered into one refresh
@@ -38,3 +40,5 @@ private:
     std::optional<Clock::time_point> m_lastReport;
     QTimer m_delay;
 };
+
+} // namespace desk

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+namespace desk {
+
 namespace csv {
 
 namespace {
@@ -79,3 +81,5 @@ std::vector<QStringList> parse(const QString& text) {
 }
 
 } // namespace csv
+
+} // namespace desk

@@ -7,6 +7,8 @@
 
 #include <vector>
 
+namespace desk {
+
 // CSV as a spreadsheet opens it (RFC 4180, UTF-8, CR LF), kept safe from
 // formulas: a text field that begins with = + - @, a tab, a CR or an
 // apostrophe is written after one more apostrophe, so a spreadsheet never
@@ -25,3 +27,5 @@ QByteArray record(const QStringList& fields, const QList<bool>& quote = {});
 std::vector<QStringList> parse(const QString& text);
 
 } // namespace csv
+
+} // namespace desk

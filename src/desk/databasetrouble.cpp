@@ -1,5 +1,7 @@
 #include "databasetrouble.h"
 
+namespace desk {
+
 DatabaseTrouble::Kind DatabaseTrouble::kindOf(const store::KelvaneError& error) {
     switch (static_cast<store::ErrorNumber>(error.number())) {
     case store::ErrorNumber::DatabaseLocked:
@@ -22,3 +24,5 @@ DatabaseTrouble::Kind DatabaseTrouble::toldKind(const QDateTime& now) const {
         return Kind::None;
     return m_kind;
 }
+
+} // namespace desk

@@ -4,6 +4,8 @@
 
 #include <QDateTime>
 
+namespace desk {
+
 // A database that cannot be read for a while: a server that does not
 // answer, a file another program keeps locked, or rows the database
 // cannot hand out (a row source changed under the desk, a statement
@@ -35,3 +37,5 @@ private:
     Kind m_kind = Kind::None;
     QDateTime m_since;
 };
+
+} // namespace desk

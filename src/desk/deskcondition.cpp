@@ -3,6 +3,8 @@
 #include "desktexts.h"
 #include "timetexts.h"
 
+namespace desk {
+
 namespace {
 
 QString troubleNote(DatabaseTrouble::Kind kind, const QDateTime& since) {
@@ -34,3 +36,5 @@ QStringList conditionNotes(const DeskCondition& condition) {
         notes << troubleNote(condition.trouble, condition.troubleSince);
     return notes;
 }
+
+} // namespace desk

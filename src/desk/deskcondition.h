@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace desk {
+
 // How the desk stands now, beside its list and displays; each view words
 // it in its own way (the window's caption, a page's trouble line, the
 // served desk's notices).
@@ -28,3 +30,5 @@ struct DeskCondition {
 // ("read only here"); a desk closed for a reason says only that. None
 // when all is well.
 QStringList conditionNotes(const DeskCondition& condition);
+
+} // namespace desk

@@ -2,6 +2,8 @@
 
 #include <numeric>
 
+namespace desk {
+
 void DismissalHistory::push(DismissedMessage dismissal) {
     m_dismissals.push_back(std::move(dismissal));
     const auto keptSize = [this] {
@@ -25,3 +27,5 @@ std::optional<DismissedMessage> DismissalHistory::take(const QString& database,
     }
     return std::nullopt;
 }
+
+} // namespace desk

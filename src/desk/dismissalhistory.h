@@ -8,6 +8,8 @@
 #include <deque>
 #include <optional>
 
+namespace desk {
+
 // A message the announcer dismissed, as Undo needs it to put it back.
 struct DismissedMessage {
     QString database;
@@ -47,3 +49,5 @@ public:
 private:
     std::deque<DismissedMessage> m_dismissals;
 };
+
+} // namespace desk

@@ -6,6 +6,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace desk {
+
 // The probe asks the system whether the file could be opened for reading
 // instead of opening and closing it: on Linux, closing any descriptor of a
 // file drops every lock this process holds on it, and the announcer
@@ -22,3 +24,5 @@ bool File_Exists(const QString& path) {
         return false;
     return ::faccessat(AT_FDCWD, name.constData(), R_OK, AT_EACCESS) == 0;
 }
+
+} // namespace desk

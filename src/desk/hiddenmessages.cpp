@@ -1,5 +1,7 @@
 #include "hiddenmessages.h"
 
+namespace desk {
+
 void HiddenMessages::hide(const QString& file, const store::RowKey& rowKey) {
     m_hidden.insert(key(file, rowKey));
 }
@@ -12,3 +14,5 @@ bool HiddenMessages::isHidden(const QString& file, const store::RowKey& rowKey) 
 QString HiddenMessages::key(const QString& file, const store::RowKey& rowKey) {
     return file + QChar(0) + rowKey.text();
 }
+
+} // namespace desk

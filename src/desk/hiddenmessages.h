@@ -7,6 +7,8 @@
 
 #include <utility>
 
+namespace desk {
+
 // Messages dismissed from a file that this computer can only read: they
 // stay in the file but are kept off the list for the rest of the run. A
 // message is known by its file and its row's key, which for such a file is
@@ -31,3 +33,5 @@ private:
     QSet<QString> m_hidden;
     bool m_told = false;
 };
+
+} // namespace desk

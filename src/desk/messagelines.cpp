@@ -9,6 +9,8 @@
 #include <cmath>
 #include <limits>
 
+namespace desk {
+
 namespace {
 
 std::optional<double> numericValue(const QVariant& value) {
@@ -91,3 +93,5 @@ bool sameSequence(const QVariant& sequence, qint16 number) {
     const auto value = numericValue(sequence);
     return value && *value == number;
 }
+
+} // namespace desk

@@ -7,6 +7,8 @@
 
 #include <optional>
 
+namespace desk {
+
 // The rules that turn announcer rows into what the screen shows.
 
 // A row's Message as text; a null Message is an empty one.
@@ -46,3 +48,5 @@ QString displayText(const QString& message);
 
 // Whether a row's Sequence equals a chosen number.
 bool sameSequence(const QVariant& sequence, qint16 number);
+
+} // namespace desk

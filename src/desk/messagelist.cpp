@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+namespace desk {
+
 namespace {
 
 // A lone CR or LF belongs to the first line but would break its row on the
@@ -271,3 +273,5 @@ void MessageList::indexKeys() {
     for (size_t row = m_lines.size(); row-- > 0;)
         m_rowOf.insert(m_lines[row].key, static_cast<int>(row));
 }
+
+} // namespace desk

@@ -9,6 +9,8 @@
 #include <functional>
 #include <vector>
 
+namespace desk {
+
 class Arrivals;
 
 // The pending messages as the desk lists them, one line a row, for any
@@ -82,3 +84,5 @@ private:
     // that a listing allocates nothing for it.
     std::vector<int> m_places;
 };
+
+} // namespace desk

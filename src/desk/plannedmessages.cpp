@@ -9,6 +9,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+namespace desk {
+
 namespace planned {
 
 namespace {
@@ -231,3 +233,5 @@ Imported fromCsv(const QByteArray& bytes) {
 }
 
 } // namespace planned
+
+} // namespace desk

@@ -10,6 +10,8 @@
 
 #include <vector>
 
+namespace desk {
+
 // The announcer's own running sheet of a day: messages planned for a time
 // ("warm-up ends in five minutes" at 9:40, sponsor thanks every half hour),
 // which the desk adds to the list when they are due. Plain data and the
@@ -91,3 +93,5 @@ Imported fromCsv(const QByteArray& bytes);
 inline constexpr qint64 longestCsv = qint64{1} << 20;
 
 } // namespace planned
+
+} // namespace desk

@@ -3,6 +3,8 @@
 #include "plannedsheet.h"
 #include "timetexts.h"
 
+namespace desk {
+
 PlannedModel::PlannedModel(PlannedSheet& sheet, QObject* parent)
     : QAbstractTableModel(parent)
     , m_sheet(sheet) {
@@ -108,3 +110,5 @@ QString PlannedModel::stateText(int row) const {
     }
     return {};
 }
+
+} // namespace desk

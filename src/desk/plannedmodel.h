@@ -2,6 +2,8 @@
 
 #include <QAbstractTableModel>
 
+namespace desk {
+
 class PlannedSheet;
 
 // The running sheet as a table for the desk's window: not before, not
@@ -33,3 +35,5 @@ private:
 
     PlannedSheet& m_sheet;
 };
+
+} // namespace desk

@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QPointer>
 
+namespace desk {
+
 namespace {
 
 store::RowKey keyOf(const QString& text) {
@@ -282,3 +284,5 @@ void PlannedSheet::keep() {
     m_saveFailure = planned::save(m_day, m_messages);
     emit changed();
 }
+
+} // namespace desk

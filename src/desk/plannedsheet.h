@@ -9,6 +9,8 @@
 #include <set>
 #include <vector>
 
+namespace desk {
+
 class AnnouncerDesk;
 
 // The announcer's running sheet of today at work on a desk: it keeps the
@@ -77,3 +79,5 @@ private:
     std::set<int> m_inFlight;
     store::Failure m_saveFailure;
 };
+
+} // namespace desk

@@ -13,6 +13,8 @@
 
 #include <sys/stat.h>
 
+namespace desk {
+
 namespace readoutlog {
 
 namespace {
@@ -137,3 +139,5 @@ std::vector<ReadOut> readOuts(const std::vector<Entry>& entries) {
 }
 
 } // namespace readoutlog
+
+} // namespace desk

@@ -9,6 +9,8 @@
 
 #include <vector>
 
+namespace desk {
+
 // The read-out log: every message the announcer dismissed, kept on this
 // computer one file a day, so nothing read out is lost even when its row
 // leaves the database. The files are CSV (RFC 4180, UTF-8, CR LF) with the
@@ -91,3 +93,5 @@ std::vector<Entry> read(const QString& path);
 std::vector<ReadOut> readOuts(const std::vector<Entry>& entries);
 
 } // namespace readoutlog
+
+} // namespace desk

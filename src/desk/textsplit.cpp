@@ -1,5 +1,7 @@
 #include "textsplit.h"
 
+namespace desk {
+
 namespace {
 
 constexpr qsizetype maxItems = 1000;
@@ -23,3 +25,5 @@ QStringList Split_Into_Items(const QString& text, const QString& delimiter) {
     }
     return items;
 }
+
+} // namespace desk

@@ -1,5 +1,7 @@
 #include "timetexts.h"
 
+namespace desk {
+
 namespace {
 
 bool noLocale(const QLocale& locale) {
@@ -38,3 +40,5 @@ QString dayText(const QDate& day, const QLocale& locale) {
     return noLocale(locale) ? locale.toString(day, QStringLiteral("d MMM"))
                             : locale.toString(day, QLocale::ShortFormat);
 }
+
+} // namespace desk

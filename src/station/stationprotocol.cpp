@@ -39,13 +39,14 @@ QString timeText(const QDateTime& time) {
 
 // A dismissal with the start of its text, characters long at most, and how
 // much of it is left out.
-QJsonObject readOutEntry(const readoutlog::ReadOut& readOut, qsizetype characters) {
+QJsonObject readOutEntry(const desk::readoutlog::ReadOut& readOut, qsizetype characters) {
     const QString& message = readOut.message;
     return {{QStringLiteral("time"), timeText(readOut.time)},
             {QStringLiteral("undone"), timeText(readOut.undone)},
-            {QStringLiteral("line"), listLine(readOut.sequence, message.left(listedCharacters),
-                                              message.size() > listedCharacters)},
-            {QStringLiteral("text"), displayText(message.left(characters))},
+            {QStringLiteral("line"),
+             desk::listLine(readOut.sequence, message.left(desk::listedCharacters),
+                            message.size() > desk::listedCharacters)},
+            {QStringLiteral("text"), desk::displayText(message.left(characters))},
             {QStringLiteral("left"), std::max<qsizetype>(message.size() - characters, 0)}};
 }
 
@@ -85,18 +86,18 @@ QByteArray welcome(Role role, const QString& station) {
                  {QStringLiteral("readingSteps"), steps}});
 }
 
-QByteArray list(AnnouncerDesk& desk) {
-    const MessageList& messages = *desk.messages();
+QByteArray list(desk::AnnouncerDesk& desk) {
+    const desk::MessageList& messages = *desk.messages();
     QJsonArray lines;
     for (int row = 0; row < messages.rowCount(); ++row) {
         const QModelIndex index = messages.index(row);
-        const QDateTime arrived = index.data(MessageList::ArrivedRole).toDateTime();
+        const QDateTime arrived = index.data(desk::MessageList::ArrivedRole).toDateTime();
         lines.append(QJsonObject{
             {QStringLiteral("key"), messages.line(row)->key.text()},
             {QStringLiteral("line"), index.data(Qt::DisplayRole).toString()},
-            {QStringLiteral("more"), index.data(MessageList::MoreRole).toBool()},
-            {QStringLiteral("new"), index.data(MessageList::NewRole).toBool()},
-            {QStringLiteral("urgent"), index.data(MessageList::UrgentRole).toBool()},
+            {QStringLiteral("more"), index.data(desk::MessageList::MoreRole).toBool()},
+            {QStringLiteral("new"), index.data(desk::MessageList::NewRole).toBool()},
+            {QStringLiteral("urgent"), index.data(desk::MessageList::UrgentRole).toBool()},
             {QStringLiteral("arrived"),
              arrived.isValid() ? arrived.toString(QStringLiteral("HH:mm")) : QString()}});
     }
@@ -160,12 +161,12 @@ QByteArray answer(int number, const QString& refusal) {
 // Whole texts, newest first, until the bytes run out: the one that would
 // pass them is cut (a character takes six bytes at most, escaped), and the
 // older ones are only counted.
-QByteArray readOuts(const std::optional<std::vector<readoutlog::ReadOut>>& readOuts) {
+QByteArray readOuts(const std::optional<std::vector<desk::readoutlog::ReadOut>>& readOuts) {
     QJsonArray entries;
     qsizetype bytes = 0;
     int left = 0;
-    for (const readoutlog::ReadOut& readOut :
-         readOuts.value_or(std::vector<readoutlog::ReadOut>{})) {
+    for (const desk::readoutlog::ReadOut& readOut :
+         readOuts.value_or(std::vector<desk::readoutlog::ReadOut>{})) {
         if (entries.size() == mostReadOuts || bytes >= readOutsBytes) {
             ++left;
             continue;
@@ -185,19 +186,19 @@ QByteArray readOuts(const std::optional<std::vector<readoutlog::ReadOut>>& readO
                  {QStringLiteral("older"), left}});
 }
 
-QByteArray planned(const PlannedSheet& sheet) {
-    static const QHash<planned::State, QString> stateNames = {
-        {planned::State::Waiting, QStringLiteral("waiting")},
-        {planned::State::Listed, QStringLiteral("listed")},
-        {planned::State::ReadOut, QStringLiteral("readOut")},
-        {planned::State::Expired, QStringLiteral("expired")},
-        {planned::State::Done, QStringLiteral("done")}};
+QByteArray planned(const desk::PlannedSheet& sheet) {
+    static const QHash<desk::planned::State, QString> stateNames = {
+        {desk::planned::State::Waiting, QStringLiteral("waiting")},
+        {desk::planned::State::Listed, QStringLiteral("listed")},
+        {desk::planned::State::ReadOut, QStringLiteral("readOut")},
+        {desk::planned::State::Expired, QStringLiteral("expired")},
+        {desk::planned::State::Done, QStringLiteral("done")}};
     const QDateTime now = sheet.now();
     const auto hoursMinutes = [](const QDateTime& time) {
         return time.isValid() ? time.toString(QStringLiteral("HH:mm")) : QString();
     };
     QJsonArray messages;
-    for (const planned::Message& message : sheet.messages()) {
+    for (const desk::planned::Message& message : sheet.messages()) {
         messages.append(QJsonObject{
             {QStringLiteral("id"), message.id},
             {QStringLiteral("text"), message.text},
@@ -208,8 +209,8 @@ QByteArray planned(const PlannedSheet& sheet) {
             {QStringLiteral("repeatMinutes"), message.repeatMinutes},
             {QStringLiteral("urgent"), message.urgent},
             {QStringLiteral("state"),
-             stateNames.value(planned::stateAt(message, sheet.day(), now))},
-            {QStringLiteral("due"), hoursMinutes(planned::dueAt(message, sheet.day()))},
+             stateNames.value(desk::planned::stateAt(message, sheet.day(), now))},
+            {QStringLiteral("due"), hoursMinutes(desk::planned::dueAt(message, sheet.day()))},
             {QStringLiteral("since"), hoursMinutes(message.listedAt)},
             {QStringLiteral("readAt"), hoursMinutes(message.readAt)},
             {QStringLiteral("readAgo"),

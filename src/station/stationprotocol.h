@@ -13,8 +13,10 @@
 #include <optional>
 #include <vector>
 
+namespace desk {
 class AnnouncerDesk;
 class PlannedSheet;
+} // namespace desk
 
 // The messages of the live connection, one JSON object each (see
 // docs/browser-station.md). The page speaks first with its token; the
@@ -71,7 +73,7 @@ std::optional<Request> parseRequest(const QString& message);
 
 QByteArray welcome(Role role, const QString& station);
 // The list as the desk lists it, and whether a database is open at all.
-QByteArray list(AnnouncerDesk& desk);
+QByteArray list(desk::AnnouncerDesk& desk);
 // A message on display: the desk's own ("desk"), or the page's ("shown").
 QByteArray shown(const QString& type, const QString& key, const QString& text);
 QByteArray trouble(const QString& text);
@@ -90,12 +92,12 @@ QByteArray answer(int number, const QString& refusal);
 // can take at once); none when no database is open.
 inline constexpr int mostReadOuts = 200;
 inline constexpr qsizetype readOutsBytes = qsizetype{256} * 1024;
-QByteArray readOuts(const std::optional<std::vector<readoutlog::ReadOut>>& readOuts);
+QByteArray readOuts(const std::optional<std::vector<desk::readoutlog::ReadOut>>& readOuts);
 
 // The planned messages for an announce page, each with its state and the
 // desk's time now (the page works out ages from it), and why the desk adds
 // nothing now.
-QByteArray planned(const PlannedSheet& sheet);
+QByteArray planned(const desk::PlannedSheet& sheet);
 
 // The links to hand out, each with its QR code, for an announce page, and
 // how many other pages New links would drop now.

@@ -49,8 +49,8 @@ ServedFile pageFile(const QString& name, const QByteArray& contentType) {
 
 // How the desk stands ("read only here; the server has not answered since
 // 14:32"), as one line for the page.
-QString deskNote(const DeskCondition& condition) {
-    return conditionNotes(condition).join(QStringLiteral("; "));
+QString deskNote(const desk::DeskCondition& condition) {
+    return desk::conditionNotes(condition).join(QStringLiteral("; "));
 }
 
 std::optional<Action> actionOf(protocol::Request::Type type) {
@@ -82,7 +82,8 @@ std::optional<Action> actionOf(protocol::Request::Type type) {
 
 } // namespace
 
-StationServer::StationServer(AnnouncerDesk& desk, PlannedSheet* planned, QObject* parent)
+StationServer::StationServer(desk::AnnouncerDesk& desk, desk::PlannedSheet* planned,
+                             QObject* parent)
     : QObject(parent)
     , m_desk(desk)
     , m_planned(planned)
@@ -98,42 +99,44 @@ StationServer::StationServer(AnnouncerDesk& desk, PlannedSheet* planned, QObject
     m_site.isOwnOrigin = [this](QByteArrayView origin) { return isOwnOrigin(origin); };
     m_webSockets.setHandshakeTimeout(helloMilliseconds);
     connect(&m_webSockets, &QWebSocketServer::newConnection, this, &StationServer::admitPage);
-    connect(&m_desk, &AnnouncerDesk::listChanged, this, &StationServer::scheduleList);
-    connect(&m_desk, &AnnouncerDesk::closed, this, &StationServer::scheduleList);
+    connect(&m_desk, &desk::AnnouncerDesk::listChanged, this, &StationServer::scheduleList);
+    connect(&m_desk, &desk::AnnouncerDesk::closed, this, &StationServer::scheduleList);
     connect(m_desk.messages(), &QAbstractItemModel::dataChanged, this,
             &StationServer::scheduleList);
-    connect(&m_desk, &AnnouncerDesk::shownChanged, this, &StationServer::sendDeskShown);
-    connect(&m_desk, &AnnouncerDesk::conditionChanged, this, &StationServer::sendTrouble);
-    connect(&m_desk, &AnnouncerDesk::stationShownChanged, this, [this](const QString& station) {
-        if (PageSession* page = pageNamed(station))
-            page->send(protocol::shown(QStringLiteral("shown"), m_desk.shownKey(station).text(),
-                                       m_desk.shownText(station)));
-    });
+    connect(&m_desk, &desk::AnnouncerDesk::shownChanged, this, &StationServer::sendDeskShown);
+    connect(&m_desk, &desk::AnnouncerDesk::conditionChanged, this, &StationServer::sendTrouble);
+    connect(
+        &m_desk, &desk::AnnouncerDesk::stationShownChanged, this, [this](const QString& station) {
+            if (PageSession* page = pageNamed(station))
+                page->send(protocol::shown(QStringLiteral("shown"), m_desk.shownKey(station).text(),
+                                           m_desk.shownText(station)));
+        });
     // The one place the caption screen follows the desk's displays.
-    connect(&m_desk, &AnnouncerDesk::shownChanged, this, &StationServer::showVoice);
-    connect(&m_desk, &AnnouncerDesk::stationShownChanged, this, [this](const QString& station) {
-        if (station == m_voice)
-            showVoice();
-    });
-    connect(&m_desk, &AnnouncerDesk::listChanged, this, &StationServer::showVoice);
+    connect(&m_desk, &desk::AnnouncerDesk::shownChanged, this, &StationServer::showVoice);
+    connect(&m_desk, &desk::AnnouncerDesk::stationShownChanged, this,
+            [this](const QString& station) {
+                if (station == m_voice)
+                    showVoice();
+            });
+    connect(&m_desk, &desk::AnnouncerDesk::listChanged, this, &StationServer::showVoice);
     m_caption.setLinger(std::chrono::seconds(m_screenChoice.lingerSeconds));
     connect(&m_caption, &CaptionScreen::changed, this, &StationServer::sendCaption);
-    connect(&m_desk, &AnnouncerDesk::stationNotice, this,
+    connect(&m_desk, &desk::AnnouncerDesk::stationNotice, this,
             [this](const QString& station, const QString& text) {
                 if (PageSession* page = pageNamed(station))
                     page->send(protocol::notice(text));
             });
-    connect(&m_desk, &AnnouncerDesk::takingMessagesChanged, this, &StationServer::sendTaking);
-    connect(&m_desk, &AnnouncerDesk::rowDismissed, this,
+    connect(&m_desk, &desk::AnnouncerDesk::takingMessagesChanged, this, &StationServer::sendTaking);
+    connect(&m_desk, &desk::AnnouncerDesk::rowDismissed, this,
             [this](const store::RowKey& key, const QDateTime& time) {
                 sendSentStates(m_sent.dismissed(key, time));
             });
-    connect(&m_desk, &AnnouncerDesk::rowRestored, this,
+    connect(&m_desk, &desk::AnnouncerDesk::rowRestored, this,
             [this](const store::RowKey& dismissed, const store::RowKey& restored) {
                 sendSentStates(m_sent.restored(dismissed, restored));
             });
     if (m_planned)
-        connect(m_planned, &PlannedSheet::changed, this, &StationServer::sendPlanned);
+        connect(m_planned, &desk::PlannedSheet::changed, this, &StationServer::sendPlanned);
     setIdleMilliseconds(m_site.idleMilliseconds);
     connect(&m_keepAlive, &QTimer::timeout, this, &StationServer::keepAlive);
     m_connectionsNote.setSingleShot(true);
@@ -440,8 +443,9 @@ void StationServer::act(PageSession& page, const protocol::Request& request) {
     }
     switch (*action) {
     case Action::Choose: {
-        const MessageList& list = *m_desk.messages();
-        if (const MessageList::Line* line = list.line(list.rowOf(store::RowKey(request.key)))) {
+        const desk::MessageList& list = *m_desk.messages();
+        if (const desk::MessageList::Line* line =
+                list.line(list.rowOf(store::RowKey(request.key)))) {
             followVoice(page.name());
             m_desk.choose(line->key, page.name());
             return;
@@ -474,11 +478,12 @@ void StationServer::act(PageSession& page, const protocol::Request& request) {
         sendMessage(page, request);
         return;
     case Action::ReadOuts:
-        m_desk.readOutsToday([page = QPointer<PageSession>(&page)](
-                                 const std::optional<std::vector<readoutlog::ReadOut>>& readOuts) {
-            if (page)
-                page->send(protocol::readOuts(readOuts));
-        });
+        m_desk.readOutsToday(
+            [page = QPointer<PageSession>(&page)](
+                const std::optional<std::vector<desk::readoutlog::ReadOut>>& readOuts) {
+                if (page)
+                    page->send(protocol::readOuts(readOuts));
+            });
         return;
     case Action::Links:
         page.followLinks();
@@ -507,8 +512,8 @@ void StationServer::plan(PageSession& page, const protocol::Request& request) {
         page.close(CloseReason::NotAllowed);
         return;
     }
-    planned::Message message;
-    message.text = request.text.left(planned::longestText + 1);
+    desk::planned::Message message;
+    message.text = request.text.left(desk::planned::longestText + 1);
     message.notBefore = QTime::fromString(request.notBefore, QStringLiteral("HH:mm"));
     message.notAfter = QTime::fromString(request.notAfter, QStringLiteral("HH:mm"));
     message.repeatMinutes = request.repeatMinutes;
@@ -518,7 +523,7 @@ void StationServer::plan(PageSession& page, const protocol::Request& request) {
         m_planned->remove(request.id);
     } else if (request.edit == QLatin1String("duplicate")) {
         refused = m_planned->duplicate(request.id);
-    } else if (const char* unfit = planned::unfit(planned::fitted(message))) {
+    } else if (const char* unfit = desk::planned::unfit(desk::planned::fitted(message))) {
         page.send(protocol::notice(textFor(page, unfit, "PlannedMessages")));
         return;
     } else if (request.edit == QLatin1String("change")) {
@@ -613,7 +618,7 @@ void StationServer::sendMessage(PageSession& page, const protocol::Request& requ
     m_sent.sending(message.page, request.number, now);
     m_desk.send(checked.sender, checked.text, request.urgent, page.name(),
                 [station = QPointer<StationServer>(this), message,
-                 number = request.number](const AnnouncerDesk::Sent& sent) {
+                 number = request.number](const desk::AnnouncerDesk::Sent& sent) {
                     if (station)
                         station->messageSent(message, number, sent.key, sent.refusal);
                 });
@@ -690,7 +695,7 @@ void StationServer::scheduleList() {
 void StationServer::sendList() {
     m_listScheduled = false;
     if (m_desk.hasListing()) {
-        const MessageList& list = *m_desk.messages();
+        const desk::MessageList& list = *m_desk.messages();
         std::vector<store::RowKey> keys;
         keys.reserve(static_cast<size_t>(list.rowCount()));
         for (int row = 0; row < list.rowCount(); ++row)
@@ -731,7 +736,7 @@ void StationServer::sendTrouble() {
 
 void StationServer::setWindowless(bool windowless) {
     m_windowless = windowless;
-    m_voice = AnnouncerDesk::deskStation;
+    m_voice = desk::AnnouncerDesk::deskStation;
     showVoice();
 }
 
@@ -746,8 +751,8 @@ void StationServer::followVoice(const QString& station) {
 
 void StationServer::showVoice() {
     const store::RowKey key = m_desk.shownKey(m_voice);
-    const MessageList& list = *m_desk.messages();
-    const MessageList::Line* line = key.isNull() ? nullptr : list.line(list.rowOf(key));
+    const desk::MessageList& list = *m_desk.messages();
+    const desk::MessageList::Line* line = key.isNull() ? nullptr : list.line(list.rowOf(key));
     m_caption.voiceShows({key.text(), m_desk.shownText(m_voice), line && line->urgent});
 }
 

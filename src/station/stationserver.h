@@ -25,10 +25,10 @@
 #include <optional>
 #include <vector>
 
-class PlannedSheet;
 namespace desk {
 class DeskSettings;
-}
+class PlannedSheet;
+} // namespace desk
 class QTcpServer;
 class QTranslator;
 
@@ -53,7 +53,7 @@ class StationServer : public QObject {
 
 public:
     // An announce page keeps the planned messages when given a sheet.
-    explicit StationServer(AnnouncerDesk& desk, PlannedSheet* planned = nullptr,
+    explicit StationServer(desk::AnnouncerDesk& desk, desk::PlannedSheet* planned = nullptr,
                            QObject* parent = nullptr);
     ~StationServer() override;
 
@@ -169,8 +169,8 @@ private:
     };
     const PageLanguage& pageLanguage(const QString& language);
 
-    AnnouncerDesk& m_desk;
-    PlannedSheet* m_planned;
+    desk::AnnouncerDesk& m_desk;
+    desk::PlannedSheet* m_planned;
     std::unique_ptr<QTcpServer> m_listener;
     std::optional<QSslConfiguration> m_tls;
     QString m_startFailure;
@@ -208,7 +208,7 @@ private:
     desk::ScreenChoice m_screenChoice = m_desk.settings().screenChoice();
     bool m_windowless = false;
     // The station whose display the caption screen shows.
-    QString m_voice = AnnouncerDesk::deskStation;
+    QString m_voice = desk::AnnouncerDesk::deskStation;
 };
 
 } // namespace station

@@ -76,7 +76,7 @@ void TestAnnouncerScreen::initTestCase() {
 }
 
 void TestAnnouncerScreen::cleanup() {
-    QDir(readoutlog::folder()).removeRecursively();
+    QDir(desk::readoutlog::folder()).removeRecursively();
     QFile::remove(m_settingsPath);
 }
 

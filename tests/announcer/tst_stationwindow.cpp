@@ -74,7 +74,7 @@ private:
     QTemporaryDir m_home;
     AnnouncerFixture m_fixture;
     desk::DeskSettings m_settings{m_home.filePath("desk.ini")};
-    AnnouncerDesk m_desk{m_settings};
+    desk::AnnouncerDesk m_desk{m_settings};
     std::unique_ptr<station::StationServer> m_server;
 };
 

@@ -35,7 +35,9 @@ public:
 
 // The program's session, whose database the report lets go of.
 AnnouncerSession* session = nullptr;
-AnnouncerDesk& announcerDesk() { return session->desk(); }
+desk::AnnouncerDesk& announcerDesk() {
+    return session->desk();
+}
 
 } // namespace
 

@@ -29,9 +29,9 @@ void TestLanguage::germanDesk() {
     const AnnouncerScreen screen(session.desk(), session.station());
     QCOMPARE(screen.windowTitle(), QStringLiteral("Sprecheransicht"));
     const AnnouncerFixture fixture;
-    AnnouncerDesk desk(session.settings());
+    desk::AnnouncerDesk desk(session.settings());
     openDesk(desk, fixture.path());
-    QSignalSpy notices(&desk, &AnnouncerDesk::notice);
+    QSignalSpy notices(&desk, &desk::AnnouncerDesk::notice);
     desk.undo();
     QCOMPARE(notices.value(0).value(0).toString(),
              QStringLiteral("Es gibt keine Erledigung, die sich zurücknehmen ließe."));

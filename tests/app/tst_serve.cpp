@@ -129,8 +129,8 @@ void TestServe::servesWithoutADisplayAndStopsOnSigterm() {
     QTRY_COMPARE(closed.size(), 1);
     QCOMPARE(page.socket.closeCode(), QWebSocketProtocol::CloseCodeGoingAway);
     QVERIFY(served.readAllStandardError().contains("kelvane: stopped\n"));
-    const auto readOuts =
-        readoutlog::readOuts(readoutlog::read(readoutlog::fileOf(QDate::currentDate())));
+    const auto readOuts = desk::readoutlog::readOuts(
+        desk::readoutlog::read(desk::readoutlog::fileOf(QDate::currentDate())));
     QCOMPARE(static_cast<int>(readOuts.size()), 2 - fixture.rowCount());
     QCOMPARE(readOuts.back().message, QStringLiteral("Event 1 results"));
 }

@@ -35,11 +35,11 @@ namespace {
 // A fixed time of day for arrival times and the read-out log.
 const QDateTime galaTime(QDate(2025, 6, 14), QTime(14, 0));
 
-std::vector<readoutlog::Entry> loggedOn(const QDate& day) {
-    return readoutlog::read(readoutlog::fileOf(day));
+std::vector<desk::readoutlog::Entry> loggedOn(const QDate& day) {
+    return desk::readoutlog::read(desk::readoutlog::fileOf(day));
 }
 
-QStringList events(const std::vector<readoutlog::Entry>& entries) {
+QStringList events(const std::vector<desk::readoutlog::Entry>& entries) {
     QStringList result;
     for (const auto& entry : entries)
         result << entry.event + " " + entry.sequence.toString();
@@ -94,10 +94,10 @@ void addLooseRow(const AnnouncerFixture& fixture, const QVariant& sequence,
 }
 
 // A desk whose list Qt's model tester checks at every change.
-class CheckedDesk : public AnnouncerDesk {
+class CheckedDesk : public desk::AnnouncerDesk {
 public:
     explicit CheckedDesk(desk::DeskSettings& settings)
-        : AnnouncerDesk(settings) {}
+        : desk::AnnouncerDesk(settings) {}
 
 private:
     QAbstractItemModelTester m_tester{messages(),
@@ -156,7 +156,7 @@ void TestAnnouncerDesk::initTestCase() {
 }
 
 void TestAnnouncerDesk::cleanup() {
-    QDir(readoutlog::folder()).removeRecursively();
+    QDir(desk::readoutlog::folder()).removeRecursively();
 }
 
 // Sequence 0 lists without a number and is chosen like any other.
@@ -165,7 +165,7 @@ void TestAnnouncerDesk::listsChoosesAndDismisses() {
     fixture.addRow(12, QStringLiteral("Event 3 results\r\n1st Amy"));
     fixture.addRow(0, QStringLiteral("Parents of Tom"));
     CheckedDesk desk(m_settings);
-    QSignalSpy shown(&desk, &AnnouncerDesk::shownChanged);
+    QSignalSpy shown(&desk, &desk::AnnouncerDesk::shownChanged);
     openDesk(desk, fixture.path());
     QCOMPARE(lines(desk), QStringList({"Parents of Tom", "12:Event 3 results"}));
     choose(desk, 1);
@@ -374,10 +374,10 @@ void TestAnnouncerDesk::hugeMessageLeavesTheDeskUsable() {
     QCOMPARE(lines(desk),
              QStringList({"1:before", "9:" + QString(1000, 'w') + "\u2026", "12:after"}));
     choose(desk, 1);
-    const qsizetype shownPart = std::min<qsizetype>(characters, shownCharacters);
+    const qsizetype shownPart = std::min<qsizetype>(characters, desk::shownCharacters);
     QVERIFY(desk.shownText().startsWith(QString(shownPart, 'w')));
     QCOMPARE(desk.shownText().contains(QStringLiteral("characters, not shown here")),
-             characters > shownCharacters);
+             characters > desk::shownCharacters);
     QVERIFY(desk.shownText().size() < shownPart + 100);
     check(desk);
     choose(desk, 2);
@@ -414,7 +414,7 @@ void TestAnnouncerDesk::badRowsNeverEndTheDesk() {
     AnnouncerFixture fixture;
     fixture.addRow(1, QStringLiteral("one"));
     CheckedDesk desk(m_settings);
-    QSignalSpy notice(&desk, &AnnouncerDesk::notice);
+    QSignalSpy notice(&desk, &desk::AnnouncerDesk::notice);
     openDesk(desk, fixture.path());
     addLooseRow(fixture, sequence, message);
     refresh(desk);
@@ -461,7 +461,7 @@ void TestAnnouncerDesk::closesWhenTheFileGoes() {
     fixture.addRow(1, QStringLiteral("first"));
     CheckedDesk desk(m_settings);
     desk.setKeepsTrying(keepsTrying);
-    QSignalSpy closed(&desk, &AnnouncerDesk::closed);
+    QSignalSpy closed(&desk, &desk::AnnouncerDesk::closed);
     openDesk(desk, fixture.path());
     fixture.addRow(2, QStringLiteral("second"));
     check(desk);
@@ -493,14 +493,14 @@ void TestAnnouncerDesk::closesWhenTheFileGoes() {
                                : ::chmod(QFile::encodeName(fixture.path()).constData(), 0600) == 0);
         check(desk);
         QTRY_COMPARE(lines(desk), QStringList({"1:first", "2:second"}));
-        QVERIFY(desk.condition() == DeskCondition());
+        QVERIFY(desk.condition() == desk::DeskCondition());
     }
 }
 
 // The regular look runs while looking is on and a view shows the desk: a
 // closed screen's desk looks at nothing, whatever pages watch it.
 void TestAnnouncerDesk::looksOnlyWhileLookingAndViewed() {
-    AnnouncerDesk desk(m_settings);
+    desk::AnnouncerDesk desk(m_settings);
     desk.attachView();
     QVERIFY(!desk.isLooking());
     desk.setLooking(true);
@@ -525,7 +525,7 @@ void TestAnnouncerDesk::savedByReplacingTheFile() {
     fixture.addRow(1, QStringLiteral("first"));
     fixture.addRow(2, QStringLiteral("second"));
     CheckedDesk desk(m_settings);
-    QSignalSpy notice(&desk, &AnnouncerDesk::notice);
+    QSignalSpy notice(&desk, &desk::AnnouncerDesk::notice);
     openDesk(desk, fixture.path());
     choose(desk, 0);
     renameOver(fixture.path(), [&](const QString& newFile) {
@@ -583,7 +583,7 @@ void TestAnnouncerDesk::jetDismissalOnlyHides() {
     QVERIFY_JET_SAMPLE(path, name);
     const QByteArray before = fileBytes(path);
     CheckedDesk desk(m_settings);
-    QSignalSpy notice(&desk, &AnnouncerDesk::notice);
+    QSignalSpy notice(&desk, &desk::AnnouncerDesk::notice);
     openDesk(desk, path);
     const QStringList twoLeft({"30:Event 3", "40:Caf\u00e9 open \u2013 \"quotes\", commas; 100%"});
     QCOMPARE(lines(desk), QStringList({"10:Welcome to the gala", "20:Event 2"}) + twoLeft);
@@ -643,7 +643,7 @@ void TestAnnouncerDesk::anotherProgramsRowAppearsWithoutATick() {
     openDesk(desk, fixture.path());
     if (viewed)
         desk.attachView();
-    QSignalSpy listed(&desk, &AnnouncerDesk::listChanged);
+    QSignalSpy listed(&desk, &desk::AnnouncerDesk::listChanged);
     for (const QString& message : {QStringLiteral("second"), QStringLiteral("third")}) {
         QProcess writer;
         writer.start(builtProgram("KELVANE_FEED"),
@@ -670,13 +670,14 @@ void TestAnnouncerDesk::serverOutageIsShownAndSurvived() {
     fixture.addRow(1, QStringLiteral("one"));
     fixture.addRow(2, QStringLiteral("two"));
     CheckedDesk desk(m_settings);
-    QSignalSpy notice(&desk, &AnnouncerDesk::notice);
+    QSignalSpy notice(&desk, &desk::AnnouncerDesk::notice);
     openDesk(desk, fixture.path());
     desk.attachView();
     choose(desk, 0);
     QVERIFY(controlServer(QStringLiteral("stop")));
     desk.refresh();
-    QTRY_VERIFY_WITH_TIMEOUT(desk.condition().trouble == DatabaseTrouble::Kind::Unreachable, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(desk.condition().trouble == desk::DatabaseTrouble::Kind::Unreachable,
+                             10000);
     QCOMPARE(lines(desk), QStringList({"1:one", "2:two"}));
     desk.dismiss();
     QTRY_COMPARE_WITH_TIMEOUT(notice.count(), 1, 10000);
@@ -702,7 +703,7 @@ void TestAnnouncerDesk::serverOutageIsShownAndSurvived() {
     QVERIFY(controlServer(QStringLiteral("start")));
     fixture.addRow(3, QStringLiteral("three"));
     QTRY_COMPARE_WITH_TIMEOUT(lines(desk), QStringList({"1:one", "2:two", "3:three"}), 5000);
-    QVERIFY(desk.condition() == DeskCondition());
+    QVERIFY(desk.condition() == desk::DeskCondition());
     dismiss(desk);
     QCOMPARE(lines(desk), QStringList({"2:two", "3:three"}));
     QCOMPARE(fixture.rowCount(), 2);
@@ -718,7 +719,7 @@ void TestAnnouncerDesk::serverDownAtTheStart() {
     connection.write("postgresql://announcer@127.0.0.1:1/gala?sslmode=disable\n");
     connection.close();
     CheckedDesk desk(m_settings);
-    QSignalSpy closed(&desk, &AnnouncerDesk::closed);
+    QSignalSpy closed(&desk, &desk::AnnouncerDesk::closed);
     desk.open(path);
     QTRY_COMPARE_WITH_TIMEOUT(closed.count(), 1, 10000);
     QVERIFY(!desk.isOpen());
@@ -736,7 +737,7 @@ void TestAnnouncerDesk::undoPutsDismissalsBack() {
     fixture.addRow(2, QStringLiteral("two"));
     fixture.addRow(3, QStringLiteral("three"));
     CheckedDesk desk(m_settings);
-    QSignalSpy notice(&desk, &AnnouncerDesk::notice);
+    QSignalSpy notice(&desk, &desk::AnnouncerDesk::notice);
     desk.setClock([] { return galaTime; });
     openDesk(desk, fixture.path());
     for (int dismissal = 0; dismissal < 2; ++dismissal) {
@@ -746,7 +747,7 @@ void TestAnnouncerDesk::undoPutsDismissalsBack() {
     QCOMPARE(lines(desk), QStringList({"3:three"}));
     undo(desk);
     QCOMPARE(lines(desk), QStringList({"2:two", "3:three"}));
-    QVERIFY(!desk.messages()->index(0).data(MessageList::NewRole).toBool());
+    QVERIFY(!desk.messages()->index(0).data(desk::MessageList::NewRole).toBool());
     // What Undo put back is on display again, ready to be dismissed.
     QCOMPARE(desk.shownText(), QStringLiteral("two"));
     QCOMPARE(desk.shownKey(), desk.messages()->line(0)->key);
@@ -767,7 +768,7 @@ void TestAnnouncerDesk::undoPutsDismissalsBack() {
     QCOMPARE(events(logged), QStringList({"dismissed 1", "dismissed 2", "undone 2", "undone 1"}));
     QCOMPARE(logged[0].message, QStringLiteral("one\r\nline two"));
     QCOMPARE(logged[0].database, fixture.path());
-    QCOMPARE(readoutlog::readOuts(logged).size(), size_t(2));
+    QCOMPARE(desk::readoutlog::readOuts(logged).size(), size_t(2));
 }
 
 // A message sent from a browser is one new row with the sent Sequence (the
@@ -780,13 +781,13 @@ void TestAnnouncerDesk::sentMessagesAreAdded() {
     CheckedDesk desk(m_settings);
     desk.setClock([] { return galaTime; });
     openDesk(desk, fixture.path());
-    QSignalSpy arrived(&desk, &AnnouncerDesk::arrived);
+    QSignalSpy arrived(&desk, &desk::AnnouncerDesk::arrived);
     QStringList keys;
     for (const auto& [text, urgent] :
          {std::pair{"Lane 4\nto the start", false}, std::pair{"Medals now", true},
           std::pair{"Lane 4\nto the start", false}}) {
         desk.send(QStringLiteral("Referee"), QString::fromUtf8(text), urgent,
-                  QStringLiteral("browser #1"), [&](const AnnouncerDesk::Sent& sent) {
+                  QStringLiteral("browser #1"), [&](const desk::AnnouncerDesk::Sent& sent) {
                       keys << (sent.key ? sent.key->text() : sent.refusal);
                   });
         settle(desk);
@@ -797,7 +798,7 @@ void TestAnnouncerDesk::sentMessagesAreAdded() {
              QStringList({"From Referee: Medals now", "From Referee: Lane 4", "1:Event 1"}));
     QList<bool> urgent;
     for (int row = 0; row < 3; ++row)
-        urgent << desk.messages()->index(row).data(MessageList::UrgentRole).toBool();
+        urgent << desk.messages()->index(row).data(desk::MessageList::UrgentRole).toBool();
     QCOMPARE(urgent, QList<bool>({true, false, false}));
     QCOMPARE(arrived.size(), 2);
     QCOMPARE(arrived[1], QVariantList({1, 1}));
@@ -826,7 +827,7 @@ void TestAnnouncerDesk::fullDiskRefusesOnlyThatSend() {
     const auto send = [&] {
         desk.send(QStringLiteral("Referee"), QStringLiteral("Lane 4"), false,
                   QStringLiteral("browser #1"),
-                  [&](const AnnouncerDesk::Sent& sent) { refusals << sent.refusal; });
+                  [&](const desk::AnnouncerDesk::Sent& sent) { refusals << sent.refusal; });
         settle(desk);
     };
     send();
@@ -865,8 +866,8 @@ void TestAnnouncerDesk::undoRefused() {
         execOn(path, QStringLiteral("DROP TRIGGER \"Sorted Announcements insert\""));
     }
     CheckedDesk desk(m_settings);
-    QSignalSpy notice(&desk, &AnnouncerDesk::notice);
-    QSignalSpy browserNotice(&desk, &AnnouncerDesk::stationNotice);
+    QSignalSpy notice(&desk, &desk::AnnouncerDesk::notice);
+    QSignalSpy browserNotice(&desk, &desk::AnnouncerDesk::stationNotice);
     desk.setClock([] { return galaTime; });
     openDesk(desk, path);
     choose(desk, 0);
@@ -890,7 +891,7 @@ void TestAnnouncerDesk::undoRefused() {
     QVERIFY(!desk.refusesMessages());
     QString refusal;
     desk.send(QStringLiteral("Referee"), QStringLiteral("two"), false, QStringLiteral("browser #1"),
-              [&](const AnnouncerDesk::Sent& sent) { refusal = sent.refusal; });
+              [&](const desk::AnnouncerDesk::Sent& sent) { refusal = sent.refusal; });
     settle(desk);
     QVERIFY2(refusal.startsWith("This desk cannot take messages: "), qPrintable(refusal));
     QVERIFY(desk.refusesMessages());
@@ -905,12 +906,12 @@ void TestAnnouncerDesk::undoRefused() {
 void TestAnnouncerDesk::unloggedMessageIsNotDismissed() {
     AnnouncerFixture fixture;
     fixture.addRow(1, QStringLiteral("one"));
-    QDir().mkpath(QFileInfo(readoutlog::folder()).path());
-    QFile blocker(readoutlog::folder());
+    QDir().mkpath(QFileInfo(desk::readoutlog::folder()).path());
+    QFile blocker(desk::readoutlog::folder());
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     CheckedDesk desk(m_settings);
-    QSignalSpy notice(&desk, &AnnouncerDesk::notice);
+    QSignalSpy notice(&desk, &desk::AnnouncerDesk::notice);
     openDesk(desk, fixture.path());
     choose(desk, 0);
     dismiss(desk);
@@ -920,7 +921,7 @@ void TestAnnouncerDesk::unloggedMessageIsNotDismissed() {
     QCOMPARE(desk.shownText(), QStringLiteral("one"));
     QVERIFY(desk.canDismiss());
     QCOMPARE(fixture.rowCount(), 1);
-    QFile::remove(readoutlog::folder());
+    QFile::remove(desk::readoutlog::folder());
 }
 
 void TestAnnouncerDesk::wholeTextIsLoggedBeforeTheDelete_data() {
@@ -928,7 +929,7 @@ void TestAnnouncerDesk::wholeTextIsLoggedBeforeTheDelete_data() {
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("logged");
     QTest::newRow("longer than the text box shows")
-        << QVariant(3) << QString(shownCharacters + 10, QLatin1Char('x')) + "end"
+        << QVariant(3) << QString(desk::shownCharacters + 10, QLatin1Char('x')) + "end"
         << "3";
     QTest::newRow("a NUL inside") << QVariant(4) << QStringLiteral("before") + QChar(0) + "after"
                                   << "4";
@@ -970,26 +971,26 @@ void TestAnnouncerDesk::newLinesAreNewUntilChosen() {
     fixture.addRow(1, QStringLiteral("one"));
     QDateTime now = galaTime;
     CheckedDesk desk(m_settings);
-    QSignalSpy arrived(&desk, &AnnouncerDesk::arrived);
+    QSignalSpy arrived(&desk, &desk::AnnouncerDesk::arrived);
     desk.setClock([&] { return now; });
     openDesk(desk, fixture.path());
     const auto line = [&](int row, int role) { return desk.messages()->index(row).data(role); };
-    QVERIFY(!line(0, MessageList::NewRole).toBool());
+    QVERIFY(!line(0, desk::MessageList::NewRole).toBool());
     now = now.addSecs(120);
     fixture.addRow(2, QStringLiteral("two"));
     refresh(desk);
     QCOMPARE(arrived.count(), 1);
-    QVERIFY(line(1, MessageList::NewRole).toBool());
-    QVERIFY(!line(0, MessageList::NewRole).toBool());
+    QVERIFY(line(1, desk::MessageList::NewRole).toBool());
+    QVERIFY(!line(0, desk::MessageList::NewRole).toBool());
     now = now.addSecs(180);
     check(desk);
-    QVERIFY(line(1, MessageList::NewRole).toBool());
+    QVERIFY(line(1, desk::MessageList::NewRole).toBool());
     QCOMPARE(line(0, Qt::ToolTipRole).toString(), QStringLiteral("arrived 14:00, 5 min ago"));
     QCOMPARE(line(1, Qt::ToolTipRole).toString(), QStringLiteral("arrived 14:02, 3 min ago"));
     choose(desk, 0);
-    QVERIFY(line(1, MessageList::NewRole).toBool());
+    QVERIFY(line(1, desk::MessageList::NewRole).toBool());
     choose(desk, 1);
-    QVERIFY(!line(1, MessageList::NewRole).toBool());
+    QVERIFY(!line(1, desk::MessageList::NewRole).toBool());
 }
 
 // Where the writer records when it made a row, that time is the arrival.
@@ -1041,7 +1042,7 @@ void TestAnnouncerDesk::displayOnlyNeverDeletes() {
     undo(desk);
     QCOMPARE(lines(desk), QStringList({"1:one", "2:two"}));
     QCOMPARE(fixture.rowCount(), 2);
-    QVERIFY(!QDir(readoutlog::folder()).exists());
+    QVERIFY(!QDir(desk::readoutlog::folder()).exists());
 }
 
 QTEST_GUILESS_MAIN(TestAnnouncerDesk)
@@ -1059,9 +1060,9 @@ void TestAnnouncerDesk::stationsDismissOnlyTheirOwnMessage() {
     const QString browser = QStringLiteral("browser 127.0.0.1 #1");
     CheckedDesk desk(m_settings);
     desk.setClock([] { return galaTime; });
-    QSignalSpy deskNotice(&desk, &AnnouncerDesk::notice);
-    QSignalSpy browserNotice(&desk, &AnnouncerDesk::stationNotice);
-    QSignalSpy browserShown(&desk, &AnnouncerDesk::stationShownChanged);
+    QSignalSpy deskNotice(&desk, &desk::AnnouncerDesk::notice);
+    QSignalSpy browserNotice(&desk, &desk::AnnouncerDesk::stationNotice);
+    QSignalSpy browserShown(&desk, &desk::AnnouncerDesk::stationShownChanged);
     openDesk(desk, fixture.path());
     choose(desk, 0);
     choose(desk, 1, browser);
@@ -1088,7 +1089,7 @@ void TestAnnouncerDesk::stationsDismissOnlyTheirOwnMessage() {
     dismiss(desk, browser);
     QCOMPARE(fixture.rowCount(), 3);
     QStringList stations;
-    for (const readoutlog::Entry& entry : loggedOn(galaTime.date()))
+    for (const desk::readoutlog::Entry& entry : loggedOn(galaTime.date()))
         stations << entry.event + " " + entry.station;
     QCOMPARE(stations, QStringList({"dismissed " + browser, "undone " + browser, "dismissed desk",
                                     "undone desk"}));

@@ -39,8 +39,8 @@ std::vector<store::RowKey> keys(std::initializer_list<int> values) {
     return result;
 }
 
-readoutlog::Entry entry(const QString& event, const QString& row, int minute,
-                        const QString& message = "m") {
+desk::readoutlog::Entry entry(const QString& event, const QString& row, int minute,
+                              const QString& message = "m") {
     return {twoPm.addSecs(60LL * minute),
             event,
             QStringLiteral("/gala/announcer.mdb"),
@@ -113,16 +113,16 @@ void TestDeskRules::logRecordsReadBack() {
     QFETCH(QVariant, sequence);
     QFETCH(QString, message);
     const QDate date(2025, 6, day);
-    QFile::remove(readoutlog::fileOf(date));
-    const readoutlog::Entry written{QDateTime(date, QTime(9, 30, 5)),
-                                    readoutlog::dismissed,
-                                    database,
-                                    "41",
-                                    sequence,
-                                    message,
-                                    "browser 127.0.0.1 #1"};
-    QVERIFY(!readoutlog::append(written));
-    const auto entries = readoutlog::read(readoutlog::fileOf(date));
+    QFile::remove(desk::readoutlog::fileOf(date));
+    const desk::readoutlog::Entry written{QDateTime(date, QTime(9, 30, 5)),
+                                          desk::readoutlog::dismissed,
+                                          database,
+                                          "41",
+                                          sequence,
+                                          message,
+                                          "browser 127.0.0.1 #1"};
+    QVERIFY(!desk::readoutlog::append(written));
+    const auto entries = desk::readoutlog::read(desk::readoutlog::fileOf(date));
     QCOMPARE(entries.size(), size_t(1));
     QCOMPARE(entries[0].time, written.time);
     QCOMPARE(entries[0].event, written.event);
@@ -139,11 +139,11 @@ void TestDeskRules::logRecordsReadBack() {
 void TestDeskRules::logFileIsCsvWithAHeader() {
     const QDate day(2025, 7, 1);
     const QDateTime time(day, QTime(14, 32, 5), QTimeZone(7200));
-    QVERIFY(!readoutlog::append(
-        {time.toLocalTime(), readoutlog::dismissed, "/g/a.mdb", "9", 12, "a\r\n\"b\"", "desk"}));
-    QVERIFY(!readoutlog::append(
-        {time.toLocalTime(), readoutlog::undone, "/g/a.mdb", "9", 12, "a\r\n\"b\"", "desk"}));
-    const QString path = readoutlog::fileOf(day);
+    QVERIFY(!desk::readoutlog::append({time.toLocalTime(), desk::readoutlog::dismissed, "/g/a.mdb",
+                                       "9", 12, "a\r\n\"b\"", "desk"}));
+    QVERIFY(!desk::readoutlog::append(
+        {time.toLocalTime(), desk::readoutlog::undone, "/g/a.mdb", "9", 12, "a\r\n\"b\"", "desk"}));
+    const QString path = desk::readoutlog::fileOf(day);
     QVERIFY(path.endsWith("/data/kelvane/read-out-2025-07-01.csv"));
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -155,7 +155,8 @@ void TestDeskRules::logFileIsCsvWithAHeader() {
     QVERIFY(lines[1].endsWith(",dismissed,\"/g/a.mdb\",\"9\",12,\"a\r"));
     QCOMPARE(lines[2], QByteArray("\"\"b\"\"\",desk\r"));
     // A spreadsheet opening the log sees text, not a formula.
-    QVERIFY(!readoutlog::append({time, readoutlog::dismissed, "=1+1", "-2", 3, "@SUM(A1)", "+x"}));
+    QVERIFY(!desk::readoutlog::append(
+        {time, desk::readoutlog::dismissed, "=1+1", "-2", 3, "@SUM(A1)", "+x"}));
     QVERIFY(file.seek(0));
     QVERIFY(file.readAll().endsWith(",\"'=1+1\",\"'-2\",3,\"'@SUM(A1)\",'+x\r\n"));
     QCOMPARE(file.permissions() & (QFile::ReadOther | QFile::ReadGroup),
@@ -174,11 +175,11 @@ void TestDeskRules::brokenRecordsArePassedOver() {
                "too,few\r\n"
                "2025-06-14T14:01:00+01:00,dismissed,\"d\",\"3\",3,\"cut short by a cr");
     file.close();
-    const auto entries = readoutlog::read(file.fileName());
+    const auto entries = desk::readoutlog::read(file.fileName());
     QCOMPARE(entries.size(), size_t(2));
     QCOMPARE(entries[0].message, QStringLiteral("kept"));
     QCOMPARE(entries[1].station, QStringLiteral("desk"));
-    QVERIFY(readoutlog::read(dir.filePath("missing.csv")).empty());
+    QVERIFY(desk::readoutlog::read(dir.filePath("missing.csv")).empty());
 }
 
 // Whatever is found at the log's place other than the user's own folder
@@ -196,7 +197,7 @@ void TestDeskRules::logPlaceIsNeverFollowed_data() {
 void TestDeskRules::logPlaceIsNeverFollowed() {
     QFETCH(QString, kind);
     const QDate day(2025, 8, 1);
-    const QString logFolder = readoutlog::folder();
+    const QString logFolder = desk::readoutlog::folder();
     QDir(logFolder).removeRecursively();
     QFile::remove(logFolder);
     QDir().mkpath(kind == "folder link" ? QFileInfo(logFolder).path() : logFolder);
@@ -206,7 +207,7 @@ void TestDeskRules::logPlaceIsNeverFollowed() {
     QVERIFY(original.open(QIODevice::WriteOnly));
     original.write("# mine\n");
     original.close();
-    const QString path = readoutlog::fileOf(day);
+    const QString path = desk::readoutlog::fileOf(day);
     if (kind == "link")
         QVERIFY(QFile::link(target, path));
     else if (kind == "dangling")
@@ -220,9 +221,9 @@ void TestDeskRules::logPlaceIsNeverFollowed() {
         QVERIFY(makeSpecialFile(kind, path));
     QElapsedTimer clock;
     clock.start();
-    QVERIFY(readoutlog::append(
-        {QDateTime(day, QTime(9, 0)), readoutlog::dismissed, "d", "1", 1, "$(x)", "desk"}));
-    QVERIFY(readoutlog::read(path).empty());
+    QVERIFY(desk::readoutlog::append(
+        {QDateTime(day, QTime(9, 0)), desk::readoutlog::dismissed, "d", "1", 1, "$(x)", "desk"}));
+    QVERIFY(desk::readoutlog::read(path).empty());
     QVERIFY(clock.elapsed() < 2000);
     QVERIFY(original.open(QIODevice::ReadOnly));
     QCOMPARE(original.readAll(), QByteArray("# mine\n"));
@@ -235,14 +236,14 @@ void TestDeskRules::logPlaceIsNeverFollowed() {
 // dismisses it again), an undo marks it, and each event belongs to the
 // latest dismissal of its own row.
 void TestDeskRules::readOutsPairEvents() {
-    const auto readOuts = readoutlog::readOuts({
-        entry(readoutlog::dismissed, "1", 0, "one"),
-        entry(readoutlog::notDeleted, "1", 0, "one"),
-        entry(readoutlog::dismissed, "1", 1, "one"),
-        entry(readoutlog::dismissed, "2", 2, "two"),
-        entry(readoutlog::undone, "2", 3, "two"),
-        entry(readoutlog::undone, "5", 3, "never dismissed today"),
-        entry(readoutlog::dismissed, "3", 4, "three"),
+    const auto readOuts = desk::readoutlog::readOuts({
+        entry(desk::readoutlog::dismissed, "1", 0, "one"),
+        entry(desk::readoutlog::notDeleted, "1", 0, "one"),
+        entry(desk::readoutlog::dismissed, "1", 1, "one"),
+        entry(desk::readoutlog::dismissed, "2", 2, "two"),
+        entry(desk::readoutlog::undone, "2", 3, "two"),
+        entry(desk::readoutlog::undone, "5", 3, "never dismissed today"),
+        entry(desk::readoutlog::dismissed, "3", 4, "three"),
     });
     QCOMPARE(readOuts.size(), size_t(3));
     QCOMPARE(readOuts[0].message, QStringLiteral("three"));
@@ -253,7 +254,7 @@ void TestDeskRules::readOutsPairEvents() {
 }
 
 void TestDeskRules::arrivalsAreNewUntilShown() {
-    Arrivals arrivals;
+    desk::Arrivals arrivals;
     const QString db = QStringLiteral("/gala/a.mdb");
     QCOMPARE(arrivals.listed(db, keys({1, 2}), twoPm), 0);
     QVERIFY(!arrivals.isNew(key(1)));
@@ -300,7 +301,7 @@ void TestDeskRules::arrivalText() {
     QFETCH(QDateTime, arrived);
     QFETCH(QDateTime, now);
     QFETCH(QString, text);
-    QCOMPARE(::arrivalText(arrived, now), text);
+    QCOMPARE(desk::arrivalText(arrived, now), text);
 }
 
 void TestDeskRules::createdTime_data() {
@@ -318,7 +319,7 @@ void TestDeskRules::createdTime_data() {
 void TestDeskRules::createdTime() {
     QFETCH(QVariant, created);
     QFETCH(QDateTime, time);
-    QCOMPARE(::createdTime(created), time);
+    QCOMPARE(desk::createdTime(created), time);
 }
 
 void TestDeskRules::readingSizeSteps_data() {
@@ -401,8 +402,8 @@ void TestDeskRules::readingSizeIsRemembered() {
 }
 
 void TestDeskRules::historyTakesTheLatestOfItsDatabase() {
-    DismissalHistory history;
-    for (int n = 1; n <= int(DismissalHistory::levels) + 2; ++n)
+    desk::DismissalHistory history;
+    for (int n = 1; n <= int(desk::DismissalHistory::levels) + 2; ++n)
         history.push(
             {n % 2 ? "odd.mdb" : "even.mdb", key(n), n, QString::number(n), true, false, "desk"});
     history.push({"other.mdb", key(100), 100, "x", true, false, "browser 10.0.0.2 #1"});
@@ -414,14 +415,14 @@ void TestDeskRules::historyTakesTheLatestOfItsDatabase() {
     while (history.take("odd.mdb"))
         ++left;
     // The oldest went when the history was full.
-    QCOMPARE(left, int(DismissalHistory::levels) / 2 - 2);
+    QCOMPARE(left, int(desk::DismissalHistory::levels) / 2 - 2);
     // A browser takes back its own dismissal only; the desk any station's.
     QVERIFY(!history.take("other.mdb", "browser 10.0.0.3 #2"));
     QCOMPARE(history.take("other.mdb", "browser 10.0.0.2 #1")->key, key(100));
     QCOMPARE(history.take("other.mdb")->key, key(101));
     QVERIFY(!history.take("other.mdb"));
     // Long texts are kept up to a bound, the latest whatever its length.
-    const QString huge(DismissalHistory::keptCharacters, QLatin1Char('w'));
+    const QString huge(desk::DismissalHistory::keptCharacters, QLatin1Char('w'));
     for (int n = 1; n <= 3; ++n)
         history.push({"big.mdb", key(n), n, huge, true, false, "desk"});
     QCOMPARE(history.take("big.mdb")->key, key(3));
@@ -455,9 +456,9 @@ void TestDeskRules::changeReportsRefresh() {
     QFETCH(QList<int>, refreshes);
     int now = 0;
     QList<int> done;
-    ChangeRefresh refresh(
+    desk::ChangeRefresh refresh(
         [&] { done << now; },
-        [&] { return ChangeRefresh::Clock::time_point(std::chrono::milliseconds(now)); });
+        [&] { return desk::ChangeRefresh::Clock::time_point(std::chrono::milliseconds(now)); });
     int due = -1;
     const auto runUntil = [&](int time) {
         if (due >= 0 && due <= time) {
@@ -470,7 +471,7 @@ void TestDeskRules::changeReportsRefresh() {
         runUntil(report);
         refresh.changed();
         if (refresh.isGathering() && due < 0)
-            due = now + ChangeRefresh::delayMs;
+            due = now + desk::ChangeRefresh::delayMs;
     }
     runUntil(std::numeric_limits<int>::max());
     QCOMPARE(done, refreshes);

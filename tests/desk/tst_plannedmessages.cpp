@@ -15,10 +15,10 @@
 
 #include <sys/stat.h>
 
-using planned::State;
-using planned::Step;
+using desk::planned::State;
+using desk::planned::Step;
 
-Q_DECLARE_METATYPE(planned::Message)
+Q_DECLARE_METATYPE(desk::planned::Message)
 
 namespace {
 
@@ -28,9 +28,9 @@ QDateTime at(int hour, int minute) {
     return {galaDay, QTime(hour, minute)};
 }
 
-planned::Message plan(const QString& text, QTime notBefore, QTime notAfter = {},
-                      int repeatMinutes = 0) {
-    planned::Message message;
+desk::planned::Message plan(const QString& text, QTime notBefore, QTime notAfter = {},
+                            int repeatMinutes = 0) {
+    desk::planned::Message message;
     message.text = text;
     message.notBefore = notBefore;
     message.notAfter = notAfter;
@@ -40,15 +40,16 @@ planned::Message plan(const QString& text, QTime notBefore, QTime notAfter = {},
 
 QStringList events(const QDate& day) {
     QStringList result;
-    for (const readoutlog::Entry& entry : readoutlog::read(readoutlog::fileOf(day)))
+    for (const desk::readoutlog::Entry& entry :
+         desk::readoutlog::read(desk::readoutlog::fileOf(day)))
         result << entry.time.toString("HH:mm ") + entry.event;
     return result;
 }
 
-QList<State> states(const PlannedSheet& sheet) {
+QList<State> states(const desk::PlannedSheet& sheet) {
     QList<State> result;
-    for (const planned::Message& message : sheet.messages())
-        result << planned::stateAt(message, sheet.day(), sheet.now());
+    for (const desk::planned::Message& message : sheet.messages())
+        result << desk::planned::stateAt(message, sheet.day(), sheet.now());
     return result;
 }
 
@@ -79,23 +80,23 @@ void TestPlannedMessages::initTestCase() {
 }
 
 void TestPlannedMessages::cleanup() {
-    QDir(readoutlog::folder()).removeRecursively();
+    QDir(desk::readoutlog::folder()).removeRecursively();
 }
 
 void TestPlannedMessages::stepAndState_data() {
-    QTest::addColumn<planned::Message>("message");
+    QTest::addColumn<desk::planned::Message>("message");
     QTest::addColumn<QDateTime>("now");
     QTest::addColumn<Step>("step");
     QTest::addColumn<State>("state");
-    const planned::Message once = plan("Warm-up ends", QTime(9, 40));
-    const planned::Message every30 = plan("Sponsor", QTime(10, 0), QTime(12, 0), 30);
-    planned::Message listed = every30;
+    const desk::planned::Message once = plan("Warm-up ends", QTime(9, 40));
+    const desk::planned::Message every30 = plan("Sponsor", QTime(10, 0), QTime(12, 0), 30);
+    desk::planned::Message listed = every30;
     listed.rowKey = "7";
-    planned::Message readAt1005 = every30;
+    desk::planned::Message readAt1005 = every30;
     readAt1005.readAt = at(10, 5);
-    planned::Message onceRead = once;
+    desk::planned::Message onceRead = once;
     onceRead.readAt = at(9, 41);
-    planned::Message takenBack = every30;
+    desk::planned::Message takenBack = every30;
     takenBack.takenBack = true;
     QTest::newRow("before its time") << once << at(9, 39) << Step::None << State::Waiting;
     QTest::newRow("at its time") << once << at(9, 40) << Step::Add << State::Waiting;
@@ -117,12 +118,12 @@ void TestPlannedMessages::stepAndState_data() {
 }
 
 void TestPlannedMessages::stepAndState() {
-    QFETCH(planned::Message, message);
+    QFETCH(desk::planned::Message, message);
     QFETCH(QDateTime, now);
     QFETCH(Step, step);
     QFETCH(State, state);
-    QCOMPARE(planned::stepAt(message, galaDay, now), step);
-    QCOMPARE(planned::stateAt(message, galaDay, now), state);
+    QCOMPARE(desk::planned::stepAt(message, galaDay, now), step);
+    QCOMPARE(desk::planned::stateAt(message, galaDay, now), state);
 }
 
 // Each field is read as a spreadsheet writes it; what cannot be planned is
@@ -148,9 +149,9 @@ void TestPlannedMessages::csvImport() {
     QFETCH(QByteArray, csv);
     QFETCH(QStringList, plans);
     QFETCH(int, unfit);
-    const planned::Imported imported = planned::fromCsv(csv);
+    const desk::planned::Imported imported = desk::planned::fromCsv(csv);
     QStringList read;
-    for (const planned::Message& message : imported.messages)
+    for (const desk::planned::Message& message : imported.messages)
         read << QStringList{message.text, message.notBefore.toString("HH:mm"),
                             message.notAfter.toString("HH:mm"),
                             QString::number(message.repeatMinutes), QString::number(message.urgent)}
@@ -158,9 +159,9 @@ void TestPlannedMessages::csvImport() {
     QCOMPARE(read, plans);
     QCOMPARE(imported.unfit, unfit);
     // What is exported reads back as it was, the formula still a text.
-    const QByteArray exported = planned::toCsv(imported.messages);
+    const QByteArray exported = desk::planned::toCsv(imported.messages);
     QVERIFY(!exported.contains("\n="));
-    QCOMPARE(planned::fromCsv(exported).messages.size(), imported.messages.size());
+    QCOMPARE(desk::planned::fromCsv(exported).messages.size(), imported.messages.size());
 }
 
 // Sponsor thanks every half hour from 10:00 to 12:00, read out late and
@@ -170,9 +171,9 @@ void TestPlannedMessages::aGalaDay() {
     AnnouncerFixture fixture;
     fixture.addRow(3, "Event 3");
     QDateTime now = at(9, 50);
-    auto desk = std::make_unique<AnnouncerDesk>(m_settings);
+    auto desk = std::make_unique<desk::AnnouncerDesk>(m_settings);
     desk->setClock([&] { return now; });
-    auto sheet = std::make_unique<PlannedSheet>(*desk);
+    auto sheet = std::make_unique<desk::PlannedSheet>(*desk);
     openDesk(*desk, fixture.path());
     QVERIFY(!sheet->add(plan("Thanks to our sponsor", QTime(10, 0), QTime(12, 0), 30)));
     QVERIFY(!sheet->add(plan("Raffle tickets at the café", QTime(10, 15), QTime(10, 45))));
@@ -202,9 +203,9 @@ void TestPlannedMessages::aGalaDay() {
     // kelvane closed and started again: the sheet and its rows are kept,
     // and what fell due meanwhile is added once.
     sheet.reset();
-    desk = std::make_unique<AnnouncerDesk>(m_settings);
+    desk = std::make_unique<desk::AnnouncerDesk>(m_settings);
     desk->setClock([&] { return now; });
-    sheet = std::make_unique<PlannedSheet>(*desk);
+    sheet = std::make_unique<desk::PlannedSheet>(*desk);
     now = at(10, 43);
     QCOMPARE(sheet->messages().size(), size_t(2));
     openDesk(*desk, fixture.path());
@@ -229,7 +230,7 @@ void TestPlannedMessages::aGalaDay() {
              QStringList({"10:00 planned", "10:12 dismissed", "10:20 planned", "10:43 planned",
                           "10:45 expired", "10:50 dismissed", "11:20 planned", "11:35 dismissed"}));
     struct stat info {};
-    QCOMPARE(::lstat(QFile::encodeName(planned::fileOf(galaDay)).constData(), &info), 0);
+    QCOMPARE(::lstat(QFile::encodeName(desk::planned::fileOf(galaDay)).constData(), &info), 0);
     QCOMPARE(info.st_mode & 0777, 0600u);
 }
 
@@ -238,7 +239,7 @@ void TestPlannedMessages::aGalaDay() {
 void TestPlannedMessages::takesBackOnlyItsOwnText() {
     AnnouncerFixture fixture;
     fixture.addRow(0, "Thanks to our sponsor");
-    AnnouncerDesk desk(m_settings);
+    desk::AnnouncerDesk desk(m_settings);
     desk.setClock([] { return at(12, 0); });
     openDesk(desk, fixture.path());
     const store::RowKey key = desk.messages()->line(0)->key;
@@ -262,9 +263,9 @@ void TestPlannedMessages::jetFileTakesNothing() {
     const QString path = copyJetSample(name, dir.path());
     QVERIFY_JET_SAMPLE(path, name);
     const QByteArray before = fileBytes(path);
-    AnnouncerDesk desk(m_settings);
+    desk::AnnouncerDesk desk(m_settings);
     desk.setClock([] { return at(10, 0); });
-    PlannedSheet sheet(desk);
+    desk::PlannedSheet sheet(desk);
     openDesk(desk, path);
     const int listed = desk.messages()->rowCount();
     QVERIFY(!sheet.add(plan("Thanks to our sponsor", QTime(9, 0))));

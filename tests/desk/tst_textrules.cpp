@@ -68,7 +68,7 @@ void TestTextRules::splitIntoItems() {
     QFETCH(QString, text);
     QFETCH(QString, delimiter);
     QFETCH(QStringList, pieces);
-    QCOMPARE(Split_Into_Items(text, delimiter), pieces);
+    QCOMPARE(desk::Split_Into_Items(text, delimiter), pieces);
 }
 
 void TestTextRules::listLine_data() {
@@ -104,7 +104,7 @@ void TestTextRules::listLine() {
     QFETCH(QString, message);
     QFETCH(bool, more);
     QFETCH(QString, line);
-    QCOMPARE(::listLine(sequence, message, more, lineKind(sequence, {})), line);
+    QCOMPARE(desk::listLine(sequence, message, more, desk::lineKind(sequence, {})), line);
 }
 
 // Every line break, whichever way a writer or a browser made it, is one
@@ -135,7 +135,7 @@ void TestTextRules::lineBreaks() {
     QFETCH(QString, stored);
     QFETCH(QString, shown);
     QCOMPARE(store::announcer::withLineBreaks(text), stored);
-    QCOMPARE(displayText(text), shown);
+    QCOMPARE(desk::displayText(text), shown);
 }
 
 // The Sequence as the list shows it and as the read-out log keeps it: a
@@ -158,12 +158,12 @@ void TestTextRules::sequenceRules() {
     QFETCH(QVariant, sequence);
     QFETCH(QString, listed);
     QFETCH(QVariant, logged);
-    QCOMPARE(sequenceText(sequence), listed);
-    QCOMPARE(loggedSequence(sequence), logged);
+    QCOMPARE(desk::sequenceText(sequence), listed);
+    QCOMPARE(desk::loggedSequence(sequence), logged);
 }
 
 void TestTextRules::nullMessageIsEmpty() {
-    QCOMPARE(messageText(QVariant()), QString());
+    QCOMPARE(desk::messageText(QVariant()), QString());
 }
 
 void TestTextRules::fileExists_data() {
@@ -204,7 +204,7 @@ void TestTextRules::fileExists() {
     } else if (kind != QLatin1String("missing")) {
         QVERIFY(makeSpecialFile(kind, path));
     }
-    QCOMPARE(File_Exists(path), exists);
+    QCOMPARE(desk::File_Exists(path), exists);
 }
 
 void TestTextRules::hiddenMessageIsKnownByFileAndRow_data() {
@@ -229,7 +229,7 @@ void TestTextRules::hiddenMessageIsKnownByFileAndRow() {
     QFETCH(QString, file);
     QFETCH(QVariant, key);
     QFETCH(bool, hidden);
-    HiddenMessages messages;
+    desk::HiddenMessages messages;
     QVERIFY(messages.isEmpty());
     messages.hide(QStringLiteral("/gala/announcer.mdb"),
                   store::RowKey(store::valuesKey({12, QStringLiteral("Event 12\r\nGirls")})));

@@ -345,7 +345,7 @@ void TestSoak::galaLengthSession() {
                                 .arg(gone ? QStringLiteral("vanished without a dismissal")
                                           : QStringLiteral("was dismissed but is still there"))));
         if (gone)
-            QCOMPARE(*dismissed, displayText(row.message));
+            QCOMPARE(*dismissed, desk::displayText(row.message));
     }
     QCOMPARE(announcer.deletedNothing(), 0);
     QVERIFY(!announcer.dismissals().empty());

@@ -163,7 +163,7 @@ private:
     Tokens m_tokens;
     AnnouncerFixture m_fixture;
     desk::DeskSettings m_settings{m_home.filePath("desk.ini")};
-    AnnouncerDesk m_desk{m_settings};
+    desk::AnnouncerDesk m_desk{m_settings};
     std::unique_ptr<StationServer> m_server;
 };
 
@@ -1014,9 +1014,10 @@ void TestStation::announcePageHandsOutLinks() {
 // their bytes would pass 256 KiB, the older ones counted.
 void TestStation::announcePageReadsTheLog() {
     const auto logged = [](const QString& message) {
-        QVERIFY(!readoutlog::append({QDateTime::currentDateTime(), readoutlog::dismissed,
-                                     QStringLiteral("gala.sqlite"), QStringLiteral("1"), 7, message,
-                                     AnnouncerDesk::deskStation}));
+        QVERIFY(
+            !desk::readoutlog::append({QDateTime::currentDateTime(), desk::readoutlog::dismissed,
+                                       QStringLiteral("gala.sqlite"), QStringLiteral("1"), 7,
+                                       message, desk::AnnouncerDesk::deskStation}));
     };
     const OwnPage announce(page({}), m_server->link(Role::Announce).fragment(), {});
     QTRY_COMPARE(m_server->pages().size(), size_t(1));

@@ -7,49 +7,49 @@
 
 // Polls often: the answers come within a millisecond or two, and QTRY's
 // 50 ms steps would make every step of a test that much slower.
-void settle(AnnouncerDesk& desk) {
+void settle(desk::AnnouncerDesk& desk) {
     QDeadlineTimer deadline(20000);
     while (!desk.isSettled() && !deadline.hasExpired())
         QTest::qWait(1);
     QVERIFY(desk.isSettled());
 }
 
-void openDesk(AnnouncerDesk& desk, const QString& path) {
+void openDesk(desk::AnnouncerDesk& desk, const QString& path) {
     desk.open(path);
     settle(desk);
 }
 
-QStringList lines(AnnouncerDesk& desk) {
+QStringList lines(desk::AnnouncerDesk& desk) {
     QStringList result;
-    const MessageList* list = desk.messages();
+    const desk::MessageList* list = desk.messages();
     for (int line = 0; line < list->rowCount(); ++line)
         result << list->line(line)->text;
     return result;
 }
 
-void choose(AnnouncerDesk& desk, int line, const QString& station) {
-    const MessageList::Line* chosen = desk.messages()->line(line);
+void choose(desk::AnnouncerDesk& desk, int line, const QString& station) {
+    const desk::MessageList::Line* chosen = desk.messages()->line(line);
     QVERIFY(chosen);
     desk.choose(chosen->key, station);
     settle(desk);
 }
 
-void dismiss(AnnouncerDesk& desk, const QString& station) {
+void dismiss(desk::AnnouncerDesk& desk, const QString& station) {
     desk.dismiss(station);
     settle(desk);
 }
 
-void undo(AnnouncerDesk& desk, const QString& station) {
+void undo(desk::AnnouncerDesk& desk, const QString& station) {
     desk.undo(station);
     settle(desk);
 }
 
-void refresh(AnnouncerDesk& desk) {
+void refresh(desk::AnnouncerDesk& desk) {
     desk.refresh();
     settle(desk);
 }
 
-void check(AnnouncerDesk& desk) {
+void check(desk::AnnouncerDesk& desk) {
     desk.check();
     settle(desk);
 }

@@ -7,14 +7,15 @@
 
 // Driving an announcer desk as its views do, each step waited for: the
 // desk's database answers from a thread of its own.
-void settle(AnnouncerDesk& desk);
+void settle(desk::AnnouncerDesk& desk);
 // Opens the desk on path and waits for the first listing.
-void openDesk(AnnouncerDesk& desk, const QString& path);
+void openDesk(desk::AnnouncerDesk& desk, const QString& path);
 // The list's lines, as every view shows them.
-QStringList lines(AnnouncerDesk& desk);
-void choose(AnnouncerDesk& desk, int line, const QString& station = AnnouncerDesk::deskStation);
-void dismiss(AnnouncerDesk& desk, const QString& station = AnnouncerDesk::deskStation);
-void undo(AnnouncerDesk& desk, const QString& station = AnnouncerDesk::deskStation);
-void refresh(AnnouncerDesk& desk);
+QStringList lines(desk::AnnouncerDesk& desk);
+void choose(desk::AnnouncerDesk& desk, int line,
+            const QString& station = desk::AnnouncerDesk::deskStation);
+void dismiss(desk::AnnouncerDesk& desk, const QString& station = desk::AnnouncerDesk::deskStation);
+void undo(desk::AnnouncerDesk& desk, const QString& station = desk::AnnouncerDesk::deskStation);
+void refresh(desk::AnnouncerDesk& desk);
 // One of the desk's regular looks at the file.
-void check(AnnouncerDesk& desk);
+void check(desk::AnnouncerDesk& desk);

@@ -48,10 +48,10 @@ int main(int argc, char** argv) {
     }
     // The desk's settings stay with the test's home.
     desk::DeskSettings settings(desk::DeskSettings::defaultPath());
-    AnnouncerDesk desk(settings);
+    desk::AnnouncerDesk desk(settings);
     desk.setDisplayOnly(arguments.contains(QStringLiteral("--display-only")));
     desk.open(arguments[1]);
-    PlannedSheet planned(desk);
+    desk::PlannedSheet planned(desk);
     station::StationServer server(desk, &planned);
     station::Address address{QHostAddress(QHostAddress::LocalHost), 0};
     if (const store::Failure failure = server.start(address)) {
@@ -66,7 +66,7 @@ int main(int argc, char** argv) {
                      [&server] { printLinks(server); });
     // The desk looks at the file as the announcer screen does.
     QTimer look;
-    QObject::connect(&look, &QTimer::timeout, &desk, &AnnouncerDesk::check);
+    QObject::connect(&look, &QTimer::timeout, &desk, &desk::AnnouncerDesk::check);
     look.start(5000);
     QSocketNotifier input(0, QSocketNotifier::Read);
     QObject::connect(&input, &QSocketNotifier::activated, &app, [&] {

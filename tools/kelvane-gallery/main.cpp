@@ -133,13 +133,16 @@ void showReadOutToday(const QString& folder) {
     QDateTime time = QDateTime::currentDateTime().addSecs(-1800);
     for (int n = 0; n < 5; ++n) {
         time = time.addSecs(170 + 40 * n);
-        warnIf(readoutlog::append({time, readoutlog::dismissed, database, QString::number(n + 1),
-                                   n + 11, feed::demoMessage(n), AnnouncerDesk::deskStation}));
+        warnIf(desk::readoutlog::append({time, desk::readoutlog::dismissed, database,
+                                         QString::number(n + 1), n + 11, feed::demoMessage(n),
+                                         desk::AnnouncerDesk::deskStation}));
     }
-    warnIf(readoutlog::append({time.addSecs(20), readoutlog::undone, database, QStringLiteral("5"),
-                               15, feed::demoMessage(4), AnnouncerDesk::deskStation}));
-    (new ReadOutToday(readoutlog::readOuts(readoutlog::read(readoutlog::fileOf(time.date()))),
-                      desk::SentSequences{}))
+    warnIf(desk::readoutlog::append({time.addSecs(20), desk::readoutlog::undone, database,
+                                     QStringLiteral("5"), 15, feed::demoMessage(4),
+                                     desk::AnnouncerDesk::deskStation}));
+    (new ReadOutToday(
+         desk::readoutlog::readOuts(desk::readoutlog::read(desk::readoutlog::fileOf(time.date()))),
+         desk::SentSequences{}))
         ->show();
 }
 
@@ -191,7 +194,7 @@ void showPlannedMessages(const QString& folder) {
     const QTime now = QTime::currentTime();
     const auto plan = [](const QString& text, QTime notBefore, QTime notAfter, int repeat,
                          bool urgent) {
-        planned::Message message;
+        desk::planned::Message message;
         message.text = text;
         message.notBefore = notBefore;
         message.notAfter = notAfter;
