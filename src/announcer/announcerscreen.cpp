@@ -76,7 +76,7 @@ AnnouncerScreen::AnnouncerScreen(desk::AnnouncerDesk& desk, station::StationServ
     connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &AnnouncerScreen::onSelectionChanged);
     connect(&m_desk, &desk::AnnouncerDesk::listChanged, this, &AnnouncerScreen::showList);
-    connect(&m_desk, &desk::AnnouncerDesk::shownChanged, this, &AnnouncerScreen::showShown);
+    connect(&m_display, &desk::DeskDisplay::shownChanged, this, &AnnouncerScreen::showShown);
     connect(&m_desk, &desk::AnnouncerDesk::conditionChanged, this, &AnnouncerScreen::showCaption);
     connect(&m_station, &station::StationServer::listeningChanged, this,
             &AnnouncerScreen::showCaption);
@@ -86,13 +86,14 @@ AnnouncerScreen::AnnouncerScreen(desk::AnnouncerDesk& desk, station::StationServ
     connect(list->verticalScrollBar(), &QScrollBar::valueChanged, this,
             &AnnouncerScreen::listScrolled);
     m_ui->Current_Announcement->installEventFilter(this);
-    connect(&m_desk, &desk::AnnouncerDesk::notice, this,
-            [this](const QString& text) { ui::postMessage(text, this); });
+    const auto post = [this](const QString& text) { ui::postMessage(text, this); };
+    connect(&m_desk, &desk::AnnouncerDesk::notice, this, post);
+    connect(&m_display, &desk::DeskDisplay::notice, this, post);
     connect(&m_desk, &desk::AnnouncerDesk::arrived, this, &AnnouncerScreen::noticeArrivals);
     connect(&m_desk, &desk::AnnouncerDesk::closed, this, &AnnouncerScreen::deskClosed);
     connect(&m_desk.settings(), &desk::DeskSettings::changed, this,
             &AnnouncerScreen::showReadingPoints);
-    connect(m_ui->Command2, &QPushButton::clicked, this, [this] { m_desk.dismiss(); });
+    connect(m_ui->Command2, &QPushButton::clicked, this, [this] { m_display.dismiss(); });
     connect(m_ui->Command1, &QPushButton::clicked, this, &AnnouncerScreen::exitScreen);
     addShortcuts();
 }
@@ -112,8 +113,8 @@ void AnnouncerScreen::addShortcuts() {
     };
     onKeys({Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}, &AnnouncerScreen::chooseCurrentLine,
            m_ui->Announcement_List);
-    onKeys({Qt::Key_Delete}, [this] { m_desk.dismiss(); });
-    onKeys({QKeySequence::Undo}, [this] { m_desk.undo(); });
+    onKeys({Qt::Key_Delete}, [this] { m_display.dismiss(); });
+    onKeys({QKeySequence::Undo}, [this] { m_display.undo(); });
     onKeys({Qt::Key_F5}, [this] { m_desk.refresh(); });
     onKeys({Qt::Key_F1}, &AnnouncerScreen::showKeys);
     onKeys({Qt::CTRL | Qt::Key_H}, &AnnouncerScreen::showReadOutToday);
@@ -196,7 +197,7 @@ void AnnouncerScreen::showList() {
     const QPersistentModelIndex top = m_topLine;
     if (top.isValid())
         list->scrollTo(top, QAbstractItemView::PositionAtTop);
-    const int shown = m_desk.messages()->rowOf(m_desk.shownKey());
+    const int shown = m_desk.messages()->rowOf(m_display.shownKey());
     if (shown >= 0)
         putCursorOn(shown);
     else if (!list->currentIndex().isValid())
@@ -218,8 +219,8 @@ void AnnouncerScreen::putCursorOn(int row) {
 }
 
 void AnnouncerScreen::showShown() {
-    m_ui->Current_Announcement->setPlainText(m_desk.shownText());
-    putCursorOn(m_desk.messages()->rowOf(m_desk.shownKey()));
+    m_ui->Current_Announcement->setPlainText(m_display.shownText());
+    putCursorOn(m_desk.messages()->rowOf(m_display.shownKey()));
 }
 
 void AnnouncerScreen::showCaption() {
@@ -319,7 +320,7 @@ void AnnouncerScreen::chooseLine(int line) {
             m_choicePending = false;
             // Nothing stays highlighted, so the same line can be chosen again.
             m_ui->Announcement_List->selectionModel()->clearSelection();
-            m_desk.choose(key);
+            m_display.choose(key);
         },
         Qt::QueuedConnection);
 }

@@ -100,6 +100,7 @@ private:
 
     std::unique_ptr<Ui::AnnouncerScreen> m_ui;
     desk::AnnouncerDesk& m_desk;
+    desk::DeskDisplay& m_display = m_desk.windowDisplay();
     station::StationServer& m_station;
     StationWindow* m_stationWindow = nullptr;
     desk::PlannedSheet* m_planned;

@@ -98,10 +98,21 @@ void AnnouncerDesk::letGo() {
     m_refreshAgain = false;
 }
 
+std::unique_ptr<DeskDisplay> AnnouncerDesk::openDisplay(const QString& station) {
+    std::unique_ptr<DeskDisplay> display(new DeskDisplay(*this, station));
+    std::erase_if(m_displays, [](const DisplayPointer& gone) { return gone.isNull(); });
+    m_displays.emplace_back(display.get());
+    return display;
+}
+
+std::vector<AnnouncerDesk::DisplayPointer> AnnouncerDesk::liveDisplays() const {
+    return m_displays;
+}
+
 void AnnouncerDesk::forgetListAndDisplays() {
-    for (auto& [station, display] : m_displays) {
-        display = {};
-        showOn(station);
+    for (const DisplayPointer& display : liveDisplays()) {
+        if (display)
+            display->show(std::nullopt, {}, false);
     }
     m_messages.setLines({});
     m_hasListing = false;
@@ -174,22 +185,21 @@ void AnnouncerDesk::reopen() {
     m_database = std::make_unique<AnnouncerDatabase>(
         m_path, whileOpen<bool>([this](const auto& outcome) { opened(outcome, true); }));
     startListing();
-    for (auto& [station, display] : m_displays) {
-        if (!std::exchange(display.armed, false) || !display.row)
+    for (const DisplayPointer& display : liveDisplays()) {
+        if (!display || !std::exchange(display->m_armed, false) || !display->m_row)
             continue;
-        m_database->readRow(
-            display.row->key,
-            whileOpen<std::optional<ChosenRow>>([this, station = station](const auto& outcome) {
-                if (outcome.ok())
-                    keepDismissIfStillThere(station, outcome.value());
-            }));
+        m_database->readRow(display->m_row->key,
+                            whileOpen<std::optional<ChosenRow>>([display](const auto& outcome) {
+                                if (outcome.ok())
+                                    keepDismissIfStillThere(display, outcome.value());
+                            }));
     }
 }
 
-void AnnouncerDesk::keepDismissIfStillThere(const QString& station,
+void AnnouncerDesk::keepDismissIfStillThere(DeskDisplay* display,
                                             const std::optional<ChosenRow>& row) {
-    if (const auto display = m_displays.find(station); display != m_displays.end())
-        display->second.armed = row && display->second.row && *row == *display->second.row;
+    if (display)
+        display->m_armed = row && display->m_row && *row == *display->m_row;
 }
 
 // Answers on their way from a database closed meanwhile never come.
@@ -291,58 +301,56 @@ void AnnouncerDesk::listed(const store::Outcome<std::vector<ListedRow>>& outcome
 // station's display: it stays readable, but marked, and Dismiss no longer
 // acts on it.
 void AnnouncerDesk::markShownIfGone() {
-    for (auto& [station, display] : m_displays) {
-        if (!display.row)
+    for (const DisplayPointer& display : liveDisplays()) {
+        if (!display || !display->m_row)
             continue;
-        const bool gone = m_messages.rowOf(display.row->key) < 0;
-        if (gone == display.gone)
+        const bool gone = m_messages.rowOf(display->m_row->key) < 0;
+        if (gone == display->m_gone)
             continue;
-        display.gone = gone;
+        display->m_gone = gone;
         if (gone)
-            display.armed = false;
-        showOn(station);
-        if (station == deskStation)
+            display->m_armed = false;
+        emit display->shownChanged();
+        if (display == m_window.get())
             emit conditionChanged();
     }
 }
 
-void AnnouncerDesk::choose(const store::RowKey& key, const QString& station) {
+void AnnouncerDesk::choose(DeskDisplay& display, const store::RowKey& key) {
     if (!m_database)
         return;
-    m_displays.try_emplace(station);
     m_arrivals.shown(key);
     m_messages.newnessChanged();
+    const DisplayPointer asking(&display);
     m_database->readRow(key,
-                        whileOpen<std::optional<ChosenRow>>([this, station](const auto& outcome) {
+                        whileOpen<std::optional<ChosenRow>>([this, asking](const auto& outcome) {
                             if (!outcome.ok())
-                                troubled(station, outcome.error(),
+                                troubled(asking, outcome.error(),
                                          tr("The message could not be read; choose it again"));
                             else
-                                showChosen(station, outcome.value());
+                                showChosen(asking, outcome.value());
                             refresh();
                         }));
 }
 
 // A row gone by the time it was read leaves the display as it was; so
-// does one without a Sequence, which cannot be chosen. A station that went
-// away meanwhile gets nothing.
-void AnnouncerDesk::showChosen(const QString& station, const std::optional<ChosenRow>& row) {
-    const auto display = m_displays.find(station);
-    if (!row || row->sequence.isNull() || display == m_displays.end())
+// does one without a Sequence, which cannot be chosen. A display whose
+// station went away meanwhile gets nothing.
+void AnnouncerDesk::showChosen(DeskDisplay* display, const std::optional<ChosenRow>& row) {
+    if (!row || row->sequence.isNull() || !display)
         return;
     if (const auto number = sequenceNumber(row->sequence))
         m_currentSequence = *number;
-    display->second = {row, desk::shownText(messageText(row->message), row->messageLength), true,
-                       false};
-    showOn(station);
+    display->show(row, desk::shownText(messageText(row->message), row->messageLength), true);
 }
 
-void AnnouncerDesk::dismiss(const QString& station) {
-    const auto display = m_displays.find(station);
-    if (!m_database || m_displayOnly || display == m_displays.end())
+// A dismissal on its way finishes even if its station goes meanwhile: the
+// message is logged and deleted all the same.
+void AnnouncerDesk::dismiss(DeskDisplay& display) {
+    if (!m_database || m_displayOnly)
         return;
-    const std::optional<ChosenRow>& shownRow = display->second.row;
-    if (!std::exchange(display->second.armed, false) || !shownRow) {
+    const std::optional<ChosenRow>& shownRow = display.m_row;
+    if (!std::exchange(display.m_armed, false) || !shownRow) {
         refresh();
         return;
     }
@@ -353,10 +361,11 @@ void AnnouncerDesk::dismiss(const QString& station) {
                                      shown,
                                      shown.size() >= shownRow->messageLength,
                                      !m_database->canDeleteRows(),
-                                     station};
-    m_database->dismissRow(*shownRow, shown, m_clock(), dismissal.hiddenOnly, station,
-                           whileOpen<DismissedRow>([this, dismissal](const auto& outcome) {
-                               dismissed(dismissal, outcome);
+                                     display.station()};
+    m_database->dismissRow(*shownRow, shown, m_clock(), dismissal.hiddenOnly, display.station(),
+                           whileOpen<DismissedRow>([this, display = DisplayPointer(&display),
+                                                    dismissal](const auto& outcome) {
+                               dismissed(display, dismissal, outcome);
                            }));
 }
 
@@ -364,20 +373,17 @@ void AnnouncerDesk::dismiss(const QString& station) {
 // and Undo can put it back. A busy or unreachable database, a log that
 // cannot be written or a delete the database refused changes nothing; the
 // message stays on display, ready to be dismissed again.
-void AnnouncerDesk::dismissed(const DismissedMessage& dismissal,
+void AnnouncerDesk::dismissed(DeskDisplay* display, const DismissedMessage& dismissal,
                               const store::Outcome<DismissedRow>& outcome) {
-    const QString& station = dismissal.station;
-    const auto display = m_displays.find(station);
-    const bool stillShown = display != m_displays.end() && display->second.row &&
-                            display->second.row->key == dismissal.key;
+    const bool stillShown = display && display->m_row && display->m_row->key == dismissal.key;
     if (!outcome.ok() || outcome.value().result == DismissedRow::Result::NotLogged) {
         if (stillShown)
-            display->second.armed = true;
+            display->m_armed = true;
         if (!outcome.ok())
-            troubled(station, outcome.error(),
+            troubled(display, outcome.error(),
                      tr("The message has not been dismissed; press Dismiss This Message again"));
         else
-            tell(station, tr("The message has not been dismissed: the read-out log could not be "
+            tell(display, tr("The message has not been dismissed: the read-out log could not be "
                              "written (%1).")
                               .arg(outcome.value().logFailure));
         return;
@@ -392,10 +398,10 @@ void AnnouncerDesk::dismissed(const DismissedMessage& dismissal,
     m_history.push(done);
     emit rowDismissed(done.key, m_clock());
     if (stillShown)
-        hideShown(station);
+        display->show(std::nullopt, {}, false);
     refresh();
     if (done.hiddenOnly && m_hidden.tellOnce())
-        tell(station, tr("This announcer database can only be read on this computer. Dismissed "
+        tell(display, tr("This announcer database can only be read on this computer. Dismissed "
                          "messages are hidden from the list until kelvane is closed, but they stay "
                          "in the file."));
 }
@@ -404,55 +410,58 @@ void AnnouncerDesk::dismissed(const DismissedMessage& dismissal,
 // other database gets the message back as a new row (unless an identical
 // one is there already); a database that does not allow that is named
 // plainly, and the dismissal stays in the history and in the log.
-void AnnouncerDesk::undo(const QString& station) {
+void AnnouncerDesk::undo(DeskDisplay& display) {
     if (!m_database || m_displayOnly)
         return;
+    const bool atWindow = &display == m_window.get();
     std::optional<DismissedMessage> dismissal =
-        m_history.take(m_path, station == deskStation ? QString() : station);
+        m_history.take(m_path, atWindow ? QString() : display.station());
     if (!dismissal) {
-        tell(station, tr("There is no dismissal to undo."));
+        tell(&display, tr("There is no dismissal to undo."));
         return;
     }
     if (dismissal->hiddenOnly) {
-        undoHidden(station, *dismissal);
+        undoHidden(display, *dismissal);
         return;
     }
     if (!dismissal->whole) {
-        tell(station, station == deskStation
-                          ? tr("This message is too long to be put back. Its start is in the "
-                               "read-out log (Ctrl+H).")
-                          : tr("This message is too long to be put back. Its start is in the "
-                               "read-out log at the desk."));
+        tell(&display, atWindow ? tr("This message is too long to be put back. Its start is in the "
+                                     "read-out log (Ctrl+H).")
+                                : tr("This message is too long to be put back. Its start is in the "
+                                     "read-out log at the desk."));
         return;
     }
-    m_database->addRow(logEntry(readoutlog::undone, station, *dismissal), dismissal->sequence,
+    m_database->addRow(logEntry(readoutlog::undone, display.station(), *dismissal),
+                       dismissal->sequence,
                        whileOpen<AnnouncerDatabase::Added>(
-                           [this, station, dismissal = *dismissal](const auto& outcome) {
-                               restored(station, dismissal, outcome);
-                           }));
+                           [this, display = DisplayPointer(&display), dismissal = *dismissal](
+                               const auto& outcome) { restored(display, dismissal, outcome); }));
 }
 
-void AnnouncerDesk::undoHidden(const QString& station, const DismissedMessage& dismissal) {
+void AnnouncerDesk::undoHidden(DeskDisplay& display, const DismissedMessage& dismissal) {
     m_hidden.unhide(m_path, dismissal.key);
     m_arrivals.known(dismissal.key, m_clock());
     emit rowRestored(dismissal.key, dismissal.key);
-    showPutBack(station, dismissal, dismissal.key);
+    showPutBack(&display, dismissal, dismissal.key);
     refresh();
-    m_database->log(logEntry(readoutlog::undone, station, dismissal),
-                    whileOpen<store::Failure>([this, station](const auto& outcome) {
-                        if (outcome.ok() && outcome.value())
-                            tell(station, logFailedAfterUndo(outcome.value().reason()));
-                    }));
+    m_database->log(
+        logEntry(readoutlog::undone, display.station(), dismissal),
+        whileOpen<store::Failure>([display = DisplayPointer(&display)](const auto& outcome) {
+            if (outcome.ok() && outcome.value())
+                tell(display, logFailedAfterUndo(outcome.value().reason()));
+        }));
 }
 
-void AnnouncerDesk::restored(const QString& station, const DismissedMessage& dismissal,
+// An Undo whose station went meanwhile still puts the message back, or
+// keeps the dismissal for the next Undo.
+void AnnouncerDesk::restored(DeskDisplay* display, const DismissedMessage& dismissal,
                              const store::Outcome<AnnouncerDatabase::Added>& outcome) {
     if (!outcome.ok()) {
         m_history.putBack(dismissal);
         // The desk's window has keys; a page has buttons and no log of its own.
-        const bool atDesk = station == deskStation;
+        const bool atDesk = display == m_window.get();
         if (DatabaseTrouble::kindOf(outcome.error()) == DatabaseTrouble::Kind::Failed)
-            tell(station, (atDesk ? tr("The dismissal cannot be undone: this announcer database "
+            tell(display, (atDesk ? tr("The dismissal cannot be undone: this announcer database "
                                        "does not let kelvane add the message back (%1). The "
                                        "message is in today's read-out log (Ctrl+H).")
                                   : tr("The dismissal cannot be undone: this announcer database "
@@ -460,25 +469,25 @@ void AnnouncerDesk::restored(const QString& station, const DismissedMessage& dis
                                        "message is in today's read-out log at the desk."))
                               .arg(outcome.error().description()));
         else
-            troubled(station, outcome.error(),
+            troubled(display, outcome.error(),
                      atDesk ? tr("The message has not been put back; press Ctrl+Z again")
                             : tr("The message has not been put back; press Undo again"));
         return;
     }
     m_arrivals.known(outcome.value().key, m_clock());
     emit rowRestored(dismissal.key, outcome.value().key);
-    showPutBack(station, dismissal, outcome.value().key);
+    showPutBack(display, dismissal, outcome.value().key);
     refresh();
     if (outcome.value().logFailure)
-        tell(station, logFailedAfterUndo(outcome.value().logFailure.reason()));
+        tell(display, logFailedAfterUndo(outcome.value().logFailure.reason()));
 }
 
 // The message Undo put back is on the display of the station that undid
 // it, as if chosen there: the announcer sees what came back, and Dismiss
 // acts on it again.
-void AnnouncerDesk::showPutBack(const QString& station, const DismissedMessage& dismissal,
+void AnnouncerDesk::showPutBack(DeskDisplay* display, const DismissedMessage& dismissal,
                                 const store::RowKey& key) {
-    showChosen(station, ChosenRow{key, dismissal.sequence, dismissal.message.left(shownCharacters),
+    showChosen(display, ChosenRow{key, dismissal.sequence, dismissal.message.left(shownCharacters),
                                   dismissal.message.size()});
 }
 
@@ -614,70 +623,20 @@ readoutlog::Entry AnnouncerDesk::logEntry(const QString& event, const QString& s
             station};
 }
 
-void AnnouncerDesk::hideShown(const QString& station) {
-    if (const auto display = m_displays.find(station); display != m_displays.end()) {
-        display->second = {};
-        showOn(station);
-    }
+void AnnouncerDesk::tell(DeskDisplay* display, const QString& text) {
+    if (display)
+        emit display->notice(text);
 }
 
-void AnnouncerDesk::forgetStation(const QString& station) {
-    if (station != deskStation)
-        m_displays.erase(station);
-}
-
-const AnnouncerDesk::Display* AnnouncerDesk::displayOf(const QString& station) const {
-    const auto display = m_displays.find(station);
-    return display == m_displays.end() ? nullptr : &display->second;
-}
-
-QString AnnouncerDesk::shownText(const QString& station) const {
-    const Display* display = displayOf(station);
-    if (!display)
-        return {};
-    return display->gone ? tr("\u2014 no longer in the database \u2014") + QStringLiteral("\n\n") +
-                               display->text
-                         : display->text;
-}
-
-bool AnnouncerDesk::shownIsGone(const QString& station) const {
-    const Display* display = displayOf(station);
-    return display && display->gone;
-}
-
-store::RowKey AnnouncerDesk::shownKey(const QString& station) const {
-    const Display* display = displayOf(station);
-    return display && display->row ? display->row->key : store::RowKey();
-}
-
-bool AnnouncerDesk::canDismiss(const QString& station) const {
-    const Display* display = displayOf(station);
-    return display && display->armed && !m_displayOnly;
-}
-
-void AnnouncerDesk::showOn(const QString& station) {
-    if (station == deskStation)
-        emit shownChanged();
-    else
-        emit stationShownChanged(station);
-}
-
-void AnnouncerDesk::tell(const QString& station, const QString& text) {
-    if (station == deskStation)
-        emit notice(text);
-    else
-        emit stationNotice(station, text);
-}
-
-void AnnouncerDesk::troubled(const QString& station, const store::KelvaneError& error,
+void AnnouncerDesk::troubled(DeskDisplay* display, const store::KelvaneError& error,
                              const QString& whatNow) {
     const DatabaseTrouble::Kind kind = DatabaseTrouble::kindOf(error);
     if (kind == DatabaseTrouble::Kind::Failed) {
-        tell(station, error.description());
+        tell(display, error.description());
         return;
     }
     noteTrouble(error);
-    tell(station, troubleMessage(kind, whatNow));
+    tell(display, troubleMessage(kind, whatNow));
 }
 
 // A list that cannot be read because of the database's content is said
@@ -702,9 +661,8 @@ void AnnouncerDesk::clearTrouble() {
 
 DeskCondition AnnouncerDesk::condition() const {
     const DatabaseTrouble::Kind trouble = m_trouble.toldKind(QDateTime::currentDateTime());
-    return {m_closedReason,
-            m_database && m_database->isOpened() && !m_database->canDeleteRows(),
-            displayOf(deskStation)->gone, trouble,
+    return {m_closedReason, m_database && m_database->isOpened() && !m_database->canDeleteRows(),
+            m_window->shownIsGone(), trouble,
             trouble == DatabaseTrouble::Kind::None ? QDateTime() : m_trouble.since()};
 }
 

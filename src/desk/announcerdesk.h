@@ -5,18 +5,20 @@
 #include "changerefresh.h"
 #include "databasetrouble.h"
 #include "deskcondition.h"
+#include "deskdisplay.h"
 #include "desksettings.h"
 #include "dismissalhistory.h"
 #include "hiddenmessages.h"
 #include "messagelist.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QTimer>
 
 #include <functional>
-#include <map>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace desk {
 
@@ -89,21 +91,12 @@ public:
     // look opens the path again.
     void setKeepsTrying(bool keepsTrying) { m_keepsTrying = keepsTrying; }
     // Every station that works the desk has a message on display of its
-    // own: the desk's window (deskStation) and each browser that may
-    // announce, named by the station. A station chooses, dismisses and
-    // undoes only for itself, so Dismiss never deletes a message that
-    // another station chose meanwhile; the read-out log names the station.
+    // own: the desk's window, which always has one (named deskStation in
+    // the read-out log), and each browser page that announces, which opens
+    // one under its station's name and lets it go when it leaves.
     static inline const QString deskStation = QStringLiteral("desk");
-    void choose(const store::RowKey& key, const QString& station = deskStation);
-    // Dismisses the message on the station's display: logged whole, then
-    // deleted (or on a file that can only be read here, hidden for the run).
-    void dismiss(const QString& station = deskStation);
-    // Puts back the latest dismissal on this database: any station's at
-    // the desk, a browser's own one at that browser; what came back is on
-    // the display of the station that undid it.
-    void undo(const QString& station = deskStation);
-    // A station that has gone: what it had on display is forgotten.
-    void forgetStation(const QString& station);
+    [[nodiscard]] DeskDisplay& windowDisplay() const { return *m_window; }
+    [[nodiscard]] std::unique_ptr<DeskDisplay> openDisplay(const QString& station);
 
     // A message an official sent from a browser station: added through the
     // row source like a message Undo puts back, with the Sequence for sent
@@ -142,15 +135,6 @@ public:
     // The list was read from the open database, not emptied by an opening
     // or a closing that has not been read yet.
     [[nodiscard]] bool hasListing() const { return m_hasListing; }
-    // The message on display, as the text box shows it; empty when none is.
-    // One that another station or program deleted meanwhile stays on
-    // display, marked.
-    [[nodiscard]] QString shownText(const QString& station = deskStation) const;
-    [[nodiscard]] store::RowKey shownKey(const QString& station = deskStation) const;
-    // The message on display is no longer in the database.
-    [[nodiscard]] bool shownIsGone(const QString& station = deskStation) const;
-    // Dismiss acts only on a message shown in this opening of the desk.
-    [[nodiscard]] bool canDismiss(const QString& station = deskStation) const;
     // Current_Sequence: the Sequence of the message last chosen.
     [[nodiscard]] qint16 currentSequence() const { return m_currentSequence; }
     // How the desk stands: a file that can only be read here, a message on
@@ -162,13 +146,9 @@ public:
 
 signals:
     void listChanged();
-    // What the desk's window has on display changed.
-    void shownChanged();
-    // Something the announcer must be told (a refused dismissal, say).
+    // Something the announcer must be told that is about no display: a
+    // list that cannot be read.
     void notice(const QString& text);
-    // The same for a browser station.
-    void stationShownChanged(const QString& station);
-    void stationNotice(const QString& station, const QString& text);
     void conditionChanged();
     // Whether the desk can take sent messages may have changed.
     void takingMessagesChanged();
@@ -182,33 +162,34 @@ signals:
     void closed(const QString& reason);
 
 private:
-    struct Display {
-        std::optional<ChosenRow> row;
-        QString text;
-        bool armed = false;
-        // The row is no longer in the database.
-        bool gone = false;
-    };
-    [[nodiscard]] const Display* displayOf(const QString& station) const;
-    void showOn(const QString& station);
-    void tell(const QString& station, const QString& text);
+    friend class DeskDisplay;
+    using DisplayPointer = QPointer<DeskDisplay>;
+    // The displays handed out, as a copy: a station may go while they are
+    // told something, and its pointer turns null.
+    [[nodiscard]] std::vector<DisplayPointer> liveDisplays() const;
+    void choose(DeskDisplay& display, const store::RowKey& key);
+    void dismiss(DeskDisplay& display);
+    void undo(DeskDisplay& display);
+    // Tells a display that is still there.
+    static void tell(DeskDisplay* display, const QString& text);
     void opened(const store::Outcome<bool>& outcome, bool reopening);
     void letGo();
     void forgetListAndDisplays();
     void hideWhatWasReadOut(const std::vector<readoutlog::ReadOut>& readOuts);
     void markShownIfGone();
     void reopen();
-    void keepDismissIfStillThere(const QString& station, const std::optional<ChosenRow>& row);
+    static void keepDismissIfStillThere(DeskDisplay* display, const std::optional<ChosenRow>& row);
     void startListing();
     // A refresh the desk asks for itself, done only while a view shows it.
     void refreshForViews();
     void listed(const store::Outcome<std::vector<ListedRow>>& outcome);
-    void showChosen(const QString& station, const std::optional<ChosenRow>& row);
-    void dismissed(const DismissedMessage& dismissal, const store::Outcome<DismissedRow>& outcome);
-    void undoHidden(const QString& station, const DismissedMessage& dismissal);
-    void restored(const QString& station, const DismissedMessage& dismissal,
+    void showChosen(DeskDisplay* display, const std::optional<ChosenRow>& row);
+    void dismissed(DeskDisplay* display, const DismissedMessage& dismissal,
+                   const store::Outcome<DismissedRow>& outcome);
+    void undoHidden(DeskDisplay& display, const DismissedMessage& dismissal);
+    void restored(DeskDisplay* display, const DismissedMessage& dismissal,
                   const store::Outcome<AnnouncerDatabase::Added>& outcome);
-    void showPutBack(const QString& station, const DismissedMessage& dismissal,
+    void showPutBack(DeskDisplay* display, const DismissedMessage& dismissal,
                      const store::RowKey& key);
     // Adds a message with the Sequence of its kind, logged as event.
     void addMessage(const QString& event, const desk::SentSequences& sequences, bool urgent,
@@ -218,9 +199,8 @@ private:
                const std::function<void(const Sent&)>& done);
     void readLog();
     void logRead(const std::optional<std::vector<readoutlog::ReadOut>>& readOuts);
-    void hideShown(const QString& station);
-    // Notes the trouble an error stands for and tells the station what to do now.
-    void troubled(const QString& station, const store::KelvaneError& error, const QString& whatNow);
+    // Notes the trouble an error stands for and tells the display what to do now.
+    void troubled(DeskDisplay* display, const store::KelvaneError& error, const QString& whatNow);
     void noteTrouble(const store::KelvaneError& error);
     void clearTrouble();
     void closeFor(const QString& reason);
@@ -241,8 +221,10 @@ private:
     std::function<QDateTime()> m_clock = [] { return QDateTime::currentDateTime(); };
     Arrivals m_arrivals;
     MessageList m_messages{m_arrivals, [this] { return m_clock(); }};
-    // What each station has on display; the desk's window always has one.
-    std::map<QString, Display> m_displays{{deskStation, {}}};
+    // The displays handed out; those of stations that have gone are null
+    // until the next display is opened.
+    std::vector<DisplayPointer> m_displays;
+    const std::unique_ptr<DeskDisplay> m_window = openDisplay(deskStation);
     qint16 m_currentSequence = 0;
     DismissalHistory m_history;
     HiddenMessages m_hidden;

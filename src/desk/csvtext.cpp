@@ -2,9 +2,7 @@
 
 #include <utility>
 
-namespace desk {
-
-namespace csv {
+namespace desk::csv {
 
 namespace {
 
@@ -80,6 +78,4 @@ std::vector<QStringList> parse(const QString& text) {
     return records;
 }
 
-} // namespace csv
-
-} // namespace desk
+} // namespace desk::csv

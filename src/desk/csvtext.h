@@ -7,13 +7,11 @@
 
 #include <vector>
 
-namespace desk {
-
 // CSV as a spreadsheet opens it (RFC 4180, UTF-8, CR LF), kept safe from
 // formulas: a text field that begins with = + - @, a tab, a CR or an
 // apostrophe is written after one more apostrophe, so a spreadsheet never
 // takes it for a formula; reading takes that apostrophe off again.
-namespace csv {
+namespace desk::csv {
 
 QString guarded(const QString& field);
 QString unguarded(const QString& field);
@@ -26,6 +24,4 @@ QByteArray record(const QStringList& fields, const QList<bool>& quote = {});
 // An unterminated quote at the end is a record cut short and left out.
 std::vector<QStringList> parse(const QString& text);
 
-} // namespace csv
-
-} // namespace desk
+} // namespace desk::csv

@@ -9,9 +9,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-namespace desk {
-
-namespace planned {
+namespace desk::planned {
 
 namespace {
 
@@ -232,6 +230,4 @@ Imported fromCsv(const QByteArray& bytes) {
     return imported;
 }
 
-} // namespace planned
-
-} // namespace desk
+} // namespace desk::planned

@@ -10,14 +10,12 @@
 
 #include <vector>
 
-namespace desk {
-
 // The announcer's own running sheet of a day: messages planned for a time
 // ("warm-up ends in five minutes" at 9:40, sponsor thanks every half hour),
 // which the desk adds to the list when they are due. Plain data and the
 // rules of when each is due, free of the desk, so a day runs in a test
 // from rows. The times are times of the sheet's day.
-namespace planned {
+namespace desk::planned {
 
 inline constexpr int mostMessages = 200;
 inline constexpr qsizetype longestText = 1000;
@@ -92,6 +90,4 @@ Imported fromCsv(const QByteArray& bytes);
 // The longest CSV file read.
 inline constexpr qint64 longestCsv = qint64{1} << 20;
 
-} // namespace planned
-
-} // namespace desk
+} // namespace desk::planned

@@ -13,9 +13,7 @@
 
 #include <sys/stat.h>
 
-namespace desk {
-
-namespace readoutlog {
+namespace desk::readoutlog {
 
 namespace {
 
@@ -138,6 +136,4 @@ std::vector<ReadOut> readOuts(const std::vector<Entry>& entries) {
     return newestFirst;
 }
 
-} // namespace readoutlog
-
-} // namespace desk
+} // namespace desk::readoutlog

@@ -9,8 +9,6 @@
 
 #include <vector>
 
-namespace desk {
-
 // The read-out log: every message the announcer dismissed, kept on this
 // computer one file a day, so nothing read out is lost even when its row
 // leaves the database. The files are CSV (RFC 4180, UTF-8, CR LF) with the
@@ -39,7 +37,7 @@ namespace desk {
 // never takes it for a formula; reading takes that apostrophe off again.
 // The folder and its files are the user's own (store::ownFile): a link, a
 // pipe or another user's file at their place is never written or read.
-namespace readoutlog {
+namespace desk::readoutlog {
 
 inline const QString dismissed = QStringLiteral("dismissed");
 inline const QString notDeleted = QStringLiteral("not deleted");
@@ -92,6 +90,4 @@ std::vector<Entry> read(const QString& path);
 // left out (the announcer dismisses it again), one undone says when.
 std::vector<ReadOut> readOuts(const std::vector<Entry>& entries);
 
-} // namespace readoutlog
-
-} // namespace desk
+} // namespace desk::readoutlog

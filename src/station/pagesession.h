@@ -3,6 +3,8 @@
 #include "failedattempts.h"
 #include "stationlinks.h"
 
+#include "desk/deskdisplay.h"
+
 #include <QDateTime>
 #include <QHostAddress>
 #include <QObject>
@@ -72,6 +74,10 @@ public:
     // The page shows the links, and is told when they change.
     [[nodiscard]] bool followsLinks() const { return m_followsLinks; }
     void followLinks() { m_followsLinks = true; }
+    // An announce page's own message on display at the desk; none for
+    // other pages, nor once the page has gone.
+    [[nodiscard]] desk::DeskDisplay* display() const { return m_display.get(); }
+    void setDisplay(std::unique_ptr<desk::DeskDisplay> display) { m_display = std::move(display); }
 
     // Sends a message; a page that does not read is dropped once its
     // queue passes longestQueue (the transport sees to it).
@@ -102,6 +108,7 @@ private:
     bool m_followsLinks = false;
     QString m_language;
     QString m_identity;
+    std::unique_ptr<desk::DeskDisplay> m_display;
 };
 
 } // namespace station

@@ -103,29 +103,16 @@ StationServer::StationServer(desk::AnnouncerDesk& desk, desk::PlannedSheet* plan
     connect(&m_desk, &desk::AnnouncerDesk::closed, this, &StationServer::scheduleList);
     connect(m_desk.messages(), &QAbstractItemModel::dataChanged, this,
             &StationServer::scheduleList);
-    connect(&m_desk, &desk::AnnouncerDesk::shownChanged, this, &StationServer::sendDeskShown);
+    connect(&m_desk.windowDisplay(), &desk::DeskDisplay::shownChanged, this,
+            &StationServer::sendDeskShown);
     connect(&m_desk, &desk::AnnouncerDesk::conditionChanged, this, &StationServer::sendTrouble);
-    connect(
-        &m_desk, &desk::AnnouncerDesk::stationShownChanged, this, [this](const QString& station) {
-            if (PageSession* page = pageNamed(station))
-                page->send(protocol::shown(QStringLiteral("shown"), m_desk.shownKey(station).text(),
-                                           m_desk.shownText(station)));
-        });
-    // The one place the caption screen follows the desk's displays.
-    connect(&m_desk, &desk::AnnouncerDesk::shownChanged, this, &StationServer::showVoice);
-    connect(&m_desk, &desk::AnnouncerDesk::stationShownChanged, this,
-            [this](const QString& station) {
-                if (station == m_voice)
-                    showVoice();
-            });
+    connect(&m_desk.windowDisplay(), &desk::DeskDisplay::shownChanged, this, [this] {
+        if (m_voice == &m_desk.windowDisplay())
+            showVoice();
+    });
     connect(&m_desk, &desk::AnnouncerDesk::listChanged, this, &StationServer::showVoice);
     m_caption.setLinger(std::chrono::seconds(m_screenChoice.lingerSeconds));
     connect(&m_caption, &CaptionScreen::changed, this, &StationServer::sendCaption);
-    connect(&m_desk, &desk::AnnouncerDesk::stationNotice, this,
-            [this](const QString& station, const QString& text) {
-                if (PageSession* page = pageNamed(station))
-                    page->send(protocol::notice(text));
-            });
     connect(&m_desk, &desk::AnnouncerDesk::takingMessagesChanged, this, &StationServer::sendTaking);
     connect(&m_desk, &desk::AnnouncerDesk::rowDismissed, this,
             [this](const store::RowKey& key, const QDateTime& time) {
@@ -400,6 +387,8 @@ void StationServer::checkToken(PageSession& page, const QByteArray& token) {
         return;
     }
     page.admit(*role);
+    if (*role == Role::Announce)
+        openDisplay(page);
     greet(page);
     emit pagesChanged();
 }
@@ -420,11 +409,24 @@ void StationServer::greet(PageSession& page) {
     if (m_listMessage.isEmpty())
         m_listMessage = protocol::list(m_desk);
     page.send(m_listMessage);
-    page.send(
-        protocol::shown(QStringLiteral("desk"), m_desk.shownKey().text(), m_desk.shownText()));
+    page.send(protocol::shown(QStringLiteral("desk"), m_desk.windowDisplay().shownKey().text(),
+                              m_desk.windowDisplay().shownText()));
     page.send(protocol::trouble(deskNote(m_desk.condition())));
     if (m_planned && *page.role() == Role::Announce)
         page.send(protocol::planned(*m_planned));
+}
+
+void StationServer::openDisplay(PageSession& page) {
+    page.setDisplay(m_desk.openDisplay(page.name()));
+    desk::DeskDisplay* display = page.display();
+    connect(display, &desk::DeskDisplay::shownChanged, this, [this, &page, display] {
+        page.send(protocol::shown(QStringLiteral("shown"), display->shownKey().text(),
+                                  display->shownText()));
+        if (display == m_voice)
+            showVoice();
+    });
+    connect(display, &desk::DeskDisplay::notice, &page,
+            [&page](const QString& text) { page.send(protocol::notice(text)); });
 }
 
 // Whatever the page sends, its link's role decides: a request its role
@@ -446,8 +448,8 @@ void StationServer::act(PageSession& page, const protocol::Request& request) {
         const desk::MessageList& list = *m_desk.messages();
         if (const desk::MessageList::Line* line =
                 list.line(list.rowOf(store::RowKey(request.key)))) {
-            followVoice(page.name());
-            m_desk.choose(line->key, page.name());
+            followVoice(page.display());
+            page.display()->choose(line->key);
             return;
         }
         page.send(protocol::notice(
@@ -455,18 +457,18 @@ void StationServer::act(PageSession& page, const protocol::Request& request) {
         return;
     }
     case Action::Dismiss:
-        if (m_desk.shownKey(page.name()).isNull() ||
-            m_desk.shownKey(page.name()).text() != request.key) {
+        if (page.display()->shownKey().isNull() ||
+            page.display()->shownKey().text() != request.key) {
             page.send(protocol::notice(textFor(
                 page,
                 QT_TRANSLATE_NOOP("Station", "Nothing was dismissed: choose the message first."))));
             return;
         }
-        m_desk.dismiss(page.name());
+        page.display()->dismiss();
         return;
     case Action::Undo:
-        followVoice(page.name());
-        m_desk.undo(page.name());
+        followVoice(page.display());
+        page.display()->undo();
         return;
     case Action::HoldBack:
         m_caption.holdBack(request.key, request.on);
@@ -666,9 +668,12 @@ void StationServer::sendSentStates(bool changed) {
     }
 }
 
+// What the page had on display is let go at once; a message that was the
+// voice's leaves the caption screen as if dismissed.
 void StationServer::pageGone(PageSession* page) {
-    m_desk.forgetStation(page->name());
-    if (page->name() == m_voice)
+    const bool wasVoice = page->display() && page->display() == m_voice;
+    page->setDisplay(nullptr);
+    if (wasVoice)
         showVoice();
     m_pages.erase(std::remove(m_pages.begin(), m_pages.end(), page), m_pages.end());
     page->deleteLater();
@@ -725,8 +730,9 @@ void StationServer::followListPages() {
 }
 
 void StationServer::sendDeskShown() {
+    const desk::DeskDisplay& window = m_desk.windowDisplay();
     sendToPages(
-        protocol::shown(QStringLiteral("desk"), m_desk.shownKey().text(), m_desk.shownText()),
+        protocol::shown(QStringLiteral("desk"), window.shownKey().text(), window.shownText()),
         {Role::Watch, Role::Announce});
 }
 
@@ -736,35 +742,30 @@ void StationServer::sendTrouble() {
 
 void StationServer::setWindowless(bool windowless) {
     m_windowless = windowless;
-    m_voice = desk::AnnouncerDesk::deskStation;
+    m_voice = &m_desk.windowDisplay();
     showVoice();
 }
 
 // Without a window, the announcer works at an announce page: the one that
 // chose (or undid) last speaks for the desk.
-void StationServer::followVoice(const QString& station) {
-    if (!m_windowless || station == m_voice)
+void StationServer::followVoice(desk::DeskDisplay* display) {
+    if (!m_windowless || display == m_voice)
         return;
-    m_voice = station;
+    m_voice = display;
     showVoice();
 }
 
 void StationServer::showVoice() {
-    const store::RowKey key = m_desk.shownKey(m_voice);
+    const store::RowKey key = m_voice ? m_voice->shownKey() : store::RowKey();
     const desk::MessageList& list = *m_desk.messages();
     const desk::MessageList::Line* line = key.isNull() ? nullptr : list.line(list.rowOf(key));
-    m_caption.voiceShows({key.text(), m_desk.shownText(m_voice), line && line->urgent});
+    m_caption.voiceShows(
+        {key.text(), m_voice ? m_voice->shownText() : QString(), line && line->urgent});
 }
 
 void StationServer::sendCaption() {
     sendToPages(protocol::caption(m_caption, m_screenChoice), {Role::Screen});
     sendToPages(protocol::screen(m_caption), {Role::Announce});
-}
-
-PageSession* StationServer::pageNamed(const QString& name) const {
-    const auto found = std::find_if(m_pages.cbegin(), m_pages.cend(),
-                                    [&](const PageSession* page) { return page->name() == name; });
-    return found == m_pages.cend() ? nullptr : *found;
 }
 
 // Only a page the station served itself may open the live connection:

@@ -129,6 +129,8 @@ private:
     void checkToken(PageSession& page, const QByteArray& token);
     void act(PageSession& page, const protocol::Request& request);
     void greet(PageSession& page);
+    // Gives an announce page a display of its own at the desk.
+    void openDisplay(PageSession& page);
     void pageGone(PageSession* page);
     void sendMessage(PageSession& page, const protocol::Request& request);
     void sendLinks(PageSession& page);
@@ -151,10 +153,9 @@ private:
     void followListPages();
     void sendDeskShown();
     void sendTrouble();
-    void followVoice(const QString& station);
+    void followVoice(desk::DeskDisplay* display);
     void showVoice();
     void sendCaption();
-    [[nodiscard]] PageSession* pageNamed(const QString& name) const;
     [[nodiscard]] bool isOwnOrigin(QByteArrayView origin) const;
     void keepAlive();
     ServedFile pageFor(QByteArrayView acceptLanguage);
@@ -207,8 +208,8 @@ private:
     CaptionScreen m_caption;
     desk::ScreenChoice m_screenChoice = m_desk.settings().screenChoice();
     bool m_windowless = false;
-    // The station whose display the caption screen shows.
-    QString m_voice = desk::AnnouncerDesk::deskStation;
+    // The display the caption screen shows; none once its page has gone.
+    QPointer<desk::DeskDisplay> m_voice = &m_desk.windowDisplay();
 };
 
 } // namespace station

@@ -31,8 +31,8 @@ void TestLanguage::germanDesk() {
     const AnnouncerFixture fixture;
     desk::AnnouncerDesk desk(session.settings());
     openDesk(desk, fixture.path());
-    QSignalSpy notices(&desk, &desk::AnnouncerDesk::notice);
-    desk.undo();
+    QSignalSpy notices(&desk.windowDisplay(), &desk::DeskDisplay::notice);
+    desk.windowDisplay().undo();
     QCOMPARE(notices.value(0).value(0).toString(),
              QStringLiteral("Es gibt keine Erledigung, die sich zurücknehmen ließe."));
     const QDialogButtonBox buttons(QDialogButtonBox::Close);

@@ -46,11 +46,25 @@ QStringList events(const std::vector<desk::readoutlog::Entry>& entries) {
     return result;
 }
 
-QStringList notices(const QSignalSpy& spy) {
-    QStringList result;
-    for (const QList<QVariant>& signal : spy)
-        result << signal.value(0).toString();
-    return result;
+// Everything the desk's window is told, in order: its display's notices
+// and the desk's own.
+class WindowNotices : public QObject {
+public:
+    explicit WindowNotices(desk::AnnouncerDesk& desk) {
+        const auto note = [this](const QString& text) { m_texts << text; };
+        connect(&desk, &desk::AnnouncerDesk::notice, this, note);
+        connect(&desk.windowDisplay(), &desk::DeskDisplay::notice, this, note);
+    }
+    [[nodiscard]] const QStringList& texts() const { return m_texts; }
+    [[nodiscard]] qsizetype count() const { return m_texts.size(); }
+    [[nodiscard]] bool isEmpty() const { return m_texts.isEmpty(); }
+
+private:
+    QStringList m_texts;
+};
+
+QStringList notices(const WindowNotices& notices) {
+    return notices.texts();
 }
 
 // Renames new content over the database's path, as a program that saves
@@ -144,6 +158,8 @@ private slots:
     void creationTimeColumnIsUsed();
     void displayOnlyNeverDeletes();
     void stationsDismissOnlyTheirOwnMessage();
+    void answersOutliveTheirDisplay_data();
+    void answersOutliveTheirDisplay();
 
 private:
     QTemporaryDir m_home;
@@ -165,19 +181,19 @@ void TestAnnouncerDesk::listsChoosesAndDismisses() {
     fixture.addRow(12, QStringLiteral("Event 3 results\r\n1st Amy"));
     fixture.addRow(0, QStringLiteral("Parents of Tom"));
     CheckedDesk desk(m_settings);
-    QSignalSpy shown(&desk, &desk::AnnouncerDesk::shownChanged);
+    QSignalSpy shown(&desk.windowDisplay(), &desk::DeskDisplay::shownChanged);
     openDesk(desk, fixture.path());
     QCOMPARE(lines(desk), QStringList({"Parents of Tom", "12:Event 3 results"}));
     choose(desk, 1);
-    QCOMPARE(desk.shownText(), QStringLiteral("Event 3 results\n1st Amy"));
+    QCOMPARE(desk.windowDisplay().shownText(), QStringLiteral("Event 3 results\n1st Amy"));
     QCOMPARE(desk.currentSequence(), qint16(12));
-    QVERIFY(desk.canDismiss());
+    QVERIFY(desk.windowDisplay().canDismiss());
     dismiss(desk);
     QCOMPARE(lines(desk), QStringList({"Parents of Tom"}));
-    QVERIFY(desk.shownText().isEmpty());
+    QVERIFY(desk.windowDisplay().shownText().isEmpty());
     QCOMPARE(desk.currentSequence(), qint16(12));
     choose(desk, 0);
-    QCOMPARE(desk.shownText(), QStringLiteral("Parents of Tom"));
+    QCOMPARE(desk.windowDisplay().shownText(), QStringLiteral("Parents of Tom"));
     dismiss(desk);
     QVERIFY(lines(desk).isEmpty());
     QCOMPARE(shown.count(), 5);
@@ -197,14 +213,15 @@ void TestAnnouncerDesk::duplicateSequences() {
     CheckedDesk desk(m_settings);
     openDesk(desk, fixture.path());
     choose(desk, 0);
-    QCOMPARE(desk.shownText(), QStringLiteral("earlier"));
+    QCOMPARE(desk.windowDisplay().shownText(), QStringLiteral("earlier"));
     fixture.addRow(4, QStringLiteral("URGENT: car blocking the ambulance bay"));
     refresh(desk);
     dismiss(desk);
     QCOMPARE(lines(desk),
              QStringList({"4:later", "4:URGENT: car blocking the ambulance bay", "5:other"}));
     choose(desk, 1);
-    QCOMPARE(desk.shownText(), QStringLiteral("URGENT: car blocking the ambulance bay"));
+    QCOMPARE(desk.windowDisplay().shownText(),
+             QStringLiteral("URGENT: car blocking the ambulance bay"));
     dismiss(desk);
     QCOMPARE(lines(desk), QStringList({"4:later", "5:other"}));
     QCOMPARE(fixture.rowCount(), 2);
@@ -277,7 +294,7 @@ void TestAnnouncerDesk::dismissNeedsAShownMessage() {
     fixture.addRow(7, QStringLiteral("seven"));
     CheckedDesk desk(m_settings);
     openDesk(desk, fixture.path());
-    QVERIFY(!desk.canDismiss());
+    QVERIFY(!desk.windowDisplay().canDismiss());
     dismiss(desk);
     QCOMPARE(lines(desk).size(), 2);
     choose(desk, 1);
@@ -289,15 +306,16 @@ void TestAnnouncerDesk::dismissNeedsAShownMessage() {
     choose(desk, 0);
     execOn(fixture.path(), QStringLiteral("DELETE FROM \"Announcements\" WHERE \"Sequence\" = 0"));
     refresh(desk);
-    QVERIFY(desk.shownIsGone());
-    QCOMPARE(desk.shownText(), QStringLiteral("\u2014 no longer in the database \u2014\n\nzero"));
+    QVERIFY(desk.windowDisplay().shownIsGone());
+    QCOMPARE(desk.windowDisplay().shownText(),
+             QStringLiteral("\u2014 no longer in the database \u2014\n\nzero"));
     QVERIFY(desk.condition().shownGone);
-    QVERIFY(!desk.canDismiss());
+    QVERIFY(!desk.windowDisplay().canDismiss());
     fixture.addRow(0, QStringLiteral("zero"));
     refresh(desk);
     choose(desk, 1);
     openDesk(desk, fixture.path());
-    QVERIFY(desk.shownText().isEmpty());
+    QVERIFY(desk.windowDisplay().shownText().isEmpty());
     dismiss(desk);
     QCOMPARE(fixture.rowCount(), 2);
 }
@@ -340,7 +358,7 @@ void TestAnnouncerDesk::awkwardMessages() {
     choose(desk, 0);
     QString shown = message;
     shown.replace("\r\n", "\n").replace('\r', '\n');
-    QCOMPARE(desk.shownText(), shown);
+    QCOMPARE(desk.windowDisplay().shownText(), shown);
 }
 
 void TestAnnouncerDesk::hugeMessageLeavesTheDeskUsable_data() {
@@ -375,10 +393,11 @@ void TestAnnouncerDesk::hugeMessageLeavesTheDeskUsable() {
              QStringList({"1:before", "9:" + QString(1000, 'w') + "\u2026", "12:after"}));
     choose(desk, 1);
     const qsizetype shownPart = std::min<qsizetype>(characters, desk::shownCharacters);
-    QVERIFY(desk.shownText().startsWith(QString(shownPart, 'w')));
-    QCOMPARE(desk.shownText().contains(QStringLiteral("characters, not shown here")),
-             characters > desk::shownCharacters);
-    QVERIFY(desk.shownText().size() < shownPart + 100);
+    QVERIFY(desk.windowDisplay().shownText().startsWith(QString(shownPart, 'w')));
+    QCOMPARE(
+        desk.windowDisplay().shownText().contains(QStringLiteral("characters, not shown here")),
+        characters > desk::shownCharacters);
+    QVERIFY(desk.windowDisplay().shownText().size() < shownPart + 100);
     check(desk);
     choose(desk, 2);
     dismiss(desk);
@@ -414,7 +433,7 @@ void TestAnnouncerDesk::badRowsNeverEndTheDesk() {
     AnnouncerFixture fixture;
     fixture.addRow(1, QStringLiteral("one"));
     CheckedDesk desk(m_settings);
-    QSignalSpy notice(&desk, &desk::AnnouncerDesk::notice);
+    WindowNotices notice(desk);
     openDesk(desk, fixture.path());
     addLooseRow(fixture, sequence, message);
     refresh(desk);
@@ -423,13 +442,13 @@ void TestAnnouncerDesk::badRowsNeverEndTheDesk() {
     const int row = static_cast<int>(listed.indexOf(line));
     QVERIFY2(row >= 0, qPrintable(listed.join(" | ")));
     choose(desk, row);
-    QCOMPARE(desk.shownText(), message.toString());
+    QCOMPARE(desk.windowDisplay().shownText(), message.toString());
     dismiss(desk);
     QCOMPARE(lines(desk), QStringList({"1:one"}));
     undo(desk);
     QCOMPARE(lines(desk).size(), 2);
     choose(desk, 1 - row);
-    QCOMPARE(desk.shownText(), QStringLiteral("one"));
+    QCOMPARE(desk.windowDisplay().shownText(), QStringLiteral("one"));
     QCOMPARE(notices(notice), QStringList());
     QCOMPARE(events(loggedOn(QDate::currentDate())).size(), 2);
 }
@@ -525,7 +544,7 @@ void TestAnnouncerDesk::savedByReplacingTheFile() {
     fixture.addRow(1, QStringLiteral("first"));
     fixture.addRow(2, QStringLiteral("second"));
     CheckedDesk desk(m_settings);
-    QSignalSpy notice(&desk, &desk::AnnouncerDesk::notice);
+    WindowNotices notice(desk);
     openDesk(desk, fixture.path());
     choose(desk, 0);
     renameOver(fixture.path(), [&](const QString& newFile) {
@@ -540,9 +559,9 @@ void TestAnnouncerDesk::savedByReplacingTheFile() {
     QVERIFY(desk.isOpen());
     QCOMPARE(lines(desk), shownRowKept ? QStringList({"1:first", "2:second", "3:third"})
                                        : QStringList({"2:second", "3:third"}));
-    QVERIFY(desk.shownText().endsWith(QStringLiteral("first")));
-    QCOMPARE(desk.shownIsGone(), !shownRowKept);
-    QCOMPARE(desk.canDismiss(), shownRowKept);
+    QVERIFY(desk.windowDisplay().shownText().endsWith(QStringLiteral("first")));
+    QCOMPARE(desk.windowDisplay().shownIsGone(), !shownRowKept);
+    QCOMPARE(desk.windowDisplay().canDismiss(), shownRowKept);
     dismiss(desk);
     QCOMPARE(lines(desk), QStringList({"2:second", "3:third"}));
     QCOMPARE(notices(notice), QStringList());
@@ -583,12 +602,13 @@ void TestAnnouncerDesk::jetDismissalOnlyHides() {
     QVERIFY_JET_SAMPLE(path, name);
     const QByteArray before = fileBytes(path);
     CheckedDesk desk(m_settings);
-    QSignalSpy notice(&desk, &desk::AnnouncerDesk::notice);
+    WindowNotices notice(desk);
     openDesk(desk, path);
     const QStringList twoLeft({"30:Event 3", "40:Caf\u00e9 open \u2013 \"quotes\", commas; 100%"});
     QCOMPARE(lines(desk), QStringList({"10:Welcome to the gala", "20:Event 2"}) + twoLeft);
     choose(desk, 2);
-    QCOMPARE(desk.shownText(), QStringLiteral("Event 3\nBoys 100m Backstroke\nHeat 1 of 2"));
+    QCOMPARE(desk.windowDisplay().shownText(),
+             QStringLiteral("Event 3\nBoys 100m Backstroke\nHeat 1 of 2"));
     QCOMPARE(desk.currentSequence(), qint16(30));
     choose(desk, 1);
     dismiss(desk);
@@ -609,7 +629,7 @@ void TestAnnouncerDesk::jetDismissalOnlyHides() {
     }
     undo(desk);
     QCOMPARE(lines(desk), QStringList({"10:Welcome to the gala"}) + twoLeft);
-    QCOMPARE(desk.shownText(), QStringLiteral("Welcome to the gala"));
+    QCOMPARE(desk.windowDisplay().shownText(), QStringLiteral("Welcome to the gala"));
     undo(desk);
     QCOMPARE(lines(desk).size(), 4);
     QCOMPARE(notice.count(), 1);
@@ -670,7 +690,7 @@ void TestAnnouncerDesk::serverOutageIsShownAndSurvived() {
     fixture.addRow(1, QStringLiteral("one"));
     fixture.addRow(2, QStringLiteral("two"));
     CheckedDesk desk(m_settings);
-    QSignalSpy notice(&desk, &desk::AnnouncerDesk::notice);
+    WindowNotices notice(desk);
     openDesk(desk, fixture.path());
     desk.attachView();
     choose(desk, 0);
@@ -679,11 +699,11 @@ void TestAnnouncerDesk::serverOutageIsShownAndSurvived() {
     QTRY_VERIFY_WITH_TIMEOUT(desk.condition().trouble == desk::DatabaseTrouble::Kind::Unreachable,
                              10000);
     QCOMPARE(lines(desk), QStringList({"1:one", "2:two"}));
-    desk.dismiss();
+    desk.windowDisplay().dismiss();
     QTRY_COMPARE_WITH_TIMEOUT(notice.count(), 1, 10000);
     QVERIFY2(notices(notice).front().contains(QStringLiteral("has not been dismissed")),
              qPrintable(notices(notice).front()));
-    QCOMPARE(desk.shownText(), QStringLiteral("one"));
+    QCOMPARE(desk.windowDisplay().shownText(), QStringLiteral("one"));
     // With no view, the desk stops trying; the first view tries at once.
     // A listener on the server's port counts the tries.
     desk.detachView();
@@ -737,7 +757,7 @@ void TestAnnouncerDesk::undoPutsDismissalsBack() {
     fixture.addRow(2, QStringLiteral("two"));
     fixture.addRow(3, QStringLiteral("three"));
     CheckedDesk desk(m_settings);
-    QSignalSpy notice(&desk, &desk::AnnouncerDesk::notice);
+    WindowNotices notice(desk);
     desk.setClock([] { return galaTime; });
     openDesk(desk, fixture.path());
     for (int dismissal = 0; dismissal < 2; ++dismissal) {
@@ -749,12 +769,12 @@ void TestAnnouncerDesk::undoPutsDismissalsBack() {
     QCOMPARE(lines(desk), QStringList({"2:two", "3:three"}));
     QVERIFY(!desk.messages()->index(0).data(desk::MessageList::NewRole).toBool());
     // What Undo put back is on display again, ready to be dismissed.
-    QCOMPARE(desk.shownText(), QStringLiteral("two"));
-    QCOMPARE(desk.shownKey(), desk.messages()->line(0)->key);
-    QVERIFY(desk.canDismiss());
+    QCOMPARE(desk.windowDisplay().shownText(), QStringLiteral("two"));
+    QCOMPARE(desk.windowDisplay().shownKey(), desk.messages()->line(0)->key);
+    QVERIFY(desk.windowDisplay().canDismiss());
     undo(desk);
     QCOMPARE(lines(desk), QStringList({"1:one", "2:two", "3:three"}));
-    QCOMPARE(desk.shownText(), QStringLiteral("one\nline two"));
+    QCOMPARE(desk.windowDisplay().shownText(), QStringLiteral("one\nline two"));
     QCOMPARE(desk.currentSequence(), qint16(1));
     QVERIFY(notice.isEmpty());
     undo(desk);
@@ -866,8 +886,7 @@ void TestAnnouncerDesk::undoRefused() {
         execOn(path, QStringLiteral("DROP TRIGGER \"Sorted Announcements insert\""));
     }
     CheckedDesk desk(m_settings);
-    QSignalSpy notice(&desk, &desk::AnnouncerDesk::notice);
-    QSignalSpy browserNotice(&desk, &desk::AnnouncerDesk::stationNotice);
+    WindowNotices notice(desk);
     desk.setClock([] { return galaTime; });
     openDesk(desk, path);
     choose(desk, 0);
@@ -880,14 +899,15 @@ void TestAnnouncerDesk::undoRefused() {
     }
     // A page has no keys: its notice points to the desk instead.
     QVERIFY(notices(notice).last().endsWith("read-out log (Ctrl+H)."));
-    const QString browser = QStringLiteral("browser 127.0.0.1 #1");
+    const auto browser = desk.openDisplay(QStringLiteral("browser 127.0.0.1 #1"));
+    QSignalSpy browserNotice(browser.get(), &desk::DeskDisplay::notice);
     fixture.addRow(2, QStringLiteral("two"));
     refresh(desk);
-    choose(desk, 0, browser);
-    dismiss(desk, browser);
-    undo(desk, browser);
+    choose(desk, 0, browser.get());
+    dismiss(desk, browser.get());
+    undo(desk, browser.get());
     QCOMPARE(browserNotice.count(), 1);
-    QVERIFY(browserNotice[0][1].toString().endsWith("read-out log at the desk."));
+    QVERIFY(browserNotice[0][0].toString().endsWith("read-out log at the desk."));
     QVERIFY(!desk.refusesMessages());
     QString refusal;
     desk.send(QStringLiteral("Referee"), QStringLiteral("two"), false, QStringLiteral("browser #1"),
@@ -911,15 +931,15 @@ void TestAnnouncerDesk::unloggedMessageIsNotDismissed() {
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     CheckedDesk desk(m_settings);
-    QSignalSpy notice(&desk, &desk::AnnouncerDesk::notice);
+    WindowNotices notice(desk);
     openDesk(desk, fixture.path());
     choose(desk, 0);
     dismiss(desk);
     QCOMPARE(notice.count(), 1);
     QVERIFY2(notices(notice).front().contains("read-out log could not be written"),
              qPrintable(notices(notice).front()));
-    QCOMPARE(desk.shownText(), QStringLiteral("one"));
-    QVERIFY(desk.canDismiss());
+    QCOMPARE(desk.windowDisplay().shownText(), QStringLiteral("one"));
+    QVERIFY(desk.windowDisplay().canDismiss());
     QCOMPARE(fixture.rowCount(), 1);
     QFile::remove(desk::readoutlog::folder());
 }
@@ -1036,13 +1056,57 @@ void TestAnnouncerDesk::displayOnlyNeverDeletes() {
     desk.setDisplayOnly(true);
     openDesk(desk, fixture.path());
     choose(desk, 1);
-    QCOMPARE(desk.shownText(), QStringLiteral("two"));
-    QVERIFY(!desk.canDismiss());
+    QCOMPARE(desk.windowDisplay().shownText(), QStringLiteral("two"));
+    QVERIFY(!desk.windowDisplay().canDismiss());
     dismiss(desk);
     undo(desk);
     QCOMPARE(lines(desk), QStringList({"1:one", "2:two"}));
     QCOMPARE(fixture.rowCount(), 2);
     QVERIFY(!QDir(desk::readoutlog::folder()).exists());
+}
+
+void TestAnnouncerDesk::answersOutliveTheirDisplay_data() {
+    QTest::addColumn<int>("steps");
+    QTest::addColumn<int>("rowsLeft");
+    QTest::addColumn<QStringList>("logged");
+    QTest::newRow("choose on its way") << 1 << 2 << QStringList();
+    QTest::newRow("dismissal on its way") << 2 << 1 << QStringList({"dismissed 1"});
+    QTest::newRow("undo on its way") << 3 << 2 << QStringList({"dismissed 1", "undone 1"});
+}
+
+// A page may leave while what it asked is on its way: a dismissal or an
+// Undo still finishes and is logged, only the page's display is not told.
+// A display that outlives its desk does nothing.
+void TestAnnouncerDesk::answersOutliveTheirDisplay() {
+    QFETCH(int, steps);
+    QFETCH(int, rowsLeft);
+    QFETCH(QStringList, logged);
+    AnnouncerFixture fixture;
+    fixture.addRow(1, QStringLiteral("one"));
+    fixture.addRow(2, QStringLiteral("two"));
+    auto desk = std::make_unique<CheckedDesk>(m_settings);
+    desk->setClock([] { return galaTime; });
+    openDesk(*desk, fixture.path());
+    auto page = desk->openDisplay(QStringLiteral("browser 127.0.0.1 #1"));
+    const std::function<void()> step[] = {
+        [&] { page->choose(desk->messages()->line(0)->key); },
+        [&] { page->dismiss(); },
+        [&] { page->undo(); },
+    };
+    for (int done = 0; done < steps - 1; ++done) {
+        step[done]();
+        settle(*desk);
+    }
+    step[steps - 1]();
+    page.reset();
+    settle(*desk);
+    QCOMPARE(fixture.rowCount(), rowsLeft);
+    QCOMPARE(events(loggedOn(galaTime.date())), logged);
+    QVERIFY(desk->windowDisplay().shownText().isEmpty());
+    const auto outliving = desk->openDisplay(QStringLiteral("browser 127.0.0.1 #2"));
+    desk.reset();
+    outliving->undo();
+    QVERIFY(!outliving->canDismiss());
 }
 
 QTEST_GUILESS_MAIN(TestAnnouncerDesk)
@@ -1051,46 +1115,43 @@ QTEST_GUILESS_MAIN(TestAnnouncerDesk)
 // A browser station has a message on display of its own: the desk's and
 // the browser's Dismiss each delete their own, the log names who did it,
 // the browser's Undo takes back its own dismissal only and its notices go
-// to it; a station that has gone dismisses nothing.
+// to it.
 void TestAnnouncerDesk::stationsDismissOnlyTheirOwnMessage() {
     AnnouncerFixture fixture;
     fixture.addRow(1, QStringLiteral("desk's"));
     fixture.addRow(2, QStringLiteral("browser's"));
     fixture.addRow(3, QStringLiteral("left"));
-    const QString browser = QStringLiteral("browser 127.0.0.1 #1");
     CheckedDesk desk(m_settings);
     desk.setClock([] { return galaTime; });
-    QSignalSpy deskNotice(&desk, &desk::AnnouncerDesk::notice);
-    QSignalSpy browserNotice(&desk, &desk::AnnouncerDesk::stationNotice);
-    QSignalSpy browserShown(&desk, &desk::AnnouncerDesk::stationShownChanged);
+    WindowNotices deskNotice(desk);
     openDesk(desk, fixture.path());
+    const auto browser = desk.openDisplay(QStringLiteral("browser 127.0.0.1 #1"));
+    QSignalSpy browserNotice(browser.get(), &desk::DeskDisplay::notice);
+    QSignalSpy browserShown(browser.get(), &desk::DeskDisplay::shownChanged);
     choose(desk, 0);
-    choose(desk, 1, browser);
-    QCOMPARE(desk.shownText(browser), QStringLiteral("browser's"));
-    QCOMPARE(desk.shownText(), QStringLiteral("desk's"));
+    choose(desk, 1, browser.get());
+    QCOMPARE(browser->shownText(), QStringLiteral("browser's"));
+    QCOMPARE(desk.windowDisplay().shownText(), QStringLiteral("desk's"));
     QCOMPARE(browserShown.count(), 1);
-    dismiss(desk, browser);
+    dismiss(desk, browser.get());
     QCOMPARE(lines(desk), QStringList({"1:desk's", "3:left"}));
-    QVERIFY(desk.shownText(browser).isEmpty());
-    undo(desk, browser);
+    QVERIFY(browser->shownText().isEmpty());
+    undo(desk, browser.get());
     dismiss(desk);
-    undo(desk, browser);
+    undo(desk, browser.get());
     QCOMPARE(lines(desk), QStringList({"2:browser's", "3:left"}));
-    QCOMPARE(desk.shownText(browser), QStringLiteral("browser's"));
-    QCOMPARE(desk.shownKey(browser), desk.messages()->line(0)->key);
-    QVERIFY(desk.shownText().isEmpty());
+    QCOMPARE(browser->shownText(), QStringLiteral("browser's"));
+    QCOMPARE(browser->shownKey(), desk.messages()->line(0)->key);
+    QVERIFY(desk.windowDisplay().shownText().isEmpty());
     QVERIFY(deskNotice.isEmpty());
     QCOMPARE(browserNotice.count(), 1);
-    QCOMPARE(browserNotice[0], QVariantList({browser, "There is no dismissal to undo."}));
+    QCOMPARE(browserNotice[0], QVariantList({"There is no dismissal to undo."}));
     undo(desk);
-    QCOMPARE(fixture.rowCount(), 3);
-    choose(desk, 0, browser);
-    desk.forgetStation(browser);
-    dismiss(desk, browser);
     QCOMPARE(fixture.rowCount(), 3);
     QStringList stations;
     for (const desk::readoutlog::Entry& entry : loggedOn(galaTime.date()))
         stations << entry.event + " " + entry.station;
-    QCOMPARE(stations, QStringList({"dismissed " + browser, "undone " + browser, "dismissed desk",
-                                    "undone desk"}));
+    QCOMPARE(stations,
+             QStringList({"dismissed " + browser->station(), "undone " + browser->station(),
+                          "dismissed desk", "undone desk"}));
 }

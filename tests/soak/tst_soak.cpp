@@ -111,7 +111,7 @@ public:
 private:
     void pressDismiss() {
         const QString shown = text(m_screen)->toPlainText();
-        const QVariant key = m_screen.desk().shownKey().value();
+        const QVariant key = m_screen.desk().windowDisplay().shownKey().value();
         dismiss(m_screen);
         if (shown.isEmpty()) {
             ++m_idleDismissals;

@@ -769,7 +769,7 @@ void TestStation::pageRequests() {
     QCOMPARE(int(socket->closeCode()), closeCode);
     settle(m_desk);
     QCOMPARE(m_fixture.rowCount(), 1);
-    QVERIFY(m_desk.shownText().isEmpty());
+    QVERIFY(m_desk.windowDisplay().shownText().isEmpty());
     QVERIFY(!m_server->caption().isBlank() && m_server->caption().heldBack().empty());
     QCOMPARE(m_server->link(Role::Announce), link);
 }
@@ -1105,7 +1105,7 @@ void TestStation::screenFollowsTheVoice() {
     announce.say({{"type", "choose"}, {"key", key.text()}});
     QTRY_COMPARE(announce.last("shown")["key"].toString(), key.text());
     if (!windowless)
-        m_desk.choose(key);
+        m_desk.windowDisplay().choose(key);
     QTRY_COMPARE(screen.last("caption")["text"], announce.last("shown")["text"]);
     announce.say({{"type", "holdBack"}, {"key", key.text()}, {"on", true}});
     QTRY_COMPARE(screen.last("caption")["face"].toString(), QString("idle"));

@@ -27,20 +27,28 @@ QStringList lines(desk::AnnouncerDesk& desk) {
     return result;
 }
 
-void choose(desk::AnnouncerDesk& desk, int line, const QString& station) {
+namespace {
+
+desk::DeskDisplay& at(desk::AnnouncerDesk& desk, desk::DeskDisplay* display) {
+    return display ? *display : desk.windowDisplay();
+}
+
+} // namespace
+
+void choose(desk::AnnouncerDesk& desk, int line, desk::DeskDisplay* display) {
     const desk::MessageList::Line* chosen = desk.messages()->line(line);
     QVERIFY(chosen);
-    desk.choose(chosen->key, station);
+    at(desk, display).choose(chosen->key);
     settle(desk);
 }
 
-void dismiss(desk::AnnouncerDesk& desk, const QString& station) {
-    desk.dismiss(station);
+void dismiss(desk::AnnouncerDesk& desk, desk::DeskDisplay* display) {
+    at(desk, display).dismiss();
     settle(desk);
 }
 
-void undo(desk::AnnouncerDesk& desk, const QString& station) {
-    desk.undo(station);
+void undo(desk::AnnouncerDesk& desk, desk::DeskDisplay* display) {
+    at(desk, display).undo();
     settle(desk);
 }
 

@@ -12,10 +12,10 @@ void settle(desk::AnnouncerDesk& desk);
 void openDesk(desk::AnnouncerDesk& desk, const QString& path);
 // The list's lines, as every view shows them.
 QStringList lines(desk::AnnouncerDesk& desk);
-void choose(desk::AnnouncerDesk& desk, int line,
-            const QString& station = desk::AnnouncerDesk::deskStation);
-void dismiss(desk::AnnouncerDesk& desk, const QString& station = desk::AnnouncerDesk::deskStation);
-void undo(desk::AnnouncerDesk& desk, const QString& station = desk::AnnouncerDesk::deskStation);
+// At the given display, or the window's.
+void choose(desk::AnnouncerDesk& desk, int line, desk::DeskDisplay* display = nullptr);
+void dismiss(desk::AnnouncerDesk& desk, desk::DeskDisplay* display = nullptr);
+void undo(desk::AnnouncerDesk& desk, desk::DeskDisplay* display = nullptr);
 void refresh(desk::AnnouncerDesk& desk);
 // One of the desk's regular looks at the file.
 void check(desk::AnnouncerDesk& desk);

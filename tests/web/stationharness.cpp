@@ -79,16 +79,16 @@ int main(int argc, char** argv) {
         const QStringList words = QString::fromStdString(line).split(QLatin1Char(' '));
         const QString& command = words.value(0);
         if (command == QLatin1String("desk-choose"))
-            desk.choose(desk.messages()->line(words.value(1).toInt())->key);
+            desk.windowDisplay().choose(desk.messages()->line(words.value(1).toInt())->key);
         else if (command == QLatin1String("desk-choose-key"))
             for (int row = 0; row < desk.messages()->rowCount(); ++row) {
                 if (desk.messages()->line(row)->key.text() == words.value(1))
-                    desk.choose(desk.messages()->line(row)->key);
+                    desk.windowDisplay().choose(desk.messages()->line(row)->key);
             }
         else if (command == QLatin1String("desk-dismiss"))
-            desk.dismiss();
+            desk.windowDisplay().dismiss();
         else if (command == QLatin1String("desk-undo"))
-            desk.undo();
+            desk.windowDisplay().undo();
         else if (command == QLatin1String("stop"))
             server.stop();
         else if (command == QLatin1String("start"))
