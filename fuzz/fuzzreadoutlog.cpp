@@ -18,13 +18,13 @@ namespace {
 
 using desk::readoutlog::Entry;
 
-bool desk::sameSequence(const QVariant& a, const QVariant& b) {
+bool sameSequence(const QVariant& a, const QVariant& b) {
     return a.isNull() == b.isNull() && a.toLongLong() == b.toLongLong();
 }
 
 bool sameEntry(const Entry& a, const Entry& b) {
     return a.time == b.time && a.event == b.event && a.database == b.database && a.row == b.row &&
-           desk::sameSequence(a.sequence, b.sequence) && a.message == b.message;
+           sameSequence(a.sequence, b.sequence) && a.message == b.message;
 }
 
 QString described(const Entry& entry) {
@@ -47,8 +47,8 @@ void checkReadOuts(const std::vector<Entry>& entries) {
     for (auto entry = entries.crbegin(); entry != entries.crend() && next != listed.cend();
          ++entry) {
         if (entry->event == desk::readoutlog::dismissed && entry->time == next->time &&
-            entry->database == next->database &&
-            desk::sameSequence(entry->sequence, next->sequence) && entry->message == next->message)
+            entry->database == next->database && sameSequence(entry->sequence, next->sequence) &&
+            entry->message == next->message)
             ++next;
     }
     require(next == listed.cend(), "the list holds logged dismissals, newest first",
