@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Photographs every window of the program, as it shows it, into
 # docs/screenshots/ (one PNG each), under Xvfb with a small window manager
-# so that captions show. Run after scripts/build.sh; re-run at will.
+# so that captions show. Run after scripts/build.sh (it builds the gallery
+# it needs); re-run at will.
 # With languages (scripts/screenshots.sh de nl fr es), photographs the
 # intro, the announcer screen, the station window and Print Club Records
 # in each into docs/screenshots/LANGUAGE/ instead.
@@ -19,6 +20,7 @@ if [ -z "${INSIDE_XVFB:-}" ]; then
   export INSIDE_XVFB=1
   exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
 fi
+cmake --build --preset default --target kelvane-gallery >/dev/null
 unset QT_QPA_PLATFORM
 export HOME=$(mktemp -d)
 trap 'rm -rf "$HOME"' EXIT

@@ -11,56 +11,56 @@ namespace store {
 
 namespace {
 
-enum class Failure { TableMissing, Stopped, Busy, ConnectionLost, DiskFull, Other };
+enum class SqlFailure { TableMissing, Stopped, Busy, ConnectionLost, DiskFull, Other };
 
 // SQLite's result codes; its messages are never translated, so a missing
 // table, which shares the general error code, is told by its words.
-Failure sqliteFailure(const QSqlError& error) {
+SqlFailure sqliteFailure(const QSqlError& error) {
     switch (error.nativeErrorCode().toInt() & 0xff) {
     case SQLITE_ERROR:
         return error.databaseText().startsWith(QLatin1String("no such table"))
-                   ? Failure::TableMissing
-                   : Failure::Other;
+                   ? SqlFailure::TableMissing
+                   : SqlFailure::Other;
     case SQLITE_INTERRUPT: // the step allowance ran out
-        return Failure::Stopped;
+        return SqlFailure::Stopped;
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
-        return Failure::Busy;
+        return SqlFailure::Busy;
     case SQLITE_FULL:
-        return Failure::DiskFull;
+        return SqlFailure::DiskFull;
     default:
-        return Failure::Other;
+        return SqlFailure::Other;
     }
 }
 
 // The server's SQLSTATE: its messages come in the server's language.
-Failure postgresFailure(const QSqlError& error) {
+SqlFailure postgresFailure(const QSqlError& error) {
     const QString state = error.nativeErrorCode();
     if (state == QLatin1String("42P01")) // undefined table
-        return Failure::TableMissing;
+        return SqlFailure::TableMissing;
     if (state == QLatin1String("53100")) // disk full
-        return Failure::DiskFull;
+        return SqlFailure::DiskFull;
     // A lock wait that ran out, a deadlock, a transaction that lost a race,
     // a statement the server's own time limit cancelled: all pass.
     static const QStringList busy = {QStringLiteral("55P03"), QStringLiteral("40P01"),
                                      QStringLiteral("40001"), QStringLiteral("57014")};
     if (busy.contains(state))
-        return Failure::Busy;
+        return SqlFailure::Busy;
     // Connection exceptions, and a server that is shutting down.
     if (state.startsWith(QLatin1String("08")) || state == QLatin1String("57P01") ||
         state == QLatin1String("57P02") || state == QLatin1String("57P03"))
-        return Failure::ConnectionLost;
-    return Failure::Other;
+        return SqlFailure::ConnectionLost;
+    return SqlFailure::Other;
 }
 
-Failure failureOf(const QSqlQuery& query) {
+SqlFailure failureOf(const QSqlQuery& query) {
     switch (query.driver() ? query.driver()->dbmsType() : QSqlDriver::UnknownDbms) {
     case QSqlDriver::SQLite:
         return sqliteFailure(query.lastError());
     case QSqlDriver::PostgreSQL:
         return postgresFailure(query.lastError());
     default:
-        return Failure::Other;
+        return SqlFailure::Other;
     }
 }
 
@@ -93,25 +93,25 @@ KelvaneError queryError(const QSqlQuery& query, const QString& what) {
     const QSqlError error = query.lastError();
     const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
     switch (failureOf(query)) {
-    case Failure::TableMissing:
+    case SqlFailure::TableMissing:
         return KelvaneError(ErrorNumber::CannotFindTableOrQuery,
                             Texts::tr("Cannot find the table or query '%1'.").arg(what));
-    case Failure::Stopped:
+    case SqlFailure::Stopped:
         return KelvaneError(
             ErrorNumber::DatabaseOperationFailed,
             Texts::tr("Database operation on '%1' was stopped: it asks for far more work "
                       "than any sound database needs.")
                 .arg(what));
-    case Failure::Busy:
+    case SqlFailure::Busy:
         return KelvaneError(ErrorNumber::DatabaseLocked,
                             Texts::tr("The database is locked by another program (%1).").arg(what));
-    case Failure::DiskFull:
+    case SqlFailure::DiskFull:
         return diskFullError(query);
-    case Failure::ConnectionLost:
+    case SqlFailure::ConnectionLost:
         return KelvaneError(
             ErrorNumber::ConnectionFailed,
             Texts::tr("The connection to the database server was lost (%1): %2").arg(what, text));
-    case Failure::Other:
+    case SqlFailure::Other:
         break;
     }
     return KelvaneError(ErrorNumber::DatabaseOperationFailed,
