@@ -730,6 +730,10 @@
         <source>The disk that holds the database %1 is full. Free some space on it (the disk mounted at %2), then try again.</source>
         <translation>Die Festplatte mit der Datenbank %1 ist voll. Machen Sie dort Platz frei (auf dem unter %2 eingehängten Datenträger) und versuchen Sie es dann erneut.</translation>
     </message>
+    <message>
+        <source>it is a database this program has open</source>
+        <translation>es ist eine Datenbank, die dieses Programm geöffnet hat</translation>
+    </message>
 </context>
 <context>
     <name>DemoMessages</name>

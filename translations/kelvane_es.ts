@@ -730,6 +730,10 @@
         <source>The disk that holds the database %1 is full. Free some space on it (the disk mounted at %2), then try again.</source>
         <translation>El disco que contiene la base de datos %1 está lleno. Libere espacio en él (el disco montado en %2) y vuelva a intentarlo.</translation>
     </message>
+    <message>
+        <source>it is a database this program has open</source>
+        <translation>es una base de datos que este programa tiene abierta</translation>
+    </message>
 </context>
 <context>
     <name>DemoMessages</name>

@@ -730,6 +730,10 @@
         <source>The disk that holds the database %1 is full. Free some space on it (the disk mounted at %2), then try again.</source>
         <translation>Le disque qui contient la base %1 est plein. Libérez-y de la place (le disque monté sur %2), puis réessayez.</translation>
     </message>
+    <message>
+        <source>it is a database this program has open</source>
+        <translation>c’est une base de données que ce programme a ouverte</translation>
+    </message>
 </context>
 <context>
     <name>DemoMessages</name>

@@ -730,6 +730,10 @@
         <source>The disk that holds the database %1 is full. Free some space on it (the disk mounted at %2), then try again.</source>
         <translation>De schijf met de database %1 is vol. Maak er ruimte vrij (de schijf gekoppeld op %2) en probeer het daarna opnieuw.</translation>
     </message>
+    <message>
+        <source>it is a database this program has open</source>
+        <translation>het is een database die dit programma geopend heeft</translation>
+    </message>
 </context>
 <context>
     <name>DemoMessages</name>

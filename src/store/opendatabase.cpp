@@ -31,6 +31,10 @@ FileKind sniff(QFile& file) {
 } // namespace
 
 std::unique_ptr<Database> openDatabase(const QString& path, const QString& purpose, const OpenOptions& options) {
+    // Looking at its first bytes would drop the locks of the connection
+    // that holds it.
+    if (heldBySqlite(path))
+        return std::make_unique<SqliteDatabase>(path, purpose, options);
     QFile file;
     if (const Failure failure = openRegularFile(file, path))
         throw KelvaneError(ErrorNumber::NotADatabase,

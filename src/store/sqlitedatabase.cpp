@@ -1,6 +1,7 @@
 #include "sqlitedatabase.h"
 
 #include "kelvaneerror.h"
+#include "regularfile.h"
 #include "sqlerrors.h"
 #include "sqliteguard.h"
 
@@ -48,6 +49,7 @@ public:
     ~SqliteSession() override { close(); }
 
     SqliteGuard& guard() { return m_guard; }
+    void hold() { m_hold.emplace(m_path); }
 
     void run(const std::function<void(QSqlDatabase&)>& work) override {
         m_guard.startWork();
@@ -105,6 +107,8 @@ protected:
 private:
     QString m_path;
     SqliteGuard m_guard;
+    // Let go of after the connection has closed.
+    std::optional<SqliteHold> m_hold;
 };
 
 QString nextConnectionName() {
@@ -153,6 +157,7 @@ std::shared_ptr<SqlSession> openSession(const QString& path, const QString& purp
                                         const OpenOptions& options) {
     auto session = std::make_shared<SqliteSession>(nextConnectionName(), path, options);
     openFile(session->name(), path, purpose, options.readOnly, session->guard());
+    session->hold();
     return session;
 }
 

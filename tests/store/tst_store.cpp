@@ -11,9 +11,11 @@
 #include "store/kelvaneerror.h"
 #include "store/outcome.h"
 #include "store/ownfile.h"
+#include "store/regularfile.h"
 #include "store/sqliteguard.h"
 
 #include <QDir>
+#include <QProcess>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QSqlDatabase>
@@ -133,6 +135,8 @@ private slots:
     void cutWriteLeavesTheFileAsItWas_data();
     void cutWriteLeavesTheFileAsItWas();
     void dateColumnsComeBackAsDates();
+    void otherProgramsCommitsStaySeen_data();
+    void otherProgramsCommitsStaySeen();
     void readerWaitsForWriterTransaction_data();
     void readerWaitsForWriterTransaction();
     void int16Conversions_data();
@@ -572,6 +576,42 @@ void TestStore::dateColumnsComeBackAsDates() {
     auto view = db->openRecordset(QStringLiteral("Dated View"));
     view->moveFirst();
     QCOMPARE(view->value(QStringLiteral("Day")), QVariant(QDate(2004, 12, 25)));
+}
+
+// Whatever else this program does with an open SQLite database's file,
+// the commits of another program's writer (a process of its own, which
+// ends after each) are still read: closing a descriptor of the file here
+// would drop the connection's locks, and the writer would then remove the
+// write-ahead log as the file's last user.
+void TestStore::otherProgramsCommitsStaySeen_data() {
+    QTest::addColumn<std::function<void(const QString&)>>("meanwhile");
+    QTest::newRow("another connection") << std::function([](const QString& path) {
+        execOn(path, QStringLiteral("INSERT INTO Announcements (Sequence, Message) VALUES (1, 'here')"));
+    });
+    QTest::newRow("the file opened again") << std::function([](const QString& path) {
+        QVERIFY(store::openDatabase(path, announcer)->openRecordset(QStringLiteral("Sorted Announcements")));
+    });
+    QTest::newRow("the file read") << std::function([](const QString& path) {
+        QFile file;
+        QCOMPARE(store::openRegularFile(file, path).reason(), QStringLiteral("it is a database this program has open"));
+    });
+}
+
+void TestStore::otherProgramsCommitsStaySeen() {
+    QFETCH(std::function<void(const QString&)>, meanwhile);
+    if (testingPostgres())
+        QSKIP("the server keeps its own locks");
+    AnnouncerFixture fixture;
+    auto db = store::openDatabase(fixture.path(), announcer);
+    const auto listed = [&] { return db->openRecordset(QStringLiteral("Sorted Announcements"))->recordCount(); };
+    meanwhile(fixture.path());
+    const int before = listed();
+    for (int n = 1; n <= 2; ++n) {
+        QCOMPARE(QProcess::execute(qEnvironmentVariable("KELVANE_FEED"),
+                                   {QStringLiteral("add"), fixture.path(), QString::number(n), QStringLiteral("there")}),
+                 0);
+        QCOMPARE(listed(), before + n);
+    }
 }
 
 void TestStore::readerWaitsForWriterTransaction_data() {
