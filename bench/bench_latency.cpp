@@ -132,6 +132,7 @@ void printSpread(const char* what, const std::vector<double>& values) {
 }
 
 void measureLatency(AnnouncerScreen& screen, const QString& path) {
+    waitUntilSettled(screen);
     std::vector<double> commits;
     for (int n = 0; n < messages; ++n) {
         commits.push_back(fromCommit(screen, path, n));

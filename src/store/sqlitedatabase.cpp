@@ -156,8 +156,10 @@ void openFile(const QString& connectionName, const QString& path, const QString&
 std::shared_ptr<SqlSession> openSession(const QString& path, const QString& purpose,
                                         const OpenOptions& options) {
     auto session = std::make_shared<SqliteSession>(nextConnectionName(), path, options);
-    openFile(session->name(), path, purpose, options.readOnly, session->guard());
+    // Held from before the open: a look at the file by another thread of
+    // the program while SQLite opens it would drop the new locks too.
     session->hold();
+    openFile(session->name(), path, purpose, options.readOnly, session->guard());
     return session;
 }
 
