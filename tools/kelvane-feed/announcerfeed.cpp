@@ -30,6 +30,9 @@ enum class Engine { Sqlite, Postgres };
 // The engine a file names: a SQLite database, or a connection file for a
 // server; nullopt for anything else.
 std::optional<Engine> engineOf(const QString& path) {
+    // A file this program has open as SQLite is not opened again to look.
+    if (store::heldBySqlite(path))
+        return Engine::Sqlite;
     QFile file;
     if (const store::Failure failure = store::openRegularFile(file, path))
         throw FeedError(
