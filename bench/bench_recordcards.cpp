@@ -1,7 +1,8 @@
 // Times printing 1,200 record cards (100 pages) to a PDF, the reading of
 // their records included, against a bare QPainter loop that draws the same
 // texts at the same places in the same fonts: the two back to back in each
-// of several rounds, so that a busy machine slows both alike. Also reports
+// of several rounds, each first in every other round, so that a machine
+// that slows down or speeds up as it goes slows both alike. Also reports
 // what reading the records and fitting the holder names cost. With a
 // folder argument the two PDFs are kept there.
 #include "clubdatabase.h"
@@ -59,7 +60,7 @@ private:
     print::Printer& m_printer;
 };
 
-constexpr int rounds = 5;
+constexpr int rounds = 9;
 
 // Wall-clock and this thread's processor time, in milliseconds. On a busy
 // machine the processor time tells the work apart from the waiting.
@@ -173,9 +174,15 @@ int main(int argc, char** argv) {
     std::vector<double> readings;
     for (int round = 1; round <= rounds; ++round) {
         const Timing reading = timingOf([&] { book.read(book.setup().cards(1, cardCount)); });
-        const Timing cards = timingOf(
-            [&] { Print_Record_Cards(measuring, book, 1, cardCount, open, close, 1, ignored); });
-        const Timing baseline = timingOf([&] { drawBare(drawings, bare); });
+        const auto printCards = [&] {
+            return timingOf([&] { Print_Record_Cards(measuring, book, 1, cardCount, open, close, 1, ignored); });
+        };
+        const auto drawBaseline = [&] { return timingOf([&] { drawBare(drawings, bare); }); };
+        const bool cardsFirst = round % 2 == 1;
+        const Timing first = cardsFirst ? printCards() : drawBaseline();
+        const Timing second = cardsFirst ? drawBaseline() : printCards();
+        const Timing& cards = cardsFirst ? first : second;
+        const Timing& baseline = cardsFirst ? second : first;
         wallRatios.push_back(cards.wall / baseline.wall);
         cpuRatios.push_back(cards.cpu / baseline.cpu);
         cpuRatiosWithoutReading.push_back((cards.cpu - reading.cpu) / baseline.cpu);
