@@ -2,6 +2,10 @@
 #include "diskfaults.h"
 #include "specialfile.h"
 
+#include "announcerfeed.h"
+
+#include "store/database.h"
+
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -41,6 +45,7 @@ private slots:
     void systemRefusalIsNotDamage_data();
     void systemRefusalIsNotDamage();
     void demoLogsEveryCommittedRow();
+    void addsToADatabaseTheProgramHasOpen();
 };
 
 void TestFeed::initAddList() {
@@ -165,6 +170,15 @@ void TestFeed::demoLogsEveryCommittedRow() {
     QFile written(log);
     QVERIFY(written.open(QIODevice::ReadOnly));
     QCOMPARE(QString::fromUtf8(written.readAll()), feedCommand({"list", path}).out);
+}
+
+// Run inside the program (the window gallery, the benchmarks), it writes
+// to a database the program itself has open.
+void TestFeed::addsToADatabaseTheProgramHasOpen() {
+    AnnouncerFixture fixture;
+    const auto db = store::openDatabase(fixture.path(), QStringLiteral("announcer database"));
+    feed::addAnnouncement(fixture.path(), 3, QStringLiteral("here"));
+    QCOMPARE(db->openRecordset(QStringLiteral("Sorted Announcements"))->recordCount(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestFeed)
