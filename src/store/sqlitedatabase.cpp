@@ -44,12 +44,12 @@ public:
         : SqlSession(std::move(connectionName))
         , m_path(std::move(path))
         , m_guard(options.workLimit.value_or(defaultWorkLimit),
-                  options.lockWait.value_or(defaultLockWait)) {}
+                  options.lockWait.value_or(defaultLockWait))
+        , m_hold(m_path) {}
     // The connection goes before the guard its handlers use.
     ~SqliteSession() override { close(); }
 
     SqliteGuard& guard() { return m_guard; }
-    void hold() { m_hold.emplace(m_path); }
 
     void run(const std::function<void(QSqlDatabase&)>& work) override {
         m_guard.startWork();
@@ -107,8 +107,9 @@ protected:
 private:
     QString m_path;
     SqliteGuard m_guard;
-    // Let go of after the connection has closed.
-    std::optional<SqliteHold> m_hold;
+    // Held from before SQLite opens the file (a look at it by another
+    // thread meanwhile would drop the new locks too) until after it closes.
+    SqliteHold m_hold;
 };
 
 QString nextConnectionName() {
@@ -156,9 +157,6 @@ void openFile(const QString& connectionName, const QString& path, const QString&
 std::shared_ptr<SqlSession> openSession(const QString& path, const QString& purpose,
                                         const OpenOptions& options) {
     auto session = std::make_shared<SqliteSession>(nextConnectionName(), path, options);
-    // Held from before the open: a look at the file by another thread of
-    // the program while SQLite opens it would drop the new locks too.
-    session->hold();
     openFile(session->name(), path, purpose, options.readOnly, session->guard());
     return session;
 }
