@@ -4,6 +4,8 @@
 
 #include "store/kelvaneerror.h"
 
+#include "swimtime/daterules.h"
+
 #include <QDate>
 #include <QDateTime>
 
@@ -45,7 +47,7 @@ QString dateOf(const QVariant& value, const QString& column) {
             ErrorNumber::TypeMismatch,
             ClubRecordTexts::tr("Type mismatch: '%1' holds '%2', which is not a date.")
                 .arg(column, value.toString()));
-    return date.toString(QStringLiteral("dd/MM/yy"));
+    return shortDateText(date);
 }
 
 // The record columns of the row, when there is exactly one.

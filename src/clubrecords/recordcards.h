@@ -43,8 +43,6 @@ QDate dateOfText(const QString& text, const QString& what);
 QString ageGroupText(const ClubSetup& setup, const QString& age);
 // Empty for a code that matches no stroke.
 QString strokeName(const ClubSetup& setup, const QString& stroke);
-// "25Dec04".
-QString cardDateText(const QDate& date);
 // The ten lines of a card's fields, joined by CR LF. The labels, in the
 // person's language, are worked out once for all the cards of a print.
 class CardPreview {

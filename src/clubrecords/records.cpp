@@ -5,6 +5,7 @@
 #include "recordcards.h"
 
 #include "store/kelvaneerror.h"
+#include "swimtime/daterules.h"
 #include "swimtime/entryrules.h"
 #include "ui/flatstyle.h"
 #include "ui/fonts.h"
@@ -17,13 +18,11 @@
 
 namespace {
 
-constexpr auto shortDatePattern = "dd/MM/yy";
-
 // An empty box sends its open-bound marker; anything else must be a date.
 QString boundText(const QString& boxText, const QString& openMarker, const QString& what) {
     if (boxText.isEmpty())
         return openMarker;
-    return dateOfText(boxText, what).toString(QLatin1String(shortDatePattern));
+    return shortDateText(dateOfText(boxText, what));
 }
 
 } // namespace

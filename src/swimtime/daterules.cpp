@@ -3,6 +3,7 @@
 #include "asciitext.h"
 
 #include <QList>
+#include <QLocale>
 
 #include <array>
 
@@ -51,20 +52,21 @@ int digitsValue(QStringView field, qsizetype minWidth, qsizetype maxWidth) {
     return value;
 }
 
+constexpr std::array<const char*, 12> monthNames = {
+    "January", "February", "March",     "April",   "May",      "June",
+    "July",    "August",   "September", "October", "November", "December"};
+
 int monthNumber(QStringView field) {
     if (const int number = digitsValue(field, 1, 2); number >= 0)
         return number;
-    static constexpr std::array<const char*, 12> names = {
-        "january", "february", "march",     "april",   "may",      "june",
-        "july",    "august",   "september", "october", "november", "december"};
     for (QChar c : field) {
         if (!isAsciiLetter(c))
             return -1;
     }
-    const QString lower = field.toString().toLower();
-    for (int i = 0; i < int(names.size()); ++i) {
-        const QLatin1StringView name(names[i]);
-        if (lower == name || (lower.size() == 3 && name.startsWith(lower)))
+    for (int i = 0; i < int(monthNames.size()); ++i) {
+        const QLatin1StringView name(monthNames[size_t(i)]);
+        if (field.compare(name, Qt::CaseInsensitive) == 0 ||
+            (field.size() == 3 && name.startsWith(field, Qt::CaseInsensitive)))
             return i + 1;
     }
     return -1;
@@ -75,6 +77,15 @@ int yearNumber(QStringView field) {
         return twoDigits < 30 ? 2000 + twoDigits : 1900 + twoDigits;
     return digitsValue(field, 4, 4);
 }
+
+// Dates are written for every card of a print: by hand, as Qt's general
+// date formatting costs several times the rest of a card's texts.
+void appendTwoDigits(QString& text, int number) {
+    text += QChar(u'0' + number / 10);
+    text += QChar(u'0' + number % 10);
+}
+
+bool inCommonEra(QDate date) { return date.isValid() && date.year() > 0; }
 
 } // namespace
 } // namespace swimtime
@@ -110,8 +121,29 @@ std::optional<QString> normalisedDate(QStringView text, QDate today) {
     const std::optional<QDate> date = compact ? Read_Compact_Date(text, today) : readDate(text, today);
     if (!date)
         return std::nullopt;
-    return QStringLiteral("%1/%2/%3")
-        .arg(date->day(), 2, 10, QLatin1Char('0'))
-        .arg(date->month(), 2, 10, QLatin1Char('0'))
-        .arg(date->year() % 100, 2, 10, QLatin1Char('0'));
+    return shortDateText(*date);
+}
+
+QString shortDateText(QDate date) {
+    if (!inCommonEra(date))
+        return date.toString(u"dd/MM/yy");
+    QString text;
+    text.reserve(8);
+    appendTwoDigits(text, date.day());
+    text += u'/';
+    appendTwoDigits(text, date.month());
+    text += u'/';
+    appendTwoDigits(text, date.year() % 100);
+    return text;
+}
+
+QString compactDateText(QDate date) {
+    if (!inCommonEra(date))
+        return QLocale::c().toString(date, u"ddMMMyy");
+    QString text;
+    text.reserve(7);
+    appendTwoDigits(text, date.day());
+    text += QLatin1StringView(monthNames[size_t(date.month() - 1)]).first(3);
+    appendTwoDigits(text, date.year() % 100);
+    return text;
 }

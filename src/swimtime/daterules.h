@@ -18,6 +18,12 @@ std::optional<QDate> readDate(QStringView text, QDate today);
 // 6-7 are read as day, month and year.
 std::optional<QDate> Read_Compact_Date(QStringView text, QDate today);
 
+// The date as "dd/mm/yy" and as "ddMmmyy" (25Dec04), the year by its last
+// two digits; a year before the common era is written as Qt writes it, with
+// its sign. Nothing for no date.
+QString shortDateText(QDate date);
+QString compactDateText(QDate date);
+
 // The typed date as "dd/mm/yy", or nothing when it is no date. A text of
 // seven characters without "/" or "'" is read in the compact form.
 std::optional<QString> normalisedDate(QStringView text, QDate today);

@@ -60,7 +60,6 @@ private slots:
     void openGroupOutsideTheTable();
     void strokeNames_data();
     void strokeNames();
-    void cardDates();
     void previewTextBytes();
     void previewOfOverallCard();
 };
@@ -213,11 +212,6 @@ void TestCardRules::strokeNames() {
     QFETCH(QString, code);
     QFETCH(QString, name);
     QCOMPARE(strokeName(standardSetup(), code), name);
-}
-
-void TestCardRules::cardDates() {
-    QCOMPARE(cardDateText(QDate(2004, 12, 25)), QStringLiteral("25Dec04"));
-    QCOMPARE(cardDateText(QDate(2025, 6, 1)), QStringLiteral("01Jun25"));
 }
 
 void TestCardRules::previewTextBytes() {

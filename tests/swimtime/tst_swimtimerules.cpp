@@ -49,6 +49,8 @@ private slots:
     void twoDigitYearWindow_data();
     void twoDigitYearWindow();
     void compactDate();
+    void dateTexts_data();
+    void dateTexts();
     void leadingNumber_data();
     void leadingNumber();
     void timeToSeconds_data();
@@ -199,6 +201,26 @@ void TestSwimTimeRules::twoDigitYearWindow() {
 void TestSwimTimeRules::compactDate() {
     QCOMPARE(Read_Compact_Date(u"01SEP05", leapToday), std::optional<QDate>(QDate(2005, 9, 1)));
     QCOMPARE(Read_Compact_Date(u"29feb30", leapToday), std::nullopt);
+}
+
+void TestSwimTimeRules::dateTexts_data() {
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<QString>("shortText");
+    QTest::addColumn<QString>("compactText");
+    QTest::newRow("Christmas 2004") << QDate(2004, 12, 25) << "25/12/04" << "25Dec04";
+    QTest::newRow("first of June") << QDate(2025, 6, 1) << "01/06/25" << "01Jun25";
+    QTest::newRow("a century ago") << QDate(1925, 3, 7) << "07/03/25" << "07Mar25";
+    QTest::newRow("year 5") << QDate(5, 1, 9) << "09/01/05" << "09Jan05";
+    QTest::newRow("before the common era, as Qt writes it") << QDate(-5, 2, 3) << "03/02/-5" << "03Feb-5";
+    QTest::newRow("no date") << QDate() << "" << "";
+}
+
+void TestSwimTimeRules::dateTexts() {
+    QFETCH(QDate, date);
+    QFETCH(QString, shortText);
+    QFETCH(QString, compactText);
+    QCOMPARE(shortDateText(date), shortText);
+    QCOMPARE(compactDateText(date), compactText);
 }
 
 void TestSwimTimeRules::leadingNumber_data() {
