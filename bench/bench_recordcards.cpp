@@ -60,7 +60,7 @@ private:
     print::Printer& m_printer;
 };
 
-constexpr int rounds = 9;
+constexpr int rounds = 25;
 
 // Wall-clock and this thread's processor time, in milliseconds. On a busy
 // machine the processor time tells the work apart from the waiting.

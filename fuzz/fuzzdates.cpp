@@ -1,10 +1,12 @@
 // The date rule that Validate_Date shows or rejects (normalisedDate), on
-// any typed text and any day the program may run.
+// any typed text and any day the program may run; the dates written by
+// hand as Qt writes them.
 
 #include "fuzzsupport.h"
 
 #include "swimtime/daterules.h"
 
+#include <QLocale>
 #include <QRegularExpression>
 
 #include <fuzzer/FuzzedDataProvider.h>
@@ -16,6 +18,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzedDataProvider input(data, size);
     const QDate today = QDate(1930, 1, 1).addDays(input.ConsumeIntegralInRange<int>(0, 200 * 366));
     const QString text = QString::fromStdString(input.ConsumeRemainingBytesAsString());
+    require(shortDateText(today) == today.toString(u"dd/MM/yy"), "a short date as Qt writes it",
+            today.toString());
+    require(compactDateText(today) == QLocale::c().toString(today, u"ddMMMyy"),
+            "a compact date as Qt writes it", today.toString());
 
     if (const std::optional<QDate> date = readDate(text, today))
         require(date->isValid(), "a date read is a real date", text);

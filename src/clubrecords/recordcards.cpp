@@ -42,22 +42,32 @@ bool fitsAt(print::Printer& printer, float points, const QString& holder) {
     return printer.textWidth(holder) < holderWidthInches;
 }
 
+// A font's widths grow with its size, nearly in proportion: the size that
+// proportion names for the holder, when it fits and the size above it does
+// not, is the size that lowering a point at a time reaches, found in two
+// measurements instead of up to ten. Nothing when the check fails.
+std::optional<float> proportionalSize(print::Printer& printer, const QString& holder, float full,
+                                      float width) {
+    if (full - 1 < minimumHolderPoints)
+        return std::nullopt;
+    const float guess =
+        std::clamp(std::floor(full * holderWidthInches / width), minimumHolderPoints, full - 1);
+    if (guess + 1 < full && fitsAt(printer, guess + 1, holder))
+        return std::nullopt;
+    if (guess > minimumHolderPoints && !fitsAt(printer, guess, holder))
+        return std::nullopt;
+    return guess;
+}
+
 // Lowers the size a point at a time until the holder is narrower than the
-// space before the time, but not below the smallest readable size. A
-// font's widths grow with its size, nearly in proportion, so the size that
-// proportion names is tried first: when it fits and the size above it does
-// not, it is the size the steps would reach, found in two measurements
-// instead of up to ten. Otherwise the steps are taken.
+// space before the time, but not below the smallest readable size.
 void fitHolder(print::Printer& printer, const QString& holder) {
     const float full = printer.fontSize();
     const float width = printer.textWidth(holder);
     if (!(width > holderWidthInches))
         return;
-    const float guess =
-        std::clamp(std::floor(full * holderWidthInches / width), minimumHolderPoints, full - 1);
-    const bool aboveIsTooWide = guess + 1 >= full || !fitsAt(printer, guess + 1, holder);
-    if (aboveIsTooWide && (guess == minimumHolderPoints || fitsAt(printer, guess, holder))) {
-        printer.setFontSize(guess);
+    if (const std::optional<float> size = proportionalSize(printer, holder, full, width)) {
+        printer.setFontSize(*size);
         return;
     }
     float size = full;
@@ -90,11 +100,21 @@ void printCard(print::Printer& printer, const ClubSetup& setup, const ClubRecord
     printAt(printer, at(x0, 0), at(y0, 85), markLine);
 }
 
-std::optional<QDate> recordDateOf(const ClubRecord& card) {
+[[noreturn]] void throwNotADate(const QString& text, const QString& what) {
+    throw store::KelvaneError(
+        store::ErrorNumber::TypeMismatch,
+        ClubRecordTexts::tr("Type mismatch: %1 '%2' is not a date.").arg(what, text));
+}
+
+// Every card reads its date: the day is asked of the system once a print,
+// and the record is named only when its date is not one.
+std::optional<QDate> recordDateOf(const ClubRecord& card, QDate today) {
     if (card.Record_Date.isEmpty())
         return std::nullopt;
-    return dateOfText(card.Record_Date, ClubRecordTexts::tr("the record date of %1 %2 %3 %4")
-                                            .arg(card.Sex, card.Age, card.Stroke, card.Distance));
+    if (std::optional<QDate> date = readDate(card.Record_Date, today))
+        return date;
+    throwNotADate(card.Record_Date, ClubRecordTexts::tr("the record date of %1 %2 %3 %4")
+                                        .arg(card.Sex, card.Age, card.Stroke, card.Distance));
 }
 
 // The block's records are all read before the first card prints, so the
@@ -103,6 +123,7 @@ void printCards(print::Printer& printer, RecordBook& book, qint16 first, qint16 
                 const DateFilter& filter, const CardProgress& progress) {
     const std::vector<KeyRows> records = book.read(book.setup().cards(first, last));
     const CardPreview preview;
+    const QDate today = QDate::currentDate();
     int row = 1;
     int column = 1;
     // A full page is followed by a new one only when another card comes:
@@ -115,7 +136,7 @@ void printCards(print::Printer& printer, RecordBook& book, qint16 first, qint16 
             continue;
         }
         const ClubRecord& card = std::get<ClubRecord>(found);
-        const std::optional<QDate> date = recordDateOf(card);
+        const std::optional<QDate> date = recordDateOf(card, today);
         if (!filter.passes(date))
             continue;
         if (pageFull) {
@@ -153,9 +174,7 @@ DateFilter dateFilter(const QString& startText, const QString& finishText, qint1
 QDate dateOfText(const QString& text, const QString& what) {
     const std::optional<QDate> date = readDate(text, QDate::currentDate());
     if (!date)
-        throw store::KelvaneError(
-            store::ErrorNumber::TypeMismatch,
-            ClubRecordTexts::tr("Type mismatch: %1 '%2' is not a date.").arg(what, text));
+        throwNotADate(text, what);
     return *date;
 }
 
